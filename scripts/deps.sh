@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a task needs, only those that are missing.
+# Usage: scripts/deps.sh build|test|bench ...
+set -euo pipefail
+
+build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libasound2-dev libxcb1-dev
+       fonts-dejavu-core)
+test=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x11-utils)
+bench=(xvfb xdotool at-spi2-core python3-pyatspi dbus-daemon libx11-dev libxtst-dev libxext-dev)
+
+wanted=()
+for group in "$@"; do
+  case "$group" in
+    build) wanted+=("${build[@]}") ;;
+    test) wanted+=("${test[@]}") ;;
+    bench) wanted+=("${bench[@]}") ;;
+    *) echo "deps.sh: unknown group '$group' (build, test, bench)" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for p in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing Debian packages: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "deps.sh: not root and no sudo; install as root: apt-get install ${missing[*]}" >&2; exit 1; }
+  sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,76 @@
+#pragma once
+// The state every window shares: the configuration in its three copies, the data of the
+// three tests and the cursors that walk them. One object, made in main() and handed by
+// reference to the windows and logic classes that need it; nothing else is global.
+// Store fields keep their names with the test as the member: SimpleTimes is Simple.Times,
+// ColorCorrectHits is Color.CorrectHits, NumberSetComment is Number.SetComment.
+
+#include "config/ReflexConfig.h"
+#include "simple_test/SetData.h"
+
+#include <QRgb>
+#include <QString>
+#include <array>
+#include <random>
+
+namespace reflex {
+
+// Stimulus kinds of the simple test, the values of NormalTriggerOn.
+enum TriggerKind : qint16 { AudioTrigger = 0, VisualTrigger = 1, AudioVisualTrigger = 2 };
+
+// The one uniform generator shared by all tests; reseeded from the time of day.
+class RandomSource {
+public:
+    double next(); // [0, 1)
+    void reseedFromTimeOfDay();
+
+private:
+    std::mt19937 engine_{5489u};
+};
+
+struct AppState {
+    // configuration
+    ReflexConfig Config = ReflexConfig::zeroed();
+    ReflexConfig StartupConfig = ReflexConfig::zeroed();
+    ReflexConfig EditConfig = ReflexConfig::zeroed();
+
+    // collected data
+    SimpleStore Simple;
+    ChoiceStore Color;
+    ChoiceStore Number;
+
+    // cursors and flags
+    qint16 CurrentSet = 1;   // 1..10, shared by every test and results window
+    qint16 CurrentRun = 0;   // runs (or triggers) of the series being collected
+    qint16 SimpleRunsPerSet = 10;
+    qint16 ColorRunsPerSet = 10;
+    qint16 NumberRunsPerSet = 10;
+    qint16 NonTriggerCount = 0;
+    bool DataNotSaved = false;
+
+    // constants set at start-up
+    qint16 SetCount = kSetCount;
+    float TimeScale = 1000.0f;      // milliseconds per second
+    qint16 MaxRandomInterval = 3000; // ms, upper bound of every random interval
+
+    // start-up globals
+    qint32 ScreenWidth = 0;  // twips
+    qint32 ScreenHeight = 0; // twips
+    double TwipsPerPixelX = 15.0;
+    double TwipsPerPixelY = 15.0;
+    QString StartDirectory;
+    bool StartupDone = false;
+    qint16 VolumeSetting = 75;
+    QRgb NormalTriggerColor = qRgb(192, 0, 0);
+    qint16 ColorEditElement = 0;
+    bool ShowSpeaker = false;
+    std::array<qint16, 16> ColorPalette{};
+
+    RandomSource Random;
+
+    // Twips of the window designs to the screen's pixels.
+    int pixelsX(long twips) const { return int(twips / TwipsPerPixelX + 0.5); }
+    int pixelsY(long twips) const { return int(twips / TwipsPerPixelY + 0.5); }
+};
+
+} // namespace reflex

@@ -1,0 +1,56 @@
+#pragma once
+// The start-up load sequence, free of widgets: screen check, choosing and reading the
+// configuration file (with the fall-backs to the default file Reflex.cfg), zeroing the
+// stores and preloading the windows while the splash's progress bar advances. The splash
+// window implements SplashView and runs it; tests drive it with a fake view and real files
+// in a temporary directory.
+
+#include "app/AppState.h"
+#include "platform/Platform.h"
+
+#include <QDir>
+#include <QString>
+#include <functional>
+
+namespace reflex {
+
+class SplashView {
+public:
+    virtual ~SplashView() = default;
+    virtual void setProgress(int value) = 0;           // ProgressBar1, 0..100
+    virtual void setStatus(const QString& text) = 0;   // pnlStatus caption
+};
+
+// The windows the sequence preloads (their load handlers run once here).
+struct StartupLoaders {
+    std::function<void()> settingsDialog;
+    std::function<void()> simpleTest;
+    std::function<void()> colorTest;
+    std::function<void()> numberTest;
+};
+
+enum class StartupOutcome { ShowMainMenu, Terminate };
+
+class StartupSequence {
+public:
+    // `directory` is where Reflex.cfg lives (the current directory in the program).
+    StartupSequence(AppState& state, Prompt& prompt, Pointer& pointer, SplashView& view,
+                    QDir directory);
+
+    // The start-up window's load: screen metrics, StartDirectory and the first globals.
+    void initialiseGlobals(const ScreenMetrics& screen);
+
+    // LoadConfiguration: Terminate after the screen check refused the screen, else
+    // ShowMainMenu once Config and StartupConfig hold the loaded configuration.
+    // `commandLine` is the whole argument string ("" when none was given).
+    StartupOutcome loadConfiguration(const QString& commandLine, const StartupLoaders& loaders);
+
+private:
+    AppState& state_;
+    Prompt& prompt_;
+    Pointer& pointer_;
+    SplashView& view_;
+    QDir dir_;
+};
+
+} // namespace reflex

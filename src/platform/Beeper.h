@@ -1,0 +1,13 @@
+#pragma once
+
+namespace reflex {
+
+// The one sound of the program: the audio stimulus and every beep. beep() returns once the
+// sound has been handed to the device, so a stamp taken after it does not precede the sound.
+class Beeper {
+public:
+    virtual ~Beeper() = default;
+    virtual void beep() = 0;
+};
+
+} // namespace reflex

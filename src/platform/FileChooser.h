@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+namespace reflex {
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;      // "Description|*.ext" pairs separated by '|', as the forms were designed
+    QString fileName;    // preset name
+    QString initialDir;
+    QString defaultExt;  // without the dot
+};
+
+// std::nullopt is the cancel outcome: every caller ends its command quietly on it.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
+};
+
+class QtFileChooser final : public FileChooser {
+public:
+    std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+
+    // "Text (*.txt)|*.txt|All|*.*" -> "Text (*.txt) (*.txt);;All (*.*)"
+    static QString toQtFilter(const QString& filter);
+};
+
+} // namespace reflex

@@ -1,0 +1,22 @@
+#pragma once
+#include <QPoint>
+
+namespace reflex {
+
+class Pointer {
+public:
+    virtual ~Pointer() = default;
+    virtual void moveTo(QPoint globalPixels) = 0;
+    virtual void setBusy(bool busy) = 0; // hourglass during long steps, default shape after
+};
+
+class QtPointer final : public Pointer {
+public:
+    void moveTo(QPoint globalPixels) override;
+    void setBusy(bool busy) override;
+
+private:
+    bool busy_ = false;
+};
+
+} // namespace reflex

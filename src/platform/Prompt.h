@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+
+namespace reflex {
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgIcon { None, Critical, Exclamation };
+enum class MsgAnswer { Ok, Yes, No };
+
+// A modal message box. A carriage return in the text starts a new line.
+struct Message {
+    QString text;
+    QString title;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    bool secondIsDefault = false; // No is the default button of the Yes/No questions
+
+    bool operator==(const Message&) const = default;
+};
+
+class Prompt {
+public:
+    virtual ~Prompt() = default;
+    virtual MsgAnswer ask(const Message& message) = 0;
+};
+
+class QtPrompt final : public Prompt {
+public:
+    MsgAnswer ask(const Message& message) override;
+};
+
+} // namespace reflex

@@ -1,0 +1,46 @@
+#pragma once
+// The collected data of one test: ten sets of times in seconds, per-set statistics and a
+// comment per set. The test engines fill it run by run, the results windows read it and
+// write the statistics back, the data files and recover.dat serialise it. A time of 0 is an
+// empty run; only times above 0 enter the statistics. Runs 1..10 are shown, saved and printed;
+// 11..20 exist for series longer than ten.
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+
+namespace reflex {
+
+constexpr int kSetCount = 10;      // sets 1..10
+constexpr int kMaxRuns = 20;       // runs 1..20 in the store
+constexpr int kStoredRuns = 10;    // runs 1..10 shown, saved and printed
+
+using TimeTable = std::array<std::array<float, kMaxRuns + 1>, kSetCount + 1>; // [set][run]
+using PerSet = std::array<float, kSetCount + 1>;                            // [set]
+using PerSetCount = std::array<qint16, kSetCount + 1>;                      // [set]
+using SetComments = std::array<QString, kSetCount>;                         // set n at n - 1
+
+struct SetData {
+    TimeTable Times{};
+    PerSet SetAverage{};
+    PerSet SetFastest{};
+    PerSet SetSlowest{};
+    SetComments SetComment{};
+    bool operator==(const SetData&) const = default;
+};
+
+// The simple test: Simple.Times is SimpleTimes, Simple.SetAverage is SimpleSetAverage, ...
+struct SimpleStore : SetData {
+    bool operator==(const SimpleStore&) const = default;
+};
+
+// One choice test (colour or number) with its four outcome counts per set.
+struct ChoiceStore : SetData {
+    PerSetCount CorrectHits{};
+    PerSetCount InCorrectHits{};
+    PerSetCount CorrectMisses{};
+    PerSetCount MissedHits{};
+    bool operator==(const ChoiceStore&) const = default;
+};
+
+} // namespace reflex

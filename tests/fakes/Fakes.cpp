@@ -1,0 +1,61 @@
+#include "fakes/Fakes.h"
+
+#include <QTest>
+
+namespace reflex::fakes {
+
+bool FakeTimer::fire()
+{
+    if (!enabled_ || interval_ <= 0 || !onTimer)
+        return false;
+    onTimer();
+    return true;
+}
+
+std::unique_ptr<Timer> FakeTimerFactory::createTimer()
+{
+    auto timer = std::make_unique<FakeTimer>();
+    timers.push_back(timer.get());
+    return timer;
+}
+
+MsgAnswer FakePrompt::ask(const Message& message)
+{
+    shown.append(message);
+    if (message.buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok; // OK boxes need no answer from the test
+    if (answers.empty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected message box: %1 / %2")
+                                    .arg(message.title, message.text)),
+                     __FILE__, __LINE__);
+        return message.secondIsDefault ? MsgAnswer::No : MsgAnswer::Yes;
+    }
+    const MsgAnswer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+QStringList FakePrompt::titles() const
+{
+    QStringList out;
+    for (const Message& m : shown)
+        out << m.title;
+    return out;
+}
+
+std::optional<QString> FakeFileChooser::openFile(const FileDialogRequest& request)
+{
+    requests.append(request);
+    if (answers.empty())
+        return std::nullopt;
+    auto a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+std::optional<QString> FakeFileChooser::saveFile(const FileDialogRequest& request)
+{
+    return openFile(request);
+}
+
+} // namespace reflex::fakes

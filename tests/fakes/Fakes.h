@@ -1,0 +1,85 @@
+#pragma once
+// Fakes of every platform service: a test sets the clock, fires timers, answers message
+// boxes and dialogs, and reads back everything the code under test asked for.
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+namespace reflex::fakes {
+
+class FakeClock final : public Clock {
+public:
+    std::int64_t nowNs() const override { return now; }
+    void advanceMs(double ms) { now += std::int64_t(ms * 1e6); }
+    std::int64_t now = 1'000'000'000;
+};
+
+class FakeTimer final : public Timer {
+public:
+    void setInterval(int ms) override { interval_ = ms; }
+    int interval() const override { return interval_; }
+    void setEnabled(bool on) override { enabled_ = on; }
+    bool isEnabled() const override { return enabled_; }
+    // Fires as the real timer would: only when enabled with a positive interval.
+    bool fire();
+
+private:
+    int interval_ = 0;
+    bool enabled_ = false;
+};
+
+class FakeTimerFactory final : public TimerFactory {
+public:
+    std::unique_ptr<Timer> createTimer() override;
+    std::vector<FakeTimer*> timers; // in creation order; owned by their users
+};
+
+// Answers Yes/No questions from a queue (OK boxes answer themselves); a question with no answer left fails the test and is
+// answered with the default button.
+class FakePrompt final : public Prompt {
+public:
+    MsgAnswer ask(const Message& message) override;
+    std::deque<MsgAnswer> answers;
+    QList<Message> shown;
+    QStringList titles() const;
+};
+
+class FakeFileChooser final : public FileChooser {
+public:
+    std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::deque<std::optional<QString>> answers; // nullopt is Cancel
+    QList<FileDialogRequest> requests;
+};
+
+class FakeBeeper final : public Beeper {
+public:
+    void beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+class FakePointer final : public Pointer {
+public:
+    void moveTo(QPoint p) override { moves.append(p); }
+    void setBusy(bool busy) override { this->busy = busy; busyChanges.append(busy); }
+    QList<QPoint> moves;
+    bool busy = false;
+    QList<bool> busyChanges;
+};
+
+// All fakes together, with the Platform bundle that windows and engines take.
+struct FakePlatform {
+    FakeClock clock;
+    FakeTimerFactory timers;
+    FakePrompt prompt;
+    FakeFileChooser files;
+    FakeBeeper beeper;
+    FakePointer pointer;
+    Platform platform{clock, timers, prompt, files, beeper, pointer, ProgramVersion{2, 0, 0}};
+};
+
+} // namespace reflex::fakes
