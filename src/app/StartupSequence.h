@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace reflex {
 
@@ -46,6 +47,18 @@ public:
     StartupOutcome loadConfiguration(const QString& commandLine, const StartupLoaders& loaders);
 
 private:
+    enum class FileCheck { Missing, Invalid, Valid };
+
+    // Reads `path` with the start-up reader into `into`; Missing when there is no such file,
+    // Invalid when it cannot be opened or is refused by the reader.
+    FileCheck readFile(const QString& path, ReflexConfig& into) const;
+    // The configuration of the accepted file, or nothing when no file could be read (Config
+    // then holds the defaults).
+    std::optional<ReflexConfig> readNamedFile(const QString& name);
+    std::optional<ReflexConfig> readDefaultFile();
+    void show(MsgIcon icon, const QString& title, const QString& line1, const QString& line2);
+    void clearStores();
+
     AppState& state_;
     Prompt& prompt_;
     Pointer& pointer_;

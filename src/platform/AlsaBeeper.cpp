@@ -26,8 +26,15 @@ AlsaBeeper::~AlsaBeeper()
     close();
 }
 
+namespace {
+// ALSA prints its configuration trouble on stderr; a missing device is reported by
+// the fall-back to the bell instead.
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+} // namespace
+
 bool AlsaBeeper::open(const char* device)
 {
+    snd_lib_error_set_handler(quietAlsa);
     if (snd_pcm_open(&pcm_, device, SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
         pcm_ = nullptr;
         return false;

@@ -1,0 +1,9 @@
+#pragma once
+#include "platform/Prompt.h"
+
+namespace reflex {
+
+// The Exit question; its text warns when collected data have not been saved to a file.
+Message exitQuestion(bool dataNotSaved);
+
+} // namespace reflex

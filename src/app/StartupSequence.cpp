@@ -1,0 +1,196 @@
+#include "app/StartupSequence.h"
+
+#include "config/ConfigFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace reflex {
+
+namespace {
+
+const QString kLoadingDefault = QStringLiteral("Loading default configuration file ...");
+
+void runLoader(const std::function<void()>& loader)
+{
+    if (loader)
+        loader();
+}
+
+} // namespace
+
+StartupSequence::StartupSequence(AppState& state, Prompt& prompt, Pointer& pointer,
+                                 SplashView& view, QDir directory)
+    : state_(state), prompt_(prompt), pointer_(pointer), view_(view), dir_(std::move(directory))
+{
+}
+
+void StartupSequence::initialiseGlobals(const ScreenMetrics& screen)
+{
+    state_.ScreenWidth = qint32(screen.widthTwips());
+    state_.ScreenHeight = qint32(screen.heightTwips());
+    state_.TwipsPerPixelX = screen.twipsPerPixelX;
+    state_.TwipsPerPixelY = screen.twipsPerPixelY;
+    state_.StartDirectory = dir_.absolutePath();
+    state_.VolumeSetting = 75;
+    state_.StartupDone = false;
+    state_.ColorEditElement = 0;
+    state_.ShowSpeaker = false;
+    state_.NormalTriggerColor = qRgb(192, 0, 0);
+}
+
+StartupOutcome StartupSequence::loadConfiguration(const QString& commandLine,
+                                                  const StartupLoaders& loaders)
+{
+    if (state_.StartupDone)
+        return StartupOutcome::ShowMainMenu;
+
+    // The screen is measured in pixels, whatever the twips per pixel of the display.
+    if (state_.pixelsX(state_.ScreenWidth) < 800 || state_.pixelsY(state_.ScreenHeight) < 600) {
+        show(MsgIcon::Critical, QStringLiteral("Fatal Application Error"),
+             QStringLiteral("Orv Brevane supports a minimum screen resolution of 800 x 600"),
+             QStringLiteral("Press OK to terminate program"));
+        return StartupOutcome::Terminate;
+    }
+
+    for (int i = 0; i < int(state_.ColorPalette.size()); ++i)
+        state_.ColorPalette[i] = qint16(i);
+    view_.setProgress(10);
+
+    std::optional<ReflexConfig> loaded;
+    if (commandLine.isEmpty()) {
+        view_.setStatus(kLoadingDefault);
+        loaded = readDefaultFile();
+    } else {
+        loaded = readNamedFile(commandLine);
+    }
+    view_.setProgress(15);
+    if (loaded)
+        state_.Config = *loaded;
+    state_.StartupConfig = state_.Config;
+    view_.setProgress(20);
+
+    state_.MaxRandomInterval = 3000;
+    state_.TimeScale = 1000.0f;
+    state_.SetCount = kSetCount;
+    clearStores();
+
+    pointer_.setBusy(true);
+    runLoader(loaders.settingsDialog);
+    view_.setProgress(45);
+
+    pointer_.setBusy(true);
+    view_.setStatus(QStringLiteral("Initializing application ..."));
+    runLoader(loaders.simpleTest);
+    view_.setProgress(60);
+
+    pointer_.setBusy(true);
+    runLoader(loaders.colorTest);
+    view_.setProgress(75);
+
+    pointer_.setBusy(true);
+    view_.setStatus(QStringLiteral("Initializing application ... Almost Done"));
+    view_.setProgress(90);
+    runLoader(loaders.numberTest);
+    view_.setProgress(100);
+
+    view_.setStatus(QStringLiteral(" "));
+    pointer_.setBusy(false);
+    state_.StartupDone = true;
+    return StartupOutcome::ShowMainMenu;
+}
+
+StartupSequence::FileCheck StartupSequence::readFile(const QString& path, ReflexConfig& into) const
+{
+    if (!QFileInfo::exists(path))
+        return FileCheck::Missing;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileCheck::Invalid;
+    return readStartupConfig(file, into) == ConfigReadResult::Ok ? FileCheck::Valid
+                                                                 : FileCheck::Invalid;
+}
+
+// The file named on the command line, relative names taken in the start directory; a missing
+// or refused file falls back to the default file.
+std::optional<ReflexConfig> StartupSequence::readNamedFile(const QString& name)
+{
+    view_.setStatus(QStringLiteral("Loading user configuration file ..."));
+    ReflexConfig read = state_.Config;
+    switch (readFile(dir_.absoluteFilePath(name), read)) {
+    case FileCheck::Valid:
+        return read;
+    case FileCheck::Missing:
+        view_.setStatus(kLoadingDefault);
+        show(MsgIcon::Critical, QStringLiteral("Configuration load error"),
+             QStringLiteral("File ") + name + QStringLiteral(" could not be found"),
+             QStringLiteral("Using Default Configuration"));
+        break;
+    case FileCheck::Invalid:
+        show(MsgIcon::Critical, QStringLiteral("Configuration Error"),
+             QStringLiteral("Invalid Configuration File"),
+             QStringLiteral("Using Default Configuration File"));
+        break;
+    }
+    return readDefaultFile();
+}
+
+// Reflex.cfg: created with the defaults when missing; deleted and created again when it is
+// refused or cannot be opened. Each step is tried once, so an unwritable directory ends here
+// with the defaults in Config.
+std::optional<ReflexConfig> StartupSequence::readDefaultFile()
+{
+    const QString path = dir_.filePath(QLatin1String(kDefaultConfigFileName));
+    ReflexConfig read = state_.Config;
+    FileCheck check = readFile(path, read);
+    if (check == FileCheck::Missing) {
+        view_.setStatus(kLoadingDefault);
+        show(MsgIcon::None, QStringLiteral("Configuration file not found"),
+             QStringLiteral("Default configuration file not found..."),
+             QStringLiteral("Creating Reflex.Cfg"));
+        writeDefaultConfiguration(state_.Config, dir_);
+        read = state_.Config;
+        check = readFile(path, read);
+    }
+    if (check != FileCheck::Valid) {
+        QFile::remove(path);
+        show(MsgIcon::Critical, QStringLiteral("Configuration Error"),
+             QStringLiteral("Invalid Default Configuration File"),
+             QStringLiteral("Creating New Configuration File"));
+        writeDefaultConfiguration(state_.Config, dir_);
+        read = state_.Config;
+        check = readFile(path, read);
+    }
+    if (check == FileCheck::Valid)
+        return read;
+    return std::nullopt;
+}
+
+void StartupSequence::show(MsgIcon icon, const QString& title, const QString& line1,
+                           const QString& line2)
+{
+    Message message;
+    message.title = title;
+    message.text = line1 + QLatin1Char('\r') + line2;
+    message.buttons = MsgButtons::Ok;
+    message.icon = icon;
+    prompt_.ask(message);
+}
+
+// Times of runs 1..10 and the statistics of every set, in all three stores.
+void StartupSequence::clearStores()
+{
+    for (SetData* store : {static_cast<SetData*>(&state_.Simple),
+                           static_cast<SetData*>(&state_.Color),
+                           static_cast<SetData*>(&state_.Number)}) {
+        for (int set = 1; set <= kSetCount; ++set) {
+            for (int run = 1; run <= kStoredRuns; ++run)
+                store->Times[set][run] = 0.0f;
+            store->SetAverage[set] = 0.0f;
+            store->SetFastest[set] = 0.0f;
+            store->SetSlowest[set] = 0.0f;
+        }
+    }
+}
+
+} // namespace reflex

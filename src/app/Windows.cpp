@@ -1,0 +1,132 @@
+#include "app/Windows.h"
+#include "app/Navigator.h"
+
+#include "ui_frmAbout.h"
+#include "ui_frmFirst.h"
+#include "ui_frmLoadDisplay.h"
+#include "ui_frmMain.h"
+#include "ui_frmSplash.h"
+
+#include <QStyle>
+#include <QTimer>
+
+namespace reflex {
+
+frmFirst::frmFirst(QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::frmFirst>())
+{
+    ui->setupUi(this);
+}
+
+frmFirst::~frmFirst() = default;
+
+frmSplash::frmSplash(const ProgramVersion& version, QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::frmSplash>())
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    ui->lblVersion->setText(version.compact());
+}
+
+frmSplash::~frmSplash() = default;
+
+void frmSplash::setProgress(int value)
+{
+    ui->ProgressBar1->setValue(value);
+    ui->ProgressBar1->repaint();
+}
+
+void frmSplash::setStatus(const QString& text)
+{
+    ui->pnlStatus->setText(text);
+    ui->pnlStatus->repaint();
+}
+
+frmMain::frmMain(const ProgramVersion& version, QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::frmMain>())
+    , version_(version)
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    connect(ui->cmdNormal, &QPushButton::clicked, this, &frmMain::simpleRequested);
+    connect(ui->cmdColors, &QPushButton::clicked, this, &frmMain::colorRequested);
+    connect(ui->cmdNumbers, &QPushButton::clicked, this, &frmMain::numberRequested);
+    connect(ui->cmdConfigure, &QPushButton::clicked, this, &frmMain::optionsRequested);
+    connect(ui->cmdClearData, &QPushButton::clicked, this, &frmMain::clearDataRequested);
+    connect(ui->cmdRecover, &QPushButton::clicked, this, &frmMain::recoverRequested);
+    connect(ui->cmdAbout, &QPushButton::clicked, this, &frmMain::aboutRequested);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &frmMain::exitRequested);
+    for (const char* name : {"cmdNormal", "cmdColors", "cmdNumbers", "cmdConfigure"})
+        setModuleAvailable(name, false);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::setModuleAvailable(const char* buttonName, bool on)
+{
+    if (auto* b = findChild<QPushButton*>(QLatin1String(buttonName)))
+        b->setEnabled(on);
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    ui->lblVersion->setText(QStringLiteral("Version ") + version_.dotted());
+    ui->cmdExit->setFocus();
+}
+
+frmAbout::frmAbout(const ProgramVersion& version, QWidget* parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::frmAbout>())
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    ui->lblrelease->setText(QStringLiteral("Release ") + version.dotted());
+    ui->picture1->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(40, 40));
+    ui->picture2->setPixmap(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(40, 40));
+    ui->picture3->setPixmap(style()->standardIcon(QStyle::SP_MediaVolume).pixmap(40, 40));
+    connect(ui->cmdAboutOk, &QPushButton::clicked, this, &QDialog::accept);
+    Navigator::centre(this);
+}
+
+frmAbout::~frmAbout() = default;
+
+frmLoadDisplay::frmLoadDisplay(QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::frmLoadDisplay>())
+    , Timer1(new QTimer(this))
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        auto step = std::move(step_);
+        step_ = nullptr;
+        if (step)
+            step();
+        hide();
+    });
+}
+
+frmLoadDisplay::~frmLoadDisplay() = default;
+
+void frmLoadDisplay::run(std::function<void()> loadingStep)
+{
+    step_ = std::move(loadingStep);
+    Navigator::centre(this);
+    show();
+    repaint();
+    Timer1->start();
+}
+
+} // namespace reflex

@@ -1,0 +1,100 @@
+#pragma once
+// The small windows of the shell: the start-up backdrop, the splash with its progress bar,
+// the main menu, the about box and the loading banner. Each is a thin view over its .ui form;
+// what they do is wired in Application.
+
+#include "app/StartupSequence.h"
+
+#include <QDialog>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QTimer;
+namespace Ui {
+class frmFirst;
+class frmSplash;
+class frmMain;
+class frmAbout;
+class frmLoadDisplay;
+}
+
+namespace reflex {
+
+class frmFirst : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmFirst(QWidget* parent = nullptr);
+    ~frmFirst() override;
+
+private:
+    std::unique_ptr<Ui::frmFirst> ui;
+};
+
+class frmSplash : public QWidget, public SplashView {
+    Q_OBJECT
+public:
+    explicit frmSplash(const ProgramVersion& version, QWidget* parent = nullptr);
+    ~frmSplash() override;
+    // Each step is painted at once: the sequence runs without returning to the event loop.
+    void setProgress(int value) override;
+    void setStatus(const QString& text) override;
+
+private:
+    std::unique_ptr<Ui::frmSplash> ui;
+};
+
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(const ProgramVersion& version, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+signals:
+    void simpleRequested();
+    void colorRequested();
+    void numberRequested();
+    void optionsRequested();
+    void clearDataRequested();
+    void recoverRequested();
+    void aboutRequested();
+    void exitRequested();
+
+public:
+    // Module buttons are enabled as their modules are connected.
+    void setModuleAvailable(const char* buttonName, bool on);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::frmMain> ui;
+    ProgramVersion version_;
+};
+
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAbout(const ProgramVersion& version, QWidget* parent = nullptr);
+    ~frmAbout() override;
+
+private:
+    std::unique_ptr<Ui::frmAbout> ui;
+};
+
+// Shows "Loading Display Please Wait..." and runs a slow loading step on its timer's first
+// tick, 500 ms later, so the banner is on screen while the step runs; then it closes.
+class frmLoadDisplay : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmLoadDisplay(QWidget* parent = nullptr);
+    ~frmLoadDisplay() override;
+    void run(std::function<void()> loadingStep);
+
+private:
+    std::unique_ptr<Ui::frmLoadDisplay> ui;
+    QTimer* Timer1;
+    std::function<void()> step_;
+};
+
+} // namespace reflex

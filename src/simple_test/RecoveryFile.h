@@ -1,0 +1,53 @@
+#pragma once
+// recover.dat: a snapshot of all three data stores, rewritten whole at the end of every
+// finished series and read back by the main menu's Recover. 500 lines in the encoding of
+// ValueCodec.h, three blocks of sets 1..10:
+//   simple  14 lines a set: runs 1..10, average, fastest, slowest, comment
+//   colour  18 lines a set: runs 1..10, average, fastest, slowest, correct hits,
+//           correct misses, incorrect hits, missed hits, comment
+//   number  18 lines a set, as colour
+// Runs 11..20 are never written, so a recovery leaves them as they are.
+
+#include "app/AppState.h"
+#include "platform/Prompt.h"
+
+#include <QString>
+
+class QIODevice;
+
+namespace reflex {
+
+constexpr int kRecoveryLineCount = 500;
+
+void writeRecovery(QIODevice& device, const AppState& state);
+// Assigns every value as soon as it is read. False at the first missing or unreadable value;
+// everything read before it stays in the store.
+bool readRecovery(QIODevice& device, AppState& state);
+
+// The file itself, with its messages. Keep one object for the whole program (all three test
+// windows write through it): it remembers whether the user has already been told about a
+// failing write, so a broken disk costs one message, not one per series.
+class RecoveryFile {
+public:
+    static constexpr auto kFileName = "recover.dat";
+
+    // An empty directory means the current directory at the moment of each call.
+    RecoveryFile(AppState& state, Prompt& prompt, QString directory = {});
+
+    // Replaces the file atomically, so a crash or a full disk during the write leaves the
+    // previous snapshot in place. Never changes the store.
+    bool write();
+    // Reads the file into the stores; reports a missing or unreadable file to the user.
+    // CurrentSet, CurrentRun and DataNotSaved stay as they are.
+    void read();
+
+    QString path() const;
+
+private:
+    AppState& state_;
+    Prompt& prompt_;
+    QString directory_;
+    bool failureReported_ = false;
+};
+
+} // namespace reflex

@@ -1,0 +1,334 @@
+#include "simple_test/SimpleEngine.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace reflex {
+
+namespace {
+const QRgb kWhite = qRgb(255, 255, 255);
+const QString kZeroReadout = QStringLiteral("  0.000");
+} // namespace
+
+SimpleEngine::SimpleEngine(AppState& state, const Platform& platform, SimpleTestView& view,
+                           std::function<void()> writeRecoveryFile)
+    : s_(state)
+    , p_(platform)
+    , view_(view)
+    , writeRecoveryFile_(std::move(writeRecoveryFile))
+    , tmrIntervalTime(platform.timers.createTimer())
+{
+    tmrIntervalTime->onTimer = [this] { stimulus(); };
+}
+
+SimpleEngine::~SimpleEngine() = default;
+
+QString SimpleEngine::formatSeconds(float seconds)
+{
+    return QString::number(double(seconds), 'f', 3);
+}
+
+QString SimpleEngine::formatCount(int n)
+{
+    return n < 0 ? QStringLiteral("-%1").arg(-n, 2, 10, QLatin1Char('0'))
+                 : QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+bool SimpleEngine::waiting() const
+{
+    return tmrIntervalTime->isEnabled();
+}
+
+int SimpleEngine::pendingInterval() const
+{
+    return tmrIntervalTime->interval();
+}
+
+void SimpleEngine::initialise()
+{
+    d_.lblVersion = p_.version.compact();
+    p_.pointer.setBusy(false);
+    d_.speakerVisible = s_.ShowSpeaker;
+    readRunsPerSet();
+    StimulusArmed = false;
+    d_.panelColor = kWhite;
+    LastTime = 0;
+    s_.CurrentSet = 1;
+    readTriggerKind();
+    d_.cmdDisplay = true;
+    d_.cmdStop = false;
+    d_.txtSetIndicator = QString::number(s_.CurrentSet);
+    d_.txtSetComment = s_.Simple.SetComment[s_.CurrentSet - 1];
+    view_.render();
+}
+
+// Series end only when the run counter reaches the runs per set, and the store holds 20
+// runs, so a count from a hand-edited file is brought into 1..20 here.
+void SimpleEngine::readRunsPerSet()
+{
+    s_.SimpleRunsPerSet = std::clamp<qint16>(s_.Config.Normal.RunCount, 1, kMaxRuns);
+    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(s_.SimpleRunsPerSet);
+}
+
+void SimpleEngine::readTriggerKind()
+{
+    switch (s_.Config.Normal.TriggerOn) {
+    case AudioTrigger:
+        TriggerType = AudioTrigger;
+        d_.lblTriggerLable = QStringLiteral("            Audio Trigger");
+        s_.ShowSpeaker = true;
+        d_.speakerVisible = true;
+        break;
+    case VisualTrigger:
+        TriggerType = VisualTrigger;
+        d_.lblTriggerLable = QStringLiteral("           Visual Trigger");
+        s_.ShowSpeaker = false;
+        d_.speakerVisible = false;
+        break;
+    case AudioVisualTrigger:
+        TriggerType = AudioVisualTrigger;
+        d_.lblTriggerLable = QStringLiteral("     Audio/Visual Trigger");
+        break;
+    default:
+        break;
+    }
+}
+
+void SimpleEngine::setCommandsEnabled(bool idle)
+{
+    d_.cmdConfigure = d_.cmdStart = d_.CmdClearSet = d_.cmdDisplay = d_.cmdExit = idle;
+    d_.cmdNextSet = d_.cmdPreviousSet = idle;
+    d_.cmdStop = !idle;
+}
+
+void SimpleEngine::start()
+{
+    const Message question{
+        QStringLiteral("Over write Data in Set  %1 ?").arg(s_.CurrentSet),
+        QStringLiteral("Start Reflex Data Collection"), MsgButtons::YesNo, MsgIcon::Critical, true};
+    if (p_.prompt.ask(question) != MsgAnswer::Yes)
+        return;
+
+    // A stimulus left out by Stop must not take the first press of the new series.
+    StimulusArmed = false;
+    p_.pointer.moveTo(view_.leftTargetCentre());
+    s_.DataNotSaved = true;
+    EndAfterResponse = false;
+    LastTime = 0;
+    RunsLeft = s_.SimpleRunsPerSet;
+
+    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
+    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(RunsLeft);
+    d_.lblTimeNumber = QLatin1Char(' ') + formatSeconds(LastTime);
+    d_.txtSetIndicator = formatCount(s_.CurrentSet);
+
+    const int set = s_.CurrentSet;
+    for (int r = 1; r <= kStoredRuns; ++r)
+        s_.Simple.Times[set][r] = 0;
+    s_.Simple.SetAverage[set] = s_.Simple.SetFastest[set] = s_.Simple.SetSlowest[set] = 0;
+    s_.Simple.SetComment[set - 1] = d_.txtSetComment;
+    s_.CurrentRun = 0;
+
+    tmrIntervalTime->setInterval(s_.Config.Normal.IntervalTiming == 1 ? nextIntervalMs()
+                                                                        : drawInterval());
+    setCommandsEnabled(false);
+    d_.txtSetIndicatorEnabled = false;
+    view_.render();
+    tmrIntervalTime->setEnabled(true);
+}
+
+int SimpleEngine::nextIntervalMs()
+{
+    // A fixed interval below 1 ms would never fire and the series would never end.
+    return std::max<int>(1, s_.Config.Normal.FixedTimeInterval);
+}
+
+// Uniform in [minimum, MaxRandomInterval] ms; the minimum is kept inside 1..MaxRandomInterval
+// so the draw always ends and never yields an interval that does not fire.
+int SimpleEngine::drawInterval()
+{
+    const int upper = s_.MaxRandomInterval;
+    const int minimum = std::clamp<int>(s_.Config.Normal.MinimumTimeInterval, 1, upper);
+    do {
+        NextInterval = int(std::nearbyint(s_.Random.next() * upper));
+    } while (NextInterval < minimum);
+    return NextInterval;
+}
+
+void SimpleEngine::stimulus()
+{
+    tmrIntervalTime->setEnabled(false);
+    // Present first, stamp after: the stamp is taken once the colour is on the screen and
+    // the tone has been handed to the sound device, so the stored time is the student's.
+    if (TriggerType == VisualTrigger || TriggerType == AudioVisualTrigger) {
+        d_.panelColor = s_.NormalTriggerColor;
+        view_.presentStimulus();
+    }
+    if (TriggerType == AudioTrigger || TriggerType == AudioVisualTrigger)
+        p_.beeper.beep();
+    StimulusTime = p_.clock.nowNs();
+    StimulusArmed = true;
+
+    ++s_.CurrentRun;
+    if (s_.CurrentRun >= s_.SimpleRunsPerSet)
+        EndAfterResponse = true;
+    if (s_.Config.Normal.IntervalTiming == 1) {
+        tmrIntervalTime->setInterval(nextIntervalMs());
+    } else {
+        s_.Random.reseedFromTimeOfDay();
+        tmrIntervalTime->setInterval(drawInterval());
+    }
+}
+
+void SimpleEngine::press(std::int64_t stampNs)
+{
+    if (StimulusArmed)
+        recordResponse(stampNs);
+}
+
+void SimpleEngine::recordResponse(std::int64_t stampNs)
+{
+    // Milliseconds are rounded only here, where the time is stored.
+    const double elapsedMs = double(stampNs - StimulusTime) / 1e6;
+    if (onResponseMeasured)
+        onResponseMeasured(StimulusTime, stampNs);
+    d_.panelColor = kWhite;
+    LastTime = float(std::llround(elapsedMs)) / s_.TimeScale;
+
+    const int set = s_.CurrentSet;
+    const int run = s_.CurrentRun;
+    s_.Simple.Times[set][run] = LastTime;
+    d_.lblTimeNumber = QLatin1Char(' ') + formatSeconds(LastTime);
+    if (run == 1) {
+        d_.lblPreviousTimeNumber = kZeroReadout;
+        d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(LastTime);
+    } else {
+        const float previous = s_.Simple.Times[set][run - 1];
+        d_.lblPreviousTimeNumber = QStringLiteral("  ") + formatSeconds(previous);
+        d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(std::fabs(previous - LastTime));
+    }
+
+    float sum = 0;
+    for (int r = 1; r <= run; ++r)
+        sum += s_.Simple.Times[set][r];
+    LastTime = sum;
+    RunAverage = sum / float(run);
+    s_.Simple.SetAverage[set] = RunAverage;
+    d_.lblAverageTimeNumber = QStringLiteral("   ") + formatSeconds(RunAverage);
+
+    --RunsLeft;
+    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(RunsLeft);
+
+    if (EndAfterResponse) {
+        endSeries();
+        return;
+    }
+    view_.render();
+    tmrIntervalTime->setEnabled(true);
+    StimulusArmed = false;
+}
+
+void SimpleEngine::endSeries()
+{
+    const int set = s_.CurrentSet;
+    s_.Simple.SetComment[set - 1] = d_.txtSetComment;
+    d_.panelColor = kWhite;
+    d_.lblRunCountNumber = QStringLiteral("   0");
+    tmrIntervalTime->setEnabled(false);
+    s_.Simple.SetAverage[set] = RunAverage;
+    d_.lblAverageTimeNumber = QStringLiteral("   ") + formatSeconds(RunAverage);
+    view_.render();
+
+    p_.beeper.beep();
+    p_.prompt.ask({QStringLiteral("Your run has ended"), QStringLiteral("END RUN")});
+    setCommandsEnabled(true);
+    view_.render();
+    if (writeRecoveryFile_)
+        writeRecoveryFile_();
+    StimulusArmed = false;
+}
+
+void SimpleEngine::stop()
+{
+    s_.Simple.SetComment[s_.CurrentSet - 1] = d_.txtSetComment;
+    EndAfterResponse = true;
+    tmrIntervalTime->setEnabled(false);
+    LastTime = 0;
+    setCommandsEnabled(true);
+    d_.panelColor = kWhite;
+    view_.render();
+    p_.beeper.beep();
+}
+
+void SimpleEngine::resetReadouts()
+{
+    d_.txtSetIndicator = formatCount(s_.CurrentSet);
+    d_.lblAverageTimeNumber = QStringLiteral("  ") + formatSeconds(s_.Simple.SetAverage[s_.CurrentSet]);
+    d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
+    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(RunsLeft);
+    d_.lblTimeNumber = QStringLiteral(" 0.000");
+}
+
+void SimpleEngine::nextSet()
+{
+    storeComment();
+    if (s_.CurrentSet >= s_.SetCount) {
+        d_.cmdNextSet = false;
+    } else {
+        ++s_.CurrentSet;
+        d_.txtSetComment = s_.Simple.SetComment[s_.CurrentSet - 1];
+        if (!d_.cmdPreviousSet && s_.CurrentSet >= 2)
+            d_.cmdPreviousSet = true;
+        resetReadouts();
+    }
+    view_.render();
+}
+
+void SimpleEngine::previousSet()
+{
+    storeComment();
+    if (s_.CurrentSet - 1 < 1) {
+        d_.cmdPreviousSet = false;
+    } else {
+        --s_.CurrentSet;
+        d_.txtSetComment = s_.Simple.SetComment[s_.CurrentSet - 1];
+        if (!d_.cmdNextSet && s_.CurrentSet < s_.SetCount)
+            d_.cmdNextSet = true;
+    }
+    resetReadouts();
+    view_.render();
+}
+
+void SimpleEngine::clearSet()
+{
+    const int set = s_.CurrentSet;
+    for (int r = 1; r <= kStoredRuns; ++r)
+        s_.Simple.Times[set][r] = 0;
+    s_.Simple.SetAverage[set] = s_.Simple.SetFastest[set] = s_.Simple.SetSlowest[set] = 0;
+    s_.Simple.SetComment[set - 1] = QStringLiteral(" ");
+    d_.txtSetComment = QStringLiteral(" ");
+    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
+    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(RunsLeft);
+    d_.lblTimeNumber = QStringLiteral(" 0.000");
+    view_.render();
+}
+
+void SimpleEngine::commentEdited(const QString& text)
+{
+    d_.txtSetComment = text;
+    s_.Simple.SetComment[s_.CurrentSet - 1] = text;
+}
+
+void SimpleEngine::storeComment()
+{
+    s_.Simple.SetComment[s_.CurrentSet - 1] = d_.txtSetComment;
+}
+
+void SimpleEngine::optionsClosed()
+{
+    readRunsPerSet();
+    readTriggerKind();
+    view_.render();
+}
+
+} // namespace reflex

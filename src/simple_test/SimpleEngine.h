@@ -1,0 +1,111 @@
+#pragma once
+// The simple reaction test without its window. frmReflex forwards clicks, presses (stamped
+// first thing in its handler) and the comment box's edits here; the engine runs the series
+// (Start, waiting interval, stimulus, response, end of series, Stop) and the set commands,
+// writes runs into AppState::Simple, and keeps in `display()` what the window must show.
+// The window copies that onto its controls in render(); presentStimulus() must also put the
+// stimulus on the screen before it returns, because the stimulus is stamped right after it.
+
+#include "app/AppState.h"
+#include "platform/Platform.h"
+
+#include <QRgb>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace reflex {
+
+struct SimpleTestDisplay {
+    QString lblVersion;
+    QString lblTriggerLable;
+    QString lblTimeNumber = QStringLiteral(" 0.000");
+    QString lblPreviousTimeNumber = QStringLiteral(" 0.000");
+    QString lblDifferenceNumber = QStringLiteral(" 0.000");
+    QString lblAverageTimeNumber = QStringLiteral(" 0.000");
+    QString lblRunCountNumber = QStringLiteral("   00");
+    QString txtSetIndicator = QStringLiteral("01");
+    QString txtSetComment;
+    QRgb panelColor = qRgb(255, 255, 255);
+    bool speakerVisible = false;
+    // commands
+    bool cmdStart = true;
+    bool cmdStop = false;
+    bool cmdConfigure = true;
+    bool CmdClearSet = true;
+    bool cmdNextSet = true;
+    bool cmdPreviousSet = true;
+    bool cmdDisplay = true;
+    bool cmdExit = true;
+    bool txtSetIndicatorEnabled = true;
+};
+
+class SimpleTestView {
+public:
+    virtual ~SimpleTestView() = default;
+    virtual void render() = 0;
+    virtual void presentStimulus() = 0;         // render, painted and on screen on return
+    virtual QPoint leftTargetCentre() const = 0; // screen pixels of the left circle's centre
+};
+
+class SimpleEngine {
+public:
+    SimpleEngine(AppState& state, const Platform& platform, SimpleTestView& view,
+                 std::function<void()> writeRecoveryFile);
+    ~SimpleEngine();
+
+    // The window's initialisation; runs at start-up and whenever the menu opens the test.
+    void initialise();
+    void start();
+    void stop();
+    // A mouse press on the free window surface, stamped on the platform clock.
+    void press(std::int64_t stampNs);
+
+    void nextSet();
+    void previousSet();
+    void clearSet();
+    void commentEdited(const QString& text);
+    void storeComment(); // before Display and Done
+    void optionsClosed(); // runs per set and stimulus kind may have changed
+
+    const SimpleTestDisplay& display() const { return d_; }
+    bool armed() const { return StimulusArmed; }
+    bool waiting() const;
+    int pendingInterval() const;
+    TriggerKind triggerType() const { return TriggerType; }
+
+    // Called with the unrounded stamps of every measured response (benchmarks read them).
+    std::function<void(std::int64_t stimulusNs, std::int64_t pressNs)> onResponseMeasured;
+
+    static QString formatSeconds(float seconds); // "0.000"
+    static QString formatCount(int n);           // "00"
+
+private:
+    void stimulus();
+    void recordResponse(std::int64_t stampNs);
+    void endSeries();
+    int drawInterval();
+    int nextIntervalMs();
+    void readRunsPerSet();
+    void readTriggerKind();
+    void setCommandsEnabled(bool idle);
+    void resetReadouts();
+
+    AppState& s_;
+    const Platform& p_;
+    SimpleTestView& view_;
+    std::function<void()> writeRecoveryFile_;
+    std::unique_ptr<Timer> tmrIntervalTime;
+    SimpleTestDisplay d_;
+
+    std::int64_t StimulusTime = 0; // ns
+    bool StimulusArmed = false;
+    float LastTime = 0;
+    float RunAverage = 0;
+    int RunsLeft = 0;
+    bool EndAfterResponse = false;
+    int NextInterval = 0;
+    TriggerKind TriggerType = VisualTrigger;
+};
+
+} // namespace reflex
