@@ -1,0 +1,59 @@
+#include "platform/AlsaBeeper.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+
+using namespace reflex;
+
+// The tone goes through ALSA's file plugin, so the test hears exactly what a sound card would
+// have been handed.
+class TestTone : public QObject {
+    Q_OBJECT
+private slots:
+    void beepHandsARealToneToTheDevice()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("tone.raw");
+        const QByteArray device = "file:FILE=" + QFile::encodeName(path) + ",FORMAT=raw";
+        {
+            AlsaBeeper beeper(device.constData());
+            QVERIFY(beeper.hasDevice());
+            beeper.beep();
+            beeper.beep(); // a second beep while the first may still play starts afresh
+            QTest::qWait(400);
+        }
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray raw = f.readAll();
+        const auto* s = reinterpret_cast<const qint16*>(raw.constData());
+        const qsizetype n = raw.size() / 2;
+        QVERIFY2(n >= 48000 * 15 / 100, qPrintable(QString::number(n))); // at least one 150 ms tone
+
+        // Dominant frequency by zero crossings over the first tone, and a real level.
+        int crossings = 0;
+        double energy = 0;
+        const qsizetype tone = 48000 * 15 / 100;
+        for (qsizetype i = 1; i < tone; ++i) {
+            if ((s[i - 1] < 0) != (s[i] < 0))
+                ++crossings;
+            energy += double(s[i]) * s[i];
+        }
+        const double hz = crossings / 2.0 / 0.15;
+        QVERIFY2(std::abs(hz - 880.0) < 15.0, qPrintable(QString::number(hz)));
+        QVERIFY(std::sqrt(energy / tone) > 3000.0);
+    }
+
+    void withoutADeviceItFallsBackToTheBell()
+    {
+        AlsaBeeper beeper("no-such-device-here");
+        QVERIFY(!beeper.hasDevice());
+        beeper.beep(); // must neither block nor crash
+    }
+};
+
+QTEST_MAIN(TestTone)
+#include "tst_tone.moc"
