@@ -80,14 +80,15 @@ void Application::exitProgram()
     if (platform_.prompt.ask(exitQuestion(state_.DataNotSaved)) != MsgAnswer::Yes)
         return;
     platform_.pointer.setBusy(false);
-    QCoreApplication::quit();
+    // exit(), not quit(): quit() first asks every window to close, which is Exit again.
+    QCoreApplication::exit(0);
 }
 
 // A window manager's close button: on the menu it is Exit with its question, on the test
 // window it is Done, and refused while a series runs.
 bool Application::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::Close)
+    if (event->type() != QEvent::Close || !event->spontaneous())
         return false;
     event->ignore();
     if (watched == main_.get())
