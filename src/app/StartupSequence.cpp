@@ -143,23 +143,24 @@ std::optional<ReflexConfig> StartupSequence::readDefaultFile()
     const QString path = dir_.filePath(QLatin1String(kDefaultConfigFileName));
     ReflexConfig read = state_.Config;
     FileCheck check = readFile(path, read);
+    const auto writeAndReread = [&] {
+        writeDefaultConfiguration(state_.Config, dir_);
+        read = state_.Config;
+        check = readFile(path, read);
+    };
     if (check == FileCheck::Missing) {
         view_.setStatus(kLoadingDefault);
         show(MsgIcon::None, QStringLiteral("Configuration file not found"),
              QStringLiteral("Default configuration file not found..."),
              QStringLiteral("Creating Reflex.Cfg"));
-        writeDefaultConfiguration(state_.Config, dir_);
-        read = state_.Config;
-        check = readFile(path, read);
+        writeAndReread();
     }
     if (check != FileCheck::Valid) {
         QFile::remove(path);
         show(MsgIcon::Critical, QStringLiteral("Configuration Error"),
              QStringLiteral("Invalid Default Configuration File"),
              QStringLiteral("Creating New Configuration File"));
-        writeDefaultConfiguration(state_.Config, dir_);
-        read = state_.Config;
-        check = readFile(path, read);
+        writeAndReread();
     }
     if (check == FileCheck::Valid)
         return read;
