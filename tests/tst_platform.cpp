@@ -1,4 +1,5 @@
 #include "fakes/Fakes.h"
+#include "platform/InputStamp.h"
 #include "platform/Platform.h"
 
 #include <QTest>
@@ -17,6 +18,31 @@ private slots:
         clock.advanceMs(12);
         QCOMPARE(clock.timeGetTime(), 7u);
         QCOMPARE(Clock::elapsedMs(before, clock.timeGetTime()), 12u);
+    }
+
+    void pressStampIsBroughtBackToTheServersMillisecond_data()
+    {
+        QTest::addColumn<qint64>("handlerNs");
+        QTest::addColumn<uint>("serverMs");
+        QTest::addColumn<qint64>("slackNs");
+        QTest::addColumn<qint64>("expected");
+        const qint64 ms = 1000000;
+        QTest::newRow("same millisecond: handler kept") << 5000 * ms + 300000 << 5000u << 0LL << 5000 * ms + 300000;
+        QTest::newRow("next millisecond: end of the server's") << 5001 * ms + 200000 << 5000u << 0LL << 5001 * ms;
+        QTest::newRow("held up 3 ms") << 5003 * ms + 900000 << 5000u << 0LL << 5001 * ms;
+        QTest::newRow("coarse server clock adds its lag") << 5003 * ms + 900000 << 5000u << ms << 5002 * ms;
+        QTest::newRow("server on another clock") << 5000 * ms << 123u << 0LL << 5000 * ms;
+        QTest::newRow("server stamp ahead of the handler") << 5000 * ms << 5002u << 0LL << 5000 * ms;
+        const qint64 wrap = (qint64(1) << 32) * ms; // the server's 32-bit counter wrapped
+        QTest::newRow("across the wrap") << wrap + 1 * ms + 500000 << 0xFFFFFFFFu << 0LL << wrap;
+    }
+    void pressStampIsBroughtBackToTheServersMillisecond()
+    {
+        QFETCH(qint64, handlerNs);
+        QFETCH(uint, serverMs);
+        QFETCH(qint64, slackNs);
+        QFETCH(qint64, expected);
+        QCOMPARE(refinePressStamp(handlerNs, serverMs, slackNs), expected);
     }
 
     void versionTexts()

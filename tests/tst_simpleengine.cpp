@@ -10,7 +10,14 @@ namespace {
 
 struct FakeView final : SimpleTestView {
     void render() override { ++renders; }
-    void presentStimulus() override { ++presented; }
+    void presentStimulus() override
+    {
+        ++presented;
+        if (clock)
+            clock->advanceMs(drawingMs);
+    }
+    fakes::FakeClock* clock = nullptr;
+    double drawingMs = 0;
     QPoint leftTargetCentre() const override { return {111, 222}; }
     int renders = 0;
     int presented = 0;
@@ -79,7 +86,7 @@ private slots:
 
         const double reactions[] = {250.4, 180.6, 301.0};
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(rig.timer().interval(), 2000);
+            QCOMPARE(rig.engine.pendingInterval(), 2000);
             rig.elapseInterval();
             QCOMPARE(rig.view.presented, i + 1);
             QCOMPARE(rig.engine.display().panelColor, rig.state.NormalTriggerColor);
@@ -156,7 +163,7 @@ private slots:
         for (int series = 0; series < 5; ++series) {
             rig.startYes();
             for (int run = 0; run < 20; ++run) {
-                const int interval = rig.timer().interval();
+                const int interval = rig.engine.pendingInterval();
                 QVERIFY2(interval >= low && interval <= 3000, qPrintable(QString::number(interval)));
                 rig.elapseInterval();
                 rig.respondAfter(200);
@@ -165,11 +172,35 @@ private slots:
         QCOMPARE(rig.recoveryWrites, 5);
     }
 
+    // The timer wakes early and drawing takes time, yet every stimulus is on screen exactly
+    // the interval after the press that ended the run before.
+    void stimulusIsDueTheIntervalAfterThePress()
+    {
+        Rig rig(fixed(1000, 4));
+        rig.view.clock = &rig.fp.clock;
+        rig.view.drawingMs = 0.7;
+        QList<std::int64_t> stimuli, presses;
+        rig.engine.onResponseMeasured = [&](std::int64_t s, std::int64_t p) {
+            stimuli << s;
+            presses << p;
+        };
+        rig.startYes();
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(rig.timer().interval() < 1000);
+            rig.elapseInterval();
+            rig.respondAfter(300);
+        }
+        for (int i = 2; i < 4; ++i) // from the second run on the drawing time is known
+            QCOMPARE(stimuli[i] - presses[i - 1], std::int64_t(1000) * 1000000);
+        QCOMPARE(rig.time(4), 0.3f);
+    }
+
     void fixedIntervalBelowOneMillisecondStillFires()
     {
         Rig rig(fixed(0, 2));
         rig.startYes();
-        QCOMPARE(rig.timer().interval(), 1);
+        QCOMPARE(rig.engine.pendingInterval(), 1);
+        QVERIFY(rig.timer().isEnabled() && rig.timer().interval() >= 1);
     }
 
     void runCountIsClampedIntoTheStore_data()

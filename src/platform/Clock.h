@@ -8,6 +8,9 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual std::int64_t nowNs() const = 0;
+    // Returns at `deadlineNs` or soon after; used for the last stretch before a stimulus,
+    // where a timer's millisecond grain and wake-up time would show in the interval.
+    virtual void waitUntil(std::int64_t deadlineNs) = 0;
 
     // The 32-bit millisecond counter the program's time base was designed around; it wraps
     // modulo 2^32, and differences taken with elapsedMs() stay right across the wrap.
@@ -22,6 +25,7 @@ public:
 class MonotonicClock final : public Clock {
 public:
     std::int64_t nowNs() const override;
+    void waitUntil(std::int64_t deadlineNs) override;
 };
 
 } // namespace reflex

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <cerrno>
 #include <cmath>
 #include <ctime>
 
@@ -20,6 +21,14 @@ std::int64_t MonotonicClock::nowNs() const
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return std::int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+// Sleeps rather than spins: the X server needs the processor right then to draw the stimulus.
+void MonotonicClock::waitUntil(std::int64_t deadlineNs)
+{
+    const timespec until{time_t(deadlineNs / 1000000000), long(deadlineNs % 1000000000)};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
+    }
 }
 
 namespace {

@@ -41,7 +41,7 @@ bool SimpleEngine::waiting() const
 
 int SimpleEngine::pendingInterval() const
 {
-    return tmrIntervalTime->interval();
+    return intervalMs_;
 }
 
 void SimpleEngine::initialise()
@@ -129,11 +129,34 @@ void SimpleEngine::start()
     s_.Simple.SetComment[set - 1] = d_.txtSetComment;
     s_.CurrentRun = 0;
 
-    tmrIntervalTime->setInterval(s_.Config.Normal.IntervalTiming == 1 ? nextIntervalMs()
-                                                                        : drawInterval());
+    // The first interval comes from the generator as it stands; later ones reseed it.
+    intervalMs_ = s_.Config.Normal.IntervalTiming == 1 ? nextIntervalMs() : drawInterval();
     setCommandsEnabled(false);
     d_.txtSetIndicatorEnabled = false;
     view_.render();
+    armInterval(p_.clock.nowNs());
+}
+
+void SimpleEngine::prepareInterval()
+{
+    if (s_.Config.Normal.IntervalTiming == 1) {
+        intervalMs_ = nextIntervalMs();
+    } else {
+        s_.Random.reseedFromTimeOfDay();
+        intervalMs_ = drawInterval();
+    }
+}
+
+// The interval counts from `fromNs` (Start, or the press) to the stimulus being on screen.
+// The window timer wakes a little early, and stimulus() waits out the rest on the clock less
+// the time presenting took last time, so neither the timer's millisecond grain and wake-up
+// nor the drawing shows in the interval.
+void SimpleEngine::armInterval(std::int64_t fromNs)
+{
+    constexpr std::int64_t kEarlyWakeNs = 2'000'000;
+    deadlineNs_ = fromNs + std::int64_t(intervalMs_) * 1'000'000;
+    const std::int64_t wakeInNs = deadlineNs_ - presentLeadNs_ - kEarlyWakeNs - p_.clock.nowNs();
+    tmrIntervalTime->setInterval(int(std::max<std::int64_t>(1, wakeInNs / 1'000'000)));
     tmrIntervalTime->setEnabled(true);
 }
 
@@ -158,6 +181,8 @@ int SimpleEngine::drawInterval()
 void SimpleEngine::stimulus()
 {
     tmrIntervalTime->setEnabled(false);
+    p_.clock.waitUntil(deadlineNs_ - presentLeadNs_);
+    const std::int64_t presenting = p_.clock.nowNs();
     // Present first, stamp after: the stamp is taken once the colour is on the screen and
     // the tone has been handed to the sound device, so the stored time is the student's.
     if (TriggerType == VisualTrigger || TriggerType == AudioVisualTrigger) {
@@ -168,16 +193,18 @@ void SimpleEngine::stimulus()
         p_.beeper.beep();
     StimulusTime = p_.clock.nowNs();
     StimulusArmed = true;
+    // The lead is the median of the last few presentations: one held up by a busy system
+    // must not bring the next stimulus early.
+    recentPresentNs_[presentCount_++ % recentPresentNs_.size()] = StimulusTime - presenting;
+    std::array<std::int64_t, 5> recent = recentPresentNs_;
+    const auto filled = recent.begin() + std::min<std::size_t>(presentCount_, recent.size());
+    std::nth_element(recent.begin(), recent.begin() + (filled - recent.begin()) / 2, filled);
+    presentLeadNs_ = std::clamp<std::int64_t>(recent[(filled - recent.begin()) / 2], 0, 5'000'000);
 
     ++s_.CurrentRun;
     if (s_.CurrentRun >= s_.SimpleRunsPerSet)
         EndAfterResponse = true;
-    if (s_.Config.Normal.IntervalTiming == 1) {
-        tmrIntervalTime->setInterval(nextIntervalMs());
-    } else {
-        s_.Random.reseedFromTimeOfDay();
-        tmrIntervalTime->setInterval(drawInterval());
-    }
+    prepareInterval();
 }
 
 void SimpleEngine::press(std::int64_t stampNs)
@@ -224,7 +251,7 @@ void SimpleEngine::recordResponse(std::int64_t stampNs)
         return;
     }
     view_.render();
-    tmrIntervalTime->setEnabled(true);
+    armInterval(stampNs);
     StimulusArmed = false;
 }
 

@@ -11,6 +11,7 @@
 
 #include <QRgb>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -86,6 +87,8 @@ private:
     void endSeries();
     int drawInterval();
     int nextIntervalMs();
+    void prepareInterval();
+    void armInterval(std::int64_t fromNs);
     void readRunsPerSet();
     void readTriggerKind();
     void setCommandsEnabled(bool idle);
@@ -105,6 +108,11 @@ private:
     int RunsLeft = 0;
     bool EndAfterResponse = false;
     int NextInterval = 0;
+    int intervalMs_ = 0;             // the interval prepared for the next stimulus
+    std::int64_t deadlineNs_ = 0;    // when that stimulus is due on the screen
+    std::int64_t presentLeadNs_ = 0; // how long putting a stimulus on screen takes
+    std::array<std::int64_t, 5> recentPresentNs_{}; // the last few presentations, for the lead
+    int presentCount_ = 0;
     TriggerKind TriggerType = VisualTrigger;
 };
 

@@ -11,6 +11,7 @@ frmReflex::frmReflex(AppState& state, const Platform& platform,
                      std::function<void()> writeRecoveryFile, QWidget* parent)
     : QWidget(parent)
     , platform_(platform)
+    , pressStamper_(platform.clock)
     , ui(std::make_unique<Ui::frmReflex>())
     , engine_(state, platform, *this, std::move(writeRecoveryFile))
 {
@@ -92,7 +93,7 @@ void frmReflex::mousePressEvent(QMouseEvent* event)
     const std::int64_t stamp = platform_.clock.nowNs();
     if (childAt(event->position().toPoint()))
         return; // labels and panels take the press themselves
-    engine_.press(stamp);
+    engine_.press(pressStamper_.stamp(stamp, *event));
 }
 
 void frmReflex::showEvent(QShowEvent* event)

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/InputStamp.h"
 #include "simple_test/SimpleEngine.h"
 
 #include <QWidget>
@@ -34,6 +35,7 @@ protected:
 
 private:
     const Platform& platform_;
+    XPressStamper pressStamper_;
     std::unique_ptr<Ui::frmReflex> ui;
     SimpleEngine engine_;
     bool optionsWired_ = false;

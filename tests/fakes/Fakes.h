@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 
 #include <QList>
+#include <algorithm>
 #include <QStringList>
 #include <deque>
 #include <vector>
@@ -14,6 +15,7 @@ namespace reflex::fakes {
 class FakeClock final : public Clock {
 public:
     std::int64_t nowNs() const override { return now; }
+    void waitUntil(std::int64_t deadlineNs) override { now = std::max(now, deadlineNs); }
     void advanceMs(double ms) { now += std::int64_t(ms * 1e6); }
     std::int64_t now = 1'000'000'000;
 };
