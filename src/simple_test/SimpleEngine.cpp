@@ -34,11 +34,6 @@ QString SimpleEngine::formatCount(int n)
                  : QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-bool SimpleEngine::waiting() const
-{
-    return tmrIntervalTime->isEnabled();
-}
-
 int SimpleEngine::pendingInterval() const
 {
     return intervalMs_;

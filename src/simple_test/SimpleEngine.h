@@ -71,9 +71,7 @@ public:
 
     const SimpleTestDisplay& display() const { return d_; }
     bool armed() const { return StimulusArmed; }
-    bool waiting() const;
     int pendingInterval() const;
-    TriggerKind triggerType() const { return TriggerType; }
 
     // Called with the unrounded stamps of every measured response (benchmarks read them).
     std::function<void(std::int64_t stimulusNs, std::int64_t pressNs)> onResponseMeasured;
