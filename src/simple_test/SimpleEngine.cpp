@@ -117,29 +117,47 @@ void SimpleEngine::start()
     d_.lblTimeNumber = QLatin1Char(' ') + formatSeconds(LastTime);
     d_.txtSetIndicator = formatCount(s_.CurrentSet);
 
-    const int set = s_.CurrentSet;
-    for (int r = 1; r <= kStoredRuns; ++r)
-        s_.Simple.Times[set][r] = 0;
-    s_.Simple.SetAverage[set] = s_.Simple.SetFastest[set] = s_.Simple.SetSlowest[set] = 0;
-    s_.Simple.SetComment[set - 1] = d_.txtSetComment;
+    clearStoredSet(d_.txtSetComment);
     s_.CurrentRun = 0;
 
     // The first interval comes from the generator as it stands; later ones reseed it.
-    intervalMs_ = s_.Config.Normal.IntervalTiming == 1 ? nextIntervalMs() : drawInterval();
+    prepareInterval(false);
     setCommandsEnabled(false);
     d_.txtSetIndicatorEnabled = false;
     view_.render();
     armInterval(p_.clock.nowNs());
 }
 
-void SimpleEngine::prepareInterval()
+void SimpleEngine::prepareInterval(bool reseed)
 {
     if (s_.Config.Normal.IntervalTiming == 1) {
         intervalMs_ = nextIntervalMs();
-    } else {
-        s_.Random.reseedFromTimeOfDay();
-        intervalMs_ = drawInterval();
+        return;
     }
+    if (reseed)
+        s_.Random.reseedFromTimeOfDay();
+    intervalMs_ = drawInterval();
+}
+
+// Runs 1..10 and the statistics of the current set; runs 11..20 stay until overwritten.
+void SimpleEngine::clearStoredSet(const QString& comment)
+{
+    const int set = s_.CurrentSet;
+    for (int r = 1; r <= kStoredRuns; ++r)
+        s_.Simple.Times[set][r] = 0;
+    s_.Simple.SetAverage[set] = s_.Simple.SetFastest[set] = s_.Simple.SetSlowest[set] = 0;
+    s_.Simple.SetComment[set - 1] = comment;
+}
+
+// The lead is the median of the last few presentations: one held up by a busy system must
+// not bring the next stimulus early.
+void SimpleEngine::notePresentation(std::int64_t ns)
+{
+    recentPresentNs_[presentCount_++ % recentPresentNs_.size()] = ns;
+    const std::size_t n = std::min<std::size_t>(presentCount_, recentPresentNs_.size());
+    auto recent = recentPresentNs_;
+    std::nth_element(recent.begin(), recent.begin() + n / 2, recent.begin() + n);
+    presentLeadNs_ = std::clamp<std::int64_t>(recent[n / 2], 0, 5'000'000);
 }
 
 // The interval counts from `fromNs` (Start, or the press) to the stimulus being on screen.
@@ -188,18 +206,12 @@ void SimpleEngine::stimulus()
         p_.beeper.beep();
     StimulusTime = p_.clock.nowNs();
     StimulusArmed = true;
-    // The lead is the median of the last few presentations: one held up by a busy system
-    // must not bring the next stimulus early.
-    recentPresentNs_[presentCount_++ % recentPresentNs_.size()] = StimulusTime - presenting;
-    std::array<std::int64_t, 5> recent = recentPresentNs_;
-    const auto filled = recent.begin() + std::min<std::size_t>(presentCount_, recent.size());
-    std::nth_element(recent.begin(), recent.begin() + (filled - recent.begin()) / 2, filled);
-    presentLeadNs_ = std::clamp<std::int64_t>(recent[(filled - recent.begin()) / 2], 0, 5'000'000);
+    notePresentation(StimulusTime - presenting);
 
     ++s_.CurrentRun;
     if (s_.CurrentRun >= s_.SimpleRunsPerSet)
         EndAfterResponse = true;
-    prepareInterval();
+    prepareInterval(true);
 }
 
 void SimpleEngine::press(std::int64_t stampNs)
@@ -323,11 +335,7 @@ void SimpleEngine::previousSet()
 
 void SimpleEngine::clearSet()
 {
-    const int set = s_.CurrentSet;
-    for (int r = 1; r <= kStoredRuns; ++r)
-        s_.Simple.Times[set][r] = 0;
-    s_.Simple.SetAverage[set] = s_.Simple.SetFastest[set] = s_.Simple.SetSlowest[set] = 0;
-    s_.Simple.SetComment[set - 1] = QStringLiteral(" ");
+    clearStoredSet(QStringLiteral(" "));
     d_.txtSetComment = QStringLiteral(" ");
     d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
     d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(RunsLeft);

@@ -85,7 +85,9 @@ private:
     void endSeries();
     int drawInterval();
     int nextIntervalMs();
-    void prepareInterval();
+    void prepareInterval(bool reseed);
+    void notePresentation(std::int64_t ns);
+    void clearStoredSet(const QString& comment);
     void armInterval(std::int64_t fromNs);
     void readRunsPerSet();
     void readTriggerKind();
