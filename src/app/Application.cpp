@@ -4,14 +4,32 @@
 #include "app/StartupSequence.h"
 #include "app/Windows.h"
 #include "simple_test/RecoveryFile.h"
-#include "simple_test/frmReflex.h"
+#include "simple_test/SimpleTestModule.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
 namespace reflex {
+
+namespace {
+
+class FileTrace final : public ResponseTrace {
+public:
+    explicit FileTrace(QString path) : path_(std::move(path)) {}
+    void record(std::int64_t stimulusNs, std::int64_t responseNs) override
+    {
+        QFile f(path_);
+        if (f.open(QIODevice::Append | QIODevice::Text))
+            f.write(QByteArray::number(qlonglong(stimulusNs)) + ' '
+                    + QByteArray::number(qlonglong(responseNs)) + '\n');
+    }
+
+private:
+    QString path_;
+};
+
+} // namespace
 
 Application::Application(AppState& state, const Platform& platform, QString commandLine)
     : state_(state)
@@ -22,8 +40,11 @@ Application::Application(AppState& state, const Platform& platform, QString comm
     , splash_(std::make_unique<frmSplash>(platform.version))
     , main_(std::make_unique<frmMain>(platform.version))
 {
-    main_->installEventFilter(this);
-    connect(main_.get(), &frmMain::simpleRequested, this, &Application::openSimpleTest);
+    const ModuleContext context{state_, platform_, *this};
+    modules_.push_back(std::make_unique<SimpleTestModule>(context));
+
+    connect(main_.get(), &frmMain::openRequested, this,
+            [this](Destination d) { open({d, main_.get()}); });
     connect(main_.get(), &frmMain::clearDataRequested, this,
             [this] { clearAllData(state_, platform_.prompt); });
     connect(main_.get(), &frmMain::recoverRequested, this, [this] { recovery_->read(); });
@@ -36,6 +57,11 @@ Application::Application(AppState& state, const Platform& platform, QString comm
 
 Application::~Application() = default;
 
+void Application::setTimingTrace(const QString& path)
+{
+    trace_ = path.isEmpty() ? nullptr : std::make_unique<FileTrace>(path);
+}
+
 void Application::start()
 {
     Navigator::centre(first_.get());
@@ -47,32 +73,44 @@ void Application::start()
     StartupSequence sequence(state_, platform_.prompt, platform_.pointer, *splash_, QDir::current());
     sequence.initialiseGlobals(primaryScreenMetrics());
     StartupLoaders loaders;
-    loaders.simpleTest = [this] {
-        reflex_ = std::make_unique<frmReflex>(state_, platform_, [this] { recovery_->write(); });
-        reflex_->installEventFilter(this);
-        if (!timingTrace_.isEmpty()) {
-            reflex_->engine().onResponseMeasured = [path = timingTrace_](std::int64_t s, std::int64_t p) {
-                QFile f(path);
-                if (f.open(QIODevice::Append | QIODevice::Text))
-                    f.write(QByteArray::number(qlonglong(s)) + ' ' + QByteArray::number(qlonglong(p)) + '\n');
-            };
+    for (const auto& m : modules_) {
+        Module* module = m.get();
+        const auto load = [module] { module->preload(); };
+        switch (module->startupSlot()) {
+        case StartupSlot::SettingsDialog: loaders.settingsDialog = load; break;
+        case StartupSlot::SimpleTest: loaders.simpleTest = load; break;
+        case StartupSlot::ColorTest: loaders.colorTest = load; break;
+        case StartupSlot::NumberTest: loaders.numberTest = load; break;
+        case StartupSlot::None: break;
         }
-        connect(reflex_.get(), &frmReflex::doneRequested, this, [this] { navigator_.show(main_.get()); });
-        main_->setModuleAvailable("cmdNormal", true);
-    };
+    }
     if (sequence.loadConfiguration(commandLine_, loaders) == StartupOutcome::Terminate) {
         QCoreApplication::exit(1);
         return;
     }
+    main_->setAvailable([this](Destination d) { return offers(d); });
     splash_->close();
     navigator_.show(main_.get());
     first_->hide();
 }
 
-void Application::openSimpleTest()
+Module* Application::provider(Destination destination) const
 {
-    reflex_->engine().initialise();
-    navigator_.show(reflex_.get());
+    for (const auto& m : modules_)
+        if (m->destinations().contains(destination))
+            return m.get();
+    return nullptr;
+}
+
+void Application::open(OpenRequest request)
+{
+    if (Module* module = provider(request.destination))
+        module->open(request);
+}
+
+void Application::writeRecoveryFile()
+{
+    recovery_->write();
 }
 
 void Application::exitProgram()
@@ -82,22 +120,6 @@ void Application::exitProgram()
     platform_.pointer.setBusy(false);
     // exit(), not quit(): quit() first asks every window to close, which is Exit again.
     QCoreApplication::exit(0);
-}
-
-// A window manager's close button: on the menu it is Exit with its question, on the test
-// window it is Done, and refused while a series runs.
-bool Application::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::Close || !event->spontaneous())
-        return false;
-    event->ignore();
-    if (watched == main_.get())
-        exitProgram();
-    else if (watched == reflex_.get() && reflex_->engine().display().cmdExit) {
-        reflex_->engine().storeComment();
-        navigator_.show(main_.get());
-    }
-    return true;
 }
 
 } // namespace reflex

@@ -1,24 +1,25 @@
 #pragma once
-// Owns the windows and wires them: start-up (backdrop, splash, load sequence), the main menu
-// and the modules it opens. Windows never call each other; they signal, and this class
-// decides which window the Navigator shows next.
+// The shell: owns the start-up windows, the main menu and the modules, and is the Shell every
+// module reaches the others through. Adding a module is one line in the constructor; nothing
+// here knows a module's windows.
 
-#include "app/AppState.h"
 #include "app/Navigator.h"
 #include "platform/Platform.h"
+#include "shared/AppState.h"
+#include "shared/Shell.h"
 
 #include <QObject>
 #include <memory>
+#include <vector>
 
 namespace reflex {
 
 class frmFirst;
 class frmSplash;
 class frmMain;
-class frmReflex;
 class RecoveryFile;
 
-class Application : public QObject {
+class Application final : public QObject, public Shell {
     Q_OBJECT
 public:
     Application(AppState& state, const Platform& platform, QString commandLine);
@@ -30,28 +31,39 @@ public:
 
     // Appends "stimulus_ns press_ns" (CLOCK_MONOTONIC) for every response to `path`; the
     // timing benchmark compares these unrounded stamps with what it saw on the screen.
-    void setTimingTrace(const QString& path) { timingTrace_ = path; }
+    void setTimingTrace(const QString& path);
 
     frmMain* mainMenu() const { return main_.get(); }
-    frmReflex* simpleTest() const { return reflex_.get(); }
+    QWidget* currentWindow() const { return navigator_.current(); }
+    template <typename T> T* module() const
+    {
+        for (const auto& m : modules_)
+            if (auto* found = dynamic_cast<T*>(m.get()))
+                return found;
+        return nullptr;
+    }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Shell
+    void show(QWidget* window) override { navigator_.show(window); }
+    bool offers(Destination destination) const override { return provider(destination); }
+    void open(OpenRequest request) override;
+    void writeRecoveryFile() override;
+    ResponseTrace* responseTrace() override { return trace_.get(); }
 
 private:
-    void openSimpleTest();
+    Module* provider(Destination destination) const;
     void exitProgram();
 
     AppState& state_;
     const Platform& platform_;
     QString commandLine_;
-    QString timingTrace_;
     Navigator navigator_;
+    std::unique_ptr<ResponseTrace> trace_;
     std::unique_ptr<RecoveryFile> recovery_;
     std::unique_ptr<frmFirst> first_;
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<frmMain> main_;
-    std::unique_ptr<frmReflex> reflex_;
+    std::vector<std::unique_ptr<Module>> modules_;
 };
 
 } // namespace reflex

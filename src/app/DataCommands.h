@@ -1,7 +1,7 @@
 #pragma once
 // The main menu's data commands without the window. Recover is RecoveryFile::read().
 
-#include "app/AppState.h"
+#include "shared/AppState.h"
 #include "platform/Prompt.h"
 
 namespace reflex {

@@ -135,9 +135,10 @@ std::optional<ReflexConfig> StartupSequence::readNamedFile(const QString& name)
     return readDefaultFile();
 }
 
-// Reflex.cfg: created with the defaults when missing; deleted and created again when it is
-// refused or cannot be opened. Each step is tried once, so an unwritable directory ends here
-// with the defaults in Config.
+// Reflex.cfg: created with the defaults when missing; replaced by a new one when it is refused
+// or cannot be opened. A refused file may hold the user's edits, so it is kept beside as
+// Reflex.cfg.bad first. Each step is tried once, so an unwritable directory ends here with
+// the defaults in Config.
 std::optional<ReflexConfig> StartupSequence::readDefaultFile()
 {
     const QString path = dir_.filePath(QLatin1String(kDefaultConfigFileName));
@@ -156,10 +157,14 @@ std::optional<ReflexConfig> StartupSequence::readDefaultFile()
         writeAndReread();
     }
     if (check != FileCheck::Valid) {
-        QFile::remove(path);
+        QString kept;
+        if (check == FileCheck::Invalid && keepRefusedFile(path))
+            kept = QStringLiteral("The refused file was kept as ") + QLatin1String(kRefusedConfigFileName);
+        else
+            QFile::remove(path);
         show(MsgIcon::Critical, QStringLiteral("Configuration Error"),
              QStringLiteral("Invalid Default Configuration File"),
-             QStringLiteral("Creating New Configuration File"));
+             QStringLiteral("Creating New Configuration File"), kept);
         writeAndReread();
     }
     if (check == FileCheck::Valid)
@@ -167,12 +172,26 @@ std::optional<ReflexConfig> StartupSequence::readDefaultFile()
     return std::nullopt;
 }
 
+// Renames the refused default file to Reflex.cfg.bad, replacing an older copy. An empty file
+// holds no edits and is not kept.
+bool StartupSequence::keepRefusedFile(const QString& path) const
+{
+    const QFileInfo refused(path);
+    if (!refused.isFile() || refused.size() == 0)
+        return false;
+    const QString bad = dir_.filePath(QLatin1String(kRefusedConfigFileName));
+    QFile::remove(bad);
+    return QFile::rename(path, bad);
+}
+
 void StartupSequence::show(MsgIcon icon, const QString& title, const QString& line1,
-                           const QString& line2)
+                           const QString& line2, const QString& line3)
 {
     Message message;
     message.title = title;
     message.text = line1 + QLatin1Char('\r') + line2;
+    if (!line3.isEmpty())
+        message.text += QLatin1Char('\r') + line3;
     message.buttons = MsgButtons::Ok;
     message.icon = icon;
     prompt_.ask(message);
@@ -183,15 +202,9 @@ void StartupSequence::clearStores()
 {
     for (SetData* store : {static_cast<SetData*>(&state_.Simple),
                            static_cast<SetData*>(&state_.Color),
-                           static_cast<SetData*>(&state_.Number)}) {
-        for (int set = 1; set <= kSetCount; ++set) {
-            for (int run = 1; run <= kStoredRuns; ++run)
-                store->Times[set][run] = 0.0f;
-            store->SetAverage[set] = 0.0f;
-            store->SetFastest[set] = 0.0f;
-            store->SetSlowest[set] = 0.0f;
-        }
-    }
+                           static_cast<SetData*>(&state_.Number)})
+        for (int set = 1; set <= kSetCount; ++set)
+            clearSetRuns(*store, set);
 }
 
 } // namespace reflex

@@ -5,7 +5,7 @@
 // window implements SplashView and runs it; tests drive it with a fake view and real files
 // in a temporary directory.
 
-#include "app/AppState.h"
+#include "shared/AppState.h"
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -56,7 +56,9 @@ private:
     // then holds the defaults).
     std::optional<ReflexConfig> readNamedFile(const QString& name);
     std::optional<ReflexConfig> readDefaultFile();
-    void show(MsgIcon icon, const QString& title, const QString& line1, const QString& line2);
+    bool keepRefusedFile(const QString& path) const;
+    void show(MsgIcon icon, const QString& title, const QString& line1, const QString& line2,
+              const QString& line3 = {});
     void clearStores();
 
     AppState& state_;

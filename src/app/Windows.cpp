@@ -7,10 +7,28 @@
 #include "ui_frmMain.h"
 #include "ui_frmSplash.h"
 
+#include <QCloseEvent>
 #include <QStyle>
+#include <array>
 #include <QTimer>
 
 namespace reflex {
+
+namespace {
+
+// The menu's module buttons and what each opens.
+const std::array<std::pair<QPushButton* Ui::frmMain::*, Destination>, 4>& moduleButtons()
+{
+    static const std::array<std::pair<QPushButton* Ui::frmMain::*, Destination>, 4> buttons{{
+        {&Ui::frmMain::cmdNormal, Destination::SimpleTest},
+        {&Ui::frmMain::cmdColors, Destination::ColorTest},
+        {&Ui::frmMain::cmdNumbers, Destination::NumberTest},
+        {&Ui::frmMain::cmdConfigure, Destination::Settings},
+    }};
+    return buttons;
+}
+
+} // namespace
 
 frmFirst::frmFirst(QWidget* parent)
     : QWidget(parent)
@@ -51,24 +69,30 @@ frmMain::frmMain(const ProgramVersion& version, QWidget* parent)
 {
     ui->setupUi(this);
     setFixedSize(size());
-    connect(ui->cmdNormal, &QPushButton::clicked, this, &frmMain::simpleRequested);
-    connect(ui->cmdColors, &QPushButton::clicked, this, &frmMain::colorRequested);
-    connect(ui->cmdNumbers, &QPushButton::clicked, this, &frmMain::numberRequested);
-    connect(ui->cmdConfigure, &QPushButton::clicked, this, &frmMain::optionsRequested);
+    for (const auto& [button, destination] : moduleButtons()) {
+        QPushButton* b = ui.get()->*button;
+        connect(b, &QPushButton::clicked, this, [this, d = destination] { emit openRequested(d); });
+    }
     connect(ui->cmdClearData, &QPushButton::clicked, this, &frmMain::clearDataRequested);
     connect(ui->cmdRecover, &QPushButton::clicked, this, &frmMain::recoverRequested);
     connect(ui->cmdAbout, &QPushButton::clicked, this, &frmMain::aboutRequested);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmMain::exitRequested);
-    for (const char* name : {"cmdNormal", "cmdColors", "cmdNumbers", "cmdConfigure"})
-        setModuleAvailable(name, false);
+    setAvailable([](Destination) { return false; });
 }
 
 frmMain::~frmMain() = default;
 
-void frmMain::setModuleAvailable(const char* buttonName, bool on)
+void frmMain::setAvailable(const std::function<bool(Destination)>& offered)
 {
-    if (auto* b = findChild<QPushButton*>(QLatin1String(buttonName)))
-        b->setEnabled(on);
+    for (const auto& [button, destination] : moduleButtons())
+        (ui.get()->*button)->setEnabled(offered(destination));
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (event->spontaneous())
+        emit exitRequested();
 }
 
 void frmMain::showEvent(QShowEvent* event)

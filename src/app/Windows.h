@@ -4,6 +4,7 @@
 // what they do is wired in Application.
 
 #include "app/StartupSequence.h"
+#include "shared/Shell.h"
 
 #include <QDialog>
 #include <QWidget>
@@ -51,21 +52,20 @@ public:
     ~frmMain() override;
 
 signals:
-    void simpleRequested();
-    void colorRequested();
-    void numberRequested();
-    void optionsRequested();
+    void openRequested(Destination destination); // Simple, Color/Audio, Num/Audio, Options
     void clearDataRequested();
     void recoverRequested();
     void aboutRequested();
     void exitRequested();
 
 public:
-    // Module buttons are enabled as their modules are connected.
-    void setModuleAvailable(const char* buttonName, bool on);
+    // A module button is enabled when some module offers its destination.
+    void setAvailable(const std::function<bool(Destination)>& offered);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The window manager's close button is Exit, with its question.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     std::unique_ptr<Ui::frmMain> ui;

@@ -1,4 +1,5 @@
 #include "config/ConfigFile.h"
+#include "shared/AtomicFile.h"
 
 #include <QFile>
 #include <QList>
@@ -158,12 +159,11 @@ ConfigReadResult readDialogConfig(QIODevice& device, ReflexConfig& into)
 bool writeDefaultConfiguration(ReflexConfig& config, const QDir& dir)
 {
     config = ReflexConfig::defaults(config);
-    QFile file(dir.filePath(QLatin1String(kDefaultConfigFileName)));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const bool written = writeConfig(file, config, ConfigLayout::Full);
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    return replaceFileAtomically(dir.filePath(QLatin1String(kDefaultConfigFileName)),
+                                 [&config](QIODevice& device) {
+                                     return writeConfig(device, config, ConfigLayout::Full);
+                                 })
+        .ok;
 }
 
 } // namespace reflex

@@ -9,7 +9,7 @@
 // is never read as the other. Trailing blank lines do not count, and a last line without a
 // line end does.
 
-#include "config/ReflexConfig.h"
+#include "shared/ReflexConfig.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -21,6 +21,8 @@ namespace reflex {
 inline constexpr char kConfigFileHeader[] = "TOVANEL V1.00 Configuration file";
 // The default file, one name for reading, deleting and creating it.
 inline constexpr char kDefaultConfigFileName[] = "Reflex.cfg";
+// A refused default file is kept under this name before a new default file replaces it.
+inline constexpr char kRefusedConfigFileName[] = "Reflex.cfg.bad";
 
 inline constexpr int kFullLayoutLines = 49;
 inline constexpr int kShortLayoutLines = 46;
@@ -53,8 +55,8 @@ ConfigReadResult readStartupConfig(QIODevice& device, ReflexConfig& into);
 ConfigReadResult readDialogConfig(QIODevice& device, ReflexConfig& into);
 
 // Sets `config` to the built-in defaults (entries 10 of the element arrays kept), then
-// creates or truncates dir/Reflex.cfg and writes the full layout. False when the file could
-// not be written; `config` holds the defaults either way.
+// replaces dir/Reflex.cfg atomically with the full layout. False when the file could not be
+// written (an older file then stays as it was); `config` holds the defaults either way.
 bool writeDefaultConfiguration(ReflexConfig& config, const QDir& dir);
 
 } // namespace reflex

@@ -1,14 +1,11 @@
 #pragma once
 // recover.dat: a snapshot of all three data stores, rewritten whole at the end of every
 // finished series and read back by the main menu's Recover. 500 lines in the encoding of
-// ValueCodec.h, three blocks of sets 1..10:
-//   simple  14 lines a set: runs 1..10, average, fastest, slowest, comment
-//   colour  18 lines a set: runs 1..10, average, fastest, slowest, correct hits,
-//           correct misses, incorrect hits, missed hits, comment
-//   number  18 lines a set, as colour
-// Runs 11..20 are never written, so a recovery leaves them as they are.
+// ValueCodec.h: the simple, colour and number blocks of SetBlocks.h in that order. Runs
+// 11..20 are never written, so a recovery leaves them as they are. Every test window writes
+// it through the one RecoveryFile object the shell hands out.
 
-#include "app/AppState.h"
+#include "shared/AppState.h"
 #include "platform/Prompt.h"
 
 #include <QString>
@@ -19,7 +16,7 @@ namespace reflex {
 
 constexpr int kRecoveryLineCount = 500;
 
-void writeRecovery(QIODevice& device, const AppState& state);
+bool writeRecovery(QIODevice& device, const AppState& state);
 // Assigns every value as soon as it is read. False at the first missing or unreadable value;
 // everything read before it stays in the store.
 bool readRecovery(QIODevice& device, AppState& state);

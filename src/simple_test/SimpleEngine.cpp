@@ -142,11 +142,8 @@ void SimpleEngine::prepareInterval(bool reseed)
 // Runs 1..10 and the statistics of the current set; runs 11..20 stay until overwritten.
 void SimpleEngine::clearStoredSet(const QString& comment)
 {
-    const int set = s_.CurrentSet;
-    for (int r = 1; r <= kStoredRuns; ++r)
-        s_.Simple.Times[set][r] = 0;
-    s_.Simple.SetAverage[set] = s_.Simple.SetFastest[set] = s_.Simple.SetSlowest[set] = 0;
-    s_.Simple.SetComment[set - 1] = comment;
+    clearSetRuns(s_.Simple, s_.CurrentSet);
+    s_.Simple.SetComment[s_.CurrentSet - 1] = comment;
 }
 
 // The lead is the median of the last few presentations: one held up by a busy system must
@@ -216,7 +213,10 @@ void SimpleEngine::stimulus()
 
 void SimpleEngine::press(std::int64_t stampNs)
 {
-    if (StimulusArmed)
+    // A press made while the stimulus was being presented reaches us after the window was
+    // armed, but its stamp is earlier than the stimulus stamp: it came before the stimulus,
+    // so the run goes on waiting for a real response.
+    if (StimulusArmed && stampNs > StimulusTime)
         recordResponse(stampNs);
 }
 
@@ -227,7 +227,8 @@ void SimpleEngine::recordResponse(std::int64_t stampNs)
     if (onResponseMeasured)
         onResponseMeasured(StimulusTime, stampNs);
     d_.panelColor = kWhite;
-    LastTime = float(std::llround(elapsedMs)) / s_.TimeScale;
+    // A stored 0 is an empty run, so a response is never stored below one millisecond.
+    LastTime = float(std::max<long long>(1, std::llround(elapsedMs))) / s_.TimeScale;
 
     const int set = s_.CurrentSet;
     const int run = s_.CurrentRun;
@@ -352,6 +353,12 @@ void SimpleEngine::commentEdited(const QString& text)
 void SimpleEngine::storeComment()
 {
     s_.Simple.SetComment[s_.CurrentSet - 1] = d_.txtSetComment;
+}
+
+void SimpleEngine::resultsClosed()
+{
+    d_.txtSetComment = s_.Simple.SetComment[s_.CurrentSet - 1];
+    view_.render();
 }
 
 void SimpleEngine::optionsClosed()

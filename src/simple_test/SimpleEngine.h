@@ -6,7 +6,7 @@
 // The window copies that onto its controls in render(); presentStimulus() must also put the
 // stimulus on the screen before it returns, because the stimulus is stamped right after it.
 
-#include "app/AppState.h"
+#include "shared/AppState.h"
 #include "platform/Platform.h"
 
 #include <QRgb>
@@ -68,6 +68,7 @@ public:
     void commentEdited(const QString& text);
     void storeComment(); // before Display and Done
     void optionsClosed(); // runs per set and stimulus kind may have changed
+    void resultsClosed(); // the results window may have edited the set's comment
 
     const SimpleTestDisplay& display() const { return d_; }
     bool armed() const { return StimulusArmed; }

@@ -2,6 +2,7 @@
 #include "platform/ScreenFlush.h"
 #include "ui_frmReflex.h"
 
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QStyle>
 
@@ -30,10 +31,7 @@ frmReflex::frmReflex(AppState& state, const Platform& platform,
     connect(ui->CmdClearSet, &QPushButton::clicked, this, [this] { engine_.clearSet(); });
     connect(ui->txtSetComment, &QLineEdit::textChanged, this,
             [this](const QString& text) { engine_.commentEdited(text); });
-    connect(ui->cmdExit, &QPushButton::clicked, this, [this] {
-        engine_.storeComment();
-        emit doneRequested();
-    });
+    connect(ui->cmdExit, &QPushButton::clicked, this, &frmReflex::done);
     connect(ui->cmdConfigure, &QPushButton::clicked, this, &frmReflex::optionsRequested);
     connect(ui->cmdDisplay, &QPushButton::clicked, this, [this] {
         engine_.storeComment();
@@ -94,6 +92,19 @@ void frmReflex::mousePressEvent(QMouseEvent* event)
     if (childAt(event->position().toPoint()))
         return; // labels and panels take the press themselves
     engine_.press(pressStamper_.stamp(stamp, *event));
+}
+
+void frmReflex::done()
+{
+    engine_.storeComment();
+    emit doneRequested();
+}
+
+void frmReflex::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (event->spontaneous() && engine_.display().cmdExit)
+        done();
 }
 
 void frmReflex::showEvent(QShowEvent* event)

@@ -32,8 +32,12 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The window manager's close button is Done, refused while a series runs.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void done();
+
     const Platform& platform_;
     XPressStamper pressStamper_;
     std::unique_ptr<Ui::frmReflex> ui;

@@ -1,4 +1,4 @@
-#include "simple_test/ValueCodec.h"
+#include "shared/ValueCodec.h"
 
 #include <QIODevice>
 #include <QStringDecoder>

@@ -15,7 +15,8 @@ constexpr int kSetCount = 10;      // sets 1..10
 constexpr int kMaxRuns = 20;       // runs 1..20 in the store
 constexpr int kStoredRuns = 10;    // runs 1..10 shown, saved and printed
 
-using TimeTable = std::array<std::array<float, kMaxRuns + 1>, kSetCount + 1>; // [set][run]
+using RunRow = std::array<float, kMaxRuns + 1>;                             // [run]
+using TimeTable = std::array<RunRow, kSetCount + 1>;                        // [set][run]
 using PerSet = std::array<float, kSetCount + 1>;                            // [set]
 using PerSetCount = std::array<qint16, kSetCount + 1>;                      // [set]
 using SetComments = std::array<QString, kSetCount>;                         // set n at n - 1
@@ -28,6 +29,15 @@ struct SetData {
     SetComments SetComment{};
     bool operator==(const SetData&) const = default;
 };
+
+// Empties runs 1..10 of `set` with its average, fastest and slowest; the comment and runs
+// 11..20 are the caller's to decide.
+inline void clearSetRuns(SetData& data, int set)
+{
+    for (int run = 1; run <= kStoredRuns; ++run)
+        data.Times[set][run] = 0.0f;
+    data.SetAverage[set] = data.SetFastest[set] = data.SetSlowest[set] = 0.0f;
+}
 
 // The simple test: Simple.Times is SimpleTimes, Simple.SetAverage is SimpleSetAverage, ...
 struct SimpleStore : SetData {
@@ -42,5 +52,28 @@ struct ChoiceStore : SetData {
     PerSetCount MissedHits{};
     bool operator==(const ChoiceStore&) const = default;
 };
+
+inline void clearSetCounts(ChoiceStore& store, int set)
+{
+    store.CorrectHits[set] = store.InCorrectHits[set] = 0;
+    store.CorrectMisses[set] = store.MissedHits[set] = 0;
+}
+
+// Clear All and the menu's Clear Data: every set emptied, comments empty (unlike Clear
+// Set's single blank), outcome counts 0.
+inline void clearAllSets(SetData& data)
+{
+    for (int set = 1; set <= kSetCount; ++set) {
+        clearSetRuns(data, set);
+        data.SetComment[set - 1] = QString();
+    }
+}
+
+inline void clearAllSets(ChoiceStore& store)
+{
+    clearAllSets(static_cast<SetData&>(store));
+    for (int set = 1; set <= kSetCount; ++set)
+        clearSetCounts(store, set);
+}
 
 } // namespace reflex

@@ -24,6 +24,9 @@ namespace {
 
 const Message kDefaultNotFound{"Default configuration file not found...\rCreating Reflex.Cfg",
                                "Configuration file not found", MsgButtons::Ok, MsgIcon::None};
+const Message kInvalidDefaultKept{"Invalid Default Configuration File\rCreating New Configuration File\r"
+                                  "The refused file was kept as Reflex.cfg.bad",
+                                  "Configuration Error", MsgButtons::Ok, MsgIcon::Critical};
 const Message kInvalidDefault{"Invalid Default Configuration File\rCreating New Configuration File",
                               "Configuration Error", MsgButtons::Ok, MsgIcon::Critical};
 const Message kInvalidNamed{"Invalid Configuration File\rUsing Default Configuration File",
@@ -138,8 +141,13 @@ private slots:
         QTest::newRow("no file") << "" << Files{} << Messages{kDefaultNotFound} << defaults << "DD" << true;
         QTest::newRow("empty file")
             << "" << Files{{cfg, ""}} << Messages{kInvalidDefault} << defaults << "D" << true;
-        QTest::newRow("wrong-case header")
-            << "" << Files{{cfg, wrongCase(s)}} << Messages{kInvalidDefault} << defaults << "D" << true;
+        QTest::newRow("wrong-case header, kept")
+            << "" << Files{{cfg, wrongCase(s)}} << Messages{kInvalidDefaultKept} << defaults << "D" << true;
+        QByteArray oneDeleted = s;
+        oneDeleted.remove(oneDeleted.indexOf("2500\r\n"), 6);
+        QTest::newRow("a value deleted by hand, kept over an older copy")
+            << "" << Files{{cfg, oneDeleted}, {cfg + ".bad", "old"}} << Messages{kInvalidDefaultKept}
+            << defaults << "D" << true;
         QTest::newRow("valid default file") << "" << Files{{cfg, s}} << none << kConfigS << "D" << false;
         QTest::newRow("reflex.cfg is another file")
             << "" << Files{{"reflex.cfg", s}} << Messages{kDefaultNotFound} << defaults << "DD" << true;
@@ -180,6 +188,8 @@ private slots:
         QCOMPARE(h.prompt.shown, messages);
         QVERIFY(h.state.Config == config && h.state.StartupConfig == config);
         Files after = before;
+        if (messages.contains(kInvalidDefaultKept))
+            after["Reflex.cfg.bad"] = before["Reflex.cfg"];
         if (defaultsWritten)
             after["Reflex.cfg"] = fileBytes(ReflexConfig{});
         QCOMPARE(h.files(), after);

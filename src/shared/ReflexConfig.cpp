@@ -1,4 +1,4 @@
-#include "config/ReflexConfig.h"
+#include "shared/ReflexConfig.h"
 
 namespace reflex {
 

@@ -132,6 +132,26 @@ private slots:
         QCOMPARE(rig.state.CurrentRun, qint16(1));
     }
 
+    // A press made while the stimulus was being drawn arrives once the window is armed, with
+    // a stamp at or before the stimulus stamp: it is no response, and the run waits on.
+    void pressStampedBeforeTheStimulusIsIgnored()
+    {
+        Rig rig(fixed(1000, 1));
+        rig.view.clock = &rig.fp.clock;
+        rig.view.drawingMs = 2;
+        rig.startYes();
+        rig.elapseInterval();
+        const std::int64_t stimulus = rig.fp.clock.nowNs();
+        for (std::int64_t early : {stimulus - 1'500'000, stimulus}) {
+            rig.engine.press(early);
+            QCOMPARE(rig.time(1), 0.0f);
+            QVERIFY(rig.engine.armed());
+        }
+        rig.engine.press(stimulus + 300'000); // rounds to 0 ms, stored as the least time
+        QCOMPARE(rig.time(1), 0.001f);
+        QVERIFY(!rig.engine.armed());
+    }
+
     void randomIntervalsStayWithinMinimumAndMaximum_data()
     {
         QTest::addColumn<int>("minimum");

@@ -5,8 +5,8 @@
 // Store fields keep their names with the test as the member: SimpleTimes is Simple.Times,
 // ColorCorrectHits is Color.CorrectHits, NumberSetComment is Number.SetComment.
 
-#include "config/ReflexConfig.h"
-#include "simple_test/SetData.h"
+#include "shared/ReflexConfig.h"
+#include "shared/Stores.h"
 
 #include <QRgb>
 #include <QString>

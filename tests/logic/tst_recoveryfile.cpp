@@ -1,7 +1,7 @@
 #include "app/DataCommands.h"
 #include "fakes/Fakes.h"
 #include "simple_test/RecoveryFile.h"
-#include "simple_test/ValueCodec.h"
+#include "shared/ValueCodec.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,6 +2,7 @@
 #include "app/Windows.h"
 #include "fakes/Fakes.h"
 #include "simple_test/frmReflex.h"
+#include "simple_test/SimpleTestModule.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -183,9 +184,9 @@ private slots:
             QVERIFY(app.mainMenu()->isVisible());
             for (int i = 0; i < 1000; ++i) {
                 QTest::mouseClick(child(app.mainMenu(), "cmdNormal"), Qt::LeftButton);
-                QVERIFY(app.simpleTest()->isVisible() && !app.mainMenu()->isVisible());
-                QTest::mouseClick(child(app.simpleTest(), "cmdExit"), Qt::LeftButton);
-                QVERIFY(app.mainMenu()->isVisible() && !app.simpleTest()->isVisible());
+                QVERIFY(app.module<SimpleTestModule>()->window()->isVisible() && !app.mainMenu()->isVisible());
+                QTest::mouseClick(child(app.module<SimpleTestModule>()->window(), "cmdExit"), Qt::LeftButton);
+                QVERIFY(app.mainMenu()->isVisible() && !app.module<SimpleTestModule>()->window()->isVisible());
             }
             fp.prompt.answers.push_back(MsgAnswer::No);
             QTest::mouseClick(child(app.mainMenu(), "cmdExit"), Qt::LeftButton);

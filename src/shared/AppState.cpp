@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "shared/AppState.h"
 
 #include <QDateTime>
 

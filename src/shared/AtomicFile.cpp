@@ -1,0 +1,27 @@
+#include "shared/AtomicFile.h"
+
+#include <QSaveFile>
+
+namespace reflex {
+
+FileWriteResult replaceFileAtomically(const QString& path,
+                                      const std::function<bool(QIODevice&)>& write)
+{
+    // QSaveFile refuses to commit after a failed write, but a small file fits in its buffer
+    // and commit() lets a failed flush of that buffer (a full disk) pass, renaming a cut file
+    // over the good one; so the buffer is flushed here first, where the failure still shows.
+    // An uncommitted QSaveFile removes its temporary file when it goes.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    if (!write(file) || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {false, reason};
+    }
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {true, {}};
+}
+
+} // namespace reflex

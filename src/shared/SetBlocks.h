@@ -1,0 +1,30 @@
+#pragma once
+// The set sections shared by recover.dat and the data files, in the encoding of ValueCodec.h:
+//   simple sets  14 lines a set: runs 1..10, average, fastest, slowest, comment
+//   choice sets  18 lines a set: runs 1..10, average, fastest, slowest, correct hits,
+//                correct misses, incorrect hits, missed hits, comment
+// Ten sets, 1..10 in order. Runs 11..20 are never written, so reading leaves them as they are.
+// recover.dat is the simple block, then the colour block, then the number block; a .nrm file
+// is one simple block and a .col file one choice block.
+
+#include "shared/Stores.h"
+
+namespace reflex {
+
+class ValueReader;
+class ValueWriter;
+
+inline constexpr int kSimpleSetLines = 14;
+inline constexpr int kChoiceSetLines = 18;
+
+// Writers return the writer's ok(): false once any line could not be written whole.
+bool writeSimpleSets(ValueWriter& out, const SetData& store);
+bool writeChoiceSets(ValueWriter& out, const ChoiceStore& store);
+
+// Readers assign every value as soon as it is read and return false at the first missing or
+// unreadable one; what was read before it stays. A caller that must not change the store on
+// failure reads into a copy.
+bool readSimpleSets(ValueReader& in, SetData& store);
+bool readChoiceSets(ValueReader& in, ChoiceStore& store);
+
+} // namespace reflex

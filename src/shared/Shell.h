@@ -1,0 +1,82 @@
+#pragma once
+// How windows reach each other. Every module (a test, the settings dialog, a results window)
+// offers destinations; a window that wants another one asks the shell, which finds the module
+// that offers it. One window is shown at a time: opening a destination hides the window that
+// asked, and leaving it shows that window again. No module includes another module's headers
+// and the shell has no case per window.
+
+#include <QList>
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+
+namespace reflex {
+
+struct AppState;
+struct Platform;
+
+enum class Destination {
+    SimpleTest,
+    ColorTest,
+    NumberTest,
+    Settings,
+    SimpleResults,
+    ColorResults,
+    NumberResults,
+};
+
+struct OpenRequest {
+    Destination destination;
+    QWidget* returnTo = nullptr;     // shown again when the opened window is left
+    std::function<void()> onReturn;  // runs just before returnTo shows again
+    int page = 0;                    // the settings dialog's tab to open on
+};
+
+// The stamps behind every stored time, for the timing benchmark (a no-op unless it asked).
+class ResponseTrace {
+public:
+    virtual ~ResponseTrace() = default;
+    virtual void record(std::int64_t stimulusNs, std::int64_t responseNs) = 0;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Hides the current window and shows `window` centred, without a nested event loop.
+    virtual void show(QWidget* window) = 0;
+    virtual bool offers(Destination destination) const = 0;
+    virtual void open(OpenRequest request) = 0;
+    // Leaves a window opened by `request`: runs its onReturn and shows its returnTo.
+    void leave(const OpenRequest& request)
+    {
+        if (request.onReturn)
+            request.onReturn();
+        if (request.returnTo)
+            show(request.returnTo);
+    }
+    // Rewrites recover.dat with all three stores (the end of every finished series).
+    virtual void writeRecoveryFile() = 0;
+    virtual ResponseTrace* responseTrace() = 0; // nullptr unless the benchmark asked
+};
+
+// What every module receives.
+struct ModuleContext {
+    AppState& state;
+    const Platform& platform;
+    Shell& shell;
+};
+
+// The start-up step in which a module's windows are made and their load handlers run.
+enum class StartupSlot { None, SettingsDialog, SimpleTest, ColorTest, NumberTest };
+
+class Module {
+public:
+    virtual ~Module() = default;
+    virtual QList<Destination> destinations() const = 0;
+    virtual StartupSlot startupSlot() const { return StartupSlot::None; }
+    virtual void preload() {}
+    virtual void open(const OpenRequest& request) = 0;
+};
+
+} // namespace reflex
