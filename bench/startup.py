@@ -22,10 +22,10 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
-from reflex_e2e import DEFAULT_CONFIG, SCREEN, Session, write_config  # noqa: E402
+sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))  # the end-to-end package, reflex_e2e
+from reflex_e2e import DEFAULT_CONFIG, SCREEN, Session, main_menu_form, write_config  # noqa: E402
 
-MENU_TITLE = b"Simple vs Complex Stimulus Reaction Timing"
+MENU_TITLE = main_menu_form().title.encode()
 MAP_NOTIFY = 19
 SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
 

@@ -8,22 +8,18 @@ import sys
 import time
 
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from reflex_e2e import (DEFAULT_CONFIG, EXIT_TITLE, Report, Session, Ui, check,  # noqa: E402
-                        confirm_exit, one_text, wait_for, write_config)
+                        confirm_exit, one_text, test_window_form, wait_for, write_config)
 
 RUNS = 3
-WINDOW_TITLE = "Simple Choice Stimulus Module"
-# The left target's centre in the test window's client area (the circle is 161 x 89 at 16, 216).
-TARGET_CENTRE = (16 + 161 // 2, 216 + 89 // 2)
+FORM = test_window_form()
+TARGET_CENTRE = FORM.centre("Shape8")  # the left target, in the window's client area
 
 
 def series_config():
     values = list(DEFAULT_CONFIG)
-    values[0] = 1      # fixed interval
-    values[1] = 300    # of 300 ms
-    values[2] = 1      # visual stimulus
-    values[5] = RUNS   # runs per set
+    values[0:3] = [1, 300, 1]  # fixed interval of 300 ms, visual stimulus
+    values[5] = RUNS           # runs per set
     return values
 
 
@@ -61,11 +57,6 @@ def main(binary):
     def is_white(c):
         return min(c) > 230
 
-    def click_target():
-        ui, window = st["ui"], st["window"]
-        wx, wy, _, _ = ui.extents(window)
-        ui.click_at(window, wx + TARGET_CENTRE[0], wy + TARGET_CENTRE[1])
-
     def wait_for_stimulus(run):
         def red_or_ended():
             check(not st["ui"].all("alert", "END RUN"), f"the series ended before stimulus {run}")
@@ -75,7 +66,7 @@ def main(binary):
     def test_window_opens():
         ui = st["ui"]
         ui.click(ui.find("push button", "Simple", timeout=60))
-        st["window"] = window = ui.find("filler", WINDOW_TITLE)
+        st["window"] = window = ui.find("filler", FORM.title)
         st["stimulus"] = ui.find("frame", "Stimulus", root=window)
         labels = ui.texts(window)
         check("           Visual Trigger" in labels, f"no visual trigger caption among {labels}")
@@ -93,7 +84,7 @@ def main(binary):
 
         def on_target():
             x, y, under = ui.pointer()
-            return abs(x - target[0]) <= 2 and abs(y - target[1]) <= 2 and under == WINDOW_TITLE
+            return abs(x - target[0]) <= 2 and abs(y - target[1]) <= 2 and under == FORM.title
         wait_for(on_target, 10, f"Start to put the pointer on the left target at {target}", 0.01)
 
     def press_before_stimulus_ignored():
@@ -116,7 +107,7 @@ def main(binary):
                 time.sleep(0.5)
                 check(value_beside("Run Count") == f"   {RUNS - 1:02d}" and is_red(panel_colour()),
                       "a press on the stimulus panel was taken as a response")
-            click_target()
+            ui.click_in(st["window"], TARGET_CENTRE)
             if run < RUNS:
                 want = f"   {RUNS - run:02d}"
                 wait_for(lambda: value_beside("Run Count") == want, 10, f"the run count to show {want!r}", 0.05)

@@ -1,0 +1,157 @@
+"""One private desktop: Xvfb, a session bus and (optionally) the accessibility bus, the programs
+started on it, and real X input and screen reading through xdotool and ImageMagick."""
+
+import atexit
+import os
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+from . import processes
+from .checks import check, wait_for
+
+SCREEN = "1024x768x24"
+
+
+class Program:
+    def __init__(self, proc, log):
+        self.proc = proc
+        self.pid = proc.pid
+        self.log = log
+
+    def output(self):
+        try:
+            with open(self.log, errors="replace") as f:
+                return f.read()
+        except OSError:
+            return ""
+
+
+class Session:
+    """Every process it starts, and whatever those start in turn (the accessibility bus daemon,
+    the registry), is ended by pid in stop(), which also runs at exit and on SIGTERM."""
+
+    def __init__(self, name, accessibility=True):
+        self.dir = tempfile.mkdtemp(prefix=f"reflex-{name}-")
+        self.accessibility = accessibility
+        # Kept on failure, or always with REFLEX_E2E_KEEP=1: the logs and screenshots stay for a look.
+        self.keep = bool(os.environ.get("REFLEX_E2E_KEEP"))
+        self.programs = []
+        self._logs = []
+        self.env = None
+        self.display = None
+        processes.become_subreaper()
+        atexit.register(self.stop)
+        signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+
+    def path(self, *parts):
+        return os.path.join(self.dir, *parts)
+
+    def spawn(self, argv, env=None, **kw):
+        """Starts a process that dies with this one and is ended by stop()."""
+        return subprocess.Popen(argv, env=env or self.env, stdin=subprocess.DEVNULL,
+                                preexec_fn=processes.die_with_parent, **kw)
+
+    def start(self):
+        home = self.path("home")
+        for sub in ("config", "cache", "data"):
+            os.makedirs(os.path.join(home, sub), exist_ok=True)
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith(("DBUS_", "AT_SPI", "XDG_", "QT_", "WAYLAND")) and k != "DISPLAY"}
+        env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
+                   XDG_CACHE_HOME=os.path.join(home, "cache"), XDG_DATA_HOME=os.path.join(home, "data"),
+                   XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb", ASAN_OPTIONS="detect_leaks=0")
+        env.setdefault("UBSAN_OPTIONS", "print_stacktrace=1:halt_on_error=1")
+        os.chmod(home, 0o700)
+
+        rd, wr = os.pipe()
+        self.spawn(["Xvfb", "-displayfd", str(wr), "-screen", "0", SCREEN, "-nolisten", "tcp", "-noreset"],
+                   env, pass_fds=[wr], stdout=subprocess.DEVNULL, stderr=self.log("xvfb"))
+        os.close(wr)
+        self.display = ":" + self._read_line(rd, 15, "Xvfb to report its display number")
+        os.close(rd)
+        env["DISPLAY"] = self.display
+
+        bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env,
+                         stdout=subprocess.PIPE, stderr=self.log("dbus"))
+        env["DBUS_SESSION_BUS_ADDRESS"] = self._read_line(bus.stdout.fileno(), 15, "the session bus address")
+
+        if self.accessibility:
+            env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+            self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env,
+                       stdout=subprocess.DEVNULL, stderr=self.log("at-spi"))
+            wait_for(lambda: self._bus_has_owner(env, "org.a11y.Bus"), 15, "the accessibility bus launcher")
+        self.env = env
+        # pyatspi finds the accessibility bus through these when it is first imported.
+        os.environ.update(DISPLAY=env["DISPLAY"], DBUS_SESSION_BUS_ADDRESS=env["DBUS_SESSION_BUS_ADDRESS"])
+        return self
+
+    def log(self, name):
+        """An open file name.log in the session folder, closed by stop()."""
+        f = open(self.path(f"{name}.log"), "wb")
+        self._logs.append(f)
+        return f
+
+    @staticmethod
+    def _read_line(fd, timeout, what):
+        data = b""
+        deadline = time.monotonic() + timeout
+        while not data.endswith(b"\n"):
+            left = deadline - time.monotonic()
+            check(left > 0 and select.select([fd], [], [], left)[0], f"timed out after {timeout} s waiting for {what}")
+            chunk = os.read(fd, 256)
+            check(chunk, f"no answer while waiting for {what}")
+            data += chunk
+        return data.decode().strip()
+
+    @staticmethod
+    def _bus_has_owner(env, name):
+        out = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                              "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", f"string:{name}"],
+                             env=env, capture_output=True, text=True, timeout=10)
+        return "boolean true" in out.stdout
+
+    def launch(self, binary, cwd, args=(), env=None):
+        """Starts the program in cwd, with `env` added to the desktop's environment; its output
+        goes to program-N.log in the session folder."""
+        name = f"program-{len(self.programs) + 1}"
+        program = Program(self.spawn([binary, *args], {**self.env, **(env or {})}, cwd=cwd,
+                                     stdout=self.log(name), stderr=subprocess.STDOUT), self.path(f"{name}.log"))
+        self.programs.append(program)
+        return program
+
+    def stop(self):
+        # A program already reaped is skipped: its pid may belong to someone else by now.
+        processes.end_everything_started(first=[p.pid for p in self.programs if p.proc.poll() is None])
+        self.programs.clear()
+        for f in self._logs:
+            f.close()
+        self._logs.clear()
+        if not self.keep and os.path.isdir(self.dir):
+            shutil.rmtree(self.dir, ignore_errors=True)
+
+    # --- real X input and screen -------------------------------------------------------------
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True, timeout=15,
+                              capture_output=True, text=True).stdout
+
+    def key(self, *keys):
+        self.xdotool("key", *keys)
+
+    def screenshot(self, filename):
+        path = self.path(filename)
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True, timeout=30)
+        return path
+
+    def mean_colour(self, x, y, w, h):
+        """Average RGB (0..255) of a screen rectangle, read back from the X server."""
+        raw = subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "-depth", "8", "rgb:-"],
+                             env=self.env, check=True, timeout=30, capture_output=True).stdout
+        n = len(raw) // 3
+        check(n > 0, f"no pixels read from {w}x{h}+{x}+{y}")
+        return tuple(sum(raw[i::3]) / n for i in range(3))

@@ -1,0 +1,130 @@
+"""The program's accessibility tree as pyatspi sees it, and real clicks and keys aimed by it."""
+
+import subprocess
+
+from .checks import check, wait_for
+
+EXIT_TITLE = "Exit Orv Brevane 2"
+
+
+class Ui:
+    def __init__(self, session, program):
+        import pyatspi  # only now: it reads the bus addresses that Session.start put into the environment
+        self.pyatspi = pyatspi
+        self.session = session
+        self.program = program
+        self._app = None
+
+    def app(self, timeout=60):
+        def probe():
+            check(self.program.proc.poll() is None,
+                  f"the program ended with status {self.program.proc.returncode}:\n{self.program.output()[-3000:]}")
+            desktop = self.pyatspi.Registry.getDesktop(0)
+            for i in range(desktop.childCount):
+                try:
+                    child = desktop.getChildAtIndex(i)
+                    if child is not None and child.get_process_id() == self.program.pid:
+                        return child
+                except Exception:
+                    continue  # an application that went away while we looked
+            return None
+        if self._app is None:
+            self._app = wait_for(probe, timeout, f"the program (pid {self.program.pid}) on the accessibility bus")
+        return self._app
+
+    def all(self, role, name=None, root=None):
+        """Nodes of a role (and name, when given) under root, skipping subtrees that are not showing."""
+        found = []
+        root = root or self.app()
+        todo = [root]
+        while todo:
+            node = todo.pop(0)
+            try:
+                if node is not root and not node.getState().contains(self.pyatspi.STATE_SHOWING):
+                    continue
+                if node.getRoleName() == role and (name is None or node.name == name):
+                    found.append(node)
+                todo.extend(c for c in (node.getChildAtIndex(i) for i in range(node.childCount)) if c is not None)
+            except Exception:
+                continue  # a widget destroyed while we walked the tree
+        return found
+
+    def find(self, role, name=None, root=None, timeout=20):
+        label = f'{role} "{name}"' if name is not None else role
+        return wait_for(lambda: (self.all(role, name, root) or [None])[0], timeout, f"a showing {label}", 0.1)
+
+    def gone(self, role, name=None, root=None, timeout=20):
+        label = f'{role} "{name}"' if name is not None else role
+        wait_for(lambda: not self.all(role, name, root), timeout, f'the {label} to go away', 0.1)
+
+    def extents(self, node):
+        e = node.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
+        return e.x, e.y, e.width, e.height
+
+    def top_level(self, node):
+        while node.parent is not None and node.parent.getRoleName() != "application":
+            node = node.parent
+        return node
+
+    def _window_name(self, window):
+        probe = subprocess.run(["xdotool", "getwindowname", window], env=self.session.env,
+                               capture_output=True, text=True, timeout=15)
+        return probe.stdout.rstrip("\n") if probe.returncode == 0 else None
+
+    def click_at(self, window, x, y):
+        """Clicks at a screen point once the X server has the window under it. A window is on the
+        accessibility bus a moment before it is mapped; a click in between would hit what lies below."""
+        x, y, title = int(x), int(y), window.name
+
+        def under_pointer():
+            # Not --sync: it waits for a motion that never comes when the pointer is already there.
+            self.session.xdotool("mousemove", x, y)
+            return self.pointer() == (x, y, title)
+        wait_for(under_pointer, 10, f"the window {title!r} under the pointer at {x},{y}", 0.05)
+        self.session.xdotool("click", "1")
+
+    def click_in(self, window, point):
+        """Clicks at a point of the window's client area (a position from its form)."""
+        wx, wy, _, _ = self.extents(window)
+        self.click_at(window, wx + point[0], wy + point[1])
+
+    def pointer(self):
+        """Where the pointer is, and the title of the window under it."""
+        at = dict(line.split("=", 1) for line in self.session.xdotool("getmouselocation", "--shell").split())
+        return int(at["X"]), int(at["Y"]), self._window_name(at["WINDOW"])
+
+    def click(self, node):
+        x, y, w, h = self.extents(node)
+        check(w > 0 and h > 0, f'{node.getRoleName()} "{node.name}" has no size on screen')
+        self.click_at(self.top_level(node), x + w // 2, y + h // 2)
+
+    def key(self, window, *keys):
+        """Types keys once the window has the X input focus, so that they cannot go elsewhere."""
+        wait_for(lambda: self._window_name(self.session.xdotool("getwindowfocus", "-f").strip()) == window.name, 10,
+                 f"the window {window.name!r} to have the keyboard focus", 0.1)
+        self.session.key(*keys)
+
+    def texts(self, root):
+        return [n.name for n in self.all("label", root=root)]
+
+
+def one_text(ui, root):
+    """The labels' texts under root, line breaks written as \\n whatever the program used."""
+    return "\n".join(ui.texts(root)).replace("\r\n", "\n").replace("\r", "\n")
+
+
+def confirm_exit(ui, program, alert, expected_question):
+    """Answers the exit question with Yes: the program must end at once with status 0."""
+    question = one_text(ui, alert)
+    check(question == expected_question, f"the exit question reads {question!r}, expected {expected_question!r}")
+    ui.click(ui.find("push button", "Yes", root=alert))
+
+    def ended_or_asked_again():
+        if program.proc.poll() is not None:
+            return "ended"
+        if any(a.path != alert.path for a in ui.all("alert", EXIT_TITLE)):
+            return "asked again"
+        return None
+    outcome = wait_for(ended_or_asked_again, 30, "the program to end after Yes", 0.1)
+    check(outcome == "ended", f"after Yes the program did not end but asked {question!r} a second time")
+    check(program.proc.returncode == 0, f"the program ended with status {program.proc.returncode}")
