@@ -44,6 +44,7 @@ class Session:
         self._logs = []
         self.env = None
         self.display = None
+        self.server = None  # the X server's Popen
         processes.become_subreaper()
         atexit.register(self.stop)
         signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
@@ -69,8 +70,8 @@ class Session:
         os.chmod(home, 0o700)
 
         rd, wr = os.pipe()
-        self.spawn(["Xvfb", "-displayfd", str(wr), "-screen", "0", SCREEN, "-nolisten", "tcp", "-noreset"],
-                   env, pass_fds=[wr], stdout=subprocess.DEVNULL, stderr=self.log("xvfb"))
+        self.server = self.spawn(["Xvfb", "-displayfd", str(wr), "-screen", "0", SCREEN, "-nolisten", "tcp",
+                                  "-noreset"], env, pass_fds=[wr], stdout=subprocess.DEVNULL, stderr=self.log("xvfb"))
         os.close(wr)
         self.display = ":" + self._read_line(rd, 15, "Xvfb to report its display number")
         os.close(rd)

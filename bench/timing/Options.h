@@ -1,0 +1,53 @@
+#pragma once
+// What the benchmark is told on its command line. It measures a program that is already
+// running on a display (bench/timing.py starts both and ends them); everything it needs to
+// know about that program's windows comes in here.
+
+#include "XSession.h"
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace timing {
+
+struct Options {
+    std::string display;
+    pid_t programPid = -1;
+    pid_t serverPid = -1;
+    std::string program;                 // shown in the report
+    std::string workDir;                 // the program's folder: the recovery file is there
+    std::string trace;                   // the program's stamp trace; empty: stored times only
+    std::string title;                   // test window
+    Rect watch;                          // client-relative: the stimulus area
+    Point press;                         // client-relative: where the finger presses
+    std::string menuTitle;               // window the test is opened from ('' = none)
+    Point menuClick;
+    Point startClick;
+    std::string startQuestion = "Start Reflex Data Collection";
+    std::string startKey = "y";
+    std::string endTitle = "END RUN";
+    std::string endKey = "Return";
+    std::string recoverFile = "recover.dat";
+    int runs = 10;
+    int series = 12;
+    int intervalMs = 1000;
+    double delayMinMs = 150;
+    double delayMaxMs = 450;
+    int pollUs = 200;
+    int releaseAfterMs = 40;
+    int rtPriority = 50;
+    std::vector<std::string> conditions{"idle", "busy"};
+    double quietBelow = 0.1;
+    int retries = 6;
+    std::string results;
+    std::string raw;
+    std::optional<std::uint64_t> seed;
+};
+
+Options parseOptions(int argc, char** argv);
+
+} // namespace timing

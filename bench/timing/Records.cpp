@@ -1,0 +1,113 @@
+#include "Records.h"
+
+#include "XSession.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace timing {
+
+Figures figuresOf(const Condition& c, int intervalMs)
+{
+    std::vector<double> stored, trace, rounding, stim, press, interval, programInterval, bracket, halfWidth;
+    for (const auto& s : c.stimuli) {
+        if (s.storedMs)
+            stored.push_back(*s.storedMs - s.trueMs);
+        if (s.progStimulusNs && s.progPressNs) {
+            const double traceMs = double(*s.progPressNs - *s.progStimulusNs) / 1e6;
+            trace.push_back(traceMs - s.trueMs);
+            stim.push_back(double(*s.progStimulusNs - s.onsetNs) / 1e6);
+            press.push_back(double(*s.progPressNs - s.sentNs) / 1e6);
+            if (s.storedMs)
+                rounding.push_back(*s.storedMs - traceMs);
+        }
+        if (s.progStimulusHalfWidthNs)
+            halfWidth.push_back(double(*s.progStimulusHalfWidthNs) / 1e6);
+        if (s.intervalMs)
+            interval.push_back(*s.intervalMs - intervalMs);
+        if (s.programIntervalMs)
+            programInterval.push_back(*s.programIntervalMs - intervalMs);
+        bracket.push_back(double(s.bracketNs) / 1e6);
+    }
+    return {summarise(stored), summarise(trace), summarise(rounding), summarise(stim), summarise(press),
+            summarise(interval), summarise(programInterval), summarise(bracket), summarise(halfWidth)};
+}
+
+void readStoredTimes(const std::string& path, std::vector<Stimulus>& runs)
+{
+    const fs::path file = path;
+    const std::size_t wanted = std::min<std::size_t>(runs.size(), 10);
+    // Written right after the message closes; read it once its size holds still.
+    std::vector<std::string> lines;
+    const auto deadline = nowNs() + std::int64_t(5e9);
+    std::uintmax_t lastSize = 0;
+    for (;;) {
+        std::error_code ec;
+        const auto size = fs::file_size(file, ec);
+        if (!ec && size > 0 && size == lastSize) {
+            std::ifstream in(file, std::ios::binary);
+            lines.clear();
+            std::string line;
+            while (std::getline(in, line)) {
+                if (!line.empty() && line.back() == '\r')
+                    line.pop_back();
+                lines.push_back(line);
+            }
+            if (lines.size() >= wanted)
+                break;
+        }
+        if (!ec)
+            lastSize = size;
+        if (nowNs() > deadline)
+            throw std::runtime_error("no complete " + path + " within 5 s after the end of a series");
+        sleepForMs(30);
+    }
+    for (std::size_t i = 0; i < wanted; ++i) {
+        char* end = nullptr;
+        const double seconds = std::strtod(lines[i].c_str(), &end);
+        if (lines[i].empty() || *end)
+            throw std::runtime_error(path + " line " + std::to_string(i + 1) + " is not a number: '" + lines[i] + "'");
+        runs[i].storedMs = seconds * 1000.0;
+    }
+}
+
+std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vector<Stimulus>& runs)
+{
+    std::ifstream in(file);
+    if (file.empty() || !in)
+        return {}; // a program without the trace: stored times only
+    struct Line {
+        long long stimulus = 0, press = 0, halfWidth = -1;
+    };
+    std::vector<Line> lines;
+    std::string text;
+    while (std::getline(in, text)) {
+        Line l;
+        if (std::sscanf(text.c_str(), "%lld %lld %lld", &l.stimulus, &l.press, &l.halfWidth) >= 2)
+            lines.push_back(l);
+    }
+    if (lines.size() < linesSeen + runs.size()) {
+        const std::string warning = "the trace holds " + std::to_string(lines.size() - linesSeen) +
+                                    " new lines for " + std::to_string(runs.size()) + " presses; trace not paired";
+        linesSeen = lines.size();
+        return warning;
+    }
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Line& l = lines[linesSeen + i];
+        runs[i].progStimulusNs = l.stimulus;
+        runs[i].progPressNs = l.press;
+        if (l.halfWidth >= 0)
+            runs[i].progStimulusHalfWidthNs = l.halfWidth;
+        if (i > 0)
+            runs[i].programIntervalMs = double(*runs[i].progStimulusNs - *runs[i - 1].progPressNs) / 1e6;
+    }
+    linesSeen += runs.size();
+    return {};
+}
+
+} // namespace timing

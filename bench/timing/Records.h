@@ -1,0 +1,61 @@
+#pragma once
+// What one stimulus yields: the benchmark's own stamps (photodiode onset, press sent), the
+// time the program stored and, from its trace, the program's unrounded stamps; and the
+// figures a condition's stimuli add up to.
+
+#include "Stats.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace timing {
+
+struct Stimulus {
+    int series = 0;
+    int run = 0;
+    std::int64_t onsetNs = 0;        // the photodiode's estimate of when the colour changed
+    std::int64_t bracketNs = 0;      // half the span within which it surely changed
+    std::int64_t sentNs = 0;         // press written to the X server
+    double trueMs = 0;               // sentNs - onsetNs
+    std::optional<double> storedMs;  // from the recovery file
+    std::optional<std::int64_t> progStimulusNs, progPressNs; // from the trace
+    std::optional<std::int64_t> progStimulusHalfWidthNs;      // the trace's third column, if any
+    std::optional<double> intervalMs; // previous press sent .. this onset
+    std::optional<double> programIntervalMs; // the program's previous press stamp .. this stimulus stamp
+};
+
+struct Condition {
+    std::string kind; // idle or busy
+    std::vector<Stimulus> stimuli;
+    int series = 0;              // kept
+    double otherCores = 0;       // CPU used by processes the benchmark did not start, in cores
+    double otherMax = 0;         // the most in one kept series
+    double stealCores = 0;
+    double ownCores = 0;
+    std::vector<double> discardedOther; // series measured again, and what others used meanwhile
+    int disturbedKept = 0;       // disturbed, but no budget left to measure them again
+    std::string loadBefore, loadAfter;
+    double seconds = 0;
+    double pollGapMeanUs = 0, pollGapMaxUs = 0;
+    double grabMeanUs = 0, grabMaxUs = 0;  // one reading, request to reply
+    double flushMaxUs = 0;       // longest time to hand a press to the server
+    std::vector<std::string> warnings;
+};
+
+struct Figures {
+    Summary stored, trace, rounding, stimulusSide, pressSide, interval, programInterval, bracket,
+        stimulusHalfWidth;
+};
+
+Figures figuresOf(const Condition& c, int intervalMs);
+
+// Lines 1..n of the recovery file (set 1's times in seconds), once the file holds still.
+void readStoredTimes(const std::string& file, std::vector<Stimulus>& runs);
+
+// Pairs the trace lines written since `linesSeen` with `runs`, in order; the trace is "stimulus
+// press" or "stimulus press half-width", in nanoseconds. Returns a warning, or an empty text.
+std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vector<Stimulus>& runs);
+
+} // namespace timing

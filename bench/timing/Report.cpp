@@ -1,0 +1,203 @@
+#include "Report.h"
+
+#include "CpuUse.h"
+
+#include <sys/utsname.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace timing {
+
+namespace {
+
+std::string fmt(double v, bool sign = true)
+{
+    if (std::isnan(v))
+        return "-";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, sign ? "%+.3f" : "%.3f", v);
+    return buf;
+}
+
+std::string hex(std::uint32_t rgb)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "#%06X", rgb & 0xFFFFFFu);
+    return buf;
+}
+
+struct Row {
+    const char* label;
+    const Summary* s;
+};
+
+std::vector<Row> rowsOf(const Figures& f)
+{
+    std::vector<Row> rows{{"stored time - true delay", &f.stored},
+                          {"trace time - true delay", &f.trace},
+                          {"  stimulus side: stamp - onset", &f.stimulusSide},
+                          {"  press side: stamp - press sent", &f.pressSide},
+                          {"  rounding: stored - trace time", &f.rounding},
+                          {"interval - configured", &f.interval},
+                          {"  program: press stamp to stimulus stamp", &f.programInterval},
+                          {"photodiode bracket (half-width)", &f.bracket}};
+    if (f.stimulusHalfWidth.n > 0)
+        rows.push_back({"stimulus stamp uncertainty (half-width)", &f.stimulusHalfWidth});
+    return rows;
+}
+
+// The goals for the unrounded time (the trace), idle and busy alike.
+std::string goalsText(const Figures& f)
+{
+    auto mark = [](bool ok) { return ok ? "met" : "MISSED"; };
+    char buf[320];
+    std::snprintf(buf, sizeof buf,
+                  "unrounded mean %+.3f (goal within +-0.1): %s; sd %.3f (<= 0.15): %s; "
+                  "largest |error| %.3f (<= 1): %s",
+                  f.trace.mean, mark(std::fabs(f.trace.mean) <= 0.1), f.trace.sd, mark(f.trace.sd <= 0.15),
+                  f.trace.maxAbs(), mark(f.trace.n > 0 && f.trace.maxAbs() <= 1.0));
+    return buf;
+}
+
+std::string conditionLine(const Condition& c, double quietBelow)
+{
+    char buf[768];
+    std::snprintf(buf, sizeof buf,
+                  "%zu stimuli in %d series, %.0f s. CPU used by processes the benchmark did not start, during "
+                  "the series kept: %.2f cores on average, %.2f at most in one series (the benchmark's own "
+                  "processes: %.2f; host steal %.2f); load average %s before, %s after.",
+                  c.stimuli.size(), c.series, c.seconds, c.otherCores, c.otherMax, c.ownCores, c.stealCores,
+                  c.loadBefore.substr(0, 14).c_str(), c.loadAfter.substr(0, 14).c_str());
+    std::string s = buf;
+    if (!c.discardedOther.empty()) {
+        std::snprintf(buf, sizeof buf, " %zu series measured again because other processes used more than "
+                      "%.2f cores during them (", c.discardedOther.size(), quietBelow);
+        s += buf;
+        for (std::size_t i = 0; i < c.discardedOther.size(); ++i) {
+            std::snprintf(buf, sizeof buf, "%s%.2f", i ? ", " : "", c.discardedOther[i]);
+            s += buf;
+        }
+        s += ").";
+    }
+    if (c.disturbedKept > 0) {
+        std::snprintf(buf, sizeof buf, " %d kept series were disturbed all the same (no repeats left).",
+                      c.disturbedKept);
+        s += buf;
+    }
+    return s;
+}
+
+std::string photodiodeLine(const Condition& c)
+{
+    std::size_t wide = 0;
+    for (const auto& s : c.stimuli)
+        if (s.bracketNs > 1000000)
+            ++wide;
+    char buf[640];
+    std::snprintf(buf, sizeof buf,
+                  "Photodiode: period mean %.0f us, longest %.0f us; one reading (request to reply) mean %.0f us, "
+                  "longest %.0f us; %zu onsets bracketed wider than +-1 ms. Longest press hand-over to the "
+                  "server: %.0f us.",
+                  c.pollGapMeanUs, c.pollGapMaxUs, c.grabMeanUs, c.grabMaxUs, wide, c.flushMaxUs);
+    return buf;
+}
+
+template <typename T>
+std::string optional(const std::optional<T>& v)
+{
+    return v ? std::to_string(*v) : std::string();
+}
+
+void writeRaw(const std::string& path, const std::vector<Condition>& conditions)
+{
+    std::ofstream raw(path);
+    raw << "condition\tseries\trun\tonset_ns\tbracket_ns\tsent_ns\ttrue_ms\tstored_ms\tprog_stimulus_ns"
+           "\tprog_press_ns\tprog_stimulus_half_width_ns\tinterval_ms\tprogram_interval_ms\n";
+    for (const auto& c : conditions)
+        for (const auto& s : c.stimuli)
+            raw << c.kind << '\t' << s.series << '\t' << s.run << '\t' << s.onsetNs << '\t' << s.bracketNs << '\t'
+                << s.sentNs << '\t' << s.trueMs << '\t' << optional(s.storedMs) << '\t'
+                << optional(s.progStimulusNs) << '\t' << optional(s.progPressNs) << '\t'
+                << optional(s.progStimulusHalfWidthNs) << '\t' << optional(s.intervalMs) << '\t'
+                << optional(s.programIntervalMs) << '\n';
+}
+
+} // namespace
+
+std::string conditionTitle(const std::string& kind)
+{
+    return kind == "idle" ? "Idle machine" : "Other core busy (a forked busy loop)";
+}
+
+void report(const ReportSetup& r, const std::vector<Condition>& conditions)
+{
+    const Options& o = r.options;
+    const std::time_t now = std::time(nullptr);
+    char date[64];
+    std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S %Z", std::localtime(&now));
+    utsname u{};
+    uname(&u);
+    std::ostringstream machine;
+    machine << cpuModel() << ", " << sysconf(_SC_NPROCESSORS_ONLN) << " cores, Linux " << u.release;
+    std::ostringstream setup;
+    setup << o.series << " series x " << o.runs << " runs per condition (a series during which other "
+          << "processes used more than " << o.quietBelow << " cores is measured again, up to " << o.retries
+          << " times), fixed interval " << o.intervalMs << " ms, true delay uniform " << o.delayMinMs << ".."
+          << o.delayMaxMs << " ms, photodiode period " << o.pollUs << " us over " << o.watch.w << "x" << o.watch.h
+          << " px, Xvfb without a window manager; benchmark: " << r.realtimeNote << "; seed " << r.seed;
+
+    std::cout << "\nTiming accuracy of " << o.program << "\n" << date << "; " << machine.str() << "\n"
+              << setup.str() << "\n"
+              << "colours seen: rest " << hex(r.restColour) << ", stimulus " << hex(r.stimulusColour) << "\n";
+    for (const auto& c : conditions) {
+        const Figures f = figuresOf(c, o.intervalMs);
+        std::cout << "\n[" << conditionTitle(c.kind) << "] " << conditionLine(c, o.quietBelow) << "\n";
+        std::printf("%-40s %5s %8s %7s %8s %8s %8s %8s\n", "error (ms)", "n", "mean", "sd", "min", "max", "p1", "p99");
+        for (const auto& row : rowsOf(f))
+            std::printf("%-40s %5zu %8s %7s %8s %8s %8s %8s\n", row.label, row.s->n, fmt(row.s->mean).c_str(),
+                        fmt(row.s->sd, false).c_str(), fmt(row.s->min).c_str(), fmt(row.s->max).c_str(),
+                        fmt(row.s->p1).c_str(), fmt(row.s->p99).c_str());
+        std::fflush(stdout);
+        std::cout << photodiodeLine(c) << "\ngoals: " << goalsText(f) << "\n";
+        for (const auto& w : c.warnings)
+            std::cout << "warning: " << w << "\n";
+    }
+    std::cout << std::flush;
+
+    if (!o.raw.empty())
+        writeRaw(o.raw, conditions);
+    if (o.results.empty())
+        return;
+    std::ofstream md(o.results);
+    md << "# Timing accuracy\n\n"
+       << "Written by `scripts/bench.sh` (bench/timing); what the figures mean: bench/README.md.\n\n"
+       << "- Date: " << date << "\n"
+       << "- Machine: " << machine.str() << "\n"
+       << "- Setup: " << setup.str() << "\n"
+       << "- Colours seen by the photodiode: rest " << hex(r.restColour) << ", stimulus " << hex(r.stimulusColour)
+       << "\n";
+    for (const auto& c : conditions) {
+        const Figures f = figuresOf(c, o.intervalMs);
+        md << "\n## " << conditionTitle(c.kind) << "\n\n" << conditionLine(c, o.quietBelow) << "\n\n"
+           << "| error (ms) | n | mean | sd | min | max | p1 | p99 |\n|---|---:|---:|---:|---:|---:|---:|---:|\n";
+        for (const auto& row : rowsOf(f)) {
+            std::string label = row.label;
+            if (label.rfind("  ", 0) == 0)
+                label = "&nbsp;&nbsp;" + label.substr(2);
+            md << "| " << label << " | " << row.s->n << " | " << fmt(row.s->mean) << " | " << fmt(row.s->sd, false)
+               << " | " << fmt(row.s->min) << " | " << fmt(row.s->max) << " | " << fmt(row.s->p1) << " | "
+               << fmt(row.s->p99) << " |\n";
+        }
+        md << "\n" << photodiodeLine(c) << "\n\nGoals: " << goalsText(f) << ".\n";
+        for (const auto& w : c.warnings)
+            md << "\nWarning: " << w << "\n";
+    }
+}
+
+} // namespace timing
