@@ -3,6 +3,7 @@
 // boxes and dialogs, and reads back everything the code under test asked for.
 
 #include "platform/Platform.h"
+#include "platform/Mixer.h"
 
 #include <QList>
 #include <algorithm>
@@ -62,6 +63,26 @@ class FakeBeeper final : public Beeper {
 public:
     void beep() override { ++beeps; }
     int beeps = 0;
+};
+
+// A volume control of the range the test gives; no range is a machine without a device.
+class FakeMixer final : public Mixer {
+public:
+    std::optional<VolumeRange> open() override
+    {
+        ++opens;
+        return range;
+    }
+    bool setVolume(long value) override
+    {
+        values.append(value);
+        return true;
+    }
+    void close() override { ++closes; }
+    std::optional<VolumeRange> range = VolumeRange{0, 65535};
+    QList<long> values;
+    int opens = 0;
+    int closes = 0;
 };
 
 class FakePointer final : public Pointer {

@@ -1,0 +1,421 @@
+#include "config/SettingsEditor.h"
+#include "config/ConfigFile.h"
+#include "config/MasterVolume.h"
+#include "config/NumberText.h"
+#include "shared/AtomicFile.h"
+#include "shared/Palette.h"
+
+#include <QFile>
+
+namespace reflex {
+
+namespace {
+
+constexpr int kMaxRunCount = 20;     // the stores hold 20 runs per set
+constexpr int kMaxTime = 32767;      // the 16-bit fields
+constexpr int kMaxElements = 10;
+constexpr int kMaxElementNumber = 99;
+
+enum class Kind {
+    RunCount, FixedInterval, MinimumInterval, DisplayTime, ElementCount, TriggerElement,
+    CurrentElement, ElementNumber, SetElementNumber, TriggerNumber,
+};
+enum Block { Normal = 0, Color = 1, Number = 2 };
+
+struct FieldSpec {
+    Kind kind;
+    Block block;
+    int index = 0; // the element of an element box
+};
+
+FieldSpec specOf(SettingsField f)
+{
+    using F = SettingsField;
+    switch (f) {
+    case F::NormRunCount: return {Kind::RunCount, Normal};
+    case F::NormalFixedTimeInterval: return {Kind::FixedInterval, Normal};
+    case F::NormalMinimumTimeInterval: return {Kind::MinimumInterval, Normal};
+    case F::ColorRunCount: return {Kind::RunCount, Color};
+    case F::ColorFixedTimeInterval: return {Kind::FixedInterval, Color};
+    case F::ColorMinimumTimeInterval: return {Kind::MinimumInterval, Color};
+    case F::ColorDisplayTime: return {Kind::DisplayTime, Color};
+    case F::ColorElementCount: return {Kind::ElementCount, Color};
+    case F::ColorTriggerElement: return {Kind::TriggerElement, Color};
+    case F::ColorCurrentElement: return {Kind::CurrentElement, Color};
+    case F::NumberRunCount: return {Kind::RunCount, Number};
+    case F::NumberFixedTimeInterval: return {Kind::FixedInterval, Number};
+    case F::NumberMinimumTimeInterval: return {Kind::MinimumInterval, Number};
+    case F::NumberDisplayTime: return {Kind::DisplayTime, Number};
+    case F::NumberElementCount: return {Kind::ElementCount, Number};
+    case F::NumberTriggerElement: return {Kind::TriggerElement, Number};
+    case F::NumberCurrentElement: return {Kind::CurrentElement, Number};
+    case F::NumberSetElementNumberBox: return {Kind::SetElementNumber, Number};
+    case F::NumberTriggerNumberBox: return {Kind::TriggerNumber, Number};
+    default: return {Kind::ElementNumber, Number, int(f) - int(F::ElementBox0)};
+    }
+}
+
+ChoiceConfigBlock& choice(ReflexConfig& c, Block b) { return b == Color ? c.Color : c.Number; }
+const ChoiceConfigBlock& choice(const ReflexConfig& c, Block b) { return b == Color ? c.Color : c.Number; }
+
+// The elements in use are 0..LastElement; a file may hold a LastElement beyond the ten.
+int elementsInUse(const ChoiceConfigBlock& b) { return qBound(0, b.LastElement + 1, kMaxElements); }
+bool inUse(const ChoiceConfigBlock& b, int i) { return i >= 0 && i < elementsInUse(b); }
+// An index a file may have put anywhere, checked before it reaches the element array.
+bool inArray(const ChoiceConfigBlock& b, int i) { return i >= 0 && i < int(b.Element.size()); }
+
+template <typename Config> auto& timeField(Config& c, const FieldSpec& s)
+{
+    if (s.block == Normal)
+        return s.kind == Kind::FixedInterval ? c.Normal.FixedTimeInterval : c.Normal.MinimumTimeInterval;
+    auto& b = choice(c, s.block);
+    return s.kind == Kind::FixedInterval ? b.FixedTimeInterval
+        : s.kind == Kind::MinimumInterval ? b.MinimumTimeInterval : b.DisplayTime;
+}
+
+struct OptionSpec {
+    Block block;
+    enum { TriggerOn, IntervalTiming, MakeSound } what;
+};
+
+OptionSpec specOf(SettingsOption o)
+{
+    using O = SettingsOption;
+    switch (o) {
+    case O::NormalTriggerOn: return {Normal, OptionSpec::TriggerOn};
+    case O::NormalIntervalTiming: return {Normal, OptionSpec::IntervalTiming};
+    case O::ColorTriggerOn: return {Color, OptionSpec::TriggerOn};
+    case O::ColorIntervalTiming: return {Color, OptionSpec::IntervalTiming};
+    case O::ColorMakeSound: return {Color, OptionSpec::MakeSound};
+    case O::NumberTriggerOn: return {Number, OptionSpec::TriggerOn};
+    case O::NumberIntervalTiming: return {Number, OptionSpec::IntervalTiming};
+    case O::NumberMakeSound: break;
+    }
+    return {Number, OptionSpec::MakeSound};
+}
+
+qint16 intervalTiming(const ReflexConfig& c, Block b)
+{
+    return b == Normal ? c.Normal.IntervalTiming : choice(c, b).IntervalTiming;
+}
+
+void tell(Prompt& prompt, MsgIcon icon, const char* title, const QString& text)
+{
+    prompt.ask(Message{text, QString::fromLatin1(title), MsgButtons::Ok, icon});
+}
+
+FileDialogRequest configDialog(const AppState& state, const char* title)
+{
+    return {QString::fromLatin1(title), QStringLiteral("Configuration Files (*.cfg)|*.cfg"),
+            QStringLiteral("*.cfg"), state.StartDirectory, QStringLiteral("cfg")};
+}
+
+} // namespace
+
+SettingsEditor::SettingsEditor(AppState& state, const Platform& platform, Mixer& mixer)
+    : state_(state)
+    , platform_(platform)
+    , mixer_(mixer)
+{
+}
+
+void SettingsEditor::load()
+{
+    platform_.pointer.setBusy(false);
+    ReflexConfig& e = state_.EditConfig;
+    e = state_.Config;
+    for (ChoiceConfigBlock* b : {&e.Color, &e.Number})
+        if (b->MakeSound == 1 && b->TriggerOn == 0)
+            b->MakeSound = 0;
+    runCounts_[Normal] = e.Normal.RunCount;
+    runCounts_[Color] = e.Color.RunCount;
+    runCounts_[Number] = e.Number.RunCount;
+    // The colour page keeps the element it edited last, the number page takes the saved one.
+    e.Color.CurrentElement = state_.ColorEditElement;
+    numberEditElement_ = e.Number.CurrentElement;
+}
+
+QString SettingsEditor::text(SettingsField field) const
+{
+    const FieldSpec s = specOf(field);
+    const ReflexConfig& e = state_.EditConfig;
+    const auto numberOf = [&e](int element) {
+        return inArray(e.Number, element) ? QString::number(e.Number.Element[element]) : QString();
+    };
+    switch (s.kind) {
+    case Kind::RunCount: return QString::number(runCounts_[s.block]);
+    case Kind::FixedInterval:
+    case Kind::MinimumInterval:
+    case Kind::DisplayTime: return QString::number(timeField(e, s));
+    case Kind::ElementCount: return QString::number(choice(e, s.block).LastElement + 1);
+    case Kind::TriggerElement: return QString::number(choice(e, s.block).TriggerElement + 1);
+    case Kind::CurrentElement: return QString::number(choice(e, s.block).CurrentElement + 1);
+    case Kind::ElementNumber:
+        return inUse(e.Number, s.index) ? numberOf(s.index) : QStringLiteral(" ");
+    case Kind::SetElementNumber:
+        return inUse(e.Number, numberEditElement_) ? numberOf(numberEditElement_) : QString();
+    case Kind::TriggerNumber: return numberOf(e.Number.TriggerElement);
+    }
+    return {};
+}
+
+bool SettingsEditor::enabled(SettingsField field) const
+{
+    const FieldSpec s = specOf(field);
+    const ReflexConfig& e = state_.EditConfig;
+    switch (s.kind) {
+    case Kind::FixedInterval: return intervalTiming(e, s.block) == 1;
+    case Kind::MinimumInterval: return intervalTiming(e, s.block) != 1;
+    case Kind::ElementNumber: return inUse(e.Number, s.index);
+    case Kind::SetElementNumber: return inUse(e.Number, numberEditElement_);
+    default: return true;
+    }
+}
+
+int SettingsEditor::option(SettingsOption group) const
+{
+    const OptionSpec o = specOf(group);
+    const ReflexConfig& e = state_.EditConfig;
+    if (o.what == OptionSpec::IntervalTiming)
+        return intervalTiming(e, o.block);
+    if (o.block == Normal)
+        return e.Normal.TriggerOn;
+    const ChoiceConfigBlock& b = choice(e, o.block);
+    return o.what == OptionSpec::TriggerOn ? b.TriggerOn : b.MakeSound;
+}
+
+bool SettingsEditor::optionEnabled(SettingsOption group, int index) const
+{
+    const OptionSpec o = specOf(group);
+    if (o.block == Normal || o.what == OptionSpec::IntervalTiming)
+        return true;
+    const ChoiceConfigBlock& b = choice(state_.EditConfig, o.block);
+    if (o.what == OptionSpec::TriggerOn)
+        return index != 0 || b.MakeSound != 1; // "with audio" needs the sound on
+    return index != 1 || b.TriggerOn != 0;     // "no sound" needs a silent trigger
+}
+
+QRgb SettingsEditor::swatch(int i) const
+{
+    const ChoiceConfigBlock& b = state_.EditConfig.Color;
+    return inUse(b, i) ? paletteColour(b.Element[i]) : kUnusedSwatch;
+}
+
+QRgb SettingsEditor::triggerColourBox() const
+{
+    const ChoiceConfigBlock& b = state_.EditConfig.Color;
+    return inArray(b, b.TriggerElement) ? paletteColour(b.Element[b.TriggerElement]) : kUnusedSwatch;
+}
+
+bool SettingsEditor::accepts(SettingsField field, int n) const
+{
+    const FieldSpec s = specOf(field);
+    const ReflexConfig& e = state_.EditConfig;
+    switch (s.kind) {
+    case Kind::RunCount: return n >= 1 && n <= kMaxRunCount;
+    case Kind::FixedInterval:
+    case Kind::DisplayTime: return n >= 1 && n <= kMaxTime;
+    case Kind::MinimumInterval: return n >= 1 && n <= state_.MaxRandomInterval;
+    case Kind::ElementCount:
+        return n >= 1 && n <= kMaxElements && n >= choice(e, s.block).TriggerElement + 1;
+    case Kind::TriggerElement:
+    case Kind::CurrentElement: return n >= 1 && n <= elementsInUse(choice(e, s.block));
+    case Kind::ElementNumber:
+    case Kind::SetElementNumber: {
+        const int element = s.kind == Kind::ElementNumber ? s.index : numberEditElement_;
+        if (!inUse(e.Number, element) || n < 0 || n > kMaxElementNumber)
+            return false;
+        for (int other = 0; other < elementsInUse(e.Number); ++other)
+            if (other != element && e.Number.Element[other] == n)
+                return false;
+        return true;
+    }
+    case Kind::TriggerNumber: return false;
+    }
+    return false;
+}
+
+void SettingsEditor::store(SettingsField field, int n)
+{
+    const FieldSpec s = specOf(field);
+    ReflexConfig& e = state_.EditConfig;
+    const auto value = qint16(n);
+    switch (s.kind) {
+    case Kind::RunCount: runCounts_[s.block] = value; break;
+    case Kind::FixedInterval:
+    case Kind::MinimumInterval:
+    case Kind::DisplayTime: timeField(e, s) = value; break;
+    case Kind::ElementCount: choice(e, s.block).LastElement = qint16(n - 1); break;
+    case Kind::TriggerElement: choice(e, s.block).TriggerElement = qint16(n - 1); break;
+    case Kind::CurrentElement: choice(e, s.block).CurrentElement = qint16(n - 1); break;
+    case Kind::ElementNumber: e.Number.Element[s.index] = value; break;
+    case Kind::SetElementNumber: e.Number.Element[numberEditElement_] = value; break;
+    case Kind::TriggerNumber: break;
+    }
+}
+
+bool SettingsEditor::leave(SettingsField field, const QString& typed)
+{
+    if (field == SettingsField::NumberTriggerNumberBox)
+        return true; // display only
+    const std::optional<int> n = roundedNumberIn(typed, -32768, 32767);
+    const bool accepted = n && accepts(field, *n);
+    if (accepted)
+        store(field, *n);
+    else
+        platform_.beeper.beep();
+    // The element editors follow their element field, accepted or not.
+    if (field == SettingsField::ColorCurrentElement)
+        state_.ColorEditElement = state_.EditConfig.Color.CurrentElement;
+    if (field == SettingsField::NumberCurrentElement)
+        numberEditElement_ = state_.EditConfig.Number.CurrentElement;
+    return accepted;
+}
+
+bool SettingsEditor::runCountEdited(SettingsField, const QString& typed) const
+{
+    return numberValue(typed).has_value();
+}
+
+void SettingsEditor::chooseOption(SettingsOption group, int index)
+{
+    const OptionSpec o = specOf(group);
+    ReflexConfig& e = state_.EditConfig;
+    const auto i = qint16(index);
+    if (o.what == OptionSpec::IntervalTiming) {
+        (o.block == Normal ? e.Normal.IntervalTiming : choice(e, o.block).IntervalTiming) = i;
+        return;
+    }
+    if (o.block == Normal) {
+        e.Normal.TriggerOn = i;
+        return;
+    }
+    ChoiceConfigBlock& b = choice(e, o.block);
+    if (o.what == OptionSpec::TriggerOn) {
+        b.TriggerOn = i;
+        if (i == 0)
+            b.MakeSound = 0;
+    } else {
+        b.MakeSound = i;
+        if (i == 1)
+            b.TriggerOn = 1;
+    }
+}
+
+void SettingsEditor::pickColourOf(int element)
+{
+    ChoiceConfigBlock& b = state_.EditConfig.Color;
+    if (!chooseColour || !inArray(b, element))
+        return;
+    const int chosen = chooseColour(paletteColour(b.Element[element]), b.Element[element]);
+    if (chosen >= 0 && chosen < int(kPalette.size()))
+        b.Element[element] = qint16(chosen);
+}
+
+void SettingsEditor::pickTriggerColour()
+{
+    if (!chooseColour)
+        return;
+    // The dialog starts on the colour element being edited, as it does for the elements.
+    const ChoiceConfigBlock& b = state_.EditConfig.Color;
+    const int initial = inArray(b, state_.ColorEditElement) ? b.Element[state_.ColorEditElement] : 0;
+    const int chosen = chooseColour(state_.NormalTriggerColor, initial);
+    if (chosen >= 0 && chosen < int(kPalette.size()))
+        state_.NormalTriggerColor = paletteColour(chosen); // at once; Cancel keeps it
+}
+
+void SettingsEditor::pickElementColour()
+{
+    state_.ColorEditElement = state_.EditConfig.Color.CurrentElement;
+    pickColourOf(state_.ColorEditElement);
+}
+
+void SettingsEditor::clickSwatch(int i)
+{
+    ChoiceConfigBlock& b = state_.EditConfig.Color;
+    if (!inUse(b, i)) {
+        platform_.beeper.beep();
+        return;
+    }
+    state_.ColorEditElement = qint16(i);
+    b.CurrentElement = qint16(i);
+    pickColourOf(i);
+}
+
+void SettingsEditor::clickTriggerColourBox()
+{
+    clickSwatch(state_.EditConfig.Color.TriggerElement);
+}
+
+void SettingsEditor::volumeMoved(int percent)
+{
+    state_.VolumeSetting = qint16(percent);
+    const qint32 request = state_.VolumeSetting;
+    SetMasterVolume(mixer_, request); // no sound device: the slider still shows the value
+}
+
+void SettingsEditor::ok()
+{
+    state_.Config = state_.EditConfig;
+    state_.Config.Normal.RunCount = runCounts_[Normal];
+    state_.Config.Color.RunCount = runCounts_[Color];
+    state_.Config.Number.RunCount = runCounts_[Number];
+    platform_.pointer.setBusy(false);
+}
+
+void SettingsEditor::cancel()
+{
+    platform_.pointer.setBusy(false);
+    state_.EditConfig = state_.Config;
+}
+
+void SettingsEditor::reset()
+{
+    state_.Config = state_.StartupConfig;
+    load();
+}
+
+void SettingsEditor::save()
+{
+    const std::optional<QString> path =
+        platform_.files.saveFile(configDialog(state_, "Save Configuration File"));
+    if (!path)
+        return;
+    state_.Config = state_.EditConfig;
+    const ReflexConfig& config = state_.Config;
+    const FileWriteResult written = replaceFileAtomically(*path, [&config](QIODevice& device) {
+        return writeConfig(device, config, ConfigLayout::Short);
+    });
+    if (!written.ok)
+        tell(platform_.prompt, MsgIcon::None, "Save Cancelled", QStringLiteral("Save File Error"));
+}
+
+void SettingsEditor::loadFile()
+{
+    const std::optional<QString> path =
+        platform_.files.openFile(configDialog(state_, "Load Configuration File"));
+    if (!path)
+        return;
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        tell(platform_.prompt, MsgIcon::None, "Load Cancelled", QStringLiteral("Load File Error"));
+        return;
+    }
+    // Read into a copy: a file refused half-way leaves Config as it was.
+    ReflexConfig loaded = state_.Config;
+    switch (readDialogConfig(file, loaded)) {
+    case ConfigReadResult::Invalid:
+        tell(platform_.prompt, MsgIcon::Critical, "Configuration File Load Error",
+             QStringLiteral("Invalid Configuration File\rNo File Loaded"));
+        return;
+    case ConfigReadResult::BadValue:
+        tell(platform_.prompt, MsgIcon::None, "Load Cancelled", QStringLiteral("Load File Error"));
+        return;
+    case ConfigReadResult::Ok:
+        break;
+    }
+    state_.Config = loaded;
+    load();
+}
+
+} // namespace reflex
