@@ -17,12 +17,12 @@ namespace {
 class FileTrace final : public ResponseTrace {
 public:
     explicit FileTrace(QString path) : path_(std::move(path)) {}
-    void record(std::int64_t stimulusNs, std::int64_t responseNs) override
+    void record(std::int64_t stimulusNs, std::int64_t responseNs, std::int64_t stimulusUncertaintyNs) override
     {
         QFile f(path_);
         if (f.open(QIODevice::Append | QIODevice::Text))
-            f.write(QByteArray::number(qlonglong(stimulusNs)) + ' '
-                    + QByteArray::number(qlonglong(responseNs)) + '\n');
+            f.write(QByteArray::number(qlonglong(stimulusNs)) + ' ' + QByteArray::number(qlonglong(responseNs))
+                    + ' ' + QByteArray::number(qlonglong(stimulusUncertaintyNs)) + '\n');
     }
 
 private:

@@ -1,54 +1,58 @@
 #include "platform/InputStamp.h"
+#include "platform/XInputPressThread.h"
 
 #include <QGuiApplication>
 #include <QInputEvent>
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
+#include <mutex>
 
 namespace reflex {
-
-std::int64_t refinePressStamp(std::int64_t handlerNs, std::uint32_t serverMs, std::int64_t slackNs)
-{
-    constexpr std::int64_t kMs = 1'000'000;
-    const std::int64_t handlerMs = handlerNs / kMs;
-    const std::uint32_t behind = static_cast<std::uint32_t>(handlerMs) - serverMs;
-    if (behind > 1000)
-        return handlerNs;
-    const std::int64_t serverEndNs = (handlerMs - behind + 1) * kMs + slackNs;
-    return std::min(handlerNs, serverEndNs);
-}
 
 namespace {
 
 // The server uses the coarse clock when its resolution is a millisecond or finer.
 std::int64_t serverClockSlackNs()
 {
-    static const std::int64_t slack = [] {
-        timespec res{};
-        if (clock_getres(CLOCK_MONOTONIC_COARSE, &res) != 0)
-            return std::int64_t(0);
-        const std::int64_t ns = std::int64_t(res.tv_sec) * 1'000'000'000 + res.tv_nsec;
-        return ns <= 1'000'000 ? ns : std::int64_t(0);
-    }();
-    return slack;
+    timespec res{};
+    if (clock_getres(CLOCK_MONOTONIC_COARSE, &res) != 0)
+        return 0;
+    const std::int64_t ns = std::int64_t(res.tv_sec) * 1'000'000'000 + res.tv_nsec;
+    return ns <= 1'000'000 ? ns : 0;
 }
 
 } // namespace
 
 XPressStamper::XPressStamper(const Clock& clock)
     : clock_(clock)
+    , matcher_(serverClockSlackNs())
 {
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    const bool onX = QGuiApplication::platformName() == QLatin1String("xcb");
+    if (onX) {
+        thread_ = std::make_unique<XInputPressThread>(clock);
+        if (!matcher_.attach(*thread_))
+            thread_.reset();
+    }
+    if (thread_)
+        return;
+    static std::once_flag told;
+    std::call_once(told, [this, onX] {
+        std::fprintf(stderr, "reflex: presses are stamped by the window's event handler (%s)\n",
+                     onX ? matcher_.fallbackReason().c_str() : "not on an X server");
+    });
+    if (onX) {
         QCoreApplication::instance()->installNativeEventFilter(this);
-        installed_ = true;
+        filterInstalled_ = true;
     }
 }
 
 XPressStamper::~XPressStamper()
 {
-    if (installed_ && QCoreApplication::instance())
+    thread_.reset();
+    if (filterInstalled_ && QCoreApplication::instance())
         QCoreApplication::instance()->removeNativeEventFilter(this);
 }
 
@@ -67,15 +71,14 @@ bool XPressStamper::nativeEventFilter(const QByteArray& eventType, void* message
 
 std::int64_t XPressStamper::stamp(std::int64_t handlerNs, const QInputEvent& event) const
 {
-    if (!installed_)
-        return handlerNs;
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return handlerNs; // no X server time to go by
     const auto serverMs = static_cast<std::uint32_t>(event.timestamp());
     std::int64_t best = handlerNs;
-    for (const Seen& s : seen_) {
+    for (const Seen& s : seen_)
         if (s.ns != 0 && s.serverMs == serverMs)
             best = std::min(best, s.ns);
-    }
-    return refinePressStamp(best, serverMs, serverClockSlackNs());
+    return matcher_.stamp(best, serverMs);
 }
 
 } // namespace reflex

@@ -1,33 +1,31 @@
 #pragma once
 #include "platform/Clock.h"
+#include "platform/PressStamps.h"
 
 #include <QAbstractNativeEventFilter>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class QInputEvent;
 
 namespace reflex {
 
-// The X server stamps input in whole milliseconds of CLOCK_MONOTONIC, the clock the program
-// stamps with too (or of the kernel's coarse monotonic clock when that is fine enough, which
-// lags by up to its resolution: `slackNs`). A press happened before the end of the server's
-// millisecond, so a handler stamp later than that (the event was held up on its way) is
-// brought back to it. Stamps of a server on another clock (more than a second apart) are
-// left alone. `serverMs` wraps modulo 2^32.
-std::int64_t refinePressStamp(std::int64_t handlerNs, std::uint32_t serverMs, std::int64_t slackNs);
+class XInputPressThread;
 
-// Stamps X button presses as Qt takes them off the connection, before they become mouse
-// events and travel to a widget. Installed while a test window exists.
+// Stamps presses for a test window. On X it runs an input thread that stamps every raw button
+// press on arrival (XInputPressThread); where that thread cannot run (no XInput 2, another
+// platform) it says so once on standard error and falls back to stamping X button presses as
+// Qt takes them off its connection, before they travel to a widget.
 class XPressStamper final : public QAbstractNativeEventFilter {
 public:
     explicit XPressStamper(const Clock& clock);
     ~XPressStamper() override;
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
-    // The best stamp of the press `event` that a handler stamped at `handlerNs`: the earlier
-    // stamp taken here when there is one, brought back to the server's millisecond.
+    // The best stamp of the press `event` that a handler stamped at `handlerNs`.
     std::int64_t stamp(std::int64_t handlerNs, const QInputEvent& event) const;
+    bool usesInputThread() const { return matcher_.usesRawPresses(); }
 
 private:
     struct Seen {
@@ -35,9 +33,11 @@ private:
         std::int64_t ns = 0;
     };
     const Clock& clock_;
+    PressStampMatcher matcher_;
+    std::unique_ptr<XInputPressThread> thread_; // stopped before the matcher goes
     std::array<Seen, 4> seen_{};
     unsigned next_ = 0;
-    bool installed_ = false;
+    bool filterInstalled_ = false;
 };
 
 } // namespace reflex

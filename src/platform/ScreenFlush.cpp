@@ -4,19 +4,41 @@
 #include <QWidget>
 #include <xcb/xcb.h>
 
+#include <cstdlib>
+
 namespace reflex {
+
+namespace {
+
+xcb_connection_t* xConnection()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr; // offscreen and other platforms: the repaint is all there is
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+} // namespace
+
+Presentation presentNow(QWidget* widget, const Clock& clock)
+{
+    widget->repaint(); // ends with the new pixels written to the server
+    Presentation shown;
+    xcb_connection_t* c = xConnection();
+    if (!c)
+        return shown;
+    shown.handedNs = clock.nowNs();
+    // Requests are handled in order, so once this reply is back the image is on screen.
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    shown.confirmedNs = clock.nowNs();
+    return shown;
+}
 
 void presentNow(QWidget* widget)
 {
     widget->repaint();
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return; // offscreen and other platforms: the repaint is all there is
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
-    if (!c)
-        return;
-    // Requests are handled in order, so once this reply is back the image is on screen.
-    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    if (xcb_connection_t* c = xConnection())
+        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
 } // namespace reflex

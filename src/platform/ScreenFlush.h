@@ -1,12 +1,15 @@
 #pragma once
+#include "platform/Clock.h"
+#include "platform/Presentation.h"
 
 class QWidget;
 
 namespace reflex {
 
 // Paints `widget` now and returns only when the X server has taken the new pixels: the
-// repaint is synchronous, and a round trip to the server follows the flush. A stimulus is
-// stamped after this, so the measured time never includes the program's own drawing.
+// repaint is synchronous, and a round trip to the server follows. A stimulus is stamped from
+// the returned times, so the measured time never includes the program's own drawing.
+Presentation presentNow(QWidget* widget, const Clock& clock);
 void presentNow(QWidget* widget);
 
 } // namespace reflex

@@ -37,7 +37,8 @@ struct OpenRequest {
 class ResponseTrace {
 public:
     virtual ~ResponseTrace() = default;
-    virtual void record(std::int64_t stimulusNs, std::int64_t responseNs) = 0;
+    // `stimulusUncertaintyNs`: half the window the stimulus stamp lies in, -1 when not known.
+    virtual void record(std::int64_t stimulusNs, std::int64_t responseNs, std::int64_t stimulusUncertaintyNs = -1) = 0;
 };
 
 class Shell {

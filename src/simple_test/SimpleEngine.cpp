@@ -195,13 +195,19 @@ void SimpleEngine::stimulus()
     const std::int64_t presenting = p_.clock.nowNs();
     // Present first, stamp after: the stamp is taken once the colour is on the screen and
     // the tone has been handed to the sound device, so the stored time is the student's.
+    Presentation shown;
     if (TriggerType == VisualTrigger || TriggerType == AudioVisualTrigger) {
         d_.panelColor = s_.NormalTriggerColor;
         view_.presentStimulus();
+        shown = view_.presentation();
     }
     if (TriggerType == AudioTrigger || TriggerType == AudioVisualTrigger)
         p_.beeper.beep();
-    StimulusTime = p_.clock.nowNs();
+    // A colour alone counts from when it reached the screen, where the window can tell; with
+    // a tone, from once the tone has been handed over as well.
+    const bool seen = TriggerType == VisualTrigger && shown.known();
+    StimulusTime = seen ? shown.stampNs() : p_.clock.nowNs();
+    stimulusUncertaintyNs_ = seen ? shown.uncertaintyNs() : -1;
     StimulusArmed = true;
     notePresentation(StimulusTime - presenting);
 

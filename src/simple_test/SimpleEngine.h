@@ -8,6 +8,7 @@
 
 #include "shared/AppState.h"
 #include "platform/Platform.h"
+#include "platform/Presentation.h"
 
 #include <QRgb>
 #include <QString>
@@ -46,6 +47,8 @@ public:
     virtual ~SimpleTestView() = default;
     virtual void render() = 0;
     virtual void presentStimulus() = 0;         // render, painted and on screen on return
+    // When the last presentStimulus() reached the screen, where the window can tell.
+    virtual Presentation presentation() const { return {}; }
     virtual QPoint leftTargetCentre() const = 0; // screen pixels of the left circle's centre
 };
 
@@ -72,6 +75,7 @@ public:
 
     const SimpleTestDisplay& display() const { return d_; }
     bool armed() const { return StimulusArmed; }
+    std::int64_t stimulusUncertaintyNs() const { return stimulusUncertaintyNs_; } // for the trace
     int pendingInterval() const;
 
     // Called with the unrounded stamps of every measured response (benchmarks read them).
@@ -103,6 +107,7 @@ private:
     SimpleTestDisplay d_;
 
     std::int64_t StimulusTime = 0; // ns
+    std::int64_t stimulusUncertaintyNs_ = -1; // half the window the stamp lies in; -1: not known
     bool StimulusArmed = false;
     float LastTime = 0;
     float RunAverage = 0;

@@ -17,7 +17,9 @@ void SimpleTestModule::preload()
                                           [&shell] { shell.writeRecoveryFile(); });
     SimpleEngine& engine = window_->engine();
     if (ResponseTrace* trace = shell.responseTrace())
-        engine.onResponseMeasured = [trace](std::int64_t s, std::int64_t p) { trace->record(s, p); };
+        engine.onResponseMeasured = [trace, &engine](std::int64_t s, std::int64_t p) {
+            trace->record(s, p, engine.stimulusUncertaintyNs());
+        };
 
     QObject::connect(window_.get(), &frmReflex::doneRequested, window_.get(),
                      [this] { context_.shell.leave(openedBy_); });

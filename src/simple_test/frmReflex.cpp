@@ -77,7 +77,7 @@ void frmReflex::render()
 void frmReflex::presentStimulus()
 {
     render();
-    presentNow(ui->pnlInsideFrame);
+    presented_ = presentNow(ui->pnlInsideFrame, platform_.clock);
 }
 
 QPoint frmReflex::leftTargetCentre() const

@@ -22,6 +22,7 @@ public:
 
     void render() override;
     void presentStimulus() override;
+    Presentation presentation() const override { return presented_; }
     QPoint leftTargetCentre() const override;
 
 signals:
@@ -42,6 +43,7 @@ private:
     XPressStamper pressStamper_;
     std::unique_ptr<Ui::frmReflex> ui;
     SimpleEngine engine_;
+    Presentation presented_;
     bool optionsWired_ = false;
     bool displayWired_ = false;
 

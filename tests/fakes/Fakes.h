@@ -3,6 +3,7 @@
 // boxes and dialogs, and reads back everything the code under test asked for.
 
 #include "platform/Platform.h"
+#include "platform/PressStamps.h"
 #include "platform/Mixer.h"
 
 #include <QList>
@@ -95,6 +96,26 @@ public:
 };
 
 // All fakes together, with the Platform bundle that windows and engines take.
+// Raw presses the test hands over itself; with `available` false it cannot start, as without
+// XInput 2.
+class FakeRawPressSource final : public RawPressSource {
+public:
+    bool start(Sink sink, std::string& why) override
+    {
+        if (!available) {
+            why = "no XInput 2";
+            return false;
+        }
+        sink_ = std::move(sink);
+        return true;
+    }
+    void press(std::uint32_t serverMs, std::int64_t arrivedNs) { if (sink_) sink_(serverMs, arrivedNs); }
+    bool available = true;
+
+private:
+    Sink sink_;
+};
+
 struct FakePlatform {
     FakeClock clock;
     FakeTimerFactory timers;

@@ -13,7 +13,3 @@ from .fixtures import CONFIG_HEADER, DEFAULT_CONFIG, ROOT, Form, main_menu_form,
 from .report import Report
 from .session import SCREEN, Program, Session
 from .ui import EXIT_TITLE, Ui, confirm_exit, one_text
-
-__all__ = ["Failure", "check", "wait_for", "CONFIG_HEADER", "DEFAULT_CONFIG", "ROOT", "Form", "main_menu_form",
-           "test_window_form", "write_config", "Report", "SCREEN", "Program", "Session", "EXIT_TITLE", "Ui",
-           "confirm_exit", "one_text"]

@@ -1,0 +1,35 @@
+#pragma once
+#include "platform/Clock.h"
+#include "platform/PressStamps.h"
+
+#include <atomic>
+#include <cstdint>
+#include <thread>
+
+struct xcb_connection_t;
+
+namespace reflex {
+
+// A thread of high priority (SCHED_FIFO where granted, else a lower nice value) on an X
+// connection of its own, listening for XInput2 raw button presses on the root window: every
+// press of any pointer, whatever window it lands in. Nothing else waits in front of it, so
+// each press is stamped on arrival, before the GUI thread has even looked at its own event.
+class XInputPressThread final : public RawPressSource {
+public:
+    explicit XInputPressThread(const Clock& clock);
+    ~XInputPressThread() override; // stops the thread and closes the connection
+    bool start(Sink sink, std::string& why) override;
+
+private:
+    void run();
+    void raisePriority();
+
+    const Clock& clock_;
+    xcb_connection_t* connection_ = nullptr;
+    std::uint8_t xinputOpcode_ = 0;
+    int wake_[2] = {-1, -1}; // written to on stop
+    Sink sink_;
+    std::thread thread_;
+};
+
+} // namespace reflex
