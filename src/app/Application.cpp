@@ -3,6 +3,7 @@
 #include "app/MenuCommands.h"
 #include "app/StartupSequence.h"
 #include "app/Windows.h"
+#include "config/SettingsModule.h"
 #include "simple_test/RecoveryFile.h"
 #include "simple_test/SimpleTestModule.h"
 
@@ -42,6 +43,7 @@ Application::Application(AppState& state, const Platform& platform, QString comm
 {
     const ModuleContext context{state_, platform_, *this};
     modules_.push_back(std::make_unique<SimpleTestModule>(context));
+    modules_.push_back(std::make_unique<SettingsModule>(context));
 
     connect(main_.get(), &frmMain::openRequested, this,
             [this](Destination d) { open({d, main_.get()}); });

@@ -1,0 +1,32 @@
+#include "config/SettingsModule.h"
+#include "config/frmCfg.h"
+
+namespace reflex {
+
+SettingsModule::SettingsModule(ModuleContext context, std::unique_ptr<Mixer> mixer)
+    : context_(context)
+    , mixer_(std::move(mixer))
+{
+}
+
+SettingsModule::~SettingsModule() = default;
+
+void SettingsModule::preload()
+{
+    if (window_)
+        return;
+    // Made before the configuration is read; every opener fills it again.
+    window_ = std::make_unique<frmCfg>(context_.state, context_.platform, *mixer_);
+    QObject::connect(window_.get(), &frmCfg::closed, window_.get(),
+                     [this] { context_.shell.leave(openedBy_); });
+}
+
+void SettingsModule::open(const OpenRequest& request)
+{
+    preload();
+    openedBy_ = request;
+    window_->openOn(request.page);
+    context_.shell.show(window_.get());
+}
+
+} // namespace reflex
