@@ -1,5 +1,6 @@
 #include "fakes/Fakes.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace reflex::fakes {
@@ -56,6 +57,31 @@ std::optional<QString> FakeFileChooser::openFile(const FileDialogRequest& reques
 std::optional<QString> FakeFileChooser::saveFile(const FileDialogRequest& request)
 {
     return openFile(request);
+}
+
+} // namespace reflex::fakes
+
+namespace reflex {
+
+char* toString(const Message& m)
+{
+    return QTest::toString(QStringLiteral("%1 | %2 | buttons %3 | icon %4 | second default %5")
+                               .arg(m.title, m.text)
+                               .arg(int(m.buttons))
+                               .arg(int(m.icon))
+                               .arg(m.secondIsDefault));
+}
+
+} // namespace reflex
+
+namespace reflex::fakes {
+
+QByteArray fixture(const char* name)
+{
+    QFile file(QStringLiteral(REFLEX_FIXTURES "/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly))
+        QTest::qFail(qPrintable("cannot read the fixture " + file.fileName()), __FILE__, __LINE__);
+    return file.readAll();
 }
 
 } // namespace reflex::fakes

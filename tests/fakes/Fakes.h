@@ -127,3 +127,13 @@ struct FakePlatform {
 };
 
 } // namespace reflex::fakes
+
+namespace reflex {
+// Messages that differ in a QCOMPARE show what they hold.
+char* toString(const Message& message);
+} // namespace reflex
+
+namespace reflex::fakes {
+// The bytes of tests/fixtures/<name>; fails the test when the file cannot be read.
+QByteArray fixture(const char* name);
+} // namespace reflex::fakes
