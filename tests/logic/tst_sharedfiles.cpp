@@ -1,0 +1,116 @@
+#include "shared/AtomicFile.h"
+#include "shared/ValueCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace reflex;
+
+namespace {
+
+enum Way { Refused, Read, Both }; // Both: formatting the value gives the line back
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+}
+
+} // namespace
+
+class TestSharedFiles : public QObject {
+    Q_OBJECT
+private slots:
+    // The type of the value picks the codec; a refused line needs only a value of its type.
+    void codec_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<Way>("way");
+        const std::tuple<const char*, QVariant, Way> rows[] = {
+            {".234", 0.234f, Both}, {"0", -0.0f, Both}, {"-.5", -0.5f, Both}, {"7", 7.0f, Both},
+            {".3333333", 0.3333333f, Both}, {"1E-05", 1e-5f, Both}, {"1.234568E+07", 12345680.0f, Both},
+            {"0.234", 0.234f, Read}, {"1.5e+07", 1.5e7f, Read}, {" +2 ", 2.0f, Read},
+            {"", 0.0f, Refused}, {"abc", 0.0f, Refused}, {"1.2.3", 0.0f, Refused}, {"1,5", 0.0f, Refused},
+            {"1E", 0.0f, Refused}, {"inf", 0.0f, Refused}, {"1E+39", 0.0f, Refused}, {"\"0\"", 0.0f, Refused},
+            {"-7", -7, Both}, {" -32768", -32768, Read}, {"+7", 7, Read}, {"32768", 0, Refused},
+            {"1.5", 0, Refused}, {"", 0, Refused}, {"x", 0, Refused}, {"\"7\"", 0, Refused},
+            {"\" \"", " ", Both}, {"\"\"", "", Both}, {"\"say \"\"hi\"\"\"", "say \"hi\"", Both},
+            {"\"\"\"n\"", "\"n", Both}, {"\"a\"r\"nb\"", "a\r\nb", Both},
+            {"\"5\" high\"", "5\" high", Read}, {"\"x\"\"", "x\"", Read}, // lone quotes of old files
+            {"abc", "", Refused}, {"\"abc", "", Refused}, {"\"", "", Refused}};
+        for (const auto& [line, value, way] : rows)
+            QTest::addRow("%s '%s'", value.typeName(), line) << QString::fromUtf8(line) << value << way;
+    }
+
+    void codec()
+    {
+        QFETCH(QString, line);
+        QFETCH(QVariant, value);
+        QFETCH(Way, way);
+        const auto check = [&](const auto& parsed, const auto& expected, const QString& formatted) {
+            QCOMPARE(parsed, way == Refused ? std::nullopt : std::optional(expected));
+            if (way == Both)
+                QCOMPARE(formatted, line);
+        };
+        if (value.typeId() == QMetaType::Float)
+            check(parseSingle(line), value.toFloat(), formatSingle(value.toFloat()));
+        else if (value.typeId() == QMetaType::Int)
+            check(parseInteger(line), qint16(value.toInt()), formatInteger(value.toInt()));
+        else
+            check(parseString(line), value.toString(), formatString(value.toString()));
+    }
+
+    // A full disk is imitated with a file size limit, which holds for root as well. A small
+    // file fits the write buffer, so its failure only shows at the flush.
+    void replaceFileAtomically_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("writerSucceeds");
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("written") << 3000 << true << false << "file";
+        QTest::newRow("the writer gives up") << 3000 << false << false << "file";
+        QTest::newRow("disk full while writing") << 200'000 << true << true << "file";
+        QTest::newRow("disk full at the flush") << 1000 << true << true << "file";
+        QTest::newRow("no such directory") << 10 << true << false << "missing/file";
+    }
+
+    void replaceFileAtomically()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, writerSucceeds);
+        QFETCH(bool, diskFull);
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        const QByteArray before("the earlier file\r\n"), payload(size, 'n');
+        QFile earlier(dir.filePath("file"));
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(before) == before.size());
+        earlier.close();
+
+        rlimit saved{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        const rlimit small{100, saved.rlim_max};
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN); // fail the write, not the test
+        QVERIFY(!diskFull || setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const FileWriteResult result = reflex::replaceFileAtomically(path, [&](QIODevice& device) {
+            return device.write(payload) == payload.size() && writerSucceeds;
+        });
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        const bool ok = writerSucceeds && !diskFull && !name.contains('/');
+        QCOMPARE(result.ok, ok);
+        QCOMPARE(result.error.isEmpty(), ok);
+        QCOMPARE(contents(dir.filePath("file")), ok ? payload : before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"file"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSharedFiles)
+#include "tst_sharedfiles.moc"
