@@ -13,44 +13,26 @@ using namespace reflex;
 using Files = QMap<QString, QByteArray>; // a directory is listed as "name/"
 using Messages = QList<Message>;
 
-namespace reflex { // lists of messages that differ show what they hold
-char* toString(const Message& m)
-{
-    return QTest::toString(QString("%1 | %2 | icon %3").arg(m.title, m.text).arg(int(m.icon)));
-}
-} // namespace reflex
+Q_DECLARE_METATYPE(reflex::ScreenMetrics)
 
 namespace {
 
-const Message kDefaultNotFound{"Default configuration file not found...\rCreating Reflex.Cfg",
-                               "Configuration file not found", MsgButtons::Ok, MsgIcon::None};
-const Message kInvalidDefaultKept{"Invalid Default Configuration File\rCreating New Configuration File\r"
-                                  "The refused file was kept as Reflex.cfg.bad",
-                                  "Configuration Error", MsgButtons::Ok, MsgIcon::Critical};
-const Message kInvalidDefault{"Invalid Default Configuration File\rCreating New Configuration File",
-                              "Configuration Error", MsgButtons::Ok, MsgIcon::Critical};
-const Message kInvalidNamed{"Invalid Configuration File\rUsing Default Configuration File",
-                            "Configuration Error", MsgButtons::Ok, MsgIcon::Critical};
-const Message kFatal{"Orv Brevane supports a minimum screen resolution of 800 x 600\r"
-                     "Press OK to terminate program",
-                     "Fatal Application Error", MsgButtons::Ok, MsgIcon::Critical};
+Message box(const QString& title, const QString& text, MsgIcon icon = MsgIcon::Critical)
+{
+    return {text, title, MsgButtons::Ok, icon};
+}
+const Message kDefaultNotFound = box("Configuration file not found",
+                                     "Default configuration file not found...\rCreating Reflex.Cfg", MsgIcon::None);
+const Message kInvalidDefault = box("Configuration Error", "Invalid Default Configuration File\r"
+                                                           "Creating New Configuration File");
+const Message kInvalidDefaultKept = box(kInvalidDefault.title, kInvalidDefault.text
+                                                                   + "\rThe refused file was kept as Reflex.cfg.bad");
+const Message kInvalidNamed = box("Configuration Error", "Invalid Configuration File\rUsing Default Configuration File");
+const Message kFatal = box("Fatal Application Error", "Orv Brevane supports a minimum screen resolution of "
+                                                      "800 x 600\rPress OK to terminate program");
 Message namedNotFound(const QString& name)
 {
-    return {"File " + name + " could not be found\rUsing Default Configuration",
-            "Configuration load error", MsgButtons::Ok, MsgIcon::Critical};
-}
-
-// `loading` has a letter per status shown while the files are read: U user file, D default file.
-QStringList expectedLog(const QString& loading)
-{
-    QStringList log{"10"};
-    for (QChar c : loading)
-        log << (c == u'U' ? "'Loading user configuration file ...'"
-                          : "'Loading default configuration file ...'");
-    return log + QStringList{"15", "20", "load settings", "45", "'Initializing application ...'",
-                             "load simple", "60", "load color", "75",
-                             "'Initializing application ... Almost Done'", "90", "load number", "100",
-                             "' '"};
+    return box("Configuration load error", "File " + name + " could not be found\rUsing Default Configuration");
 }
 
 QByteArray fileBytes(const ReflexConfig& c)
@@ -65,25 +47,21 @@ QByteArray fileBytes(const ReflexConfig& c)
 const ReflexConfig kConfigS{SimpleConfigBlock{1, 2500, 2, 1, 1500, 15}};
 const ReflexConfig kConfigT{SimpleConfigBlock{0, 3100, 1, 1, 1000, 20}};
 
-QByteArray wrongCase(QByteArray bytes)
-{
-    return bytes.replace("Configuration file", "configuration file");
-}
-
-// One start-up in a temporary directory, on a 1024 x 768 screen unless told otherwise. Progress,
-// status and loaders share one log, so that their order shows.
+// One start-up in a temporary directory, on a 1024 x 768 screen unless told otherwise. Status
+// lines and loaders share one log, so that their order shows.
 struct Harness final : SplashView {
     QTemporaryDir dir;
     AppState state;
     fakes::FakePrompt prompt;
     fakes::FakePointer pointer;
     QStringList log;
+    QList<int> progress;
     StartupSequence sequence{state, prompt, pointer, *this, QDir(dir.path())};
 
     explicit Harness(ScreenMetrics screen = {1024, 768, 15.0, 15.0}) { sequence.initialiseGlobals(screen); }
 
-    void setProgress(int value) override { log << QString::number(value); }
-    void setStatus(const QString& text) override { log << "'" + text + "'"; }
+    void setProgress(int value) override { progress << value; }
+    void setStatus(const QString& text) override { log << text; }
 
     void create(const Files& files)
     {
@@ -99,8 +77,7 @@ struct Harness final : SplashView {
     Files files() const
     {
         Files out;
-        const QDir::Filters all = QDir::AllEntries | QDir::NoDotAndDotDot;
-        for (const QFileInfo& info : QDir(dir.path()).entryInfoList(all)) {
+        for (const QFileInfo& info : QDir(dir.path()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
             QFile file(info.filePath());
             QByteArray& bytes = out[info.fileName() + (info.isDir() ? "/" : "")];
             if (file.open(QIODevice::ReadOnly))
@@ -124,28 +101,30 @@ struct Harness final : SplashView {
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
+    // A refused Reflex.cfg that holds anything is kept as Reflex.cfg.bad before the defaults
+    // replace it; the default file written is the fixture.
     void decisionTree_data()
     {
         QTest::addColumn<QString>("commandLine"); // <dir> stands for the start directory
         QTest::addColumn<Files>("before");
         QTest::addColumn<Messages>("messages");
         QTest::addColumn<ReflexConfig>("config");
-        QTest::addColumn<QString>("loading");      // see expectedLog()
+        QTest::addColumn<QString>("loading");      // a letter per status line: User file, Default file
         QTest::addColumn<bool>("defaultsWritten"); // else no file changes
-
         const ReflexConfig defaults;
-        const QByteArray s = fileBytes(kConfigS), t = fileBytes(kConfigT), badT = wrongCase(t);
+        const QByteArray s = fileBytes(kConfigS), t = fileBytes(kConfigT);
+        const QByteArray badT = QByteArray(t).replace("Configuration file", "configuration file");
+        QByteArray oneDeleted = s;
+        oneDeleted.remove(oneDeleted.indexOf("2500\r\n"), 6);
         const QString cfg = "Reflex.cfg";
         const Messages none;
 
         QTest::newRow("no file") << "" << Files{} << Messages{kDefaultNotFound} << defaults << "DD" << true;
-        QTest::newRow("empty file")
-            << "" << Files{{cfg, ""}} << Messages{kInvalidDefault} << defaults << "D" << true;
-        QTest::newRow("wrong-case header, kept")
-            << "" << Files{{cfg, wrongCase(s)}} << Messages{kInvalidDefaultKept} << defaults << "D" << true;
-        QByteArray oneDeleted = s;
-        oneDeleted.remove(oneDeleted.indexOf("2500\r\n"), 6);
-        QTest::newRow("a value deleted by hand, kept over an older copy")
+        QTest::newRow("empty file: not kept") << "" << Files{{cfg, ""}} << Messages{kInvalidDefault} << defaults
+                                              << "D" << true;
+        QTest::newRow("wrong-case header: kept") << "" << Files{{cfg, QByteArray(s).replace("Conf", "conf")}}
+                                                 << Messages{kInvalidDefaultKept} << defaults << "D" << true;
+        QTest::newRow("a value deleted by hand: kept over an older copy")
             << "" << Files{{cfg, oneDeleted}, {cfg + ".bad", "old"}} << Messages{kInvalidDefaultKept}
             << defaults << "D" << true;
         QTest::newRow("valid default file") << "" << Files{{cfg, s}} << none << kConfigS << "D" << false;
@@ -157,19 +136,14 @@ private slots:
             << Files{{cfg, s}} << Messages{namedNotFound("lab.cfg")} << kConfigS << "UD" << false;
         QTest::newRow("missing named file, no default file") << "lab.cfg" << Files{}
             << Messages{namedNotFound("lab.cfg"), kDefaultNotFound} << defaults << "UDD" << true;
-        QTest::newRow("named file with a wrong header, no default file")
-            << "bad.cfg" << Files{{"bad.cfg", badT}} << Messages{kInvalidNamed, kDefaultNotFound} << defaults
-            << "UD" << true;
-        QTest::newRow("named file with a wrong header, valid default file") << "bad.cfg"
-            << Files{{"bad.cfg", badT}, {cfg, s}} << Messages{kInvalidNamed} << kConfigS << "U" << false;
+        QTest::newRow("named file with a wrong header") << "bad.cfg" << Files{{"bad.cfg", badT}, {cfg, s}}
+                                                        << Messages{kInvalidNamed} << kConfigS << "U" << false;
         QTest::newRow("named directory") << "sub" << Files{{"sub/", ""}, {cfg, s}} << Messages{kInvalidNamed}
                                          << kConfigS << "U" << false;
-        QTest::newRow("valid named file, no default file (none made)")
-            << "lab.cfg" << Files{{"lab.cfg", t}} << none << kConfigT << "U" << false;
-        QTest::newRow("valid named file with blanks, valid default file")
-            << "my lab.cfg" << Files{{"my lab.cfg", t}, {cfg, s}} << none << kConfigT << "U" << false;
-        QTest::newRow("absolute name")
+        QTest::newRow("absolute name, no default file (none made)")
             << "<dir>/lab.cfg" << Files{{"lab.cfg", t}} << none << kConfigT << "U" << false;
+        QTest::newRow("name with blanks") << "my lab.cfg" << Files{{"my lab.cfg", t}, {cfg, s}} << none
+                                          << kConfigT << "U" << false;
         QTest::newRow("letter case of the name kept") << "LAB.CFG" << Files{{"lab.cfg", t}, {cfg, s}}
             << Messages{namedNotFound("LAB.CFG")} << kConfigS << "UD" << false;
     }
@@ -191,65 +165,65 @@ private slots:
         if (messages.contains(kInvalidDefaultKept))
             after["Reflex.cfg.bad"] = before["Reflex.cfg"];
         if (defaultsWritten)
-            after["Reflex.cfg"] = fileBytes(ReflexConfig{});
+            after["Reflex.cfg"] = fakes::fixture("default.cfg");
         QCOMPARE(h.files(), after);
-        QCOMPARE(h.log, expectedLog(loading));
+
+        QStringList log;
+        for (QChar c : loading)
+            log << QString("Loading %1 configuration file ...").arg(c == u'U' ? "user" : "default");
+        log << "load settings" << "Initializing application ..." << "load simple" << "load color"
+            << "Initializing application ... Almost Done" << "load number" << " ";
+        QCOMPARE(h.log, log);
+        QVERIFY(std::is_sorted(h.progress.begin(), h.progress.end()) && h.progress.last() == 100);
         QVERIFY(!h.pointer.busy && h.state.StartupDone);
     }
 
+    // The screen is measured in pixels, whatever the twips per pixel; a refused one ends the
+    // program before anything is read or written.
     void screenCheck_data()
     {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<double>("twipsPerPixel");
+        QTest::addColumn<ScreenMetrics>("screen");
         QTest::addColumn<bool>("passes");
-        QTest::newRow("800 x 600") << 800 << 600 << 15.0 << true;
-        QTest::newRow("799 x 600") << 799 << 600 << 15.0 << false;
-        QTest::newRow("800 x 599") << 800 << 599 << 15.0 << false;
-        QTest::newRow("800 x 600 at 120 dpi") << 800 << 600 << 12.0 << true;
-        QTest::newRow("799 x 600 at 120 dpi") << 799 << 600 << 12.0 << false;
+        QTest::newRow("800 x 600") << ScreenMetrics{800, 600, 15.0, 15.0} << true;
+        QTest::newRow("799 x 600") << ScreenMetrics{799, 600, 15.0, 15.0} << false;
+        QTest::newRow("800 x 599") << ScreenMetrics{800, 599, 15.0, 15.0} << false;
+        QTest::newRow("800 x 600 at 120 dpi") << ScreenMetrics{800, 600, 12.0, 12.0} << true;
+        QTest::newRow("799 x 600 at 120 dpi") << ScreenMetrics{799, 600, 12.0, 12.0} << false;
     }
 
     void screenCheck()
     {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(double, twipsPerPixel);
+        QFETCH(ScreenMetrics, screen);
         QFETCH(bool, passes);
-        Harness h({width, height, twipsPerPixel, twipsPerPixel});
-        const StartupOutcome outcome = h.run("lab.cfg");
-        QCOMPARE(h.prompt.titles().contains("Fatal Application Error"), !passes);
-        QCOMPARE(outcome, passes ? StartupOutcome::ShowMainMenu : StartupOutcome::Terminate);
-        if (passes)
-            return;
-        QCOMPARE(h.prompt.shown, Messages{kFatal});
-        QVERIFY(h.log.isEmpty() && h.pointer.busyChanges.isEmpty()); // nothing started
-        QCOMPARE(h.files(), Files{});
-        QVERIFY(h.state.Config == ReflexConfig::zeroed() && !h.state.StartupDone);
+        Harness h(screen);
+        QCOMPARE(h.run("lab.cfg"), passes ? StartupOutcome::ShowMainMenu : StartupOutcome::Terminate);
+        QCOMPARE(h.prompt.shown.contains(kFatal), !passes);
+        if (!passes) {
+            QVERIFY(h.prompt.shown.size() == 1 && h.log.isEmpty() && h.pointer.busyChanges.isEmpty());
+            QVERIFY(h.files().isEmpty() && h.state.Config == ReflexConfig::zeroed() && !h.state.StartupDone);
+        }
     }
 
+    // Start-up empties runs 1..10 and the statistics of every store; a second load (the menu
+    // reopened) returns at once and changes nothing.
     void storesZeroedThenSecondLoadReturnsAtOnce()
     {
         Harness h;
         h.create({{"Reflex.cfg", fileBytes(kConfigS)}});
-        const std::array<SetData*, 3> stores{&h.state.Simple, &h.state.Color, &h.state.Number};
-        for (SetData* store : stores) {
-            for (auto& set : store->Times)
-                set.fill(1.5f);
-            for (PerSet* statistic : {&store->SetAverage, &store->SetFastest, &store->SetSlowest})
-                statistic->fill(1.5f);
+        SetData full, cleared;
+        for (int set = 1; set <= kSetCount; ++set) {
+            full.SetAverage[set] = full.SetFastest[set] = full.SetSlowest[set] = 1.5f;
+            cleared.Times[set] = full.Times[set] = RunRow{}; // runs 11..20 are not cleared
+            full.Times[set].fill(1.5f);
+            std::fill(cleared.Times[set].begin() + kStoredRuns + 1, cleared.Times[set].end(), 1.5f);
+            cleared.Times[set][0] = 1.5f;
         }
+        for (SetData* store : std::initializer_list<SetData*>{&h.state.Simple, &h.state.Color, &h.state.Number})
+            *store = full;
         // The program may run without some of the windows.
         QCOMPARE(h.sequence.loadConfiguration(QString(), StartupLoaders{}), StartupOutcome::ShowMainMenu);
-        for (const SetData* store : stores) {
-            for (int set = 1; set <= kSetCount; ++set) {
-                for (int run = 1; run <= kMaxRuns; ++run) // only the saved runs are cleared
-                    QCOMPARE(store->Times[set][run], run <= kStoredRuns ? 0.0f : 1.5f);
-                QVERIFY(!store->SetAverage[set] && !store->SetFastest[set] && !store->SetSlowest[set]);
-            }
-        }
-        for (int i = 0; i < 16; ++i)
-            QCOMPARE(h.state.ColorPalette[i], qint16(i));
+        for (const SetData& store : std::initializer_list<SetData>{h.state.Simple, h.state.Color, h.state.Number})
+            QVERIFY(store == cleared);
 
         h.log.clear();
         h.state.Config = kConfigT; // as the settings dialog may have left it
@@ -257,9 +231,7 @@ private slots:
         h.create({{"Reflex.cfg", "garbage"}});
         QCOMPARE(h.run("lab.cfg"), StartupOutcome::ShowMainMenu);
         QVERIFY(h.log.isEmpty() && h.prompt.shown.isEmpty());
-        QVERIFY(h.state.Config == kConfigT);
-        QVERIFY(h.state.StartupConfig == kConfigS);
-        QCOMPARE(h.state.Simple.Times[1][1], 0.25f);
+        QVERIFY(h.state.Config == kConfigT && h.state.StartupConfig == kConfigS && h.state.Simple.Times[1][1] == 0.25f);
         QCOMPARE(h.files(), (Files{{"Reflex.cfg", "garbage"}}));
     }
 };
