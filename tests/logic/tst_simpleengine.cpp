@@ -4,29 +4,29 @@
 #include <QTest>
 
 using namespace reflex;
-using fakes::FakePlatform;
+
 
 namespace {
 
+// Putting the stimulus on the screen takes `drawingMs` on the fake clock.
 struct FakeView final : SimpleTestView {
-    void render() override { ++renders; }
+    void render() override {}
     void presentStimulus() override
     {
         ++presented;
-        if (clock)
-            clock->advanceMs(drawingMs);
+        clock->advanceMs(drawingMs);
     }
+    QPoint leftTargetCentre() const override { return {111, 222}; }
     fakes::FakeClock* clock = nullptr;
     double drawingMs = 0;
-    QPoint leftTargetCentre() const override { return {111, 222}; }
-    int renders = 0;
     int presented = 0;
 };
 
 // An engine on fakes, configured like a fresh default file with the given simple block.
 struct Rig {
-    explicit Rig(SimpleConfigBlock normal = {})
+    explicit Rig(SimpleConfigBlock normal)
     {
+        view.clock = &fp.clock;
         state.Config = ReflexConfig{};
         state.Config.Normal = normal;
         engine.initialise();
@@ -49,87 +49,91 @@ struct Rig {
         fp.clock.advanceMs(ms);
         engine.press(fp.clock.nowNs());
     }
+    void runs(int count, double reactionMs)
+    {
+        for (int i = 0; i < count; ++i) {
+            elapseInterval();
+            respondAfter(reactionMs);
+        }
+    }
     float time(int run) const { return state.Simple.Times[state.CurrentSet][run]; }
+    bool idle() const
+    {
+        const SimpleTestDisplay& d = engine.display();
+        return d.cmdStart && d.cmdConfigure && d.CmdClearSet && d.cmdDisplay && d.cmdExit
+            && d.cmdNextSet && d.cmdPreviousSet && !d.cmdStop;
+    }
 
     AppState state;
-    FakePlatform fp;
+    fakes::FakePlatform fp;
     FakeView view;
     int recoveryWrites = 0;
     SimpleEngine engine{state, fp.platform, view, [this] { ++recoveryWrites; }};
 };
 
+struct StimulusKind {
+    const char* name;
+    int trigger;
+    const char* label;
+    bool visual, audio, speakerBefore, speakerAfter;
+};
+
 SimpleConfigBlock fixed(int intervalMs, int runs, int trigger = VisualTrigger)
 {
-    SimpleConfigBlock b;
-    b.IntervalTiming = 1;
-    b.FixedTimeInterval = qint16(intervalMs);
-    b.RunCount = qint16(runs);
-    b.TriggerOn = qint16(trigger);
-    return b;
+    return SimpleConfigBlock{1, qint16(intervalMs), qint16(trigger), 1, 1000, qint16(runs)};
 }
 
 } // namespace
 
+Q_DECLARE_METATYPE(reflex::SimpleConfigBlock)
+Q_DECLARE_METATYPE(StimulusKind)
+
 class TestSimpleEngine : public QObject {
     Q_OBJECT
 private slots:
+    // Drawing takes time, yet from the second run on every stimulus is on the screen exactly
+    // the interval after the press that ended the run before. Presses before Start, during an
+    // interval and after the series are no responses.
     void threeRunSeriesWithAFixedInterval()
     {
         Rig rig(fixed(2000, 3));
+        rig.view.drawingMs = 0.7;
+        QList<std::int64_t> stimuli, presses;
+        rig.engine.onResponseMeasured = [&](std::int64_t s, std::int64_t p) {
+            stimuli << s;
+            presses << p;
+        };
+        rig.engine.press(rig.fp.clock.nowNs());
         rig.startYes();
-        QCOMPARE(rig.fp.prompt.shown.at(0).text, QStringLiteral("Over write Data in Set  1 ?"));
-        QCOMPARE(rig.fp.prompt.shown.at(0).title, QStringLiteral("Start Reflex Data Collection"));
-        QVERIFY(rig.fp.prompt.shown.at(0).secondIsDefault);
+        rig.engine.press(rig.fp.clock.nowNs());
+        QCOMPARE(rig.fp.prompt.shown, (QList<Message>{{"Over write Data in Set  1 ?", "Start Reflex Data Collection",
+                                                       MsgButtons::YesNo, MsgIcon::Critical, true}}));
         QCOMPARE(rig.fp.pointer.moves, QList<QPoint>{QPoint(111, 222)});
-        QVERIFY(rig.state.DataNotSaved);
-        QVERIFY(!rig.engine.display().cmdStart && rig.engine.display().cmdStop);
+        QVERIFY(rig.state.DataNotSaved && !rig.engine.display().cmdStart && rig.engine.display().cmdStop);
 
         // readouts after each run: time, previous, difference (never negative), runs left
         const double reactions[] = {250.4, 180.6, 301.0};
-        const char* readouts[][4] = {{" 0.250", "  0.000", "  0.250", "   02"},
-                                     {" 0.181", "  0.250", "  0.069", "   01"},
-                                     {" 0.301", "  0.181", "  0.120", "   0"}};
+        const QStringList readouts[] = {{" 0.250", "  0.000", "  0.250", "   02"},
+                                        {" 0.181", "  0.250", "  0.069", "   01"},
+                                        {" 0.301", "  0.181", "  0.120", "   0"}};
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(rig.engine.pendingInterval(), 2000);
             rig.elapseInterval();
-            QCOMPARE(rig.view.presented, i + 1);
             QCOMPARE(rig.engine.display().panelColor, rig.state.NormalTriggerColor);
             rig.respondAfter(reactions[i]);
+            rig.engine.press(rig.fp.clock.nowNs());
             const SimpleTestDisplay& d = rig.engine.display();
             QCOMPARE(QStringList({d.lblTimeNumber, d.lblPreviousTimeNumber, d.lblDifferenceNumber,
-                                  d.lblRunCountNumber}),
-                     QStringList({readouts[i][0], readouts[i][1], readouts[i][2], readouts[i][3]}));
+                                  d.lblRunCountNumber}), readouts[i]);
         }
-        QCOMPARE(rig.time(1), 0.250f);
-        QCOMPARE(rig.time(2), 0.181f); // rounded to the millisecond only when stored
-        QCOMPARE(rig.time(3), 0.301f);
-        QCOMPARE(rig.engine.display().lblRunCountNumber, QStringLiteral("   0"));
-        QCOMPARE(rig.engine.display().panelColor, qRgb(255, 255, 255));
-        QCOMPARE(rig.fp.prompt.titles().count(QStringLiteral("END RUN")), 1);
-        QCOMPARE(rig.fp.prompt.shown.last().text, QStringLiteral("Your run has ended"));
-        QCOMPARE(rig.recoveryWrites, 1);
-        QVERIFY(!rig.timer().isEnabled());
-        QVERIFY(!rig.engine.armed());
-        QVERIFY(rig.engine.display().cmdStart && !rig.engine.display().cmdStop);
-        QCOMPARE(rig.state.Simple.SetAverage[1], (0.250f + 0.181f + 0.301f) / 3);
+        for (int i = 1; i < 3; ++i)
+            QCOMPARE(stimuli[i] - presses[i - 1], std::int64_t(2000) * 1000000);
+        QCOMPARE(QList<float>({rig.time(1), rig.time(2), rig.time(3)}), // rounded only when stored
+                 QList<float>({0.250f, 0.181f, 0.301f}));
         QCOMPARE(rig.engine.display().lblAverageTimeNumber, QStringLiteral("   0.244"));
-    }
-
-    void pressesWhileNotArmedAreIgnored()
-    {
-        Rig rig(fixed(1000, 2));
-        rig.engine.press(rig.fp.clock.nowNs()); // before Start
-        rig.startYes();
-        rig.respondAfter(500); // during the interval
-        QCOMPARE(rig.time(1), 0.0f);
-        QVERIFY(rig.timer().isEnabled());
-        rig.fp.clock.advanceMs(500);
-        QVERIFY(rig.timer().fire());
-        rig.respondAfter(200);
-        QCOMPARE(rig.time(1), 0.2f);
-        rig.respondAfter(50); // between runs
-        QCOMPARE(rig.time(2), 0.0f);
-        QCOMPARE(rig.state.CurrentRun, qint16(1));
+        QCOMPARE(rig.engine.display().panelColor, qRgb(255, 255, 255));
+        QCOMPARE(rig.fp.prompt.shown.mid(1), (QList<Message>{{"Your run has ended", "END RUN"}}));
+        QVERIFY(rig.recoveryWrites == 1 && rig.state.CurrentRun == 3 && rig.time(4) == 0.0f);
+        QVERIFY(!rig.timer().isEnabled() && !rig.engine.armed() && rig.idle());
     }
 
     // A press made while the stimulus was being drawn arrives once the window is armed, with
@@ -137,257 +141,154 @@ private slots:
     void pressStampedBeforeTheStimulusIsIgnored()
     {
         Rig rig(fixed(1000, 1));
-        rig.view.clock = &rig.fp.clock;
         rig.view.drawingMs = 2;
         rig.startYes();
         rig.elapseInterval();
         const std::int64_t stimulus = rig.fp.clock.nowNs();
         for (std::int64_t early : {stimulus - 1'500'000, stimulus}) {
             rig.engine.press(early);
-            QCOMPARE(rig.time(1), 0.0f);
-            QVERIFY(rig.engine.armed());
+            QVERIFY(rig.time(1) == 0.0f && rig.engine.armed());
         }
         rig.engine.press(stimulus + 300'000); // rounds to 0 ms, stored as the least time
         QCOMPARE(rig.time(1), 0.001f);
         QVERIFY(!rig.engine.armed());
     }
 
-    void randomIntervalsStayWithinMinimumAndMaximum_data()
+    // Random intervals stay within the minimum (kept in 1..3000) and 3000 ms; the run count is
+    // kept in 1..20, runs 11..20 living in the store.
+    void seriesEndsAfterTheRunCount_data()
     {
-        QTest::addColumn<int>("minimum");
+        QTest::addColumn<SimpleConfigBlock>("block");
         QTest::addColumn<int>("low");
-        QTest::newRow("default 1000") << 1000 << 1000;
-        QTest::newRow("2999") << 2999 << 2999;
-        QTest::newRow("above the maximum is held at 3000") << 5000 << 3000;
-        QTest::newRow("zero is raised to 1 ms") << 0 << 1;
-        QTest::newRow("negative is raised to 1 ms") << -20 << 1;
-        QTest::newRow("fixed 0 ms is raised to 1 ms") << -1 << 1;
-    }
-    void randomIntervalsStayWithinMinimumAndMaximum()
-    {
-        QFETCH(int, minimum);
-        QFETCH(int, low);
-        SimpleConfigBlock b;
-        b.IntervalTiming = 0;
-        b.MinimumTimeInterval = qint16(minimum);
-        b.RunCount = 20;
-        if (minimum == -1) // the fixed row
-            b = fixed(0, 20);
-        Rig rig(b);
-        for (int series = 0; series < 5; ++series) {
-            rig.startYes();
-            for (int run = 0; run < 20; ++run) {
-                const int interval = rig.engine.pendingInterval();
-                QVERIFY2(interval >= low && interval <= 3000, qPrintable(QString::number(interval)));
-                rig.elapseInterval();
-                rig.respondAfter(200);
-            }
-        }
-        QCOMPARE(rig.recoveryWrites, 5);
-    }
-
-    // The timer wakes early and drawing takes time, yet every stimulus is on screen exactly
-    // the interval after the press that ended the run before.
-    void stimulusIsDueTheIntervalAfterThePress()
-    {
-        Rig rig(fixed(1000, 4));
-        rig.view.clock = &rig.fp.clock;
-        rig.view.drawingMs = 0.7;
-        QList<std::int64_t> stimuli, presses;
-        rig.engine.onResponseMeasured = [&](std::int64_t s, std::int64_t p) {
-            stimuli << s;
-            presses << p;
-        };
-        rig.startYes();
-        for (int i = 0; i < 4; ++i) {
-            QVERIFY(rig.timer().interval() < 1000);
-            rig.elapseInterval();
-            rig.respondAfter(300);
-        }
-        for (int i = 2; i < 4; ++i) // from the second run on the drawing time is known
-            QCOMPARE(stimuli[i] - presses[i - 1], std::int64_t(1000) * 1000000);
-        QCOMPARE(rig.time(4), 0.3f);
-    }
-
-    void runCountIsClampedIntoTheStore_data()
-    {
-        QTest::addColumn<int>("configured");
         QTest::addColumn<int>("runs");
-        QTest::newRow("0") << 0 << 1;
-        QTest::newRow("-3") << -3 << 1;
-        QTest::newRow("21") << 21 << 20;
-        QTest::newRow("12") << 12 << 12;
+        const auto random = [](int minimum) { return SimpleConfigBlock{0, 2000, 1, 1, qint16(minimum), 20}; };
+        QTest::newRow("random, default minimum") << random(1000) << 1000 << 20;
+        QTest::newRow("random, minimum 2999") << random(2999) << 2999 << 20;
+        QTest::newRow("random, minimum above the maximum") << random(5000) << 3000 << 20;
+        QTest::newRow("random, minimum 0") << random(0) << 1 << 20;
+        QTest::newRow("random, negative minimum") << random(-20) << 1 << 20;
+        QTest::newRow("fixed 0 ms is raised to 1 ms") << fixed(0, 20) << 1 << 20;
+        QTest::newRow("0 runs") << fixed(100, 0) << 100 << 1;
+        QTest::newRow("-3 runs") << fixed(100, -3) << 100 << 1;
+        QTest::newRow("21 runs") << fixed(100, 21) << 100 << 20;
+        QTest::newRow("12 runs") << fixed(100, 12) << 100 << 12;
     }
-    void runCountIsClampedIntoTheStore()
+    void seriesEndsAfterTheRunCount()
     {
-        QFETCH(int, configured);
+        QFETCH(SimpleConfigBlock, block);
+        QFETCH(int, low);
         QFETCH(int, runs);
-        Rig rig(fixed(100, configured));
+        Rig rig(block);
         QCOMPARE(rig.state.SimpleRunsPerSet, qint16(runs));
         rig.startYes();
-        for (int i = 0; i < runs; ++i) {
-            rig.elapseInterval();
-            rig.respondAfter(300);
+        for (int run = 0; run < runs; ++run) {
+            const int interval = rig.engine.pendingInterval();
+            QVERIFY2(interval >= low && interval <= 3000, qPrintable(QString::number(interval)));
+            rig.runs(1, 300);
         }
-        QCOMPARE(rig.recoveryWrites, 1);
-        QVERIFY(!rig.timer().isEnabled());
-        if (runs == 12) {
-            QCOMPARE(rig.time(12), 0.3f); // runs 11 and 12 live in the store
-            QCOMPARE(rig.state.Simple.SetAverage[1], 0.3f);
-        }
+        QVERIFY(rig.recoveryWrites == 1 && !rig.timer().isEnabled());
+        QCOMPARE(rig.time(runs), 0.3f);
+        QCOMPARE(rig.state.Simple.SetAverage[1], 0.3f);
     }
 
-    void stopWhileWaitingEndsQuietly()
+    // Start answered No changes nothing. Stop while waiting ends the series at once; stop while
+    // armed lets the press complete the run; a new Start never takes a press against run 0.
+    void startAndStop()
     {
         Rig rig(fixed(1000, 3));
+        rig.state.Simple.Times[1][1] = 0.5f;
+        rig.fp.prompt.answers.push_back(MsgAnswer::No);
+        rig.engine.start();
+        QVERIFY(rig.time(1) == 0.5f && !rig.timer().isEnabled() && !rig.state.DataNotSaved);
+        QVERIFY(rig.fp.pointer.moves.isEmpty() && rig.idle());
+
         rig.startYes();
-        const int beeps = rig.fp.beeper.beeps;
         rig.engine.stop();
-        QVERIFY(!rig.timer().isEnabled());
-        QVERIFY(!rig.timer().fire());
-        QCOMPARE(rig.view.presented, 0);
-        QCOMPARE(rig.fp.prompt.shown.size(), 1); // only the Start question
-        QCOMPARE(rig.recoveryWrites, 0);
-        QCOMPARE(rig.fp.beeper.beeps, beeps + 1);
-        const auto& d = rig.engine.display();
-        QVERIFY(d.cmdStart && d.cmdConfigure && d.CmdClearSet && d.cmdDisplay && d.cmdExit
-                && d.cmdNextSet && d.cmdPreviousSet && !d.cmdStop);
-    }
+        QVERIFY(!rig.timer().isEnabled() && !rig.timer().fire() && rig.idle());
+        QVERIFY(rig.view.presented == 0 && rig.fp.beeper.beeps == 1 && rig.recoveryWrites == 0);
+        QCOMPARE(rig.fp.prompt.shown.size(), 2); // only the Start questions
 
-    void stopWhileArmedThenPressCompletesTheRun()
-    {
-        Rig rig(fixed(1000, 3));
         rig.startYes();
         rig.elapseInterval();
         rig.engine.stop();
-        QCOMPARE(rig.engine.display().panelColor, qRgb(255, 255, 255));
-        QVERIFY(rig.engine.armed());
+        QVERIFY(rig.engine.armed() && rig.engine.display().panelColor == qRgb(255, 255, 255));
         rig.respondAfter(350);
         QCOMPARE(rig.time(1), 0.35f);
-        QCOMPARE(rig.fp.prompt.shown.last().text, QStringLiteral("Your run has ended"));
-        QCOMPARE(rig.recoveryWrites, 1);
-        QVERIFY(!rig.engine.armed());
-    }
+        QCOMPARE(rig.fp.prompt.titles().last(), QStringLiteral("END RUN"));
+        QVERIFY(rig.recoveryWrites == 1 && !rig.engine.armed());
 
-    void newStartAfterStopWhileArmedRecordsNothingAgainstRunZero()
-    {
-        Rig rig(fixed(1000, 3));
         rig.startYes();
         rig.elapseInterval();
         rig.engine.stop();
         rig.startYes();
         rig.respondAfter(100); // during the first interval of the new series
-        QCOMPARE(rig.state.Simple.Times[1][0], 0.0f);
-        QCOMPARE(rig.time(1), 0.0f);
-        QCOMPARE(rig.fp.prompt.shown.size(), 2); // no end-of-series message
-        rig.elapseInterval();
-        rig.respondAfter(220);
+        QVERIFY(rig.state.Simple.Times[1][0] == 0.0f && rig.time(1) == 0.0f);
+        QCOMPARE(rig.fp.prompt.shown.size(), 6); // no end-of-series message
+        rig.runs(1, 220);
         QCOMPARE(rig.time(1), 0.22f);
-    }
-
-    void startAnsweredNoChangesNothing()
-    {
-        Rig rig(fixed(1000, 3));
-        rig.state.Simple.Times[1][1] = 0.5f;
-        const SimpleTestDisplay before = rig.engine.display();
-        rig.fp.prompt.answers.push_back(MsgAnswer::No);
-        rig.engine.start();
-        QCOMPARE(rig.state.Simple.Times[1][1], 0.5f);
-        QVERIFY(!rig.timer().isEnabled());
-        QVERIFY(!rig.state.DataNotSaved);
-        QCOMPARE(rig.engine.display().lblRunCountNumber, before.lblRunCountNumber);
-        QVERIFY(rig.fp.pointer.moves.isEmpty());
     }
 
     void stimulusKinds_data()
     {
-        QTest::addColumn<int>("trigger");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<int>("presented");
-        QTest::addColumn<int>("beeps");
-        QTest::addColumn<bool>("speakerBefore");
-        QTest::addColumn<bool>("speakerAfter");
-        QTest::newRow("audio") << 0 << "            Audio Trigger" << 0 << 1 << false << true;
-        QTest::newRow("visual") << 1 << "           Visual Trigger" << 1 << 0 << true << false;
-        QTest::newRow("both keeps the speaker shown") << 2 << "     Audio/Visual Trigger" << 1 << 1 << true << true;
-        QTest::newRow("both keeps the speaker hidden") << 2 << "     Audio/Visual Trigger" << 1 << 1 << false << false;
+        QTest::addColumn<StimulusKind>("kind");
+        const StimulusKind kinds[] = {
+            {"audio", AudioTrigger, "            Audio Trigger", false, true, false, true},
+            {"visual", VisualTrigger, "           Visual Trigger", true, false, true, false},
+            {"both keeps the speaker shown", AudioVisualTrigger, "     Audio/Visual Trigger", true, true, true, true},
+            {"both keeps it hidden", AudioVisualTrigger, "     Audio/Visual Trigger", true, true, false, false}};
+        for (const StimulusKind& kind : kinds)
+            QTest::newRow(kind.name) << kind;
     }
     void stimulusKinds()
     {
-        QFETCH(int, trigger);
-        QFETCH(QString, label);
-        QFETCH(int, presented);
-        QFETCH(int, beeps);
-        QFETCH(bool, speakerBefore);
-        QFETCH(bool, speakerAfter);
-        Rig rig(fixed(1000, 2, trigger));
-        rig.state.ShowSpeaker = speakerBefore;
+        QFETCH(StimulusKind, kind);
+        Rig rig(fixed(1000, 2, kind.trigger));
+        rig.state.ShowSpeaker = kind.speakerBefore;
         rig.engine.initialise();
-        QCOMPARE(rig.engine.display().lblTriggerLable, label);
-        QCOMPARE(rig.engine.display().speakerVisible, speakerAfter);
+        QCOMPARE(rig.engine.display().lblTriggerLable, QString::fromLatin1(kind.label));
+        QCOMPARE(rig.engine.display().speakerVisible, kind.speakerAfter);
         rig.startYes();
         rig.elapseInterval();
-        QCOMPARE(rig.view.presented, presented);
-        QCOMPARE(rig.fp.beeper.beeps, beeps);
-        QCOMPARE(rig.engine.display().panelColor,
-                 presented ? rig.state.NormalTriggerColor : qRgb(255, 255, 255));
+        QCOMPARE(rig.view.presented, int(kind.visual));
+        QCOMPARE(rig.fp.beeper.beeps, int(kind.audio));
+        QCOMPARE(rig.engine.display().panelColor, kind.visual ? rig.state.NormalTriggerColor : qRgb(255, 255, 255));
     }
 
-    void setNavigationAtBothEnds()
+    // Next and Prev disable themselves only when pressed at the end, and come back one step
+    // away from it; the comment box follows the set; Clear Set empties the current set only.
+    void setCommands()
     {
         Rig rig(fixed(1000, 3));
+        const SimpleTestDisplay& d = rig.engine.display();
         rig.state.Simple.SetComment[1] = QStringLiteral("second");
         rig.engine.commentEdited(QStringLiteral("first"));
         rig.engine.nextSet();
-        QCOMPARE(rig.state.CurrentSet, qint16(2));
         QCOMPARE(rig.state.Simple.SetComment[0], QStringLiteral("first"));
-        QCOMPARE(rig.engine.display().txtSetComment, QStringLiteral("second"));
-        QCOMPARE(rig.engine.display().txtSetIndicator, QStringLiteral("02"));
-
+        QCOMPARE(QStringList({d.txtSetComment, d.txtSetIndicator}), QStringList({"second", "02"}));
         for (int i = 0; i < 8; ++i)
             rig.engine.nextSet();
-        QCOMPARE(rig.state.CurrentSet, qint16(10));
-        QVERIFY(rig.engine.display().cmdNextSet); // moving onto set 10 keeps it enabled
+        QVERIFY(rig.state.CurrentSet == 10 && d.cmdNextSet);
         rig.engine.nextSet();
-        QCOMPARE(rig.state.CurrentSet, qint16(10));
-        QVERIFY(!rig.engine.display().cmdNextSet);
+        QVERIFY(rig.state.CurrentSet == 10 && !d.cmdNextSet);
         rig.engine.previousSet();
-        QCOMPARE(rig.state.CurrentSet, qint16(9));
-        QVERIFY(rig.engine.display().cmdNextSet);
-
+        QVERIFY(rig.state.CurrentSet == 9 && d.cmdNextSet);
         while (rig.state.CurrentSet > 1)
             rig.engine.previousSet();
-        QVERIFY(rig.engine.display().cmdPreviousSet);
+        QVERIFY(d.cmdPreviousSet);
         rig.engine.previousSet();
-        QCOMPARE(rig.state.CurrentSet, qint16(1));
-        QVERIFY(!rig.engine.display().cmdPreviousSet);
-        QCOMPARE(rig.engine.display().lblTimeNumber, QStringLiteral(" 0.000"));
+        QVERIFY(rig.state.CurrentSet == 1 && !d.cmdPreviousSet && d.lblTimeNumber == " 0.000");
         rig.engine.nextSet();
-        QVERIFY(rig.engine.display().cmdPreviousSet);
+        QVERIFY(d.cmdPreviousSet);
 
-        // opening the test again starts at set 1 and keeps the data
-        rig.state.Simple.Times[2][1] = 0.3f;
+        rig.state.Simple.Times[2][1] = 0.3f; // opening the test again starts at set 1, data kept
         rig.engine.initialise();
-        QCOMPARE(rig.state.CurrentSet, qint16(1));
-        QCOMPARE(rig.state.Simple.Times[2][1], 0.3f);
-        QCOMPARE(rig.engine.display().txtSetIndicator, QStringLiteral("1"));
-    }
+        QVERIFY(rig.state.CurrentSet == 1 && rig.state.Simple.Times[2][1] == 0.3f && d.txtSetIndicator == "1");
 
-    void clearSetTouchesOnlyTheCurrentSet()
-    {
-        Rig rig(fixed(100, 3));
         rig.startYes();
-        for (int i = 0; i < 3; ++i) {
-            rig.elapseInterval();
-            rig.respondAfter(300);
-        }
-        rig.state.Simple.Times[2][1] = 0.4f;
+        rig.runs(3, 300);
         rig.engine.clearSet();
-        QCOMPARE(rig.time(1), 0.0f);
-        QCOMPARE(rig.state.Simple.SetAverage[1], 0.0f);
-        QCOMPARE(rig.state.Simple.SetComment[0], QStringLiteral(" "));
-        QCOMPARE(rig.engine.display().lblTimeNumber, QStringLiteral(" 0.000"));
-        QCOMPARE(rig.state.Simple.Times[2][1], 0.4f);
+        QVERIFY(rig.time(1) == 0.0f && rig.state.Simple.SetAverage[1] == 0.0f && d.lblTimeNumber == " 0.000");
+        QVERIFY(rig.state.Simple.SetComment[0] == " " && rig.state.Simple.Times[2][1] == 0.3f);
     }
 };
 
