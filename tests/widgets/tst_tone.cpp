@@ -5,7 +5,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <numbers>
 
 using namespace reflex;
 
@@ -30,16 +29,14 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray raw = f.readAll();
         const auto* s = reinterpret_cast<const qint16*>(raw.constData());
-        const qsizetype n = raw.size() / 2;
-        QVERIFY2(n >= 48000 * 15 / 100, qPrintable(QString::number(n))); // at least one 150 ms tone
+        const qsizetype tone = 48000 * 15 / 100; // one 150 ms tone
+        QVERIFY2(raw.size() / 2 >= tone, qPrintable(QString::number(raw.size() / 2)));
 
         // Dominant frequency by zero crossings over the first tone, and a real level.
         int crossings = 0;
         double energy = 0;
-        const qsizetype tone = 48000 * 15 / 100;
         for (qsizetype i = 1; i < tone; ++i) {
-            if ((s[i - 1] < 0) != (s[i] < 0))
-                ++crossings;
+            crossings += (s[i - 1] < 0) != (s[i] < 0);
             energy += double(s[i]) * s[i];
         }
         const double hz = crossings / 2.0 / 0.15;
