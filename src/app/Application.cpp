@@ -6,6 +6,7 @@
 #include "config/SettingsModule.h"
 #include "simple_test/RecoveryFile.h"
 #include "simple_test/SimpleTestModule.h"
+#include "complex_test/ChoiceTestModule.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,6 +45,8 @@ Application::Application(AppState& state, const Platform& platform, QString comm
     const ModuleContext context{state_, platform_, *this};
     modules_.push_back(std::make_unique<SimpleTestModule>(context));
     modules_.push_back(std::make_unique<SettingsModule>(context));
+    modules_.push_back(std::make_unique<ChoiceTestModule>(context, ChoiceTest::Color));
+    modules_.push_back(std::make_unique<ChoiceTestModule>(context, ChoiceTest::Number));
 
     connect(main_.get(), &frmMain::openRequested, this,
             [this](Destination d) { open({d, main_.get()}); });

@@ -1,6 +1,7 @@
 #include "shared/AppState.h"
 
-#include <QDateTime>
+#include <chrono>
+#include <cstdint>
 
 namespace reflex {
 
@@ -11,7 +12,10 @@ double RandomSource::next()
 
 void RandomSource::reseedFromTimeOfDay()
 {
-    engine_.seed(static_cast<std::mt19937::result_type>(QDateTime::currentMSecsSinceEpoch()));
+    const auto ns = std::chrono::system_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
+    std::seed_seq seed{std::uint32_t(ns), std::uint32_t(std::uint64_t(ns) >> 32), std::uint32_t(engine_()),
+                        std::uint32_t(engine_())};
+    engine_.seed(seed);
 }
 
 } // namespace reflex

@@ -24,11 +24,16 @@ namespace reflex {
 // Stimulus kinds of the simple test, the values of NormalTriggerOn.
 enum TriggerKind : qint16 { AudioTrigger = 0, VisualTrigger = 1, AudioVisualTrigger = 2 };
 
-// The one uniform generator shared by all tests; reseeded from the time of day.
+// The one uniform generator shared by all tests (AppState::Random); reseeded from the time of
+// day. Engines that a test must script take it by reference, and a test hands them a subclass
+// that returns the values it chose.
 class RandomSource {
 public:
-    double next(); // [0, 1)
-    void reseedFromTimeOfDay();
+    virtual ~RandomSource() = default;
+    virtual double next(); // [0, 1)
+    // Mixes the time of day into the generator's state: two reseeds within the same tick of
+    // the clock do not restart the same sequence.
+    virtual void reseedFromTimeOfDay();
 
 private:
     std::mt19937 engine_{5489u};

@@ -137,3 +137,28 @@ namespace reflex::fakes {
 // The bytes of tests/fixtures/<name>; fails the test when the file cannot be read.
 QByteArray fixture(const char* name);
 } // namespace reflex::fakes
+
+#include "shared/AppState.h"
+
+#include <QTest>
+
+namespace reflex::fakes {
+// Returns the values the test queued, in order, and counts the reseeds; a draw with nothing
+// queued fails the test.
+class ScriptedRandom final : public RandomSource {
+public:
+    double next() override
+    {
+        if (values.empty()) {
+            QTest::qFail("a random draw with no scripted value left", __FILE__, __LINE__);
+            return 0.0;
+        }
+        const double v = values.front();
+        values.pop_front();
+        return v;
+    }
+    void reseedFromTimeOfDay() override { ++reseeds; }
+    std::deque<double> values;
+    int reseeds = 0;
+};
+} // namespace reflex::fakes

@@ -1,0 +1,327 @@
+#include "complex_test/ChoiceEngine.h"
+#include "fakes/Fakes.h"
+#include "shared/SetBlocks.h"
+#include "simple_test/RecoveryFile.h"
+
+#include <QBuffer>
+#include <QTest>
+
+using namespace reflex;
+using Count = PerSetCount ChoiceStore::*;
+
+namespace {
+
+struct View final : ChoiceTestView {
+    void render() override {}
+    void presentElement() override {}
+    QPoint leftTargetCentre() const override { return {5, 6}; }
+};
+
+// An engine on fakes: fixed 500 ms interval, 1000 ms display time, elements 0..3, trigger 2
+// without the tone, tones on, ten triggers a series.
+struct Rig {
+    explicit Rig(ChoiceTest t = ChoiceTest::Color, const std::function<void(ChoiceConfigBlock&)>& tweak = {},
+                 RandomSource* realRandom = nullptr)
+        : test(t), random(realRandom ? *realRandom : scripted)
+    {
+        state.Config = ReflexConfig{};
+        block().IntervalTiming = 1;
+        if (tweak)
+            tweak(block());
+        engine.initialise();
+    }
+    ChoiceConfigBlock& block() { return test == ChoiceTest::Color ? state.Config.Color : state.Config.Number; }
+    ChoiceStore& store() { return test == ChoiceTest::Color ? state.Color : state.Number; }
+    fakes::FakeTimer& timer(int i) { return *fp.timers.timers.at(i); } // 0 interval, 1 display
+    void startYes()
+    {
+        fp.prompt.answers.push_back(MsgAnswer::Yes);
+        engine.start();
+    }
+    void nextElement()
+    {
+        fp.clock.advanceMs(timer(0).interval());
+        QVERIFY(timer(0).fire());
+    }
+    void show(int index, bool sound) // scripted draws of that element
+    {
+        scripted.values.insert(scripted.values.begin(), {double(index) / block().LastElement, sound ? 0.9 : 0.1});
+        nextElement();
+    }
+    void pressAfter(double ms)
+    {
+        fp.clock.advanceMs(ms);
+        engine.press(fp.clock.nowNs());
+    }
+    void timeOut()
+    {
+        fp.clock.advanceMs(timer(1).interval());
+        QVERIFY(timer(1).fire());
+    }
+    float time(int k) { return store().Times[state.CurrentSet][k]; }
+    int counted()
+    {
+        const ChoiceStore& st = store();
+        const int s = state.CurrentSet;
+        return st.CorrectHits[s] + st.InCorrectHits[s] + st.CorrectMisses[s] + st.MissedHits[s];
+    }
+
+    ChoiceTest test;
+    AppState state;
+    fakes::FakePlatform fp;
+    fakes::ScriptedRandom scripted;
+    RandomSource& random;
+    View view;
+    int recoveryWrites = 0;
+    ChoiceEngine engine{test, state, fp.platform, random, view, [this] { ++recoveryWrites; }};
+};
+
+} // namespace
+
+class TestChoiceEngine : public QObject {
+    Q_OBJECT
+private slots:
+    void eachOutcomeIsScoredOnce_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("sound");
+        QTest::addColumn<bool>("pressed");
+        QTest::addColumn<Count>("count");
+        QTest::addColumn<QString>("time"); // empty: none stored
+        QTest::newRow("correct hit") << 2 << false << true << &ChoiceStore::CorrectHits << "0.345";
+        QTest::newRow("missed hit") << 2 << false << false << &ChoiceStore::MissedHits << "1.000";
+        QTest::newRow("incorrect hit") << 1 << false << true << &ChoiceStore::InCorrectHits << "";
+        QTest::newRow("correct miss") << 2 << true << false << &ChoiceStore::CorrectMisses << "";
+        QTest::newRow("stopped") << 2 << false << false << Count() << "";
+    }
+    void eachOutcomeIsScoredOnce()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, sound);
+        QFETCH(bool, pressed);
+        QFETCH(Count, count);
+        QFETCH(QString, time);
+        Rig rig;
+        rig.startYes();
+        rig.pressAfter(100); // the display is still blank
+        const int beeps = rig.fp.beeper.beeps;
+        rig.show(index, sound);
+        QCOMPARE(rig.fp.beeper.beeps, beeps + sound);
+        QCOMPARE(rig.engine.display().element.value_or(-1), rig.block().Element[index]);
+        pressed ? rig.pressAfter(345) : count ? rig.timeOut() : rig.engine.stop();
+
+        const ChoiceTestDisplay& d = rig.engine.display();
+        QCOMPARE(count ? (rig.store().*count)[1] : 1, 1);
+        QCOMPARE(rig.counted(), count ? 1 : 0);
+        QVERIFY(!d.element && rig.timer(0).isEnabled() == bool(count) && !rig.timer(1).isEnabled());
+        const QString shown = time.isEmpty() ? QStringLiteral("0.000") : time;
+        QCOMPARE(rig.time(1), shown.toFloat());
+        QCOMPARE(d.lblTimeNumber, QStringLiteral(" ") + shown);
+        QCOMPARE(d.lblRunCountNumber, time.isEmpty() ? QStringLiteral("   10") : QStringLiteral("   09"));
+        if (!time.isEmpty())
+            QCOMPARE(d.lblAverageTimeNumber + d.lblDifferenceNumber, "   " + time + "  " + time);
+        const ChoiceStore before = rig.store();
+        rig.pressAfter(50); // between elements, or after Stop blanked the element
+        QVERIFY(rig.store() == before);
+    }
+
+    // Start draws the first interval as the generator stands; every element reseeds before its
+    // draws; an incorrect hit keeps the interval drawn with the element, a timeout draws afresh
+    // without reseeding and compares the unrounded value with the minimum of 1000 ms.
+    void intervalsAndReseeding()
+    {
+        Rig rig(ChoiceTest::Color, [](ChoiceConfigBlock& b) { b.IntervalTiming = 0; });
+        rig.scripted.values = {0.5, 0.33331}; // 1500 ms; 999.93 ms rounds to 1000: enough
+        rig.startYes();
+        const std::int64_t started = rig.fp.clock.now;
+        QCOMPARE(rig.scripted.reseeds, 0);
+        rig.show(1, false); // shown at the deadline: presenting takes no time on the fake clock
+        QCOMPARE(rig.fp.clock.now - started, 1500'000'000);
+        QCOMPARE(rig.scripted.reseeds, 1);
+        rig.pressAfter(200);
+        const std::int64_t pressed = rig.fp.clock.now;
+        rig.scripted.values = {0.9, 0.33331, 0.6}; // 2700 with the element; 1800 after the timeout
+        rig.show(1, false);
+        QCOMPARE(rig.fp.clock.now - pressed, 1000'000'000);
+        rig.timeOut();
+        const std::int64_t blanked = rig.fp.clock.now;
+        rig.scripted.values = {0.5};
+        rig.show(1, false);
+        QCOMPARE(rig.fp.clock.now - blanked, 1800'000'000);
+        QCOMPARE(rig.scripted.reseeds, 3);
+        QVERIFY(rig.scripted.values.empty());
+    }
+
+    void seventhNonTriggerIsForced_data()
+    {
+        QTest::addColumn<int>("triggerOn");
+        QTest::newRow("no Audio") << 1;
+        QTest::newRow("and Audio") << 0;
+    }
+    void seventhNonTriggerIsForced()
+    {
+        QFETCH(int, triggerOn);
+        Rig rig(ChoiceTest::Color, [&](ChoiceConfigBlock& b) { b.TriggerOn = qint16(triggerOn); });
+        const bool withTone = triggerOn == 0;
+        rig.startYes();
+        // Three non-triggers, a natural trigger, six non-triggers and a forced seventh.
+        const int elements[] = {1, 3, 0, -1, 1, 2, 3, 0, 2, 1, 1};
+        for (int k = 0; k < 11; ++k) {
+            const int beeps = rig.fp.beeper.beeps;
+            elements[k] < 0 ? rig.show(2, withTone) : rig.show(elements[k], elements[k] == 2 ? !withTone : withTone);
+            QCOMPARE(rig.engine.triggerShown(), k == 3 || k == 10);
+            if (k == 10) {
+                QCOMPARE(rig.engine.display().element.value_or(-1), rig.block().Element[2]);
+                QCOMPARE(rig.fp.beeper.beeps, beeps + withTone);
+            }
+            rig.timeOut();
+        }
+        QCOMPARE(rig.state.CurrentRun, 2);
+    }
+
+    // Each trigger follows a non-trigger (pressed or let pass). Missed triggers store 1.000;
+    // a series ends with its last trigger, loudly and with recover.dat after a hit, with a beep
+    // only after a miss; a new Start empties entries 1..10 only.
+    void seriesEndsWithItsLastTrigger_data()
+    {
+        QTest::addColumn<int>("runs");
+        QTest::addColumn<bool>("hit");
+        QTest::newRow("10 hit") << 10 << true;
+        QTest::newRow("10 missed") << 10 << false;
+        QTest::newRow("12 missed") << 12 << false;
+    }
+    void seriesEndsWithItsLastTrigger()
+    {
+        QFETCH(int, runs);
+        QFETCH(bool, hit);
+        Rig rig(ChoiceTest::Color, [&](ChoiceConfigBlock& b) { b.RunCount = qint16(runs); });
+        rig.startYes();
+        for (int k = 1; k <= runs; ++k) {
+            QVERIFY(rig.engine.running());
+            rig.show(k % 2 ? 1 : 3, false);
+            k % 2 ? rig.pressAfter(150) : rig.timeOut();
+            rig.show(2, false);
+            const int beeps = rig.fp.beeper.beeps;
+            hit ? rig.pressAfter(300 + k) : rig.timeOut();
+            QCOMPARE(rig.fp.beeper.beeps, beeps + (k == runs));
+        }
+        QVERIFY(!rig.engine.running() && !rig.timer(0).isEnabled() && !rig.timer(1).isEnabled());
+        QCOMPARE(rig.counted(), 2 * runs);
+        QCOMPARE(rig.store().CorrectHits[1] + rig.store().MissedHits[1], runs);
+        for (int k = 1; k <= runs; ++k)
+            QCOMPARE(rig.time(k), hit ? (300 + k) / 1000.0f : 1.0f);
+        if (!hit)
+            QCOMPARE(rig.store().SetAverage[1], 1.0f);
+        QCOMPARE(rig.engine.display().lblRunCountNumber, QStringLiteral("   0"));
+        QCOMPARE(rig.recoveryWrites, int(hit));
+        QCOMPARE(rig.fp.prompt.titles().back(), QString(hit ? "END RUN" : "Start Reflex Data Collection"));
+        rig.startYes();
+        for (int k = 1; k <= kMaxRuns; ++k)
+            QCOMPARE(rig.time(k), k <= 10 || k > runs ? 0.0f : 1.0f);
+        QCOMPARE(rig.counted(), 0);
+    }
+
+    // A hand-edited file: indices beyond the elements, lengths beyond a time row, a minimum
+    // beyond the longest interval. Every series still ends within the store.
+    void settingsOutOfRangeAreClamped_data()
+    {
+        QTest::addColumn<int>("trigger"); // the last element too
+        QTest::addColumn<int>("runs");
+        QTest::addColumn<int>("expectedRuns");
+        QTest::addColumn<int>("minimum"); // of a random interval; 0: a fixed interval of 0 ms
+        QTest::newRow("huge indices, no runs") << 40 << 0 << 1 << 0;
+        QTest::newRow("negative indices, too many runs") << -4 << 300 << kMaxRuns << 0;
+        QTest::newRow("minimum above the longest interval") << 3 << 2 << 2 << 5000;
+    }
+    void settingsOutOfRangeAreClamped()
+    {
+        QFETCH(int, trigger);
+        QFETCH(int, runs);
+        QFETCH(int, expectedRuns);
+        QFETCH(int, minimum);
+        Rig rig(ChoiceTest::Number, [&](ChoiceConfigBlock& b) {
+            b.LastElement = b.TriggerElement = qint16(trigger);
+            b.RunCount = qint16(runs);
+            b.IntervalTiming = minimum == 0;
+            b.FixedTimeInterval = b.DisplayTime = 0;
+            b.MinimumTimeInterval = qint16(minimum);
+        });
+        QCOMPARE(rig.engine.display().triggerElement, rig.block().Element[std::clamp(trigger, 0, 9)]);
+        rig.scripted.values = {0.99999};
+        rig.startYes();
+        for (int element = 0; rig.engine.running() && element < kMaxRuns; ++element) {
+            rig.scripted.values = {0.9999, 0.1, 0.99999, 0.99999}; // the last element, no tone
+            rig.nextElement();
+            rig.timeOut();
+        }
+        QVERIFY(!rig.engine.running());
+        QCOMPARE(int(rig.store().MissedHits[1]), expectedRuns);
+    }
+
+    // A colour series in set 3 and a number series go to recover.dat beside the simple block
+    // and come back whole; the counts go hits, misses, incorrect hits, missed hits.
+    void recoveryCarriesBothChoiceBlocks()
+    {
+        Rig colour(ChoiceTest::Color, [](ChoiceConfigBlock& b) { b.RunCount = 3; });
+        colour.engine.nextSet();
+        colour.engine.nextSet();
+        colour.engine.commentEdited(QStringLiteral("colour set 3"));
+        colour.startYes();
+        for (const char step : QByteArray("iiHimmHmmM")) { // incorrect, miss, Hit, Missed trigger
+            colour.show(step == 'H' || step == 'M' ? 2 : 1, false);
+            step == 'i' || step == 'H' ? colour.pressAfter(400) : colour.timeOut();
+        }
+        Rig number(ChoiceTest::Number, [](ChoiceConfigBlock& b) { b.RunCount = 1; });
+        number.startYes();
+        number.show(2, false);
+        number.pressAfter(277);
+        QCOMPARE(colour.recoveryWrites + number.recoveryWrites, 1);
+
+        AppState& state = colour.state;
+        state.Number = number.state.Number;
+        state.Simple.Times[4][2] = 0.25f;
+        QBuffer file;
+        file.open(QIODevice::ReadWrite);
+        QVERIFY(writeRecovery(file, state));
+        const QList<QByteArray> lines = file.data().split('\n');
+        const int colourSet3 = 10 * kSimpleSetLines + 2 * kChoiceSetLines;
+        QCOMPARE(lines.mid(colourSet3 + 13, 4), QList<QByteArray>({"2\r", "4\r", "3\r", "1\r"}));
+        QCOMPARE(lines.at(10 * (kSimpleSetLines + kChoiceSetLines)), ".277\r");
+
+        AppState back;
+        file.seek(0);
+        QVERIFY(readRecovery(file, back));
+        // Singles keep seven significant digits: an average of 0.5999999642 comes back as 0.6.
+        QVERIFY(std::abs(back.Color.SetAverage[3] - 0.6f) < 1e-6f);
+        back.Color.SetAverage[3] = state.Color.SetAverage[3];
+        QVERIFY(back.Simple == state.Simple && back.Color == state.Color && back.Number == state.Number);
+    }
+
+    // The real generator, reseeded at every element: with elements 0..3, trigger 2 without the
+    // tone and tones on, one element in six is a trigger by chance.
+    void realGeneratorGivesOneTriggerInSix()
+    {
+        RandomSource real;
+        Rig rig(ChoiceTest::Color, [](ChoiceConfigBlock& b) { b.RunCount = kMaxRuns; }, &real);
+        int free = 0, freeTriggers = 0, run = 0, longestRun = 0;
+        for (int element = 0; element < 12000; ++element) {
+            if (!rig.engine.running())
+                rig.startYes();
+            rig.nextElement();
+            const bool trigger = rig.engine.triggerShown();
+            if (run < 6) { // a trigger here can only have come by chance
+                ++free;
+                freeTriggers += trigger;
+            }
+            run = trigger ? 0 : run + 1;
+            longestRun = std::max(longestRun, run);
+            rig.timeOut();
+        }
+        QVERIFY2(longestRun <= 6, qPrintable(QString::number(longestRun)));
+        const double share = double(freeTriggers) / free;
+        QVERIFY2(std::abs(share - 1 / 6.0) < 0.02, qPrintable(QString::number(share)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChoiceEngine)
+#include "tst_choiceengine.moc"
