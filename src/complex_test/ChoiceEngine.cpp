@@ -240,19 +240,20 @@ void ChoiceEngine::drawElement()
     }
 }
 
-// Present first, stamp after: the element is stamped once it is on the screen and its tone
-// has been handed to the sound device.
+// Present first, stamp after: an element is stamped when its pixels reached the screen, or,
+// with a tone, once the tone has been handed to the sound device as well.
 void ChoiceEngine::showElement()
 {
     const std::int64_t presenting = p_.clock.nowNs();
     d_.element = cfg_.Element[ElementIndex];
-    view_.presentElement();
-    if (cfg_.MakeSound == 0 && ElementSound)
+    const Presentation shown = view_.presentElement();
+    const bool withTone = cfg_.MakeSound == 0 && ElementSound;
+    if (withTone)
         p_.beeper.beep();
     // The colour test prepares the next interval after showing, the number test before.
     if (test_ == ChoiceTest::Color)
         intervalMs_ = nextInterval(false);
-    StimulusTime = p_.clock.nowNs();
+    StimulusTime = shown.known() && !withTone ? shown.stampNs() : p_.clock.nowNs();
     showLead_.note(StimulusTime - presenting);
     ElementShown = true;
     blankDueNs_ = StimulusTime + std::int64_t(cfg_.DisplayTime) * 1'000'000;
@@ -269,13 +270,14 @@ void ChoiceEngine::elementDue()
     showElement();
 }
 
-void ChoiceEngine::blankDisplay(std::int64_t& blankedNs)
+std::int64_t ChoiceEngine::blankDisplay()
 {
     const std::int64_t presenting = p_.clock.nowNs();
     d_.element.reset();
-    view_.presentElement();
-    blankedNs = p_.clock.nowNs();
-    blankLead_.note(blankedNs - presenting);
+    const Presentation shown = view_.presentElement();
+    const std::int64_t blanked = shown.known() ? shown.stampNs() : p_.clock.nowNs();
+    blankLead_.note(blanked - presenting);
+    return blanked;
 }
 
 void ChoiceEngine::press(std::int64_t stampNs)
@@ -286,8 +288,7 @@ void ChoiceEngine::press(std::int64_t stampNs)
     ResponseTime = stampNs;
     tmrDisplayTime->setEnabled(false);
     ElementShown = false;
-    std::int64_t blanked = 0;
-    blankDisplay(blanked);
+    blankDisplay();
     ChoiceStore& st = store();
     const int set = s_.CurrentSet;
 
@@ -321,8 +322,7 @@ void ChoiceEngine::displayTimeOver()
     tmrDisplayTime->setEnabled(false);
     p_.clock.waitUntil(blankDueNs_ - blankLead_.ns);
     ElementShown = false;
-    std::int64_t blanked = 0;
-    blankDisplay(blanked);
+    const std::int64_t blanked = blankDisplay();
     ChoiceStore& st = store();
     const int set = s_.CurrentSet;
 

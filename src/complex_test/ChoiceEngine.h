@@ -12,6 +12,7 @@
 // block they use, which ChoiceTest selects.
 
 #include "platform/Platform.h"
+#include "platform/Presentation.h"
 #include "shared/AppState.h"
 
 #include <QString>
@@ -61,9 +62,10 @@ class ChoiceTestView {
 public:
     virtual ~ChoiceTestView() = default;
     virtual void render() = 0;
-    // Renders and returns once the display box is painted and on the screen: an element is
-    // stamped right after it, and so is the blank that ends it.
-    virtual void presentElement() = 0;
+    // Renders and returns once the display box is painted and on the screen, with when its
+    // pixels were handed over (unknown where the platform cannot tell): an element is stamped
+    // from it, and so is the blank that ends it.
+    virtual Presentation presentElement() = 0;
     virtual QPoint leftTargetCentre() const = 0; // screen pixels of the left target's centre
 };
 
@@ -111,7 +113,7 @@ private:
     void displayTimeOver();
     void drawElement();
     void showElement();
-    void blankDisplay(std::int64_t& blankedNs);
+    std::int64_t blankDisplay();
     void storeTime(float seconds);
     void endSeriesAfterHit();
     int drawInterval(bool compareUnrounded);

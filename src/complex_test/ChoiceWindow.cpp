@@ -157,10 +157,10 @@ void ChoiceWindow::render()
         cmdStart->setFocus();
 }
 
-void ChoiceWindow::presentElement()
+Presentation ChoiceWindow::presentElement()
 {
     showElement(txtInsideFrame, engine_.display().element);
-    presentNow(txtInsideFrame);
+    return presentNow(txtInsideFrame, platform_.clock);
 }
 
 QPoint ChoiceWindow::leftTargetCentre() const

@@ -37,7 +37,7 @@ public:
     ChoiceEngine& engine() { return engine_; }
 
     void render() override;
-    void presentElement() override;
+    Presentation presentElement() override;
     QPoint leftTargetCentre() const override;
 
     // Options and Display stay disabled until their windows are there.

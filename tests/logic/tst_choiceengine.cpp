@@ -13,7 +13,7 @@ namespace {
 
 struct View final : ChoiceTestView {
     void render() override {}
-    void presentElement() override {}
+    Presentation presentElement() override { return {}; }
     QPoint leftTargetCentre() const override { return {5, 6}; }
 };
 
