@@ -162,3 +162,86 @@ public:
     int reseeds = 0;
 };
 } // namespace reflex::fakes
+
+#include "platform/Printer.h"
+
+#include <QIODevice>
+
+namespace reflex::fakes {
+// One text as it landed on the page: where, in which font, in which document (from 0).
+struct PrintedText {
+    QString text;
+    double x = 0, y = 0;
+    QString font;
+    double size = 0;
+    bool bold = false;
+    bool lineEnded = false;
+    int document = 0;
+};
+
+struct PrintRecord {
+    QList<PrintedText> texts;
+    int documents = 0; // documents ended
+    bool finished = false;
+    // The texts of one document, line by line, the pieces of a line joined with '|'.
+    QStringList lines(int document) const;
+};
+
+// Records what a report printed, with simple metrics: a character is half an em wide (10 twips
+// per point), a line 1.2 times the font size high. With `failWith` it fails with that reason
+// from the start. Given a device, it writes the texts there, one a line, as its "PDF".
+class RecordingPrinter final : public Printer {
+public:
+    explicit RecordingPrinter(PrintRecord& record, QString failWith = {}, QIODevice* pdf = nullptr)
+        : r_(record), failWith_(std::move(failWith)), pdf_(pdf) {}
+    void setFontName(const QString& name) override { font_ = name; }
+    void setFontSize(double points) override { size_ = points; }
+    void setFontBold(bool bold) override { bold_ = bold; }
+    void setCurrentX(double twips) override { x_ = twips; }
+    void setCurrentY(double twips) override { y_ = twips; }
+    double textWidth(const QString& text) override { return text.size() * size_ * 10; }
+    void print(const QString& text, LineEnd end) override;
+    void endDoc() override { ++r_.documents; }
+    bool finish() override;
+    QString error() const override { return failWith_; }
+
+private:
+    PrintRecord& r_;
+    QString failWith_;
+    QIODevice* pdf_;
+    QString font_;
+    double size_ = 10, x_ = 0, y_ = 0;
+    bool bold_ = false;
+};
+
+// The system's printing: a printer or none, and frmPrint answered by the test (nullopt is
+// Cancel). Everything the opened printers print goes to `record`.
+class FakePrinting final : public Printing {
+public:
+    bool hasPrinter() const override { return printerPresent; }
+    std::unique_ptr<Printer> openPrinter(const QString& documentName) override
+    {
+        opened << documentName;
+        return std::make_unique<RecordingPrinter>(record, failWith);
+    }
+    std::unique_ptr<Printer> openPdf(QIODevice& out) override
+    {
+        opened << QStringLiteral("pdf");
+        return std::make_unique<RecordingPrinter>(record, failWith, &out);
+    }
+    bool selectSets(PrintChoice& choice) override
+    {
+        presets << choice;
+        if (answer)
+            choice = *answer;
+        return bool(answer);
+    }
+
+    bool printerPresent = true;
+    std::optional<PrintChoice> answer;
+    QList<PrintChoice> presets;
+    QStringList opened; // document names; "pdf" for a PDF
+    QString failWith;
+    PrintRecord record;
+};
+} // namespace reflex::fakes

@@ -1,0 +1,120 @@
+#include "shared/Report.h"
+#include "shared/AtomicFile.h"
+#include "shared/DataFile.h"
+
+#include <QBuffer>
+
+namespace reflex {
+
+namespace {
+
+void printLine(Printer& printer, QString line, double left)
+{
+    if (!line.isEmpty() && line.front().unicode() < 14)
+        line.remove(0, 1);
+    printer.setCurrentX(left);
+    printer.print(line, LineEnd::End);
+}
+
+void titleBlock(Printer& printer, const QString& title, double x)
+{
+    printer.setFontSize(16);
+    printer.setFontBold(true);
+    printer.setCurrentX(x);
+    printer.setCurrentY(kReportTitleTop);
+    printer.print(title, LineEnd::End);
+    printer.print(QString(), LineEnd::End);
+}
+
+} // namespace
+
+void printWrapped(Printer& printer, const QString& text, double widthInches, double leftInches)
+{
+    const double limit = widthInches * 1440 * 0.8;
+    const double left = leftInches * 1440;
+    QString line;
+    for (const QChar c : text) {
+        if (c == u'\r') {
+            printLine(printer, line, left);
+            line.clear();
+        } else if (c == u' ') {
+            if (printer.textWidth(line) <= limit) {
+                line += c;
+            } else {
+                printLine(printer, line, left);
+                line = c;
+            }
+        } else {
+            line += c;
+        }
+    }
+    if (!line.isEmpty())
+        printLine(printer, line, left);
+}
+
+void printSetPages(Printer& printer, const PrintChoice& choice,
+                   const std::function<void(int set)>& printSet)
+{
+    printer.setFontName(QString::fromLatin1(kReportFont));
+    printer.setFontSize(16);
+    printer.setFontBold(true);
+    const double x = kReportLineWidth / 2 - printer.textWidth(choice.title) / 2;
+    titleBlock(printer, choice.title, x);
+    int onPage = 0;
+    for (int set = 1; set <= kPrintableSets; ++set) {
+        if (onPage == 5) {
+            onPage = 0;
+            printer.endDoc();
+            titleBlock(printer, choice.title, x);
+        }
+        if (!choice.ticked[set - 1])
+            continue;
+        printSet(set);
+        ++onPage;
+    }
+    printer.endDoc();
+}
+
+FileDialogRequest pdfDialog()
+{
+    return FileDialogRequest{QStringLiteral("Save Report As PDF"),
+                             QStringLiteral("PDF Files (*.pdf)|*.pdf"), QStringLiteral("report.pdf"),
+                             QString(), QStringLiteral("pdf")};
+}
+
+bool runPrintCommand(const PrintServices& services, const QString& defaultTitle,
+                     const std::function<void(Printer&, const PrintChoice&)>& report)
+{
+    PrintChoice choice{defaultTitle, {}};
+    if (!services.printing.selectSets(choice))
+        return false;
+    std::optional<QString> pdfPath;
+    if (!services.printing.hasPrinter()) {
+        pdfPath = chooseSavePath(services.files, services.prompt, pdfDialog());
+        if (!pdfPath)
+            return false;
+    }
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    const std::unique_ptr<Printer> printer = pdfPath ? services.printing.openPdf(pdf)
+                                                     : services.printing.openPrinter(choice.title);
+    if (printer->error().isEmpty())
+        report(*printer, choice);
+    QString reason;
+    if (!printer->finish()) {
+        reason = printer->error();
+    } else if (pdfPath) {
+        const FileWriteResult written = replaceFileAtomically(*pdfPath, [&pdf](QIODevice& out) {
+            return out.write(pdf.data()) == pdf.data().size();
+        });
+        if (written.ok)
+            return true;
+        reason = written.error.isEmpty() ? QStringLiteral("The file could not be written.") : written.error;
+    } else {
+        return true;
+    }
+    services.prompt.ask(Message{QStringLiteral("Print Error\r") + reason, QStringLiteral("Print Cancelled")});
+    return false;
+}
+
+} // namespace reflex

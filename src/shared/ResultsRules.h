@@ -1,0 +1,23 @@
+#pragma once
+// Rules every results window follows: how a time becomes a chart value, how a run is
+// deleted, how a time is written in a value cell.
+
+#include "shared/Stores.h"
+
+#include <QString>
+
+namespace reflex {
+
+// A time in seconds as a chart value: whole milliseconds written "0000" (0.234 s is "0234"),
+// everything above one second drawn as one second ("1000"), an empty run as "0000".
+QString chartValueText(float seconds);
+int chartValue(float seconds); // the number that text stands for, 0..1000
+
+// Deletes run `run` (1..10) of a set: runs run+1..10 move down one place and run 10 becomes
+// empty. Runs 11..20 are never moved. Any other run number changes nothing.
+void deleteRun(RunRow& runs, int run);
+
+// A time in a value cell, a report or a readout: "0.000".
+QString formatSeconds(float seconds);
+
+} // namespace reflex
