@@ -3,9 +3,11 @@
 #include "app/MenuCommands.h"
 #include "app/StartupSequence.h"
 #include "app/Windows.h"
+#include "platform/QtPrinting.h"
 #include "config/SettingsModule.h"
 #include "simple_test/RecoveryFile.h"
 #include "simple_test/SimpleTestModule.h"
+#include "simple_results/SimpleResultsModule.h"
 #include "complex_test/ChoiceTestModule.h"
 
 #include <QCoreApplication>
@@ -42,8 +44,10 @@ Application::Application(AppState& state, const Platform& platform, QString comm
     , splash_(std::make_unique<frmSplash>(platform.version))
     , main_(std::make_unique<frmMain>(platform.version))
 {
-    const ModuleContext context{state_, platform_, *this};
+    printing_ = std::make_unique<QtPrinting>(platform_.prompt);
+    const ModuleContext context{state_, platform_, *this, printing_.get()};
     modules_.push_back(std::make_unique<SimpleTestModule>(context));
+    modules_.push_back(std::make_unique<SimpleResultsModule>(context));
     modules_.push_back(std::make_unique<SettingsModule>(context));
     modules_.push_back(std::make_unique<ChoiceTestModule>(context, ChoiceTest::Color));
     modules_.push_back(std::make_unique<ChoiceTestModule>(context, ChoiceTest::Number));
@@ -111,6 +115,17 @@ void Application::open(OpenRequest request)
 {
     if (Module* module = provider(request.destination))
         module->open(request);
+}
+
+void Application::showWhileLoading(std::function<void()> step)
+{
+    // The banner lives from its showing to its timer's first tick, which runs the step.
+    auto* banner = new frmLoadDisplay;
+    navigator_.show(banner);
+    banner->run([banner, step = std::move(step)] {
+        step();
+        banner->deleteLater();
+    });
 }
 
 void Application::writeRecoveryFile()

@@ -18,6 +18,7 @@ class frmFirst;
 class frmSplash;
 class frmMain;
 class RecoveryFile;
+class QtPrinting;
 
 class Application final : public QObject, public Shell {
     Q_OBJECT
@@ -49,6 +50,7 @@ public:
     void open(OpenRequest request) override;
     void writeRecoveryFile() override;
     ResponseTrace* responseTrace() override { return trace_.get(); }
+    void showWhileLoading(std::function<void()> step) override;
 
 private:
     Module* provider(Destination destination) const;
@@ -60,6 +62,7 @@ private:
     Navigator navigator_;
     std::unique_ptr<ResponseTrace> trace_;
     std::unique_ptr<RecoveryFile> recovery_;
+    std::unique_ptr<QtPrinting> printing_;
     std::unique_ptr<frmFirst> first_;
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<frmMain> main_;

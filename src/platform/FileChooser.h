@@ -10,6 +10,7 @@ struct FileDialogRequest {
     QString fileName;    // preset name
     QString initialDir;
     QString defaultExt;  // without the dot
+    bool dialogAsksBeforeOverwriting = true; // false where the caller asks itself (FileExists)
 };
 
 // std::nullopt is the cancel outcome: every caller ends its command quietly on it.

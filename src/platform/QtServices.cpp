@@ -108,6 +108,8 @@ std::optional<QString> runFileDialog(const FileDialogRequest& r, QFileDialog::Ac
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog); // the same dialog on every desktop
+    if (!r.dialogAsksBeforeOverwriting)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite); // the caller asks, once, in its own words
     if (!r.defaultExt.isEmpty())
         dialog.setDefaultSuffix(r.defaultExt);
     if (!r.fileName.isEmpty())

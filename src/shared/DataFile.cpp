@@ -32,8 +32,10 @@ Message overwriteQuestion()
 std::optional<QString> chooseSavePath(FileChooser& files, Prompt& prompt,
                                       const FileDialogRequest& dialog)
 {
+    FileDialogRequest request = dialog;
+    request.dialogAsksBeforeOverwriting = false; // the question below is the only one
     for (;;) {
-        const std::optional<QString> path = files.saveFile(dialog);
+        const std::optional<QString> path = files.saveFile(request);
         if (!path)
             return std::nullopt;
         if (!FileExists(*path) || prompt.ask(overwriteQuestion()) == MsgAnswer::Yes)

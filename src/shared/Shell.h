@@ -15,6 +15,7 @@ namespace reflex {
 
 struct AppState;
 struct Platform;
+class Printing;
 
 enum class Destination {
     SimpleTest,
@@ -59,6 +60,9 @@ public:
     // Rewrites recover.dat with all three stores (the end of every finished series).
     virtual void writeRecoveryFile() = 0;
     virtual ResponseTrace* responseTrace() = 0; // nullptr unless the benchmark asked
+    // Hides the current window behind the "Loading Display Please Wait..." banner and runs
+    // `step` (which makes and shows the next window) once the banner is on the screen.
+    virtual void showWhileLoading(std::function<void()> step) { step(); }
 };
 
 // What every module receives.
@@ -66,6 +70,7 @@ struct ModuleContext {
     AppState& state;
     const Platform& platform;
     Shell& shell;
+    Printing* printing = nullptr; // the system's printing, for the reports
 };
 
 // The start-up step in which a module's windows are made and their load handlers run.

@@ -1,0 +1,14 @@
+#pragma once
+// The simple test's printed report: for every ticked set its ten times, fastest, slowest and
+// average time and its comment, under the title, five sets to a document.
+
+#include "platform/Printer.h"
+#include "shared/Stores.h"
+
+namespace reflex {
+
+inline constexpr auto kSimpleReportTitle = "Orv Tovanel:  Normal Reflex Data";
+
+void printSimpleReport(Printer& printer, const PrintChoice& choice, const SetData& store);
+
+} // namespace reflex
