@@ -43,6 +43,7 @@ inline constexpr int kPrintableSets = 10;
 struct PrintChoice {
     QString title;
     std::array<bool, kPrintableSets> ticked{}; // set n at n - 1
+    bool operator==(const PrintChoice&) const = default;
 };
 
 class Printing {

@@ -91,39 +91,25 @@ namespace reflex::fakes {
 QStringList PrintRecord::lines(int document) const
 {
     QStringList out;
-    QString line;
     bool open = false;
     for (const PrintedText& t : texts) {
         if (t.document != document)
             continue;
-        line += (open ? QStringLiteral("|") : QString()) + t.text;
+        if (open)
+            out.last() += u'|' + t.text;
+        else
+            out << t.text;
         open = !t.lineEnded;
-        if (t.lineEnded) {
-            out << line;
-            line.clear();
-        }
     }
     return out;
 }
 
 void RecordingPrinter::print(const QString& text, LineEnd end)
 {
-    r_.texts.append({text, x_, y_, font_, size_, bold_, end == LineEnd::End, r_.documents});
-    if (end == LineEnd::End) {
-        x_ = 0;
+    r_.texts.append({text, x_, y_, size_, font_, bold_, end == LineEnd::End, r_.documents});
+    x_ = end == LineEnd::End ? 0 : x_ + textWidth(text);
+    if (end == LineEnd::End)
         y_ += size_ * 24;
-    } else {
-        x_ += textWidth(text);
-    }
-}
-
-bool RecordingPrinter::finish()
-{
-    r_.finished = true;
-    if (pdf_)
-        for (const PrintedText& t : r_.texts)
-            pdf_->write(t.text.toUtf8() + '\n');
-    return failWith_.isEmpty();
 }
 
 } // namespace reflex::fakes

@@ -168,32 +168,27 @@ public:
 #include <QIODevice>
 
 namespace reflex::fakes {
-// One text as it landed on the page: where, in which font, in which document (from 0).
+// One text as it landed on the page, and in which document (from 0).
 struct PrintedText {
     QString text;
-    double x = 0, y = 0;
+    double x, y, size;
     QString font;
-    double size = 0;
-    bool bold = false;
-    bool lineEnded = false;
-    int document = 0;
+    bool bold, lineEnded;
+    int document;
 };
 
+// Records what reports print, with simple metrics: a character is half an em wide (10 twips a
+// point), a line 1.2 ems high. A printer opened with `failWith` set fails with that reason.
 struct PrintRecord {
     QList<PrintedText> texts;
     int documents = 0; // documents ended
-    bool finished = false;
-    // The texts of one document, line by line, the pieces of a line joined with '|'.
-    QStringList lines(int document) const;
+    QStringList lines(int document) const; // the pieces of a line joined with '|'
 };
 
-// Records what a report printed, with simple metrics: a character is half an em wide (10 twips
-// per point), a line 1.2 times the font size high. With `failWith` it fails with that reason
-// from the start. Given a device, it writes the texts there, one a line, as its "PDF".
 class RecordingPrinter final : public Printer {
 public:
-    explicit RecordingPrinter(PrintRecord& record, QString failWith = {}, QIODevice* pdf = nullptr)
-        : r_(record), failWith_(std::move(failWith)), pdf_(pdf) {}
+    explicit RecordingPrinter(PrintRecord& r, QString failWith = {}, QIODevice* pdf = nullptr)
+        : r_(r), fail_(std::move(failWith)), pdf_(pdf) {}
     void setFontName(const QString& name) override { font_ = name; }
     void setFontSize(double points) override { size_ = points; }
     void setFontBold(bool bold) override { bold_ = bold; }
@@ -202,46 +197,41 @@ public:
     double textWidth(const QString& text) override { return text.size() * size_ * 10; }
     void print(const QString& text, LineEnd end) override;
     void endDoc() override { ++r_.documents; }
-    bool finish() override;
-    QString error() const override { return failWith_; }
+    bool finish() override { return (!pdf_ || pdf_->write("%PDF") == 4) && fail_.isEmpty(); }
+    QString error() const override { return fail_; }
 
 private:
     PrintRecord& r_;
-    QString failWith_;
+    QString fail_, font_;
     QIODevice* pdf_;
-    QString font_;
     double size_ = 10, x_ = 0, y_ = 0;
     bool bold_ = false;
 };
 
-// The system's printing: a printer or none, and frmPrint answered by the test (nullopt is
-// Cancel). Everything the opened printers print goes to `record`.
+// A printer or none; frmPrint answered with `answer` (nullopt is Cancel).
 class FakePrinting final : public Printing {
 public:
     bool hasPrinter() const override { return printerPresent; }
-    std::unique_ptr<Printer> openPrinter(const QString& documentName) override
-    {
-        opened << documentName;
-        return std::make_unique<RecordingPrinter>(record, failWith);
-    }
-    std::unique_ptr<Printer> openPdf(QIODevice& out) override
-    {
-        opened << QStringLiteral("pdf");
-        return std::make_unique<RecordingPrinter>(record, failWith, &out);
-    }
+    std::unique_ptr<Printer> openPrinter(const QString& name) override { return open(name, nullptr); }
+    std::unique_ptr<Printer> openPdf(QIODevice& out) override { return open("pdf", &out); }
     bool selectSets(PrintChoice& choice) override
     {
         presets << choice;
-        if (answer)
-            choice = *answer;
-        return bool(answer);
+        choice = answer.value_or(choice);
+        return answer.has_value();
     }
-
     bool printerPresent = true;
     std::optional<PrintChoice> answer;
     QList<PrintChoice> presets;
     QStringList opened; // document names; "pdf" for a PDF
     QString failWith;
     PrintRecord record;
+
+private:
+    std::unique_ptr<Printer> open(const QString& name, QIODevice* pdf)
+    {
+        opened << name;
+        return std::make_unique<RecordingPrinter>(record, failWith, pdf);
+    }
 };
 } // namespace reflex::fakes
