@@ -78,7 +78,7 @@ void printSetPages(Printer& printer, const PrintChoice& choice,
 FileDialogRequest pdfDialog()
 {
     return FileDialogRequest{QStringLiteral("Save Report As PDF"),
-                             QStringLiteral("PDF Files (*.pdf)|*.pdf"), QStringLiteral("report.pdf"),
+                             QStringLiteral("PDF Files|*.pdf"), QStringLiteral("report.pdf"),
                              QString(), QStringLiteral("pdf")};
 }
 
