@@ -258,6 +258,9 @@ private slots:
         f.results.save();
         f.results.load();
         QVERIFY(f.fp.prompt.shown.isEmpty() && f.state.DataNotSaved);
+        const FileDialogRequest& d = f.fp.files.requests[1];
+        QCOMPARE((QStringList{d.title, d.filter, d.fileName}),
+                 (QStringList{"Normal Reflex Data Files", "Reflex Data Files (*.nrm)|*.nrm", "*.nrm"}));
         f.write(f.file("old.nrm"), "old");
         f.fp.files.answers = {f.file("old.nrm"), f.file("old.nrm"), f.file("old.nrm")};
         f.fp.prompt.answers = {MsgAnswer::No, MsgAnswer::Yes};
