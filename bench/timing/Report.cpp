@@ -176,7 +176,7 @@ void report(const ReportSetup& r, const std::vector<Condition>& conditions)
         return;
     std::ofstream md(o.results);
     md << "# Timing accuracy\n\n"
-       << "Written by `scripts/bench.sh` (bench/timing); what the figures mean: bench/README.md.\n\n"
+       << "Written by `scripts/bench.sh` (bench/timing.py, bench/timing); what the figures mean: bench/README.md.\n\n"
        << "- Date: " << date << "\n"
        << "- Machine: " << machine.str() << "\n"
        << "- Setup: " << setup.str() << "\n"
