@@ -42,23 +42,31 @@ struct Dialog {
     }
 };
 
+ReflexConfig fileConfig()
+{
+    ReflexConfig c;
+    c.Color.DisplayTime = 333;
+    c.Color.RunCount = 20;
+    c.Number.Element[4] = 44;
+    return c;
+}
+
 } // namespace
 
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
+    // A refused entry beeps and shows the value before it; edits stay in EditConfig.
     void fieldChecks_data()
     {
         QTest::addColumn<F>("field");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown"); // the field's text afterwards
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("accepted");
         QTest::newRow("time 0") << F::NormalFixedTimeInterval << "0" << "2000" << false;
-        QTest::newRow("time -5") << F::ColorDisplayTime << "-5" << "1000" << false;
         QTest::newRow("time text") << F::NumberFixedTimeInterval << "12a" << "2000" << false;
         QTest::newRow("half down to even") << F::NormalFixedTimeInterval << "1500.5" << "1500" << true;
         QTest::newRow("half up to even") << F::NumberDisplayTime << " 1501.5 " << "1502" << true;
-        QTest::newRow("exponent") << F::ColorFixedTimeInterval << "2.5e2" << "250" << true;
         QTest::newRow("fraction to 0") << F::ColorDisplayTime << ".4" << "1000" << false;
         QTest::newRow("beyond 16 bits") << F::NormalFixedTimeInterval << "32768" << "2000" << false;
         QTest::newRow("minimum 3000") << F::NormalMinimumTimeInterval << "3000" << "3000" << true;
@@ -66,15 +74,11 @@ private slots:
         QTest::newRow("runs 20") << F::NormRunCount << "20" << "20" << true;
         QTest::newRow("runs 21") << F::ColorRunCount << "21" << "10" << false;
         QTest::newRow("11 elements") << F::ColorElementCount << "11" << "4" << false;
-        QTest::newRow("10 elements") << F::NumberElementCount << "10" << "10" << true;
         QTest::newRow("fewer than trigger") << F::ColorElementCount << "2" << "4" << false;
         QTest::newRow("down to trigger") << F::NumberElementCount << "3" << "3" << true;
         QTest::newRow("trigger above count") << F::ColorTriggerElement << "5" << "3" << false;
-        QTest::newRow("element above count") << F::ColorCurrentElement << "5" << "1" << false;
         QTest::newRow("duplicate number") << elementBox(1) << "3" << "1" << false;
-        QTest::newRow("unused element's number") << elementBox(0) << "7" << "7" << true;
         QTest::newRow("number 100") << elementBox(2) << "100" << "2" << false;
-        QTest::newRow("number 99") << elementBox(2) << "99" << "99" << true;
         QTest::newRow("own number 0") << elementBox(0) << "0" << "0" << true;
         QTest::newRow("element not in use") << elementBox(5) << "50" << " " << false;
         QTest::newRow("edited element") << F::NumberSetElementNumberBox << "42" << "42" << true;
@@ -89,30 +93,34 @@ private slots:
         QCOMPARE(d.editor.leave(field, typed), accepted);
         QCOMPARE(d.fakes.beeper.beeps, accepted ? 0 : 1);
         QCOMPARE(d.editor.text(field), shown);
-        QCOMPARE(d.state.Config, ReflexConfig{}); // edits stay in EditConfig
+        QCOMPARE(d.state.Config, ReflexConfig{});
     }
 
-    void elementEditors()
+    // The trigger's and the edited element's boxes follow the element boxes; a refused element
+    // moves the colour editor back to the saved one; a trigger from a file beyond the elements
+    // reads past no array; the interval option enables its own page's fields.
+    void elementEditorsAndOptions()
     {
         Dialog d;
-        QCOMPARE(d.editor.swatch(4), kUnusedSwatch);
-        QVERIFY(!d.editor.enabled(elementBox(4)));
+        QVERIFY(d.editor.swatch(4) == kUnusedSwatch && !d.editor.enabled(elementBox(4)));
         d.editor.leave(F::ColorElementCount, "10");
         QCOMPARE(d.editor.swatch(7), paletteColour(15));
-        // The trigger's box and the edited element's box follow the element boxes.
         d.editor.leave(elementBox(2), "77");
-        QCOMPARE(d.editor.text(F::NumberTriggerNumberBox), "77");
         d.editor.leave(F::NumberCurrentElement, "3");
-        QCOMPARE(d.editor.text(F::NumberSetElementNumberBox), "77");
-        // A refused element still moves the colour editor back to the saved element.
+        QCOMPARE(d.editor.text(F::NumberTriggerNumberBox) + d.editor.text(F::NumberSetElementNumberBox), "7777");
         d.state.ColorEditElement = 2;
         d.editor.leave(F::ColorCurrentElement, "11");
         QCOMPARE(d.state.ColorEditElement, 0);
-        // A trigger from a file far beyond the elements does not reach past the array.
+
+        d.editor.chooseOption(O::NormalIntervalTiming, 1);
+        QVERIFY(d.editor.enabled(F::NormalFixedTimeInterval) && !d.editor.enabled(F::NormalMinimumTimeInterval));
+        QVERIFY(d.editor.enabled(F::ColorMinimumTimeInterval));
         d.state.Config.Number.TriggerElement = d.state.Config.Number.CurrentElement = 40;
-        d.editor.load();
-        QCOMPARE(d.editor.text(F::NumberTriggerNumberBox), QString());
-        QVERIFY(!d.editor.enabled(F::NumberSetElementNumberBox));
+        std::tie(d.state.Config.Color.MakeSound, d.state.Config.Color.TriggerOn) = std::pair(1, 0);
+        d.editor.load(); // a file may break the sound rule; the dialog mends it
+        QVERIFY(d.editor.text(F::NumberTriggerNumberBox).isEmpty() && !d.editor.enabled(F::NumberSetElementNumberBox));
+        QCOMPARE(d.editor.option(O::ColorMakeSound), 0);
+        QVERIFY(!d.editor.enabled(F::NormalFixedTimeInterval));
     }
 
     // Before and after as TriggerOn * 10 + MakeSound.
@@ -139,24 +147,12 @@ private slots:
         std::tie(b.TriggerOn, b.MakeSound) = std::pair(qint16(before / 10), qint16(before % 10));
         d.editor.chooseOption(group, index);
         QCOMPARE(b.TriggerOn * 10 + b.MakeSound, after);
-        const O trigger = color ? O::ColorTriggerOn : O::NumberTriggerOn;
         QCOMPARE(d.editor.optionEnabled(color ? O::ColorMakeSound : O::NumberMakeSound, 1), after >= 10);
-        QCOMPARE(d.editor.optionEnabled(trigger, 0), after % 10 != 1);
+        QCOMPARE(d.editor.optionEnabled(color ? O::ColorTriggerOn : O::NumberTriggerOn, 0), after % 10 != 1);
     }
 
-    void loadAndIntervalOptions()
-    {
-        Dialog d;
-        std::tie(d.state.Config.Color.MakeSound, d.state.Config.Color.TriggerOn) = std::pair(1, 0);
-        d.editor.load(); // a file may break the rule; the dialog mends it
-        QCOMPARE(d.editor.option(O::ColorMakeSound), 0);
-        QVERIFY(!d.editor.enabled(F::NormalFixedTimeInterval));
-        d.editor.chooseOption(O::NormalIntervalTiming, 1);
-        QVERIFY(d.editor.enabled(F::NormalFixedTimeInterval));
-        QVERIFY(!d.editor.enabled(F::NormalMinimumTimeInterval));
-        QVERIFY(d.editor.enabled(F::ColorMinimumTimeInterval)); // other pages keep theirs
-    }
-
+    // Cancel in the colour dialog changes nothing; a swatch not in use only beeps; the
+    // stimulus colour takes effect at once and outlives Cancel.
     void colourPicking()
     {
         Dialog d;
@@ -164,63 +160,57 @@ private slots:
         d.editor.leave(F::ColorCurrentElement, "2");
         d.editor.pickElementColour();
         QCOMPARE(d.editor.swatch(1), paletteColour(12));
-        d.editor.clickSwatch(0); // cancelled
-        QCOMPARE(d.editor.swatch(0), paletteColour(0));
-        QCOMPARE(d.editor.text(F::ColorCurrentElement), "1");
+        d.editor.clickSwatch(0);
+        QVERIFY(d.editor.swatch(0) == paletteColour(0) && d.editor.text(F::ColorCurrentElement) == "1");
         d.editor.clickTriggerColourBox();
         QCOMPARE(d.editor.triggerColourBox(), paletteColour(5));
-        d.editor.clickSwatch(6); // not in use: only a beep
-        QCOMPARE(d.colourDialogs, 3);
-        QCOMPARE(d.fakes.beeper.beeps, 1);
-        // The stimulus colour takes effect at once and outlives Cancel.
+        d.editor.clickSwatch(6);
+        QVERIFY(d.colourDialogs == 3 && d.fakes.beeper.beeps == 1);
         d.editor.pickTriggerColour();
         d.editor.cancel();
-        QCOMPARE(d.state.NormalTriggerColor, paletteColour(9));
-        QCOMPARE(d.state.Config.Color.Element[1], 1);
+        QVERIFY(d.state.NormalTriggerColor == paletteColour(9) && d.state.Config.Color.Element[1] == 1);
     }
 
+    // Cancel drops edits; Save writes the short layout with Config's run counts (a failure
+    // says so); a Load after OK keeps the run counts OK set; Reset goes back to the start-up
+    // values, and a Cancel after it does not undo it.
     void commands()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("mine.cfg");
         Dialog d;
-        d.editor.leave(F::ColorDisplayTime, "2500");
         d.editor.leave(F::NumberRunCount, "15");
-        d.editor.cancel(); // the edits are dropped, the next opening shows the old values
-        QCOMPARE(d.state.Config, ReflexConfig{});
+        d.editor.cancel();
         d.editor.load();
         QCOMPARE(d.editor.text(F::NumberRunCount), "10");
 
         d.fakes.files.answers = {std::nullopt, "/nonexistent-folder/x.cfg", path};
-        d.editor.save(); // cancelled
-        d.editor.save(); // cannot be written
+        d.editor.save();
+        d.editor.save();
         QCOMPARE(d.fakes.prompt.titles(), QStringList{"Save Cancelled"});
         d.editor.leave(F::ColorDisplayTime, "700");
-        d.editor.leave(F::ColorRunCount, "5"); // run counts reach Config through OK only
+        d.editor.leave(F::ColorRunCount, "5");
         d.editor.save();
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().count("\r\n"), kShortLayoutLines);
         ReflexConfig expected = d.state.Config;
-        QCOMPARE(expected.Color.DisplayTime, 700);
-        QCOMPARE(expected.Color.RunCount, 10);
+        QVERIFY(expected.Color.DisplayTime == 700 && expected.Color.RunCount == 10);
 
-        // Loaded after other edits and OK: the file's values, the run counts that OK set.
         d.editor.leave(F::ColorDisplayTime, "900");
         d.editor.leave(F::NormRunCount, "3");
         d.editor.ok();
         d.fakes.files.answers = {path};
         d.editor.loadFile();
         std::tie(expected.Normal.RunCount, expected.Color.RunCount) = std::pair(3, 5);
-        QCOMPARE(d.state.Config, expected);
-        QCOMPARE(d.state.EditConfig, expected);
-        d.editor.reset(); // after a Load: the start-up values, run counts included
+        QVERIFY(d.state.Config == expected && d.state.EditConfig == expected);
+        d.editor.reset();
         QCOMPARE(d.editor.text(F::NormRunCount), "7");
-        d.editor.cancel(); // and Cancel does not undo it
+        d.editor.cancel();
         QCOMPARE(d.state.Config, d.state.StartupConfig);
     }
 
-    // A file the dialog loads: only a whole, valid file changes anything.
+    // Only a whole, valid file changes anything; its run counts are ignored.
     void loadFile_data()
     {
         QTest::addColumn<QByteArray>("contents"); // empty: no such file
@@ -231,8 +221,6 @@ private slots:
         const QByteArray full = b.data();
         QTest::newRow("full layout") << full << "";
         QTest::newRow("missing") << QByteArray() << "Load Cancelled";
-        QTest::newRow("wrong header") << QByteArray(full).replace("TOVANEL", "tovanel")
-                                      << "Configuration File Load Error";
         QTest::newRow("40 lines") << full.split('\n').mid(0, 40).join('\n') << "Configuration File Load Error";
         QTest::newRow("bad value") << QByteArray(full).replace("\r\n333\r\n", "\r\nabc\r\n") << "Load Cancelled";
     }
@@ -242,14 +230,13 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir dir;
         QFile f(dir.filePath("x.cfg"));
-        if (!contents.isEmpty())
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contents) == contents.size());
+        QVERIFY(contents.isEmpty() || (f.open(QIODevice::WriteOnly) && f.write(contents) == contents.size()));
         f.close();
         Dialog d;
         d.editor.leave(F::ColorDisplayTime, "800");
         ReflexConfig expected = d.state.Config;
         if (message.isEmpty())
-            expected = fileConfig(), expected.Color.RunCount = 10; // the file's run counts ignored
+            expected = fileConfig(), expected.Color.RunCount = 10;
         d.fakes.files.answers = {f.fileName()};
         d.editor.loadFile();
         QCOMPARE(d.fakes.prompt.titles(), message.isEmpty() ? QStringList{} : QStringList{message});
@@ -257,6 +244,8 @@ private slots:
         QCOMPARE(d.state.EditConfig.Color.DisplayTime, message.isEmpty() ? 333 : 800);
     }
 
+    // Through the call and the slider alike; every path lets go of the device, and the slider
+    // shows the value whatever the device says.
     void masterVolume_data()
     {
         QTest::addColumn<int>("percent");
@@ -268,7 +257,6 @@ private slots:
         QTest::newRow("50 half to even") << 50 << 0 << 65535 << QList<long>{32768};
         QTest::newRow("range not from 0") << 25 << -10 << 90 << QList<long>{15};
         QTest::newRow("101") << 101 << 0 << 65535 << QList<long>{};
-        QTest::newRow("-1") << -1 << 0 << 65535 << QList<long>{};
         QTest::newRow("no device") << 40 << 1 << 0 << QList<long>{};
     }
     void masterVolume()
@@ -277,28 +265,15 @@ private slots:
         QFETCH(int, min);
         QFETCH(int, max);
         QFETCH(QList<long>, written);
-        Dialog d; // through the slider, which shows the value whatever the device says
-        if (min > max)
-            d.mixer.range.reset();
-        else
-            d.mixer.range = VolumeRange{min, max};
+        Dialog d;
+        d.mixer.range = min > max ? std::nullopt : std::optional(VolumeRange{min, max});
         QCOMPARE(SetMasterVolume(d.mixer, percent), !written.isEmpty());
-        QCOMPARE(d.mixer.opens, percent >= 0 && percent <= 100 ? 1 : 0);
-        if (percent >= 0 && percent <= 100)
+        const bool inRange = percent <= 100;
+        if (inRange)
             d.editor.volumeMoved(percent);
         QCOMPARE(d.mixer.values, written + written);
-        QCOMPARE(d.mixer.closes, d.mixer.opens); // every path lets go of the device
-        QCOMPARE(d.editor.volume(), percent >= 0 && percent <= 100 ? percent : 75);
-    }
-
-private:
-    static ReflexConfig fileConfig()
-    {
-        ReflexConfig c;
-        c.Color.DisplayTime = 333;
-        c.Color.RunCount = 20;
-        c.Number.Element[4] = 44;
-        return c;
+        QVERIFY(d.mixer.opens == int(inRange) * 2 && d.mixer.closes == d.mixer.opens);
+        QCOMPARE(d.editor.volume(), inRange ? percent : 75);
     }
 };
 
