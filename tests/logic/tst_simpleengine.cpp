@@ -5,22 +5,22 @@
 
 using namespace reflex;
 
-
 namespace {
 
 // Putting the stimulus on the screen takes `drawingMs` on the fake clock.
 struct FakeView final : SimpleTestView {
     void render() override {}
-    void presentStimulus() override
-    {
-        ++presented;
-        clock->advanceMs(drawingMs);
-    }
+    void presentStimulus() override { ++presented, clock->advanceMs(drawingMs); }
     QPoint leftTargetCentre() const override { return {111, 222}; }
     fakes::FakeClock* clock = nullptr;
     double drawingMs = 0;
     int presented = 0;
 };
+
+SimpleConfigBlock fixed(int intervalMs, int runs, int trigger = VisualTrigger)
+{
+    return SimpleConfigBlock{1, qint16(intervalMs), qint16(trigger), 1, 1000, qint16(runs)};
+}
 
 // An engine on fakes, configured like a fresh default file with the given simple block.
 struct Rig {
@@ -37,10 +37,8 @@ struct Rig {
         fp.prompt.answers.push_back(MsgAnswer::Yes);
         engine.start();
     }
-    // Waits out the pending interval and presents the stimulus.
-    void elapseInterval()
+    void elapseInterval() // waits out the pending interval and presents the stimulus
     {
-        QVERIFY(timer().isEnabled());
         fp.clock.advanceMs(timer().interval());
         QVERIFY(timer().fire());
     }
@@ -49,19 +47,12 @@ struct Rig {
         fp.clock.advanceMs(ms);
         engine.press(fp.clock.nowNs());
     }
-    void runs(int count, double reactionMs)
-    {
-        for (int i = 0; i < count; ++i) {
-            elapseInterval();
-            respondAfter(reactionMs);
-        }
-    }
     float time(int run) const { return state.Simple.Times[state.CurrentSet][run]; }
     bool idle() const
     {
         const SimpleTestDisplay& d = engine.display();
-        return d.cmdStart && d.cmdConfigure && d.CmdClearSet && d.cmdDisplay && d.cmdExit
-            && d.cmdNextSet && d.cmdPreviousSet && !d.cmdStop;
+        return d.cmdStart && d.cmdConfigure && d.CmdClearSet && d.cmdDisplay && d.cmdExit && d.cmdNextSet
+            && d.cmdPreviousSet && !d.cmdStop;
     }
 
     AppState state;
@@ -71,22 +62,9 @@ struct Rig {
     SimpleEngine engine{state, fp.platform, view, [this] { ++recoveryWrites; }};
 };
 
-struct StimulusKind {
-    const char* name;
-    int trigger;
-    const char* label;
-    bool visual, audio, speakerBefore, speakerAfter;
-};
-
-SimpleConfigBlock fixed(int intervalMs, int runs, int trigger = VisualTrigger)
-{
-    return SimpleConfigBlock{1, qint16(intervalMs), qint16(trigger), 1, 1000, qint16(runs)};
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(reflex::SimpleConfigBlock)
-Q_DECLARE_METATYPE(StimulusKind)
 
 class TestSimpleEngine : public QObject {
     Q_OBJECT
@@ -99,10 +77,7 @@ private slots:
         Rig rig(fixed(2000, 3));
         rig.view.drawingMs = 0.7;
         QList<std::int64_t> stimuli, presses;
-        rig.engine.onResponseMeasured = [&](std::int64_t s, std::int64_t p) {
-            stimuli << s;
-            presses << p;
-        };
+        rig.engine.onResponseMeasured = [&](std::int64_t s, std::int64_t p) { stimuli << s, presses << p; };
         rig.engine.press(rig.fp.clock.nowNs());
         rig.startYes();
         rig.engine.press(rig.fp.clock.nowNs());
@@ -111,7 +86,7 @@ private slots:
         QCOMPARE(rig.fp.pointer.moves, QList<QPoint>{QPoint(111, 222)});
         QVERIFY(rig.state.DataNotSaved && !rig.engine.display().cmdStart && rig.engine.display().cmdStop);
 
-        // readouts after each run: time, previous, difference (never negative), runs left
+        // time, previous, difference (never negative), runs left
         const double reactions[] = {250.4, 180.6, 301.0};
         const QStringList readouts[] = {{" 0.250", "  0.000", "  0.250", "   02"},
                                         {" 0.181", "  0.250", "  0.069", "   01"},
@@ -125,14 +100,13 @@ private slots:
             QCOMPARE(QStringList({d.lblTimeNumber, d.lblPreviousTimeNumber, d.lblDifferenceNumber,
                                   d.lblRunCountNumber}), readouts[i]);
         }
-        for (int i = 1; i < 3; ++i)
-            QCOMPARE(stimuli[i] - presses[i - 1], std::int64_t(2000) * 1000000);
-        QCOMPARE(QList<float>({rig.time(1), rig.time(2), rig.time(3)}), // rounded only when stored
-                 QList<float>({0.250f, 0.181f, 0.301f}));
+        QVERIFY(stimuli[1] - presses[0] == 2'000'000'000 && stimuli[2] - presses[1] == 2'000'000'000);
+        QCOMPARE(QList<float>({rig.time(1), rig.time(2), rig.time(3), rig.time(4)}), // rounded only when stored
+                 QList<float>({0.250f, 0.181f, 0.301f, 0}));
         QCOMPARE(rig.engine.display().lblAverageTimeNumber, QStringLiteral("   0.244"));
         QCOMPARE(rig.engine.display().panelColor, qRgb(255, 255, 255));
         QCOMPARE(rig.fp.prompt.shown.mid(1), (QList<Message>{{"Your run has ended", "END RUN"}}));
-        QVERIFY(rig.recoveryWrites == 1 && rig.state.CurrentRun == 3 && rig.time(4) == 0.0f);
+        QVERIFY(rig.recoveryWrites == 1 && rig.state.CurrentRun == 3);
         QVERIFY(!rig.timer().isEnabled() && !rig.engine.armed() && rig.idle());
     }
 
@@ -163,15 +137,11 @@ private slots:
         QTest::addColumn<int>("runs");
         const auto random = [](int minimum) { return SimpleConfigBlock{0, 2000, 1, 1, qint16(minimum), 20}; };
         QTest::newRow("random, default minimum") << random(1000) << 1000 << 20;
-        QTest::newRow("random, minimum 2999") << random(2999) << 2999 << 20;
         QTest::newRow("random, minimum above the maximum") << random(5000) << 3000 << 20;
-        QTest::newRow("random, minimum 0") << random(0) << 1 << 20;
         QTest::newRow("random, negative minimum") << random(-20) << 1 << 20;
         QTest::newRow("fixed 0 ms is raised to 1 ms") << fixed(0, 20) << 1 << 20;
         QTest::newRow("0 runs") << fixed(100, 0) << 100 << 1;
-        QTest::newRow("-3 runs") << fixed(100, -3) << 100 << 1;
         QTest::newRow("21 runs") << fixed(100, 21) << 100 << 20;
-        QTest::newRow("12 runs") << fixed(100, 12) << 100 << 12;
     }
     void seriesEndsAfterTheRunCount()
     {
@@ -184,11 +154,12 @@ private slots:
         for (int run = 0; run < runs; ++run) {
             const int interval = rig.engine.pendingInterval();
             QVERIFY2(interval >= low && interval <= 3000, qPrintable(QString::number(interval)));
-            rig.runs(1, 300);
+            rig.elapseInterval();
+            rig.respondAfter(300);
         }
         QVERIFY(rig.recoveryWrites == 1 && !rig.timer().isEnabled());
         QCOMPARE(rig.time(runs), 0.3f);
-        QCOMPARE(rig.state.Simple.SetAverage[1], 0.3f);
+        QCOMPARE(rig.state.Simple.SetAverage[1], 0.3f); // fuzzy: the mean of ten
     }
 
     // Start answered No changes nothing. Stop while waiting ends the series at once; stop while
@@ -204,18 +175,16 @@ private slots:
 
         rig.startYes();
         rig.engine.stop();
-        QVERIFY(!rig.timer().isEnabled() && !rig.timer().fire() && rig.idle());
+        QVERIFY(!rig.timer().fire() && rig.idle());
         QVERIFY(rig.view.presented == 0 && rig.fp.beeper.beeps == 1 && rig.recoveryWrites == 0);
-        QCOMPARE(rig.fp.prompt.shown.size(), 2); // only the Start questions
 
         rig.startYes();
         rig.elapseInterval();
         rig.engine.stop();
         QVERIFY(rig.engine.armed() && rig.engine.display().panelColor == qRgb(255, 255, 255));
         rig.respondAfter(350);
-        QCOMPARE(rig.time(1), 0.35f);
+        QVERIFY(rig.time(1) == 0.35f && rig.recoveryWrites == 1 && !rig.engine.armed());
         QCOMPARE(rig.fp.prompt.titles().last(), QStringLiteral("END RUN"));
-        QVERIFY(rig.recoveryWrites == 1 && !rig.engine.armed());
 
         rig.startYes();
         rig.elapseInterval();
@@ -223,39 +192,47 @@ private slots:
         rig.startYes();
         rig.respondAfter(100); // during the first interval of the new series
         QVERIFY(rig.state.Simple.Times[1][0] == 0.0f && rig.time(1) == 0.0f);
-        QCOMPARE(rig.fp.prompt.shown.size(), 6); // no end-of-series message
-        rig.runs(1, 220);
+        QCOMPARE(rig.fp.prompt.shown.size(), 6); // the Start questions and one end-of-series message
+        rig.elapseInterval();
+        rig.respondAfter(220);
         QCOMPARE(rig.time(1), 0.22f);
     }
 
     void stimulusKinds_data()
     {
-        QTest::addColumn<StimulusKind>("kind");
-        const StimulusKind kinds[] = {
-            {"audio", AudioTrigger, "            Audio Trigger", false, true, false, true},
-            {"visual", VisualTrigger, "           Visual Trigger", true, false, true, false},
-            {"both keeps the speaker shown", AudioVisualTrigger, "     Audio/Visual Trigger", true, true, true, true},
-            {"both keeps it hidden", AudioVisualTrigger, "     Audio/Visual Trigger", true, true, false, false}};
-        for (const StimulusKind& kind : kinds)
-            QTest::newRow(kind.name) << kind;
+        QTest::addColumn<int>("trigger");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("visual");
+        QTest::addColumn<bool>("audio");
+        QTest::addColumn<bool>("speakerBefore");
+        QTest::addColumn<bool>("speakerAfter");
+        QTest::newRow("audio") << int(AudioTrigger) << "            Audio Trigger" << false << true << false << true;
+        QTest::newRow("visual") << int(VisualTrigger) << "           Visual Trigger" << true << false << true << false;
+        for (bool speaker : {true, false})
+            QTest::addRow("both, speaker %s", speaker ? "shown" : "hidden")
+                << int(AudioVisualTrigger) << "     Audio/Visual Trigger" << true << true << speaker << speaker;
     }
     void stimulusKinds()
     {
-        QFETCH(StimulusKind, kind);
-        Rig rig(fixed(1000, 2, kind.trigger));
-        rig.state.ShowSpeaker = kind.speakerBefore;
+        QFETCH(int, trigger);
+        QFETCH(QString, label);
+        QFETCH(bool, visual);
+        QFETCH(bool, audio);
+        QFETCH(bool, speakerBefore);
+        QFETCH(bool, speakerAfter);
+        Rig rig(fixed(1000, 2, trigger));
+        rig.state.ShowSpeaker = speakerBefore;
         rig.engine.initialise();
-        QCOMPARE(rig.engine.display().lblTriggerLable, QString::fromLatin1(kind.label));
-        QCOMPARE(rig.engine.display().speakerVisible, kind.speakerAfter);
+        QVERIFY(rig.engine.display().lblTriggerLable == label && rig.engine.display().speakerVisible == speakerAfter);
         rig.startYes();
         rig.elapseInterval();
-        QCOMPARE(rig.view.presented, int(kind.visual));
-        QCOMPARE(rig.fp.beeper.beeps, int(kind.audio));
-        QCOMPARE(rig.engine.display().panelColor, kind.visual ? rig.state.NormalTriggerColor : qRgb(255, 255, 255));
+        QVERIFY(rig.view.presented == int(visual) && rig.fp.beeper.beeps == int(audio));
+        QCOMPARE(rig.engine.display().panelColor, visual ? rig.state.NormalTriggerColor : qRgb(255, 255, 255));
     }
 
     // Next and Prev disable themselves only when pressed at the end, and come back one step
-    // away from it; the comment box follows the set; Clear Set empties the current set only.
+    // away from it; the comment box follows the set; reopening starts at set 1 with the data
+    // kept; Clear Set empties the current set only.
     void setCommands()
     {
         Rig rig(fixed(1000, 3));
@@ -263,11 +240,11 @@ private slots:
         rig.state.Simple.SetComment[1] = QStringLiteral("second");
         rig.engine.commentEdited(QStringLiteral("first"));
         rig.engine.nextSet();
-        QCOMPARE(rig.state.Simple.SetComment[0], QStringLiteral("first"));
-        QCOMPARE(QStringList({d.txtSetComment, d.txtSetIndicator}), QStringList({"second", "02"}));
-        for (int i = 0; i < 8; ++i)
+        QCOMPARE(QStringList({rig.state.Simple.SetComment[0], d.txtSetComment, d.txtSetIndicator}),
+                 QStringList({"first", "second", "02"}));
+        while (rig.state.CurrentSet < 10)
             rig.engine.nextSet();
-        QVERIFY(rig.state.CurrentSet == 10 && d.cmdNextSet);
+        QVERIFY(d.cmdNextSet);
         rig.engine.nextSet();
         QVERIFY(rig.state.CurrentSet == 10 && !d.cmdNextSet);
         rig.engine.previousSet();
@@ -276,16 +253,15 @@ private slots:
             rig.engine.previousSet();
         QVERIFY(d.cmdPreviousSet);
         rig.engine.previousSet();
-        QVERIFY(rig.state.CurrentSet == 1 && !d.cmdPreviousSet && d.lblTimeNumber == " 0.000");
-        rig.engine.nextSet();
-        QVERIFY(d.cmdPreviousSet);
+        QVERIFY(rig.state.CurrentSet == 1 && !d.cmdPreviousSet);
 
-        rig.state.Simple.Times[2][1] = 0.3f; // opening the test again starts at set 1, data kept
+        rig.state.Simple.Times[2][1] = 0.3f;
+        rig.engine.nextSet();
         rig.engine.initialise();
         QVERIFY(rig.state.CurrentSet == 1 && rig.state.Simple.Times[2][1] == 0.3f && d.txtSetIndicator == "1");
-
         rig.startYes();
-        rig.runs(3, 300);
+        for (int run = 0; run < 3; ++run)
+            rig.elapseInterval(), rig.respondAfter(300);
         rig.engine.clearSet();
         QVERIFY(rig.time(1) == 0.0f && rig.state.Simple.SetAverage[1] == 0.0f && d.lblTimeNumber == " 0.000");
         QVERIFY(rig.state.Simple.SetComment[0] == " " && rig.state.Simple.Times[2][1] == 0.3f);
