@@ -14,51 +14,45 @@ class TestStamps : public QObject {
     Q_OBJECT
 private slots:
     // The input thread's raw presses (server time, arrival) against the handler's stamp of
-    // the press it sees with server time 5000.
+    // the press it sees with server time 5000. Without XInput 2 the handler's stamp is used,
+    // brought back to the server's millisecond.
     void rawPressIsMatchedByServerTime_data()
     {
+        QTest::addColumn<bool>("available");
         QTest::addColumn<QList<qint64>>("raw"); // server ms, arrival ns, ...
         QTest::addColumn<qint64>("handlerNs");
         QTest::addColumn<qint64>("expected");
-        const qint64 handler = 5000 * ms + 900'000;
-        QTest::newRow("arrived earlier: its stamp") << QList<qint64>{5000, 5000 * ms + 200'000} << handler
-                                                    << 5000 * ms + 200'000;
-        QTest::newRow("only other presses: the handler's") << QList<qint64>{4000, 4000 * ms + 100'000} << handler
-                                                           << handler;
-        QTest::newRow("none at all: the handler's") << QList<qint64>{} << handler << handler;
+        const qint64 handler = 5000 * ms + 900'000, early = 5000 * ms + 200'000;
+        QTest::newRow("arrived earlier: its stamp") << true << QList<qint64>{5000, early} << handler << early;
+        QTest::newRow("only other presses: the handler's") << true << QList<qint64>{4000, 4000 * ms + 100'000}
+                                                           << handler << handler;
+        QTest::newRow("none at all: the handler's") << true << QList<qint64>{} << handler << handler;
         QTest::newRow("the earliest of two with that time")
-            << QList<qint64>{5000, 5000 * ms + 600'000, 5000, 5000 * ms + 300'000} << handler << 5000 * ms + 300'000;
+            << true << QList<qint64>{5000, 5000 * ms + 600'000, 5000, 5000 * ms + 300'000} << handler << 5000 * ms + 300'000;
         QTest::newRow("arrived after the handler ran: not this press")
-            << QList<qint64>{5000, handler + 100'000} << handler << handler;
+            << true << QList<qint64>{5000, handler + 100'000} << handler << handler;
         QTest::newRow("over a second earlier: an older press")
-            << QList<qint64>{5000, handler - 2000 * ms} << handler << handler;
+            << true << QList<qint64>{5000, handler - 2000 * ms} << handler << handler;
         QTest::newRow("held up: brought back to the server's millisecond")
-            << QList<qint64>{4000, 1} << 5003 * ms + 900'000 << 5001 * ms;
+            << true << QList<qint64>{4000, 1} << 5003 * ms + 900'000 << 5001 * ms;
+        QTest::newRow("no XInput 2: the handler's") << false << QList<qint64>{5000, early} << handler << handler;
+        QTest::newRow("no XInput 2, held up") << false << QList<qint64>{} << 5003 * ms + 900'000 << 5001 * ms;
     }
     void rawPressIsMatchedByServerTime()
     {
+        QFETCH(bool, available);
         QFETCH(QList<qint64>, raw);
         QFETCH(qint64, handlerNs);
         QFETCH(qint64, expected);
         fakes::FakeRawPressSource source;
+        source.available = available;
         PressStampMatcher matcher;
-        QVERIFY(matcher.attach(source));
-        QVERIFY(matcher.usesRawPresses());
+        QCOMPARE(matcher.attach(source), available);
+        QCOMPARE(matcher.usesRawPresses(), available);
+        QCOMPARE(QString::fromStdString(matcher.fallbackReason()), available ? "" : "no XInput 2");
         for (qsizetype i = 0; i + 1 < raw.size(); i += 2)
             source.press(std::uint32_t(raw[i]), raw[i + 1]);
         QCOMPARE(matcher.stamp(handlerNs, 5000), expected);
-    }
-
-    void unavailableSourceFallsBackToTheHandler()
-    {
-        fakes::FakeRawPressSource source;
-        source.available = false;
-        PressStampMatcher matcher;
-        QVERIFY(!matcher.attach(source));
-        QVERIFY(!matcher.usesRawPresses());
-        QCOMPARE(QString::fromStdString(matcher.fallbackReason()), QStringLiteral("no XInput 2"));
-        source.press(5000, 5000 * ms + 100'000); // never delivered
-        QCOMPARE(matcher.stamp(5000 * ms + 700'000, 5000), 5000 * ms + 700'000);
     }
 
     // The server's time is whole milliseconds of the same clock; a later stamp is brought back
