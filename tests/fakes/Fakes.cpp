@@ -1,69 +1,10 @@
 #include "fakes/Fakes.h"
 
 #include <QFile>
-#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
-namespace reflex::fakes {
-
-bool FakeTimer::fire()
-{
-    if (!enabled_ || interval_ <= 0 || !onTimer)
-        return false;
-    onTimer();
-    return true;
-}
-
-std::unique_ptr<Timer> FakeTimerFactory::createTimer()
-{
-    auto timer = std::make_unique<FakeTimer>();
-    timers.push_back(timer.get());
-    return timer;
-}
-
-MsgAnswer FakePrompt::ask(const Message& message)
-{
-    shown.append(message);
-    if (message.buttons == MsgButtons::Ok)
-        return MsgAnswer::Ok; // OK boxes need no answer from the test
-    if (answers.empty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected message box: %1 / %2")
-                                    .arg(message.title, message.text)),
-                     __FILE__, __LINE__);
-        return message.secondIsDefault ? MsgAnswer::No : MsgAnswer::Yes;
-    }
-    const MsgAnswer a = answers.front();
-    answers.pop_front();
-    return a;
-}
-
-QStringList FakePrompt::titles() const
-{
-    QStringList out;
-    for (const Message& m : shown)
-        out << m.title;
-    return out;
-}
-
-std::optional<QString> FakeFileChooser::openFile(const FileDialogRequest& request)
-{
-    requests.append(request);
-    if (answers.empty())
-        return std::nullopt;
-    auto a = answers.front();
-    answers.pop_front();
-    return a;
-}
-
-std::optional<QString> FakeFileChooser::saveFile(const FileDialogRequest& request)
-{
-    return openFile(request);
-}
-
-} // namespace reflex::fakes
-
-namespace reflex {
-
-char* toString(const Message& m)
+char* reflex::toString(const Message& m)
 {
     return QTest::toString(QStringLiteral("%1 | %2 | buttons %3 | icon %4 | second default %5")
                                .arg(m.title, m.text)
@@ -72,11 +13,7 @@ char* toString(const Message& m)
                                .arg(m.secondIsDefault));
 }
 
-} // namespace reflex
-
-namespace reflex::fakes {
-
-QByteArray fixture(const char* name)
+QByteArray reflex::fakes::fixture(const char* name)
 {
     QFile file(QStringLiteral(REFLEX_FIXTURES "/") + QLatin1String(name));
     if (!file.open(QIODevice::ReadOnly))
@@ -84,11 +21,33 @@ QByteArray fixture(const char* name)
     return file.readAll();
 }
 
-} // namespace reflex::fakes
+QByteArray reflex::fakes::readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+}
 
-namespace reflex::fakes {
+void reflex::fakes::writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        QTest::qFail(qPrintable("cannot write " + path), __FILE__, __LINE__);
+}
 
-QStringList PrintRecord::lines(int document) const
+void reflex::fakes::withDiskFull(const std::function<void()>& work)
+{
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit small{100, saved.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN); // fail the write, not the test
+    if (setrlimit(RLIMIT_FSIZE, &small) != 0)
+        QTest::qFail("cannot limit the file size", __FILE__, __LINE__);
+    work();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+}
+
+QStringList reflex::fakes::PrintRecord::lines(int document) const
 {
     QStringList out;
     bool open = false;
@@ -103,13 +62,3 @@ QStringList PrintRecord::lines(int document) const
     }
     return out;
 }
-
-void RecordingPrinter::print(const QString& text, LineEnd end)
-{
-    r_.texts.append({text, x_, y_, size_, font_, bold_, end == LineEnd::End, r_.documents});
-    x_ = end == LineEnd::End ? 0 : x_ + textWidth(text);
-    if (end == LineEnd::End)
-        y_ += size_ * 24;
-}
-
-} // namespace reflex::fakes

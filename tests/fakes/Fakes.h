@@ -2,17 +2,48 @@
 // Fakes of every platform service: a test sets the clock, fires timers, answers message
 // boxes and dialogs, and reads back everything the code under test asked for.
 
+#include "platform/Mixer.h"
 #include "platform/Platform.h"
 #include "platform/PressStamps.h"
-#include "platform/Mixer.h"
+#include "platform/Printer.h"
+#include "shared/AppState.h"
 
-#include <QList>
-#include <algorithm>
+#include <QIODevice>
 #include <QStringList>
+#include <QTest>
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <vector>
 
+namespace reflex {
+// Messages that differ in a QCOMPARE show what they hold.
+char* toString(const Message& message);
+} // namespace reflex
+
 namespace reflex::fakes {
+
+// The bytes of tests/fixtures/<name>; fails the test when the file cannot be read.
+QByteArray fixture(const char* name);
+// A file's bytes, or "<none>" when it cannot be read; a write that fails fails the test.
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
+// Runs `work` with files limited to 100 bytes, as on a full disk (for root as well).
+void withDiskFull(const std::function<void()>& work);
+
+// The next queued answer; with none left, `fallback` (and the test fails if `strict`).
+template <typename T>
+T takeAnswer(std::deque<T>& queue, T fallback, const QString& whenMissing = {})
+{
+    if (queue.empty()) {
+        if (!whenMissing.isEmpty())
+            QTest::qFail(qPrintable(whenMissing), __FILE__, __LINE__);
+        return fallback;
+    }
+    T a = std::move(queue.front());
+    queue.pop_front();
+    return a;
+}
 
 class FakeClock final : public Clock {
 public:
@@ -29,7 +60,7 @@ public:
     void setEnabled(bool on) override { enabled_ = on; }
     bool isEnabled() const override { return enabled_; }
     // Fires as the real timer would: only when enabled with a positive interval.
-    bool fire();
+    bool fire() { return enabled_ && interval_ > 0 && onTimer && (onTimer(), true); }
 
 private:
     int interval_ = 0;
@@ -38,25 +69,48 @@ private:
 
 class FakeTimerFactory final : public TimerFactory {
 public:
-    std::unique_ptr<Timer> createTimer() override;
+    std::unique_ptr<Timer> createTimer() override
+    {
+        auto timer = std::make_unique<FakeTimer>();
+        timers.push_back(timer.get());
+        return timer;
+    }
     std::vector<FakeTimer*> timers; // in creation order; owned by their users
 };
 
-// Answers Yes/No questions from a queue (OK boxes answer themselves); a question with no answer left fails the test and is
-// answered with the default button.
+// Answers Yes/No questions from a queue (OK boxes answer themselves); a question with no
+// answer left fails the test and is answered with the default button.
 class FakePrompt final : public Prompt {
 public:
-    MsgAnswer ask(const Message& message) override;
+    MsgAnswer ask(const Message& m) override
+    {
+        shown.append(m);
+        if (m.buttons == MsgButtons::Ok)
+            return MsgAnswer::Ok;
+        return takeAnswer(answers, m.secondIsDefault ? MsgAnswer::No : MsgAnswer::Yes,
+                          "unexpected message box: " + m.title + " / " + m.text);
+    }
+    QStringList titles() const
+    {
+        QStringList out;
+        for (const Message& m : shown)
+            out << m.title;
+        return out;
+    }
     std::deque<MsgAnswer> answers;
     QList<Message> shown;
-    QStringList titles() const;
 };
 
+// Both dialogs answer from one queue; nullopt, or no answer left, is Cancel.
 class FakeFileChooser final : public FileChooser {
 public:
-    std::optional<QString> openFile(const FileDialogRequest& request) override;
-    std::optional<QString> saveFile(const FileDialogRequest& request) override;
-    std::deque<std::optional<QString>> answers; // nullopt is Cancel
+    std::optional<QString> openFile(const FileDialogRequest& r) override { return saveFile(r); }
+    std::optional<QString> saveFile(const FileDialogRequest& r) override
+    {
+        requests.append(r);
+        return takeAnswer(answers, std::optional<QString>());
+    }
+    std::deque<std::optional<QString>> answers;
     QList<FileDialogRequest> requests;
 };
 
@@ -69,45 +123,33 @@ public:
 // A volume control of the range the test gives; no range is a machine without a device.
 class FakeMixer final : public Mixer {
 public:
-    std::optional<VolumeRange> open() override
-    {
-        ++opens;
-        return range;
-    }
-    bool setVolume(long value) override
-    {
-        values.append(value);
-        return true;
-    }
+    std::optional<VolumeRange> open() override { return ++opens, range; }
+    bool setVolume(long value) override { return values.append(value), true; }
     void close() override { ++closes; }
     std::optional<VolumeRange> range = VolumeRange{0, 65535};
     QList<long> values;
-    int opens = 0;
-    int closes = 0;
+    int opens = 0, closes = 0;
 };
 
 class FakePointer final : public Pointer {
 public:
     void moveTo(QPoint p) override { moves.append(p); }
-    void setBusy(bool busy) override { this->busy = busy; busyChanges.append(busy); }
+    void setBusy(bool on) override { busy = on; }
     QList<QPoint> moves;
     bool busy = false;
-    QList<bool> busyChanges;
 };
 
-// All fakes together, with the Platform bundle that windows and engines take.
 // Raw presses the test hands over itself; with `available` false it cannot start, as without
 // XInput 2.
 class FakeRawPressSource final : public RawPressSource {
 public:
     bool start(Sink sink, std::string& why) override
     {
-        if (!available) {
+        if (available)
+            sink_ = std::move(sink);
+        else
             why = "no XInput 2";
-            return false;
-        }
-        sink_ = std::move(sink);
-        return true;
+        return available;
     }
     void press(std::uint32_t serverMs, std::int64_t arrivedNs) { if (sink_) sink_(serverMs, arrivedNs); }
     bool available = true;
@@ -116,6 +158,7 @@ private:
     Sink sink_;
 };
 
+// All fakes together, with the Platform bundle that windows and engines take.
 struct FakePlatform {
     FakeClock clock;
     FakeTimerFactory timers;
@@ -126,48 +169,16 @@ struct FakePlatform {
     Platform platform{clock, timers, prompt, files, beeper, pointer, ProgramVersion{2, 0, 0}};
 };
 
-} // namespace reflex::fakes
-
-namespace reflex {
-// Messages that differ in a QCOMPARE show what they hold.
-char* toString(const Message& message);
-} // namespace reflex
-
-namespace reflex::fakes {
-// The bytes of tests/fixtures/<name>; fails the test when the file cannot be read.
-QByteArray fixture(const char* name);
-} // namespace reflex::fakes
-
-#include "shared/AppState.h"
-
-#include <QTest>
-
-namespace reflex::fakes {
 // Returns the values the test queued, in order, and counts the reseeds; a draw with nothing
 // queued fails the test.
 class ScriptedRandom final : public RandomSource {
 public:
-    double next() override
-    {
-        if (values.empty()) {
-            QTest::qFail("a random draw with no scripted value left", __FILE__, __LINE__);
-            return 0.0;
-        }
-        const double v = values.front();
-        values.pop_front();
-        return v;
-    }
+    double next() override { return takeAnswer(values, 0.0, "a random draw with no scripted value left"); }
     void reseedFromTimeOfDay() override { ++reseeds; }
     std::deque<double> values;
     int reseeds = 0;
 };
-} // namespace reflex::fakes
 
-#include "platform/Printer.h"
-
-#include <QIODevice>
-
-namespace reflex::fakes {
 // One text as it landed on the page, and in which document (from 0).
 struct PrintedText {
     QString text;
@@ -177,14 +188,15 @@ struct PrintedText {
     int document;
 };
 
-// Records what reports print, with simple metrics: a character is half an em wide (10 twips a
-// point), a line 1.2 ems high. A printer opened with `failWith` set fails with that reason.
+// What reports print. Simple metrics: a character is half an em wide (10 twips a point), a
+// line 1.2 ems high.
 struct PrintRecord {
     QList<PrintedText> texts;
     int documents = 0; // documents ended
     QStringList lines(int document) const; // the pieces of a line joined with '|'
 };
 
+// A printer made with `failWith` set fails with that reason; one on a PDF writes "%PDF" to it.
 class RecordingPrinter final : public Printer {
 public:
     explicit RecordingPrinter(PrintRecord& r, QString failWith = {}, QIODevice* pdf = nullptr)
@@ -195,7 +207,13 @@ public:
     void setCurrentX(double twips) override { x_ = twips; }
     void setCurrentY(double twips) override { y_ = twips; }
     double textWidth(const QString& text) override { return text.size() * size_ * 10; }
-    void print(const QString& text, LineEnd end) override;
+    void print(const QString& text, LineEnd end) override
+    {
+        const bool ended = end == LineEnd::End;
+        r_.texts.append({text, x_, y_, size_, font_, bold_, ended, r_.documents});
+        x_ = ended ? 0 : x_ + textWidth(text);
+        y_ += ended ? size_ * 24 : 0;
+    }
     void endDoc() override { ++r_.documents; }
     bool finish() override { return (!pdf_ || pdf_->write("%PDF") == 4) && fail_.isEmpty(); }
     QString error() const override { return fail_; }
@@ -234,4 +252,5 @@ private:
         return std::make_unique<RecordingPrinter>(record, failWith, pdf);
     }
 };
+
 } // namespace reflex::fakes
