@@ -1,26 +1,13 @@
+#include "fakes/Fakes.h"
 #include "shared/AtomicFile.h"
 #include "shared/ValueCodec.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace reflex;
 
-namespace {
-
 enum Way { Refused, Read, Both }; // Both: formatting the value gives the line back
-
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-}
-
-} // namespace
 
 class TestSharedFiles : public QObject {
     Q_OBJECT
@@ -65,15 +52,14 @@ private slots:
             check(parseString(line), value.toString(), formatString(value.toString()));
     }
 
-    // A full disk is imitated with a file size limit, which holds for root as well. A small
-    // file fits the write buffer, so its failure only shows at the flush.
+    // A small file fits the write buffer, so a full disk only shows at the flush.
     void replaceFileAtomically_data()
     {
         QTest::addColumn<int>("size");
         QTest::addColumn<bool>("writerSucceeds");
         QTest::addColumn<bool>("diskFull");
         QTest::addColumn<QString>("name");
-        QTest::newRow("written") << 3000 << true << false << "file";
+        QTest::newRow("written, shorter than before") << 10 << true << false << "file";
         QTest::newRow("the writer gives up") << 3000 << false << false << "file";
         QTest::newRow("disk full while writing") << 200'000 << true << true << "file";
         QTest::newRow("disk full at the flush") << 1000 << true << true << "file";
@@ -87,27 +73,19 @@ private slots:
         QFETCH(bool, diskFull);
         QFETCH(QString, name);
         QTemporaryDir dir;
-        const QString path = dir.filePath(name);
         const QByteArray before("the earlier file\r\n"), payload(size, 'n');
-        QFile earlier(dir.filePath("file"));
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(before) == before.size());
-        earlier.close();
-
-        rlimit saved{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-        const rlimit small{100, saved.rlim_max};
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN); // fail the write, not the test
-        QVERIFY(!diskFull || setrlimit(RLIMIT_FSIZE, &small) == 0);
-        const FileWriteResult result = reflex::replaceFileAtomically(path, [&](QIODevice& device) {
-            return device.write(payload) == payload.size() && writerSucceeds;
-        });
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
-
+        fakes::writeFile(dir.filePath("file"), before);
+        FileWriteResult result;
+        const auto replace = [&] {
+            result = reflex::replaceFileAtomically(dir.filePath(name), [&](QIODevice& device) {
+                return device.write(payload) == payload.size() && writerSucceeds;
+            });
+        };
+        diskFull ? fakes::withDiskFull(replace) : replace();
         const bool ok = writerSucceeds && !diskFull && !name.contains('/');
         QCOMPARE(result.ok, ok);
         QCOMPARE(result.error.isEmpty(), ok);
-        QCOMPARE(contents(dir.filePath("file")), ok ? payload : before);
+        QCOMPARE(fakes::readFile(dir.filePath("file")), ok ? payload : before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"file"});
     }
 };
