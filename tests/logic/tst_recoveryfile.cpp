@@ -4,7 +4,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,10 +44,7 @@ AppState withLateRuns(AppState to, AppState from)
     return to;
 }
 
-bool sameStores(const AppState& a, const AppState& b)
-{
-    return a.Simple == b.Simple && a.Color == b.Color && a.Number == b.Number;
-}
+bool sameStores(const AppState& a, const AppState& b) { return a.Simple == b.Simple && a.Color == b.Color && a.Number == b.Number; }
 
 QByteArray recoveryBytes(const AppState& state)
 {
@@ -113,8 +109,8 @@ private slots:
         QFETCH(int, taken);
         QFETCH(QList<Message>, messages);
         QTemporaryDir dir;
-        QFile f(dir.filePath("recover.dat"));
-        QVERIFY(file.isNull() || (f.open(QIODevice::WriteOnly) && f.write(file) == file.size() && f.flush()));
+        if (!file.isNull())
+            fakes::writeFile(dir.filePath("recover.dat"), file);
         AppState state = filled(300);
         std::tie(state.CurrentSet, state.CurrentRun, state.DataNotSaved) = std::tuple(7, 3, true);
         fakes::FakePrompt prompt;
@@ -138,9 +134,7 @@ private slots:
         RecoveryFile file(state, prompt);
         const auto restore = qScopeGuard([start = QDir::currentPath()] { QDir::setCurrent(start); });
         QVERIFY(QDir::setCurrent(good.path()) && file.write());
-        QFile written(good.filePath("recover.dat"));
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), recoveryBytes(filled(100)));
+        QCOMPARE(fakes::readFile(good.filePath("recover.dat")), recoveryBytes(filled(100)));
 
         QVERIFY(QDir::setCurrent(bad.path()) && !file.write() && !file.write());
         QVERIFY(sameStores(state, filled(100)));
