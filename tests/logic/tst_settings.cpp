@@ -5,7 +5,6 @@
 #include "shared/Palette.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,15 +40,6 @@ struct Dialog {
         editor.load();
     }
 };
-
-ReflexConfig fileConfig()
-{
-    ReflexConfig c;
-    c.Color.DisplayTime = 333;
-    c.Color.RunCount = 20;
-    c.Number.Element[4] = 44;
-    return c;
-}
 
 } // namespace
 
@@ -191,9 +181,7 @@ private slots:
         d.editor.leave(F::ColorDisplayTime, "700");
         d.editor.leave(F::ColorRunCount, "5");
         d.editor.save();
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll().count("\r\n"), kShortLayoutLines);
+        QCOMPARE(readFile(path).count("\r\n"), kShortLayoutLines);
         ReflexConfig expected = d.state.Config;
         QVERIFY(expected.Color.DisplayTime == 700 && expected.Color.RunCount == 10);
 
@@ -210,38 +198,36 @@ private slots:
         QCOMPARE(d.state.Config, d.state.StartupConfig);
     }
 
-    // Only a whole, valid file changes anything; its run counts are ignored.
-    void loadFile_data()
+    // A file that is not whole and valid changes nothing, not even in part. (A good one:
+    // commands.)
+    void refusedLoadFile_data()
     {
         QTest::addColumn<QByteArray>("contents"); // empty: no such file
-        QTest::addColumn<QString>("message");     // empty: loaded
+        QTest::addColumn<QString>("message");
         QBuffer b;
         b.open(QIODevice::WriteOnly);
-        writeConfig(b, fileConfig(), ConfigLayout::Full);
+        ReflexConfig c; // a value away from the defaults before the one made bad
+        std::tie(c.Normal.FixedTimeInterval, c.Color.DisplayTime) = std::pair(2500, 333);
+        writeConfig(b, c, ConfigLayout::Full);
         const QByteArray full = b.data();
-        QTest::newRow("full layout") << full << "";
         QTest::newRow("missing") << QByteArray() << "Load Cancelled";
         QTest::newRow("40 lines") << full.split('\n').mid(0, 40).join('\n') << "Configuration File Load Error";
         QTest::newRow("bad value") << QByteArray(full).replace("\r\n333\r\n", "\r\nabc\r\n") << "Load Cancelled";
     }
-    void loadFile()
+    void refusedLoadFile()
     {
         QFETCH(QByteArray, contents);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        QFile f(dir.filePath("x.cfg"));
-        QVERIFY(contents.isEmpty() || (f.open(QIODevice::WriteOnly) && f.write(contents) == contents.size()));
-        f.close();
+        if (!contents.isEmpty())
+            writeFile(dir.filePath("x.cfg"), contents);
         Dialog d;
         d.editor.leave(F::ColorDisplayTime, "800");
-        ReflexConfig expected = d.state.Config;
-        if (message.isEmpty())
-            expected = fileConfig(), expected.Color.RunCount = 10;
-        d.fakes.files.answers = {f.fileName()};
+        const ReflexConfig edited = d.state.EditConfig;
+        d.fakes.files.answers = {dir.filePath("x.cfg")};
         d.editor.loadFile();
-        QCOMPARE(d.fakes.prompt.titles(), message.isEmpty() ? QStringList{} : QStringList{message});
-        QCOMPARE(d.state.Config, expected);
-        QCOMPARE(d.state.EditConfig.Color.DisplayTime, message.isEmpty() ? 333 : 800);
+        QCOMPARE(d.fakes.prompt.titles(), QStringList{message});
+        QVERIFY(d.state.Config == ReflexConfig{} && d.state.EditConfig == edited);
     }
 
     // Through the call and the slider alike; every path lets go of the device, and the slider
