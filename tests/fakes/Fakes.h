@@ -45,8 +45,7 @@ T takeAnswer(std::deque<T>& queue, T fallback, const QString& whenMissing = {})
     return a;
 }
 
-class FakeClock final : public Clock {
-public:
+struct FakeClock final : Clock {
     std::int64_t nowNs() const override { return now; }
     void waitUntil(std::int64_t deadlineNs) override { now = std::max(now, deadlineNs); }
     void advanceMs(double ms) { now += std::int64_t(ms * 1e6); }
@@ -67,8 +66,7 @@ private:
     bool enabled_ = false;
 };
 
-class FakeTimerFactory final : public TimerFactory {
-public:
+struct FakeTimerFactory final : TimerFactory {
     std::unique_ptr<Timer> createTimer() override
     {
         auto timer = std::make_unique<FakeTimer>();
@@ -80,8 +78,7 @@ public:
 
 // Answers Yes/No questions from a queue (OK boxes answer themselves); a question with no
 // answer left fails the test and is answered with the default button.
-class FakePrompt final : public Prompt {
-public:
+struct FakePrompt final : Prompt {
     MsgAnswer ask(const Message& m) override
     {
         shown.append(m);
@@ -102,8 +99,7 @@ public:
 };
 
 // Both dialogs answer from one queue; nullopt, or no answer left, is Cancel.
-class FakeFileChooser final : public FileChooser {
-public:
+struct FakeFileChooser final : FileChooser {
     std::optional<QString> openFile(const FileDialogRequest& r) override { return saveFile(r); }
     std::optional<QString> saveFile(const FileDialogRequest& r) override
     {
@@ -114,15 +110,13 @@ public:
     QList<FileDialogRequest> requests;
 };
 
-class FakeBeeper final : public Beeper {
-public:
+struct FakeBeeper final : Beeper {
     void beep() override { ++beeps; }
     int beeps = 0;
 };
 
 // A volume control of the range the test gives; no range is a machine without a device.
-class FakeMixer final : public Mixer {
-public:
+struct FakeMixer final : Mixer {
     std::optional<VolumeRange> open() override { return ++opens, range; }
     bool setVolume(long value) override { return values.append(value), true; }
     void close() override { ++closes; }
@@ -131,8 +125,7 @@ public:
     int opens = 0, closes = 0;
 };
 
-class FakePointer final : public Pointer {
-public:
+struct FakePointer final : Pointer {
     void moveTo(QPoint p) override { moves.append(p); }
     void setBusy(bool on) override { busy = on; }
     QList<QPoint> moves;
@@ -171,8 +164,7 @@ struct FakePlatform {
 
 // Returns the values the test queued, in order, and counts the reseeds; a draw with nothing
 // queued fails the test.
-class ScriptedRandom final : public RandomSource {
-public:
+struct ScriptedRandom final : RandomSource {
     double next() override { return takeAnswer(values, 0.0, "a random draw with no scripted value left"); }
     void reseedFromTimeOfDay() override { ++reseeds; }
     std::deque<double> values;
