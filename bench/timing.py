@@ -7,8 +7,15 @@ switched on, then runs build/bench/timing_bench on that display, passing where t
 window's controls are, read from the window forms. Every process started for it is ended by
 the end-to-end package's session, also when the benchmark fails or is interrupted.
 
-Usage: bench/timing.py [--program PATH] [--bench PATH] [--keep-temp] [timing_bench options]
-(--runs and --interval also shape Reflex.cfg; `timing_bench --help` lists the rest)."""
+With --test color it measures the colour choice test instead: three elements of clearly
+different colours, one of them the trigger, fixed interval, no tones, a series of --runs
+triggers; the benchmark presses only on the trigger colour (the colour it reads in the "Trigger
+On" box) and leaves the other elements to time out, then checks the program's four counts.
+
+Usage: bench/timing.py [--test simple|color] [--program PATH] [--bench PATH] [--keep-temp]
+       [timing_bench options]
+(--runs, --interval and --display-time also shape Reflex.cfg; `timing_bench --help` lists the
+rest)."""
 
 import argparse
 import os
@@ -18,11 +25,44 @@ import sys
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))  # the end-to-end package, reflex_e2e
-from reflex_e2e import DEFAULT_CONFIG, Session, main_menu_form, test_window_form, write_config  # noqa: E402
+from reflex_e2e import DEFAULT_CONFIG, Form, Session, main_menu_form, test_window_form, write_config  # noqa: E402
+
+COLOUR_BLOCK = 6  # Reflex.cfg: the colour block follows the six simple values
+# recover.dat: ten simple sets of 14 lines, then the colour sets of 18 (ten times, three
+# statistics, correct hits, correct misses, incorrect hits, missed hits, comment).
+COLOUR_SET1_TIMES, COLOUR_SET1_COUNTS = 141, 154
+# Palette numbers: black, red (the trigger), blue. Element 1 of 0..2 is drawn half the time.
+COLOUR_ELEMENTS, COLOUR_TRIGGER = (0, 12, 9), 1
 
 
 def csv(*numbers):
     return ",".join(str(n) for n in numbers)
+
+
+def simple_test(args, config):
+    """Reflex.cfg and the benchmark's arguments for the simple test."""
+    test, menu = test_window_form(), main_menu_form()
+    config[0:3] = [1, args.interval, 1]  # fixed interval, visual stimulus
+    config[5] = args.runs                # runs per set: one series
+    return ["--title", test.title, "--watch", csv(*test.rect("pnlInsideFrame")),
+            "--press", csv(*test.centre("Shape8")), "--start-click", csv(*test.centre("cmdStart")),
+            "--menu-title", menu.title, "--menu-click", csv(*menu.centre("cmdNormal"))]
+
+
+def colour_test(args, config):
+    """Reflex.cfg and the benchmark's arguments for the colour choice test."""
+    test, menu = Form(os.path.join("src", "complex_test", "frmColorReflex.ui")), main_menu_form()
+    c = COLOUR_BLOCK
+    # fixed interval, display time, no tones, the trigger without a tone, its index, the last index
+    config[c:c + 8] = [1, args.interval, config[c + 2], args.display_time, 1, 1, COLOUR_TRIGGER,
+                       len(COLOUR_ELEMENTS) - 1]
+    config[c + 9:c + 9 + len(COLOUR_ELEMENTS)] = COLOUR_ELEMENTS
+    config[c + 20] = args.runs  # triggers per series
+    return ["--title", test.title, "--watch", csv(*test.rect("txtInsideFrame")),
+            "--trigger-box", csv(*test.rect("txtTriggerOnDisplay")),
+            "--press", csv(*test.centre("Shape12_0")), "--start-click", csv(*test.centre("cmdStart")),
+            "--menu-title", menu.title, "--menu-click", csv(*menu.centre("cmdColors")),
+            "--stored-line", str(COLOUR_SET1_TIMES), "--counts-line", str(COLOUR_SET1_COUNTS)]
 
 
 def main():
@@ -32,12 +72,13 @@ def main():
     parser.add_argument("--keep-temp", action="store_true", help="keep the session folder (logs, trace)")
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--interval", type=int, default=1000)
+    parser.add_argument("--test", choices=("simple", "color"), default="simple")
+    parser.add_argument("--display-time", type=int, default=1000, help="colour test: how long an element stays")
     args, rest = parser.parse_known_args()
     if "-h" in rest or "--help" in rest:
         print(__doc__)
         sys.exit(subprocess.run([args.bench, "--help"]).returncode)
 
-    test, menu = test_window_form(), main_menu_form()
     session = Session("bench-timing", accessibility=False)
     session.keep = session.keep or args.keep_temp
     status = 1
@@ -46,8 +87,7 @@ def main():
         work = session.path("work")
         os.makedirs(work)
         config = list(DEFAULT_CONFIG)
-        config[0:3] = [1, args.interval, 1]  # fixed interval, visual stimulus
-        config[5] = args.runs                # runs per set: one series
+        window = (colour_test if args.test == "color" else simple_test)(args, config)
         write_config(os.path.join(work, "Reflex.cfg"), config)
         trace = os.path.join(work, "trace.txt")
         program = session.launch(os.path.abspath(args.program), work,
@@ -56,9 +96,7 @@ def main():
             args.bench, "--display", session.display, "--program-pid", str(program.pid),
             "--server-pid", str(session.server.pid), "--program", os.path.abspath(args.program),
             "--work-dir", work, "--trace", trace, "--runs", str(args.runs), "--interval", str(args.interval),
-            "--title", test.title, "--watch", csv(*test.rect("pnlInsideFrame")),
-            "--press", csv(*test.centre("Shape8")), "--start-click", csv(*test.centre("cmdStart")),
-            "--menu-title", menu.title, "--menu-click", csv(*menu.centre("cmdNormal")), *rest], env=os.environ)
+            *window, *rest], env=os.environ)
         status = bench.wait()
     except KeyboardInterrupt:
         print("\ntiming.py: interrupted; ending what it started", file=sys.stderr)

@@ -34,8 +34,16 @@ program's window forms, and ends everything afterwards.
   --start-key KEYSYM      key that answers it                                      [y]
   --end-title TEXT        title of the end-of-series message                 [END RUN]
   --end-key KEYSYM        key that closes it                                  [Return]
-  --recover-file NAME     file with the stored times (lines 1..10)       [recover.dat]
-  --runs N                runs per series (1..20; the first 10 are stored)        [10]
+  --recover-file NAME     file with the stored times                     [recover.dat]
+  --stored-line N         line of the first stored time of set 1 in it             [1]
+  --trigger-box X,Y,W,H   a choice test: client-relative area showing the trigger
+                          colour; the finger presses only on elements of that colour
+                          and a series ends after --runs presses
+  --counts-line N         with --trigger-box: set 1's correct hits, correct misses,
+                          incorrect hits and missed hits from line N of the recovery
+                          file, checked against the elements seen (0 = not checked) [0]
+  --runs N                runs (a choice test: triggers) per series (1..20; the
+                          first 10 are stored)                                    [10]
   --series N              series per condition                                   [12]
   --interval MS           the program's fixed waiting interval                  [1000]
   --delay MIN,MAX         true press delay after onset, uniform, ms          [150,450]
@@ -130,6 +138,12 @@ Options parseOptions(int argc, char** argv)
         else if (arg == "--end-title") o.endTitle = v;
         else if (arg == "--end-key") o.endKey = v;
         else if (arg == "--recover-file") o.recoverFile = v;
+        else if (arg == "--stored-line") o.storedLine = integer(1, 100000);
+        else if (arg == "--counts-line") o.countsLine = integer(0, 100000);
+        else if (arg == "--trigger-box") {
+            const auto r = parseInts(arg, v, 4);
+            o.triggerBox = Rect{r[0], r[1], r[2], r[3]};
+        }
         else if (arg == "--runs") o.runs = integer(1, 20);
         else if (arg == "--series") o.series = integer(1, 1000);
         else if (arg == "--interval") o.intervalMs = integer(500, 30000);

@@ -32,6 +32,12 @@ struct Options {
     std::string endTitle = "END RUN";
     std::string endKey = "Return";
     std::string recoverFile = "recover.dat";
+    int storedLine = 1;                  // first line of set 1's stored times in it
+    // A choice test: the area showing the trigger colour. The finger presses only on elements
+    // of that colour, leaves the others to time out, and a series ends after `runs` presses.
+    std::optional<Rect> triggerBox;
+    int countsLine = 0;                  // set 1's correct hits, correct misses, incorrect hits,
+                                         // missed hits from this line on; 0 = not checked
     int runs = 10;
     int series = 12;
     int intervalMs = 1000;
@@ -49,5 +55,10 @@ struct Options {
 };
 
 Options parseOptions(int argc, char** argv);
+
+inline bool choiceTest(const Options& o)
+{
+    return o.triggerBox.has_value();
+}
 
 } // namespace timing

@@ -2,6 +2,7 @@
 
 #include "XSession.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -38,10 +39,9 @@ Figures figuresOf(const Condition& c, int intervalMs)
             summarise(interval), summarise(programInterval), summarise(bracket), summarise(halfWidth)};
 }
 
-void readStoredTimes(const std::string& path, std::vector<Stimulus>& runs)
+std::vector<std::string> readRecoveryLines(const std::string& path, std::size_t atLeast)
 {
     const fs::path file = path;
-    const std::size_t wanted = std::min<std::size_t>(runs.size(), 10);
     // Written right after the message closes; read it once its size holds still.
     std::vector<std::string> lines;
     const auto deadline = nowNs() + std::int64_t(5e9);
@@ -58,8 +58,8 @@ void readStoredTimes(const std::string& path, std::vector<Stimulus>& runs)
                     line.pop_back();
                 lines.push_back(line);
             }
-            if (lines.size() >= wanted)
-                break;
+            if (lines.size() >= atLeast)
+                return lines;
         }
         if (!ec)
             lastSize = size;
@@ -67,13 +67,36 @@ void readStoredTimes(const std::string& path, std::vector<Stimulus>& runs)
             throw std::runtime_error("no complete " + path + " within 5 s after the end of a series");
         sleepForMs(30);
     }
-    for (std::size_t i = 0; i < wanted; ++i) {
-        char* end = nullptr;
-        const double seconds = std::strtod(lines[i].c_str(), &end);
-        if (lines[i].empty() || *end)
-            throw std::runtime_error(path + " line " + std::to_string(i + 1) + " is not a number: '" + lines[i] + "'");
-        runs[i].storedMs = seconds * 1000.0;
-    }
+}
+
+namespace {
+
+double number(const std::vector<std::string>& lines, std::size_t index)
+{
+    if (index >= lines.size())
+        throw std::runtime_error("the recovery file has no line " + std::to_string(index + 1));
+    char* end = nullptr;
+    const double v = std::strtod(lines[index].c_str(), &end);
+    if (lines[index].empty() || *end)
+        throw std::runtime_error("recovery file line " + std::to_string(index + 1) + " is not a number: '" +
+                                 lines[index] + "'");
+    return v;
+}
+
+} // namespace
+
+void takeStoredTimes(const std::vector<std::string>& lines, int firstLine, std::vector<Stimulus>& runs)
+{
+    const std::size_t wanted = std::min<std::size_t>(runs.size(), 10);
+    for (std::size_t i = 0; i < wanted; ++i)
+        runs[i].storedMs = number(lines, std::size_t(firstLine - 1) + i) * 1000.0;
+}
+
+void takeChoiceCounts(const std::vector<std::string>& lines, int firstLine, ChoiceTally& tally)
+{
+    int* counts[] = {&tally.correctHits, &tally.correctMisses, &tally.incorrectHits, &tally.missedHits};
+    for (std::size_t i = 0; i < 4; ++i)
+        *counts[i] = int(number(lines, std::size_t(firstLine - 1) + i));
 }
 
 std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vector<Stimulus>& runs)
@@ -103,7 +126,7 @@ std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vect
         runs[i].progPressNs = l.press;
         if (l.halfWidth >= 0)
             runs[i].progStimulusHalfWidthNs = l.halfWidth;
-        if (i > 0)
+        if (i > 0 && runs[i].followsPress)
             runs[i].programIntervalMs = double(*runs[i].progStimulusNs - *runs[i - 1].progPressNs) / 1e6;
     }
     linesSeen += runs.size();

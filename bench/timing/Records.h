@@ -22,8 +22,33 @@ struct Stimulus {
     std::optional<double> storedMs;  // from the recovery file
     std::optional<std::int64_t> progStimulusNs, progPressNs; // from the trace
     std::optional<std::int64_t> progStimulusHalfWidthNs;      // the trace's third column, if any
+    bool followsPress = false;       // the element before this one was pressed (interval figures)
     std::optional<double> intervalMs; // previous press sent .. this onset
     std::optional<double> programIntervalMs; // the program's previous press stamp .. this stimulus stamp
+};
+
+// A choice test's series: the elements the photodiode saw against what the program counted.
+struct ChoiceTally {
+    int elements = 0;   // shown
+    int pressed = 0;    // of the trigger colour, pressed
+    int left = 0;       // of another colour, left to time out
+    int correctHits = 0, correctMisses = 0, incorrectHits = 0, missedHits = 0; // the program's
+    int seriesDisagreeing = 0;
+    bool agrees() const
+    {
+        return correctHits == pressed && correctMisses == left && incorrectHits == 0 && missedHits == 0;
+    }
+    void add(const ChoiceTally& t)
+    {
+        elements += t.elements;
+        pressed += t.pressed;
+        left += t.left;
+        correctHits += t.correctHits;
+        correctMisses += t.correctMisses;
+        incorrectHits += t.incorrectHits;
+        missedHits += t.missedHits;
+        seriesDisagreeing += t.agrees() ? 0 : 1;
+    }
 };
 
 struct Condition {
@@ -42,6 +67,7 @@ struct Condition {
     double grabMeanUs = 0, grabMaxUs = 0;  // one reading, request to reply
     double flushMaxUs = 0;       // longest time to hand a press to the server
     std::vector<std::string> warnings;
+    ChoiceTally tally;           // a choice test only
 };
 
 struct Figures {
@@ -51,8 +77,12 @@ struct Figures {
 
 Figures figuresOf(const Condition& c, int intervalMs);
 
-// Lines 1..n of the recovery file (set 1's times in seconds), once the file holds still.
-void readStoredTimes(const std::string& file, std::vector<Stimulus>& runs);
+// The recovery file's lines once it holds still and has at least `atLeast` of them.
+std::vector<std::string> readRecoveryLines(const std::string& file, std::size_t atLeast);
+// Set 1's stored times (seconds) from line `firstLine` on, one for each of the first ten runs.
+void takeStoredTimes(const std::vector<std::string>& lines, int firstLine, std::vector<Stimulus>& runs);
+// The four counts of a choice test's set 1 from line `firstLine` on.
+void takeChoiceCounts(const std::vector<std::string>& lines, int firstLine, ChoiceTally& tally);
 
 // Pairs the trace lines written since `linesSeen` with `runs`, in order; the trace is "stimulus
 // press" or "stimulus press half-width", in nanoseconds. Returns a warning, or an empty text.

@@ -108,6 +108,55 @@ std::string photodiodeLine(const Condition& c)
     return buf;
 }
 
+// What a choice test's series counted, against what the photodiode saw.
+std::string tallyLine(const ChoiceTally& t)
+{
+    char buf[512];
+    std::snprintf(buf, sizeof buf,
+                  "Elements shown: %d, of which %d of the trigger colour, each pressed, and %d others left to time "
+                  "out. The program counted %d correct hits, %d correct misses, %d incorrect hits and %d missed "
+                  "hits: %s.",
+                  t.elements, t.pressed, t.left, t.correctHits, t.correctMisses, t.incorrectHits, t.missedHits,
+                  t.seriesDisagreeing == 0 && t.agrees()
+                      ? "every trigger a correct hit, every other element a correct miss"
+                      : "DISAGREES with the elements seen (see the warnings)");
+    return buf;
+}
+
+// Each mode keeps its own top-level section of the results file: the one written replaces
+// its earlier self and leaves the other mode's figures alone.
+void writeSection(const std::string& path, const std::string& title, const std::string& body)
+{
+    std::vector<std::string> before, after;
+    {
+        std::ifstream in(path);
+        std::string line;
+        bool inOwn = false, seenOwn = false;
+        while (std::getline(in, line)) {
+            const bool top = line.rfind("# ", 0) == 0;
+            if (top)
+                inOwn = line == title;
+            if (inOwn) {
+                seenOwn = true;
+                continue;
+            }
+            (seenOwn ? after : before).push_back(line);
+        }
+    }
+    while (!before.empty() && before.back().empty())
+        before.pop_back();
+    std::ofstream md(path);
+    for (const auto& l : before)
+        md << l << "\n";
+    if (!before.empty())
+        md << "\n";
+    md << title << "\n\n" << body;
+    if (!after.empty())
+        md << "\n";
+    for (const auto& l : after)
+        md << l << "\n";
+}
+
 template <typename T>
 std::string optional(const std::optional<T>& v)
 {
@@ -145,8 +194,13 @@ void report(const ReportSetup& r, const std::vector<Condition>& conditions)
     uname(&u);
     std::ostringstream machine;
     machine << cpuModel() << ", " << sysconf(_SC_NPROCESSORS_ONLN) << " cores, Linux " << u.release;
+    const bool choice = choiceTest(o);
+    const bool counted = choice && o.countsLine > 0;
     std::ostringstream setup;
-    setup << o.series << " series x " << o.runs << " runs per condition (a series during which other "
+    if (choice)
+        setup << "colour choice test, presses on the trigger colour only, the other elements left to time out; ";
+    setup << o.series << " series x " << o.runs << (choice ? " triggers" : " runs")
+          << " per condition (a series during which other "
           << "processes used more than " << o.quietBelow << " cores is measured again, up to " << o.retries
           << " times), fixed interval " << o.intervalMs << " ms, true delay uniform " << o.delayMinMs << ".."
           << o.delayMaxMs << " ms, photodiode period " << o.pollUs << " us over " << o.watch.w << "x" << o.watch.h
@@ -154,7 +208,8 @@ void report(const ReportSetup& r, const std::vector<Condition>& conditions)
 
     std::cout << "\nTiming accuracy of " << o.program << "\n" << date << "; " << machine.str() << "\n"
               << setup.str() << "\n"
-              << "colours seen: rest " << hex(r.restColour) << ", stimulus " << hex(r.stimulusColour) << "\n";
+              << "colours seen: rest " << hex(r.restColour) << (choice ? ", trigger " : ", stimulus ")
+              << hex(r.stimulusColour) << "\n";
     for (const auto& c : conditions) {
         const Figures f = figuresOf(c, o.intervalMs);
         std::cout << "\n[" << conditionTitle(c.kind) << "] " << conditionLine(c, o.quietBelow) << "\n";
@@ -165,6 +220,8 @@ void report(const ReportSetup& r, const std::vector<Condition>& conditions)
                         fmt(row.s->p1).c_str(), fmt(row.s->p99).c_str());
         std::fflush(stdout);
         std::cout << photodiodeLine(c) << "\ngoals: " << goalsText(f) << "\n";
+        if (counted)
+            std::cout << tallyLine(c.tally) << "\n";
         for (const auto& w : c.warnings)
             std::cout << "warning: " << w << "\n";
     }
@@ -174,17 +231,18 @@ void report(const ReportSetup& r, const std::vector<Condition>& conditions)
         writeRaw(o.raw, conditions);
     if (o.results.empty())
         return;
-    std::ofstream md(o.results);
-    md << "# Timing accuracy\n\n"
-       << "Written by `scripts/bench.sh` (bench/timing.py, bench/timing); what the figures mean: bench/README.md.\n\n"
+    std::ostringstream md;
+    md << (choice ? "Written by `bench/timing.py --test color`" : "Written by `scripts/bench.sh`")
+       << " (bench/timing.py, bench/timing); what the figures mean: bench/README.md.\n\n"
        << "- Date: " << date << "\n"
        << "- Machine: " << machine.str() << "\n"
        << "- Setup: " << setup.str() << "\n"
-       << "- Colours seen by the photodiode: rest " << hex(r.restColour) << ", stimulus " << hex(r.stimulusColour)
-       << "\n";
+       << "- Colours seen by the photodiode: rest " << hex(r.restColour) << (choice ? ", trigger " : ", stimulus ")
+       << hex(r.stimulusColour) << "\n";
     for (const auto& c : conditions) {
         const Figures f = figuresOf(c, o.intervalMs);
-        md << "\n## " << conditionTitle(c.kind) << "\n\n" << conditionLine(c, o.quietBelow) << "\n\n"
+        md << "\n## " << conditionTitle(c.kind) << "\n\n"
+           << conditionLine(c, o.quietBelow) << "\n\n"
            << "| error (ms) | n | mean | sd | min | max | p1 | p99 |\n|---|---:|---:|---:|---:|---:|---:|---:|\n";
         for (const auto& row : rowsOf(f)) {
             std::string label = row.label;
@@ -195,9 +253,12 @@ void report(const ReportSetup& r, const std::vector<Condition>& conditions)
                << fmt(row.s->p99) << " |\n";
         }
         md << "\n" << photodiodeLine(c) << "\n\nGoals: " << goalsText(f) << ".\n";
+        if (counted)
+            md << "\n" << tallyLine(c.tally) << "\n";
         for (const auto& w : c.warnings)
             md << "\nWarning: " << w << "\n";
     }
+    writeSection(o.results, choice ? "# Timing accuracy, colour test" : "# Timing accuracy", md.str());
 }
 
 } // namespace timing

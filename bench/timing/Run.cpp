@@ -42,6 +42,7 @@ Run::Run(const Options& o)
     std::random_device rd;
     seed_ = o_.seed.value_or((std::uint64_t(rd()) << 32) ^ rd());
     rng_.seed(seed_);
+    delay_ = std::uniform_real_distribution<double>(o_.delayMinMs, o_.delayMaxMs);
     x_ = std::make_unique<XSession>(o_.display, milliseconds(10000));
 }
 
@@ -80,6 +81,13 @@ void Run::openTest()
         *x_, Rect{origin_.x + o_.watch.x, origin_.y + o_.watch.y, o_.watch.w, o_.watch.h});
     photodiode_->grab();
     restColour_ = photodiode_->centrePixel();
+    if (const auto& box = o_.triggerBox) {
+        Photodiode trigger(*x_, Rect{origin_.x + box->x, origin_.y + box->y, box->w, box->h});
+        trigger.grab();
+        stimulusColour_ = trigger.centrePixel();
+        if (isTrigger(restColour_))
+            throw std::runtime_error("the trigger box shows the resting display's colour");
+    }
 }
 
 void Run::goRealtime()
@@ -186,72 +194,14 @@ void Run::answer(const std::string& title, const std::string& key, const std::st
     }
 }
 
-void Run::runSeries(std::vector<Stimulus>& out, std::vector<std::string>& warnings, int series)
+Run::Series Run::runSeries(int series)
 {
-    const std::string recoverFile = (fs::path(o_.workDir) / o_.recoverFile).string();
-    std::error_code ec;
-    fs::remove(recoverFile, ec);
-    checkProgramAlive("series start");
-
-    testWindow_ = x_->waitForWindow(o_.title, milliseconds(5000));
-    origin_ = x_->clientOrigin(testWindow_);
-    x_->click(toScreen(o_.startClick));
-    answer(o_.startQuestion, o_.startKey, "starting series");
-    x_->movepointer(toScreen(o_.press));
-    takeReference();
-
-    std::uniform_real_distribution<double> delay(o_.delayMinMs, o_.delayMaxMs);
-    std::vector<Stimulus> runs;
-    const std::int64_t onsetTimeout = std::int64_t(o_.intervalMs + 3000) * 1000000;
-    for (int run = 1; run <= o_.runs; ++run) {
-        const std::string what = "waiting for stimulus " + std::to_string(run) + " of series " + std::to_string(series);
-        const auto [before, after] = waitForState(true, o_.pollUs, onsetTimeout, what.c_str());
-        if (before.sentNs == after.sentNs)
-            throw std::runtime_error("the stimulus was already out when the photodiode started to look (" + what + ")");
-        Stimulus s;
-        s.series = series;
-        s.run = run;
-        s.onsetNs = before.midNs() + (after.midNs() - before.midNs()) / 2;
-        s.bracketNs = (after.backNs - before.sentNs) / 2;
-        if (run == 1 && series == 1)
-            stimulusColour_ = photodiode_->centrePixel();
-        if (!runs.empty())
-            s.intervalMs = double(s.onsetNs - runs.back().sentNs) / 1e6;
-
-        const std::int64_t target = s.onsetNs + std::int64_t(delay(rng_) * 1e6);
-        sleepUntilNs(target);
-        const std::int64_t t0 = nowNs();
-        x_->button(true);
-        s.sentNs = nowNs();
-        flushMaxUs_ = std::max(flushMaxUs_, double(s.sentNs - t0) / 1e3);
-        x_->sync();
-        s.trueMs = double(s.sentNs - s.onsetNs) / 1e6;
-        runs.push_back(s);
-
-        // Nothing of the benchmark runs while the program handles the press: the finger lets
-        // go later, and only then does the photodiode check, coarsely, that the press was taken.
-        sleepUntilNs(s.sentNs + std::int64_t(o_.releaseAfterMs) * 1000000);
-        x_->button(false);
-        x_->sync();
-        if (run < o_.runs) {
-            const std::string back = "for the area to return to rest after press " + std::to_string(run) +
-                                     " of series " + std::to_string(series) +
-                                     " (was the press at the press point taken as a response?)";
-            waitForState(false, 1000, std::int64_t(2000) * 1000000, back.c_str());
-        }
-    }
-
-    answer(o_.endTitle, o_.endKey, "ending series");
-    readStoredTimes(recoverFile, runs);
-    if (std::string w = readTrace(o_.trace, traceLinesSeen_, runs); !w.empty())
-        warnings.push_back(w);
-    for (auto& s : runs) {
-        const double err = s.storedMs ? *s.storedMs - s.trueMs : 0;
-        if (std::fabs(err) > 20)
-            warnings.push_back("series " + std::to_string(series) + " run " + std::to_string(s.run) +
-                               ": stored time is " + std::to_string(err) + " ms off the true delay");
-        out.push_back(s);
-    }
+    Series out;
+    if (choiceTest(o_))
+        choiceSeries(out, series);
+    else
+        simpleSeries(out, series);
+    return out;
 }
 
 Condition Run::measure(const std::string& kind)
@@ -278,9 +228,7 @@ Condition Run::measure(const std::string& kind)
     double ownSum = 0, stealSum = 0, otherSum = 0;
     for (int attempt = 1; kept < o_.series && attempt <= maxAttempts; ++attempt) {
         const CpuMeter before = readCpuMeter(family);
-        std::vector<Stimulus> runs;
-        std::vector<std::string> warnings;
-        runSeries(runs, warnings, attempt);
+        Series series = runSeries(attempt);
         const CpuUse use = cpuUseBetween(before, readCpuMeter(family));
         const bool disturbed = use.other > o_.quietBelow;
         const bool canRepeat = maxAttempts - attempt >= o_.series - kept;
@@ -295,8 +243,9 @@ Condition Run::measure(const std::string& kind)
         ++kept;
         if (disturbed)
             ++c.disturbedKept;
-        c.stimuli.insert(c.stimuli.end(), runs.begin(), runs.end());
-        c.warnings.insert(c.warnings.end(), warnings.begin(), warnings.end());
+        c.stimuli.insert(c.stimuli.end(), series.stimuli.begin(), series.stimuli.end());
+        c.warnings.insert(c.warnings.end(), series.warnings.begin(), series.warnings.end());
+        c.tally.add(series.tally);
         c.otherMax = std::max(c.otherMax, use.other);
         otherSum += use.other;
         ownSum += use.own;

@@ -29,7 +29,7 @@ public:
     const std::string& realtimeNote() const { return realtimeNote_; }
     Point origin() const { return origin_; }
     std::uint32_t restColour() const { return restColour_; }
-    std::uint32_t stimulusColour() const { return stimulusColour_; }
+    std::uint32_t stimulusColour() const { return stimulusColour_; } // a choice test: the trigger's
 
 private:
     void checkProgramAlive(const std::string& during) const;
@@ -38,7 +38,24 @@ private:
     // before the change and the first one after it.
     std::pair<Grab, Grab> waitForState(bool wanted, int periodUs, std::int64_t timeoutNs, const char* what);
     void takeReference();
-    void runSeries(std::vector<Stimulus>& out, std::vector<std::string>& warnings, int series);
+
+    // What one series yields, kept or measured again as a whole.
+    struct Series {
+        std::vector<Stimulus> stimuli;
+        std::vector<std::string> warnings;
+        ChoiceTally tally;
+    };
+    Series runSeries(int series);
+    // Series.cpp: the two kinds of series and the steps they share.
+    void beginSeries();
+    Stimulus awaitOnset(int series, int element);
+    void pressAfterDelay(Stimulus& s);
+    void awaitRest(const std::string& what, int timeoutMs);
+    void endSeries(Series& out, int series);
+    void simpleSeries(Series& out, int series);
+    void choiceSeries(Series& out, int series);
+    bool isTrigger(std::uint32_t colour) const;
+
     Point toScreen(Point client) const { return {origin_.x + client.x, origin_.y + client.y}; }
 
     const Options& o_;
@@ -51,6 +68,7 @@ private:
     int harnessCpu_ = -1, loadCpu_ = -1;
     std::string realtimeNote_;
     std::size_t traceLinesSeen_ = 0;
+    std::uniform_real_distribution<double> delay_;
     std::uint32_t restColour_ = 0, stimulusColour_ = 0;
     // poll statistics of the condition running
     double gapSumUs_ = 0, gapMaxUs_ = 0, grabSumUs_ = 0, grabMaxUs_ = 0;
