@@ -253,7 +253,9 @@ void ChoiceEngine::showElement()
     // The colour test prepares the next interval after showing, the number test before.
     if (test_ == ChoiceTest::Color)
         intervalMs_ = nextInterval(false);
-    StimulusTime = shown.known() && !withTone ? shown.stampNs() : p_.clock.nowNs();
+    const bool seen = shown.known() && !withTone;
+    StimulusTime = seen ? shown.stampNs() : p_.clock.nowNs();
+    stimulusUncertaintyNs_ = seen ? shown.uncertaintyNs() : -1;
     showLead_.note(StimulusTime - presenting);
     ElementShown = true;
     blankDueNs_ = StimulusTime + std::int64_t(cfg_.DisplayTime) * 1'000'000;

@@ -95,6 +95,8 @@ public:
     bool triggerShown() const { return TriggerShown; }
     bool elementSound() const { return ElementSound; }
     bool running() const { return d_.cmdStop; }
+    // Half the window the shown element's stamp lies in; -1 when not known (for the trace).
+    std::int64_t stimulusUncertaintyNs() const { return stimulusUncertaintyNs_; }
 
     // Called with the unrounded stamps of every correct hit (benchmarks read them).
     std::function<void(std::int64_t stimulusNs, std::int64_t pressNs)> onResponseMeasured;
@@ -150,6 +152,7 @@ private:
     bool ElementShown = false;
     bool EndAfterResponse = false;
     std::int64_t StimulusTime = 0; // ns
+    std::int64_t stimulusUncertaintyNs_ = -1;
     std::int64_t ResponseTime = 0; // ns
     float LastTime = 0;
     float RunAverage = 0;

@@ -42,7 +42,9 @@ void ChoiceTestModule::preload()
                                                     context_.state.Random, writeRecovery);
     ChoiceEngine& engine = window_->engine();
     if (ResponseTrace* trace = shell.responseTrace())
-        engine.onResponseMeasured = [trace](std::int64_t s, std::int64_t p) { trace->record(s, p); };
+        engine.onResponseMeasured = [trace, &engine](std::int64_t s, std::int64_t p) {
+            trace->record(s, p, engine.stimulusUncertaintyNs());
+        };
 
     // The settings dialog opens on this test's page: 1 colour, 2 number.
     const int page = isColour(test_) ? 1 : 2;
