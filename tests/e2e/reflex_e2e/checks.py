@@ -13,12 +13,17 @@ def check(condition, message):
 
 
 def wait_for(probe, timeout, what, interval=0.05):
-    """Polls probe until it returns something true; fails naming what was awaited."""
+    """Polls probe until it returns something true, and returns that; fails naming what was awaited."""
     deadline = time.monotonic() + timeout
-    while True:
-        result = probe()
-        if result:
-            return result
-        if time.monotonic() >= deadline:
-            raise Failure(f"timed out after {timeout:g} s waiting for {what}")
+    while not (result := probe()):
+        check(time.monotonic() < deadline, f"timed out after {timeout:g} s waiting for {what}")
         time.sleep(interval)
+    return result
+
+
+def never(probe, seconds, what):
+    """Watches for `seconds` for something that must not happen, and fails as soon as it does."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        check(not probe(), what)
+        time.sleep(0.05)

@@ -10,85 +10,61 @@ import os
 import signal
 import time
 
-_PR_SET_PDEATHSIG = 1
-_PR_SET_CHILD_SUBREAPER = 36
-
 
 def die_with_parent():
     """For preexec_fn: the child gets SIGTERM when the process that started it ends."""
-    ctypes.CDLL(None).prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
+    ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
 
 
 def become_subreaper():
-    ctypes.CDLL(None).prctl(_PR_SET_CHILD_SUBREAPER, 1)
+    ctypes.CDLL(None).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
 
 
-def _parents():
-    found = {}
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            with open(f"/proc/{entry}/stat") as f:
-                stat = f.read()
-        except OSError:
-            continue
-        # The command name may hold blanks and parentheses: the parent id follows the last ')'.
-        found[int(entry)] = int(stat[stat.rindex(")") + 2:].split()[1])
-    return found
+def _stat(pid):
+    """The fields after the command name, which may hold blanks and parentheses: state, parent, ..."""
+    try:
+        with open(f"/proc/{pid}/stat") as f:
+            return f.read().rsplit(")", 1)[1].split()
+    except OSError:
+        return None
 
 
 def descendants_of(pid):
-    parents = _parents()
+    parents = {int(p): int(s[1]) for p in os.listdir("/proc") if p.isdigit() and (s := _stat(p))}
     found, todo = [], [pid]
     while todo:
-        parent = todo.pop()
-        kids = [p for p, pp in parents.items() if pp == parent]
-        found.extend(kids)
-        todo.extend(kids)
+        pid = todo.pop()
+        kids = [p for p, parent in parents.items() if parent == pid]
+        found += kids
+        todo += kids
     return found
 
 
-def alive(pid):
-    try:
-        with open(f"/proc/{pid}/stat") as f:
-            return f.read().rsplit(")", 1)[1].split()[0] != "Z"
-    except OSError:
-        return False
-
-
 def reap():
-    while True:
-        try:
-            pid, _ = os.waitpid(-1, os.WNOHANG)
-        except ChildProcessError:
-            return
-        if pid == 0:
-            return
-
-
-def _signal(pids, sig):
-    for pid in pids:
-        try:
-            os.kill(pid, sig)
-        except ProcessLookupError:
+    try:
+        while os.waitpid(-1, os.WNOHANG)[0]:
             pass
+    except ChildProcessError:
+        pass
 
 
 def end(pids, grace=5.0):
     """SIGTERM to each, SIGKILL to those still alive after `grace` seconds; collects them."""
-    _signal(pids, signal.SIGTERM)
-    deadline = time.monotonic() + grace
-    while pids and time.monotonic() < deadline:
-        reap()
-        pids = [pid for pid in pids if alive(pid)]
-        time.sleep(0.05)
-    _signal(pids, signal.SIGKILL)
+    for sig in (signal.SIGTERM, signal.SIGKILL):
+        for pid in pids:
+            try:
+                os.kill(pid, sig)
+            except ProcessLookupError:
+                pass
+        deadline = time.monotonic() + grace
+        while pids and time.monotonic() < deadline:
+            reap()
+            pids = [pid for pid in pids if (s := _stat(pid)) and s[0] != "Z"]
+            time.sleep(0.05)
 
 
 def end_everything_started(first=()):
     """Ends `first` (the programs, which still talk to the desktop), then every other descendant."""
     end(list(first))
     end(descendants_of(os.getpid()))
-    time.sleep(0.1)
     reap()

@@ -149,10 +149,13 @@ class Session:
         subprocess.run(["import", "-window", "root", path], env=self.env, check=True, timeout=30)
         return path
 
-    def mean_colour(self, x, y, w, h):
-        """Average RGB (0..255) of a screen rectangle, read back from the X server."""
+    def pixels(self, x, y, w, h):
+        """A screen rectangle read back from the X server: bytes R, G, B (0..255), row by row."""
         raw = subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "-depth", "8", "rgb:-"],
                              env=self.env, check=True, timeout=30, capture_output=True).stdout
-        n = len(raw) // 3
-        check(n > 0, f"no pixels read from {w}x{h}+{x}+{y}")
-        return tuple(sum(raw[i::3]) / n for i in range(3))
+        check(len(raw) == 3 * w * h, f"{len(raw) // 3} pixels read from {w}x{h}+{x}+{y}")
+        return raw
+
+    def mean_colour(self, x, y, w, h):
+        raw = self.pixels(x, y, w, h)
+        return tuple(sum(raw[i::3]) / (w * h) for i in range(3))

@@ -1,10 +1,12 @@
-"""The program's accessibility tree as pyatspi sees it, and real clicks and keys aimed by it."""
+"""The program's accessibility tree as pyatspi sees it, real clicks and keys aimed by it, and the
+program's recurring questions answered the way a student answers them."""
 
 import subprocess
 
 from .checks import check, wait_for
 
 EXIT_TITLE = "Exit Orv Brevane 2"
+WINDOW_ROLES = ("filler", "frame", "dialog", "alert")  # the roles of top-level windows
 
 
 class Ui:
@@ -32,30 +34,36 @@ class Ui:
             self._app = wait_for(probe, timeout, f"the program (pid {self.program.pid}) on the accessibility bus")
         return self._app
 
+    def showing(self, node):
+        return node.getState().contains(self.pyatspi.STATE_SHOWING)
+
     def all(self, role, name=None, root=None):
-        """Nodes of a role (and name, when given) under root, skipping subtrees that are not showing."""
+        """Nodes of a role (and name, when given) under root, skipping subtrees that are not showing.
+        Windows are looked for among the top-level windows only, which is quick."""
         found = []
+        top = root is None and role in WINDOW_ROLES
         root = root or self.app()
         todo = [root]
         while todo:
             node = todo.pop(0)
             try:
-                if node is not root and not node.getState().contains(self.pyatspi.STATE_SHOWING):
+                if node is not root and not self.showing(node):
                     continue
                 if node.getRoleName() == role and (name is None or node.name == name):
                     found.append(node)
-                todo.extend(c for c in (node.getChildAtIndex(i) for i in range(node.childCount)) if c is not None)
+                if node is root or not top:
+                    todo.extend(c for c in (node.getChildAtIndex(i) for i in range(node.childCount)) if c is not None)
             except Exception:
                 continue  # a widget destroyed while we walked the tree
         return found
 
-    def find(self, role, name=None, root=None, timeout=20):
+    def find(self, role, name=None, root=None, timeout=30):
         label = f'{role} "{name}"' if name is not None else role
-        return wait_for(lambda: (self.all(role, name, root) or [None])[0], timeout, f"a showing {label}", 0.1)
+        return wait_for(lambda: (self.all(role, name, root) or [None])[0], timeout, f"a showing {label}", 0.02)
 
-    def gone(self, role, name=None, root=None, timeout=20):
+    def gone(self, role, name=None, root=None, timeout=30):
         label = f'{role} "{name}"' if name is not None else role
-        wait_for(lambda: not self.all(role, name, root), timeout, f'the {label} to go away', 0.1)
+        wait_for(lambda: not self.all(role, name, root), timeout, f"the {label} to go away", 0.05)
 
     def extents(self, node):
         e = node.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
@@ -71,6 +79,11 @@ class Ui:
                                capture_output=True, text=True, timeout=15)
         return probe.stdout.rstrip("\n") if probe.returncode == 0 else None
 
+    def pointer(self):
+        """Where the pointer is, and the title of the window under it."""
+        at = dict(line.split("=", 1) for line in self.session.xdotool("getmouselocation", "--shell").split())
+        return int(at["X"]), int(at["Y"]), self._window_name(at["WINDOW"])
+
     def click_at(self, window, x, y):
         """Clicks at a screen point once the X server has the window under it. A window is on the
         accessibility bus a moment before it is mapped; a click in between would hit what lies below."""
@@ -80,18 +93,13 @@ class Ui:
             # Not --sync: it waits for a motion that never comes when the pointer is already there.
             self.session.xdotool("mousemove", x, y)
             return self.pointer() == (x, y, title)
-        wait_for(under_pointer, 10, f"the window {title!r} under the pointer at {x},{y}", 0.05)
+        wait_for(under_pointer, 30, f"the window {title!r} under the pointer at {x},{y}")
         self.session.xdotool("click", "1")
 
     def click_in(self, window, point):
         """Clicks at a point of the window's client area (a position from its form)."""
         wx, wy, _, _ = self.extents(window)
         self.click_at(window, wx + point[0], wy + point[1])
-
-    def pointer(self):
-        """Where the pointer is, and the title of the window under it."""
-        at = dict(line.split("=", 1) for line in self.session.xdotool("getmouselocation", "--shell").split())
-        return int(at["X"]), int(at["Y"]), self._window_name(at["WINDOW"])
 
     def click(self, node):
         x, y, w, h = self.extents(node)
@@ -100,31 +108,50 @@ class Ui:
 
     def key(self, window, *keys):
         """Types keys once the window has the X input focus, so that they cannot go elsewhere."""
-        wait_for(lambda: self._window_name(self.session.xdotool("getwindowfocus", "-f").strip()) == window.name, 10,
+        wait_for(lambda: self._window_name(self.session.xdotool("getwindowfocus", "-f").strip()) == window.name, 30,
                  f"the window {window.name!r} to have the keyboard focus", 0.1)
         self.session.key(*keys)
 
-    def texts(self, root):
-        return [n.name for n in self.all("label", root=root)]
+    def text(self, root):
+        """The labels' texts under root, line breaks written as \\n whatever the program used."""
+        return "\n".join(n.name for n in self.all("label", root=root)).replace("\r\n", "\n").replace("\r", "\n")
 
+    def value_beside(self, window, caption):
+        """The text of the nearest label right of the caption on its row (the figures have no names)."""
+        labels = [(n.name, self.extents(n)) for n in self.all("label", root=window)]
+        cx, cy = next(e for name, e in labels if name == caption)[:2]
+        right = sorted((e[0], name) for name, e in labels if abs(e[1] - cy) <= 2 and e[0] > cx)
+        check(right, f"no figure beside {caption!r}")
+        return right[0][1]
 
-def one_text(ui, root):
-    """The labels' texts under root, line breaks written as \\n whatever the program used."""
-    return "\n".join(ui.texts(root)).replace("\r\n", "\n").replace("\r", "\n")
+    def acknowledge(self, title, text):
+        """A message with its OK button: its text checked, then Return, and it goes away."""
+        alert = self.find("alert", title, timeout=60)
+        check(self.text(alert) == text, f"the message {title!r} reads {self.text(alert)!r}, expected {text!r}")
+        self.key(alert, "Return")
+        self.gone("alert", title)
 
+    def start_series(self, window):
+        """Start, and Yes to the question before set 1's data are overwritten."""
+        self.click(self.find("push button", "Start", root=window))
+        alert = self.find("alert", "Start Reflex Data Collection")
+        check(self.text(alert) == "Over write Data in Set  1 ?", f"Start asks {self.text(alert)!r}")
+        self.click(self.find("push button", "Yes", root=alert))
 
-def confirm_exit(ui, program, alert, expected_question):
-    """Answers the exit question with Yes: the program must end at once with status 0."""
-    question = one_text(ui, alert)
-    check(question == expected_question, f"the exit question reads {question!r}, expected {expected_question!r}")
-    ui.click(ui.find("push button", "Yes", root=alert))
+    def exit_program(self, question):
+        """Exit on the main menu: its question must be the first message to come, and Yes must end
+        the program at once with status 0."""
+        proc = self.program.proc
+        self.click(self.find("push button", "Exit"))
+        alert = self.find("alert")
+        check((alert.name, self.text(alert)) == (EXIT_TITLE, question),
+              f"Exit answered {alert.name!r}: {self.text(alert)!r}, expected {question!r}")
+        self.click(self.find("push button", "Yes", root=alert))
 
-    def ended_or_asked_again():
-        if program.proc.poll() is not None:
-            return "ended"
-        if any(a.path != alert.path for a in ui.all("alert", EXIT_TITLE)):
-            return "asked again"
-        return None
-    outcome = wait_for(ended_or_asked_again, 30, "the program to end after Yes", 0.1)
-    check(outcome == "ended", f"after Yes the program did not end but asked {question!r} a second time")
-    check(program.proc.returncode == 0, f"the program ended with status {program.proc.returncode}")
+        def ended_or_asked_again():
+            if proc.poll() is not None:
+                return "ended"
+            return any(a.path != alert.path for a in self.all("alert", EXIT_TITLE)) and "asked again"
+        outcome = wait_for(ended_or_asked_again, 30, "the program to end after Yes", 0.1)
+        check(outcome == "ended", "after Yes the program did not end but asked a second time")
+        check(proc.returncode == 0, f"the program ended with status {proc.returncode}")
