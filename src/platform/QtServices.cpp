@@ -94,7 +94,9 @@ QString QtFileChooser::toQtFilter(const QString& filter)
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        out << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        // "Configuration Files (*.cfg)" already names its pattern; Qt reads the one in brackets.
+        const QString named = QStringLiteral("(%1)").arg(patterns);
+        out << (parts[i].endsWith(named) ? parts[i] : QStringLiteral("%1 %2").arg(parts[i], named));
     }
     return out.join(QStringLiteral(";;"));
 }
