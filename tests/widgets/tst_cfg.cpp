@@ -3,6 +3,7 @@
 #include "config/frmCfg.h"
 #include "config/frmColorSelect.h"
 #include "fakes/Fakes.h"
+#include "widgets/Controls.h"
 #include "platform/AlsaMixer.h"
 
 #include <QAbstractButton>
@@ -19,14 +20,6 @@ using namespace reflex;
 using namespace reflex::fakes;
 
 namespace {
-
-template <typename T = QWidget> T* child(QWidget* w, const char* name)
-{
-    T* c = w->findChild<T*>(QLatin1String(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
 
 QString accessibleName(QWidget* w)
 {

@@ -2,6 +2,7 @@
 #include "complex_test/ChoiceWindow.h"
 #include "complex_test/SoundIcon.h"
 #include "fakes/Fakes.h"
+#include "widgets/Controls.h"
 
 #include <QFocusEvent>
 #include <QLabel>
@@ -12,24 +13,11 @@
 #include <QTest>
 
 using namespace reflex;
+using reflex::fakes::centreIn;
+using reflex::fakes::child;
 Q_DECLARE_METATYPE(reflex::ChoiceTest)
 
 namespace {
-
-template <typename T = QWidget>
-T* child(QWidget* w, const char* name)
-{
-    T* c = w->findChild<T*>(QLatin1String(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
-
-QPoint centreIn(QWidget* window, const char* name)
-{
-    QWidget* c = child(window, name);
-    return c->mapTo(window, c->rect().center());
-}
 
 struct FakeShell final : Shell {
     void show(QWidget* window) override { shown = window; }

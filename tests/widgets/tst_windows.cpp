@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/Windows.h"
 #include "fakes/Fakes.h"
+#include "widgets/Controls.h"
 #include "simple_test/frmReflex.h"
 #include "simple_test/SimpleTestModule.h"
 
@@ -16,23 +17,10 @@
 #include <QTest>
 
 using namespace reflex;
+using reflex::fakes::centreIn;
+using reflex::fakes::child;
 
 namespace {
-
-template <typename T = QWidget>
-T* child(QWidget* w, const char* name)
-{
-    T* c = w->findChild<T*>(QLatin1String(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
-
-QPoint centreIn(QWidget* window, const char* name)
-{
-    QWidget* c = child(window, name);
-    return c->mapTo(window, c->rect().center());
-}
 
 // Where on the stack each window's Show event is handled: the same place at every round trip
 // unless switching nests.
