@@ -6,7 +6,7 @@ set -euo pipefail
 build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev
        libasound2-dev libxcb1-dev libxcb-xinput-dev fonts-dejavu-core fonts-liberation)
 test=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x11-utils poppler-utils)
-bench=(xvfb xdotool at-spi2-core python3-pyatspi dbus-daemon python3 libx11-dev libxtst-dev libxext-dev)
+bench=(xvfb xdotool at-spi2-core python3-pyatspi dbus-daemon python3 libx11-dev libxtst-dev libxext-dev libxi-dev)
 
 wanted=()
 for group in "$@"; do

@@ -13,9 +13,14 @@ namespace fs = std::filesystem;
 
 namespace timing {
 
+int serverLagMs(const Stimulus& s)
+{
+    return int(std::int32_t(*s.serverMs - std::uint32_t(s.sentNs / 1000000)));
+}
+
 Figures figuresOf(const Condition& c, int intervalMs)
 {
-    std::vector<double> stored, trace, rounding, stim, press, interval, programInterval, bracket, halfWidth;
+    std::vector<double> stored, trace, rounding, stim, press, took, interval, programInterval, bracket, halfWidth;
     for (const auto& s : c.stimuli) {
         if (s.storedMs)
             stored.push_back(*s.storedMs - s.trueMs);
@@ -24,6 +29,8 @@ Figures figuresOf(const Condition& c, int intervalMs)
             trace.push_back(traceMs - s.trueMs);
             stim.push_back(double(*s.progStimulusNs - s.onsetNs) / 1e6);
             press.push_back(double(*s.progPressNs - s.sentNs) / 1e6);
+            if (s.serverMs) // the middle of the server's millisecond, +-0.5 ms
+                took.push_back(serverLagMs(s) + 0.5 - double(s.sentNs % 1000000) / 1e6);
             if (s.storedMs)
                 rounding.push_back(*s.storedMs - traceMs);
         }
@@ -35,7 +42,7 @@ Figures figuresOf(const Condition& c, int intervalMs)
             programInterval.push_back(*s.programIntervalMs - intervalMs);
         bracket.push_back(double(s.bracketNs) / 1e6);
     }
-    return {summarise(stored), summarise(trace), summarise(rounding), summarise(stim), summarise(press),
+    return {summarise(stored), summarise(trace), summarise(rounding), summarise(stim), summarise(press), summarise(took),
             summarise(interval), summarise(programInterval), summarise(bracket), summarise(halfWidth)};
 }
 

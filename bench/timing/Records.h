@@ -18,6 +18,7 @@ struct Stimulus {
     std::int64_t onsetNs = 0;        // the photodiode's estimate of when the colour changed
     std::int64_t bracketNs = 0;      // half the span within which it surely changed
     std::int64_t sentNs = 0;         // press written to the X server
+    std::optional<std::uint32_t> serverMs; // the X server's time of the press (whole ms, CLOCK_MONOTONIC)
     double trueMs = 0;               // sentNs - onsetNs
     std::optional<double> storedMs;  // from the recovery file
     std::optional<std::int64_t> progStimulusNs, progPressNs; // from the trace
@@ -71,9 +72,14 @@ struct Condition {
 };
 
 struct Figures {
-    Summary stored, trace, rounding, stimulusSide, pressSide, interval, programInterval, bracket,
+    Summary stored, trace, rounding, stimulusSide, pressSide, serverTook, interval, programInterval, bracket,
         stimulusHalfWidth;
 };
+
+// Whole milliseconds between the one the press was sent in and the server's time of it (the
+// server stamps on CLOCK_MONOTONIC too, unless its coarse clock is fine enough): 2 or more
+// means the server surely held the press for more than a millisecond. Needs `serverMs`.
+int serverLagMs(const Stimulus& s);
 
 Figures figuresOf(const Condition& c, int intervalMs);
 

@@ -5,6 +5,7 @@
 #include <sys/utsname.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -43,6 +44,7 @@ std::vector<Row> rowsOf(const Figures& f)
                           {"trace time - true delay", &f.trace},
                           {"  stimulus side: stamp - onset", &f.stimulusSide},
                           {"  press side: stamp - press sent", &f.pressSide},
+                          {"    X server's time of the press - press sent (+-0.5)", &f.serverTook},
                           {"  rounding: stored - trace time", &f.rounding},
                           {"interval - configured", &f.interval},
                           {"  program: press stamp to stimulus stamp", &f.programInterval},
@@ -108,6 +110,33 @@ std::string photodiodeLine(const Condition& c)
     return buf;
 }
 
+// How long the X server held the presses before taking them, as far as its millisecond stamps
+// tell: what the program cannot see before the server hands a press on.
+std::string serverLine(const Condition& c)
+{
+    int lag[3] = {0, 0, 0};
+    std::string held;
+    for (const auto& s : c.stimuli) {
+        if (!s.serverMs)
+            continue;
+        const int l = std::clamp(serverLagMs(s), 0, 2);
+        ++lag[l];
+        if (l == 2 && s.progPressNs) {
+            char buf[32];
+            std::snprintf(buf, sizeof buf, "%s%+.2f", held.empty() ? "" : ", ", double(*s.progPressNs - s.sentNs) / 1e6);
+            held += buf;
+        }
+    }
+    if (lag[0] + lag[1] + lag[2] == 0)
+        return "The X server's time of the presses was not read.";
+    char buf[512];
+    std::snprintf(buf, sizeof buf,
+                  "The X server's time of the press was the millisecond it was sent in for %d presses, the next "
+                  "for %d, and later for %d (held more than 1 ms before the server took them%s%s).",
+                  lag[0], lag[1], lag[2], held.empty() ? "" : "; their press-side offsets in ms: ", held.c_str());
+    return buf;
+}
+
 // What a choice test's series counted, against what the photodiode saw.
 std::string tallyLine(const ChoiceTally& t)
 {
@@ -167,14 +196,14 @@ void writeRaw(const std::string& path, const std::vector<Condition>& conditions)
 {
     std::ofstream raw(path);
     raw << "condition\tseries\trun\tonset_ns\tbracket_ns\tsent_ns\ttrue_ms\tstored_ms\tprog_stimulus_ns"
-           "\tprog_press_ns\tprog_stimulus_half_width_ns\tinterval_ms\tprogram_interval_ms\n";
+           "\tprog_press_ns\tprog_stimulus_half_width_ns\tinterval_ms\tprogram_interval_ms\tserver_ms\n";
     for (const auto& c : conditions)
         for (const auto& s : c.stimuli)
             raw << c.kind << '\t' << s.series << '\t' << s.run << '\t' << s.onsetNs << '\t' << s.bracketNs << '\t'
                 << s.sentNs << '\t' << s.trueMs << '\t' << optional(s.storedMs) << '\t'
                 << optional(s.progStimulusNs) << '\t' << optional(s.progPressNs) << '\t'
                 << optional(s.progStimulusHalfWidthNs) << '\t' << optional(s.intervalMs) << '\t'
-                << optional(s.programIntervalMs) << '\n';
+                << optional(s.programIntervalMs) << '\t' << optional(s.serverMs) << '\n';
 }
 
 } // namespace
@@ -213,13 +242,13 @@ void report(const ReportSetup& r, const std::vector<Condition>& conditions)
     for (const auto& c : conditions) {
         const Figures f = figuresOf(c, o.intervalMs);
         std::cout << "\n[" << conditionTitle(c.kind) << "] " << conditionLine(c, o.quietBelow) << "\n";
-        std::printf("%-40s %5s %8s %7s %8s %8s %8s %8s\n", "error (ms)", "n", "mean", "sd", "min", "max", "p1", "p99");
+        std::printf("%-50s %5s %8s %7s %8s %8s %8s %8s\n", "error (ms)", "n", "mean", "sd", "min", "max", "p1", "p99");
         for (const auto& row : rowsOf(f))
-            std::printf("%-40s %5zu %8s %7s %8s %8s %8s %8s\n", row.label, row.s->n, fmt(row.s->mean).c_str(),
+            std::printf("%-50s %5zu %8s %7s %8s %8s %8s %8s\n", row.label, row.s->n, fmt(row.s->mean).c_str(),
                         fmt(row.s->sd, false).c_str(), fmt(row.s->min).c_str(), fmt(row.s->max).c_str(),
                         fmt(row.s->p1).c_str(), fmt(row.s->p99).c_str());
         std::fflush(stdout);
-        std::cout << photodiodeLine(c) << "\ngoals: " << goalsText(f) << "\n";
+        std::cout << photodiodeLine(c) << "\n" << serverLine(c) << "\ngoals: " << goalsText(f) << "\n";
         if (counted)
             std::cout << tallyLine(c.tally) << "\n";
         for (const auto& w : c.warnings)
@@ -246,13 +275,16 @@ void report(const ReportSetup& r, const std::vector<Condition>& conditions)
            << "| error (ms) | n | mean | sd | min | max | p1 | p99 |\n|---|---:|---:|---:|---:|---:|---:|---:|\n";
         for (const auto& row : rowsOf(f)) {
             std::string label = row.label;
-            if (label.rfind("  ", 0) == 0)
-                label = "&nbsp;&nbsp;" + label.substr(2);
+            const std::size_t indent = label.find_first_not_of(' ');
+            std::string nbsp;
+            for (std::size_t i = 0; i < indent; ++i)
+                nbsp += "&nbsp;";
+            label = nbsp + label.substr(indent);
             md << "| " << label << " | " << row.s->n << " | " << fmt(row.s->mean) << " | " << fmt(row.s->sd, false)
                << " | " << fmt(row.s->min) << " | " << fmt(row.s->max) << " | " << fmt(row.s->p1) << " | "
                << fmt(row.s->p99) << " |\n";
         }
-        md << "\n" << photodiodeLine(c) << "\n\nGoals: " << goalsText(f) << ".\n";
+        md << "\n" << photodiodeLine(c) << " " << serverLine(c) << "\n\nGoals: " << goalsText(f) << ".\n";
         if (counted)
             md << "\n" << tallyLine(c.tally) << "\n";
         for (const auto& w : c.warnings)

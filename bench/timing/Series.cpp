@@ -87,6 +87,7 @@ void Run::pressAfterDelay(Stimulus& s)
     sleepUntilNs(s.sentNs + std::int64_t(o_.releaseAfterMs) * 1000000);
     x_->button(false);
     x_->sync();
+    s.serverMs = x_->lastPressServerMs();
 }
 
 void Run::awaitRest(const std::string& what, int timeoutMs)

@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XInput2.h>
 #include <X11/extensions/XTest.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
@@ -66,6 +67,19 @@ XSession::XSession(const std::string& display, std::chrono::milliseconds connect
         throw std::runtime_error("the X server at " + display + " has no MIT-SHM extension");
     // The benchmark's clicks must not be taken for another client's grab.
     XTestGrabControl(dpy_, True);
+    // The server's own time of each press (raw presses on the root window), to tell how much of
+    // a press's way to the program the server took.
+    int xiEvent = 0, xiError = 0;
+    int xiMajor = 2, xiMinor = 0;
+    if (XQueryExtension(dpy_, "XInputExtension", &xiOpcode_, &xiEvent, &xiError) &&
+        XIQueryVersion(dpy_, &xiMajor, &xiMinor) == Success) {
+        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+        XISetMask(bits, XI_RawButtonPress);
+        XIEventMask mask{XIAllMasterDevices, int(sizeof bits), bits};
+        XISelectEvents(dpy_, DefaultRootWindow(dpy_), &mask, 1);
+    } else {
+        xiOpcode_ = -1;
+    }
     netWmName_ = XInternAtom(dpy_, "_NET_WM_NAME", False);
     utf8String_ = XInternAtom(dpy_, "UTF8_STRING", False);
 }
@@ -211,6 +225,22 @@ void XSession::button(bool down)
 {
     XTestFakeButtonEvent(dpy_, 1, down ? True : False, CurrentTime);
     XFlush(dpy_);
+}
+
+std::optional<std::uint32_t> XSession::lastPressServerMs()
+{
+    std::optional<std::uint32_t> ms;
+    while (XPending(dpy_) > 0) {
+        XEvent e;
+        XNextEvent(dpy_, &e);
+        XGenericEventCookie* cookie = &e.xcookie;
+        if (cookie->type == GenericEvent && cookie->extension == xiOpcode_ && XGetEventData(dpy_, cookie)) {
+            if (cookie->evtype == XI_RawButtonPress)
+                ms = std::uint32_t(static_cast<const XIRawEvent*>(cookie->data)->time);
+            XFreeEventData(dpy_, cookie);
+        }
+    }
+    return ms;
 }
 
 void XSession::sync()

@@ -54,6 +54,9 @@ public:
     // Sends press or release and returns as soon as the request is written to the server.
     void button(bool down);
     void sync();
+    // The X server's time (ms) of the latest button press it took, from the events read so far
+    // (call after a sync); none if the server has no XInput 2.
+    std::optional<std::uint32_t> lastPressServerMs();
     void focus(Window w);
     void key(const std::string& keysymName);
 
@@ -61,6 +64,7 @@ private:
     std::string titleOf(Window w);
 
     Display* dpy_ = nullptr;
+    int xiOpcode_ = -1;
     Atom netWmName_ = 0;
     Atom utf8String_ = 0;
 };
