@@ -89,39 +89,20 @@ private slots:
         QCOMPARE(d.lblFastTime[2].background, times.isEmpty() ? paletteColour(7) : paletteColour(9));
     }
 
-    void chartValue_data()
+    // A bar is the time in whole milliseconds, 1000 at most; a deleted run's successors move
+    // up and the tenth empties, runs 11..20 never move, and there is no run 11 to delete.
+    // (A run in the middle: deletionFromTheCharts.)
+    void chartValueAndDeleteRun()
     {
-        QTest::addColumn<float>("seconds");
-        QTest::addColumn<QString>("value");
-        for (const auto& [s, v] : {std::pair{1.25f, "1000"}, {.0004f, "0000"}, {.234f, "0234"}, {.9996f, "1000"}})
-            QTest::addRow("%g s", double(s)) << s << QString::fromLatin1(v);
-    }
-
-    void chartValue()
-    {
-        QFETCH(float, seconds);
-        QFETCH(QString, value);
-        QCOMPARE(chartValueText(seconds), value);
-        QCOMPARE(reflex::chartValue(seconds), value.toInt());
-    }
-
-    void deleteRun_data()
-    {
-        QTest::addColumn<int>("run");
-        QTest::addColumn<Times>("after");
-        QTest::addRow("run 3") << 3 << Times{.1f, .2f, .4f, .5f, .6f, .7f, .8f, .9f, .95f, 0};
-        QTest::addRow("run 10") << 10 << Times{.1f, .2f, .3f, .4f, .5f, .6f, .7f, .8f, .9f, 0};
-        QTest::addRow("run 11 is none") << 11 << Times{.1f, .2f, .3f, .4f, .5f, .6f, .7f, .8f, .9f, .95f};
-    }
-
-    void deleteRun()
-    {
-        QFETCH(int, run);
-        QFETCH(Times, after);
-        RunRow row{0, .1f, .2f, .3f, .4f, .5f, .6f, .7f, .8f, .9f, .95f, 1.5f};
-        reflex::deleteRun(row, run);
-        QCOMPARE(Times(&row[1], &row[11]), after);
-        QCOMPARE(row[11], 1.5f); // never moved
+        for (const auto& [s, v] : {std::pair{1.25f, "1000"}, {.0004f, "0000"}, {.234f, "0234"}, {.9996f, "1000"}}) {
+            QCOMPARE(chartValueText(s), v);
+            QCOMPARE(reflex::chartValue(s), QString(v).toInt());
+        }
+        for (int run : {10, 11}) {
+            RunRow row{0, .1f, .2f, .3f, .4f, .5f, .6f, .7f, .8f, .9f, .95f, 1.5f};
+            reflex::deleteRun(row, run);
+            QCOMPARE(Times(&row[1], &row[12]), (Times{.1f, .2f, .3f, .4f, .5f, .6f, .7f, .8f, .9f, run == 10 ? 0 : .95f, 1.5f}));
+        }
     }
 
     // A deletion keeps the tab it was made on; a bar of a summary tab deletes nothing.
@@ -131,7 +112,8 @@ private slots:
         f.state.CurrentSet = 4;
         f.setRuns(2, {.1f, .2f, .3f, .4f, .5f});
         f.results.activate();
-        QCOMPARE(f.results.display().tab, 3);
+        const SimpleResultsDisplay& d = f.results.display();
+        QCOMPARE(d.tab, 3);
         f.results.tabClicked(1);
         f.fp.prompt.answers = {MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::Yes};
         f.results.runBarSelected(3);
@@ -139,47 +121,33 @@ private slots:
         f.results.runBarSelected(3);
         QCOMPARE(f.fp.prompt.shown.last(), (Message{"Delete run 3 from the set? ", "", MsgButtons::YesNo}));
         QCOMPARE(f.runs(2), (Times{.1f, .2f, .4f, .5f, 0, 0, 0, 0, 0, 0}));
-        QCOMPARE(f.results.display().tab, 1);
-        QCOMPARE(f.results.display().grfRun, (ChartPoints{100, 200, 400, 500}));
-        QCOMPARE(f.results.display().lblAverageTime[1], "0.300");
+        QCOMPARE(d.tab, 1);
+        QCOMPARE(d.grfRun, (ChartPoints{100, 200, 400, 500}));
+        QCOMPARE(d.lblAverageTime[1], "0.300");
         QCOMPARE(f.marks(2), "F..S......");
 
         f.results.tabClicked(kFastestTab);
-        QCOMPARE(f.results.display().grfRun, (ChartPoints{0, 100}));
+        QCOMPARE(d.grfRun, (ChartPoints{0, 100}));
         f.results.runBarSelected(2);
         QCOMPARE(f.fp.prompt.shown.size(), 2);
         f.results.tabClicked(kAllDataTab);
-        QVERIFY(f.results.display().grfSetVisible && !f.results.display().grfRunVisible);
+        QVERIFY(d.grfSetVisible && !d.grfRunVisible);
         f.results.setBarSelected(2, 1);
         QCOMPARE(f.fp.prompt.shown.last().text, "Delete run 1 for the set? ");
-        QCOMPARE(f.results.display().grfSet[1], (ChartPoints{200, 400, 500}));
-        QCOMPARE(f.results.display().tab, kAllDataTab);
+        QCOMPARE(d.grfSet[1], (ChartPoints{200, 400, 500}));
+        QCOMPARE(d.tab, kAllDataTab);
         f.results.activate(); // a later activation goes back to the current set
-        QCOMPARE(f.results.display().tab, 3);
+        QCOMPARE(d.tab, 3);
     }
 
-    void clearAll()
-    {
-        Fixture f;
-        f.setRuns(5, {.3f, .4f});
-        f.state.Simple.Times[5][12] = .6f;
-        f.state.Simple.SetComment[4] = "gone";
-        f.results.activate();
-        const SimpleStore before = f.state.Simple;
-        f.fp.prompt.answers = {MsgAnswer::No, MsgAnswer::Yes};
-        f.results.clearAll();
-        QCOMPARE(f.state.Simple, before);
-        f.results.clearAll();
-        QCOMPARE(f.runs(5), Times(10, 0));
-        QCOMPARE((std::pair(f.state.Simple.Times[5][12], f.state.Simple.SetComment[4])), std::pair(.6f, QString()));
-        QCOMPARE(f.marks(5), "..........");
-    }
-
-    // The file is the ten set sections, 140 lines, byte for byte; it reads back whole.
-    void saveAndLoad()
+    // The file is the ten set sections, 140 lines, byte for byte. Clear All (after a Yes)
+    // empties runs 1..10 and the comments; a load gives the file back whole. Neither touches
+    // runs 11..20, which no file holds.
+    void saveClearAndLoad()
     {
         Fixture f;
         f.setRuns(2, {.234f, .301f, 1.5f});
+        f.state.Simple.Times[2][12] = .6f;
         f.state.Simple.SetComment[1] = " "; // as Clear Set leaves it
         f.state.Simple.SetComment[9] = "Größe, \"left\"\r\nhand";
         f.state.DataNotSaved = true;
@@ -195,17 +163,21 @@ private slots:
         QCOMPARE(readFile(f.file("a.nrm")), expected);
         QVERIFY(!f.state.DataNotSaved);
 
-        const SimpleStore saved = f.state.Simple;
-        f.fp.prompt.answers = {MsgAnswer::Yes};
+        SimpleStore saved = f.state.Simple;
+        f.fp.prompt.answers = {MsgAnswer::No, MsgAnswer::Yes};
         f.results.clearAll();
-        f.state.Simple.Times[2][11] = .7f; // no file holds runs 11..20
+        QCOMPARE(f.state.Simple, saved);
+        QCOMPARE(f.marks(2), "F.S.......");
+        f.results.clearAll();
+        QCOMPARE(f.runs(2), Times(10, 0));
+        QCOMPARE((std::pair(f.state.Simple.Times[2][12], f.state.Simple.SetComment[9])), std::pair(.6f, QString()));
+        QCOMPARE(f.marks(2), "..........");
+        f.state.Simple.Times[2][12] = saved.Times[2][12] = .7f;
         f.fp.files.answers = {f.file("a.nrm")};
         f.results.load();
-        SimpleStore expectedStore = saved;
-        expectedStore.Times[2][11] = .7f;
-        QCOMPARE(f.state.Simple, expectedStore);
+        QCOMPARE(f.state.Simple, saved);
         QCOMPARE(f.results.display().txtDescription[1], " ");
-        QCOMPARE(f.fp.prompt.shown.size(), 1); // only the Clear All question
+        QCOMPARE(f.fp.prompt.shown.size(), 2); // only the Clear All questions
     }
 
     // A file that does not read whole changes nothing, not even the window, and says so once.
@@ -254,7 +226,6 @@ private slots:
         f.results.save();
         QCOMPARE(f.fp.files.requests.size(), 4);
         QCOMPARE(f.fp.prompt.shown, (QList<Message>(2, reflex::overwriteQuestion())));
-        QCOMPARE(f.fp.prompt.shown[0].text, "\r\n\r\n        File already exisits. Do you want to overwrite?");
         QVERIFY(!f.fp.files.requests[3].dialogAsksBeforeOverwriting); // one question, not two
         const QByteArray saved = readFile(f.file("old.nrm"));
         QCOMPARE(saved.count("\r\n"), kSimpleFileLines);
