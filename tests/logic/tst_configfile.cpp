@@ -5,10 +5,9 @@
 
 using namespace reflex;
 
-Q_DECLARE_METATYPE(reflex::ConfigReadResult)
-Q_DECLARE_METATYPE(reflex::ReflexConfig)
-
 namespace {
+
+struct Case { QByteArray data; bool atStartup; ConfigReadResult result; ReflexConfig expected; }; // else the dialog's reader
 
 QByteArray joined(const QList<QByteArray>& lines, const QByteArray& eol = "\r\n")
 {
@@ -53,6 +52,8 @@ QByteArray replaced(QList<QByteArray> lines, int lineNumber, const QByteArray& b
 
 } // namespace
 
+Q_DECLARE_METATYPE(Case)
+
 class TestConfigFile : public QObject {
     Q_OBJECT
 private slots:
@@ -71,10 +72,7 @@ private slots:
     // `into` starts zeroed with run counts 7, 8, 9.
     void read_data()
     {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<bool>("atStartup"); // else the settings dialog's reader
-        QTest::addColumn<ConfigReadResult>("result");
-        QTest::addColumn<ReflexConfig>("expected");
+        QTest::addColumn<Case>("c");
         const bool Startup = true, Dialog = false;
         const auto Ok = ConfigReadResult::Ok, Bad = ConfigReadResult::BadValue;
         const ReflexConfig s = sample(), start = withRunCounts(ReflexConfig::zeroed(), 7, 8, 9);
@@ -89,20 +87,19 @@ private slots:
         stopped.Normal = withRunCounts(s, 7, 0, 0).Normal;
         stopped.Color = ChoiceConfigBlock{1, 2100, -32768, 900, 1, 1, 0, 0, 0, {}, 0, 8};
 
-        QTest::newRow("full at start-up") << joined(full) << Startup << Ok << s;
-        QTest::newRow("short at start-up: default run counts") << joined(brief) << Startup << Ok << tens;
-        QTest::newRow("short in the dialog") << joined(brief) << Dialog << Ok << kept;
-        QTest::newRow("full in the dialog: its run counts ignored") << joined(full) << Dialog << Ok << kept;
-        QTest::newRow("header without quotes")
-            << replaced(full, 1, "TOVANEL V1.00 Configuration file") << Startup << Ok << s;
-        QTest::newRow("LF only") << joined(full, "\n") << Startup << Ok << s;
-        QTest::newRow("no line end after the last line") << joined(full).chopped(2) << Dialog << Ok << kept;
-        QTest::newRow("blank lines at the end") << joined(full) + "\r\n  \r\n" << Startup << Ok << s;
-        QTest::newRow("blanks around a value") << replaced(brief, 3, " 32767 ") << Dialog << Ok << kept;
-        QTest::newRow("letters skipped") << replaced(full, 14, "abc") << Startup << Ok << skipped;
-        QTest::newRow("above 16 bits skipped") << replaced(full, 14, "32768") << Startup << Ok << skipped;
-        QTest::newRow("1.5 stops the dialog") << replaced(brief, 13, "1.5") << Dialog << Bad << stopped;
-        QTest::newRow("12abc stops the dialog") << replaced(full, 14, "12abc") << Dialog << Bad << stopped;
+        QTest::newRow("full at start-up") << Case{joined(full), Startup, Ok, s};
+        QTest::newRow("short at start-up: default run counts") << Case{joined(brief), Startup, Ok, tens};
+        QTest::newRow("short in the dialog") << Case{joined(brief), Dialog, Ok, kept};
+        QTest::newRow("full in the dialog: its run counts ignored") << Case{joined(full), Dialog, Ok, kept};
+        QTest::newRow("header without quotes") << Case{replaced(full, 1, "TOVANEL V1.00 Configuration file"), Startup, Ok, s};
+        QTest::newRow("LF only") << Case{joined(full, "\n"), Startup, Ok, s};
+        QTest::newRow("no line end after the last line") << Case{joined(full).chopped(2), Dialog, Ok, kept};
+        QTest::newRow("blank lines at the end") << Case{joined(full) + "\r\n  \r\n", Startup, Ok, s};
+        QTest::newRow("blanks around a value") << Case{replaced(brief, 3, " 32767 "), Dialog, Ok, kept};
+        QTest::newRow("letters skipped") << Case{replaced(full, 14, "abc"), Startup, Ok, skipped};
+        QTest::newRow("above 16 bits skipped") << Case{replaced(full, 14, "32768"), Startup, Ok, skipped};
+        QTest::newRow("1.5 stops the dialog") << Case{replaced(brief, 13, "1.5"), Dialog, Bad, stopped};
+        QTest::newRow("12abc stops the dialog") << Case{replaced(full, 14, "12abc"), Dialog, Bad, stopped};
 
         const std::pair<const char*, QByteArray> refused[] = {
             {"wrong-case header", replaced(full, 1, "\"TOVANEL V1.00 configuration file\"")},
@@ -116,22 +113,19 @@ private slots:
             {"a blank line inside makes 50", joined(full.mid(0, 9) << "" << full.mid(9))},
         };
         for (const auto& [name, data] : refused) {
-            QTest::addRow("%s at start-up", name) << data << Startup << ConfigReadResult::Invalid << start;
-            QTest::addRow("%s in the dialog", name) << data << Dialog << ConfigReadResult::Invalid << start;
+            QTest::addRow("%s at start-up", name) << Case{data, Startup, ConfigReadResult::Invalid, start};
+            QTest::addRow("%s in the dialog", name) << Case{data, Dialog, ConfigReadResult::Invalid, start};
         }
     }
 
     void read()
     {
-        QFETCH(QByteArray, data);
-        QFETCH(bool, atStartup);
-        QFETCH(ConfigReadResult, result);
-        QFETCH(ReflexConfig, expected);
-        QBuffer buffer(&data);
+        QFETCH(Case, c);
+        QBuffer buffer(&c.data);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         ReflexConfig into = withRunCounts(ReflexConfig::zeroed(), 7, 8, 9);
-        QCOMPARE(atStartup ? readStartupConfig(buffer, into) : readDialogConfig(buffer, into), result);
-        QVERIFY(into == expected);
+        QCOMPARE(c.atStartup ? readStartupConfig(buffer, into) : readDialogConfig(buffer, into), c.result);
+        QVERIFY(into == c.expected);
     }
 };
 
