@@ -3,7 +3,6 @@
 #include "fakes/Fakes.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,8 +11,6 @@ using namespace reflex;
 
 using Files = QMap<QString, QByteArray>; // a directory is listed as "name/"
 using Messages = QList<Message>;
-
-Q_DECLARE_METATYPE(reflex::ScreenMetrics)
 
 namespace {
 
@@ -28,8 +25,6 @@ const Message kInvalidDefault = box("Configuration Error", "Invalid Default Conf
 const Message kInvalidDefaultKept = box(kInvalidDefault.title, kInvalidDefault.text
                                                                    + "\rThe refused file was kept as Reflex.cfg.bad");
 const Message kInvalidNamed = box("Configuration Error", "Invalid Configuration File\rUsing Default Configuration File");
-const Message kFatal = box("Fatal Application Error", "Orv Brevane supports a minimum screen resolution of "
-                                                      "800 x 600\rPress OK to terminate program");
 Message namedNotFound(const QString& name)
 {
     return box("Configuration load error", "File " + name + " could not be found\rUsing Default Configuration");
@@ -47,6 +42,15 @@ QByteArray fileBytes(const ReflexConfig& c)
 const ReflexConfig kConfigS{SimpleConfigBlock{1, 2500, 2, 1, 1500, 15}};
 const ReflexConfig kConfigT{SimpleConfigBlock{0, 3100, 1, 1, 1000, 20}};
 
+struct Case {
+    QString commandLine; // <dir> stands for the start directory
+    Files before;
+    Messages messages;
+    ReflexConfig config;
+    QString loading;      // a letter per status line: User file, Default file
+    bool defaultsWritten; // else no file changes
+};
+
 // One start-up in a temporary directory, on a 1024 x 768 screen unless told otherwise. Status
 // lines and loaders share one log, so that their order shows.
 struct Harness final : SplashView {
@@ -59,16 +63,13 @@ struct Harness final : SplashView {
     StartupSequence sequence{state, prompt, pointer, *this, QDir(dir.path())};
 
     explicit Harness(ScreenMetrics screen = {1024, 768, 15.0, 15.0}) { sequence.initialiseGlobals(screen); }
-
     void setProgress(int value) override { progress << value; }
     void setStatus(const QString& text) override { log << text; }
-
     void create(const Files& files)
     {
         for (auto it = files.begin(); it != files.end(); ++it)
             it.key().endsWith('/') ? void(QDir(dir.path()).mkdir(it.key())) : fakes::writeFile(dir.filePath(it.key()), *it);
     }
-
     Files files() const
     {
         Files out;
@@ -76,7 +77,6 @@ struct Harness final : SplashView {
             out[info.fileName() + (info.isDir() ? "/" : "")] = info.isDir() ? "" : fakes::readFile(info.filePath());
         return out;
     }
-
     StartupOutcome run(const QString& commandLine = QString())
     {
         const auto loader = [this](const QString& name) { // every load with the busy pointer
@@ -89,6 +89,8 @@ struct Harness final : SplashView {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Case)
+
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
@@ -96,57 +98,31 @@ private slots:
     // replace it; the default file written is the fixture.
     void decisionTree_data()
     {
-        QTest::addColumn<QString>("commandLine"); // <dir> stands for the start directory
-        QTest::addColumn<Files>("before");
-        QTest::addColumn<Messages>("messages");
-        QTest::addColumn<ReflexConfig>("config");
-        QTest::addColumn<QString>("loading");      // a letter per status line: User file, Default file
-        QTest::addColumn<bool>("defaultsWritten"); // else no file changes
+        QTest::addColumn<Case>("c");
         const ReflexConfig defaults;
         const QByteArray s = fileBytes(kConfigS), t = fileBytes(kConfigT);
-        const QByteArray badT = QByteArray(t).replace("Configuration file", "configuration file");
-        QByteArray oneDeleted = s;
-        oneDeleted.remove(oneDeleted.indexOf("2500\r\n"), 6);
         const QString cfg = "Reflex.cfg";
-        const Messages none;
-
-        QTest::newRow("no file") << "" << Files{} << Messages{kDefaultNotFound} << defaults << "DD" << true;
-        QTest::newRow("empty file: not kept") << "" << Files{{cfg, ""}} << Messages{kInvalidDefault} << defaults
-                                              << "D" << true;
-        QTest::newRow("wrong-case header: kept") << "" << Files{{cfg, QByteArray(s).replace("Conf", "conf")}}
-                                                 << Messages{kInvalidDefaultKept} << defaults << "D" << true;
-        QTest::newRow("a value deleted by hand: kept over an older copy")
-            << "" << Files{{cfg, oneDeleted}, {cfg + ".bad", "old"}} << Messages{kInvalidDefaultKept}
-            << defaults << "D" << true;
-        QTest::newRow("valid default file") << "" << Files{{cfg, s}} << none << kConfigS << "D" << false;
-        QTest::newRow("reflex.cfg is another file")
-            << "" << Files{{"reflex.cfg", s}} << Messages{kDefaultNotFound} << defaults << "DD" << true;
-        QTest::newRow("Reflex.cfg cannot be written")
-            << "" << Files{{cfg + '/', ""}} << Messages{kInvalidDefault} << defaults << "D" << false;
-        QTest::newRow("missing named file, valid default file (not rewritten)") << "lab.cfg"
-            << Files{{cfg, s}} << Messages{namedNotFound("lab.cfg")} << kConfigS << "UD" << false;
-        QTest::newRow("missing named file, no default file") << "lab.cfg" << Files{}
-            << Messages{namedNotFound("lab.cfg"), kDefaultNotFound} << defaults << "UDD" << true;
-        QTest::newRow("named file with a wrong header") << "bad.cfg" << Files{{"bad.cfg", badT}, {cfg, s}}
-                                                        << Messages{kInvalidNamed} << kConfigS << "U" << false;
-        QTest::newRow("named directory") << "sub" << Files{{"sub/", ""}, {cfg, s}} << Messages{kInvalidNamed}
-                                         << kConfigS << "U" << false;
-        QTest::newRow("absolute name, no default file (none made)")
-            << "<dir>/lab.cfg" << Files{{"lab.cfg", t}} << none << kConfigT << "U" << false;
-        QTest::newRow("name with blanks") << "my lab.cfg" << Files{{"my lab.cfg", t}, {cfg, s}} << none
-                                          << kConfigT << "U" << false;
-        QTest::newRow("letter case of the name kept") << "LAB.CFG" << Files{{"lab.cfg", t}, {cfg, s}}
-            << Messages{namedNotFound("LAB.CFG")} << kConfigS << "UD" << false;
+        const auto row = [](const char* name, Case c) { QTest::newRow(name) << c; };
+        row("no file", {"", {}, {kDefaultNotFound}, defaults, "DD", true});
+        row("empty file: not kept", {"", {{cfg, ""}}, {kInvalidDefault}, defaults, "D", true});
+        row("wrong-case header: kept over an older copy", {"", {{cfg, QByteArray(s).replace("Conf", "conf")},
+            {cfg + ".bad", "old"}}, {kInvalidDefaultKept}, defaults, "D", true});
+        row("valid default file", {"", {{cfg, s}}, {}, kConfigS, "D", false});
+        row("Reflex.cfg cannot be written", {"", {{cfg + '/', ""}}, {kInvalidDefault}, defaults, "D", false});
+        row("missing named file, valid default file (not rewritten)",
+            {"lab.cfg", {{cfg, s}}, {namedNotFound("lab.cfg")}, kConfigS, "UD", false});
+        row("named file with a wrong header", {"bad.cfg", {{"bad.cfg", QByteArray(t).replace("Conf", "conf")},
+            {cfg, s}}, {kInvalidNamed}, kConfigS, "U", false});
+        row("named directory", {"sub", {{"sub/", ""}, {cfg, s}}, {kInvalidNamed}, kConfigS, "U", false});
+        row("absolute name with blanks, no default file (none made)",
+            {"<dir>/my lab.cfg", {{"my lab.cfg", t}}, {}, kConfigT, "U", false});
+        row("letter case of the name kept",
+            {"LAB.CFG", {{"lab.cfg", t}, {cfg, s}}, {namedNotFound("LAB.CFG")}, kConfigS, "UD", false});
     }
-
     void decisionTree()
     {
-        QFETCH(QString, commandLine);
-        QFETCH(Files, before);
-        QFETCH(Messages, messages);
-        QFETCH(ReflexConfig, config);
-        QFETCH(QString, loading);
-        QFETCH(bool, defaultsWritten);
+        QFETCH(Case, c);
+        auto& [commandLine, before, messages, config, loading, defaultsWritten] = c;
         Harness h;
         h.create(before);
         QCOMPARE(h.run(commandLine.replace("<dir>", h.dir.path())), StartupOutcome::ShowMainMenu);
@@ -158,7 +134,6 @@ private slots:
         if (defaultsWritten)
             after["Reflex.cfg"] = fakes::fixture("default.cfg");
         QCOMPARE(h.files(), after);
-
         QStringList log;
         for (QChar c : loading)
             log << QString("Loading %1 configuration file ...").arg(c == u'U' ? "user" : "default");
@@ -171,28 +146,22 @@ private slots:
 
     // The screen is measured in pixels, whatever the twips per pixel; a refused one ends the
     // program before anything is read or written.
-    void screenCheck_data()
-    {
-        QTest::addColumn<ScreenMetrics>("screen");
-        QTest::addColumn<bool>("passes");
-        QTest::newRow("800 x 600 at 120 dpi") << ScreenMetrics{800, 600, 12.0, 12.0} << true;
-        QTest::newRow("799 x 600") << ScreenMetrics{799, 600, 15.0, 15.0} << false;
-        QTest::newRow("800 x 599") << ScreenMetrics{800, 599, 15.0, 15.0} << false;
-    }
-
     void screenCheck()
     {
-        QFETCH(ScreenMetrics, screen);
-        QFETCH(bool, passes);
-        Harness h(screen);
-        QCOMPARE(h.run("lab.cfg"), passes ? StartupOutcome::ShowMainMenu : StartupOutcome::Terminate);
-        QCOMPARE(h.prompt.shown.contains(kFatal), !passes);
-        if (!passes)
-            QVERIFY(h.prompt.shown.size() == 1 && h.log.isEmpty() && h.files().isEmpty() && !h.state.StartupDone);
+        const Message fatal = box("Fatal Application Error", "Orv Brevane supports a minimum screen resolution of "
+                                                             "800 x 600\rPress OK to terminate program");
+        for (auto [screen, passes] : {std::pair(ScreenMetrics{800, 600, 12.0, 12.0}, true),
+                                      {ScreenMetrics{799, 600, 15.0, 15.0}, false},
+                                      {ScreenMetrics{800, 599, 15.0, 15.0}, false}}) {
+            Harness h(screen);
+            QCOMPARE(h.run("lab.cfg"), passes ? StartupOutcome::ShowMainMenu : StartupOutcome::Terminate);
+            QCOMPARE(h.prompt.shown.contains(fatal), !passes);
+            QVERIFY(passes || (h.prompt.shown.size() == 1 && h.log.isEmpty() && h.files().isEmpty() && !h.state.StartupDone));
+        }
     }
 
-    // Start-up empties runs 1..10 and the statistics of every store; a second load (the menu
-    // reopened) returns at once and changes nothing.
+    // Start-up empties runs 1..10 and the statistics of every store (runs 11..20 stay); a second
+    // load (the menu reopened) returns at once and changes nothing. Windows may be missing.
     void storesZeroedThenSecondLoadReturnsAtOnce()
     {
         Harness h;
@@ -200,17 +169,16 @@ private slots:
         SetData full, cleared;
         for (int set = 1; set <= kSetCount; ++set) {
             full.SetAverage[set] = full.SetFastest[set] = full.SetSlowest[set] = 1.5f;
-            cleared.Times[set] = full.Times[set] = RunRow{}; // runs 11..20 are not cleared
             full.Times[set].fill(1.5f);
             std::fill(cleared.Times[set].begin() + kStoredRuns + 1, cleared.Times[set].end(), 1.5f);
             cleared.Times[set][0] = 1.5f;
         }
-        for (SetData* store : std::initializer_list<SetData*>{&h.state.Simple, &h.state.Color, &h.state.Number})
+        const std::initializer_list<SetData*> stores{&h.state.Simple, &h.state.Color, &h.state.Number};
+        for (SetData* store : stores)
             *store = full;
-        // The program may run without some of the windows.
         QCOMPARE(h.sequence.loadConfiguration(QString(), StartupLoaders{}), StartupOutcome::ShowMainMenu);
-        for (const SetData& store : std::initializer_list<SetData>{h.state.Simple, h.state.Color, h.state.Number})
-            QVERIFY(store == cleared);
+        for (SetData* store : stores)
+            QVERIFY(*store == cleared);
 
         h.log.clear();
         h.state.Config = kConfigT; // as the settings dialog may have left it
