@@ -8,6 +8,8 @@
 using namespace reflex;
 
 enum Way { Refused, Read, Both }; // Both: formatting the value gives the line back
+struct Replacement { int size; bool writerSucceeds, diskFull; QString name; };
+Q_DECLARE_METATYPE(Replacement)
 
 class TestSharedFiles : public QObject {
     Q_OBJECT
@@ -55,34 +57,28 @@ private slots:
     // A small file fits the write buffer, so a full disk only shows at the flush.
     void replaceFileAtomically_data()
     {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("writerSucceeds");
-        QTest::addColumn<bool>("diskFull");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("written, shorter than before") << 10 << true << false << "file";
-        QTest::newRow("the writer gives up") << 3000 << false << false << "file";
-        QTest::newRow("disk full while writing") << 200'000 << true << true << "file";
-        QTest::newRow("disk full at the flush") << 1000 << true << true << "file";
-        QTest::newRow("no such directory") << 10 << true << false << "missing/file";
+        QTest::addColumn<Replacement>("c");
+        QTest::newRow("written, shorter than before") << Replacement{10, true, false, "file"};
+        QTest::newRow("the writer gives up") << Replacement{3000, false, false, "file"};
+        QTest::newRow("disk full while writing") << Replacement{200'000, true, true, "file"};
+        QTest::newRow("disk full at the flush") << Replacement{1000, true, true, "file"};
+        QTest::newRow("no such directory") << Replacement{10, true, false, "missing/file"};
     }
 
     void replaceFileAtomically()
     {
-        QFETCH(int, size);
-        QFETCH(bool, writerSucceeds);
-        QFETCH(bool, diskFull);
-        QFETCH(QString, name);
+        QFETCH(Replacement, c);
         QTemporaryDir dir;
-        const QByteArray before("the earlier file\r\n"), payload(size, 'n');
+        const QByteArray before("the earlier file\r\n"), payload(c.size, 'n');
         fakes::writeFile(dir.filePath("file"), before);
         FileWriteResult result;
         const auto replace = [&] {
-            result = reflex::replaceFileAtomically(dir.filePath(name), [&](QIODevice& device) {
-                return device.write(payload) == payload.size() && writerSucceeds;
+            result = reflex::replaceFileAtomically(dir.filePath(c.name), [&](QIODevice& device) {
+                return device.write(payload) == payload.size() && c.writerSucceeds;
             });
         };
-        diskFull ? fakes::withDiskFull(replace) : replace();
-        const bool ok = writerSucceeds && !diskFull && !name.contains('/');
+        c.diskFull ? fakes::withDiskFull(replace) : replace();
+        const bool ok = c.writerSucceeds && !c.diskFull && !c.name.contains('/');
         QCOMPARE(result.ok, ok);
         QCOMPARE(result.error.isEmpty(), ok);
         QCOMPARE(fakes::readFile(dir.filePath("file")), ok ? payload : before);
