@@ -1,5 +1,5 @@
-"""The one source of what tests and benchmarks share with the program: the default configuration
-file in tests/fixtures and the windows' Designer forms under src/."""
+"""What tests and benchmarks share with the program: the default configuration in tests/fixtures and
+the windows' Designer forms under src/."""
 
 import os
 import xml.etree.ElementTree as ET
@@ -8,32 +8,29 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(os.path.a
 
 with open(os.path.join(ROOT, "tests", "fixtures", "default.cfg"), "rb") as _f:
     CONFIG_HEADER, *_values = _f.read().decode("ascii").removesuffix("\r\n").split("\r\n")
-# The values a freshly written default configuration holds, in file order (a tuple: copy to change).
-DEFAULT_CONFIG = tuple(int(v) for v in _values)
+DEFAULT_CONFIG = tuple(int(v) for v in _values)  # in file order; a tuple: copy to change
 
 
 def write_config(path, values):
     with open(path, "wb") as f:
-        f.write(("\r\n".join([CONFIG_HEADER] + [str(v) for v in values]) + "\r\n").encode("ascii"))
+        f.write("".join(f"{v}\r\n" for v in [CONFIG_HEADER, *values]).encode("ascii"))
 
 
 class Form:
-    """A Designer form with absolute geometry: the window's title and where each named control
-    lies in the window's client area."""
+    """A Designer form with absolute geometry: the window's title and where each named control lies
+    in the window's client area."""
 
     def __init__(self, relative_path):
         top = ET.parse(os.path.join(ROOT, relative_path)).getroot().find("widget")
         self.title = top.find("property[@name='windowTitle']/string").text
         self._rects = {}
-        for child in top.findall("widget"):
-            self._walk(child, 0, 0)
-
-    def _walk(self, widget, ox, oy):
-        r = widget.find("property[@name='geometry']/rect")
-        x, y, w, h = (int(r.find(k).text) for k in ("x", "y", "width", "height")) if r is not None else (0, 0, 0, 0)
-        self._rects[widget.get("name")] = (ox + x, oy + y, w, h)
-        for child in widget.findall("widget"):
-            self._walk(child, ox + x, oy + y)
+        todo = [(child, 0, 0) for child in top.findall("widget")]
+        while todo:
+            widget, ox, oy = todo.pop()
+            r = widget.find("property[@name='geometry']/rect")
+            x, y, w, h = (int(r.find(k).text) for k in ("x", "y", "width", "height")) if r is not None else (0,) * 4
+            self._rects[widget.get("name")] = (ox + x, oy + y, w, h)
+            todo += [(child, ox + x, oy + y) for child in widget.findall("widget")]
 
     def rect(self, name):
         return self._rects[name]

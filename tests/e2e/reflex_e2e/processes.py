@@ -1,10 +1,11 @@
 """Ending what a test or benchmark started, and nothing else.
 
-The process running the tests makes itself a subreaper, so whatever its children leave behind
-comes back to it: its own descendants are exactly what it started. Each child also dies with it
-(a test killed hard by a time-out must not leave an X server or a bus behind). Processes are
-ended by id: SIGTERM, then SIGKILL after a grace period."""
+The process running the tests makes itself a subreaper, so whatever its children leave behind comes
+back to it: its own descendants are exactly what it started. Each child also dies with it (a test
+killed hard by a time-out must not leave an X server or a bus behind). Processes are ended by id:
+SIGTERM, then SIGKILL after a grace period."""
 
+import contextlib
 import ctypes
 import os
 import signal
@@ -22,11 +23,8 @@ def become_subreaper():
 
 def _stat(pid):
     """The fields after the command name, which may hold blanks and parentheses: state, parent, ..."""
-    try:
-        with open(f"/proc/{pid}/stat") as f:
-            return f.read().rsplit(")", 1)[1].split()
-    except OSError:
-        return None
+    with contextlib.suppress(OSError), open(f"/proc/{pid}/stat") as f:
+        return f.read().rsplit(")", 1)[1].split()
 
 
 def descendants_of(pid):
@@ -41,21 +39,17 @@ def descendants_of(pid):
 
 
 def reap():
-    try:
+    with contextlib.suppress(ChildProcessError):
         while os.waitpid(-1, os.WNOHANG)[0]:
             pass
-    except ChildProcessError:
-        pass
 
 
 def end(pids, grace=5.0):
     """SIGTERM to each, SIGKILL to those still alive after `grace` seconds; collects them."""
     for sig in (signal.SIGTERM, signal.SIGKILL):
         for pid in pids:
-            try:
+            with contextlib.suppress(ProcessLookupError):
                 os.kill(pid, sig)
-            except ProcessLookupError:
-                pass
         deadline = time.monotonic() + grace
         while pids and time.monotonic() < deadline:
             reap()

@@ -1,7 +1,8 @@
-"""One scenario: the program started in a fresh folder on a private desktop, then the named steps
-a student takes, in order. Later steps build on earlier ones, so after a failure the rest are
-skipped, and the session's folder is kept with a screenshot and the program's output."""
+"""One scenario: the program started in a fresh folder on a private desktop, then the steps a student
+takes, in order. Later steps build on earlier ones, so after a failure the rest are skipped, and the
+session's folder is kept with a screenshot and the program's output."""
 
+import contextlib
 import os
 import sys
 import traceback
@@ -17,8 +18,7 @@ class Scenario:
     steps keep what later steps need as attributes."""
 
     def __init__(self, name, binary):
-        self.session = Session(name)
-        self.binary = binary
+        self.session, self.binary = Session(name), binary
         self.work = self.session.path("work")
         self.program = self.ui = None
 
@@ -46,27 +46,25 @@ class Scenario:
         return lines
 
     def post_mortem(self):
-        s = self.session
-        s.keep = True
-        try:
-            s.screenshot("failure.png")
-        except Exception:
-            pass
-        for program in s.programs:
+        self.session.keep = True
+        with contextlib.suppress(Exception):
+            self.session.screenshot("failure.png")
+        for program in self.session.programs:
             if program.output().strip():
                 print(f"--- output of the program (pid {program.pid}) ---\n{program.output()[-4000:]}", flush=True)
-        print(f"kept for inspection: {s.dir}", flush=True)
+        print(f"kept for inspection: {self.session.dir}", flush=True)
 
 
 def run(name, steps, config=None):
-    """Runs the scenario on the binary named on the command line: the program's start with
-    `config`, then each (title, step(scenario)). Exits with 0 only when every step passed."""
+    """Runs the scenario on the binary named on the command line: the program's start with `config`,
+    then each step(scenario), its name the step's title. Exits with 0 only when every step passed."""
     if len(sys.argv) != 2:
         sys.exit(f"usage: {os.path.basename(sys.argv[0])} <path to the reflex binary>")
     t = Scenario(name, os.path.abspath(sys.argv[1]))
     failed = False
     try:
-        for title, step in [("desktop and program start", lambda t: t.start(config)), *steps]:
+        for step in [lambda t: t.start(config), *steps]:
+            title = "desktop and program start" if step.__name__ == "<lambda>" else step.__name__.replace("_", " ")
             if failed:
                 print(f"skip {title}", flush=True)
                 continue

@@ -2,6 +2,7 @@
 started on it, and real X input and screen reading through xdotool and ImageMagick."""
 
 import atexit
+import contextlib
 import os
 import select
 import shutil
@@ -19,16 +20,12 @@ SCREEN = "1024x768x24"
 
 class Program:
     def __init__(self, proc, log):
-        self.proc = proc
-        self.pid = proc.pid
-        self.log = log
+        self.proc, self.pid, self.log = proc, proc.pid, log
 
     def output(self):
-        try:
-            with open(self.log, errors="replace") as f:
-                return f.read()
-        except OSError:
-            return ""
+        with contextlib.suppress(OSError), open(self.log, errors="replace") as f:
+            return f.read()
+        return ""
 
 
 class Session:
@@ -40,11 +37,8 @@ class Session:
         self.accessibility = accessibility
         # Kept on failure, or always with REFLEX_E2E_KEEP=1: the logs and screenshots stay for a look.
         self.keep = bool(os.environ.get("REFLEX_E2E_KEEP"))
-        self.programs = []
-        self._logs = []
-        self.env = None
-        self.display = None
-        self.server = None  # the X server's Popen
+        self.programs, self._logs = [], []
+        self.env = self.display = self.server = None  # server: the X server's Popen
         processes.become_subreaper()
         atexit.register(self.stop)
         signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
@@ -59,28 +53,23 @@ class Session:
 
     def start(self):
         home = self.path("home")
-        for sub in ("config", "cache", "data"):
-            os.makedirs(os.path.join(home, sub), exist_ok=True)
         env = {k: v for k, v in os.environ.items()
                if not k.startswith(("DBUS_", "AT_SPI", "XDG_", "QT_", "WAYLAND")) and k != "DISPLAY"}
-        env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
-                   XDG_CACHE_HOME=os.path.join(home, "cache"), XDG_DATA_HOME=os.path.join(home, "data"),
-                   XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb", ASAN_OPTIONS="detect_leaks=0")
-        env.setdefault("UBSAN_OPTIONS", "print_stacktrace=1:halt_on_error=1")
+        for sub in ("config", "cache", "data"):
+            os.makedirs(env.setdefault(f"XDG_{sub.upper()}_HOME", os.path.join(home, sub)))
         os.chmod(home, 0o700)
+        env.update(HOME=home, XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb", ASAN_OPTIONS="detect_leaks=0")
+        env.setdefault("UBSAN_OPTIONS", "print_stacktrace=1:halt_on_error=1")
 
         rd, wr = os.pipe()
         self.server = self.spawn(["Xvfb", "-displayfd", str(wr), "-screen", "0", SCREEN, "-nolisten", "tcp",
                                   "-noreset"], env, pass_fds=[wr], stdout=subprocess.DEVNULL, stderr=self.log("xvfb"))
         os.close(wr)
-        self.display = ":" + self._read_line(rd, 15, "Xvfb to report its display number")
+        env["DISPLAY"] = self.display = ":" + self._read_line(rd, 15, "Xvfb to report its display number")
         os.close(rd)
-        env["DISPLAY"] = self.display
-
         bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env,
                          stdout=subprocess.PIPE, stderr=self.log("dbus"))
         env["DBUS_SESSION_BUS_ADDRESS"] = self._read_line(bus.stdout.fileno(), 15, "the session bus address")
-
         if self.accessibility:
             env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
             self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env,
@@ -93,49 +82,43 @@ class Session:
 
     def log(self, name):
         """An open file name.log in the session folder, closed by stop()."""
-        f = open(self.path(f"{name}.log"), "wb")
-        self._logs.append(f)
-        return f
+        self._logs.append(open(self.path(f"{name}.log"), "wb"))
+        return self._logs[-1]
 
     @staticmethod
     def _read_line(fd, timeout, what):
-        data = b""
-        deadline = time.monotonic() + timeout
+        data, deadline = b"", time.monotonic() + timeout
         while not data.endswith(b"\n"):
-            left = deadline - time.monotonic()
-            check(left > 0 and select.select([fd], [], [], left)[0], f"timed out after {timeout} s waiting for {what}")
-            chunk = os.read(fd, 256)
+            ready = select.select([fd], [], [], max(0, deadline - time.monotonic()))[0]
+            check(ready, f"timed out after {timeout} s waiting for {what}")
+            data += (chunk := os.read(fd, 256))
             check(chunk, f"no answer while waiting for {what}")
-            data += chunk
         return data.decode().strip()
 
     @staticmethod
     def _bus_has_owner(env, name):
-        out = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
-                              "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", f"string:{name}"],
-                             env=env, capture_output=True, text=True, timeout=10)
-        return "boolean true" in out.stdout
+        return "boolean true" in subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+             "org.freedesktop.DBus.NameHasOwner", f"string:{name}"], env=env, capture_output=True, text=True,
+            timeout=10).stdout
 
     def launch(self, binary, cwd, args=(), env=None):
         """Starts the program in cwd, with `env` added to the desktop's environment; its output
         goes to program-N.log in the session folder."""
         name = f"program-{len(self.programs) + 1}"
-        program = Program(self.spawn([binary, *args], {**self.env, **(env or {})}, cwd=cwd,
-                                     stdout=self.log(name), stderr=subprocess.STDOUT), self.path(f"{name}.log"))
-        self.programs.append(program)
-        return program
+        self.programs.append(Program(self.spawn([binary, *args], {**self.env, **(env or {})}, cwd=cwd,
+                                                stdout=self.log(name), stderr=subprocess.STDOUT),
+                                     self.path(f"{name}.log")))
+        return self.programs[-1]
 
     def stop(self):
         # A program already reaped is skipped: its pid may belong to someone else by now.
         processes.end_everything_started(first=[p.pid for p in self.programs if p.proc.poll() is None])
         self.programs.clear()
-        for f in self._logs:
-            f.close()
-        self._logs.clear()
+        while self._logs:
+            self._logs.pop().close()
         if not self.keep and os.path.isdir(self.dir):
             shutil.rmtree(self.dir, ignore_errors=True)
-
-    # --- real X input and screen -------------------------------------------------------------
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True, timeout=15,
@@ -145,9 +128,8 @@ class Session:
         self.xdotool("key", *keys)
 
     def screenshot(self, filename):
-        path = self.path(filename)
-        subprocess.run(["import", "-window", "root", path], env=self.env, check=True, timeout=30)
-        return path
+        subprocess.run(["import", "-window", "root", self.path(filename)], env=self.env, check=True, timeout=30)
+        return self.path(filename)
 
     def pixels(self, x, y, w, h):
         """A screen rectangle read back from the X server: bytes R, G, B (0..255), row by row."""

@@ -12,10 +12,7 @@ WINDOW_ROLES = ("filler", "frame", "dialog", "alert")  # the roles of top-level 
 class Ui:
     def __init__(self, session, program):
         import pyatspi  # only now: it reads the bus addresses that Session.start put into the environment
-        self.pyatspi = pyatspi
-        self.session = session
-        self.program = program
-        self._app = None
+        self.pyatspi, self.session, self.program, self._app = pyatspi, session, program, None
 
     def app(self, timeout=60):
         def probe():
@@ -24,30 +21,23 @@ class Ui:
             desktop = self.pyatspi.Registry.getDesktop(0)
             for i in range(desktop.childCount):
                 try:
-                    child = desktop.getChildAtIndex(i)
-                    if child is not None and child.get_process_id() == self.program.pid:
+                    if (child := desktop.getChildAtIndex(i)) is not None and child.get_process_id() == self.program.pid:
                         return child
                 except Exception:
                     continue  # an application that went away while we looked
-            return None
         if self._app is None:
             self._app = wait_for(probe, timeout, f"the program (pid {self.program.pid}) on the accessibility bus")
         return self._app
 
-    def showing(self, node):
-        return node.getState().contains(self.pyatspi.STATE_SHOWING)
-
     def all(self, role, name=None, root=None):
         """Nodes of a role (and name, when given) under root, skipping subtrees that are not showing.
         Windows are looked for among the top-level windows only, which is quick."""
-        found = []
-        top = root is None and role in WINDOW_ROLES
-        root = root or self.app()
-        todo = [root]
+        found, top = [], root is None and role in WINDOW_ROLES
+        todo = [root := root or self.app()]
         while todo:
             node = todo.pop(0)
             try:
-                if node is not root and not self.showing(node):
+                if node is not root and not node.getState().contains(self.pyatspi.STATE_SHOWING):
                     continue
                 if node.getRoleName() == role and (name is None or node.name == name):
                     found.append(node)
@@ -58,21 +48,16 @@ class Ui:
         return found
 
     def find(self, role, name=None, root=None, timeout=30):
-        label = f'{role} "{name}"' if name is not None else role
+        label = role if name is None else f'{role} "{name}"'
         return wait_for(lambda: (self.all(role, name, root) or [None])[0], timeout, f"a showing {label}", 0.02)
 
     def gone(self, role, name=None, root=None, timeout=30):
-        label = f'{role} "{name}"' if name is not None else role
-        wait_for(lambda: not self.all(role, name, root), timeout, f"the {label} to go away", 0.05)
+        label = role if name is None else f'{role} "{name}"'
+        wait_for(lambda: not self.all(role, name, root), timeout, f"the {label} to go away")
 
     def extents(self, node):
         e = node.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
         return e.x, e.y, e.width, e.height
-
-    def top_level(self, node):
-        while node.parent is not None and node.parent.getRoleName() != "application":
-            node = node.parent
-        return node
 
     def _window_name(self, window):
         probe = subprocess.run(["xdotool", "getwindowname", window], env=self.session.env,
@@ -87,13 +72,13 @@ class Ui:
     def click_at(self, window, x, y):
         """Clicks at a screen point once the X server has the window under it. A window is on the
         accessibility bus a moment before it is mapped; a click in between would hit what lies below."""
-        x, y, title = int(x), int(y), window.name
+        x, y = int(x), int(y)
 
         def under_pointer():
             # Not --sync: it waits for a motion that never comes when the pointer is already there.
             self.session.xdotool("mousemove", x, y)
-            return self.pointer() == (x, y, title)
-        wait_for(under_pointer, 30, f"the window {title!r} under the pointer at {x},{y}")
+            return self.pointer() == (x, y, window.name)
+        wait_for(under_pointer, 30, f"the window {window.name!r} under the pointer at {x},{y}")
         self.session.xdotool("click", "1")
 
     def click_in(self, window, point):
@@ -104,7 +89,10 @@ class Ui:
     def click(self, node):
         x, y, w, h = self.extents(node)
         check(w > 0 and h > 0, f'{node.getRoleName()} "{node.name}" has no size on screen')
-        self.click_at(self.top_level(node), x + w // 2, y + h // 2)
+        window = node
+        while window.parent is not None and window.parent.getRoleName() != "application":
+            window = window.parent
+        self.click_at(window, x + w // 2, y + h // 2)
 
     def key(self, window, *keys):
         """Types keys once the window has the X input focus, so that they cannot go elsewhere."""
@@ -131,27 +119,22 @@ class Ui:
         self.key(alert, "Return")
         self.gone("alert", title)
 
+    def answer(self, title, text, button="Yes"):
+        """A question that must be the next message to come: its title and text checked, then a button."""
+        alert = self.find("alert")
+        check((alert.name, self.text(alert)) == (title, text), f"{alert.name!r} asks {self.text(alert)!r}")
+        self.click(self.find("push button", button, root=alert))
+
     def start_series(self, window):
         """Start, and Yes to the question before set 1's data are overwritten."""
         self.click(self.find("push button", "Start", root=window))
-        alert = self.find("alert", "Start Reflex Data Collection")
-        check(self.text(alert) == "Over write Data in Set  1 ?", f"Start asks {self.text(alert)!r}")
-        self.click(self.find("push button", "Yes", root=alert))
+        self.answer("Start Reflex Data Collection", "Over write Data in Set  1 ?")
 
     def exit_program(self, question):
-        """Exit on the main menu: its question must be the first message to come, and Yes must end
-        the program at once with status 0."""
-        proc = self.program.proc
+        """Exit on the main menu: its question must be the first message to come, and Yes must end the
+        program at once (not ask again) with status 0."""
         self.click(self.find("push button", "Exit"))
-        alert = self.find("alert")
-        check((alert.name, self.text(alert)) == (EXIT_TITLE, question),
-              f"Exit answered {alert.name!r}: {self.text(alert)!r}, expected {question!r}")
-        self.click(self.find("push button", "Yes", root=alert))
-
-        def ended_or_asked_again():
-            if proc.poll() is not None:
-                return "ended"
-            return any(a.path != alert.path for a in self.all("alert", EXIT_TITLE)) and "asked again"
-        outcome = wait_for(ended_or_asked_again, 30, "the program to end after Yes", 0.1)
-        check(outcome == "ended", "after Yes the program did not end but asked a second time")
+        self.answer(EXIT_TITLE, question)
+        proc = self.program.proc
+        wait_for(lambda: proc.poll() is not None, 30, "the program to end after Yes", 0.1)
         check(proc.returncode == 0, f"the program ended with status {proc.returncode}")
