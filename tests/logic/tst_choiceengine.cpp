@@ -1,8 +1,6 @@
 #include "complex_test/ChoiceEngine.h"
 #include "fakes/Fakes.h"
-#include "simple_test/RecoveryFile.h"
 
-#include <QBuffer>
 #include <QTest>
 
 using namespace reflex;
@@ -32,27 +30,16 @@ struct Rig {
     ChoiceConfigBlock& block() { return test == ChoiceTest::Color ? state.Config.Color : state.Config.Number; }
     ChoiceStore& store() { return test == ChoiceTest::Color ? state.Color : state.Number; }
     fakes::FakeTimer& timer(int i) { return *fp.timers.timers.at(i); } // 0 interval, 1 display
-    void startYes()
-    {
-        fp.prompt.answers.push_back(MsgAnswer::Yes);
-        engine.start();
-    }
-    void nextElement()
-    {
-        fp.clock.advanceMs(timer(0).interval());
-        QVERIFY(timer(0).fire());
-    }
+    void startYes() { fp.prompt.answers.push_back(MsgAnswer::Yes), engine.start(); }
+    void elapse(int i) { fp.clock.advanceMs(timer(i).interval()); QVERIFY(timer(i).fire()); }
+    void nextElement() { elapse(0); }
+    void timeOut() { elapse(1); }
     void show(int index, bool sound) // scripted draws of that element
     {
         scripted.values.insert(scripted.values.begin(), {double(index) / block().LastElement, sound ? 0.9 : 0.1});
         nextElement();
     }
     void pressAfter(double ms) { fp.clock.advanceMs(ms), engine.press(fp.clock.nowNs()); }
-    void timeOut()
-    {
-        fp.clock.advanceMs(timer(1).interval());
-        QVERIFY(timer(1).fire());
-    }
     float time(int k) { return store().Times[state.CurrentSet][k]; }
     int counted()
     {
@@ -174,7 +161,8 @@ private slots:
 
     // Each trigger follows a non-trigger (pressed or let pass). Missed triggers store 1.000;
     // a series ends with its last trigger, loudly and with recover.dat after a hit, with a beep
-    // only after a miss; a new Start empties entries 1..10 only.
+    // only after a miss; a new Start empties entries 1..10 only. The set's comment is filed
+    // under the set the series ran in.
     void seriesEndsWithItsLastTrigger_data()
     {
         QTest::addColumn<int>("runs");
@@ -188,6 +176,8 @@ private slots:
         QFETCH(int, runs);
         QFETCH(bool, hit);
         Rig rig(ChoiceTest::Color, [&](ChoiceConfigBlock& b) { b.RunCount = qint16(runs); });
+        rig.engine.nextSet(), rig.engine.nextSet();
+        rig.engine.commentEdited(QStringLiteral("set 3"));
         rig.startYes();
         for (int k = 1; k <= runs; ++k) {
             QVERIFY(rig.engine.running());
@@ -199,11 +189,12 @@ private slots:
             QCOMPARE(rig.fp.beeper.beeps, beeps + (k == runs));
         }
         QVERIFY(!rig.engine.running() && !rig.timer(0).isEnabled() && !rig.timer(1).isEnabled());
-        QVERIFY(rig.counted() == 2 * runs && rig.store().CorrectHits[1] + rig.store().MissedHits[1] == runs);
+        QVERIFY(rig.counted() == 2 * runs && rig.store().CorrectHits[3] + rig.store().MissedHits[3] == runs);
         for (int k = 1; k <= runs; ++k)
             QCOMPARE(rig.time(k), hit ? (300 + k) / 1000.0f : 1.0f);
+        QVERIFY(rig.store().SetComment[2] == "set 3" && rig.store().SetComment[0].isEmpty());
         if (!hit)
-            QCOMPARE(rig.store().SetAverage[1], 1.0f);
+            QCOMPARE(rig.store().SetAverage[3], 1.0f);
         QVERIFY(rig.engine.display().lblRunCountNumber == "   0" && rig.recoveryWrites == int(hit));
         QCOMPARE(rig.fp.prompt.titles().back(), QString(hit ? "END RUN" : "Start Reflex Data Collection"));
         rig.startYes();
@@ -249,35 +240,6 @@ private slots:
         QCOMPARE(int(rig.store().MissedHits[1]), expectedRuns);
     }
 
-    // A colour series in set 3 and a number series go to recover.dat beside the simple block
-    // and come back whole.
-    void recoveryCarriesBothChoiceBlocks()
-    {
-        Rig colour(ChoiceTest::Color, [](ChoiceConfigBlock& b) { b.RunCount = 2; });
-        colour.engine.nextSet();
-        colour.engine.nextSet();
-        colour.engine.commentEdited(QStringLiteral("colour set 3"));
-        colour.startYes();
-        for (const char step : QByteArray("iiHmmmM")) { // incorrect, miss, Hit, Missed trigger
-            colour.show(step == 'H' || step == 'M' ? 2 : 1, false);
-            step == 'i' || step == 'H' ? colour.pressAfter(500) : colour.timeOut();
-        }
-        Rig number(ChoiceTest::Number, [](ChoiceConfigBlock& b) { b.RunCount = 1; });
-        number.startYes();
-        number.show(2, false);
-        number.pressAfter(250);
-        QCOMPARE(colour.recoveryWrites + number.recoveryWrites, 1);
-
-        AppState& state = colour.state;
-        state.Number = number.state.Number;
-        state.Simple.Times[4][2] = 0.125f;
-        QBuffer file;
-        AppState back;
-        QVERIFY(file.open(QIODevice::ReadWrite) && writeRecovery(file, state) && file.seek(0) && readRecovery(file, back));
-        QCOMPARE(back.Color.SetAverage[3], 0.75f);
-        QVERIFY(back.Simple == state.Simple && back.Color == state.Color && back.Number == state.Number);
-    }
-
     // The real generator, reseeded at every element: with elements 0..3, trigger 2 without the
     // tone and tones on, one element in six is a trigger by chance.
     void realGeneratorGivesOneTriggerInSix()
@@ -290,10 +252,8 @@ private slots:
                 rig.startYes();
             rig.nextElement();
             const bool trigger = rig.engine.triggerShown();
-            if (run < 6) { // a trigger here can only have come by chance
-                ++free;
-                freeTriggers += trigger;
-            }
+            if (run < 6) // a trigger here can only have come by chance
+                ++free, freeTriggers += trigger;
             run = trigger ? 0 : run + 1;
             longestRun = std::max(longestRun, run);
             rig.timeOut();
