@@ -27,6 +27,7 @@ struct Rig {
     explicit Rig(SimpleConfigBlock normal)
     {
         view.clock = &fp.clock;
+        state.Config = ReflexConfig{};
         state.Config.Normal = normal;
         engine.initialise();
     }
