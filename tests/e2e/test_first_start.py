@@ -29,18 +29,18 @@ def recover_without_recover_dat_is_refused(t):
     check(not os.path.exists(t.file("recover.dat")), "Recover created recover.dat")
 
 
-def text_of(node):
+def _text_of(node):
     text = node.queryText()
     return text.getText(0, text.characterCount)
 
 
-def field(t, name):
+def _field(t, name):
     return t.ui.find("text", name, root=t.dialog)
 
 
-def type_into(t, name, typed):
+def _type_into(t, name, typed):
     """Clicks into a field, which selects its whole text, and types over it."""
-    node = field(t, name)
+    node = _field(t, name)
     t.ui.click(node)
 
     def all_selected():
@@ -48,31 +48,32 @@ def type_into(t, name, typed):
         return text.getNSelections() == 1 and text.getSelection(0) == (0, text.characterCount)
     wait_for(all_selected, 30, f"the text of {name!r} to be selected on entry")
     t.session.xdotool("type", "--delay", "30", typed)
-    wait_for(lambda: text_of(node) == typed, 30, f"{typed!r} in {name!r}")
+    wait_for(lambda: _text_of(node) == typed, 30, f"{typed!r} in {name!r}")
 
 
-def fixed_interval_checked(t):
+def _fixed_interval_checked(t):
     return t.ui.find("radio button", "Fixed Interval", root=t.dialog).getState().contains(t.ui.pyatspi.STATE_CHECKED)
 
 
-def options_opens_the_settings_dialog(t):
+def _open_settings(t):
     t.ui.click(t.ui.find("push button", "Options", root=t.ui.find("filler", main_menu_form().title)))
     t.dialog = t.ui.find("filler", TITLE)
     t.ui.find("page tab", "Simple", root=t.dialog)
 
 
-def fixed_interval_chosen_with_a_click_on_its_circle(t):
+def options_then_fixed_interval_chosen_with_a_click_on_its_circle(t):
+    _open_settings(t)
     x, y, w, h = t.ui.extents(t.ui.find("radio button", "Fixed Interval", root=t.dialog))
     t.ui.click_at(t.dialog, x + 8, y + h // 2)
-    wait_for(lambda: fixed_interval_checked(t), 30, '"Fixed Interval" checked')
+    wait_for(lambda: _fixed_interval_checked(t), 30, '"Fixed Interval" checked')
 
 
 def an_interval_typed_is_kept_a_run_count_of_25_refused(t):
-    type_into(t, "Fixed Time Interval", "2500")
-    type_into(t, "Runs Per Set", "25")  # leaving "Fixed Time Interval" accepted 2500
-    t.ui.click(field(t, "Fixed Time Interval"))  # leaving "Runs Per Set" refuses 25
-    wait_for(lambda: text_of(field(t, "Runs Per Set")) == "10", 30, 'the refused run count to give way to "10"')
-    check(text_of(field(t, "Fixed Time Interval")) == "2500", "the accepted interval did not stay")
+    _type_into(t, "Fixed Time Interval", "2500")
+    _type_into(t, "Runs Per Set", "25")  # leaving "Fixed Time Interval" accepted 2500
+    t.ui.click(_field(t, "Fixed Time Interval"))  # leaving "Runs Per Set" refuses 25
+    wait_for(lambda: _text_of(_field(t, "Runs Per Set")) == "10", 30, 'the refused run count to give way to "10"')
+    check(_text_of(_field(t, "Fixed Time Interval")) == "2500", "the accepted interval did not stay")
 
 
 def save_writes_the_46_line_file_through_the_file_dialog(t):
@@ -91,10 +92,10 @@ def save_writes_the_46_line_file_through_the_file_dialog(t):
 def ok_and_the_dialog_opened_again_shows_the_values(t):
     t.ui.click(t.ui.find("push button", "OK", root=t.dialog))
     t.ui.gone("filler", TITLE)
-    options_opens_the_settings_dialog(t)
-    shown = (text_of(field(t, "Fixed Time Interval")), text_of(field(t, "Runs Per Set")))
+    _open_settings(t)
+    shown = (_text_of(_field(t, "Fixed Time Interval")), _text_of(_field(t, "Runs Per Set")))
     check(shown == ("2500", "10"), f"the dialog shows interval and run count {shown}, not those accepted")
-    check(fixed_interval_checked(t), '"Fixed Interval" is not checked again')
+    check(_fixed_interval_checked(t), '"Fixed Interval" is not checked again')
 
 
 def ok_then_exit_asks_without_a_warning_and_ends_with_status_0(t):
@@ -104,14 +105,4 @@ def ok_then_exit_asks_without_a_warning_and_ends_with_status_0(t):
 
 
 if __name__ == "__main__":
-    run("first-start", [
-        the_missing_configuration_is_reported_and_written_with_the_defaults,
-        the_main_menu_is_shown_and_painted,
-        recover_without_recover_dat_is_refused,
-        options_opens_the_settings_dialog,
-        fixed_interval_chosen_with_a_click_on_its_circle,
-        an_interval_typed_is_kept_a_run_count_of_25_refused,
-        save_writes_the_46_line_file_through_the_file_dialog,
-        ok_and_the_dialog_opened_again_shows_the_values,
-        ok_then_exit_asks_without_a_warning_and_ends_with_status_0,
-    ])
+    run("first-start")

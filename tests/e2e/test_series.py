@@ -20,51 +20,42 @@ BAR = (0, 0, 128)  # the run chart's bar colour, palette 1
 COUNTS = ("Correct Hits", "Correct Misses", "Incorrect Hits", "Missed Hits")  # in the file's order
 
 
-def value(t, caption):
+def _value(t, caption):
     return t.ui.value_beside(t.window, caption)
 
 
-def ended(t):
+def _ended(t):
     return t.ui.all("alert", "END RUN")
 
 
-def panel_colour(t):
+def _panel_colour(t):
     """The panel's lower left quarter: clear of the frame's edge and of the speaker picture."""
     x, y, _, _ = t.ui.extents(t.window)
     px, py, pw, ph = SIMPLE.rect("pnlInsideFrame")
     return t.session.mean_colour(x + px + 8, y + py + ph // 2, pw // 2 - 8, ph // 2 - 8)
 
 
-def is_red(c):
+def _is_red(c):
     return c[0] > 150 and c[1] < 60 and c[2] < 60
 
 
-def is_white(c):
-    return min(c) > 230
-
-
-def wait_stimulus(t, run):
+def _wait_stimulus(t, run):
     def red():
-        check(not ended(t), f"the series ended before stimulus {run}")
-        return is_red(panel_colour(t))
+        check(not _ended(t), f"the series ended before stimulus {run}")
+        return _is_red(_panel_colour(t))
     wait_for(red, 30, f"the stimulus of run {run}", 0.02)
 
 
-def respond(t, runs_left):
+def _respond(t, runs_left):
     """A press on the left target, then the run count down to `runs_left` (or the series' end)."""
     t.ui.click_in(t.window, SIMPLE.centre("Shape8"))
     want = f"   {runs_left:02d}"
-    wait_for(lambda: ended(t) or value(t, "Run Count") == want, 30, f"the run count to show {want!r}")
+    wait_for(lambda: _ended(t) or _value(t, "Run Count") == want, 30, f"the run count to show {want!r}")
 
 
-def simple_opens_the_test_window_with_the_configured_run_count(t):
+def simple_then_start_asks_and_puts_the_pointer_on_the_left_target(t):
     t.ui.click(t.ui.find("push button", "Simple", timeout=60))
     t.window = t.ui.find("filler", SIMPLE.title)
-    check(value(t, "Run Count") == f"   {RUNS:02d}", f"run count shows {value(t, 'Run Count')!r}")
-    check(is_white(panel_colour(t)), f"the panel is {panel_colour(t)} at rest, not white")
-
-
-def start_asks_then_puts_the_pointer_on_the_left_target(t):
     t.ui.start_series(t.window)
     wx, wy, _, _ = t.ui.extents(t.window)
     tx, ty = wx + SIMPLE.centre("Shape8")[0], wy + SIMPLE.centre("Shape8")[1]
@@ -77,23 +68,23 @@ def start_asks_then_puts_the_pointer_on_the_left_target(t):
 
 def a_press_before_the_stimulus_is_ignored(t):
     t.session.xdotool("click", "1")  # on the target, well inside the interval
-    check(not is_red(panel_colour(t)), "inconclusive: the stimulus was out already after the early press")
-    wait_stimulus(t, 1)
-    check((value(t, "Run Count"), value(t, "Time")) == (f"   {RUNS:02d}", " 0.000"), "the early press was counted")
+    check(not _is_red(_panel_colour(t)), "inconclusive: the stimulus was out already after the early press")
+    _wait_stimulus(t, 1)
+    check((_value(t, "Run Count"), _value(t, "Time")) == (f"   {RUNS:02d}", " 0.000"), "the early press was counted")
 
 
 def presses_on_the_target_are_measured_one_on_the_panel_is_not_and_the_series_ends(t):
     for run in range(1, RUNS + 1):
         if run > 1:
-            wait_stimulus(t, run)
+            _wait_stimulus(t, run)
         if run == 2:
             t.ui.click(t.ui.find("frame", "Stimulus", root=t.window))
-            never(lambda: value(t, "Run Count") != f"   {RUNS - 1:02d}" or not is_red(panel_colour(t)), 1,
+            never(lambda: _value(t, "Run Count") != f"   {RUNS - 1:02d}" or not _is_red(_panel_colour(t)), 1,
                   "a press on the stimulus panel was taken as a response")
-        respond(t, RUNS - run)
+        _respond(t, RUNS - run)
     t.ui.acknowledge("END RUN", "Your run has ended")
-    check(value(t, "Run Count") == "   0", f"run count shows {value(t, 'Run Count')!r} after the series")
-    check(is_white(panel_colour(t)), "the panel is not white after the series")
+    check(_value(t, "Run Count") == "   0", f"run count shows {_value(t, 'Run Count')!r} after the series")
+    check(min(_panel_colour(t)) > 230, "the panel is not white after the series")
 
 
 def recover_dat_holds_the_times_shown(t):
@@ -101,11 +92,11 @@ def recover_dat_holds_the_times_shown(t):
     check(len(lines) == 500, f"recover.dat has {len(lines)} lines, expected 500")
     t.times = [float(v) for v in lines[:10]]
     check(all(t.times[:RUNS]) and not any(t.times[RUNS:]), f"set 1 holds {t.times}")
-    shown = (float(value(t, "Time")), float(value(t, "Average Time")))  # what the student saw is what was kept
+    shown = (float(_value(t, "Time")), float(_value(t, "Average Time")))  # what the student saw is what was kept
     check(max(abs(shown[0] - t.times[RUNS - 1]), abs(shown[1] - float(lines[10]))) < 0.0006, f"{shown} shown")
 
 
-def shows_runs(t, times):
+def _shows_runs(t, times):
     def cells():
         panel = t.ui.find("panel", "Run Data", root=t.results)
         labels = sorted(t.ui.all("label", root=panel), key=lambda n: t.ui.extents(n)[1::-1])
@@ -120,35 +111,31 @@ def display_shows_the_banner_then_the_runs(t):
     t.results = t.ui.find("filler", RESULTS.title)
     t.ui.gone("filler", SIMPLE.title)
     t.ui.gone("filler", "Loading")
-    shows_runs(t, t.times)
+    _shows_runs(t, t.times)
 
 
-def bars(t):
-    """The run chart's bars on the screen, left to right, as (first column, last column, bottom row)."""
+def _bars(t):
+    """The run chart's bars on the screen, left to right, as (middle column, bottom row)."""
     x, y, _, _ = t.ui.extents(t.results)
     cx, cy, w, h = RESULTS.rect("grfRun")
     raw = t.session.pixels(x + cx, y + cy, w, h)
-    bar = [[tuple(raw[(j * w + i) * 3:(j * w + i) * 3 + 3]) == BAR for i in range(w)] for j in range(h)]
-    found = []
-    for i in (i for i in range(w) if sum(row[i] for row in bar) > 3):
-        if found and found[-1][1] == i - 1:
-            found[-1][1] = i
-        else:
-            found.append([i, i])
-    return [(x + cx + a, x + cx + b, y + cy + max(j for j in range(h) if bar[j][a])) for a, b in found]
+    rows = [[j for j in range(h) if tuple(raw[(j * w + i) * 3:(j * w + i) * 3 + 3]) == BAR] for i in range(w)]
+    cols = [i for i in range(w) if len(rows[i]) > 3]
+    firsts, lasts = ([i for i in cols if i - d not in cols] for d in (1, -1))
+    return [(x + cx + (a + b) // 2, y + cy + max(rows[a])) for a, b in zip(firsts, lasts)]
 
 
 def a_press_on_the_bar_of_run_2_deletes_it_after_the_question(t):
-    found = bars(t)
+    found = _bars(t)
     check(len(found) == 3, f"{len(found)} bars on the run chart, expected 3")
-    a, b, bottom = found[1]
-    t.ui.click_at(t.results, (a + b) // 2, bottom - 2)
+    middle, bottom = found[1]
+    t.ui.click_at(t.results, middle, bottom - 2)
     alert = t.ui.find("alert")
     check(t.ui.text(alert).strip() == "Delete run 2 from the set?", f"the question reads {t.ui.text(alert)!r}")
     t.ui.click(t.ui.find("push button", "Yes", root=alert))
     t.left = [t.times[0], t.times[2]] + [0] * 8
-    shows_runs(t, t.left)
-    wait_for(lambda: len(bars(t)) == 2, 30, "two bars")
+    _shows_runs(t, t.left)
+    wait_for(lambda: len(_bars(t)) == 2, 30, "two bars")
 
 
 def save_writes_the_runs_left_through_the_file_dialog(t):
@@ -173,7 +160,7 @@ def recover_without_a_message_puts_the_deleted_run_back(t):
     t.ui.click(t.ui.find("push button", "Done", root=t.ui.find("filler", SIMPLE.title)))
 
 
-def kind(t, node):
+def _kind(t, node):
     x, y, w, h = t.ui.extents(node)
     r, g, b = rgb = t.session.mean_colour(x + 6, y + 6, w - 12, h - 12)
     if min(rgb) > 230:
@@ -185,14 +172,14 @@ def color_audio_opens_the_test_with_its_green_trigger(t):
     t.ui.click(t.ui.find("push button", "Color/Audio"))
     t.window = t.ui.find("filler", COLOUR.title)
     t.box = t.ui.find("label", "Element Display", root=t.window)
-    check(kind(t, t.ui.find("label", "Trigger Element", root=t.window)) == "trigger", "the trigger box is not green")
-    check(value(t, "Run Count") == f"   {TRIGGERS:02d}", "the run count is not the triggers'")
-    check(kind(t, t.box) == "blank", "the display box is not white at rest")
+    check(_kind(t, t.ui.find("label", "Trigger Element", root=t.window)) == "trigger", "the trigger box is not green")
+    check(_value(t, "Run Count") == f"   {TRIGGERS:02d}", "the run count is not the triggers'")
+    check(_kind(t, t.box) == "blank", "the display box is not white at rest")
 
 
 def presses_on_the_green_elements_only_until_the_series_ends_count_every_element(t):
     def next_seen():
-        return "end" if ended(t) else (k := kind(t, t.box)) != "blank" and k
+        return "end" if _ended(t) else (k := _kind(t, t.box)) != "blank" and k
 
     t.ui.start_series(t.window)
     t.elements = 0
@@ -200,12 +187,12 @@ def presses_on_the_green_elements_only_until_the_series_ends_count_every_element
         t.elements += 1
         if seen == "trigger":
             t.ui.click_in(t.window, COLOUR.centre("Shape12_0"))
-        wait_for(lambda: ended(t) or kind(t, t.box) == "blank", 30, f"element {t.elements} ({seen}) to go")
+        wait_for(lambda: _ended(t) or _kind(t, t.box) == "blank", 30, f"element {t.elements} ({seen}) to go")
     t.ui.acknowledge("END RUN", "Your run has ended")
-    t.counts = [int(value(t, c)) for c in COUNTS]
+    t.counts = [int(_value(t, c)) for c in COUNTS]
     check(t.counts[0] == TRIGGERS and t.counts[2] == t.counts[3] == 0, f"counts {dict(zip(COUNTS, t.counts))}")
     check(sum(t.counts) == t.elements, f"counts {t.counts} do not total the {t.elements} elements seen")
-    check(value(t, "Run Count") == "   0", "the run count is not 0 after the series")
+    check(_value(t, "Run Count") == "   0", "the run count is not 0 after the series")
 
 
 def recover_dat_holds_the_colour_series_beside_the_recovered_simple_one(t):
@@ -214,7 +201,7 @@ def recover_dat_holds_the_colour_series_beside_the_recovered_simple_one(t):
     times = [float(v) for v in lines[140:150]]
     check(all(0 < v < 2 for v in times[:TRIGGERS]) and not any(times[TRIGGERS:]), f"set 1 times {times}")
     check([int(v) for v in lines[153:157]] == t.counts, f"counts {lines[153:157]} in the file, {t.counts} shown")
-    shown = float(value(t, "Time"))
+    shown = float(_value(t, "Time"))
     check(abs(shown - times[TRIGGERS - 1]) < 0.0006, f"the time shown {shown} is not the last one kept")
     t.recovery = lines
 
@@ -226,18 +213,4 @@ def done_then_exit_warns_about_unsaved_data_and_keeps_recover_dat(t):
 
 
 if __name__ == "__main__":
-    run("series", [
-        simple_opens_the_test_window_with_the_configured_run_count,
-        start_asks_then_puts_the_pointer_on_the_left_target,
-        a_press_before_the_stimulus_is_ignored,
-        presses_on_the_target_are_measured_one_on_the_panel_is_not_and_the_series_ends,
-        recover_dat_holds_the_times_shown,
-        display_shows_the_banner_then_the_runs,
-        a_press_on_the_bar_of_run_2_deletes_it_after_the_question,
-        save_writes_the_runs_left_through_the_file_dialog,
-        recover_without_a_message_puts_the_deleted_run_back,
-        color_audio_opens_the_test_with_its_green_trigger,
-        presses_on_the_green_elements_only_until_the_series_ends_count_every_element,
-        recover_dat_holds_the_colour_series_beside_the_recovered_simple_one,
-        done_then_exit_warns_about_unsaved_data_and_keeps_recover_dat,
-    ], CONFIG)
+    run("series", CONFIG)

@@ -3,6 +3,7 @@ takes, in order. Later steps build on earlier ones, so after a failure the rest 
 session's folder is kept with a screenshot and the program's output."""
 
 import contextlib
+import inspect
 import os
 import sys
 import traceback
@@ -17,17 +18,16 @@ class Scenario:
     """What the steps share: the session, the program's folder `work`, the program and its Ui;
     steps keep what later steps need as attributes."""
 
-    def __init__(self, name, binary):
-        self.session, self.binary = Session(name), binary
+    def __init__(self, name, binary, config):
+        self.session, self.binary, self.config = Session(name), binary, config
         self.work = self.session.path("work")
-        self.program = self.ui = None
 
-    def start(self, config=None):
+    def start(self):
         """The desktop, and the program in `work` with `config` as its Reflex.cfg (none if None)."""
         self.session.start()
         os.makedirs(self.work)
-        if config is not None:
-            write_config(self.file("Reflex.cfg"), config)
+        if self.config is not None:
+            write_config(self.file("Reflex.cfg"), self.config)
         self.program = self.session.launch(self.binary, self.work)
         self.ui = Ui(self.session, self.program)
 
@@ -55,16 +55,19 @@ class Scenario:
         print(f"kept for inspection: {self.session.dir}", flush=True)
 
 
-def run(name, steps, config=None):
-    """Runs the scenario on the binary named on the command line: the program's start with `config`,
-    then each step(scenario), its name the step's title. Exits with 0 only when every step passed."""
+def run(name, config=None):
+    """Runs the scenario on the binary named on the command line: start (with `config` as Reflex.cfg),
+    then every public function of the test module, in the order written, as a step titled by its name.
+    Exits with 0 only when every step passed."""
     if len(sys.argv) != 2:
         sys.exit(f"usage: {os.path.basename(sys.argv[0])} <path to the reflex binary>")
-    t = Scenario(name, os.path.abspath(sys.argv[1]))
+    steps = [f for n, f in vars(sys.modules["__main__"]).items()
+             if inspect.isfunction(f) and f.__module__ == "__main__" and not n.startswith("_")]
+    t = Scenario(name, os.path.abspath(sys.argv[1]), config)
     failed = False
     try:
-        for step in [lambda t: t.start(config), *steps]:
-            title = "desktop and program start" if step.__name__ == "<lambda>" else step.__name__.replace("_", " ")
+        for step in [Scenario.start, *steps]:
+            title = step.__name__.replace("_", " ")
             if failed:
                 print(f"skip {title}", flush=True)
                 continue

@@ -65,11 +65,16 @@ class Session:
         self.server = self.spawn(["Xvfb", "-displayfd", str(wr), "-screen", "0", SCREEN, "-nolisten", "tcp",
                                   "-noreset"], env, pass_fds=[wr], stdout=subprocess.DEVNULL, stderr=self.log("xvfb"))
         os.close(wr)
-        env["DISPLAY"] = self.display = ":" + self._read_line(rd, 15, "Xvfb to report its display number")
+        number = b""
+        while not number.endswith(b"\n"):  # it may come in more than one write
+            check(select.select([rd], [], [], 15)[0] and (chunk := os.read(rd, 64)), "Xvfb reported no display number")
+            number += chunk
         os.close(rd)
-        bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env,
-                         stdout=subprocess.PIPE, stderr=self.log("dbus"))
-        env["DBUS_SESSION_BUS_ADDRESS"] = self._read_line(bus.stdout.fileno(), 15, "the session bus address")
+        env["DISPLAY"] = self.display = ":" + number.decode().strip()
+        env["DBUS_SESSION_BUS_ADDRESS"] = f"unix:path={self.path('bus')}"
+        self.spawn(["dbus-daemon", "--session", "--nofork", "--address=" + env["DBUS_SESSION_BUS_ADDRESS"]], env,
+                   stdout=subprocess.DEVNULL, stderr=self.log("dbus"))
+        wait_for(lambda: os.path.exists(self.path("bus")), 15, "the session bus")
         if self.accessibility:
             env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
             self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env,
@@ -84,16 +89,6 @@ class Session:
         """An open file name.log in the session folder, closed by stop()."""
         self._logs.append(open(self.path(f"{name}.log"), "wb"))
         return self._logs[-1]
-
-    @staticmethod
-    def _read_line(fd, timeout, what):
-        data, deadline = b"", time.monotonic() + timeout
-        while not data.endswith(b"\n"):
-            ready = select.select([fd], [], [], max(0, deadline - time.monotonic()))[0]
-            check(ready, f"timed out after {timeout} s waiting for {what}")
-            data += (chunk := os.read(fd, 256))
-            check(chunk, f"no answer while waiting for {what}")
-        return data.decode().strip()
 
     @staticmethod
     def _bus_has_owner(env, name):
