@@ -54,10 +54,7 @@ QStringList reflex::fakes::PrintRecord::lines(int document) const
     for (const PrintedText& t : texts) {
         if (t.document != document)
             continue;
-        if (open)
-            out.last() += u'|' + t.text;
-        else
-            out << t.text;
+        open ? void(out.last() += u'|' + t.text) : void(out << t.text);
         open = !t.lineEnded;
     }
     return out;

@@ -17,8 +17,7 @@
 #include <vector>
 
 namespace reflex {
-// Messages that differ in a QCOMPARE show what they hold.
-char* toString(const Message& message);
+char* toString(const Message& message); // messages that differ in a QCOMPARE show what they hold
 } // namespace reflex
 
 namespace reflex::fakes {
@@ -31,15 +30,15 @@ void writeFile(const QString& path, const QByteArray& bytes);
 // Runs `work` with files limited to 100 bytes, as on a full disk (for root as well).
 void withDiskFull(const std::function<void()>& work);
 
-// The next queued answer; with none left, `fallback` (and the test fails if `strict`).
+// The next queued answer; with none left, `fallback` (and the test fails when `whenMissing`
+// says why it should not happen).
 template <typename T>
 T takeAnswer(std::deque<T>& queue, T fallback, const QString& whenMissing = {})
 {
-    if (queue.empty()) {
-        if (!whenMissing.isEmpty())
-            QTest::qFail(qPrintable(whenMissing), __FILE__, __LINE__);
+    if (queue.empty() && !whenMissing.isEmpty())
+        QTest::qFail(qPrintable(whenMissing), __FILE__, __LINE__);
+    if (queue.empty())
         return fallback;
-    }
     T a = std::move(queue.front());
     queue.pop_front();
     return a;
@@ -52,16 +51,13 @@ struct FakeClock final : Clock {
     std::int64_t now = 1'000'000'000;
 };
 
-class FakeTimer final : public Timer {
-public:
+struct FakeTimer final : Timer {
     void setInterval(int ms) override { interval_ = ms; }
     int interval() const override { return interval_; }
     void setEnabled(bool on) override { enabled_ = on; }
     bool isEnabled() const override { return enabled_; }
     // Fires as the real timer would: only when enabled with a positive interval.
     bool fire() { return enabled_ && interval_ > 0 && onTimer && (onTimer(), true); }
-
-private:
     int interval_ = 0;
     bool enabled_ = false;
 };
@@ -134,21 +130,14 @@ struct FakePointer final : Pointer {
 
 // Raw presses the test hands over itself; with `available` false it cannot start, as without
 // XInput 2.
-class FakeRawPressSource final : public RawPressSource {
-public:
-    bool start(Sink sink, std::string& why) override
+struct FakeRawPressSource final : RawPressSource {
+    bool start(Sink s, std::string& why) override
     {
-        if (available)
-            sink_ = std::move(sink);
-        else
-            why = "no XInput 2";
-        return available;
+        return available ? (sink = std::move(s), true) : (why = "no XInput 2", false);
     }
-    void press(std::uint32_t serverMs, std::int64_t arrivedNs) { if (sink_) sink_(serverMs, arrivedNs); }
+    void press(std::uint32_t serverMs, std::int64_t arrivedNs) { if (sink) sink(serverMs, arrivedNs); }
     bool available = true;
-
-private:
-    Sink sink_;
+    Sink sink;
 };
 
 // All fakes together, with the Platform bundle that windows and engines take.
@@ -189,8 +178,7 @@ struct PrintRecord {
 };
 
 // A printer made with `failWith` set fails with that reason; one on a PDF writes "%PDF" to it.
-class RecordingPrinter final : public Printer {
-public:
+struct RecordingPrinter final : Printer {
     explicit RecordingPrinter(PrintRecord& r, QString failWith = {}, QIODevice* pdf = nullptr)
         : r_(r), fail_(std::move(failWith)), pdf_(pdf) {}
     void setFontName(const QString& name) override { font_ = name; }
@@ -209,8 +197,6 @@ public:
     void endDoc() override { ++r_.documents; }
     bool finish() override { return (!pdf_ || pdf_->write("%PDF") == 4) && fail_.isEmpty(); }
     QString error() const override { return fail_; }
-
-private:
     PrintRecord& r_;
     QString fail_, font_;
     QIODevice* pdf_;
@@ -219,8 +205,7 @@ private:
 };
 
 // A printer or none; frmPrint answered with `answer` (nullopt is Cancel).
-class FakePrinting final : public Printing {
-public:
+struct FakePrinting final : Printing {
     bool hasPrinter() const override { return printerPresent; }
     std::unique_ptr<Printer> openPrinter(const QString& name) override { return open(name, nullptr); }
     std::unique_ptr<Printer> openPdf(QIODevice& out) override { return open("pdf", &out); }
@@ -236,8 +221,6 @@ public:
     QStringList opened; // document names; "pdf" for a PDF
     QString failWith;
     PrintRecord record;
-
-private:
     std::unique_ptr<Printer> open(const QString& name, QIODevice* pdf)
     {
         opened << name;
