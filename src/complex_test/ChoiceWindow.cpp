@@ -5,11 +5,8 @@
 #include "ui_frmColorReflex.h"
 #include "ui_frmNumberReflex.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 
@@ -31,26 +28,12 @@ T* control(QWidget* window, const char* name)
 
 } // namespace
 
-TargetBox::TargetBox(QWidget* parent)
-    : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void TargetBox::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setPen(QPen(palette().color(QPalette::WindowText), 2));
-    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-}
-
 ChoiceWindow::ChoiceWindow(ChoiceTest test, AppState& state, const Platform& platform,
                            RandomSource& random, std::function<void()> writeRecoveryFile,
                            QWidget* parent)
-    : QWidget(parent)
+    : TestWindow(platform.clock, parent)
     , state_(state)
     , platform_(platform)
-    , pressStamper_(platform.clock)
     , engine_(test, state, platform, random, *this, std::move(writeRecoveryFile))
 {
 }
@@ -144,11 +127,11 @@ void ChoiceWindow::render()
     const std::pair<const char*, bool> buttons[] = {
         {"cmdStart", d.cmdStart},
         {"cmdStop", d.cmdStop},
-        {"cmdDisplay", d.cmdDisplay && displayWired_},
+        {"cmdDisplay", d.cmdDisplay && displayWired()},
         {"cmdPreviousSet", d.cmdPreviousSet},
         {"cmdNextSet", d.cmdNextSet},
         {"CmdClearSet", d.CmdClearSet},
-        {"cmdConfigure", d.cmdConfigure && optionsWired_},
+        {"cmdConfigure", d.cmdConfigure && optionsWired()},
         {"cmdExit", d.cmdExit},
     };
     for (const auto& [name, enabled] : buttons)
@@ -168,35 +151,9 @@ QPoint ChoiceWindow::leftTargetCentre() const
     return Shape12_0->mapToGlobal(Shape12_0->rect().center());
 }
 
-void ChoiceWindow::mousePressEvent(QMouseEvent* event)
+QWidget* ChoiceWindow::startButton() const
 {
-    // Stamp before anything else: the handler's own work is not the student's time.
-    const std::int64_t stamp = platform_.clock.nowNs();
-    // The display box and the target boxes are transparent to the mouse, so they are not
-    // found here: a press on them is a press on the window. Every other control takes it.
-    if (childAt(event->position().toPoint()))
-        return;
-    engine_.press(pressStamper_.stamp(stamp, *event));
-}
-
-void ChoiceWindow::done()
-{
-    engine_.storeComment();
-    emit doneRequested();
-}
-
-void ChoiceWindow::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    if (event->spontaneous() && engine_.display().cmdExit)
-        done();
-}
-
-void ChoiceWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (cmdStart->isEnabled())
-        cmdStart->setFocus();
+    return cmdStart;
 }
 
 frmColorReflex::frmColorReflex(AppState& state, const Platform& platform, RandomSource& random,

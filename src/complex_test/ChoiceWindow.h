@@ -7,9 +7,8 @@
 // on labels, text boxes or buttons.
 
 #include "complex_test/ChoiceEngine.h"
-#include "platform/InputStamp.h"
+#include "shared/TestWindow.h"
 
-#include <QWidget>
 #include <optional>
 
 class QLabel;
@@ -18,18 +17,7 @@ class QPushButton;
 
 namespace reflex {
 
-// A response target drawn on the window surface. It takes no input: a press on it is a press
-// on the window itself.
-class TargetBox : public QWidget {
-    Q_OBJECT
-public:
-    explicit TargetBox(QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
-class ChoiceWindow : public QWidget, public ChoiceTestView {
+class ChoiceWindow : public TestWindow, public ChoiceTestView {
     Q_OBJECT
 public:
     ~ChoiceWindow() override;
@@ -40,16 +28,8 @@ public:
     Presentation presentElement() override;
     QPoint leftTargetCentre() const override;
 
-    // Options and Display stay disabled until their windows are there.
-    void setOptionsAvailable(bool on) { optionsWired_ = on; render(); }
-    void setDisplayAvailable(bool on) { displayWired_ = on; render(); }
     // The sound icon files are read again the next time the window shows its trigger.
     void reloadIcons() { iconShowsSound_.reset(); }
-
-signals:
-    void doneRequested();    // Done: back to the main menu
-    void optionsRequested(); // Options: the settings dialog
-    void displayRequested(); // Display: the results window
 
 protected:
     ChoiceWindow(ChoiceTest test, AppState& state, const Platform& platform, RandomSource& random,
@@ -60,20 +40,16 @@ protected:
     virtual void showTrigger(QLabel* box, qint16 element) = 0;
     static void setBackground(QWidget* w, QRgb colour);
 
-    void mousePressEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override; // the close button is Done, refused in a series
+    void pressed(std::int64_t stampNs) override { engine_.press(stampNs); }
+    bool exitAllowed() const override { return engine_.display().cmdExit; }
+    void storeComment() override { engine_.storeComment(); }
+    QWidget* startButton() const override;
 
     AppState& state_;
 
 private:
-    void done();
-
     const Platform& platform_;
-    XPressStamper pressStamper_;
     ChoiceEngine engine_;
-    bool optionsWired_ = false;
-    bool displayWired_ = false;
     std::optional<bool> iconShowsSound_;
 
     QLabel* txtInsideFrame = nullptr;

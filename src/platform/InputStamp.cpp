@@ -29,23 +29,37 @@ std::int64_t serverClockSlackNs()
 XPressStamper::XPressStamper(const Clock& clock)
     : clock_(clock)
     , matcher_(serverClockSlackNs())
+    , onX_(QGuiApplication::platformName() == QLatin1String("xcb"))
 {
-    const bool onX = QGuiApplication::platformName() == QLatin1String("xcb");
-    if (onX) {
-        thread_ = std::make_unique<XInputPressThread>(clock);
-        if (!matcher_.attach(*thread_))
-            thread_.reset();
-    }
-    if (thread_)
-        return;
+    if (!onX_)
+        fallBack();
+}
+
+void XPressStamper::fallBack()
+{
     static std::once_flag told;
-    std::call_once(told, [this, onX] {
+    std::call_once(told, [this] {
         std::fprintf(stderr, "reflex: presses are stamped by the window's event handler (%s)\n",
-                     onX ? matcher_.fallbackReason().c_str() : "not on an X server");
+                     onX_ ? matcher_.fallbackReason().c_str() : "not on an X server");
     });
-    if (onX) {
+    if (onX_ && !filterInstalled_) {
         QCoreApplication::instance()->installNativeEventFilter(this);
         filterInstalled_ = true;
+    }
+}
+
+void XPressStamper::listen(bool on)
+{
+    if (!on) {
+        thread_.reset();
+        return;
+    }
+    if (!onX_ || thread_ || filterInstalled_)
+        return; // running, or it could not run before
+    thread_ = std::make_unique<XInputPressThread>(clock_);
+    if (!matcher_.attach(*thread_)) {
+        thread_.reset();
+        fallBack();
     }
 }
 

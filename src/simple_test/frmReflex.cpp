@@ -2,17 +2,14 @@
 #include "platform/ScreenFlush.h"
 #include "ui_frmReflex.h"
 
-#include <QCloseEvent>
-#include <QMouseEvent>
 #include <QStyle>
 
 namespace reflex {
 
 frmReflex::frmReflex(AppState& state, const Platform& platform,
                      std::function<void()> writeRecoveryFile, QWidget* parent)
-    : QWidget(parent)
+    : TestWindow(platform.clock, parent)
     , platform_(platform)
-    , pressStamper_(platform.clock)
     , ui(std::make_unique<Ui::frmReflex>())
     , engine_(state, platform, *this, std::move(writeRecoveryFile))
 {
@@ -64,11 +61,11 @@ void frmReflex::render()
 
     ui->cmdStart->setEnabled(d.cmdStart);
     ui->cmdStop->setEnabled(d.cmdStop);
-    ui->cmdConfigure->setEnabled(d.cmdConfigure && optionsWired_);
+    ui->cmdConfigure->setEnabled(d.cmdConfigure && optionsWired());
     ui->CmdClearSet->setEnabled(d.CmdClearSet);
     ui->cmdNextSet->setEnabled(d.cmdNextSet);
     ui->cmdPreviousSet->setEnabled(d.cmdPreviousSet);
-    ui->cmdDisplay->setEnabled(d.cmdDisplay && displayWired_);
+    ui->cmdDisplay->setEnabled(d.cmdDisplay && displayWired());
     ui->cmdExit->setEnabled(d.cmdExit);
     if (d.cmdStart && isVisible() && !ui->cmdStart->hasFocus() && !ui->txtSetComment->hasFocus())
         ui->cmdStart->setFocus();
@@ -85,33 +82,9 @@ QPoint frmReflex::leftTargetCentre() const
     return ui->Shape8->mapToGlobal(ui->Shape8->rect().center());
 }
 
-void frmReflex::mousePressEvent(QMouseEvent* event)
+QWidget* frmReflex::startButton() const
 {
-    // Stamp before anything else: the handler's own work is not the student's time.
-    const std::int64_t stamp = platform_.clock.nowNs();
-    if (childAt(event->position().toPoint()))
-        return; // labels and panels take the press themselves
-    engine_.press(pressStamper_.stamp(stamp, *event));
-}
-
-void frmReflex::done()
-{
-    engine_.storeComment();
-    emit doneRequested();
-}
-
-void frmReflex::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    if (event->spontaneous() && engine_.display().cmdExit)
-        done();
-}
-
-void frmReflex::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (ui->cmdStart->isEnabled())
-        ui->cmdStart->setFocus();
+    return ui->cmdStart;
 }
 
 } // namespace reflex

@@ -1,0 +1,73 @@
+#pragma once
+// What the three test windows do alike (windows layer). A press on the free surface, not on a
+// control, is stamped first thing and handed to the window's engine; the close button is Done,
+// refused while a series runs; Start takes the focus as the window shows; Options and Display
+// stay disabled until their windows are wired. The response targets are drawn outlines.
+#include "platform/InputStamp.h"
+
+#include <QWidget>
+#include <cstdint>
+
+namespace reflex {
+
+class TestWindow : public QWidget {
+    Q_OBJECT
+public:
+    void setOptionsAvailable(bool on) { optionsWired_ = on; render(); }
+    void setDisplayAvailable(bool on) { displayWired_ = on; render(); }
+    virtual void render() = 0;
+
+signals:
+    void doneRequested();    // Done: back to the main menu
+    void optionsRequested(); // Options: the settings dialog
+    void displayRequested(); // Display: the results window
+
+protected:
+    TestWindow(const Clock& clock, QWidget* parent);
+
+    virtual void pressed(std::int64_t stampNs) = 0; // a press on the free surface
+    virtual bool exitAllowed() const = 0;            // no series running
+    virtual void storeComment() = 0;
+    virtual QWidget* startButton() const = 0;
+
+    bool optionsWired() const { return optionsWired_; }
+    bool displayWired() const { return displayWired_; }
+    void done();
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    const Clock& clock_;
+    XPressStamper pressStamper_;
+    bool optionsWired_ = false;
+    bool displayWired_ = false;
+};
+
+// A response target drawn on the window surface. It takes no input: a press on it is a press
+// on the window itself.
+class TargetOutline : public QWidget {
+public:
+    TargetOutline(bool round, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool round_;
+};
+
+// The simple test's circles and the choice tests' boxes, as the forms name them.
+class TargetShape final : public TargetOutline {
+public:
+    explicit TargetShape(QWidget* parent = nullptr) : TargetOutline(true, parent) {}
+};
+
+class TargetBox final : public TargetOutline {
+public:
+    explicit TargetBox(QWidget* parent = nullptr) : TargetOutline(false, parent) {}
+};
+
+} // namespace reflex
