@@ -28,21 +28,30 @@ def _ended(t):
     return t.ui.all("alert", "END RUN")
 
 
-def _panel_colour(t):
-    """The panel's lower left quarter: clear of the frame's edge and of the speaker picture."""
+def _looks(t, x, y, w, h):
+    """How a screen rectangle looks on average: white, red, green or other."""
+    r, g, b = t.session.mean_colour(x, y, w, h)
+    if min(r, g, b) > 230:
+        return "white"
+    return "red" if r > 150 and g < 60 and b < 60 else "green" if r < 60 and 100 < g < 160 and b < 60 else "other"
+
+
+def _panel(t):
+    """The simple test's panel by its lower left quarter: clear of the frame's edge and of the speaker picture."""
     x, y, _, _ = t.ui.extents(t.window)
     px, py, pw, ph = SIMPLE.rect("pnlInsideFrame")
-    return t.session.mean_colour(x + px + 8, y + py + ph // 2, pw // 2 - 8, ph // 2 - 8)
+    return _looks(t, x + px + 8, y + py + ph // 2, pw // 2 - 8, ph // 2 - 8)
 
 
-def _is_red(c):
-    return c[0] > 150 and c[1] < 60 and c[2] < 60
+def _box(t, node):
+    x, y, w, h = t.ui.extents(node)
+    return _looks(t, x + 6, y + 6, w - 12, h - 12)
 
 
 def _wait_stimulus(t, run):
     def red():
         check(not _ended(t), f"the series ended before stimulus {run}")
-        return _is_red(_panel_colour(t))
+        return _panel(t) == "red"
     wait_for(red, 30, f"the stimulus of run {run}", 0.02)
 
 
@@ -59,32 +68,29 @@ def simple_then_start_asks_and_puts_the_pointer_on_the_left_target(t):
     t.ui.start_series(t.window)
     wx, wy, _, _ = t.ui.extents(t.window)
     tx, ty = wx + SIMPLE.centre("Shape8")[0], wy + SIMPLE.centre("Shape8")[1]
-
-    def on_target():
-        x, y, under = t.ui.pointer()
-        return abs(x - tx) <= 2 and abs(y - ty) <= 2 and under == SIMPLE.title
-    wait_for(on_target, 10, f"Start to put the pointer on the left target at {tx},{ty}", 0.01)
+    wait_for(lambda: (at := t.ui.pointer())[2] == SIMPLE.title and max(abs(at[0] - tx), abs(at[1] - ty)) <= 2, 10,
+             f"Start to put the pointer on the left target at {tx},{ty}", 0.01)
 
 
 def a_press_before_the_stimulus_is_ignored(t):
     t.session.xdotool("click", "1")  # on the target, well inside the interval
-    check(not _is_red(_panel_colour(t)), "inconclusive: the stimulus was out already after the early press")
+    check(_panel(t) != "red", "inconclusive: the stimulus was out already after the early press")
     _wait_stimulus(t, 1)
     check((_value(t, "Run Count"), _value(t, "Time")) == (f"   {RUNS:02d}", " 0.000"), "the early press was counted")
 
 
 def presses_on_the_target_are_measured_one_on_the_panel_is_not_and_the_series_ends(t):
-    for run in range(1, RUNS + 1):
-        if run > 1:
-            _wait_stimulus(t, run)
-        if run == 2:
+    for n in range(1, RUNS + 1):
+        if n > 1:
+            _wait_stimulus(t, n)
+        if n == 2:
             t.ui.click(t.ui.find("frame", "Stimulus", root=t.window))
-            never(lambda: _value(t, "Run Count") != f"   {RUNS - 1:02d}" or not _is_red(_panel_colour(t)), 1,
+            never(lambda: _value(t, "Run Count") != f"   {RUNS - 1:02d}" or _panel(t) != "red", 1,
                   "a press on the stimulus panel was taken as a response")
-        _respond(t, RUNS - run)
+        _respond(t, RUNS - n)
     t.ui.acknowledge("END RUN", "Your run has ended")
     check(_value(t, "Run Count") == "   0", f"run count shows {_value(t, 'Run Count')!r} after the series")
-    check(min(_panel_colour(t)) > 230, "the panel is not white after the series")
+    check(_panel(t) == "white", "the panel is not white after the series")
 
 
 def recover_dat_holds_the_times_shown(t):
@@ -160,34 +166,26 @@ def recover_without_a_message_puts_the_deleted_run_back(t):
     t.ui.click(t.ui.find("push button", "Done", root=t.ui.find("filler", SIMPLE.title)))
 
 
-def _kind(t, node):
-    x, y, w, h = t.ui.extents(node)
-    r, g, b = rgb = t.session.mean_colour(x + 6, y + 6, w - 12, h - 12)
-    if min(rgb) > 230:
-        return "blank"
-    return "trigger" if r < 60 and 100 < g < 160 and b < 60 else "other"
-
-
 def color_audio_opens_the_test_with_its_green_trigger(t):
     t.ui.click(t.ui.find("push button", "Color/Audio"))
     t.window = t.ui.find("filler", COLOUR.title)
     t.box = t.ui.find("label", "Element Display", root=t.window)
-    check(_kind(t, t.ui.find("label", "Trigger Element", root=t.window)) == "trigger", "the trigger box is not green")
+    check(_box(t, t.ui.find("label", "Trigger Element", root=t.window)) == "green", "the trigger box is not green")
     check(_value(t, "Run Count") == f"   {TRIGGERS:02d}", "the run count is not the triggers'")
-    check(_kind(t, t.box) == "blank", "the display box is not white at rest")
+    check(_box(t, t.box) == "white", "the display box is not white at rest")
 
 
 def presses_on_the_green_elements_only_until_the_series_ends_count_every_element(t):
     def next_seen():
-        return "end" if _ended(t) else (k := _kind(t, t.box)) != "blank" and k
+        return "end" if _ended(t) else (k := _box(t, t.box)) != "white" and k
 
     t.ui.start_series(t.window)
     t.elements = 0
     while (seen := wait_for(next_seen, 30, "the next element or the end of the series", 0.01)) != "end":
         t.elements += 1
-        if seen == "trigger":
+        if seen == "green":
             t.ui.click_in(t.window, COLOUR.centre("Shape12_0"))
-        wait_for(lambda: _ended(t) or _kind(t, t.box) == "blank", 30, f"element {t.elements} ({seen}) to go")
+        wait_for(lambda: _ended(t) or _box(t, t.box) == "white", 30, f"element {t.elements} ({seen}) to go")
     t.ui.acknowledge("END RUN", "Your run has ended")
     t.counts = [int(_value(t, c)) for c in COUNTS]
     check(t.counts[0] == TRIGGERS and t.counts[2] == t.counts[3] == 0, f"counts {dict(zip(COUNTS, t.counts))}")

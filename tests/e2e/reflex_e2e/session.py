@@ -1,8 +1,14 @@
 """One private desktop: Xvfb, a session bus and (optionally) the accessibility bus, the programs
-started on it, and real X input and screen reading through xdotool and ImageMagick."""
+started on it, and real X input and screen reading through xdotool and ImageMagick.
+
+Ending what a test or benchmark started, and nothing else: the process running the tests makes itself
+a subreaper, so whatever its children leave behind comes back to it: its own descendants are exactly
+what it started. Each child also dies with it (a test killed hard by a time-out must not leave an X
+server or a bus behind). Processes are ended by id: SIGTERM, then SIGKILL after a grace period."""
 
 import atexit
 import contextlib
+import ctypes
 import os
 import select
 import shutil
@@ -12,10 +18,54 @@ import sys
 import tempfile
 import time
 
-from . import processes
 from .checks import check, wait_for
 
 SCREEN = "1024x768x24"
+
+
+def _die_with_parent():
+    """For preexec_fn: the child gets SIGTERM when the process that started it ends."""
+    ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+
+
+def _become_subreaper():
+    ctypes.CDLL(None).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
+
+
+def _stat(pid):
+    """The fields after the command name, which may hold blanks and parentheses: state, parent, ..."""
+    with contextlib.suppress(OSError), open(f"/proc/{pid}/stat") as f:
+        return f.read().rsplit(")", 1)[1].split()
+
+
+def _descendants_of(pid):
+    parents = {int(p): int(s[1]) for p in os.listdir("/proc") if p.isdigit() and (s := _stat(p))}
+    found, todo = [], [pid]
+    while todo:
+        pid = todo.pop()
+        kids = [p for p, parent in parents.items() if parent == pid]
+        found += kids
+        todo += kids
+    return found
+
+
+def _reap():
+    with contextlib.suppress(ChildProcessError):
+        while os.waitpid(-1, os.WNOHANG)[0]:
+            pass
+
+
+def _end(pids, grace=5.0):
+    """SIGTERM to each, SIGKILL to those still alive after `grace` seconds; collects them."""
+    for sig in (signal.SIGTERM, signal.SIGKILL):
+        for pid in pids:
+            with contextlib.suppress(ProcessLookupError):
+                os.kill(pid, sig)
+        deadline = time.monotonic() + grace
+        while pids and time.monotonic() < deadline:
+            _reap()
+            pids = [pid for pid in pids if (s := _stat(pid)) and s[0] != "Z"]
+            time.sleep(0.05)
 
 
 class Program:
@@ -39,7 +89,7 @@ class Session:
         self.keep = bool(os.environ.get("REFLEX_E2E_KEEP"))
         self.programs, self._logs = [], []
         self.env = self.display = self.server = None  # server: the X server's Popen
-        processes.become_subreaper()
+        _become_subreaper()
         atexit.register(self.stop)
         signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
 
@@ -49,7 +99,7 @@ class Session:
     def spawn(self, argv, env=None, **kw):
         """Starts a process that dies with this one and is ended by stop()."""
         return subprocess.Popen(argv, env=env or self.env, stdin=subprocess.DEVNULL,
-                                preexec_fn=processes.die_with_parent, **kw)
+                                preexec_fn=_die_with_parent, **kw)
 
     def start(self):
         home = self.path("home")
@@ -107,8 +157,11 @@ class Session:
         return self.programs[-1]
 
     def stop(self):
-        # A program already reaped is skipped: its pid may belong to someone else by now.
-        processes.end_everything_started(first=[p.pid for p in self.programs if p.proc.poll() is None])
+        # The programs first, as they still talk to the desktop; one already reaped is skipped, as its
+        # pid may belong to someone else by now. Then every other descendant.
+        _end([p.pid for p in self.programs if p.proc.poll() is None])
+        _end(_descendants_of(os.getpid()))
+        _reap()
         self.programs.clear()
         while self._logs:
             self._logs.pop().close()
