@@ -113,7 +113,6 @@ private slots:
             {"lab.cfg", {{cfg, s}}, {namedNotFound("lab.cfg")}, kConfigS, "UD", false});
         row("named file with a wrong header", {"bad.cfg", {{"bad.cfg", QByteArray(t).replace("Conf", "conf")},
             {cfg, s}}, {kInvalidNamed}, kConfigS, "U", false});
-        row("named directory", {"sub", {{"sub/", ""}, {cfg, s}}, {kInvalidNamed}, kConfigS, "U", false});
         row("absolute name with blanks, no default file (none made)",
             {"<dir>/my lab.cfg", {{"my lab.cfg", t}}, {}, kConfigT, "U", false});
         row("letter case of the name kept",
