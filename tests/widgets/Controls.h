@@ -1,7 +1,10 @@
 #pragma once
-// Finding a window's controls by their object names, as the window tests do: a missing control
-// stops the test at once with its name, rather than crashing on a null pointer later.
+// What the window tests share: controls found by object name (a missing one stops the test at
+// once with its name, rather than crashing on a null pointer later) and a shell that records.
 
+#include "shared/Shell.h"
+
+#include <QList>
 #include <QPoint>
 #include <QWidget>
 
@@ -22,5 +25,17 @@ inline QPoint centreIn(QWidget* window, const char* name)
     QWidget* c = child(window, name);
     return c->mapTo(window, c->rect().center());
 }
+
+// Offers only the settings dialog, and that only while `settings` is set.
+struct RecordingShell final : Shell {
+    void show(QWidget* window) override { shown = window; }
+    bool offers(Destination d) const override { return d == Destination::Settings && settings; }
+    void open(OpenRequest request) override { opened.append(request); }
+    void writeRecoveryFile() override {}
+    ResponseTrace* responseTrace() override { return nullptr; }
+    bool settings = true;
+    QWidget* shown = nullptr;
+    QList<OpenRequest> opened;
+};
 
 } // namespace reflex::fakes
