@@ -43,22 +43,18 @@ private slots:
         cfg.IntervalTiming = 1; // no interval draws
         FakePlatform fp;
         ScriptedRandom random;
-        std::unique_ptr<ChoiceWindow> w;
-        if (colour)
-            w = std::make_unique<frmColorReflex>(state, fp.platform, random, nullptr);
-        else
-            w = std::make_unique<frmNumberReflex>(state, fp.platform, random, nullptr);
+        std::unique_ptr<ChoiceWindow> w(colour ? static_cast<ChoiceWindow*>(new frmColorReflex(state, fp.platform, random, nullptr))
+                                               : new frmNumberReflex(state, fp.platform, random, nullptr));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         fp.prompt.answers.push_back(MsgAnswer::Yes);
         QTest::mouseClick(child(w.get(), "cmdStart"), Qt::LeftButton);
 
         auto* box = child<QLabel>(w.get(), "txtInsideFrame");
-        const auto shown = [&] { return colour ? box->palette().color(QPalette::Window).name() : box->text(); };
-        const auto expected = [&](int element) {
+        const auto shows = [&](int element) { // -1: blank
             if (colour)
-                return QColor(paletteColour(element < 0 ? 15 : cfg.Element[element])).name();
-            return element < 0 ? QStringLiteral(" ") : QStringLiteral(" %1").arg(cfg.Element[element]);
+                return box->palette().color(QPalette::Window) == QColor(paletteColour(element < 0 ? 15 : cfg.Element[element]));
+            return box->text() == (element < 0 ? QStringLiteral(" ") : QStringLiteral(" %1").arg(cfg.Element[element]));
         };
         const QPoint surface(10, 440);
         const std::pair<const char*, bool> presses[] = {
@@ -72,14 +68,14 @@ private slots:
             random.values = {element / 3.0, 0.1};
             fp.clock.advanceMs(fp.timers.timers.at(0)->interval());
             QVERIFY(fp.timers.timers.at(0)->fire());
-            QCOMPARE(shown(), expected(element));
+            QVERIFY(shows(element));
             fp.clock.advanceMs(200);
             QTest::mouseClick(w.get(), Qt::LeftButton, {}, name ? centreIn(w.get(), name) : surface);
             QCOMPARE(store.CorrectHits[1] + store.InCorrectHits[1], hits + counts);
             if (!counts)
                 QTest::mouseClick(w.get(), Qt::LeftButton, {}, surface);
             QCOMPARE(store.CorrectHits[1] + store.InCorrectHits[1], ++hits);
-            QCOMPARE(shown(), expected(-1));
+            QVERIFY(shows(-1));
         }
         QCOMPARE(child<QLabel>(w.get(), "lblCorrectHits")->text(), QStringLiteral("02"));
         QCOMPARE(child<QLabel>(w.get(), "lblInCorrectHits")->text(), QStringLiteral("06"));

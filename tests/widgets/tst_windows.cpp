@@ -24,12 +24,7 @@ namespace {
 // Where on the stack each window's Show event is handled: the same place at every round trip
 // unless switching nests.
 struct ShowDepth final : QObject {
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show)
-            frames << quintptr(__builtin_frame_address(0));
-        return false;
-    }
+    bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Show && (frames << quintptr(__builtin_frame_address(0)), false); }
     QList<quintptr> frames;
 };
 
