@@ -18,6 +18,11 @@ int serverLagMs(const Stimulus& s)
     return int(std::int32_t(*s.serverMs - std::uint32_t(s.sentNs / 1000000)));
 }
 
+double pressSideMs(const Stimulus& s)
+{
+    return double(*s.progPressNs - s.sentNs) / 1e6;
+}
+
 Figures figuresOf(const Condition& c, int intervalMs)
 {
     std::vector<double> stored, trace, rounding, stim, press, took, interval, programInterval, bracket, halfWidth;
@@ -28,12 +33,12 @@ Figures figuresOf(const Condition& c, int intervalMs)
             const double traceMs = double(*s.progPressNs - *s.progStimulusNs) / 1e6;
             trace.push_back(traceMs - s.trueMs);
             stim.push_back(double(*s.progStimulusNs - s.onsetNs) / 1e6);
-            press.push_back(double(*s.progPressNs - s.sentNs) / 1e6);
-            if (s.serverMs) // the middle of the server's millisecond, +-0.5 ms
-                took.push_back(serverLagMs(s) + 0.5 - double(s.sentNs % 1000000) / 1e6);
+            press.push_back(pressSideMs(s));
             if (s.storedMs)
                 rounding.push_back(*s.storedMs - traceMs);
         }
+        if (s.serverMs) // the middle of the server's millisecond, +-0.5 ms
+            took.push_back(serverLagMs(s) + 0.5 - double(s.sentNs % 1000000) / 1e6);
         if (s.progStimulusHalfWidthNs)
             halfWidth.push_back(double(*s.progStimulusHalfWidthNs) / 1e6);
         if (s.intervalMs)

@@ -80,6 +80,8 @@ struct Figures {
 // server stamps on CLOCK_MONOTONIC too, unless its coarse clock is fine enough): 2 or more
 // means the server surely held the press for more than a millisecond. Needs `serverMs`.
 int serverLagMs(const Stimulus& s);
+// The program's press stamp minus the moment the press was sent. Needs `progPressNs`.
+double pressSideMs(const Stimulus& s);
 
 Figures figuresOf(const Condition& c, int intervalMs);
 

@@ -123,7 +123,7 @@ std::string serverLine(const Condition& c)
         ++lag[l];
         if (l == 2 && s.progPressNs) {
             char buf[32];
-            std::snprintf(buf, sizeof buf, "%s%+.2f", held.empty() ? "" : ", ", double(*s.progPressNs - s.sentNs) / 1e6);
+            std::snprintf(buf, sizeof buf, "%s%+.2f", held.empty() ? "" : ", ", pressSideMs(s));
             held += buf;
         }
     }
