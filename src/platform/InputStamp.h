@@ -30,7 +30,7 @@ public:
 
     // The best stamp of the press `event` that a handler stamped at `handlerNs`.
     std::int64_t stamp(std::int64_t handlerNs, const QInputEvent& event) const;
-    bool usesInputThread() const { return matcher_.usesRawPresses(); }
+    bool usesInputThread() const { return thread_ != nullptr; }
 
 private:
     struct Seen {
