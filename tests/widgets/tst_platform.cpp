@@ -1,13 +1,33 @@
+// The real platform pieces: stamps offscreen, file filters, the timer, the tone and mixer through
+// ALSA, and a report through Qt's PDF path read back with poppler.
 #include "fakes/Fakes.h"
+#include "platform/AlsaBeeper.h"
+#include "platform/AlsaMixer.h"
 #include "platform/InputStamp.h"
 #include "platform/Platform.h"
+#include "platform/QtPrinting.h"
 #include "platform/ScreenFlush.h"
+#include "simple_results/SimpleReport.h"
 
 #include <QMouseEvent>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
+#include <cmath>
 
 using namespace reflex;
+
+namespace {
+
+QString output(const char* program, const QStringList& args)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(program), args);
+    return p.waitForFinished(30000) && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+} // namespace
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -47,6 +67,80 @@ private slots:
         timer->setInterval(5);
         QTRY_COMPARE_WITH_TIMEOUT(fired, 1, 1000);
         QVERIFY(!timer->isEnabled());
+    }
+
+    // Through ALSA's file plugin the test hears what a sound card would have been handed: a
+    // second beep while the first may still play starts afresh, at 880 Hz and a real level.
+    void beepHandsARealToneToTheDevice()
+    {
+        QTemporaryDir dir;
+        QFile f(dir.filePath("tone.raw"));
+        const qsizetype tone = 48000 * 15 / 100; // one 150 ms tone
+        {
+            AlsaBeeper beeper(("file:FILE=" + QFile::encodeName(f.fileName()) + ",FORMAT=raw").constData());
+            QVERIFY(beeper.hasDevice());
+            beeper.beep();
+            beeper.beep();
+            QTRY_VERIFY_WITH_TIMEOUT(f.size() / 2 >= tone, 3000);
+        }
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray raw = f.readAll();
+        const auto* s = reinterpret_cast<const qint16*>(raw.constData());
+        int crossings = 0;
+        double energy = 0;
+        for (qsizetype i = 1; i < tone; ++i) {
+            crossings += (s[i - 1] < 0) != (s[i] < 0);
+            energy += double(s[i]) * s[i];
+        }
+        QVERIFY2(std::abs(crossings / 2.0 / 0.15 - 880.0) < 15.0, qPrintable(QString::number(crossings)));
+        QVERIFY(std::sqrt(energy / tone) > 3000.0);
+        AlsaBeeper none("no-such-device-here");
+        QVERIFY(!none.hasDevice());
+        none.beep(); // the bell: must neither block nor crash
+    }
+
+    // A missing card, and the system's mixer on a machine without one: no volume control.
+    void alsaMixerWithoutCard()
+    {
+        QVERIFY(!AlsaMixer("hw:CARD=NoSuchCard").open());
+        QFile cards(QStringLiteral("/proc/asound/cards"));
+        if (cards.open(QIODevice::ReadOnly) && !cards.readAll().contains("no soundcards"))
+            QSKIP("this machine has a sound card; its volume is left alone");
+        QVERIFY(!AlsaMixer().open());
+    }
+
+    // All ten sets ticked: two documents become two pages, each under the title, every set with
+    // its first run and the fastest/slowest line in place, in the report font.
+    void reportAsPdf()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is missing: scripts/deps.sh test");
+        SetData data;
+        for (int set = 1; set <= kSetCount; ++set)
+            data.Times[set][1] = set / 10.0f;
+        fakes::FakePrompt prompt;
+        QtPrinting printing(prompt);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("report.pdf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        auto printer = printing.openPdf(file);
+        PrintChoice all{kSimpleReportTitle, {}};
+        all.ticked.fill(true);
+        printSimpleReport(*printer, all, data);
+        QVERIFY(printer->finish());
+        file.close();
+
+        const QStringList pages = output("pdftotext", {file.fileName(), "-"}).split(u'\f', Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 2);
+        for (int page = 0; page < 2; ++page) {
+            const QString text = pages[page].simplified();
+            QVERIFY2(text.startsWith(QString(kSimpleReportTitle).simplified()) && text.count("Fastest Time0.000Slowest Time") == 5,
+                     qPrintable(text));
+            for (int set = 5 * page + 1; set <= 5 * page + 5; ++set)
+                QVERIFY2(text.contains(QStringLiteral("Set %1 %2").arg(set).arg(set / 10.0, 0, 'f', 3)), qPrintable(text));
+        }
+        const QString fonts = output("pdffonts", {file.fileName()});
+        QVERIFY2(fonts.contains("LiberationSerif-Bold") && fonts.contains("LiberationSerif "), qPrintable(fonts));
     }
 };
 
