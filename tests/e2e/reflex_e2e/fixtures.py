@@ -17,8 +17,7 @@ def write_config(path, values):
 
 
 class Form:
-    """A Designer form with absolute geometry: the window's title and where each named control lies
-    in the window's client area."""
+    """A Designer form: the window's title and where each named control lies in its client area."""
 
     def __init__(self, relative_path):
         top = ET.parse(os.path.join(ROOT, relative_path)).getroot().find("widget")

@@ -1,10 +1,5 @@
-"""One private desktop: Xvfb, a session bus and (optionally) the accessibility bus, the programs
-started on it, and real X input and screen reading through xdotool and ImageMagick.
-
-Ending what a test or benchmark started, and nothing else: the process running the tests makes itself
-a subreaper, so whatever its children leave behind comes back to it: its own descendants are exactly
-what it started. Each child also dies with it (a test killed hard by a time-out must not leave an X
-server or a bus behind). Processes are ended by id: SIGTERM, then SIGKILL after a grace period."""
+"""One private desktop (Xvfb, a session bus, optionally the accessibility bus) and the programs started on
+it; real X input and screen reading. It ends, by pid, exactly what it started: its process is a subreaper."""
 
 import atexit
 import contextlib
@@ -18,18 +13,25 @@ import sys
 import tempfile
 import time
 
-from .checks import check, wait_for
-
 SCREEN = "1024x768x24"
 
 
-def _die_with_parent():
-    """For preexec_fn: the child gets SIGTERM when the process that started it ends."""
-    ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+class Failure(AssertionError):
+    pass
 
 
-def _become_subreaper():
-    ctypes.CDLL(None).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def wait_for(probe, timeout, what, interval=0.05):
+    """Polls probe until it returns something true, and returns that."""
+    deadline = time.monotonic() + timeout
+    while not (result := probe()):
+        check(time.monotonic() < deadline, f"timed out after {timeout:g} s waiting for {what}")
+        time.sleep(interval)
+    return result
 
 
 def _stat(pid):
@@ -40,13 +42,10 @@ def _stat(pid):
 
 def _descendants_of(pid):
     parents = {int(p): int(s[1]) for p in os.listdir("/proc") if p.isdigit() and (s := _stat(p))}
-    found, todo = [], [pid]
-    while todo:
-        pid = todo.pop()
-        kids = [p for p, parent in parents.items() if parent == pid]
-        found += kids
-        todo += kids
-    return found
+    found = [pid]
+    for p in found:  # the list grows as it is walked
+        found += [kid for kid, parent in parents.items() if parent == p]
+    return found[1:]
 
 
 def _reap():
@@ -79,8 +78,7 @@ class Program:
 
 
 class Session:
-    """Every process it starts, and whatever those start in turn (the accessibility bus daemon,
-    the registry), is ended by pid in stop(), which also runs at exit and on SIGTERM."""
+    """stop() ends every process it started and their descendants; it also runs at exit and on SIGTERM."""
 
     def __init__(self, name, accessibility=True):
         self.dir = tempfile.mkdtemp(prefix=f"reflex-{name}-")
@@ -89,7 +87,7 @@ class Session:
         self.keep = bool(os.environ.get("REFLEX_E2E_KEEP"))
         self.programs, self._logs = [], []
         self.env = self.display = self.server = None  # server: the X server's Popen
-        _become_subreaper()
+        ctypes.CDLL(None).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
         atexit.register(self.stop)
         signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
 
@@ -97,9 +95,9 @@ class Session:
         return os.path.join(self.dir, *parts)
 
     def spawn(self, argv, env=None, **kw):
-        """Starts a process that dies with this one and is ended by stop()."""
-        return subprocess.Popen(argv, env=env or self.env, stdin=subprocess.DEVNULL,
-                                preexec_fn=_die_with_parent, **kw)
+        """Starts a process that dies with this one (a test killed hard leaves no X server behind)."""
+        return subprocess.Popen(argv, env=env or self.env, stdin=subprocess.DEVNULL,  # PR_SET_PDEATHSIG:
+                                preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM), **kw)
 
     def start(self):
         home = self.path("home")
@@ -136,7 +134,6 @@ class Session:
         return self
 
     def log(self, name):
-        """An open file name.log in the session folder, closed by stop()."""
         self._logs.append(open(self.path(f"{name}.log"), "wb"))
         return self._logs[-1]
 
@@ -148,8 +145,7 @@ class Session:
             timeout=10).stdout
 
     def launch(self, binary, cwd, args=(), env=None):
-        """Starts the program in cwd, with `env` added to the desktop's environment; its output
-        goes to program-N.log in the session folder."""
+        """Starts the program in cwd with `env` added; its output goes to program-N.log."""
         name = f"program-{len(self.programs) + 1}"
         self.programs.append(Program(self.spawn([binary, *args], {**self.env, **(env or {})}, cwd=cwd,
                                                 stdout=self.log(name), stderr=subprocess.STDOUT),
@@ -157,8 +153,7 @@ class Session:
         return self.programs[-1]
 
     def stop(self):
-        # The programs first, as they still talk to the desktop; one already reaped is skipped, as its
-        # pid may belong to someone else by now. Then every other descendant.
+        # The programs first, skipping one already reaped (its pid may be another's now); then the rest.
         _end([p.pid for p in self.programs if p.proc.poll() is None])
         _end(_descendants_of(os.getpid()))
         _reap()
@@ -172,20 +167,10 @@ class Session:
         return subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True, timeout=15,
                               capture_output=True, text=True).stdout
 
-    def key(self, *keys):
-        self.xdotool("key", *keys)
-
-    def screenshot(self, filename):
-        subprocess.run(["import", "-window", "root", self.path(filename)], env=self.env, check=True, timeout=30)
-        return self.path(filename)
-
     def pixels(self, x, y, w, h):
-        """A screen rectangle read back from the X server: bytes R, G, B (0..255), row by row."""
+        """A screen rectangle read back from the X server: bytes R, G, B, row by row."""
         raw = subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "-depth", "8", "rgb:-"],
                              env=self.env, check=True, timeout=30, capture_output=True).stdout
         check(len(raw) == 3 * w * h, f"{len(raw) // 3} pixels read from {w}x{h}+{x}+{y}")
         return raw
 
-    def mean_colour(self, x, y, w, h):
-        raw = self.pixels(x, y, w, h)
-        return tuple(sum(raw[i::3]) / (w * h) for i in range(3))

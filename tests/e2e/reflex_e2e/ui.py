@@ -1,22 +1,15 @@
-"""The program's accessibility tree as pyatspi sees it, real clicks and keys aimed by it, the program's
-recurring questions answered the way a student answers them, and a scenario: the program started in a
-fresh folder on a private desktop, then the steps a student takes, in order. Later steps build on
-earlier ones, so after a failure the rest are skipped, and the session's folder is kept with a
-screenshot and the program's output."""
+"""The program's accessibility tree as pyatspi sees it, real clicks and keys aimed by it, and run(): the
+program started in a fresh folder, then the test's steps in order; a failure skips the rest and keeps the folder."""
 
-import contextlib
 import inspect
 import os
 import subprocess
 import sys
 import traceback
 
-from .checks import Failure, check, wait_for
 from .fixtures import write_config
-from .session import Session
+from .session import Failure, Session, check, wait_for
 
-EXIT_TITLE = "Exit Orv Brevane 2"
-WINDOW_ROLES = ("filler", "frame", "dialog", "alert")  # the roles of top-level windows
 
 
 class Ui:
@@ -40,9 +33,8 @@ class Ui:
         return self._app
 
     def all(self, role, name=None, root=None):
-        """Nodes of a role (and name, when given) under root, skipping subtrees that are not showing.
-        Windows are looked for among the top-level windows only, which is quick."""
-        found, top = [], root is None and role in WINDOW_ROLES
+        """Showing nodes of a role (and name) under root; windows among the top-level ones only, which is quick."""
+        found, top = [], root is None and role in ("filler", "frame", "dialog", "alert")  # top-level roles
         todo = [root := root or self.app()]
         while todo:
             node = todo.pop(0)
@@ -58,12 +50,10 @@ class Ui:
         return found
 
     def find(self, role, name=None, root=None, timeout=30):
-        label = role if name is None else f'{role} "{name}"'
-        return wait_for(lambda: (self.all(role, name, root) or [None])[0], timeout, f"a showing {label}", 0.02)
+        return wait_for(lambda: (self.all(role, name, root) or [None])[0], timeout, f"a showing {role} {name!r}", 0.02)
 
     def gone(self, role, name=None, root=None, timeout=30):
-        label = role if name is None else f'{role} "{name}"'
-        wait_for(lambda: not self.all(role, name, root), timeout, f"the {label} to go away")
+        wait_for(lambda: not self.all(role, name, root), timeout, f"the {role} {name!r} to go away")
 
     def extents(self, node):
         e = node.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
@@ -108,11 +98,7 @@ class Ui:
         """Types keys once the window has the X input focus, so that they cannot go elsewhere."""
         wait_for(lambda: self._window_name(self.session.xdotool("getwindowfocus", "-f").strip()) == window.name, 30,
                  f"the window {window.name!r} to have the keyboard focus", 0.1)
-        self.session.key(*keys)
-
-    def text(self, root):
-        """The labels' texts under root, line breaks written as \\n whatever the program used."""
-        return "\n".join(n.name for n in self.all("label", root=root)).replace("\r\n", "\n").replace("\r", "\n")
+        self.session.xdotool("key", *keys)
 
     def value_beside(self, window, caption):
         """The text of the nearest label right of the caption on its row (the figures have no names)."""
@@ -122,37 +108,43 @@ class Ui:
         check(right, f"no figure beside {caption!r}")
         return right[0][1]
 
-    def acknowledge(self, title, text):
-        """A message with its OK button: its text checked, then Return, and it goes away."""
-        alert = self.find("alert", title, timeout=60)
-        check(self.text(alert) == text, f"the message {title!r} reads {self.text(alert)!r}, expected {text!r}")
-        self.key(alert, "Return")
+    def acknowledge(self, title):
+        """A message answered with Return on its OK button."""
+        self.key(self.find("alert", title, timeout=60), "Return")
         self.gone("alert", title)
 
-    def answer(self, title, text, button="Yes"):
-        """A question that must be the next message to come: its title and text checked, then a button."""
-        alert = self.find("alert")
-        check((alert.name, self.text(alert)) == (title, text), f"{alert.name!r} asks {self.text(alert)!r}")
-        self.click(self.find("push button", button, root=alert))
+    def answer(self, title, text=None):
+        """A question that must be the next message to come: its title (and text) checked, then Yes."""
+        alert = self.find("alert")  # its text with line breaks as \n whatever the program used:
+        said = "\n".join(n.name for n in self.all("label", root=alert)).replace("\r\n", "\n").replace("\r", "\n")
+        check(alert.name == title and text in (None, said), f"{alert.name!r} asks {said!r}")
+        self.click(self.find("push button", "Yes", root=alert))
 
     def start_series(self, window):
-        """Start, and Yes to the question before set 1's data are overwritten."""
         self.click(self.find("push button", "Start", root=window))
-        self.answer("Start Reflex Data Collection", "Over write Data in Set  1 ?")
+        self.answer("Start Reflex Data Collection")  # overwrite set 1?
+
+    def save_as(self, title, path):
+        """The file dialog `title`: the path typed into its name field, then Return."""
+        dialog = self.find("dialog", title)
+        self.click(self.find("text", "File name:", root=dialog))
+        self.key(dialog, "ctrl+a")
+        self.session.xdotool("type", "--delay", "30", path)
+        self.session.xdotool("key", "Return")
+        self.gone("dialog", title)
 
     def exit_program(self, question):
-        """Exit on the main menu: its question must be the first message to come, and Yes must end the
-        program at once (not ask again) with status 0."""
+        """Exit on the main menu: its question comes first, and Yes ends the program at once with status 0."""
         self.click(self.find("push button", "Exit"))
-        self.answer(EXIT_TITLE, question)
+        self.answer("Exit Orv Brevane 2", question)
         proc = self.program.proc
         wait_for(lambda: proc.poll() is not None, 30, "the program to end after Yes", 0.1)
         check(proc.returncode == 0, f"the program ended with status {proc.returncode}")
 
 
 class Scenario:
-    """What the steps share: the session, the program's folder `work`, the program and its Ui;
-    steps keep what later steps need as attributes."""
+    """What the steps share: the session, the program's folder, the program and its Ui; steps keep what
+    later steps need as attributes."""
 
     def __init__(self, name, binary, config):
         self.session, self.binary, self.config = Session(name), binary, config
@@ -171,30 +163,15 @@ class Scenario:
         return os.path.join(self.work, name)
 
     def lines(self, name):
-        """A file the program writes in its folder, once it is there, as its CR LF separated lines
-        (every file is replaced whole, so one that exists is complete)."""
+        """A file the program wrote in its folder (each is replaced whole, so one there is complete)."""
         wait_for(lambda: os.path.exists(self.file(name)), 30, name)
         with open(self.file(name), "rb") as f:
-            data = f.read().decode("latin-1")
-        check(data.endswith("\r\n"), f"{name} does not end with CR LF")
-        lines = data[:-2].split("\r\n")
-        check(not any("\r" in line or "\n" in line for line in lines), f"{name} mixes line ends")
-        return lines
-
-    def post_mortem(self):
-        self.session.keep = True
-        with contextlib.suppress(Exception):
-            self.session.screenshot("failure.png")
-        for program in self.session.programs:
-            if program.output().strip():
-                print(f"--- output of the program (pid {program.pid}) ---\n{program.output()[-4000:]}", flush=True)
-        print(f"kept for inspection: {self.session.dir}", flush=True)
+            return f.read().decode("latin-1").removesuffix("\r\n").split("\r\n")
 
 
 def run(name, config=None):
-    """Runs the scenario on the binary named on the command line: start (with `config` as Reflex.cfg),
-    then every public function of the test module, in the order written, as a step titled by its name.
-    Exits with 0 only when every step passed."""
+    """On the binary named on the command line: start (with `config` as Reflex.cfg), then each public
+    function of the test module in the order written, as a step titled by its name."""
     if len(sys.argv) != 2:
         sys.exit(f"usage: {os.path.basename(sys.argv[0])} <path to the reflex binary>")
     steps = [f for n, f in vars(sys.modules["__main__"]).items()
@@ -204,16 +181,18 @@ def run(name, config=None):
     try:
         for step in [Scenario.start, *steps]:
             title = step.__name__.replace("_", " ")
-            if failed:
-                print(f"skip {title}", flush=True)
-                continue
             try:
-                step(t)
-                print(f"ok   {title}", flush=True)
+                if not failed:
+                    step(t)
+                print(f"{'skip' if failed else 'ok  '} {title}", flush=True)
             except Exception as e:
                 failed = True
                 print(f"FAIL {title}: {e if isinstance(e, Failure) else traceback.format_exc()}", flush=True)
-                t.post_mortem()
+                t.session.keep = True  # with a screenshot and the program's output
+                subprocess.run(["import", "-window", "root", t.session.path("failure.png")], env=t.session.env)
+                for program in t.session.programs:
+                    print(f"--- output of the program (pid {program.pid}) ---\n{program.output()[-4000:]}", flush=True)
+                print(f"kept for inspection: {t.session.dir}", flush=True)
     finally:
         t.session.stop()
     sys.exit(1 if failed else 0)
