@@ -44,6 +44,8 @@ QByteArray written(const ReflexConfig& c, ConfigLayout layout)
     return buffer.data();
 }
 
+QList<QByteArray> linesOf(QByteArray file) { return file.replace("\r\n", "\n").chopped(1).split('\n'); }
+
 QByteArray replaced(QList<QByteArray> lines, int lineNumber, const QByteArray& by)
 {
     lines[lineNumber - 1] = by;
@@ -63,7 +65,7 @@ private slots:
     {
         const QByteArray fixture = fakes::fixture("default.cfg");
         QCOMPARE(written(ReflexConfig{}, ConfigLayout::Full), fixture);
-        QList<QByteArray> shortLines = QByteArray(fixture).replace("\r\n", "\n").chopped(1).split('\n');
+        QList<QByteArray> shortLines = linesOf(fixture);
         for (int line : {49, 28, 7})
             shortLines.removeAt(line - 1);
         QCOMPARE(written(ReflexConfig{}, ConfigLayout::Short), joined(shortLines));
@@ -74,13 +76,11 @@ private slots:
     {
         QTest::addColumn<Case>("c");
         const bool Startup = true, Dialog = false;
-        const auto Ok = ConfigReadResult::Ok, Bad = ConfigReadResult::BadValue;
+        const auto Ok = ConfigReadResult::Ok, Bad = ConfigReadResult::BadValue, Refused = ConfigReadResult::Invalid;
         const ReflexConfig s = sample(), start = withRunCounts(ReflexConfig::zeroed(), 7, 8, 9);
         const ReflexConfig kept = withRunCounts(s, 7, 8, 9), tens = withRunCounts(s, 10, 10, 10);
-        const auto linesOf = [&s](ConfigLayout layout) {
-            return written(s, layout).replace("\r\n", "\n").chopped(1).split('\n');
-        };
-        const QList<QByteArray> full = linesOf(ConfigLayout::Full), brief = linesOf(ConfigLayout::Short);
+        const QList<QByteArray> full = linesOf(written(s, ConfigLayout::Full)),
+                                brief = linesOf(written(s, ConfigLayout::Short));
         ReflexConfig skipped = s; // Color.TriggerElement: full line 14, short line 13
         skipped.Color.TriggerElement = 0;
         ReflexConfig stopped = start; // the values before Color.TriggerElement
@@ -112,10 +112,9 @@ private slots:
             {"50 lines", joined(full + QList<QByteArray>{"0"})},
             {"a blank line inside makes 50", joined(full.mid(0, 9) << "" << full.mid(9))},
         };
-        for (const auto& [name, data] : refused) {
-            QTest::addRow("%s at start-up", name) << Case{data, Startup, ConfigReadResult::Invalid, start};
-            QTest::addRow("%s in the dialog", name) << Case{data, Dialog, ConfigReadResult::Invalid, start};
-        }
+        for (const auto& [name, data] : refused)
+            for (const auto& [reader, where] : {std::pair{Startup, "at start-up"}, {Dialog, "in the dialog"}})
+                QTest::addRow("%s %s", name, where) << Case{data, reader, Refused, start};
     }
 
     void read()

@@ -56,69 +56,60 @@ QByteArray recoveryBytes(const AppState& state)
 
 QStringList lines(const QByteArray& bytes) { return QString::fromUtf8(bytes).chopped(2).split("\r\n"); }
 
+// A recover.dat (null: none), how many of its lines are those of filled(100), what is told.
+struct Reading { QByteArray file; int taken; QList<Message> messages; };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Reading)
 
 class TestRecoveryFile : public QObject {
     Q_OBJECT
 private slots:
-    void layoutOfOneSimpleSeries()
+    // Times without a leading zero, runs 11..20 left out, a set's statistics after its runs and a
+    // colour set's counters after its statistics, strings quoted, in UTF-8 (the file of filled(100)).
+    void layout()
     {
-        AppState state;
-        SimpleStore& simple = state.Simple;
-        simple.Times[2] = {0, 0.234f, 0.301f, 0.25f, 0.412f, 0.198f, 0, 0, 0, 0, 0, 0.777f}; // run 11 unsaved
-        std::tie(simple.SetAverage[2], simple.SetFastest[2], simple.SetSlowest[2]) =
-            std::tuple(0.279f, 0.198f, 0.412f);
-        simple.SetComment = {QStringLiteral(" "), QStringLiteral("Größe, left hand")};
-        ChoiceStore& color = state.Color;
-        std::tie(color.CorrectHits[1], color.CorrectMisses[1], color.InCorrectHits[1], color.MissedHits[1]) =
-            std::tuple(8, 5, 2, 1);
-        state.Number.SetComment[9] = QStringLiteral("last");
-
-        const QStringList l = lines(recoveryBytes(state)); // decoded as UTF-8
+        const QStringList l = lines(recoveryBytes(filled(100)));
         QCOMPARE(l.size(), kRecoveryLineCount);
-        QCOMPARE(l.mid(13, 15), (QStringList{"\" \"", ".234", ".301", ".25", ".412", ".198", "0", "0", "0",
-                                             "0", "0", ".279", ".198", ".412", "\"Größe, left hand\""}));
-        QCOMPARE(l[41], "\"\"");
-        QCOMPARE(l.mid(153, 5), (QStringList{"8", "5", "2", "1", "\"\""})); // counters after the statistics
-        QCOMPARE(l.last(), "\"last\"");
+        QCOMPARE(l.mid(8, 7), (QStringList{".109", ".11", ".301", ".311", ".321", "\"331\"", ".121"}));
+        QCOMPARE(l[41], "\"said \"\"stop\"\"\"r\"nnew line, Grüße\"");
+        QCOMPARE(l.mid(150, 8), (QStringList{".541", ".551", ".561", "821", "831", "841", "851", "\"571\""}));
+        QCOMPARE(l.last(), "\"820\"");
     }
 
     // Every line before a fault is taken, nothing from the fault on, and never runs 11..20.
     void read_data()
     {
-        QTest::addColumn<QByteArray>("file"); // null: none
-        QTest::addColumn<int>("taken");       // lines taken from the file of filled(100)
-        QTest::addColumn<QList<Message>>("messages");
+        QTest::addColumn<Reading>("c");
         const QStringList good = lines(recoveryBytes(filled(100)));
         const auto file = [](const QStringList& l) { return (l.join("\r\n") + "\r\n").toUtf8(); };
         const auto told = [](const char* text) { return QList<Message>{Message{text, "Load Cancelled"}}; };
-        const QList<Message> none, error = told("Load File Error");
-        QTest::newRow("whole file") << file(good) << 500 << none;
-        QTest::newRow("bare LF, Latin-1, no last line end") << good.join("\n").toLatin1() << 500 << none;
-        QTest::newRow("no file") << QByteArray() << 0 << told("No Recovery File Created or Found");
-        QTest::newRow("cut in simple set 4") << file(good.mid(0, 47)) << 47 << error;
-        QTest::newRow("cut before the number block") << file(good.mid(0, 320)) << 320 << error;
-        QTest::newRow("colour time: abc") << file(good.mid(0, 149) << "abc" << good.mid(150)) << 149 << error;
-        QTest::newRow("count: 1.5") << file(good.mid(0, 153) << "1.5" << good.mid(154)) << 153 << error;
-        QTest::newRow("comment: Anna") << file(good.mid(0, 27) << "Anna" << good.mid(28)) << 27 << error;
+        const QList<Message> error = told("Load File Error");
+        QTest::newRow("whole file") << Reading{file(good), 500, {}};
+        QTest::newRow("bare LF, Latin-1, no last line end") << Reading{good.join("\n").toLatin1(), 500, {}};
+        QTest::newRow("no file") << Reading{QByteArray(), 0, told("No Recovery File Created or Found")};
+        QTest::newRow("cut in simple set 4") << Reading{file(good.mid(0, 47)), 47, error};
+        QTest::newRow("cut before the number block") << Reading{file(good.mid(0, 320)), 320, error};
+        QTest::newRow("colour time: abc") << Reading{file(good.mid(0, 149) << "abc" << good.mid(150)), 149, error};
+        QTest::newRow("count: 1.5") << Reading{file(good.mid(0, 153) << "1.5" << good.mid(154)), 153, error};
+        QTest::newRow("comment: Anna") << Reading{file(good.mid(0, 27) << "Anna" << good.mid(28)), 27, error};
     }
 
     void read()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(int, taken);
-        QFETCH(QList<Message>, messages);
+        QFETCH(Reading, c);
         QTemporaryDir dir;
-        if (!file.isNull())
-            fakes::writeFile(dir.filePath("recover.dat"), file);
+        if (!c.file.isNull())
+            fakes::writeFile(dir.filePath("recover.dat"), c.file);
         AppState state = filled(300);
         std::tie(state.CurrentSet, state.CurrentRun, state.DataNotSaved) = std::tuple(7, 3, true);
         fakes::FakePrompt prompt;
         RecoveryFile(state, prompt, dir.path()).read();
-        QCOMPARE(prompt.shown, messages);
+        QCOMPARE(prompt.shown, c.messages);
         const QStringList after = lines(recoveryBytes(state));
-        QCOMPARE(after.mid(0, taken), lines(recoveryBytes(filled(100))).mid(0, taken));
-        QCOMPARE(after.mid(taken), lines(recoveryBytes(filled(300))).mid(taken));
+        QCOMPARE(after.mid(0, c.taken), lines(recoveryBytes(filled(100))).mid(0, c.taken));
+        QCOMPARE(after.mid(c.taken), lines(recoveryBytes(filled(300))).mid(c.taken));
         QVERIFY(sameStores(state, withLateRuns(state, filled(300))));
         QVERIFY(state.CurrentSet == 7 && state.CurrentRun == 3 && state.DataNotSaved);
     }

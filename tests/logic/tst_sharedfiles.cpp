@@ -8,7 +8,9 @@
 using namespace reflex;
 
 enum Way { Refused, Read, Both }; // Both: formatting the value gives the line back
+struct Coding { QString line; QVariant value; Way way; };
 struct Replacement { int size; bool writerSucceeds, diskFull; QString name; };
+Q_DECLARE_METATYPE(Coding)
 Q_DECLARE_METATYPE(Replacement)
 
 class TestSharedFiles : public QObject {
@@ -17,10 +19,8 @@ private slots:
     // The type of the value picks the codec; a refused line needs only a value of its type.
     void codec_data()
     {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<Way>("way");
-        const std::tuple<const char*, QVariant, Way> rows[] = {
+        QTest::addColumn<Coding>("c");
+        const Coding rows[] = {
             {".234", 0.234f, Both}, {"0", -0.0f, Both}, {"-.5", -0.5f, Both}, {"7", 7.0f, Both},
             {".3333333", 0.3333333f, Both}, {"1E-05", 1e-5f, Both}, {"1.234568E+07", 12345680.0f, Both},
             {"0.234", 0.234f, Read}, {"1.5e+07", 1.5e7f, Read}, {" +2 ", 2.0f, Read},
@@ -32,26 +32,24 @@ private slots:
             {"\"\"\"n\"", "\"n", Both}, {"\"a\"r\"nb\"", "a\r\nb", Both},
             {"\"5\" high\"", "5\" high", Read}, {"\"x\"\"", "x\"", Read}, // lone quotes of old files
             {"abc", "", Refused}, {"\"abc", "", Refused}, {"\"", "", Refused}};
-        for (const auto& [line, value, way] : rows)
-            QTest::addRow("%s '%s'", value.typeName(), line) << QString::fromUtf8(line) << value << way;
+        for (const Coding& row : rows)
+            QTest::addRow("%s '%s'", row.value.typeName(), qPrintable(row.line)) << row;
     }
 
     void codec()
     {
-        QFETCH(QString, line);
-        QFETCH(QVariant, value);
-        QFETCH(Way, way);
+        QFETCH(Coding, c);
         const auto check = [&](const auto& parsed, const auto& expected, const QString& formatted) {
-            QCOMPARE(parsed, way == Refused ? std::nullopt : std::optional(expected));
-            if (way == Both)
-                QCOMPARE(formatted, line);
+            QCOMPARE(parsed, c.way == Refused ? std::nullopt : std::optional(expected));
+            if (c.way == Both)
+                QCOMPARE(formatted, c.line);
         };
-        if (value.typeId() == QMetaType::Float)
-            check(parseSingle(line), value.toFloat(), formatSingle(value.toFloat()));
-        else if (value.typeId() == QMetaType::Int)
-            check(parseInteger(line), qint16(value.toInt()), formatInteger(value.toInt()));
+        if (c.value.typeId() == QMetaType::Float)
+            check(parseSingle(c.line), c.value.toFloat(), formatSingle(c.value.toFloat()));
+        else if (c.value.typeId() == QMetaType::Int)
+            check(parseInteger(c.line), qint16(c.value.toInt()), formatInteger(c.value.toInt()));
         else
-            check(parseString(line), value.toString(), formatString(value.toString()));
+            check(parseString(c.line), c.value.toString(), formatString(c.value.toString()));
     }
 
     // A small file fits the write buffer, so a full disk only shows at the flush.
@@ -79,8 +77,7 @@ private slots:
         };
         c.diskFull ? fakes::withDiskFull(replace) : replace();
         const bool ok = c.writerSucceeds && !c.diskFull && !c.name.contains('/');
-        QCOMPARE(result.ok, ok);
-        QCOMPARE(result.error.isEmpty(), ok);
+        QCOMPARE((std::pair(result.ok, result.error.isEmpty())), std::pair(ok, ok));
         QCOMPARE(fakes::readFile(dir.filePath("file")), ok ? payload : before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"file"});
     }

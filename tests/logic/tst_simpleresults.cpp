@@ -44,6 +44,8 @@ struct Fixture : SimpleResultsView {
 };
 using fakes::readFile;
 
+struct Shown { Times times; QStringList labels; QString marks; }; // labels: fast, slow, average
+
 PrintChoice chosen(const Sets& sets, const QString& title = QStringLiteral("T"))
 {
     PrintChoice c{title, {}};
@@ -54,63 +56,54 @@ PrintChoice chosen(const Sets& sets, const QString& title = QStringLiteral("T"))
 
 } // namespace
 
+Q_DECLARE_METATYPE(Shown)
+
 class TestSimpleResults : public QObject {
     Q_OBJECT
 private slots:
     void statistics_data()
     {
-        QTest::addColumn<Times>("times");
-        QTest::addColumn<QStringList>("shown"); // fast, slow, average
-        QTest::addColumn<QString>("marks");
-        QTest::addRow("a gap and a tie") << Times{.3f, .25f, .25f, 0, .4f} << QStringList{"0.250", "0.400", "0.300"}
-                                         << ".F..S.....";
-        QTest::addRow("no data") << Times{} << QStringList{"0.000", "0.000", "0.000"} << "..........";
-        QTest::addRow("one time is both") << Times{0, 0, .5f} << QStringList{"0.500", "0.500", "0.500"} << "..B.......";
+        QTest::addColumn<Shown>("c");
+        QTest::addRow("a gap and a tie") << Shown{{.3f, .25f, .25f, 0, .4f}, {"0.250", "0.400", "0.300"}, ".F..S....."};
+        QTest::addRow("no data") << Shown{{}, {"0.000", "0.000", "0.000"}, ".........."};
+        QTest::addRow("one time is both") << Shown{{0, 0, .5f}, {"0.500", "0.500", "0.500"}, "..B......."};
     }
 
     void statistics()
     {
-        QFETCH(Times, times);
-        QFETCH(QStringList, shown);
-        QFETCH(QString, marks);
+        QFETCH(Shown, c);
         Fixture f;
         f.setRuns(3, {.9f, .1f, .5f}); // marks of an earlier refresh must not stay
         f.results.activate();
         f.setRuns(3, Times(10, 0));
-        f.setRuns(3, times);
+        f.setRuns(3, c.times);
         f.state.Simple.Times[3][11] = .05f; // runs 11..20 do not count
         f.results.activate();
         const SimpleResultsDisplay& d = f.results.display();
         const SimpleStore& st = f.state.Simple; // the report prints the store's statistics
-        QCOMPARE((QStringList{d.lblFastData[2], d.lblSlowData[2], d.lblAverageData[2]}), shown);
+        QCOMPARE((QStringList{d.lblFastData[2], d.lblSlowData[2], d.lblAverageData[2]}), c.labels);
         QCOMPARE((QStringList{formatSeconds(st.SetFastest[3]), formatSeconds(st.SetSlowest[3]),
-                              formatSeconds(st.SetAverage[3])}), shown);
-        QCOMPARE(f.marks(3), marks);
-        QCOMPARE(d.lblFastTime[2].background, times.isEmpty() ? paletteColour(7) : paletteColour(9));
+                              formatSeconds(st.SetAverage[3])}), c.labels);
+        QCOMPARE(f.marks(3), c.marks);
+        QCOMPARE(d.lblFastTime[2].background, c.times.isEmpty() ? paletteColour(7) : paletteColour(9));
     }
 
-    // A bar is the time in whole milliseconds, 1000 at most; a deleted run's successors move
-    // up and the tenth empties, runs 11..20 never move, and there is no run 11 to delete.
-    // (A run in the middle: deletionFromTheCharts.)
-    void chartValueAndDeleteRun()
+    // A bar is the time in whole milliseconds, 1000 at most. A deleted run's successors move up
+    // and the tenth empties; runs 11..20 never move, and there is no run 11 to delete. A deletion
+    // keeps the tab it was made on; a bar of a summary tab deletes nothing.
+    void deletionFromTheCharts()
     {
-        for (const auto& [s, v] : {std::pair{1.25f, "1000"}, {.0004f, "0000"}, {.234f, "0234"}, {.9996f, "1000"}}) {
-            QCOMPARE(chartValueText(s), v);
-            QCOMPARE(reflex::chartValue(s), QString(v).toInt());
-        }
+        for (const auto& [s, v] : {std::pair{1.25f, "1000"}, {.0004f, "0000"}, {.234f, "0234"}, {.9996f, "1000"}})
+            QCOMPARE((std::pair(chartValueText(s), reflex::chartValue(s))), std::pair(QString(v), QString(v).toInt()));
         for (int run : {10, 11}) {
             RunRow row{0, .1f, .2f, .3f, .4f, .5f, .6f, .7f, .8f, .9f, .95f, 1.5f};
             reflex::deleteRun(row, run);
-            QCOMPARE(Times(&row[1], &row[12]), (Times{.1f, .2f, .3f, .4f, .5f, .6f, .7f, .8f, .9f, run == 10 ? 0 : .95f, 1.5f}));
+            QCOMPARE(Times(&row[1], &row[12]),
+                     (Times{.1f, .2f, .3f, .4f, .5f, .6f, .7f, .8f, .9f, run == 10 ? 0 : .95f, 1.5f}));
         }
-    }
-
-    // A deletion keeps the tab it was made on; a bar of a summary tab deletes nothing.
-    void deletionFromTheCharts()
-    {
         Fixture f;
         f.state.CurrentSet = 4;
-        f.setRuns(2, {.1f, .2f, .3f, .4f, .5f});
+        f.setRuns(2, {.1f, .2f, .3f, .4f, .5f, 0, 0, 0, 0, .6f});
         f.results.activate();
         const SimpleResultsDisplay& d = f.results.display();
         QCOMPARE(d.tab, 3);
@@ -120,11 +113,11 @@ private slots:
         QCOMPARE(f.runs(2)[2], .3f);
         f.results.runBarSelected(3);
         QCOMPARE(f.fp.prompt.shown.last(), (Message{"Delete run 3 from the set? ", "", MsgButtons::YesNo}));
-        QCOMPARE(f.runs(2), (Times{.1f, .2f, .4f, .5f, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(f.runs(2), (Times{.1f, .2f, .4f, .5f, 0, 0, 0, 0, .6f, 0}));
         QCOMPARE(d.tab, 1);
-        QCOMPARE(d.grfRun, (ChartPoints{100, 200, 400, 500}));
-        QCOMPARE(d.lblAverageTime[1], "0.300");
-        QCOMPARE(f.marks(2), "F..S......");
+        QCOMPARE(d.grfRun, (ChartPoints{100, 200, 400, 500, 0, 0, 0, 0, 600}));
+        QCOMPARE(d.lblAverageTime[1], "0.360");
+        QCOMPARE(f.marks(2), "F.......S.");
 
         f.results.tabClicked(kFastestTab);
         QCOMPARE(d.grfRun, (ChartPoints{0, 100}));
@@ -134,15 +127,16 @@ private slots:
         QVERIFY(d.grfSetVisible && !d.grfRunVisible);
         f.results.setBarSelected(2, 1);
         QCOMPARE(f.fp.prompt.shown.last().text, "Delete run 1 for the set? ");
-        QCOMPARE(d.grfSet[1], (ChartPoints{200, 400, 500}));
+        QCOMPARE(d.grfSet[1], (ChartPoints{200, 400, 500, 0, 0, 0, 0, 600}));
         QCOMPARE(d.tab, kAllDataTab);
         f.results.activate(); // a later activation goes back to the current set
         QCOMPARE(d.tab, 3);
     }
 
-    // The file is the ten set sections, 140 lines, byte for byte. Clear All (after a Yes)
-    // empties runs 1..10 and the comments; a load gives the file back whole. Neither touches
-    // runs 11..20, which no file holds.
+    // Cancel says nothing. The file is the ten set sections, 140 lines, byte for byte; an existing
+    // file is replaced only after a Yes, and No asks again; a write that fails half-way (a full
+    // disk) keeps the earlier file and says so. Clear All (after a Yes) empties runs 1..10 and the
+    // comments; a load gives the file back whole. Neither touches runs 11..20, which no file holds.
     void saveClearAndLoad()
     {
         Fixture f;
@@ -152,8 +146,21 @@ private slots:
         f.state.Simple.SetComment[9] = "Größe, \"left\"\r\nhand";
         f.state.DataNotSaved = true;
         f.results.activate();
-        f.fp.files.answers = {f.file("a.nrm")};
+        f.fp.files.answers = {std::nullopt, std::nullopt};
         f.results.save();
+        f.results.load();
+        QVERIFY(f.fp.prompt.shown.isEmpty() && f.state.DataNotSaved);
+        const FileDialogRequest& d = f.fp.files.requests[1];
+        QCOMPARE((QStringList{d.title, d.filter, d.fileName}),
+                 (QStringList{"Normal Reflex Data Files", "Reflex Data Files (*.nrm)|*.nrm", "*.nrm"}));
+
+        fakes::writeFile(f.file("a.nrm"), "old");
+        f.fp.files.answers = {f.file("a.nrm"), f.file("a.nrm"), f.file("a.nrm")};
+        f.fp.prompt.answers = {MsgAnswer::No, MsgAnswer::Yes};
+        f.results.save();
+        QCOMPARE(f.fp.files.requests.size(), 4);
+        QCOMPARE(f.fp.prompt.shown, (QList<Message>(2, reflex::overwriteQuestion())));
+        QVERIFY(!f.fp.files.requests[3].dialogAsksBeforeOverwriting); // one question, not two
         QByteArray expected;
         for (int set = 1; set <= 10; ++set)
             expected += (set != 2 ? QByteArrayList(13, "0")
@@ -162,8 +169,16 @@ private slots:
                         + (set == 2 ? "\r\n\" \"\r\n" : set == 10 ? "\r\n\"Größe, \"\"left\"\"\"r\"nhand\"\r\n" : "\r\n\"\"\r\n");
         QCOMPARE(readFile(f.file("a.nrm")), expected);
         QVERIFY(!f.state.DataNotSaved);
+        f.state.DataNotSaved = true;
+        f.fp.prompt.answers = {MsgAnswer::Yes};
+        f.fp.files.answers = {f.file("a.nrm")};
+        fakes::withDiskFull([&] { f.results.save(); });
+        QCOMPARE(readFile(f.file("a.nrm")), expected);
+        QCOMPARE(f.fp.prompt.shown.last(), (Message{"Save File Error", "Save Cancelled"}));
+        QVERIFY(f.state.DataNotSaved);
 
         SimpleStore saved = f.state.Simple;
+        f.fp.prompt.shown.clear();
         f.fp.prompt.answers = {MsgAnswer::No, MsgAnswer::Yes};
         f.results.clearAll();
         QCOMPARE(f.state.Simple, saved);
@@ -207,41 +222,11 @@ private slots:
         QCOMPARE(f.renders, 0);
     }
 
-    // Cancel says nothing; an existing file is replaced only after a Yes, and No asks again; a
-    // write that fails half-way (a full disk) keeps the earlier file and says so.
-    void saveDialogs()
-    {
-        Fixture f;
-        f.state.DataNotSaved = true;
-        f.fp.files.answers = {std::nullopt, std::nullopt};
-        f.results.save();
-        f.results.load();
-        QVERIFY(f.fp.prompt.shown.isEmpty() && f.state.DataNotSaved);
-        const FileDialogRequest& d = f.fp.files.requests[1];
-        QCOMPARE((QStringList{d.title, d.filter, d.fileName}),
-                 (QStringList{"Normal Reflex Data Files", "Reflex Data Files (*.nrm)|*.nrm", "*.nrm"}));
-        fakes::writeFile(f.file("old.nrm"), "old");
-        f.fp.files.answers = {f.file("old.nrm"), f.file("old.nrm"), f.file("old.nrm")};
-        f.fp.prompt.answers = {MsgAnswer::No, MsgAnswer::Yes};
-        f.results.save();
-        QCOMPARE(f.fp.files.requests.size(), 4);
-        QCOMPARE(f.fp.prompt.shown, (QList<Message>(2, reflex::overwriteQuestion())));
-        QVERIFY(!f.fp.files.requests[3].dialogAsksBeforeOverwriting); // one question, not two
-        const QByteArray saved = readFile(f.file("old.nrm"));
-        QCOMPARE(saved.count("\r\n"), kSimpleFileLines);
-
-        f.state.DataNotSaved = true;
-        f.fp.prompt.answers = {MsgAnswer::Yes};
-        f.fp.files.answers = {f.file("old.nrm")};
-        fakes::withDiskFull([&] { f.results.save(); });
-        QCOMPARE(readFile(f.file("old.nrm")), saved);
-        QCOMPARE(f.fp.prompt.shown.last(), (Message{"Save File Error", "Save Cancelled"}));
-        QVERIFY(f.state.DataNotSaved);
-    }
-
     // Five sets to a document, the document ended before the set after every fifth, ticked
-    // or not; every document starts with the centred title.
-    void reportDocuments_data()
+    // or not; every document starts with the centred title. A set is its runs five to a line,
+    // its statistics and its comment, which starts a line at each CR LF; an empty comment is
+    // three empty lines.
+    void report_data()
     {
         QTest::addColumn<Sets>("ticked");
         QTest::addColumn<QList<Sets>>("documents");
@@ -250,13 +235,17 @@ private slots:
         QTest::addRow("1..5: a title alone") << Sets{1, 2, 3, 4, 5} << QList<Sets>{{1, 2, 3, 4, 5}, {}};
     }
 
-    void reportDocuments()
+    void report()
     {
         QFETCH(Sets, ticked);
         QFETCH(QList<Sets>, documents);
+        SetData data;
+        data.Times[2] = {0, .3f, .25f, .25f, 0, .4f};
+        std::tie(data.SetAverage[2], data.SetFastest[2], data.SetSlowest[2]) = std::tuple(.3f, .25f, .4f);
+        data.SetComment[1] = "two words\r\nand two";
         fakes::PrintRecord record;
         fakes::RecordingPrinter printer(record);
-        printSimpleReport(printer, chosen(ticked, "My title"), SetData{});
+        printSimpleReport(printer, chosen(ticked, "My title"), data);
         QList<Sets> headings(record.documents);
         for (const fakes::PrintedText& t : record.texts) {
             if (t.text.startsWith("Set  "))
@@ -268,31 +257,12 @@ private slots:
         QCOMPARE(headings, documents);
         for (int doc = 0; doc < record.documents; ++doc)
             QCOMPARE(record.lines(doc).mid(0, 2), (QStringList{"My title", ""}));
-    }
-
-    void reportSet_data()
-    {
-        QTest::addColumn<QString>("comment");
-        QTest::addColumn<QStringList>("after"); // the lines after "Comments:"
-        QTest::addRow("a comment") << "left hand" << QStringList{"left hand", ""};
-        QTest::addRow("empty: three empty lines") << "" << QStringList{"", "", ""};
-        QTest::addRow("CR LF: nothing lost") << "two words\r\nand two" << QStringList{"two words", "and two", ""};
-    }
-
-    void reportSet()
-    {
-        QFETCH(QString, comment);
-        QFETCH(QStringList, after);
-        SetData data;
-        data.Times[2] = {0, .3f, .25f, .25f, 0, .4f};
-        std::tie(data.SetAverage[2], data.SetFastest[2], data.SetSlowest[2]) = std::tuple(.3f, .25f, .4f);
-        data.SetComment[1] = comment;
-        fakes::PrintRecord record;
-        fakes::RecordingPrinter printer(record);
-        printSimpleReport(printer, chosen({2}), data);
-        QCOMPARE(record.lines(0), (QStringList{"T", "", "Set  2", "0.300|0.250|0.250|0.000|0.400",
-                                               "0.000|0.000|0.000|0.000|0.000", "Fastest Time|0.250|Slowest Time|0.400",
-                                               "Average Time|0.300", "Comments:"} + after));
+        const QString zeros = "0.000|0.000|0.000|0.000|0.000";
+        QCOMPARE(record.lines(0).mid(2, 19),
+                 (QStringList{"Set  1", zeros, zeros, "Fastest Time|0.000|Slowest Time|0.000", "Average Time|0.000",
+                              "Comments:", "", "", "", "Set  2", "0.300|0.250|0.250|0.000|0.400", zeros,
+                              "Fastest Time|0.250|Slowest Time|0.400", "Average Time|0.300", "Comments:", "two words",
+                              "and two", "", "Set  3"}));
     }
 
     // Broken at blanks once wider than 80 % of eight inches; later lines begin with the blank
