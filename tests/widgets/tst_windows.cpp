@@ -26,11 +26,11 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <numeric>
 
 using namespace reflex;
 using namespace reflex::fakes;
-Q_DECLARE_METATYPE(reflex::ChoiceTest)
 
 namespace {
 
@@ -63,11 +63,13 @@ struct RecordingShell final : Shell {
     QList<OpenRequest> opened;
 };
 
-void bothTests()
+void testRows(bool withSimple)
 {
-    QTest::addColumn<ChoiceTest>("test");
-    QTest::newRow("colour") << ChoiceTest::Color;
-    QTest::newRow("number") << ChoiceTest::Number;
+    QTest::addColumn<int>("test"); // a ChoiceTest, or -1 for the simple test
+    if (withSimple)
+        QTest::newRow("simple") << -1;
+    QTest::newRow("colour") << int(ChoiceTest::Color);
+    QTest::newRow("number") << int(ChoiceTest::Number);
 }
 
 // Where on the stack each window's Show event is handled: the same place at every round trip
@@ -79,11 +81,8 @@ struct ShowDepth final : QObject {
 
 bool onlyVisible(QWidget* window)
 {
-    QWidgetList shown;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            shown << w;
-    return window && shown == QWidgetList{window};
+    return window && window->isVisible()
+           && std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible) == 1;
 }
 
 } // namespace
@@ -129,16 +128,16 @@ private slots:
         QVERIFY(!results->window()); // made on the banner's first tick
         QTRY_VERIFY_WITH_TIMEOUT(onlyVisible(results->window()), 3000);
 
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            QSet<QWidget*> labelled;
-            for (auto* label : window->findChildren<QLabel*>())
+        QSet<QWidget*> labelled;
+        for (QWidget* w : QApplication::allWidgets())
+            if (auto* label = qobject_cast<QLabel*>(w))
                 labelled << label->buddy();
-            for (auto* field : window->findChildren<QLineEdit*>())
-                QVERIFY2(labelled.contains(field) || !field->accessibleName().isEmpty(), qPrintable(field->objectName()));
-            for (auto* button : window->findChildren<QAbstractButton*>())
-                if (button->text().isEmpty() && !qobject_cast<QTabBar*>(button->parentWidget()))
-                    QVERIFY2(!button->accessibleName().isEmpty() && !button->toolTip().isEmpty(),
-                             qPrintable(button->objectName()));
+        for (QWidget* w : QApplication::allWidgets()) {
+            auto* button = qobject_cast<QAbstractButton*>(w);
+            if (qobject_cast<QLineEdit*>(w))
+                QVERIFY2(labelled.contains(w) || !w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+            else if (button && button->text().isEmpty() && !qobject_cast<QTabBar*>(w->parentWidget()))
+                QVERIFY2(!w->accessibleName().isEmpty() && !w->toolTip().isEmpty(), qPrintable(w->objectName()));
         }
 
         QTest::mouseClick(child(results->window(), "cmdDisplayDone"), Qt::LeftButton);
@@ -148,48 +147,82 @@ private slots:
         QVERIFY(fp.prompt.answers.empty() && onlyVisible(menu)); // asked, and stayed
     }
 
-    // Presses count on the bare surface and the circles; the panel takes the press, and the run
-    // stays armed for the next one. The comment box follows the set.
-    void simpleTestWindow()
+    // Each stimulus shows until a press that counts takes it away: on the bare surface, a target or the disabled
+    // choice display box. The simple panel, the trigger box and a (disabled) button keep their press, and the
+    // stimulus waits for the next one. Stop is on while the series runs; the comment box follows the set.
+    void seriesPresses_data() { testRows(true); }
+    void seriesPresses()
     {
+        QFETCH(int, test);
+        const bool simple = test < 0, number = test == int(ChoiceTest::Number);
         AppState state;
         state.Config = ReflexConfig{};
         state.Config.Normal = SimpleConfigBlock{1, 500, 1, 1, 1000, 3};
+        state.Config.Color.IntervalTiming = state.Config.Number.IntervalTiming = 1; // no interval draws
         state.Simple.SetComment[1] = QStringLiteral("set two");
+        const ChoiceConfigBlock& cfg = number ? state.Config.Number : state.Config.Color;
+        const ChoiceStore& store = number ? state.Number : state.Color;
         FakePlatform fp;
-        frmReflex w(state, fp.platform, {});
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        ScriptedRandom random;
+        using W = TestWindow*;
+        std::unique_ptr<TestWindow> w(simple ? W(new frmReflex(state, fp.platform, {}))
+                                             : number ? W(new frmNumberReflex(state, fp.platform, random, nullptr))
+                                                      : W(new frmColorReflex(state, fp.platform, random, nullptr)));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         fp.prompt.answers.push_back(MsgAnswer::Yes);
-        QTest::mouseClick(child(&w, "cmdStart"), Qt::LeftButton);
-        QVERIFY(child(&w, "cmdStop")->isEnabled() && !child(&w, "cmdStart")->isEnabled());
+        QTest::mouseClick(child(w.get(), "cmdStart"), Qt::LeftButton);
+        QVERIFY(child(w.get(), "cmdStop")->isEnabled() && !child(w.get(), "cmdStart")->isEnabled());
 
-        const QPoint surface(10, 520);
-        const std::pair<QPoint, bool> presses[] = {{centreIn(&w, "Shape8"), true}, {surface, true}, {centreIn(&w, "pnlInsideFrame"), false}};
-        const auto panel = [&] { return child(&w, "pnlInsideFrame")->palette().color(QPalette::Window); };
-        int run = 0;
-        for (auto [pos, counts] : presses) {
-            fp.clock.advanceMs(500);
+        int element = 0;
+        const auto shows = [&](bool out) { // the stimulus, or the display blank
+            if (number)
+                return child<QLabel>(w.get(), "txtInsideFrame")->text()
+                       == (out ? QStringLiteral(" %1").arg(cfg.Element[element]) : QStringLiteral(" "));
+            const QColor stimulus = simple ? QColor(192, 0, 0) : QColor(paletteColour(cfg.Element[element]));
+            const QWidget* display = child(w.get(), simple ? "pnlInsideFrame" : "txtInsideFrame");
+            return display->palette().color(QPalette::Window) == (out ? stimulus : QColor(Qt::white));
+        };
+        const auto counted = [&] {
+            const auto& t = state.Simple.Times[1];
+            return simple ? int(std::ranges::count_if(t, [](float v) { return v > 0; }))
+                          : store.CorrectHits[1] + store.InCorrectHits[1];
+        };
+        using Presses = QList<std::pair<const char*, bool>>; // on a control or the surface; kept or not
+        const Presses presses = simple ? Presses{{"Shape8", false}, {nullptr, false}, {"pnlInsideFrame", true}}
+                                       : Presses{{"Shape12_0", false}, {"txtInsideFrame", false}, {nullptr, false},
+                                                 {"txtTriggerOnDisplay", true}, {"cmdStart", true}};
+        const QPoint surface(10, simple ? 520 : 440);
+        for (auto [name, kept] : presses) {
+            element = (element + 1) % 4; // each in turn; 2 without the tone is the trigger
+            random.values = {element / 3.0, 0.1};
+            fp.clock.advanceMs(fp.timers.timers.at(0)->interval());
             QVERIFY(fp.timers.timers.at(0)->fire());
-            QCOMPARE(panel(), QColor(192, 0, 0));
+            const int before = counted();
+            QVERIFY(shows(true));
             fp.clock.advanceMs(200);
-            QTest::mouseClick(&w, Qt::LeftButton, {}, pos);
-            if (!counts) { // still armed: the surface takes the next press
-                QCOMPARE(state.Simple.Times[1][run + 1], 0.f);
+            QTest::mouseClick(w.get(), Qt::LeftButton, {}, name ? centreIn(w.get(), name) : surface);
+            if (kept) { // still out: the surface takes the next press
+                QVERIFY(counted() == before && shows(true));
                 fp.clock.advanceMs(100);
-                QTest::mouseClick(&w, Qt::LeftButton, {}, surface);
+                QTest::mouseClick(w.get(), Qt::LeftButton, {}, surface);
             }
-            QCOMPARE(state.Simple.Times[1][++run], counts ? 0.2f : 0.3f);
-            QCOMPARE(panel(), QColor(Qt::white));
+            QVERIFY(counted() == before + 1 && shows(false));
+            if (simple)
+                QCOMPARE(state.Simple.Times[1][before + 1], kept ? 0.3f : 0.2f);
         }
-        QVERIFY(child(&w, "cmdStart")->isEnabled() && !child(&w, "cmdStop")->isEnabled());
-
-        auto* box = child<QLineEdit>(&w, "txtSetComment");
+        if (!simple) { // elements 1, 2, 3, 0, 1: one press on the trigger, four on the others
+            const auto shown = [&](const char* name) { return child<QLabel>(w.get(), name)->text(); };
+            QCOMPARE((QStringList{shown("lblCorrectHits"), shown("lblInCorrectHits")}), (QStringList{"01", "04"}));
+            return;
+        }
+        QVERIFY(child(w.get(), "cmdStart")->isEnabled() && !child(w.get(), "cmdStop")->isEnabled());
+        auto* box = child<QLineEdit>(w.get(), "txtSetComment");
         QTest::keyClicks(box, "warm-up");
         QCOMPARE(state.Simple.SetComment[0], QStringLiteral("warm-up"));
-        QTest::mouseClick(child(&w, "cmdNextSet"), Qt::LeftButton);
+        QTest::mouseClick(child(w.get(), "cmdNextSet"), Qt::LeftButton);
         QCOMPARE(box->text(), QStringLiteral("set two"));
-        QTest::mouseClick(child(&w, "CmdClearSet"), Qt::LeftButton);
+        QTest::mouseClick(child(w.get(), "CmdClearSet"), Qt::LeftButton);
         QVERIFY(box->text() == " " && state.Simple.SetComment[1] == " ");
     }
 
@@ -263,65 +296,14 @@ private slots:
         }
     }
 
-    // Each element shows in the display box until the press blanks it. A press counts on the
-    // surface, a target box and the disabled display box; the trigger box and a (disabled)
-    // button take it themselves, and the element still waits for its press.
-    void choiceWindowPresses_data() { bothTests(); }
-    void choiceWindowPresses()
-    {
-        QFETCH(ChoiceTest, test);
-        const bool colour = test == ChoiceTest::Color;
-        AppState state;
-        state.Config = ReflexConfig{};
-        ChoiceConfigBlock& cfg = colour ? state.Config.Color : state.Config.Number;
-        cfg.IntervalTiming = 1; // no interval draws
-        FakePlatform fp;
-        ScriptedRandom random;
-        std::unique_ptr<ChoiceWindow> w(colour ? static_cast<ChoiceWindow*>(new frmColorReflex(state, fp.platform, random, nullptr))
-                                               : new frmNumberReflex(state, fp.platform, random, nullptr));
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        fp.prompt.answers.push_back(MsgAnswer::Yes);
-        QTest::mouseClick(child(w.get(), "cmdStart"), Qt::LeftButton);
-
-        auto* box = child<QLabel>(w.get(), "txtInsideFrame");
-        const auto shows = [&](int element) { // -1: blank
-            if (colour)
-                return box->palette().color(QPalette::Window) == QColor(paletteColour(element < 0 ? 15 : cfg.Element[element]));
-            return box->text() == (element < 0 ? QStringLiteral(" ") : QStringLiteral(" %1").arg(cfg.Element[element]));
-        };
-        const QPoint surface(10, 440);
-        const std::pair<const char*, bool> presses[] = {
-            {"Shape12_0", true}, {"txtInsideFrame", true}, {nullptr, true}, {"txtTriggerOnDisplay", false}, {"cmdStart", false}};
-        const ChoiceStore& store = colour ? state.Color : state.Number;
-        int element = 0, hits = 0;
-        for (auto [name, counts] : presses) {
-            element = (element + 1) % 4; // each in turn; 2 without the tone is the trigger
-            random.values = {element / 3.0, 0.1};
-            fp.clock.advanceMs(fp.timers.timers.at(0)->interval());
-            QVERIFY(fp.timers.timers.at(0)->fire());
-            QVERIFY(shows(element));
-            fp.clock.advanceMs(200);
-            QTest::mouseClick(w.get(), Qt::LeftButton, {}, name ? centreIn(w.get(), name) : surface);
-            QCOMPARE(store.CorrectHits[1] + store.InCorrectHits[1], hits + counts);
-            if (!counts)
-                QTest::mouseClick(w.get(), Qt::LeftButton, {}, surface);
-            QCOMPARE(store.CorrectHits[1] + store.InCorrectHits[1], ++hits);
-            QVERIFY(shows(-1));
-        }
-        // Elements 1, 2, 3, 0, 1: one press on the trigger, four on the others.
-        QCOMPARE((QStringList{child<QLabel>(w.get(), "lblCorrectHits")->text(), child<QLabel>(w.get(), "lblInCorrectHits")->text()}),
-                 (QStringList{"01", "04"}));
-    }
-
     // Opened on set 1, Display off without a results window; Options opens the test's page and
     // coming back re-reads the length and the trigger picture (SOUNDS.ICO from the start
     // directory). Only the colour window keeps a comment as its box loses the focus.
-    void choiceModuleWiring_data() { bothTests(); }
+    void choiceModuleWiring_data() { testRows(false); }
     void choiceModuleWiring()
     {
-        QFETCH(ChoiceTest, test);
-        const bool colour = test == ChoiceTest::Color;
+        QFETCH(int, test);
+        const bool colour = test == int(ChoiceTest::Color);
         QTemporaryDir dir;
         QImage red(16, 16, QImage::Format_ARGB32);
         red.fill(Qt::red);
@@ -332,7 +314,7 @@ private slots:
         state.CurrentSet = 7;
         FakePlatform fp;
         RecordingShell shell;
-        ChoiceTestModule module({state, fp.platform, shell}, test);
+        ChoiceTestModule module({state, fp.platform, shell}, ChoiceTest(test));
         module.preload();
         module.open({module.destinations().at(0), nullptr, {}, 0});
         ChoiceWindow* w = module.window();
