@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 namespace reflex {
@@ -44,6 +45,15 @@ T takeAnswer(std::deque<T>& queue, T fallback, const QString& whenMissing = {})
     return a;
 }
 
+// One data column "row" of type T, a row per element, each named by its `name` member.
+template <typename T>
+void addRows(std::initializer_list<T> rows)
+{
+    QTest::addColumn<T>("row");
+    for (const T& r : rows)
+        QTest::newRow(r.name) << r;
+}
+
 struct FakeClock final : Clock {
     std::int64_t nowNs() const override { return now; }
     void waitUntil(std::int64_t deadlineNs) override { now = std::max(now, deadlineNs); }
@@ -63,12 +73,7 @@ struct FakeTimer final : Timer {
 };
 
 struct FakeTimerFactory final : TimerFactory {
-    std::unique_ptr<Timer> createTimer() override
-    {
-        auto timer = std::make_unique<FakeTimer>();
-        timers.push_back(timer.get());
-        return timer;
-    }
+    std::unique_ptr<Timer> createTimer() override { return std::unique_ptr<Timer>(timers.emplace_back(new FakeTimer)); }
     std::vector<FakeTimer*> timers; // in creation order; owned by their users
 };
 

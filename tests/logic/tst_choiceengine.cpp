@@ -57,6 +57,14 @@ struct Rig {
     ChoiceEngine engine{test, state, fp.platform, random, view, [this] { ++recoveryWrites; }};
 };
 
+// The element shown (by index), with a tone or not, pressed or let pass; the count it adds to
+// (none: stopped) and the time it stores (empty: none).
+struct Outcome { const char* name; int index; bool sound, pressed; Count count; QString time; };
+struct LastTrigger { const char* name; int runs; bool hit; };
+// The trigger and last element, the runs configured and expected, the minimum of a random
+// interval (0: a fixed interval of 0 ms).
+struct Clamped { const char* name; int trigger, runs, expectedRuns, minimum; };
+
 } // namespace
 
 class TestChoiceEngine : public QObject {
@@ -64,24 +72,16 @@ class TestChoiceEngine : public QObject {
 private slots:
     void eachOutcomeIsScoredOnce_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("sound");
-        QTest::addColumn<bool>("pressed");
-        QTest::addColumn<Count>("count");
-        QTest::addColumn<QString>("time"); // empty: none stored
-        QTest::newRow("correct hit") << 2 << false << true << &ChoiceStore::CorrectHits << "0.345";
-        QTest::newRow("missed hit") << 2 << false << false << &ChoiceStore::MissedHits << "1.000";
-        QTest::newRow("incorrect hit") << 1 << false << true << &ChoiceStore::InCorrectHits << "";
-        QTest::newRow("correct miss") << 2 << true << false << &ChoiceStore::CorrectMisses << "";
-        QTest::newRow("stopped") << 2 << false << false << Count() << "";
+        fakes::addRows<Outcome>({{"correct hit", 2, false, true, &ChoiceStore::CorrectHits, "0.345"},
+                                 {"missed hit", 2, false, false, &ChoiceStore::MissedHits, "1.000"},
+                                 {"incorrect hit", 1, false, true, &ChoiceStore::InCorrectHits, ""},
+                                 {"correct miss", 2, true, false, &ChoiceStore::CorrectMisses, ""},
+                                 {"stopped", 2, false, false, Count(), ""}});
     }
     void eachOutcomeIsScoredOnce()
     {
-        QFETCH(int, index);
-        QFETCH(bool, sound);
-        QFETCH(bool, pressed);
-        QFETCH(Count, count);
-        QFETCH(QString, time);
+        QFETCH(Outcome, row);
+        const auto& [name, index, sound, pressed, count, time] = row;
         Rig rig;
         rig.startYes();
         rig.pressAfter(100); // the display is still blank
@@ -133,30 +133,26 @@ private slots:
         QVERIFY(rig.scripted.values.empty());
     }
 
-    void seventhNonTriggerIsForced_data()
-    {
-        QTest::addColumn<bool>("withTone");
-        QTest::newRow("no Audio") << false;
-        QTest::newRow("and Audio") << true;
-    }
+    // The trigger without the tone, then with it: three non-triggers, a natural trigger, six
+    // non-triggers and a forced seventh.
     void seventhNonTriggerIsForced()
     {
-        QFETCH(bool, withTone);
-        Rig rig(ChoiceTest::Color, [&](ChoiceConfigBlock& b) { b.TriggerOn = !withTone; });
-        rig.startYes();
-        // Three non-triggers, a natural trigger, six non-triggers and a forced seventh.
-        const int elements[] = {1, 3, 0, -1, 1, 2, 3, 0, 2, 1, 1};
-        for (int k = 0; k < 11; ++k) {
-            const int beeps = rig.fp.beeper.beeps;
-            elements[k] < 0 ? rig.show(2, withTone) : rig.show(elements[k], elements[k] == 2 ? !withTone : withTone);
-            QCOMPARE(rig.engine.triggerShown(), k == 3 || k == 10);
-            if (k == 10) {
-                QCOMPARE(rig.engine.display().element.value_or(-1), rig.block().Element[2]);
-                QCOMPARE(rig.fp.beeper.beeps, beeps + withTone);
+        for (bool withTone : {false, true}) {
+            Rig rig(ChoiceTest::Color, [&](ChoiceConfigBlock& b) { b.TriggerOn = !withTone; });
+            rig.startYes();
+            const int elements[] = {1, 3, 0, -1, 1, 2, 3, 0, 2, 1, 1};
+            for (int k = 0; k < 11; ++k) {
+                const int beeps = rig.fp.beeper.beeps, e = elements[k];
+                e < 0 ? rig.show(2, withTone) : rig.show(e, e == 2 ? !withTone : withTone);
+                QCOMPARE(rig.engine.triggerShown(), k == 3 || k == 10);
+                if (k == 10) {
+                    QCOMPARE(rig.engine.display().element.value_or(-1), rig.block().Element[2]);
+                    QCOMPARE(rig.fp.beeper.beeps, beeps + withTone);
+                }
+                rig.timeOut();
             }
-            rig.timeOut();
+            QCOMPARE(rig.state.CurrentRun, 2);
         }
-        QCOMPARE(rig.state.CurrentRun, 2);
     }
 
     // Each trigger follows a non-trigger (pressed or let pass). Missed triggers store 1.000;
@@ -165,16 +161,12 @@ private slots:
     // under the set the series ran in.
     void seriesEndsWithItsLastTrigger_data()
     {
-        QTest::addColumn<int>("runs");
-        QTest::addColumn<bool>("hit");
-        QTest::newRow("10 hit") << 10 << true;
-        QTest::newRow("10 missed") << 10 << false;
-        QTest::newRow("12 missed") << 12 << false;
+        fakes::addRows<LastTrigger>({{"10 hit", 10, true}, {"10 missed", 10, false}, {"12 missed", 12, false}});
     }
     void seriesEndsWithItsLastTrigger()
     {
-        QFETCH(int, runs);
-        QFETCH(bool, hit);
+        QFETCH(LastTrigger, row);
+        const auto& [name, runs, hit] = row;
         Rig rig(ChoiceTest::Color, [&](ChoiceConfigBlock& b) { b.RunCount = qint16(runs); });
         rig.engine.nextSet(), rig.engine.nextSet();
         rig.engine.commentEdited(QStringLiteral("set 3"));
@@ -207,20 +199,14 @@ private slots:
     // beyond the longest interval. Every series still ends within the store.
     void settingsOutOfRangeAreClamped_data()
     {
-        QTest::addColumn<int>("trigger"); // the last element too
-        QTest::addColumn<int>("runs");
-        QTest::addColumn<int>("expectedRuns");
-        QTest::addColumn<int>("minimum"); // of a random interval; 0: a fixed interval of 0 ms
-        QTest::newRow("huge indices, no runs") << 40 << 0 << 1 << 0;
-        QTest::newRow("negative indices, too many runs") << -4 << 300 << kMaxRuns << 0;
-        QTest::newRow("minimum above the longest interval") << 3 << 2 << 2 << 5000;
+        fakes::addRows<Clamped>({{"huge indices, no runs", 40, 0, 1, 0},
+                                 {"negative indices, too many runs", -4, 300, kMaxRuns, 0},
+                                 {"minimum above the longest interval", 3, 2, 2, 5000}});
     }
     void settingsOutOfRangeAreClamped()
     {
-        QFETCH(int, trigger);
-        QFETCH(int, runs);
-        QFETCH(int, expectedRuns);
-        QFETCH(int, minimum);
+        QFETCH(Clamped, row);
+        const auto& [name, trigger, runs, expectedRuns, minimum] = row;
         Rig rig(ChoiceTest::Number, [&](ChoiceConfigBlock& b) {
             b.LastElement = b.TriggerElement = qint16(trigger);
             b.RunCount = qint16(runs);

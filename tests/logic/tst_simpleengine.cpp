@@ -17,6 +17,9 @@ struct FakeView final : SimpleTestView {
     int presented = 0;
 };
 
+const QRgb white = qRgb(255, 255, 255);
+const QString triggerLabels[] = {"            Audio Trigger", "           Visual Trigger", "     Audio/Visual Trigger"};
+
 SimpleConfigBlock fixed(int ms, int runs, int trigger = VisualTrigger)
 {
     return {1, qint16(ms), qint16(trigger), 1, 1000, qint16(runs)};
@@ -24,17 +27,19 @@ SimpleConfigBlock fixed(int ms, int runs, int trigger = VisualTrigger)
 
 // An engine on fakes, configured like a fresh default file with the given simple block.
 struct Rig {
-    explicit Rig(SimpleConfigBlock normal)
+    explicit Rig(SimpleConfigBlock normal, bool speaker = false)
     {
         view.clock = &fp.clock;
         state.Config = ReflexConfig{};
         state.Config.Normal = normal;
+        state.ShowSpeaker = speaker;
         engine.initialise();
     }
     fakes::FakeTimer& timer() { return *fp.timers.timers.at(0); }
     void startYes() { fp.prompt.answers.push_back(MsgAnswer::Yes), engine.start(); }
     void elapseInterval() { fp.clock.advanceMs(timer().interval()); QVERIFY(timer().fire()); } // to the stimulus
     void respondAfter(double ms) { fp.clock.advanceMs(ms), engine.press(fp.clock.nowNs()); }
+    void run(double ms) { elapseInterval(), respondAfter(ms); }
     float time(int run) const { return state.Simple.Times[state.CurrentSet][run]; }
     bool idle() const
     {
@@ -50,9 +55,14 @@ struct Rig {
     SimpleEngine engine{state, fp.platform, view, [this] { ++recoveryWrites; }};
 };
 
-} // namespace
+struct Series {
+    const char* name;
+    SimpleConfigBlock block;
+    int low, runs; // the shortest interval it may draw; the runs it has
+    bool speakerBefore, speakerAfter; // the window reading the trigger kind
+};
 
-Q_DECLARE_METATYPE(reflex::SimpleConfigBlock)
+} // namespace
 
 class TestSimpleEngine : public QObject {
     Q_OBJECT
@@ -98,43 +108,48 @@ private slots:
         QCOMPARE(QList<float>({rig.time(1), rig.time(2), rig.time(3), rig.time(4)}), // rounded only when stored
                  QList<float>({0.250f, 0.181f, 0.001f, 0}));
         QCOMPARE(rig.engine.display().lblAverageTimeNumber, QStringLiteral("   0.144"));
-        QCOMPARE(rig.engine.display().panelColor, qRgb(255, 255, 255));
+        QCOMPARE(rig.engine.display().panelColor, white);
         QCOMPARE(rig.fp.prompt.shown.mid(1), (QList<Message>{{"Your run has ended", "END RUN"}}));
         QVERIFY(rig.recoveryWrites == 1 && rig.state.CurrentRun == 3);
         QVERIFY(!rig.timer().isEnabled() && !rig.engine.armed() && rig.idle());
     }
 
     // Random intervals stay within the minimum (kept in 1..3000) and 3000 ms; the run count is
-    // kept in 1..20, runs 11..20 living in the store.
+    // kept in 1..20, runs 11..20 living in the store. A visual trigger is drawn, an audio one
+    // beeps, both do both; the speaker shows for audio, hides for visual, and stays as it was
+    // for both.
     void seriesEndsAfterTheRunCount_data()
     {
-        QTest::addColumn<SimpleConfigBlock>("block");
-        QTest::addColumn<int>("low");
-        QTest::addColumn<int>("runs");
-        const auto random = [](int minimum) { return SimpleConfigBlock{0, 2000, 1, 1, qint16(minimum), 20}; };
-        QTest::newRow("random, default minimum") << random(1000) << 1000 << 20;
-        QTest::newRow("random, minimum above the maximum") << random(5000) << 3000 << 20;
-        QTest::newRow("random, negative minimum") << random(-20) << 1 << 20;
-        QTest::newRow("fixed 0 ms is raised to 1 ms") << fixed(0, 20) << 1 << 20;
-        QTest::newRow("0 runs") << fixed(100, 0) << 100 << 1;
-        QTest::newRow("21 runs") << fixed(100, 21) << 100 << 20;
+        auto random = [](int min, int kind) { return SimpleConfigBlock{0, 2000, qint16(kind), 1, qint16(min), 20}; };
+        fakes::addRows<Series>({
+            {"random, default minimum; audio", random(1000, AudioTrigger), 1000, 20, false, true},
+            {"random, minimum above the maximum", random(5000, VisualTrigger), 3000, 20, true, false},
+            {"random, negative minimum; both, speaker shown", random(-20, AudioVisualTrigger), 1, 20, true, true},
+            {"fixed 0 ms raised to 1 ms; both, no speaker", fixed(0, 20, AudioVisualTrigger), 1, 20, false, false},
+            {"0 runs", fixed(100, 0), 100, 1, true, false},
+            {"21 runs", fixed(100, 21), 100, 20, true, false},
+        });
     }
     void seriesEndsAfterTheRunCount()
     {
-        QFETCH(SimpleConfigBlock, block);
-        QFETCH(int, low);
-        QFETCH(int, runs);
-        Rig rig(block);
-        QCOMPARE(rig.state.SimpleRunsPerSet, qint16(runs));
+        QFETCH(Series, row);
+        const int trigger = row.block.TriggerOn;
+        Rig rig(row.block, row.speakerBefore);
+        const SimpleTestDisplay& d = rig.engine.display();
+        QVERIFY(d.lblTriggerLable == triggerLabels[trigger] && d.speakerVisible == row.speakerAfter);
+        QCOMPARE(rig.state.SimpleRunsPerSet, qint16(row.runs));
         rig.startYes();
-        for (int run = 0; run < runs; ++run) {
+        for (int run = 0; run < row.runs; ++run) {
             const int interval = rig.engine.pendingInterval();
-            QVERIFY2(interval >= low && interval <= 3000, qPrintable(QString::number(interval)));
+            QVERIFY2(interval >= row.low && interval <= 3000, qPrintable(QString::number(interval)));
             rig.elapseInterval();
+            QCOMPARE(d.panelColor, trigger == AudioTrigger ? white : rig.state.NormalTriggerColor);
             rig.respondAfter(300);
         }
+        const int visual = trigger != AudioTrigger, audio = trigger != VisualTrigger; // the series' end beeps too
+        QVERIFY(rig.view.presented == visual * row.runs && rig.fp.beeper.beeps == audio * row.runs + 1);
         QVERIFY(rig.recoveryWrites == 1 && !rig.timer().isEnabled());
-        QCOMPARE(rig.time(runs), 0.3f);
+        QCOMPARE(rig.time(row.runs), 0.3f);
         QCOMPARE(rig.state.Simple.SetAverage[1], 0.3f); // fuzzy: the mean of ten
     }
 
@@ -157,7 +172,7 @@ private slots:
         rig.startYes();
         rig.elapseInterval();
         rig.engine.stop();
-        QVERIFY(rig.engine.armed() && rig.engine.display().panelColor == qRgb(255, 255, 255));
+        QVERIFY(rig.engine.armed() && rig.engine.display().panelColor == white);
         rig.respondAfter(350);
         QVERIFY(rig.time(1) == 0.35f && rig.recoveryWrites == 1 && !rig.engine.armed());
         QCOMPARE(rig.fp.prompt.titles().last(), QStringLiteral("END RUN"));
@@ -169,40 +184,8 @@ private slots:
         rig.respondAfter(100); // during the first interval of the new series
         QVERIFY(rig.state.Simple.Times[1][0] == 0.0f && rig.time(1) == 0.0f);
         QCOMPARE(rig.fp.prompt.shown.size(), 6); // the Start questions and one end-of-series message
-        rig.elapseInterval();
-        rig.respondAfter(220);
+        rig.run(220);
         QCOMPARE(rig.time(1), 0.22f);
-    }
-
-    // A visual trigger is drawn, an audio one beeps, both do both; the speaker shows for
-    // audio, hides for visual, and stays as it was for both.
-    void stimulusKinds_data()
-    {
-        QTest::addColumn<int>("trigger");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<bool>("speakerBefore");
-        QTest::addColumn<bool>("speakerAfter");
-        QTest::newRow("audio") << int(AudioTrigger) << "            Audio Trigger" << false << true;
-        QTest::newRow("visual") << int(VisualTrigger) << "           Visual Trigger" << true << false;
-        for (bool speaker : {true, false})
-            QTest::addRow("both, speaker %s", speaker ? "shown" : "hidden")
-                << int(AudioVisualTrigger) << "     Audio/Visual Trigger" << speaker << speaker;
-    }
-    void stimulusKinds()
-    {
-        QFETCH(int, trigger);
-        QFETCH(QString, label);
-        QFETCH(bool, speakerBefore);
-        QFETCH(bool, speakerAfter);
-        Rig rig(fixed(1000, 2, trigger));
-        rig.state.ShowSpeaker = speakerBefore;
-        rig.engine.initialise();
-        QVERIFY(rig.engine.display().lblTriggerLable == label && rig.engine.display().speakerVisible == speakerAfter);
-        rig.startYes();
-        rig.elapseInterval();
-        const bool visual = trigger != AudioTrigger;
-        QVERIFY(rig.view.presented == int(visual) && rig.fp.beeper.beeps == int(trigger != VisualTrigger));
-        QCOMPARE(rig.engine.display().panelColor, visual ? rig.state.NormalTriggerColor : qRgb(255, 255, 255));
     }
 
     // Next and Prev disable themselves only when pressed at the end, and come back one step
@@ -234,7 +217,7 @@ private slots:
         QVERIFY(rig.state.CurrentSet == 1 && rig.state.Simple.Times[2][1] == 0.3f && d.txtSetIndicator == "1");
         rig.startYes();
         for (int run = 0; run < 3; ++run)
-            rig.elapseInterval(), rig.respondAfter(300);
+            rig.run(300);
         rig.engine.clearSet();
         QVERIFY(rig.time(1) == 0.0f && rig.state.Simple.SetAverage[1] == 0.0f && d.lblTimeNumber == " 0.000");
         QVERIFY(rig.state.Simple.SetComment[0] == " " && rig.state.Simple.Times[2][1] == 0.3f);
