@@ -4,7 +4,6 @@
 #include "fakes/Fakes.h"
 #include "shared/Palette.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -83,12 +82,28 @@ private slots:
         QCOMPARE(d.state.Config, ReflexConfig{});
     }
 
-    // The trigger's and the edited element's boxes follow the element boxes; a refused element
-    // moves the colour editor back to the saved one; a trigger from a file beyond the elements
-    // reads past no array; the interval option enables its own page's fields.
-    void elementEditorsAndOptions()
+    // Cancel in the colour dialog changes nothing; a swatch not in use only beeps; the stimulus
+    // colour takes effect at once and outlives Cancel. The trigger's and the edited element's
+    // boxes follow the element boxes; a refused element moves the colour editor back to the saved
+    // one; a trigger from a file beyond the elements reads past no array; the interval option
+    // enables its own page's fields.
+    void coloursElementsAndOptions()
     {
         Dialog d;
+        d.colourAnswers = {12, -1, 5, 9};
+        d.editor.leave(F::ColorCurrentElement, "2");
+        d.editor.pickElementColour();
+        QCOMPARE(d.editor.swatch(1), paletteColour(12));
+        d.editor.clickSwatch(0);
+        QVERIFY(d.editor.swatch(0) == paletteColour(0) && d.editor.text(F::ColorCurrentElement) == "1");
+        d.editor.clickTriggerColourBox();
+        QCOMPARE(d.editor.triggerColourBox(), paletteColour(5));
+        d.editor.clickSwatch(6);
+        QVERIFY(d.colourDialogs == 3 && d.fakes.beeper.beeps == 1);
+        d.editor.pickTriggerColour();
+        d.editor.cancel();
+        QVERIFY(d.state.NormalTriggerColor == paletteColour(9) && d.state.Config.Color.Element[1] == 1);
+
         QVERIFY(d.editor.swatch(4) == kUnusedSwatch && !d.editor.enabled(elementBox(4)));
         d.editor.leave(F::ColorElementCount, "10");
         QCOMPARE(d.editor.swatch(7), paletteColour(15));
@@ -133,88 +148,50 @@ private slots:
         QCOMPARE(d.editor.optionEnabled(color ? O::ColorTriggerOn : O::NumberTriggerOn, 0), after % 10 != 1);
     }
 
-    // Cancel in the colour dialog changes nothing; a swatch not in use only beeps; the
-    // stimulus colour takes effect at once and outlives Cancel.
-    void colourPicking()
-    {
-        Dialog d;
-        d.colourAnswers = {12, -1, 5, 9};
-        d.editor.leave(F::ColorCurrentElement, "2");
-        d.editor.pickElementColour();
-        QCOMPARE(d.editor.swatch(1), paletteColour(12));
-        d.editor.clickSwatch(0);
-        QVERIFY(d.editor.swatch(0) == paletteColour(0) && d.editor.text(F::ColorCurrentElement) == "1");
-        d.editor.clickTriggerColourBox();
-        QCOMPARE(d.editor.triggerColourBox(), paletteColour(5));
-        d.editor.clickSwatch(6);
-        QVERIFY(d.colourDialogs == 3 && d.fakes.beeper.beeps == 1);
-        d.editor.pickTriggerColour();
-        d.editor.cancel();
-        QVERIFY(d.state.NormalTriggerColor == paletteColour(9) && d.state.Config.Color.Element[1] == 1);
-    }
-
     // (Cancel drops edits: tst_cfg.) Save writes the short layout with Config's run counts (a failure
-    // says so); a Load after OK keeps the run counts OK set; Reset goes back to the start-up
-    // values, and a Cancel after it does not undo it.
+    // says so); a file that is not whole and valid loads nothing, not even in part; a Load after OK
+    // keeps the run counts OK set; Reset goes back to the start-up values, and a Cancel after it does
+    // not undo it.
     void commands()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath("mine.cfg");
+        const QString path = dir.filePath("mine.cfg"), refused = dir.filePath("x.cfg");
         Dialog d;
-        d.fakes.files.answers = {std::nullopt, "/nonexistent-folder/x.cfg", path};
+        d.fakes.files.answers = {std::nullopt, "/nonexistent-folder/x.cfg", path, refused, refused, refused, path};
         d.editor.save();
         d.editor.save();
         QCOMPARE(d.fakes.prompt.titles(), QStringList{"Save Cancelled"});
         d.editor.leave(F::ColorDisplayTime, "700");
         d.editor.leave(F::ColorRunCount, "5");
         d.editor.save();
-        QCOMPARE(readFile(path).count("\r\n"), kShortLayoutLines);
+        const QByteArray saved = readFile(path);
+        QCOMPARE(saved.count("\r\n"), kShortLayoutLines);
         ReflexConfig expected = d.state.Config;
         QVERIFY(expected.Color.DisplayTime == 700 && expected.Color.RunCount == 10);
 
         d.editor.leave(F::ColorDisplayTime, "900");
         d.editor.leave(F::NormRunCount, "3");
         d.editor.ok();
-        d.fakes.files.answers = {path};
+        const ReflexConfig okConfig = d.state.Config;
+        d.editor.leave(F::ColorDisplayTime, "800");
+        const ReflexConfig edited = d.state.EditConfig;
+        QList<QByteArray> lastBad = saved.split('\n'); // the values before it hold the display time 700
+        lastBad[kShortLayoutLines - 1] = "abc\r";
+        for (const QByteArray& contents : {QByteArray(), saved.split('\n').mid(0, 40).join('\n'), lastBad.join('\n')}) {
+            if (!contents.isEmpty()) // empty: no such file
+                writeFile(refused, contents);
+            d.editor.loadFile();
+            QVERIFY(d.state.Config == okConfig && d.state.EditConfig == edited);
+        }
         d.editor.loadFile();
         std::tie(expected.Normal.RunCount, expected.Color.RunCount) = std::pair(3, 5);
         QVERIFY(d.state.Config == expected && d.state.EditConfig == expected);
+        QCOMPARE(d.fakes.prompt.titles(), (QStringList{"Save Cancelled", "Load Cancelled",
+                                                       "Configuration File Load Error", "Load Cancelled"}));
         d.editor.reset();
         QCOMPARE(d.editor.text(F::NormRunCount), "7");
         d.editor.cancel();
         QCOMPARE(d.state.Config, d.state.StartupConfig);
-    }
-
-    // A file that is not whole and valid changes nothing, not even in part. (A good one:
-    // commands.)
-    void refusedLoadFile_data()
-    {
-        QTest::addColumn<QByteArray>("contents"); // empty: no such file
-        QTest::addColumn<QString>("message");
-        QBuffer b;
-        b.open(QIODevice::WriteOnly);
-        ReflexConfig c; // a value away from the defaults before the one made bad
-        std::tie(c.Normal.FixedTimeInterval, c.Color.DisplayTime) = std::pair(2500, 333);
-        writeConfig(b, c, ConfigLayout::Full);
-        const QByteArray full = b.data();
-        QTest::newRow("missing") << QByteArray() << "Load Cancelled";
-        QTest::newRow("40 lines") << full.split('\n').mid(0, 40).join('\n') << "Configuration File Load Error";
-        QTest::newRow("bad value") << QByteArray(full).replace("\r\n333\r\n", "\r\nabc\r\n") << "Load Cancelled";
-    }
-    void refusedLoadFile()
-    {
-        QFETCH(QByteArray, contents);
-        QFETCH(QString, message);
-        QTemporaryDir dir;
-        if (!contents.isEmpty())
-            writeFile(dir.filePath("x.cfg"), contents);
-        Dialog d;
-        d.editor.leave(F::ColorDisplayTime, "800");
-        const ReflexConfig edited = d.state.EditConfig;
-        d.fakes.files.answers = {dir.filePath("x.cfg")};
-        d.editor.loadFile();
-        QCOMPARE(d.fakes.prompt.titles(), QStringList{message});
-        QVERIFY(d.state.Config == ReflexConfig{} && d.state.EditConfig == edited);
     }
 
     // Through the call and the slider alike; every path lets go of the device, and the slider
@@ -222,10 +199,9 @@ private slots:
     void masterVolume_data()
     {
         QTest::addColumn<VolumeCase>("c");
-        QTest::newRow("100") << VolumeCase{100, 0, 65535, {65535}};
-        QTest::newRow("0") << VolumeCase{0, 0, 65535, {0}};
+        QTest::newRow("100, range not from 0") << VolumeCase{100, -10, 90, {90}};
+        QTest::newRow("0, range not from 0") << VolumeCase{0, -10, 90, {-10}};
         QTest::newRow("50 half to even") << VolumeCase{50, 0, 65535, {32768}};
-        QTest::newRow("range not from 0") << VolumeCase{25, -10, 90, {15}};
         QTest::newRow("101") << VolumeCase{101, 0, 65535, {}};
         QTest::newRow("no device") << VolumeCase{40, 1, 0, {}};
     }

@@ -20,15 +20,17 @@ Message box(const QString& title, const QString& text, MsgIcon icon = MsgIcon::C
 }
 const Message kDefaultNotFound = box("Configuration file not found",
                                      "Default configuration file not found...\rCreating Reflex.Cfg", MsgIcon::None);
-const Message kInvalidDefault = box("Configuration Error", "Invalid Default Configuration File\r"
-                                                           "Creating New Configuration File");
-const Message kInvalidDefaultKept = box(kInvalidDefault.title, kInvalidDefault.text
-                                                                   + "\rThe refused file was kept as Reflex.cfg.bad");
+const Message kInvalidDefault = box("Configuration Error",
+                                    "Invalid Default Configuration File\rCreating New Configuration File");
+const Message kInvalidDefaultKept = box(kInvalidDefault.title,
+                                        kInvalidDefault.text + "\rThe refused file was kept as Reflex.cfg.bad");
 const Message kInvalidNamed = box("Configuration Error", "Invalid Configuration File\rUsing Default Configuration File");
-Message namedNotFound(const QString& name)
-{
+const Message kScreenTooSmall = box("Fatal Application Error",
+                                    "Orv Brevane supports a minimum screen resolution of 800 x 600\r"
+                                    "Press OK to terminate program");
+const auto namedNotFound = [](const QString& name) {
     return box("Configuration load error", "File " + name + " could not be found\rUsing Default Configuration");
-}
+};
 
 QByteArray fileBytes(const ReflexConfig& c)
 {
@@ -49,10 +51,11 @@ struct Case {
     ReflexConfig config;
     QString loading;      // a letter per status line: User file, Default file
     bool defaultsWritten; // else no file changes
+    ScreenMetrics screen = {1024, 768};
 };
 
-// One start-up in a temporary directory, on a 1024 x 768 screen unless told otherwise. Status
-// lines and loaders share one log, so that their order shows.
+// One start-up in a temporary directory. Status lines and loaders share one log, so that their
+// order shows.
 struct Harness final : SplashView {
     QTemporaryDir dir;
     AppState state;
@@ -62,7 +65,7 @@ struct Harness final : SplashView {
     QList<int> progress;
     StartupSequence sequence{state, prompt, pointer, *this, QDir(dir.path())};
 
-    explicit Harness(ScreenMetrics screen = {1024, 768, 15.0, 15.0}) { sequence.initialiseGlobals(screen); }
+    explicit Harness(ScreenMetrics screen = Case{}.screen) { sequence.initialiseGlobals(screen); }
     void setProgress(int value) override { progress << value; }
     void setStatus(const QString& text) override { log << text; }
     void create(const Files& files)
@@ -95,7 +98,8 @@ class TestStartup : public QObject {
     Q_OBJECT
 private slots:
     // A refused Reflex.cfg that holds anything is kept as Reflex.cfg.bad before the defaults
-    // replace it; the default file written is the fixture.
+    // replace it; the default file written is the fixture. The screen is measured in pixels,
+    // whatever the twips per pixel; a refused one ends the program before anything is read or written.
     void decisionTree_data()
     {
         QTest::addColumn<Case>("c");
@@ -103,7 +107,8 @@ private slots:
         const QByteArray s = fileBytes(kConfigS), t = fileBytes(kConfigT);
         const QString cfg = "Reflex.cfg";
         const auto row = [](const char* name, Case c) { QTest::newRow(name) << c; };
-        row("no file", {"", {}, {kDefaultNotFound}, defaults, "DD", true});
+        row("no file, smallest screen at 12 twips per pixel",
+            {"", {}, {kDefaultNotFound}, defaults, "DD", true, {800, 600, 12.0, 12.0}});
         row("empty file: not kept", {"", {{cfg, ""}}, {kInvalidDefault}, defaults, "D", true});
         row("wrong-case header: kept over an older copy", {"", {{cfg, QByteArray(s).replace("Conf", "conf")},
             {cfg + ".bad", "old"}}, {kInvalidDefaultKept}, defaults, "D", true});
@@ -117,14 +122,19 @@ private slots:
             {"<dir>/my lab.cfg", {{"my lab.cfg", t}}, {}, kConfigT, "U", false});
         row("letter case of the name kept",
             {"LAB.CFG", {{"lab.cfg", t}, {cfg, s}}, {namedNotFound("LAB.CFG")}, kConfigS, "UD", false});
+        const ReflexConfig unread = ReflexConfig::zeroed();
+        row("screen too narrow", {"", {{cfg, s}}, {kScreenTooSmall}, unread, "", false, {799, 600}});
+        row("screen too low", {"lab.cfg", {{"lab.cfg", t}}, {kScreenTooSmall}, unread, "", false, {800, 599}});
     }
     void decisionTree()
     {
         QFETCH(Case, c);
-        auto& [commandLine, before, messages, config, loading, defaultsWritten] = c;
-        Harness h;
+        auto& [commandLine, before, messages, config, loading, defaultsWritten, screen] = c;
+        const bool ends = messages == Messages{kScreenTooSmall};
+        Harness h(screen);
         h.create(before);
-        QCOMPARE(h.run(commandLine.replace("<dir>", h.dir.path())), StartupOutcome::ShowMainMenu);
+        QCOMPARE(h.run(commandLine.replace("<dir>", h.dir.path())),
+                 ends ? StartupOutcome::Terminate : StartupOutcome::ShowMainMenu);
         QCOMPARE(h.prompt.shown, messages);
         QVERIFY(h.state.Config == config && h.state.StartupConfig == config);
         Files after = before;
@@ -136,27 +146,13 @@ private slots:
         QStringList log;
         for (QChar c : loading)
             log << QString("Loading %1 configuration file ...").arg(c == u'U' ? "user" : "default");
-        log << "load settings" << "Initializing application ..." << "load simple" << "load color"
-            << "Initializing application ... Almost Done" << "load number" << " ";
+        if (!ends)
+            log << "load settings" << "Initializing application ..." << "load simple" << "load color"
+                << "Initializing application ... Almost Done" << "load number" << " ";
         QCOMPARE(h.log, log);
-        QVERIFY(std::is_sorted(h.progress.begin(), h.progress.end()) && h.progress.last() == 100);
-        QVERIFY(!h.pointer.busy && h.state.StartupDone);
-    }
-
-    // The screen is measured in pixels, whatever the twips per pixel; a refused one ends the
-    // program before anything is read or written.
-    void screenCheck()
-    {
-        const Message fatal = box("Fatal Application Error", "Orv Brevane supports a minimum screen resolution of "
-                                                             "800 x 600\rPress OK to terminate program");
-        for (auto [screen, passes] : {std::pair(ScreenMetrics{800, 600, 12.0, 12.0}, true),
-                                      {ScreenMetrics{799, 600, 15.0, 15.0}, false},
-                                      {ScreenMetrics{800, 599, 15.0, 15.0}, false}}) {
-            Harness h(screen);
-            QCOMPARE(h.run("lab.cfg"), passes ? StartupOutcome::ShowMainMenu : StartupOutcome::Terminate);
-            QCOMPARE(h.prompt.shown.contains(fatal), !passes);
-            QVERIFY(passes || (h.prompt.shown.size() == 1 && h.log.isEmpty() && h.files().isEmpty() && !h.state.StartupDone));
-        }
+        QCOMPARE(h.progress.isEmpty(), ends);
+        QVERIFY(ends || (std::is_sorted(h.progress.begin(), h.progress.end()) && h.progress.last() == 100));
+        QVERIFY(!h.pointer.busy && h.state.StartupDone != ends);
     }
 
     // Start-up empties runs 1..10 and the statistics of every store (runs 11..20 stay); a second
