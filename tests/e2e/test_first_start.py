@@ -1,7 +1,5 @@
-"""First start in an empty folder: the defaults are written and the main menu is painted; in the settings dialog
-a real click chooses "Fixed Interval", an interval typed over the field's text selected on entry is accepted as
-the field is left, and Save writes both through the real file dialog; then OK, and Exit asks without a warning.
-Usage: test_first_start.py <reflex binary>"""
+"""First start in an empty folder, then the settings dialog driven with real clicks and keys; each step says what
+it checks. Usage: test_first_start.py <reflex binary>"""
 
 from reflex_e2e import CONFIG_HEADER, DEFAULT_CONFIG, check, main_menu_form, run, wait_for
 
@@ -9,28 +7,28 @@ MENU, TITLE = main_menu_form().title, "Brevane Settings"
 
 
 def the_missing_configuration_is_reported_and_written_with_the_defaults(t):
-    t.ui.acknowledge("Configuration file not found")
+    t.acknowledge("Configuration file not found")
     lines = t.lines("Reflex.cfg")
     check(lines == [CONFIG_HEADER, *map(str, DEFAULT_CONFIG)], f"Reflex.cfg holds {lines}, not the defaults")
 
 
 def the_main_menu_is_shown_and_painted(t):
-    raw = t.session.pixels(*t.ui.extents(t.ui.find("filler", MENU)))
+    raw = t.session.pixels(*t.extents(t.find("filler", MENU)))
     check(len(set(zip(raw[0::3], raw[1::3], raw[2::3]))) > 1, "the main menu's area of the screen is one flat colour")
 
 
 def options_then_fixed_interval_chosen_with_a_click_on_its_circle(t):
-    t.ui.click(t.ui.find("push button", "Options", root=t.ui.find("filler", MENU)))
-    t.dialog = t.ui.find("filler", TITLE)
-    radio = t.ui.find("radio button", "Fixed Interval", root=t.dialog)
-    x, y, _, h = t.ui.extents(radio)
-    t.ui.click_at(t.dialog, x + 8, y + h // 2)
-    wait_for(lambda: radio.getState().contains(t.ui.pyatspi.STATE_CHECKED), 30, '"Fixed Interval" checked')
+    t.click(t.find("push button", "Options", root=t.find("filler", MENU)))
+    t.dialog = t.find("filler", TITLE)
+    radio = t.find("radio button", "Fixed Interval", root=t.dialog)
+    x, y, _, h = t.extents(radio)
+    t.click_at(t.dialog, x + 8, y + h // 2)
+    wait_for(lambda: radio.getState().contains(t.pyatspi.STATE_CHECKED), 30, '"Fixed Interval" checked')
 
 
 def an_interval_is_typed_over_the_text_selected_on_entry(t):
-    field = t.ui.find("text", "Fixed Time Interval", root=t.dialog)
-    t.ui.click(field)
+    field = t.find("text", "Fixed Time Interval", root=t.dialog)
+    t.click(field)
     wait_for(lambda: (s := field.queryText()).getNSelections() == 1 and s.getSelection(0) == (0, s.characterCount),
              30, "the field's text to be selected on entry")
     t.session.xdotool("type", "--delay", "30", "2500")
@@ -38,16 +36,16 @@ def an_interval_is_typed_over_the_text_selected_on_entry(t):
 
 
 def save_leaves_the_field_and_writes_the_choices_through_the_file_dialog(t):
-    t.ui.click(t.ui.find("push button", "Save", root=t.dialog))
-    t.ui.save_as("Save Configuration File", t.file("lab.cfg"))
+    t.click(t.find("push button", "Save", root=t.dialog))
+    t.save_as("Save Configuration File", t.file("lab.cfg"))
     lines = t.lines("lab.cfg")
     check(lines[:3] == [CONFIG_HEADER, "1", "2500"], f"lab.cfg begins {lines[:3]}, not fixed 2500 ms")
 
 
 def ok_then_exit_asks_without_a_warning_and_ends_with_status_0(t):
-    t.ui.click(t.ui.find("push button", "OK", root=t.dialog))
-    t.ui.gone("filler", TITLE)
-    t.ui.exit_program("Are you sure you want to exit?")  # nothing was measured
+    t.click(t.find("push button", "OK", root=t.dialog))
+    t.gone("filler", TITLE)
+    t.exit_program("Are you sure you want to exit?")  # nothing was measured
 
 
 if __name__ == "__main__":

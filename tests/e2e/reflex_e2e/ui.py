@@ -1,6 +1,8 @@
-"""The program's accessibility tree as pyatspi sees it, real clicks and keys aimed by it, and run(): the
-program started in a fresh folder, then the test's steps in order; a failure skips the rest and keeps the folder."""
+"""run(): the real program started in a fresh folder on a private desktop, then the test's steps in order, each
+handed the Scenario: the program's accessibility tree as pyatspi sees it, and real clicks and keys aimed by it.
+A failure skips the rest and keeps the folder."""
 
+import contextlib
 import inspect
 import os
 import subprocess
@@ -11,11 +13,32 @@ from .fixtures import write_config
 from .session import Failure, Session, check, wait_for
 
 
+class Scenario:
+    """What the steps share: the session, the program's folder, the program and its controls; steps keep what
+    later steps need as attributes."""
 
-class Ui:
-    def __init__(self, session, program):
+    def __init__(self, name, binary, config):
+        self.session, self.binary, self.config, self._app = Session(name), binary, config, None
+        self.work = self.session.path("work")
+
+    def start(self):
+        """The desktop, and the program in `work` with `config` as its Reflex.cfg (none if None)."""
+        self.session.start()
         import pyatspi  # only now: it reads the bus addresses that Session.start put into the environment
-        self.pyatspi, self.session, self.program, self._app = pyatspi, session, program, None
+        self.pyatspi = pyatspi
+        os.makedirs(self.work)
+        if self.config is not None:
+            write_config(self.file("Reflex.cfg"), self.config)
+        self.program = self.session.launch(self.binary, self.work)
+
+    def file(self, name):
+        return os.path.join(self.work, name)
+
+    def lines(self, name):
+        """A file the program wrote in its folder (each is replaced whole, so one there is complete)."""
+        wait_for(lambda: os.path.exists(self.file(name)), 30, name)
+        with open(self.file(name), "rb") as f:
+            return f.read().decode("latin-1").removesuffix("\r\n").split("\r\n")
 
     def app(self, timeout=60):
         def probe():
@@ -23,11 +46,9 @@ class Ui:
                   f"the program ended with status {self.program.proc.returncode}:\n{self.program.output()[-3000:]}")
             desktop = self.pyatspi.Registry.getDesktop(0)
             for i in range(desktop.childCount):
-                try:
+                with contextlib.suppress(Exception):  # an application that went away while we looked
                     if (child := desktop.getChildAtIndex(i)) is not None and child.get_process_id() == self.program.pid:
                         return child
-                except Exception:
-                    continue  # an application that went away while we looked
         if self._app is None:
             self._app = wait_for(probe, timeout, f"the program (pid {self.program.pid}) on the accessibility bus")
         return self._app
@@ -38,15 +59,12 @@ class Ui:
         todo = [root := root or self.app()]
         while todo:
             node = todo.pop(0)
-            try:
-                if node is not root and not node.getState().contains(self.pyatspi.STATE_SHOWING):
-                    continue
-                if node.getRoleName() == role and (name is None or node.name == name):
-                    found.append(node)
-                if node is root or not top:
-                    todo.extend(c for c in (node.getChildAtIndex(i) for i in range(node.childCount)) if c is not None)
-            except Exception:
-                continue  # a widget destroyed while we walked the tree
+            with contextlib.suppress(Exception):  # a widget destroyed while we walked the tree
+                if node is root or node.getState().contains(self.pyatspi.STATE_SHOWING):
+                    if node.getRoleName() == role and (name is None or node.name == name):
+                        found.append(node)
+                    if node is root or not top:
+                        todo += [c for c in map(node.getChildAtIndex, range(node.childCount)) if c is not None]
         return found
 
     def find(self, role, name=None, root=None, timeout=30):
@@ -72,8 +90,6 @@ class Ui:
     def click_at(self, window, x, y):
         """Clicks at a screen point once the X server has the window under it. A window is on the
         accessibility bus a moment before it is mapped; a click in between would hit what lies below."""
-        x, y = int(x), int(y)
-
         def under_pointer():
             # Not --sync: it waits for a motion that never comes when the pointer is already there.
             self.session.xdotool("mousemove", x, y)
@@ -142,33 +158,6 @@ class Ui:
         check(proc.returncode == 0, f"the program ended with status {proc.returncode}")
 
 
-class Scenario:
-    """What the steps share: the session, the program's folder, the program and its Ui; steps keep what
-    later steps need as attributes."""
-
-    def __init__(self, name, binary, config):
-        self.session, self.binary, self.config = Session(name), binary, config
-        self.work = self.session.path("work")
-
-    def start(self):
-        """The desktop, and the program in `work` with `config` as its Reflex.cfg (none if None)."""
-        self.session.start()
-        os.makedirs(self.work)
-        if self.config is not None:
-            write_config(self.file("Reflex.cfg"), self.config)
-        self.program = self.session.launch(self.binary, self.work)
-        self.ui = Ui(self.session, self.program)
-
-    def file(self, name):
-        return os.path.join(self.work, name)
-
-    def lines(self, name):
-        """A file the program wrote in its folder (each is replaced whole, so one there is complete)."""
-        wait_for(lambda: os.path.exists(self.file(name)), 30, name)
-        with open(self.file(name), "rb") as f:
-            return f.read().decode("latin-1").removesuffix("\r\n").split("\r\n")
-
-
 def run(name, config=None):
     """On the binary named on the command line: start (with `config` as Reflex.cfg), then each public
     function of the test module in the order written, as a step titled by its name."""
@@ -176,23 +165,22 @@ def run(name, config=None):
         sys.exit(f"usage: {os.path.basename(sys.argv[0])} <path to the reflex binary>")
     steps = [f for n, f in vars(sys.modules["__main__"]).items()
              if inspect.isfunction(f) and f.__module__ == "__main__" and not n.startswith("_")]
-    t = Scenario(name, os.path.abspath(sys.argv[1]), config)
-    failed = False
+    t, failed = Scenario(name, os.path.abspath(sys.argv[1]), config), False
+    sys.stdout.reconfigure(line_buffering=True)
     try:
         for step in [Scenario.start, *steps]:
             title = step.__name__.replace("_", " ")
             try:
                 if not failed:
                     step(t)
-                print(f"{'skip' if failed else 'ok  '} {title}", flush=True)
+                print(f"{'skip' if failed else 'ok  '} {title}")
             except Exception as e:
-                failed = True
-                print(f"FAIL {title}: {e if isinstance(e, Failure) else traceback.format_exc()}", flush=True)
-                t.session.keep = True  # with a screenshot and the program's output
+                failed = t.session.keep = True  # with a screenshot and the program's output
+                print(f"FAIL {title}: {e if isinstance(e, Failure) else traceback.format_exc()}")
                 subprocess.run(["import", "-window", "root", t.session.path("failure.png")], env=t.session.env)
                 for program in t.session.programs:
-                    print(f"--- output of the program (pid {program.pid}) ---\n{program.output()[-4000:]}", flush=True)
-                print(f"kept for inspection: {t.session.dir}", flush=True)
+                    print(f"--- output of the program (pid {program.pid}) ---\n{program.output()[-4000:]}")
+                print(f"kept for inspection: {t.session.dir}")
     finally:
         t.session.stop()
     sys.exit(1 if failed else 0)
