@@ -12,9 +12,9 @@ using namespace reflex::fakes;
 using F = SettingsField;
 using O = SettingsOption;
 
-struct FieldCase { SettingsField field; QString typed, shown; bool accepted; };
-struct SoundCase { SettingsOption group; int index, before, after; };
-struct VolumeCase { int percent, min, max; QList<long> written; }; // min > max: no device
+struct FieldCase { const char* name; SettingsField field; QString typed, shown; bool accepted; };
+struct SoundCase { const char* name; SettingsOption group; int index, before, after; };
+struct VolumeCase { const char* name; int percent, min, max; QList<long> written; }; // min > max: no device
 Q_DECLARE_METATYPE(FieldCase)
 Q_DECLARE_METATYPE(SoundCase)
 Q_DECLARE_METATYPE(VolumeCase)
@@ -52,33 +52,32 @@ private slots:
     // A refused entry beeps and shows the value before it; edits stay in EditConfig.
     void fieldChecks_data()
     {
-        QTest::addColumn<FieldCase>("c");
-        QTest::newRow("time text") << FieldCase{F::NumberFixedTimeInterval, "12a", "2000", false};
-        QTest::newRow("half down to even") << FieldCase{F::NormalFixedTimeInterval, "1500.5", "1500", true};
-        QTest::newRow("half up to even") << FieldCase{F::NumberDisplayTime, " 1501.5 ", "1502", true};
-        QTest::newRow("fraction to 0") << FieldCase{F::ColorDisplayTime, ".4", "1000", false};
-        QTest::newRow("beyond 16 bits") << FieldCase{F::NormalFixedTimeInterval, "32768", "2000", false};
-        QTest::newRow("minimum 3000") << FieldCase{F::NormalMinimumTimeInterval, "3000", "3000", true};
-        QTest::newRow("minimum 3001") << FieldCase{F::ColorMinimumTimeInterval, "3001", "1000", false};
-        QTest::newRow("runs 20") << FieldCase{F::NormRunCount, "20", "20", true};
-        QTest::newRow("runs 21") << FieldCase{F::ColorRunCount, "21", "10", false};
-        QTest::newRow("11 elements") << FieldCase{F::ColorElementCount, "11", "4", false};
-        QTest::newRow("fewer than trigger") << FieldCase{F::ColorElementCount, "2", "4", false};
-        QTest::newRow("down to trigger") << FieldCase{F::NumberElementCount, "3", "3", true};
-        QTest::newRow("trigger above count") << FieldCase{F::ColorTriggerElement, "5", "3", false};
-        QTest::newRow("duplicate number") << FieldCase{elementBox(1), "3", "1", false};
-        QTest::newRow("number 100") << FieldCase{elementBox(2), "100", "2", false};
-        QTest::newRow("own number 0") << FieldCase{elementBox(0), "0", "0", true};
-        QTest::newRow("element not in use") << FieldCase{elementBox(5), "50", " ", false};
-        QTest::newRow("edited element") << FieldCase{F::NumberSetElementNumberBox, "42", "42", true};
+        addRows<FieldCase>({{"time text", F::NumberFixedTimeInterval, "12a", "2000", false},
+                            {"half down to even", F::NormalFixedTimeInterval, "1500.5", "1500", true},
+                            {"half up to even", F::NumberDisplayTime, " 1501.5 ", "1502", true},
+                            {"fraction to 0", F::ColorDisplayTime, ".4", "1000", false},
+                            {"beyond 16 bits", F::NormalFixedTimeInterval, "32768", "2000", false},
+                            {"minimum 3000", F::NormalMinimumTimeInterval, "3000", "3000", true},
+                            {"minimum 3001", F::ColorMinimumTimeInterval, "3001", "1000", false},
+                            {"runs 20", F::NormRunCount, "20", "20", true},
+                            {"runs 21", F::ColorRunCount, "21", "10", false},
+                            {"11 elements", F::ColorElementCount, "11", "4", false},
+                            {"fewer than trigger", F::ColorElementCount, "2", "4", false},
+                            {"down to trigger", F::NumberElementCount, "3", "3", true},
+                            {"trigger above count", F::ColorTriggerElement, "5", "3", false},
+                            {"duplicate number", elementBox(1), "3", "1", false},
+                            {"number 100", elementBox(2), "100", "2", false},
+                            {"own number 0", elementBox(0), "0", "0", true},
+                            {"element not in use", elementBox(5), "50", " ", false},
+                            {"edited element", F::NumberSetElementNumberBox, "42", "42", true}});
     }
     void fieldChecks()
     {
-        QFETCH(FieldCase, c);
+        QFETCH(FieldCase, row);
         Dialog d;
-        QCOMPARE(d.editor.leave(c.field, c.typed), c.accepted);
-        QCOMPARE(d.fakes.beeper.beeps, c.accepted ? 0 : 1);
-        QCOMPARE(d.editor.text(c.field), c.shown);
+        QCOMPARE(d.editor.leave(row.field, row.typed), row.accepted);
+        QCOMPARE(d.fakes.beeper.beeps, row.accepted ? 0 : 1);
+        QCOMPARE(d.editor.text(row.field), row.shown);
         QCOMPARE(d.state.Config, ReflexConfig{});
     }
 
@@ -128,16 +127,15 @@ private slots:
     // Choosing option `index` of `group`; before and after as TriggerOn * 10 + MakeSound.
     void soundOptions_data()
     {
-        QTest::addColumn<SoundCase>("c");
-        QTest::newRow("with audio forces sound") << SoundCase{O::ColorTriggerOn, 0, 11, 0};
-        QTest::newRow("silent trigger keeps sound") << SoundCase{O::NumberTriggerOn, 1, 0, 10};
-        QTest::newRow("no sound silences trigger") << SoundCase{O::NumberMakeSound, 1, 0, 11};
-        QTest::newRow("sound on keeps trigger") << SoundCase{O::ColorMakeSound, 0, 11, 10};
+        addRows<SoundCase>({{"with audio forces sound", O::ColorTriggerOn, 0, 11, 0},
+                            {"silent trigger keeps sound", O::NumberTriggerOn, 1, 0, 10},
+                            {"no sound silences trigger", O::NumberMakeSound, 1, 0, 11},
+                            {"sound on keeps trigger", O::ColorMakeSound, 0, 11, 10}});
     }
     void soundOptions()
     {
-        QFETCH(SoundCase, c);
-        const auto [group, index, before, after] = c;
+        QFETCH(SoundCase, row);
+        const auto [name, group, index, before, after] = row;
         Dialog d;
         const bool color = group == O::ColorTriggerOn || group == O::ColorMakeSound;
         ChoiceConfigBlock& b = color ? d.state.EditConfig.Color : d.state.EditConfig.Number;
@@ -148,10 +146,10 @@ private slots:
         QCOMPARE(d.editor.optionEnabled(color ? O::ColorTriggerOn : O::NumberTriggerOn, 0), after % 10 != 1);
     }
 
-    // (Cancel drops edits: tst_cfg.) Save writes the short layout with Config's run counts (a failure
-    // says so); a file that is not whole and valid loads nothing, not even in part; a Load after OK
-    // keeps the run counts OK set; Reset goes back to the start-up values, and a Cancel after it does
-    // not undo it.
+    // (Cancel drops edits: the window test.) Save writes the short layout with Config's run counts
+    // (a failure says so); a file that is not whole and valid loads nothing, not even in part; a Load
+    // after OK keeps the run counts OK set; Reset goes back to the start-up values, and a Cancel after
+    // it does not undo it.
     void commands()
     {
         QTemporaryDir dir;
@@ -171,18 +169,17 @@ private slots:
 
         d.editor.leave(F::ColorDisplayTime, "900");
         d.editor.leave(F::NormRunCount, "3");
-        d.editor.ok();
-        const ReflexConfig okConfig = d.state.Config;
-        d.editor.leave(F::ColorDisplayTime, "800");
         const ReflexConfig edited = d.state.EditConfig;
-        QList<QByteArray> lastBad = saved.split('\n'); // the values before it hold the display time 700
+        QList<QByteArray> lastBad = saved.split('\n');
+        lastBad[2] = "2500\r"; // a fixed interval away from Config's before the value made bad
         lastBad[kShortLayoutLines - 1] = "abc\r";
         for (const QByteArray& contents : {QByteArray(), saved.split('\n').mid(0, 40).join('\n'), lastBad.join('\n')}) {
             if (!contents.isEmpty()) // empty: no such file
                 writeFile(refused, contents);
             d.editor.loadFile();
-            QVERIFY(d.state.Config == okConfig && d.state.EditConfig == edited);
+            QVERIFY(d.state.Config == expected && d.state.EditConfig == edited);
         }
+        d.editor.ok();
         d.editor.loadFile();
         std::tie(expected.Normal.RunCount, expected.Color.RunCount) = std::pair(3, 5);
         QVERIFY(d.state.Config == expected && d.state.EditConfig == expected);
@@ -198,17 +195,14 @@ private slots:
     // shows the value whatever the device says.
     void masterVolume_data()
     {
-        QTest::addColumn<VolumeCase>("c");
-        QTest::newRow("100, range not from 0") << VolumeCase{100, -10, 90, {90}};
-        QTest::newRow("0, range not from 0") << VolumeCase{0, -10, 90, {-10}};
-        QTest::newRow("50 half to even") << VolumeCase{50, 0, 65535, {32768}};
-        QTest::newRow("101") << VolumeCase{101, 0, 65535, {}};
-        QTest::newRow("no device") << VolumeCase{40, 1, 0, {}};
+        addRows<VolumeCase>({{"100, range not from 0", 100, -10, 90, {90}}, {"0, range not from 0", 0, -10, 90, {-10}},
+                             {"50 half to even", 50, 0, 65535, {32768}},
+                             {"101", 101, 0, 65535, {}}, {"no device", 40, 1, 0, {}}});
     }
     void masterVolume()
     {
-        QFETCH(VolumeCase, c);
-        const auto [percent, min, max, written] = c;
+        QFETCH(VolumeCase, row);
+        const auto [name, percent, min, max, written] = row;
         Dialog d;
         d.mixer.range = min > max ? std::nullopt : std::optional(VolumeRange{min, max});
         QCOMPARE(SetMasterVolume(d.mixer, percent), !written.isEmpty());
