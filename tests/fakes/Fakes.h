@@ -38,11 +38,9 @@ T takeAnswer(std::deque<T>& queue, T fallback, const QString& whenMissing = {})
 {
     if (queue.empty() && !whenMissing.isEmpty())
         QTest::qFail(qPrintable(whenMissing), __FILE__, __LINE__);
-    if (queue.empty())
-        return fallback;
-    T a = std::move(queue.front());
-    queue.pop_front();
-    return a;
+    if (!queue.empty())
+        fallback = std::move(queue.front()), queue.pop_front();
+    return fallback;
 }
 
 // One data column "row" of type T, a row per element, each named by its `name` member.
@@ -88,13 +86,7 @@ struct FakePrompt final : Prompt {
         return takeAnswer(answers, m.secondIsDefault ? MsgAnswer::No : MsgAnswer::Yes,
                           "unexpected message box: " + m.title + " / " + m.text);
     }
-    QStringList titles() const
-    {
-        QStringList out;
-        for (const Message& m : shown)
-            out << m.title;
-        return out;
-    }
+    QStringList titles() const { QStringList out; for (const Message& m : shown) out << m.title; return out; }
     std::deque<MsgAnswer> answers;
     QList<Message> shown;
 };

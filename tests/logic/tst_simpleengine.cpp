@@ -55,12 +55,9 @@ struct Rig {
     SimpleEngine engine{state, fp.platform, view, [this] { ++recoveryWrites; }};
 };
 
-struct Series {
-    const char* name;
-    SimpleConfigBlock block;
-    int low, runs; // the shortest interval it may draw; the runs it has
-    bool speakerBefore, speakerAfter; // the window reading the trigger kind
-};
+// A series as configured: the shortest interval it may draw, the runs it has, and the speaker
+// before and after the window read the trigger kind.
+struct Series { const char* name; SimpleConfigBlock block; int low, runs; bool speakerBefore, speakerAfter; };
 
 } // namespace
 
