@@ -193,33 +193,22 @@ private slots:
         QCOMPARE(f.state.Simple, saved);
         QCOMPARE(f.results.display().txtDescription[1], " ");
         QCOMPARE(f.fp.prompt.shown.size(), 2); // only the Clear All questions
-    }
 
-    // A file that does not read whole changes nothing, not even the window, and says so once.
-    void refusedLoad_data()
-    {
-        QTest::addColumn<QByteArray>("file");
+        // A file that does not read whole (139 lines, a word for a time, none) changes nothing,
+        // not even the window, and says so once.
         QByteArray good;
         for (int set = 1; set <= 10; ++set)
             good += QByteArray(".2\r\n").repeated(13) + "\"\"\r\n";
-        QTest::addRow("139 lines") << good.chopped(4);
-        QTest::addRow("a word for a time") << QByteArray(good).replace(130, 2, "x ");
-        QTest::addRow("missing") << QByteArray();
-    }
-
-    void refusedLoad()
-    {
-        QFETCH(QByteArray, file);
-        Fixture f;
-        if (!file.isEmpty())
-            fakes::writeFile(f.file("bad.nrm"), file);
-        f.setRuns(1, {.9f});
-        const SimpleStore before = f.state.Simple;
-        f.fp.files.answers = {f.file("bad.nrm")};
-        f.results.load();
-        QCOMPARE(f.state.Simple, before);
-        QCOMPARE(f.fp.prompt.shown, (QList<Message>{{"Load File Error", "Load Cancelled"}}));
-        QCOMPARE(f.renders, 0);
+        fakes::writeFile(f.file("short.nrm"), good.chopped(4));
+        fakes::writeFile(f.file("word.nrm"), QByteArray(good).replace(130, 2, "x "));
+        f.fp.prompt.shown.clear();
+        f.fp.files.answers = {f.file("short.nrm"), f.file("word.nrm"), f.file("none.nrm")};
+        const int renders = f.renders;
+        for (int i = 0; i < 3; ++i)
+            f.results.load();
+        QCOMPARE(f.state.Simple, saved);
+        QCOMPARE(f.fp.prompt.shown, (QList<Message>(3, {"Load File Error", "Load Cancelled"})));
+        QCOMPARE(f.renders, renders);
     }
 
     // Five sets to a document, the document ended before the set after every fifth, ticked
