@@ -158,13 +158,7 @@ struct ScriptedRandom final : RandomSource {
 };
 
 // One text as it landed on the page, and in which document (from 0).
-struct PrintedText {
-    QString text;
-    double x, y, size;
-    QString font;
-    bool bold, lineEnded;
-    int document;
-};
+struct PrintedText { QString text; double x, y, size; QString font; bool bold, lineEnded; int document; };
 
 // What reports print. Simple metrics: a character is half an em wide (10 twips a point), a
 // line 1.2 ems high.

@@ -32,7 +32,8 @@ private slots:
         fakes::addRows<StampCase>({
             {"arrived earlier: its stamp", {{5000, early}}, early},
             {"only other presses: the handler's", {{4000, 4000 * ms + 100'000}}, handler},
-            {"the earliest of two with that time", {{5000, 5000 * ms + 600'000}, {5000, 5000 * ms + 300'000}},
+            {"the earliest of three with that time",
+             {{5000, 5000 * ms + 600'000}, {5000, 5000 * ms + 300'000}, {5000, 5000 * ms + 700'000}},
              5000 * ms + 300'000},
             {"arrived after the handler ran: not this press", {{5000, handler + 100'000}}, handler},
             {"over a second earlier: an older press", {{5000, handler - 2000 * ms}}, handler},
