@@ -25,9 +25,8 @@ const Message kInvalidDefault = box("Configuration Error",
 const Message kInvalidDefaultKept = box(kInvalidDefault.title,
                                         kInvalidDefault.text + "\rThe refused file was kept as Reflex.cfg.bad");
 const Message kInvalidNamed = box("Configuration Error", "Invalid Configuration File\rUsing Default Configuration File");
-const Message kScreenTooSmall = box("Fatal Application Error",
-                                    "Orv Brevane supports a minimum screen resolution of 800 x 600\r"
-                                    "Press OK to terminate program");
+const Message kScreenTooSmall = box("Fatal Application Error", "Orv Brevane supports a minimum screen resolution of "
+                                                               "800 x 600\rPress OK to terminate program");
 const auto namedNotFound = [](const QString& name) {
     return box("Configuration load error", "File " + name + " could not be found\rUsing Default Configuration");
 };
