@@ -127,7 +127,10 @@ class Session:
             env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
             self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env,
                        stdout=subprocess.DEVNULL, stderr=self.log("at-spi"))
-            wait_for(lambda: self._bus_has_owner(env, "org.a11y.Bus"), 15, "the accessibility bus launcher")
+            owner = ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                     "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"]
+            wait_for(lambda: "boolean true" in subprocess.run(owner, env=env, capture_output=True, text=True,
+                                                              timeout=10).stdout, 15, "the accessibility bus launcher")
         self.env = env
         # pyatspi finds the accessibility bus through these when it is first imported.
         os.environ.update(DISPLAY=env["DISPLAY"], DBUS_SESSION_BUS_ADDRESS=env["DBUS_SESSION_BUS_ADDRESS"])
@@ -136,13 +139,6 @@ class Session:
     def log(self, name):
         self._logs.append(open(self.path(f"{name}.log"), "wb"))
         return self._logs[-1]
-
-    @staticmethod
-    def _bus_has_owner(env, name):
-        return "boolean true" in subprocess.run(
-            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
-             "org.freedesktop.DBus.NameHasOwner", f"string:{name}"], env=env, capture_output=True, text=True,
-            timeout=10).stdout
 
     def launch(self, binary, cwd, args=(), env=None):
         """Starts the program in cwd with `env` added; its output goes to program-N.log."""
@@ -160,7 +156,7 @@ class Session:
         self.programs.clear()
         while self._logs:
             self._logs.pop().close()
-        if not self.keep and os.path.isdir(self.dir):
+        if not self.keep:
             shutil.rmtree(self.dir, ignore_errors=True)
 
     def xdotool(self, *args):
