@@ -26,7 +26,6 @@ def _ended(t):
 
 
 def _looks(t, x, y, w, h):
-    """How a screen rectangle looks on average: white, red, green or other."""
     raw = t.session.pixels(x, y, w, h)
     r, g, b = (sum(raw[i::3]) / (w * h) for i in range(3))
     return ("white" if min(r, g, b) > 230 else "red" if r > 150 and g < 60 and b < 60

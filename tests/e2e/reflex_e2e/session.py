@@ -26,7 +26,6 @@ def check(condition, message):
 
 
 def wait_for(probe, timeout, what, interval=0.05):
-    """Polls probe until it returns something true, and returns that."""
     deadline = time.monotonic() + timeout
     while not (result := probe()):
         check(time.monotonic() < deadline, f"timed out after {timeout:g} s waiting for {what}")
@@ -55,7 +54,6 @@ def _reap():
 
 
 def _end(pids, grace=5.0):
-    """SIGTERM to each, SIGKILL to those still alive after `grace` seconds; collects them."""
     for sig in (signal.SIGTERM, signal.SIGKILL):
         for pid in pids:
             with contextlib.suppress(ProcessLookupError):
@@ -141,7 +139,6 @@ class Session:
         return self._logs[-1]
 
     def launch(self, binary, cwd, args=(), env=None):
-        """Starts the program in cwd with `env` added; its output goes to program-N.log."""
         name = f"program-{len(self.programs) + 1}"
         self.programs.append(Program(self.spawn([binary, *args], {**self.env, **(env or {})}, cwd=cwd,
                                                 stdout=self.log(name), stderr=subprocess.STDOUT),

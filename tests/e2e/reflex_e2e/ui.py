@@ -125,7 +125,6 @@ class Scenario:
         return right[0][1]
 
     def acknowledge(self, title):
-        """A message answered with Return on its OK button."""
         self.key(self.find("alert", title, timeout=60), "Return")
         self.gone("alert", title)
 
@@ -141,7 +140,6 @@ class Scenario:
         self.answer("Start Reflex Data Collection")  # overwrite set 1?
 
     def save_as(self, title, path):
-        """The file dialog `title`: the path typed into its name field, then Return."""
         dialog = self.find("dialog", title)
         self.click(self.find("text", "File name:", root=dialog))
         self.key(dialog, "ctrl+a")
