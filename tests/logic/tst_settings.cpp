@@ -115,8 +115,7 @@ private slots:
         std::tie(d.state.Config.Color.MakeSound, d.state.Config.Color.TriggerOn) = std::pair(1, 0);
         d.editor.load(); // a file may break the sound rule; the dialog mends it
         QVERIFY(d.editor.text(F::NumberTriggerNumberBox).isEmpty() && !d.editor.enabled(F::NumberSetElementNumberBox));
-        QCOMPARE(d.editor.option(O::ColorMakeSound), 0);
-        QVERIFY(!d.editor.enabled(F::NormalFixedTimeInterval));
+        QVERIFY(d.editor.option(O::ColorMakeSound) == 0 && !d.editor.enabled(F::NormalFixedTimeInterval));
     }
 
     // Choosing option `index` of `group`; before and after as TriggerOn * 10 + MakeSound.

@@ -23,7 +23,8 @@ const Message kInvalidDefault = box("Configuration Error",
                                     "Invalid Default Configuration File\rCreating New Configuration File");
 const Message kInvalidDefaultKept = box(kInvalidDefault.title,
                                         kInvalidDefault.text + "\rThe refused file was kept as Reflex.cfg.bad");
-const Message kInvalidNamed = box("Configuration Error", "Invalid Configuration File\rUsing Default Configuration File");
+const Message kInvalidNamed = box("Configuration Error",
+                                  "Invalid Configuration File\rUsing Default Configuration File");
 const Message kScreenTooSmall = box("Fatal Application Error", "Orv Brevane supports a minimum screen resolution of "
                                                                "800 x 600\rPress OK to terminate program");
 const auto namedNotFound = [](const QString& name) {
@@ -69,8 +70,8 @@ struct Harness final : SplashView {
     void setStatus(const QString& text) override { log << text; }
     void create(const Files& files)
     {
-        for (auto it = files.begin(); it != files.end(); ++it)
-            it.key().endsWith('/') ? void(QDir(dir.path()).mkdir(it.key())) : fakes::writeFile(dir.filePath(it.key()), *it);
+        for (const auto& [name, bytes] : files.asKeyValueRange())
+            name.endsWith('/') ? void(QDir().mkdir(dir.filePath(name))) : fakes::writeFile(dir.filePath(name), bytes);
     }
     Files files() const
     {
@@ -179,7 +180,6 @@ private slots:
         QCOMPARE(h.run("lab.cfg"), StartupOutcome::ShowMainMenu);
         QVERIFY(h.log.isEmpty() && h.prompt.shown.isEmpty());
         QVERIFY(h.state.Config == kConfigT && h.state.StartupConfig == kConfigS && h.state.Simple.Times[1][1] == 0.25f);
-        QCOMPARE(h.files(), (Files{{"Reflex.cfg", "garbage"}}));
     }
 };
 

@@ -116,14 +116,6 @@ class Scenario:
                  f"the window {window.name!r} to have the keyboard focus", 0.1)
         self.session.xdotool("key", *keys)
 
-    def value_beside(self, window, caption):
-        """The text of the nearest label right of the caption on its row (the figures have no names)."""
-        labels = [(n.name, self.extents(n)) for n in self.all("label", root=window)]
-        cx, cy = next(e for name, e in labels if name == caption)[:2]
-        right = sorted((e[0], name) for name, e in labels if abs(e[1] - cy) <= 2 and e[0] > cx)
-        check(right, f"no figure beside {caption!r}")
-        return right[0][1]
-
     def acknowledge(self, title):
         self.key(self.find("alert", title, timeout=60), "Return")
         self.gone("alert", title)
