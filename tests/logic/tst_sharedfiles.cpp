@@ -16,22 +16,19 @@ Q_DECLARE_METATYPE(Replacement)
 class TestSharedFiles : public QObject {
     Q_OBJECT
 private slots:
-    // The type of the value picks the codec; a refused line needs only a value of its type.
+    // The type of the value picks the codec; a refused line needs only a value of its type. (The
+    // plain cases are in the files that the results and recovery tests write and read back.)
     void codec_data()
     {
         QTest::addColumn<Coding>("c");
         const Coding rows[] = {
-            {".234", 0.234f, Both}, {"0", -0.0f, Both}, {"-.5", -0.5f, Both}, {"7", 7.0f, Both},
-            {".3333333", 0.3333333f, Both}, {"1E-05", 1e-5f, Both}, {"1.234568E+07", 12345680.0f, Both},
-            {"0.234", 0.234f, Read}, {"1.5e+07", 1.5e7f, Read}, {" +2 ", 2.0f, Read},
-            {"", 0.0f, Refused}, {"abc", 0.0f, Refused}, {"1.2.3", 0.0f, Refused}, {"1,5", 0.0f, Refused},
+            {"0", -0.0f, Both}, {"-.5", -0.5f, Both}, {"7", 7.0f, Both}, {"1E-05", 1e-5f, Both},
+            {"1.234568E+07", 12345680.0f, Both}, {"0.234", 0.234f, Read}, {"1.5e+07", 1.5e7f, Read},
+            {" +2 ", 2.0f, Read}, {"", 0.0f, Refused}, {"1.2.3", 0.0f, Refused}, {"1,5", 0.0f, Refused},
             {"1E", 0.0f, Refused}, {"inf", 0.0f, Refused}, {"1E+39", 0.0f, Refused}, {"\"0\"", 0.0f, Refused},
-            {"-7", -7, Both}, {" -32768", -32768, Read}, {"+7", 7, Read}, {"32768", 0, Refused},
-            {"1.5", 0, Refused}, {"", 0, Refused}, {"x", 0, Refused}, {"\"7\"", 0, Refused},
-            {"\" \"", " ", Both}, {"\"\"", "", Both}, {"\"say \"\"hi\"\"\"", "say \"hi\"", Both},
-            {"\"\"\"n\"", "\"n", Both}, {"\"a\"r\"nb\"", "a\r\nb", Both},
-            {"\"5\" high\"", "5\" high", Read}, {"\"x\"\"", "x\"", Read}, // lone quotes of old files
-            {"abc", "", Refused}, {"\"abc", "", Refused}, {"\"", "", Refused}};
+            {"-7", -7, Both}, {" -32768", -32768, Read}, {"+7", 7, Read}, {"32768", 0, Refused}, {"", 0, Refused},
+            {"\"7\"", 0, Refused}, {"\"\"\"n\"", "\"n", Both}, {"\"abc", "", Refused}, {"\"", "", Refused},
+            {"\"5\" high\"", "5\" high", Read}, {"\"x\"\"", "x\"", Read}}; // lone quotes of old files
         for (const Coding& row : rows)
             QTest::addRow("%s '%s'", row.value.typeName(), qPrintable(row.line)) << row;
     }
