@@ -22,7 +22,6 @@ class Scenario:
         self.work = self.session.path("work")
 
     def start(self):
-        """The desktop, and the program in `work` with `config` as its Reflex.cfg (none if None)."""
         self.session.start()
         import pyatspi  # only now: it reads the bus addresses that Session.start put into the environment
         self.pyatspi = pyatspi
