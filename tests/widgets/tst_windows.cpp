@@ -79,8 +79,10 @@ class TestWindows : public QObject {
 private slots:
     // Menu and test window replace each other without nesting (a switch into a modal loop would
     // never hand the click back); No to Exit keeps the menu; links are enabled only when offered;
-    // the results window comes behind the banner; every picture-only button and text field has a
-    // name a screen reader says.
+    // the results window comes behind the banner, on the test window's set; every picture-only
+    // button and text field has a name a screen reader says. What the store holds reaches the
+    // result cells and charts; a click on a bar deletes its run once the chart's click is over;
+    // the comment box writes through; the tabs switch the charts.
     void applicationWindows()
     {
         QTemporaryDir dir;
@@ -90,6 +92,7 @@ private slots:
         FakePlatform fp;
         Application app(state, fp.platform, QString());
         app.start();
+        state.Simple.Times[2] = {0, .3f, .25f, .4f};
         QWidget* menu = app.mainMenu();
         QWidget* test = app.module<SimpleTestModule>()->window();
         for (int i = 0; i < 2; ++i) {
@@ -108,6 +111,7 @@ private slots:
         QTest::mouseClick(child(menu, "cmdNormal"), Qt::LeftButton);
         for (auto [window, name, destination] : links)
             QVERIFY2(child(window, name)->isEnabled() == app.offers(destination), name);
+        QTest::mouseClick(child(test, "cmdNextSet"), Qt::LeftButton);
         QTest::mouseClick(child(test, "cmdDisplay"), Qt::LeftButton);
         auto* results = app.module<SimpleResultsModule>();
         QVERIFY(!results->window()); // made on the banner's first tick
@@ -120,6 +124,26 @@ private slots:
                 QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty()
                              && (!picture || !w->toolTip().isEmpty()), qPrintable(w->objectName()));
         }
+
+        frmDisplay* w = results->window();
+        const auto cell = [&](int i) { return child<QLabel>(w, qPrintable(QStringLiteral("lblRunData_%1").arg(i))); };
+        auto* tabs = child<QTabWidget>(w, "SSTab1");
+        QCOMPARE(tabs->currentIndex(), 1);
+        const QPalette fastest = cell(11)->palette();
+        QCOMPARE(std::tuple(cell(11)->text(), fastest.color(QPalette::Window), fastest.color(QPalette::WindowText)),
+                 std::tuple(QString("0.250"), QColor(0, 0, 255), QColor(Qt::white)));
+        auto* run = qobject_cast<QBarSeries*>(child<QChartView>(w, "grfRun")->chart()->series()[0]);
+        QCOMPARE(run->barSets()[0]->at(2), 400.0);
+
+        fp.prompt.answers = {MsgAnswer::Yes};
+        emit run->clicked(0, run->barSets()[0]);
+        QVERIFY(!fp.prompt.answers.empty()); // not asked inside the chart's click
+        QTRY_COMPARE(run->barSets()[0]->at(0), 250.0); // run 1 gone, the next moved up
+
+        QTest::keyClicks(child(w, "txtDescription_1"), "typed");
+        QCOMPARE(state.Simple.SetComment[1], "typed");
+        tabs->setCurrentIndex(kAllDataTab);
+        QVERIFY(!child(w, "grfRun")->isVisible() && child(w, "grfSet")->isVisible());
     }
 
     // Each stimulus shows until a press that counts takes it away: on the bare surface, a target or the disabled
@@ -159,8 +183,7 @@ private slots:
             return display->palette().color(QPalette::Window) == (out ? stimulus : QColor(Qt::white));
         };
         const auto counted = [&] {
-            const auto& t = state.Simple.Times[1];
-            return simple ? int(std::ranges::count_if(t, [](float v) { return v > 0; }))
+            return simple ? int(std::ranges::count_if(state.Simple.Times[1], [](float v) { return v > 0; }))
                           : store.CorrectHits[1] + store.InCorrectHits[1];
         };
         using Presses = QList<std::pair<const char*, bool>>; // on a control or the surface; kept or not
@@ -200,37 +223,6 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("set two"));
         QTest::mouseClick(child(w.get(), "CmdClearSet"), Qt::LeftButton);
         QVERIFY(box->text() == " " && state.Simple.SetComment[1] == " ");
-    }
-
-    // What the store holds reaches the cells and charts; a click on a bar deletes its run once
-    // the chart's click is over; the comment box writes through; the tabs switch the charts.
-    void resultsWindow()
-    {
-        FakePlatform fp;
-        FakePrinting printing;
-        AppState state;
-        state.CurrentSet = 2;
-        state.Simple.Times[2] = {0, .3f, .25f, .4f};
-        frmDisplay w(state, fp.platform, printing);
-        w.show();
-        const auto cell = [&](int i) { return child<QLabel>(&w, qPrintable(QStringLiteral("lblRunData_%1").arg(i))); };
-        auto* tabs = child<QTabWidget>(&w, "SSTab1");
-        QCOMPARE(tabs->currentIndex(), 1);
-        const QPalette fastest = cell(11)->palette();
-        QCOMPARE(std::tuple(cell(11)->text(), fastest.color(QPalette::Window), fastest.color(QPalette::WindowText)),
-                 std::tuple(QString("0.250"), QColor(0, 0, 255), QColor(Qt::white)));
-        auto* run = qobject_cast<QBarSeries*>(child<QChartView>(&w, "grfRun")->chart()->series()[0]);
-        QCOMPARE(run->barSets()[0]->at(2), 400.0);
-
-        fp.prompt.answers = {MsgAnswer::Yes};
-        emit run->clicked(0, run->barSets()[0]);
-        QVERIFY(fp.prompt.shown.isEmpty());
-        QTRY_COMPARE(run->barSets()[0]->at(0), 250.0); // run 1 gone, the next moved up
-
-        QTest::keyClicks(child(&w, "txtDescription_1"), "typed");
-        QCOMPARE(state.Simple.SetComment[1], "typed");
-        tabs->setCurrentIndex(kAllDataTab);
-        QVERIFY(!child(&w, "grfRun")->isVisible() && child(&w, "grfSet")->isVisible());
     }
 
     // The settings open on the page asked for with the stored settings; Cancel drops what was
