@@ -7,7 +7,7 @@
 using namespace reflex;
 
 namespace {
-constexpr qint64 ms = 1'000'000, handler = 5000 * ms + 900'000, early = 5000 * ms + 200'000;
+constexpr qint64 ms = 1'000'000, handler = 5000 * ms + 900'000;
 constexpr qint64 late = 5003 * ms + 900'000, wrap = (qint64(1) << 32) * ms; // the server's 32-bit counter wrapped
 
 struct StampCase {
@@ -30,14 +30,12 @@ private slots:
     void pressStamp_data()
     {
         fakes::addRows<StampCase>({
-            {"arrived earlier: its stamp", {{5000, early}}, early},
-            {"only other presses: the handler's", {{4000, 4000 * ms + 100'000}}, handler},
-            {"the earliest of three with that time",
+            {"only another press (1 ms earlier): the handler's", {{4999, 4999 * ms + 100'000}}, handler},
+            {"arrived earlier: the earliest of three with that time",
              {{5000, 5000 * ms + 600'000}, {5000, 5000 * ms + 300'000}, {5000, 5000 * ms + 700'000}},
              5000 * ms + 300'000},
             {"arrived after the handler ran: not this press", {{5000, handler + 100'000}}, handler},
             {"over a second earlier: an older press", {{5000, handler - 2000 * ms}}, handler},
-            {"no XInput 2: the handler's", {{5000, early}}, handler, handler, 5000, false},
             {"held up 3 ms: back to the server's millisecond", {}, 5001 * ms, late, 5000, false},
             {"coarse server clock adds its lag", {}, 5002 * ms, late, 5000, true, ms},
             {"server on another clock", {}, 5000 * ms, 5000 * ms, 123},
@@ -62,7 +60,6 @@ private slots:
     // from the middle of the round trip when it was held up; the uncertainty is half the trip.
     void stimulusStampIsTheHandOverUnlessTheReplyWasSlow()
     {
-        QVERIFY(!Presentation{}.known());
         for (auto [tripNs, afterHandOverNs] : {std::pair(120'000LL, 0LL), std::pair(1'800'000LL, 900'000LL)}) {
             const Presentation shown{9000 * ms, 9000 * ms + tripNs};
             QVERIFY(shown.known() && shown.stampNs() == 9000 * ms + afterHandOverNs);
