@@ -225,28 +225,6 @@ private slots:
         QVERIFY(box->text() == " " && state.Simple.SetComment[1] == " ");
     }
 
-    // The settings open on the page asked for with the stored settings; Cancel drops what was
-    // typed and hands back to the window that opened it.
-    void settingsOpenOnPageAndCancel()
-    {
-        FakePlatform fp;
-        AppState state;
-        state.Config = ReflexConfig{};
-        RecordingShell shell;
-        SettingsModule module({state, fp.platform, shell}, std::make_unique<FakeMixer>());
-        QWidget opener;
-        int returned = 0;
-        for (int page : {2, 0}) {
-            module.open({Destination::Settings, &opener, [&] { ++returned; }, page});
-            QCOMPARE(shell.shown, module.window());
-            QCOMPARE(child<QTabWidget>(module.window(), "SSTab1")->currentIndex(), page);
-            QCOMPARE(child<QLineEdit>(module.window(), "txtNumberRunCount")->text(), QStringLiteral("10"));
-            module.window()->editor().leave(SettingsField::NumberRunCount, "12");
-            QTest::mouseClick(child(module.window(), "cmdCancel"), Qt::LeftButton);
-            QVERIFY(returned == (page ? 1 : 2) && shell.shown == &opener && state.Config == ReflexConfig{});
-        }
-    }
-
     // The colour dialog answers the colour it started on, the last one clicked, or -1.
     void colourSelection()
     {
@@ -263,9 +241,10 @@ private slots:
         }
     }
 
-    // Opened on set 1, Display off without a results window; Options opens the test's page and
-    // coming back re-reads the length and the trigger picture (SOUNDS.ICO from the start
-    // directory). Only the colour window keeps a comment as its box loses the focus.
+    // Opened on set 1, Display off without a results window. Options opens the settings on the
+    // test's page with the stored settings; Cancel drops what was typed and hands back, and the
+    // window re-reads the length and the trigger picture (SOUNDS.ICO from the start directory).
+    // Only the colour window keeps a comment as its box loses the focus.
     void choiceModuleWiring_data() { testRows(false); }
     void choiceModuleWiring()
     {
@@ -296,15 +275,24 @@ private slots:
         QCOMPARE((colour ? state.Color : state.Number).SetComment[0], colour ? QStringLiteral("typed") : QString());
 
         QTest::mouseClick(child(w, "cmdConfigure"), Qt::LeftButton);
-        QVERIFY(shell.opened.size() == 1 && shell.opened[0].destination == Destination::Settings
-                && shell.opened[0].page == (colour ? 1 : 2));
-        ChoiceConfigBlock& b = colour ? state.Config.Color : state.Config.Number;
+        QVERIFY(shell.opened.size() == 1 && shell.opened[0].destination == Destination::Settings);
+        SettingsModule settings({state, fp.platform, shell}, std::make_unique<FakeMixer>());
+        settings.open(shell.opened[0]); // as the shell routes it
+        frmCfg* dialog = settings.window();
+        const auto* runs = child<QLineEdit>(dialog, "txtNormRunCount");
+        QCOMPARE(child<QTabWidget>(dialog, "SSTab1")->currentIndex(), colour ? 1 : 2);
+        QVERIFY(shell.shown == dialog && runs->text() == "10");
+        dialog->editor().leave(SettingsField::NormRunCount, "12");
+        ChoiceConfigBlock& b = colour ? state.Config.Color : state.Config.Number; // as if stored meanwhile
         b.RunCount = 4;
         b.TriggerOn = 0;
-        shell.leave(shell.opened[0]);
+        QTest::mouseClick(child(dialog, "cmdCancel"), Qt::LeftButton);
+        QVERIFY(shell.shown == w && state.Config.Normal.RunCount == 10);
         QCOMPARE(child<QLabel>(w, "lblRunCountNumber")->text(), QStringLiteral("   04"));
         QCOMPARE(std::pair(icon->accessibleName(), icon->pixmap().toImage().pixelColor(16, 16)),
                  std::pair(QString("With Sound"), QColor(Qt::red)));
+        settings.open(shell.opened[0]);
+        QCOMPARE(runs->text(), QStringLiteral("10")); // what is stored, not what was typed
 
         shell.settings = false;
         module.open({module.destinations().at(0), nullptr, {}, 0});
