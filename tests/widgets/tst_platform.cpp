@@ -1,5 +1,5 @@
-// The real platform pieces: stamps offscreen, file filters, the timer, the tone and mixer through
-// ALSA, and a report through Qt's PDF path read back with poppler.
+// The real platform pieces: presentation offscreen, file filters, the timer, the tone and
+// mixer through ALSA, and a report through Qt's PDF path read back with poppler.
 #include "fakes/Fakes.h"
 #include "platform/AlsaBeeper.h"
 #include "platform/AlsaMixer.h"
