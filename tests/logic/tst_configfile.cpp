@@ -9,13 +9,7 @@ namespace {
 
 struct Case { QByteArray data; bool atStartup; ConfigReadResult result; ReflexConfig expected; }; // else the dialog's reader
 
-QByteArray joined(const QList<QByteArray>& lines, const QByteArray& eol = "\r\n")
-{
-    QByteArray out;
-    for (const QByteArray& line : lines)
-        out += line + eol;
-    return out;
-}
+QByteArray joined(const QList<QByteArray>& lines, const QByteArray& eol = "\r\n") { return lines.join(eol) + eol; }
 
 // Most fields away from their defaults, so that a shifted or dropped field shows; some beyond
 // what the program uses, which the readers take as they stand.
