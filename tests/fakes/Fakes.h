@@ -31,8 +31,7 @@ void writeFile(const QString& path, const QByteArray& bytes);
 // Runs `work` with files limited to 100 bytes, as on a full disk (for root as well).
 void withDiskFull(const std::function<void()>& work);
 
-// The next queued answer; with none left, `fallback` (and the test fails when `whenMissing`
-// says why it should not happen).
+// The next queued answer, or `fallback` when none is left (failing the test if `whenMissing` says why).
 template <typename T>
 T takeAnswer(std::deque<T>& queue, T fallback, const QString& whenMissing = {})
 {
@@ -125,8 +124,7 @@ struct FakePointer final : Pointer {
     bool busy = false;
 };
 
-// Raw presses the test hands over itself; with `available` false it cannot start, as without
-// XInput 2.
+// Raw presses the test hands over itself; with `available` false it cannot start (no XInput 2).
 struct FakeRawPressSource final : RawPressSource {
     bool start(Sink s, std::string& why) override
     {
@@ -148,8 +146,7 @@ struct FakePlatform {
     Platform platform{clock, timers, prompt, files, beeper, pointer, ProgramVersion{2, 0, 0}};
 };
 
-// Returns the values the test queued, in order, and counts the reseeds; a draw with nothing
-// queued fails the test.
+// The values the test queued, in order (a draw with none queued fails the test); counts reseeds.
 struct ScriptedRandom final : RandomSource {
     double next() override { return takeAnswer(values, 0.0, "a random draw with no scripted value left"); }
     void reseedFromTimeOfDay() override { ++reseeds; }
@@ -160,8 +157,7 @@ struct ScriptedRandom final : RandomSource {
 // One text as it landed on the page, and in which document (from 0).
 struct PrintedText { QString text; double x, y, size; QString font; bool bold, lineEnded; int document; };
 
-// What reports print. Simple metrics: a character is half an em wide (10 twips a point), a
-// line 1.2 ems high.
+// What reports print; a character is half an em wide (10 twips a point), a line 1.2 ems high.
 struct PrintRecord {
     QList<PrintedText> texts;
     int documents = 0; // documents ended
