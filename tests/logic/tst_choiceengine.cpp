@@ -8,25 +8,21 @@ using Count = PerSetCount ChoiceStore::*;
 
 namespace {
 
-struct View final : ChoiceTestView {
-    void render() override {}
-    Presentation presentElement() override { return {}; }
-    QPoint leftTargetCentre() const override { return {5, 6}; }
-};
-
-// An engine on fakes: fixed 500 ms interval, 1000 ms display time, elements 0..3, trigger 2
-// without the tone, tones on, ten triggers a series.
-struct Rig {
-    explicit Rig(ChoiceTest t = ChoiceTest::Color, const std::function<void(ChoiceConfigBlock&)>& tweak = {},
+// An engine on fakes, the rig its window: fixed 500 ms interval, 1000 ms display time, elements
+// 0..3, trigger 2 without the tone, tones on, ten triggers a series.
+struct Rig final : ChoiceTestView {
+    explicit Rig(ChoiceTest t = ChoiceTest::Color, const std::function<void(ChoiceConfigBlock&)>& tweak = [](auto&) {},
                  RandomSource* realRandom = nullptr)
         : test(t), random(realRandom ? *realRandom : scripted)
     {
         state.Config = ReflexConfig{};
         block().IntervalTiming = 1;
-        if (tweak)
-            tweak(block());
+        tweak(block());
         engine.initialise();
     }
+    void render() override {}
+    Presentation presentElement() override { return {}; }
+    QPoint leftTargetCentre() const override { return {5, 6}; }
     ChoiceConfigBlock& block() { return test == ChoiceTest::Color ? state.Config.Color : state.Config.Number; }
     ChoiceStore& store() { return test == ChoiceTest::Color ? state.Color : state.Number; }
     fakes::FakeTimer& timer(int i) { return *fp.timers.timers.at(i); } // 0 interval, 1 display
@@ -52,9 +48,8 @@ struct Rig {
     fakes::FakePlatform fp;
     fakes::ScriptedRandom scripted;
     RandomSource& random;
-    View view;
     int recoveryWrites = 0;
-    ChoiceEngine engine{test, state, fp.platform, random, view, [this] { ++recoveryWrites; }};
+    ChoiceEngine engine{test, state, fp.platform, random, *this, [this] { ++recoveryWrites; }};
 };
 
 // The element shown (by index), with a tone or not, pressed or let pass; the count it adds to

@@ -7,16 +7,6 @@ using namespace reflex;
 
 namespace {
 
-// Putting the stimulus on the screen takes `drawingMs` on the fake clock.
-struct FakeView final : SimpleTestView {
-    void render() override {}
-    void presentStimulus() override { ++presented, clock->advanceMs(drawingMs); }
-    QPoint leftTargetCentre() const override { return {111, 222}; }
-    fakes::FakeClock* clock = nullptr;
-    double drawingMs = 0;
-    int presented = 0;
-};
-
 const QRgb white = qRgb(255, 255, 255);
 const QString triggerLabels[] = {"            Audio Trigger", "           Visual Trigger", "     Audio/Visual Trigger"};
 
@@ -25,16 +15,19 @@ SimpleConfigBlock fixed(int ms, int runs, int trigger = VisualTrigger)
     return {1, qint16(ms), qint16(trigger), 1, 1000, qint16(runs)};
 }
 
-// An engine on fakes, configured like a fresh default file with the given simple block.
-struct Rig {
+// An engine on fakes, configured like a fresh default file with the given simple block; the
+// rig is its window, where putting the stimulus on the screen takes `drawingMs` on the clock.
+struct Rig final : SimpleTestView {
     explicit Rig(SimpleConfigBlock normal, bool speaker = false)
     {
-        view.clock = &fp.clock;
         state.Config = ReflexConfig{};
         state.Config.Normal = normal;
         state.ShowSpeaker = speaker;
         engine.initialise();
     }
+    void render() override {}
+    void presentStimulus() override { ++presented, fp.clock.advanceMs(drawingMs); }
+    QPoint leftTargetCentre() const override { return {111, 222}; }
     fakes::FakeTimer& timer() { return *fp.timers.timers.at(0); }
     void startYes() { fp.prompt.answers.push_back(MsgAnswer::Yes), engine.start(); }
     void elapseInterval() { fp.clock.advanceMs(timer().interval()); QVERIFY(timer().fire()); } // to the stimulus
@@ -50,9 +43,9 @@ struct Rig {
 
     AppState state;
     fakes::FakePlatform fp;
-    FakeView view;
-    int recoveryWrites = 0;
-    SimpleEngine engine{state, fp.platform, view, [this] { ++recoveryWrites; }};
+    double drawingMs = 0;
+    int presented = 0, recoveryWrites = 0;
+    SimpleEngine engine{state, fp.platform, *this, [this] { ++recoveryWrites; }};
 };
 
 // A series as configured: the shortest interval it may draw, the runs it has, and the speaker
@@ -73,7 +66,7 @@ private slots:
     void threeRunSeriesWithAFixedInterval()
     {
         Rig rig(fixed(2000, 3));
-        rig.view.drawingMs = 2;
+        rig.drawingMs = 2;
         QList<std::int64_t> stimuli, presses;
         rig.engine.onResponseMeasured = [&](std::int64_t s, std::int64_t p) { stimuli << s, presses << p; };
         rig.state.Simple.Times[1][1] = 0.5f;
@@ -140,7 +133,7 @@ private slots:
             rig.respondAfter(300);
         }
         const int visual = trigger != AudioTrigger, audio = trigger != VisualTrigger; // the series' end beeps too
-        QVERIFY(rig.view.presented == visual * row.runs && rig.fp.beeper.beeps == audio * row.runs + 1);
+        QVERIFY(rig.presented == visual * row.runs && rig.fp.beeper.beeps == audio * row.runs + 1);
         QVERIFY(rig.recoveryWrites == 1 && !rig.timer().isEnabled());
         QCOMPARE(rig.time(row.runs), 0.3f);
         QCOMPARE(rig.state.Simple.SetAverage[1], 0.3f); // fuzzy: the mean of ten
