@@ -81,6 +81,7 @@ private slots:
         rig.startYes();
         rig.pressAfter(100); // the display is still blank
         rig.show(index, sound);
+        rig.engine.press(rig.fp.clock.nowNs()); // made before the element appeared: stamped with it
         QCOMPARE(rig.fp.beeper.beeps, int(sound));
         QCOMPARE(rig.engine.display().element.value_or(-1), rig.block().Element[index]);
         pressed ? rig.pressAfter(345) : count ? rig.timeOut() : rig.engine.stop();
