@@ -104,21 +104,23 @@ private slots:
     // without reseeding and compares the unrounded value with the minimum of 1000 ms.
     void intervalsAndReseeding()
     {
-        Rig rig(ChoiceTest::Color, [](ChoiceConfigBlock& b) { b.IntervalTiming = 0; });
-        rig.scripted.values = {0.5, 0.33331}; // 1500 ms; 999.93 ms rounds to 1000: enough
-        rig.startYes();
-        const std::int64_t started = rig.fp.clock.now;
-        rig.show(1, false); // shown at the deadline: presenting takes no time on the fake clock
-        QCOMPARE(rig.fp.clock.now - started, 1500'000'000);
-        rig.pressAfter(200);
-        rig.scripted.values = {0.9, 0.33331, 0.6}; // 2700 with the element; 1800 after the timeout
-        rig.show(1, false);
-        QCOMPARE(rig.fp.clock.now - started, 2700'000'000); // 1000 after the press
-        rig.timeOut();
-        rig.scripted.values = {0.5};
-        rig.show(1, false);
-        QCOMPARE(rig.fp.clock.now - started, 5500'000'000); // 1800 after the blank at 3700
-        QCOMPARE(rig.scripted.reseeds, 3); // none at Start or after the timeout
+        for (ChoiceTest test : {ChoiceTest::Color, ChoiceTest::Number}) { // one draws after showing, one before
+            Rig rig(test, [](ChoiceConfigBlock& b) { b.IntervalTiming = 0; });
+            rig.scripted.values = {0.5, 0.33331}; // 1500 ms; 999.93 ms rounds to 1000: enough
+            rig.startYes();
+            const std::int64_t started = rig.fp.clock.now;
+            rig.show(1, false); // shown at the deadline: presenting takes no time on the fake clock
+            QCOMPARE(rig.fp.clock.now - started, 1500'000'000);
+            rig.pressAfter(200);
+            rig.scripted.values = {0.9, 0.33331, 0.6}; // 2700 with the element; 1800 after the timeout
+            rig.show(1, false);
+            QCOMPARE(rig.fp.clock.now - started, 2700'000'000); // 1000 after the press
+            rig.timeOut();
+            rig.scripted.values = {0.5};
+            rig.show(1, false);
+            QCOMPARE(rig.fp.clock.now - started, 5500'000'000); // 1800 after the blank at 3700
+            QCOMPARE(rig.scripted.reseeds, 3); // none at Start or after the timeout
+        }
     }
 
     // The trigger without the tone, then with it: three non-triggers, a natural trigger, six
