@@ -383,12 +383,12 @@ void ChoiceEngine::endSeriesAfterHit()
     d_.lblRunCountNumber = QStringLiteral("   0");
     tmrIntervalTime->setEnabled(false);
     view_.render();
+    if (writeRecoveryFile_) // before the message waits for the student, as in the simple test
+        writeRecoveryFile_();
     p_.beeper.beep();
     p_.prompt.ask({QStringLiteral("Your run has ended"), QStringLiteral("END RUN")});
     setIdleLayout(true);
     view_.render();
-    if (writeRecoveryFile_)
-        writeRecoveryFile_();
 }
 
 void ChoiceEngine::stop()

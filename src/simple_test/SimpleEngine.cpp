@@ -279,13 +279,15 @@ void SimpleEngine::endSeries()
     s_.Simple.SetAverage[set] = RunAverage;
     d_.lblAverageTimeNumber = QStringLiteral("   ") + formatSeconds(RunAverage);
     view_.render();
+    // The series goes to recover.dat before the message waits for the student: a crash while it
+    // is open must not take the series with it.
+    if (writeRecoveryFile_)
+        writeRecoveryFile_();
 
     p_.beeper.beep();
     p_.prompt.ask({QStringLiteral("Your run has ended"), QStringLiteral("END RUN")});
     setCommandsEnabled(true);
     view_.render();
-    if (writeRecoveryFile_)
-        writeRecoveryFile_();
     StimulusArmed = false;
 }
 

@@ -49,7 +49,9 @@ struct Rig final : ChoiceTestView {
     fakes::ScriptedRandom scripted;
     RandomSource& random;
     int recoveryWrites = 0;
-    ChoiceEngine engine{test, state, fp.platform, random, *this, [this] { ++recoveryWrites; }};
+    qsizetype shownAtWrite = -1; // messages shown when recover.dat was last written
+    ChoiceEngine engine{test, state, fp.platform, random, *this,
+                        [this] { ++recoveryWrites, shownAtWrite = fp.prompt.shown.size(); }};
 };
 
 // The element shown (by index), with a tone or not, pressed or let pass; the count it adds to
@@ -79,6 +81,7 @@ private slots:
         const auto& [name, index, sound, pressed, count, time] = row;
         Rig rig;
         rig.startYes();
+        QVERIFY(rig.state.DataNotSaved);
         rig.pressAfter(100); // the display is still blank
         rig.show(index, sound);
         rig.engine.press(rig.fp.clock.nowNs()); // made before the element appeared: stamped with it
@@ -175,6 +178,7 @@ private slots:
         QVERIFY(rig.store().SetComment[2] == "set 3" && rig.store().SetComment[0].isEmpty());
         QCOMPARE(rig.store().SetAverage[3], hit ? 0.3055f : 1.0f);
         QVERIFY(rig.engine.display().lblRunCountNumber == "   0" && rig.recoveryWrites == int(hit));
+        QCOMPARE(rig.shownAtWrite, hit ? 1 : -1); // before END RUN waits for the student
         QCOMPARE(rig.fp.prompt.titles().back(), QString(hit ? "END RUN" : "Start Reflex Data Collection"));
         rig.startYes();
         for (int k = 1; k <= kMaxRuns; ++k)
@@ -209,6 +213,20 @@ private slots:
             rig.timeOut();
         }
         QVERIFY(!rig.engine.running() && rig.store().MissedHits[1] == expectedRuns);
+    }
+
+    // Without tones no element beeps and no tone is drawn: the element's index is the only draw.
+    void withoutTonesOnlyTheElementIsDrawn()
+    {
+        Rig rig(ChoiceTest::Number, [](ChoiceConfigBlock& b) { b.MakeSound = 1; });
+        rig.startYes();
+        for (int index : {2, 1}) {
+            rig.scripted.values = {double(index) / rig.block().LastElement};
+            rig.nextElement();
+            QVERIFY(rig.scripted.values.empty() && rig.engine.triggerShown() == (index == 2));
+            rig.timeOut();
+        }
+        QCOMPARE(rig.fp.beeper.beeps, 0);
     }
 
     // The real generator, reseeded at every element: with elements 0..3, trigger 2 without the

@@ -45,7 +45,8 @@ struct Rig final : SimpleTestView {
     fakes::FakePlatform fp;
     double drawingMs = 0;
     int presented = 0, recoveryWrites = 0;
-    SimpleEngine engine{state, fp.platform, *this, [this] { ++recoveryWrites; }};
+    qsizetype shownAtWrite = -1; // messages shown when recover.dat was last written
+    SimpleEngine engine{state, fp.platform, *this, [this] { ++recoveryWrites, shownAtWrite = fp.prompt.shown.size(); }};
 };
 
 // A series as configured: the shortest interval it may draw, the runs it has, and the speaker
@@ -135,6 +136,7 @@ private slots:
         const int visual = trigger != AudioTrigger, audio = trigger != VisualTrigger; // the series' end beeps too
         QVERIFY(rig.presented == visual * row.runs && rig.fp.beeper.beeps == audio * row.runs + 1);
         QVERIFY(rig.recoveryWrites == 1 && !rig.timer().isEnabled());
+        QCOMPARE(rig.shownAtWrite, 1); // written before END RUN waits for the student
         QCOMPARE(rig.time(row.runs), 0.3f);
         QCOMPARE(rig.state.Simple.SetAverage[1], 0.3f); // fuzzy: the mean of ten
     }
