@@ -30,7 +30,7 @@ enum class Destination {
 struct OpenRequest {
     Destination destination;
     QWidget* returnTo = nullptr;     // shown again when the opened window is left
-    std::function<void()> onReturn;  // runs just before returnTo shows again
+    std::function<void()> onReturn{}; // runs just before returnTo shows again
     int page = 0;                    // the settings dialog's tab to open on
 };
 
