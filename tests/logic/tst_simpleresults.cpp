@@ -24,10 +24,7 @@ struct Fixture : SimpleResultsView {
     QTemporaryDir dir;
 
     void render() override { ++renders; }
-    void setRuns(int set, const Times& times)
-    {
-        std::copy(times.begin(), times.end(), state.Simple.Times[set].begin() + 1);
-    }
+    void setRuns(int set, const Times& t) { std::copy(t.begin(), t.end(), state.Simple.Times[set].begin() + 1); }
     // Run by run: "F" fastest, "S" slowest, "B" both, "." neither.
     QString marks(int set) const
     {

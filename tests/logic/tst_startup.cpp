@@ -13,10 +13,9 @@ using Files = QMap<QString, QByteArray>; // a directory is listed as "name/"
 
 namespace {
 
-Message box(const QString& title, const QString& text, MsgIcon icon = MsgIcon::Critical)
-{
-    return {text, title, MsgButtons::Ok, icon};
-}
+const auto box = [](const QString& title, const QString& text, MsgIcon icon = MsgIcon::Critical) {
+    return Message{text, title, MsgButtons::Ok, icon};
+};
 const Message kDefaultNotFound = box("Configuration file not found",
                                      "Default configuration file not found...\rCreating Reflex.Cfg", MsgIcon::None);
 const Message kInvalidDefault = box("Configuration Error",
