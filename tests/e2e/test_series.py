@@ -21,9 +21,7 @@ def _value(t, caption):
     """The text of the nearest label right of the caption on its row (the figures have no names)."""
     labels = [(n.name, t.extents(n)) for n in t.all("label", root=t.window)]
     cx, cy = next(e for name, e in labels if name == caption)[:2]
-    right = sorted((e[0], name) for name, e in labels if abs(e[1] - cy) <= 2 and e[0] > cx)
-    check(right, f"no figure beside {caption!r}")
-    return right[0][1]
+    return min((e[0], name) for name, e in labels if abs(e[1] - cy) <= 2 and e[0] > cx)[1]  # none: ValueError
 
 
 def _ended(t):
