@@ -37,9 +37,11 @@ T takeAnswer(std::deque<T>& queue, T fallback, const QString& whenMissing = {})
 {
     if (queue.empty() && !whenMissing.isEmpty())
         QTest::qFail(qPrintable(whenMissing), __FILE__, __LINE__);
-    if (!queue.empty())
-        fallback = std::move(queue.front()), queue.pop_front();
-    return fallback;
+    if (queue.empty())
+        return fallback;
+    T answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
 }
 
 // One data column "row" of type T, a row per element, each named by its `name` member.
@@ -70,7 +72,12 @@ struct FakeTimer final : Timer {
 };
 
 struct FakeTimerFactory final : TimerFactory {
-    std::unique_ptr<Timer> createTimer() override { return std::unique_ptr<Timer>(timers.emplace_back(new FakeTimer)); }
+    std::unique_ptr<Timer> createTimer() override
+    {
+        auto timer = std::make_unique<FakeTimer>();
+        timers.push_back(timer.get());
+        return timer;
+    }
     std::vector<FakeTimer*> timers; // in creation order; owned by their users
 };
 
@@ -85,7 +92,13 @@ struct FakePrompt final : Prompt {
         return takeAnswer(answers, m.secondIsDefault ? MsgAnswer::No : MsgAnswer::Yes,
                           "unexpected message box: " + m.title + " / " + m.text);
     }
-    QStringList titles() const { QStringList out; for (const Message& m : shown) out << m.title; return out; }
+    QStringList titles() const
+    {
+        QStringList out;
+        for (const Message& m : shown)
+            out << m.title;
+        return out;
+    }
     std::deque<MsgAnswer> answers;
     QList<Message> shown;
 };
@@ -133,6 +146,22 @@ struct FakeRawPressSource final : RawPressSource {
     void press(std::uint32_t serverMs, std::int64_t arrivedNs) { if (sink) sink(serverMs, arrivedNs); }
     bool available = true;
     Sink sink;
+};
+
+// Stands in for writing recover.dat: counts the writes and notes how many messages had been
+// shown at the last one, so a test sees whether it came before or after a message.
+struct FakeRecoveryWriter {
+    explicit FakeRecoveryWriter(const FakePrompt& p) : prompt(p) {}
+    std::function<void()> callback()
+    {
+        return [this] {
+            ++writes;
+            shownAtLastWrite = prompt.shown.size();
+        };
+    }
+    const FakePrompt& prompt;
+    int writes = 0;
+    qsizetype shownAtLastWrite = -1;
 };
 
 // All fakes together, with the Platform bundle that windows and engines take.

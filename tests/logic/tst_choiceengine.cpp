@@ -48,10 +48,8 @@ struct Rig final : ChoiceTestView {
     fakes::FakePlatform fp;
     fakes::ScriptedRandom scripted;
     RandomSource& random;
-    int recoveryWrites = 0;
-    qsizetype shownAtWrite = -1; // messages shown when recover.dat was last written
-    ChoiceEngine engine{test, state, fp.platform, random, *this,
-                        [this] { ++recoveryWrites, shownAtWrite = fp.prompt.shown.size(); }};
+    fakes::FakeRecoveryWriter recovery{fp.prompt};
+    ChoiceEngine engine{test, state, fp.platform, random, *this, recovery.callback()};
 };
 
 // The element shown (by index), with a tone or not, pressed or let pass; the count it adds to
@@ -172,8 +170,8 @@ private slots:
             QCOMPARE(rig.time(k), hit ? (300 + k) / 1000.0f : 1.0f);
         QVERIFY(rig.store().SetComment[2] == "set 3" && rig.store().SetComment[0].isEmpty());
         QCOMPARE(rig.store().SetAverage[3], hit ? 0.3055f : 1.0f);
-        QVERIFY(rig.engine.display().lblRunCountNumber == "   0" && rig.recoveryWrites == int(hit));
-        QCOMPARE(rig.shownAtWrite, hit ? 1 : -1); // before END RUN waits for the student
+        QVERIFY(rig.engine.display().lblRunCountNumber == "   0" && rig.recovery.writes == int(hit));
+        QCOMPARE(rig.recovery.shownAtLastWrite, hit ? 1 : -1); // before END RUN waits for the student
         QCOMPARE(rig.fp.prompt.titles().back(), QString(hit ? "END RUN" : "Start Reflex Data Collection"));
         rig.startYes();
         for (int k = 1; k <= kMaxRuns; ++k)

@@ -44,9 +44,9 @@ struct Rig final : SimpleTestView {
     AppState state;
     fakes::FakePlatform fp;
     double drawingMs = 0;
-    int presented = 0, recoveryWrites = 0;
-    qsizetype shownAtWrite = -1; // messages shown when recover.dat was last written
-    SimpleEngine engine{state, fp.platform, *this, [this] { ++recoveryWrites, shownAtWrite = fp.prompt.shown.size(); }};
+    int presented = 0;
+    fakes::FakeRecoveryWriter recovery{fp.prompt};
+    SimpleEngine engine{state, fp.platform, *this, recovery.callback()};
 };
 
 // A series as configured: the shortest interval it may draw, the runs it has, and the speaker
@@ -135,8 +135,8 @@ private slots:
         }
         const int visual = trigger != AudioTrigger, audio = trigger != VisualTrigger; // the series' end beeps too
         QVERIFY(rig.presented == visual * row.runs && rig.fp.beeper.beeps == audio * row.runs + 1);
-        QVERIFY(rig.recoveryWrites == 1 && !rig.timer().isEnabled());
-        QCOMPARE(rig.shownAtWrite, 1); // written before END RUN waits for the student
+        QVERIFY(rig.recovery.writes == 1 && !rig.timer().isEnabled());
+        QCOMPARE(rig.recovery.shownAtLastWrite, 1); // written before END RUN waits for the student
         QCOMPARE(rig.time(row.runs), 0.3f);
         QCOMPARE(rig.state.Simple.SetAverage[1], 0.3f); // fuzzy: the mean of ten
     }
@@ -148,14 +148,14 @@ private slots:
         Rig rig(fixed(1000, 3));
         rig.startYes();
         rig.engine.stop();
-        QVERIFY(!rig.timer().fire() && rig.idle() && rig.fp.beeper.beeps == 1 && rig.recoveryWrites == 0);
+        QVERIFY(!rig.timer().fire() && rig.idle() && rig.fp.beeper.beeps == 1 && rig.recovery.writes == 0);
 
         rig.startYes();
         rig.elapseInterval();
         rig.engine.stop();
         QVERIFY(rig.engine.armed() && rig.engine.display().panelColor == white);
         rig.respondAfter(350);
-        QVERIFY(rig.time(1) == 0.35f && rig.recoveryWrites == 1 && !rig.engine.armed());
+        QVERIFY(rig.time(1) == 0.35f && rig.recovery.writes == 1 && !rig.engine.armed());
 
         rig.startYes();
         rig.elapseInterval();
