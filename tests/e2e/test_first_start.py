@@ -12,11 +12,6 @@ def the_missing_configuration_is_reported_and_written_with_the_defaults(t):
     check(lines == [CONFIG_HEADER, *map(str, DEFAULT_CONFIG)], f"Reflex.cfg holds {lines}, not the defaults")
 
 
-def the_main_menu_is_shown_and_painted(t):
-    raw = t.session.pixels(*t.extents(t.find("filler", MENU)))
-    check(len(set(zip(raw[0::3], raw[1::3], raw[2::3]))) > 1, "the main menu's area of the screen is one flat colour")
-
-
 def options_then_fixed_interval_chosen_with_a_click_on_its_circle(t):
     t.click(t.find("push button", "Options", root=t.find("filler", MENU)))
     t.dialog = t.find("filler", TITLE)

@@ -65,7 +65,6 @@ def simple_then_start_puts_the_pointer_on_the_left_target(t):
 
 def a_press_before_the_stimulus_is_ignored(t):
     t.session.xdotool("click", "1")  # on the target, well inside the interval
-    check(_panel(t) != "red", "inconclusive: the stimulus was out already after the early press")
     _wait_stimulus(t, 1)
     check((_value(t, "Run Count"), _value(t, "Time")) == (f"   {RUNS:02d}", " 0.000"), "the early press was counted")
 

@@ -1,8 +1,6 @@
 #include "complex_test/ChoiceEngine.h"
 #include "fakes/Fakes.h"
 
-#include <QTest>
-
 using namespace reflex;
 using Count = PerSetCount ChoiceStore::*;
 
@@ -11,9 +9,8 @@ namespace {
 // An engine on fakes, the rig its window: fixed 500 ms interval, 1000 ms display time, elements
 // 0..3, trigger 2 without the tone, tones on, ten triggers a series.
 struct Rig final : ChoiceTestView {
-    explicit Rig(ChoiceTest t = ChoiceTest::Color, const std::function<void(ChoiceConfigBlock&)>& tweak = [](auto&) {},
-                 RandomSource* realRandom = nullptr)
-        : test(t), random(realRandom ? *realRandom : scripted)
+    explicit Rig(ChoiceTest t = ChoiceTest::Color, const std::function<void(ChoiceConfigBlock&)>& tweak = [](auto&) {})
+        : test(t)
     {
         state.Config = ReflexConfig{};
         block().IntervalTiming = 1;
@@ -47,9 +44,8 @@ struct Rig final : ChoiceTestView {
     AppState state;
     fakes::FakePlatform fp;
     fakes::ScriptedRandom scripted;
-    RandomSource& random;
     fakes::FakeRecoveryWriter recovery{fp.prompt};
-    ChoiceEngine engine{test, state, fp.platform, random, *this, recovery.callback()};
+    ChoiceEngine engine{test, state, fp.platform, scripted, *this, recovery.callback()};
 };
 
 // The element shown (by index), with a tone or not, pressed or let pass; the count it adds to
@@ -79,7 +75,6 @@ private slots:
         const auto& [name, index, sound, pressed, count, time] = row;
         Rig rig;
         rig.startYes();
-        rig.pressAfter(100); // the display is still blank
         rig.show(index, sound);
         rig.engine.press(rig.fp.clock.nowNs()); // made before the element appeared: stamped with it
         pressed ? rig.pressAfter(345) : count ? rig.timeOut() : rig.engine.stop();
@@ -220,27 +215,6 @@ private slots:
             rig.timeOut();
         }
         QCOMPARE(rig.fp.beeper.beeps, 0);
-    }
-
-    // The real generator, reseeded at every element: with elements 0..3, trigger 2 without the
-    // tone and tones on, one element in six is a trigger by chance.
-    void realGeneratorGivesOneTriggerInSix()
-    {
-        RandomSource real;
-        Rig rig(ChoiceTest::Color, [](ChoiceConfigBlock& b) { b.RunCount = kMaxRuns; }, &real);
-        int free = 0, freeTriggers = 0, run = 0;
-        for (int element = 0; element < 12000; ++element) {
-            if (!rig.engine.running())
-                rig.startYes();
-            rig.nextElement();
-            const bool trigger = rig.engine.triggerShown();
-            if (run < 6) // a trigger here can only have come by chance
-                ++free, freeTriggers += trigger;
-            run = trigger ? 0 : run + 1; // at most six: the seventh is forced
-            rig.timeOut();
-        }
-        const double share = double(freeTriggers) / free;
-        QVERIFY2(std::abs(share - 1 / 6.0) < 0.02, qPrintable(QString::number(share)));
     }
 };
 

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace reflex;
 

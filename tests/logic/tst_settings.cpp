@@ -5,7 +5,6 @@
 #include "shared/Palette.h"
 
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace reflex;
 using namespace reflex::fakes;

@@ -1,8 +1,6 @@
 #include "fakes/Fakes.h"
 #include "simple_test/SimpleEngine.h"
 
-#include <QTest>
-
 using namespace reflex;
 
 namespace {

@@ -2,8 +2,6 @@
 #include "platform/Presentation.h"
 #include "platform/PressStamps.h"
 
-#include <QTest>
-
 using namespace reflex;
 
 namespace {
