@@ -8,7 +8,7 @@
 #include "platform/Printer.h"
 #include "shared/AppState.h"
 
-#include <QIODevice>
+#include <QBuffer>
 #include <QStringList>
 #include <QTest>
 #include <algorithm>
@@ -28,6 +28,15 @@ QByteArray fixture(const char* name);
 // A file's bytes, or "<none>" when it cannot be read; a write that fails fails the test.
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
+// The bytes `write` puts on a device.
+template <typename Write>
+QByteArray written(Write write)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    write(buffer);
+    return buffer.data();
+}
 // Runs `work` with files limited to 100 bytes, as on a full disk (for root as well).
 void withDiskFull(const std::function<void()>& work);
 
@@ -184,9 +193,9 @@ struct ScriptedRandom final : RandomSource {
 };
 
 // One text as it landed on the page, and in which document (from 0).
-struct PrintedText { QString text; double x, y, size; QString font; bool bold, lineEnded; int document; };
+struct PrintedText { QString text; double x; bool lineEnded; int document; };
 
-// What reports print; a character is half an em wide (10 twips a point), a line 1.2 ems high.
+// What reports print; a character is half an em wide (10 twips a point).
 struct PrintRecord {
     QList<PrintedText> texts;
     int documents = 0; // documents ended
@@ -197,27 +206,25 @@ struct PrintRecord {
 struct RecordingPrinter final : Printer {
     explicit RecordingPrinter(PrintRecord& r, QString failWith = {}, QIODevice* pdf = nullptr)
         : r_(r), fail_(std::move(failWith)), pdf_(pdf) {}
-    void setFontName(const QString& name) override { font_ = name; }
+    void setFontName(const QString&) override {}
     void setFontSize(double points) override { size_ = points; }
-    void setFontBold(bool bold) override { bold_ = bold; }
+    void setFontBold(bool) override {}
     void setCurrentX(double twips) override { x_ = twips; }
-    void setCurrentY(double twips) override { y_ = twips; }
+    void setCurrentY(double) override {}
     double textWidth(const QString& text) override { return text.size() * size_ * 10; }
     void print(const QString& text, LineEnd end) override
     {
         const bool ended = end == LineEnd::End;
-        r_.texts.append({text, x_, y_, size_, font_, bold_, ended, r_.documents});
+        r_.texts.append({text, x_, ended, r_.documents});
         x_ = ended ? 0 : x_ + textWidth(text);
-        y_ += ended ? size_ * 24 : 0;
     }
     void endDoc() override { ++r_.documents; }
     bool finish() override { return (!pdf_ || pdf_->write("%PDF") == 4) && fail_.isEmpty(); }
     QString error() const override { return fail_; }
     PrintRecord& r_;
-    QString fail_, font_;
+    QString fail_;
     QIODevice* pdf_;
-    double size_ = 10, x_ = 0, y_ = 0;
-    bool bold_ = false;
+    double size_ = 10, x_ = 0;
 };
 
 // A printer or none; frmPrint answered with `answer` (nullopt is Cancel).

@@ -1,8 +1,6 @@
 #include "config/ConfigFile.h"
 #include "fakes/Fakes.h"
 
-#include <QBuffer>
-
 using namespace reflex;
 
 namespace {
@@ -32,10 +30,7 @@ ReflexConfig withRunCounts(ReflexConfig c, qint16 normal, qint16 color, qint16 n
 
 QByteArray written(const ReflexConfig& c, ConfigLayout layout)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    writeConfig(buffer, c, layout);
-    return buffer.data();
+    return fakes::written([&](QIODevice& device) { writeConfig(device, c, layout); });
 }
 
 QList<QByteArray> linesOf(QByteArray file) { return file.replace("\r\n", "\n").chopped(1).split('\n'); }

@@ -2,7 +2,6 @@
 #include "fakes/Fakes.h"
 #include "simple_test/RecoveryFile.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -47,10 +46,7 @@ bool sameStores(const AppState& a, const AppState& b) { return a.Simple == b.Sim
 
 QByteArray recoveryBytes(const AppState& state)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    writeRecovery(buffer, state);
-    return buffer.data();
+    return fakes::written([&](QIODevice& device) { writeRecovery(device, state); });
 }
 
 QStringList lines(const QByteArray& bytes) { return QString::fromUtf8(bytes).chopped(2).split("\r\n"); }

@@ -6,7 +6,6 @@ using namespace reflex;
 namespace {
 
 const QRgb white = qRgb(255, 255, 255);
-const QString triggerLabels[] = {"            Audio Trigger", "           Visual Trigger", "     Audio/Visual Trigger"};
 
 SimpleConfigBlock fixed(int ms, int runs, int trigger = VisualTrigger)
 {
@@ -123,7 +122,7 @@ private slots:
         const int trigger = row.block.TriggerOn;
         Rig rig(row.block, row.speakerBefore);
         const SimpleTestDisplay& d = rig.engine.display();
-        QVERIFY(d.lblTriggerLable == triggerLabels[trigger] && d.speakerVisible == row.speakerAfter);
+        QCOMPARE(d.speakerVisible, row.speakerAfter);
         rig.startYes();
         for (int run = 0; run < row.runs; ++run) {
             QVERIFY(row.low <= rig.engine.pendingInterval() && rig.engine.pendingInterval() <= 3000);

@@ -73,7 +73,6 @@ private slots:
             QCOMPARE((QStringList{formatSeconds(st.SetFastest[3]), formatSeconds(st.SetSlowest[3]),
                                   formatSeconds(st.SetAverage[3])}), labels);
             QCOMPARE(f.marks(3), marks);
-            QCOMPARE(d.lblFastTime[2].background, times.isEmpty() ? paletteColour(7) : paletteColour(9));
         }
     }
 

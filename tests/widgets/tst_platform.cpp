@@ -1,9 +1,8 @@
-// The real platform pieces: the timer, the tone and mixer through ALSA, and a report through
-// Qt's PDF path read back with poppler.
+// The real platform pieces: the tone and mixer through ALSA, and a report through Qt's PDF
+// path read back with poppler.
 #include "fakes/Fakes.h"
 #include "platform/AlsaBeeper.h"
 #include "platform/AlsaMixer.h"
-#include "platform/Platform.h"
 #include "platform/QtPrinting.h"
 #include "simple_results/SimpleReport.h"
 
@@ -28,21 +27,6 @@ QString output(const char* program, const QStringList& args)
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
-    void preciseTimerFiresOnceEnabledAndNeverAtZero()
-    {
-        QtTimerFactory factory;
-        auto timer = factory.createTimer();
-        int fired = 0;
-        timer->onTimer = [&] { ++fired; timer->setEnabled(false); };
-        timer->setEnabled(true);
-        timer->setInterval(0);
-        QCoreApplication::processEvents(); // a zero-interval QTimer would have fired here
-        QCOMPARE(fired, 0);
-        timer->setInterval(5);
-        QTRY_COMPARE_WITH_TIMEOUT(fired, 1, 1000);
-        QVERIFY(!timer->isEnabled());
-    }
-
     // Through ALSA's file plugin the test hears what a sound card would have been handed: a
     // second beep while the first may still play starts afresh, at 880 Hz and a real level.
     // A missing device rings the bell; a missing card, and the system's mixer on a machine
