@@ -12,11 +12,6 @@ int chartValue(float seconds)
     return ms < 0 ? 0 : int(std::lround(ms));
 }
 
-QString chartValueText(float seconds)
-{
-    return QStringLiteral("%1").arg(chartValue(seconds), 4, 10, QLatin1Char('0'));
-}
-
 void deleteRun(RunRow& runs, int run)
 {
     if (run < 1 || run > kStoredRuns)

@@ -8,10 +8,9 @@
 
 namespace reflex {
 
-// A time in seconds as a chart value: whole milliseconds written "0000" (0.234 s is "0234"),
-// everything above one second drawn as one second ("1000"), an empty run as "0000".
-QString chartValueText(float seconds);
-int chartValue(float seconds); // the number that text stands for, 0..1000
+// A time in seconds as a chart value, 0..1000: whole milliseconds (0.234 s is 234), everything
+// above one second drawn as one second, an empty run as 0.
+int chartValue(float seconds);
 
 // Deletes run `run` (1..10) of a set: runs run+1..10 move down one place and run 10 becomes
 // empty. Runs 11..20 are never moved. Any other run number changes nothing.

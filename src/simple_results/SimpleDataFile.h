@@ -9,8 +9,6 @@
 
 namespace reflex {
 
-inline constexpr int kSimpleFileLines = 140;
-
 FileDialogRequest simpleDataDialog();
 FileCommand saveSimpleFile(FileChooser& files, Prompt& prompt, const SetData& store);
 FileCommand loadSimpleFile(FileChooser& files, Prompt& prompt, SetData& store);

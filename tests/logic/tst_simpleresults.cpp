@@ -81,8 +81,8 @@ private slots:
     // keeps the tab it was made on; a bar of a summary tab deletes nothing.
     void deletionFromTheCharts()
     {
-        for (const auto& [s, v] : {std::pair{1.25f, "1000"}, {.0004f, "0000"}, {.234f, "0234"}, {.9996f, "1000"}})
-            QCOMPARE((std::pair(chartValueText(s), reflex::chartValue(s))), std::pair(QString(v), QString(v).toInt()));
+        for (const auto& [s, v] : {std::pair{1.25f, 1000}, {.0004f, 0}, {.234f, 234}, {.9996f, 1000}})
+            QCOMPARE(reflex::chartValue(s), v);
         for (int run : {10, 11}) {
             RunRow row{0, .1f, .2f, .3f, .4f, .5f, .6f, .7f, .8f, .9f, .95f, 1.5f};
             reflex::deleteRun(row, run);
