@@ -25,7 +25,6 @@ import ctypes.util
 import fcntl
 import math
 import os
-import subprocess
 import sys
 import time
 
@@ -95,13 +94,11 @@ class Photodiode:
 
 
 def xdotool(session, *args):
-    return subprocess.run(["xdotool", *map(str, args)], env=session.env, check=True, timeout=30,
-                          capture_output=True, text=True).stdout
+    return session.xdotool(*args, timeout=30)
 
 
 def windows(session, title):
-    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], env=session.env,
-                          capture_output=True, text=True, timeout=30).stdout.split()
+    return (session.xdotool("search", "--onlyvisible", "--name", f"^{title}$", check=False, timeout=30) or "").split()
 
 
 def window_origin(session, title):

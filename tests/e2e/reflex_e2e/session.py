@@ -156,9 +156,11 @@ class Session:
         if not self.keep:
             shutil.rmtree(self.dir, ignore_errors=True)
 
-    def xdotool(self, *args):
-        return subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True, timeout=15,
-                              capture_output=True, text=True).stdout
+    def xdotool(self, *args, check=True, timeout=15):
+        """Its output; with check=False, None where it failed (a window gone, a search that found none)."""
+        done = subprocess.run(["xdotool", *map(str, args)], env=self.env, check=check, timeout=timeout,
+                              capture_output=True, text=True)
+        return done.stdout if done.returncode == 0 else None
 
     def pixels(self, x, y, w, h):
         """A screen rectangle read back from the X server: bytes R, G, B, row by row."""

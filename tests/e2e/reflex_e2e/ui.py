@@ -77,9 +77,8 @@ class Scenario:
         return e.x, e.y, e.width, e.height
 
     def _window_name(self, window):
-        probe = subprocess.run(["xdotool", "getwindowname", window], env=self.session.env,
-                               capture_output=True, text=True, timeout=15)
-        return probe.stdout.rstrip("\n") if probe.returncode == 0 else None
+        name = self.session.xdotool("getwindowname", window, check=False)
+        return None if name is None else name.rstrip("\n")
 
     def pointer(self):
         """Where the pointer is, and the title of the window under it."""
