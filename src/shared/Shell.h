@@ -29,9 +29,9 @@ enum class Destination {
 
 struct OpenRequest {
     Destination destination;
-    QWidget* returnTo = nullptr;     // shown again when the opened window is left
+    QWidget* returnTo = nullptr;      // shown again when the opened window is left
     std::function<void()> onReturn{}; // runs just before returnTo shows again
-    int page = 0;                    // the settings dialog's tab to open on
+    int page = 0;                     // the settings dialog's tab to open on
 };
 
 // The stamps behind every stored time, for the timing benchmark (a no-op unless it asked).
