@@ -7,8 +7,9 @@
 #include "config/SettingsModule.h"
 #include "simple_test/RecoveryFile.h"
 #include "simple_test/SimpleTestModule.h"
-#include "simple_results/SimpleResultsModule.h"
+#include "simple_results/frmDisplay.h"
 #include "complex_test/ChoiceTestModule.h"
+#include "complex_results/ChoiceResultsWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,10 +48,12 @@ Application::Application(AppState& state, const Platform& platform, QString comm
     printing_ = std::make_unique<QtPrinting>(platform_.prompt);
     const ModuleContext context{state_, platform_, *this, printing_.get()};
     modules_.push_back(std::make_unique<SimpleTestModule>(context));
-    modules_.push_back(std::make_unique<SimpleResultsModule>(context));
+    modules_.push_back(simpleResultsModule(context));
     modules_.push_back(std::make_unique<SettingsModule>(context));
     modules_.push_back(std::make_unique<ChoiceTestModule>(context, ChoiceTest::Color));
     modules_.push_back(std::make_unique<ChoiceTestModule>(context, ChoiceTest::Number));
+    modules_.push_back(choiceResultsModule(context, Destination::ColorResults));
+    modules_.push_back(choiceResultsModule(context, Destination::NumberResults));
 
     connect(main_.get(), &frmMain::openRequested, this,
             [this](Destination d) { open({d, main_.get()}); });

@@ -44,6 +44,9 @@ public:
         return nullptr;
     }
 
+    // The module that offers a destination, or nullptr.
+    Module* provider(Destination destination) const;
+
     // Shell
     void show(QWidget* window) override { navigator_.show(window); }
     bool offers(Destination destination) const override { return provider(destination); }
@@ -53,7 +56,6 @@ public:
     void showWhileLoading(std::function<void()> step) override;
 
 private:
-    Module* provider(Destination destination) const;
     void exitProgram();
 
     AppState& state_;

@@ -14,6 +14,7 @@ struct Message {
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
     bool secondIsDefault = false; // No is the default button of the Yes/No questions
+    QString detail{};             // the system's reason, shown below the text
 
     bool operator==(const Message&) const = default;
 };

@@ -64,6 +64,9 @@ public:
         if (documentOpen_ && error_.isEmpty())
             closeDocument();
         documentOpen_ = false;
+        // The next document starts at the top left, unless a position is set before its first
+        // output opens it: the title block of every page after the first is placed so.
+        x_ = y_ = 0;
     }
 
     QString error() const override { return error_; }
@@ -88,7 +91,6 @@ protected:
         painter_.setRenderHint(QPainter::TextAntialiasing);
         painter_.scale(device.logicalDpiX() / 1440.0, device.logicalDpiY() / 1440.0);
         pageHeight_ = device.height() * 1440.0 / device.logicalDpiY();
-        x_ = y_ = 0;
         return true;
     }
 
@@ -171,7 +173,6 @@ private:
     {
         if (painter_.isActive()) { // the page of the document before is finished
             nextPage();
-            x_ = y_ = 0;
             return true;
         }
         if (beginOn(writer_))

@@ -70,6 +70,7 @@ MsgAnswer QtPrompt::ask(const Message& message)
     QString text = message.text;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     box.setText(text);
+    box.setInformativeText(message.detail);
     switch (message.icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;

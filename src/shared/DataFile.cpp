@@ -1,5 +1,6 @@
 #include "shared/DataFile.h"
 #include "shared/AtomicFile.h"
+#include "shared/SetBlocks.h"
 #include "shared/ValueCodec.h"
 
 #include <QBuffer>
@@ -8,14 +9,37 @@
 
 namespace reflex {
 
-namespace {
-
-void tell(Prompt& prompt, const char* title, const char* text)
+int DataFileFormat::lines() const
 {
-    prompt.ask(Message{QString::fromLatin1(text), QString::fromLatin1(title)});
+    return kSetCount * (counts ? kChoiceSetLines : kSimpleSetLines);
 }
 
-} // namespace
+FileDialogRequest DataFileFormat::dialog(const QString& title) const
+{
+    // A name typed without an extension gets the filter's; the dialog opens in the current
+    // folder.
+    return FileDialogRequest{title, QLatin1String(filter), QLatin1String(presetName), QString(),
+                             QLatin1String(extension)};
+}
+
+bool writeDataFile(QIODevice& out, const DataFileFormat& format, const StoreHalf& half)
+{
+    ValueWriter writer(out);
+    return writeSets(writer, half.sets, format.counts ? half.counts : nullptr);
+}
+
+bool readDataFile(QIODevice& in, const DataFileFormat& format, StoreHalf& half)
+{
+    SetData sets = half.sets; // runs 11..20 are in no file and stay as they are
+    OutcomeCounts counts = half.counts ? *half.counts : OutcomeCounts{};
+    ValueReader reader(in);
+    if (!readSets(reader, sets, format.counts ? &counts : nullptr))
+        return false;
+    half.sets = std::move(sets);
+    if (format.counts && half.counts)
+        *half.counts = counts;
+    return true;
+}
 
 bool FileExists(const QString& path)
 {
@@ -43,27 +67,26 @@ std::optional<QString> chooseSavePath(FileChooser& files, Prompt& prompt,
     }
 }
 
-FileCommand saveDataFile(FileChooser& files, Prompt& prompt, const FileDialogRequest& dialog,
-                         const std::function<bool(ValueWriter&)>& write)
+FileCommand saveDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format,
+                         const QString& title, const StoreHalf& half)
 {
-    const std::optional<QString> path = chooseSavePath(files, prompt, dialog);
+    const std::optional<QString> path = chooseSavePath(files, prompt, format.dialog(title));
     if (!path)
         return FileCommand::Cancelled;
-    const FileWriteResult written = replaceFileAtomically(*path, [&write](QIODevice& device) {
-        ValueWriter out(device);
-        return write(out);
-    });
+    const FileWriteResult written = replaceFileAtomically(
+        *path, [&](QIODevice& device) { return writeDataFile(device, format, half); });
     if (!written.ok) {
-        tell(prompt, "Save Cancelled", "Save File Error");
+        prompt.ask(Message{QStringLiteral("Save File Error"), QStringLiteral("Save Cancelled"),
+                           MsgButtons::Ok, MsgIcon::None, false, written.error});
         return FileCommand::Failed;
     }
     return FileCommand::Done;
 }
 
-FileCommand readDataFile(FileChooser& files, Prompt& prompt, const FileDialogRequest& dialog,
-                         const std::function<bool(ValueReader&)>& read)
+FileCommand loadDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format,
+                         const QString& title, StoreHalf& half)
 {
-    const std::optional<QString> path = files.openFile(dialog);
+    const std::optional<QString> path = files.openFile(format.dialog(title));
     if (!path)
         return FileCommand::Cancelled;
     // The bytes first, whole: a read error half-way is then a failure like any other.
@@ -74,14 +97,9 @@ FileCommand readDataFile(FileChooser& files, Prompt& prompt, const FileDialogReq
         bytes = file.readAll();
         ok = file.error() == QFileDevice::NoError;
     }
-    if (ok) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        ValueReader in(buffer);
-        ok = read(in);
-    }
-    if (!ok) {
-        tell(prompt, "Load Cancelled", "Load File Error");
+    QBuffer buffer(&bytes);
+    if (!ok || !buffer.open(QIODevice::ReadOnly) || !readDataFile(buffer, format, half)) {
+        prompt.ask(Message{QStringLiteral("Load File Error"), QStringLiteral("Load Cancelled")});
         return FileCommand::Failed;
     }
     return FileCommand::Done;

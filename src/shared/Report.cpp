@@ -1,6 +1,7 @@
 #include "shared/Report.h"
 #include "shared/AtomicFile.h"
 #include "shared/DataFile.h"
+#include "shared/ResultsRules.h"
 
 #include <QBuffer>
 
@@ -50,6 +51,36 @@ void printWrapped(Printer& printer, const QString& text, double widthInches, dou
     }
     if (!line.isEmpty())
         printLine(printer, line, left);
+}
+
+void printSetRuns(Printer& printer, const SetData& data, int set)
+{
+    printer.setFontSize(12);
+    printer.setFontBold(true);
+    printer.print(QStringLiteral("Set  ") + QString::number(set), LineEnd::End); // a sign position
+    printer.setFontBold(false);
+    // Two blanks apart: times of ten seconds and more would otherwise run into each other.
+    for (int run = 1; run <= kStoredRuns; ++run)
+        printer.print(formatSeconds(data.Times[set][run]) + (run % 5 ? QStringLiteral("  ") : QString()),
+                      run % 5 == 0 ? LineEnd::End : LineEnd::Stay);
+}
+
+void printLabelled(Printer& printer, const QString& label, const QString& value)
+{
+    printer.print(label + u' ', LineEnd::Stay);
+    printer.print(value, LineEnd::Stay);
+}
+
+void printComments(Printer& printer, const QString& comment)
+{
+    printer.print(QStringLiteral("Comments:"), LineEnd::End);
+    printer.setFontSize(10);
+    printWrapped(printer, comment, 8.0, 0.0);
+    printer.print(QString(), LineEnd::End);
+    if (comment.isEmpty()) {
+        printer.print(QString(), LineEnd::End);
+        printer.print(QString(), LineEnd::End);
+    }
 }
 
 void printSetPages(Printer& printer, const PrintChoice& choice,

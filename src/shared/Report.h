@@ -6,6 +6,7 @@
 #include "platform/FileChooser.h"
 #include "platform/Printer.h"
 #include "platform/Prompt.h"
+#include "shared/Stores.h"
 
 #include <functional>
 
@@ -21,6 +22,15 @@ inline constexpr double kReportTitleTop = 750;
 // by its last word; a word is never broken). A carriage return ends a line, and the one
 // leading control character of a line (the line feed after it) is dropped when it prints.
 void printWrapped(Printer& printer, const QString& text, double widthInches, double leftInches);
+
+// The parts of a set block every report prints alike. printSetRuns: "Set  n" (12 pt bold),
+// then runs 1..5 and 6..10 of the set, a line each (12 pt), two blanks between the times.
+// printComments: "Comments:", the comment at 10 pt wrapped within 80 % of eight inches, an
+// empty line, and two more when the comment is empty.
+void printSetRuns(Printer& printer, const SetData& data, int set);
+void printComments(Printer& printer, const QString& comment);
+// A label and its value, one blank between them, where the line goes on after the value.
+void printLabelled(Printer& printer, const QString& label, const QString& value);
 
 // The pages of a report: the title block (16 pt bold, centred, then an empty line), then
 // `printSet(s)` for every ticked set. Before the turn of the set after every fifth set, ticked

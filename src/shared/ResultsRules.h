@@ -19,4 +19,7 @@ void deleteRun(RunRow& runs, int run);
 // A time in a value cell, a report or a readout: "0.000".
 QString formatSeconds(float seconds);
 
+// A count with leading zeros to `digits` places: "007" in a results window and a report.
+QString formatCount(int count, int digits);
+
 } // namespace reflex

@@ -34,44 +34,31 @@ bool readTimes(ValueReader& in, SetData& data, int set)
 
 } // namespace
 
-bool writeSimpleSets(ValueWriter& out, const SetData& store)
+bool writeSets(ValueWriter& out, const SetData& sets, const OutcomeCounts* counts)
 {
     for (int set = 1; set <= kSetCount; ++set) {
-        writeTimes(out, store, set);
-        out.string(store.SetComment[set - 1]);
+        writeTimes(out, sets, set);
+        if (counts) {
+            out.integer(counts->CorrectHits[set]);
+            out.integer(counts->CorrectMisses[set]);
+            out.integer(counts->InCorrectHits[set]);
+            out.integer(counts->MissedHits[set]);
+        }
+        out.string(sets.SetComment[set - 1]);
     }
     return out.ok();
 }
 
-bool writeChoiceSets(ValueWriter& out, const ChoiceStore& store)
+bool readSets(ValueReader& in, SetData& sets, OutcomeCounts* counts)
 {
     for (int set = 1; set <= kSetCount; ++set) {
-        writeTimes(out, store, set);
-        out.integer(store.CorrectHits[set]);
-        out.integer(store.CorrectMisses[set]);
-        out.integer(store.InCorrectHits[set]);
-        out.integer(store.MissedHits[set]);
-        out.string(store.SetComment[set - 1]);
-    }
-    return out.ok();
-}
-
-bool readSimpleSets(ValueReader& in, SetData& store)
-{
-    for (int set = 1; set <= kSetCount; ++set)
-        if (!readTimes(in, store, set) || !take(in.string(), store.SetComment[set - 1]))
+        if (!readTimes(in, sets, set))
             return false;
-    return true;
-}
-
-bool readChoiceSets(ValueReader& in, ChoiceStore& store)
-{
-    for (int set = 1; set <= kSetCount; ++set) {
-        if (!readTimes(in, store, set) || !take(in.integer(), store.CorrectHits[set])
-            || !take(in.integer(), store.CorrectMisses[set])
-            || !take(in.integer(), store.InCorrectHits[set])
-            || !take(in.integer(), store.MissedHits[set])
-            || !take(in.string(), store.SetComment[set - 1]))
+        if (counts
+            && !(take(in.integer(), counts->CorrectHits[set]) && take(in.integer(), counts->CorrectMisses[set])
+                 && take(in.integer(), counts->InCorrectHits[set]) && take(in.integer(), counts->MissedHits[set])))
+            return false;
+        if (!take(in.string(), sets.SetComment[set - 1]))
             return false;
     }
     return true;

@@ -17,14 +17,13 @@ class ValueWriter;
 inline constexpr int kSimpleSetLines = 14;
 inline constexpr int kChoiceSetLines = 18;
 
-// Writers return the writer's ok(): false once any line could not be written whole.
-bool writeSimpleSets(ValueWriter& out, const SetData& store);
-bool writeChoiceSets(ValueWriter& out, const ChoiceStore& store);
+// Ten sets, with the four counts after the statistics when `counts` is given. Returns the
+// writer's ok(): false once any line could not be written whole.
+bool writeSets(ValueWriter& out, const SetData& sets, const OutcomeCounts* counts);
 
-// Readers assign every value as soon as it is read and return false at the first missing or
+// Assigns every value as soon as it is read and returns false at the first missing or
 // unreadable one; what was read before it stays. A caller that must not change the store on
 // failure reads into a copy.
-bool readSimpleSets(ValueReader& in, SetData& store);
-bool readChoiceSets(ValueReader& in, ChoiceStore& store);
+bool readSets(ValueReader& in, SetData& sets, OutcomeCounts* counts);
 
 } // namespace reflex

@@ -44,16 +44,28 @@ struct SimpleStore : SetData {
     bool operator==(const SimpleStore&) const = default;
 };
 
-// One choice test (colour or number) with its four outcome counts per set.
-struct ChoiceStore : SetData {
+// The four outcome counts of a choice test's sets.
+struct OutcomeCounts {
     PerSetCount CorrectHits{};
     PerSetCount InCorrectHits{};
     PerSetCount CorrectMisses{};
     PerSetCount MissedHits{};
+    bool operator==(const OutcomeCounts&) const = default;
+};
+
+// One choice test (colour or number): its sets with their outcome counts.
+struct ChoiceStore : SetData, OutcomeCounts {
     bool operator==(const ChoiceStore&) const = default;
 };
 
-inline void clearSetCounts(ChoiceStore& store, int set)
+// The half of the shared state one results window shows: a test's sets, and their outcome
+// counts for a choice test (none for the simple test).
+struct StoreHalf {
+    SetData& sets;
+    OutcomeCounts* counts = nullptr;
+};
+
+inline void clearSetCounts(OutcomeCounts& store, int set)
 {
     store.CorrectHits[set] = store.InCorrectHits[set] = 0;
     store.CorrectMisses[set] = store.MissedHits[set] = 0;
@@ -69,11 +81,16 @@ inline void clearAllSets(SetData& data)
     }
 }
 
+inline void clearAllSets(StoreHalf half)
+{
+    clearAllSets(half.sets);
+    for (int set = 1; half.counts && set <= kSetCount; ++set)
+        clearSetCounts(*half.counts, set);
+}
+
 inline void clearAllSets(ChoiceStore& store)
 {
-    clearAllSets(static_cast<SetData&>(store));
-    for (int set = 1; set <= kSetCount; ++set)
-        clearSetCounts(store, set);
+    clearAllSets(StoreHalf{store, &store});
 }
 
 } // namespace reflex

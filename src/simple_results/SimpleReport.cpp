@@ -6,40 +6,24 @@ namespace reflex {
 
 namespace {
 
-void printSet(Printer& p, const SetData& store, int set)
+void printSet(Printer& p, const SetData& data, int set)
 {
-    p.setFontSize(12);
-    p.setFontBold(true);
-    p.print(QStringLiteral("Set  ") + QString::number(set), LineEnd::End); // a sign position
-    p.setFontBold(false);
-    for (int run = 1; run <= kStoredRuns; ++run)
-        p.print(formatSeconds(store.Times[set][run]), run % 5 == 0 ? LineEnd::End : LineEnd::Stay);
-
-    p.print(QStringLiteral("Fastest Time"), LineEnd::Stay);
-    p.print(formatSeconds(store.SetFastest[set]), LineEnd::Stay);
-    p.print(QStringLiteral("Slowest Time"), LineEnd::Stay);
+    printSetRuns(p, data, set);
+    printLabelled(p, QStringLiteral("Fastest Time"), formatSeconds(data.SetFastest[set]));
+    p.print(QStringLiteral("  Slowest Time"), LineEnd::Stay);
     p.setCurrentX(4128);
-    p.print(formatSeconds(store.SetSlowest[set]), LineEnd::End);
+    p.print(formatSeconds(data.SetSlowest[set]), LineEnd::End);
     p.print(QStringLiteral("Average Time"), LineEnd::Stay);
     p.setCurrentX(1530);
-    p.print(formatSeconds(store.SetAverage[set]), LineEnd::End);
-    p.print(QStringLiteral("Comments:"), LineEnd::End);
-
-    const QString& comment = store.SetComment[set - 1];
-    p.setFontSize(10);
-    printWrapped(p, comment, 8.0, 0.0);
-    p.print(QString(), LineEnd::End);
-    if (comment.isEmpty()) {
-        p.print(QString(), LineEnd::End);
-        p.print(QString(), LineEnd::End);
-    }
+    p.print(formatSeconds(data.SetAverage[set]), LineEnd::End);
+    printComments(p, data.SetComment[set - 1]);
 }
 
 } // namespace
 
-void printSimpleReport(Printer& printer, const PrintChoice& choice, const SetData& store)
+void printSimpleReport(Printer& printer, const PrintChoice& choice, const StoreHalf& half)
 {
-    printSetPages(printer, choice, [&](int set) { printSet(printer, store, set); });
+    printSetPages(printer, choice, [&](int set) { printSet(printer, half.sets, set); });
 }
 
 } // namespace reflex

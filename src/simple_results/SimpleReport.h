@@ -9,6 +9,6 @@ namespace reflex {
 
 inline constexpr auto kSimpleReportTitle = "Orv Tovanel:  Normal Reflex Data";
 
-void printSimpleReport(Printer& printer, const PrintChoice& choice, const SetData& store);
+void printSimpleReport(Printer& printer, const PrintChoice& choice, const StoreHalf& half);
 
 } // namespace reflex

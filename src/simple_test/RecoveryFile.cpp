@@ -21,15 +21,15 @@ void tell(Prompt& prompt, const QString& title, const QString& text)
 bool writeRecovery(QIODevice& device, const AppState& state)
 {
     ValueWriter out(device);
-    return writeSimpleSets(out, state.Simple) && writeChoiceSets(out, state.Color)
-        && writeChoiceSets(out, state.Number);
+    return writeSets(out, state.Simple, nullptr) && writeSets(out, state.Color, &state.Color)
+        && writeSets(out, state.Number, &state.Number);
 }
 
 bool readRecovery(QIODevice& device, AppState& state)
 {
     ValueReader in(device);
-    return readSimpleSets(in, state.Simple) && readChoiceSets(in, state.Color)
-        && readChoiceSets(in, state.Number);
+    return readSets(in, state.Simple, nullptr) && readSets(in, state.Color, &state.Color)
+        && readSets(in, state.Number, &state.Number);
 }
 
 RecoveryFile::RecoveryFile(AppState& state, Prompt& prompt, QString directory)

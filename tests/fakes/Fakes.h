@@ -192,10 +192,18 @@ struct ScriptedRandom final : RandomSource {
     int reseeds = 0;
 };
 
-// One text as it landed on the page, and in which document (from 0).
-struct PrintedText { QString text; double x; bool lineEnded; int document; };
+// One text as it landed on the page, in which document (from 0) and in which font.
+struct PrintedText {
+    QString text;
+    double x, y;
+    bool lineEnded;
+    int document;
+    QString font;
+    double size;
+    bool bold;
+};
 
-// What reports print; a character is half an em wide (10 twips a point).
+// What reports print; a character is half an em wide (10 twips a point), a line one em high.
 struct PrintRecord {
     QList<PrintedText> texts;
     int documents = 0; // documents ended
@@ -203,28 +211,32 @@ struct PrintRecord {
 };
 
 // A printer made with `failWith` set fails with that reason; one on a PDF writes "%PDF" to it.
+// A new document starts at the top left, as on the real printers.
 struct RecordingPrinter final : Printer {
     explicit RecordingPrinter(PrintRecord& r, QString failWith = {}, QIODevice* pdf = nullptr)
         : r_(r), fail_(std::move(failWith)), pdf_(pdf) {}
-    void setFontName(const QString&) override {}
+    void setFontName(const QString& name) override { font_ = name; }
     void setFontSize(double points) override { size_ = points; }
-    void setFontBold(bool) override {}
+    void setFontBold(bool bold) override { bold_ = bold; }
     void setCurrentX(double twips) override { x_ = twips; }
-    void setCurrentY(double) override {}
+    void setCurrentY(double twips) override { y_ = twips; }
     double textWidth(const QString& text) override { return text.size() * size_ * 10; }
     void print(const QString& text, LineEnd end) override
     {
         const bool ended = end == LineEnd::End;
-        r_.texts.append({text, x_, ended, r_.documents});
+        r_.texts.append({text, x_, y_, ended, r_.documents, font_, size_, bold_});
         x_ = ended ? 0 : x_ + textWidth(text);
+        y_ += ended ? size_ * 20 : 0;
     }
-    void endDoc() override { ++r_.documents; }
+    void endDoc() override { ++r_.documents, x_ = y_ = 0; }
     bool finish() override { return (!pdf_ || pdf_->write("%PDF") == 4) && fail_.isEmpty(); }
     QString error() const override { return fail_; }
     PrintRecord& r_;
     QString fail_;
     QIODevice* pdf_;
-    double size_ = 10, x_ = 0;
+    QString font_;
+    double size_ = 10, x_ = 0, y_ = 0;
+    bool bold_ = false;
 };
 
 // A printer or none; frmPrint answered with `answer` (nullopt is Cancel).

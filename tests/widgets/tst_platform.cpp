@@ -4,9 +4,10 @@
 #include "platform/AlsaBeeper.h"
 #include "platform/AlsaMixer.h"
 #include "platform/QtPrinting.h"
-#include "simple_results/SimpleReport.h"
+#include "complex_results/ChoiceReport.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cmath>
@@ -64,24 +65,24 @@ private slots:
         QVERIFY(!AlsaMixer().open());
     }
 
-    // All ten sets ticked: two documents become two pages, each under the title, every set with
-    // its first run and the fastest/slowest line in place.
+    // A colour report of six sets is two pages, each headed by the title at the same place
+    // (not at the top left once the first document has ended), with its sets' times and counts.
     void reportAsPdf()
     {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is missing: scripts/deps.sh test");
-        SetData data;
+        ChoiceStore data;
         for (int set = 1; set <= kSetCount; ++set)
             data.Times[set][1] = set / 10.0f;
+        data.CorrectHits[6] = 7;
         fakes::FakePrompt prompt;
         QtPrinting printing(prompt);
         QTemporaryDir dir;
         QFile file(dir.filePath("report.pdf"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         auto printer = printing.openPdf(file);
-        PrintChoice all{kSimpleReportTitle, {}};
-        all.ticked.fill(true);
-        printSimpleReport(*printer, all, data);
+        PrintChoice six{kColorReportTitle, {true, true, true, true, true, true}};
+        printChoiceReport(*printer, six, {data, &data});
         QVERIFY(printer->finish());
         file.close();
 
@@ -89,11 +90,17 @@ private slots:
         QCOMPARE(pages.size(), 2);
         for (int page = 0; page < 2; ++page) {
             const QString text = pages[page].simplified();
-            QVERIFY2(text.startsWith(QString(kSimpleReportTitle).simplified())
-                         && text.count("Fastest Time0.000Slowest Time") == 5, qPrintable(text));
-            for (int set = 5 * page + 1; set <= 5 * page + 5; ++set)
+            QVERIFY2(text.startsWith(QString(kColorReportTitle).simplified())
+                         && text.count("Correct Hits " + QString(page ? "007" : "000")) == (page ? 1 : 5), qPrintable(text));
+            for (int set = 5 * page + 1; set <= std::min(5 * page + 5, 6); ++set)
                 QVERIFY2(text.contains(QString("Set %1 %2").arg(set).arg(set / 10.0, 0, 'f', 3)), qPrintable(text));
         }
+        const QRegularExpression title(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>Orv</word>)re");
+        QStringList places;
+        for (const auto& m : title.globalMatch(output("pdftotext", {"-bbox", file.fileName(), "-"})))
+            places << m.captured(1) + ',' + m.captured(2);
+        QCOMPARE(places.size(), 2);
+        QCOMPARE(places[1], places[0]);
     }
 };
 

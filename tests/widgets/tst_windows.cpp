@@ -8,8 +8,8 @@
 #include "config/frmCfg.h"
 #include "config/frmColorSelect.h"
 #include "fakes/Fakes.h"
-#include "simple_results/SimpleResultsModule.h"
-#include "simple_results/frmDisplay.h"
+#include "shared/ResultsModule.h"
+#include "shared/ResultsWindow.h"
 #include "simple_test/SimpleTestModule.h"
 #include "simple_test/frmReflex.h"
 
@@ -111,7 +111,7 @@ private slots:
             QVERIFY2(child(window, name)->isEnabled() == app.offers(destination), name);
         QTest::mouseClick(child(test, "cmdNextSet"), Qt::LeftButton);
         QTest::mouseClick(child(test, "cmdDisplay"), Qt::LeftButton);
-        auto* results = app.module<SimpleResultsModule>();
+        auto* results = static_cast<ResultsModule*>(app.provider(Destination::SimpleResults));
         QVERIFY(!results->window()); // made on the banner's first tick
         QTRY_VERIFY_WITH_TIMEOUT(onlyVisible(results->window()), 3000);
 
@@ -123,7 +123,7 @@ private slots:
                              && (!picture || !w->toolTip().isEmpty()), qPrintable(w->objectName()));
         }
 
-        frmDisplay* w = results->window();
+        ResultsWindow* w = results->window();
         const auto cell = [&](int i) { return child<QLabel>(w, qPrintable(QStringLiteral("lblRunData_%1").arg(i))); };
         const QPalette fastest = cell(11)->palette();
         QCOMPARE(std::tuple(cell(11)->text(), fastest.color(QPalette::Window), fastest.color(QPalette::WindowText)),

@@ -1,9 +1,12 @@
-// The simple results window without its window: statistics and highlights, chart values, run
-// deletion, Clear All, the .nrm file and the printed report on the recording printer.
+// The results windows without their windows, the simple one and the two choice ones on the one
+// model: statistics and highlights, count panels, chart values, run deletion, Clear All, the
+// .nrm and .col files and the printed reports on the recording printer.
+#include "complex_results/ChoiceReport.h"
+#include "complex_results/ChoiceResults.h"
 #include "fakes/Fakes.h"
 #include "platform/PrintSelection.h"
+#include "shared/Report.h"
 #include "shared/ResultsRules.h"
-#include "simple_results/SimpleDataFile.h"
 #include "simple_results/SimpleReport.h"
 #include "simple_results/SimpleResults.h"
 
@@ -15,16 +18,18 @@ using Sets = QList<int>;
 
 namespace {
 
-struct Fixture : SimpleResultsView {
+struct Fixture : ResultsView {
+    explicit Fixture(const ResultsKind& kind = kSimpleResults) : results{kind, state, fp.platform, printing, *this} {}
     fakes::FakePlatform fp;
     fakes::FakePrinting printing;
     AppState state;
-    SimpleResults results{state, fp.platform, printing, *this};
+    ResultsModel results;
     int renders = 0;
     QTemporaryDir dir;
 
     void render() override { ++renders; }
-    void setRuns(int set, const Times& t) { std::copy(t.begin(), t.end(), state.Simple.Times[set].begin() + 1); }
+    SetData& sets() { return results.kind().half(state).sets; }
+    void setRuns(int set, const Times& t) { std::copy(t.begin(), t.end(), sets().Times[set].begin() + 1); }
     // Run by run: "F" fastest, "S" slowest, "B" both, "." neither.
     QString marks(int set) const
     {
@@ -50,20 +55,49 @@ PrintChoice chosen(const Sets& sets, const QString& title = QStringLiteral("T"))
     return c;
 }
 
+QByteArray lines(const QByteArrayList& values)
+{
+    return values.join("\r\n") + "\r\n";
+}
+
+
+// Every document opens with the title centred on the line at 750 twips, 16 pt bold, then an
+// empty line.
+void checkTitleBlocks(const fakes::PrintRecord& record, const QString& title)
+{
+    for (int doc = 0; doc < record.documents; ++doc) {
+        const auto first = std::ranges::find(record.texts, doc, &fakes::PrintedText::document);
+        QVERIFY(first != record.texts.end());
+        QCOMPARE(record.lines(doc).mid(0, 2), (QStringList{title, ""}));
+        QCOMPARE(std::tuple(first->x, first->y, first->font, first->size, first->bold),
+                 std::tuple(6030 - title.size() * 80, 750.0, QString(kReportFont), 16.0, true));
+    }
+}
+
 } // namespace
 
-class TestSimpleResults : public QObject {
+class TestResults : public QObject {
     Q_OBJECT
 private slots:
+    // The same statistics in every window; the choice windows show the counts beside them.
+    void statistics_data()
+    {
+        QTest::addColumn<const ResultsKind*>("kind");
+        QTest::newRow("simple") << &kSimpleResults;
+        QTest::newRow("colour") << &kColorResults;
+    }
     void statistics()
     {
-        Fixture f;
-        f.state.Simple.Times[3][11] = .05f; // runs 11..20 do not count
-        const SimpleResultsDisplay& d = f.results.display();
-        const SimpleStore& st = f.state.Simple; // the report prints the store's statistics
+        QFETCH(const ResultsKind*, kind);
+        Fixture f(*kind);
+        f.sets().Times[3][11] = .05f; // runs 11..20 do not count
+        f.state.Color.InCorrectHits[3] = 7;
+        const ResultsDisplay& d = f.results.display();
+        const SetData& st = f.sets(); // the report prints the store's statistics
         // In this order each refresh has to take away the marks and statistics of the one before.
         const Shown rows[] = {{{.3f, .25f, .25f, 0, .4f}, {"0.250", "0.400", "0.300"}, ".F..S....."}, // a gap, a tie
                               {{0, 0, .5f}, {"0.500", "0.500", "0.500"}, "..B......."},
+                              {{0, .3f, .3f, .3f}, {"0.300", "0.300", "0.300"}, ".B........"},
                               {{}, {"0.000", "0.000", "0.000"}, ".........."}};
         for (const auto& [times, labels, marks] : rows) {
             f.setRuns(3, Times(10, 0));
@@ -74,6 +108,7 @@ private slots:
                                   formatSeconds(st.SetAverage[3])}), labels);
             QCOMPARE(f.marks(3), marks);
         }
+        QCOMPARE(d.lblInCorrectHitsData[2], kind == &kColorResults ? "007" : "000");
     }
 
     // A bar is the time in whole milliseconds, 1000 at most. A deleted run's successors move up
@@ -93,7 +128,7 @@ private slots:
         f.state.CurrentSet = 4;
         f.setRuns(2, {.1f, .2f, .3f, .4f, .5f, 0, 0, 0, 0, .6f});
         f.results.activate();
-        const SimpleResultsDisplay& d = f.results.display();
+        const ResultsDisplay& d = f.results.display();
         f.results.tabClicked(1);
         f.fp.prompt.answers = {MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::Yes};
         f.results.runBarSelected(3); // No: a deletion here would show as a second one in the chart
@@ -112,6 +147,75 @@ private slots:
         QCOMPARE(d.grfSet[1], (ChartPoints{200, 400, 500, 0, 0, 0, 0, 600}));
         f.results.activate(); // a later activation goes back to the current set
         QCOMPARE(d.tab, 3);
+    }
+
+    // A choice window: the deleted run's successors move up, nine runs left; the counts stay and
+    // the window goes back to the current set's tab. Clear All empties the store, the cells and
+    // the counts, and leaves the chart's bars until a tab is chosen.
+    void choiceDeletionAndClearAll()
+    {
+        Fixture f(kNumberResults);
+        f.state.CurrentSet = 4;
+        f.setRuns(2, {.1f, .2f, .3f, .4f, .5f, .6f, .7f, .8f, .9f, 1.0f});
+        f.setRuns(4, {.25f});
+        f.state.Number.CorrectHits[2] = 9;
+        f.state.Number.MissedHits[2] = 1;
+        const OutcomeCounts counts = f.state.Number;
+        f.results.activate();
+        f.results.tabClicked(1);
+        f.fp.prompt.answers = {MsgAnswer::Yes};
+        f.results.runBarSelected(3);
+        QCOMPARE(f.fp.prompt.shown.last(), (Message{"Delete run 3 for the set? ", "", MsgButtons::YesNo}));
+        QCOMPARE(Times(&f.state.Number.Times[2][1], &f.state.Number.Times[2][11]),
+                 (Times{.1f, .2f, .4f, .5f, .6f, .7f, .8f, .9f, 1.0f, 0}));
+        const ResultsDisplay& d = f.results.display();
+        QCOMPARE(std::tuple(d.tab, d.lblAverageTime[1], d.lblCorrectHitsData[1]), std::tuple(3, QString("0.578"), QString("009")));
+        QCOMPARE(static_cast<const OutcomeCounts&>(f.state.Number), counts);
+
+        f.fp.prompt.answers = {MsgAnswer::Yes};
+        f.results.clearAll();
+        QCOMPARE(f.state.Number, ChoiceStore{});
+        QCOMPARE(std::tuple(f.marks(2), d.lblRunData[10], d.lblCorrectHitsData[1]),
+                 std::tuple(QString(".........."), ResultCell{}, QString("000")));
+        QCOMPARE(d.grfRun, (ChartPoints{250}));
+        f.results.tabClicked(0);
+        f.results.tabClicked(3);
+        QCOMPARE(d.grfRun, ChartPoints{});
+    }
+
+    // The .col file: 180 lines, the counts after the statistics. The colour window's file loads
+    // into the number window, which computes the statistics afresh from the times; a file that
+    // does not read whole (179 lines) changes nothing.
+    void colFiles()
+    {
+        Fixture colour(kColorResults), number(kNumberResults);
+        colour.setRuns(1, {.234f, .5f});
+        colour.state.Color.CorrectHits[1] = 2;
+        colour.state.Color.InCorrectHits[1] = 7;
+        colour.state.Color.SetComment[0] = "left hand, tired, 3rd try";
+        colour.results.activate();
+        colour.fp.files.answers = {colour.file("a.col")};
+        colour.results.save();
+        const FileDialogRequest& r = colour.fp.files.requests[0];
+        QCOMPARE((QStringList{r.title, r.filter, r.fileName}),
+                 (QStringList{"Color Reflex Data Files", "Reflex Data Files (*.col)|*.col", "*.col"}));
+        QByteArrayList first{".234", ".5"};
+        first << QByteArrayList(8, "0") << QByteArrayList{".367", ".234", ".5", "2", "0", "7", "0", "\"left hand, tired, 3rd try\""};
+        const QByteArray file = lines(first) + lines(QByteArrayList(17, "0") << "\"\"").repeated(9);
+        QCOMPARE(readFile(colour.file("a.col")), file);
+
+        fakes::writeFile(number.file("b.col"), QByteArray(file).replace(".367", "0.9"));
+        fakes::writeFile(number.file("short.col"), file.chopped(4));
+        number.fp.files.answers = {number.file("b.col"), number.file("short.col")};
+        number.results.load();
+        QCOMPARE(number.fp.files.requests[0].title, "Number Reflex Data Files");
+        const ChoiceStore loaded = number.state.Number;
+        QCOMPARE(std::tuple(loaded.Times[1][2], formatSeconds(loaded.SetAverage[1]), loaded.InCorrectHits[1], loaded.SetComment[0]),
+                 std::tuple(.5f, QString("0.367"), qint16(7), QString("left hand, tired, 3rd try")));
+        QCOMPARE(number.results.display().lblInCorrectHitsData[0], "007");
+        number.results.load();
+        QCOMPARE(number.state.Number, loaded);
+        QCOMPARE(number.fp.prompt.shown, (QList<Message>{{"Load File Error", "Load Cancelled"}}));
     }
 
     // Cancel says nothing. The file is the ten set sections, 140 lines, byte for byte; an existing
@@ -154,10 +258,11 @@ private slots:
         f.fp.files.answers = {f.file("a.nrm")};
         fakes::withDiskFull([&] { f.results.save(); });
         QCOMPARE(readFile(f.file("a.nrm")), expected);
-        QCOMPARE(f.fp.prompt.shown.last(), (Message{"Save File Error", "Save Cancelled"}));
+        const Message failed = f.fp.prompt.shown.last(); // with the system's reason below
+        QCOMPARE(std::pair(failed.text, failed.title), std::pair(QString("Save File Error"), QString("Save Cancelled")));
         QVERIFY(f.state.DataNotSaved);
 
-        SimpleStore saved = f.state.Simple;
+        const SimpleStore saved = f.state.Simple;
         f.fp.prompt.shown.clear();
         f.fp.prompt.answers = {MsgAnswer::No, MsgAnswer::Yes};
         f.results.clearAll();
@@ -210,20 +315,48 @@ private slots:
         data.SetComment[1] = "two words\r\nand two";
         fakes::PrintRecord record;
         fakes::RecordingPrinter printer(record);
-        printSimpleReport(printer, chosen(ticked, "My title"), data);
+        printSimpleReport(printer, chosen(ticked, "My title"), {data});
         QList<Sets> headings(record.documents);
         for (const fakes::PrintedText& t : record.texts)
             if (t.text.startsWith("Set  "))
                 headings[t.document] << t.text.mid(5).toInt();
         QCOMPARE(headings, documents);
-        for (int doc = 0; doc < record.documents; ++doc)
-            QCOMPARE(record.lines(doc).mid(0, 2), (QStringList{"My title", ""}));
-        const QString zeros = "0.000|0.000|0.000|0.000|0.000";
+        const QString zeros = "0.000  |0.000  |0.000  |0.000  |0.000";
         QCOMPARE(record.lines(0).mid(2, 19),
-                 (QStringList{"Set  1", zeros, zeros, "Fastest Time|0.000|Slowest Time|0.000", "Average Time|0.000",
-                              "Comments:", "", "", "", "Set  2", "0.300|0.250|0.250|0.000|0.400", zeros,
-                              "Fastest Time|0.250|Slowest Time|0.400", "Average Time|0.300", "Comments:", "two words",
+                 (QStringList{"Set  1", zeros, zeros, "Fastest Time |0.000|  Slowest Time|0.000", "Average Time|0.000",
+                              "Comments:", "", "", "", "Set  2", "0.300  |0.250  |0.250  |0.000  |0.400", zeros,
+                              "Fastest Time |0.250|  Slowest Time|0.400", "Average Time|0.300", "Comments:", "two words",
                               "and two", "", "Set  3"}));
+        checkTitleBlocks(record, "My title");
+    }
+
+    // The choice report: the times and counts lines at their places, the counts in three digits;
+    // six sets on two documents. The title edited in the dialog heads both, and the next Print
+    // offers the window's own title again.
+    void choiceReport()
+    {
+        Fixture f(kColorResults);
+        f.setRuns(6, {12.382f, .5f});
+        f.state.Color.CorrectHits[6] = 7;
+        f.state.Color.MissedHits[6] = 10;
+        f.results.activate();
+        f.printing.answer = chosen({1, 2, 3, 4, 5, 6}, "Edited");
+        f.results.print();
+        f.printing.answer.reset();
+        f.results.print();
+        QCOMPARE(f.printing.presets, (QList<PrintChoice>(2, chosen({}, kColorReportTitle))));
+        const fakes::PrintRecord& record = f.printing.record;
+        QCOMPARE(record.documents, 2);
+        QCOMPARE(record.lines(1), (QStringList{"Edited", "", "Set  6", "12.382  |0.500  |0.000  |0.000  |0.000",
+                                               "0.000  |0.000  |0.000  |0.000  |0.000",
+                                               "Fastest Time |0.500|Slowest Time|12.382|Average Time|6.441",
+                                               "Correct Hits |007|Correct Misses|000|InCorrect Hits|000|Missed Hits|010",
+                                               "Comments:", "", "", ""}));
+        QList<double> xs;
+        for (const fakes::PrintedText& t : record.texts.mid(record.texts.size() - 18, 14))
+            xs << t.x;
+        QCOMPARE(xs, (QList<double>{0, 1560, 2700, 4320, 5400, 7020, 0, 1560, 2700, 4320, 5400, 7020, 8100, 9360}));
+        checkTitleBlocks(record, "Edited");
     }
 
     // Broken at the first blank past 80 % of eight inches (92 characters here), the next line
@@ -266,5 +399,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSimpleResults)
-#include "tst_simpleresults.moc"
+QTEST_GUILESS_MAIN(TestResults)
+#include "tst_results.moc"

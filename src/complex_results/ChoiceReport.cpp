@@ -1,0 +1,44 @@
+#include "complex_results/ChoiceReport.h"
+#include "shared/Report.h"
+#include "shared/ResultsRules.h"
+
+namespace reflex {
+
+namespace {
+
+// Label and value pairs after the first, each at its place on the line.
+struct Column { double labelX, valueX; };
+constexpr Column kSecond{2700, 4320}, kThird{5400, 7020}, kFourth{8100, 9360};
+
+void printAt(Printer& p, const Column& column, const QString& label, const QString& value, LineEnd end)
+{
+    p.setCurrentX(column.labelX);
+    p.print(label, LineEnd::Stay);
+    p.setCurrentX(column.valueX);
+    p.print(value, end);
+}
+
+void printSet(Printer& p, const StoreHalf& half, int set)
+{
+    const SetData& data = half.sets;
+    printSetRuns(p, data, set);
+    printLabelled(p, QStringLiteral("Fastest Time"), formatSeconds(data.SetFastest[set]));
+    printAt(p, kSecond, QStringLiteral("Slowest Time"), formatSeconds(data.SetSlowest[set]), LineEnd::Stay);
+    printAt(p, kThird, QStringLiteral("Average Time"), formatSeconds(data.SetAverage[set]), LineEnd::End);
+    const OutcomeCounts none;
+    const OutcomeCounts& counts = half.counts ? *half.counts : none;
+    printLabelled(p, QStringLiteral("Correct Hits"), formatCount(counts.CorrectHits[set], 3));
+    printAt(p, kSecond, QStringLiteral("Correct Misses"), formatCount(counts.CorrectMisses[set], 3), LineEnd::Stay);
+    printAt(p, kThird, QStringLiteral("InCorrect Hits"), formatCount(counts.InCorrectHits[set], 3), LineEnd::Stay);
+    printAt(p, kFourth, QStringLiteral("Missed Hits"), formatCount(counts.MissedHits[set], 3), LineEnd::End);
+    printComments(p, data.SetComment[set - 1]);
+}
+
+} // namespace
+
+void printChoiceReport(Printer& printer, const PrintChoice& choice, const StoreHalf& half)
+{
+    printSetPages(printer, choice, [&](int set) { printSet(printer, half, set); });
+}
+
+} // namespace reflex

@@ -1,0 +1,34 @@
+#include "complex_results/ChoiceResultsWindow.h"
+#include "complex_results/ChoiceResults.h"
+#include "shared/ResultsModule.h"
+#include "ui_frmChoiceReflexDisplay.h"
+
+namespace reflex {
+
+namespace {
+
+bool isColour(Destination destination)
+{
+    return destination == Destination::ColorResults;
+}
+
+} // namespace
+
+ChoiceResultsWindow::ChoiceResultsWindow(Destination destination, AppState& state,
+                                         const Platform& platform, Printing& printing, QWidget* parent)
+    : ResultsWindow(isColour(destination) ? kColorResults : kNumberResults, state, platform, printing, parent)
+{
+    Ui::frmChoiceReflexDisplay().setupUi(this);
+    setObjectName(isColour(destination) ? QStringLiteral("frmColorReflexDisplay")
+                                        : QStringLiteral("frmNumberReflexDisplay"));
+    bindControls();
+}
+
+std::unique_ptr<Module> choiceResultsModule(const ModuleContext& context, Destination destination)
+{
+    return std::make_unique<ResultsModule>(context, destination, [destination](const ModuleContext& c) {
+        return std::make_unique<ChoiceResultsWindow>(destination, c.state, c.platform, *c.printing);
+    });
+}
+
+} // namespace reflex

@@ -1,0 +1,239 @@
+#include "shared/ResultsWindow.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QValueAxis>
+
+namespace reflex {
+
+namespace {
+
+template <typename T, std::size_t N>
+void collect(QWidget* window, const char* name, std::array<T*, N>& out)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        out[i] = window->findChild<T*>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
+}
+
+void showCell(QLabel* label, const ResultCell& cell)
+{
+    if (label->text() != cell.text)
+        label->setText(cell.text);
+    QPalette pal = label->palette();
+    const QColor text = cell.whiteText ? QColor(Qt::white) : label->style()->standardPalette().color(QPalette::ButtonText);
+    if (pal.color(QPalette::Window) != QColor::fromRgb(cell.background) || pal.color(QPalette::WindowText) != text) {
+        pal.setColor(QPalette::Window, QColor::fromRgb(cell.background));
+        pal.setColor(QPalette::WindowText, text);
+        label->setPalette(pal);
+    }
+}
+
+void showText(QLabel* label, const QString& text)
+{
+    if (label && label->text() != text) // a count panel only the choice windows have
+        label->setText(text);
+}
+
+template <typename T = QWidget>
+T* control(QWidget* window, const char* name)
+{
+    T* c = window->findChild<T*>(QLatin1String(name));
+    if (!c)
+        qFatal("the form has no control %s", name);
+    return c;
+}
+
+void showPoints(QBarSet* bars, const ChartPoints& points)
+{
+    for (int i = 0; i < int(points.size()); ++i)
+        if (bars->at(i) != points[i])
+            bars->replace(i, points[i]);
+}
+
+// A bar chart with ten categories and the value axis 0..1000 ms.
+QBarSeries* barChart(QChartView* view, bool legend)
+{
+    QChart* chart = view->chart(); // the view's own: one set in its place would leave this one behind
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->legend()->setVisible(legend);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    auto* series = new QBarSeries;
+    chart->addSeries(series);
+    auto* categories = new QBarCategoryAxis;
+    for (int i = 1; i <= kStoredRuns; ++i)
+        categories->append(QString::number(i));
+    auto* values = new QValueAxis;
+    values->setRange(0, 1000);
+    values->setTickCount(6);
+    values->setLabelFormat(QStringLiteral("%d"));
+    values->setTitleText(QStringLiteral("ms"));
+    chart->addAxis(categories, Qt::AlignBottom);
+    chart->addAxis(values, Qt::AlignLeft);
+    series->attachAxis(categories);
+    series->attachAxis(values);
+    view->setRenderHint(QPainter::Antialiasing, false);
+    return series;
+}
+
+QBarSet* barSet(QBarSeries* series, const QString& label, QRgb colour)
+{
+    auto* bars = new QBarSet(label);
+    for (int i = 0; i < kStoredRuns; ++i)
+        bars->append(0);
+    bars->setColor(QColor::fromRgb(colour));
+    bars->setBorderColor(QColor::fromRgb(colour));
+    series->append(bars);
+    return bars;
+}
+
+} // namespace
+
+ResultsWindow::ResultsWindow(const ResultsKind& kind, AppState& state, const Platform& platform,
+                             Printing& printing, QWidget* parent)
+    : QWidget(parent)
+    , logic_(kind, state, platform, printing, *this)
+{
+}
+
+ResultsWindow::~ResultsWindow() = default;
+
+void ResultsWindow::bindControls()
+{
+    setFixedSize(size());
+    setWindowTitle(QString::fromLatin1(logic_.kind().caption));
+    control<QLabel>(this, "lblTitle")->setText(windowTitle());
+    auto* tabs = control<QTabWidget>(this, "SSTab1");
+    tabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; }"));
+    collect(this, "lblRunData", lblRunData);
+    collect(this, "lblFastTime", lblFastTime);
+    collect(this, "lblSlowTime", lblSlowTime);
+    collect(this, "lblAverageTime", lblAverageTime);
+    collect(this, "lblFastData", lblFastData);
+    collect(this, "lblSlowData", lblSlowData);
+    collect(this, "lblAverageData", lblAverageData);
+    collect(this, "lblCorrectHitsData", lblCorrectHitsData);
+    collect(this, "lblCorrectMissesData", lblCorrectMissesData);
+    collect(this, "lblInCorrectHitsData", lblInCorrectHitsData);
+    collect(this, "lblMissedHitsData", lblMissedHitsData);
+    collect(this, "txtDescription", txtDescription);
+    for (const Labels* cells : {&lblAverageTime, &lblFastData, &lblSlowData, &lblAverageData, &lblCorrectHitsData,
+                                &lblCorrectMissesData, &lblInCorrectHitsData, &lblMissedHitsData})
+        for (QLabel* cell : *cells)
+            if (cell)
+                showCell(cell, ResultCell{cell->text()}); // value cells that are never highlighted
+    for (int i = 0; i < kSetCount; ++i)
+        connect(txtDescription[i], &QLineEdit::textEdited, this,
+                [this, i](const QString& text) { logic_.commentEdited(i, text); });
+
+    auto* cmdPrint = control<QPushButton>(this, "cmdPrint");
+    cmdPrint->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
+                                       style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
+    control<QPushButton>(this, "cmdLoad")->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    control<QPushButton>(this, "cmdSave")->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    buildCharts();
+
+    connect(tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (!rendering_)
+            logic_.tabClicked(tab);
+    });
+    const std::pair<const char*, void (ResultsModel::*)()> commands[] = {
+        {"cmdClearAll", &ResultsModel::clearAll}, {"cmdSave", &ResultsModel::save},
+        {"cmdLoad", &ResultsModel::load}, {"cmdPrint", &ResultsModel::print}};
+    for (const auto& [name, command] : commands)
+        connect(control<QPushButton>(this, name), &QPushButton::clicked, this,
+                [this, command] { (logic_.*command)(); });
+    connect(control<QPushButton>(this, "cmdDisplayDone"), &QPushButton::clicked, this, &ResultsWindow::done);
+    render();
+}
+
+void ResultsWindow::buildCharts()
+{
+    QBarSeries* run = barChart(control<QChartView>(this, "grfRun"), false);
+    runBars_ = barSet(run, QStringLiteral("Times"), paletteColour(1));
+    // Queued: the question box must not open, nor the bars change, inside the chart's own
+    // mouse handling.
+    connect(run, &QBarSeries::clicked, this, [this](int index, QBarSet*) {
+        logic_.runBarSelected(index + 1);
+    }, Qt::QueuedConnection);
+
+    auto* grfSet = findChild<QChartView*>(QStringLiteral("grfSet"));
+    if (!grfSet)
+        return; // the choice windows have the run chart only
+    QBarSeries* sets = barChart(grfSet, true);
+    static constexpr int kSetColours[kSetCount] = {1, 2, 3, 4, 5, 6, 8, 9, 12, 13};
+    for (int s = 0; s < kSetCount; ++s)
+        setBars_[s] = barSet(sets, QStringLiteral("Set %1").arg(s + 1), paletteColour(kSetColours[s]));
+    connect(sets, &QBarSeries::clicked, this, [this](int index, QBarSet* bars) {
+        const auto it = std::find(setBars_.begin(), setBars_.end(), bars);
+        if (it != setBars_.end())
+            logic_.setBarSelected(int(it - setBars_.begin()) + 1, index + 1);
+    }, Qt::QueuedConnection);
+}
+
+void ResultsWindow::render()
+{
+    rendering_ = true;
+    const ResultsDisplay& d = logic_.display();
+    control<QLabel>(this, "lblVersion")->setText(d.lblVersion);
+    auto* tabs = control<QTabWidget>(this, "SSTab1");
+    if (tabs->currentIndex() != d.tab)
+        tabs->setCurrentIndex(d.tab);
+    for (int i = 0; i < int(lblRunData.size()); ++i)
+        showCell(lblRunData[i], d.lblRunData[i]);
+    for (int i = 0; i < kSetCount; ++i) {
+        showCell(lblFastTime[i], d.lblFastTime[i]);
+        showCell(lblSlowTime[i], d.lblSlowTime[i]);
+        showText(lblAverageTime[i], d.lblAverageTime[i]);
+        showText(lblFastData[i], d.lblFastData[i]);
+        showText(lblSlowData[i], d.lblSlowData[i]);
+        showText(lblAverageData[i], d.lblAverageData[i]);
+        if (txtDescription[i]->text() != d.txtDescription[i])
+            txtDescription[i]->setText(d.txtDescription[i]);
+        showText(lblCorrectHitsData[i], d.lblCorrectHitsData[i]);
+        showText(lblCorrectMissesData[i], d.lblCorrectMissesData[i]);
+        showText(lblInCorrectHitsData[i], d.lblInCorrectHitsData[i]);
+        showText(lblMissedHitsData[i], d.lblMissedHitsData[i]);
+        if (setBars_[i])
+            showPoints(setBars_[i], d.grfSet[i]);
+    }
+    showPoints(runBars_, d.grfRun);
+    control(this, "grfRun")->setVisible(d.grfRunVisible);
+    if (QWidget* grfSet = findChild<QWidget*>(QStringLiteral("grfSet")))
+        grfSet->setVisible(d.grfSetVisible);
+    rendering_ = false;
+}
+
+void ResultsWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!activated_) { // the first showing; later ones are activations the logic runs itself
+        activated_ = true;
+        logic_.activate();
+    }
+}
+
+void ResultsWindow::done()
+{
+    logic_.done();
+    emit doneRequested();
+}
+
+void ResultsWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (event->spontaneous())
+        done();
+}
+
+} // namespace reflex
