@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -104,9 +105,30 @@ QString QtFileChooser::toQtFilter(const QString& filter)
 
 namespace {
 
+bool isPattern(const QString& name)
+{
+    return name.contains(u'*') || name.contains(u'?');
+}
+
+// A name with a wildcard is a filter, never a file name: a pattern typed into the name field
+// narrows the list, as on other desktops, instead of creating a file named "*.cfg".
+class FileDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        const QString name = chosen.isEmpty() ? QString() : QFileInfo(chosen.constFirst()).fileName();
+        if (!isPattern(name))
+            return QFileDialog::accept();
+        setNameFilter(name);
+        selectFile(QString());
+    }
+};
+
 std::optional<QString> runFileDialog(const FileDialogRequest& r, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(nullptr, r.title, r.initialDir, QtFileChooser::toQtFilter(r.filter));
+    FileDialog dialog(nullptr, r.title, r.initialDir, QtFileChooser::toQtFilter(r.filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -115,7 +137,7 @@ std::optional<QString> runFileDialog(const FileDialogRequest& r, QFileDialog::Ac
         dialog.setOption(QFileDialog::DontConfirmOverwrite); // the caller asks, once, in its own words
     if (!r.defaultExt.isEmpty())
         dialog.setDefaultSuffix(r.defaultExt);
-    if (!r.fileName.isEmpty())
+    if (!r.fileName.isEmpty() && !isPattern(r.fileName)) // a preset pattern is the filter's already
         dialog.selectFile(r.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

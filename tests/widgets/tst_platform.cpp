@@ -1,15 +1,19 @@
 // The real platform pieces: the tone and mixer through ALSA, and a report through Qt's PDF
-// path read back with poppler.
+// path read back with poppler, and the file dialog.
 #include "fakes/Fakes.h"
 #include "platform/AlsaBeeper.h"
 #include "platform/AlsaMixer.h"
 #include "platform/QtPrinting.h"
 #include "complex_results/ChoiceReport.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cmath>
 
 using namespace reflex;
@@ -101,6 +105,31 @@ private slots:
             places << m.captured(1) + ',' + m.captured(2);
         QCOMPARE(places.size(), 2);
         QCOMPARE(places[1], places[0]);
+    }
+
+    // A pattern is no file name: the preset "*.nrm" is not offered as one, and a pattern typed
+    // into the name field narrows the list while the dialog stays; a plain name is taken.
+    void patternIsNoFileName()
+    {
+        QTemporaryDir dir;
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* name = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+            if (!name)
+                return dialog ? dialog->reject() : void();
+            seen << name->text();
+            QTest::keyClicks(name, "*.nrm");
+            QTest::keyClick(name, Qt::Key_Return);
+            seen << (dialog->isVisible() ? "open" : "closed") << dialog->selectedNameFilter();
+            name->clear();
+            QTest::keyClicks(name, "kept");
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        const auto path = QtFileChooser().saveFile({"T", "Reflex Data Files (*.nrm)|*.nrm", "*.nrm", dir.path(), "nrm"});
+        QCOMPARE(seen, (QStringList{"", "open", "*.nrm"}));
+        QCOMPARE(path, std::optional(dir.filePath("kept.nrm")));
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     }
 };
 

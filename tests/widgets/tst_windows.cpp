@@ -70,6 +70,18 @@ bool onlyVisible(QWidget* window)
            && std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible) == 1;
 }
 
+// Every picture-only button and text field has a name a screen reader says.
+void checkNamed()
+{
+    for (QWidget* w : QApplication::allWidgets()) {
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        const bool picture = button && button->text().isEmpty() && !qobject_cast<QTabBar*>(w->parentWidget());
+        if (qobject_cast<QLineEdit*>(w) || picture) // its own name or its label's; a picture's tip says it too
+            QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty()
+                         && (!picture || !w->toolTip().isEmpty()), qPrintable(w->objectName()));
+    }
+}
+
 } // namespace
 
 class TestWindows : public QObject {
@@ -115,13 +127,7 @@ private slots:
         QVERIFY(!results->window()); // made on the banner's first tick
         QTRY_VERIFY_WITH_TIMEOUT(onlyVisible(results->window()), 3000);
 
-        for (QWidget* w : QApplication::allWidgets()) {
-            const auto* button = qobject_cast<QAbstractButton*>(w);
-            const bool picture = button && button->text().isEmpty() && !qobject_cast<QTabBar*>(w->parentWidget());
-            if (qobject_cast<QLineEdit*>(w) || picture) // its own name or its label's; a picture's tip says it too
-                QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty()
-                             && (!picture || !w->toolTip().isEmpty()), qPrintable(w->objectName()));
-        }
+        checkNamed();
 
         ResultsWindow* w = results->window();
         const auto cell = [&](int i) { return child<QLabel>(w, qPrintable(QStringLiteral("lblRunData_%1").arg(i))); };
@@ -170,9 +176,11 @@ private slots:
 
         int element = 0;
         const auto shows = [&](bool out) { // the stimulus, or the display blank
-            if (number)
-                return child<QLabel>(w.get(), "txtInsideFrame")->text()
-                       == (out ? QStringLiteral(" %1").arg(cfg.Element[element]) : QStringLiteral(" "));
+            if (number) { // what a screen reader says is what the display shows
+                auto* box = child<QLabel>(w.get(), "txtInsideFrame");
+                const QString want = out ? QStringLiteral(" %1").arg(cfg.Element[element]) : QStringLiteral(" ");
+                return box->text() == want && QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name) == want;
+            }
             const QColor stimulus = simple ? QColor(192, 0, 0) : QColor(paletteColour(cfg.Element[element]));
             const QWidget* display = child(w.get(), simple ? "pnlInsideFrame" : "txtInsideFrame");
             return display->palette().color(QPalette::Window) == (out ? stimulus : QColor(Qt::white));
@@ -217,6 +225,46 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("set two"));
         QTest::mouseClick(child(w.get(), "CmdClearSet"), Qt::LeftButton);
         QVERIFY(box->text() == " " && state.Simple.SetComment[1] == " ");
+    }
+
+    // Display in a choice window stores the comment box; after the banner the test's own results
+    // window shows its sets with their counts; Done hands the comments back to the test window.
+    // One window is shown at a time throughout.
+    void choiceDisplay_data() { testRows(false); }
+    void choiceDisplay()
+    {
+        QFETCH(int, test);
+        const bool colour = test == int(ChoiceTest::Color);
+        QTemporaryDir dir;
+        const auto restore = qScopeGuard([start = QDir::currentPath()] { QDir::setCurrent(start); });
+        QVERIFY(QDir::setCurrent(dir.path()));
+        AppState state;
+        FakePlatform fp;
+        Application app(state, fp.platform, QString());
+        app.start();
+        ChoiceStore& store = colour ? state.Color : state.Number;
+        store.Times[1][1] = .25f;
+        store.CorrectHits[1] = 3;
+        QTest::mouseClick(child(app.mainMenu(), colour ? "cmdColors" : "cmdNumbers"), Qt::LeftButton);
+        QWidget* testWindow = app.currentWindow();
+        QTest::keyClicks(child(testWindow, "txtSetComment"), "typed");
+        QTest::mouseClick(child(testWindow, "cmdDisplay"), Qt::LeftButton);
+        auto* module = static_cast<ResultsModule*>(app.provider(colour ? Destination::ColorResults : Destination::NumberResults));
+        QTRY_VERIFY_WITH_TIMEOUT(onlyVisible(module->window()), 3000);
+        ResultsWindow* w = module->window();
+        QCOMPARE(w->windowTitle(), colour ? "Complex Choice Color/Audio Stimulus Module Data Display"
+                                          : "Complex Choice Number/Audio Stimulus Module Data Display");
+        const auto text = [w](const char* name) { return child<QLabel>(w, name)->text(); };
+        QCOMPARE((QStringList{text("lblRunData_0"), text("lblCorrectHitsData_0"), text("lblMissedHitsData_0")}),
+                 (QStringList{"0.250", "003", "000"}));
+        QCOMPARE(child<QTabWidget>(w, "SSTab1")->count(), 13);
+        checkNamed();
+        auto* comment = child<QLineEdit>(w, "txtDescription_0");
+        QCOMPARE(comment->text(), "typed");
+        QTest::keyClicks(comment, " again");
+        QTest::mouseClick(child(w, "cmdDisplayDone"), Qt::LeftButton);
+        QVERIFY(onlyVisible(testWindow));
+        QCOMPARE(child<QLineEdit>(testWindow, "txtSetComment")->text(), "typed again");
     }
 
     // The colour dialog answers the colour it started on, the last one clicked, or -1.
