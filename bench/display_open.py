@@ -1,15 +1,15 @@
 #!/usr/bin/env python3
-"""How long Display takes: from the press on the simple test window's Display button to the results
-window shown and painted, on a private Xvfb, Release build.
+"""How long Display takes: from the press on a test window's Display button (the simple test's, or with
+--test colour the colour test's) to the results window shown and painted, on a private Xvfb, Release build.
 
 The program starts in a fresh folder with a valid Reflex.cfg and a recover.dat holding ten full
-sets; the benchmark clicks Recover and Simple, then, for each run, presses Display with XTest and
+sets; the benchmark clicks Recover and the test's menu button, then, for each run, presses Display with XTest and
 stamps the moment the press is flushed to the server; it stamps the MapNotify of the results
 window, then reads the window's chart area from the server until the bars of set 1 are there
 (painted). Done takes it back to the test window for the next run. The loading banner waits 500 ms
 by design before it builds the window; the figure that matters is what comes after that.
 
-Usage: bench/display_open.py [--runs N] [--warmup N] [--program PATH]"""
+Usage: bench/display_open.py [--test simple|colour] [--runs N] [--warmup N] [--program PATH]"""
 
 import argparse
 import ctypes
@@ -22,11 +22,14 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 sys.path.insert(0, os.path.join(ROOT, "bench"))
-from reflex_e2e import DEFAULT_CONFIG, SCREEN, Form, Session, main_menu_form, test_window_form, write_config  # noqa: E402
+from reflex_e2e import DEFAULT_CONFIG, SCREEN, Form, Session, main_menu_form, write_config  # noqa: E402
 from startup import MAP_NOTIFY, MapWatcher, XEvent, ensure_release_build  # noqa: E402
 
 BANNER_MS = 500
-RESULTS = Form(os.path.join("src", "simple_results", "frmDisplay.ui"))
+# The menu button, the test window's form and the results window's form of each test.
+TESTS = {"simple": ("cmdNormal", ("simple_test", "frmReflex.ui"), ("simple_results", "frmDisplay.ui")),
+         "colour": ("cmdColors", ("complex_test", "frmColorReflex.ui"),
+                    ("complex_results", "frmChoiceReflexDisplay.ui"))}
 BAR_BGRX = b"\x80\x00\x00"  # palette 1, the run chart's bars, as the server stores a 24-bit pixel
 
 
@@ -108,9 +111,10 @@ def recovery_file(path):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("--test", choices=TESTS, default="simple")
     parser.add_argument("--runs", type=int, default=15)
     parser.add_argument("--warmup", type=int, default=1, help="unmeasured openings first")
-    parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "reflex"))
+    parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "brevane"))
     args = parser.parse_args()
     program = os.path.abspath(args.program)
     ensure_release_build(program)
@@ -118,7 +122,9 @@ def main():
     session = Session("bench-display", accessibility=False)
     session.start()
     driver = Driver(session.display)
-    menu, test = main_menu_form(), test_window_form()
+    button, test_form, results_form = TESTS[args.test]
+    menu, test = main_menu_form(), Form(os.path.join("src", *test_form))
+    results_ui = Form(os.path.join("src", *results_form))
     folder = session.path("work")
     os.makedirs(folder)
     write_config(os.path.join(folder, "Reflex.cfg"), DEFAULT_CONFIG)
@@ -130,14 +136,14 @@ def main():
         time.sleep(0.3)
         driver.click(window, menu.centre("cmdRecover"))
         time.sleep(0.3)
-        driver.click(window, menu.centre("cmdNormal"))
+        driver.click(window, menu.centre(button))
         _, window = driver.wait_window(test.title)
-        cx, cy, cw, ch = RESULTS.rect("grfRun")
+        cx, cy, cw, ch = results_ui.rect("grfRun")
         for i in range(args.warmup + args.runs):
             time.sleep(0.3)
             driver.drain()
             pressed = driver.click(window, test.centre("cmdDisplay"))
-            shown, results = driver.wait_window(RESULTS.title)
+            shown, results = driver.wait_window(results_ui.title)
             ox, oy = driver.origin(results)
             while driver.bar_pixels(ox + cx, oy + cy, cw, ch) < 500:
                 if time.perf_counter() - pressed > 30:
@@ -151,13 +157,13 @@ def main():
             print(f"{label}: mapped {m:6.1f} ms, painted {p:6.1f} ms after the press "
                   f"({p - BANNER_MS:5.1f} ms after the banner's {BANNER_MS} ms)", flush=True)
             time.sleep(0.2)
-            driver.click(results, RESULTS.centre("cmdDisplayDone"))
+            driver.click(results, results_ui.centre("cmdDisplayDone"))
             _, window = driver.wait_window(test.title)
     finally:
         driver.close()
         session.stop()
 
-    print(f"\n{program}, {args.runs} openings (after {args.warmup} unmeasured), Xvfb {SCREEN}")
+    print(f"\n{program}, {args.test} test, {args.runs} openings (after {args.warmup} unmeasured), Xvfb {SCREEN}")
     for name, values in (("press -> results window mapped", mapped), ("press -> results window painted", painted)):
         print(f"{name} (ms): min {min(values):.1f}  median {statistics.median(values):.1f}  max {max(values):.1f}"
               f"   median less the banner's {BANNER_MS} ms: {statistics.median(values) - BANNER_MS:.1f}")

@@ -30,7 +30,7 @@ def an_interval_is_typed_over_the_text_selected_on_entry(t):
 
 def save_leaves_the_field_and_writes_the_choices_through_the_file_dialog(t):
     t.click(t.find("push button", "Save", root=t.dialog))
-    t.save_as("Save Configuration File", t.file("lab.cfg"))
+    t.choose_file("Save Configuration File", t.file("lab.cfg"))
     lines = t.lines("lab.cfg")
     check(lines[:3] == [CONFIG_HEADER, "1", "2500"], f"lab.cfg begins {lines[:3]}, not fixed 2500 ms")
 

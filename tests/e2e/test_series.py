@@ -18,14 +18,7 @@ COUNTS = ("Correct Hits", "Correct Misses", "Incorrect Hits", "Missed Hits")  # 
 
 
 def _value(t, caption):
-    """The text of the nearest label right of the caption on its row (the figures have no names)."""
-    labels = [(n.name, t.extents(n)) for n in t.all("label", root=t.window)]
-    cx, cy = next(e for name, e in labels if name == caption)[:2]
-    return min((e[0], name) for name, e in labels if abs(e[1] - cy) <= 2 and e[0] > cx)[1]  # none: ValueError
-
-
-def _ended(t):
-    return t.all("alert", "END RUN")
+    return t.value(caption, t.window)
 
 
 def _looks(t, x, y, w, h):
@@ -49,7 +42,7 @@ def _box(t, node):
 
 def _wait_stimulus(t, run):
     def red():
-        check(not _ended(t), f"the series ended before stimulus {run}")
+        check(not t.ended(), f"the series ended before stimulus {run}")
         return _panel(t) == "red"
     wait_for(red, 30, f"the stimulus of run {run}", 0.02)
 
@@ -74,7 +67,7 @@ def each_press_on_the_target_counts_one_run_until_the_series_ends(t):
         _wait_stimulus(t, n)
         t.click_in(t.window, SIMPLE.centre("Shape8"))
         want = f"   {RUNS - n:02d}"
-        wait_for(lambda: _ended(t) or _value(t, "Run Count") == want, 30, f"the run count to show {want!r}")
+        wait_for(lambda: t.ended() or _value(t, "Run Count") == want, 30, f"the run count to show {want!r}")
     t.acknowledge("END RUN")
 
 
@@ -85,19 +78,10 @@ def recover_dat_holds_the_times_shown(t):
     check(max(abs(shown[0] - t.times[RUNS - 1]), abs(shown[1] - float(lines[10]))) < 0.0006, f"{shown} shown")
 
 
-def _shows_runs(t, times):
-    def cells():
-        panel = t.find("panel", "Run Data", root=t.results)
-        labels = sorted(t.all("label", root=panel), key=lambda n: t.extents(n)[1::-1])
-        return [n.name for n in labels if not n.name.startswith("Run")]
-    want = [f"{v:.3f}" for v in times]
-    wait_for(lambda: cells() == want, 30, f"the run cells to show {want}")
-
-
 def display_shows_the_runs(t):
     t.click(t.find("push button", "Display", root=t.window))
     t.results = t.find("filler", RESULTS.title)
-    _shows_runs(t, t.times)
+    t.shows_runs(t.results, t.times)
 
 
 def _back_to_the_menu(t):
@@ -116,12 +100,12 @@ def a_press_on_the_bar_of_run_2_deletes_it_after_the_question(t):
     t.click_at(t.results, x + cx + (firsts[1] + lasts[1]) // 2, y + cy + max(rows[firsts[1]]) - 2)
     t.click(t.find("push button", "Yes", root=t.find("alert")))
     t.left = [t.times[0], t.times[2]] + [0] * 8
-    _shows_runs(t, t.left)
+    t.shows_runs(t.results, t.left)
 
 
 def save_writes_the_runs_left_through_the_file_dialog(t):
     t.click(t.find("push button", "Save", root=t.results))  # and clears the unsaved mark the colour series sets again
-    t.save_as("Normal Reflex Data Files", t.file("after.nrm"))
+    t.choose_file("Normal Reflex Data Files", t.file("after.nrm"))
     lines = t.lines("after.nrm")
     check([float(v) for v in lines[:10]] == t.left, f"after.nrm begins {lines[:10]}")
 
@@ -144,7 +128,7 @@ def color_audio_opens_the_test_with_its_green_trigger(t):
 
 def presses_on_the_green_elements_only_until_the_series_ends_count_every_element(t):
     def next_seen():
-        return "end" if _ended(t) else (k := _box(t, t.box)) != "white" and k
+        return "end" if t.ended() else (k := _box(t, t.box)) != "white" and k
 
     t.start_series(t.window)
     elements = 0
@@ -152,7 +136,7 @@ def presses_on_the_green_elements_only_until_the_series_ends_count_every_element
         elements += 1
         if seen == "green":
             t.click_in(t.window, COLOUR.centre("Shape12_0"))
-        wait_for(lambda: _ended(t) or _box(t, t.box) == "white", 30, f"element {elements} ({seen}) to go")
+        wait_for(lambda: t.ended() or _box(t, t.box) == "white", 30, f"element {elements} ({seen}) to go")
     t.acknowledge("END RUN")
     counts = [int(_value(t, c)) for c in COUNTS]
     check(counts[0] == TRIGGERS and counts[2] == counts[3] == 0, f"counts {dict(zip(COUNTS, counts))}")

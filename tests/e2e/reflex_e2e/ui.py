@@ -124,11 +124,31 @@ class Scenario:
         check(alert.name == title and text in (None, said), f"{alert.name!r} asks {said!r}")
         self.click(self.find("push button", "Yes", root=alert))
 
+    def value(self, caption, root):
+        """The text of the nearest label right of the caption on its row (the figures have no names)."""
+        labels = [(n.name, self.extents(n)) for n in self.all("label", root=root)]
+        cx, cy = next(e for name, e in labels if name == caption)[:2]
+        return min((e[0], name) for name, e in labels if abs(e[1] - cy) <= 2 and e[0] > cx)[1]  # none: ValueError
+
+    def ended(self):
+        """The end-of-series message is up."""
+        return bool(self.all("alert", "END RUN"))
+
+    def shows_runs(self, results, times):
+        """Waits for the run cells of the set tab shown in a results window to read these times."""
+        def cells():
+            panel = self.find("panel", "Run Data", root=results)
+            labels = sorted(self.all("label", root=panel), key=lambda n: self.extents(n)[1::-1])
+            return [n.name for n in labels if not n.name.startswith("Run")]
+        want = [f"{v:.3f}" for v in times]
+        wait_for(lambda: cells() == want, 30, f"the run cells to show {want}")
+
     def start_series(self, window):
         self.click(self.find("push button", "Start", root=window))
         self.answer("Start Reflex Data Collection")  # overwrite set 1?
 
-    def save_as(self, title, path):
+    def choose_file(self, title, path):
+        """Types a path into the file dialog of that title and takes it (Save or Open alike)."""
         dialog = self.find("dialog", title)
         self.click(self.find("text", "File name:", root=dialog))
         self.key(dialog, "ctrl+a")
