@@ -5,7 +5,7 @@
 #include "app/Windows.h"
 #include "platform/QtPrinting.h"
 #include "config/SettingsModule.h"
-#include "simple_test/RecoveryFile.h"
+#include "shared/RecoveryFile.h"
 #include "simple_test/SimpleTestModule.h"
 #include "simple_results/frmDisplay.h"
 #include "complex_test/ChoiceTestModule.h"

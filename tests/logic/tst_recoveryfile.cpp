@@ -1,6 +1,6 @@
 #include "app/DataCommands.h"
 #include "fakes/Fakes.h"
-#include "simple_test/RecoveryFile.h"
+#include "shared/RecoveryFile.h"
 
 #include <QDir>
 #include <QScopeGuard>

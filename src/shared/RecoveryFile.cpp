@@ -1,4 +1,4 @@
-#include "simple_test/RecoveryFile.h"
+#include "shared/RecoveryFile.h"
 
 #include "shared/AtomicFile.h"
 #include "shared/SetBlocks.h"
