@@ -1,4 +1,5 @@
 #include "complex_test/ChoiceEngine.h"
+#include "shared/Formats.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,21 +8,8 @@ namespace reflex {
 
 namespace {
 
-const QString kZeroReadout = QStringLiteral("  0.000");
-const QString kZeroTime = QStringLiteral(" 0.000");
 constexpr int kMaxElementIndex = 9;       // elements 0..9 are configured and stored
 constexpr int kForcedTriggerAfter = 7;    // the seventh non-trigger in a row becomes the trigger
-constexpr std::int64_t kEarlyWakeNs = 2'000'000;
-
-// The window timer wakes a little before `dueNs` less the time presenting takes; the handler
-// waits out the rest on the clock, so neither the timer's millisecond grain nor its wake-up
-// shows in the interval or the display time.
-void armUntil(Timer& timer, const Clock& clock, std::int64_t dueNs, std::int64_t leadNs)
-{
-    const std::int64_t wakeInNs = dueNs - leadNs - kEarlyWakeNs - clock.nowNs();
-    timer.setInterval(int(std::max<std::int64_t>(1, wakeInNs / 1'000'000)));
-    timer.setEnabled(true);
-}
 
 } // namespace
 
@@ -33,30 +21,14 @@ ChoiceEngine::ChoiceEngine(ChoiceTest test, AppState& state, const Platform& pla
     , p_(platform)
     , random_(random)
     , view_(view)
-    , writeRecoveryFile_(std::move(writeRecoveryFile))
-    , tmrIntervalTime(platform.timers.createTimer())
+    , core_(state, platform, test == ChoiceTest::Color ? StoreHalf{state.Color, &state.Color}
+                                                       : StoreHalf{state.Number, &state.Number},
+            test == ChoiceTest::Color ? state.ColorRunsPerSet : state.NumberRunsPerSet, d_, view,
+            std::move(writeRecoveryFile), true)
     , tmrDisplayTime(platform.timers.createTimer())
 {
-    tmrIntervalTime->onTimer = [this] { elementDue(); };
+    core_.intervalTimer().onTimer = [this] { elementDue(); };
     tmrDisplayTime->onTimer = [this] { displayTimeOver(); };
-}
-
-ChoiceEngine::~ChoiceEngine() = default;
-
-QString ChoiceEngine::formatSeconds(float seconds)
-{
-    return QString::number(double(seconds), 'f', 3);
-}
-
-QString ChoiceEngine::formatCount(int n)
-{
-    return n < 0 ? QStringLiteral("-%1").arg(-n, 2, 10, QLatin1Char('0'))
-                 : QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
-
-QString ChoiceEngine::withSignPosition(int n)
-{
-    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
 }
 
 const ChoiceConfigBlock& ChoiceEngine::configBlock() const
@@ -67,11 +39,6 @@ const ChoiceConfigBlock& ChoiceEngine::configBlock() const
 ChoiceStore& ChoiceEngine::store() const
 {
     return test_ == ChoiceTest::Color ? s_.Color : s_.Number;
-}
-
-qint16& ChoiceEngine::runsPerSet() const
-{
-    return test_ == ChoiceTest::Color ? s_.ColorRunsPerSet : s_.NumberRunsPerSet;
 }
 
 // A hand-edited configuration may hold anything. Element indices beyond the configured
@@ -93,7 +60,7 @@ void ChoiceEngine::initialise()
     d_.lblVersion = p_.version.compact();
     p_.pointer.setBusy(false);
     readTrigger();
-    readRunsPerSet();
+    core_.readRunsPerSet(configBlock().RunCount);
     s_.NormalTriggerColor = qRgb(192, 0, 0);
     d_.element.reset();
     s_.CurrentSet = 1;
@@ -107,26 +74,11 @@ void ChoiceEngine::initialise()
     view_.render();
 }
 
-// A series ends only when the trigger count reaches the series length, and a time row holds
-// 20 triggers, so a length from a hand-edited file is brought into 1..20.
-void ChoiceEngine::readRunsPerSet()
-{
-    runsPerSet() = std::clamp<qint16>(configBlock().RunCount, 1, kMaxRuns);
-    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(runsPerSet());
-}
-
 void ChoiceEngine::readTrigger()
 {
     const ChoiceConfigBlock b = usableSettings();
     d_.triggerElement = b.Element[b.TriggerElement];
     d_.triggerWithSound = b.TriggerOn == 0;
-}
-
-void ChoiceEngine::setIdleLayout(bool idle)
-{
-    d_.cmdStart = d_.cmdDisplay = d_.cmdPreviousSet = d_.cmdNextSet = idle;
-    d_.CmdClearSet = d_.cmdConfigure = d_.cmdExit = idle;
-    d_.cmdStop = !idle;
 }
 
 void ChoiceEngine::showCounts()
@@ -139,45 +91,19 @@ void ChoiceEngine::showCounts()
     d_.lblMissedHits = formatCount(st.MissedHits[set]);
 }
 
-// Entries 1..10 with the counts and statistics; entries 11..20 stay until overwritten.
-void ChoiceEngine::clearCurrentSet(const QString& comment)
-{
-    clearSetRuns(store(), s_.CurrentSet);
-    clearSetCounts(store(), s_.CurrentSet);
-    store().SetComment[s_.CurrentSet - 1] = comment;
-}
-
 void ChoiceEngine::start()
 {
-    const Message question{
-        QStringLiteral("Over write Data in Set ") + withSignPosition(s_.CurrentSet) + QStringLiteral(" ?"),
-        QStringLiteral("Start Reflex Data Collection"), MsgButtons::YesNo, MsgIcon::Critical, true};
-    if (p_.prompt.ask(question) != MsgAnswer::Yes)
+    if (!core_.beginSeries())
         return;
-
     cfg_ = usableSettings();
     ElementShown = false;
-    p_.pointer.moveTo(view_.leftTargetCentre());
-    s_.DataNotSaved = true;
-    EndAfterResponse = false;
-    LastTime = 0;
-    RunsLeft = runsPerSet();
-
-    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
-    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(RunsLeft);
-    d_.lblTimeNumber = kZeroTime;
-    clearCurrentSet(d_.txtSetComment);
     showCounts();
-    s_.CurrentRun = 0;
-
     tmrDisplayTime->setInterval(cfg_.DisplayTime);
     // The first interval comes from the generator as it stands; element draws reseed it.
-    intervalMs_ = nextInterval(false);
-    setIdleLayout(false);
-    d_.txtSetIndicatorEnabled = false;
+    core_.intervalMs = nextInterval(false);
     d_.txtSetCommentEnabled = false;
     view_.render();
-    armInterval(p_.clock.nowNs());
+    core_.armInterval(p_.clock.nowNs());
 }
 
 int ChoiceEngine::nextInterval(bool compareUnrounded)
@@ -196,23 +122,6 @@ int ChoiceEngine::drawInterval(bool compareUnrounded)
         NextInterval = int(std::nearbyint(x));
     } while ((compareUnrounded ? x : double(NextInterval)) < cfg_.MinimumTimeInterval);
     return NextInterval;
-}
-
-// The interval counts from `fromNs` (Start, the press, or the blank after a timeout) to the
-// next element being on the screen.
-void ChoiceEngine::armInterval(std::int64_t fromNs)
-{
-    elementDueNs_ = fromNs + std::int64_t(intervalMs_) * 1'000'000;
-    armUntil(*tmrIntervalTime, p_.clock, elementDueNs_, showLead_.ns);
-}
-
-void ChoiceEngine::PresentLead::note(std::int64_t took)
-{
-    recent[count++ % recent.size()] = took;
-    const std::size_t n = std::min<std::size_t>(count, recent.size());
-    auto sorted = recent;
-    std::nth_element(sorted.begin(), sorted.begin() + n / 2, sorted.begin() + n);
-    ns = std::clamp<std::int64_t>(sorted[n / 2], 0, 5'000'000);
 }
 
 void ChoiceEngine::drawElement()
@@ -235,8 +144,8 @@ void ChoiceEngine::drawElement()
     }
     if (TriggerShown) {
         ++s_.CurrentRun;
-        if (s_.CurrentRun >= runsPerSet())
-            EndAfterResponse = true;
+        if (s_.CurrentRun >= (test_ == ChoiceTest::Color ? s_.ColorRunsPerSet : s_.NumberRunsPerSet))
+            core_.EndAfterResponse = true;
     }
 }
 
@@ -252,11 +161,11 @@ void ChoiceEngine::showElement()
         p_.beeper.beep();
     // The colour test prepares the next interval after showing, the number test before.
     if (test_ == ChoiceTest::Color)
-        intervalMs_ = nextInterval(false);
+        core_.intervalMs = nextInterval(false);
     const bool seen = shown.known() && !withTone;
     StimulusTime = seen ? shown.stampNs() : p_.clock.nowNs();
     stimulusUncertaintyNs_ = seen ? shown.uncertaintyNs() : -1;
-    showLead_.note(StimulusTime - presenting);
+    core_.presentLead.note(StimulusTime - presenting);
     ElementShown = true;
     blankDueNs_ = StimulusTime + std::int64_t(cfg_.DisplayTime) * 1'000'000;
     armUntil(*tmrDisplayTime, p_.clock, blankDueNs_, blankLead_.ns);
@@ -264,11 +173,11 @@ void ChoiceEngine::showElement()
 
 void ChoiceEngine::elementDue()
 {
-    tmrIntervalTime->setEnabled(false);
+    core_.intervalTimer().setEnabled(false);
     drawElement();
     if (test_ == ChoiceTest::Number)
-        intervalMs_ = nextInterval(false);
-    p_.clock.waitUntil(elementDueNs_ - showLead_.ns);
+        core_.intervalMs = nextInterval(false);
+    core_.waitForStimulusDue();
     showElement();
 }
 
@@ -298,7 +207,7 @@ void ChoiceEngine::press(std::int64_t stampNs)
         ++st.InCorrectHits[set];
         d_.lblInCorrectHits = formatCount(st.InCorrectHits[set]);
         view_.render();
-        armInterval(ResponseTime); // the interval drawn when the element appeared
+        core_.armInterval(ResponseTime); // the interval drawn when the element appeared
         return;
     }
 
@@ -309,14 +218,14 @@ void ChoiceEngine::press(std::int64_t stampNs)
         onResponseMeasured(StimulusTime, ResponseTime);
     ++st.CorrectHits[set];
     d_.lblCorrectHits = formatCount(st.CorrectHits[set]);
-    storeTime(float(std::max<long long>(1, std::llround(elapsedMs))) / s_.TimeScale);
+    core_.storeTime(float(std::max<long long>(1, std::llround(elapsedMs))) / s_.TimeScale);
 
-    if (EndAfterResponse) {
-        endSeriesAfterHit();
+    if (core_.EndAfterResponse) {
+        core_.finishSeries();
         return;
     }
     view_.render();
-    armInterval(ResponseTime);
+    core_.armInterval(ResponseTime);
 }
 
 void ChoiceEngine::displayTimeOver()
@@ -334,124 +243,50 @@ void ChoiceEngine::displayTimeOver()
     } else {
         ++st.MissedHits[set];
         d_.lblMissedHits = formatCount(st.MissedHits[set]);
-        storeTime(1000.0f / s_.TimeScale);
-        if (EndAfterResponse) {
+        core_.storeTime(1000.0f / s_.TimeScale);
+        if (core_.EndAfterResponse) {
             // The series ends quietly: no message, and recover.dat is not written.
             d_.lblRunCountNumber = QStringLiteral("   0");
-            tmrIntervalTime->setEnabled(false);
-            setIdleLayout(true);
+            core_.intervalTimer().setEnabled(false);
+            core_.setIdle(true);
             view_.render();
             p_.beeper.beep();
             return;
         }
     }
     view_.render();
-    intervalMs_ = nextInterval(true);
-    armInterval(blanked);
-}
-
-void ChoiceEngine::storeTime(float seconds)
-{
-    ChoiceStore& st = store();
-    const int set = s_.CurrentSet;
-    const int run = s_.CurrentRun;
-    LastTime = seconds;
-    st.Times[set][run] = LastTime;
-    d_.lblTimeNumber = QLatin1Char(' ') + formatSeconds(LastTime);
-    if (run == 1) {
-        d_.lblPreviousTimeNumber = kZeroReadout;
-        d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(LastTime);
-    } else {
-        const float previous = st.Times[set][run - 1];
-        d_.lblPreviousTimeNumber = QStringLiteral("  ") + formatSeconds(previous);
-        d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(std::fabs(LastTime - previous));
-    }
-    float sum = 0;
-    for (int r = 1; r <= run; ++r)
-        sum += st.Times[set][r];
-    LastTime = sum;
-    RunAverage = sum / float(run);
-    d_.lblAverageTimeNumber = QStringLiteral("   ") + formatSeconds(RunAverage);
-    st.SetAverage[set] = RunAverage;
-    --RunsLeft;
-    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(RunsLeft);
-}
-
-void ChoiceEngine::endSeriesAfterHit()
-{
-    storeComment();
-    d_.lblRunCountNumber = QStringLiteral("   0");
-    tmrIntervalTime->setEnabled(false);
-    view_.render();
-    if (writeRecoveryFile_) // before the message waits for the student, as in the simple test
-        writeRecoveryFile_();
-    p_.beeper.beep();
-    p_.prompt.ask({QStringLiteral("Your run has ended"), QStringLiteral("END RUN")});
-    setIdleLayout(true);
-    view_.render();
+    core_.intervalMs = nextInterval(true);
+    core_.armInterval(blanked);
 }
 
 void ChoiceEngine::stop()
 {
-    storeComment();
-    EndAfterResponse = true;
-    tmrIntervalTime->setEnabled(false);
+    core_.stopSeries();
     tmrDisplayTime->setEnabled(false);
     // The element on display is not scored, so no later press may be scored against it.
     ElementShown = false;
-    LastTime = 0;
-    setIdleLayout(true);
     d_.element.reset();
     view_.render();
     p_.beeper.beep();
 }
 
-void ChoiceEngine::resetReadouts()
-{
-    d_.txtSetIndicator = formatCount(s_.CurrentSet);
-    d_.lblAverageTimeNumber = QStringLiteral("  ") + formatSeconds(store().SetAverage[s_.CurrentSet]);
-    d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
-    d_.lblTimeNumber = kZeroTime;
-    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(RunsLeft);
-    showCounts();
-}
-
 void ChoiceEngine::nextSet()
 {
-    storeComment();
-    if (s_.CurrentSet < s_.SetCount) {
-        ++s_.CurrentSet;
-        d_.txtSetComment = store().SetComment[s_.CurrentSet - 1];
-    } else {
-        d_.cmdNextSet = false;
-    }
-    if (s_.CurrentSet > 1)
-        d_.cmdPreviousSet = true;
-    resetReadouts();
+    core_.nextSet();
+    showCounts();
     view_.render();
 }
 
 void ChoiceEngine::previousSet()
 {
-    storeComment();
-    if (s_.CurrentSet > 1) {
-        --s_.CurrentSet;
-        d_.txtSetComment = store().SetComment[s_.CurrentSet - 1];
-    } else {
-        d_.cmdPreviousSet = false;
-    }
-    d_.cmdNextSet = true;
-    resetReadouts();
+    core_.previousSet();
+    showCounts();
     view_.render();
 }
 
 void ChoiceEngine::clearSet()
 {
-    clearCurrentSet(QStringLiteral(" "));
-    d_.txtSetComment = QStringLiteral(" ");
-    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
-    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(RunsLeft);
-    d_.lblTimeNumber = kZeroTime;
+    core_.clearSet();
     showCounts();
     view_.render();
 }
@@ -463,12 +298,12 @@ void ChoiceEngine::commentEdited(const QString& text)
 
 void ChoiceEngine::storeComment()
 {
-    store().SetComment[s_.CurrentSet - 1] = d_.txtSetComment;
+    core_.storeComment();
 }
 
 void ChoiceEngine::optionsClosed()
 {
-    readRunsPerSet();
+    core_.readRunsPerSet(configBlock().RunCount);
     readTrigger();
     TriggerShown = false;
     view_.render();

@@ -1,6 +1,7 @@
 #include "complex_test/ChoiceWindow.h"
 #include "complex_test/SoundIcon.h"
 #include "platform/ScreenFlush.h"
+#include "shared/Formats.h"
 #include "shared/Palette.h"
 #include "ui_frmColorReflex.h"
 #include "ui_frmNumberReflex.h"
@@ -16,15 +17,6 @@ namespace {
 
 constexpr int kIconSize = 32;
 const QRgb kWhite = paletteColour(15);
-
-template <typename T>
-T* control(QWidget* window, const char* name)
-{
-    T* c = window->findChild<T*>(QLatin1String(name));
-    if (!c)
-        qFatal("the form has no control %s", name);
-    return c;
-}
 
 } // namespace
 
@@ -49,13 +41,12 @@ void ChoiceWindow::setBackground(QWidget* w, QRgb colour)
 
 void ChoiceWindow::bindControls()
 {
-    setFixedSize(size());
-    txtInsideFrame = control<QLabel>(this, "txtInsideFrame");
-    txtTriggerOnDisplay = control<QLabel>(this, "txtTriggerOnDisplay");
-    picTriggerOnDisplay = control<QLabel>(this, "picTriggerOnDisplay");
-    txtSetComment = control<QLineEdit>(this, "txtSetComment");
-    Shape12_0 = control<QWidget>(this, "Shape12_0");
-    cmdStart = control<QPushButton>(this, "cmdStart");
+    bindCommands();
+    txtInsideFrame = control<QLabel>("txtInsideFrame");
+    txtTriggerOnDisplay = control<QLabel>("txtTriggerOnDisplay");
+    picTriggerOnDisplay = control<QLabel>("picTriggerOnDisplay");
+    txtSetComment = control<QLineEdit>("txtSetComment");
+    Shape12_0 = control<QWidget>("Shape12_0");
 
     // The display box is a disabled box: a press on it is a press on the window. Its text is
     // drawn in full black although it is disabled.
@@ -70,48 +61,20 @@ void ChoiceWindow::bindControls()
         box->setPalette(pal);
     }
 
-    auto* cmdStop = control<QPushButton>(this, "cmdStop");
-    cmdStop->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
-    cmdStop->setIconSize(QSize(24, 24));
-    control<QLabel>(this, "lblLogo")->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(36, 36));
-
-    auto button = [this](const char* name) { return control<QPushButton>(this, name); };
-    connect(cmdStart, &QPushButton::clicked, this, [this] { engine_.start(); });
-    connect(cmdStop, &QPushButton::clicked, this, [this] { engine_.stop(); });
-    connect(button("cmdNextSet"), &QPushButton::clicked, this, [this] { engine_.nextSet(); });
-    connect(button("cmdPreviousSet"), &QPushButton::clicked, this, [this] { engine_.previousSet(); });
-    connect(button("CmdClearSet"), &QPushButton::clicked, this, [this] { engine_.clearSet(); });
-    connect(button("cmdExit"), &QPushButton::clicked, this, &ChoiceWindow::done);
-    connect(button("cmdConfigure"), &QPushButton::clicked, this, &ChoiceWindow::optionsRequested);
-    connect(button("cmdDisplay"), &QPushButton::clicked, this, [this] {
-        engine_.storeComment();
-        emit displayRequested();
-    });
-    connect(txtSetComment, &QLineEdit::textChanged, this,
-            [this](const QString& text) { engine_.commentEdited(text); });
 }
 
 void ChoiceWindow::render()
 {
+    renderCommands();
     const ChoiceTestDisplay& d = engine_.display();
-    const std::pair<const char*, const QString*> texts[] = {
-        {"lblVersion", &d.lblVersion},
-        {"lblTimeNumber", &d.lblTimeNumber},
-        {"lblPreviousTimeNumber", &d.lblPreviousTimeNumber},
-        {"lblDifferenceNumber", &d.lblDifferenceNumber},
-        {"lblAverageTimeNumber", &d.lblAverageTimeNumber},
-        {"lblRunCountNumber", &d.lblRunCountNumber},
+    const std::pair<const char*, const QString*> counts[] = {
         {"lblCorrectHits", &d.lblCorrectHits},
         {"lblInCorrectHits", &d.lblInCorrectHits},
         {"lblCorrectMisses", &d.lblCorrectMisses},
         {"lblMissedHits", &d.lblMissedHits},
-        {"txtSetIndicator", &d.txtSetIndicator},
     };
-    for (const auto& [name, text] : texts)
-        control<QLabel>(this, name)->setText(*text);
-    control<QLabel>(this, "txtSetIndicator")->setEnabled(d.txtSetIndicatorEnabled);
-    if (txtSetComment->text() != d.txtSetComment)
-        txtSetComment->setText(d.txtSetComment);
+    for (const auto& [name, text] : counts)
+        control<QLabel>(name)->setText(*text);
     txtSetComment->setEnabled(d.txtSetCommentEnabled);
 
     showElement(txtInsideFrame, d.element);
@@ -123,21 +86,6 @@ void ChoiceWindow::render()
         picTriggerOnDisplay->setAccessibleName(says);
         picTriggerOnDisplay->setToolTip(says);
     }
-
-    const std::pair<const char*, bool> buttons[] = {
-        {"cmdStart", d.cmdStart},
-        {"cmdStop", d.cmdStop},
-        {"cmdDisplay", d.cmdDisplay && displayWired()},
-        {"cmdPreviousSet", d.cmdPreviousSet},
-        {"cmdNextSet", d.cmdNextSet},
-        {"CmdClearSet", d.CmdClearSet},
-        {"cmdConfigure", d.cmdConfigure && optionsWired()},
-        {"cmdExit", d.cmdExit},
-    };
-    for (const auto& [name, enabled] : buttons)
-        control<QPushButton>(this, name)->setEnabled(enabled);
-    if (d.cmdStart && isVisible() && !cmdStart->hasFocus() && !txtSetComment->hasFocus())
-        cmdStart->setFocus();
 }
 
 Presentation ChoiceWindow::presentElement()
@@ -149,11 +97,6 @@ Presentation ChoiceWindow::presentElement()
 QPoint ChoiceWindow::leftTargetCentre() const
 {
     return Shape12_0->mapToGlobal(Shape12_0->rect().center());
-}
-
-QWidget* ChoiceWindow::startButton() const
-{
-    return cmdStart;
 }
 
 frmColorReflex::frmColorReflex(AppState& state, const Platform& platform, RandomSource& random,
@@ -195,12 +138,12 @@ frmNumberReflex::frmNumberReflex(AppState& state, const Platform& platform, Rand
 
 void frmNumberReflex::showElement(QLabel* box, std::optional<qint16> element)
 {
-    box->setText(element ? ChoiceEngine::withSignPosition(*element) : QStringLiteral(" "));
+    box->setText(element ? withSignPosition(*element) : QStringLiteral(" "));
 }
 
 void frmNumberReflex::showTrigger(QLabel* box, qint16 element)
 {
-    box->setText(ChoiceEngine::withSignPosition(element));
+    box->setText(withSignPosition(element));
 }
 
 } // namespace reflex

@@ -13,7 +13,6 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace reflex {
 
@@ -23,6 +22,7 @@ public:
     ~ChoiceWindow() override;
 
     ChoiceEngine& engine() { return engine_; }
+    TestEngine& testEngine() override { return engine_; }
 
     void render() override;
     Presentation presentElement() override;
@@ -40,11 +40,6 @@ protected:
     virtual void showTrigger(QLabel* box, qint16 element) = 0;
     static void setBackground(QWidget* w, QRgb colour);
 
-    void pressed(std::int64_t stampNs) override { engine_.press(stampNs); }
-    bool exitAllowed() const override { return engine_.display().cmdExit; }
-    void storeComment() override { engine_.storeComment(); }
-    QWidget* startButton() const override;
-
     AppState& state_;
 
 private:
@@ -57,7 +52,6 @@ private:
     QLabel* picTriggerOnDisplay = nullptr;
     QLineEdit* txtSetComment = nullptr;
     QWidget* Shape12_0 = nullptr;
-    QPushButton* cmdStart = nullptr;
 };
 
 class frmColorReflex final : public ChoiceWindow {

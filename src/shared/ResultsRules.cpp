@@ -21,16 +21,4 @@ void deleteRun(RunRow& runs, int run)
     runs[kStoredRuns] = 0.0f;
 }
 
-QString formatSeconds(float seconds)
-{
-    return QString::number(double(seconds), 'f', 3);
-}
-
-QString formatCount(int count, int digits)
-{
-    // A negative count (only a hand-edited file holds one) keeps its sign before the zeros.
-    return (count < 0 ? QStringLiteral("-") : QString())
-        + QString::number(std::abs(count)).rightJustified(digits, u'0');
-}
-
 } // namespace reflex

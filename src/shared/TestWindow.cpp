@@ -1,8 +1,12 @@
 #include "shared/TestWindow.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QStyle>
 
 namespace reflex {
 
@@ -13,6 +17,67 @@ TestWindow::TestWindow(const Clock& clock, QWidget* parent)
 {
 }
 
+void TestWindow::bindCommands()
+{
+    setFixedSize(size());
+    auto* cmdStop = control<QPushButton>("cmdStop");
+    cmdStop->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
+    cmdStop->setIconSize(QSize(24, 24));
+    control<QLabel>("lblLogo")->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(36, 36));
+
+    TestEngine& engine = testEngine();
+    const std::pair<const char*, void (TestEngine::*)()> commands[] = {
+        {"cmdStart", &TestEngine::start}, {"cmdStop", &TestEngine::stop},
+        {"cmdNextSet", &TestEngine::nextSet}, {"cmdPreviousSet", &TestEngine::previousSet},
+        {"CmdClearSet", &TestEngine::clearSet}};
+    for (const auto& [name, command] : commands)
+        connect(control<QPushButton>(name), &QPushButton::clicked, this, [&engine, command] { (engine.*command)(); });
+    connect(control<QPushButton>("cmdExit"), &QPushButton::clicked, this, &TestWindow::done);
+    connect(control<QPushButton>("cmdConfigure"), &QPushButton::clicked, this, &TestWindow::optionsRequested);
+    connect(control<QPushButton>("cmdDisplay"), &QPushButton::clicked, this, [this, &engine] {
+        engine.storeComment();
+        emit displayRequested();
+    });
+    connect(control<QLineEdit>("txtSetComment"), &QLineEdit::textChanged, this,
+            [&engine](const QString& text) { engine.commentEdited(text); });
+}
+
+void TestWindow::renderCommands()
+{
+    const TestDisplay& d = testEngine().commands();
+    const std::pair<const char*, const QString*> texts[] = {
+        {"lblVersion", &d.lblVersion},
+        {"lblTimeNumber", &d.lblTimeNumber},
+        {"lblPreviousTimeNumber", &d.lblPreviousTimeNumber},
+        {"lblDifferenceNumber", &d.lblDifferenceNumber},
+        {"lblAverageTimeNumber", &d.lblAverageTimeNumber},
+        {"lblRunCountNumber", &d.lblRunCountNumber},
+        {"txtSetIndicator", &d.txtSetIndicator},
+    };
+    for (const auto& [name, text] : texts)
+        control<QLabel>(name)->setText(*text);
+    control<QLabel>("txtSetIndicator")->setEnabled(d.txtSetIndicatorEnabled);
+    auto* comment = control<QLineEdit>("txtSetComment");
+    if (comment->text() != d.txtSetComment)
+        comment->setText(d.txtSetComment);
+
+    const std::pair<const char*, bool> buttons[] = {
+        {"cmdStart", d.cmdStart},
+        {"cmdStop", d.cmdStop},
+        {"cmdDisplay", d.cmdDisplay && displayWired_},
+        {"cmdPreviousSet", d.cmdPreviousSet},
+        {"cmdNextSet", d.cmdNextSet},
+        {"CmdClearSet", d.CmdClearSet},
+        {"cmdConfigure", d.cmdConfigure && optionsWired_},
+        {"cmdExit", d.cmdExit},
+    };
+    for (const auto& [name, enabled] : buttons)
+        control<QPushButton>(name)->setEnabled(enabled);
+    auto* start = control<QPushButton>("cmdStart");
+    if (d.cmdStart && isVisible() && !start->hasFocus() && !comment->hasFocus())
+        start->setFocus();
+}
+
 void TestWindow::mousePressEvent(QMouseEvent* event)
 {
     // Stamp before anything else: the handler's own work is not the student's time.
@@ -21,19 +86,19 @@ void TestWindow::mousePressEvent(QMouseEvent* event)
     // here: a press on them is a press on the window. Every other control takes it.
     if (childAt(event->position().toPoint()))
         return;
-    pressed(pressStamper_.stamp(stamp, *event));
+    testEngine().press(pressStamper_.stamp(stamp, *event));
 }
 
 void TestWindow::done()
 {
-    storeComment();
+    testEngine().storeComment();
     emit doneRequested();
 }
 
 void TestWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    if (event->spontaneous() && exitAllowed())
+    if (event->spontaneous() && testEngine().commands().cmdExit) // no series running
         done();
 }
 
@@ -41,8 +106,9 @@ void TestWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     pressStamper_.listen(true);
-    if (startButton()->isEnabled())
-        startButton()->setFocus();
+    auto* start = control<QPushButton>("cmdStart");
+    if (start->isEnabled())
+        start->setFocus();
 }
 
 void TestWindow::hideEvent(QHideEvent* event)

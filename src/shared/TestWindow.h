@@ -1,9 +1,12 @@
 #pragma once
-// What the three test windows do alike (windows layer). A press on the free surface, not on a
-// control, is stamped first thing and handed to the window's engine; the close button is Done,
-// refused while a series runs; Start takes the focus as the window shows; Options and Display
-// stay disabled until their windows are wired. The response targets are drawn outlines.
+// What the three test windows do alike (windows layer). The command buttons, the comment box
+// and the readouts are wired to the window's engine (TestEngine) and shown from its display
+// state; a press on the free surface, not on a control, is stamped first thing and handed to
+// the engine; the close button is Done, refused while a series runs; Start takes the focus as
+// the window shows; Options and Display stay disabled until their windows are wired. The
+// response targets are drawn outlines.
 #include "platform/InputStamp.h"
+#include "shared/TestCore.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -16,6 +19,7 @@ public:
     void setOptionsAvailable(bool on) { optionsWired_ = on; render(); }
     void setDisplayAvailable(bool on) { displayWired_ = on; render(); }
     virtual void render() = 0;
+    virtual TestEngine& testEngine() = 0;
 
 signals:
     void doneRequested();    // Done: back to the main menu
@@ -25,19 +29,27 @@ signals:
 protected:
     TestWindow(const Clock& clock, QWidget* parent);
 
-    virtual void pressed(std::int64_t stampNs) = 0; // a press on the free surface
-    virtual bool exitAllowed() const = 0;            // no series running
-    virtual void storeComment() = 0;
-    virtual QWidget* startButton() const = 0;
-
-    bool optionsWired() const { return optionsWired_; }
-    bool displayWired() const { return displayWired_; }
+    // Once the form is set up: the stop picture and the logo, and the commands wired.
+    void bindCommands();
+    // The readouts, the set indicator, the comment box and the commands; then Start takes the
+    // focus when it may.
+    void renderCommands();
     void done();
 
     void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+    // A control of the form by name; a missing one ends the program with its name.
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        T* c = findChild<T*>(QLatin1String(name));
+        if (!c)
+            qFatal("the form has no control %s", name);
+        return c;
+    }
 
 private:
     const Clock& clock_;

@@ -7,7 +7,6 @@ namespace reflex {
 
 namespace {
 const QRgb kWhite = qRgb(255, 255, 255);
-const QString kZeroReadout = QStringLiteral("  0.000");
 } // namespace
 
 SimpleEngine::SimpleEngine(AppState& state, const Platform& platform, SimpleTestView& view,
@@ -15,28 +14,10 @@ SimpleEngine::SimpleEngine(AppState& state, const Platform& platform, SimpleTest
     : s_(state)
     , p_(platform)
     , view_(view)
-    , writeRecoveryFile_(std::move(writeRecoveryFile))
-    , tmrIntervalTime(platform.timers.createTimer())
+    , core_(state, platform, StoreHalf{state.Simple}, state.SimpleRunsPerSet, d_, view,
+            std::move(writeRecoveryFile), false)
 {
-    tmrIntervalTime->onTimer = [this] { stimulus(); };
-}
-
-SimpleEngine::~SimpleEngine() = default;
-
-QString SimpleEngine::formatSeconds(float seconds)
-{
-    return QString::number(double(seconds), 'f', 3);
-}
-
-QString SimpleEngine::formatCount(int n)
-{
-    return n < 0 ? QStringLiteral("-%1").arg(-n, 2, 10, QLatin1Char('0'))
-                 : QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
-
-int SimpleEngine::pendingInterval() const
-{
-    return intervalMs_;
+    core_.intervalTimer().onTimer = [this] { stimulus(); };
 }
 
 void SimpleEngine::initialise()
@@ -44,10 +25,10 @@ void SimpleEngine::initialise()
     d_.lblVersion = p_.version.compact();
     p_.pointer.setBusy(false);
     d_.speakerVisible = s_.ShowSpeaker;
-    readRunsPerSet();
+    core_.readRunsPerSet(s_.Config.Normal.RunCount);
     StimulusArmed = false;
     d_.panelColor = kWhite;
-    LastTime = 0;
+    core_.LastTime = 0;
     s_.CurrentSet = 1;
     readTriggerKind();
     d_.cmdDisplay = true;
@@ -55,14 +36,6 @@ void SimpleEngine::initialise()
     d_.txtSetIndicator = QString::number(s_.CurrentSet);
     d_.txtSetComment = s_.Simple.SetComment[s_.CurrentSet - 1];
     view_.render();
-}
-
-// Series end only when the run counter reaches the runs per set, and the store holds 20
-// runs, so a count from a hand-edited file is brought into 1..20 here.
-void SimpleEngine::readRunsPerSet()
-{
-    s_.SimpleRunsPerSet = std::clamp<qint16>(s_.Config.Normal.RunCount, 1, kMaxRuns);
-    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(s_.SimpleRunsPerSet);
 }
 
 void SimpleEngine::readTriggerKind()
@@ -89,91 +62,28 @@ void SimpleEngine::readTriggerKind()
     }
 }
 
-void SimpleEngine::setCommandsEnabled(bool idle)
-{
-    d_.cmdConfigure = d_.cmdStart = d_.CmdClearSet = d_.cmdDisplay = d_.cmdExit = idle;
-    d_.cmdNextSet = d_.cmdPreviousSet = idle;
-    d_.cmdStop = !idle;
-}
-
 void SimpleEngine::start()
 {
-    const Message question{
-        QStringLiteral("Over write Data in Set  %1 ?").arg(s_.CurrentSet),
-        QStringLiteral("Start Reflex Data Collection"), MsgButtons::YesNo, MsgIcon::Critical, true};
-    if (p_.prompt.ask(question) != MsgAnswer::Yes)
+    if (!core_.beginSeries())
         return;
-
     // A stimulus left out by Stop must not take the first press of the new series.
     StimulusArmed = false;
-    p_.pointer.moveTo(view_.leftTargetCentre());
-    s_.DataNotSaved = true;
-    EndAfterResponse = false;
-    LastTime = 0;
-    RunsLeft = s_.SimpleRunsPerSet;
-
-    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
-    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(RunsLeft);
-    d_.lblTimeNumber = QLatin1Char(' ') + formatSeconds(LastTime);
-    d_.txtSetIndicator = formatCount(s_.CurrentSet);
-
-    clearStoredSet(d_.txtSetComment);
-    s_.CurrentRun = 0;
-
     // The first interval comes from the generator as it stands; later ones reseed it.
     prepareInterval(false);
-    setCommandsEnabled(false);
-    d_.txtSetIndicatorEnabled = false;
     view_.render();
-    armInterval(p_.clock.nowNs());
+    core_.armInterval(p_.clock.nowNs());
 }
 
 void SimpleEngine::prepareInterval(bool reseed)
 {
     if (s_.Config.Normal.IntervalTiming == 1) {
-        intervalMs_ = nextIntervalMs();
+        // A fixed interval below 1 ms would never fire and the series would never end.
+        core_.intervalMs = std::max<int>(1, s_.Config.Normal.FixedTimeInterval);
         return;
     }
     if (reseed)
         s_.Random.reseedFromTimeOfDay();
-    intervalMs_ = drawInterval();
-}
-
-// Runs 1..10 and the statistics of the current set; runs 11..20 stay until overwritten.
-void SimpleEngine::clearStoredSet(const QString& comment)
-{
-    clearSetRuns(s_.Simple, s_.CurrentSet);
-    s_.Simple.SetComment[s_.CurrentSet - 1] = comment;
-}
-
-// The lead is the median of the last few presentations: one held up by a busy system must
-// not bring the next stimulus early.
-void SimpleEngine::notePresentation(std::int64_t ns)
-{
-    recentPresentNs_[presentCount_++ % recentPresentNs_.size()] = ns;
-    const std::size_t n = std::min<std::size_t>(presentCount_, recentPresentNs_.size());
-    auto recent = recentPresentNs_;
-    std::nth_element(recent.begin(), recent.begin() + n / 2, recent.begin() + n);
-    presentLeadNs_ = std::clamp<std::int64_t>(recent[n / 2], 0, 5'000'000);
-}
-
-// The interval counts from `fromNs` (Start, or the press) to the stimulus being on screen.
-// The window timer wakes a little early, and stimulus() waits out the rest on the clock less
-// the time presenting took last time, so neither the timer's millisecond grain and wake-up
-// nor the drawing shows in the interval.
-void SimpleEngine::armInterval(std::int64_t fromNs)
-{
-    constexpr std::int64_t kEarlyWakeNs = 2'000'000;
-    deadlineNs_ = fromNs + std::int64_t(intervalMs_) * 1'000'000;
-    const std::int64_t wakeInNs = deadlineNs_ - presentLeadNs_ - kEarlyWakeNs - p_.clock.nowNs();
-    tmrIntervalTime->setInterval(int(std::max<std::int64_t>(1, wakeInNs / 1'000'000)));
-    tmrIntervalTime->setEnabled(true);
-}
-
-int SimpleEngine::nextIntervalMs()
-{
-    // A fixed interval below 1 ms would never fire and the series would never end.
-    return std::max<int>(1, s_.Config.Normal.FixedTimeInterval);
+    core_.intervalMs = drawInterval();
 }
 
 // Uniform in [minimum, MaxRandomInterval] ms; the minimum is kept inside 1..MaxRandomInterval
@@ -190,8 +100,8 @@ int SimpleEngine::drawInterval()
 
 void SimpleEngine::stimulus()
 {
-    tmrIntervalTime->setEnabled(false);
-    p_.clock.waitUntil(deadlineNs_ - presentLeadNs_);
+    core_.intervalTimer().setEnabled(false);
+    core_.waitForStimulusDue();
     const std::int64_t presenting = p_.clock.nowNs();
     // Present first, stamp after: the stamp is taken once the colour is on the screen and
     // the tone has been handed to the sound device, so the stored time is the student's.
@@ -209,11 +119,11 @@ void SimpleEngine::stimulus()
     StimulusTime = seen ? shown.stampNs() : p_.clock.nowNs();
     stimulusUncertaintyNs_ = seen ? shown.uncertaintyNs() : -1;
     StimulusArmed = true;
-    notePresentation(StimulusTime - presenting);
+    core_.presentLead.note(StimulusTime - presenting);
 
     ++s_.CurrentRun;
     if (s_.CurrentRun >= s_.SimpleRunsPerSet)
-        EndAfterResponse = true;
+        core_.EndAfterResponse = true;
     prepareInterval(true);
 }
 
@@ -234,133 +144,53 @@ void SimpleEngine::recordResponse(std::int64_t stampNs)
         onResponseMeasured(StimulusTime, stampNs);
     d_.panelColor = kWhite;
     // A stored 0 is an empty run, so a response is never stored below one millisecond.
-    LastTime = float(std::max<long long>(1, std::llround(elapsedMs))) / s_.TimeScale;
-
-    const int set = s_.CurrentSet;
-    const int run = s_.CurrentRun;
-    s_.Simple.Times[set][run] = LastTime;
-    d_.lblTimeNumber = QLatin1Char(' ') + formatSeconds(LastTime);
-    if (run == 1) {
-        d_.lblPreviousTimeNumber = kZeroReadout;
-        d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(LastTime);
-    } else {
-        const float previous = s_.Simple.Times[set][run - 1];
-        d_.lblPreviousTimeNumber = QStringLiteral("  ") + formatSeconds(previous);
-        d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(std::fabs(previous - LastTime));
-    }
-
-    float sum = 0;
-    for (int r = 1; r <= run; ++r)
-        sum += s_.Simple.Times[set][r];
-    LastTime = sum;
-    RunAverage = sum / float(run);
-    s_.Simple.SetAverage[set] = RunAverage;
-    d_.lblAverageTimeNumber = QStringLiteral("   ") + formatSeconds(RunAverage);
-
-    --RunsLeft;
-    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(RunsLeft);
-
-    if (EndAfterResponse) {
-        endSeries();
+    core_.storeTime(float(std::max<long long>(1, std::llround(elapsedMs))) / s_.TimeScale);
+    if (core_.EndAfterResponse) {
+        core_.finishSeries();
+        StimulusArmed = false;
         return;
     }
     view_.render();
-    armInterval(stampNs);
-    StimulusArmed = false;
-}
-
-void SimpleEngine::endSeries()
-{
-    const int set = s_.CurrentSet;
-    s_.Simple.SetComment[set - 1] = d_.txtSetComment;
-    d_.panelColor = kWhite;
-    d_.lblRunCountNumber = QStringLiteral("   0");
-    tmrIntervalTime->setEnabled(false);
-    s_.Simple.SetAverage[set] = RunAverage;
-    d_.lblAverageTimeNumber = QStringLiteral("   ") + formatSeconds(RunAverage);
-    view_.render();
-    // The series goes to recover.dat before the message waits for the student: a crash while it
-    // is open must not take the series with it.
-    if (writeRecoveryFile_)
-        writeRecoveryFile_();
-
-    p_.beeper.beep();
-    p_.prompt.ask({QStringLiteral("Your run has ended"), QStringLiteral("END RUN")});
-    setCommandsEnabled(true);
-    view_.render();
+    core_.armInterval(stampNs);
     StimulusArmed = false;
 }
 
 void SimpleEngine::stop()
 {
-    s_.Simple.SetComment[s_.CurrentSet - 1] = d_.txtSetComment;
-    EndAfterResponse = true;
-    tmrIntervalTime->setEnabled(false);
-    LastTime = 0;
-    setCommandsEnabled(true);
+    core_.stopSeries();
     d_.panelColor = kWhite;
     view_.render();
     p_.beeper.beep();
 }
 
-void SimpleEngine::resetReadouts()
-{
-    d_.txtSetIndicator = formatCount(s_.CurrentSet);
-    d_.lblAverageTimeNumber = QStringLiteral("  ") + formatSeconds(s_.Simple.SetAverage[s_.CurrentSet]);
-    d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
-    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(RunsLeft);
-    d_.lblTimeNumber = QStringLiteral(" 0.000");
-}
-
 void SimpleEngine::nextSet()
 {
-    storeComment();
-    if (s_.CurrentSet >= s_.SetCount) {
-        d_.cmdNextSet = false;
-    } else {
-        ++s_.CurrentSet;
-        d_.txtSetComment = s_.Simple.SetComment[s_.CurrentSet - 1];
-        if (!d_.cmdPreviousSet && s_.CurrentSet >= 2)
-            d_.cmdPreviousSet = true;
-        resetReadouts();
-    }
+    core_.nextSet();
     view_.render();
 }
 
 void SimpleEngine::previousSet()
 {
-    storeComment();
-    if (s_.CurrentSet - 1 < 1) {
-        d_.cmdPreviousSet = false;
-    } else {
-        --s_.CurrentSet;
-        d_.txtSetComment = s_.Simple.SetComment[s_.CurrentSet - 1];
-        if (!d_.cmdNextSet && s_.CurrentSet < s_.SetCount)
-            d_.cmdNextSet = true;
-    }
-    resetReadouts();
+    core_.previousSet();
     view_.render();
 }
 
 void SimpleEngine::clearSet()
 {
-    clearStoredSet(QStringLiteral(" "));
-    d_.txtSetComment = QStringLiteral(" ");
-    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
-    d_.lblRunCountNumber = QStringLiteral("   ") + formatCount(RunsLeft);
-    d_.lblTimeNumber = QStringLiteral(" 0.000");
+    core_.clearSet();
     view_.render();
 }
 
+// Every edit is kept at once: the comment is the set's as the student types it.
 void SimpleEngine::commentEdited(const QString& text)
 {
     d_.txtSetComment = text;
-    s_.Simple.SetComment[s_.CurrentSet - 1] = text;
+    core_.storeComment();
 }
 
 void SimpleEngine::storeComment()
 {
-    s_.Simple.SetComment[s_.CurrentSet - 1] = d_.txtSetComment;
+    core_.storeComment();
 }
 
 void SimpleEngine::resultsClosed()
@@ -371,7 +201,7 @@ void SimpleEngine::resultsClosed()
 
 void SimpleEngine::optionsClosed()
 {
-    readRunsPerSet();
+    core_.readRunsPerSet(s_.Config.Normal.RunCount);
     readTriggerKind();
     view_.render();
 }

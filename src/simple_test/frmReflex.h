@@ -18,17 +18,12 @@ public:
     ~frmReflex() override;
 
     SimpleEngine& engine() { return engine_; }
+    TestEngine& testEngine() override { return engine_; }
 
     void render() override;
     void presentStimulus() override;
     Presentation presentation() const override { return presented_; }
     QPoint leftTargetCentre() const override;
-
-protected:
-    void pressed(std::int64_t stampNs) override { engine_.press(stampNs); }
-    bool exitAllowed() const override { return engine_.display().cmdExit; }
-    void storeComment() override { engine_.storeComment(); }
-    QWidget* startButton() const override;
 
 private:
     const Platform& platform_;

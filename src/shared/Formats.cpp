@@ -1,0 +1,23 @@
+#include "shared/Formats.h"
+
+#include <cstdlib>
+
+namespace reflex {
+
+QString formatSeconds(float seconds)
+{
+    return QString::number(double(seconds), 'f', 3);
+}
+
+QString formatCount(int count, int digits)
+{
+    return (count < 0 ? QStringLiteral("-") : QString())
+        + QString::number(std::abs(count)).rightJustified(digits, u'0');
+}
+
+QString withSignPosition(int n)
+{
+    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
+}
+
+} // namespace reflex

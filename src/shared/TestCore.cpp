@@ -1,0 +1,220 @@
+#include "shared/TestCore.h"
+#include "shared/Formats.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace reflex {
+
+namespace {
+
+const QString kZeroReadout = QStringLiteral("  0.000");
+const QString kZeroTime = QStringLiteral(" 0.000");
+constexpr std::int64_t kEarlyWakeNs = 2'000'000;
+
+QString runCount(int runs)
+{
+    return QStringLiteral("   ") + formatCount(runs);
+}
+
+} // namespace
+
+void PresentLead::note(std::int64_t took)
+{
+    recent[count++ % recent.size()] = took;
+    const std::size_t n = std::min<std::size_t>(count, recent.size());
+    auto sorted = recent;
+    std::nth_element(sorted.begin(), sorted.begin() + n / 2, sorted.begin() + n);
+    ns = std::clamp<std::int64_t>(sorted[n / 2], 0, 5'000'000);
+}
+
+void armUntil(Timer& timer, const Clock& clock, std::int64_t dueNs, std::int64_t leadNs)
+{
+    const std::int64_t wakeInNs = dueNs - leadNs - kEarlyWakeNs - clock.nowNs();
+    timer.setInterval(int(std::max<std::int64_t>(1, wakeInNs / 1'000'000)));
+    timer.setEnabled(true);
+}
+
+TestCore::TestCore(AppState& state, const Platform& platform, StoreHalf half, qint16& runsPerSet,
+                   TestDisplay& display, TestView& view, std::function<void()> writeRecoveryFile,
+                   bool nextRefreshesAtLastSet)
+    : s_(state)
+    , p_(platform)
+    , half_(half)
+    , runsPerSet_(runsPerSet)
+    , d_(display)
+    , view_(view)
+    , writeRecoveryFile_(std::move(writeRecoveryFile))
+    , nextRefreshesAtLastSet_(nextRefreshesAtLastSet)
+    , tmrIntervalTime(platform.timers.createTimer())
+{
+}
+
+TestCore::~TestCore() = default;
+
+void TestCore::readRunsPerSet(qint16 configured)
+{
+    // A series ends only when its count reaches the runs per set, and a time row holds 20
+    // runs, so a count from a hand-edited file is brought into 1..20 here.
+    runsPerSet_ = std::clamp<qint16>(configured, 1, kMaxRuns);
+    d_.lblRunCountNumber = runCount(runsPerSet_);
+}
+
+void TestCore::setIdle(bool idle)
+{
+    d_.cmdConfigure = d_.cmdStart = d_.CmdClearSet = d_.cmdDisplay = d_.cmdExit = idle;
+    d_.cmdNextSet = d_.cmdPreviousSet = idle;
+    d_.cmdStop = !idle;
+}
+
+// Runs 1..10 with the statistics and counts of the current set; runs 11..20 stay until
+// overwritten.
+void TestCore::clearStoredSet(const QString& comment)
+{
+    const int set = s_.CurrentSet;
+    clearSetRuns(half_.sets, set);
+    if (half_.counts)
+        clearSetCounts(*half_.counts, set);
+    half_.sets.SetComment[set - 1] = comment;
+}
+
+bool TestCore::beginSeries()
+{
+    const Message question{QStringLiteral("Over write Data in Set ") + withSignPosition(s_.CurrentSet)
+                               + QStringLiteral(" ?"),
+                           QStringLiteral("Start Reflex Data Collection"), MsgButtons::YesNo,
+                           MsgIcon::Critical, true};
+    if (p_.prompt.ask(question) != MsgAnswer::Yes)
+        return false;
+    p_.pointer.moveTo(view_.leftTargetCentre());
+    s_.DataNotSaved = true;
+    EndAfterResponse = false;
+    LastTime = 0;
+    RunsLeft = runsPerSet_;
+    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
+    d_.lblRunCountNumber = runCount(RunsLeft);
+    d_.lblTimeNumber = kZeroTime;
+    d_.txtSetIndicator = formatCount(s_.CurrentSet);
+    clearStoredSet(d_.txtSetComment);
+    s_.CurrentRun = 0;
+    setIdle(false);
+    d_.txtSetIndicatorEnabled = false;
+    return true;
+}
+
+void TestCore::storeTime(float seconds)
+{
+    SetData& data = half_.sets;
+    const int set = s_.CurrentSet;
+    const int run = s_.CurrentRun;
+    LastTime = seconds;
+    data.Times[set][run] = LastTime;
+    d_.lblTimeNumber = QLatin1Char(' ') + formatSeconds(LastTime);
+    if (run == 1) {
+        d_.lblPreviousTimeNumber = kZeroReadout;
+        d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(LastTime);
+    } else {
+        const float previous = data.Times[set][run - 1];
+        d_.lblPreviousTimeNumber = QStringLiteral("  ") + formatSeconds(previous);
+        d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(std::fabs(previous - LastTime));
+    }
+    float sum = 0;
+    for (int r = 1; r <= run; ++r)
+        sum += data.Times[set][r];
+    LastTime = sum;
+    RunAverage = sum / float(run);
+    data.SetAverage[set] = RunAverage;
+    d_.lblAverageTimeNumber = QStringLiteral("   ") + formatSeconds(RunAverage);
+    --RunsLeft;
+    d_.lblRunCountNumber = runCount(RunsLeft);
+}
+
+void TestCore::finishSeries()
+{
+    storeComment();
+    d_.lblRunCountNumber = QStringLiteral("   0");
+    tmrIntervalTime->setEnabled(false);
+    view_.render();
+    // The series goes to recover.dat before the message waits for the student: a crash while it
+    // is open must not take the series with it.
+    if (writeRecoveryFile_)
+        writeRecoveryFile_();
+    p_.beeper.beep();
+    p_.prompt.ask({QStringLiteral("Your run has ended"), QStringLiteral("END RUN")});
+    setIdle(true);
+    view_.render();
+}
+
+void TestCore::stopSeries()
+{
+    storeComment();
+    EndAfterResponse = true;
+    tmrIntervalTime->setEnabled(false);
+    LastTime = 0;
+    setIdle(true);
+}
+
+void TestCore::resetReadouts()
+{
+    d_.txtSetIndicator = formatCount(s_.CurrentSet);
+    d_.lblAverageTimeNumber = QStringLiteral("  ") + formatSeconds(half_.sets.SetAverage[s_.CurrentSet]);
+    d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
+    d_.lblRunCountNumber = runCount(RunsLeft);
+    d_.lblTimeNumber = kZeroTime;
+}
+
+void TestCore::nextSet()
+{
+    storeComment();
+    if (s_.CurrentSet < s_.SetCount) {
+        ++s_.CurrentSet;
+        d_.txtSetComment = half_.sets.SetComment[s_.CurrentSet - 1];
+    } else {
+        d_.cmdNextSet = false;
+        if (!nextRefreshesAtLastSet_)
+            return; // the readouts keep what they show
+    }
+    if (s_.CurrentSet > 1)
+        d_.cmdPreviousSet = true;
+    resetReadouts();
+}
+
+void TestCore::previousSet()
+{
+    storeComment();
+    if (s_.CurrentSet > 1) {
+        --s_.CurrentSet;
+        d_.txtSetComment = half_.sets.SetComment[s_.CurrentSet - 1];
+    } else {
+        d_.cmdPreviousSet = false;
+    }
+    d_.cmdNextSet = true; // below the last set now, or on set 1 where it never went off
+    resetReadouts();
+}
+
+void TestCore::clearSet()
+{
+    clearStoredSet(QStringLiteral(" "));
+    d_.txtSetComment = QStringLiteral(" ");
+    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
+    d_.lblRunCountNumber = runCount(RunsLeft);
+    d_.lblTimeNumber = kZeroTime;
+}
+
+void TestCore::storeComment()
+{
+    half_.sets.SetComment[s_.CurrentSet - 1] = d_.txtSetComment;
+}
+
+void TestCore::armInterval(std::int64_t fromNs)
+{
+    stimulusDueNs_ = fromNs + std::int64_t(intervalMs) * 1'000'000;
+    armUntil(*tmrIntervalTime, p_.clock, stimulusDueNs_, presentLead.ns);
+}
+
+void TestCore::waitForStimulusDue()
+{
+    p_.clock.waitUntil(stimulusDueNs_ - presentLead.ns);
+}
+
+} // namespace reflex

@@ -1,0 +1,150 @@
+#pragma once
+// What the simple and the choice test engines share; each engine holds one TestCore and keeps
+// only what is its own (the stimulus, the scoring, its extra readouts). Data flows like this:
+// the window forwards its commands and presses to the engine (TestEngine); the engine's timers
+// and presses end up in the core, which writes times into the test's half of the store and the
+// readout texts and command states into the display state, which the window copies onto its
+// controls.
+
+#include "platform/Platform.h"
+#include "shared/AppState.h"
+
+#include <QPoint>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace reflex {
+
+// The readouts and commands every test window shows.
+struct TestDisplay {
+    QString lblVersion;
+    QString lblTimeNumber = QStringLiteral(" 0.000");
+    QString lblPreviousTimeNumber = QStringLiteral(" 0.000");
+    QString lblDifferenceNumber = QStringLiteral(" 0.000");
+    QString lblAverageTimeNumber = QStringLiteral(" 0.000");
+    QString lblRunCountNumber = QStringLiteral("   00");
+    QString txtSetIndicator = QStringLiteral("01");
+    QString txtSetComment;
+    bool txtSetIndicatorEnabled = true;
+    bool cmdStart = true;
+    bool cmdStop = false;
+    bool cmdConfigure = true;
+    bool CmdClearSet = true;
+    bool cmdNextSet = true;
+    bool cmdPreviousSet = true;
+    bool cmdDisplay = true;
+    bool cmdExit = true;
+};
+
+class TestView {
+public:
+    virtual ~TestView() = default;
+    virtual void render() = 0;
+    virtual QPoint leftTargetCentre() const = 0; // screen pixels of the left target's centre
+};
+
+// What a test window and its module ask of an engine.
+class TestEngine {
+public:
+    virtual ~TestEngine() = default;
+    // The window's load handler: runs at start-up and whenever the menu opens the test.
+    virtual void initialise() = 0;
+    virtual void start() = 0;
+    virtual void stop() = 0;
+    // A mouse press on the free window surface, stamped on the platform clock.
+    virtual void press(std::int64_t stampNs) = 0;
+    virtual void nextSet() = 0;
+    virtual void previousSet() = 0;
+    virtual void clearSet() = 0;
+    virtual void commentEdited(const QString& text) = 0;
+    virtual void storeComment() = 0; // before Display and Done
+    virtual void optionsClosed() = 0; // the settings may have changed
+    virtual void resultsClosed() = 0; // the results window may have edited the set's comment
+    virtual const TestDisplay& commands() const = 0;
+    // Half the window the last stimulus stamp lies in; -1 when not known (for the trace).
+    virtual std::int64_t stimulusUncertaintyNs() const = 0;
+
+    // Called with the unrounded stamps of every measured response (benchmarks read them).
+    std::function<void(std::int64_t stimulusNs, std::int64_t pressNs)> onResponseMeasured;
+};
+
+// How long putting something on the screen takes: the median of the last few times, so that
+// one held up by a busy system does not bring the next change early.
+struct PresentLead {
+    void note(std::int64_t took);
+    std::int64_t ns = 0;
+    std::array<std::int64_t, 5> recent{};
+    int count = 0;
+};
+
+// Arms `timer` to wake a little before `dueNs` less `leadNs`; the handler waits out the rest on
+// the clock, so neither the timer's millisecond grain nor its wake-up shows in an interval.
+void armUntil(Timer& timer, const Clock& clock, std::int64_t dueNs, std::int64_t leadNs);
+
+class TestCore {
+public:
+    // `nextRefreshesAtLastSet`: Next Set pressed on set 10 refreshes the readouts too (the
+    // choice tests) or leaves them as they are (the simple test).
+    TestCore(AppState& state, const Platform& platform, StoreHalf half, qint16& runsPerSet,
+             TestDisplay& display, TestView& view, std::function<void()> writeRecoveryFile,
+             bool nextRefreshesAtLastSet);
+    ~TestCore();
+
+    // Start: the question, then the pointer on the left target, the set cleared (keeping the
+    // comment box's text), the readouts zeroed and the commands of a running series. False
+    // when the student answered No.
+    bool beginSeries();
+    // The end of a series after its last response: recover.dat written, then the message; the
+    // commands of an idle window again.
+    void finishSeries();
+    // Stop: the comment kept, the interval timer off, the commands of an idle window.
+    void stopSeries();
+    void setIdle(bool idle);
+
+    // A response time in seconds into the current run, with its readouts and the running
+    // average.
+    void storeTime(float seconds);
+
+    void nextSet();
+    void previousSet();
+    // Clear Set: the current set emptied with its counts, its comment one blank.
+    void clearSet();
+    void storeComment();
+    void resetReadouts();
+    void readRunsPerSet(qint16 configured);
+
+    // The interval counts from `fromNs` to the next stimulus being on the screen; the timer
+    // wakes ahead of it, and waitForStimulusDue() waits out the rest less the presentation lead.
+    void armInterval(std::int64_t fromNs);
+    void waitForStimulusDue();
+
+    Timer& intervalTimer() { return *tmrIntervalTime; }
+    const SetData& sets() const { return half_.sets; }
+
+    // The engines' shared state, under the names the windows were designed with.
+    float LastTime = 0;
+    float RunAverage = 0;
+    int RunsLeft = 0;
+    bool EndAfterResponse = false;
+    int intervalMs = 0;       // the interval before the next stimulus
+    PresentLead presentLead;  // how long putting a stimulus on the screen takes
+
+private:
+    void clearStoredSet(const QString& comment);
+
+    AppState& s_;
+    const Platform& p_;
+    StoreHalf half_;
+    qint16& runsPerSet_;
+    TestDisplay& d_;
+    TestView& view_;
+    std::function<void()> writeRecoveryFile_;
+    bool nextRefreshesAtLastSet_;
+    std::unique_ptr<Timer> tmrIntervalTime;
+    std::int64_t stimulusDueNs_ = 0;
+};
+
+} // namespace reflex
