@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 
 namespace reflex {
 
@@ -15,6 +16,13 @@ void runLoader(const std::function<void()>& loader)
 {
     if (loader)
         loader();
+}
+
+// A configuration file that could not be used is also told on standard error, where a
+// teacher starting the program from a terminal or a script finds it after the box is gone.
+void warn(const QString& text)
+{
+    std::fprintf(stderr, "brevane: %s\n", qPrintable(text));
 }
 
 } // namespace
@@ -47,6 +55,7 @@ StartupOutcome StartupSequence::loadConfiguration(const QString& commandLine,
 
     // The screen is measured in pixels, whatever the twips per pixel of the display.
     if (state_.pixelsX(state_.ScreenWidth) < 800 || state_.pixelsY(state_.ScreenHeight) < 600) {
+        warn(QStringLiteral("the screen is smaller than 800 x 600; the program ends"));
         show(MsgIcon::Critical, QStringLiteral("Fatal Application Error"),
              QStringLiteral("Orv Brevane supports a minimum screen resolution of 800 x 600"),
              QStringLiteral("Press OK to terminate program"));
@@ -100,15 +109,22 @@ StartupOutcome StartupSequence::loadConfiguration(const QString& commandLine,
     return StartupOutcome::ShowMainMenu;
 }
 
-StartupSequence::FileCheck StartupSequence::readFile(const QString& path, ReflexConfig& into) const
+StartupSequence::FileCheck StartupSequence::readFile(const QString& path, ReflexConfig& into,
+                                                     QString* why) const
 {
     if (!QFileInfo::exists(path))
         return FileCheck::Missing;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (why)
+            *why = file.errorString();
         return FileCheck::Invalid;
-    return readStartupConfig(file, into) == ConfigReadResult::Ok ? FileCheck::Valid
-                                                                 : FileCheck::Invalid;
+    }
+    if (readStartupConfig(file, into) == ConfigReadResult::Ok)
+        return FileCheck::Valid;
+    if (why)
+        *why = QStringLiteral("not a configuration file");
+    return FileCheck::Invalid;
 }
 
 // The file named on the command line, relative names taken in the start directory; a missing
@@ -117,16 +133,21 @@ std::optional<ReflexConfig> StartupSequence::readNamedFile(const QString& name)
 {
     view_.setStatus(QStringLiteral("Loading user configuration file ..."));
     ReflexConfig read = state_.Config;
-    switch (readFile(dir_.absoluteFilePath(name), read)) {
+    const QString path = QDir::toNativeSeparators(dir_.absoluteFilePath(name));
+    QString why;
+    switch (readFile(dir_.absoluteFilePath(name), read, &why)) {
     case FileCheck::Valid:
         return read;
     case FileCheck::Missing:
+        warn(path + QStringLiteral(": no such configuration file; using the default configuration"));
         view_.setStatus(kLoadingDefault);
         show(MsgIcon::Critical, QStringLiteral("Configuration load error"),
              QStringLiteral("File ") + name + QStringLiteral(" could not be found"),
              QStringLiteral("Using Default Configuration"));
         break;
     case FileCheck::Invalid:
+        warn(path + QStringLiteral(": cannot read the configuration (") + why
+             + QStringLiteral("); using the default configuration"));
         show(MsgIcon::Critical, QStringLiteral("Configuration Error"),
              QStringLiteral("Invalid Configuration File"),
              QStringLiteral("Using Default Configuration File"));
@@ -142,14 +163,17 @@ std::optional<ReflexConfig> StartupSequence::readNamedFile(const QString& name)
 std::optional<ReflexConfig> StartupSequence::readDefaultFile()
 {
     const QString path = dir_.filePath(QLatin1String(kDefaultConfigFileName));
+    const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     ReflexConfig read = state_.Config;
-    FileCheck check = readFile(path, read);
+    QString why;
+    FileCheck check = readFile(path, read, &why);
     const auto writeAndReread = [&] {
         writeDefaultConfiguration(state_.Config, dir_);
         read = state_.Config;
-        check = readFile(path, read);
+        check = readFile(path, read, &why);
     };
     if (check == FileCheck::Missing) {
+        warn(shown + QStringLiteral(": not found; writing one with the defaults"));
         view_.setStatus(kLoadingDefault);
         show(MsgIcon::None, QStringLiteral("Configuration file not found"),
              QStringLiteral("Default configuration file not found..."),
@@ -162,6 +186,11 @@ std::optional<ReflexConfig> StartupSequence::readDefaultFile()
             kept = QStringLiteral("The refused file was kept as ") + QLatin1String(kRefusedConfigFileName);
         else
             QFile::remove(path);
+        warn(shown + QStringLiteral(": cannot read the configuration (")
+             + (check == FileCheck::Missing ? QStringLiteral("it could not be written") : why)
+             + QStringLiteral("); writing a new one with the defaults")
+             + (kept.isEmpty() ? QString() : QStringLiteral(" (the refused file is kept beside it as ")
+                                                 + QLatin1String(kRefusedConfigFileName) + QLatin1Char(')')));
         show(MsgIcon::Critical, QStringLiteral("Configuration Error"),
              QStringLiteral("Invalid Default Configuration File"),
              QStringLiteral("Creating New Configuration File"), kept);
@@ -169,6 +198,7 @@ std::optional<ReflexConfig> StartupSequence::readDefaultFile()
     }
     if (check == FileCheck::Valid)
         return read;
+    warn(shown + QStringLiteral(": cannot be written; the defaults are used until the program ends"));
     return std::nullopt;
 }
 

@@ -50,8 +50,8 @@ private:
     enum class FileCheck { Missing, Invalid, Valid };
 
     // Reads `path` with the start-up reader into `into`; Missing when there is no such file,
-    // Invalid when it cannot be opened or is refused by the reader.
-    FileCheck readFile(const QString& path, ReflexConfig& into) const;
+    // Invalid when it cannot be opened or is refused by the reader, with the reason in `why`.
+    FileCheck readFile(const QString& path, ReflexConfig& into, QString* why = nullptr) const;
     // The configuration of the accepted file, or nothing when no file could be read (Config
     // then holds the defaults).
     std::optional<ReflexConfig> readNamedFile(const QString& name);

@@ -8,6 +8,7 @@
 #include "ui_frmSplash.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QStyle>
 #include <array>
 #include <QTimer>
@@ -109,6 +110,12 @@ frmAbout::frmAbout(const ProgramVersion& version, QWidget* parent)
     ui->setupUi(this);
     setFixedSize(size());
     ui->lblrelease->setText(QStringLiteral("Release ") + version.dotted());
+    // Where Reflex.cfg and recover.dat are kept: the directory the program started in (the
+    // per-user folder for a menu launch), which stays its current directory to the end.
+    const QString folder = QDir::toNativeSeparators(QDir::currentPath());
+    ui->lblFolder->setText(ui->lblFolder->fontMetrics().elidedText(folder, Qt::ElideMiddle,
+                                                                    ui->lblFolder->width()));
+    ui->lblFolder->setToolTip(folder);
     ui->picture1->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(40, 40));
     ui->picture2->setPixmap(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(40, 40));
     ui->picture3->setPixmap(style()->standardIcon(QStyle::SP_MediaVolume).pixmap(40, 40));

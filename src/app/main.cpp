@@ -1,16 +1,49 @@
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "platform/AlsaBeeper.h"
+#include "platform/AlsaMixer.h"
+#include "platform/QtPrinting.h"
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 
 using namespace reflex;
 
+namespace {
+
+QStringList rawArguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    // --version and --help are answered before any window system is opened, so they work
+    // without a display.
+    const CommandLine early = CommandLine::parse(rawArguments(argc, argv));
+    if (early.action == CommandLine::Action::PrintVersion) {
+        std::fputs(qPrintable(versionText(ProgramVersion::current().dotted())), stdout);
+        return 0;
+    }
+    if (early.action == CommandLine::Action::PrintHelp) {
+        std::fputs(qPrintable(helpText(QStringLiteral("brevane"))), stdout);
+        return 0;
+    }
+    // Before anything reads the current directory: the start directory, Reflex.cfg, recover.dat
+    // and the file dialogs' first folder all follow it.
+    if (early.userFolder)
+        enterUserFolder();
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brevane"));
     QApplication::setApplicationVersion(ProgramVersion::current().dotted());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orv.brevane"));
     // Windows replace each other; only Exit on the main menu ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -20,11 +53,16 @@ int main(int argc, char** argv)
     QtFileChooser files;
     AlsaBeeper beeper; // opened once here, so the first tone starts at once
     QtPointer pointer;
-    const Platform platform{clock, timers, prompt, files, beeper, pointer, ProgramVersion::current()};
+    MersenneRandom random;
+    random.reseedFromTimeOfDay();
+    AlsaMixer mixer;
+    QtPrinting printing(prompt); // one for the program: its printer settings last between reports
+    const Platform platform{clock,  timers, prompt, files,    beeper,
+                            pointer, random, mixer, printing, ProgramVersion::current()};
 
     AppState state;
-    state.Random.reseedFromTimeOfDay();
-    Application shell(state, platform, commandLineString(QApplication::arguments()));
+    // Qt has taken its own options (-platform, -display, ...) out of the arguments by now.
+    Application shell(state, platform, CommandLine::parse(QApplication::arguments()).configFile);
     // A benchmarking aid, not a setting: the stamps behind every stored time.
     if (const QByteArray trace = qgetenv("REFLEX_TIMING_TRACE"); !trace.isEmpty())
         shell.setTimingTrace(QString::fromLocal8Bit(trace));

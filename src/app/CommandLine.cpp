@@ -1,0 +1,84 @@
+#include "app/CommandLine.h"
+
+#include "config/ConfigFile.h"
+#include "platform/ProgramInfo.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <cstdio>
+
+namespace reflex {
+
+CommandLine CommandLine::parse(const QStringList& arguments)
+{
+    CommandLine line;
+    QStringList rest{arguments.value(0)};
+    bool options = true;
+    for (const QString& argument : arguments.mid(1)) {
+        if (options && argument == QLatin1String("--")) {
+            options = false;
+        } else if (options && argument == QLatin1String("--version")) {
+            if (line.action == Action::Run)
+                line.action = Action::PrintVersion;
+        } else if (options && (argument == QLatin1String("--help") || argument == QLatin1String("-h"))) {
+            line.action = Action::PrintHelp;
+        } else if (options && argument == QLatin1String("--user-folder")) {
+            line.userFolder = true;
+        } else {
+            rest << argument;
+        }
+    }
+    line.configFile = commandLineString(rest);
+    return line;
+}
+
+QString userFolderPath()
+{
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::home().filePath(QStringLiteral("Documents"));
+    return QDir(documents).filePath(QStringLiteral("Brevane"));
+}
+
+bool enterUserFolder()
+{
+    const QString folder = userFolderPath();
+    if (QDir().mkpath(folder) && QDir::setCurrent(folder))
+        return true;
+    std::fprintf(stderr, "brevane: cannot create or enter the folder %s; files are kept in %s\n",
+                 qPrintable(QDir::toNativeSeparators(folder)),
+                 qPrintable(QDir::toNativeSeparators(QDir::currentPath())));
+    return false;
+}
+
+QString versionText(const QString& version)
+{
+    return QStringLiteral("brevane %1\n").arg(version);
+}
+
+QString helpText(const QString& program)
+{
+    return QStringLiteral(
+               "Usage: %1 [--user-folder] [CONFIGURATION-FILE]\n"
+               "       %1 --version | --help\n"
+               "\n"
+               "Simple vs Complex Stimulus Reaction Timing: a student's reaction times to a\n"
+               "tone, a colour change or both, in a simple test and two choice tests.\n"
+               "\n"
+               "  CONFIGURATION-FILE  the configuration to use instead of %2; a relative\n"
+               "                      name is taken in the folder where files are kept\n"
+               "  --user-folder       keep files in the per-user folder, created when missing:\n"
+               "                      %3\n"
+               "                      (the desktop menu entry starts the program this way)\n"
+               "  --version           print the version and end\n"
+               "  --help              print this text and end\n"
+               "\n"
+               "Files are kept in the current directory, or with --user-folder in the folder\n"
+               "above: %2 (the configuration, written with the defaults when missing)\n"
+               "and recover.dat (every test's sets, rewritten when a series ends; Recover on\n"
+               "the main menu reads it back). The file dialogs open there; results files\n"
+               "(.nrm, .col) go where you save them.\n")
+        .arg(program, QLatin1String(kDefaultConfigFileName), QDir::toNativeSeparators(userFolderPath()));
+}
+
+} // namespace reflex
