@@ -150,7 +150,7 @@ def measure(session, diode, origin, form, args):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "reflex"))
+    parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "brevane"))
     parser.add_argument("--elements", type=int, default=150)
     parser.add_argument("--display-time", type=int, default=500)
     parser.add_argument("--interval", type=int, default=500)

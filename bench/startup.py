@@ -8,7 +8,7 @@ before the launch. That is the moment the menu becomes visible; its first paint 
 frame. Peak memory is the program's VmHWM a moment later, read just before it is ended.
 
 Usage: bench/startup.py [--runs N] [--warmup N] [--program PATH]
-Builds build/src/reflex (Release) first when it is missing."""
+Builds build/src/brevane (Release) first when it is missing."""
 
 import argparse
 import ctypes
@@ -144,7 +144,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--warmup", type=int, default=1, help="unmeasured runs first (disk cache)")
-    parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "reflex"))
+    parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "brevane"))
     args = parser.parse_args()
     program = os.path.abspath(args.program)
     ensure_release_build(program)

@@ -67,7 +67,7 @@ def colour_test(args, config):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0], add_help=False)
-    parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "reflex"))
+    parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "brevane"))
     parser.add_argument("--bench", default=os.path.join(ROOT, "build", "bench", "timing_bench"))
     parser.add_argument("--keep-temp", action="store_true", help="keep the session folder (logs, trace)")
     parser.add_argument("--runs", type=int, default=10)

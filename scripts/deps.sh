@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, only those that are missing.
-# Usage: scripts/deps.sh build|test|bench ...
+# Usage: scripts/deps.sh build|test|bench|package ...
 set -euo pipefail
 
 build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev
-       libasound2-dev libxcb1-dev libxcb-xinput-dev fonts-dejavu-core fonts-liberation)
-test=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x11-utils poppler-utils)
+       libasound2-dev libxcb1-dev libxcb-xinput-dev fonts-dejavu-core fonts-liberation librsvg2-bin)
+test=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x11-utils poppler-utils
+      desktop-file-utils appstream)
 bench=(xvfb xdotool at-spi2-core python3-pyatspi dbus-daemon python3 libx11-dev libxtst-dev libxext-dev libxi-dev)
+package=(dpkg-dev file lintian)
 
 wanted=()
 for group in "$@"; do
@@ -14,7 +16,8 @@ for group in "$@"; do
     build) wanted+=("${build[@]}") ;;
     test) wanted+=("${test[@]}") ;;
     bench) wanted+=("${bench[@]}") ;;
-    *) echo "deps.sh: unknown group '$group' (build, test, bench)" >&2; exit 2 ;;
+    package) wanted+=("${package[@]}") ;;
+    *) echo "deps.sh: unknown group '$group' (build, test, bench, package)" >&2; exit 2 ;;
   esac
 done
 

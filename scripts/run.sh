@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$root/build" -j2 --target reflex
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "reflex: no display found (DISPLAY is not set); to run it on a virtual screen: xvfb-run -a -s '-screen 0 1024x768x24' $root/build/src/reflex" >&2
+  echo "brevane: no display found (DISPLAY is not set); to run it on a virtual screen: xvfb-run -a -s '-screen 0 1024x768x24' $root/build/src/brevane" >&2
   exit 1
 fi
-exec "$root/build/src/reflex" "$@"
+exec "$root/build/src/brevane" "$@"
