@@ -3,7 +3,6 @@
 #include "app/MenuCommands.h"
 #include "app/StartupSequence.h"
 #include "app/Windows.h"
-#include "platform/QtPrinting.h"
 #include "config/SettingsModule.h"
 #include "shared/RecoveryFile.h"
 #include "simple_test/SimpleTestModule.h"
@@ -17,25 +16,6 @@
 
 namespace reflex {
 
-namespace {
-
-class FileTrace final : public ResponseTrace {
-public:
-    explicit FileTrace(QString path) : path_(std::move(path)) {}
-    void record(std::int64_t stimulusNs, std::int64_t responseNs, std::int64_t stimulusUncertaintyNs) override
-    {
-        QFile f(path_);
-        if (f.open(QIODevice::Append | QIODevice::Text))
-            f.write(QByteArray::number(qlonglong(stimulusNs)) + ' ' + QByteArray::number(qlonglong(responseNs))
-                    + ' ' + QByteArray::number(qlonglong(stimulusUncertaintyNs)) + '\n');
-    }
-
-private:
-    QString path_;
-};
-
-} // namespace
-
 Application::Application(AppState& state, const Platform& platform, QString commandLine)
     : state_(state)
     , platform_(platform)
@@ -45,8 +25,7 @@ Application::Application(AppState& state, const Platform& platform, QString comm
     , splash_(std::make_unique<frmSplash>(platform.version))
     , main_(std::make_unique<frmMain>(platform.version))
 {
-    printing_ = std::make_unique<QtPrinting>(platform_.prompt);
-    const ModuleContext context{state_, platform_, *this, printing_.get()};
+    const ModuleContext context{state_, platform_, *this, *this};
     modules_.push_back(std::make_unique<SimpleTestModule>(context));
     modules_.push_back(simpleResultsModule(context));
     modules_.push_back(std::make_unique<SettingsModule>(context));
@@ -71,7 +50,16 @@ Application::~Application() = default;
 
 void Application::setTimingTrace(const QString& path)
 {
-    trace_ = path.isEmpty() ? nullptr : std::make_unique<FileTrace>(path);
+    tracePath_ = path;
+}
+
+void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs,
+                                   std::int64_t stimulusUncertaintyNs)
+{
+    QFile f(tracePath_);
+    if (f.open(QIODevice::Append | QIODevice::Text))
+        f.write(QByteArray::number(qlonglong(stimulusNs)) + ' ' + QByteArray::number(qlonglong(responseNs)) + ' '
+                + QByteArray::number(qlonglong(stimulusUncertaintyNs)) + '\n');
 }
 
 void Application::start()
@@ -131,7 +119,7 @@ void Application::showWhileLoading(std::function<void()> step)
     });
 }
 
-void Application::writeRecoveryFile()
+void Application::seriesEnded()
 {
     recovery_->write();
 }

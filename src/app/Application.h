@@ -18,9 +18,8 @@ class frmFirst;
 class frmSplash;
 class frmMain;
 class RecoveryFile;
-class QtPrinting;
 
-class Application final : public QObject, public Shell {
+class Application final : public QObject, public Shell, public SeriesRecorder {
     Q_OBJECT
 public:
     Application(AppState& state, const Platform& platform, QString commandLine);
@@ -51,9 +50,13 @@ public:
     void show(QWidget* window) override { navigator_.show(window); }
     bool offers(Destination destination) const override { return provider(destination); }
     void open(OpenRequest request) override;
-    void writeRecoveryFile() override;
-    ResponseTrace* responseTrace() override { return trace_.get(); }
     void showWhileLoading(std::function<void()> step) override;
+
+    // SeriesRecorder: recover.dat, and the trace when the benchmark asked for one
+    void seriesEnded() override;
+    bool tracing() const override { return !tracePath_.isEmpty(); }
+    void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs,
+                          std::int64_t stimulusUncertaintyNs) override;
 
 private:
     void exitProgram();
@@ -62,9 +65,8 @@ private:
     const Platform& platform_;
     QString commandLine_;
     Navigator navigator_;
-    std::unique_ptr<ResponseTrace> trace_;
+    QString tracePath_;
     std::unique_ptr<RecoveryFile> recovery_;
-    std::unique_ptr<QtPrinting> printing_;
     std::unique_ptr<frmFirst> first_;
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<frmMain> main_;

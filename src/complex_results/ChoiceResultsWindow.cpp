@@ -15,8 +15,8 @@ bool isColour(Destination destination)
 } // namespace
 
 ChoiceResultsWindow::ChoiceResultsWindow(Destination destination, AppState& state,
-                                         const Platform& platform, Printing& printing, QWidget* parent)
-    : ResultsWindow(isColour(destination) ? kColorResults : kNumberResults, state, platform, printing, parent)
+                                         const Platform& platform, QWidget* parent)
+    : ResultsWindow(isColour(destination) ? kColorResults : kNumberResults, state, platform, parent)
 {
     Ui::frmChoiceReflexDisplay().setupUi(this);
     setObjectName(isColour(destination) ? QStringLiteral("frmColorReflexDisplay")
@@ -27,7 +27,7 @@ ChoiceResultsWindow::ChoiceResultsWindow(Destination destination, AppState& stat
 std::unique_ptr<Module> choiceResultsModule(const ModuleContext& context, Destination destination)
 {
     return std::make_unique<ResultsModule>(context, destination, [destination](const ModuleContext& c) {
-        return std::make_unique<ChoiceResultsWindow>(destination, c.state, c.platform, *c.printing);
+        return std::make_unique<ChoiceResultsWindow>(destination, c.state, c.platform);
     });
 }
 

@@ -15,7 +15,7 @@ class ChoiceResultsWindow final : public ResultsWindow {
 public:
     // `destination`: ColorResults or NumberResults.
     ChoiceResultsWindow(Destination destination, AppState& state, const Platform& platform,
-                        Printing& printing, QWidget* parent = nullptr);
+                        QWidget* parent = nullptr);
 };
 
 std::unique_ptr<Module> choiceResultsModule(const ModuleContext& context, Destination destination);

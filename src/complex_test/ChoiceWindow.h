@@ -29,7 +29,7 @@ public:
     QPoint leftTargetCentre() const override;
 
     // The sound icon files are read again the next time the window shows its trigger.
-    void reloadIcons() { iconShowsSound_.reset(); }
+    void settingsChanged() override { iconShowsSound_.reset(); }
 
 protected:
     ChoiceWindow(ChoiceTest test, AppState& state, const Platform& platform, RandomSource& random,

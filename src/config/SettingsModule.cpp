@@ -3,9 +3,8 @@
 
 namespace reflex {
 
-SettingsModule::SettingsModule(ModuleContext context, std::unique_ptr<Mixer> mixer)
+SettingsModule::SettingsModule(ModuleContext context)
     : context_(context)
-    , mixer_(std::move(mixer))
 {
 }
 
@@ -16,7 +15,7 @@ void SettingsModule::preload()
     if (window_)
         return;
     // Made before the configuration is read; every opener fills it again.
-    window_ = std::make_unique<frmCfg>(context_.state, context_.platform, *mixer_);
+    window_ = std::make_unique<frmCfg>(context_.state, context_.platform, context_.platform.mixer);
     QObject::connect(window_.get(), &frmCfg::closed, window_.get(),
                      [this] { context_.shell.leave(openedBy_); });
 }

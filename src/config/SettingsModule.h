@@ -3,7 +3,6 @@
 // dialog is filled from Config each time and, when it is left with OK or Cancel, the opener
 // is shown again after its onReturn has re-read what it needs.
 
-#include "platform/Mixer.h"
 #include "shared/Shell.h"
 
 #include <memory>
@@ -14,7 +13,7 @@ class frmCfg;
 
 class SettingsModule final : public Module {
 public:
-    explicit SettingsModule(ModuleContext context, std::unique_ptr<Mixer> mixer = systemMixer());
+    explicit SettingsModule(ModuleContext context);
     ~SettingsModule() override;
 
     QList<Destination> destinations() const override { return {Destination::Settings}; }
@@ -26,7 +25,6 @@ public:
 
 private:
     ModuleContext context_;
-    std::unique_ptr<Mixer> mixer_;
     OpenRequest openedBy_{Destination::Settings};
     std::unique_ptr<frmCfg> window_;
 };

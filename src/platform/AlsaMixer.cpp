@@ -37,11 +37,6 @@ snd_mixer_elem_t* findVolumeControl(snd_mixer_t* handle)
 
 } // namespace
 
-std::unique_ptr<Mixer> systemMixer()
-{
-    return std::make_unique<AlsaMixer>();
-}
-
 AlsaMixer::AlsaMixer(QByteArray card)
     : card_(std::move(card))
 {

@@ -1,5 +1,4 @@
 #pragma once
-#include <memory>
 #include <optional>
 
 namespace reflex {
@@ -23,8 +22,5 @@ public:
     // Releases the device; harmless when nothing is open.
     virtual void close() = 0;
 };
-
-// The sound system's mixer (ALSA), made with the other window-system services.
-std::unique_ptr<Mixer> systemMixer();
 
 } // namespace reflex

@@ -10,6 +10,9 @@
 //   FileChooser  open/save dialogs; std::nullopt is the cancel outcome
 //   Beeper       the one sound of the program (tone on the sound device, bell otherwise)
 //   Pointer      mouse-pointer placement and the busy shape
+//   RandomSource the generator of intervals and elements
+//   Mixer        the sound system's master volume
+//   Printing     the printer or a PDF file, and the print selection dialog
 //   ScreenMetrics, ProgramVersion, commandLineString: facts read once at start-up
 
 #include "platform/Clock.h"
@@ -17,7 +20,10 @@
 #include "platform/Prompt.h"
 #include "platform/FileChooser.h"
 #include "platform/Beeper.h"
+#include "platform/Mixer.h"
 #include "platform/Pointer.h"
+#include "platform/Printer.h"
+#include "platform/Random.h"
 #include "platform/Screen.h"
 #include "platform/ProgramInfo.h"
 
@@ -31,6 +37,9 @@ struct Platform {
     FileChooser& files;
     Beeper& beeper;
     Pointer& pointer;
+    RandomSource& random;
+    Mixer& mixer;
+    Printing& printing;
     ProgramVersion version;
 };
 

@@ -17,27 +17,11 @@
 #include <QRgb>
 #include <QString>
 #include <array>
-#include <random>
 
 namespace reflex {
 
 // Stimulus kinds of the simple test, the values of NormalTriggerOn.
 enum TriggerKind : qint16 { AudioTrigger = 0, VisualTrigger = 1, AudioVisualTrigger = 2 };
-
-// The one uniform generator shared by all tests (AppState::Random); reseeded from the time of
-// day. Engines that a test must script take it by reference, and a test hands them a subclass
-// that returns the values it chose.
-class RandomSource {
-public:
-    virtual ~RandomSource() = default;
-    virtual double next(); // [0, 1)
-    // Mixes the time of day into the generator's state: two reseeds within the same tick of
-    // the clock do not restart the same sequence.
-    virtual void reseedFromTimeOfDay();
-
-private:
-    std::mt19937 engine_{5489u};
-};
 
 struct AppState {
     // configuration
@@ -76,8 +60,6 @@ struct AppState {
     qint16 ColorEditElement = 0;
     bool ShowSpeaker = false;
     std::array<qint16, 16> ColorPalette{};
-
-    RandomSource Random;
 
     // Twips of the window designs to the screen's pixels.
     int pixelsX(long twips) const { return int(twips / TwipsPerPixelX + 0.5); }

@@ -18,8 +18,8 @@ ChartPoints chartOf(const auto& values)
 } // namespace
 
 ResultsModel::ResultsModel(const ResultsKind& kind, AppState& state, const Platform& platform,
-                           Printing& printing, ResultsView& view)
-    : kind_(kind), s_(state), half_(kind.half(state)), p_(platform), printing_(printing), view_(view)
+                           ResultsView& view)
+    : kind_(kind), s_(state), half_(kind.half(state)), p_(platform), view_(view)
 {
     d_.lblVersion = platform.version.compact();
     emptyCounts();
@@ -202,7 +202,7 @@ void ResultsModel::load()
 
 void ResultsModel::print()
 {
-    runPrintCommand({printing_, p_.files, p_.prompt}, QString::fromLatin1(kind_.reportTitle),
+    runPrintCommand({p_.printing, p_.files, p_.prompt}, QString::fromLatin1(kind_.reportTitle),
                     [this](Printer& printer, const PrintChoice& choice) {
                         kind_.printReport(printer, choice, half_);
                     });

@@ -76,7 +76,7 @@ public:
 class ResultsModel {
 public:
     ResultsModel(const ResultsKind& kind, AppState& state, const Platform& platform,
-                 Printing& printing, ResultsView& view);
+                 ResultsView& view);
 
     // The window became active: its opening, and for some kinds every later activation.
     void activate();
@@ -111,7 +111,6 @@ private:
     AppState& s_;
     StoreHalf half_;
     const Platform& p_;
-    Printing& printing_;
     ResultsView& view_;
     ResultsDisplay d_;
 };

@@ -14,7 +14,7 @@ ResultsModule::~ResultsModule() = default;
 
 void ResultsModule::open(const OpenRequest& request)
 {
-    if (window_ || !context_.printing)
+    if (window_)
         return;
     openedBy_ = request;
     context_.shell.showWhileLoading([this] {

@@ -100,9 +100,9 @@ QBarSet* barSet(QBarSeries* series, const QString& label, QRgb colour)
 } // namespace
 
 ResultsWindow::ResultsWindow(const ResultsKind& kind, AppState& state, const Platform& platform,
-                             Printing& printing, QWidget* parent)
+                             QWidget* parent)
     : QWidget(parent)
-    , logic_(kind, state, platform, printing, *this)
+    , logic_(kind, state, platform, *this)
 {
 }
 

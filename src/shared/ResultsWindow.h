@@ -30,7 +30,7 @@ signals:
 
 protected:
     ResultsWindow(const ResultsKind& kind, AppState& state, const Platform& platform,
-                  Printing& printing, QWidget* parent);
+                  QWidget* parent);
     // Called by each window once its form is set up.
     void bindControls();
 

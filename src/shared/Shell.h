@@ -15,7 +15,6 @@ namespace reflex {
 
 struct AppState;
 struct Platform;
-class Printing;
 
 enum class Destination {
     SimpleTest,
@@ -34,12 +33,17 @@ struct OpenRequest {
     int page = 0;                     // the settings dialog's tab to open on
 };
 
-// The stamps behind every stored time, for the timing benchmark (a no-op unless it asked).
-class ResponseTrace {
+// Where a finished series and its stamps go besides the store: recover.dat, rewritten at the
+// end of every finished series, and the benchmark's trace of the stamps behind every stored
+// time.
+class SeriesRecorder {
 public:
-    virtual ~ResponseTrace() = default;
+    virtual ~SeriesRecorder() = default;
+    virtual void seriesEnded() = 0;
+    virtual bool tracing() const = 0; // the benchmark asked for the trace
     // `stimulusUncertaintyNs`: half the window the stimulus stamp lies in, -1 when not known.
-    virtual void record(std::int64_t stimulusNs, std::int64_t responseNs, std::int64_t stimulusUncertaintyNs = -1) = 0;
+    virtual void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs,
+                                  std::int64_t stimulusUncertaintyNs) = 0;
 };
 
 class Shell {
@@ -57,9 +61,6 @@ public:
         if (request.returnTo)
             show(request.returnTo);
     }
-    // Rewrites recover.dat with all three stores (the end of every finished series).
-    virtual void writeRecoveryFile() = 0;
-    virtual ResponseTrace* responseTrace() = 0; // nullptr unless the benchmark asked
     // Hides the current window behind the "Loading Display Please Wait..." banner and runs
     // `step` (which makes and shows the next window) once the banner is on the screen.
     virtual void showWhileLoading(std::function<void()> step) { step(); }
@@ -70,7 +71,7 @@ struct ModuleContext {
     AppState& state;
     const Platform& platform;
     Shell& shell;
-    Printing* printing = nullptr; // the system's printing, for the reports
+    SeriesRecorder& series;
 };
 
 // The start-up step in which a module's windows are made and their load handlers run.

@@ -20,6 +20,8 @@ public:
     void setDisplayAvailable(bool on) { displayWired_ = on; render(); }
     virtual void render() = 0;
     virtual TestEngine& testEngine() = 0;
+    // The settings may have changed: what the window reads of them itself is read again.
+    virtual void settingsChanged() {}
 
 signals:
     void doneRequested();    // Done: back to the main menu

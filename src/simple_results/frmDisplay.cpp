@@ -5,8 +5,8 @@
 
 namespace reflex {
 
-frmDisplay::frmDisplay(AppState& state, const Platform& platform, Printing& printing, QWidget* parent)
-    : ResultsWindow(kSimpleResults, state, platform, printing, parent)
+frmDisplay::frmDisplay(AppState& state, const Platform& platform, QWidget* parent)
+    : ResultsWindow(kSimpleResults, state, platform, parent)
 {
     Ui::frmDisplay().setupUi(this);
     bindControls();
@@ -15,7 +15,7 @@ frmDisplay::frmDisplay(AppState& state, const Platform& platform, Printing& prin
 std::unique_ptr<Module> simpleResultsModule(const ModuleContext& context)
 {
     return std::make_unique<ResultsModule>(context, Destination::SimpleResults, [](const ModuleContext& c) {
-        return std::make_unique<frmDisplay>(c.state, c.platform, *c.printing);
+        return std::make_unique<frmDisplay>(c.state, c.platform);
     });
 }
 

@@ -11,7 +11,7 @@ namespace reflex {
 class frmDisplay final : public ResultsWindow {
     Q_OBJECT
 public:
-    frmDisplay(AppState& state, const Platform& platform, Printing& printing, QWidget* parent = nullptr);
+    frmDisplay(AppState& state, const Platform& platform, QWidget* parent = nullptr);
 };
 
 std::unique_ptr<Module> simpleResultsModule(const ModuleContext& context);

@@ -82,7 +82,7 @@ void SimpleEngine::prepareInterval(bool reseed)
         return;
     }
     if (reseed)
-        s_.Random.reseedFromTimeOfDay();
+        p_.random.reseedFromTimeOfDay();
     core_.intervalMs = drawInterval();
 }
 
@@ -93,7 +93,7 @@ int SimpleEngine::drawInterval()
     const int upper = s_.MaxRandomInterval;
     const int minimum = std::clamp<int>(s_.Config.Normal.MinimumTimeInterval, 1, upper);
     do {
-        NextInterval = int(std::nearbyint(s_.Random.next() * upper));
+        NextInterval = int(std::nearbyint(p_.random.next() * upper));
     } while (NextInterval < minimum);
     return NextInterval;
 }

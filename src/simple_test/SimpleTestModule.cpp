@@ -4,40 +4,18 @@
 namespace reflex {
 
 SimpleTestModule::SimpleTestModule(ModuleContext context)
-    : context_(context)
+    : TestModule(context, {Destination::SimpleTest, StartupSlot::SimpleTest, Destination::SimpleResults, 0})
 {
 }
 
-SimpleTestModule::~SimpleTestModule() = default;
-
-void SimpleTestModule::preload()
+frmReflex* SimpleTestModule::window() const
 {
-    Shell& shell = context_.shell;
-    window_ = std::make_unique<frmReflex>(context_.state, context_.platform,
-                                          [&shell] { shell.writeRecoveryFile(); });
-    SimpleEngine& engine = window_->engine();
-    if (ResponseTrace* trace = shell.responseTrace())
-        engine.onResponseMeasured = [trace, &engine](std::int64_t s, std::int64_t p) {
-            trace->record(s, p, engine.stimulusUncertaintyNs());
-        };
-
-    QObject::connect(window_.get(), &frmReflex::doneRequested, window_.get(),
-                     [this] { context_.shell.leave(openedBy_); });
-    QObject::connect(window_.get(), &frmReflex::optionsRequested, window_.get(), [this, &engine] {
-        context_.shell.open({Destination::Settings, window_.get(), [&engine] { engine.optionsClosed(); }, 0});
-    });
-    QObject::connect(window_.get(), &frmReflex::displayRequested, window_.get(), [this, &engine] {
-        context_.shell.open({Destination::SimpleResults, window_.get(), [&engine] { engine.resultsClosed(); }});
-    });
+    return static_cast<frmReflex*>(testWindow());
 }
 
-void SimpleTestModule::open(const OpenRequest& request)
+std::unique_ptr<TestWindow> SimpleTestModule::makeWindow(std::function<void()> seriesEnded)
 {
-    openedBy_ = request;
-    window_->setOptionsAvailable(context_.shell.offers(Destination::Settings));
-    window_->setDisplayAvailable(context_.shell.offers(Destination::SimpleResults));
-    window_->engine().initialise();
-    context_.shell.show(window_.get());
+    return std::make_unique<frmReflex>(context_.state, context_.platform, std::move(seriesEnded));
 }
 
 } // namespace reflex

@@ -1,32 +1,19 @@
 #pragma once
-// The simple test as a module of the shell: its window is made during start-up and shown
-// whenever the main menu opens the test. Options and Display go through the shell to
-// whichever module offers them; the test re-reads its settings when the dialog is left.
+// The simple test as a module of the shell (shared/TestModule.h).
 
-#include "shared/Shell.h"
-
-#include <memory>
+#include "shared/TestModule.h"
 
 namespace reflex {
 
 class frmReflex;
 
-class SimpleTestModule final : public Module {
+class SimpleTestModule final : public TestModule {
 public:
     explicit SimpleTestModule(ModuleContext context);
-    ~SimpleTestModule() override;
+    frmReflex* window() const;
 
-    QList<Destination> destinations() const override { return {Destination::SimpleTest}; }
-    StartupSlot startupSlot() const override { return StartupSlot::SimpleTest; }
-    void preload() override;
-    void open(const OpenRequest& request) override;
-
-    frmReflex* window() const { return window_.get(); }
-
-private:
-    ModuleContext context_;
-    OpenRequest openedBy_;
-    std::unique_ptr<frmReflex> window_;
+protected:
+    std::unique_ptr<TestWindow> makeWindow(std::function<void()> seriesEnded) override;
 };
 
 } // namespace reflex

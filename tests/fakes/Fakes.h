@@ -7,6 +7,7 @@
 #include "platform/PressStamps.h"
 #include "platform/Printer.h"
 #include "shared/AppState.h"
+#include "shared/Shell.h"
 
 #include <QBuffer>
 #include <QStringList>
@@ -173,25 +174,6 @@ struct FakeRecoveryWriter {
     qsizetype shownAtLastWrite = -1;
 };
 
-// All fakes together, with the Platform bundle that windows and engines take.
-struct FakePlatform {
-    FakeClock clock;
-    FakeTimerFactory timers;
-    FakePrompt prompt;
-    FakeFileChooser files;
-    FakeBeeper beeper;
-    FakePointer pointer;
-    Platform platform{clock, timers, prompt, files, beeper, pointer, ProgramVersion{2, 0, 0}};
-};
-
-// The values the test queued, in order (a draw with none queued fails the test); counts reseeds.
-struct ScriptedRandom final : RandomSource {
-    double next() override { return takeAnswer(values, 0.0, "a random draw with no scripted value left"); }
-    void reseedFromTimeOfDay() override { ++reseeds; }
-    std::deque<double> values;
-    int reseeds = 0;
-};
-
 // One text as it landed on the page, in which document (from 0) and in which font.
 struct PrintedText {
     QString text;
@@ -261,6 +243,36 @@ struct FakePrinting final : Printing {
         opened << name;
         return std::make_unique<RecordingPrinter>(record, failWith, pdf);
     }
+};
+
+// All fakes together, with the Platform bundle that windows and engines take.
+struct FakePlatform {
+    FakeClock clock;
+    FakeTimerFactory timers;
+    FakePrompt prompt;
+    FakeFileChooser files;
+    FakeBeeper beeper;
+    FakePointer pointer;
+    MersenneRandom random;
+    FakeMixer mixer;
+    FakePrinting printing;
+    Platform platform{clock, timers, prompt, files, beeper, pointer, random, mixer, printing, ProgramVersion{2, 0, 0}};
+};
+
+// Counts the series that ended; keeps no trace.
+struct FakeSeriesRecorder final : SeriesRecorder {
+    void seriesEnded() override { ++ended; }
+    bool tracing() const override { return false; }
+    void responseMeasured(std::int64_t, std::int64_t, std::int64_t) override {}
+    int ended = 0;
+};
+
+// The values the test queued, in order (a draw with none queued fails the test); counts reseeds.
+struct ScriptedRandom final : RandomSource {
+    double next() override { return takeAnswer(values, 0.0, "a random draw with no scripted value left"); }
+    void reseedFromTimeOfDay() override { ++reseeds; }
+    std::deque<double> values;
+    int reseeds = 0;
 };
 
 } // namespace reflex::fakes

@@ -19,9 +19,8 @@ using Sets = QList<int>;
 namespace {
 
 struct Fixture : ResultsView {
-    explicit Fixture(const ResultsKind& kind = kSimpleResults) : results{kind, state, fp.platform, printing, *this} {}
+    explicit Fixture(const ResultsKind& kind = kSimpleResults) : results{kind, state, fp.platform, *this} {}
     fakes::FakePlatform fp;
-    fakes::FakePrinting printing;
     AppState state;
     ResultsModel results;
     int renders = 0;
@@ -340,12 +339,12 @@ private slots:
         f.state.Color.CorrectHits[6] = 7;
         f.state.Color.MissedHits[6] = 10;
         f.results.activate();
-        f.printing.answer = chosen({1, 2, 3, 4, 5, 6}, "Edited");
+        f.fp.printing.answer = chosen({1, 2, 3, 4, 5, 6}, "Edited");
         f.results.print();
-        f.printing.answer.reset();
+        f.fp.printing.answer.reset();
         f.results.print();
-        QCOMPARE(f.printing.presets, (QList<PrintChoice>(2, chosen({}, kColorReportTitle))));
-        const fakes::PrintRecord& record = f.printing.record;
+        QCOMPARE(f.fp.printing.presets, (QList<PrintChoice>(2, chosen({}, kColorReportTitle))));
+        const fakes::PrintRecord& record = f.fp.printing.record;
         QCOMPARE(record.documents, 2);
         QCOMPARE(record.lines(1), (QStringList{"Edited", "", "Set  6", "12.382  |0.500  |0.000  |0.000  |0.000",
                                                "0.000  |0.000  |0.000  |0.000  |0.000",
@@ -381,21 +380,21 @@ private slots:
         QVERIFY(!selection.ok());
         QCOMPARE(f.fp.prompt.shown.takeLast(), (Message{"You must select atleast ONE set to Print", "Printing Error"}));
         f.results.print();
-        f.printing.answer = chosen({4}, "Edited");
+        f.fp.printing.answer = chosen({4}, "Edited");
         f.results.print();
-        QCOMPARE(f.printing.record.lines(0).mid(0, 3), (QStringList{"Edited", "", "Set  4"}));
+        QCOMPARE(f.fp.printing.record.lines(0).mid(0, 3), (QStringList{"Edited", "", "Set  4"}));
 
-        f.printing.printerPresent = false;
+        f.fp.printing.printerPresent = false;
         f.fp.files.answers = {std::nullopt, f.file("r.pdf")};
         f.results.print(); // the PDF's name cancelled: nothing
         f.results.print();
-        QCOMPARE(f.printing.opened, (QStringList{"Edited", "pdf"}));
+        QCOMPARE(f.fp.printing.opened, (QStringList{"Edited", "pdf"}));
         QCOMPARE(readFile(f.file("r.pdf")), "%PDF");
-        f.printing.printerPresent = true;
-        f.printing.failWith = "out of paper";
+        f.fp.printing.printerPresent = true;
+        f.fp.printing.failWith = "out of paper";
         f.results.print();
         QCOMPARE(f.fp.prompt.shown, (QList<Message>{{"Print Error\rout of paper", "Print Cancelled"}}));
-        QCOMPARE(f.printing.presets, (QList<PrintChoice>(5, chosen({}, kSimpleReportTitle))));
+        QCOMPARE(f.fp.printing.presets, (QList<PrintChoice>(5, chosen({}, kSimpleReportTitle))));
     }
 };
 

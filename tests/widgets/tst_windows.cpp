@@ -48,8 +48,6 @@ struct RecordingShell final : Shell {
     void show(QWidget* window) override { shown = window; }
     bool offers(Destination d) const override { return d == Destination::Settings && settings; }
     void open(OpenRequest request) override { opened.append(request); }
-    void writeRecoveryFile() override {}
-    ResponseTrace* responseTrace() override { return nullptr; }
     bool settings = true;
     QWidget* shown = nullptr;
     QList<OpenRequest> opened;
@@ -301,7 +299,8 @@ private slots:
         state.StartDirectory = dir.path();
         FakePlatform fp;
         RecordingShell shell;
-        ChoiceTestModule module({state, fp.platform, shell}, ChoiceTest(test));
+        FakeSeriesRecorder series;
+        ChoiceTestModule module({state, fp.platform, shell, series}, ChoiceTest(test));
         module.preload();
         state.CurrentSet = 7; // after the window's own start
         module.open({module.destinations().at(0), nullptr, {}, 0});
@@ -317,7 +316,7 @@ private slots:
 
         QTest::mouseClick(child(w, "cmdConfigure"), Qt::LeftButton);
         QVERIFY(shell.opened.size() == 1 && shell.opened[0].destination == Destination::Settings);
-        SettingsModule settings({state, fp.platform, shell}, std::make_unique<FakeMixer>());
+        SettingsModule settings({state, fp.platform, shell, series});
         settings.open(shell.opened[0]); // as the shell routes it
         frmCfg* dialog = settings.window();
         const auto* runs = child<QLineEdit>(dialog, "txtNormRunCount");

@@ -1,16 +1,16 @@
-#include "shared/AppState.h"
+#include "platform/Random.h"
 
 #include <chrono>
 #include <cstdint>
 
 namespace reflex {
 
-double RandomSource::next()
+double MersenneRandom::next()
 {
     return engine_() / 4294967296.0; // 32 random bits, never 1.0
 }
 
-void RandomSource::reseedFromTimeOfDay()
+void MersenneRandom::reseedFromTimeOfDay()
 {
     const auto ns = std::chrono::system_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
     std::seed_seq seed{std::uint32_t(ns), std::uint32_t(std::uint64_t(ns) >> 32), std::uint32_t(engine_()),

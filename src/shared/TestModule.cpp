@@ -1,0 +1,48 @@
+#include "shared/TestModule.h"
+
+namespace reflex {
+
+TestModule::TestModule(ModuleContext context, Links links)
+    : context_(context)
+    , links_(links)
+{
+}
+
+TestModule::~TestModule() = default;
+
+void TestModule::preload()
+{
+    SeriesRecorder& series = context_.series;
+    window_ = makeWindow([&series] { series.seriesEnded(); });
+    TestWindow* window = window_.get();
+    TestEngine& engine = window->testEngine();
+    if (series.tracing())
+        engine.onResponseMeasured = [&series, &engine](std::int64_t s, std::int64_t p) {
+            series.responseMeasured(s, p, engine.stimulusUncertaintyNs());
+        };
+    Shell& shell = context_.shell;
+    QObject::connect(window, &TestWindow::doneRequested, window, [this, &shell] { shell.leave(openedBy_); });
+    QObject::connect(window, &TestWindow::optionsRequested, window, [this, &shell, window, &engine] {
+        shell.open({Destination::Settings, window,
+                    [window, &engine] {
+                        window->settingsChanged();
+                        engine.optionsClosed();
+                    },
+                    links_.settingsPage});
+    });
+    QObject::connect(window, &TestWindow::displayRequested, window, [this, &shell, window, &engine] {
+        shell.open({links_.results, window, [&engine] { engine.resultsClosed(); }});
+    });
+}
+
+void TestModule::open(const OpenRequest& request)
+{
+    openedBy_ = request;
+    window_->setOptionsAvailable(context_.shell.offers(Destination::Settings));
+    window_->setDisplayAvailable(context_.shell.offers(links_.results));
+    window_->settingsChanged();
+    window_->testEngine().initialise();
+    context_.shell.show(window_.get());
+}
+
+} // namespace reflex

@@ -1,0 +1,44 @@
+#pragma once
+// A test as a module of the shell (windows layer): its window is made during start-up and shown
+// whenever the main menu opens the test. Options and Display go through the shell to whichever
+// module offers them, and Done goes back to the menu; the engine re-reads its settings when the
+// dialog is left and the set's comment when the results window is left. Every finished series
+// goes to the series recorder (recover.dat), and every measured response to its trace when the
+// benchmark asked for one.
+
+#include "shared/Shell.h"
+#include "shared/TestWindow.h"
+
+#include <memory>
+
+namespace reflex {
+
+class TestModule : public Module {
+public:
+    struct Links {
+        Destination test;
+        StartupSlot slot;
+        Destination results;
+        int settingsPage; // the settings dialog's tab for this test
+    };
+    ~TestModule() override;
+
+    QList<Destination> destinations() const override { return {links_.test}; }
+    StartupSlot startupSlot() const override { return links_.slot; }
+    void preload() override;
+    void open(const OpenRequest& request) override;
+
+protected:
+    TestModule(ModuleContext context, Links links);
+    // The test's window, whose engine writes recover.dat through `seriesEnded`.
+    virtual std::unique_ptr<TestWindow> makeWindow(std::function<void()> seriesEnded) = 0;
+    TestWindow* testWindow() const { return window_.get(); }
+    ModuleContext context_;
+
+private:
+    Links links_;
+    OpenRequest openedBy_;
+    std::unique_ptr<TestWindow> window_;
+};
+
+} // namespace reflex
