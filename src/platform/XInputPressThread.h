@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Clock.h"
-#include "platform/PressStamps.h"
+#include "platform/PressStampMatcher.h"
 
 #include <atomic>
 #include <cstdint>

@@ -5,7 +5,7 @@
 // the engine; the close button is Done, refused while a series runs; Start takes the focus as
 // the window shows; Options and Display stay disabled until their windows are wired. The
 // response targets are drawn outlines.
-#include "platform/InputStamp.h"
+#include "platform/XPressStamper.h"
 #include "shared/TestCore.h"
 
 #include <QWidget>

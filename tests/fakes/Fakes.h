@@ -4,7 +4,7 @@
 
 #include "platform/Mixer.h"
 #include "platform/Platform.h"
-#include "platform/PressStamps.h"
+#include "platform/PressStampMatcher.h"
 #include "platform/Printer.h"
 #include "shared/AppState.h"
 #include "shared/Shell.h"

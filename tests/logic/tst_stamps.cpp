@@ -1,6 +1,6 @@
 #include "fakes/Fakes.h"
 #include "platform/Presentation.h"
-#include "platform/PressStamps.h"
+#include "platform/PressStampMatcher.h"
 
 using namespace reflex;
 

@@ -1,4 +1,4 @@
-#include "platform/InputStamp.h"
+#include "platform/XPressStamper.h"
 #include "platform/XInputPressThread.h"
 
 #include <QGuiApplication>
@@ -26,6 +26,31 @@ std::int64_t serverClockSlackNs()
 
 } // namespace
 
+XConnectionPressSource::~XConnectionPressSource()
+{
+    if (sink_ && QCoreApplication::instance())
+        QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool XConnectionPressSource::start(Sink sink, std::string&)
+{
+    sink_ = std::move(sink);
+    QCoreApplication::instance()->installNativeEventFilter(this);
+    return true;
+}
+
+bool XConnectionPressSource::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) == XCB_BUTTON_PRESS) {
+        const std::int64_t now = clock_.nowNs();
+        sink_(static_cast<const xcb_button_press_event_t*>(message)->time, now);
+    }
+    return false;
+}
+
 XPressStamper::XPressStamper(const Clock& clock)
     : clock_(clock)
     , matcher_(serverClockSlackNs())
@@ -42,9 +67,9 @@ void XPressStamper::fallBack()
         std::fprintf(stderr, "reflex: presses are stamped by the window's event handler (%s)\n",
                      onX_ ? matcher_.fallbackReason().c_str() : "not on an X server");
     });
-    if (onX_ && !filterInstalled_) {
-        QCoreApplication::instance()->installNativeEventFilter(this);
-        filterInstalled_ = true;
+    if (onX_ && !connection_) {
+        connection_ = std::make_unique<XConnectionPressSource>(clock_);
+        matcher_.attach(*connection_);
     }
 }
 
@@ -54,7 +79,7 @@ void XPressStamper::listen(bool on)
         thread_.reset();
         return;
     }
-    if (!onX_ || thread_ || filterInstalled_)
+    if (!onX_ || thread_ || connection_)
         return; // running, or it could not run before
     thread_ = std::make_unique<XInputPressThread>(clock_);
     if (!matcher_.attach(*thread_)) {
@@ -66,33 +91,14 @@ void XPressStamper::listen(bool on)
 XPressStamper::~XPressStamper()
 {
     thread_.reset();
-    if (filterInstalled_ && QCoreApplication::instance())
-        QCoreApplication::instance()->removeNativeEventFilter(this);
-}
-
-bool XPressStamper::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
-{
-    if (eventType != "xcb_generic_event_t")
-        return false;
-    const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) == XCB_BUTTON_PRESS) {
-        const std::int64_t now = clock_.nowNs();
-        const auto* press = static_cast<const xcb_button_press_event_t*>(message);
-        seen_[next_++ % seen_.size()] = {press->time, now};
-    }
-    return false;
+    connection_.reset();
 }
 
 std::int64_t XPressStamper::stamp(std::int64_t handlerNs, const QInputEvent& event) const
 {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+    if (!onX_)
         return handlerNs; // no X server time to go by
-    const auto serverMs = static_cast<std::uint32_t>(event.timestamp());
-    std::int64_t best = handlerNs;
-    for (const Seen& s : seen_)
-        if (s.ns != 0 && s.serverMs == serverMs)
-            best = std::min(best, s.ns);
-    return matcher_.stamp(best, serverMs);
+    return matcher_.stamp(handlerNs, static_cast<std::uint32_t>(event.timestamp()));
 }
 
 } // namespace reflex

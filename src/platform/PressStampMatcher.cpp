@@ -1,4 +1,4 @@
-#include "platform/PressStamps.h"
+#include "platform/PressStampMatcher.h"
 
 #include <algorithm>
 

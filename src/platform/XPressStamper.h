@@ -1,9 +1,8 @@
 #pragma once
 #include "platform/Clock.h"
-#include "platform/PressStamps.h"
+#include "platform/PressStampMatcher.h"
 
 #include <QAbstractNativeEventFilter>
-#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -13,38 +12,43 @@ namespace reflex {
 
 class XInputPressThread;
 
+// X button presses stamped as Qt takes them off its connection, before they travel to a
+// widget: the source of raw presses where the input thread cannot run.
+class XConnectionPressSource final : public RawPressSource, public QAbstractNativeEventFilter {
+public:
+    explicit XConnectionPressSource(const Clock& clock) : clock_(clock) {}
+    ~XConnectionPressSource() override;
+    bool start(Sink sink, std::string& why) override;
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    const Clock& clock_;
+    Sink sink_;
+};
+
 // Stamps presses for a test window. On X it runs an input thread that stamps every raw button
 // press on arrival (XInputPressThread) while the window listens, that is while it is shown: one
 // thread for the window in front, not one per window woken by every press. Where that thread
-// cannot run (no XInput 2, another platform) it says so once on standard error and falls back
-// to stamping X button presses as Qt takes them off its connection, before they travel to a
-// widget.
-class XPressStamper final : public QAbstractNativeEventFilter {
+// cannot run (no XInput 2) it says so once on standard error and takes its raw presses from
+// the GUI connection instead (XConnectionPressSource). Either source feeds the one matcher.
+class XPressStamper final {
 public:
     explicit XPressStamper(const Clock& clock);
-    ~XPressStamper() override;
+    ~XPressStamper();
     // Starts (true) or ends (false) the input thread; the window calls it as it is shown and
     // hidden.
     void listen(bool on);
-    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
     // The best stamp of the press `event` that a handler stamped at `handlerNs`.
     std::int64_t stamp(std::int64_t handlerNs, const QInputEvent& event) const;
-    bool usesInputThread() const { return thread_ != nullptr; }
 
 private:
-    struct Seen {
-        std::uint32_t serverMs = 0;
-        std::int64_t ns = 0;
-    };
     void fallBack();
 
     const Clock& clock_;
     PressStampMatcher matcher_;
     std::unique_ptr<XInputPressThread> thread_; // stopped before the matcher goes
-    std::array<Seen, 4> seen_{};
-    unsigned next_ = 0;
-    bool filterInstalled_ = false;
+    std::unique_ptr<XConnectionPressSource> connection_;
     bool onX_ = false;
 };
 
