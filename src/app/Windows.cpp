@@ -7,6 +7,7 @@
 #include "ui_frmMain.h"
 #include "ui_frmSplash.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QStyle>
@@ -116,7 +117,10 @@ frmAbout::frmAbout(const ProgramVersion& version, QWidget* parent)
     ui->lblFolder->setText(ui->lblFolder->fontMetrics().elidedText(folder, Qt::ElideMiddle,
                                                                     ui->lblFolder->width()));
     ui->lblFolder->setToolTip(folder);
-    ui->picture1->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(40, 40));
+    // The program's own icon when main() has set it, as on the menu entry.
+    const QIcon logo = QApplication::windowIcon().isNull() ? style()->standardIcon(QStyle::SP_ComputerIcon)
+                                                           : QApplication::windowIcon();
+    ui->picture1->setPixmap(logo.pixmap(48, 48));
     ui->picture2->setPixmap(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(40, 40));
     ui->picture3->setPixmap(style()->standardIcon(QStyle::SP_MediaVolume).pixmap(40, 40));
     connect(ui->cmdAboutOk, &QPushButton::clicked, this, &QDialog::accept);

@@ -5,6 +5,7 @@
 #include "platform/QtPrinting.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Brevane"));
     QApplication::setApplicationVersion(ProgramVersion::current().dotted());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orv.brevane"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.orv.brevane.png")));
     // Windows replace each other; only Exit on the main menu ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
