@@ -57,7 +57,7 @@ def shoot(t, title, name):
     window = t.session.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{title}$").split()[0]
     at = dict(line.split("=", 1) for line in t.session.xdotool("getwindowgeometry", "--shell", window).split())
     crop = f"{at['WIDTH']}x{at['HEIGHT']}+{at['X']}+{at['Y']}"
-    subprocess.run(["import", "-window", "root", "-crop", crop, os.path.join(t.out, f"{name}.png")],
+    subprocess.run(["import", "-window", "root", "-crop", crop, "+repage", os.path.join(t.out, f"{name}.png")],
                    env=t.session.env, check=True)
 
 
