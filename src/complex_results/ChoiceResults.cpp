@@ -5,6 +5,7 @@ namespace reflex {
 
 const ResultsKind kColorResults{
     .caption = "Complex Choice Color/Audio Stimulus Module Data Display",
+    .test = "colour",
     .half = [](AppState& state) { return StoreHalf{state.Color, &state.Color}; },
     .allDataTab = false,
     .deletionKeepsTab = false,
@@ -19,6 +20,7 @@ const ResultsKind kColorResults{
 
 const ResultsKind kNumberResults{
     .caption = "Complex Choice Number/Audio Stimulus Module Data Display",
+    .test = "number",
     .half = [](AppState& state) { return StoreHalf{state.Number, &state.Number}; },
     .allDataTab = false,
     .deletionKeepsTab = false,

@@ -3,7 +3,8 @@
 // module's own. Data flows through it like this: the start-up sequence loads the configuration
 // into AppState; test engines write runs into its stores; results windows read the stores,
 // compute Statistics.h and write them back; recover.dat and the data files serialise the stores
-// through SetBlocks.h and ValueCodec.h and are written through AtomicFile.h.
+// through SetBlocks.h and ValueCodec.h, the CSV export writes them out through ResultsCsv.h, and
+// every file is written through AtomicFile.h.
 //
 // The state every window shares: the configuration in its three copies, the data of the
 // three tests and the cursors that walk them. One object, made in main() and handed by

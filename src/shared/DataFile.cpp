@@ -67,20 +67,26 @@ std::optional<QString> chooseSavePath(FileChooser& files, Prompt& prompt,
     }
 }
 
-FileCommand saveDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format,
-                         const QString& title, const StoreHalf& half)
+FileCommand saveWithDialog(FileChooser& files, Prompt& prompt, const FileDialogRequest& dialog,
+                           const std::function<bool(QIODevice&)>& write)
 {
-    const std::optional<QString> path = chooseSavePath(files, prompt, format.dialog(title));
+    const std::optional<QString> path = chooseSavePath(files, prompt, dialog);
     if (!path)
         return FileCommand::Cancelled;
-    const FileWriteResult written = replaceFileAtomically(
-        *path, [&](QIODevice& device) { return writeDataFile(device, format, half); });
+    const FileWriteResult written = replaceFileAtomically(*path, write);
     if (!written.ok) {
         prompt.ask(Message{QStringLiteral("Save File Error"), QStringLiteral("Save Cancelled"),
                            MsgButtons::Ok, MsgIcon::None, false, written.error});
         return FileCommand::Failed;
     }
     return FileCommand::Done;
+}
+
+FileCommand saveDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format,
+                         const QString& title, const StoreHalf& half)
+{
+    return saveWithDialog(files, prompt, format.dialog(title),
+                          [&](QIODevice& device) { return writeDataFile(device, format, half); });
 }
 
 FileCommand loadDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format,

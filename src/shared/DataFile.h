@@ -15,6 +15,7 @@
 #include "shared/Stores.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QIODevice;
@@ -50,6 +51,12 @@ Message overwriteQuestion();
 // one; std::nullopt when the dialog was cancelled.
 std::optional<QString> chooseSavePath(FileChooser& files, Prompt& prompt,
                                       const FileDialogRequest& dialog);
+
+// Save's steps for any file the user names: chooseSavePath, then the file replaced atomically
+// with what `write` puts on the device; a failed write shows "Save File Error" with the system's
+// reason and leaves the file that was there.
+FileCommand saveWithDialog(FileChooser& files, Prompt& prompt, const FileDialogRequest& dialog,
+                           const std::function<bool(QIODevice&)>& write);
 
 // The Save and Load commands, with the dialog titled `title`.
 FileCommand saveDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format,

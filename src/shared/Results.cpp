@@ -1,5 +1,6 @@
 #include "shared/Results.h"
 #include "shared/Report.h"
+#include "shared/ResultsCsv.h"
 #include "shared/ResultsRules.h"
 #include "shared/Statistics.h"
 
@@ -191,6 +192,12 @@ void ResultsModel::save()
     if (saveDataFile(p_.files, p_.prompt, kind_.file, QString::fromLatin1(kind_.fileDialogTitle),
                      half_) == FileCommand::Done)
         s_.DataNotSaved = false;
+}
+
+void ResultsModel::exportCsv()
+{
+    // Not a save: a CSV file does not load back, so the unsaved mark stays.
+    exportResultsCsv(p_.files, p_.prompt, QString::fromLatin1(kind_.test), half_);
 }
 
 void ResultsModel::load()

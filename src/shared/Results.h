@@ -24,6 +24,7 @@ inline constexpr int kFastestTab = 10, kSlowestTab = 11, kAverageTab = 12, kAllD
 
 struct ResultsKind {
     const char* caption;
+    const char* test; // "simple", "colour" or "number": the test column of an export
     StoreHalf (*half)(AppState&);
     // A 14th tab, "All Data", with grfSet: every run of every set, a bar of which deletes it.
     bool allDataTab;
@@ -90,6 +91,7 @@ public:
     void done(); // hands the comments to the store; the window is then left
     void save();
     void load();
+    void exportCsv();
     void print();
 
     const ResultsKind& kind() const { return kind_; }

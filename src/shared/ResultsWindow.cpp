@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabBar>
@@ -42,6 +43,25 @@ void showText(QLabel* label, const QString& text)
 {
     if (label && label->text() != text) // a count panel only the choice windows have
         label->setText(text);
+}
+
+// A page marked "CSV", where the desktop has no spreadsheet icon: no standard picture says export.
+QIcon csvIcon(QFont font)
+{
+    QPixmap pixmap(56, 56);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(70, 70, 70), 2.5));
+    p.setBrush(Qt::white);
+    const QRectF page(9, 3, 38, 50);
+    p.drawRect(page);
+    font.setPixelSize(17);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(0, 120, 0));
+    p.drawText(page, Qt::AlignCenter, QStringLiteral("CSV"));
+    return QIcon(pixmap);
 }
 
 template <typename T = QWidget>
@@ -141,6 +161,7 @@ void ResultsWindow::bindControls()
                                        style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
     control<QPushButton>(this, "cmdLoad")->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     control<QPushButton>(this, "cmdSave")->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    control<QPushButton>(this, "cmdExport")->setIcon(QIcon::fromTheme(QStringLiteral("x-office-spreadsheet"), csvIcon(font())));
     buildCharts();
 
     connect(tabs, &QTabWidget::currentChanged, this, [this](int tab) {
@@ -149,7 +170,8 @@ void ResultsWindow::bindControls()
     });
     const std::pair<const char*, void (ResultsModel::*)()> commands[] = {
         {"cmdClearAll", &ResultsModel::clearAll}, {"cmdSave", &ResultsModel::save},
-        {"cmdLoad", &ResultsModel::load}, {"cmdPrint", &ResultsModel::print}};
+        {"cmdExport", &ResultsModel::exportCsv}, {"cmdLoad", &ResultsModel::load},
+        {"cmdPrint", &ResultsModel::print}};
     for (const auto& [name, command] : commands)
         connect(control<QPushButton>(this, name), &QPushButton::clicked, this,
                 [this, command] { (logic_.*command)(); });

@@ -1,9 +1,9 @@
 #pragma once
 // What the three results windows do alike (windows layer): a form whose controls carry the
 // names the model's display uses (lblRunData_0..99, lblFastTime_0..9, txtDescription_0..9,
-// SSTab1, grfRun, cmdSave, ...; grfSet and the count panels where the form has them). The
-// window forwards its commands, tab changes, bar clicks and comment edits to its ResultsModel
-// and shows the model's state. Made when Display opens it, destroyed after Done.
+// SSTab1, grfRun, cmdSave, cmdExport, ...; grfSet and the count panels where the form has
+// them). The window forwards its commands, tab changes, bar clicks and comment edits to its
+// ResultsModel and shows the model's state. Made when Display opens it, destroyed after Done.
 
 #include "shared/Results.h"
 

@@ -5,6 +5,7 @@ namespace reflex {
 
 const ResultsKind kSimpleResults{
     .caption = "Simple Choice Stimulus Module Data Display",
+    .test = "simple",
     .half = [](AppState& state) { return StoreHalf{state.Simple}; },
     .allDataTab = true,
     .deletionKeepsTab = true,

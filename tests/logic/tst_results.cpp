@@ -1,6 +1,6 @@
 // The results windows without their windows, the simple one and the two choice ones on the one
 // model: statistics and highlights, count panels, chart values, run deletion, Clear All, the
-// .nrm and .col files and the printed reports on the recording printer.
+// .nrm and .col files, the CSV export and the printed reports on the recording printer.
 #include "complex_results/ChoiceReport.h"
 #include "complex_results/ChoiceResults.h"
 #include "fakes/Fakes.h"
@@ -10,6 +10,7 @@
 #include "simple_results/SimpleReport.h"
 #include "simple_results/SimpleResults.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 using namespace reflex;
@@ -289,6 +290,42 @@ private slots:
         QCOMPARE(f.state.Simple, saved);
         QCOMPARE(f.fp.prompt.shown.mid(2), (QList<Message>(3, {"Load File Error", "Load Cancelled"})));
         QCOMPARE(f.renders, renders);
+    }
+
+    // Export: the CSV dialog, then a row per stored run in whole milliseconds, sets in order (the
+    // empty run 2 and run 11 have none); a comment with a comma, quotes and a line break is
+    // quoted with its quotes doubled, in UTF-8; the choice windows name each run's outcome,
+    // 1.000 s a missed hit. No number follows the locale. An export is no save: the unsaved mark
+    // stays.
+    void exportCsv_data()
+    {
+        QTest::addColumn<const ResultsKind*>("kind");
+        QTest::newRow("simple") << &kSimpleResults;
+        QTest::newRow("colour") << &kColorResults;
+        QTest::newRow("number") << &kNumberResults;
+    }
+    void exportCsv()
+    {
+        QFETCH(const ResultsKind*, kind);
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        QLocale::setDefault(QLocale::German);
+        Fixture f(*kind);
+        f.setRuns(2, {.234f, 0, 1.0f});
+        f.setRuns(7, {.3016f});
+        f.sets().Times[7][11] = .5f;
+        f.sets().SetComment[1] = "left, \"fast\"\r\nhand";
+        f.sets().SetComment[6] = "Größe";
+        f.state.DataNotSaved = true;
+        f.fp.files.answers = {f.file("a.csv")};
+        f.results.exportCsv();
+        const FileDialogRequest& r = f.fp.files.requests[0];
+        QCOMPARE((QStringList{r.title, r.filter, r.defaultExt}), (QStringList{"Export to CSV", "CSV Files (*.csv)|*.csv", "csv"}));
+        const bool choice = kind != &kSimpleResults;
+        const QString hit = choice ? "correct hit" : "", missed = choice ? "missed hit" : "", comment = "\"left, \"\"fast\"\"\r\nhand\"";
+        QCOMPARE(QString::fromUtf8(readFile(f.file("a.csv"))),
+                 QStringLiteral("test,set,run,rt_ms,outcome,comment\r\n%1,2,1,234,%2,%4\r\n%1,2,3,1000,%3,%4\r\n"
+                                "%1,7,1,302,%2,Größe\r\n").arg(kind->test, hit, missed, comment));
+        QVERIFY(f.state.DataNotSaved && f.fp.prompt.shown.isEmpty());
     }
 
     // Five sets to a document, the document ended before the set after every fifth, ticked

@@ -226,7 +226,8 @@ private slots:
     }
 
     // Display in a choice window stores the comment box; after the banner the test's own results
-    // window shows its sets with their counts; Done hands the comments back to the test window.
+    // window shows its sets with their counts, and Export writes them; Done hands the comments
+    // back to the test window.
     // One window is shown at a time throughout.
     void choiceDisplay_data() { testRows(false); }
     void choiceDisplay()
@@ -257,6 +258,10 @@ private slots:
                  (QStringList{"0.250", "003", "000"}));
         QCOMPARE(child<QTabWidget>(w, "SSTab1")->count(), 13);
         checkNamed();
+        fp.files.answers = {dir.filePath("r.csv")};
+        QTest::mouseClick(child(w, "cmdExport"), Qt::LeftButton);
+        QCOMPARE(readFile(dir.filePath("r.csv")), "test,set,run,rt_ms,outcome,comment\r\n" + QByteArray(colour ? "colour" : "number")
+                                                      + ",1,1,250,correct hit,typed\r\n");
         auto* comment = child<QLineEdit>(w, "txtDescription_0");
         QCOMPARE(comment->text(), "typed");
         QTest::keyClicks(comment, " again");

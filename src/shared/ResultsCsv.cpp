@@ -1,0 +1,65 @@
+#include "shared/ResultsCsv.h"
+
+#include <QIODevice>
+#include <cmath>
+
+namespace reflex {
+
+int wholeMilliseconds(float seconds)
+{
+    // Through double: 0.234f is 233.99999... ms in single precision arithmetic.
+    return int(std::lround(double(seconds) * 1000.0));
+}
+
+bool isMissedHit(float seconds)
+{
+    return wholeMilliseconds(seconds) == 1000;
+}
+
+QString csvField(const QString& value)
+{
+    if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\r') && !value.contains(u'\n'))
+        return value;
+    QString quoted = value;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+QByteArray csvRecord(const QStringList& fields)
+{
+    QStringList quoted;
+    quoted.reserve(fields.size());
+    for (const QString& f : fields)
+        quoted << csvField(f);
+    return quoted.join(u',').toUtf8() + "\r\n";
+}
+
+bool writeResultsCsv(QIODevice& out, const QString& test, const StoreHalf& half)
+{
+    QByteArray bytes = csvRecord({"test", "set", "run", "rt_ms", "outcome", "comment"});
+    for (int set = 1; set <= kSetCount; ++set) {
+        for (int run = 1; run <= kStoredRuns; ++run) {
+            const float t = half.sets.Times[set][run];
+            if (!(t > 0))
+                continue; // an empty slot is no run
+            const QString outcome = !half.counts ? QString()
+                                    : isMissedHit(t) ? QStringLiteral("missed hit")
+                                                     : QStringLiteral("correct hit");
+            bytes += csvRecord({test, QString::number(set), QString::number(run),
+                                QString::number(wholeMilliseconds(t)), outcome,
+                                half.sets.SetComment[set - 1]});
+        }
+    }
+    return out.write(bytes) == bytes.size();
+}
+
+FileCommand exportResultsCsv(FileChooser& files, Prompt& prompt, const QString& test,
+                             const StoreHalf& half)
+{
+    const FileDialogRequest dialog{QStringLiteral("Export to CSV"), QLatin1String(kCsvFilter),
+                                   QStringLiteral("*.csv"), QString(), QStringLiteral("csv")};
+    return saveWithDialog(files, prompt, dialog,
+                          [&](QIODevice& device) { return writeResultsCsv(device, test, half); });
+}
+
+} // namespace reflex

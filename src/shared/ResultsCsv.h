@@ -1,0 +1,47 @@
+#pragma once
+// A results window's sets as CSV, for a spreadsheet or a statistics package. Data flows from a
+// store half to a device, one row per stored run (runs 1..10 that hold a time), sets in order:
+//   test,set,run,rt_ms,outcome,comment
+// rt_ms is the stored time in whole milliseconds; outcome is "correct hit" or "missed hit" (a
+// stored 1.000 s) in the choice tests and empty in the simple test; comment is the set's comment,
+// on each of its rows. RFC 4180: comma-separated, CR LF after every record, a field holding a
+// comma, a double quote or a line break written between double quotes with its quotes doubled;
+// UTF-8 without a byte-order mark (a mark would become part of the first header name in most
+// readers). Every number is an integer, so no locale can change its decimal sign.
+// Export runs the save dialog loop and the atomic save of DataFile.h; the class summary tool
+// writes its tables with the same fields and records.
+
+#include "shared/DataFile.h"
+#include "shared/Stores.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+namespace reflex {
+
+inline constexpr const char* kCsvFilter = "CSV Files (*.csv)|*.csv";
+
+// A stored time in seconds as whole milliseconds.
+int wholeMilliseconds(float seconds);
+// A choice test stores a trigger that was let pass as 1.000 s. A press timed at 1000 ms is stored
+// the same way; the files cannot tell the two apart, so both count as missed.
+bool isMissedHit(float seconds);
+
+// One field, quoted where RFC 4180 needs it; one record with its CR LF.
+QString csvField(const QString& value);
+QByteArray csvRecord(const QStringList& fields);
+
+// `test` is what the rows say in their first column: "simple", "colour" or "number". The outcome
+// column is filled when the half has counts (a choice test). False when the device took less than
+// every byte.
+bool writeResultsCsv(QIODevice& out, const QString& test, const StoreHalf& half);
+
+// The Export command: the save dialog ("CSV Files (*.csv)") until a name is accepted, then the
+// file replaced atomically; a failed write is told as Save's is.
+FileCommand exportResultsCsv(FileChooser& files, Prompt& prompt, const QString& test,
+                             const StoreHalf& half);
+
+} // namespace reflex

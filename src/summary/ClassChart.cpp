@@ -1,0 +1,196 @@
+#include "summary/ClassChart.h"
+
+#include <QFont>
+#include <QImage>
+#include <QImageWriter>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <algorithm>
+#include <cmath>
+
+namespace reflex::summary {
+
+namespace {
+
+const QRectF kPlot(120, 130, 1040, 540); // the value area on the canvas
+
+QColor colourOf(const QString& test)
+{
+    static const QColor colours[] = {QColor(31, 119, 180), QColor(214, 39, 40), QColor(44, 160, 44),
+                                     QColor(148, 103, 189)};
+    return colours[std::max<qsizetype>(0, kTestOrder.indexOf(test)) % 4];
+}
+
+QFont font(int pixels, bool bold = false)
+{
+    QFont f;
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+// A tick step of 1, 2, 2.5 or 5 times a power of ten that cuts the span into about six parts.
+double tickStep(double span)
+{
+    const double raw = span / 6, power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 2.5, 5.0})
+        if (raw <= m * power)
+            return m * power;
+    return 10 * power;
+}
+
+struct Axis {
+    double low = 0, high = 1000, step = 200;
+    double y(double ms) const { return kPlot.bottom() - (ms - low) / (high - low) * kPlot.height(); }
+};
+
+Axis axisFor(const QList<ClassRow>& rows)
+{
+    double lo = INFINITY, hi = -INFINITY;
+    for (const ClassRow& row : rows)
+        for (double v : row.studentMeans)
+            lo = std::min(lo, v), hi = std::max(hi, v);
+    if (lo > hi)
+        return {};
+    const double margin = std::max(hi - lo, 10.0) * 0.08;
+    Axis a;
+    a.step = tickStep(hi - lo + 2 * margin);
+    a.low = std::max(0.0, std::floor((lo - margin) / a.step) * a.step);
+    a.high = std::ceil((hi + margin) / a.step) * a.step;
+    return a;
+}
+
+void drawBox(QPainter& p, const Axis& axis, const ClassRow& row, double centre, double width)
+{
+    const std::vector<double>& v = row.studentMeans;
+    const QColor colour = colourOf(row.test);
+    const double q1 = quantile(v, 0.25), q3 = quantile(v, 0.75), reach = 1.5 * (q3 - q1);
+    double low = q1, high = q3; // the whiskers end at the furthest mean within 1.5 box lengths
+    for (double m : v) {
+        if (m >= q1 - reach)
+            low = std::min(low, m);
+        if (m <= q3 + reach)
+            high = std::max(high, m);
+    }
+    p.setPen(QPen(colour.darker(140), 2));
+    for (const auto& [from, to] : {std::pair{q1, low}, std::pair{q3, high}}) {
+        p.drawLine(QPointF(centre, axis.y(from)), QPointF(centre, axis.y(to)));
+        p.drawLine(QPointF(centre - width / 4, axis.y(to)), QPointF(centre + width / 4, axis.y(to)));
+    }
+    QColor fill = colour;
+    fill.setAlpha(60);
+    p.setBrush(fill);
+    p.drawRect(QRectF(QPointF(centre - width / 2, axis.y(q3)), QPointF(centre + width / 2, axis.y(q1))));
+    p.setPen(QPen(colour.darker(180), 4));
+    p.drawLine(QPointF(centre - width / 2, axis.y(median(v))), QPointF(centre + width / 2, axis.y(median(v))));
+
+    // The dots spread sideways by the golden ratio's sequence: the same picture every run, and
+    // students with equal means still apart.
+    QColor dot = colour.darker(120);
+    dot.setAlpha(200);
+    p.setPen(QPen(Qt::white, 1.2));
+    p.setBrush(dot);
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        const double spread = std::fmod(double(i) * 0.6180339887, 1.0) - 0.5;
+        p.drawEllipse(QPointF(centre + spread * width * 0.8, axis.y(v[i])), 6, 6);
+    }
+}
+
+} // namespace
+
+void drawClassChart(QPainter& p, const ClassSummary& summary)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.fillRect(QRectF(0, 0, kChartWidth, kChartHeight), Qt::white);
+    p.setPen(Qt::black);
+    p.setFont(font(30, true));
+    p.drawText(QRectF(0, 18, kChartWidth, 40), Qt::AlignCenter,
+               QStringLiteral("Class reaction times: simple against choice"));
+    p.setFont(font(16));
+    p.setPen(QColor(80, 80, 80));
+    p.drawText(QRectF(40, 62, kChartWidth - 80, 48), Qt::AlignCenter | Qt::TextWordWrap,
+               QStringLiteral("One dot for each student's mean reaction time (%1 students). Box: lower to upper "
+                              "quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.")
+                   .arg(summary.students.size()));
+
+    const Axis axis = axisFor(summary.classRows);
+    p.setFont(font(15));
+    for (double ms = axis.low; ms <= axis.high + axis.step / 1000; ms += axis.step) {
+        p.setPen(QPen(QColor(225, 225, 225), 1));
+        p.drawLine(QPointF(kPlot.left(), axis.y(ms)), QPointF(kPlot.right(), axis.y(ms)));
+        p.setPen(QColor(60, 60, 60));
+        p.drawText(QRectF(kPlot.left() - 90, axis.y(ms) - 10, 80, 20), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::number(ms, 'g', 6));
+    }
+    p.setPen(QPen(Qt::black, 1.5));
+    p.drawLine(kPlot.bottomLeft(), kPlot.topLeft());
+    p.drawLine(kPlot.bottomLeft(), kPlot.bottomRight());
+    p.save();
+    p.translate(28, kPlot.center().y());
+    p.rotate(-90);
+    p.setFont(font(18));
+    p.drawText(QRectF(-kPlot.height() / 2, -14, kPlot.height(), 28), Qt::AlignCenter,
+               QStringLiteral("student mean reaction time (ms)"));
+    p.restore();
+
+    if (summary.classRows.isEmpty()) {
+        p.setFont(font(22));
+        p.drawText(kPlot, Qt::AlignCenter, QStringLiteral("No reaction times in the files read"));
+        return;
+    }
+    const double slot = kPlot.width() / double(summary.classRows.size());
+    QStringList differences;
+    for (int i = 0; i < summary.classRows.size(); ++i) {
+        const ClassRow& row = summary.classRows[i];
+        const double centre = kPlot.left() + slot * (i + 0.5);
+        drawBox(p, axis, row, centre, std::min(170.0, slot * 0.45));
+        p.setPen(Qt::black);
+        p.setFont(font(20, true));
+        p.drawText(QRectF(centre - slot / 2, kPlot.bottom() + 8, slot, 28), Qt::AlignCenter, row.test);
+        p.setFont(font(15));
+        p.drawText(QRectF(centre - slot / 2, kPlot.bottom() + 36, slot, 22), Qt::AlignCenter,
+                   QStringLiteral("n = %1, mean %2 ms").arg(row.studentMeans.size()).arg(std::lround(row.mean)));
+        const Interval& d = row.minusSimple;
+        if (d.n >= 2)
+            differences << QStringLiteral("%1 \u2212 simple: %2 ms (95 % CI %3 to %4, %5 students)")
+                               .arg(row.test).arg(QString::number(d.mean, 'f', 0), QString::number(d.low, 'f', 0),
+                                                  QString::number(d.high, 'f', 0)).arg(d.n);
+    }
+    p.setFont(font(17));
+    p.setPen(QColor(40, 40, 40));
+    p.drawText(QRectF(0, kPlot.bottom() + 68, kChartWidth, 60), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+               differences.join(QStringLiteral("    ")));
+}
+
+bool writeChartPng(QIODevice& out, const ClassSummary& summary)
+{
+    QImage image(kChartWidth, kChartHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    drawClassChart(painter, summary);
+    painter.end();
+    QImageWriter writer(&out, "png");
+    return writer.write(image);
+}
+
+bool writeChartPdf(QIODevice& out, const ClassSummary& summary)
+{
+    QPdfWriter pdf(&out);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                                  QPageLayout::Millimeter));
+    pdf.setResolution(300);
+    pdf.setTitle(QStringLiteral("Class reaction times"));
+    pdf.setCreator(QStringLiteral("brevane-summary"));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    const double scale = std::min(pdf.width() / double(kChartWidth), pdf.height() / double(kChartHeight));
+    painter.translate((pdf.width() - kChartWidth * scale) / 2, (pdf.height() - kChartHeight * scale) / 2);
+    painter.scale(scale, scale);
+    drawClassChart(painter, summary);
+    return painter.end();
+}
+
+} // namespace reflex::summary

@@ -1,0 +1,165 @@
+// The class summary: its statistics against values worked by hand, and the tool itself run
+// without a display on a small class written by the program's own writers, a refused file among them.
+#include "fakes/Fakes.h"
+#include "shared/DataFile.h"
+#include "shared/RecoveryFile.h"
+#include "summary/ClassStatistics.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace reflex;
+using namespace reflex::summary;
+
+namespace {
+
+struct Rates {
+    const char* name;
+    Outcomes o;
+    double hit, falseAlarm, dPrime;
+};
+
+struct Quantile {
+    const char* name;
+    double p;
+    int df; // 0: the normal distribution
+    double value;
+};
+
+void fuzzyCompare(double actual, double expected, double tolerance)
+{
+    if (std::isnan(expected))
+        QVERIFY2(std::isnan(actual), qPrintable(QString::number(actual)));
+    else
+        QVERIFY2(std::abs(actual - expected) <= tolerance, qPrintable(QStringLiteral("%1 against %2").arg(actual).arg(expected)));
+}
+
+// Ten sets with `runs` (ms) in set `set`, the counts of a choice test in `counts` when given.
+void saveSets(const QString& path, int set, QList<int> runs, std::optional<Outcomes> o = {}, QString comment = {})
+{
+    SetData sets;
+    OutcomeCounts counts;
+    for (int r = 0; r < runs.size(); ++r)
+        sets.Times[set][r + 1] = float(runs[r]) / 1000;
+    sets.SetComment[set - 1] = comment;
+    if (o)
+        std::tie(counts.CorrectHits[set], counts.CorrectMisses[set], counts.InCorrectHits[set], counts.MissedHits[set]) =
+            std::tuple(o->correctHits, o->correctMisses, o->incorrectHits, o->missedHits);
+    fakes::writeFile(path, fakes::written([&](QIODevice& d) { writeDataFile(d, o ? kColFile : kNrmFile, {sets, &counts}); }));
+}
+
+} // namespace
+
+class TestSummary : public QObject {
+    Q_OBJECT
+private slots:
+    // Rates of 0 and 1 give finite values through the log-linear correction; a set that showed no
+    // other element has no false-alarm rate and no d′.
+    void rates_data()
+    {
+        fakes::addRows<Rates>({{"every trigger, no other", {10, 20, 0, 0}, 1, 0, 3.671374026232177},
+                               {"no trigger, every other", {0, 0, 20, 10}, 0, 1, -3.671374026232176},
+                               {"some of each", {8, 17, 3, 2}, .8, 3 / 20., 1.7152801608650035},
+                               {"no other element", {5, 0, 0, 5}, .5, kNone, kNone}});
+    }
+    void rates()
+    {
+        QFETCH(Rates, row);
+        fuzzyCompare(hitRate(row.o), row.hit, 1e-12);
+        fuzzyCompare(falseAlarmRate(row.o), row.falseAlarm, 1e-12);
+        fuzzyCompare(dPrime(row.o), row.dPrime, 1e-9);
+    }
+
+    void quantiles_data()
+    {
+        fakes::addRows<Quantile>({{"z .975", .975, 0, 1.9599639845400536}, {"z .3", .3, 0, -0.5244005127080407},
+                                  {"z 1e-10 (the tail)", 1e-10, 0, -6.361340902404056}, {"t .975, 1", .975, 1, 12.706204736},
+                                  {"t .975, 2", .975, 2, 4.302652730}, {"t .975, 3", .975, 3, 3.182446305},
+                                  {"t .975, 30", .975, 30, 2.042272456}, {"t .995, 5", .995, 5, 4.032142984}});
+    }
+    void quantiles()
+    {
+        QFETCH(Quantile, row);
+        fuzzyCompare(row.df ? studentQuantile(row.p, row.df) : normalQuantile(row.p), row.value, 1e-8);
+    }
+
+    // The descriptive statistics, the paired interval against a hand computation (130 +- 3.1824 x
+    // 25.82 / 2), and a choice set: its times are the correct hits' only, the missed hit's 1.000 s left out.
+    void setsAndIntervals()
+    {
+        const std::vector<double> d{160, 100, 140, 120};
+        QCOMPARE((std::array{mean(d), median(d), quantile(d, .25), quantile(d, .75)}), (std::array{130., 130., 115., 145.}));
+        fuzzyCompare(sampleSd(d), 25.81988897471611, 1e-9);
+        const Interval i = pairedInterval(d);
+        fuzzyCompare(i.low, 130 - 41.08520513521758, 1e-7);
+        fuzzyCompare(i.high, 130 + 41.08520513521758, 1e-7);
+        QVERIFY(std::isnan(pairedInterval(std::vector{5.0}).low) && std::isnan(sampleSd(std::vector{5.0})));
+
+        const SetSummary s = summariseSet({0, .45f, 1.0f, .4f, 0, .5f}, Outcomes{2, 6, 1, 1});
+        QCOMPARE((std::tuple(s.holdsTime, s.timesMs, s.fastest, s.slowest)),
+                 (std::tuple(true, std::vector<double>{450, 400, 500}, 400., 500.)));
+        QVERIFY(!summariseSet({0, 1.0f}, Outcomes{0, 0, 0, 1}).n && summariseSet({0, 1.0f}, std::nullopt).n == 1);
+    }
+
+    // The tool without a display: every table and both charts written, and a short file and a file
+    // of another kind named on standard error with their reasons and skipped. ann.nrm and ann.col
+    // are one student; cat's recover.dat is another.
+    void tool()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("class/cat"));
+        const auto path = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+        saveSets(path("class/ann.nrm"), 1, {200, 220, 240});
+        saveSets(path("class/ann.col"), 1, {400, 500, 1000}, Outcomes{2, 6, 1, 1}, "a, \"b\"\r\nc");
+        saveSets(path("class/ben.nrm"), 1, {300});
+        saveSets(path("class/ben.col"), 1, {500}, Outcomes{1, 5, 0, 0});
+        AppState cat;
+        cat.Simple.Times[3][1] = .25f;
+        fakes::writeFile(path("class/cat/recover.dat"), fakes::written([&](QIODevice& d) { writeRecovery(d, cat); }));
+        fakes::writeFile(path("class/bad.col"), fakes::readFile(path("class/ben.col")).left(56));
+        fakes::writeFile(path("notes.txt"), "x");
+
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        tool.setProcessEnvironment(env);
+        tool.setWorkingDirectory(dir.path());
+        tool.start(SUMMARY_TOOL, {"--colour", "-o", "out", "class", "notes.txt"});
+        QVERIFY(tool.waitForFinished(60000));
+        const QStringList said = QString::fromUtf8(tool.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(said, (QStringList{"brevane-summary: skipped notes.txt: not a recover.dat, .nrm or .col file",
+                                    "brevane-summary: skipped class/bad.col: it has 18 lines; a .col file has 180",
+                                    "brevane-summary: 5 files read, 2 skipped, 3 students, tests: simple, colour"}));
+        QCOMPARE(tool.exitCode(), 0);
+
+        const auto table = [&](const char* name) { return QString::fromUtf8(fakes::readFile(dir.filePath("out/") + name)).split("\r\n"); };
+        QCOMPARE(table("sets.csv"), (QStringList{
+            "file,test,set,n,mean_ms,median_ms,sd_ms,fastest_ms,slowest_ms,correct_hits,correct_misses,incorrect_hits,"
+            "missed_hits,hit_rate,false_alarm_rate,d_prime",
+            "class/ann.col,colour,1,2,450.0,450.0,70.7,400,500,2,6,1,1,0.6667,0.1429,1.206",
+            "class/ann.nrm,simple,1,3,220.0,220.0,20.0,200,240,,,,,,,",
+            "class/ben.col,colour,1,1,500.0,500.0,,500,500,1,5,0,0,1.0000,0.0000,2.057",
+            "class/ben.nrm,simple,1,1,300.0,300.0,,300,300,,,,,,,",
+            "class/cat/recover.dat,simple,3,1,250.0,250.0,,250,250,,,,,,,", ""}));
+        QCOMPARE(table("students.csv"), (QStringList{"student,simple_mean_ms,colour_mean_ms", "class/ann,220.0,450.0",
+                                                     "class/ben,300.0,500.0", "class/cat,250.0,", ""}));
+        QCOMPARE(table("class.csv"), (QStringList{
+            "test,students,mean_ms,sd_ms,median_ms,paired_students,minus_simple_ms,minus_simple_ci95_low_ms,"
+            "minus_simple_ci95_high_ms",
+            "simple,3,256.7,40.4,250.0,,,,", "colour,2,475.0,35.4,475.0,2,215.0,24.4,405.6", ""}));
+
+        QCOMPARE(fakes::readFile(dir.filePath("out/class-chart.pdf")).left(5), "%PDF-");
+        const QImage chart(dir.filePath("out/class-chart.png"));
+        QCOMPARE(chart.size(), QSize(1200, 800));
+        int drawn = 0; // the boxes, dots, axis and text
+        for (int y = 0; y < chart.height(); y += 4)
+            for (int x = 0; x < chart.width(); x += 4)
+                drawn += chart.pixel(x, y) != qRgb(255, 255, 255);
+        QVERIFY2(drawn > 1500, qPrintable(QString::number(drawn)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSummary)
+#include "tst_summary.moc"
