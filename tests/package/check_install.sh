@@ -42,7 +42,7 @@ chmod 700 "$tmp/run"
 (cd "$tmp" && exec env HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/config" XDG_RUNTIME_DIR="$tmp/run" \
    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 "$program" $options lab.cfg 2>"$tmp/stderr") &
 pid=$!
-for _ in $(seq 150); do grep -q 'lab.cfg' "$tmp/stderr" && break; sleep 0.2; done
+for _ in $(seq 150); do grep -qs 'lab.cfg' "$tmp/stderr" && break; sleep 0.2; done
 grep -q "^brevane: $tmp/home/Papers/Brevane/lab.cfg: no such configuration file" "$tmp/stderr" \
   || fail "no report of the missing configuration in the per-user folder: $(cat "$tmp/stderr")"
 echo "installed, validated and started: brevane $version"
