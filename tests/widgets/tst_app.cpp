@@ -1,0 +1,87 @@
+// The shell on its windows: menu and test windows replacing each other, the links, the simple
+// results window behind the banner with its cells, charts and comment boxes.
+#include "app/Application.h"
+#include "app/Windows.h"
+#include "shared/ResultsModule.h"
+#include "shared/ResultsWindow.h"
+#include "simple_test/SimpleTestModule.h"
+#include "simple_test/frmReflex.h"
+#include "widgets/Windows.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QLabel>
+#include <QScopeGuard>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+using namespace reflex;
+using namespace reflex::fakes;
+
+class TestApp : public QObject {
+    Q_OBJECT
+private slots:
+    // Menu and test window replace each other without nesting (a switch into a modal loop would
+    // never hand the click back); No to Exit keeps the menu; links are enabled only when offered;
+    // the results window comes behind the banner, on the test window's set; every picture-only
+    // button and text field has a name a screen reader says. What the store holds reaches the
+    // result cells and charts; a click on a bar deletes its run once the chart's click is over;
+    // the comment box writes through; the tabs switch the charts.
+    void applicationWindows()
+    {
+        QTemporaryDir dir;
+        const auto restore = qScopeGuard([start = QDir::currentPath()] { QDir::setCurrent(start); });
+        QVERIFY(QDir::setCurrent(dir.path()));
+        AppState state;
+        FakePlatform fp;
+        Application app(state, fp.platform, QString());
+        app.start();
+        state.Simple.Times[2] = {0, .3f, .25f, .4f};
+        QWidget* menu = app.mainMenu();
+        QWidget* test = app.module<SimpleTestModule>()->window();
+        for (int i = 0; i < 2; ++i) {
+            QTest::mouseClick(child(menu, "cmdNormal"), Qt::LeftButton);
+            QVERIFY(onlyVisible(test) && app.currentWindow() == test);
+            QTest::mouseClick(child(test, "cmdExit"), Qt::LeftButton);
+            QVERIFY(onlyVisible(menu) && app.currentWindow() == menu);
+        }
+        fp.prompt.answers.push_back(MsgAnswer::No);
+        QTest::mouseClick(child(menu, "cmdExit"), Qt::LeftButton);
+        QVERIFY(fp.prompt.answers.empty() && onlyVisible(menu)); // asked, and stayed
+
+        const std::tuple<QWidget*, const char*, Destination> links[] = { // Simple and Display are clicked here
+            {menu, "cmdColors", Destination::ColorTest}, {menu, "cmdNumbers", Destination::NumberTest},
+            {menu, "cmdConfigure", Destination::Settings}, {test, "cmdConfigure", Destination::Settings}};
+        QTest::mouseClick(child(menu, "cmdNormal"), Qt::LeftButton);
+        for (auto [window, name, destination] : links)
+            QVERIFY2(child(window, name)->isEnabled() == app.offers(destination), name);
+        QTest::mouseClick(child(test, "cmdNextSet"), Qt::LeftButton);
+        QTest::mouseClick(child(test, "cmdDisplay"), Qt::LeftButton);
+        auto* results = static_cast<ResultsModule*>(app.provider(Destination::SimpleResults));
+        QVERIFY(!results->window()); // made on the banner's first tick
+        QTRY_VERIFY_WITH_TIMEOUT(onlyVisible(results->window()), 3000);
+
+        checkNamed();
+
+        ResultsWindow* w = results->window();
+        const auto cell = [&](int i) { return child<QLabel>(w, qPrintable(QStringLiteral("lblRunData_%1").arg(i))); };
+        const QPalette fastest = cell(11)->palette();
+        QCOMPARE(std::tuple(cell(11)->text(), fastest.color(QPalette::Window), fastest.color(QPalette::WindowText)),
+                 std::tuple(QString("0.250"), QColor(0, 0, 255), QColor(Qt::white)));
+        auto* run = qobject_cast<QBarSeries*>(child<QChartView>(w, "grfRun")->chart()->series()[0]);
+
+        fp.prompt.answers = {MsgAnswer::Yes};
+        emit run->clicked(0, run->barSets()[0]);
+        QVERIFY(!fp.prompt.answers.empty()); // not asked inside the chart's click
+        QTRY_COMPARE(run->barSets()[0]->at(0), 250.0); // run 1 gone, the next moved up
+
+        QTest::keyClicks(child(w, "txtDescription_1"), "typed");
+        QCOMPARE(state.Simple.SetComment[1], "typed");
+        child<QTabWidget>(w, "SSTab1")->setCurrentIndex(kAllDataTab);
+        QVERIFY(!child(w, "grfRun")->isVisible() && child(w, "grfSet")->isVisible());
+    }
+};
+
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"
