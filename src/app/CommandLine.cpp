@@ -58,26 +58,25 @@ QString versionText(const QString& version)
 
 QString helpText(const QString& program)
 {
-    return QStringLiteral(
-               "Usage: %1 [--user-folder] [CONFIGURATION-FILE]\n"
-               "       %1 --version | --help\n"
-               "\n"
-               "Simple vs Complex Stimulus Reaction Timing: a student's reaction times to a\n"
-               "tone, a colour change or both, in a simple test and two choice tests.\n"
-               "\n"
-               "  CONFIGURATION-FILE  the configuration to use instead of %2; a relative\n"
-               "                      name is taken in the folder where files are kept\n"
-               "  --user-folder       keep files in the per-user folder, created when missing:\n"
-               "                      %3\n"
-               "                      (the desktop menu entry starts the program this way)\n"
-               "  --version           print the version and end\n"
-               "  --help              print this text and end\n"
-               "\n"
-               "Files are kept in the current directory, or with --user-folder in the folder\n"
-               "above: %2 (the configuration, written with the defaults when missing)\n"
-               "and recover.dat (every test's sets, rewritten when a series ends; Recover on\n"
-               "the main menu reads it back). The file dialogs open there; results files\n"
-               "(.nrm, .col) go where you save them.\n")
+    return QStringLiteral("Usage: %1 [--user-folder] [CONFIGURATION-FILE]\n"
+                          "       %1 --version | --help\n"
+                          "\n"
+                          "Simple vs Complex Stimulus Reaction Timing: a student's reaction times to a\n"
+                          "tone, a colour change or both, in a simple test and two choice tests.\n"
+                          "\n"
+                          "  CONFIGURATION-FILE  the configuration to use instead of %2; a relative\n"
+                          "                      name is taken in the folder where files are kept\n"
+                          "  --user-folder       keep files in the per-user folder, created when missing:\n"
+                          "                      %3\n"
+                          "                      (the desktop menu entry starts the program this way)\n"
+                          "  --version           print the version and end\n"
+                          "  --help              print this text and end\n"
+                          "\n"
+                          "Files are kept in the current directory, or with --user-folder in the folder\n"
+                          "above: %2 (the configuration, written with the defaults when missing)\n"
+                          "and recover.dat (every test's sets, rewritten when a series ends; Recover on\n"
+                          "the main menu reads it back). The file dialogs open there; results files\n"
+                          "(.nrm, .col) go where you save them.\n")
         .arg(program, QLatin1String(kDefaultConfigFileName), QDir::toNativeSeparators(userFolderPath()));
 }
 
