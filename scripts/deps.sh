@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, only those that are missing.
-# Usage: scripts/deps.sh build|test|bench|package ...
+# Usage: scripts/deps.sh build|test|bench|package|check ...
 set -euo pipefail
 
 build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev
@@ -9,6 +9,7 @@ test=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x1
       desktop-file-utils appstream)
 bench=(xvfb xdotool at-spi2-core python3-pyatspi dbus-daemon python3 libx11-dev libxtst-dev libxext-dev libxi-dev)
 package=(dpkg-dev file lintian)
+check=(clang-format clang-tidy)
 
 wanted=()
 for group in "$@"; do
@@ -17,7 +18,8 @@ for group in "$@"; do
     test) wanted+=("${test[@]}") ;;
     bench) wanted+=("${bench[@]}") ;;
     package) wanted+=("${package[@]}") ;;
-    *) echo "deps.sh: unknown group '$group' (build, test, bench, package)" >&2; exit 2 ;;
+    check) wanted+=("${check[@]}") ;;
+    *) echo "deps.sh: unknown group '$group' (build, test, bench, package, check)" >&2; exit 2 ;;
   esac
 done
 

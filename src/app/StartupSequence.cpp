@@ -28,8 +28,8 @@ void warn(const QString& text)
 } // namespace
 
 StartupSequence::StartupSequence(AppState& state, Prompt& prompt, Pointer& pointer,
-                                 SplashView& view, QDir directory)
-    : state_(state), prompt_(prompt), pointer_(pointer), view_(view), dir_(std::move(directory))
+                                 SplashView& view, const QDir& directory)
+    : state_(state), prompt_(prompt), pointer_(pointer), view_(view), dir_(directory)
 {
 }
 

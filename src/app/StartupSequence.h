@@ -36,7 +36,7 @@ class StartupSequence {
 public:
     // `directory` is where Reflex.cfg lives (the current directory in the program).
     StartupSequence(AppState& state, Prompt& prompt, Pointer& pointer, SplashView& view,
-                    QDir directory);
+                    const QDir& directory);
 
     // The start-up window's load: screen metrics, StartDirectory and the first globals.
     void initialiseGlobals(const ScreenMetrics& screen);

@@ -101,7 +101,7 @@ frmCfg::frmCfg(AppState& state, const Platform& platform, Mixer& mixer, QWidget*
     group(O::NumberIntervalTiming, "optNumberIntervalTiming");
     group(O::NumberMakeSound, "optNumberMakeSound");
 
-    const auto panel = [this](QPushButton* button, std::function<void()> pick) {
+    const auto panel = [this](QPushButton* button, const std::function<void()>& pick) {
         connect(button, &QPushButton::clicked, this, [this, pick] {
             checkFocusedField();
             pick();

@@ -227,7 +227,7 @@ void QtPrinting::setup(QWidget* parent)
     dialog.exec();
 }
 
-frmPrint::frmPrint(PrintSelection& selection, std::function<void()> setup, QWidget* parent)
+frmPrint::frmPrint(PrintSelection& selection, const std::function<void()>& setup, QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::frmPrint>())
     , selection_(selection)

@@ -39,7 +39,7 @@ private:
 class frmPrint final : public QDialog {
     Q_OBJECT
 public:
-    frmPrint(PrintSelection& selection, std::function<void()> setup, QWidget* parent = nullptr);
+    frmPrint(PrintSelection& selection, const std::function<void()>& setup, QWidget* parent = nullptr);
     ~frmPrint() override;
 
 private:

@@ -18,6 +18,7 @@
 #include <QRgb>
 #include <QString>
 #include <array>
+#include <cmath>
 
 namespace reflex {
 
@@ -63,8 +64,8 @@ struct AppState {
     std::array<qint16, 16> ColorPalette{};
 
     // Twips of the window designs to the screen's pixels.
-    int pixelsX(long twips) const { return int(twips / TwipsPerPixelX + 0.5); }
-    int pixelsY(long twips) const { return int(twips / TwipsPerPixelY + 0.5); }
+    int pixelsX(long twips) const { return int(std::lround(twips / TwipsPerPixelX)); }
+    int pixelsY(long twips) const { return int(std::lround(twips / TwipsPerPixelY)); }
 };
 
 } // namespace reflex

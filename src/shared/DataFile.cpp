@@ -59,7 +59,7 @@ std::optional<QString> chooseSavePath(FileChooser& files, Prompt& prompt,
     FileDialogRequest request = dialog;
     request.dialogAsksBeforeOverwriting = false; // the question below is the only one
     for (;;) {
-        const std::optional<QString> path = files.saveFile(request);
+        std::optional<QString> path = files.saveFile(request);
         if (!path)
             return std::nullopt;
         if (!FileExists(*path) || prompt.ask(overwriteQuestion()) == MsgAnswer::Yes)

@@ -61,7 +61,7 @@ void ResultsModel::showStatistics(int set)
     const SetStatistics st = storeStatistics(data, set);
     // Every cell is coloured from this set's statistics, so a cell marked by an earlier
     // refresh never stays marked beside the new fastest or slowest run.
-    ResultCell* runs = &d_.lblRunData[i * kStoredRuns];
+    ResultCell* runs = &d_.lblRunData[std::size_t(i) * kStoredRuns];
     for (int run = 1; run <= kStoredRuns; ++run)
         runs[run - 1] = ResultCell{formatSeconds(data.Times[set][run])};
     d_.lblFastTime[i] = ResultCell{formatSeconds(st.fastest)};

@@ -174,7 +174,7 @@ void ResultsWindow::bindControls()
         {"cmdPrint", &ResultsModel::print}};
     for (const auto& [name, command] : commands)
         connect(control<QPushButton>(this, name), &QPushButton::clicked, this,
-                [this, command] { (logic_.*command)(); });
+                [this, command = command] { (logic_.*command)(); });
     connect(control<QPushButton>(this, "cmdDisplayDone"), &QPushButton::clicked, this, &ResultsWindow::done);
     render();
 }

@@ -31,7 +31,8 @@ void TestWindow::bindCommands()
         {"cmdNextSet", &TestEngine::nextSet}, {"cmdPreviousSet", &TestEngine::previousSet},
         {"CmdClearSet", &TestEngine::clearSet}};
     for (const auto& [name, command] : commands)
-        connect(control<QPushButton>(name), &QPushButton::clicked, this, [&engine, command] { (engine.*command)(); });
+        connect(control<QPushButton>(name), &QPushButton::clicked, this,
+                [&engine, command = command] { (engine.*command)(); });
     connect(control<QPushButton>("cmdExit"), &QPushButton::clicked, this, &TestWindow::done);
     connect(control<QPushButton>("cmdConfigure"), &QPushButton::clicked, this, &TestWindow::optionsRequested);
     connect(control<QPushButton>("cmdDisplay"), &QPushButton::clicked, this, [this, &engine] {

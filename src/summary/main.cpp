@@ -99,7 +99,7 @@ int main(int argc, char** argv)
     for (const auto& [name, write] : outputs) {
         const QString path = folder.filePath(QLatin1String(name));
         const FileWriteResult written =
-            replaceFileAtomically(path, [&](QIODevice& device) { return write(device, summary); });
+            replaceFileAtomically(path, [&, write = write](QIODevice& device) { return write(device, summary); });
         if (!written.ok) {
             say(QStringLiteral("could not write %1: %2").arg(path, written.error));
             status = 1;

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The checks beside the tests, as CI runs them after the suite: the format of every C++ file,
+# clang-tidy on the C++ files changed since the last commit of main that CI saw (or on all of
+# them with --all), and the layering build (every folder's libraries built on their own, so an
+# include across the layers fails here even when nothing else would notice).
+# Usage: scripts/check.sh [--all]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+"$root/scripts/deps.sh" build check
+build="$root/build-check"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DREFLEX_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+
+status=0
+mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h')
+unformatted=$(for f in "${sources[@]}"; do clang-format --style=file --dry-run "$f" 2>&1 | grep -q . && echo "$f"; done || true)
+if [ -n "$unformatted" ]; then
+  echo "check: not formatted (clang-format -i FILE):"; echo "$unformatted" | sed 's/^/  /'; status=1
+fi
+
+echo "check: the layering build"
+layers=$(cmake --build "$build" --target help | sed -n 's/^\.\.\. \(.*_\(logic\|ui\)\)$/\1/p')
+# shellcheck disable=SC2086
+cmake --build "$build" -j2 --target $layers || status=1
+
+if [ "${1:-}" = "--all" ]; then
+  mapfile -t tidy < <(git ls-files 'src/*.cpp')
+else
+  base=$(git merge-base HEAD origin/main 2>/dev/null || git rev-parse HEAD~1 2>/dev/null || true)
+  mapfile -t tidy < <({ [ -n "$base" ] && git diff --name-only "$base" -- 'src/*.cpp'; git diff --name-only -- 'src/*.cpp'; } | sort -u)
+fi
+existing=()
+for f in "${tidy[@]}"; do [ -f "$f" ] && existing+=("$f"); done
+if [ ${#existing[@]} -gt 0 ]; then
+  echo "check: clang-tidy on ${#existing[@]} file(s)"
+  printf '%s\n' "${existing[@]}" | xargs -P2 -n4 clang-tidy -p "$build" --quiet || status=1
+fi
+[ $status -eq 0 ] && echo "check: clean"
+exit $status
