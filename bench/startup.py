@@ -116,14 +116,14 @@ def vm_hwm_kib(pid):
     raise RuntimeError("no VmHWM in /proc status")
 
 
-def ensure_release_build(program):
+def ensure_release_build(program, target="reflex"):
     if os.path.exists(program):
         return
     build = os.path.join(ROOT, "build")
     print(f"building {program} (Release) ...", flush=True)
     subprocess.run(["cmake", "-S", ROOT, "-B", build, "-DCMAKE_BUILD_TYPE=Release"], check=True,
                    stdout=subprocess.DEVNULL)
-    subprocess.run(["cmake", "--build", build, "-j2", "--target", "reflex"], check=True)
+    subprocess.run(["cmake", "--build", build, "-j2", "--target", target], check=True)
 
 
 def one_run(session, watcher, program, folder):

@@ -21,16 +21,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(ROOT, "bench"))
 from class_files import write_class  # noqa: E402
-
-
-def ensure_release_build(program):
-    if os.path.exists(program):
-        return
-    build = os.path.join(ROOT, "build")
-    print(f"building {program} (Release) ...", flush=True)
-    subprocess.run(["cmake", "-S", ROOT, "-B", build, "-DCMAKE_BUILD_TYPE=Release"], check=True,
-                   stdout=subprocess.DEVNULL)
-    subprocess.run(["cmake", "--build", build, "-j2", "--target", "brevane-summary"], check=True)
+from startup import ensure_release_build  # noqa: E402
 
 
 def main():
@@ -40,7 +31,7 @@ def main():
     parser.add_argument("--warmup", type=int, default=2)
     parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "summary", "brevane-summary"))
     args = parser.parse_args()
-    ensure_release_build(args.program)
+    ensure_release_build(args.program, "brevane-summary")
     with tempfile.TemporaryDirectory(prefix="summary-bench-") as work:
         write_class(os.path.join(work, "class"), args.students, seed=29)
         files = sum(len(names) for _, _, names in os.walk(os.path.join(work, "class")))

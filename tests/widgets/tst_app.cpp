@@ -12,9 +12,7 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QLabel>
-#include <QScopeGuard>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
 using namespace reflex;
 using namespace reflex::fakes;
@@ -30,13 +28,10 @@ private slots:
     // the comment box writes through; the tabs switch the charts.
     void applicationWindows()
     {
-        QTemporaryDir dir;
-        const auto restore = qScopeGuard([start = QDir::currentPath()] { QDir::setCurrent(start); });
-        QVERIFY(QDir::setCurrent(dir.path()));
-        AppState state;
-        FakePlatform fp;
-        Application app(state, fp.platform, QString());
-        app.start();
+        AppRig rig;
+        AppState& state = rig.state;
+        FakePlatform& fp = rig.fp;
+        Application& app = rig.app;
         state.Simple.Times[2] = {0, .3f, .25f, .4f};
         QWidget* menu = app.mainMenu();
         QWidget* test = app.module<SimpleTestModule>()->window();

@@ -7,9 +7,7 @@
 #include "widgets/Windows.h"
 
 #include <QLabel>
-#include <QScopeGuard>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
 using namespace reflex;
 using namespace reflex::fakes;
@@ -26,13 +24,10 @@ private slots:
     {
         QFETCH(int, test);
         const bool colour = test == int(ChoiceTest::Color);
-        QTemporaryDir dir;
-        const auto restore = qScopeGuard([start = QDir::currentPath()] { QDir::setCurrent(start); });
-        QVERIFY(QDir::setCurrent(dir.path()));
-        AppState state;
-        FakePlatform fp;
-        Application app(state, fp.platform, QString());
-        app.start();
+        AppRig rig;
+        AppState& state = rig.state;
+        FakePlatform& fp = rig.fp;
+        Application& app = rig.app;
         ChoiceStore& store = colour ? state.Color : state.Number;
         store.Times[1][1] = .25f;
         store.CorrectHits[1] = 3;
@@ -50,9 +45,9 @@ private slots:
                  (QStringList{"0.250", "003", "000"}));
         QCOMPARE(child<QTabWidget>(w, "SSTab1")->count(), 13);
         checkNamed();
-        fp.files.answers = {dir.filePath("r.csv")};
+        fp.files.answers = {rig.dir.filePath("r.csv")};
         QTest::mouseClick(child(w, "cmdExport"), Qt::LeftButton);
-        QCOMPARE(readFile(dir.filePath("r.csv")), "test,set,run,rt_ms,outcome,comment\r\n" + QByteArray(colour ? "colour" : "number")
+        QCOMPARE(readFile(rig.dir.filePath("r.csv")), "test,set,run,rt_ms,outcome,comment\r\n" + QByteArray(colour ? "colour" : "number")
                                                       + ",1,1,250,correct hit,typed\r\n");
         auto* comment = child<QLineEdit>(w, "txtDescription_0");
         QCOMPARE(comment->text(), "typed");
