@@ -24,7 +24,10 @@ for size in 48 64 128 256; do
 done
 grep -q '<svg' "$share/icons/hicolor/scalable/apps/$id.svg" || fail "no scalable icon"
 grep -qx "Icon=$id" "$share/applications/$id.desktop" || fail "the menu entry names another icon"
-zcat "$share/man/man1/brevane.1.gz" | grep -q '^\.SH FILES' || fail "the manual page has no FILES section"
+for program in "$tmp/usr/bin/"*; do
+  page=$share/man/man1/$(basename "$program").1.gz
+  zcat "$page" | grep -q '^\.SH FILES' || fail "$page: no manual page with a FILES section"
+done
 
 # The program the menu entry starts is the installed one; --version and --help need no display.
 read -r command options < <(sed -n 's/^Exec=//p' "$share/applications/$id.desktop")
