@@ -16,6 +16,7 @@ constexpr double kAmplitude = 0.45;
 } // namespace
 
 AlsaBeeper::AlsaBeeper(const char* device)
+    : device_(QString::fromLocal8Bit(device))
 {
     if (!open(device))
         close();

@@ -19,12 +19,14 @@ public:
     AlsaBeeper& operator=(const AlsaBeeper&) = delete;
 
     void beep() override;
-    bool hasDevice() const { return pcm_ != nullptr; }
+    bool hasDevice() const override { return pcm_ != nullptr; }
+    QString deviceName() const override { return device_; }
 
 private:
     bool open(const char* device);
     void close();
 
+    QString device_;
     snd_pcm_t* pcm_ = nullptr;
     QByteArray tone_; // S16 mono frames
     unsigned rate_ = 48000;

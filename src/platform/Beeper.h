@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 namespace reflex {
 
@@ -8,6 +9,9 @@ class Beeper {
 public:
     virtual ~Beeper() = default;
     virtual void beep() = 0;
+    // Whether the tone has a sound device to play on; without one beep() rings the bell.
+    virtual bool hasDevice() const = 0;
+    virtual QString deviceName() const = 0;
 };
 
 } // namespace reflex

@@ -62,9 +62,29 @@ void SimpleEngine::readTriggerKind()
     }
 }
 
+// Without a sound device a tone is only the display's bell, if that: an audio series would time
+// a press nobody was prompted for, so it does not start; a series with the colour as well goes
+// on after saying, once, that the tone is missing.
+bool SimpleEngine::toneCanSound()
+{
+    if (TriggerType == VisualTrigger || p_.beeper.hasDevice())
+        return true;
+    const QString missing = QStringLiteral("The sound device \"%1\" could not be opened.").arg(p_.beeper.deviceName());
+    if (TriggerType == AudioTrigger) {
+        p_.prompt.ask({missing + QStringLiteral("\rAn audio trigger needs it: choose a visual trigger in Options."),
+                       QStringLiteral("No Sound Device"), MsgButtons::Ok, MsgIcon::Exclamation});
+        return false;
+    }
+    if (!missingToneTold_)
+        p_.prompt.ask({missing + QStringLiteral("\rThe series runs with the colour alone."),
+                       QStringLiteral("No Sound Device"), MsgButtons::Ok, MsgIcon::Exclamation});
+    missingToneTold_ = true;
+    return true;
+}
+
 void SimpleEngine::start()
 {
-    if (!core_.beginSeries())
+    if (!toneCanSound() || !core_.beginSeries())
         return;
     // A stimulus left out by Stop must not take the first press of the new series.
     StimulusArmed = false;
@@ -163,20 +183,25 @@ void SimpleEngine::stop()
     p_.beeper.beep();
 }
 
+// A set command ends the armed state: a press after Stop belongs to the set that was shown, and
+// must not land in the set shown now.
 void SimpleEngine::nextSet()
 {
+    StimulusArmed = false;
     core_.nextSet();
     view_.render();
 }
 
 void SimpleEngine::previousSet()
 {
+    StimulusArmed = false;
     core_.previousSet();
     view_.render();
 }
 
 void SimpleEngine::clearSet()
 {
+    StimulusArmed = false;
     core_.clearSet();
     view_.render();
 }

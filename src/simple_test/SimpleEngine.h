@@ -55,6 +55,7 @@ private:
     int drawInterval();
     void prepareInterval(bool reseed);
     void readTriggerKind();
+    bool toneCanSound();
 
     AppState& s_;
     const Platform& p_;
@@ -67,6 +68,7 @@ private:
     bool StimulusArmed = false;
     int NextInterval = 0;
     TriggerKind TriggerType = VisualTrigger;
+    bool missingToneTold_ = false;
 };
 
 } // namespace reflex

@@ -127,7 +127,10 @@ struct FakeFileChooser final : FileChooser {
 
 struct FakeBeeper final : Beeper {
     void beep() override { ++beeps; }
+    bool hasDevice() const override { return device; }
+    QString deviceName() const override { return QStringLiteral("default"); }
     int beeps = 0;
+    bool device = true;
 };
 
 // A volume control of the range the test gives; no range is a machine without a device.

@@ -164,6 +164,34 @@ private slots:
         QCOMPARE(rig.time(1), 0.22f);
     }
 
+    // After Stop a set command ends the armed state: a press then stores nothing in the set now
+    // shown. Without a sound device an audio series does not start (the message names the
+    // device), and an audio-visual one says once that the tone is missing.
+    void staleAndSilent()
+    {
+        Rig rig(fixed(1000, 3));
+        rig.startYes();
+        rig.elapseInterval();
+        rig.engine.stop();
+        rig.engine.nextSet();
+        rig.respondAfter(100);
+        QVERIFY(rig.time(1) == 0.0f && rig.state.Simple.SetAverage[2] == 0.0f && rig.recovery.writes == 0);
+
+        rig.fp.beeper.device = false;
+        rig.fp.prompt.shown.clear();
+        rig.state.Config.Normal.TriggerOn = AudioTrigger;
+        rig.engine.optionsClosed();
+        rig.engine.start();
+        QVERIFY(rig.idle() && rig.fp.prompt.shown[0].text.contains("\"default\""));
+        rig.state.Config.Normal.TriggerOn = AudioVisualTrigger;
+        rig.engine.optionsClosed();
+        rig.fp.prompt.answers = {MsgAnswer::No, MsgAnswer::No};
+        rig.engine.start();
+        rig.engine.start();
+        const QString start = "Start Reflex Data Collection", none = "No Sound Device";
+        QCOMPARE(rig.fp.prompt.titles(), (QStringList{none, none, start, start}));
+    }
+
     // Next and Prev disable themselves only when pressed at the end, and come back one step
     // away from it; the comment box follows the set; reopening starts at set 1 with the data
     // kept; Clear Set empties the current set only.
