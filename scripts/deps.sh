@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, only those that are missing.
-# Usage: scripts/deps.sh build|test|bench ...
+# Usage: scripts/deps.sh build|test|bench|fuzz ...
 set -euo pipefail
 
 build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev
        libasound2-dev libxcb1-dev libxcb-xinput-dev fonts-dejavu-core fonts-liberation)
 test=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x11-utils poppler-utils)
+fuzz=(clang libclang-rt-14-dev)
 bench=(xvfb xdotool at-spi2-core python3-pyatspi dbus-daemon python3 libx11-dev libxtst-dev libxext-dev libxi-dev)
 
 wanted=()
@@ -14,7 +15,8 @@ for group in "$@"; do
     build) wanted+=("${build[@]}") ;;
     test) wanted+=("${test[@]}") ;;
     bench) wanted+=("${bench[@]}") ;;
-    *) echo "deps.sh: unknown group '$group' (build, test, bench)" >&2; exit 2 ;;
+    fuzz) wanted+=("${fuzz[@]}") ;;
+    *) echo "deps.sh: unknown group '$group' (build, test, bench, fuzz)" >&2; exit 2 ;;
   esac
 done
 
