@@ -158,7 +158,7 @@ void ChoiceEngine::start()
     cfg_ = usableSettings();
     ElementShown = false;
     p_.pointer.moveTo(view_.leftTargetCentre());
-    s_.DataNotSaved = true;
+    s_.dataNotSaved(store()) = true;
     EndAfterResponse = false;
     LastTime = 0;
     RunsLeft = runsPerSet();

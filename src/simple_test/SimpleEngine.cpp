@@ -107,7 +107,7 @@ void SimpleEngine::start()
     // A stimulus left out by Stop must not take the first press of the new series.
     StimulusArmed = false;
     p_.pointer.moveTo(view_.leftTargetCentre());
-    s_.DataNotSaved = true;
+    s_.DataNotSaved.Simple = true;
     EndAfterResponse = false;
     LastTime = 0;
     RunsLeft = s_.SimpleRunsPerSet;
