@@ -64,6 +64,31 @@ bool inUse(const ChoiceConfigBlock& b, int i) { return i >= 0 && i < elementsInU
 // An index a file may have put anywhere, checked before it reaches the element array.
 bool inArray(const ChoiceConfigBlock& b, int i) { return i >= 0 && i < int(b.Element.size()); }
 
+// Elements brought into use by a raised count keep their numbers unless another element in
+// use holds the same one (or a number beyond 0..99, from a file): those get the lowest free
+// number, so a non-trigger never looks like the trigger. Refusing the count instead would
+// leave the user stuck, since the box of an element not in use cannot be edited.
+void renumberBroughtIn(ChoiceConfigBlock& b, int wasInUse)
+{
+    const int count = elementsInUse(b);
+    const auto heldByOther = [&](int i, int number) {
+        for (int j = 0; j < count; ++j)
+            if (j != i && b.Element[j] == number)
+                return true;
+        return false;
+    };
+    for (int i = wasInUse; i < count; ++i) {
+        bool clash = b.Element[i] < 0 || b.Element[i] > kMaxElementNumber;
+        for (int j = 0; j < i && !clash; ++j)
+            clash = b.Element[j] == b.Element[i];
+        for (int number = 0; clash && number <= kMaxElementNumber; ++number)
+            if (!heldByOther(i, number)) {
+                b.Element[i] = qint16(number);
+                clash = false;
+            }
+    }
+}
+
 template <typename Config> auto& timeField(Config& c, const FieldSpec& s)
 {
     if (s.block == Normal)
@@ -245,7 +270,13 @@ void SettingsEditor::store(SettingsField field, int n)
     case Kind::FixedInterval:
     case Kind::MinimumInterval:
     case Kind::DisplayTime: timeField(e, s) = value; break;
-    case Kind::ElementCount: choice(e, s.block).LastElement = qint16(n - 1); break;
+    case Kind::ElementCount: {
+        const int wasInUse = elementsInUse(choice(e, s.block));
+        choice(e, s.block).LastElement = qint16(n - 1);
+        if (s.block == Number)
+            renumberBroughtIn(e.Number, wasInUse);
+        break;
+    }
     case Kind::TriggerElement: choice(e, s.block).TriggerElement = qint16(n - 1); break;
     case Kind::CurrentElement: choice(e, s.block).CurrentElement = qint16(n - 1); break;
     case Kind::ElementNumber: e.Number.Element[s.index] = value; break;

@@ -117,6 +117,18 @@ private slots:
         QVERIFY(d.editor.option(O::ColorMakeSound) == 0 && !d.editor.enabled(F::NormalFixedTimeInterval));
     }
 
+    // A raised count brings in no number already in use: the element that would repeat the
+    // trigger's 7 takes the lowest free number, the others keep theirs.
+    void raisedNumberCountBringsInNoDuplicate()
+    {
+        Dialog d;
+        QVERIFY(d.editor.leave(elementBox(2), "7") && d.editor.leave(F::NumberElementCount, "8"));
+        QStringList numbers;
+        for (int i = 0; i < 8; ++i)
+            numbers << d.editor.text(elementBox(i));
+        QCOMPARE(numbers, (QStringList{"0", "1", "7", "3", "4", "5", "6", "2"}));
+    }
+
     // Choosing option `index` of `group`; before and after as TriggerOn * 10 + MakeSound.
     void soundOptions_data()
     {
