@@ -351,8 +351,16 @@ void SettingsEditor::pickTriggerColour()
     const ChoiceConfigBlock& b = state_.EditConfig.Color;
     const int initial = inArray(b, state_.ColorEditElement) ? b.Element[state_.ColorEditElement] : 0;
     const int chosen = chooseColour(state_.NormalTriggerColor, initial);
-    if (chosen >= 0 && chosen < int(kPalette.size()))
-        state_.NormalTriggerColor = paletteColour(chosen); // at once; Cancel keeps it
+    if (chosen < 0 || chosen >= int(kPalette.size()))
+        return; // Cancel keeps it
+    // A stimulus the colour of the panel at rest cannot be seen, and its times mean nothing.
+    if (paletteColour(chosen) == kSimplePanelAtRest) {
+        platform_.beeper.beep();
+        tell(platform_.prompt, MsgIcon::Exclamation, "Trigger Colour",
+             QStringLiteral("The trigger colour must differ from the panel's white at rest, or the stimulus is invisible."));
+        return;
+    }
+    state_.NormalTriggerColor = paletteColour(chosen); // at once
 }
 
 void SettingsEditor::pickElementColour()
