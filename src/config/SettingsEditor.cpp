@@ -386,6 +386,12 @@ void SettingsEditor::clickTriggerColourBox()
     clickSwatch(state_.EditConfig.Color.TriggerElement);
 }
 
+void SettingsEditor::applyVolume()
+{
+    // The slider shows VolumeSetting from the start; the device must hold it too.
+    SetMasterVolume(mixer_, state_.VolumeSetting);
+}
+
 void SettingsEditor::volumeMoved(int percent)
 {
     state_.VolumeSetting = qint16(percent);

@@ -90,6 +90,9 @@ public:
     void clickSwatch(int i);           // pnlColorSwatch(i)
     void clickTriggerColourBox();      // txtColorTriggerColorBox
     void volumeMoved(int percent);     // VolSlider
+    // Sends VolumeSetting to the sound system, as when the slider was moved there (made once
+    // at start-up, so that the 75 the slider first shows is what plays).
+    void applyVolume();
 
     // --- the command buttons; OK and Cancel are followed by the dialog closing
     void ok();

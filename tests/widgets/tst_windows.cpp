@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
+#include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -317,9 +318,13 @@ private slots:
 
         QTest::mouseClick(child(w, "cmdConfigure"), Qt::LeftButton);
         QVERIFY(shell.opened.size() == 1 && shell.opened[0].destination == Destination::Settings);
-        SettingsModule settings({state, fp.platform, shell}, std::make_unique<FakeMixer>());
+        auto mixer = std::make_unique<FakeMixer>();
+        const QList<long>& volumes = mixer->values;
+        SettingsModule settings({state, fp.platform, shell}, std::move(mixer));
         settings.open(shell.opened[0]); // as the shell routes it
         frmCfg* dialog = settings.window();
+        // The 75 the slider shows at first is on the device (75 % of 0..65535).
+        QVERIFY(child<QSlider>(dialog, "VolSlider")->value() == 75 && volumes == QList<long>{49151});
         const auto* runs = child<QLineEdit>(dialog, "txtNormRunCount");
         QCOMPARE(child<QTabWidget>(dialog, "SSTab1")->currentIndex(), colour ? 1 : 2);
         QVERIFY(shell.shown == dialog && runs->text() == "10");
