@@ -1,7 +1,9 @@
 #include "app/StartupSequence.h"
 
 #include "config/ConfigFile.h"
+#include "shared/FileRead.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -100,15 +102,18 @@ StartupOutcome StartupSequence::loadConfiguration(const QString& commandLine,
     return StartupOutcome::ShowMainMenu;
 }
 
-StartupSequence::FileCheck StartupSequence::readFile(const QString& path, ReflexConfig& into) const
+StartupSequence::FileCheck StartupSequence::readFile(const QString& path, ReflexConfig& into)
 {
+    refusal_.clear();
     if (!QFileInfo::exists(path))
         return FileCheck::Missing;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    FileReadResult file = readWholeFile(path);
+    refusal_ = file.error;
+    QBuffer bytes(&file.bytes);
+    if (!file.ok || !bytes.open(QIODevice::ReadOnly))
         return FileCheck::Invalid;
-    return readStartupConfig(file, into) == ConfigReadResult::Ok ? FileCheck::Valid
-                                                                 : FileCheck::Invalid;
+    return readStartupConfig(bytes, into) == ConfigReadResult::Ok ? FileCheck::Valid
+                                                                  : FileCheck::Invalid;
 }
 
 // The file named on the command line, relative names taken in the start directory; a missing
@@ -129,7 +134,7 @@ std::optional<ReflexConfig> StartupSequence::readNamedFile(const QString& name)
     case FileCheck::Invalid:
         show(MsgIcon::Critical, QStringLiteral("Configuration Error"),
              QStringLiteral("Invalid Configuration File"),
-             QStringLiteral("Using Default Configuration File"));
+             QStringLiteral("Using Default Configuration File"), {}, refusal_);
         break;
     }
     return readDefaultFile();
@@ -164,7 +169,7 @@ std::optional<ReflexConfig> StartupSequence::readDefaultFile()
             QFile::remove(path);
         show(MsgIcon::Critical, QStringLiteral("Configuration Error"),
              QStringLiteral("Invalid Default Configuration File"),
-             QStringLiteral("Creating New Configuration File"), kept);
+             QStringLiteral("Creating New Configuration File"), kept, refusal_);
         writeAndReread();
     }
     if (check == FileCheck::Valid)
@@ -185,7 +190,7 @@ bool StartupSequence::keepRefusedFile(const QString& path) const
 }
 
 void StartupSequence::show(MsgIcon icon, const QString& title, const QString& line1,
-                           const QString& line2, const QString& line3)
+                           const QString& line2, const QString& line3, const QString& detail)
 {
     Message message;
     message.title = title;
@@ -194,6 +199,7 @@ void StartupSequence::show(MsgIcon icon, const QString& title, const QString& li
         message.text += QLatin1Char('\r') + line3;
     message.buttons = MsgButtons::Ok;
     message.icon = icon;
+    message.detail = detail;
     prompt_.ask(message);
 }
 

@@ -3,9 +3,10 @@
 #include "config/MasterVolume.h"
 #include "config/NumberText.h"
 #include "shared/AtomicFile.h"
+#include "shared/FileRead.h"
 #include "shared/Palette.h"
 
-#include <QFile>
+#include <QBuffer>
 
 namespace reflex {
 
@@ -441,14 +442,16 @@ void SettingsEditor::loadFile()
         platform_.files.openFile(configDialog(state_, "Load Configuration File"));
     if (!path)
         return;
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        tell(platform_.prompt, MsgIcon::None, "Load Cancelled", QStringLiteral("Load File Error"));
+    FileReadResult file = readWholeFile(*path);
+    QBuffer bytes(&file.bytes);
+    if (!file.ok || !bytes.open(QIODevice::ReadOnly)) {
+        platform_.prompt.ask(Message{QStringLiteral("Load File Error"), QStringLiteral("Load Cancelled"),
+                                     MsgButtons::Ok, MsgIcon::None, false, file.error});
         return;
     }
     // Read into a copy: a file refused half-way leaves Config as it was.
     ReflexConfig loaded = state_.Config;
-    switch (readDialogConfig(file, loaded)) {
+    switch (readDialogConfig(bytes, loaded)) {
     case ConfigReadResult::Invalid:
         tell(platform_.prompt, MsgIcon::Critical, "Configuration File Load Error",
              QStringLiteral("Invalid Configuration File\rNo File Loaded"));

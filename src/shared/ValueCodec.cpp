@@ -1,4 +1,5 @@
 #include "shared/ValueCodec.h"
+#include "shared/FileRead.h"
 
 #include <QIODevice>
 #include <QStringDecoder>
@@ -236,6 +237,9 @@ std::optional<QString> ValueReader::nextLine()
         bytes.chop(1);
     if (bytes.endsWith('\r'))
         bytes.chop(1);
+    if (firstLine_)
+        skipByteOrderMark(bytes);
+    firstLine_ = false;
     return decodeLine(bytes);
 }
 

@@ -304,7 +304,9 @@ private slots:
         for (int i = 0; i < 3; ++i)
             f.results.load();
         QCOMPARE(f.state.Simple, saved);
-        QCOMPARE(f.fp.prompt.shown.mid(2), (QList<Message>(3, {"Load File Error", "Load Cancelled"})));
+        const Message refused{"Load File Error", "Load Cancelled"};
+        QCOMPARE(f.fp.prompt.shown.mid(2), (QList<Message>{refused, refused, {refused.text, refused.title, MsgButtons::Ok,
+                                                                            MsgIcon::None, false, "No such file or directory"}}));
         QCOMPARE(f.renders, renders);
     }
 
