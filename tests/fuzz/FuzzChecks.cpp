@@ -1,45 +1,51 @@
 #include "FuzzChecks.h"
 #include "shared/ValueCodec.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace reflex::fuzz {
 
-QList<QByteArray> readerLines(const QByteArray& input)
+void require(bool holds, const char* promise)
 {
-    QList<QByteArray> lines = input.split('\n');
-    if (lines.size() > 1 && lines.last().isEmpty())
-        lines.removeLast(); // the line end of the last line opens no line
-    for (QByteArray& line : lines)
-        if (line.endsWith('\r'))
-            line.chop(1);
-    return lines;
+    if (!holds)
+        std::fprintf(stderr, "broken promise: %s\n", promise), std::abort();
 }
 
-namespace {
-
-// The value a line holds as the writer puts it, in each of the three types it may be read as.
-bool holdsWrittenValue(const QByteArray& inputLine, const QByteArray& writtenLine)
+QByteArray written(const std::function<bool(QIODevice&)>& write)
 {
-    const QString text = decodeLine(inputLine);
-    const QString out = QString::fromUtf8(writtenLine);
-    if (const auto s = parseString(text); s && formatString(*s) == out)
-        return true;
-    if (const auto f = parseSingle(text); f && formatSingle(*f) == out)
-        return true;
-    const auto i = parseInteger(text);
-    return i && formatInteger(*i) == out;
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    require(write(out), "a writer refused a memory buffer");
+    return out.data();
 }
-
-} // namespace
 
 bool changedOnlyAtReadLines(const QByteArray& before, const QByteArray& after, const QByteArray& input)
 {
-    const QList<QByteArray> was = readerLines(before), is = readerLines(after), in = readerLines(input);
-    if (was.size() != is.size())
-        return false;
-    for (qsizetype i = 0; i < is.size(); ++i)
-        if (was[i] != is[i] && (i >= in.size() || !holdsWrittenValue(in[i], is[i])))
+    // Lines as the value reader splits them: at LF, one CR before it dropped.
+    const auto lines = [](const QByteArray& bytes) {
+        QList<QByteArray> out = bytes.split('\n');
+        if (out.size() > 1 && out.last().isEmpty())
+            out.removeLast();
+        for (QByteArray& line : out)
+            line.endsWith('\r') ? line.chop(1) : void();
+        return out;
+    };
+    const QList<QByteArray> was = lines(before), is = lines(after), in = lines(input);
+    for (qsizetype i = 0; i < is.size() && was.size() == is.size(); ++i) {
+        if (was[i] == is[i])
+            continue;
+        if (i >= in.size())
             return false;
-    return true;
+        // The line's value as the writer puts it, in whichever type it was read as.
+        const QString text = decodeLine(in[i]), out = QString::fromUtf8(is[i]);
+        const auto s = parseString(text);
+        const auto f = parseSingle(text);
+        const auto n = parseInteger(text);
+        if (!(s && formatString(*s) == out) && !(f && formatSingle(*f) == out) && !(n && formatInteger(*n) == out))
+            return false;
+    }
+    return was.size() == is.size();
 }
 
 } // namespace reflex::fuzz

@@ -1,6 +1,6 @@
-// A .nrm or .col file (FUZZ_COL) through the results window's Load: all or nothing, and an
-// accepted file then shown by the results model, whose statistics, charts and counts meet
-// whatever numbers the file held.
+// A .nrm or (FUZZ_COL) .col file through the results window's Load: all or nothing; an accepted
+// file is then shown by the results model, whose statistics, charts and counts meet whatever
+// numbers the file held.
 #include "FuzzChecks.h"
 #include "complex_results/ChoiceResults.h"
 #include "fakes/Fakes.h"
@@ -8,8 +8,6 @@
 
 using namespace reflex;
 using fuzz::require;
-
-namespace {
 
 #ifdef FUZZ_COL
 const DataFileFormat& kFormat = kColFile;
@@ -19,41 +17,24 @@ const DataFileFormat& kFormat = kNrmFile;
 const ResultsKind& kKind = kSimpleResults;
 #endif
 
-struct Window : ResultsView {
+struct Window final : ResultsView {
     void render() override {}
 };
-
-void fill(AppState& s)
-{
-    for (ChoiceStore* store : {&s.Color, &s.Number}) {
-        for (int set = 1; set <= kSetCount; ++set)
-            store->CorrectHits[set] = store->MissedHits[set] = qint16(set);
-    }
-    for (SetData* sets : {static_cast<SetData*>(&s.Simple), static_cast<SetData*>(&s.Color)})
-        for (int set = 1; set <= kSetCount; ++set) {
-            for (int run = 1; run <= kMaxRuns; ++run)
-                sets->Times[set][run] = set + run / 100.0f;
-            sets->SetComment[set - 1] = QStringLiteral("kept");
-        }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::Bytes input(data, size);
-    AppState state;
-    fill(state);
-    AppState before = state;
+    AppState state; // other values in the half read into, so that a change shows
     StoreHalf half = kKind.half(state);
-    if (!readDataFile(input.device(), kFormat, half)) {
-        require(state.Simple == before.Simple && state.Color == before.Color,
-                "a refused data file changed the store");
-        return 0;
+    for (int set = 1; set <= kSetCount; ++set) {
+        std::fill(half.sets.Times[set].begin(), half.sets.Times[set].end(), float(set));
+        half.sets.SetComment[set - 1] = QStringLiteral("kept");
+        state.Color.CorrectHits[set] = qint16(set);
     }
-    for (int set = 1; set <= kSetCount; ++set)
-        require(half.sets.Times[set][kMaxRuns] == kKind.half(before).sets.Times[set][kMaxRuns],
-                "a data file reached a run beyond ten");
+    const AppState before = state;
+    if (!readDataFile(input, kFormat, half))
+        return require(state.Simple == before.Simple && state.Color == before.Color, "a refused data file changed the store"), 0;
+    require(half.sets.Times[kSetCount][kMaxRuns] == float(kSetCount), "a data file reached run 20");
     fuzz::requireRoundTrip(
         state,
         [](QIODevice& d, const AppState& s) {
