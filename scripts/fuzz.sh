@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs each reader's fuzz target under libFuzzer for SECONDS (default 60), one target after
-# another in one process, starting from the corpus in tests/fixtures/fuzz/<target>. New inputs
-# collect in build-fuzz/corpus/<target>; a crashing or promise-breaking input is written to
-# build-fuzz/crashes/<target>/ and ends that target's run: minimise it with
+# another (libFuzzer's fork mode with one job: a crash does not end the run), starting from the
+# corpus in tests/fixtures/fuzz/<target>. New inputs collect in build-fuzz/corpus/<target>; a
+# crashing or promise-breaking input is written to build-fuzz/crashes/<target>/: minimise it with
 #   build-fuzz/tests/fuzz/fuzz_<target> -minimize_crash=1 -runs=10000 CRASH
 # and keep the result beside the seeds, where the test suite replays it.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET ...]   (targets: codec config recovery nrm col)
@@ -28,14 +28,17 @@ for t in "${targets[@]}"; do
   mkdir -p "$build/corpus/$t" "$build/crashes/$t"
   log="$build/fuzz_$t.log"
   echo "== fuzz_$t for ${seconds}s"
-  "$build/tests/fuzz/fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
-    -artifact_prefix="$build/crashes/$t/" "$build/corpus/$t" "$root/tests/fixtures/fuzz/$t" >"$log" 2>&1
+  before=$(find "$build/crashes/$t" -type f | wc -l)
+  "$build/tests/fuzz/fuzz_$t" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 -timeout=10 \
+    -max_total_time="$seconds" -artifact_prefix="$build/crashes/$t/" \
+    "$build/corpus/$t" "$root/tests/fixtures/fuzz/$t" >"$log" 2>&1
   status=$?
-  runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)
-  took=$(grep -o 'stat::total_run_time: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)
-  crashes=$(find "$build/crashes/$t" -type f | wc -l)
-  [ $status -eq 0 ] || { failed=1; tail -40 "$log"; }
-  summary+=("fuzz_$t: ${took:-?} s, ${runs:-?} executions, exit $status, $crashes crashing inputs kept in build-fuzz/crashes/$t")
+  last=$(grep -E '^#[0-9]+: ' "$log" | tail -1)
+  runs=$(sed -E 's/^#([0-9]+):.*/\1/' <<<"$last")
+  took=$(sed -nE 's/.* time: ([0-9]+)s.*/\1/p' <<<"$last")
+  crashes=$(( $(find "$build/crashes/$t" -type f | wc -l) - before ))
+  [ $status -eq 0 ] && [ $crashes -eq 0 ] || failed=1
+  summary+=("fuzz_$t: ${took:-?} s, ${runs:-?} executions, $crashes new crashing inputs (build-fuzz/crashes/$t), exit $status")
 done
 printf '%s\n' "${summary[@]}"
 exit $failed
