@@ -1,5 +1,4 @@
 #include "shared/ValueCodec.h"
-#include "shared/FileRead.h"
 
 #include <QIODevice>
 #include <QStringDecoder>
@@ -237,9 +236,6 @@ std::optional<QString> ValueReader::nextLine()
         bytes.chop(1);
     if (bytes.endsWith('\r'))
         bytes.chop(1);
-    if (firstLine_)
-        skipByteOrderMark(bytes);
-    firstLine_ = false;
     return decodeLine(bytes);
 }
 
