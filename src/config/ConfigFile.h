@@ -5,9 +5,9 @@
 //                     the default file Reflex.cfg and read at start-up.
 //   Short (46 lines): the same without the three run counts; written and read by the
 //                     settings dialog's Save and Load.
-// A byte-order mark before the header is skipped. Readers count the lines of the whole file before taking any value, so a file of one layout
+// Readers count the lines of the whole file before taking any value, so a file of one layout
 // is never read as the other. Trailing blank lines do not count, and a last line without a
-// line end does.
+// line end does. A byte-order mark that an editor put before the header is skipped.
 
 #include "shared/ReflexConfig.h"
 
