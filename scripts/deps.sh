@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, only those that are missing.
-# Usage: scripts/deps.sh build|test|bench|package|check ...
+# Usage: scripts/deps.sh build|test|bench|package|check|fuzz ...
 set -euo pipefail
 
 build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev
        libasound2-dev libxcb1-dev libxcb-xinput-dev fonts-dejavu-core fonts-liberation librsvg2-bin)
 test=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x11-utils poppler-utils
       desktop-file-utils appstream)
+fuzz=(clang libclang-rt-14-dev)
 bench=(xvfb xdotool at-spi2-core python3-pyatspi dbus-daemon python3 libx11-dev libxtst-dev libxext-dev libxi-dev)
 package=(dpkg-dev file lintian)
 check=(clang-format clang-tidy)
@@ -19,7 +20,8 @@ for group in "$@"; do
     bench) wanted+=("${bench[@]}") ;;
     package) wanted+=("${package[@]}") ;;
     check) wanted+=("${check[@]}") ;;
-    *) echo "deps.sh: unknown group '$group' (build, test, bench, package, check)" >&2; exit 2 ;;
+    fuzz) wanted+=("${fuzz[@]}") ;;
+    *) echo "deps.sh: unknown group '$group' (build, test, bench, package, check, fuzz)" >&2; exit 2 ;;
   esac
 done
 

@@ -126,7 +126,7 @@ void Application::seriesEnded()
 
 void Application::exitProgram()
 {
-    if (platform_.prompt.ask(exitQuestion(state_.DataNotSaved)) != MsgAnswer::Yes)
+    if (platform_.prompt.ask(exitQuestion(state_.DataNotSaved.any())) != MsgAnswer::Yes)
         return;
     platform_.pointer.setBusy(false);
     // exit(), not quit(): quit() first asks every window to close, which is Exit again.

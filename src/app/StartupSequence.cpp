@@ -1,7 +1,9 @@
 #include "app/StartupSequence.h"
 
 #include "config/ConfigFile.h"
+#include "shared/FileRead.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
@@ -110,17 +112,20 @@ StartupOutcome StartupSequence::loadConfiguration(const QString& commandLine,
 }
 
 StartupSequence::FileCheck StartupSequence::readFile(const QString& path, ReflexConfig& into,
-                                                     QString* why) const
+                                                     QString* why)
 {
+    refusal_.clear();
     if (!QFileInfo::exists(path))
         return FileCheck::Missing;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    FileReadResult file = readWholeFile(path);
+    refusal_ = file.error;
+    QBuffer bytes(&file.bytes);
+    if (!file.ok || !bytes.open(QIODevice::ReadOnly)) {
         if (why)
-            *why = file.errorString();
+            *why = file.error;
         return FileCheck::Invalid;
     }
-    if (readStartupConfig(file, into) == ConfigReadResult::Ok)
+    if (readStartupConfig(bytes, into) == ConfigReadResult::Ok)
         return FileCheck::Valid;
     if (why)
         *why = QStringLiteral("not a configuration file");
@@ -150,7 +155,7 @@ std::optional<ReflexConfig> StartupSequence::readNamedFile(const QString& name)
              + QStringLiteral("); using the default configuration"));
         show(MsgIcon::Critical, QStringLiteral("Configuration Error"),
              QStringLiteral("Invalid Configuration File"),
-             QStringLiteral("Using Default Configuration File"));
+             QStringLiteral("Using Default Configuration File"), {}, refusal_);
         break;
     }
     return readDefaultFile();
@@ -193,7 +198,7 @@ std::optional<ReflexConfig> StartupSequence::readDefaultFile()
                                                  + QLatin1String(kRefusedConfigFileName) + QLatin1Char(')')));
         show(MsgIcon::Critical, QStringLiteral("Configuration Error"),
              QStringLiteral("Invalid Default Configuration File"),
-             QStringLiteral("Creating New Configuration File"), kept);
+             QStringLiteral("Creating New Configuration File"), kept, refusal_);
         writeAndReread();
     }
     if (check == FileCheck::Valid)
@@ -215,7 +220,7 @@ bool StartupSequence::keepRefusedFile(const QString& path) const
 }
 
 void StartupSequence::show(MsgIcon icon, const QString& title, const QString& line1,
-                           const QString& line2, const QString& line3)
+                           const QString& line2, const QString& line3, const QString& detail)
 {
     Message message;
     message.title = title;
@@ -224,6 +229,7 @@ void StartupSequence::show(MsgIcon icon, const QString& title, const QString& li
         message.text += QLatin1Char('\r') + line3;
     message.buttons = MsgButtons::Ok;
     message.icon = icon;
+    message.detail = detail;
     prompt_.ask(message);
 }
 

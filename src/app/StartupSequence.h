@@ -50,15 +50,16 @@ private:
     enum class FileCheck { Missing, Invalid, Valid };
 
     // Reads `path` with the start-up reader into `into`; Missing when there is no such file,
-    // Invalid when it cannot be opened or is refused by the reader, with the reason in `why`.
-    FileCheck readFile(const QString& path, ReflexConfig& into, QString* why = nullptr) const;
+    // Invalid when it cannot be read or is refused by the reader, with the reason in `why`
+    // (refusal_ then says why when the file itself was refused: a folder, a huge file).
+    FileCheck readFile(const QString& path, ReflexConfig& into, QString* why = nullptr);
     // The configuration of the accepted file, or nothing when no file could be read (Config
     // then holds the defaults).
     std::optional<ReflexConfig> readNamedFile(const QString& name);
     std::optional<ReflexConfig> readDefaultFile();
     bool keepRefusedFile(const QString& path) const;
     void show(MsgIcon icon, const QString& title, const QString& line1, const QString& line2,
-              const QString& line3 = {});
+              const QString& line3 = {}, const QString& detail = {});
     void clearStores();
 
     AppState& state_;
@@ -66,6 +67,7 @@ private:
     Pointer& pointer_;
     SplashView& view_;
     QDir dir_;
+    QString refusal_;
 };
 
 } // namespace reflex

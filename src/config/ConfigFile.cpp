@@ -1,5 +1,6 @@
 #include "config/ConfigFile.h"
 #include "shared/AtomicFile.h"
+#include "shared/FileRead.h"
 
 #include <QFile>
 #include <QList>
@@ -65,7 +66,9 @@ struct CheckedFile {
 
 std::optional<CheckedFile> checkFile(QIODevice& device)
 {
-    CheckedFile file{splitLines(device.readAll())};
+    QByteArray data = device.readAll();
+    skipByteOrderMark(data); // a hand-edited file may begin with one
+    CheckedFile file{splitLines(data)};
     if (file.lines.isEmpty() || !isConfigHeader(file.lines.first()))
         return std::nullopt;
     if (file.lines.size() == kFullLayoutLines)

@@ -7,7 +7,7 @@
 //                     settings dialog's Save and Load.
 // Readers count the lines of the whole file before taking any value, so a file of one layout
 // is never read as the other. Trailing blank lines do not count, and a last line without a
-// line end does.
+// line end does. A byte-order mark that an editor put before the header is skipped.
 
 #include "shared/ReflexConfig.h"
 

@@ -3,9 +3,10 @@
 #include "config/MasterVolume.h"
 #include "config/NumberText.h"
 #include "shared/AtomicFile.h"
+#include "shared/FileRead.h"
 #include "shared/Palette.h"
 
-#include <QFile>
+#include <QBuffer>
 
 namespace reflex {
 
@@ -63,6 +64,31 @@ int elementsInUse(const ChoiceConfigBlock& b) { return qBound(0, b.LastElement +
 bool inUse(const ChoiceConfigBlock& b, int i) { return i >= 0 && i < elementsInUse(b); }
 // An index a file may have put anywhere, checked before it reaches the element array.
 bool inArray(const ChoiceConfigBlock& b, int i) { return i >= 0 && i < int(b.Element.size()); }
+
+// Elements brought into use by a raised count keep their numbers unless another element in
+// use holds the same one (or a number beyond 0..99, from a file): those get the lowest free
+// number, so a non-trigger never looks like the trigger. Refusing the count instead would
+// leave the user stuck, since the box of an element not in use cannot be edited.
+void renumberBroughtIn(ChoiceConfigBlock& b, int wasInUse)
+{
+    const int count = elementsInUse(b);
+    const auto heldByOther = [&](int i, int number) {
+        for (int j = 0; j < count; ++j)
+            if (j != i && b.Element[j] == number)
+                return true;
+        return false;
+    };
+    for (int i = wasInUse; i < count; ++i) {
+        bool clash = b.Element[i] < 0 || b.Element[i] > kMaxElementNumber;
+        for (int j = 0; j < i && !clash; ++j)
+            clash = b.Element[j] == b.Element[i];
+        for (int number = 0; clash && number <= kMaxElementNumber; ++number)
+            if (!heldByOther(i, number)) {
+                b.Element[i] = qint16(number);
+                clash = false;
+            }
+    }
+}
 
 template <typename Config> auto& timeField(Config& c, const FieldSpec& s)
 {
@@ -245,7 +271,13 @@ void SettingsEditor::store(SettingsField field, int n)
     case Kind::FixedInterval:
     case Kind::MinimumInterval:
     case Kind::DisplayTime: timeField(e, s) = value; break;
-    case Kind::ElementCount: choice(e, s.block).LastElement = qint16(n - 1); break;
+    case Kind::ElementCount: {
+        const int wasInUse = elementsInUse(choice(e, s.block));
+        choice(e, s.block).LastElement = qint16(n - 1);
+        if (s.block == Number)
+            renumberBroughtIn(e.Number, wasInUse);
+        break;
+    }
     case Kind::TriggerElement: choice(e, s.block).TriggerElement = qint16(n - 1); break;
     case Kind::CurrentElement: choice(e, s.block).CurrentElement = qint16(n - 1); break;
     case Kind::ElementNumber: e.Number.Element[s.index] = value; break;
@@ -320,8 +352,16 @@ void SettingsEditor::pickTriggerColour()
     const ChoiceConfigBlock& b = state_.EditConfig.Color;
     const int initial = inArray(b, state_.ColorEditElement) ? b.Element[state_.ColorEditElement] : 0;
     const int chosen = chooseColour(state_.NormalTriggerColor, initial);
-    if (chosen >= 0 && chosen < int(kPalette.size()))
-        state_.NormalTriggerColor = paletteColour(chosen); // at once; Cancel keeps it
+    if (chosen < 0 || chosen >= int(kPalette.size()))
+        return; // Cancel keeps it
+    // A stimulus the colour of the panel at rest cannot be seen, and its times mean nothing.
+    if (paletteColour(chosen) == kSimplePanelAtRest) {
+        platform_.beeper.beep();
+        tell(platform_.prompt, MsgIcon::Exclamation, "Trigger Colour",
+             QStringLiteral("The trigger colour must differ from the panel's white at rest, or the stimulus is invisible."));
+        return;
+    }
+    state_.NormalTriggerColor = paletteColour(chosen); // at once
 }
 
 void SettingsEditor::pickElementColour()
@@ -345,6 +385,12 @@ void SettingsEditor::clickSwatch(int i)
 void SettingsEditor::clickTriggerColourBox()
 {
     clickSwatch(state_.EditConfig.Color.TriggerElement);
+}
+
+void SettingsEditor::applyVolume()
+{
+    // The slider shows VolumeSetting from the start; the device must hold it too.
+    SetMasterVolume(mixer_, state_.VolumeSetting);
 }
 
 void SettingsEditor::volumeMoved(int percent)
@@ -396,14 +442,16 @@ void SettingsEditor::loadFile()
         platform_.files.openFile(configDialog(state_, "Load Configuration File"));
     if (!path)
         return;
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        tell(platform_.prompt, MsgIcon::None, "Load Cancelled", QStringLiteral("Load File Error"));
+    FileReadResult file = readWholeFile(*path);
+    QBuffer bytes(&file.bytes);
+    if (!file.ok || !bytes.open(QIODevice::ReadOnly)) {
+        platform_.prompt.ask(Message{QStringLiteral("Load File Error"), QStringLiteral("Load Cancelled"),
+                                     MsgButtons::Ok, MsgIcon::None, false, file.error});
         return;
     }
     // Read into a copy: a file refused half-way leaves Config as it was.
     ReflexConfig loaded = state_.Config;
-    switch (readDialogConfig(file, loaded)) {
+    switch (readDialogConfig(bytes, loaded)) {
     case ConfigReadResult::Invalid:
         tell(platform_.prompt, MsgIcon::Critical, "Configuration File Load Error",
              QStringLiteral("Invalid Configuration File\rNo File Loaded"));

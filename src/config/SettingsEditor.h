@@ -12,6 +12,10 @@
 //   trigger element, element      1..elements in set
 //   an element's number           0..99 and held by no other element in use
 //
+// Raising the number test's element count renumbers an element brought in whose number is
+// already in use (the lowest free one), and the simple test's trigger colour may not be the
+// panel's colour at rest.
+//
 // The sound options of a choice test keep two rules: a trigger with audio goes with sound on,
 // and sound off goes with a silent trigger. The option that would break one is disabled.
 //
@@ -86,6 +90,9 @@ public:
     void clickSwatch(int i);           // pnlColorSwatch(i)
     void clickTriggerColourBox();      // txtColorTriggerColorBox
     void volumeMoved(int percent);     // VolSlider
+    // Sends VolumeSetting to the sound system, as when the slider was moved there (made once
+    // at start-up, so that the 75 the slider first shows is what plays).
+    void applyVolume();
 
     // --- the command buttons; OK and Cancel are followed by the dialog closing
     void ok();

@@ -120,6 +120,8 @@ frmCfg::frmCfg(AppState& state, const Platform& platform, Mixer& mixer, QWidget*
         editor_.volumeMoved(value);
         ui->lblVolSetting->setText(QString::number(value));
     });
+    // Made once, at start-up: the device gets the volume the slider will show.
+    editor_.applyVolume();
 
     connect(ui->cmdOk, &QPushButton::clicked, this, [this] {
         checkFocusedField();

@@ -25,6 +25,16 @@ namespace reflex {
 // Stimulus kinds of the simple test, the values of NormalTriggerOn.
 enum TriggerKind : qint16 { AudioTrigger = 0, VisualTrigger = 1, AudioVisualTrigger = 2 };
 
+// Which tests hold data that no data file has taken since: a confirmed Start sets its test's
+// flag, saving that test's results clears it. Exit warns while any is set, so saving one
+// test's file does not hide another's unsaved series.
+struct UnsavedData {
+    bool Simple = false;
+    bool Color = false;
+    bool Number = false;
+    bool any() const { return Simple || Color || Number; }
+};
+
 struct AppState {
     // configuration
     ReflexConfig Config = ReflexConfig::zeroed();
@@ -43,7 +53,7 @@ struct AppState {
     qint16 ColorRunsPerSet = 10;
     qint16 NumberRunsPerSet = 10;
     qint16 NonTriggerCount = 0;
-    bool DataNotSaved = false;
+    UnsavedData DataNotSaved;
 
     // constants set at start-up
     qint16 SetCount = kSetCount;
@@ -62,6 +72,13 @@ struct AppState {
     qint16 ColorEditElement = 0;
     bool ShowSpeaker = false;
     std::array<qint16, 16> ColorPalette{};
+
+    // The flag of the test whose sets `store` is (the engines and results windows know their
+    // store, not their test).
+    bool& dataNotSaved(const SetData& store)
+    {
+        return &store == &Color ? DataNotSaved.Color : &store == &Number ? DataNotSaved.Number : DataNotSaved.Simple;
+    }
 
     // Twips of the window designs to the screen's pixels.
     int pixelsX(long twips) const { return int(std::lround(twips / TwipsPerPixelX)); }

@@ -1,10 +1,10 @@
 #include "shared/DataFile.h"
 #include "shared/AtomicFile.h"
+#include "shared/FileRead.h"
 #include "shared/SetBlocks.h"
 #include "shared/ValueCodec.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 
 namespace reflex {
@@ -96,16 +96,11 @@ FileCommand loadDataFile(FileChooser& files, Prompt& prompt, const DataFileForma
     if (!path)
         return FileCommand::Cancelled;
     // The bytes first, whole: a read error half-way is then a failure like any other.
-    QFile file(*path);
-    QByteArray bytes;
-    bool ok = file.open(QIODevice::ReadOnly);
-    if (ok) {
-        bytes = file.readAll();
-        ok = file.error() == QFileDevice::NoError;
-    }
-    QBuffer buffer(&bytes);
-    if (!ok || !buffer.open(QIODevice::ReadOnly) || !readDataFile(buffer, format, half)) {
-        prompt.ask(Message{QStringLiteral("Load File Error"), QStringLiteral("Load Cancelled")});
+    FileReadResult file = readWholeFile(*path);
+    QBuffer buffer(&file.bytes);
+    if (!file.ok || !buffer.open(QIODevice::ReadOnly) || !readDataFile(buffer, format, half)) {
+        prompt.ask(Message{QStringLiteral("Load File Error"), QStringLiteral("Load Cancelled"), MsgButtons::Ok,
+                           MsgIcon::None, false, file.error});
         return FileCommand::Failed;
     }
     return FileCommand::Done;

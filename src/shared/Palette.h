@@ -14,6 +14,9 @@ inline constexpr std::array<QRgb, 16> kPalette{
     qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0),   qRgb(255, 255, 255),
 };
 
+// The simple test's panel between stimuli; a trigger colour equal to it would be invisible.
+inline constexpr QRgb kSimplePanelAtRest = kPalette[15];
+
 // Numbers outside 0..15 (a hand-edited file) wrap into the table rather than read past it.
 constexpr QRgb paletteColour(int number)
 {

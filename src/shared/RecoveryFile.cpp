@@ -1,11 +1,13 @@
 #include "shared/RecoveryFile.h"
 
 #include "shared/AtomicFile.h"
+#include "shared/FileRead.h"
 #include "shared/SetBlocks.h"
 #include "shared/ValueCodec.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 
 namespace reflex {
 
@@ -67,14 +69,16 @@ bool RecoveryFile::write()
 
 void RecoveryFile::read()
 {
-    QFile file(path());
-    if (!file.exists()) {
+    if (!QFileInfo::exists(path())) {
         tell(prompt_, QStringLiteral("Load Cancelled"),
              QStringLiteral("No Recovery File Created or Found"));
         return;
     }
-    if (!file.open(QIODevice::ReadOnly) || !readRecovery(file, state_))
-        tell(prompt_, QStringLiteral("Load Cancelled"), QStringLiteral("Load File Error"));
+    FileReadResult file = readWholeFile(path());
+    QBuffer bytes(&file.bytes);
+    if (!file.ok || !bytes.open(QIODevice::ReadOnly) || !readRecovery(bytes, state_))
+        prompt_.ask(Message{QStringLiteral("Load File Error"), QStringLiteral("Load Cancelled"), MsgButtons::Ok,
+                            MsgIcon::None, false, file.error});
 }
 
 } // namespace reflex

@@ -35,7 +35,7 @@ public:
     // previous snapshot in place. Never changes the store.
     bool write();
     // Reads the file into the stores; reports a missing or unreadable file to the user.
-    // CurrentSet, CurrentRun and DataNotSaved stay as they are.
+    // CurrentSet, CurrentRun and the DataNotSaved flags stay as they are.
     void read();
 
     QString path() const;

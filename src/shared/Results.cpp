@@ -191,7 +191,7 @@ void ResultsModel::save()
 {
     if (saveDataFile(p_.files, p_.prompt, kind_.file, QString::fromLatin1(kind_.fileDialogTitle),
                      half_) == FileCommand::Done)
-        s_.DataNotSaved = false;
+        s_.dataNotSaved(half_.sets) = false;
 }
 
 void ResultsModel::exportCsv()

@@ -156,12 +156,18 @@ void ResultsWindow::bindControls()
         connect(txtDescription[i], &QLineEdit::textEdited, this,
                 [this, i](const QString& text) { logic_.commentEdited(i, text); });
 
-    auto* cmdPrint = control<QPushButton>(this, "cmdPrint");
-    cmdPrint->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
-                                       style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
-    control<QPushButton>(this, "cmdLoad")->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-    control<QPushButton>(this, "cmdSave")->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    control<QPushButton>(this, "cmdExport")->setIcon(QIcon::fromTheme(QStringLiteral("x-office-spreadsheet"), csvIcon(font())));
+    // The same icons for every results window: the pixmap cache keeps an icon's scaled pixmaps
+    // under the icon, so icons made anew for each window grew the program by some 10 kB at every
+    // Display, until the cache's limit of megabytes.
+    static const QIcon print = QIcon::fromTheme(QStringLiteral("document-print"),
+                                                style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    static const QIcon load = style()->standardIcon(QStyle::SP_DialogOpenButton);
+    static const QIcon save = style()->standardIcon(QStyle::SP_DialogSaveButton);
+    control<QPushButton>(this, "cmdPrint")->setIcon(print);
+    control<QPushButton>(this, "cmdLoad")->setIcon(load);
+    control<QPushButton>(this, "cmdSave")->setIcon(save);
+    static const QIcon csv = QIcon::fromTheme(QStringLiteral("x-office-spreadsheet"), csvIcon(font()));
+    control<QPushButton>(this, "cmdExport")->setIcon(csv);
     buildCharts();
 
     connect(tabs, &QTabWidget::currentChanged, this, [this](int tab) {

@@ -87,7 +87,7 @@ bool TestCore::beginSeries()
     if (p_.prompt.ask(question) != MsgAnswer::Yes)
         return false;
     p_.pointer.moveTo(view_.leftTargetCentre());
-    s_.DataNotSaved = true;
+    s_.dataNotSaved(half_.sets) = true;
     EndAfterResponse = false;
     LastTime = 0;
     RunsLeft = runsPerSet_;

@@ -67,12 +67,10 @@ const char* afterPlus(const QByteArray& text)
 
 } // namespace
 
-QString formatSingle(float value)
+namespace {
+
+QString sevenDigits(float value)
 {
-    // Nothing reads "nan" or "inf" back, and one unreadable line stops a whole load; -0 is
-    // written as plain 0.
-    if (!std::isfinite(value) || value == 0.0f)
-        return QStringLiteral("0");
     char buffer[32];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
@@ -82,6 +80,32 @@ QString formatSingle(float value)
         text.remove(0, 1);
     else if (text.startsWith(u"-0."))
         text.remove(1, 1);
+    return text;
+}
+
+} // namespace
+
+QString formatSingle(float value)
+{
+    // Nothing reads "nan" or "inf" back, and one unreadable line stops a whole load; -0 is
+    // written as plain 0.
+    if (!std::isfinite(value) || value == 0.0f)
+        return QStringLiteral("0");
+    // Just above some powers of ten the float nearest the seven digits lies below the power
+    // (1E+28 reads as 9.9999994E+27, written 9.999999E+27): the form of what is read back is
+    // written instead, still within a unit of the seventh digit, so that a file saved, loaded
+    // and saved again keeps its bytes.
+    QString text = sevenDigits(value);
+    for (int settled = 0; settled < 2; ++settled) {
+        const std::optional<float> back = parseSingle(text);
+        if (!back || *back == value)
+            break;
+        QString again = sevenDigits(*back);
+        if (again == text)
+            break;
+        value = *back;
+        text = std::move(again);
+    }
     return text;
 }
 

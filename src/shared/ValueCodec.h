@@ -12,7 +12,8 @@
 //            interior quote followed by any other character (only old files hold one) is
 //            taken literally.
 //
-// Files are written in UTF-8. Older files were written in a single-byte character set, so a
+// Files are written in UTF-8, without a byte-order mark; the UTF-8 decoding drops one that an
+// editor put before the first line. Older files were written in a single-byte character set, so a
 // line that is not valid UTF-8 is read as Latin-1.
 //
 // Seven digits is what the files have always held: a Single survives a write and a read to

@@ -104,7 +104,7 @@ def a_press_on_the_bar_of_run_2_deletes_it_after_the_question(t):
 
 
 def save_writes_the_runs_left_through_the_file_dialog(t):
-    t.click(t.find("push button", "Save", root=t.results))  # and clears the unsaved mark the colour series sets again
+    t.click(t.find("push button", "Save", root=t.results))  # and clears the simple test's unsaved mark only
     t.choose_file("Normal Reflex Data Files", t.file("after.nrm"))
     lines = t.lines("after.nrm")
     check([float(v) for v in lines[:10]] == t.left, f"after.nrm begins {lines[:10]}")

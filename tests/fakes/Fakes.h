@@ -40,6 +40,22 @@ QByteArray written(Write write)
 }
 // Runs `work` with files limited to 100 bytes, as on a full disk (for root as well).
 void withDiskFull(const std::function<void()>& work);
+// A device with room for `room` bytes, as a disk that fills during a save: a write that does not
+// fit takes what fits, and the next one fails.
+struct FullDevice final : QIODevice {
+    explicit FullDevice(qint64 room) : room(room) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        const qint64 took = std::min(size, room - bytes.size());
+        if (took <= 0)
+            return setErrorString(QStringLiteral("No space left on device")), -1;
+        bytes.append(data, took);
+        return took;
+    }
+    qint64 room;
+    QByteArray bytes;
+};
 
 // The next queued answer, or `fallback` when none is left (failing the test if `whenMissing` says why).
 template <typename T>

@@ -96,14 +96,14 @@ private slots:
         if (!c.file.isNull())
             fakes::writeFile(dir.filePath("recover.dat"), c.file);
         AppState state = filled(300);
-        std::tie(state.CurrentSet, state.CurrentRun, state.DataNotSaved) = std::tuple(7, 3, true);
+        std::tie(state.CurrentSet, state.CurrentRun, state.DataNotSaved.Color) = std::tuple(7, 3, true);
         fakes::FakePrompt prompt;
         RecoveryFile(state, prompt, dir.path()).read();
         QCOMPARE(prompt.shown, c.messages);
         QCOMPARE(lines(recoveryBytes(state)),
                  lines(recoveryBytes(filled(100))).mid(0, c.taken) + lines(recoveryBytes(filled(300))).mid(c.taken));
         QVERIFY(sameStores(state, withLateRuns(state, filled(300))));
-        QVERIFY(state.CurrentSet == 7 && state.CurrentRun == 3 && state.DataNotSaved);
+        QVERIFY(state.CurrentSet == 7 && state.CurrentRun == 3 && state.DataNotSaved.Color);
     }
 
     // The file goes to the current directory at each call, not at construction. A failing
@@ -130,12 +130,12 @@ private slots:
     void clearDataEmptiesRunsOneToTenAfterYes()
     {
         AppState state = filled(100);
-        std::tie(state.CurrentSet, state.DataNotSaved) = std::tuple(6, true);
+        std::tie(state.CurrentSet, state.DataNotSaved.Number) = std::tuple(6, true);
         fakes::FakePrompt prompt;
         prompt.answers = {MsgAnswer::No, MsgAnswer::Yes};
         QVERIFY(!clearAllData(state, prompt) && sameStores(state, filled(100)));
         QVERIFY(clearAllData(state, prompt) && sameStores(state, withLateRuns(AppState{}, filled(100))));
-        QVERIFY(state.CurrentSet == 6 && state.DataNotSaved);
+        QVERIFY(state.CurrentSet == 6 && state.DataNotSaved.Number);
         const Message question{"Are you sure you want to DELETE ALL DATA ?", "Delete All Data",
                                MsgButtons::YesNo, MsgIcon::Critical, true};
         QCOMPARE(prompt.shown, (QList<Message>{question, question}));

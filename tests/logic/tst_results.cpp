@@ -1,6 +1,7 @@
 // The results windows without their windows, the simple one and the two choice ones on the one
 // model: statistics and highlights, count panels, chart values, run deletion, Clear All, the
 // .nrm and .col files, the CSV export and the printed reports on the recording printer.
+#include "app/MenuCommands.h"
 #include "complex_results/ChoiceReport.h"
 #include "complex_results/ChoiceResults.h"
 #include "fakes/Fakes.h"
@@ -222,6 +223,21 @@ private slots:
     // file is replaced only after a Yes, and No asks again; a write that fails half-way (a full
     // disk) keeps the earlier file and says so. Clear All (after a Yes) empties runs 1..10 and the
     // window; a load gives the file back whole. Neither touches runs 11..20, which no file holds.
+    // A save clears its own test's unsaved mark only: Exit still warns about the other two.
+    void unsavedMarkPerTest()
+    {
+        for (const ResultsKind* kind : {&kSimpleResults, &kColorResults, &kNumberResults}) {
+            Fixture f(*kind);
+            f.state.DataNotSaved = {true, true, true};
+            f.fp.files.answers = {f.file("t.dat")};
+            f.results.save();
+            const UnsavedData& u = f.state.DataNotSaved;
+            QCOMPARE((QList<bool>{u.Simple, u.Color, u.Number}),
+                     (QList<bool>{kind != &kSimpleResults, kind != &kColorResults, kind != &kNumberResults}));
+            QCOMPARE(exitQuestion(u.any()), exitQuestion(true));
+        }
+    }
+
     void saveClearAndLoad()
     {
         Fixture f;
@@ -229,12 +245,12 @@ private slots:
         f.state.Simple.Times[2][12] = .6f;
         f.state.Simple.SetComment[1] = " "; // as Clear Set leaves it
         f.state.Simple.SetComment[9] = "Größe, \"left\"\r\nhand";
-        f.state.DataNotSaved = true;
+        f.state.DataNotSaved.Simple = true;
         f.results.activate();
         f.fp.files.answers = {std::nullopt, std::nullopt};
         f.results.save();
         f.results.load();
-        QVERIFY(f.fp.prompt.shown.isEmpty() && f.state.DataNotSaved);
+        QVERIFY(f.fp.prompt.shown.isEmpty() && f.state.DataNotSaved.Simple);
         const FileDialogRequest& d = f.fp.files.requests[1];
         QCOMPARE((QStringList{d.title, d.filter, d.fileName}),
                  (QStringList{"Normal Reflex Data Files", "Reflex Data Files (*.nrm)|*.nrm", "*.nrm"}));
@@ -252,15 +268,15 @@ private slots:
                                                    ".234", "1.5"}).join("\r\n")
                         + (set == 2 ? "\r\n\" \"\r\n" : set == 10 ? "\r\n\"Größe, \"\"left\"\"\"r\"nhand\"\r\n" : "\r\n\"\"\r\n");
         QCOMPARE(readFile(f.file("a.nrm")), expected);
-        QVERIFY(!f.state.DataNotSaved);
-        f.state.DataNotSaved = true;
+        QVERIFY(!f.state.DataNotSaved.Simple);
+        f.state.DataNotSaved.Simple = true;
         f.fp.prompt.answers = {MsgAnswer::Yes};
         f.fp.files.answers = {f.file("a.nrm")};
         fakes::withDiskFull([&] { f.results.save(); });
         QCOMPARE(readFile(f.file("a.nrm")), expected);
         const Message failed = f.fp.prompt.shown.last(); // with the system's reason below
         QCOMPARE(std::pair(failed.text, failed.title), std::pair(QString("Save File Error"), QString("Save Cancelled")));
-        QVERIFY(f.state.DataNotSaved);
+        QVERIFY(f.state.DataNotSaved.Simple);
 
         const SimpleStore saved = f.state.Simple;
         f.fp.prompt.shown.clear();
@@ -288,7 +304,9 @@ private slots:
         for (int i = 0; i < 3; ++i)
             f.results.load();
         QCOMPARE(f.state.Simple, saved);
-        QCOMPARE(f.fp.prompt.shown.mid(2), (QList<Message>(3, {"Load File Error", "Load Cancelled"})));
+        const Message refused{"Load File Error", "Load Cancelled"};
+        QCOMPARE(f.fp.prompt.shown.mid(2), (QList<Message>{refused, refused, {refused.text, refused.title, MsgButtons::Ok,
+                                                                            MsgIcon::None, false, "No such file or directory"}}));
         QCOMPARE(f.renders, renders);
     }
 
@@ -315,7 +333,7 @@ private slots:
         f.sets().Times[7][11] = .5f;
         f.sets().SetComment[1] = "left, \"fast\"\r\nhand";
         f.sets().SetComment[6] = "Größe";
-        f.state.DataNotSaved = true;
+        f.state.DataNotSaved = {true, true, true};
         f.fp.files.answers = {f.file("a.csv")};
         f.results.exportCsv();
         const FileDialogRequest& r = f.fp.files.requests[0];
@@ -325,7 +343,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(readFile(f.file("a.csv"))),
                  QStringLiteral("test,set,run,rt_ms,outcome,comment\r\n%1,2,1,234,%2,%4\r\n%1,2,3,1000,%3,%4\r\n"
                                 "%1,7,1,302,%2,Größe\r\n").arg(kind->test, hit, missed, comment));
-        QVERIFY(f.state.DataNotSaved && f.fp.prompt.shown.isEmpty());
+        QVERIFY(f.state.DataNotSaved.any() && f.fp.prompt.shown.isEmpty());
     }
 
     // Five sets to a document, the document ended before the set after every fifth, ticked

@@ -83,7 +83,7 @@ private slots:
     void coloursElementsAndOptions()
     {
         Dialog d;
-        d.colourAnswers = {12, -1, 5, 9};
+        d.colourAnswers = {12, -1, 5, 15, 9};
         d.editor.leave(F::ColorCurrentElement, "2");
         d.editor.pickElementColour();
         QCOMPARE(d.editor.swatch(1), paletteColour(12));
@@ -92,7 +92,10 @@ private slots:
         d.editor.clickTriggerColourBox();
         QCOMPARE(d.editor.triggerColourBox(), paletteColour(5));
         d.editor.clickSwatch(6);
-        QCOMPARE(d.fakes.beeper.beeps, 1); // and no dialog: the trigger colour below takes the last answer
+        QCOMPARE(d.fakes.beeper.beeps, 1); // and no dialog: the trigger colour below takes the last answers
+        d.editor.pickTriggerColour(); // white, the panel at rest: the stimulus would be invisible
+        QVERIFY(d.state.NormalTriggerColor == AppState{}.NormalTriggerColor && d.fakes.beeper.beeps == 2);
+        QCOMPARE(d.fakes.prompt.titles(), QStringList{"Trigger Colour"});
         d.editor.pickTriggerColour();
         d.editor.cancel();
         QVERIFY(d.state.NormalTriggerColor == paletteColour(9) && d.state.Config.Color.Element[1] == 1);
@@ -115,6 +118,18 @@ private slots:
         d.editor.load(); // a file may break the sound rule; the dialog mends it
         QVERIFY(d.editor.text(F::NumberTriggerNumberBox).isEmpty() && !d.editor.enabled(F::NumberSetElementNumberBox));
         QVERIFY(d.editor.option(O::ColorMakeSound) == 0 && !d.editor.enabled(F::NormalFixedTimeInterval));
+    }
+
+    // A raised count brings in no number already in use: the element that would repeat the
+    // trigger's 7 takes the lowest free number, the others keep theirs.
+    void raisedNumberCountBringsInNoDuplicate()
+    {
+        Dialog d;
+        QVERIFY(d.editor.leave(elementBox(2), "7") && d.editor.leave(F::NumberElementCount, "8"));
+        QStringList numbers;
+        for (int i = 0; i < 8; ++i)
+            numbers << d.editor.text(elementBox(i));
+        QCOMPARE(numbers, (QStringList{"0", "1", "7", "3", "4", "5", "6", "2"}));
     }
 
     // Choosing option `index` of `group`; before and after as TriggerOn * 10 + MakeSound.

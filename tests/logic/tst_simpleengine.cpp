@@ -71,12 +71,12 @@ private slots:
         rig.fp.prompt.answers.push_back(MsgAnswer::No);
         rig.engine.start();
         rig.engine.press(rig.fp.clock.nowNs());
-        QVERIFY(rig.time(1) == 0.5f && !rig.timer().isEnabled() && !rig.state.DataNotSaved && rig.idle());
+        QVERIFY(rig.time(1) == 0.5f && !rig.timer().isEnabled() && !rig.state.DataNotSaved.any() && rig.idle());
         rig.startYes();
         QCOMPARE(rig.fp.prompt.shown, QList<Message>(2, {"Over write Data in Set  1 ?", "Start Reflex Data Collection",
                                                          MsgButtons::YesNo, MsgIcon::Critical, true}));
         QCOMPARE(rig.fp.pointer.moves, QList<QPoint>{QPoint(111, 222)});
-        QVERIFY(rig.state.DataNotSaved && !rig.engine.display().cmdStart && rig.engine.display().cmdStop);
+        QVERIFY(rig.state.DataNotSaved.Simple && !rig.state.DataNotSaved.Color && !rig.engine.display().cmdStart && rig.engine.display().cmdStop);
 
         // time, previous, difference (never negative), runs left
         const double reactions[] = {180.6, 250.4, 0.3};

@@ -6,6 +6,7 @@
 #include "widgets/Windows.h"
 
 #include <QLabel>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -53,6 +54,8 @@ private slots:
         SettingsModule settings({state, fp.platform, shell, series});
         settings.open(shell.opened[0]); // as the shell routes it
         frmCfg* dialog = settings.window();
+        // The 75 the slider shows at first is on the device (75 % of 0..65535).
+        QVERIFY(child<QSlider>(dialog, "VolSlider")->value() == 75 && fp.mixer.values == QList<long>{49151});
         const auto* runs = child<QLineEdit>(dialog, "txtNormRunCount");
         QCOMPARE(child<QTabWidget>(dialog, "SSTab1")->currentIndex(), colour ? 1 : 2);
         QVERIFY(shell.shown == dialog && runs->text() == "10");

@@ -1,0 +1,39 @@
+#include "shared/FileRead.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace reflex {
+
+FileReadResult readWholeFile(const QString& path, qint64 largest)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (info.isDir())
+        return {false, {}, QStringLiteral("%1 is a folder, not a file.").arg(name)};
+    if (info.exists() && info.size() > largest)
+        return {false, {},
+                QStringLiteral("%1 holds %2 MB, far more than any file of this program; it was not read.")
+                    .arg(name)
+                    .arg(double(info.size()) / (1024.0 * 1024.0), 0, 'f', 1)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, {}, file.errorString()};
+    // A file that grew after the look at its size is still read no further than the limit.
+    QByteArray bytes = file.read(largest + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {false, {}, file.errorString()};
+    if (bytes.size() > largest)
+        return {false, {}, QStringLiteral("%1 is far larger than any file of this program; it was not read.").arg(name)};
+    return {true, std::move(bytes), {}};
+}
+
+bool skipByteOrderMark(QByteArray& firstLine)
+{
+    if (!firstLine.startsWith("\xEF\xBB\xBF"))
+        return false;
+    firstLine.remove(0, 3);
+    return true;
+}
+
+} // namespace reflex
