@@ -291,23 +291,6 @@ private slots:
         f.results.load(); // back whole (run 12 as Clear All kept it), and without a word
         QCOMPARE(f.state.Simple, saved);
         QCOMPARE(f.results.display().txtDescription[1], " ");
-
-        // A file that does not read whole (139 lines, a word for a time, none) changes nothing,
-        // not even the window, and says so once.
-        QByteArray good;
-        for (int set = 1; set <= 10; ++set)
-            good += QByteArray(".2\r\n").repeated(13) + "\"\"\r\n";
-        fakes::writeFile(f.file("short.nrm"), good.chopped(4));
-        fakes::writeFile(f.file("word.nrm"), QByteArray(good).replace(130, 2, "x "));
-        f.fp.files.answers = {f.file("short.nrm"), f.file("word.nrm"), f.file("none.nrm")};
-        const int renders = f.renders;
-        for (int i = 0; i < 3; ++i)
-            f.results.load();
-        QCOMPARE(f.state.Simple, saved);
-        const Message refused{"Load File Error", "Load Cancelled"};
-        QCOMPARE(f.fp.prompt.shown.mid(2), (QList<Message>{refused, refused, {refused.text, refused.title, MsgButtons::Ok,
-                                                                            MsgIcon::None, false, "No such file or directory"}}));
-        QCOMPARE(f.renders, renders);
     }
 
     // Export: the CSV dialog, then a row per stored run in whole milliseconds, sets in order (the
