@@ -36,8 +36,8 @@ void sample(const char* what, int series)
 }
 
 struct Window final : SimpleTestView, ChoiceTestView {
-    void render() override {}
-    void presentStimulus() override {}
+    void render() override { }
+    void presentStimulus() override { }
     Presentation presentElement() override { return {}; }
     QPoint leftTargetCentre() const override { return {1, 1}; }
 };
@@ -91,7 +91,8 @@ void simpleSeries(int count)
 void choiceSeries(int count)
 {
     Lab lab;
-    ChoiceEngine engine(ChoiceTest::Color, lab.state, lab.fp.platform, lab.fp.platform.random, lab.window, lab.recovery);
+    ChoiceEngine engine(ChoiceTest::Color, lab.state, lab.fp.platform, lab.fp.platform.random, lab.window,
+                        lab.recovery);
     engine.initialise();
     for (int series = 0; series <= count; ++series) {
         if (series % 100 == 0)

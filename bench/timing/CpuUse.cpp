@@ -51,9 +51,12 @@ bool readProcessStat(const std::string& pid, ProcessStat& out)
     std::string field;
     unsigned long long utime = 0, stime = 0;
     for (int i = 3; i <= 15 && in >> field; ++i) {
-        if (i == 4) out.parent = std::atoi(field.c_str());
-        if (i == 14) utime = std::stoull(field);
-        if (i == 15) stime = std::stoull(field);
+        if (i == 4)
+            out.parent = std::atoi(field.c_str());
+        if (i == 14)
+            utime = std::stoull(field);
+        if (i == 15)
+            stime = std::stoull(field);
     }
     out.ticks = utime + stime;
     return true;

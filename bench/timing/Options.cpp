@@ -114,13 +114,20 @@ Options parseOptions(int argc, char** argv)
             const auto p = parseInts(arg, v, 2);
             return Point{p[0], p[1]};
         };
-        if (arg == "--display") o.display = v;
-        else if (arg == "--program-pid") o.programPid = integer(1, 1 << 30);
-        else if (arg == "--server-pid") o.serverPid = integer(1, 1 << 30);
-        else if (arg == "--program") o.program = v;
-        else if (arg == "--work-dir") o.workDir = v;
-        else if (arg == "--trace") o.trace = v;
-        else if (arg == "--title") o.title = v;
+        if (arg == "--display")
+            o.display = v;
+        else if (arg == "--program-pid")
+            o.programPid = integer(1, 1 << 30);
+        else if (arg == "--server-pid")
+            o.serverPid = integer(1, 1 << 30);
+        else if (arg == "--program")
+            o.program = v;
+        else if (arg == "--work-dir")
+            o.workDir = v;
+        else if (arg == "--trace")
+            o.trace = v;
+        else if (arg == "--title")
+            o.title = v;
         else if (arg == "--watch") {
             const auto r = parseInts(arg, v, 4);
             o.watch = {r[0], r[1], r[2], r[3]};
@@ -128,33 +135,46 @@ Options parseOptions(int argc, char** argv)
         } else if (arg == "--press") {
             o.press = point();
             pressGiven = true;
-        } else if (arg == "--menu-title") o.menuTitle = v;
-        else if (arg == "--menu-click") o.menuClick = point();
+        } else if (arg == "--menu-title")
+            o.menuTitle = v;
+        else if (arg == "--menu-click")
+            o.menuClick = point();
         else if (arg == "--start-click") {
             o.startClick = point();
             startGiven = true;
-        } else if (arg == "--start-question") o.startQuestion = v;
-        else if (arg == "--start-key") o.startKey = v;
-        else if (arg == "--end-title") o.endTitle = v;
-        else if (arg == "--end-key") o.endKey = v;
-        else if (arg == "--recover-file") o.recoverFile = v;
-        else if (arg == "--stored-line") o.storedLine = integer(1, 100000);
-        else if (arg == "--counts-line") o.countsLine = integer(0, 100000);
+        } else if (arg == "--start-question")
+            o.startQuestion = v;
+        else if (arg == "--start-key")
+            o.startKey = v;
+        else if (arg == "--end-title")
+            o.endTitle = v;
+        else if (arg == "--end-key")
+            o.endKey = v;
+        else if (arg == "--recover-file")
+            o.recoverFile = v;
+        else if (arg == "--stored-line")
+            o.storedLine = integer(1, 100000);
+        else if (arg == "--counts-line")
+            o.countsLine = integer(0, 100000);
         else if (arg == "--trigger-box") {
             const auto r = parseInts(arg, v, 4);
             o.triggerBox = Rect{r[0], r[1], r[2], r[3]};
-        }
-        else if (arg == "--runs") o.runs = integer(1, 20);
-        else if (arg == "--series") o.series = integer(1, 1000);
-        else if (arg == "--interval") o.intervalMs = integer(500, 30000);
+        } else if (arg == "--runs")
+            o.runs = integer(1, 20);
+        else if (arg == "--series")
+            o.series = integer(1, 1000);
+        else if (arg == "--interval")
+            o.intervalMs = integer(500, 30000);
         else if (arg == "--delay") {
             const auto d = parseInts(arg, v, 2);
             if (d[0] < 50 || d[1] < d[0])
                 usageError("--delay: need 50 <= MIN <= MAX");
             o.delayMinMs = d[0];
             o.delayMaxMs = d[1];
-        } else if (arg == "--poll-us") o.pollUs = integer(20, 5000);
-        else if (arg == "--rt-priority") o.rtPriority = integer(0, 99);
+        } else if (arg == "--poll-us")
+            o.pollUs = integer(20, 5000);
+        else if (arg == "--rt-priority")
+            o.rtPriority = integer(0, 99);
         else if (arg == "--conditions") {
             o.conditions = split(v, ',');
             for (const auto& c : o.conditions)
@@ -167,11 +187,16 @@ Options parseOptions(int argc, char** argv)
             o.quietBelow = std::strtod(v.c_str(), &end);
             if (v.empty() || *end)
                 usageError("--quiet-below: '" + v + "' is not a number");
-        } else if (arg == "--retries") o.retries = integer(0, 1000);
-        else if (arg == "--results") o.results = v;
-        else if (arg == "--raw") o.raw = v;
-        else if (arg == "--seed") o.seed = std::stoull(v);
-        else usageError("unknown option " + arg);
+        } else if (arg == "--retries")
+            o.retries = integer(0, 1000);
+        else if (arg == "--results")
+            o.results = v;
+        else if (arg == "--raw")
+            o.raw = v;
+        else if (arg == "--seed")
+            o.seed = std::stoull(v);
+        else
+            usageError("unknown option " + arg);
     }
     if (o.display.empty() || o.programPid < 0 || o.workDir.empty() || o.title.empty())
         usageError("--display, --program-pid, --work-dir and --title are required");

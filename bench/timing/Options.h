@@ -18,13 +18,13 @@ struct Options {
     std::string display;
     pid_t programPid = -1;
     pid_t serverPid = -1;
-    std::string program;                 // shown in the report
-    std::string workDir;                 // the program's folder: the recovery file is there
-    std::string trace;                   // the program's stamp trace; empty: stored times only
-    std::string title;                   // test window
-    Rect watch;                          // client-relative: the stimulus area
-    Point press;                         // client-relative: where the finger presses
-    std::string menuTitle;               // window the test is opened from ('' = none)
+    std::string program;   // shown in the report
+    std::string workDir;   // the program's folder: the recovery file is there
+    std::string trace;     // the program's stamp trace; empty: stored times only
+    std::string title;     // test window
+    Rect watch;            // client-relative: the stimulus area
+    Point press;           // client-relative: where the finger presses
+    std::string menuTitle; // window the test is opened from ('' = none)
     Point menuClick;
     Point startClick;
     std::string startQuestion = "Start Reflex Data Collection";
@@ -32,12 +32,12 @@ struct Options {
     std::string endTitle = "END RUN";
     std::string endKey = "Return";
     std::string recoverFile = "recover.dat";
-    int storedLine = 1;                  // first line of set 1's stored times in it
+    int storedLine = 1; // first line of set 1's stored times in it
     // A choice test: the area showing the trigger colour. The finger presses only on elements
     // of that colour, leaves the others to time out, and a series ends after `runs` presses.
     std::optional<Rect> triggerBox;
-    int countsLine = 0;                  // set 1's correct hits, correct misses, incorrect hits,
-                                         // missed hits from this line on; 0 = not checked
+    int countsLine = 0; // set 1's correct hits, correct misses, incorrect hits,
+                        // missed hits from this line on; 0 = not checked
     int runs = 10;
     int series = 12;
     int intervalMs = 1000;

@@ -47,8 +47,9 @@ Figures figuresOf(const Condition& c, int intervalMs)
             programInterval.push_back(*s.programIntervalMs - intervalMs);
         bracket.push_back(double(s.bracketNs) / 1e6);
     }
-    return {summarise(stored), summarise(trace), summarise(rounding), summarise(stim), summarise(press), summarise(took),
-            summarise(interval), summarise(programInterval), summarise(bracket), summarise(halfWidth)};
+    return {summarise(stored),  summarise(trace),    summarise(rounding), summarise(stim),
+            summarise(press),   summarise(took),     summarise(interval), summarise(programInterval),
+            summarise(bracket), summarise(halfWidth)};
 }
 
 std::vector<std::string> readRecoveryLines(const std::string& path, std::size_t atLeast)
@@ -127,8 +128,8 @@ std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vect
             lines.push_back(l);
     }
     if (lines.size() < linesSeen + runs.size()) {
-        const std::string warning = "the trace holds " + std::to_string(lines.size() - linesSeen) +
-                                    " new lines for " + std::to_string(runs.size()) + " presses; trace not paired";
+        const std::string warning = "the trace holds " + std::to_string(lines.size() - linesSeen) + " new lines for " +
+                                    std::to_string(runs.size()) + " presses; trace not paired";
         linesSeen = lines.size();
         return warning;
     }

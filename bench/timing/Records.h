@@ -15,24 +15,24 @@ namespace timing {
 struct Stimulus {
     int series = 0;
     int run = 0;
-    std::int64_t onsetNs = 0;        // the photodiode's estimate of when the colour changed
-    std::int64_t bracketNs = 0;      // half the span within which it surely changed
-    std::int64_t sentNs = 0;         // press written to the X server
+    std::int64_t onsetNs = 0;              // the photodiode's estimate of when the colour changed
+    std::int64_t bracketNs = 0;            // half the span within which it surely changed
+    std::int64_t sentNs = 0;               // press written to the X server
     std::optional<std::uint32_t> serverMs; // the X server's time of the press (whole ms, CLOCK_MONOTONIC)
-    double trueMs = 0;               // sentNs - onsetNs
-    std::optional<double> storedMs;  // from the recovery file
+    double trueMs = 0;                     // sentNs - onsetNs
+    std::optional<double> storedMs;        // from the recovery file
     std::optional<std::int64_t> progStimulusNs, progPressNs; // from the trace
-    std::optional<std::int64_t> progStimulusHalfWidthNs;      // the trace's third column, if any
-    bool followsPress = false;       // the element before this one was pressed (interval figures)
-    std::optional<double> intervalMs; // previous press sent .. this onset
+    std::optional<std::int64_t> progStimulusHalfWidthNs;     // the trace's third column, if any
+    bool followsPress = false;               // the element before this one was pressed (interval figures)
+    std::optional<double> intervalMs;        // previous press sent .. this onset
     std::optional<double> programIntervalMs; // the program's previous press stamp .. this stimulus stamp
 };
 
 // A choice test's series: the elements the photodiode saw against what the program counted.
 struct ChoiceTally {
-    int elements = 0;   // shown
-    int pressed = 0;    // of the trigger colour, pressed
-    int left = 0;       // of another colour, left to time out
+    int elements = 0;                                                          // shown
+    int pressed = 0;                                                           // of the trigger colour, pressed
+    int left = 0;                                                              // of another colour, left to time out
     int correctHits = 0, correctMisses = 0, incorrectHits = 0, missedHits = 0; // the program's
     int seriesDisagreeing = 0;
     bool agrees() const
@@ -55,20 +55,20 @@ struct ChoiceTally {
 struct Condition {
     std::string kind; // idle or busy
     std::vector<Stimulus> stimuli;
-    int series = 0;              // kept
-    double otherCores = 0;       // CPU used by processes the benchmark did not start, in cores
-    double otherMax = 0;         // the most in one kept series
+    int series = 0;        // kept
+    double otherCores = 0; // CPU used by processes the benchmark did not start, in cores
+    double otherMax = 0;   // the most in one kept series
     double stealCores = 0;
     double ownCores = 0;
     std::vector<double> discardedOther; // series measured again, and what others used meanwhile
-    int disturbedKept = 0;       // disturbed, but no budget left to measure them again
+    int disturbedKept = 0;              // disturbed, but no budget left to measure them again
     std::string loadBefore, loadAfter;
     double seconds = 0;
     double pollGapMeanUs = 0, pollGapMaxUs = 0;
-    double grabMeanUs = 0, grabMaxUs = 0;  // one reading, request to reply
-    double flushMaxUs = 0;       // longest time to hand a press to the server
+    double grabMeanUs = 0, grabMaxUs = 0; // one reading, request to reply
+    double flushMaxUs = 0;                // longest time to hand a press to the server
     std::vector<std::string> warnings;
-    ChoiceTally tally;           // a choice test only
+    ChoiceTally tally; // a choice test only
 };
 
 struct Figures {

@@ -78,8 +78,10 @@ std::string conditionLine(const Condition& c, double quietBelow)
                   c.loadBefore.substr(0, 14).c_str(), c.loadAfter.substr(0, 14).c_str());
     std::string s = buf;
     if (!c.discardedOther.empty()) {
-        std::snprintf(buf, sizeof buf, " %zu series measured again because other processes used more than "
-                      "%.2f cores during them (", c.discardedOther.size(), quietBelow);
+        std::snprintf(buf, sizeof buf,
+                      " %zu series measured again because other processes used more than "
+                      "%.2f cores during them (",
+                      c.discardedOther.size(), quietBelow);
         s += buf;
         for (std::size_t i = 0; i < c.discardedOther.size(); ++i) {
             std::snprintf(buf, sizeof buf, "%s%.2f", i ? ", " : "", c.discardedOther[i]);
@@ -186,8 +188,7 @@ void writeSection(const std::string& path, const std::string& title, const std::
         md << l << "\n";
 }
 
-template <typename T>
-std::string optional(const std::optional<T>& v)
+template <typename T> std::string optional(const std::optional<T>& v)
 {
     return v ? std::to_string(*v) : std::string();
 }
@@ -200,10 +201,10 @@ void writeRaw(const std::string& path, const std::vector<Condition>& conditions)
     for (const auto& c : conditions)
         for (const auto& s : c.stimuli)
             raw << c.kind << '\t' << s.series << '\t' << s.run << '\t' << s.onsetNs << '\t' << s.bracketNs << '\t'
-                << s.sentNs << '\t' << s.trueMs << '\t' << optional(s.storedMs) << '\t'
-                << optional(s.progStimulusNs) << '\t' << optional(s.progPressNs) << '\t'
-                << optional(s.progStimulusHalfWidthNs) << '\t' << optional(s.intervalMs) << '\t'
-                << optional(s.programIntervalMs) << '\t' << optional(s.serverMs) << '\n';
+                << s.sentNs << '\t' << s.trueMs << '\t' << optional(s.storedMs) << '\t' << optional(s.progStimulusNs)
+                << '\t' << optional(s.progPressNs) << '\t' << optional(s.progStimulusHalfWidthNs) << '\t'
+                << optional(s.intervalMs) << '\t' << optional(s.programIntervalMs) << '\t' << optional(s.serverMs)
+                << '\n';
 }
 
 } // namespace
@@ -235,7 +236,8 @@ void report(const ReportSetup& r, const std::vector<Condition>& conditions)
           << o.delayMaxMs << " ms, photodiode period " << o.pollUs << " us over " << o.watch.w << "x" << o.watch.h
           << " px, Xvfb without a window manager; benchmark: " << r.realtimeNote << "; seed " << r.seed;
 
-    std::cout << "\nTiming accuracy of " << o.program << "\n" << date << "; " << machine.str() << "\n"
+    std::cout << "\nTiming accuracy of " << o.program << "\n"
+              << date << "; " << machine.str() << "\n"
               << setup.str() << "\n"
               << "colours seen: rest " << hex(r.restColour) << (choice ? ", trigger " : ", stimulus ")
               << hex(r.stimulusColour) << "\n";

@@ -21,8 +21,8 @@ public:
     explicit Run(const Options& o);
     ~Run();
 
-    void openTest();      // from the menu, if any; finds the test window and the watched area
-    void goRealtime();    // pins the benchmark to one core, SCHED_FIFO, locked memory
+    void openTest();   // from the menu, if any; finds the test window and the watched area
+    void goRealtime(); // pins the benchmark to one core, SCHED_FIFO, locked memory
     Condition measure(const std::string& kind);
 
     std::uint64_t seed() const { return seed_; }

@@ -109,20 +109,19 @@ void Run::endSeries(Series& out, int series)
         ChoiceTally& t = out.tally;
         takeChoiceCounts(lines, o_.countsLine, t);
         if (!t.agrees())
-            out.warnings.push_back(name + ": the program counted " + std::to_string(t.correctHits) +
-                                   " correct hits, " + std::to_string(t.correctMisses) + " correct misses, " +
-                                   std::to_string(t.incorrectHits) + " incorrect hits, " +
-                                   std::to_string(t.missedHits) + " missed hits for " + std::to_string(t.pressed) +
-                                   " presses on the trigger colour and " + std::to_string(t.left) +
-                                   " other elements left alone");
+            out.warnings.push_back(
+                name + ": the program counted " + std::to_string(t.correctHits) + " correct hits, " +
+                std::to_string(t.correctMisses) + " correct misses, " + std::to_string(t.incorrectHits) +
+                " incorrect hits, " + std::to_string(t.missedHits) + " missed hits for " + std::to_string(t.pressed) +
+                " presses on the trigger colour and " + std::to_string(t.left) + " other elements left alone");
     }
     if (std::string w = readTrace(o_.trace, traceLinesSeen_, out.stimuli); !w.empty())
         out.warnings.push_back(name + ": " + w);
     for (const auto& s : out.stimuli) {
         const double err = s.storedMs ? *s.storedMs - s.trueMs : 0;
         if (std::fabs(err) > 20)
-            out.warnings.push_back(name + " run " + std::to_string(s.run) + ": stored time is " +
-                                   std::to_string(err) + " ms off the true delay");
+            out.warnings.push_back(name + " run " + std::to_string(s.run) + ": stored time is " + std::to_string(err) +
+                                   " ms off the true delay");
     }
 }
 

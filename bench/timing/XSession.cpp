@@ -42,8 +42,7 @@ void sleepUntilNs(std::int64_t deadline)
     timespec ts{};
     ts.tv_sec = deadline / 1000000000;
     ts.tv_nsec = deadline % 1000000000;
-    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
-    }
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) { }
 }
 
 void sleepForMs(double ms)
@@ -107,8 +106,9 @@ std::string XSession::titleOf(Window w)
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(dpy_, w, netWmName_, 0, 1024, False, utf8String_, &type, &format, &count,
-                           &after, &data) == Success && data) {
+    if (XGetWindowProperty(dpy_, w, netWmName_, 0, 1024, False, utf8String_, &type, &format, &count, &after, &data) ==
+            Success &&
+        data) {
         if (type == utf8String_ && format == 8)
             title.assign(reinterpret_cast<char*>(data), count);
         XFree(data);
@@ -176,9 +176,8 @@ Window XSession::waitForWindow(const std::string& title, std::chrono::millisecon
             for (const auto& t : topLevelTitles())
                 shown += (shown.empty() ? "\"" : ", \"") + t + "\"";
             throw std::runtime_error("no window titled \"" + title + "\" appeared within " +
-                                     std::to_string(timeout.count()) + " ms (" +
-                                     std::to_string(windows.size()) + " found; on screen: " +
-                                     (shown.empty() ? "nothing" : shown) + ")");
+                                     std::to_string(timeout.count()) + " ms (" + std::to_string(windows.size()) +
+                                     " found; on screen: " + (shown.empty() ? "nothing" : shown) + ")");
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
@@ -282,13 +281,12 @@ Photodiode::Photodiode(XSession& x, Rect screenArea)
 {
     Display* dpy = x_.display();
     const int screen = DefaultScreen(dpy);
-    if (area_.w <= 0 || area_.h <= 0 || area_.x < 0 || area_.y < 0 ||
-        area_.x + area_.w > x_.screenWidth() || area_.y + area_.h > x_.screenHeight())
-        throw std::runtime_error("the watched area " + std::to_string(area_.w) + "x" +
-                                 std::to_string(area_.h) + "+" + std::to_string(area_.x) + "+" +
-                                 std::to_string(area_.y) + " is not inside the screen");
-    image_ = XShmCreateImage(dpy, DefaultVisual(dpy, screen), DefaultDepth(dpy, screen), ZPixmap,
-                             nullptr, &shm_, area_.w, area_.h);
+    if (area_.w <= 0 || area_.h <= 0 || area_.x < 0 || area_.y < 0 || area_.x + area_.w > x_.screenWidth() ||
+        area_.y + area_.h > x_.screenHeight())
+        throw std::runtime_error("the watched area " + std::to_string(area_.w) + "x" + std::to_string(area_.h) + "+" +
+                                 std::to_string(area_.x) + "+" + std::to_string(area_.y) + " is not inside the screen");
+    image_ = XShmCreateImage(dpy, DefaultVisual(dpy, screen), DefaultDepth(dpy, screen), ZPixmap, nullptr, &shm_,
+                             area_.w, area_.h);
     if (!image_)
         throw std::runtime_error("XShmCreateImage failed");
     if (image_->bits_per_pixel != 32)
@@ -340,7 +338,8 @@ void Photodiode::keepAsReference()
 {
     reference_.resize(std::size_t(area_.w) * area_.h);
     for (int y = 0; y < area_.h; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(image_->data + std::size_t(y) * image_->bytes_per_line);
+        const auto* row =
+            reinterpret_cast<const std::uint32_t*>(image_->data + std::size_t(y) * image_->bytes_per_line);
         for (int x = 0; x < area_.w; ++x)
             reference_[std::size_t(y) * area_.w + x] = row[x] & 0xFFFFFFu;
     }
@@ -357,7 +356,8 @@ bool Photodiode::mostlyChanged() const
     // steadier than that, a colour change is much larger.
     constexpr int kStep = 64;
     for (int y = 0; y < area_.h; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(image_->data + std::size_t(y) * image_->bytes_per_line);
+        const auto* row =
+            reinterpret_cast<const std::uint32_t*>(image_->data + std::size_t(y) * image_->bytes_per_line);
         const std::uint32_t* ref = reference_.data() + std::size_t(y) * area_.w;
         for (int x = 0; x < area_.w; ++x) {
             const std::uint32_t a = row[x] & 0xFFFFFFu, b = ref[x];
@@ -385,7 +385,8 @@ bool Photodiode::mostlyChanged() const
 std::uint32_t Photodiode::centrePixel() const
 {
     const int x = area_.w / 2, y = area_.h / 2;
-    const unsigned long p = reinterpret_cast<const std::uint32_t*>(image_->data + std::size_t(y) * image_->bytes_per_line)[x];
+    const unsigned long p =
+        reinterpret_cast<const std::uint32_t*>(image_->data + std::size_t(y) * image_->bytes_per_line)[x];
     auto channel = [p](unsigned long mask) {
         if (!mask)
             return 0u;

@@ -28,7 +28,8 @@ int main(int argc, char** argv)
         run.openTest();
         run.goRealtime();
         std::cout << "timing_bench: display " << options.display << ", test window at " << run.origin().x << ","
-                  << run.origin().y << "; " << run.realtimeNote() << "\n" << std::flush;
+                  << run.origin().y << "; " << run.realtimeNote() << "\n"
+                  << std::flush;
         std::vector<Condition> conditions;
         for (const auto& kind : options.conditions) {
             std::cout << "timing_bench: " << conditionTitle(kind) << "\n" << std::flush;

@@ -3,12 +3,12 @@
 #include "app/MenuCommands.h"
 #include "app/StartupSequence.h"
 #include "app/Windows.h"
+#include "complex_results/ChoiceResultsWindow.h"
+#include "complex_test/ChoiceTestModule.h"
 #include "config/SettingsModule.h"
 #include "shared/RecoveryFile.h"
-#include "simple_test/SimpleTestModule.h"
 #include "simple_results/frmDisplay.h"
-#include "complex_test/ChoiceTestModule.h"
-#include "complex_results/ChoiceResultsWindow.h"
+#include "simple_test/SimpleTestModule.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,10 +34,8 @@ Application::Application(AppState& state, const Platform& platform, QString comm
     modules_.push_back(choiceResultsModule(context, Destination::ColorResults));
     modules_.push_back(choiceResultsModule(context, Destination::NumberResults));
 
-    connect(main_.get(), &frmMain::openRequested, this,
-            [this](Destination d) { open({d, main_.get()}); });
-    connect(main_.get(), &frmMain::clearDataRequested, this,
-            [this] { clearAllData(state_, platform_.prompt); });
+    connect(main_.get(), &frmMain::openRequested, this, [this](Destination d) { open({d, main_.get()}); });
+    connect(main_.get(), &frmMain::clearDataRequested, this, [this] { clearAllData(state_, platform_.prompt); });
     connect(main_.get(), &frmMain::recoverRequested, this, [this] { recovery_->read(); });
     connect(main_.get(), &frmMain::aboutRequested, this, [this] {
         frmAbout about(platform_.version, main_.get());
@@ -53,13 +51,12 @@ void Application::setTimingTrace(const QString& path)
     tracePath_ = path;
 }
 
-void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs,
-                                   std::int64_t stimulusUncertaintyNs)
+void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, std::int64_t stimulusUncertaintyNs)
 {
     QFile f(tracePath_);
     if (f.open(QIODevice::Append | QIODevice::Text))
-        f.write(QByteArray::number(qlonglong(stimulusNs)) + ' ' + QByteArray::number(qlonglong(responseNs)) + ' '
-                + QByteArray::number(qlonglong(stimulusUncertaintyNs)) + '\n');
+        f.write(QByteArray::number(qlonglong(stimulusNs)) + ' ' + QByteArray::number(qlonglong(responseNs)) + ' ' +
+                QByteArray::number(qlonglong(stimulusUncertaintyNs)) + '\n');
 }
 
 void Application::start()
@@ -77,11 +74,20 @@ void Application::start()
         Module* module = m.get();
         const auto load = [module] { module->preload(); };
         switch (module->startupSlot()) {
-        case StartupSlot::SettingsDialog: loaders.settingsDialog = load; break;
-        case StartupSlot::SimpleTest: loaders.simpleTest = load; break;
-        case StartupSlot::ColorTest: loaders.colorTest = load; break;
-        case StartupSlot::NumberTest: loaders.numberTest = load; break;
-        case StartupSlot::None: break;
+        case StartupSlot::SettingsDialog:
+            loaders.settingsDialog = load;
+            break;
+        case StartupSlot::SimpleTest:
+            loaders.simpleTest = load;
+            break;
+        case StartupSlot::ColorTest:
+            loaders.colorTest = load;
+            break;
+        case StartupSlot::NumberTest:
+            loaders.numberTest = load;
+            break;
+        case StartupSlot::None:
+            break;
         }
     }
     if (sequence.loadConfiguration(commandLine_, loaders) == StartupOutcome::Terminate) {

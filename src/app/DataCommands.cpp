@@ -5,8 +5,7 @@ namespace reflex {
 bool clearAllData(AppState& state, Prompt& prompt)
 {
     const Message question{QStringLiteral("Are you sure you want to DELETE ALL DATA ?"),
-                           QStringLiteral("Delete All Data"), MsgButtons::YesNo,
-                           MsgIcon::Critical, true};
+                           QStringLiteral("Delete All Data"), MsgButtons::YesNo, MsgIcon::Critical, true};
     if (prompt.ask(question) != MsgAnswer::Yes)
         return false;
     clearAllSets(state.Simple);

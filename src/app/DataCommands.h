@@ -1,8 +1,8 @@
 #pragma once
 // The main menu's data commands without the window. Recover is RecoveryFile::read().
 
-#include "shared/AppState.h"
 #include "platform/Prompt.h"
+#include "shared/AppState.h"
 
 namespace reflex {
 

@@ -22,8 +22,7 @@ void Navigator::centre(QWidget* window)
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    window->move(area.x() + (area.width() - window->width()) / 2,
-                 area.y() + (area.height() - window->height()) / 2);
+    window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
 }
 
 } // namespace reflex

@@ -29,9 +29,13 @@ void warn(const QString& text)
 
 } // namespace
 
-StartupSequence::StartupSequence(AppState& state, Prompt& prompt, Pointer& pointer,
-                                 SplashView& view, const QDir& directory)
-    : state_(state), prompt_(prompt), pointer_(pointer), view_(view), dir_(directory)
+StartupSequence::StartupSequence(AppState& state, Prompt& prompt, Pointer& pointer, SplashView& view,
+                                 const QDir& directory)
+    : state_(state)
+    , prompt_(prompt)
+    , pointer_(pointer)
+    , view_(view)
+    , dir_(directory)
 {
 }
 
@@ -49,8 +53,7 @@ void StartupSequence::initialiseGlobals(const ScreenMetrics& screen)
     state_.NormalTriggerColor = qRgb(192, 0, 0);
 }
 
-StartupOutcome StartupSequence::loadConfiguration(const QString& commandLine,
-                                                  const StartupLoaders& loaders)
+StartupOutcome StartupSequence::loadConfiguration(const QString& commandLine, const StartupLoaders& loaders)
 {
     if (state_.StartupDone)
         return StartupOutcome::ShowMainMenu;
@@ -111,8 +114,7 @@ StartupOutcome StartupSequence::loadConfiguration(const QString& commandLine,
     return StartupOutcome::ShowMainMenu;
 }
 
-StartupSequence::FileCheck StartupSequence::readFile(const QString& path, ReflexConfig& into,
-                                                     QString* why)
+StartupSequence::FileCheck StartupSequence::readFile(const QString& path, ReflexConfig& into, QString* why)
 {
     refusal_.clear();
     if (!QFileInfo::exists(path))
@@ -151,10 +153,9 @@ std::optional<ReflexConfig> StartupSequence::readNamedFile(const QString& name)
              QStringLiteral("Using Default Configuration"));
         break;
     case FileCheck::Invalid:
-        warn(path + QStringLiteral(": cannot read the configuration (") + why
-             + QStringLiteral("); using the default configuration"));
-        show(MsgIcon::Critical, QStringLiteral("Configuration Error"),
-             QStringLiteral("Invalid Configuration File"),
+        warn(path + QStringLiteral(": cannot read the configuration (") + why +
+             QStringLiteral("); using the default configuration"));
+        show(MsgIcon::Critical, QStringLiteral("Configuration Error"), QStringLiteral("Invalid Configuration File"),
              QStringLiteral("Using Default Configuration File"), {}, refusal_);
         break;
     }
@@ -181,8 +182,7 @@ std::optional<ReflexConfig> StartupSequence::readDefaultFile()
         warn(shown + QStringLiteral(": not found; writing one with the defaults"));
         view_.setStatus(kLoadingDefault);
         show(MsgIcon::None, QStringLiteral("Configuration file not found"),
-             QStringLiteral("Default configuration file not found..."),
-             QStringLiteral("Creating Reflex.Cfg"));
+             QStringLiteral("Default configuration file not found..."), QStringLiteral("Creating Reflex.Cfg"));
         writeAndReread();
     }
     if (check != FileCheck::Valid) {
@@ -191,14 +191,15 @@ std::optional<ReflexConfig> StartupSequence::readDefaultFile()
             kept = QStringLiteral("The refused file was kept as ") + QLatin1String(kRefusedConfigFileName);
         else
             QFile::remove(path);
-        warn(shown + QStringLiteral(": cannot read the configuration (")
-             + (check == FileCheck::Missing ? QStringLiteral("it could not be written") : why)
-             + QStringLiteral("); writing a new one with the defaults")
-             + (kept.isEmpty() ? QString() : QStringLiteral(" (the refused file is kept beside it as ")
-                                                 + QLatin1String(kRefusedConfigFileName) + QLatin1Char(')')));
+        warn(shown + QStringLiteral(": cannot read the configuration (") +
+             (check == FileCheck::Missing ? QStringLiteral("it could not be written") : why) +
+             QStringLiteral("); writing a new one with the defaults") +
+             (kept.isEmpty() ? QString()
+                             : QStringLiteral(" (the refused file is kept beside it as ") +
+                                   QLatin1String(kRefusedConfigFileName) + QLatin1Char(')')));
         show(MsgIcon::Critical, QStringLiteral("Configuration Error"),
-             QStringLiteral("Invalid Default Configuration File"),
-             QStringLiteral("Creating New Configuration File"), kept, refusal_);
+             QStringLiteral("Invalid Default Configuration File"), QStringLiteral("Creating New Configuration File"),
+             kept, refusal_);
         writeAndReread();
     }
     if (check == FileCheck::Valid)
@@ -219,8 +220,8 @@ bool StartupSequence::keepRefusedFile(const QString& path) const
     return QFile::rename(path, bad);
 }
 
-void StartupSequence::show(MsgIcon icon, const QString& title, const QString& line1,
-                           const QString& line2, const QString& line3, const QString& detail)
+void StartupSequence::show(MsgIcon icon, const QString& title, const QString& line1, const QString& line2,
+                           const QString& line3, const QString& detail)
 {
     Message message;
     message.title = title;
@@ -236,8 +237,7 @@ void StartupSequence::show(MsgIcon icon, const QString& title, const QString& li
 // Times of runs 1..10 and the statistics of every set, in all three stores.
 void StartupSequence::clearStores()
 {
-    for (SetData* store : {static_cast<SetData*>(&state_.Simple),
-                           static_cast<SetData*>(&state_.Color),
+    for (SetData* store : {static_cast<SetData*>(&state_.Simple), static_cast<SetData*>(&state_.Color),
                            static_cast<SetData*>(&state_.Number)})
         for (int set = 1; set <= kSetCount; ++set)
             clearSetRuns(*store, set);

@@ -5,8 +5,8 @@
 // window implements SplashView and runs it; tests drive it with a fake view and real files
 // in a temporary directory.
 
-#include "shared/AppState.h"
 #include "platform/Platform.h"
+#include "shared/AppState.h"
 
 #include <QDir>
 #include <QString>
@@ -18,8 +18,8 @@ namespace reflex {
 class SplashView {
 public:
     virtual ~SplashView() = default;
-    virtual void setProgress(int value) = 0;           // ProgressBar1, 0..100
-    virtual void setStatus(const QString& text) = 0;   // pnlStatus caption
+    virtual void setProgress(int value) = 0;         // ProgressBar1, 0..100
+    virtual void setStatus(const QString& text) = 0; // pnlStatus caption
 };
 
 // The windows the sequence preloads (their load handlers run once here).
@@ -35,8 +35,7 @@ enum class StartupOutcome { ShowMainMenu, Terminate };
 class StartupSequence {
 public:
     // `directory` is where Reflex.cfg lives (the current directory in the program).
-    StartupSequence(AppState& state, Prompt& prompt, Pointer& pointer, SplashView& view,
-                    const QDir& directory);
+    StartupSequence(AppState& state, Prompt& prompt, Pointer& pointer, SplashView& view, const QDir& directory);
 
     // The start-up window's load: screen metrics, StartDirectory and the first globals.
     void initialiseGlobals(const ScreenMetrics& screen);
@@ -58,8 +57,8 @@ private:
     std::optional<ReflexConfig> readNamedFile(const QString& name);
     std::optional<ReflexConfig> readDefaultFile();
     bool keepRefusedFile(const QString& path) const;
-    void show(MsgIcon icon, const QString& title, const QString& line1, const QString& line2,
-              const QString& line3 = {}, const QString& detail = {});
+    void show(MsgIcon icon, const QString& title, const QString& line1, const QString& line2, const QString& line3 = {},
+              const QString& detail = {});
     void clearStores();
 
     AppState& state_;

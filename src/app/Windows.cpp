@@ -11,17 +11,17 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QStyle>
-#include <array>
 #include <QTimer>
+#include <array>
 
 namespace reflex {
 
 namespace {
 
 // The menu's module buttons and what each opens.
-const std::array<std::pair<QPushButton* Ui::frmMain::*, Destination>, 4>& moduleButtons()
+const std::array<std::pair<QPushButton * Ui::frmMain::*, Destination>, 4>& moduleButtons()
 {
-    static const std::array<std::pair<QPushButton* Ui::frmMain::*, Destination>, 4> buttons{{
+    static const std::array<std::pair<QPushButton * Ui::frmMain::*, Destination>, 4> buttons{{
         {&Ui::frmMain::cmdNormal, Destination::SimpleTest},
         {&Ui::frmMain::cmdColors, Destination::ColorTest},
         {&Ui::frmMain::cmdNumbers, Destination::NumberTest},
@@ -114,8 +114,7 @@ frmAbout::frmAbout(const ProgramVersion& version, QWidget* parent)
     // Where Reflex.cfg and recover.dat are kept: the directory the program started in (the
     // per-user folder for a menu launch), which stays its current directory to the end.
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
-    ui->lblFolder->setText(ui->lblFolder->fontMetrics().elidedText(folder, Qt::ElideMiddle,
-                                                                    ui->lblFolder->width()));
+    ui->lblFolder->setText(ui->lblFolder->fontMetrics().elidedText(folder, Qt::ElideMiddle, ui->lblFolder->width()));
     ui->lblFolder->setToolTip(folder);
     // The program's own icon when main() has set it, as on the menu entry.
     const QIcon logo = QApplication::windowIcon().isNull() ? style()->standardIcon(QStyle::SP_ComputerIcon)

@@ -18,7 +18,7 @@ class frmSplash;
 class frmMain;
 class frmAbout;
 class frmLoadDisplay;
-}
+} // namespace Ui
 
 namespace reflex {
 

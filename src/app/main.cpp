@@ -59,8 +59,8 @@ int main(int argc, char** argv)
     random.reseedFromTimeOfDay();
     AlsaMixer mixer;
     QtPrinting printing(prompt); // one for the program: its printer settings last between reports
-    const Platform platform{clock,  timers, prompt, files,    beeper,
-                            pointer, random, mixer, printing, ProgramVersion::current()};
+    const Platform platform{clock,   timers, prompt, files,    beeper,
+                            pointer, random, mixer,  printing, ProgramVersion::current()};
 
     AppState state;
     // Qt has taken its own options (-platform, -display, ...) out of the arguments by now.

@@ -7,7 +7,9 @@ namespace reflex {
 namespace {
 
 // Label and value pairs after the first, each at its place on the line.
-struct Column { double labelX, valueX; };
+struct Column {
+    double labelX, valueX;
+};
 constexpr Column kSecond{2700, 4320}, kThird{5400, 7020}, kFourth{8100, 9360};
 
 void printAt(Printer& p, const Column& column, const QString& label, const QString& value, LineEnd end)

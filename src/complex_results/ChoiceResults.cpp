@@ -6,7 +6,10 @@ namespace reflex {
 const ResultsKind kColorResults{
     .caption = "Complex Choice Color/Audio Stimulus Module Data Display",
     .test = "colour",
-    .half = [](AppState& state) { return StoreHalf{state.Color, &state.Color}; },
+    .half =
+        [](AppState& state) {
+            return StoreHalf{state.Color, &state.Color};
+        },
     .allDataTab = false,
     .deletionKeepsTab = false,
     .refreshOnActivation = false,
@@ -21,7 +24,10 @@ const ResultsKind kColorResults{
 const ResultsKind kNumberResults{
     .caption = "Complex Choice Number/Audio Stimulus Module Data Display",
     .test = "number",
-    .half = [](AppState& state) { return StoreHalf{state.Number, &state.Number}; },
+    .half =
+        [](AppState& state) {
+            return StoreHalf{state.Number, &state.Number};
+        },
     .allDataTab = false,
     .deletionKeepsTab = false,
     .refreshOnActivation = false,

@@ -14,8 +14,8 @@ bool isColour(Destination destination)
 
 } // namespace
 
-ChoiceResultsWindow::ChoiceResultsWindow(Destination destination, AppState& state,
-                                         const Platform& platform, QWidget* parent)
+ChoiceResultsWindow::ChoiceResultsWindow(Destination destination, AppState& state, const Platform& platform,
+                                         QWidget* parent)
     : ResultsWindow(isColour(destination) ? kColorResults : kNumberResults, state, platform, parent)
 {
     Ui::frmChoiceReflexDisplay().setupUi(this);

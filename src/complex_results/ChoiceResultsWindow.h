@@ -14,8 +14,7 @@ class ChoiceResultsWindow final : public ResultsWindow {
     Q_OBJECT
 public:
     // `destination`: ColorResults or NumberResults.
-    ChoiceResultsWindow(Destination destination, AppState& state, const Platform& platform,
-                        QWidget* parent = nullptr);
+    ChoiceResultsWindow(Destination destination, AppState& state, const Platform& platform, QWidget* parent = nullptr);
 };
 
 std::unique_ptr<Module> choiceResultsModule(const ModuleContext& context, Destination destination);

@@ -8,21 +8,20 @@ namespace reflex {
 
 namespace {
 
-constexpr int kMaxElementIndex = 9;       // elements 0..9 are configured and stored
-constexpr int kForcedTriggerAfter = 7;    // the seventh non-trigger in a row becomes the trigger
+constexpr int kMaxElementIndex = 9;    // elements 0..9 are configured and stored
+constexpr int kForcedTriggerAfter = 7; // the seventh non-trigger in a row becomes the trigger
 
 } // namespace
 
-ChoiceEngine::ChoiceEngine(ChoiceTest test, AppState& state, const Platform& platform,
-                           RandomSource& random, ChoiceTestView& view,
-                           std::function<void()> writeRecoveryFile)
+ChoiceEngine::ChoiceEngine(ChoiceTest test, AppState& state, const Platform& platform, RandomSource& random,
+                           ChoiceTestView& view, std::function<void()> writeRecoveryFile)
     : test_(test)
     , s_(state)
     , p_(platform)
     , random_(random)
     , view_(view)
-    , core_(state, platform, test == ChoiceTest::Color ? StoreHalf{state.Color, &state.Color}
-                                                       : StoreHalf{state.Number, &state.Number},
+    , core_(state, platform,
+            test == ChoiceTest::Color ? StoreHalf{state.Color, &state.Color} : StoreHalf{state.Number, &state.Number},
             test == ChoiceTest::Color ? state.ColorRunsPerSet : state.NumberRunsPerSet, d_, view,
             std::move(writeRecoveryFile), true)
     , tmrDisplayTime(platform.timers.createTimer())

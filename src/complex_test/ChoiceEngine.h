@@ -49,8 +49,8 @@ public:
 
 class ChoiceEngine final : public TestEngine {
 public:
-    ChoiceEngine(ChoiceTest test, AppState& state, const Platform& platform, RandomSource& random,
-                 ChoiceTestView& view, std::function<void()> writeRecoveryFile);
+    ChoiceEngine(ChoiceTest test, AppState& state, const Platform& platform, RandomSource& random, ChoiceTestView& view,
+                 std::function<void()> writeRecoveryFile);
 
     void initialise() override;
     void start() override;

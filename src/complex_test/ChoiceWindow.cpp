@@ -20,9 +20,8 @@ const QRgb kWhite = paletteColour(15);
 
 } // namespace
 
-ChoiceWindow::ChoiceWindow(ChoiceTest test, AppState& state, const Platform& platform,
-                           RandomSource& random, std::function<void()> writeRecoveryFile,
-                           QWidget* parent)
+ChoiceWindow::ChoiceWindow(ChoiceTest test, AppState& state, const Platform& platform, RandomSource& random,
+                           std::function<void()> writeRecoveryFile, QWidget* parent)
     : TestWindow(platform.clock, parent)
     , state_(state)
     , platform_(platform)
@@ -60,7 +59,6 @@ void ChoiceWindow::bindControls()
         pal.setColor(QPalette::Window, QColor::fromRgb(kWhite));
         box->setPalette(pal);
     }
-
 }
 
 void ChoiceWindow::render()

@@ -18,14 +18,12 @@ std::vector<qint16*> fieldsInFileOrder(ReflexConfig& c, ConfigLayout layout)
     std::vector<qint16*> out;
     out.reserve(kFullLayoutLines - 1);
     SimpleConfigBlock& n = c.Normal;
-    out.insert(out.end(), {&n.IntervalTiming, &n.FixedTimeInterval, &n.TriggerOn, &n.Reserved,
-                           &n.MinimumTimeInterval});
+    out.insert(out.end(), {&n.IntervalTiming, &n.FixedTimeInterval, &n.TriggerOn, &n.Reserved, &n.MinimumTimeInterval});
     if (full)
         out.push_back(&n.RunCount);
     for (ChoiceConfigBlock* b : {&c.Color, &c.Number}) {
-        out.insert(out.end(), {&b->IntervalTiming, &b->FixedTimeInterval, &b->MinimumTimeInterval,
-                               &b->DisplayTime, &b->MakeSound, &b->TriggerOn, &b->TriggerElement,
-                               &b->LastElement, &b->Reserved});
+        out.insert(out.end(), {&b->IntervalTiming, &b->FixedTimeInterval, &b->MinimumTimeInterval, &b->DisplayTime,
+                               &b->MakeSound, &b->TriggerOn, &b->TriggerElement, &b->LastElement, &b->Reserved});
         for (int i = 0; i < 10; ++i)
             out.push_back(&b->Element[i]);
         out.push_back(&b->CurrentElement);
@@ -100,10 +98,7 @@ ConfigReadResult takeValues(const CheckedFile& file, ReflexConfig& into, OnBadVa
 struct RunCounts {
     qint16 normal, color, number;
 
-    static RunCounts of(const ReflexConfig& c)
-    {
-        return {c.Normal.RunCount, c.Color.RunCount, c.Number.RunCount};
-    }
+    static RunCounts of(const ReflexConfig& c) { return {c.Normal.RunCount, c.Color.RunCount, c.Number.RunCount}; }
     void applyTo(ReflexConfig& c) const
     {
         c.Normal.RunCount = normal;
@@ -162,10 +157,9 @@ ConfigReadResult readDialogConfig(QIODevice& device, ReflexConfig& into)
 bool writeDefaultConfiguration(ReflexConfig& config, const QDir& dir)
 {
     config = ReflexConfig::defaults(config);
-    return replaceFileAtomically(dir.filePath(QLatin1String(kDefaultConfigFileName)),
-                                 [&config](QIODevice& device) {
-                                     return writeConfig(device, config, ConfigLayout::Full);
-                                 })
+    return replaceFileAtomically(
+               dir.filePath(QLatin1String(kDefaultConfigFileName)),
+               [&config](QIODevice& device) { return writeConfig(device, config, ConfigLayout::Full); })
         .ok;
 }
 

@@ -31,10 +31,10 @@ enum class ConfigLayout { Full, Short };
 
 enum class ConfigReadResult {
     Ok,
-    Invalid,   // the first line is not the header, or the line count fits neither layout;
-               // no value was taken
-    BadValue,  // (dialog reader only) a value is not a 16-bit integer; the values before it
-               // were taken
+    Invalid,  // the first line is not the header, or the line count fits neither layout;
+              // no value was taken
+    BadValue, // (dialog reader only) a value is not a 16-bit integer; the values before it
+              // were taken
 };
 
 // Writes the header and the values of `layout`. False when the device refused a write.

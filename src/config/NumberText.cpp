@@ -18,8 +18,7 @@ double roundHalfEven(double value)
 
 std::optional<double> numberValue(const QString& text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
+    static const QRegularExpression pattern(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
     if (!pattern.match(text).hasMatch())
         return std::nullopt;
     bool ok = false;

@@ -12,14 +12,22 @@ namespace reflex {
 
 namespace {
 
-constexpr int kMaxRunCount = 20;     // the stores hold 20 runs per set
-constexpr int kMaxTime = 32767;      // the 16-bit fields
+constexpr int kMaxRunCount = 20; // the stores hold 20 runs per set
+constexpr int kMaxTime = 32767;  // the 16-bit fields
 constexpr int kMaxElements = 10;
 constexpr int kMaxElementNumber = 99;
 
 enum class Kind {
-    RunCount, FixedInterval, MinimumInterval, DisplayTime, ElementCount, TriggerElement,
-    CurrentElement, ElementNumber, SetElementNumber, TriggerNumber,
+    RunCount,
+    FixedInterval,
+    MinimumInterval,
+    DisplayTime,
+    ElementCount,
+    TriggerElement,
+    CurrentElement,
+    ElementNumber,
+    SetElementNumber,
+    TriggerNumber,
 };
 enum Block { Normal = 0, Color = 1, Number = 2 };
 
@@ -33,37 +41,72 @@ FieldSpec specOf(SettingsField f)
 {
     using F = SettingsField;
     switch (f) {
-    case F::NormRunCount: return {Kind::RunCount, Normal};
-    case F::NormalFixedTimeInterval: return {Kind::FixedInterval, Normal};
-    case F::NormalMinimumTimeInterval: return {Kind::MinimumInterval, Normal};
-    case F::ColorRunCount: return {Kind::RunCount, Color};
-    case F::ColorFixedTimeInterval: return {Kind::FixedInterval, Color};
-    case F::ColorMinimumTimeInterval: return {Kind::MinimumInterval, Color};
-    case F::ColorDisplayTime: return {Kind::DisplayTime, Color};
-    case F::ColorElementCount: return {Kind::ElementCount, Color};
-    case F::ColorTriggerElement: return {Kind::TriggerElement, Color};
-    case F::ColorCurrentElement: return {Kind::CurrentElement, Color};
-    case F::NumberRunCount: return {Kind::RunCount, Number};
-    case F::NumberFixedTimeInterval: return {Kind::FixedInterval, Number};
-    case F::NumberMinimumTimeInterval: return {Kind::MinimumInterval, Number};
-    case F::NumberDisplayTime: return {Kind::DisplayTime, Number};
-    case F::NumberElementCount: return {Kind::ElementCount, Number};
-    case F::NumberTriggerElement: return {Kind::TriggerElement, Number};
-    case F::NumberCurrentElement: return {Kind::CurrentElement, Number};
-    case F::NumberSetElementNumberBox: return {Kind::SetElementNumber, Number};
-    case F::NumberTriggerNumberBox: return {Kind::TriggerNumber, Number};
-    default: return {Kind::ElementNumber, Number, int(f) - int(F::ElementBox0)};
+    case F::NormRunCount:
+        return {Kind::RunCount, Normal};
+    case F::NormalFixedTimeInterval:
+        return {Kind::FixedInterval, Normal};
+    case F::NormalMinimumTimeInterval:
+        return {Kind::MinimumInterval, Normal};
+    case F::ColorRunCount:
+        return {Kind::RunCount, Color};
+    case F::ColorFixedTimeInterval:
+        return {Kind::FixedInterval, Color};
+    case F::ColorMinimumTimeInterval:
+        return {Kind::MinimumInterval, Color};
+    case F::ColorDisplayTime:
+        return {Kind::DisplayTime, Color};
+    case F::ColorElementCount:
+        return {Kind::ElementCount, Color};
+    case F::ColorTriggerElement:
+        return {Kind::TriggerElement, Color};
+    case F::ColorCurrentElement:
+        return {Kind::CurrentElement, Color};
+    case F::NumberRunCount:
+        return {Kind::RunCount, Number};
+    case F::NumberFixedTimeInterval:
+        return {Kind::FixedInterval, Number};
+    case F::NumberMinimumTimeInterval:
+        return {Kind::MinimumInterval, Number};
+    case F::NumberDisplayTime:
+        return {Kind::DisplayTime, Number};
+    case F::NumberElementCount:
+        return {Kind::ElementCount, Number};
+    case F::NumberTriggerElement:
+        return {Kind::TriggerElement, Number};
+    case F::NumberCurrentElement:
+        return {Kind::CurrentElement, Number};
+    case F::NumberSetElementNumberBox:
+        return {Kind::SetElementNumber, Number};
+    case F::NumberTriggerNumberBox:
+        return {Kind::TriggerNumber, Number};
+    default:
+        return {Kind::ElementNumber, Number, int(f) - int(F::ElementBox0)};
     }
 }
 
-ChoiceConfigBlock& choice(ReflexConfig& c, Block b) { return b == Color ? c.Color : c.Number; }
-const ChoiceConfigBlock& choice(const ReflexConfig& c, Block b) { return b == Color ? c.Color : c.Number; }
+ChoiceConfigBlock& choice(ReflexConfig& c, Block b)
+{
+    return b == Color ? c.Color : c.Number;
+}
+const ChoiceConfigBlock& choice(const ReflexConfig& c, Block b)
+{
+    return b == Color ? c.Color : c.Number;
+}
 
 // The elements in use are 0..LastElement; a file may hold a LastElement beyond the ten.
-int elementsInUse(const ChoiceConfigBlock& b) { return qBound(0, b.LastElement + 1, kMaxElements); }
-bool inUse(const ChoiceConfigBlock& b, int i) { return i >= 0 && i < elementsInUse(b); }
+int elementsInUse(const ChoiceConfigBlock& b)
+{
+    return qBound(0, b.LastElement + 1, kMaxElements);
+}
+bool inUse(const ChoiceConfigBlock& b, int i)
+{
+    return i >= 0 && i < elementsInUse(b);
+}
 // An index a file may have put anywhere, checked before it reaches the element array.
-bool inArray(const ChoiceConfigBlock& b, int i) { return i >= 0 && i < int(b.Element.size()); }
+bool inArray(const ChoiceConfigBlock& b, int i)
+{
+    return i >= 0 && i < int(b.Element.size());
+}
 
 // Elements brought into use by a raised count keep their numbers unless another element in
 // use holds the same one (or a number beyond 0..99, from a file): those get the lowest free
@@ -95,8 +138,9 @@ template <typename Config> auto& timeField(Config& c, const FieldSpec& s)
     if (s.block == Normal)
         return s.kind == Kind::FixedInterval ? c.Normal.FixedTimeInterval : c.Normal.MinimumTimeInterval;
     auto& b = choice(c, s.block);
-    return s.kind == Kind::FixedInterval ? b.FixedTimeInterval
-        : s.kind == Kind::MinimumInterval ? b.MinimumTimeInterval : b.DisplayTime;
+    return s.kind == Kind::FixedInterval     ? b.FixedTimeInterval
+           : s.kind == Kind::MinimumInterval ? b.MinimumTimeInterval
+                                             : b.DisplayTime;
 }
 
 struct OptionSpec {
@@ -108,14 +152,22 @@ OptionSpec specOf(SettingsOption o)
 {
     using O = SettingsOption;
     switch (o) {
-    case O::NormalTriggerOn: return {Normal, OptionSpec::TriggerOn};
-    case O::NormalIntervalTiming: return {Normal, OptionSpec::IntervalTiming};
-    case O::ColorTriggerOn: return {Color, OptionSpec::TriggerOn};
-    case O::ColorIntervalTiming: return {Color, OptionSpec::IntervalTiming};
-    case O::ColorMakeSound: return {Color, OptionSpec::MakeSound};
-    case O::NumberTriggerOn: return {Number, OptionSpec::TriggerOn};
-    case O::NumberIntervalTiming: return {Number, OptionSpec::IntervalTiming};
-    case O::NumberMakeSound: break;
+    case O::NormalTriggerOn:
+        return {Normal, OptionSpec::TriggerOn};
+    case O::NormalIntervalTiming:
+        return {Normal, OptionSpec::IntervalTiming};
+    case O::ColorTriggerOn:
+        return {Color, OptionSpec::TriggerOn};
+    case O::ColorIntervalTiming:
+        return {Color, OptionSpec::IntervalTiming};
+    case O::ColorMakeSound:
+        return {Color, OptionSpec::MakeSound};
+    case O::NumberTriggerOn:
+        return {Number, OptionSpec::TriggerOn};
+    case O::NumberIntervalTiming:
+        return {Number, OptionSpec::IntervalTiming};
+    case O::NumberMakeSound:
+        break;
     }
     return {Number, OptionSpec::MakeSound};
 }
@@ -132,8 +184,8 @@ void tell(Prompt& prompt, MsgIcon icon, const char* title, const QString& text)
 
 FileDialogRequest configDialog(const AppState& state, const char* title)
 {
-    return {QString::fromLatin1(title), QStringLiteral("Configuration Files (*.cfg)|*.cfg"),
-            QStringLiteral("*.cfg"), state.StartDirectory, QStringLiteral("cfg")};
+    return {QString::fromLatin1(title), QStringLiteral("Configuration Files (*.cfg)|*.cfg"), QStringLiteral("*.cfg"),
+            state.StartDirectory, QStringLiteral("cfg")};
 }
 
 } // namespace
@@ -169,18 +221,24 @@ QString SettingsEditor::text(SettingsField field) const
         return inArray(e.Number, element) ? QString::number(e.Number.Element[element]) : QString();
     };
     switch (s.kind) {
-    case Kind::RunCount: return QString::number(runCounts_[s.block]);
+    case Kind::RunCount:
+        return QString::number(runCounts_[s.block]);
     case Kind::FixedInterval:
     case Kind::MinimumInterval:
-    case Kind::DisplayTime: return QString::number(timeField(e, s));
-    case Kind::ElementCount: return QString::number(choice(e, s.block).LastElement + 1);
-    case Kind::TriggerElement: return QString::number(choice(e, s.block).TriggerElement + 1);
-    case Kind::CurrentElement: return QString::number(choice(e, s.block).CurrentElement + 1);
+    case Kind::DisplayTime:
+        return QString::number(timeField(e, s));
+    case Kind::ElementCount:
+        return QString::number(choice(e, s.block).LastElement + 1);
+    case Kind::TriggerElement:
+        return QString::number(choice(e, s.block).TriggerElement + 1);
+    case Kind::CurrentElement:
+        return QString::number(choice(e, s.block).CurrentElement + 1);
     case Kind::ElementNumber:
         return inUse(e.Number, s.index) ? numberOf(s.index) : QStringLiteral(" ");
     case Kind::SetElementNumber:
         return inUse(e.Number, numberEditElement_) ? numberOf(numberEditElement_) : QString();
-    case Kind::TriggerNumber: return numberOf(e.Number.TriggerElement);
+    case Kind::TriggerNumber:
+        return numberOf(e.Number.TriggerElement);
     }
     return {};
 }
@@ -190,11 +248,16 @@ bool SettingsEditor::enabled(SettingsField field) const
     const FieldSpec s = specOf(field);
     const ReflexConfig& e = state_.EditConfig;
     switch (s.kind) {
-    case Kind::FixedInterval: return intervalTiming(e, s.block) == 1;
-    case Kind::MinimumInterval: return intervalTiming(e, s.block) != 1;
-    case Kind::ElementNumber: return inUse(e.Number, s.index);
-    case Kind::SetElementNumber: return inUse(e.Number, numberEditElement_);
-    default: return true;
+    case Kind::FixedInterval:
+        return intervalTiming(e, s.block) == 1;
+    case Kind::MinimumInterval:
+        return intervalTiming(e, s.block) != 1;
+    case Kind::ElementNumber:
+        return inUse(e.Number, s.index);
+    case Kind::SetElementNumber:
+        return inUse(e.Number, numberEditElement_);
+    default:
+        return true;
     }
 }
 
@@ -238,14 +301,18 @@ bool SettingsEditor::accepts(SettingsField field, int n) const
     const FieldSpec s = specOf(field);
     const ReflexConfig& e = state_.EditConfig;
     switch (s.kind) {
-    case Kind::RunCount: return n >= 1 && n <= kMaxRunCount;
+    case Kind::RunCount:
+        return n >= 1 && n <= kMaxRunCount;
     case Kind::FixedInterval:
-    case Kind::DisplayTime: return n >= 1 && n <= kMaxTime;
-    case Kind::MinimumInterval: return n >= 1 && n <= state_.MaxRandomInterval;
+    case Kind::DisplayTime:
+        return n >= 1 && n <= kMaxTime;
+    case Kind::MinimumInterval:
+        return n >= 1 && n <= state_.MaxRandomInterval;
     case Kind::ElementCount:
         return n >= 1 && n <= kMaxElements && n >= choice(e, s.block).TriggerElement + 1;
     case Kind::TriggerElement:
-    case Kind::CurrentElement: return n >= 1 && n <= elementsInUse(choice(e, s.block));
+    case Kind::CurrentElement:
+        return n >= 1 && n <= elementsInUse(choice(e, s.block));
     case Kind::ElementNumber:
     case Kind::SetElementNumber: {
         const int element = s.kind == Kind::ElementNumber ? s.index : numberEditElement_;
@@ -256,7 +323,8 @@ bool SettingsEditor::accepts(SettingsField field, int n) const
                 return false;
         return true;
     }
-    case Kind::TriggerNumber: return false;
+    case Kind::TriggerNumber:
+        return false;
     }
     return false;
 }
@@ -267,10 +335,14 @@ void SettingsEditor::store(SettingsField field, int n)
     ReflexConfig& e = state_.EditConfig;
     const auto value = qint16(n);
     switch (s.kind) {
-    case Kind::RunCount: runCounts_[s.block] = value; break;
+    case Kind::RunCount:
+        runCounts_[s.block] = value;
+        break;
     case Kind::FixedInterval:
     case Kind::MinimumInterval:
-    case Kind::DisplayTime: timeField(e, s) = value; break;
+    case Kind::DisplayTime:
+        timeField(e, s) = value;
+        break;
     case Kind::ElementCount: {
         const int wasInUse = elementsInUse(choice(e, s.block));
         choice(e, s.block).LastElement = qint16(n - 1);
@@ -278,11 +350,20 @@ void SettingsEditor::store(SettingsField field, int n)
             renumberBroughtIn(e.Number, wasInUse);
         break;
     }
-    case Kind::TriggerElement: choice(e, s.block).TriggerElement = qint16(n - 1); break;
-    case Kind::CurrentElement: choice(e, s.block).CurrentElement = qint16(n - 1); break;
-    case Kind::ElementNumber: e.Number.Element[s.index] = value; break;
-    case Kind::SetElementNumber: e.Number.Element[numberEditElement_] = value; break;
-    case Kind::TriggerNumber: break;
+    case Kind::TriggerElement:
+        choice(e, s.block).TriggerElement = qint16(n - 1);
+        break;
+    case Kind::CurrentElement:
+        choice(e, s.block).CurrentElement = qint16(n - 1);
+        break;
+    case Kind::ElementNumber:
+        e.Number.Element[s.index] = value;
+        break;
+    case Kind::SetElementNumber:
+        e.Number.Element[numberEditElement_] = value;
+        break;
+    case Kind::TriggerNumber:
+        break;
     }
 }
 
@@ -358,7 +439,8 @@ void SettingsEditor::pickTriggerColour()
     if (paletteColour(chosen) == kSimplePanelAtRest) {
         platform_.beeper.beep();
         tell(platform_.prompt, MsgIcon::Exclamation, "Trigger Colour",
-             QStringLiteral("The trigger colour must differ from the panel's white at rest, or the stimulus is invisible."));
+             QStringLiteral(
+                 "The trigger colour must differ from the panel's white at rest, or the stimulus is invisible."));
         return;
     }
     state_.NormalTriggerColor = paletteColour(chosen); // at once
@@ -423,23 +505,20 @@ void SettingsEditor::reset()
 
 void SettingsEditor::save()
 {
-    const std::optional<QString> path =
-        platform_.files.saveFile(configDialog(state_, "Save Configuration File"));
+    const std::optional<QString> path = platform_.files.saveFile(configDialog(state_, "Save Configuration File"));
     if (!path)
         return;
     state_.Config = state_.EditConfig;
     const ReflexConfig& config = state_.Config;
-    const FileWriteResult written = replaceFileAtomically(*path, [&config](QIODevice& device) {
-        return writeConfig(device, config, ConfigLayout::Short);
-    });
+    const FileWriteResult written = replaceFileAtomically(
+        *path, [&config](QIODevice& device) { return writeConfig(device, config, ConfigLayout::Short); });
     if (!written.ok)
         tell(platform_.prompt, MsgIcon::None, "Save Cancelled", QStringLiteral("Save File Error"));
 }
 
 void SettingsEditor::loadFile()
 {
-    const std::optional<QString> path =
-        platform_.files.openFile(configDialog(state_, "Load Configuration File"));
+    const std::optional<QString> path = platform_.files.openFile(configDialog(state_, "Load Configuration File"));
     if (!path)
         return;
     FileReadResult file = readWholeFile(*path);

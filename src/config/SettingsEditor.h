@@ -34,23 +34,43 @@ class Mixer;
 
 // The text fields of the three pages, named after their controls.
 enum class SettingsField {
-    NormRunCount, NormalFixedTimeInterval, NormalMinimumTimeInterval,
-    ColorRunCount, ColorFixedTimeInterval, ColorMinimumTimeInterval, ColorDisplayTime,
-    ColorElementCount, ColorTriggerElement, ColorCurrentElement,
-    NumberRunCount, NumberFixedTimeInterval, NumberMinimumTimeInterval, NumberDisplayTime,
-    NumberElementCount, NumberTriggerElement, NumberCurrentElement,
+    NormRunCount,
+    NormalFixedTimeInterval,
+    NormalMinimumTimeInterval,
+    ColorRunCount,
+    ColorFixedTimeInterval,
+    ColorMinimumTimeInterval,
+    ColorDisplayTime,
+    ColorElementCount,
+    ColorTriggerElement,
+    ColorCurrentElement,
+    NumberRunCount,
+    NumberFixedTimeInterval,
+    NumberMinimumTimeInterval,
+    NumberDisplayTime,
+    NumberElementCount,
+    NumberTriggerElement,
+    NumberCurrentElement,
     NumberSetElementNumberBox, // the number of the element shown in txtNumberCurrentElement
     NumberTriggerNumberBox,    // display only
     ElementBox0,               // txtElementBox(i) is ElementBox0 + i, i = 0..9
 };
 inline constexpr int kElementBoxes = 10;
-constexpr SettingsField elementBox(int i) { return SettingsField(int(SettingsField::ElementBox0) + i); }
+constexpr SettingsField elementBox(int i)
+{
+    return SettingsField(int(SettingsField::ElementBox0) + i);
+}
 
 // The option groups; the index of a button is the value stored in the field.
 enum class SettingsOption {
-    NormalTriggerOn, NormalIntervalTiming,
-    ColorTriggerOn, ColorIntervalTiming, ColorMakeSound,
-    NumberTriggerOn, NumberIntervalTiming, NumberMakeSound,
+    NormalTriggerOn,
+    NormalIntervalTiming,
+    ColorTriggerOn,
+    ColorIntervalTiming,
+    ColorMakeSound,
+    NumberTriggerOn,
+    NumberIntervalTiming,
+    NumberMakeSound,
 };
 
 // The grey of a colour swatch whose element is not in use.
@@ -85,11 +105,11 @@ public:
     // A run-count field changed; false when its text is no number and must be put back.
     bool runCountEdited(SettingsField field, const QString& typed) const;
     void chooseOption(SettingsOption group, int index);
-    void pickTriggerColour();          // pnlTriggerColor
-    void pickElementColour();          // cmdColorSelect
-    void clickSwatch(int i);           // pnlColorSwatch(i)
-    void clickTriggerColourBox();      // txtColorTriggerColorBox
-    void volumeMoved(int percent);     // VolSlider
+    void pickTriggerColour();      // pnlTriggerColor
+    void pickElementColour();      // cmdColorSelect
+    void clickSwatch(int i);       // pnlColorSwatch(i)
+    void clickTriggerColourBox();  // txtColorTriggerColorBox
+    void volumeMoved(int percent); // VolSlider
     // Sends VolumeSetting to the sound system, as when the slider was moved there (made once
     // at start-up, so that the 75 the slider first shows is what plays).
     void applyVolume();

@@ -16,8 +16,7 @@ void SettingsModule::preload()
         return;
     // Made before the configuration is read; every opener fills it again.
     window_ = std::make_unique<frmCfg>(context_.state, context_.platform, context_.platform.mixer);
-    QObject::connect(window_.get(), &frmCfg::closed, window_.get(),
-                     [this] { context_.shell.leave(openedBy_); });
+    QObject::connect(window_.get(), &frmCfg::closed, window_.get(), [this] { context_.shell.leave(openedBy_); });
 }
 
 void SettingsModule::open(const OpenRequest& request)

@@ -5,7 +5,9 @@
 #include <memory>
 #include <vector>
 
-namespace Ui { class frmCfg; }
+namespace Ui {
+class frmCfg;
+}
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -55,7 +57,7 @@ private:
     SettingsEditor editor_;
     std::vector<Field> fields_;
     std::vector<Options> options_;
-    std::vector<QLabel*> fieldLabels_;  // enabled with their fields
+    std::vector<QLabel*> fieldLabels_; // enabled with their fields
     std::vector<QPushButton*> swatches_;
 };
 

@@ -19,15 +19,14 @@ void fill(QWidget* panel, QRgb colour)
 
 QString frmColorSelect::colourName(int paletteNumber)
 {
-    static const char* const names[16] = {
-        "Black", "Blue", "Green", "Cyan", "Red", "Magenta", "Yellow", "White",
-        "Grey", "Light Blue", "Light Green", "Light Cyan", "Light Red", "Light Magenta",
-        "Light Yellow", "Bright White"};
+    static const char* const names[16] = {"Black",     "Blue",          "Green",        "Cyan",
+                                          "Red",       "Magenta",       "Yellow",       "White",
+                                          "Grey",      "Light Blue",    "Light Green",  "Light Cyan",
+                                          "Light Red", "Light Magenta", "Light Yellow", "Bright White"};
     return QString::fromLatin1(names[unsigned(paletteNumber) % 16]);
 }
 
-frmColorSelect::frmColorSelect(const std::array<qint16, 16>& colorPalette, QRgb current,
-                               int initial, QWidget* parent)
+frmColorSelect::frmColorSelect(const std::array<qint16, 16>& colorPalette, QRgb current, int initial, QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::frmColorSelect>())
 {
@@ -66,8 +65,7 @@ void frmColorSelect::select(int paletteNumber)
     ui->pnlColorSelection->setAccessibleDescription(colourName(paletteNumber));
 }
 
-int frmColorSelect::choose(QWidget* parent, const std::array<qint16, 16>& colorPalette,
-                           QRgb current, int initial)
+int frmColorSelect::choose(QWidget* parent, const std::array<qint16, 16>& colorPalette, QRgb current, int initial)
 {
     frmColorSelect dialog(colorPalette, current, initial, parent);
     dialog.exec();

@@ -4,7 +4,9 @@
 #include <array>
 #include <memory>
 
-namespace Ui { class frmColorSelect; }
+namespace Ui {
+class frmColorSelect;
+}
 
 namespace reflex {
 
@@ -13,15 +15,13 @@ namespace reflex {
 class frmColorSelect : public QDialog {
     Q_OBJECT
 public:
-    frmColorSelect(const std::array<qint16, 16>& colorPalette, QRgb current, int initial,
-                   QWidget* parent = nullptr);
+    frmColorSelect(const std::array<qint16, 16>& colorPalette, QRgb current, int initial, QWidget* parent = nullptr);
     ~frmColorSelect() override;
 
     int SelectedColor() const { return selected_; }
 
     // Shows the dialog modally; the palette number chosen, or -1.
-    static int choose(QWidget* parent, const std::array<qint16, 16>& colorPalette, QRgb current,
-                      int initial);
+    static int choose(QWidget* parent, const std::array<qint16, 16>& colorPalette, QRgb current, int initial);
     // The palette colour's name, for screen readers and tooltips.
     static QString colourName(int paletteNumber);
 

@@ -30,7 +30,9 @@ AlsaBeeper::~AlsaBeeper()
 namespace {
 // ALSA prints its configuration trouble on stderr; a missing device is reported by
 // the fall-back to the bell instead.
-void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+void quietAlsa(const char*, int, const char*, int, const char*, ...)
+{
+}
 } // namespace
 
 bool AlsaBeeper::open(const char* device)
@@ -42,25 +44,24 @@ bool AlsaBeeper::open(const char* device)
     }
     snd_pcm_hw_params_t* hw = nullptr;
     snd_pcm_hw_params_alloca(&hw);
-    if (snd_pcm_hw_params_any(pcm_, hw) < 0
-        || snd_pcm_hw_params_set_access(pcm_, hw, SND_PCM_ACCESS_RW_INTERLEAVED) < 0
-        || snd_pcm_hw_params_set_format(pcm_, hw, SND_PCM_FORMAT_S16_LE) < 0
-        || snd_pcm_hw_params_set_channels(pcm_, hw, 1) < 0
-        || snd_pcm_hw_params_set_rate_near(pcm_, hw, &rate_, nullptr) < 0)
+    if (snd_pcm_hw_params_any(pcm_, hw) < 0 ||
+        snd_pcm_hw_params_set_access(pcm_, hw, SND_PCM_ACCESS_RW_INTERLEAVED) < 0 ||
+        snd_pcm_hw_params_set_format(pcm_, hw, SND_PCM_FORMAT_S16_LE) < 0 ||
+        snd_pcm_hw_params_set_channels(pcm_, hw, 1) < 0 ||
+        snd_pcm_hw_params_set_rate_near(pcm_, hw, &rate_, nullptr) < 0)
         return false;
     const auto toneFrames = snd_pcm_uframes_t(kToneSeconds * rate_);
     snd_pcm_uframes_t period = rate_ / 200; // 5 ms
     snd_pcm_uframes_t buffer = toneFrames * 2;
-    if (snd_pcm_hw_params_set_period_size_near(pcm_, hw, &period, nullptr) < 0
-        || snd_pcm_hw_params_set_buffer_size_near(pcm_, hw, &buffer) < 0
-        || snd_pcm_hw_params(pcm_, hw) < 0 || buffer < toneFrames)
+    if (snd_pcm_hw_params_set_period_size_near(pcm_, hw, &period, nullptr) < 0 ||
+        snd_pcm_hw_params_set_buffer_size_near(pcm_, hw, &buffer) < 0 || snd_pcm_hw_params(pcm_, hw) < 0 ||
+        buffer < toneFrames)
         return false;
 
     snd_pcm_sw_params_t* sw = nullptr;
     snd_pcm_sw_params_alloca(&sw);
-    if (snd_pcm_sw_params_current(pcm_, sw) < 0
-        || snd_pcm_sw_params_set_start_threshold(pcm_, sw, 1) < 0
-        || snd_pcm_sw_params(pcm_, sw) < 0)
+    if (snd_pcm_sw_params_current(pcm_, sw) < 0 || snd_pcm_sw_params_set_start_threshold(pcm_, sw, 1) < 0 ||
+        snd_pcm_sw_params(pcm_, sw) < 0)
         return false;
 
     tone_.resize(int(toneFrames * sizeof(qint16)));
@@ -72,8 +73,8 @@ bool AlsaBeeper::open(const char* device)
             gain *= double(i) / ramp;
         else if (toneFrames - i < ramp)
             gain *= double(toneFrames - i) / ramp;
-        samples[i] = qint16(std::lround(
-            32767.0 * gain * std::sin(2.0 * std::numbers::pi * kToneHz * double(i) / rate_)));
+        samples[i] =
+            qint16(std::lround(32767.0 * gain * std::sin(2.0 * std::numbers::pi * kToneHz * double(i) / rate_)));
     }
     return snd_pcm_prepare(pcm_) >= 0;
 }

@@ -11,7 +11,9 @@ namespace {
 
 // A missing card is the normal case on a lab machine without sound; ALSA's own complaint on
 // stderr adds nothing to the False result.
-void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+void quietAlsa(const char*, int, const char*, int, const char*, ...)
+{
+}
 
 // Output controls in the order they stand in for the master volume.
 constexpr std::array<const char*, 5> kPreferred{"Master", "Speaker", "PCM", "Headphone", "Front"};
@@ -55,15 +57,15 @@ std::optional<VolumeRange> AlsaMixer::open()
         handle_ = nullptr;
         return std::nullopt;
     }
-    if (snd_mixer_attach(handle_, card_.constData()) < 0
-        || snd_mixer_selem_register(handle_, nullptr, nullptr) < 0 || snd_mixer_load(handle_) < 0) {
+    if (snd_mixer_attach(handle_, card_.constData()) < 0 || snd_mixer_selem_register(handle_, nullptr, nullptr) < 0 ||
+        snd_mixer_load(handle_) < 0) {
         close();
         return std::nullopt;
     }
     element_ = findVolumeControl(handle_);
     VolumeRange range;
-    if (!element_ || snd_mixer_selem_get_playback_volume_range(element_, &range.min, &range.max) < 0
-        || range.max <= range.min) {
+    if (!element_ || snd_mixer_selem_get_playback_volume_range(element_, &range.min, &range.max) < 0 ||
+        range.max <= range.min) {
         close();
         return std::nullopt;
     }

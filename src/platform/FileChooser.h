@@ -6,10 +6,10 @@ namespace reflex {
 
 struct FileDialogRequest {
     QString title;
-    QString filter;      // "Description|*.ext" pairs separated by '|', as the forms were designed
-    QString fileName;    // preset name
+    QString filter;   // "Description|*.ext" pairs separated by '|', as the forms were designed
+    QString fileName; // preset name
     QString initialDir;
-    QString defaultExt;  // without the dot
+    QString defaultExt;                      // without the dot
     bool dialogAsksBeforeOverwriting = true; // false where the caller asks itself (FileExists)
 };
 

@@ -15,17 +15,17 @@
 //   Printing     the printer or a PDF file, and the print selection dialog
 //   ScreenMetrics, ProgramVersion, commandLineString: facts read once at start-up
 
-#include "platform/Clock.h"
-#include "platform/Timer.h"
-#include "platform/Prompt.h"
-#include "platform/FileChooser.h"
 #include "platform/Beeper.h"
+#include "platform/Clock.h"
+#include "platform/FileChooser.h"
 #include "platform/Mixer.h"
 #include "platform/Pointer.h"
 #include "platform/Printer.h"
+#include "platform/ProgramInfo.h"
+#include "platform/Prompt.h"
 #include "platform/Random.h"
 #include "platform/Screen.h"
-#include "platform/ProgramInfo.h"
+#include "platform/Timer.h"
 
 namespace reflex {
 

@@ -1,5 +1,5 @@
-#include "platform/Platform.h"
 #include "BuildInfo.h"
+#include "platform/Platform.h"
 
 #include <cerrno>
 #include <cmath>
@@ -20,8 +20,7 @@ std::int64_t MonotonicClock::nowNs() const
 void MonotonicClock::waitUntil(std::int64_t deadlineNs)
 {
     const timespec until{time_t(deadlineNs / 1000000000), long(deadlineNs % 1000000000)};
-    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
-    }
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) { }
 }
 
 long ScreenMetrics::widthTwips() const

@@ -21,8 +21,8 @@ bool PrintSelection::ok()
 {
     PrintConfirmed = std::find(choice.ticked.begin(), choice.ticked.end(), true) != choice.ticked.end();
     if (!PrintConfirmed)
-        prompt_.ask(Message{QStringLiteral("You must select atleast ONE set to Print"),
-                            QStringLiteral("Printing Error")});
+        prompt_.ask(
+            Message{QStringLiteral("You must select atleast ONE set to Print"), QStringLiteral("Printing Error")});
     return PrintConfirmed;
 }
 

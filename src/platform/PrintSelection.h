@@ -10,7 +10,10 @@ namespace reflex {
 
 class PrintSelection {
 public:
-    explicit PrintSelection(Prompt& prompt) : prompt_(prompt) {}
+    explicit PrintSelection(Prompt& prompt)
+        : prompt_(prompt)
+    {
+    }
 
     // The caller's preset, at every showing.
     void present(const PrintChoice& preset);

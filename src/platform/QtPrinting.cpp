@@ -108,7 +108,8 @@ private:
 // The system's printer: every document is a print job of its own.
 class QPrinterPrinter final : public PainterPrinter {
 public:
-    QPrinterPrinter(QPrinter& printer, const QString& documentName) : printer_(printer)
+    QPrinterPrinter(QPrinter& printer, const QString& documentName)
+        : printer_(printer)
     {
         printer_.setDocName(documentName);
         open(); // a printer that cannot start is known before the report is made
@@ -150,13 +151,13 @@ private:
 // A PDF: one file for the whole report, each document starting on a new page.
 class PdfPrinter final : public PainterPrinter {
 public:
-    explicit PdfPrinter(QIODevice& out) : writer_(&out)
+    explicit PdfPrinter(QIODevice& out)
+        : writer_(&out)
     {
         writer_.setResolution(1440);
         const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-        writer_.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
-                                          QPageLayout::Portrait, QMarginsF(0.25, 0.25, 0.25, 0.25),
-                                          QPageLayout::Inch));
+        writer_.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
         writer_.setCreator(QApplication::applicationDisplayName());
         open();
     }
@@ -180,7 +181,7 @@ private:
         error_ = QStringLiteral("The PDF could not be started.");
         return false;
     }
-    void closeDocument() override {}
+    void closeDocument() override { }
     void nextPage() override { writer_.newPage(); }
 
     QPdfWriter writer_;
@@ -214,7 +215,8 @@ std::unique_ptr<Printer> QtPrinting::openPdf(QIODevice& out)
 bool QtPrinting::selectSets(PrintChoice& choice)
 {
     selection_.present(choice);
-    frmPrint dialog(selection_, [this, &dialog] { setup(&dialog); }, QApplication::activeWindow());
+    frmPrint dialog(
+        selection_, [this, &dialog] { setup(&dialog); }, QApplication::activeWindow());
     dialog.exec();
     choice = selection_.choice;
     return selection_.PrintConfirmed;

@@ -12,7 +12,9 @@
 #include <memory>
 
 class QPrinter;
-namespace Ui { class frmPrint; }
+namespace Ui {
+class frmPrint;
+}
 
 namespace reflex {
 

@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QTimer>
 
-
 namespace reflex {
 
 namespace {
@@ -66,16 +65,21 @@ std::unique_ptr<Timer> QtTimerFactory::createTimer()
 MsgAnswer QtPrompt::ask(const Message& message)
 {
     QMessageBox box;
-    box.setWindowTitle(message.title.isEmpty() ? QGuiApplication::applicationDisplayName()
-                                               : message.title);
+    box.setWindowTitle(message.title.isEmpty() ? QGuiApplication::applicationDisplayName() : message.title);
     QString text = message.text;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     box.setText(text);
     box.setInformativeText(message.detail);
     switch (message.icon) {
-    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MsgIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
     }
     if (message.buttons == MsgButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
@@ -130,8 +134,7 @@ std::optional<QString> runFileDialog(const FileDialogRequest& r, QFileDialog::Ac
 {
     FileDialog dialog(nullptr, r.title, r.initialDir, QtFileChooser::toQtFilter(r.filter));
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog); // the same dialog on every desktop
     if (!r.dialogAsksBeforeOverwriting)
         dialog.setOption(QFileDialog::DontConfirmOverwrite); // the caller asks, once, in its own words

@@ -14,7 +14,7 @@ void MersenneRandom::reseedFromTimeOfDay()
 {
     const auto ns = std::chrono::system_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
     std::seed_seq seed{std::uint32_t(ns), std::uint32_t(std::uint64_t(ns) >> 32), std::uint32_t(engine_()),
-                        std::uint32_t(engine_())};
+                       std::uint32_t(engine_())};
     engine_.seed(seed);
 }
 

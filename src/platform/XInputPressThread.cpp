@@ -19,8 +19,7 @@ namespace {
 struct FreeDeleter {
     void operator()(void* p) const { std::free(p); }
 };
-template <typename T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
+template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
 
 } // namespace
 
@@ -56,8 +55,8 @@ bool XInputPressThread::start(Sink sink, std::string& why)
         return false;
     }
     xinputOpcode_ = ext->major_opcode;
-    Reply<xcb_input_xi_query_version_reply_t> version(xcb_input_xi_query_version_reply(
-        connection_, xcb_input_xi_query_version(connection_, 2, 2), nullptr));
+    Reply<xcb_input_xi_query_version_reply_t> version(
+        xcb_input_xi_query_version_reply(connection_, xcb_input_xi_query_version(connection_, 2, 2), nullptr));
     if (!version || version->major_version < 2) {
         why = "the X server has no XInput 2";
         return false;

@@ -16,7 +16,10 @@ class XInputPressThread;
 // widget: the source of raw presses where the input thread cannot run.
 class XConnectionPressSource final : public RawPressSource, public QAbstractNativeEventFilter {
 public:
-    explicit XConnectionPressSource(const Clock& clock) : clock_(clock) {}
+    explicit XConnectionPressSource(const Clock& clock)
+        : clock_(clock)
+    {
+    }
     ~XConnectionPressSource() override;
     bool start(Sink sink, std::string& why) override;
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;

@@ -47,8 +47,8 @@ struct AppState {
     ChoiceStore Number;
 
     // cursors and flags
-    qint16 CurrentSet = 1;   // 1..10, shared by every test and results window
-    qint16 CurrentRun = 0;   // runs (or triggers) of the series being collected
+    qint16 CurrentSet = 1; // 1..10, shared by every test and results window
+    qint16 CurrentRun = 0; // runs (or triggers) of the series being collected
     qint16 SimpleRunsPerSet = 10;
     qint16 ColorRunsPerSet = 10;
     qint16 NumberRunsPerSet = 10;
@@ -57,7 +57,7 @@ struct AppState {
 
     // constants set at start-up
     qint16 SetCount = kSetCount;
-    float TimeScale = 1000.0f;      // milliseconds per second
+    float TimeScale = 1000.0f;       // milliseconds per second
     qint16 MaxRandomInterval = 3000; // ms, upper bound of every random interval
 
     // start-up globals

@@ -4,8 +4,7 @@
 
 namespace reflex {
 
-FileWriteResult replaceFileAtomically(const QString& path,
-                                      const std::function<bool(QIODevice&)>& write)
+FileWriteResult replaceFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
     // QSaveFile refuses to commit after a failed write, but a small file fits in its buffer
     // and commit() lets a failed flush of that buffer (a full disk) pass, renaming a cut file

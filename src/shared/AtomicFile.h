@@ -16,7 +16,6 @@ struct FileWriteResult {
 };
 
 // `write` fills the device and returns false when it could not write everything.
-FileWriteResult replaceFileAtomically(const QString& path,
-                                      const std::function<bool(QIODevice&)>& write);
+FileWriteResult replaceFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 } // namespace reflex

@@ -53,8 +53,7 @@ Message overwriteQuestion()
                    QStringLiteral("Save File"), MsgButtons::YesNo, MsgIcon::Exclamation, true};
 }
 
-std::optional<QString> chooseSavePath(FileChooser& files, Prompt& prompt,
-                                      const FileDialogRequest& dialog)
+std::optional<QString> chooseSavePath(FileChooser& files, Prompt& prompt, const FileDialogRequest& dialog)
 {
     FileDialogRequest request = dialog;
     request.dialogAsksBeforeOverwriting = false; // the question below is the only one
@@ -75,22 +74,22 @@ FileCommand saveWithDialog(FileChooser& files, Prompt& prompt, const FileDialogR
         return FileCommand::Cancelled;
     const FileWriteResult written = replaceFileAtomically(*path, write);
     if (!written.ok) {
-        prompt.ask(Message{QStringLiteral("Save File Error"), QStringLiteral("Save Cancelled"),
-                           MsgButtons::Ok, MsgIcon::None, false, written.error});
+        prompt.ask(Message{QStringLiteral("Save File Error"), QStringLiteral("Save Cancelled"), MsgButtons::Ok,
+                           MsgIcon::None, false, written.error});
         return FileCommand::Failed;
     }
     return FileCommand::Done;
 }
 
-FileCommand saveDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format,
-                         const QString& title, const StoreHalf& half)
+FileCommand saveDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format, const QString& title,
+                         const StoreHalf& half)
 {
     return saveWithDialog(files, prompt, format.dialog(title),
                           [&](QIODevice& device) { return writeDataFile(device, format, half); });
 }
 
-FileCommand loadDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format,
-                         const QString& title, StoreHalf& half)
+FileCommand loadDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format, const QString& title,
+                         StoreHalf& half)
 {
     const std::optional<QString> path = files.openFile(format.dialog(title));
     if (!path)

@@ -49,8 +49,7 @@ Message overwriteQuestion();
 
 // Shows the save dialog until the user names a new file or agrees to overwrite an existing
 // one; std::nullopt when the dialog was cancelled.
-std::optional<QString> chooseSavePath(FileChooser& files, Prompt& prompt,
-                                      const FileDialogRequest& dialog);
+std::optional<QString> chooseSavePath(FileChooser& files, Prompt& prompt, const FileDialogRequest& dialog);
 
 // Save's steps for any file the user names: chooseSavePath, then the file replaced atomically
 // with what `write` puts on the device; a failed write shows "Save File Error" with the system's
@@ -59,9 +58,9 @@ FileCommand saveWithDialog(FileChooser& files, Prompt& prompt, const FileDialogR
                            const std::function<bool(QIODevice&)>& write);
 
 // The Save and Load commands, with the dialog titled `title`.
-FileCommand saveDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format,
-                         const QString& title, const StoreHalf& half);
-FileCommand loadDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format,
-                         const QString& title, StoreHalf& half);
+FileCommand saveDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format, const QString& title,
+                         const StoreHalf& half);
+FileCommand loadDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format, const QString& title,
+                         StoreHalf& half);
 
 } // namespace reflex

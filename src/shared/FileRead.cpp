@@ -12,7 +12,8 @@ FileReadResult readWholeFile(const QString& path, qint64 largest)
     if (info.isDir())
         return {false, {}, QStringLiteral("%1 is a folder, not a file.").arg(name)};
     if (info.exists() && info.size() > largest)
-        return {false, {},
+        return {false,
+                {},
                 QStringLiteral("%1 holds %2 MB, far more than any file of this program; it was not read.")
                     .arg(name)
                     .arg(double(info.size()) / (1024.0 * 1024.0), 0, 'f', 1)};
@@ -24,7 +25,8 @@ FileReadResult readWholeFile(const QString& path, qint64 largest)
     if (file.error() != QFileDevice::NoError)
         return {false, {}, file.errorString()};
     if (bytes.size() > largest)
-        return {false, {}, QStringLiteral("%1 is far larger than any file of this program; it was not read.").arg(name)};
+        return {
+            false, {}, QStringLiteral("%1 is far larger than any file of this program; it was not read.").arg(name)};
     return {true, std::move(bytes), {}};
 }
 

@@ -11,8 +11,8 @@ QString formatSeconds(float seconds)
 
 QString formatCount(int count, int digits)
 {
-    return (count < 0 ? QStringLiteral("-") : QString())
-        + QString::number(std::abs(count)).rightJustified(digits, u'0');
+    return (count < 0 ? QStringLiteral("-") : QString()) +
+           QString::number(std::abs(count)).rightJustified(digits, u'0');
 }
 
 QString withSignPosition(int n)

@@ -23,19 +23,21 @@ void tell(Prompt& prompt, const QString& title, const QString& text)
 bool writeRecovery(QIODevice& device, const AppState& state)
 {
     ValueWriter out(device);
-    return writeSets(out, state.Simple, nullptr) && writeSets(out, state.Color, &state.Color)
-        && writeSets(out, state.Number, &state.Number);
+    return writeSets(out, state.Simple, nullptr) && writeSets(out, state.Color, &state.Color) &&
+           writeSets(out, state.Number, &state.Number);
 }
 
 bool readRecovery(QIODevice& device, AppState& state)
 {
     ValueReader in(device);
-    return readSets(in, state.Simple, nullptr) && readSets(in, state.Color, &state.Color)
-        && readSets(in, state.Number, &state.Number);
+    return readSets(in, state.Simple, nullptr) && readSets(in, state.Color, &state.Color) &&
+           readSets(in, state.Number, &state.Number);
 }
 
 RecoveryFile::RecoveryFile(AppState& state, Prompt& prompt, QString directory)
-    : state_(state), prompt_(prompt), directory_(std::move(directory))
+    : state_(state)
+    , prompt_(prompt)
+    , directory_(std::move(directory))
 {
 }
 
@@ -47,8 +49,8 @@ QString RecoveryFile::path() const
 
 bool RecoveryFile::write()
 {
-    const FileWriteResult written = replaceFileAtomically(
-        path(), [this](QIODevice& device) { return writeRecovery(device, state_); });
+    const FileWriteResult written =
+        replaceFileAtomically(path(), [this](QIODevice& device) { return writeRecovery(device, state_); });
     if (written.ok) {
         failureReported_ = false;
         return true;
@@ -61,8 +63,7 @@ bool RecoveryFile::write()
         if (!written.error.isEmpty())
             text += u'\r' + written.error;
         text += QStringLiteral("\rYour data are kept in memory.");
-        prompt_.ask(Message{text, QStringLiteral("Recovery File Error"), MsgButtons::Ok,
-                            MsgIcon::Exclamation});
+        prompt_.ask(Message{text, QStringLiteral("Recovery File Error"), MsgButtons::Ok, MsgIcon::Exclamation});
     }
     return false;
 }
@@ -70,8 +71,7 @@ bool RecoveryFile::write()
 void RecoveryFile::read()
 {
     if (!QFileInfo::exists(path())) {
-        tell(prompt_, QStringLiteral("Load Cancelled"),
-             QStringLiteral("No Recovery File Created or Found"));
+        tell(prompt_, QStringLiteral("Load Cancelled"), QStringLiteral("No Recovery File Created or Found"));
         return;
     }
     FileReadResult file = readWholeFile(path());

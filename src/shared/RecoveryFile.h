@@ -5,8 +5,8 @@
 // 11..20 are never written, so a recovery leaves them as they are. Every test window writes
 // it through the one RecoveryFile object the shell hands out.
 
-#include "shared/AppState.h"
 #include "platform/Prompt.h"
+#include "shared/AppState.h"
 
 #include <QString>
 

@@ -29,8 +29,8 @@ struct ChoiceConfigBlock {
     qint16 FixedTimeInterval = 2000;
     qint16 MinimumTimeInterval = 1000;
     qint16 DisplayTime = 1000;
-    qint16 MakeSound = 0;      // 0 yes, 1 no
-    qint16 TriggerOn = 1;      // 0 with audio, 1 without
+    qint16 MakeSound = 0; // 0 yes, 1 no
+    qint16 TriggerOn = 1; // 0 with audio, 1 without
     qint16 TriggerElement = 2;
     qint16 LastElement = 3;
     qint16 Reserved = 10;

@@ -83,8 +83,7 @@ void printComments(Printer& printer, const QString& comment)
     }
 }
 
-void printSetPages(Printer& printer, const PrintChoice& choice,
-                   const std::function<void(int set)>& printSet)
+void printSetPages(Printer& printer, const PrintChoice& choice, const std::function<void(int set)>& printSet)
 {
     printer.setFontName(QString::fromLatin1(kReportFont));
     printer.setFontSize(16);
@@ -108,9 +107,8 @@ void printSetPages(Printer& printer, const PrintChoice& choice,
 
 FileDialogRequest pdfDialog()
 {
-    return FileDialogRequest{QStringLiteral("Save Report As PDF"),
-                             QStringLiteral("PDF Files|*.pdf"), QStringLiteral("report.pdf"),
-                             QString(), QStringLiteral("pdf")};
+    return FileDialogRequest{QStringLiteral("Save Report As PDF"), QStringLiteral("PDF Files|*.pdf"),
+                             QStringLiteral("report.pdf"), QString(), QStringLiteral("pdf")};
 }
 
 bool runPrintCommand(const PrintServices& services, const QString& defaultTitle,
@@ -127,17 +125,16 @@ bool runPrintCommand(const PrintServices& services, const QString& defaultTitle,
     }
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    const std::unique_ptr<Printer> printer = pdfPath ? services.printing.openPdf(pdf)
-                                                     : services.printing.openPrinter(choice.title);
+    const std::unique_ptr<Printer> printer =
+        pdfPath ? services.printing.openPdf(pdf) : services.printing.openPrinter(choice.title);
     if (printer->error().isEmpty())
         report(*printer, choice);
     QString reason;
     if (!printer->finish()) {
         reason = printer->error();
     } else if (pdfPath) {
-        const FileWriteResult written = replaceFileAtomically(*pdfPath, [&pdf](QIODevice& out) {
-            return out.write(pdf.data()) == pdf.data().size();
-        });
+        const FileWriteResult written = replaceFileAtomically(
+            *pdfPath, [&pdf](QIODevice& out) { return out.write(pdf.data()) == pdf.data().size(); });
         if (written.ok)
             return true;
         reason = written.error.isEmpty() ? QStringLiteral("The file could not be written.") : written.error;

@@ -36,8 +36,7 @@ void printLabelled(Printer& printer, const QString& label, const QString& value)
 // `printSet(s)` for every ticked set. Before the turn of the set after every fifth set, ticked
 // or not, the document ends and the next one starts with the title block; the last document
 // ends after set 10. The title's width is measured once, in the first block.
-void printSetPages(Printer& printer, const PrintChoice& choice,
-                   const std::function<void(int set)>& printSet);
+void printSetPages(Printer& printer, const PrintChoice& choice, const std::function<void(int set)>& printSet);
 
 // The Print command: frmPrint with the default title and no set ticked; on OK the report
 // goes to the printer, or, where the system has none, to a PDF file the user names (Cancel

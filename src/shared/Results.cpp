@@ -18,9 +18,12 @@ ChartPoints chartOf(const auto& values)
 
 } // namespace
 
-ResultsModel::ResultsModel(const ResultsKind& kind, AppState& state, const Platform& platform,
-                           ResultsView& view)
-    : kind_(kind), s_(state), half_(kind.half(state)), p_(platform), view_(view)
+ResultsModel::ResultsModel(const ResultsKind& kind, AppState& state, const Platform& platform, ResultsView& view)
+    : kind_(kind)
+    , s_(state)
+    , half_(kind.half(state))
+    , p_(platform)
+    , view_(view)
 {
     d_.lblVersion = platform.version.compact();
     emptyCounts();
@@ -28,8 +31,8 @@ ResultsModel::ResultsModel(const ResultsKind& kind, AppState& state, const Platf
 
 void ResultsModel::emptyCounts()
 {
-    for (SetTexts* counts : {&d_.lblCorrectHitsData, &d_.lblCorrectMissesData,
-                             &d_.lblInCorrectHitsData, &d_.lblMissedHitsData})
+    for (SetTexts* counts :
+         {&d_.lblCorrectHitsData, &d_.lblCorrectMissesData, &d_.lblInCorrectHitsData, &d_.lblMissedHitsData})
         counts->fill(formatCount(0, 3));
 }
 
@@ -152,8 +155,7 @@ void ResultsModel::deleteRun(int set, int run, const QString& question)
 void ResultsModel::clearAll()
 {
     const Message question{QStringLiteral("Are you sure you want to DELETE ALL DATA ?"),
-                           QStringLiteral("Delete All Data"), MsgButtons::YesNo, MsgIcon::Critical,
-                           true};
+                           QStringLiteral("Delete All Data"), MsgButtons::YesNo, MsgIcon::Critical, true};
     if (p_.prompt.ask(question) != MsgAnswer::Yes)
         return;
     clearAllSets(half_);
@@ -165,8 +167,7 @@ void ResultsModel::clearAll()
         for (int r = 0; r < kStoredRuns; ++r)
             d_.lblRunData[i * kStoredRuns + r] = ResultCell{};
         d_.lblFastTime[i] = d_.lblSlowTime[i] = ResultCell{};
-        d_.lblAverageTime[i] = d_.lblFastData[i] = d_.lblSlowData[i] = d_.lblAverageData[i] =
-            ResultCell{}.text;
+        d_.lblAverageTime[i] = d_.lblFastData[i] = d_.lblSlowData[i] = d_.lblAverageData[i] = ResultCell{}.text;
         d_.txtDescription[i].clear();
     }
     emptyCounts();
@@ -189,8 +190,8 @@ void ResultsModel::done()
 
 void ResultsModel::save()
 {
-    if (saveDataFile(p_.files, p_.prompt, kind_.file, QString::fromLatin1(kind_.fileDialogTitle),
-                     half_) == FileCommand::Done)
+    if (saveDataFile(p_.files, p_.prompt, kind_.file, QString::fromLatin1(kind_.fileDialogTitle), half_) ==
+        FileCommand::Done)
         s_.dataNotSaved(half_.sets) = false;
 }
 
@@ -202,17 +203,15 @@ void ResultsModel::exportCsv()
 
 void ResultsModel::load()
 {
-    if (loadDataFile(p_.files, p_.prompt, kind_.file, QString::fromLatin1(kind_.fileDialogTitle),
-                     half_) == FileCommand::Done)
+    if (loadDataFile(p_.files, p_.prompt, kind_.file, QString::fromLatin1(kind_.fileDialogTitle), half_) ==
+        FileCommand::Done)
         activate();
 }
 
 void ResultsModel::print()
 {
     runPrintCommand({p_.printing, p_.files, p_.prompt}, QString::fromLatin1(kind_.reportTitle),
-                    [this](Printer& printer, const PrintChoice& choice) {
-                        kind_.printReport(printer, choice, half_);
-                    });
+                    [this](Printer& printer, const PrintChoice& choice) { kind_.printReport(printer, choice, half_); });
     if (kind_.refreshOnActivation)
         activate(); // the window is active again once the print dialog has gone
 }

@@ -55,7 +55,7 @@ using SetTexts = std::array<QString, kSetCount>;
 
 struct ResultsDisplay {
     QString lblVersion;
-    int tab = 0; // SSTab1
+    int tab = 0;                                                // SSTab1
     std::array<ResultCell, kSetCount * kStoredRuns> lblRunData; // run r of set s at 10 (s - 1) + r - 1
     std::array<ResultCell, kSetCount> lblFastTime, lblSlowTime;
     SetTexts lblAverageTime, lblFastData, lblSlowData, lblAverageData;
@@ -76,8 +76,7 @@ public:
 
 class ResultsModel {
 public:
-    ResultsModel(const ResultsKind& kind, AppState& state, const Platform& platform,
-                 ResultsView& view);
+    ResultsModel(const ResultsKind& kind, AppState& state, const Platform& platform, ResultsView& view);
 
     // The window became active: its opening, and for some kinds every later activation.
     void activate();

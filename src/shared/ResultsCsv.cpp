@@ -42,22 +42,20 @@ bool writeResultsCsv(QIODevice& out, const QString& test, const StoreHalf& half)
             const float t = half.sets.Times[set][run];
             if (!(t > 0))
                 continue; // an empty slot is no run
-            const QString outcome = !half.counts ? QString()
+            const QString outcome = !half.counts     ? QString()
                                     : isMissedHit(t) ? QStringLiteral("missed hit")
                                                      : QStringLiteral("correct hit");
-            bytes += csvRecord({test, QString::number(set), QString::number(run),
-                                QString::number(wholeMilliseconds(t)), outcome,
-                                half.sets.SetComment[set - 1]});
+            bytes += csvRecord({test, QString::number(set), QString::number(run), QString::number(wholeMilliseconds(t)),
+                                outcome, half.sets.SetComment[set - 1]});
         }
     }
     return out.write(bytes) == bytes.size();
 }
 
-FileCommand exportResultsCsv(FileChooser& files, Prompt& prompt, const QString& test,
-                             const StoreHalf& half)
+FileCommand exportResultsCsv(FileChooser& files, Prompt& prompt, const QString& test, const StoreHalf& half)
 {
-    const FileDialogRequest dialog{QStringLiteral("Export to CSV"), QLatin1String(kCsvFilter),
-                                   QStringLiteral("*.csv"), QString(), QStringLiteral("csv")};
+    const FileDialogRequest dialog{QStringLiteral("Export to CSV"), QLatin1String(kCsvFilter), QStringLiteral("*.csv"),
+                                   QString(), QStringLiteral("csv")};
     return saveWithDialog(files, prompt, dialog,
                           [&](QIODevice& device) { return writeResultsCsv(device, test, half); });
 }

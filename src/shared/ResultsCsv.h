@@ -41,7 +41,6 @@ bool writeResultsCsv(QIODevice& out, const QString& test, const StoreHalf& half)
 
 // The Export command: the save dialog ("CSV Files (*.csv)") until a name is accepted, then the
 // file replaced atomically; a failed write is told as Save's is.
-FileCommand exportResultsCsv(FileChooser& files, Prompt& prompt, const QString& test,
-                             const StoreHalf& half);
+FileCommand exportResultsCsv(FileChooser& files, Prompt& prompt, const QString& test, const StoreHalf& half);
 
 } // namespace reflex

@@ -19,8 +19,7 @@ namespace reflex {
 
 namespace {
 
-template <typename T, std::size_t N>
-void collect(QWidget* window, const char* name, std::array<T*, N>& out)
+template <typename T, std::size_t N> void collect(QWidget* window, const char* name, std::array<T*, N>& out)
 {
     for (std::size_t i = 0; i < N; ++i)
         out[i] = window->findChild<T*>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
@@ -31,7 +30,8 @@ void showCell(QLabel* label, const ResultCell& cell)
     if (label->text() != cell.text)
         label->setText(cell.text);
     QPalette pal = label->palette();
-    const QColor text = cell.whiteText ? QColor(Qt::white) : label->style()->standardPalette().color(QPalette::ButtonText);
+    const QColor text =
+        cell.whiteText ? QColor(Qt::white) : label->style()->standardPalette().color(QPalette::ButtonText);
     if (pal.color(QPalette::Window) != QColor::fromRgb(cell.background) || pal.color(QPalette::WindowText) != text) {
         pal.setColor(QPalette::Window, QColor::fromRgb(cell.background));
         pal.setColor(QPalette::WindowText, text);
@@ -64,8 +64,7 @@ QIcon csvIcon(QFont font)
     return QIcon(pixmap);
 }
 
-template <typename T = QWidget>
-T* control(QWidget* window, const char* name)
+template <typename T = QWidget> T* control(QWidget* window, const char* name)
 {
     T* c = window->findChild<T*>(QLatin1String(name));
     if (!c)
@@ -119,8 +118,7 @@ QBarSet* barSet(QBarSeries* series, const QString& label, QRgb colour)
 
 } // namespace
 
-ResultsWindow::ResultsWindow(const ResultsKind& kind, AppState& state, const Platform& platform,
-                             QWidget* parent)
+ResultsWindow::ResultsWindow(const ResultsKind& kind, AppState& state, const Platform& platform, QWidget* parent)
     : QWidget(parent)
     , logic_(kind, state, platform, *this)
 {
@@ -159,8 +157,8 @@ void ResultsWindow::bindControls()
     // The same icons for every results window: the pixmap cache keeps an icon's scaled pixmaps
     // under the icon, so icons made anew for each window grew the program by some 10 kB at every
     // Display, until the cache's limit of megabytes.
-    static const QIcon print = QIcon::fromTheme(QStringLiteral("document-print"),
-                                                style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    static const QIcon print =
+        QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     static const QIcon load = style()->standardIcon(QStyle::SP_DialogOpenButton);
     static const QIcon save = style()->standardIcon(QStyle::SP_DialogSaveButton);
     control<QPushButton>(this, "cmdPrint")->setIcon(print);
@@ -174,10 +172,11 @@ void ResultsWindow::bindControls()
         if (!rendering_)
             logic_.tabClicked(tab);
     });
-    const std::pair<const char*, void (ResultsModel::*)()> commands[] = {
-        {"cmdClearAll", &ResultsModel::clearAll}, {"cmdSave", &ResultsModel::save},
-        {"cmdExport", &ResultsModel::exportCsv}, {"cmdLoad", &ResultsModel::load},
-        {"cmdPrint", &ResultsModel::print}};
+    const std::pair<const char*, void (ResultsModel::*)()> commands[] = {{"cmdClearAll", &ResultsModel::clearAll},
+                                                                         {"cmdSave", &ResultsModel::save},
+                                                                         {"cmdExport", &ResultsModel::exportCsv},
+                                                                         {"cmdLoad", &ResultsModel::load},
+                                                                         {"cmdPrint", &ResultsModel::print}};
     for (const auto& [name, command] : commands)
         connect(control<QPushButton>(this, name), &QPushButton::clicked, this,
                 [this, command = command] { (logic_.*command)(); });
@@ -191,9 +190,9 @@ void ResultsWindow::buildCharts()
     runBars_ = barSet(run, QStringLiteral("Times"), paletteColour(1));
     // Queued: the question box must not open, nor the bars change, inside the chart's own
     // mouse handling.
-    connect(run, &QBarSeries::clicked, this, [this](int index, QBarSet*) {
-        logic_.runBarSelected(index + 1);
-    }, Qt::QueuedConnection);
+    connect(
+        run, &QBarSeries::clicked, this, [this](int index, QBarSet*) { logic_.runBarSelected(index + 1); },
+        Qt::QueuedConnection);
 
     auto* grfSet = findChild<QChartView*>(QStringLiteral("grfSet"));
     if (!grfSet)
@@ -202,11 +201,14 @@ void ResultsWindow::buildCharts()
     static constexpr int kSetColours[kSetCount] = {1, 2, 3, 4, 5, 6, 8, 9, 12, 13};
     for (int s = 0; s < kSetCount; ++s)
         setBars_[s] = barSet(sets, QStringLiteral("Set %1").arg(s + 1), paletteColour(kSetColours[s]));
-    connect(sets, &QBarSeries::clicked, this, [this](int index, QBarSet* bars) {
-        const auto it = std::find(setBars_.begin(), setBars_.end(), bars);
-        if (it != setBars_.end())
-            logic_.setBarSelected(int(it - setBars_.begin()) + 1, index + 1);
-    }, Qt::QueuedConnection);
+    connect(
+        sets, &QBarSeries::clicked, this,
+        [this](int index, QBarSet* bars) {
+            const auto it = std::find(setBars_.begin(), setBars_.end(), bars);
+            if (it != setBars_.end())
+                logic_.setBarSelected(int(it - setBars_.begin()) + 1, index + 1);
+        },
+        Qt::QueuedConnection);
 }
 
 void ResultsWindow::render()

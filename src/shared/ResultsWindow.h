@@ -29,8 +29,7 @@ signals:
     void doneRequested(); // Done: the comments are in the store, back to the test window
 
 protected:
-    ResultsWindow(const ResultsKind& kind, AppState& state, const Platform& platform,
-                  QWidget* parent);
+    ResultsWindow(const ResultsKind& kind, AppState& state, const Platform& platform, QWidget* parent);
     // Called by each window once its form is set up.
     void bindControls();
 

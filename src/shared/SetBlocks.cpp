@@ -14,8 +14,7 @@ void writeTimes(ValueWriter& out, const SetData& data, int set)
     out.single(data.SetSlowest[set]);
 }
 
-template <typename T>
-bool take(std::optional<T> value, T& field)
+template <typename T> bool take(std::optional<T> value, T& field)
 {
     if (!value)
         return false;
@@ -28,8 +27,8 @@ bool readTimes(ValueReader& in, SetData& data, int set)
     for (int run = 1; run <= kStoredRuns; ++run)
         if (!take(in.single(), data.Times[set][run]))
             return false;
-    return take(in.single(), data.SetAverage[set]) && take(in.single(), data.SetFastest[set])
-        && take(in.single(), data.SetSlowest[set]);
+    return take(in.single(), data.SetAverage[set]) && take(in.single(), data.SetFastest[set]) &&
+           take(in.single(), data.SetSlowest[set]);
 }
 
 } // namespace
@@ -54,9 +53,9 @@ bool readSets(ValueReader& in, SetData& sets, OutcomeCounts* counts)
     for (int set = 1; set <= kSetCount; ++set) {
         if (!readTimes(in, sets, set))
             return false;
-        if (counts
-            && !(take(in.integer(), counts->CorrectHits[set]) && take(in.integer(), counts->CorrectMisses[set])
-                 && take(in.integer(), counts->InCorrectHits[set]) && take(in.integer(), counts->MissedHits[set])))
+        if (counts &&
+            !(take(in.integer(), counts->CorrectHits[set]) && take(in.integer(), counts->CorrectMisses[set]) &&
+              take(in.integer(), counts->InCorrectHits[set]) && take(in.integer(), counts->MissedHits[set])))
             return false;
         if (!take(in.string(), sets.SetComment[set - 1]))
             return false;

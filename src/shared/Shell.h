@@ -82,7 +82,7 @@ public:
     virtual ~Module() = default;
     virtual QList<Destination> destinations() const = 0;
     virtual StartupSlot startupSlot() const { return StartupSlot::None; }
-    virtual void preload() {}
+    virtual void preload() { }
     virtual void open(const OpenRequest& request) = 0;
 };
 

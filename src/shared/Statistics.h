@@ -8,12 +8,12 @@
 namespace reflex {
 
 struct SetStatistics {
-    int count = 0;       // valid runs
+    int count = 0; // valid runs
     float sum = 0;
-    float average = 0;   // 0 without valid runs
-    float fastest = 0;   // 0 without valid runs
+    float average = 0; // 0 without valid runs
+    float fastest = 0; // 0 without valid runs
     float slowest = 0;
-    int fastestRun = 1;  // 1..10; run 1 when there is none
+    int fastestRun = 1; // 1..10; run 1 when there is none
     int slowestRun = 1;
     // The fastest and slowest runs are marked only when there is something to mark.
     bool highlighted() const { return count > 0 && sum != 0; }

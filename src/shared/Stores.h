@@ -11,15 +11,15 @@
 
 namespace reflex {
 
-constexpr int kSetCount = 10;      // sets 1..10
-constexpr int kMaxRuns = 20;       // runs 1..20 in the store
-constexpr int kStoredRuns = 10;    // runs 1..10 shown, saved and printed
+constexpr int kSetCount = 10;   // sets 1..10
+constexpr int kMaxRuns = 20;    // runs 1..20 in the store
+constexpr int kStoredRuns = 10; // runs 1..10 shown, saved and printed
 
-using RunRow = std::array<float, kMaxRuns + 1>;                             // [run]
-using TimeTable = std::array<RunRow, kSetCount + 1>;                        // [set][run]
-using PerSet = std::array<float, kSetCount + 1>;                            // [set]
-using PerSetCount = std::array<qint16, kSetCount + 1>;                      // [set]
-using SetComments = std::array<QString, kSetCount>;                         // set n at n - 1
+using RunRow = std::array<float, kMaxRuns + 1>;        // [run]
+using TimeTable = std::array<RunRow, kSetCount + 1>;   // [set][run]
+using PerSet = std::array<float, kSetCount + 1>;       // [set]
+using PerSetCount = std::array<qint16, kSetCount + 1>; // [set]
+using SetComments = std::array<QString, kSetCount>;    // set n at n - 1
 
 struct SetData {
     TimeTable Times{};

@@ -35,9 +35,8 @@ void armUntil(Timer& timer, const Clock& clock, std::int64_t dueNs, std::int64_t
     timer.setEnabled(true);
 }
 
-TestCore::TestCore(AppState& state, const Platform& platform, StoreHalf half, qint16& runsPerSet,
-                   TestDisplay& display, TestView& view, std::function<void()> writeRecoveryFile,
-                   bool nextRefreshesAtLastSet)
+TestCore::TestCore(AppState& state, const Platform& platform, StoreHalf half, qint16& runsPerSet, TestDisplay& display,
+                   TestView& view, std::function<void()> writeRecoveryFile, bool nextRefreshesAtLastSet)
     : s_(state)
     , p_(platform)
     , half_(half)
@@ -80,10 +79,9 @@ void TestCore::clearStoredSet(const QString& comment)
 
 bool TestCore::beginSeries()
 {
-    const Message question{QStringLiteral("Over write Data in Set ") + withSignPosition(s_.CurrentSet)
-                               + QStringLiteral(" ?"),
-                           QStringLiteral("Start Reflex Data Collection"), MsgButtons::YesNo,
-                           MsgIcon::Critical, true};
+    const Message question{QStringLiteral("Over write Data in Set ") + withSignPosition(s_.CurrentSet) +
+                               QStringLiteral(" ?"),
+                           QStringLiteral("Start Reflex Data Collection"), MsgButtons::YesNo, MsgIcon::Critical, true};
     if (p_.prompt.ask(question) != MsgAnswer::Yes)
         return false;
     p_.pointer.moveTo(view_.leftTargetCentre());

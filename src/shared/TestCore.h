@@ -60,7 +60,7 @@ public:
     virtual void previousSet() = 0;
     virtual void clearSet() = 0;
     virtual void commentEdited(const QString& text) = 0;
-    virtual void storeComment() = 0; // before Display and Done
+    virtual void storeComment() = 0;  // before Display and Done
     virtual void optionsClosed() = 0; // the settings may have changed
     virtual void resultsClosed() = 0; // the results window may have edited the set's comment
     virtual const TestDisplay& commands() const = 0;
@@ -88,9 +88,8 @@ class TestCore {
 public:
     // `nextRefreshesAtLastSet`: Next Set pressed on set 10 refreshes the readouts too (the
     // choice tests) or leaves them as they are (the simple test).
-    TestCore(AppState& state, const Platform& platform, StoreHalf half, qint16& runsPerSet,
-             TestDisplay& display, TestView& view, std::function<void()> writeRecoveryFile,
-             bool nextRefreshesAtLastSet);
+    TestCore(AppState& state, const Platform& platform, StoreHalf half, qint16& runsPerSet, TestDisplay& display,
+             TestView& view, std::function<void()> writeRecoveryFile, bool nextRefreshesAtLastSet);
     ~TestCore();
 
     // Start: the question, then the pointer on the left target, the set cleared (keeping the
@@ -129,8 +128,8 @@ public:
     float RunAverage = 0;
     int RunsLeft = 0;
     bool EndAfterResponse = false;
-    int intervalMs = 0;       // the interval before the next stimulus
-    PresentLead presentLead;  // how long putting a stimulus on the screen takes
+    int intervalMs = 0;      // the interval before the next stimulus
+    PresentLead presentLead; // how long putting a stimulus on the screen takes
 
 private:
     void clearStoredSet(const QString& comment);

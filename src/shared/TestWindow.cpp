@@ -26,10 +26,11 @@ void TestWindow::bindCommands()
     control<QLabel>("lblLogo")->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(36, 36));
 
     TestEngine& engine = testEngine();
-    const std::pair<const char*, void (TestEngine::*)()> commands[] = {
-        {"cmdStart", &TestEngine::start}, {"cmdStop", &TestEngine::stop},
-        {"cmdNextSet", &TestEngine::nextSet}, {"cmdPreviousSet", &TestEngine::previousSet},
-        {"CmdClearSet", &TestEngine::clearSet}};
+    const std::pair<const char*, void (TestEngine::*)()> commands[] = {{"cmdStart", &TestEngine::start},
+                                                                       {"cmdStop", &TestEngine::stop},
+                                                                       {"cmdNextSet", &TestEngine::nextSet},
+                                                                       {"cmdPreviousSet", &TestEngine::previousSet},
+                                                                       {"CmdClearSet", &TestEngine::clearSet}};
     for (const auto& [name, command] : commands)
         connect(control<QPushButton>(name), &QPushButton::clicked, this,
                 [&engine, command = command] { (engine.*command)(); });

@@ -16,12 +16,20 @@ namespace reflex {
 class TestWindow : public QWidget {
     Q_OBJECT
 public:
-    void setOptionsAvailable(bool on) { optionsWired_ = on; render(); }
-    void setDisplayAvailable(bool on) { displayWired_ = on; render(); }
+    void setOptionsAvailable(bool on)
+    {
+        optionsWired_ = on;
+        render();
+    }
+    void setDisplayAvailable(bool on)
+    {
+        displayWired_ = on;
+        render();
+    }
     virtual void render() = 0;
     virtual TestEngine& testEngine() = 0;
     // The settings may have changed: what the window reads of them itself is read again.
-    virtual void settingsChanged() {}
+    virtual void settingsChanged() { }
 
 signals:
     void doneRequested();    // Done: back to the main menu
@@ -44,8 +52,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     // A control of the form by name; a missing one ends the program with its name.
-    template <typename T = QWidget>
-    T* control(const char* name) const
+    template <typename T = QWidget> T* control(const char* name) const
     {
         T* c = findChild<T*>(QLatin1String(name));
         if (!c)
@@ -76,12 +83,18 @@ private:
 // The simple test's circles and the choice tests' boxes, as the forms name them.
 class TargetShape final : public TargetOutline {
 public:
-    explicit TargetShape(QWidget* parent = nullptr) : TargetOutline(true, parent) {}
+    explicit TargetShape(QWidget* parent = nullptr)
+        : TargetOutline(true, parent)
+    {
+    }
 };
 
 class TargetBox final : public TargetOutline {
 public:
-    explicit TargetBox(QWidget* parent = nullptr) : TargetOutline(false, parent) {}
+    explicit TargetBox(QWidget* parent = nullptr)
+        : TargetOutline(false, parent)
+    {
+    }
 };
 
 } // namespace reflex

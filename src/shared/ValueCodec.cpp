@@ -12,7 +12,10 @@ namespace {
 
 constexpr QChar kQuote = u'"';
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 qsizetype skipDigits(QByteArrayView s, qsizetype i)
 {
@@ -72,8 +75,7 @@ namespace {
 QString sevenDigits(float value)
 {
     char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
     QString text = QString::fromLatin1(buffer, result.ptr - buffer);
     text.replace(u'e', u'E');
     if (text.startsWith(u"0."))
@@ -109,7 +111,10 @@ QString formatSingle(float value)
     return text;
 }
 
-QString formatInteger(int value) { return QString::number(value); }
+QString formatInteger(int value)
+{
+    return QString::number(value);
+}
 
 QString formatString(const QString& value)
 {
@@ -151,9 +156,8 @@ std::optional<qint16> parseInteger(QStringView line)
     int value = 0;
     const char* last = text.constData() + text.size();
     const auto result = std::from_chars(afterPlus(text), last, value);
-    if (result.ec != std::errc{} || result.ptr != last
-        || value < std::numeric_limits<qint16>::min()
-        || value > std::numeric_limits<qint16>::max())
+    if (result.ec != std::errc{} || result.ptr != last || value < std::numeric_limits<qint16>::min() ||
+        value > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return qint16(value);
 }
@@ -189,11 +193,23 @@ QString decodeLine(const QByteArray& bytes)
     return QString::fromLatin1(bytes);
 }
 
-ValueWriter::ValueWriter(QIODevice& device) : device_(device) {}
+ValueWriter::ValueWriter(QIODevice& device)
+    : device_(device)
+{
+}
 
-void ValueWriter::single(float value) { line(formatSingle(value)); }
-void ValueWriter::integer(int value) { line(formatInteger(value)); }
-void ValueWriter::string(const QString& value) { line(formatString(value)); }
+void ValueWriter::single(float value)
+{
+    line(formatSingle(value));
+}
+void ValueWriter::integer(int value)
+{
+    line(formatInteger(value));
+}
+void ValueWriter::string(const QString& value)
+{
+    line(formatString(value));
+}
 
 void ValueWriter::line(const QString& text)
 {
@@ -204,7 +220,10 @@ void ValueWriter::line(const QString& text)
         ok_ = false;
 }
 
-ValueReader::ValueReader(QIODevice& device) : device_(device) {}
+ValueReader::ValueReader(QIODevice& device)
+    : device_(device)
+{
+}
 
 std::optional<float> ValueReader::single()
 {

@@ -1,6 +1,6 @@
 #include "simple_results/frmDisplay.h"
-#include "simple_results/SimpleResults.h"
 #include "shared/ResultsModule.h"
+#include "simple_results/SimpleResults.h"
 #include "ui_frmDisplay.h"
 
 namespace reflex {

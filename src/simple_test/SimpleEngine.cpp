@@ -14,8 +14,8 @@ SimpleEngine::SimpleEngine(AppState& state, const Platform& platform, SimpleTest
     : s_(state)
     , p_(platform)
     , view_(view)
-    , core_(state, platform, StoreHalf{state.Simple}, state.SimpleRunsPerSet, d_, view,
-            std::move(writeRecoveryFile), false)
+    , core_(state, platform, StoreHalf{state.Simple}, state.SimpleRunsPerSet, d_, view, std::move(writeRecoveryFile),
+            false)
 {
     core_.intervalTimer().onTimer = [this] { stimulus(); };
 }

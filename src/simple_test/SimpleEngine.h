@@ -63,7 +63,7 @@ private:
     SimpleTestDisplay d_;
     TestCore core_;
 
-    std::int64_t StimulusTime = 0; // ns
+    std::int64_t StimulusTime = 0;            // ns
     std::int64_t stimulusUncertaintyNs_ = -1; // half the window the stamp lies in; -1: not known
     bool StimulusArmed = false;
     int NextInterval = 0;

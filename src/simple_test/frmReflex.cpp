@@ -6,8 +6,8 @@
 
 namespace reflex {
 
-frmReflex::frmReflex(AppState& state, const Platform& platform,
-                     std::function<void()> writeRecoveryFile, QWidget* parent)
+frmReflex::frmReflex(AppState& state, const Platform& platform, std::function<void()> writeRecoveryFile,
+                     QWidget* parent)
     : TestWindow(platform.clock, parent)
     , platform_(platform)
     , ui(std::make_unique<Ui::frmReflex>())

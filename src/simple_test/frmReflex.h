@@ -4,7 +4,9 @@
 
 #include <memory>
 
-namespace Ui { class frmReflex; }
+namespace Ui {
+class frmReflex;
+}
 
 namespace reflex {
 

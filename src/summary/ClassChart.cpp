@@ -156,8 +156,10 @@ void drawClassChart(QPainter& p, const ClassSummary& summary)
         const Interval& d = row.minusSimple;
         if (d.n >= 2)
             differences << QStringLiteral("%1 \u2212 simple: %2 ms (95 % CI %3 to %4, %5 students)")
-                               .arg(row.test).arg(QString::number(d.mean, 'f', 0), QString::number(d.low, 'f', 0),
-                                                  QString::number(d.high, 'f', 0)).arg(d.n);
+                               .arg(row.test)
+                               .arg(QString::number(d.mean, 'f', 0), QString::number(d.low, 'f', 0),
+                                    QString::number(d.high, 'f', 0))
+                               .arg(d.n);
     }
     p.setFont(font(17));
     p.setPen(QColor(40, 40, 40));

@@ -84,19 +84,19 @@ double normalQuantile(double p)
 {
     // Acklam's rational approximation (relative error below 1.2e-9), then one Halley step on
     // the exact distribution function, which brings it to double precision.
-    static constexpr double a[] = {-3.969683028665376e+01, 2.209460984245205e+02, -2.759285104469687e+02,
-                                   1.383577518672690e+02, -3.066479806614716e+01, 2.506628277459239e+00};
+    static constexpr double a[] = {-3.969683028665376e+01, 2.209460984245205e+02,  -2.759285104469687e+02,
+                                   1.383577518672690e+02,  -3.066479806614716e+01, 2.506628277459239e+00};
     static constexpr double b[] = {-5.447609879822406e+01, 1.615858368580409e+02, -1.556989798598866e+02,
                                    6.680131188771972e+01, -1.328068155288572e+01};
     static constexpr double c[] = {-7.784894002430293e-03, -3.223964580411365e-01, -2.400758277161838e+00,
-                                   -2.549732539343734e+00, 4.374664141464968e+00, 2.938163982698783e+00};
+                                   -2.549732539343734e+00, 4.374664141464968e+00,  2.938163982698783e+00};
     static constexpr double d[] = {7.784695709041462e-03, 3.224671290700398e-01, 2.445134137142996e+00,
                                    3.754408661907416e+00};
     if (!(p > 0 && p < 1))
         return kNone;
     const auto tail = [&](double q) {
-        return (((((c[0] * q + c[1]) * q + c[2]) * q + c[3]) * q + c[4]) * q + c[5])
-               / ((((d[0] * q + d[1]) * q + d[2]) * q + d[3]) * q + 1);
+        return (((((c[0] * q + c[1]) * q + c[2]) * q + c[3]) * q + c[4]) * q + c[5]) /
+               ((((d[0] * q + d[1]) * q + d[2]) * q + d[3]) * q + 1);
     };
     double x;
     if (p < 0.02425) {
@@ -105,8 +105,8 @@ double normalQuantile(double p)
         x = -tail(std::sqrt(-2 * std::log(1 - p)));
     } else {
         const double q = p - 0.5, r = q * q;
-        x = (((((a[0] * r + a[1]) * r + a[2]) * r + a[3]) * r + a[4]) * r + a[5]) * q
-            / (((((b[0] * r + b[1]) * r + b[2]) * r + b[3]) * r + b[4]) * r + 1);
+        x = (((((a[0] * r + a[1]) * r + a[2]) * r + a[3]) * r + a[4]) * r + a[5]) * q /
+            (((((b[0] * r + b[1]) * r + b[2]) * r + b[3]) * r + b[4]) * r + 1);
     }
     const double e = 0.5 * std::erfc(-x / std::numbers::sqrt2) - p;
     const double u = e * std::sqrt(2 * std::numbers::pi) * std::exp(x * x / 2);
@@ -154,8 +154,7 @@ Interval pairedInterval(std::span<const double> differences, double level)
     out.mean = mean(differences);
     if (out.n < 2)
         return out;
-    const double half = studentQuantile((1 + level) / 2, out.n - 1) * sampleSd(differences)
-                        / std::sqrt(double(out.n));
+    const double half = studentQuantile((1 + level) / 2, out.n - 1) * sampleSd(differences) / std::sqrt(double(out.n));
     out.low = out.mean - half;
     out.high = out.mean + half;
     return out;

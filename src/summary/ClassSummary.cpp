@@ -1,8 +1,8 @@
 #include "summary/ClassSummary.h"
 #include "shared/AppState.h"
 #include "shared/DataFile.h"
-#include "shared/ResultsCsv.h"
 #include "shared/RecoveryFile.h"
+#include "shared/ResultsCsv.h"
 
 #include <QBuffer>
 #include <QDirIterator>
@@ -39,9 +39,12 @@ QString studentOf(const QFileInfo& info)
 QString colTestName(ColTest test)
 {
     switch (test) {
-    case ColTest::Colour: return QStringLiteral("colour");
-    case ColTest::Number: return QStringLiteral("number");
-    case ColTest::Choice: break;
+    case ColTest::Colour:
+        return QStringLiteral("colour");
+    case ColTest::Number:
+        return QStringLiteral("number");
+    case ColTest::Choice:
+        break;
     }
     return QStringLiteral("choice");
 }
@@ -223,13 +226,19 @@ bool writeSetsCsv(QIODevice& out, const ClassSummary& summary)
                                   "hit_rate", "false_alarm_rate", "d_prime"});
     for (const SetRow& row : summary.sets) {
         const SetSummary& st = row.stats;
-        QStringList fields{row.file, row.test, QString::number(row.set), QString::number(st.n),
-                           number(st.mean, 1), number(st.median, 1), number(st.sd, 1),
-                           number(st.fastest, 0), number(st.slowest, 0)};
+        QStringList fields{row.file,
+                           row.test,
+                           QString::number(row.set),
+                           QString::number(st.n),
+                           number(st.mean, 1),
+                           number(st.median, 1),
+                           number(st.sd, 1),
+                           number(st.fastest, 0),
+                           number(st.slowest, 0)};
         if (const std::optional<Outcomes>& o = st.outcomes)
             fields << QString::number(o->correctHits) << QString::number(o->correctMisses)
-                   << QString::number(o->incorrectHits) << QString::number(o->missedHits)
-                   << number(st.hitRate, 4) << number(st.falseAlarmRate, 4) << number(st.dPrime, 3);
+                   << QString::number(o->incorrectHits) << QString::number(o->missedHits) << number(st.hitRate, 4)
+                   << number(st.falseAlarmRate, 4) << number(st.dPrime, 3);
         else
             fields << QStringList(7);
         bytes += csvRecord(fields);
@@ -257,8 +266,8 @@ bool writeClassCsv(QIODevice& out, const ClassSummary& summary)
     QByteArray bytes = csvRecord({"test", "students", "mean_ms", "sd_ms", "median_ms", "paired_students",
                                   "minus_simple_ms", "minus_simple_ci95_low_ms", "minus_simple_ci95_high_ms"});
     for (const ClassRow& row : summary.classRows) {
-        QStringList fields{row.test, QString::number(row.studentMeans.size()), number(row.mean, 1),
-                           number(row.sd, 1), number(row.median, 1)};
+        QStringList fields{row.test, QString::number(row.studentMeans.size()), number(row.mean, 1), number(row.sd, 1),
+                           number(row.median, 1)};
         if (row.test == kTestOrder[0])
             fields << QStringList(4);
         else

@@ -92,9 +92,11 @@ int main(int argc, char** argv)
         return 1;
     }
     using Writer = bool (*)(QIODevice&, const ClassSummary&);
-    const std::pair<const char*, Writer> outputs[] = {
-        {"sets.csv", writeSetsCsv}, {"students.csv", writeStudentsCsv}, {"class.csv", writeClassCsv},
-        {"class-chart.pdf", writeChartPdf}, {"class-chart.png", writeChartPng}};
+    const std::pair<const char*, Writer> outputs[] = {{"sets.csv", writeSetsCsv},
+                                                      {"students.csv", writeStudentsCsv},
+                                                      {"class.csv", writeClassCsv},
+                                                      {"class-chart.pdf", writeChartPdf},
+                                                      {"class-chart.png", writeChartPng}};
     int status = 0;
     for (const auto& [name, write] : outputs) {
         const QString path = folder.filePath(QLatin1String(name));

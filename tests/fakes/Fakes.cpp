@@ -7,7 +7,10 @@
 char* reflex::toString(const Message& m)
 {
     return QTest::toString(QStringLiteral("%1 | %2 | buttons %3 | icon %4 | second default %5 | %6")
-                               .arg(m.title, m.text).arg(int(m.buttons)).arg(int(m.icon)).arg(m.secondIsDefault)
+                               .arg(m.title, m.text)
+                               .arg(int(m.buttons))
+                               .arg(int(m.icon))
+                               .arg(m.secondIsDefault)
                                .arg(m.detail));
 }
 

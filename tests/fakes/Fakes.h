@@ -30,8 +30,7 @@ QByteArray fixture(const char* name);
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
 // The bytes `write` puts on a device.
-template <typename Write>
-QByteArray written(Write write)
+template <typename Write> QByteArray written(Write write)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -43,7 +42,11 @@ void withDiskFull(const std::function<void()>& work);
 // A device with room for `room` bytes, as a disk that fills during a save: a write that does not
 // fit takes what fits, and the next one fails.
 struct FullDevice final : QIODevice {
-    explicit FullDevice(qint64 room) : room(room) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    explicit FullDevice(qint64 room)
+        : room(room)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 size) override
     {
@@ -58,8 +61,7 @@ struct FullDevice final : QIODevice {
 };
 
 // The next queued answer, or `fallback` when none is left (failing the test if `whenMissing` says why).
-template <typename T>
-T takeAnswer(std::deque<T>& queue, T fallback, const QString& whenMissing = {})
+template <typename T> T takeAnswer(std::deque<T>& queue, T fallback, const QString& whenMissing = {})
 {
     if (queue.empty() && !whenMissing.isEmpty())
         QTest::qFail(qPrintable(whenMissing), __FILE__, __LINE__);
@@ -71,8 +73,7 @@ T takeAnswer(std::deque<T>& queue, T fallback, const QString& whenMissing = {})
 }
 
 // One data column "row" of type T, a row per element, each named by its `name` member.
-template <typename T>
-void addRows(std::initializer_list<T> rows)
+template <typename T> void addRows(std::initializer_list<T> rows)
 {
     QTest::addColumn<T>("row");
     for (const T& r : rows)
@@ -172,7 +173,11 @@ struct FakeRawPressSource final : RawPressSource {
     {
         return available ? (sink = std::move(s), true) : (why = "no XInput 2", false);
     }
-    void press(std::uint32_t serverMs, std::int64_t arrivedNs) { if (sink) sink(serverMs, arrivedNs); }
+    void press(std::uint32_t serverMs, std::int64_t arrivedNs)
+    {
+        if (sink)
+            sink(serverMs, arrivedNs);
+    }
     bool available = true;
     Sink sink;
 };
@@ -180,7 +185,10 @@ struct FakeRawPressSource final : RawPressSource {
 // Stands in for writing recover.dat: counts the writes and notes how many messages had been
 // shown at the last one, so a test sees whether it came before or after a message.
 struct FakeRecoveryWriter {
-    explicit FakeRecoveryWriter(const FakePrompt& p) : prompt(p) {}
+    explicit FakeRecoveryWriter(const FakePrompt& p)
+        : prompt(p)
+    {
+    }
     std::function<void()> callback()
     {
         return [this] {
@@ -207,7 +215,7 @@ struct PrintedText {
 // What reports print; a character is half an em wide (10 twips a point), a line one em high.
 struct PrintRecord {
     QList<PrintedText> texts;
-    int documents = 0; // documents ended
+    int documents = 0;                     // documents ended
     QStringList lines(int document) const; // the pieces of a line joined with '|'
 };
 
@@ -215,7 +223,11 @@ struct PrintRecord {
 // A new document starts at the top left, as on the real printers.
 struct RecordingPrinter final : Printer {
     explicit RecordingPrinter(PrintRecord& r, QString failWith = {}, QIODevice* pdf = nullptr)
-        : r_(r), fail_(std::move(failWith)), pdf_(pdf) {}
+        : r_(r)
+        , fail_(std::move(failWith))
+        , pdf_(pdf)
+    {
+    }
     void setFontName(const QString& name) override { font_ = name; }
     void setFontSize(double points) override { size_ = points; }
     void setFontBold(bool bold) override { bold_ = bold; }
@@ -282,7 +294,7 @@ struct FakePlatform {
 struct FakeSeriesRecorder final : SeriesRecorder {
     void seriesEnded() override { ++ended; }
     bool tracing() const override { return false; }
-    void responseMeasured(std::int64_t, std::int64_t, std::int64_t) override {}
+    void responseMeasured(std::int64_t, std::int64_t, std::int64_t) override { }
     int ended = 0;
 };
 

@@ -17,8 +17,15 @@ void require(bool holds, const char* promise);
 
 // Bytes on a read-only device, as the program hands a file's bytes to a reader.
 struct Bytes : QBuffer {
-    explicit Bytes(QByteArray bytes) : data(std::move(bytes)) { setBuffer(&data), open(ReadOnly); }
-    Bytes(const std::uint8_t* in, std::size_t size) : Bytes(QByteArray(reinterpret_cast<const char*>(in), qsizetype(size))) {}
+    explicit Bytes(QByteArray bytes)
+        : data(std::move(bytes))
+    {
+        setBuffer(&data), open(ReadOnly);
+    }
+    Bytes(const std::uint8_t* in, std::size_t size)
+        : Bytes(QByteArray(reinterpret_cast<const char*>(in), qsizetype(size)))
+    {
+    }
     QByteArray data;
 };
 

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString text = decodeLine(input.data);
     if (const auto f = parseSingle(text)) {
         const auto back = parseSingle(formatSingle(*f));
-        require(std::isfinite(*f) && back && formatSingle(*back) == formatSingle(*f), "a written Single reads back as another");
+        require(std::isfinite(*f) && back && formatSingle(*back) == formatSingle(*f),
+                "a written Single reads back as another");
     }
     if (const auto i = parseInteger(text))
         require(parseInteger(formatInteger(*i)) == i, "a written Integer reads back as another");

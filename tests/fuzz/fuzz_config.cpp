@@ -14,15 +14,14 @@ using fuzz::require;
 namespace {
 
 struct Window final : SimpleTestView, ChoiceTestView {
-    void render() override {}
-    void presentStimulus() override {}
+    void render() override { }
+    void presentStimulus() override { }
     Presentation presentElement() override { return {}; }
     QPoint leftTargetCentre() const override { return {}; }
 };
 
 // Start, then every timer fired a few times, as the elements of a series come and go.
-template <typename Make>
-void runSeries(Make make)
+template <typename Make> void runSeries(Make make)
 {
     fakes::FakePlatform fp;
     Window window;
@@ -35,8 +34,7 @@ void runSeries(Make make)
             timer->fire();
 }
 
-template <auto reader, ConfigLayout layout>
-void check(const std::uint8_t* data, std::size_t size)
+template <auto reader, ConfigLayout layout> void check(const std::uint8_t* data, std::size_t size)
 {
     fuzz::Bytes input(data, size);
     ReflexConfig before; // run counts away from the defaults, so that a change shows
@@ -59,10 +57,13 @@ void check(const std::uint8_t* data, std::size_t size)
     SettingsEditor editor(state, fp.platform, mixer);
     editor.load();
     for (int f = 0; f < int(SettingsField::ElementBox0) + kElementBoxes; ++f)
-        (void)editor.text(SettingsField(f)), (void)editor.enabled(SettingsField(f)), (void)editor.swatch(f % kElementBoxes);
+        (void)editor.text(SettingsField(f)), (void)editor.enabled(SettingsField(f)),
+            (void)editor.swatch(f % kElementBoxes);
     editor.clickTriggerColourBox();
     for (ChoiceTest test : {ChoiceTest::Color, ChoiceTest::Number})
-        runSeries([&](const Platform& p, Window& w) { return std::make_unique<ChoiceEngine>(test, state, p, p.random, w, [] {}); });
+        runSeries([&](const Platform& p, Window& w) {
+            return std::make_unique<ChoiceEngine>(test, state, p, p.random, w, [] {});
+        });
     runSeries([&](const Platform& p, Window& w) { return std::make_unique<SimpleEngine>(state, p, w, [] {}); });
 }
 

@@ -18,7 +18,7 @@ const ResultsKind& kKind = kSimpleResults;
 #endif
 
 struct Window final : ResultsView {
-    void render() override {}
+    void render() override { }
 };
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -33,7 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const AppState before = state;
     if (!readDataFile(input, kFormat, half))
-        return require(state.Simple == before.Simple && state.Color == before.Color, "a refused data file changed the store"), 0;
+        return require(state.Simple == before.Simple && state.Color == before.Color,
+                       "a refused data file changed the store"),
+               0;
     require(half.sets.Times[kSetCount][kMaxRuns] == float(kSetCount), "a data file reached run 20");
     fuzz::requireRoundTrip(
         state,

@@ -13,7 +13,8 @@ const AppState& before()
     static const AppState state = [] {
         AppState s;
         float base = 100;
-        for (SetData* sets : {static_cast<SetData*>(&s.Simple), static_cast<SetData*>(&s.Color), static_cast<SetData*>(&s.Number)})
+        for (SetData* sets :
+             {static_cast<SetData*>(&s.Simple), static_cast<SetData*>(&s.Color), static_cast<SetData*>(&s.Number)})
             for (int set = 1; set <= kSetCount; ++set, base += 1) {
                 for (int run = 1; run <= kMaxRuns; ++run)
                     sets->Times[set][run] = base + run / 100.0f;
@@ -43,6 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(fuzz::changedOnlyAtReadLines(wasWritten, written(state), input.data),
             "a refused recover.dat changed a value that is not the value of its line");
     for (int set = 1; set <= kSetCount; ++set) // runs 11..20 are in no file
-        require(state.Simple.Times[set][kMaxRuns] == before().Simple.Times[set][kMaxRuns], "recover.dat reached run 20");
+        require(state.Simple.Times[set][kMaxRuns] == before().Simple.Times[set][kMaxRuns],
+                "recover.dat reached run 20");
     return 0;
 }

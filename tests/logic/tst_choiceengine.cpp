@@ -9,7 +9,8 @@ namespace {
 // An engine on fakes, the rig its window: fixed 500 ms interval, 1000 ms display time, elements
 // 0..3, trigger 2 without the tone, tones on, ten triggers a series.
 struct Rig final : ChoiceTestView {
-    explicit Rig(ChoiceTest t = ChoiceTest::Color, const std::function<void(ChoiceConfigBlock&)>& tweak = [](auto&) {})
+    explicit Rig(
+        ChoiceTest t = ChoiceTest::Color, const std::function<void(ChoiceConfigBlock&)>& tweak = [](auto&) {})
         : test(t)
     {
         state.Config = ReflexConfig{};
@@ -17,14 +18,18 @@ struct Rig final : ChoiceTestView {
         tweak(block());
         engine.initialise();
     }
-    void render() override {}
+    void render() override { }
     Presentation presentElement() override { return {}; }
     QPoint leftTargetCentre() const override { return {5, 6}; }
     ChoiceConfigBlock& block() { return test == ChoiceTest::Color ? state.Config.Color : state.Config.Number; }
     ChoiceStore& store() { return test == ChoiceTest::Color ? state.Color : state.Number; }
     fakes::FakeTimer& timer(int i) { return *fp.timers.timers.at(i); } // 0 interval, 1 display
     void startYes() { fp.prompt.answers.push_back(MsgAnswer::Yes), engine.start(); }
-    void elapse(int i) { fp.clock.advanceMs(timer(i).interval()); QVERIFY(timer(i).fire()); }
+    void elapse(int i)
+    {
+        fp.clock.advanceMs(timer(i).interval());
+        QVERIFY(timer(i).fire());
+    }
     void nextElement() { elapse(0); }
     void timeOut() { elapse(1); }
     void show(int index, bool sound) // scripted draws of that element
@@ -50,11 +55,24 @@ struct Rig final : ChoiceTestView {
 
 // The element shown (by index), with a tone or not, pressed or let pass; the count it adds to
 // (none: stopped) and the time it stores (empty: none).
-struct Outcome { const char* name; int index; bool sound, pressed; Count count; QString time; };
-struct LastTrigger { const char* name; int runs; bool hit; };
+struct Outcome {
+    const char* name;
+    int index;
+    bool sound, pressed;
+    Count count;
+    QString time;
+};
+struct LastTrigger {
+    const char* name;
+    int runs;
+    bool hit;
+};
 // The trigger and last element, the runs configured and expected, the minimum of a random
 // interval (0: a fixed interval of 0 ms).
-struct Clamped { const char* name; int trigger, runs, expectedRuns, minimum; };
+struct Clamped {
+    const char* name;
+    int trigger, runs, expectedRuns, minimum;
+};
 
 } // namespace
 
@@ -89,7 +107,8 @@ private slots:
                                  : QStringList{" " + time, "   09", "   " + time, "  " + time}));
         const ChoiceStore before = rig.store();
         rig.pressAfter(50); // between elements, or after Stop blanked the element
-        QVERIFY(rig.store() == before && rig.state.dataNotSaved(rig.store()) && !rig.state.DataNotSaved.Simple); // its test marked unsaved at Start
+        QVERIFY(rig.store() == before && rig.state.dataNotSaved(rig.store()) &&
+                !rig.state.DataNotSaved.Simple); // its test marked unsaved at Start
     }
 
     // Start draws the first interval as the generator stands; every element reseeds before its
@@ -112,7 +131,7 @@ private slots:
             rig.scripted.values = {0.5};
             rig.show(1, false);
             QCOMPARE(rig.fp.clock.now - started, 5500'000'000); // 1800 after the blank at 3700
-            QCOMPARE(rig.scripted.reseeds, 3); // none at Start or after the timeout
+            QCOMPARE(rig.scripted.reseeds, 3);                  // none at Start or after the timeout
         }
     }
 

@@ -5,9 +5,17 @@ using namespace reflex;
 
 namespace {
 
-struct Case { QByteArray data; bool atStartup; ConfigReadResult result; ReflexConfig expected; }; // else the dialog's reader
+struct Case {
+    QByteArray data;
+    bool atStartup;
+    ConfigReadResult result;
+    ReflexConfig expected;
+}; // else the dialog's reader
 
-QByteArray joined(const QList<QByteArray>& lines, const QByteArray& eol = "\r\n") { return lines.join(eol) + eol; }
+QByteArray joined(const QList<QByteArray>& lines, const QByteArray& eol = "\r\n")
+{
+    return lines.join(eol) + eol;
+}
 
 // Most fields away from their defaults, so that a shifted or dropped field shows; some beyond
 // what the program uses, which the readers take as they stand.
@@ -15,10 +23,8 @@ ReflexConfig sample()
 {
     ReflexConfig c;
     c.Normal = SimpleConfigBlock{1, 32767, 2, 3, 1500, -5};
-    c.Color = ChoiceConfigBlock{1, 2100, -32768, 900, 1, 1, 12, 4, 11,
-                                {15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 0}, 5, 16};
-    c.Number = ChoiceConfigBlock{1, 2200, 1200, 800, 1, 1, 3, 40, 12,
-                                 {9, 8, 7, 6, 5, 4, 3, 2, 1, -1, 0}, 7, 17};
+    c.Color = ChoiceConfigBlock{1, 2100, -32768, 900, 1, 1, 12, 4, 11, {15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 0}, 5, 16};
+    c.Number = ChoiceConfigBlock{1, 2200, 1200, 800, 1, 1, 3, 40, 12, {9, 8, 7, 6, 5, 4, 3, 2, 1, -1, 0}, 7, 17};
     return c;
 }
 
@@ -33,7 +39,10 @@ QByteArray written(const ReflexConfig& c, ConfigLayout layout)
     return fakes::written([&](QIODevice& device) { writeConfig(device, c, layout); });
 }
 
-QList<QByteArray> linesOf(QByteArray file) { return file.replace("\r\n", "\n").chopped(1).split('\n'); }
+QList<QByteArray> linesOf(QByteArray file)
+{
+    return file.replace("\r\n", "\n").chopped(1).split('\n');
+}
 
 QByteArray replaced(QList<QByteArray> lines, int lineNumber, const QByteArray& by)
 {
@@ -77,7 +86,8 @@ private slots:
         QTest::newRow("short at start-up: default run counts") << Case{joined(brief), Startup, Ok, tens};
         QTest::newRow("short in the dialog") << Case{joined(brief), Dialog, Ok, kept};
         QTest::newRow("full in the dialog: its run counts ignored") << Case{joined(full), Dialog, Ok, kept};
-        QTest::newRow("header without quotes") << Case{replaced(full, 1, "TOVANEL V1.00 Configuration file"), Startup, Ok, s};
+        QTest::newRow("header without quotes")
+            << Case{replaced(full, 1, "TOVANEL V1.00 Configuration file"), Startup, Ok, s};
         QTest::newRow("LF only") << Case{joined(full, "\n"), Startup, Ok, s};
         QTest::newRow("no line end after the last line") << Case{joined(full).chopped(2), Dialog, Ok, kept};
         QTest::newRow("blank lines at the end") << Case{joined(full) + "\r\n  \r\n", Startup, Ok, s};

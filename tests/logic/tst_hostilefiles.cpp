@@ -18,13 +18,19 @@ using namespace reflex::fakes;
 
 enum class Reader { Col, Recovery, SettingsLoad, Startup };
 enum class Content { WithByteOrderMark, Gigabytes, Garbage, Folder };
-struct Hostile { const char* name; Reader reader; Content content; QString reason; }; // reason: the message's detail
+struct Hostile {
+    const char* name;
+    Reader reader;
+    Content content;
+    QString reason;
+}; // reason: the message's detail
 Q_DECLARE_METATYPE(Hostile)
 
 namespace {
 
 // A seed of the fuzz corpus, a whole file of each kind.
-const char* const kSeed[] = {"fuzz/col/sets.col", "fuzz/recovery/recover.dat", "fuzz/config/full.cfg", "fuzz/config/full.cfg"};
+const char* const kSeed[] = {"fuzz/col/sets.col", "fuzz/recovery/recover.dat", "fuzz/config/full.cfg",
+                             "fuzz/config/full.cfg"};
 
 struct Lab final : SplashView {
     AppState s;
@@ -32,8 +38,8 @@ struct Lab final : SplashView {
     FakeMixer mixer;
     StoreHalf colour{s.Color, &s.Color};
     Lab() { s.Config = s.StartupConfig = ReflexConfig{}; }
-    void setProgress(int) override {}
-    void setStatus(const QString&) override {}
+    void setProgress(int) override { }
+    void setStatus(const QString&) override { }
     void read(Reader r, const QString& path) // as the program does; its messages land in fp.prompt
     {
         fp.files.answers = {path};
@@ -49,7 +55,10 @@ struct Lab final : SplashView {
             startup.loadConfiguration(path, {[] {}, [] {}, [] {}, [] {}});
         }
     }
-    bool same(const Lab& o) const { return s.Simple == o.s.Simple && s.Color == o.s.Color && s.Number == o.s.Number && s.Config == o.s.Config; }
+    bool same(const Lab& o) const
+    {
+        return s.Simple == o.s.Simple && s.Color == o.s.Color && s.Number == o.s.Number && s.Config == o.s.Config;
+    }
 };
 
 } // namespace
@@ -127,7 +136,8 @@ private slots:
         writeFile(col, "old");
         writeFile(folder + "/recover.dat", "old");
         const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
-        QVERIFY(QFile::setPermissions(top.path(), readable | QFile::WriteOwner) && QFile::setPermissions(folder, readable));
+        QVERIFY(QFile::setPermissions(top.path(), readable | QFile::WriteOwner) &&
+                QFile::setPermissions(folder, readable));
         const bool root = geteuid() == 0;
         if (root && seteuid(65534) != 0)
             QSKIP("cannot take another user's rights here");

@@ -10,7 +10,10 @@ using namespace reflex;
 
 namespace {
 
-std::array<SetData*, 3> storesOf(AppState& s) { return {&s.Simple, &s.Color, &s.Number}; }
+std::array<SetData*, 3> storesOf(AppState& s)
+{
+    return {&s.Simple, &s.Color, &s.Number};
+}
 
 // Every field distinct, so that a shifted or dropped field shows; times in whole milliseconds.
 AppState filled(int base)
@@ -42,17 +45,27 @@ AppState withLateRuns(AppState to, AppState from)
     return to;
 }
 
-bool sameStores(const AppState& a, const AppState& b) { return a.Simple == b.Simple && a.Color == b.Color && a.Number == b.Number; }
+bool sameStores(const AppState& a, const AppState& b)
+{
+    return a.Simple == b.Simple && a.Color == b.Color && a.Number == b.Number;
+}
 
 QByteArray recoveryBytes(const AppState& state)
 {
     return fakes::written([&](QIODevice& device) { writeRecovery(device, state); });
 }
 
-QStringList lines(const QByteArray& bytes) { return QString::fromUtf8(bytes).chopped(2).split("\r\n"); }
+QStringList lines(const QByteArray& bytes)
+{
+    return QString::fromUtf8(bytes).chopped(2).split("\r\n");
+}
 
 // A recover.dat (null: none), how many of its lines are those of filled(100), what is told.
-struct Reading { QByteArray file; int taken; QList<Message> messages; };
+struct Reading {
+    QByteArray file;
+    int taken;
+    QList<Message> messages;
+};
 
 } // namespace
 
@@ -136,8 +149,8 @@ private slots:
         QVERIFY(!clearAllData(state, prompt) && sameStores(state, filled(100)));
         QVERIFY(clearAllData(state, prompt) && sameStores(state, withLateRuns(AppState{}, filled(100))));
         QVERIFY(state.CurrentSet == 6 && state.DataNotSaved.Number);
-        const Message question{"Are you sure you want to DELETE ALL DATA ?", "Delete All Data",
-                               MsgButtons::YesNo, MsgIcon::Critical, true};
+        const Message question{"Are you sure you want to DELETE ALL DATA ?", "Delete All Data", MsgButtons::YesNo,
+                               MsgIcon::Critical, true};
         QCOMPARE(prompt.shown, (QList<Message>{question, question}));
     }
 };

@@ -21,7 +21,10 @@ using Sets = QList<int>;
 namespace {
 
 struct Fixture : ResultsView {
-    explicit Fixture(const ResultsKind& kind = kSimpleResults) : results{kind, state, fp.platform, *this} {}
+    explicit Fixture(const ResultsKind& kind = kSimpleResults)
+        : results{kind, state, fp.platform, *this}
+    {
+    }
     fakes::FakePlatform fp;
     AppState state;
     ResultsModel results;
@@ -46,7 +49,11 @@ struct Fixture : ResultsView {
 };
 using fakes::readFile;
 
-struct Shown { Times times; QStringList labels; QString marks; }; // labels: fast, slow, average
+struct Shown {
+    Times times;
+    QStringList labels;
+    QString marks;
+}; // labels: fast, slow, average
 
 PrintChoice chosen(const Sets& sets, const QString& title = QStringLiteral("T"))
 {
@@ -60,7 +67,6 @@ QByteArray lines(const QByteArrayList& values)
 {
     return values.join("\r\n") + "\r\n";
 }
-
 
 // Every document opens with the title centred on the line at 750 twips, 16 pt bold, then an
 // empty line.
@@ -106,7 +112,8 @@ private slots:
             f.results.activate();
             QCOMPARE((QStringList{d.lblFastData[2], d.lblSlowData[2], d.lblAverageData[2]}), labels);
             QCOMPARE((QStringList{formatSeconds(st.SetFastest[3]), formatSeconds(st.SetSlowest[3]),
-                                  formatSeconds(st.SetAverage[3])}), labels);
+                                  formatSeconds(st.SetAverage[3])}),
+                     labels);
             QCOMPARE(f.marks(3), marks);
         }
         QCOMPARE(d.lblInCorrectHitsData[2], kind == &kColorResults ? "007" : "000");
@@ -170,7 +177,8 @@ private slots:
         QCOMPARE(Times(&f.state.Number.Times[2][1], &f.state.Number.Times[2][11]),
                  (Times{.1f, .2f, .4f, .5f, .6f, .7f, .8f, .9f, 1.0f, 0}));
         const ResultsDisplay& d = f.results.display();
-        QCOMPARE(std::tuple(d.tab, d.lblAverageTime[1], d.lblCorrectHitsData[1]), std::tuple(3, QString("0.578"), QString("009")));
+        QCOMPARE(std::tuple(d.tab, d.lblAverageTime[1], d.lblCorrectHitsData[1]),
+                 std::tuple(3, QString("0.578"), QString("009")));
         QCOMPARE(static_cast<const OutcomeCounts&>(f.state.Number), counts);
 
         f.fp.prompt.answers = {MsgAnswer::Yes};
@@ -201,7 +209,8 @@ private slots:
         QCOMPARE((QStringList{r.title, r.filter, r.fileName}),
                  (QStringList{"Color Reflex Data Files", "Reflex Data Files (*.col)|*.col", "*.col"}));
         QByteArrayList first{".234", ".5"};
-        first << QByteArrayList(8, "0") << QByteArrayList{".367", ".234", ".5", "2", "0", "7", "0", "\"left hand, tired, 3rd try\""};
+        first << QByteArrayList(8, "0")
+              << QByteArrayList{".367", ".234", ".5", "2", "0", "7", "0", "\"left hand, tired, 3rd try\""};
         const QByteArray file = lines(first) + lines(QByteArrayList(17, "0") << "\"\"").repeated(9);
         QCOMPARE(readFile(colour.file("a.col")), file);
 
@@ -211,7 +220,8 @@ private slots:
         number.results.load();
         QCOMPARE(number.fp.files.requests[0].title, "Number Reflex Data Files");
         const ChoiceStore loaded = number.state.Number;
-        QCOMPARE(std::tuple(loaded.Times[1][2], formatSeconds(loaded.SetAverage[1]), loaded.InCorrectHits[1], loaded.SetComment[0]),
+        QCOMPARE(std::tuple(loaded.Times[1][2], formatSeconds(loaded.SetAverage[1]), loaded.InCorrectHits[1],
+                            loaded.SetComment[0]),
                  std::tuple(.5f, QString("0.367"), qint16(7), QString("left hand, tired, 3rd try")));
         QCOMPARE(number.results.display().lblInCorrectHitsData[0], "007");
         number.results.load();
@@ -265,8 +275,11 @@ private slots:
         for (int set = 1; set <= 10; ++set)
             expected += (set != 2 ? QByteArrayList(13, "0")
                                   : QByteArrayList{".234", ".301", "1.5", "0", "0", "0", "0", "0", "0", "0", ".6783333",
-                                                   ".234", "1.5"}).join("\r\n")
-                        + (set == 2 ? "\r\n\" \"\r\n" : set == 10 ? "\r\n\"Größe, \"\"left\"\"\"r\"nhand\"\r\n" : "\r\n\"\"\r\n");
+                                                   ".234", "1.5"})
+                            .join("\r\n") +
+                        (set == 2    ? "\r\n\" \"\r\n"
+                         : set == 10 ? "\r\n\"Größe, \"\"left\"\"\"r\"nhand\"\r\n"
+                                     : "\r\n\"\"\r\n");
         QCOMPARE(readFile(f.file("a.nrm")), expected);
         QVERIFY(!f.state.DataNotSaved.Simple);
         f.state.DataNotSaved.Simple = true;
@@ -275,7 +288,8 @@ private slots:
         fakes::withDiskFull([&] { f.results.save(); });
         QCOMPARE(readFile(f.file("a.nrm")), expected);
         const Message failed = f.fp.prompt.shown.last(); // with the system's reason below
-        QCOMPARE(std::pair(failed.text, failed.title), std::pair(QString("Save File Error"), QString("Save Cancelled")));
+        QCOMPARE(std::pair(failed.text, failed.title),
+                 std::pair(QString("Save File Error"), QString("Save Cancelled")));
         QVERIFY(f.state.DataNotSaved.Simple);
 
         const SimpleStore saved = f.state.Simple;
@@ -320,12 +334,15 @@ private slots:
         f.fp.files.answers = {f.file("a.csv")};
         f.results.exportCsv();
         const FileDialogRequest& r = f.fp.files.requests[0];
-        QCOMPARE((QStringList{r.title, r.filter, r.defaultExt}), (QStringList{"Export to CSV", "CSV Files (*.csv)|*.csv", "csv"}));
+        QCOMPARE((QStringList{r.title, r.filter, r.defaultExt}),
+                 (QStringList{"Export to CSV", "CSV Files (*.csv)|*.csv", "csv"}));
         const bool choice = kind != &kSimpleResults;
-        const QString hit = choice ? "correct hit" : "", missed = choice ? "missed hit" : "", comment = "\"left, \"\"fast\"\"\r\nhand\"";
+        const QString hit = choice ? "correct hit" : "", missed = choice ? "missed hit" : "",
+                      comment = "\"left, \"\"fast\"\"\r\nhand\"";
         QCOMPARE(QString::fromUtf8(readFile(f.file("a.csv"))),
                  QStringLiteral("test,set,run,rt_ms,outcome,comment\r\n%1,2,1,234,%2,%4\r\n%1,2,3,1000,%3,%4\r\n"
-                                "%1,7,1,302,%2,Größe\r\n").arg(kind->test, hit, missed, comment));
+                                "%1,7,1,302,%2,Größe\r\n")
+                     .arg(kind->test, hit, missed, comment));
         QVERIFY(f.state.DataNotSaved.any() && f.fp.prompt.shown.isEmpty());
     }
 
@@ -338,7 +355,8 @@ private slots:
         QTest::addColumn<Sets>("ticked");
         QTest::addColumn<QList<Sets>>("documents");
         QTest::addRow("1, 2, 3") << Sets{1, 2, 3} << QList<Sets>{{1, 2, 3}};
-        QTest::addRow("all ten") << Sets{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << QList<Sets>{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}};
+        QTest::addRow("all ten") << Sets{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
+                                 << QList<Sets>{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}};
         QTest::addRow("1..5: a title alone") << Sets{1, 2, 3, 4, 5} << QList<Sets>{{1, 2, 3, 4, 5}, {}};
     }
 
@@ -362,8 +380,8 @@ private slots:
         QCOMPARE(record.lines(0).mid(2, 19),
                  (QStringList{"Set  1", zeros, zeros, "Fastest Time |0.000|  Slowest Time|0.000", "Average Time|0.000",
                               "Comments:", "", "", "", "Set  2", "0.300  |0.250  |0.250  |0.000  |0.400", zeros,
-                              "Fastest Time |0.250|  Slowest Time|0.400", "Average Time|0.300", "Comments:", "two words",
-                              "and two", "", "Set  3"}));
+                              "Fastest Time |0.250|  Slowest Time|0.400", "Average Time|0.300",
+                              "Comments:", "two words", "and two", "", "Set  3"}));
         checkTitleBlocks(record, "My title");
     }
 
@@ -384,11 +402,12 @@ private slots:
         QCOMPARE(f.fp.printing.presets, (QList<PrintChoice>(2, chosen({}, kColorReportTitle))));
         const fakes::PrintRecord& record = f.fp.printing.record;
         QCOMPARE(record.documents, 2);
-        QCOMPARE(record.lines(1), (QStringList{"Edited", "", "Set  6", "12.382  |0.500  |0.000  |0.000  |0.000",
-                                               "0.000  |0.000  |0.000  |0.000  |0.000",
-                                               "Fastest Time |0.500|Slowest Time|12.382|Average Time|6.441",
-                                               "Correct Hits |007|Correct Misses|000|InCorrect Hits|000|Missed Hits|010",
-                                               "Comments:", "", "", ""}));
+        QCOMPARE(record.lines(1),
+                 (QStringList{"Edited", "", "Set  6", "12.382  |0.500  |0.000  |0.000  |0.000",
+                              "0.000  |0.000  |0.000  |0.000  |0.000",
+                              "Fastest Time |0.500|Slowest Time|12.382|Average Time|6.441",
+                              "Correct Hits |007|Correct Misses|000|InCorrect Hits|000|Missed Hits|010",
+                              "Comments:", "", "", ""}));
         QList<double> xs;
         for (const fakes::PrintedText& t : record.texts.mid(record.texts.size() - 18, 14))
             xs << t.x;

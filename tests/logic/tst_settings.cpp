@@ -11,9 +11,22 @@ using namespace reflex::fakes;
 using F = SettingsField;
 using O = SettingsOption;
 
-struct FieldCase { const char* name; SettingsField field; QString typed, shown; bool accepted; };
-struct SoundCase { const char* name; SettingsOption group; int index, before, after; };
-struct VolumeCase { const char* name; int percent, min, max; QList<long> written; }; // min > max: no device
+struct FieldCase {
+    const char* name;
+    SettingsField field;
+    QString typed, shown;
+    bool accepted;
+};
+struct SoundCase {
+    const char* name;
+    SettingsOption group;
+    int index, before, after;
+};
+struct VolumeCase {
+    const char* name;
+    int percent, min, max;
+    QList<long> written;
+}; // min > max: no device
 Q_DECLARE_METATYPE(FieldCase)
 Q_DECLARE_METATYPE(SoundCase)
 Q_DECLARE_METATYPE(VolumeCase)
@@ -93,7 +106,7 @@ private slots:
         QCOMPARE(d.editor.triggerColourBox(), paletteColour(5));
         d.editor.clickSwatch(6);
         QCOMPARE(d.fakes.beeper.beeps, 1); // and no dialog: the trigger colour below takes the last answers
-        d.editor.pickTriggerColour(); // white, the panel at rest: the stimulus would be invisible
+        d.editor.pickTriggerColour();      // white, the panel at rest: the stimulus would be invisible
         QVERIFY(d.state.NormalTriggerColor == AppState{}.NormalTriggerColor && d.fakes.beeper.beeps == 2);
         QCOMPARE(d.fakes.prompt.titles(), QStringList{"Trigger Colour"});
         d.editor.pickTriggerColour();
@@ -191,8 +204,8 @@ private slots:
         d.editor.loadFile();
         std::tie(expected.Normal.RunCount, expected.Color.RunCount) = std::pair(3, 5);
         QVERIFY(d.state.Config == expected && d.state.EditConfig == expected);
-        QCOMPARE(d.fakes.prompt.titles(), (QStringList{"Save Cancelled", "Load Cancelled",
-                                                       "Configuration File Load Error", "Load Cancelled"}));
+        QCOMPARE(d.fakes.prompt.titles(),
+                 (QStringList{"Save Cancelled", "Load Cancelled", "Configuration File Load Error", "Load Cancelled"}));
         d.editor.reset();
         QCOMPARE(d.editor.text(F::NormRunCount), "7");
         d.editor.cancel();
@@ -203,9 +216,11 @@ private slots:
     // shows the value whatever the device says.
     void masterVolume_data()
     {
-        addRows<VolumeCase>({{"100, range not from 0", 100, -10, 90, {90}}, {"0, range not from 0", 0, -10, 90, {-10}},
+        addRows<VolumeCase>({{"100, range not from 0", 100, -10, 90, {90}},
+                             {"0, range not from 0", 0, -10, 90, {-10}},
                              {"50 half to even", 50, 0, 65535, {32768}},
-                             {"101", 101, 0, 65535, {}}, {"no device", 40, 1, 0, {}}});
+                             {"101", 101, 0, 65535, {}},
+                             {"no device", 40, 1, 0, {}}});
     }
     void masterVolume()
     {

@@ -8,8 +8,16 @@
 using namespace reflex;
 
 enum Way { Refused, Read, Both }; // Both: formatting the value gives the line back
-struct Coding { QString line; QVariant value; Way way; };
-struct Replacement { int size; bool writerSucceeds, diskFull; QString name; };
+struct Coding {
+    QString line;
+    QVariant value;
+    Way way;
+};
+struct Replacement {
+    int size;
+    bool writerSucceeds, diskFull;
+    QString name;
+};
 Q_DECLARE_METATYPE(Coding)
 Q_DECLARE_METATYPE(Replacement)
 
@@ -21,14 +29,32 @@ private slots:
     void codec_data()
     {
         QTest::addColumn<Coding>("c");
-        const Coding rows[] = {
-            {"0", -0.0f, Both}, {"-.5", -0.5f, Both}, {"7", 7.0f, Both}, {"1E-05", 1e-5f, Both},
-            {"1.234568E+07", 12345680.0f, Both}, {"0.234", 0.234f, Read}, {"1.5e+07", 1.5e7f, Read},
-            {" +2 ", 2.0f, Read}, {"", 0.0f, Refused}, {"1.2.3", 0.0f, Refused}, {"1,5", 0.0f, Refused},
-            {"1E", 0.0f, Refused}, {"inf", 0.0f, Refused}, {"1E+39", 0.0f, Refused}, {"\"0\"", 0.0f, Refused},
-            {"-7", -7, Both}, {" -32768", -32768, Read}, {"+7", 7, Read}, {"32768", 0, Refused}, {"", 0, Refused},
-            {"\"7\"", 0, Refused}, {"\"\"\"n\"", "\"n", Both}, {"\"abc", "", Refused}, {"\"", "", Refused},
-            {"\"5\" high\"", "5\" high", Read}, {"\"x\"\"", "x\"", Read}}; // lone quotes of old files
+        const Coding rows[] = {{"0", -0.0f, Both},
+                               {"-.5", -0.5f, Both},
+                               {"7", 7.0f, Both},
+                               {"1E-05", 1e-5f, Both},
+                               {"1.234568E+07", 12345680.0f, Both},
+                               {"0.234", 0.234f, Read},
+                               {"1.5e+07", 1.5e7f, Read},
+                               {" +2 ", 2.0f, Read},
+                               {"", 0.0f, Refused},
+                               {"1.2.3", 0.0f, Refused},
+                               {"1,5", 0.0f, Refused},
+                               {"1E", 0.0f, Refused},
+                               {"inf", 0.0f, Refused},
+                               {"1E+39", 0.0f, Refused},
+                               {"\"0\"", 0.0f, Refused},
+                               {"-7", -7, Both},
+                               {" -32768", -32768, Read},
+                               {"+7", 7, Read},
+                               {"32768", 0, Refused},
+                               {"", 0, Refused},
+                               {"\"7\"", 0, Refused},
+                               {"\"\"\"n\"", "\"n", Both},
+                               {"\"abc", "", Refused},
+                               {"\"", "", Refused},
+                               {"\"5\" high\"", "5\" high", Read},
+                               {"\"x\"\"", "x\"", Read}}; // lone quotes of old files
         for (const Coding& row : rows)
             QTest::addRow("%s '%s'", row.value.typeName(), qPrintable(row.line)) << row;
     }

@@ -22,20 +22,24 @@ struct Rig final : SimpleTestView {
         state.ShowSpeaker = speaker;
         engine.initialise();
     }
-    void render() override {}
+    void render() override { }
     void presentStimulus() override { ++presented, fp.clock.advanceMs(drawingMs); }
     QPoint leftTargetCentre() const override { return {111, 222}; }
     fakes::FakeTimer& timer() { return *fp.timers.timers.at(0); }
     void startYes() { fp.prompt.answers.push_back(MsgAnswer::Yes), engine.start(); }
-    void elapseInterval() { fp.clock.advanceMs(timer().interval()); QVERIFY(timer().fire()); } // to the stimulus
+    void elapseInterval()
+    {
+        fp.clock.advanceMs(timer().interval());
+        QVERIFY(timer().fire());
+    } // to the stimulus
     void respondAfter(double ms) { fp.clock.advanceMs(ms), engine.press(fp.clock.nowNs()); }
     void run(double ms) { elapseInterval(), respondAfter(ms); }
     float time(int run) const { return state.Simple.Times[state.CurrentSet][run]; }
     bool idle() const
     {
         const SimpleTestDisplay& d = engine.display();
-        return d.cmdStart && d.cmdConfigure && d.CmdClearSet && d.cmdDisplay && d.cmdExit && d.cmdNextSet
-            && d.cmdPreviousSet && !d.cmdStop;
+        return d.cmdStart && d.cmdConfigure && d.CmdClearSet && d.cmdDisplay && d.cmdExit && d.cmdNextSet &&
+               d.cmdPreviousSet && !d.cmdStop;
     }
 
     AppState state;
@@ -48,7 +52,12 @@ struct Rig final : SimpleTestView {
 
 // A series as configured: the shortest interval it may draw, the runs it has, and the speaker
 // before and after the window read the trigger kind.
-struct Series { const char* name; SimpleConfigBlock block; int low, runs; bool speakerBefore, speakerAfter; };
+struct Series {
+    const char* name;
+    SimpleConfigBlock block;
+    int low, runs;
+    bool speakerBefore, speakerAfter;
+};
 
 } // namespace
 
@@ -76,7 +85,8 @@ private slots:
         QCOMPARE(rig.fp.prompt.shown, QList<Message>(2, {"Over write Data in Set  1 ?", "Start Reflex Data Collection",
                                                          MsgButtons::YesNo, MsgIcon::Critical, true}));
         QCOMPARE(rig.fp.pointer.moves, QList<QPoint>{QPoint(111, 222)});
-        QVERIFY(rig.state.DataNotSaved.Simple && !rig.state.DataNotSaved.Color && !rig.engine.display().cmdStart && rig.engine.display().cmdStop);
+        QVERIFY(rig.state.DataNotSaved.Simple && !rig.state.DataNotSaved.Color && !rig.engine.display().cmdStart &&
+                rig.engine.display().cmdStop);
 
         // time, previous, difference (never negative), runs left
         const double reactions[] = {180.6, 250.4, 0.3};
@@ -89,8 +99,9 @@ private slots:
             rig.respondAfter(reactions[i]);
             rig.engine.press(rig.fp.clock.nowNs());
             const SimpleTestDisplay& d = rig.engine.display();
-            QCOMPARE(QStringList({d.lblTimeNumber, d.lblPreviousTimeNumber, d.lblDifferenceNumber,
-                                  d.lblRunCountNumber}), readouts[i]);
+            QCOMPARE(
+                QStringList({d.lblTimeNumber, d.lblPreviousTimeNumber, d.lblDifferenceNumber, d.lblRunCountNumber}),
+                readouts[i]);
         }
         QVERIFY(stimuli[1] - presses[0] == 2'000'000'000 && stimuli[2] - presses[1] == 2'000'000'000);
         QCOMPARE(QList<float>({rig.time(1), rig.time(2), rig.time(3), rig.time(4)}), // rounded only when stored
@@ -205,9 +216,10 @@ private slots:
         QCOMPARE(QStringList({rig.state.Simple.SetComment[0], d.txtSetComment, d.txtSetIndicator}),
                  QStringList({"first", "second", "02"}));
         using Step = void (SimpleEngine::*)();
-        for (auto [step, back, end, enabled] : {std::tuple<Step, Step, int, const bool*>(
-                 &SimpleEngine::nextSet, &SimpleEngine::previousSet, 10, &d.cmdNextSet),
-                 {&SimpleEngine::previousSet, &SimpleEngine::nextSet, 1, &d.cmdPreviousSet}}) {
+        for (auto [step, back, end, enabled] :
+             {std::tuple<Step, Step, int, const bool*>(&SimpleEngine::nextSet, &SimpleEngine::previousSet, 10,
+                                                       &d.cmdNextSet),
+              {&SimpleEngine::previousSet, &SimpleEngine::nextSet, 1, &d.cmdPreviousSet}}) {
             while (rig.state.CurrentSet != end)
                 (rig.engine.*step)();
             QVERIFY(*enabled);

@@ -10,7 +10,7 @@ constexpr qint64 late = 5003 * ms + 900'000, wrap = (qint64(1) << 32) * ms; // t
 
 struct StampCase {
     const char* name;
-    QList<std::pair<uint, qint64>> raw; // server ms, arrival ns
+    QList<std::pair<uint, qint64>> raw;   // server ms, arrival ns
     qint64 expected, handlerNs = handler; // the matched stamp; the handler's own
     uint serverMs = 5000;
     bool available = true; // XInput 2

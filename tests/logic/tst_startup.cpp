@@ -14,14 +14,14 @@ namespace {
 const auto box = [](const QString& title, const QString& text, MsgIcon icon = MsgIcon::Critical) {
     return Message{text, title, MsgButtons::Ok, icon};
 };
-const Message kDefaultNotFound = box("Configuration file not found",
-                                     "Default configuration file not found...\rCreating Reflex.Cfg", MsgIcon::None);
-const Message kInvalidDefault = box("Configuration Error",
-                                    "Invalid Default Configuration File\rCreating New Configuration File");
-const Message kInvalidDefaultKept = box(kInvalidDefault.title,
-                                        kInvalidDefault.text + "\rThe refused file was kept as Reflex.cfg.bad");
-const Message kInvalidNamed = box("Configuration Error",
-                                  "Invalid Configuration File\rUsing Default Configuration File");
+const Message kDefaultNotFound =
+    box("Configuration file not found", "Default configuration file not found...\rCreating Reflex.Cfg", MsgIcon::None);
+const Message kInvalidDefault =
+    box("Configuration Error", "Invalid Default Configuration File\rCreating New Configuration File");
+const Message kInvalidDefaultKept =
+    box(kInvalidDefault.title, kInvalidDefault.text + "\rThe refused file was kept as Reflex.cfg.bad");
+const Message kInvalidNamed =
+    box("Configuration Error", "Invalid Configuration File\rUsing Default Configuration File");
 const Message kScreenTooSmall = box("Fatal Application Error", "Orv Brevane supports a minimum screen resolution of "
                                                                "800 x 600\rPress OK to terminate program");
 const auto namedNotFound = [](const QString& name) {
@@ -59,7 +59,7 @@ struct Harness final : SplashView {
     StartupSequence sequence{state, prompt, pointer, *this, QDir(dir.path())};
 
     explicit Harness(ScreenMetrics screen = Case{}.screen) { sequence.initialiseGlobals(screen); }
-    void setProgress(int) override {}
+    void setProgress(int) override { }
     void setStatus(const QString& text) override { log << text; }
     void create(const Files& files)
     {
@@ -76,8 +76,8 @@ struct Harness final : SplashView {
     StartupOutcome run(const QString& commandLine = QString())
     {
         const auto loader = [this](const QString& name) { return [this, name] { log << "load " + name; }; };
-        return sequence.loadConfiguration(
-            commandLine, {loader("settings"), loader("simple"), loader("color"), loader("number")});
+        return sequence.loadConfiguration(commandLine,
+                                          {loader("settings"), loader("simple"), loader("color"), loader("number")});
     }
 };
 
@@ -99,20 +99,50 @@ private slots:
         fakes::addRows<Case>({
             {"no file, 800 x 600 at 12 twips", "", {}, {kDefaultNotFound}, defaults, "DD", true, {800, 600, 12, 12}},
             {"empty file: not kept", "", {{cfg, ""}}, {kInvalidDefault}, defaults, "D", true},
-            {"wrong-case header: kept over an older copy", "", {{cfg, QByteArray(s).replace("Conf", "conf")},
-             {cfg + ".bad", "old"}}, {kInvalidDefaultKept}, defaults, "D", true},
+            {"wrong-case header: kept over an older copy",
+             "",
+             {{cfg, QByteArray(s).replace("Conf", "conf")}, {cfg + ".bad", "old"}},
+             {kInvalidDefaultKept},
+             defaults,
+             "D",
+             true},
             {"valid default file", "", {{cfg, s}}, {}, kConfigS, "D", false},
-            {"Reflex.cfg cannot be written", "", {{cfg + '/', ""}},
-             {{kInvalidDefault.text, kInvalidDefault.title, MsgButtons::Ok, MsgIcon::Critical, false, "Reflex.cfg is a folder, not a file."}},
-             defaults, "D", false},
+            {"Reflex.cfg cannot be written",
+             "",
+             {{cfg + '/', ""}},
+             {{kInvalidDefault.text, kInvalidDefault.title, MsgButtons::Ok, MsgIcon::Critical, false,
+               "Reflex.cfg is a folder, not a file."}},
+             defaults,
+             "D",
+             false},
             {"missing named file, valid default file (not rewritten)",
-             "lab.cfg", {{cfg, s}}, {namedNotFound("lab.cfg")}, kConfigS, "UD", false},
-            {"named file with a wrong header", "bad.cfg", {{"bad.cfg", QByteArray(t).replace("Conf", "conf")},
-             {cfg, s}}, {kInvalidNamed}, kConfigS, "U", false},
+             "lab.cfg",
+             {{cfg, s}},
+             {namedNotFound("lab.cfg")},
+             kConfigS,
+             "UD",
+             false},
+            {"named file with a wrong header",
+             "bad.cfg",
+             {{"bad.cfg", QByteArray(t).replace("Conf", "conf")}, {cfg, s}},
+             {kInvalidNamed},
+             kConfigS,
+             "U",
+             false},
             {"absolute name with blanks, no default file (none made)",
-             "<dir>/my lab.cfg", {{"my lab.cfg", t}}, {}, kConfigT, "U", false},
+             "<dir>/my lab.cfg",
+             {{"my lab.cfg", t}},
+             {},
+             kConfigT,
+             "U",
+             false},
             {"letter case of the name kept",
-             "LAB.CFG", {{"lab.cfg", t}, {cfg, s}}, {namedNotFound("LAB.CFG")}, kConfigS, "UD", false},
+             "LAB.CFG",
+             {{"lab.cfg", t}, {cfg, s}},
+             {namedNotFound("LAB.CFG")},
+             kConfigS,
+             "UD",
+             false},
             {"screen too narrow", "", {{cfg, s}}, {kScreenTooSmall}, unread, "", false, {799, 600}},
             {"screen too low", "lab.cfg", {{"lab.cfg", t}}, {kScreenTooSmall}, unread, "", false, {800, 599}},
         });
@@ -138,8 +168,13 @@ private slots:
         for (QChar c : loading)
             log << QString("Loading %1 configuration file ...").arg(c == u'U' ? "user" : "default");
         if (!ends)
-            log << "load settings" << "Initializing application ..." << "load simple" << "load color"
-                << "Initializing application ... Almost Done" << "load number" << " ";
+            log << "load settings"
+                << "Initializing application ..."
+                << "load simple"
+                << "load color"
+                << "Initializing application ... Almost Done"
+                << "load number"
+                << " ";
         QCOMPARE(h.log, log);
         QVERIFY(!h.pointer.busy && h.state.StartupDone != ends);
     }

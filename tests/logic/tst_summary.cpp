@@ -32,7 +32,8 @@ void fuzzyCompare(double actual, double expected, double tolerance)
     if (std::isnan(expected))
         QVERIFY2(std::isnan(actual), qPrintable(QString::number(actual)));
     else
-        QVERIFY2(std::abs(actual - expected) <= tolerance, qPrintable(QStringLiteral("%1 against %2").arg(actual).arg(expected)));
+        QVERIFY2(std::abs(actual - expected) <= tolerance,
+                 qPrintable(QStringLiteral("%1 against %2").arg(actual).arg(expected)));
 }
 
 // Ten sets with `runs` (ms) in set `set`, the counts of a choice test in `counts` when given.
@@ -44,9 +45,12 @@ void saveSets(const QString& path, int set, QList<int> runs, std::optional<Outco
         sets.Times[set][r + 1] = float(runs[r]) / 1000;
     sets.SetComment[set - 1] = comment;
     if (o)
-        std::tie(counts.CorrectHits[set], counts.CorrectMisses[set], counts.InCorrectHits[set], counts.MissedHits[set]) =
+        std::tie(counts.CorrectHits[set], counts.CorrectMisses[set], counts.InCorrectHits[set],
+                 counts.MissedHits[set]) =
             std::tuple(o->correctHits, o->correctMisses, o->incorrectHits, o->missedHits);
-    fakes::writeFile(path, fakes::written([&](QIODevice& d) { writeDataFile(d, o ? kColFile : kNrmFile, {sets, &counts}); }));
+    fakes::writeFile(path, fakes::written([&](QIODevice& d) {
+                         writeDataFile(d, o ? kColFile : kNrmFile, {sets, &counts});
+                     }));
 }
 
 } // namespace
@@ -73,10 +77,14 @@ private slots:
 
     void quantiles_data()
     {
-        fakes::addRows<Quantile>({{"z .975", .975, 0, 1.9599639845400536}, {"z .3", .3, 0, -0.5244005127080407},
-                                  {"z 1e-10 (the tail)", 1e-10, 0, -6.361340902404056}, {"t .975, 1", .975, 1, 12.706204736},
-                                  {"t .975, 2", .975, 2, 4.302652730}, {"t .975, 3", .975, 3, 3.182446305},
-                                  {"t .975, 30", .975, 30, 2.042272456}, {"t .995, 5", .995, 5, 4.032142984}});
+        fakes::addRows<Quantile>({{"z .975", .975, 0, 1.9599639845400536},
+                                  {"z .3", .3, 0, -0.5244005127080407},
+                                  {"z 1e-10 (the tail)", 1e-10, 0, -6.361340902404056},
+                                  {"t .975, 1", .975, 1, 12.706204736},
+                                  {"t .975, 2", .975, 2, 4.302652730},
+                                  {"t .975, 3", .975, 3, 3.182446305},
+                                  {"t .975, 30", .975, 30, 2.042272456},
+                                  {"t .995, 5", .995, 5, 4.032142984}});
     }
     void quantiles()
     {
@@ -89,7 +97,8 @@ private slots:
     void setsAndIntervals()
     {
         const std::vector<double> d{160, 100, 140, 120};
-        QCOMPARE((std::array{mean(d), median(d), quantile(d, .25), quantile(d, .75)}), (std::array{130., 130., 115., 145.}));
+        QCOMPARE((std::array{mean(d), median(d), quantile(d, .25), quantile(d, .75)}),
+                 (std::array{130., 130., 115., 145.}));
         fuzzyCompare(sampleSd(d), 25.81988897471611, 1e-9);
         const Interval i = pairedInterval(d);
         fuzzyCompare(i.low, 130 - 41.08520513521758, 1e-7);
@@ -134,21 +143,25 @@ private slots:
                                     "brevane-summary: 5 files read, 2 skipped, 3 students, tests: simple, colour"}));
         QCOMPARE(tool.exitCode(), 0);
 
-        const auto table = [&](const char* name) { return QString::fromUtf8(fakes::readFile(dir.filePath("out/") + name)).split("\r\n"); };
-        QCOMPARE(table("sets.csv"), (QStringList{
-            "file,test,set,n,mean_ms,median_ms,sd_ms,fastest_ms,slowest_ms,correct_hits,correct_misses,incorrect_hits,"
-            "missed_hits,hit_rate,false_alarm_rate,d_prime",
-            "class/ann.col,colour,1,2,450.0,450.0,70.7,400,500,2,6,1,1,0.6667,0.1429,1.206",
-            "class/ann.nrm,simple,1,3,220.0,220.0,20.0,200,240,,,,,,,",
-            "class/ben.col,colour,1,1,500.0,500.0,,500,500,1,5,0,0,1.0000,0.0000,2.057",
-            "class/ben.nrm,simple,1,1,300.0,300.0,,300,300,,,,,,,",
-            "class/cat/recover.dat,simple,3,1,250.0,250.0,,250,250,,,,,,,", ""}));
+        const auto table = [&](const char* name) {
+            return QString::fromUtf8(fakes::readFile(dir.filePath("out/") + name)).split("\r\n");
+        };
+        QCOMPARE(table("sets.csv"),
+                 (QStringList{"file,test,set,n,mean_ms,median_ms,sd_ms,fastest_ms,slowest_ms,correct_hits,correct_"
+                              "misses,incorrect_hits,"
+                              "missed_hits,hit_rate,false_alarm_rate,d_prime",
+                              "class/ann.col,colour,1,2,450.0,450.0,70.7,400,500,2,6,1,1,0.6667,0.1429,1.206",
+                              "class/ann.nrm,simple,1,3,220.0,220.0,20.0,200,240,,,,,,,",
+                              "class/ben.col,colour,1,1,500.0,500.0,,500,500,1,5,0,0,1.0000,0.0000,2.057",
+                              "class/ben.nrm,simple,1,1,300.0,300.0,,300,300,,,,,,,",
+                              "class/cat/recover.dat,simple,3,1,250.0,250.0,,250,250,,,,,,,", ""}));
         QCOMPARE(table("students.csv"), (QStringList{"student,simple_mean_ms,colour_mean_ms", "class/ann,220.0,450.0",
                                                      "class/ben,300.0,500.0", "class/cat,250.0,", ""}));
-        QCOMPARE(table("class.csv"), (QStringList{
-            "test,students,mean_ms,sd_ms,median_ms,paired_students,minus_simple_ms,minus_simple_ci95_low_ms,"
-            "minus_simple_ci95_high_ms",
-            "simple,3,256.7,40.4,250.0,,,,", "colour,2,475.0,35.4,475.0,2,215.0,24.4,405.6", ""}));
+        QCOMPARE(table("class.csv"),
+                 (QStringList{
+                     "test,students,mean_ms,sd_ms,median_ms,paired_students,minus_simple_ms,minus_simple_ci95_low_ms,"
+                     "minus_simple_ci95_high_ms",
+                     "simple,3,256.7,40.4,250.0,,,,", "colour,2,475.0,35.4,475.0,2,215.0,24.4,405.6", ""}));
 
         QCOMPARE(fakes::readFile(dir.filePath("out/class-chart.pdf")).left(5), "%PDF-");
         const QImage chart(dir.filePath("out/class-chart.png"));

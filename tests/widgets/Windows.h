@@ -17,8 +17,7 @@
 namespace reflex::fakes {
 
 // A control by object name; a missing one stops the test at once with its name.
-template <typename T = QWidget>
-inline T* child(QWidget* w, const char* name)
+template <typename T = QWidget> inline T* child(QWidget* w, const char* name)
 {
     T* c = w->findChild<T*>(QLatin1String(name));
     if (!c)
@@ -47,8 +46,8 @@ inline void testRows(bool withSimple)
 
 inline bool onlyVisible(QWidget* window)
 {
-    return window && window->isVisible()
-           && std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible) == 1;
+    return window && window->isVisible() &&
+           std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible) == 1;
 }
 
 // Every picture-only button and text field has a name a screen reader says.
@@ -58,8 +57,9 @@ inline void checkNamed()
         const auto* button = qobject_cast<QAbstractButton*>(w);
         const bool picture = button && button->text().isEmpty() && !qobject_cast<QTabBar*>(w->parentWidget());
         if (qobject_cast<QLineEdit*>(w) || picture) // its own name or its label's; a picture's tip says it too
-            QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty()
-                         && (!picture || !w->toolTip().isEmpty()), qPrintable(w->objectName()));
+            QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty() &&
+                         (!picture || !w->toolTip().isEmpty()),
+                     qPrintable(w->objectName()));
     }
 }
 

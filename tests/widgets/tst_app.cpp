@@ -45,9 +45,11 @@ private slots:
         QTest::mouseClick(child(menu, "cmdExit"), Qt::LeftButton);
         QVERIFY(fp.prompt.answers.empty() && onlyVisible(menu)); // asked, and stayed
 
-        const std::tuple<QWidget*, const char*, Destination> links[] = { // Simple and Display are clicked here
-            {menu, "cmdColors", Destination::ColorTest}, {menu, "cmdNumbers", Destination::NumberTest},
-            {menu, "cmdConfigure", Destination::Settings}, {test, "cmdConfigure", Destination::Settings}};
+        const std::tuple<QWidget*, const char*, Destination> links[] = {// Simple and Display are clicked here
+                                                                        {menu, "cmdColors", Destination::ColorTest},
+                                                                        {menu, "cmdNumbers", Destination::NumberTest},
+                                                                        {menu, "cmdConfigure", Destination::Settings},
+                                                                        {test, "cmdConfigure", Destination::Settings}};
         QTest::mouseClick(child(menu, "cmdNormal"), Qt::LeftButton);
         for (auto [window, name, destination] : links)
             QVERIFY2(child(window, name)->isEnabled() == app.offers(destination), name);
@@ -68,7 +70,7 @@ private slots:
 
         fp.prompt.answers = {MsgAnswer::Yes};
         emit run->clicked(0, run->barSets()[0]);
-        QVERIFY(!fp.prompt.answers.empty()); // not asked inside the chart's click
+        QVERIFY(!fp.prompt.answers.empty());           // not asked inside the chart's click
         QTRY_COMPARE(run->barSets()[0]->at(0), 250.0); // run 1 gone, the next moved up
 
         QTest::keyClicks(child(w, "txtDescription_1"), "typed");

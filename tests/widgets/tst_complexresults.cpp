@@ -35,7 +35,8 @@ private slots:
         QWidget* testWindow = app.currentWindow();
         QTest::keyClicks(child(testWindow, "txtSetComment"), "typed");
         QTest::mouseClick(child(testWindow, "cmdDisplay"), Qt::LeftButton);
-        auto* module = static_cast<ResultsModule*>(app.provider(colour ? Destination::ColorResults : Destination::NumberResults));
+        auto* module =
+            static_cast<ResultsModule*>(app.provider(colour ? Destination::ColorResults : Destination::NumberResults));
         QTRY_VERIFY_WITH_TIMEOUT(onlyVisible(module->window()), 3000);
         ResultsWindow* w = module->window();
         QCOMPARE(w->windowTitle(), colour ? "Complex Choice Color/Audio Stimulus Module Data Display"
@@ -47,8 +48,9 @@ private slots:
         checkNamed();
         fp.files.answers = {rig.dir.filePath("r.csv")};
         QTest::mouseClick(child(w, "cmdExport"), Qt::LeftButton);
-        QCOMPARE(readFile(rig.dir.filePath("r.csv")), "test,set,run,rt_ms,outcome,comment\r\n" + QByteArray(colour ? "colour" : "number")
-                                                      + ",1,1,250,correct hit,typed\r\n");
+        QCOMPARE(readFile(rig.dir.filePath("r.csv")), "test,set,run,rt_ms,outcome,comment\r\n" +
+                                                          QByteArray(colour ? "colour" : "number") +
+                                                          ",1,1,250,correct hit,typed\r\n");
         auto* comment = child<QLineEdit>(w, "txtDescription_0");
         QCOMPARE(comment->text(), "typed");
         QTest::keyClicks(comment, " again");

@@ -1,10 +1,10 @@
 // The real platform pieces: the tone and mixer through ALSA, and a report through Qt's PDF
 // path read back with poppler, and the file dialog.
+#include "complex_results/ChoiceReport.h"
 #include "fakes/Fakes.h"
 #include "platform/AlsaBeeper.h"
 #include "platform/AlsaMixer.h"
 #include "platform/QtPrinting.h"
-#include "complex_results/ChoiceReport.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -94,8 +94,9 @@ private slots:
         QCOMPARE(pages.size(), 2);
         for (int page = 0; page < 2; ++page) {
             const QString text = pages[page].simplified();
-            QVERIFY2(text.startsWith(QString(kColorReportTitle).simplified())
-                         && text.count("Correct Hits " + QString(page ? "007" : "000")) == (page ? 1 : 5), qPrintable(text));
+            QVERIFY2(text.startsWith(QString(kColorReportTitle).simplified()) &&
+                         text.count("Correct Hits " + QString(page ? "007" : "000")) == (page ? 1 : 5),
+                     qPrintable(text));
             for (int set = 5 * page + 1; set <= std::min(5 * page + 5, 6); ++set)
                 QVERIFY2(text.contains(QString("Set %1 %2").arg(set).arg(set / 10.0, 0, 'f', 3)), qPrintable(text));
         }
@@ -126,7 +127,8 @@ private slots:
             QTest::keyClicks(name, "kept");
             QTest::keyClick(name, Qt::Key_Return);
         });
-        const auto path = QtFileChooser().saveFile({"T", "Reflex Data Files (*.nrm)|*.nrm", "*.nrm", dir.path(), "nrm"});
+        const auto path =
+            QtFileChooser().saveFile({"T", "Reflex Data Files (*.nrm)|*.nrm", "*.nrm", dir.path(), "nrm"});
         QCOMPARE(seen, (QStringList{"", "open", "*.nrm"}));
         QCOMPARE(path, std::optional(dir.filePath("kept.nrm")));
         QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());

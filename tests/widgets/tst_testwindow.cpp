@@ -30,9 +30,9 @@ private slots:
         FakePlatform fp;
         ScriptedRandom random;
         using W = TestWindow*;
-        std::unique_ptr<TestWindow> w(simple ? W(new frmReflex(state, fp.platform, {}))
-                                             : number ? W(new frmNumberReflex(state, fp.platform, random, nullptr))
-                                                      : W(new frmColorReflex(state, fp.platform, random, nullptr)));
+        std::unique_ptr<TestWindow> w(simple   ? W(new frmReflex(state, fp.platform, {}))
+                                      : number ? W(new frmNumberReflex(state, fp.platform, random, nullptr))
+                                               : W(new frmColorReflex(state, fp.platform, random, nullptr)));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         fp.prompt.answers.push_back(MsgAnswer::Yes);
@@ -41,10 +41,11 @@ private slots:
 
         int element = 0;
         const auto shows = [&](bool out) { // the stimulus, or the display blank
-            if (number) { // what a screen reader says is what the display shows
+            if (number) {                  // what a screen reader says is what the display shows
                 auto* box = child<QLabel>(w.get(), "txtInsideFrame");
                 const QString want = out ? QStringLiteral(" %1").arg(cfg.Element[element]) : QStringLiteral(" ");
-                return box->text() == want && QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name) == want;
+                return box->text() == want &&
+                       QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name) == want;
             }
             const QColor stimulus = simple ? QColor(192, 0, 0) : QColor(paletteColour(cfg.Element[element]));
             const QWidget* display = child(w.get(), simple ? "pnlInsideFrame" : "txtInsideFrame");
@@ -56,8 +57,11 @@ private slots:
         };
         using Presses = QList<std::pair<const char*, bool>>; // on a control or the surface; kept or not
         const Presses presses = simple ? Presses{{"Shape8", false}, {nullptr, false}, {"pnlInsideFrame", true}}
-                                       : Presses{{"Shape12_0", false}, {"txtInsideFrame", false}, {nullptr, false},
-                                                 {"txtTriggerOnDisplay", true}, {"cmdStart", true}};
+                                       : Presses{{"Shape12_0", false},
+                                                 {"txtInsideFrame", false},
+                                                 {nullptr, false},
+                                                 {"txtTriggerOnDisplay", true},
+                                                 {"cmdStart", true}};
         const QPoint surface(10, simple ? 520 : 440);
         for (auto [name, kept] : presses) {
             element = (element + 1) % 4; // each in turn; 2 without the tone is the trigger
