@@ -45,6 +45,8 @@ void ChoiceWindow::bindControls()
     txtTriggerOnDisplay = control<QLabel>("txtTriggerOnDisplay");
     picTriggerOnDisplay = control<QLabel>("picTriggerOnDisplay");
     txtSetComment = control<QLineEdit>("txtSetComment");
+    counts_ = {control<QLabel>("lblCorrectHits"), control<QLabel>("lblInCorrectHits"),
+               control<QLabel>("lblCorrectMisses"), control<QLabel>("lblMissedHits")};
     Shape12_0 = control<QWidget>("Shape12_0");
 
     // The display box is a disabled box: a press on it is a press on the window. Its text is
@@ -65,14 +67,9 @@ void ChoiceWindow::render()
 {
     renderCommands();
     const ChoiceTestDisplay& d = engine_.display();
-    const std::pair<const char*, const QString*> counts[] = {
-        {"lblCorrectHits", &d.lblCorrectHits},
-        {"lblInCorrectHits", &d.lblInCorrectHits},
-        {"lblCorrectMisses", &d.lblCorrectMisses},
-        {"lblMissedHits", &d.lblMissedHits},
-    };
-    for (const auto& [name, text] : counts)
-        control<QLabel>(name)->setText(*text);
+    const QString* counts[] = {&d.lblCorrectHits, &d.lblInCorrectHits, &d.lblCorrectMisses, &d.lblMissedHits};
+    for (std::size_t i = 0; i < counts_.size(); ++i)
+        counts_[i]->setText(*counts[i]);
     txtSetComment->setEnabled(d.txtSetCommentEnabled);
 
     showElement(txtInsideFrame, d.element);

@@ -9,6 +9,7 @@
 #include "complex_test/ChoiceEngine.h"
 #include "shared/TestWindow.h"
 
+#include <array>
 #include <optional>
 
 class QLabel;
@@ -52,6 +53,7 @@ private:
     QLabel* picTriggerOnDisplay = nullptr;
     QLineEdit* txtSetComment = nullptr;
     QWidget* Shape12_0 = nullptr;
+    std::array<QLabel*, 4> counts_{}; // correct hits, incorrect hits, correct misses, missed hits
 };
 
 class frmColorReflex final : public ChoiceWindow {

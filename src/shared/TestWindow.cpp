@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <tuple>
 
 namespace reflex {
 
@@ -42,42 +43,50 @@ void TestWindow::bindCommands()
     });
     connect(control<QLineEdit>("txtSetComment"), &QLineEdit::textChanged, this,
             [&engine](const QString& text) { engine.commentEdited(text); });
+
+    using D = TestDisplay;
+    const std::pair<const char*, const QString D::*> texts[] = {
+        {"lblVersion", &D::lblVersion},
+        {"lblTimeNumber", &D::lblTimeNumber},
+        {"lblPreviousTimeNumber", &D::lblPreviousTimeNumber},
+        {"lblDifferenceNumber", &D::lblDifferenceNumber},
+        {"lblAverageTimeNumber", &D::lblAverageTimeNumber},
+        {"lblRunCountNumber", &D::lblRunCountNumber},
+        {"txtSetIndicator", &D::txtSetIndicator},
+    };
+    for (const auto& [name, text] : texts)
+        texts_.push_back({control<QLabel>(name), text});
+    const std::tuple<const char*, const bool D::*, const bool*> buttons[] = {
+        {"cmdStart", &D::cmdStart, nullptr},
+        {"cmdStop", &D::cmdStop, nullptr},
+        {"cmdDisplay", &D::cmdDisplay, &displayWired_},
+        {"cmdPreviousSet", &D::cmdPreviousSet, nullptr},
+        {"cmdNextSet", &D::cmdNextSet, nullptr},
+        {"CmdClearSet", &D::CmdClearSet, nullptr},
+        {"cmdConfigure", &D::cmdConfigure, &optionsWired_},
+        {"cmdExit", &D::cmdExit, nullptr},
+    };
+    for (const auto& [name, enabled, wired] : buttons)
+        commands_.push_back({control<QPushButton>(name), enabled, wired});
+    txtSetIndicator_ = control<QLabel>("txtSetIndicator");
+    txtSetComment_ = control<QLineEdit>("txtSetComment");
+    cmdStart_ = control<QPushButton>("cmdStart");
 }
 
 void TestWindow::renderCommands()
 {
+    if (!cmdStart_)
+        return; // not bound yet
     const TestDisplay& d = testEngine().commands();
-    const std::pair<const char*, const QString*> texts[] = {
-        {"lblVersion", &d.lblVersion},
-        {"lblTimeNumber", &d.lblTimeNumber},
-        {"lblPreviousTimeNumber", &d.lblPreviousTimeNumber},
-        {"lblDifferenceNumber", &d.lblDifferenceNumber},
-        {"lblAverageTimeNumber", &d.lblAverageTimeNumber},
-        {"lblRunCountNumber", &d.lblRunCountNumber},
-        {"txtSetIndicator", &d.txtSetIndicator},
-    };
-    for (const auto& [name, text] : texts)
-        control<QLabel>(name)->setText(*text);
-    control<QLabel>("txtSetIndicator")->setEnabled(d.txtSetIndicatorEnabled);
-    auto* comment = control<QLineEdit>("txtSetComment");
-    if (comment->text() != d.txtSetComment)
-        comment->setText(d.txtSetComment);
-
-    const std::pair<const char*, bool> buttons[] = {
-        {"cmdStart", d.cmdStart},
-        {"cmdStop", d.cmdStop},
-        {"cmdDisplay", d.cmdDisplay && displayWired_},
-        {"cmdPreviousSet", d.cmdPreviousSet},
-        {"cmdNextSet", d.cmdNextSet},
-        {"CmdClearSet", d.CmdClearSet},
-        {"cmdConfigure", d.cmdConfigure && optionsWired_},
-        {"cmdExit", d.cmdExit},
-    };
-    for (const auto& [name, enabled] : buttons)
-        control<QPushButton>(name)->setEnabled(enabled);
-    auto* start = control<QPushButton>("cmdStart");
-    if (d.cmdStart && isVisible() && !start->hasFocus() && !comment->hasFocus())
-        start->setFocus();
+    for (const ShownText& shown : texts_)
+        shown.label->setText(d.*shown.text);
+    txtSetIndicator_->setEnabled(d.txtSetIndicatorEnabled);
+    if (txtSetComment_->text() != d.txtSetComment)
+        txtSetComment_->setText(d.txtSetComment);
+    for (const Command& c : commands_)
+        c.button->setEnabled(d.*c.enabled && (!c.wired || *c.wired));
+    if (d.cmdStart && isVisible() && !cmdStart_->hasFocus() && !txtSetComment_->hasFocus())
+        cmdStart_->setFocus();
 }
 
 void TestWindow::mousePressEvent(QMouseEvent* event)

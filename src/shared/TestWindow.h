@@ -10,6 +10,11 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace reflex {
 
@@ -61,7 +66,23 @@ protected:
     }
 
 private:
+    struct ShownText {
+        QLabel* label;
+        const QString TestDisplay::*text;
+    };
+    struct Command {
+        QPushButton* button;
+        const bool TestDisplay::*enabled;
+        const bool* wired; // Options and Display: only while their windows are wired
+    };
+
     const Clock& clock_;
+    // Found once: render() runs on the way to every stimulus.
+    std::vector<ShownText> texts_;
+    std::vector<Command> commands_;
+    QLabel* txtSetIndicator_ = nullptr;
+    QLineEdit* txtSetComment_ = nullptr;
+    QPushButton* cmdStart_ = nullptr;
     XPressStamper pressStamper_;
     bool optionsWired_ = false;
     bool displayWired_ = false;

@@ -1,4 +1,5 @@
 #include "simple_test/SimpleEngine.h"
+#include "shared/Palette.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +7,7 @@
 namespace reflex {
 
 namespace {
-const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kWhite = kSimplePanelAtRest;
 } // namespace
 
 SimpleEngine::SimpleEngine(AppState& state, const Platform& platform, SimpleTestView& view,
