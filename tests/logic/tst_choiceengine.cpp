@@ -67,13 +67,6 @@ struct LastTrigger {
     int runs;
     bool hit;
 };
-// The trigger and last element, the runs configured and expected, the minimum of a random
-// interval (0: a fixed interval of 0 ms).
-struct Clamped {
-    const char* name;
-    int trigger, runs, expectedRuns, minimum;
-};
-
 } // namespace
 
 class TestChoiceEngine : public QObject {
@@ -191,35 +184,6 @@ private slots:
         for (int k = 1; k <= kMaxRuns; ++k)
             QCOMPARE(rig.time(k), k <= 10 || k > runs ? 0.0f : 1.0f);
         QCOMPARE(rig.counted(), 0);
-    }
-
-    // A hand-edited file: indices beyond the elements, lengths beyond a time row, a minimum
-    // beyond the longest interval. Every series still ends within the store.
-    void settingsOutOfRangeAreClamped_data()
-    {
-        fakes::addRows<Clamped>({{"huge indices, no runs, a fixed 0 ms interval", 40, 0, 1, 0},
-                                 {"negative indices, too many runs, minimum above 3000", -4, 300, kMaxRuns, 5000}});
-    }
-    void settingsOutOfRangeAreClamped()
-    {
-        QFETCH(Clamped, row);
-        const auto& [name, trigger, runs, expectedRuns, minimum] = row;
-        Rig rig(ChoiceTest::Number, [&](ChoiceConfigBlock& b) {
-            b.LastElement = b.TriggerElement = qint16(trigger);
-            b.RunCount = qint16(runs);
-            b.IntervalTiming = minimum == 0;
-            b.FixedTimeInterval = b.DisplayTime = 0;
-            b.MinimumTimeInterval = qint16(minimum);
-        });
-        QCOMPARE(rig.engine.display().triggerElement, rig.block().Element[std::clamp(trigger, 0, 9)]);
-        rig.scripted.values = {0.99999};
-        rig.startYes();
-        for (int element = 0; rig.engine.running() && element < kMaxRuns; ++element) {
-            rig.scripted.values = {0.9999, 0.1, 0.99999, 0.99999}; // the last element, no tone
-            rig.nextElement();
-            rig.timeOut();
-        }
-        QVERIFY(!rig.engine.running() && rig.store().MissedHits[1] == expectedRuns);
     }
 
     // Without tones no element beeps and no tone is drawn: the element's index is the only draw.

@@ -285,8 +285,9 @@ private slots:
         f.state.DataNotSaved.Simple = true;
         f.fp.prompt.answers = {MsgAnswer::Yes};
         f.fp.files.answers = {f.file("a.nrm")};
-        fakes::withDiskFull([&] { f.results.save(); });
+        fakes::withDiskFull([&] { f.results.save(); }); // the file fits the write buffer: it fails at the flush
         QCOMPARE(readFile(f.file("a.nrm")), expected);
+        QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.nrm"}); // no temporary left
         const Message failed = f.fp.prompt.shown.last(); // with the system's reason below
         QCOMPARE(std::pair(failed.text, failed.title),
                  std::pair(QString("Save File Error"), QString("Save Cancelled")));

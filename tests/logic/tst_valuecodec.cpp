@@ -1,9 +1,5 @@
 #include "fakes/Fakes.h"
-#include "shared/AtomicFile.h"
 #include "shared/ValueCodec.h"
-
-#include <QDir>
-#include <QTemporaryDir>
 
 using namespace reflex;
 
@@ -13,15 +9,9 @@ struct Coding {
     QVariant value;
     Way way;
 };
-struct Replacement {
-    int size;
-    bool writerSucceeds, diskFull;
-    QString name;
-};
 Q_DECLARE_METATYPE(Coding)
-Q_DECLARE_METATYPE(Replacement)
 
-class TestSharedFiles : public QObject {
+class TestValueCodec : public QObject {
     Q_OBJECT
 private slots:
     // The type of the value picks the codec; a refused line needs only a value of its type. (The
@@ -74,37 +64,7 @@ private slots:
         else
             check(parseString(c.line), c.value.toString(), formatString(c.value.toString()));
     }
-
-    // A small file fits the write buffer, so a full disk only shows at the flush.
-    void replaceFileAtomically_data()
-    {
-        QTest::addColumn<Replacement>("c");
-        QTest::newRow("written, shorter than before") << Replacement{10, true, false, "file"};
-        QTest::newRow("the writer gives up") << Replacement{3000, false, false, "file"};
-        QTest::newRow("disk full while writing") << Replacement{200'000, true, true, "file"};
-        QTest::newRow("disk full at the flush") << Replacement{1000, true, true, "file"};
-        QTest::newRow("no such directory") << Replacement{10, true, false, "missing/file"};
-    }
-
-    void replaceFileAtomically()
-    {
-        QFETCH(Replacement, c);
-        QTemporaryDir dir;
-        const QByteArray before("the earlier file\r\n"), payload(c.size, 'n');
-        fakes::writeFile(dir.filePath("file"), before);
-        FileWriteResult result;
-        const auto replace = [&] {
-            result = reflex::replaceFileAtomically(dir.filePath(c.name), [&](QIODevice& device) {
-                return device.write(payload) == payload.size() && c.writerSucceeds;
-            });
-        };
-        c.diskFull ? fakes::withDiskFull(replace) : replace();
-        const bool ok = c.writerSucceeds && !c.diskFull && !c.name.contains('/');
-        QCOMPARE((std::pair(result.ok, result.error.isEmpty())), std::pair(ok, ok));
-        QCOMPARE(fakes::readFile(dir.filePath("file")), ok ? payload : before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"file"});
-    }
 };
 
-QTEST_GUILESS_MAIN(TestSharedFiles)
-#include "tst_sharedfiles.moc"
+QTEST_GUILESS_MAIN(TestValueCodec)
+#include "tst_valuecodec.moc"
