@@ -185,20 +185,6 @@ private slots:
             QCOMPARE(rig.time(k), k <= 10 || k > runs ? 0.0f : 1.0f);
         QCOMPARE(rig.counted(), 0);
     }
-
-    // Without tones no element beeps and no tone is drawn: the element's index is the only draw.
-    void withoutTonesOnlyTheElementIsDrawn()
-    {
-        Rig rig(ChoiceTest::Number, [](ChoiceConfigBlock& b) { b.MakeSound = 1; });
-        rig.startYes();
-        for (int index : {2, 1}) {
-            rig.scripted.values = {double(index) / rig.block().LastElement};
-            rig.nextElement();
-            QVERIFY(rig.scripted.values.empty() && rig.engine.triggerShown() == (index == 2));
-            rig.timeOut();
-        }
-        QCOMPARE(rig.fp.beeper.beeps, 0);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestChoiceEngine)

@@ -74,17 +74,6 @@ Q_DECLARE_METATYPE(Reading)
 class TestRecoveryFile : public QObject {
     Q_OBJECT
 private slots:
-    // Times without a leading zero, runs 11..20 left out, a set's statistics after its runs and a
-    // colour set's counters after its statistics, strings quoted (the file of filled(100)).
-    void layout()
-    {
-        const QStringList l = lines(recoveryBytes(filled(100)));
-        QCOMPARE(l.size(), kRecoveryLineCount);
-        QCOMPARE(l.mid(8, 7), (QStringList{".109", ".11", ".301", ".311", ".321", "\"331\"", ".121"}));
-        QCOMPARE(l.mid(150, 8), (QStringList{".541", ".551", ".561", "821", "831", "841", "851", "\"571\""}));
-        QCOMPARE(l.last(), "\"820\"");
-    }
-
     // Every line before a fault is taken, nothing from the fault on, and never runs 11..20.
     void read_data()
     {

@@ -1,5 +1,6 @@
-// The class summary: its statistics against values worked by hand, and the tool itself run
-// without a display on a small class written by the program's own writers, a refused file among them.
+// The class summary: its signal-detection rates against values worked by hand, and the tool itself
+// run without a display on a small class written by the program's own writers, a refused file among
+// them (its tables hold the means, medians, SDs and paired intervals, the missed hits left out).
 #include "fakes/Fakes.h"
 #include "shared/DataFile.h"
 #include "shared/RecoveryFile.h"
@@ -66,25 +67,6 @@ private slots:
         fuzzyCompare(hitRate(row.o), row.hit, 1e-12);
         fuzzyCompare(falseAlarmRate(row.o), row.falseAlarm, 1e-12);
         fuzzyCompare(dPrime(row.o), row.dPrime, 1e-9);
-    }
-
-    // The descriptive statistics, the paired interval against a hand computation (130 +- 3.1824 x
-    // 25.82 / 2: the t quantile; the normal one is under d' above), and a choice set: its times are the correct hits' only, the missed hit's 1.000 s left out.
-    void setsAndIntervals()
-    {
-        const std::vector<double> d{160, 100, 140, 120};
-        QCOMPARE((std::array{mean(d), median(d), quantile(d, .25), quantile(d, .75)}),
-                 (std::array{130., 130., 115., 145.}));
-        fuzzyCompare(sampleSd(d), 25.81988897471611, 1e-9);
-        const Interval i = pairedInterval(d);
-        fuzzyCompare(i.low, 130 - 41.08520513521758, 1e-7);
-        fuzzyCompare(i.high, 130 + 41.08520513521758, 1e-7);
-        QVERIFY(std::isnan(pairedInterval(std::vector{5.0}).low) && std::isnan(sampleSd(std::vector{5.0})));
-
-        const SetSummary s = summariseSet({0, .45f, 1.0f, .4f, 0, .5f}, Outcomes{2, 6, 1, 1});
-        QCOMPARE((std::tuple(s.holdsTime, s.timesMs, s.fastest, s.slowest)),
-                 (std::tuple(true, std::vector<double>{450, 400, 500}, 400., 500.)));
-        QVERIFY(!summariseSet({0, 1.0f}, Outcomes{0, 0, 0, 1}).n && summariseSet({0, 1.0f}, std::nullopt).n == 1);
     }
 
     // The tool without a display: every table and both charts written, and a short file and a file
