@@ -49,6 +49,17 @@ def _counts(t):
     return [t.value(c, t.results) for c in SHOWN_COUNTS]
 
 
+def _text(node):
+    return node.queryText().getText(0, -1)
+
+
+def _type_over(t, window, field, text):
+    t.click(field)
+    t.key(window, "ctrl+a")
+    t.session.xdotool("type", "--delay", "30", text)
+    wait_for(lambda: _text(field) == text, 30, f"{text!r} typed")
+
+
 def _wait_stimulus(t, run):
     def red():
         check(not t.ended(), f"the series ended before stimulus {run}")
@@ -125,6 +136,7 @@ def color_audio_opens_the_test_with_its_green_trigger(t):
     t.window = t.find("filler", COLOUR.title)
     t.box = t.find("label", "Element Display", root=t.window)
     check(_box(t, t.find("label", "Trigger Element", root=t.window)) == "green", "the trigger box is not green")
+    _type_over(t, t.window, t.find("text", "Description", root=t.window), "warm-up")  # a series disables the box
 
 
 def presses_on_the_green_elements_only_until_the_series_ends_count_every_element(t):
@@ -146,12 +158,12 @@ def presses_on_the_green_elements_only_until_the_series_ends_count_every_element
 
 def export_writes_a_row_per_run_with_the_comment_typed_in_the_results_window(t):
     t.times = [round(float(v) * 1000) for v in t.lines("recover.dat")[140:150]]
-    t.click(t.find("push button", "Display", root=t.window))
+    t.click(t.find("push button", "Display", root=t.window))  # which stores the comment for the results window
     t.results = t.find("filler", COLOUR_RESULTS)
     t.shows_runs(t.results, [ms / 1000 for ms in t.times])
-    t.click(t.find("text", "Comments", root=t.results))
-    t.key(t.results, "ctrl+a")
-    t.session.xdotool("type", "--delay", "30", TYPED)
+    comments = t.find("text", "Comments", root=t.results)
+    check(_text(comments) == "warm-up", f"the results window's comment reads {_text(comments)!r}")
+    _type_over(t, t.results, comments, TYPED)
     t.click(t.find("push button", "Export", root=t.results))
     t.choose_file("Export to CSV", t.file("colour.csv"))
     wait_for(lambda: os.path.exists(t.file("colour.csv")), 30, "colour.csv")
@@ -180,7 +192,8 @@ def save_writes_180_lines_then_clear_all_and_load_bring_the_values_back(t):
 
 def with_both_tests_saved_exit_asks_without_a_warning_and_keeps_recover_dat(t):
     recovery = t.lines("recover.dat")  # as the colour series left it
-    t.click(t.find("push button", "Done", root=t.results))
+    t.click(t.find("push button", "Done", root=t.results))  # which hands the comment back to the test window
+    wait_for(lambda: _text(t.find("text", "Description", root=t.window)) == TYPED, 30, "the comment edited there")
     t.click(t.find("push button", "Done", root=t.window))
     t.exit_program("Are you sure you want to exit?")
     check(t.lines("recover.dat") == recovery, "Exit changed or removed recover.dat")

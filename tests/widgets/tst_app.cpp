@@ -1,5 +1,5 @@
 // The shell on its windows: menu and test windows replacing each other, the links, the simple
-// results window behind the banner with its cells, charts and comment boxes.
+// results window behind the banner with its cells, charts and comment boxes, and the number one.
 #include "app/Application.h"
 #include "app/Windows.h"
 #include "shared/ResultsModule.h"
@@ -77,6 +77,16 @@ private slots:
         QCOMPARE(state.Simple.SetComment[1], "typed");
         child<QTabWidget>(w, "SSTab1")->setCurrentIndex(kAllDataTab);
         QVERIFY(!child(w, "grfRun")->isVisible() && child(w, "grfSet")->isVisible());
+
+        // The number window on the choice results form (the colour one is driven end to end).
+        QTest::mouseClick(child(w, "cmdDisplayDone"), Qt::LeftButton);
+        QTest::mouseClick(child(test, "cmdExit"), Qt::LeftButton);
+        QTest::mouseClick(child(menu, "cmdNumbers"), Qt::LeftButton);
+        QTest::mouseClick(child(app.currentWindow(), "cmdDisplay"), Qt::LeftButton);
+        auto* number = static_cast<ResultsModule*>(app.provider(Destination::NumberResults));
+        QTRY_VERIFY_WITH_TIMEOUT(onlyVisible(number->window()), 3000);
+        QCOMPARE(number->window()->windowTitle(), "Complex Choice Number/Audio Stimulus Module Data Display");
+        checkNamed();
     }
 };
 
