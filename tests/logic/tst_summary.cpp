@@ -1,6 +1,7 @@
-// The class summary: its signal-detection rates against values worked by hand, and the tool itself
-// run without a display on a small class written by the program's own writers, a refused file among
-// them (its tables hold the means, medians, SDs and paired intervals, the missed hits left out).
+// The class summary tool run without a display on a small class written by the program's own
+// writers, a refused file among them. Its tables hold the values worked by hand: means, medians,
+// SDs and the paired interval (t quantile), the missed hits left out, and the hit and false-alarm
+// rates with d' (normal quantile), a rate of 1 and of 0 among them (the log-linear correction).
 #include "fakes/Fakes.h"
 #include "shared/DataFile.h"
 #include "shared/RecoveryFile.h"
@@ -14,21 +15,6 @@ using namespace reflex;
 using namespace reflex::summary;
 
 namespace {
-
-struct Rates {
-    const char* name;
-    Outcomes o;
-    double hit, falseAlarm, dPrime;
-};
-
-void fuzzyCompare(double actual, double expected, double tolerance)
-{
-    if (std::isnan(expected))
-        QVERIFY2(std::isnan(actual), qPrintable(QString::number(actual)));
-    else
-        QVERIFY2(std::abs(actual - expected) <= tolerance,
-                 qPrintable(QStringLiteral("%1 against %2").arg(actual).arg(expected)));
-}
 
 // Ten sets with `runs` (ms) in set `set`, the counts of a choice test in `counts` when given.
 void saveSets(const QString& path, int set, QList<int> runs, std::optional<Outcomes> o = {}, QString comment = {})
@@ -52,23 +38,6 @@ void saveSets(const QString& path, int set, QList<int> runs, std::optional<Outco
 class TestSummary : public QObject {
     Q_OBJECT
 private slots:
-    // Rates of 0 and 1 give finite values through the log-linear correction; a set that showed no
-    // other element has no false-alarm rate and no d′.
-    void rates_data()
-    {
-        fakes::addRows<Rates>({{"every trigger, no other", {10, 20, 0, 0}, 1, 0, 3.671374026232177},
-                               {"no trigger, every other", {0, 0, 20, 10}, 0, 1, -3.671374026232176},
-                               {"some of each", {8, 17, 3, 2}, .8, 3 / 20., 1.7152801608650035},
-                               {"no other element", {5, 0, 0, 5}, .5, kNone, kNone}});
-    }
-    void rates()
-    {
-        QFETCH(Rates, row);
-        fuzzyCompare(hitRate(row.o), row.hit, 1e-12);
-        fuzzyCompare(falseAlarmRate(row.o), row.falseAlarm, 1e-12);
-        fuzzyCompare(dPrime(row.o), row.dPrime, 1e-9);
-    }
-
     // The tool without a display: every table and both charts written, and a short file and a file
     // of another kind named on standard error with their reasons and skipped. ann.nrm and ann.col
     // are one student; cat's recover.dat is another.
