@@ -63,11 +63,6 @@ PrintChoice chosen(const Sets& sets, const QString& title = QStringLiteral("T"))
     return c;
 }
 
-QByteArray lines(const QByteArrayList& values)
-{
-    return values.join("\r\n") + "\r\n";
-}
-
 // Every document opens with the title centred on the line at 750 twips, 16 pt bold, then an
 // empty line.
 void checkTitleBlocks(const fakes::PrintRecord& record, const QString& title)
@@ -206,10 +201,7 @@ private slots:
         const FileDialogRequest& r = colour.fp.files.requests[0];
         QCOMPARE((QStringList{r.title, r.filter, r.fileName}),
                  (QStringList{"Color Reflex Data Files", "Reflex Data Files (*.col)|*.col", "*.col"}));
-        QByteArrayList first{".234", ".5"};
-        first << QByteArrayList(8, "0")
-              << QByteArrayList{".367", ".234", ".5", "2", "0", "7", "0", "\"left hand, tired, 3rd try\""};
-        const QByteArray file = lines(first) + lines(QByteArrayList(17, "0") << "\"\"").repeated(9);
+        const QByteArray file = fakes::fixture("results/saved.col");
         QCOMPARE(readFile(colour.file("a.col")), file);
 
         fakes::writeFile(number.file("b.col"), QByteArray(file).replace(".367", "0.9"));
@@ -269,15 +261,7 @@ private slots:
         f.results.save();
         QCOMPARE(f.fp.prompt.shown, (QList<Message>(2, reflex::overwriteQuestion())));
         QVERIFY(!f.fp.files.requests[3].dialogAsksBeforeOverwriting); // one question, not two
-        QByteArray expected;
-        for (int set = 1; set <= 10; ++set)
-            expected += (set != 2 ? QByteArrayList(13, "0")
-                                  : QByteArrayList{".234", ".301", "1.5", "0", "0", "0", "0", "0", "0", "0", ".6783333",
-                                                   ".234", "1.5"})
-                            .join("\r\n") +
-                        (set == 2    ? "\r\n\" \"\r\n"
-                         : set == 10 ? "\r\n\"Größe, \"\"left\"\"\"r\"nhand\"\r\n"
-                                     : "\r\n\"\"\r\n");
+        const QByteArray expected = fakes::fixture("results/saved.nrm");
         QCOMPARE(readFile(f.file("a.nrm")), expected);
         QVERIFY(!f.state.DataNotSaved.Simple);
         f.state.DataNotSaved.Simple = true;
