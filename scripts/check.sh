@@ -12,7 +12,7 @@ build="$root/build-check"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DREFLEX_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
 
 status=0
-mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h')
+mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'fuzz/*.cpp' 'fuzz/*.h' 'bench/*.cpp' 'bench/*.h')
 unformatted=$(for f in "${sources[@]}"; do clang-format --style=file --dry-run "$f" 2>&1 | grep -q . && echo "$f"; done || true)
 if [ -n "$unformatted" ]; then
   echo "check: not formatted (clang-format -i FILE):"; echo "$unformatted" | sed 's/^/  /'; status=1

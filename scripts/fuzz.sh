@@ -3,7 +3,7 @@
 # another (libFuzzer's fork mode with one job: a crash does not end the run), starting from the
 # corpus in tests/fixtures/fuzz/<target>. New inputs collect in build-fuzz/corpus/<target>; a
 # crashing or promise-breaking input is written to build-fuzz/crashes/<target>/: minimise it with
-#   build-fuzz/tests/fuzz/fuzz_<target> -minimize_crash=1 -runs=10000 CRASH
+#   build-fuzz/fuzz/fuzz_<target> -minimize_crash=1 -runs=10000 CRASH
 # and keep the result beside the seeds, where the test suite replays it.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET ...]   (targets: codec config recovery nrm col)
 set -uo pipefail
@@ -29,7 +29,7 @@ for t in "${targets[@]}"; do
   log="$build/fuzz_$t.log"
   echo "== fuzz_$t for ${seconds}s"
   before=$(find "$build/crashes/$t" -type f | wc -l)
-  "$build/tests/fuzz/fuzz_$t" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 -timeout=10 \
+  "$build/fuzz/fuzz_$t" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 -timeout=10 \
     -max_total_time="$seconds" -artifact_prefix="$build/crashes/$t/" \
     "$build/corpus/$t" "$root/tests/fixtures/fuzz/$t" >"$log" 2>&1
   status=$?
