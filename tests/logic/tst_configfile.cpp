@@ -57,16 +57,6 @@ Q_DECLARE_METATYPE(Case)
 class TestConfigFile : public QObject {
     Q_OBJECT
 private slots:
-    // The short layout is the default file without the run counts. (The defaults in the full
-    // layout are the default file: tst_startup, which writes it at start-up.)
-    void shortLayout()
-    {
-        QList<QByteArray> shortLines = linesOf(fakes::fixture("default.cfg"));
-        for (int line : {49, 28, 7})
-            shortLines.removeAt(line - 1);
-        QCOMPARE(written(ReflexConfig{}, ConfigLayout::Short), joined(shortLines));
-    }
-
     // `into` starts zeroed with run counts 7, 8, 9.
     void read_data()
     {
