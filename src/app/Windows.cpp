@@ -1,5 +1,6 @@
 #include "app/Windows.h"
 #include "app/Navigator.h"
+#include "app/SessionPlatform.h"
 
 #include "ui_frmAbout.h"
 #include "ui_frmFirst.h"
@@ -116,6 +117,10 @@ frmAbout::frmAbout(const ProgramVersion& version, QWidget* parent)
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
     ui->lblFolder->setText(ui->lblFolder->fontMetrics().elidedText(folder, Qt::ElideMiddle, ui->lblFolder->width()));
     ui->lblFolder->setToolTip(folder);
+    // What this window system costs the measurement, where it costs anything.
+    const QString limits = waylandLimits(QGuiApplication::platformName());
+    ui->lblSession->setText(limits);
+    ui->lblSession->setVisible(!limits.isEmpty());
     // The program's own icon when main() has set it, as on the menu entry.
     const QIcon logo = QApplication::windowIcon().isNull() ? style()->standardIcon(QStyle::SP_ComputerIcon)
                                                            : QApplication::windowIcon();
