@@ -10,10 +10,10 @@
 namespace reflex {
 
 struct SessionEnvironment {
-    QByteArray waylandDisplay; // WAYLAND_DISPLAY
-    QByteArray sessionType;    // XDG_SESSION_TYPE
-    QByteArray display;        // DISPLAY: an X server, XWayland in a Wayland session
-    QByteArray qpaPlatform;    // QT_QPA_PLATFORM as the user set it
+    QByteArray waylandDisplay;   // WAYLAND_DISPLAY
+    QByteArray sessionType;      // XDG_SESSION_TYPE
+    QByteArray display;          // DISPLAY: an X server, XWayland in a Wayland session
+    QByteArray qpaPlatform;      // QT_QPA_PLATFORM as the user set it
     QByteArray platformArgument; // the name after -platform on the command line
 };
 

@@ -44,9 +44,9 @@ int main(int argc, char** argv)
         enterUserFolder();
 
     // In a Wayland session the window system is chosen before Qt chooses one itself.
-    const SessionPlatform session = chooseSessionPlatform(
-        {qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"), qgetenv("DISPLAY"), qgetenv("QT_QPA_PLATFORM"),
-         platformArgument(rawArguments(argc, argv))});
+    const SessionPlatform session =
+        chooseSessionPlatform({qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"), qgetenv("DISPLAY"),
+                               qgetenv("QT_QPA_PLATFORM"), platformArgument(rawArguments(argc, argv))});
     if (!session.qpaPlatform.isEmpty())
         qputenv("QT_QPA_PLATFORM", session.qpaPlatform);
     if (!session.notice.isEmpty())

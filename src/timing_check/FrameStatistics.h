@@ -9,12 +9,12 @@
 namespace reflex {
 
 struct FrameStatistics {
-    int intervals = 0;     // between consecutive stamps
-    double periodMs = 0;   // the median interval: one frame
-    double refreshHz = 0;  // 1000 / periodMs
-    double jitterMs = 0;   // standard deviation of the intervals that are not late
-    double worstMs = 0;    // the largest distance of such an interval from the period
-    int late = 0;          // intervals longer than 1.5 periods: at least one frame missed
+    int intervals = 0;    // between consecutive stamps
+    double periodMs = 0;  // the median interval: one frame
+    double refreshHz = 0; // 1000 / periodMs
+    double jitterMs = 0;  // standard deviation of the intervals that are not late
+    double worstMs = 0;   // the largest distance of such an interval from the period
+    int late = 0;         // intervals longer than 1.5 periods: at least one frame missed
 };
 
 // Over stamps in the order they were taken (ns); fewer than two give all zeros.

@@ -125,15 +125,15 @@ void TimingCheckWindow::showReadout()
 {
     const FrameStatistics s = frameStatistics(std::vector<std::int64_t>(stamps_.begin(), stamps_.end()));
     const QString figures = s.intervals == 0
-        ? QStringLiteral("Frames: measuring...")
-        : QStringLiteral("Frames stamped at %1 Hz (one every %2 ms)\n"
-                         "Frame time jitter: SD %3 ms, worst %4 ms, %5 late of the last %6")
-              .arg(s.refreshHz, 0, 'f', 2)
-              .arg(s.periodMs, 0, 'f', 3)
-              .arg(s.jitterMs, 0, 'f', 3)
-              .arg(s.worstMs, 0, 'f', 3)
-              .arg(s.late)
-              .arg(s.intervals);
+                                ? QStringLiteral("Frames: measuring...")
+                                : QStringLiteral("Frames stamped at %1 Hz (one every %2 ms)\n"
+                                                 "Frame time jitter: SD %3 ms, worst %4 ms, %5 late of the last %6")
+                                      .arg(s.refreshHz, 0, 'f', 2)
+                                      .arg(s.periodMs, 0, 'f', 3)
+                                      .arg(s.jitterMs, 0, 'f', 3)
+                                      .arg(s.worstMs, 0, 'f', 3)
+                                      .arg(s.late)
+                                      .arg(s.intervals);
     readout_->setText(QStringLiteral("Timing check: Esc or a click ends it\n"
                                      "Refresh reported by the screen: %1 Hz\n%2\n"
                                      "Stamp sources: display %3, input %4, sound %5\n"

@@ -35,7 +35,9 @@ private slots:
             {"Wayland without XWayland", {"wayland-0", "wayland", {}, {}, {}}, "wayland", "pointer placement"},
             {"user's QT_QPA_PLATFORM=xcb", {"wayland-0", "wayland", {}, "xcb", {}}, "", nullptr},
             {"user's Wayland first in a list", {"wayland-0", "wayland", ":1", "wayland;xcb", {}}, "", "toolkit event"},
-            {"-platform offscreen over the environment", {"wayland-0", "wayland", {}, "wayland", "offscreen"}, "",
+            {"-platform offscreen over the environment",
+             {"wayland-0", "wayland", {}, "wayland", "offscreen"},
+             "",
              nullptr},
         });
     }
