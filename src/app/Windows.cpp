@@ -110,6 +110,16 @@ frmAbout::frmAbout(const ProgramVersion& version, QWidget* parent)
     , ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
+    // What this window system costs the measurement, where it costs anything; elsewhere the box
+    // keeps no room for the line.
+    const QString limits = waylandLimits(QGuiApplication::platformName());
+    ui->lblSession->setText(limits);
+    if (limits.isEmpty()) {
+        ui->lblSession->hide();
+        const int room = ui->lblSession->height() + 6;
+        ui->cmdAboutOk->move(ui->cmdAboutOk->pos() - QPoint(0, room));
+        resize(width(), height() - room);
+    }
     setFixedSize(size());
     ui->lblrelease->setText(QStringLiteral("Release ") + version.dotted());
     // Where Reflex.cfg and recover.dat are kept: the directory the program started in (the
@@ -117,10 +127,6 @@ frmAbout::frmAbout(const ProgramVersion& version, QWidget* parent)
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
     ui->lblFolder->setText(ui->lblFolder->fontMetrics().elidedText(folder, Qt::ElideMiddle, ui->lblFolder->width()));
     ui->lblFolder->setToolTip(folder);
-    // What this window system costs the measurement, where it costs anything.
-    const QString limits = waylandLimits(QGuiApplication::platformName());
-    ui->lblSession->setText(limits);
-    ui->lblSession->setVisible(!limits.isEmpty());
     // The program's own icon when main() has set it, as on the menu entry.
     const QIcon logo = QApplication::windowIcon().isNull() ? style()->standardIcon(QStyle::SP_ComputerIcon)
                                                            : QApplication::windowIcon();
