@@ -43,6 +43,7 @@ TimingCheckWindow::TimingCheckWindow(Clock& clock, TimerFactory& timers, const B
     // window a little before, the clock waits out the rest, so the millisecond grain of the
     // timer does not show in the stamps.
     periodNs_ = std::llround(1e9 / reportedHz_);
+    framesPerPhase_ = framesPerPhase(reportedHz_);
     timer_->onTimer = [this] { frame(); };
     showReadout();
 }
@@ -90,7 +91,7 @@ void TimingCheckWindow::mousePressEvent(QMouseEvent*)
 
 void TimingCheckWindow::frame()
 {
-    const bool turn = frames_ % kFramesPerPhase == 0;
+    const bool turn = frames_ % framesPerPhase_ == 0;
     if (turn) {
         white_ = !white_;
         QPalette pal = patch_->palette();
@@ -140,7 +141,7 @@ void TimingCheckWindow::showReadout()
                                      "The patch turns every %6 frames (frame %7)")
                           .arg(reportedHz_, 0, 'f', 2)
                           .arg(figures, sources_.display, sources_.input, sources_.sound)
-                          .arg(kFramesPerPhase)
+                          .arg(framesPerPhase_)
                           .arg(frames_));
 }
 

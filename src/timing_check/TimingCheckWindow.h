@@ -6,6 +6,7 @@
 #include "platform/XPressStamper.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <deque>
 #include <memory>
 
@@ -14,13 +15,15 @@ class QLabel;
 namespace reflex {
 
 // `brevane --timing-check`: a full-screen window whose patch turns black and white every
-// kFramesPerPhase frames, steady enough for a photodiode or a slow-motion camera to time,
+// framesPerPhase frames, steady enough for a photodiode or a slow-motion camera to time,
 // with a readout of the frame statistics and the stamp sources. Each frame is handed over
 // as a stimulus is (presentNow) and stamped the same way. Esc or a click ends it.
 class TimingCheckWindow final : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kFramesPerPhase = 30; // half a second at 60 Hz: well below 3 flashes a second
+    // Half a second of frames: one black-white-black cycle a second, well below the three flashes a
+    // second that can trouble a viewer, at any refresh rate.
+    static int framesPerPhase(double refreshHz) { return std::max(1, int(refreshHz / 2 + 0.5)); }
     static constexpr std::size_t kKeptStamps = 600;
 
     TimingCheckWindow(Clock& clock, TimerFactory& timers, const Beeper& beeper, QWidget* parent = nullptr);
@@ -45,6 +48,7 @@ private:
     QWidget* patch_;
     QLabel* readout_;
     double reportedHz_ = 60;
+    int framesPerPhase_ = 30;
     std::int64_t periodNs_ = 0;
     std::int64_t nextNs_ = 0;
     long long frames_ = 0;
