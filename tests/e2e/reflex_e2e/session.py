@@ -146,7 +146,8 @@ class Session:
         shell centres every window of a fixed size. (Its headless backend has no seat: no input reaches a Wayland
         client, and XWayland 22.1 crashes on the first XTest event.) With XWayland the program's DISPLAY is it."""
         socket, log = "weston", self.path("weston.log")
-        argv = ["weston", "--no-config", f"--socket={socket}", f"--log={log}", "--width=1024", "--height=768",
+        width, height = SCREEN.split("x")[:2]
+        argv = ["weston", "--no-config", f"--socket={socket}", f"--log={log}", f"--width={width}", f"--height={height}",
                 "--backend=x11-backend.so", "--use-pixman", "--shell=kiosk-shell.so"]
         self.spawn(argv + ["--xwayland"] * xwayland, stdout=subprocess.DEVNULL, stderr=self.log("weston-output"))
         wait_for(lambda: os.path.exists(os.path.join(self.env["XDG_RUNTIME_DIR"], socket)), 30, "Weston's socket")
