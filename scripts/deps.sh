@@ -3,10 +3,10 @@
 # Usage: scripts/deps.sh build|test|bench|package|check|fuzz ...
 set -euo pipefail
 
-build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev
+build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-wayland
        libasound2-dev libxcb1-dev libxcb-xinput-dev fonts-dejavu-core fonts-liberation librsvg2-bin)
 test=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x11-utils poppler-utils
-      desktop-file-utils appstream)
+      desktop-file-utils appstream weston xwayland qt6-wayland)
 fuzz=(clang libclang-rt-14-dev)
 bench=(xvfb xdotool at-spi2-core python3-pyatspi dbus-daemon python3 libx11-dev libxtst-dev libxext-dev libxi-dev)
 package=(dpkg-dev file lintian)

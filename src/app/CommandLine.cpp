@@ -18,10 +18,13 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         if (options && argument == QLatin1String("--")) {
             options = false;
         } else if (options && argument == QLatin1String("--version")) {
-            if (line.action == Action::Run)
+            if (line.action != Action::PrintHelp)
                 line.action = Action::PrintVersion;
         } else if (options && (argument == QLatin1String("--help") || argument == QLatin1String("-h"))) {
             line.action = Action::PrintHelp;
+        } else if (options && argument == QLatin1String("--timing-check")) {
+            if (line.action == Action::Run)
+                line.action = Action::TimingCheck;
         } else if (options && argument == QLatin1String("--user-folder")) {
             line.userFolder = true;
         } else {
@@ -59,7 +62,7 @@ QString versionText(const QString& version)
 QString helpText(const QString& program)
 {
     return QStringLiteral("Usage: %1 [--user-folder] [CONFIGURATION-FILE]\n"
-                          "       %1 --version | --help\n"
+                          "       %1 --timing-check | --version | --help\n"
                           "\n"
                           "Simple vs Complex Stimulus Reaction Timing: a student's reaction times to a\n"
                           "tone, a colour change or both, in a simple test and two choice tests.\n"
@@ -69,6 +72,9 @@ QString helpText(const QString& program)
                           "  --user-folder       keep files in the per-user folder, created when missing:\n"
                           "                      %3\n"
                           "                      (the desktop menu entry starts the program this way)\n"
+                          "  --timing-check      show a flashing patch for a photodiode or a camera, with\n"
+                          "                      the refresh rate, the frame time jitter and the stamp\n"
+                          "                      sources in use (Esc or a click ends it)\n"
                           "  --version           print the version and end\n"
                           "  --help              print this text and end\n"
                           "\n"

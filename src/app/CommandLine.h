@@ -1,8 +1,9 @@
 #pragma once
-// The program's command line. Three options are its own: --version and --help print and end
+// The program's command line. Four options are its own: --version and --help print and end
 // the program, --user-folder moves it into the per-user folder (the desktop menu entry starts it
-// that way). They are taken wherever they stand, until "--"; every other argument is part of the
-// configuration file's name, the arguments joined by one blank, as they always were.
+// that way), --timing-check shows the timing check instead of the tests. They are taken wherever they stand, until
+// "--"; every other argument is part of the configuration file's name, the arguments joined by one blank, as they
+// always were.
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +11,7 @@
 namespace reflex {
 
 struct CommandLine {
-    enum class Action { Run, PrintVersion, PrintHelp };
+    enum class Action { Run, PrintVersion, PrintHelp, TimingCheck };
     Action action = Action::Run;
     bool userFolder = false;
     QString configFile; // "" when none was named

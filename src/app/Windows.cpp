@@ -1,5 +1,6 @@
 #include "app/Windows.h"
 #include "app/Navigator.h"
+#include "app/SessionPlatform.h"
 
 #include "ui_frmAbout.h"
 #include "ui_frmFirst.h"
@@ -109,6 +110,16 @@ frmAbout::frmAbout(const ProgramVersion& version, QWidget* parent)
     , ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
+    // What this window system costs the measurement, where it costs anything; elsewhere the box
+    // keeps no room for the line.
+    const QString limits = waylandLimits(QGuiApplication::platformName());
+    ui->lblSession->setText(limits);
+    if (limits.isEmpty()) {
+        ui->lblSession->hide();
+        const int room = ui->lblSession->height() + 6;
+        ui->cmdAboutOk->move(ui->cmdAboutOk->pos() - QPoint(0, room));
+        resize(width(), height() - room);
+    }
     setFixedSize(size());
     ui->lblrelease->setText(QStringLiteral("Release ") + version.dotted());
     // Where Reflex.cfg and recover.dat are kept: the directory the program started in (the

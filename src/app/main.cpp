@@ -1,8 +1,10 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/SessionPlatform.h"
 #include "platform/AlsaBeeper.h"
 #include "platform/AlsaMixer.h"
 #include "platform/QtPrinting.h"
+#include "timing_check/TimingCheckWindow.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -41,16 +43,31 @@ int main(int argc, char** argv)
     if (early.userFolder)
         enterUserFolder();
 
+    // In a Wayland session the window system is chosen before Qt chooses one itself.
+    const SessionPlatform session =
+        chooseSessionPlatform({qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"), qgetenv("DISPLAY"),
+                               qgetenv("QT_QPA_PLATFORM"), platformArgument(rawArguments(argc, argv))});
+    if (!session.qpaPlatform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", session.qpaPlatform);
+    if (!session.notice.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(session.notice));
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brevane"));
     QApplication::setApplicationVersion(ProgramVersion::current().dotted());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orv.brevane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.orv.brevane.png")));
-    // Windows replace each other; only Exit on the main menu ends the program.
-    QApplication::setQuitOnLastWindowClosed(false);
 
     MonotonicClock clock;
     QtTimerFactory timers;
+    if (early.action == CommandLine::Action::TimingCheck) {
+        AlsaBeeper beeper; // opened as for the tests, so the readout names the sound's real source
+        TimingCheckWindow check(clock, timers, beeper);
+        check.showFullScreen();
+        return QApplication::exec(); // it ends when its window closes
+    }
+    // Windows replace each other; only Exit on the main menu ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
     QtPrompt prompt;
     QtFileChooser files;
     AlsaBeeper beeper; // opened once here, so the first tone starts at once

@@ -101,4 +101,11 @@ std::int64_t XPressStamper::stamp(std::int64_t handlerNs, const QInputEvent& eve
     return matcher_.stamp(handlerNs, static_cast<std::uint32_t>(event.timestamp()));
 }
 
+QString XPressStamper::sourceName() const
+{
+    if (thread_)
+        return QStringLiteral("XInput2 raw");
+    return connection_ ? QStringLiteral("X connection") : QStringLiteral("toolkit event");
+}
+
 } // namespace reflex

@@ -3,6 +3,7 @@
 #include "platform/PressStampMatcher.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QString>
 #include <cstdint>
 #include <memory>
 
@@ -44,6 +45,10 @@ public:
 
     // The best stamp of the press `event` that a handler stamped at `handlerNs`.
     std::int64_t stamp(std::int64_t handlerNs, const QInputEvent& event) const;
+
+    // Where the presses' stamps come from now: "XInput2 raw" (the input thread), "X connection"
+    // (the GUI connection's raw event) or "toolkit event" (the handler's own stamp).
+    QString sourceName() const;
 
 private:
     void fallBack();

@@ -22,6 +22,7 @@ class Form:
     def __init__(self, relative_path):
         top = ET.parse(os.path.join(ROOT, relative_path)).getroot().find("widget")
         self.title = top.find("property[@name='windowTitle']/string").text
+        self.size = tuple(int(top.find(f"property[@name='geometry']/rect/{k}").text) for k in ("width", "height"))
         self._rects = {}
         todo = [(child, 0, 0) for child in top.findall("widget")]
         while todo:

@@ -5,6 +5,7 @@ import atexit
 import contextlib
 import ctypes
 import os
+import re
 import select
 import shutil
 import signal
@@ -138,9 +139,30 @@ class Session:
         self._logs.append(open(self.path(f"{name}.log"), "wb"))
         return self._logs[-1]
 
+    def start_weston(self, xwayland):
+        """A Weston compositor nested on this session's X server as a window of the screen's size, and the
+        environment of a program in its Wayland session (None: unset). Weston hands that server's input on as
+        Wayland input, so xdotool here reaches the program the way a mouse does on a Wayland desktop; its kiosk
+        shell centres every window of a fixed size. (Its headless backend has no seat: no input reaches a Wayland
+        client, and XWayland 22.1 crashes on the first XTest event.) With XWayland the program's DISPLAY is it."""
+        socket, log = "weston", self.path("weston.log")
+        width, height = SCREEN.split("x")[:2]
+        argv = ["weston", "--no-config", f"--socket={socket}", f"--log={log}", f"--width={width}", f"--height={height}",
+                "--backend=x11-backend.so", "--use-pixman", "--shell=kiosk-shell.so"]
+        self.spawn(argv + ["--xwayland"] * xwayland, stdout=subprocess.DEVNULL, stderr=self.log("weston-output"))
+        wait_for(lambda: os.path.exists(os.path.join(self.env["XDG_RUNTIME_DIR"], socket)), 30, "Weston's socket")
+
+        def listening():
+            with open(log, errors="replace") as f:
+                return (found := re.search(r"xserver listening on display (:\d+)", f.read())) and found[1]
+        return {"WAYLAND_DISPLAY": socket, "XDG_SESSION_TYPE": "wayland", "QT_QPA_PLATFORM": None,
+                "DISPLAY": wait_for(listening, 30, "XWayland") if xwayland else None,
+                "QT_WAYLAND_DISABLE_WINDOWDECORATION": "1"}  # no title bar to allow for
+
     def launch(self, binary, cwd, args=(), env=None):
         name = f"program-{len(self.programs) + 1}"
-        self.programs.append(Program(self.spawn([binary, *args], {**self.env, **(env or {})}, cwd=cwd,
+        env = {k: v for k, v in {**self.env, **(env or {})}.items() if v is not None}
+        self.programs.append(Program(self.spawn([binary, *args], env, cwd=cwd,
                                                 stdout=self.log(name), stderr=subprocess.STDOUT),
                                      self.path(f"{name}.log")))
         return self.programs[-1]

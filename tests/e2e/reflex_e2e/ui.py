@@ -17,9 +17,9 @@ class Scenario:
     """What the steps share: the session, the program's folder, the program and its controls; steps keep what
     later steps need as attributes."""
 
-    def __init__(self, name, binary, config):
+    def __init__(self, name, binary, config, weston=None):
         self.session, self.binary, self.config, self._app = Session(name), binary, config, None
-        self.work = self.session.path("work")
+        self.work, self.weston = self.session.path("work"), weston
 
     def start(self):
         self.session.start()
@@ -28,7 +28,8 @@ class Scenario:
         os.makedirs(self.work)
         if self.config is not None:
             write_config(self.file("Reflex.cfg"), self.config)
-        self.program = self.session.launch(self.binary, self.work)
+        env = None if self.weston is None else self.session.start_weston(xwayland=self.weston == "xwayland")
+        self.program = self.session.launch(self.binary, self.work, env=env)
 
     def file(self, name):
         return os.path.join(self.work, name)
@@ -100,6 +101,14 @@ class Scenario:
         wx, wy, _, _ = self.extents(window)
         self.click_at(window, wx + point[0], wy + point[1])
 
+    def press(self, name, root=None, role="push button"):
+        """A button pressed through its accessible action: no pointer, so on Wayland too. It is looked up afresh
+        until the press goes through: the node found may be one Qt has already replaced."""
+        def pressed():
+            with contextlib.suppress(Exception):
+                return self.find(role, name, root).queryAction().doAction(0)
+        wait_for(pressed, 30, f"the {role} {name!r} to take a press", 0.1)
+
     def click(self, node):
         x, y, w, h = self.extents(node)
         window = node
@@ -165,14 +174,15 @@ class Scenario:
         check(proc.returncode == 0, f"the program ended with status {proc.returncode}")
 
 
-def run(name, config=None):
-    """On the binary named on the command line: start (with `config` as Reflex.cfg), then each public
-    function of the test module in the order written, as a step titled by its name."""
+def run(name, config=None, module="__main__", weston=None):
+    """On the binary named on the command line: start (with `config` as Reflex.cfg; under Weston, "xwayland" or
+    "wayland", when asked), then each public function of the test module in the order written, as a step titled
+    by its name."""
     if len(sys.argv) != 2:
         sys.exit(f"usage: {os.path.basename(sys.argv[0])} <path to the reflex binary>")
-    steps = [f for n, f in vars(sys.modules["__main__"]).items()
-             if inspect.isfunction(f) and f.__module__ == "__main__" and not n.startswith("_")]
-    t, failed = Scenario(name, os.path.abspath(sys.argv[1]), config), False
+    steps = [f for n, f in vars(sys.modules[module]).items()
+             if inspect.isfunction(f) and f.__module__ == module and not n.startswith("_")]
+    t, failed = Scenario(name, os.path.abspath(sys.argv[1]), config, weston), False
     sys.stdout.reconfigure(line_buffering=True)
     try:
         for step in [Scenario.start, *steps]:

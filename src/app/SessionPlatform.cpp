@@ -1,0 +1,40 @@
+#include "app/SessionPlatform.h"
+
+namespace reflex {
+
+QString waylandLimits(const QString& platformName)
+{
+    if (!platformName.startsWith(QLatin1String("wayland")))
+        return {};
+    return QStringLiteral("On Wayland: no pointer placement, and presses are stamped by the toolkit event "
+                          "(XWayland gives both)");
+}
+
+SessionPlatform chooseSessionPlatform(const SessionEnvironment& environment)
+{
+    const QByteArray& named =
+        environment.platformArgument.isEmpty() ? environment.qpaPlatform : environment.platformArgument;
+    if (!named.isEmpty()) {
+        // The first plugin of a list such as "wayland;xcb" is the one Qt tries first.
+        const QString chosen = QString::fromLocal8Bit(named).section(QLatin1Char(';'), 0, 0);
+        const QString limits = waylandLimits(chosen);
+        return {{}, limits.isEmpty() ? QString() : QStringLiteral("brevane: ") + limits};
+    }
+    const bool wayland = !environment.waylandDisplay.isEmpty() || environment.sessionType == "wayland";
+    if (!wayland)
+        return {};
+    if (!environment.display.isEmpty())
+        return {"xcb", QStringLiteral("brevane: Wayland session: running on X through XWayland, which places the "
+                                      "pointer and reads raw input")};
+    return {"wayland", QStringLiteral("brevane: ") + waylandLimits(QStringLiteral("wayland"))};
+}
+
+QByteArray platformArgument(const QStringList& arguments)
+{
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i)
+        if (arguments[i] == QLatin1String("-platform") || arguments[i] == QLatin1String("--platform"))
+            return arguments[i + 1].toLocal8Bit();
+    return {};
+}
+
+} // namespace reflex

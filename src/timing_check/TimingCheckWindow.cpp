@@ -1,0 +1,148 @@
+#include "timing_check/TimingCheckWindow.h"
+#include "platform/ScreenFlush.h"
+#include "timing_check/FrameStatistics.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <cmath>
+#include <vector>
+
+namespace reflex {
+
+TimingCheckWindow::TimingCheckWindow(Clock& clock, TimerFactory& timers, const Beeper& beeper, QWidget* parent)
+    : QWidget(parent)
+    , clock_(clock)
+    , beeper_(beeper)
+    , presses_(clock)
+    , timer_(timers.createTimer())
+    , patch_(new QWidget(this))
+    , readout_(new QLabel(this))
+{
+    setWindowTitle(QStringLiteral("Brevane Timing Check"));
+    setAutoFillBackground(true);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(96, 96, 96)); // the patch stands out in both phases
+    grey.setColor(QPalette::WindowText, Qt::white);
+    setPalette(grey);
+    patch_->setAccessibleName(QStringLiteral("Flashing patch"));
+    patch_->setAutoFillBackground(true);
+    patch_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    readout_->setAccessibleName(QStringLiteral("Timing readout"));
+    readout_->setTextFormat(Qt::PlainText);
+    QFont font = readout_->font();
+    font.setPointSize(14);
+    readout_->setFont(font);
+    readout_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (const QScreen* s = screen()) {
+        setGeometry(s->geometry()); // without a window manager, full screen alone keeps the default size
+        if (s->refreshRate() > 1)
+            reportedHz_ = s->refreshRate();
+    }
+    // One frame a refresh as the screen reports it, each on its deadline: the timer wakes the
+    // window a little before, the clock waits out the rest, so the millisecond grain of the
+    // timer does not show in the stamps.
+    periodNs_ = std::llround(1e9 / reportedHz_);
+    framesPerPhase_ = framesPerPhase(reportedHz_);
+    timer_->onTimer = [this] { frame(); };
+    showReadout();
+}
+
+TimingCheckWindow::~TimingCheckWindow() = default;
+
+void TimingCheckWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int side = std::min(width(), height()) / 2;
+    patch_->setGeometry((width() - side) / 2, (height() - side) / 2, side, side);
+    readout_->setGeometry(24, 16, width() - 48, std::max(0, (height() - side) / 2 - 24));
+}
+
+void TimingCheckWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    presses_.listen(true);
+    sources_ = currentStampSources(beeper_, presses_);
+    nextNs_ = clock_.nowNs() + periodNs_;
+    scheduleNext();
+    timer_->setEnabled(true);
+    showReadout();
+}
+
+void TimingCheckWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    timer_->setEnabled(false);
+    presses_.listen(false);
+}
+
+void TimingCheckWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void TimingCheckWindow::mousePressEvent(QMouseEvent*)
+{
+    close();
+}
+
+void TimingCheckWindow::frame()
+{
+    const bool turn = frames_ % framesPerPhase_ == 0;
+    if (turn) {
+        white_ = !white_;
+        QPalette pal = patch_->palette();
+        pal.setColor(QPalette::Window, white_ ? Qt::white : Qt::black);
+        patch_->setPalette(pal);
+    }
+    ++frames_;
+    clock_.waitUntil(nextNs_);
+    const Presentation shown = presentNow(patch_, clock_);
+    stamps_.push_back(shown.known() ? shown.stampNs() : clock_.nowNs());
+    if (stamps_.size() > kKeptStamps)
+        stamps_.pop_front();
+    if (turn) {
+        // Twice a second, drawn right after the frame: its time comes out of this frame's
+        // wait, not the next one's deadline.
+        showReadout();
+        readout_->repaint();
+    }
+    nextNs_ += periodNs_;
+    if (const std::int64_t now = clock_.nowNs(); nextNs_ < now)
+        nextNs_ = now + periodNs_; // held up past a whole frame: start afresh rather than rush
+    scheduleNext();
+}
+
+void TimingCheckWindow::scheduleNext()
+{
+    constexpr std::int64_t kEarlyNs = 2'000'000; // the timer's grain and wake-up, waited out by the clock
+    timer_->setInterval(int(std::max<std::int64_t>(1, (nextNs_ - clock_.nowNs() - kEarlyNs) / 1'000'000)));
+}
+
+void TimingCheckWindow::showReadout()
+{
+    const FrameStatistics s = frameStatistics(std::vector<std::int64_t>(stamps_.begin(), stamps_.end()));
+    const QString figures = s.intervals == 0
+                                ? QStringLiteral("Frames: measuring...")
+                                : QStringLiteral("Frames stamped at %1 Hz (one every %2 ms)\n"
+                                                 "Frame time jitter: SD %3 ms, worst %4 ms, %5 late of the last %6")
+                                      .arg(s.refreshHz, 0, 'f', 2)
+                                      .arg(s.periodMs, 0, 'f', 3)
+                                      .arg(s.jitterMs, 0, 'f', 3)
+                                      .arg(s.worstMs, 0, 'f', 3)
+                                      .arg(s.late)
+                                      .arg(s.intervals);
+    readout_->setText(QStringLiteral("Timing check: Esc or a click ends it\n"
+                                     "Refresh reported by the screen: %1 Hz\n%2\n"
+                                     "Stamp sources: display %3, input %4, sound %5\n"
+                                     "The patch turns every %6 frames (frame %7)")
+                          .arg(reportedHz_, 0, 'f', 2)
+                          .arg(figures, sources_.display, sources_.input, sources_.sound)
+                          .arg(framesPerPhase_)
+                          .arg(frames_));
+}
+
+} // namespace reflex

@@ -1,0 +1,60 @@
+#pragma once
+#include "platform/Beeper.h"
+#include "platform/Clock.h"
+#include "platform/StampSources.h"
+#include "platform/Timer.h"
+#include "platform/XPressStamper.h"
+
+#include <QWidget>
+#include <algorithm>
+#include <deque>
+#include <memory>
+
+class QLabel;
+
+namespace reflex {
+
+// `brevane --timing-check`: a full-screen window whose patch turns black and white every
+// framesPerPhase frames, steady enough for a photodiode or a slow-motion camera to time,
+// with a readout of the frame statistics and the stamp sources. Each frame is handed over
+// as a stimulus is (presentNow) and stamped the same way. Esc or a click ends it.
+class TimingCheckWindow final : public QWidget {
+    Q_OBJECT
+public:
+    // Half a second of frames: one black-white-black cycle a second, well below the three flashes a
+    // second that can trouble a viewer, at any refresh rate.
+    static int framesPerPhase(double refreshHz) { return std::max(1, int(refreshHz / 2 + 0.5)); }
+    static constexpr std::size_t kKeptStamps = 600;
+
+    TimingCheckWindow(Clock& clock, TimerFactory& timers, const Beeper& beeper, QWidget* parent = nullptr);
+    ~TimingCheckWindow() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void frame();
+    void scheduleNext();
+    void showReadout();
+
+    Clock& clock_;
+    const Beeper& beeper_;
+    XPressStamper presses_; // listening while shown, as a test window's does: the input source
+    std::unique_ptr<Timer> timer_;
+    QWidget* patch_;
+    QLabel* readout_;
+    double reportedHz_ = 60;
+    int framesPerPhase_ = 30;
+    std::int64_t periodNs_ = 0;
+    std::int64_t nextNs_ = 0;
+    long long frames_ = 0;
+    bool white_ = false;
+    std::deque<std::int64_t> stamps_;
+    StampSources sources_;
+};
+
+} // namespace reflex

@@ -1,0 +1,65 @@
+"""A student's session on a Wayland desktop under Weston. With XWayland the program takes XWayland's X server itself
+and gets real X clicks there; without it (Weston nested on the test's X server, which hands that server's clicks on
+as Wayland input) it runs on Wayland and says what it cannot do. Either way the main menu is reached, a simple
+series runs with real presses and recover.dat is written. Usage: test_wayland.py <reflex binary>; test_xwayland.py
+runs the same steps with XWayland."""
+
+from reflex_e2e import DEFAULT_CONFIG, SCREEN, check, run, test_window_form, wait_for
+
+SIMPLE, RUNS = test_window_form(), 3
+CONFIG = list(DEFAULT_CONFIG)
+CONFIG[0:2], CONFIG[5] = [1, 1000], RUNS  # simple, visual, a fixed second
+XWAYLAND_NOTICE = "brevane: Wayland session: running on X through XWayland"
+LIMITS = "On Wayland: no pointer placement, and presses are stamped by the toolkit event (XWayland gives both)"
+
+
+def _xwayland(t):
+    return t.weston == "xwayland"
+
+
+def the_program_reaches_the_main_menu_and_names_its_window_system_once(t):
+    t.find("push button", "Simple", timeout=60)
+    t.press("Simple")  # Simple: the menu is up, and the test window opens
+    t.window = t.find("filler", SIMPLE.title)
+    said = t.program.output()
+    if _xwayland(t):  # on X: the input thread, not the handler's stamp, and nothing said about Wayland
+        check(said.count(XWAYLAND_NOTICE) == 1 and "not on an X server" not in said and LIMITS not in said, said)
+    else:
+        check(said.count(f"brevane: {LIMITS}\n") == 1, said)
+
+
+def a_simple_series_runs_with_real_presses_on_the_target(t):
+    t.press("Start", root=t.window)
+    t.press("Yes", root=t.find("alert", "Start Reflex Data Collection"))
+    # Neither XWayland nor Wayland tells where the compositor put a window: its kiosk shell centres it.
+    x, y = ((s - w) // 2 for s, w in zip(map(int, SCREEN.split("x")[:2]), SIMPLE.size))
+    tx, ty = (a + b for a, b in zip((x, y), SIMPLE.centre("Shape8")))
+    for n in range(1, RUNS + 1):
+        want = f"   {RUNS - n:02d}"
+
+        def counted():  # a press before the stimulus is ignored, so pressing until one counts is safe
+            if t.ended() or t.value("Run Count", t.window) == want:
+                return True
+            t.session.xdotool("mousemove", tx, ty, "click", "1")
+        wait_for(counted, 30, f"a press to count run {n}", 0.25)
+    t.press("OK", root=t.find("alert", "END RUN", timeout=60))
+
+
+def recover_dat_holds_the_runs_shown(t):
+    times = [float(v) for v in t.lines("recover.dat")[:10]]
+    check(all(v > 0 for v in times[:RUNS]) and not any(times[RUNS:]), f"recover.dat begins {times}")
+    check(abs(float(t.value("Time", t.window)) - times[RUNS - 1]) < 0.0006, "the last time shown is not the one kept")
+
+
+def the_about_box_names_what_wayland_costs_only_on_wayland(t):
+    t.press("Done", root=t.window)
+    t.press("About")
+    about = t.find("dialog", "About Brevane")
+    lost = [n.name for n in t.all("label", root=about) if "Wayland" in n.name]
+    check(lost == ([] if _xwayland(t) else [LIMITS]), f"the about box says {lost}")
+    t.press("OK", root=about)
+    t.gone("dialog", "About Brevane")
+
+
+if __name__ == "__main__":
+    run("wayland", CONFIG, weston="wayland")
