@@ -97,7 +97,7 @@ void TestWindow::mousePressEvent(QMouseEvent* event)
     // here: a press on them is a press on the window. Every other control takes it.
     if (childAt(event->position().toPoint()))
         return;
-    testEngine().press(pressStamper_.stamp(stamp, *event));
+    testEngine().press(pressStamper_.stamp(stamp, *event).ns);
 }
 
 void TestWindow::done()

@@ -182,6 +182,12 @@ struct FakeRawPressSource final : RawPressSource {
     Sink sink;
 };
 
+// Kernel presses the test hands over itself.
+struct FakeKernelPressSource final : KernelPressSource {
+    bool start(Sink s, std::string&) override { return sink = std::move(s), true; }
+    Sink sink;
+};
+
 // Stands in for writing recover.dat: counts the writes and notes how many messages had been
 // shown at the last one, so a test sees whether it came before or after a message.
 struct FakeRecoveryWriter {

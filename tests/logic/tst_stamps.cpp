@@ -1,6 +1,11 @@
 #include "fakes/Fakes.h"
+#include "platform/EvdevPresses.h"
 #include "platform/Presentation.h"
 #include "platform/PressStampMatcher.h"
+
+#include <fcntl.h>
+#include <linux/input.h>
+#include <unistd.h>
 
 using namespace reflex;
 
@@ -8,14 +13,26 @@ namespace {
 constexpr qint64 ms = 1'000'000, handler = 5000 * ms + 900'000;
 constexpr qint64 late = 5003 * ms + 900'000, wrap = (qint64(1) << 32) * ms; // the server's 32-bit counter wrapped
 
+using Source = PressSource;
 struct StampCase {
     const char* name;
-    QList<std::pair<uint, qint64>> raw;   // server ms, arrival ns
-    qint64 expected, handlerNs = handler; // the matched stamp; the handler's own
+    QList<std::pair<uint, qint64>> raw; // server ms, arrival ns
+    QList<qint64> kernel;               // the kernel's stamps of presses
+    PressStamp expected;
+    qint64 handlerNs = handler; // the handler's own stamp
     uint serverMs = 5000;
     bool available = true; // XInput 2
     qint64 slackNs = 0;
 };
+
+input_event record(std::uint16_t type, std::uint16_t code, std::int32_t value, qint64 us)
+{
+    input_event e{};
+    e.input_event_sec = us / 1'000'000;
+    e.input_event_usec = us % 1'000'000;
+    e.type = type, e.code = code, e.value = value;
+    return e;
+}
 } // namespace
 
 class TestStamps : public QObject {
@@ -27,31 +44,83 @@ private slots:
     // of a server on another clock are left alone.
     void pressStamp_data()
     {
+        const qint64 raw = 5000 * ms + 600'000;
         fakes::addRows<StampCase>({
-            {"only another press (1 ms earlier): the handler's", {{4999, 4999 * ms + 100'000}}, handler},
+            {"only another press (1 ms earlier): the handler's", {{4999, 4999 * ms + 100'000}}, {}, {handler}},
             {"arrived earlier: the earliest of three with that time",
-             {{5000, 5000 * ms + 600'000}, {5000, 5000 * ms + 300'000}, {5000, 5000 * ms + 700'000}},
-             5000 * ms + 300'000},
-            {"arrived after the handler ran: not this press", {{5000, handler + 100'000}}, handler},
-            {"over a second earlier: an older press", {{5000, handler - 2000 * ms}}, handler},
-            {"held up 3 ms: back to the server's millisecond", {}, 5001 * ms, late, 5000, false},
-            {"coarse server clock adds its lag", {}, 5002 * ms, late, 5000, true, ms},
-            {"server on another clock", {}, 5000 * ms, 5000 * ms, 123},
-            {"server stamp ahead of the stamp", {}, 5000 * ms, 5000 * ms, 5002},
-            {"across the wrap", {}, wrap, wrap + 1 * ms + 500'000, 0xFFFFFFFFu},
+             {{5000, raw}, {5000, 5000 * ms + 300'000}, {5000, 5000 * ms + 700'000}},
+             {},
+             {5000 * ms + 300'000, Source::Raw}},
+            {"arrived after the handler ran: not this press", {{5000, handler + 100'000}}, {}, {handler}},
+            {"over a second earlier: an older press", {{5000, handler - 2000 * ms}}, {}, {handler}},
+            {"held up 3 ms: back to the server's millisecond", {}, {}, {5001 * ms, Source::Server}, late, 5000, false},
+            {"coarse server clock adds its lag", {}, {}, {5002 * ms, Source::Server}, late, 5000, true, ms},
+            {"server on another clock", {}, {4999 * ms}, {5000 * ms}, 5000 * ms, 123},
+            {"server stamp ahead of the stamp", {}, {}, {5000 * ms}, 5000 * ms, 5002},
+            {"across the wrap", {}, {}, {wrap, Source::Server}, wrap + 1 * ms + 500'000, 0xFFFFFFFFu},
+            {"kernel before the server's millisecond",
+             {{5000, raw}},
+             {4999 * ms + 400'000},
+             {4999 * ms + 400'000, Source::Kernel}},
+            {"kernel: the latest up to the millisecond's end",
+             {{5000, raw}},
+             {4950 * ms, 5000 * ms + 200'000, 5001 * ms + 100'000},
+             {5000 * ms + 200'000, Source::Kernel}},
+            {"kernel 70 ms before: another press", {{5000, raw}}, {4930 * ms}, {raw, Source::Raw}},
+            {"kernel, coarse server clock",
+             {},
+             {5001 * ms + 500'000},
+             {5001 * ms + 500'000, Source::Kernel},
+             late,
+             5000,
+             true,
+             ms},
         });
     }
     void pressStamp()
     {
         QFETCH(StampCase, row);
         fakes::FakeRawPressSource source;
+        fakes::FakeKernelPressSource kernel;
         source.available = row.available;
         PressStampMatcher matcher(row.slackNs);
+        std::string why;
         QVERIFY(matcher.attach(source) == row.available && matcher.usesRawPresses() == row.available);
+        QVERIFY(matcher.attach(kernel, why));
         QCOMPARE(QString::fromStdString(matcher.fallbackReason()), row.available ? "" : "no XInput 2");
         for (auto [serverMs, arrivedNs] : row.raw)
             source.press(serverMs, arrivedNs);
-        QCOMPARE(matcher.stamp(row.handlerNs, row.serverMs), row.expected);
+        for (qint64 ns : row.kernel)
+            kernel.sink(ns);
+        const PressStamp got = matcher.stamp(row.handlerNs, row.serverMs);
+        QCOMPARE(got.ns, row.expected.ns);
+        QCOMPARE(pressSourceName(got.source), pressSourceName(row.expected.source));
+    }
+
+    // The kernel's records as a pipe delivers them, one cut in two by the writes: the presses of
+    // mouse buttons are taken with their stamps; releases, keys and motion are not; the end of
+    // the stream is the device gone.
+    void evdevReaderTakesButtonPresses()
+    {
+        const input_event events[] = {
+            record(EV_KEY, BTN_LEFT, 1, 7'000'000'123),  record(EV_SYN, SYN_REPORT, 0, 7'000'000'123),
+            record(EV_KEY, BTN_LEFT, 0, 7'000'090'000),  record(EV_REL, REL_X, 3, 7'000'100'000),
+            record(EV_KEY, KEY_A, 1, 7'000'200'000),     record(EV_KEY, BTN_RIGHT, 1, 7'100'000'001),
+            record(EV_KEY, BTN_TOUCH, 1, 7'200'000'000),
+        };
+        int fds[2];
+        QVERIFY(pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0);
+        EvdevPressReader reader(fds[0]);
+        QList<qint64> presses;
+        const auto press = [&](std::int64_t ns) { presses << ns; };
+        const auto* bytes = reinterpret_cast<const char*>(events);
+        const std::size_t cut = sizeof(input_event) * 5 + 7;
+        QVERIFY(write(fds[1], bytes, cut) == ssize_t(cut) && reader.readAvailable(press));
+        QVERIFY(write(fds[1], bytes + cut, sizeof events - cut) == ssize_t(sizeof events - cut));
+        close(fds[1]);
+        QVERIFY(!reader.readAvailable(press));
+        close(fds[0]);
+        QCOMPARE(presses, (QList<qint64>{7'000'000'123'000, 7'100'000'001'000}));
     }
 
     // A stimulus counts from the hand-over of its pixels when the server answered promptly,
