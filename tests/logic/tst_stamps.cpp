@@ -2,6 +2,8 @@
 #include "platform/EvdevPresses.h"
 #include "platform/Presentation.h"
 #include "platform/PressStampMatcher.h"
+#include "platform/ToneStamp.h"
+#include "shared/TestCore.h"
 
 #include <fcntl.h>
 #include <linux/input.h>
@@ -23,6 +25,22 @@ struct StampCase {
     uint serverMs = 5000;
     bool available = true; // XInput 2
     qint64 slackNs = 0;
+};
+
+// A tone of 7200 frames at 48 kHz written to a stopped stream from 10 s to 10.0002 s; the status
+// 0.1 ms later has 12 frames played (0.25 ms) and the device 96 frames (2 ms) past its buffer.
+constexpr qint64 wrote = 10'000 * ms, status = wrote + 300'000;
+PcmReport pcm()
+{
+    PcmReport r{wrote, wrote + 200'000, 48000, 7200, true, true, status, wrote + 150'000, 250'000, true};
+    r.delayFrames = 7200 - 12 + 96, r.bufferFrames = 14400, r.availFrames = 14400 - (7200 - 12);
+    return r;
+}
+struct ToneCase {
+    const char* name;
+    std::function<void(PcmReport&)> change;
+    qint64 expected;
+    ToneSource source;
 };
 
 input_event record(std::uint16_t type, std::uint16_t code, std::int32_t value, qint64 us)
@@ -121,6 +139,55 @@ private slots:
         QVERIFY(!reader.readAvailable(press));
         close(fds[0]);
         QCOMPARE(presses, (QList<qint64>{7'000'000'123'000, 7'100'000'001'000}));
+    }
+
+    // The first sample: the status's time less the stream time played, the trigger, or the time
+    // of the status or of the write plus the delay ahead of the tone; the first three add the
+    // device's latency past its buffer. A route that lands before the write (the delay of a
+    // device that plays at once) or far off (another clock) gives way to the next.
+    void toneStamp_data()
+    {
+        const qint64 first = status - 250'000 + 2 * ms;
+        fakes::addRows<ToneCase>({
+            {"audio timestamp", [](PcmReport&) {}, first, ToneSource::Audio},
+            {"trigger", [](PcmReport& r) { r.audioValid = false; }, wrote + 150'000 + 2 * ms, ToneSource::Trigger},
+            {"status delay", [](PcmReport& r) { r.audioValid = false, r.triggerNs = 0; }, first, ToneSource::Delay},
+            {"another clock: the delay at the write",
+             [](PcmReport& r) { r.monotonic = false, r.delayKnown = true, r.writeDelayFrames = 7200 + 96; },
+             wrote + 200'000 + 2 * ms, ToneSource::Delay},
+            {"stamps far off: the delay at the write",
+             [](PcmReport& r) {
+                 r.statusNs += 1'700'000'000 * 1'000'000'000LL, r.triggerNs += 1'700'000'000 * 1'000'000'000LL;
+                 r.delayKnown = true, r.writeDelayFrames = 7200;
+             },
+             wrote + 200'000, ToneSource::Delay},
+            {"a device that plays at once: the write",
+             [](PcmReport& r) { r.status = false, r.delayKnown = true, r.writeDelayFrames = 0; }, wrote + 200'000,
+             ToneSource::Write},
+        });
+    }
+    void toneStamp()
+    {
+        QFETCH(ToneCase, row);
+        PcmReport report = pcm();
+        row.change(report);
+        const ToneStamp got = reflex::toneStamp(report);
+        QCOMPARE(got.ns, row.expected);
+        QCOMPARE(toneSourceName(got.source), toneSourceName(row.source));
+    }
+
+    // A picture alone counts from the screen where that is known, a tone from its first sample,
+    // both from the later; what is not known from the hand-over.
+    void stimulusStamp()
+    {
+        const Presentation seen{9000 * ms, 9000 * ms + 100'000}, unseen{9000 * ms, 0}, late{9006 * ms, 9006 * ms + 1};
+        const ToneStamp tone{9004 * ms, ToneSource::Trigger}, bell{};
+        const qint64 after = 9001 * ms;
+        const auto ns = [&](const Presentation* p, const ToneStamp* t) { return stampStimulus(p, t, after).ns; };
+        QVERIFY(ns(&seen, nullptr) == 9000 * ms && ns(&unseen, nullptr) == after && ns(nullptr, &bell) == after);
+        QVERIFY(ns(nullptr, &tone) == 9004 * ms && ns(&seen, &tone) == 9004 * ms && ns(&unseen, &bell) == after);
+        QVERIFY(ns(&late, &tone) == 9006 * ms);
+        QCOMPARE(stampStimulus(&seen, &tone, after).tone, ToneSource::Trigger);
     }
 
     // A stimulus counts from the hand-over of its pixels when the server answered promptly,
