@@ -74,8 +74,10 @@ void XPressStamper::describeSources()
     const std::string x = thread_       ? std::string("the XInput 2 input thread")
                           : connection_ ? "the X connection (" + matcher_.fallbackReason() + ")"
                                         : std::string("the window's event handler (not on an X server)");
-    sources_ =
-        kernel_ ? "the kernel (" + kernel_->devices() + "), else " + x : x + "; not by the kernel: " + kernelWhy_;
+    if (kernel_)
+        sources_ = "the kernel (" + kernel_->devices() + "), else by " + x;
+    else
+        sources_ = kernelWhy_.empty() ? x : x + "; not by the kernel: " + kernelWhy_;
     static std::once_flag told;
     std::call_once(told, [this] { std::fprintf(stderr, "reflex: presses are stamped by %s\n", sources_.c_str()); });
 }
