@@ -32,7 +32,8 @@ bool EvdevPressReader::readAvailable(const Press& press)
     char buffer[64 * kRecord];
     for (;;) {
         const std::size_t kept = partial_.size();
-        std::memcpy(buffer, partial_.data(), kept);
+        if (kept)
+            std::memcpy(buffer, partial_.data(), kept);
         const ssize_t n = read(fd_, buffer + kept, sizeof buffer - kept);
         if (n == 0)
             return false;
