@@ -51,12 +51,16 @@ void Application::setTimingTrace(const QString& path)
     tracePath_ = path;
 }
 
-void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, std::int64_t stimulusUncertaintyNs)
+// A line of the trace: the stimulus and press stamps, the stimulus stamp's uncertainty, then the
+// words naming what the press and the tone were stamped from.
+void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, std::int64_t stimulusUncertaintyNs,
+                                   StampSources sources)
 {
     QFile f(tracePath_);
     if (f.open(QIODevice::Append | QIODevice::Text))
         f.write(QByteArray::number(qlonglong(stimulusNs)) + ' ' + QByteArray::number(qlonglong(responseNs)) + ' ' +
-                QByteArray::number(qlonglong(stimulusUncertaintyNs)) + '\n');
+                QByteArray::number(qlonglong(stimulusUncertaintyNs)) + ' ' + pressSourceName(sources.press) + ' ' +
+                toneSourceName(sources.tone) + '\n');
 }
 
 void Application::start()

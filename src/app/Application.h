@@ -55,8 +55,8 @@ public:
     // SeriesRecorder: recover.dat, and the trace when the benchmark asked for one
     void seriesEnded() override;
     bool tracing() const override { return !tracePath_.isEmpty(); }
-    void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs,
-                          std::int64_t stimulusUncertaintyNs) override;
+    void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, std::int64_t stimulusUncertaintyNs,
+                          StampSources sources) override;
 
 private:
     void exitProgram();

@@ -70,7 +70,7 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     QtPrompt prompt;
     QtFileChooser files;
-    AlsaBeeper beeper; // opened once here, so the first tone starts at once
+    AlsaBeeper beeper(clock); // opened once here, so the first tone starts at once
     QtPointer pointer;
     MersenneRandom random;
     random.reseedFromTimeOfDay();

@@ -149,21 +149,23 @@ void ChoiceEngine::drawElement()
 }
 
 // Present first, stamp after: an element is stamped when its pixels reached the screen, or,
-// with a tone, once the tone has been handed to the sound device as well.
+// with a tone, at the later of that and the tone's first sample (stampStimulus).
 void ChoiceEngine::showElement()
 {
     const std::int64_t presenting = p_.clock.nowNs();
     d_.element = cfg_.Element[ElementIndex];
     const Presentation shown = view_.presentElement();
     const bool withTone = cfg_.MakeSound == 0 && ElementSound;
+    ToneStamp tone;
     if (withTone)
-        p_.beeper.beep();
+        tone = p_.beeper.beep();
     // The colour test prepares the next interval after showing, the number test before.
     if (test_ == ChoiceTest::Color)
         core_.intervalMs = nextInterval(false);
-    const bool seen = shown.known() && !withTone;
-    StimulusTime = seen ? shown.stampNs() : p_.clock.nowNs();
-    stimulusUncertaintyNs_ = seen ? shown.uncertaintyNs() : -1;
+    const StimulusStamp stamp = stampStimulus(&shown, withTone ? &tone : nullptr, p_.clock.nowNs());
+    StimulusTime = stamp.ns;
+    stimulusUncertaintyNs_ = stamp.uncertaintyNs;
+    stimulusTone_ = stamp.tone;
     core_.presentLead.note(StimulusTime - presenting);
     ElementShown = true;
     blankDueNs_ = StimulusTime + std::int64_t(cfg_.DisplayTime) * 1'000'000;

@@ -65,6 +65,7 @@ public:
     void resultsClosed() override;
     const TestDisplay& commands() const override { return d_; }
     std::int64_t stimulusUncertaintyNs() const override { return stimulusUncertaintyNs_; }
+    ToneSource stimulusToneSource() const override { return stimulusTone_; }
 
     const ChoiceTestDisplay& display() const { return d_; }
     bool elementShown() const { return ElementShown; }
@@ -101,6 +102,7 @@ private:
     bool ElementShown = false;
     std::int64_t StimulusTime = 0; // ns
     std::int64_t stimulusUncertaintyNs_ = -1;
+    ToneSource stimulusTone_ = ToneSource::None;
     std::int64_t ResponseTime = 0; // ns
     int ElementIndex = 0;
     bool ElementSound = false;

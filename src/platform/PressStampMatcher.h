@@ -1,10 +1,11 @@
 #pragma once
-// How a press gets its stamp. An input thread of its own (the X input thread in the program, a
-// fake in tests) stamps every raw button press the moment it arrives, with the X server's time
-// of the press; the window's press handler then looks up the stamp of its event by that
-// server time. Where there is no such thread, or its stamp is missing, the handler's own (or
-// the GUI connection's) stamp stands. Either is brought back to the end of the server's
-// millisecond (refinePressStamp).
+// How a press gets its stamp. Input threads of their own stamp every press the moment they learn
+// of it: the kernel's event device reader (EvdevPressThread) hands over the kernel's own time of
+// each button press, the X input thread (or, without it, the GUI connection) the arrival of each
+// raw X press with the X server's time of it. The window's press handler then looks up the stamp
+// of its event by that server time: the kernel press of the server's millisecond, else the raw
+// press, else its own stamp. Either is brought back to the end of the server's millisecond
+// (refinePressStamp). Fakes stand in for both threads in tests.
 
 #include <array>
 #include <cstdint>
@@ -31,20 +32,47 @@ public:
     virtual bool start(Sink sink, std::string& why) = 0;
 };
 
+// Where the kernel's button presses come from, each with the kernel's stamp of it on
+// CLOCK_MONOTONIC; the same contract as RawPressSource.
+class KernelPressSource {
+public:
+    using Sink = std::function<void(std::int64_t kernelNs)>;
+    virtual ~KernelPressSource() = default;
+    virtual bool start(Sink sink, std::string& why) = 0;
+};
+
+// What a press stamp was taken from (the trace records it).
+enum class PressSource { Handler, Server, Raw, Kernel };
+const char* pressSourceName(PressSource source);
+
+struct PressStamp {
+    std::int64_t ns = 0;
+    PressSource source = PressSource::Handler;
+    friend bool operator==(const PressStamp&, const PressStamp&) = default;
+};
+
 class PressStampMatcher {
 public:
+    // How long before the server's millisecond a kernel press may lie and still be the one the
+    // server stamped: the server's own wake-up, and libinput holding a left or right press for
+    // up to 50 ms while it waits to see whether both buttons make a middle one.
+    static constexpr std::int64_t kKernelLeadNs = 64'000'000;
+
     explicit PressStampMatcher(std::int64_t serverSlackNs = 0);
-    // Starts the source; the matcher must outlive its deliveries (stop the source first).
+    // Start the source; the matcher must outlive its deliveries (stop the source first).
     bool attach(RawPressSource& source);
+    bool attach(KernelPressSource& source, std::string& why);
     bool usesRawPresses() const { return attached_; }
     const std::string& fallbackReason() const { return why_; }
 
     // Any thread.
     void rawPress(std::uint32_t serverMs, std::int64_t arrivedNs);
+    void kernelPress(std::int64_t kernelNs);
     // The stamp of the press with server time `serverMs` whose handler (or GUI connection)
-    // stamped it at `fallbackNs`: the raw press's arrival where one of that server time came
-    // in before the handler ran, else `fallbackNs`.
-    std::int64_t stamp(std::int64_t fallbackNs, std::uint32_t serverMs) const;
+    // stamped it at `fallbackNs`: the latest kernel press within the server's millisecond or
+    // up to kKernelLeadNs before it; else the raw press's arrival where one of that server time
+    // came in before the handler ran; else `fallbackNs`.
+    PressStamp stamp(std::int64_t fallbackNs, std::uint32_t serverMs) const;
 
 private:
     struct Raw {
@@ -57,6 +85,8 @@ private:
     mutable std::mutex mutex_;
     std::array<Raw, 16> raw_{}; // the latest raw presses, oldest overwritten
     unsigned next_ = 0;
+    std::array<std::int64_t, 16> kernel_{}; // the latest kernel presses, oldest overwritten
+    unsigned nextKernel_ = 0;
 };
 
 } // namespace reflex

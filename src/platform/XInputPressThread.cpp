@@ -1,10 +1,8 @@
 #include "platform/XInputPressThread.h"
+#include "platform/EvdevPresses.h"
 
 #include <fcntl.h>
 #include <poll.h>
-#include <pthread.h>
-#include <sched.h>
-#include <sys/resource.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 #include <xcb/xinput.h>
@@ -81,17 +79,9 @@ bool XInputPressThread::start(Sink sink, std::string& why)
     return true;
 }
 
-void XInputPressThread::raisePriority()
-{
-    sched_param sp{};
-    sp.sched_priority = std::min(10, sched_get_priority_max(SCHED_FIFO));
-    if (pthread_setschedparam(pthread_self(), SCHED_FIFO, &sp) != 0)
-        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), -10); // refused too: normal priority
-}
-
 void XInputPressThread::run()
 {
-    raisePriority();
+    raiseInputThreadPriority();
     pollfd fds[2] = {{xcb_get_file_descriptor(connection_), POLLIN, 0}, {wake_[0], POLLIN, 0}};
     std::int64_t arrivedNs = clock_.nowNs();
     for (;;) {

@@ -10,7 +10,7 @@ struct xcb_connection_t;
 
 namespace reflex {
 
-// A thread of high priority (SCHED_FIFO where granted, else a lower nice value) on an X
+// A thread of the input threads' priority (raiseInputThreadPriority) on an X
 // connection of its own, listening for XInput2 raw button presses on the root window: every
 // press of any pointer, whatever window it lands in. Nothing else waits in front of it, so
 // each press is stamped on arrival, before the GUI thread has even looked at its own event.
@@ -22,7 +22,6 @@ public:
 
 private:
     void run();
-    void raisePriority();
 
     const Clock& clock_;
     xcb_connection_t* connection_ = nullptr;

@@ -1,4 +1,5 @@
 #include "platform/XPressStamper.h"
+#include "platform/EvdevPresses.h"
 #include "platform/XInputPressThread.h"
 
 #include <QGuiApplication>
@@ -57,47 +58,64 @@ XPressStamper::XPressStamper(const Clock& clock)
     , onX_(QGuiApplication::platformName() == QLatin1String("xcb"))
 {
     if (!onX_)
-        fallBack();
+        describeSources();
 }
 
 void XPressStamper::fallBack()
 {
-    static std::once_flag told;
-    std::call_once(told, [this] {
-        std::fprintf(stderr, "reflex: presses are stamped by the window's event handler (%s)\n",
-                     onX_ ? matcher_.fallbackReason().c_str() : "not on an X server");
-    });
     if (onX_ && !connection_) {
         connection_ = std::make_unique<XConnectionPressSource>(clock_);
         matcher_.attach(*connection_);
     }
 }
 
+void XPressStamper::describeSources()
+{
+    const std::string x = thread_       ? std::string("the XInput 2 input thread")
+                          : connection_ ? "the X connection (" + matcher_.fallbackReason() + ")"
+                                        : std::string("the window's event handler (not on an X server)");
+    if (kernel_)
+        sources_ = "the kernel (" + kernel_->devices() + "), else by " + x;
+    else
+        sources_ = kernelWhy_.empty() ? x : x + "; not by the kernel: " + kernelWhy_;
+    static std::once_flag told;
+    std::call_once(told, [this] { std::fprintf(stderr, "reflex: presses are stamped by %s\n", sources_.c_str()); });
+}
+
 void XPressStamper::listen(bool on)
 {
     if (!on) {
+        kernel_.reset();
         thread_.reset();
         return;
     }
-    if (!onX_ || thread_ || connection_)
-        return; // running, or it could not run before
-    thread_ = std::make_unique<XInputPressThread>(clock_);
-    if (!matcher_.attach(*thread_)) {
-        thread_.reset();
-        fallBack();
+    if (!onX_ || thread_ || kernel_)
+        return; // running, or no X time to match presses by
+    // The devices are looked for at every start: a mouse plugged in meanwhile is read too.
+    kernel_ = std::make_unique<EvdevPressThread>();
+    if (!matcher_.attach(*kernel_, kernelWhy_))
+        kernel_.reset();
+    if (!connection_) {
+        thread_ = std::make_unique<XInputPressThread>(clock_);
+        if (!matcher_.attach(*thread_)) {
+            thread_.reset();
+            fallBack();
+        }
     }
+    describeSources();
 }
 
 XPressStamper::~XPressStamper()
 {
+    kernel_.reset();
     thread_.reset();
     connection_.reset();
 }
 
-std::int64_t XPressStamper::stamp(std::int64_t handlerNs, const QInputEvent& event) const
+PressStamp XPressStamper::stamp(std::int64_t handlerNs, const QInputEvent& event) const
 {
     if (!onX_)
-        return handlerNs; // no X server time to go by
+        return {handlerNs, PressSource::Handler}; // no X server time to go by
     return matcher_.stamp(handlerNs, static_cast<std::uint32_t>(event.timestamp()));
 }
 

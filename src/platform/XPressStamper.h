@@ -6,11 +6,13 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class QInputEvent;
 
 namespace reflex {
 
+class EvdevPressThread;
 class XInputPressThread;
 
 // X button presses stamped as Qt takes them off its connection, before they travel to a
@@ -30,11 +32,15 @@ private:
     Sink sink_;
 };
 
-// Stamps presses for a test window. On X it runs an input thread that stamps every raw button
-// press on arrival (XInputPressThread) while the window listens, that is while it is shown: one
-// thread for the window in front, not one per window woken by every press. Where that thread
-// cannot run (no XInput 2) it says so once on standard error and takes its raw presses from
-// the GUI connection instead (XConnectionPressSource). Either source feeds the one matcher.
+// Stamps presses for a test window. On X, while the window listens (while it is shown: the
+// threads serve the window in front, not every window woken by every press), it runs
+//  - a reader of the mouse's event devices (EvdevPressThread), where the user may read them:
+//    the kernel's own stamp of each button press;
+//  - an input thread that stamps every raw X button press on arrival (XInputPressThread), for
+//    presses the first does not see (another device, or it could not start). Where that thread
+//    cannot run (no XInput 2) the raw presses come from the GUI connection instead
+//    (XConnectionPressSource).
+// All feed the one matcher. Which source stamps presses is said once on standard error.
 class XPressStamper final {
 public:
     explicit XPressStamper(const Clock& clock);
@@ -44,7 +50,9 @@ public:
     void listen(bool on);
 
     // The best stamp of the press `event` that a handler stamped at `handlerNs`.
-    std::int64_t stamp(std::int64_t handlerNs, const QInputEvent& event) const;
+    PressStamp stamp(std::int64_t handlerNs, const QInputEvent& event) const;
+    // The press sources in use, in one line: "the kernel (/dev/input/event5 (...)), else ...".
+    const std::string& sources() const { return sources_; }
 
     // Where the presses' stamps come from now: "XInput2 raw" (the input thread), "X connection"
     // (the GUI connection's raw event) or "toolkit event" (the handler's own stamp).
@@ -52,12 +60,16 @@ public:
 
 private:
     void fallBack();
+    void describeSources();
 
     const Clock& clock_;
     PressStampMatcher matcher_;
-    std::unique_ptr<XInputPressThread> thread_; // stopped before the matcher goes
+    std::unique_ptr<EvdevPressThread> kernel_; // stopped before the matcher goes, as the others
+    std::string kernelWhy_;                    // why there is no kernel reader
+    std::unique_ptr<XInputPressThread> thread_;
     std::unique_ptr<XConnectionPressSource> connection_;
     bool onX_ = false;
+    std::string sources_;
 };
 
 } // namespace reflex

@@ -5,6 +5,9 @@
 // asked, and leaving it shows that window again. No module includes another module's headers
 // and the shell has no case per window.
 
+#include "platform/PressStampMatcher.h"
+#include "platform/ToneStamp.h"
+
 #include <QList>
 #include <cstdint>
 #include <functional>
@@ -33,6 +36,12 @@ struct OpenRequest {
     int page = 0;                     // the settings dialog's tab to open on
 };
 
+// What the stamps of a response were taken from (the trace's last columns).
+struct StampSources {
+    PressSource press = PressSource::Handler;
+    ToneSource tone = ToneSource::None; // None: the stimulus had no tone
+};
+
 // Where a finished series and its stamps go besides the store: recover.dat, rewritten at the
 // end of every finished series, and the benchmark's trace of the stamps behind every stored
 // time.
@@ -42,8 +51,8 @@ public:
     virtual void seriesEnded() = 0;
     virtual bool tracing() const = 0; // the benchmark asked for the trace
     // `stimulusUncertaintyNs`: half the window the stimulus stamp lies in, -1 when not known.
-    virtual void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs,
-                                  std::int64_t stimulusUncertaintyNs) = 0;
+    virtual void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, std::int64_t stimulusUncertaintyNs,
+                                  StampSources sources) = 0;
 };
 
 class Shell {

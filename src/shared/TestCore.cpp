@@ -19,6 +19,17 @@ QString runCount(int runs)
 
 } // namespace
 
+StimulusStamp stampStimulus(const Presentation* shown, const ToneStamp* tone, std::int64_t handedOverNs)
+{
+    if (!tone)
+        return shown && shown->known() ? StimulusStamp{shown->stampNs(), shown->uncertaintyNs()}
+                                       : StimulusStamp{handedOverNs};
+    if (!tone->known())
+        return {handedOverNs};
+    const std::int64_t picture = !shown ? tone->ns : shown->known() ? shown->stampNs() : handedOverNs;
+    return {std::max(picture, tone->ns), -1, tone->source};
+}
+
 void PresentLead::note(std::int64_t took)
 {
     recent[count++ % recent.size()] = took;

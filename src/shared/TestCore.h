@@ -7,6 +7,7 @@
 // controls.
 
 #include "platform/Platform.h"
+#include "platform/Presentation.h"
 #include "shared/AppState.h"
 
 #include <QPoint>
@@ -66,10 +67,24 @@ public:
     virtual const TestDisplay& commands() const = 0;
     // Half the window the last stimulus stamp lies in; -1 when not known (for the trace).
     virtual std::int64_t stimulusUncertaintyNs() const = 0;
+    // What the last stimulus's tone was stamped from; None without a tone (for the trace).
+    virtual ToneSource stimulusToneSource() const = 0;
 
     // Called with the unrounded stamps of every measured response (benchmarks read them).
     std::function<void(std::int64_t stimulusNs, std::int64_t pressNs)> onResponseMeasured;
 };
+
+// The stamp of a stimulus and half the window it lies in (-1: not known). A picture alone counts
+// from when it reached the screen, where the window can tell; a tone from its first sample,
+// where the device can tell, and a picture with a tone from the later of the two. What cannot be
+// told counts from `handedOverNs`, taken once everything had been handed over. No picture, or no
+// tone: nullptr.
+struct StimulusStamp {
+    std::int64_t ns = 0;
+    std::int64_t uncertaintyNs = -1;
+    ToneSource tone = ToneSource::None;
+};
+StimulusStamp stampStimulus(const Presentation* shown, const ToneStamp* tone, std::int64_t handedOverNs);
 
 // How long putting something on the screen takes: the median of the last few times, so that
 // one held up by a busy system does not bring the next change early.

@@ -17,8 +17,9 @@ void TestModule::preload()
     TestWindow* window = window_.get();
     TestEngine& engine = window->testEngine();
     if (series.tracing())
-        engine.onResponseMeasured = [&series, &engine](std::int64_t s, std::int64_t p) {
-            series.responseMeasured(s, p, engine.stimulusUncertaintyNs());
+        engine.onResponseMeasured = [&series, &engine, window](std::int64_t s, std::int64_t p) {
+            series.responseMeasured(s, p, engine.stimulusUncertaintyNs(),
+                                    {window->lastPressSource(), engine.stimulusToneSource()});
         };
     Shell& shell = context_.shell;
     QObject::connect(window, &TestWindow::doneRequested, window, [this, &shell] { shell.leave(openedBy_); });

@@ -97,7 +97,9 @@ void TestWindow::mousePressEvent(QMouseEvent* event)
     // here: a press on them is a press on the window. Every other control takes it.
     if (childAt(event->position().toPoint()))
         return;
-    testEngine().press(pressStamper_.stamp(stamp, *event));
+    const PressStamp press = pressStamper_.stamp(stamp, *event);
+    lastPress_ = press.source;
+    testEngine().press(press.ns);
 }
 
 void TestWindow::done()

@@ -126,19 +126,21 @@ void SimpleEngine::stimulus()
     const std::int64_t presenting = p_.clock.nowNs();
     // Present first, stamp after: the stamp is taken once the colour is on the screen and
     // the tone has been handed to the sound device, so the stored time is the student's.
+    const bool picture = TriggerType == VisualTrigger || TriggerType == AudioVisualTrigger;
+    const bool withTone = TriggerType == AudioTrigger || TriggerType == AudioVisualTrigger;
     Presentation shown;
-    if (TriggerType == VisualTrigger || TriggerType == AudioVisualTrigger) {
+    if (picture) {
         d_.panelColor = s_.NormalTriggerColor;
         view_.presentStimulus();
         shown = view_.presentation();
     }
-    if (TriggerType == AudioTrigger || TriggerType == AudioVisualTrigger)
-        p_.beeper.beep();
-    // A colour alone counts from when it reached the screen, where the window can tell; with
-    // a tone, from once the tone has been handed over as well.
-    const bool seen = TriggerType == VisualTrigger && shown.known();
-    StimulusTime = seen ? shown.stampNs() : p_.clock.nowNs();
-    stimulusUncertaintyNs_ = seen ? shown.uncertaintyNs() : -1;
+    ToneStamp tone;
+    if (withTone)
+        tone = p_.beeper.beep();
+    const StimulusStamp stamp = stampStimulus(picture ? &shown : nullptr, withTone ? &tone : nullptr, p_.clock.nowNs());
+    StimulusTime = stamp.ns;
+    stimulusUncertaintyNs_ = stamp.uncertaintyNs;
+    stimulusTone_ = stamp.tone;
     StimulusArmed = true;
     core_.presentLead.note(StimulusTime - presenting);
 

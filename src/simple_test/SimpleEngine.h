@@ -44,6 +44,7 @@ public:
     void resultsClosed() override;
     const TestDisplay& commands() const override { return d_; }
     std::int64_t stimulusUncertaintyNs() const override { return stimulusUncertaintyNs_; }
+    ToneSource stimulusToneSource() const override { return stimulusTone_; }
 
     const SimpleTestDisplay& display() const { return d_; }
     bool armed() const { return StimulusArmed; }
@@ -65,6 +66,7 @@ private:
 
     std::int64_t StimulusTime = 0;            // ns
     std::int64_t stimulusUncertaintyNs_ = -1; // half the window the stamp lies in; -1: not known
+    ToneSource stimulusTone_ = ToneSource::None;
     bool StimulusArmed = false;
     int NextInterval = 0;
     TriggerKind TriggerType = VisualTrigger;

@@ -143,11 +143,12 @@ struct FakeFileChooser final : FileChooser {
 };
 
 struct FakeBeeper final : Beeper {
-    void beep() override { ++beeps; }
+    ToneStamp beep() override { return ++beeps, tone ? tone() : ToneStamp{}; }
     bool hasDevice() const override { return device; }
     QString deviceName() const override { return QStringLiteral("default"); }
     int beeps = 0;
     bool device = true;
+    std::function<ToneStamp()> tone; // the first sample's stamp; unknown unless a test says
 };
 
 // A volume control of the range the test gives; no range is a machine without a device.
@@ -179,6 +180,12 @@ struct FakeRawPressSource final : RawPressSource {
             sink(serverMs, arrivedNs);
     }
     bool available = true;
+    Sink sink;
+};
+
+// Kernel presses the test hands over itself.
+struct FakeKernelPressSource final : KernelPressSource {
+    bool start(Sink s, std::string&) override { return sink = std::move(s), true; }
     Sink sink;
 };
 
@@ -294,7 +301,7 @@ struct FakePlatform {
 struct FakeSeriesRecorder final : SeriesRecorder {
     void seriesEnded() override { ++ended; }
     bool tracing() const override { return false; }
-    void responseMeasured(std::int64_t, std::int64_t, std::int64_t) override { }
+    void responseMeasured(std::int64_t, std::int64_t, std::int64_t, StampSources) override { }
     int ended = 0;
 };
 

@@ -1,6 +1,12 @@
 #include "fakes/Fakes.h"
+#include "platform/EvdevPresses.h"
 #include "platform/Presentation.h"
 #include "platform/PressStampMatcher.h"
+#include "platform/ToneStamp.h"
+
+#include <fcntl.h>
+#include <linux/input.h>
+#include <unistd.h>
 
 using namespace reflex;
 
@@ -8,50 +14,153 @@ namespace {
 constexpr qint64 ms = 1'000'000, handler = 5000 * ms + 900'000;
 constexpr qint64 late = 5003 * ms + 900'000, wrap = (qint64(1) << 32) * ms; // the server's 32-bit counter wrapped
 
+using Source = PressSource;
 struct StampCase {
     const char* name;
-    QList<std::pair<uint, qint64>> raw;   // server ms, arrival ns
-    qint64 expected, handlerNs = handler; // the matched stamp; the handler's own
+    QList<std::pair<uint, qint64>> raw; // server ms, arrival ns
+    QList<qint64> kernel;               // the kernel's stamps of presses
+    PressStamp expected;
+    qint64 handlerNs = handler; // the handler's own stamp
     uint serverMs = 5000;
     bool available = true; // XInput 2
     qint64 slackNs = 0;
 };
+
+// A tone of 7200 frames at 48 kHz written to a stopped stream from 10 s to 10.0002 s; the status
+// 0.1 ms later has 12 frames played (0.25 ms) and the device 96 frames (2 ms) past its buffer.
+constexpr qint64 wrote = 10'000 * ms, status = wrote + 300'000;
+PcmReport pcm()
+{
+    PcmReport r{wrote, wrote + 200'000, 48000, 7200, true, true, status, wrote + 150'000, 250'000, true};
+    r.delayFrames = 7200 - 12 + 96, r.bufferFrames = 14400, r.availFrames = 14400 - (7200 - 12);
+    return r;
+}
+struct ToneCase {
+    const char* name;
+    std::function<void(PcmReport&)> change;
+    qint64 expected;
+    ToneSource source;
+};
+
 } // namespace
 
 class TestStamps : public QObject {
     Q_OBJECT
 private slots:
-    // The input thread's raw presses (server time, arrival) against the handler's stamp of the
-    // press it sees with a server time. Without XInput 2 the handler's stamp is used. Either is
-    // brought back to the end of the server's millisecond (plus the coarse clock's lag); stamps
-    // of a server on another clock are left alone.
+    // The kernel's presses and the input thread's raw presses (server time, arrival) against the
+    // handler's stamp of the press it sees with a server time: the latest kernel press up to the
+    // end of the server's millisecond (plus the coarse clock's lag) and not 64 ms before it, else
+    // the raw press, else the handler's. Any is brought back to the end of the server's
+    // millisecond; stamps of a server on another clock are left alone.
     void pressStamp_data()
     {
+        const qint64 raw = 5000 * ms + 600'000;
         fakes::addRows<StampCase>({
-            {"only another press (1 ms earlier): the handler's", {{4999, 4999 * ms + 100'000}}, handler},
+            {"only another press (1 ms earlier): the handler's", {{4999, 4999 * ms + 100'000}}, {}, {handler}},
             {"arrived earlier: the earliest of three with that time",
-             {{5000, 5000 * ms + 600'000}, {5000, 5000 * ms + 300'000}, {5000, 5000 * ms + 700'000}},
-             5000 * ms + 300'000},
-            {"arrived after the handler ran: not this press", {{5000, handler + 100'000}}, handler},
-            {"over a second earlier: an older press", {{5000, handler - 2000 * ms}}, handler},
-            {"held up 3 ms: back to the server's millisecond", {}, 5001 * ms, late, 5000, false},
-            {"coarse server clock adds its lag", {}, 5002 * ms, late, 5000, true, ms},
-            {"server on another clock", {}, 5000 * ms, 5000 * ms, 123},
-            {"server stamp ahead of the stamp", {}, 5000 * ms, 5000 * ms, 5002},
-            {"across the wrap", {}, wrap, wrap + 1 * ms + 500'000, 0xFFFFFFFFu},
+             {{5000, raw}, {5000, 5000 * ms + 300'000}, {5000, 5000 * ms + 700'000}},
+             {},
+             {5000 * ms + 300'000, Source::Raw}},
+            {"arrived after the handler ran: not this press", {{5000, handler + 100'000}}, {}, {handler}},
+            {"over a second earlier: an older press", {{5000, handler - 2000 * ms}}, {}, {handler}},
+            {"held up 3 ms: back to the server's millisecond", {}, {}, {5001 * ms, Source::Server}, late, 5000, false},
+            {"coarse server clock adds its lag", {}, {}, {5002 * ms, Source::Server}, late, 5000, true, ms},
+            {"server on another clock", {}, {4999 * ms}, {5000 * ms}, 5000 * ms, 123},
+            {"server stamp ahead of the stamp", {}, {}, {5000 * ms}, 5000 * ms, 5002},
+            {"across the wrap", {}, {}, {wrap, Source::Server}, wrap + 1 * ms + 500'000, 0xFFFFFFFFu},
+            {"kernel before the server's millisecond",
+             {{5000, raw}},
+             {4999 * ms + 400'000},
+             {4999 * ms + 400'000, Source::Kernel}},
+            {"kernel: the latest up to the millisecond's end",
+             {{5000, raw}},
+             {4950 * ms, 5000 * ms + 200'000, 5001 * ms + 100'000},
+             {5000 * ms + 200'000, Source::Kernel}},
+            {"kernel 70 ms before: another press", {{5000, raw}}, {4930 * ms}, {raw, Source::Raw}},
+            {"kernel, coarse server clock",
+             {},
+             {5001 * ms + 500'000},
+             {5001 * ms + 500'000, Source::Kernel},
+             late,
+             5000,
+             true,
+             ms},
         });
     }
     void pressStamp()
     {
         QFETCH(StampCase, row);
         fakes::FakeRawPressSource source;
+        fakes::FakeKernelPressSource kernel;
         source.available = row.available;
         PressStampMatcher matcher(row.slackNs);
+        std::string why;
         QVERIFY(matcher.attach(source) == row.available && matcher.usesRawPresses() == row.available);
+        QVERIFY(matcher.attach(kernel, why));
         QCOMPARE(QString::fromStdString(matcher.fallbackReason()), row.available ? "" : "no XInput 2");
         for (auto [serverMs, arrivedNs] : row.raw)
             source.press(serverMs, arrivedNs);
-        QCOMPARE(matcher.stamp(row.handlerNs, row.serverMs), row.expected);
+        for (qint64 ns : row.kernel)
+            kernel.sink(ns);
+        const PressStamp got = matcher.stamp(row.handlerNs, row.serverMs);
+        QCOMPARE(got.ns, row.expected.ns);
+        QCOMPARE(pressSourceName(got.source), pressSourceName(row.expected.source));
+    }
+
+    // The kernel's records as a pipe delivers them, one cut in two by the writes: the presses of
+    // mouse buttons are taken with their stamps; releases, keys and motion are not; the end of
+    // the stream is the device gone.
+    void evdevReaderTakesButtonPresses()
+    {
+        const input_event events[] = {{{7000, 123}, EV_KEY, BTN_LEFT, 1},    {{7000, 123}, EV_SYN, SYN_REPORT, 0},
+                                      {{7000, 90'000}, EV_KEY, BTN_LEFT, 0}, {{7000, 100'000}, EV_REL, REL_X, 3},
+                                      {{7000, 200'000}, EV_KEY, KEY_A, 1},   {{7100, 1}, EV_KEY, BTN_RIGHT, 1},
+                                      {{7200, 0}, EV_KEY, BTN_TOUCH, 1}};
+        int fds[2];
+        QVERIFY(pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0);
+        EvdevPressReader reader(fds[0]);
+        QList<qint64> presses;
+        const auto press = [&](std::int64_t ns) { presses << ns; };
+        const auto* bytes = reinterpret_cast<const char*>(events);
+        const std::size_t cut = sizeof(input_event) * 5 + 7;
+        QVERIFY(write(fds[1], bytes, cut) == ssize_t(cut) && reader.readAvailable(press));
+        QVERIFY(write(fds[1], bytes + cut, sizeof events - cut) == ssize_t(sizeof events - cut));
+        close(fds[1]);
+        QVERIFY(!reader.readAvailable(press));
+        close(fds[0]);
+        QCOMPARE(presses, (QList<qint64>{7'000'000'123'000, 7'100'000'001'000}));
+    }
+
+    // The first sample: the status's time less the stream time played, the trigger, or the time
+    // of the status or of the write plus the delay ahead of the tone; the first three add the
+    // device's latency past its buffer. A route that lands before the write (the delay of a
+    // device that plays at once) or far off (another clock) gives way to the next.
+    void toneStamp_data()
+    {
+        const qint64 first = status - 250'000 + 2 * ms;
+        fakes::addRows<ToneCase>({
+            {"audio timestamp", [](PcmReport&) {}, first, ToneSource::Audio},
+            {"trigger", [](PcmReport& r) { r.audioValid = false; }, wrote + 150'000 + 2 * ms, ToneSource::Trigger},
+            {"status delay", [](PcmReport& r) { r.audioValid = false, r.triggerNs = 0; }, first, ToneSource::Delay},
+            {"another clock: the delay at the write",
+             [](PcmReport& r) { r.monotonic = false, r.delayKnown = true, r.writeDelayFrames = 7200 + 96; },
+             wrote + 200'000 + 2 * ms, ToneSource::Delay},
+            {"stamps far off: the delay at the write",
+             [](PcmReport& r) { r.statusNs = r.triggerNs = 1LL << 62, r.delayKnown = true, r.writeDelayFrames = 7200; },
+             wrote + 200'000, ToneSource::Delay},
+            {"a device that plays at once: the write",
+             [](PcmReport& r) { r.status = false, r.delayKnown = true, r.writeDelayFrames = 0; }, wrote + 200'000,
+             ToneSource::Write},
+        });
+    }
+    void toneStamp()
+    {
+        QFETCH(ToneCase, row);
+        PcmReport report = pcm();
+        row.change(report);
+        const ToneStamp got = reflex::toneStamp(report);
+        QCOMPARE(got.ns, row.expected);
+        QCOMPARE(toneSourceName(got.source), toneSourceName(row.source));
     }
 
     // A stimulus counts from the hand-over of its pixels when the server answered promptly,

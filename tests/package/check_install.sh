@@ -23,6 +23,7 @@ for size in 48 64 128 256; do
   [ "$w $h" = "$size $size" ] || fail "$png is ${w}x$h, not ${size}x$size"
 done
 grep -q '<svg' "$share/icons/hicolor/scalable/apps/$id.svg" || fail "no scalable icon"
+grep -q '^SUBSYSTEM=="input".*TAG+="uaccess"' "$tmp/usr/lib/udev/rules.d/70-brevane-mouse.rules" || fail "no udev rule for the mouse"
 grep -qx "Icon=$id" "$share/applications/$id.desktop" || fail "the menu entry names another icon"
 for program in "$tmp/usr/bin/"*; do
   page=$share/man/man1/$(basename "$program").1.gz

@@ -33,7 +33,8 @@ class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
     // Through ALSA's file plugin the test hears what a sound card would have been handed: a
-    // second beep while the first may still play starts afresh, at 880 Hz and a real level.
+    // second beep while the first may still play starts afresh, at 880 Hz and a real level; each
+    // tone's first sample is stamped, not before it was asked for.
     // A missing device rings the bell; a missing card, and the system's mixer on a machine
     // without one, give no volume control.
     void alsaToneAndMixer()
@@ -42,10 +43,14 @@ private slots:
         QFile f(dir.filePath("tone.raw"));
         const qsizetype tone = 48000 * 15 / 100; // one 150 ms tone
         {
-            AlsaBeeper beeper(("file:FILE=" + QFile::encodeName(f.fileName()) + ",FORMAT=raw").constData());
+            MonotonicClock clock;
+            AlsaBeeper beeper(clock, ("file:FILE=" + QFile::encodeName(f.fileName()) + ",FORMAT=raw").constData());
             QVERIFY(beeper.hasDevice());
-            beeper.beep();
-            beeper.beep();
+            for (int i = 0; i < 2; ++i) {
+                const std::int64_t asked = clock.nowNs();
+                const ToneStamp first = beeper.beep();
+                QVERIFY2(first.known() && first.ns >= asked, toneSourceName(first.source));
+            }
             QTRY_VERIFY_WITH_TIMEOUT(f.size() / 2 >= tone, 3000);
         }
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -59,9 +64,10 @@ private slots:
         }
         QVERIFY2(std::abs(crossings / 2.0 / 0.15 - 880.0) < 15.0, qPrintable(QString::number(crossings)));
         QVERIFY(std::sqrt(energy / tone) > 3000.0);
-        AlsaBeeper none("no-such-device-here");
+        fakes::FakeClock clock;
+        AlsaBeeper none(clock, "no-such-device-here");
         QVERIFY(!none.hasDevice());
-        none.beep(); // the bell: must neither block nor crash
+        QVERIFY(!none.beep().known()); // the bell: must neither block nor crash, and has no stamp
         QVERIFY(!AlsaMixer("hw:CARD=NoSuchCard").open());
         QFile cards(QStringLiteral("/proc/asound/cards"));
         if (cards.open(QIODevice::ReadOnly) && !cards.readAll().contains("no soundcards"))
