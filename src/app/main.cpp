@@ -61,7 +61,7 @@ int main(int argc, char** argv)
     MonotonicClock clock;
     QtTimerFactory timers;
     if (early.action == CommandLine::Action::TimingCheck) {
-        AlsaBeeper beeper; // opened as for the tests, so the readout names the sound's real source
+        AlsaBeeper beeper(clock); // opened as for the tests, so the readout names the sound's real source
         TimingCheckWindow check(clock, timers, beeper);
         check.showFullScreen();
         return QApplication::exec(); // it ends when its window closes

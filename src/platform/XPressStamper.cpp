@@ -121,9 +121,10 @@ PressStamp XPressStamper::stamp(std::int64_t handlerNs, const QInputEvent& event
 
 QString XPressStamper::sourceName() const
 {
-    if (thread_)
-        return QStringLiteral("XInput2 raw");
-    return connection_ ? QStringLiteral("X connection") : QStringLiteral("toolkit event");
+    const QString x = thread_       ? QStringLiteral("XInput2 raw")
+                      : connection_ ? QStringLiteral("X connection")
+                                    : QStringLiteral("toolkit event");
+    return kernel_ ? QStringLiteral("kernel evdev, else ") + x : x;
 }
 
 } // namespace reflex

@@ -54,8 +54,9 @@ public:
     // The press sources in use, in one line: "the kernel (/dev/input/event5 (...)), else ...".
     const std::string& sources() const { return sources_; }
 
-    // Where the presses' stamps come from now: "XInput2 raw" (the input thread), "X connection"
-    // (the GUI connection's raw event) or "toolkit event" (the handler's own stamp).
+    // Where the presses' stamps come from now: "kernel evdev, else " before one of "XInput2 raw"
+    // (the input thread), "X connection" (the GUI connection's raw event) or "toolkit event"
+    // (the handler's own stamp).
     QString sourceName() const;
 
 private:

@@ -62,7 +62,7 @@ void TimingCheckWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     presses_.listen(true);
-    sources_ = currentStampSources(beeper_, presses_);
+    sources_ = currentStampSourceNames(beeper_, presses_);
     nextNs_ = clock_.nowNs() + periodNs_;
     scheduleNext();
     timer_->setEnabled(true);

@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/Beeper.h"
 #include "platform/Clock.h"
-#include "platform/StampSources.h"
+#include "platform/StampSourceNames.h"
 #include "platform/Timer.h"
 #include "platform/XPressStamper.h"
 
@@ -54,7 +54,7 @@ private:
     long long frames_ = 0;
     bool white_ = false;
     std::deque<std::int64_t> stamps_;
-    StampSources sources_;
+    StampSourceNames sources_;
 };
 
 } // namespace reflex

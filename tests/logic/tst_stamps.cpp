@@ -55,12 +55,11 @@ private slots:
     void pressStamp_data()
     {
         const qint64 raw = 5000 * ms + 600'000;
+        // clang-format off
         fakes::addRows<StampCase>({
             {"only another press (1 ms earlier): the handler's", {{4999, 4999 * ms + 100'000}}, {}, {handler}},
             {"arrived earlier: the earliest of three with that time",
-             {{5000, raw}, {5000, 5000 * ms + 300'000}, {5000, 5000 * ms + 700'000}},
-             {},
-             {5000 * ms + 300'000, Source::Raw}},
+             {{5000, raw}, {5000, 5000 * ms + 300'000}, {5000, 5000 * ms + 700'000}}, {}, {5000 * ms + 300'000, Source::Raw}},
             {"arrived after the handler ran: not this press", {{5000, handler + 100'000}}, {}, {handler}},
             {"over a second earlier: an older press", {{5000, handler - 2000 * ms}}, {}, {handler}},
             {"held up 3 ms: back to the server's millisecond", {}, {}, {5001 * ms, Source::Server}, late, 5000, false},
@@ -68,24 +67,15 @@ private slots:
             {"server on another clock", {}, {4999 * ms}, {5000 * ms}, 5000 * ms, 123},
             {"server stamp ahead of the stamp", {}, {}, {5000 * ms}, 5000 * ms, 5002},
             {"across the wrap", {}, {}, {wrap, Source::Server}, wrap + 1 * ms + 500'000, 0xFFFFFFFFu},
-            {"kernel before the server's millisecond",
-             {{5000, raw}},
-             {4999 * ms + 400'000},
+            {"kernel before the server's millisecond", {{5000, raw}}, {4999 * ms + 400'000},
              {4999 * ms + 400'000, Source::Kernel}},
-            {"kernel: the latest up to the millisecond's end",
-             {{5000, raw}},
-             {4950 * ms, 5000 * ms + 200'000, 5001 * ms + 100'000},
-             {5000 * ms + 200'000, Source::Kernel}},
+            {"kernel: the latest up to the millisecond's end", {{5000, raw}},
+             {4950 * ms, 5000 * ms + 200'000, 5001 * ms + 100'000}, {5000 * ms + 200'000, Source::Kernel}},
             {"kernel 70 ms before: another press", {{5000, raw}}, {4930 * ms}, {raw, Source::Raw}},
-            {"kernel, coarse server clock",
-             {},
-             {5001 * ms + 500'000},
-             {5001 * ms + 500'000, Source::Kernel},
-             late,
-             5000,
-             true,
-             ms},
+            {"kernel, coarse server clock", {}, {5001 * ms + 500'000}, {5001 * ms + 500'000, Source::Kernel}, late,
+             5000, true, ms},
         });
+        // clang-format on
     }
     void pressStamp()
     {
@@ -138,6 +128,7 @@ private slots:
     void toneStamp_data()
     {
         const qint64 first = status - 250'000 + 2 * ms;
+        // clang-format off
         fakes::addRows<ToneCase>({
             {"audio timestamp", [](PcmReport&) {}, first, ToneSource::Audio},
             {"trigger", [](PcmReport& r) { r.audioValid = false; }, wrote + 150'000 + 2 * ms, ToneSource::Trigger},
@@ -152,6 +143,7 @@ private slots:
              [](PcmReport& r) { r.status = false, r.delayKnown = true, r.writeDelayFrames = 0; }, wrote + 200'000,
              ToneSource::Write},
         });
+        // clang-format on
     }
     void toneStamp()
     {
