@@ -394,18 +394,6 @@ private slots:
         checkTitleBlocks(record, "Edited");
     }
 
-    // Broken at the first blank past 80 % of eight inches (92 characters here), the next line
-    // beginning with that blank; a word without blanks is not broken.
-    void longComment()
-    {
-        const QString words = QStringList(19, "word").join(' '), last = " word word " + QString(200, 'x');
-        fakes::PrintRecord record;
-        fakes::RecordingPrinter printer(record);
-        printWrapped(printer, (words + ' ').repeated(2) + last.mid(1), 8.0, 0.5);
-        QCOMPARE(record.lines(0), (QStringList{words, ' ' + words, last}));
-        QVERIFY(std::ranges::all_of(record.texts, [](const auto& t) { return t.x == 720; }));
-    }
-
     // The command: the dialog preset each time; OK needs a ticked set; without a printer the
     // report is a PDF file the user names; a failure is told, with the system's reason.
     void printCommand()
