@@ -51,12 +51,14 @@ void Application::setTimingTrace(const QString& path)
     tracePath_ = path;
 }
 
-void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, std::int64_t stimulusUncertaintyNs)
+void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, const StampTrace& stimulus)
 {
     QFile f(tracePath_);
     if (f.open(QIODevice::Append | QIODevice::Text))
         f.write(QByteArray::number(qlonglong(stimulusNs)) + ' ' + QByteArray::number(qlonglong(responseNs)) + ' ' +
-                QByteArray::number(qlonglong(stimulusUncertaintyNs)) + '\n');
+                QByteArray::number(qlonglong(stimulus.uncertaintyNs)) + ' ' + stampSourceName(stimulus.source) + ' ' +
+                QByteArray::number(qulonglong(stimulus.msc)) + ' ' +
+                QByteArray::number(qlonglong(stimulus.handOverNs)) + '\n');
 }
 
 void Application::start()

@@ -163,7 +163,7 @@ void ChoiceEngine::showElement()
         core_.intervalMs = nextInterval(false);
     const bool seen = shown.known() && !withTone;
     StimulusTime = seen ? shown.stampNs() : p_.clock.nowNs();
-    stimulusUncertaintyNs_ = seen ? shown.uncertaintyNs() : -1;
+    stimulusTrace_ = seen ? shown.trace() : StampTrace{};
     core_.presentLead.note(StimulusTime - presenting);
     ElementShown = true;
     blankDueNs_ = StimulusTime + std::int64_t(cfg_.DisplayTime) * 1'000'000;

@@ -64,7 +64,7 @@ public:
     void optionsClosed() override; // series length, trigger and its sound may have changed
     void resultsClosed() override;
     const TestDisplay& commands() const override { return d_; }
-    std::int64_t stimulusUncertaintyNs() const override { return stimulusUncertaintyNs_; }
+    StampTrace stimulusTrace() const override { return stimulusTrace_; }
 
     const ChoiceTestDisplay& display() const { return d_; }
     bool elementShown() const { return ElementShown; }
@@ -100,7 +100,7 @@ private:
     bool TriggerShown = false;
     bool ElementShown = false;
     std::int64_t StimulusTime = 0; // ns
-    std::int64_t stimulusUncertaintyNs_ = -1;
+    StampTrace stimulusTrace_;
     std::int64_t ResponseTime = 0; // ns
     int ElementIndex = 0;
     bool ElementSound = false;

@@ -5,6 +5,8 @@
 // asked, and leaving it shows that window again. No module includes another module's headers
 // and the shell has no case per window.
 
+#include "platform/Presentation.h"
+
 #include <QList>
 #include <cstdint>
 #include <functional>
@@ -41,9 +43,8 @@ public:
     virtual ~SeriesRecorder() = default;
     virtual void seriesEnded() = 0;
     virtual bool tracing() const = 0; // the benchmark asked for the trace
-    // `stimulusUncertaintyNs`: half the window the stimulus stamp lies in, -1 when not known.
-    virtual void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs,
-                                  std::int64_t stimulusUncertaintyNs) = 0;
+    // `stimulus`: where the stimulus stamp came from, and how sure it is.
+    virtual void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, const StampTrace& stimulus) = 0;
 };
 
 class Shell {

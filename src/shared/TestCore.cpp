@@ -25,7 +25,7 @@ void PresentLead::note(std::int64_t took)
     const std::size_t n = std::min<std::size_t>(count, recent.size());
     auto sorted = recent;
     std::nth_element(sorted.begin(), sorted.begin() + n / 2, sorted.begin() + n);
-    ns = std::clamp<std::int64_t>(sorted[n / 2], 0, 5'000'000);
+    ns = std::clamp<std::int64_t>(sorted[n / 2], 0, kMaxNs);
 }
 
 void armUntil(Timer& timer, const Clock& clock, std::int64_t dueNs, std::int64_t leadNs)

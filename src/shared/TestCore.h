@@ -7,6 +7,7 @@
 // controls.
 
 #include "platform/Platform.h"
+#include "platform/Presentation.h"
 #include "shared/AppState.h"
 
 #include <QPoint>
@@ -64,16 +65,18 @@ public:
     virtual void optionsClosed() = 0; // the settings may have changed
     virtual void resultsClosed() = 0; // the results window may have edited the set's comment
     virtual const TestDisplay& commands() const = 0;
-    // Half the window the last stimulus stamp lies in; -1 when not known (for the trace).
-    virtual std::int64_t stimulusUncertaintyNs() const = 0;
+    // What the trace records of the last stimulus stamp: its source and uncertainty.
+    virtual StampTrace stimulusTrace() const = 0;
 
     // Called with the unrounded stamps of every measured response (benchmarks read them).
     std::function<void(std::int64_t stimulusNs, std::int64_t pressNs)> onResponseMeasured;
 };
 
 // How long putting something on the screen takes: the median of the last few times, so that
-// one held up by a busy system does not bring the next change early.
+// one held up by a busy system does not bring the next change early. A display that shows a
+// frame at its next refresh (X Present) takes up to two frames; more is a system held up.
 struct PresentLead {
+    static constexpr std::int64_t kMaxNs = 40'000'000;
     void note(std::int64_t took);
     std::int64_t ns = 0;
     std::array<std::int64_t, 5> recent{};

@@ -138,7 +138,7 @@ void SimpleEngine::stimulus()
     // a tone, from once the tone has been handed over as well.
     const bool seen = TriggerType == VisualTrigger && shown.known();
     StimulusTime = seen ? shown.stampNs() : p_.clock.nowNs();
-    stimulusUncertaintyNs_ = seen ? shown.uncertaintyNs() : -1;
+    stimulusTrace_ = seen ? shown.trace() : StampTrace{};
     StimulusArmed = true;
     core_.presentLead.note(StimulusTime - presenting);
 

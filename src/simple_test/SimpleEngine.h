@@ -43,7 +43,7 @@ public:
     void optionsClosed() override; // runs per set and stimulus kind may have changed
     void resultsClosed() override;
     const TestDisplay& commands() const override { return d_; }
-    std::int64_t stimulusUncertaintyNs() const override { return stimulusUncertaintyNs_; }
+    StampTrace stimulusTrace() const override { return stimulusTrace_; }
 
     const SimpleTestDisplay& display() const { return d_; }
     bool armed() const { return StimulusArmed; }
@@ -63,8 +63,8 @@ private:
     SimpleTestDisplay d_;
     TestCore core_;
 
-    std::int64_t StimulusTime = 0;            // ns
-    std::int64_t stimulusUncertaintyNs_ = -1; // half the window the stamp lies in; -1: not known
+    std::int64_t StimulusTime = 0; // ns
+    StampTrace stimulusTrace_;
     bool StimulusArmed = false;
     int NextInterval = 0;
     TriggerKind TriggerType = VisualTrigger;

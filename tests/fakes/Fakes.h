@@ -294,7 +294,7 @@ struct FakePlatform {
 struct FakeSeriesRecorder final : SeriesRecorder {
     void seriesEnded() override { ++ended; }
     bool tracing() const override { return false; }
-    void responseMeasured(std::int64_t, std::int64_t, std::int64_t) override { }
+    void responseMeasured(std::int64_t, std::int64_t, const StampTrace&) override { }
     int ended = 0;
 };
 
