@@ -88,11 +88,18 @@ Figures figuresOf(const Condition& c, int intervalMs)
     Figures f{summarise(stored),  summarise(trace),    summarise(rounding), summarise(stim),
               summarise(press),   summarise(took),     summarise(interval), summarise(programInterval),
               summarise(bracket), summarise(halfWidth)};
-    std::vector<double> handOver, onRefresh;
+    std::vector<double> handOver, onRefresh, tight;
     std::map<std::string, int> sources;
     for (const auto& s : c.stimuli) {
         if (!s.progSource.empty())
             ++sources[s.progSource];
+        if (s.progStimulusNs) {
+            const std::int64_t off = *s.progStimulusNs - s.onsetNs;
+            ++f.bracketed;
+            f.insideBracket += std::llabs(off) <= s.bracketNs ? 1 : 0;
+            if (s.bracketNs <= 200'000)
+                tight.push_back(double(off) / 1e6);
+        }
         if (s.progSource == "present" && s.progHandOverNs && *s.progHandOverNs > 0)
             handOver.push_back(double(*s.progHandOverNs - s.onsetNs) / 1e6);
     }
@@ -100,6 +107,7 @@ Figures figuresOf(const Condition& c, int intervalMs)
         f.beyondOneMs += std::fabs(e) > 1.0 ? 1 : 0;
     f.refreshMs = fitRefreshGrid(c.stimuli, onRefresh);
     f.handOverSide = summarise(handOver);
+    f.tightStimulusSide = summarise(tight);
     f.onRefresh = summarise(onRefresh);
     for (const auto& [source, n] : sources)
         f.sources += (f.sources.empty() ? "" : ", ") + source + " " + std::to_string(n);

@@ -80,9 +80,12 @@ struct Figures {
     // Where the stimulus stamp is the display's frame time (X Present): the hand-over stamp of the
     // same stimuli against the onset, and the stamp against the refresh it belongs to.
     Summary handOverSide, onRefresh;
-    double refreshMs = NAN; // the display's refresh interval, from the Present stamps and their MSC
-    std::string sources;    // how many stimulus stamps came from each source
-    int beyondOneMs = 0;    // unrounded errors beyond +-1 ms
+    Summary tightStimulusSide; // stamp - onset where the photodiode bracketed the onset within +-0.2 ms
+    int insideBracket = 0;     // stimulus stamps within the photodiode's bracket
+    int bracketed = 0;         // of so many
+    double refreshMs = NAN;    // the display's refresh interval, from the Present stamps and their MSC
+    std::string sources;       // how many stimulus stamps came from each source
+    int beyondOneMs = 0;       // unrounded errors beyond +-1 ms
 };
 
 // Whole milliseconds between the one the press was sent in and the server's time of it (the

@@ -53,6 +53,7 @@ std::vector<Row> rowsOf(const Figures& f)
         rows.push_back({"stimulus stamp uncertainty (half-width)", &f.stimulusHalfWidth});
     if (f.handOverSide.n > 0)
         rows.insert(rows.begin() + 3, {"    the hand-over stamp instead (without Present)", &f.handOverSide});
+    rows.insert(rows.begin() + 3, {"    onsets the photodiode bracketed within +-0.2", &f.tightStimulusSide});
     if (f.onRefresh.n > 0)
         rows.push_back({"Present stamp - refresh boundary", &f.onRefresh});
     return rows;
@@ -64,8 +65,9 @@ std::string stampLine(const Figures& f)
     if (f.sources.empty())
         return "Stimulus stamps: no source in the trace.";
     char buf[320];
-    std::snprintf(buf, sizeof buf, "Stimulus stamps: %s. Unrounded errors beyond +-1 ms: %d.", f.sources.c_str(),
-                  f.beyondOneMs);
+    std::snprintf(buf, sizeof buf,
+                  "Stimulus stamps: %s; %d of %d within the photodiode's bracket. Unrounded errors beyond +-1 ms: %d.",
+                  f.sources.c_str(), f.insideBracket, f.bracketed, f.beyondOneMs);
     std::string s = buf;
     if (!std::isnan(f.refreshMs)) {
         std::snprintf(buf, sizeof buf,
