@@ -4,7 +4,8 @@
 set -euo pipefail
 
 build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-wayland
-       libasound2-dev libxcb1-dev libxcb-xinput-dev fonts-dejavu-core fonts-liberation librsvg2-bin)
+       libasound2-dev libxcb1-dev libxcb-xinput-dev libxcb-present-dev fonts-dejavu-core fonts-liberation
+       librsvg2-bin)
 test=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x11-utils poppler-utils
       desktop-file-utils appstream weston xwayland qt6-wayland)
 fuzz=(clang libclang-rt-14-dev)

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -21,6 +22,43 @@ int serverLagMs(const Stimulus& s)
 double pressSideMs(const Stimulus& s)
 {
     return double(*s.progPressNs - s.sentNs) / 1e6;
+}
+
+double fitRefreshGrid(const std::vector<Stimulus>& stimuli, std::vector<double>& afterBoundaryMs)
+{
+    auto present = [](const Stimulus& s) { return s.progSource == "present" && s.progMsc && s.progStimulusNs; };
+    const auto first = std::find_if(stimuli.begin(), stimuli.end(), present);
+    std::vector<std::pair<double, double>> points; // frames and ns since the first Present stamp
+    for (const auto& s : stimuli)
+        if (present(s))
+            points.emplace_back(double(std::int64_t(*s.progMsc - *first->progMsc)),
+                                double(*s.progStimulusNs - *first->progStimulusNs));
+    afterBoundaryMs.clear();
+    if (points.size() < 3)
+        return NAN;
+    double slope = 0, intercept = 0;
+    auto fit = [&](double keepWithinNs) {
+        double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
+        for (auto [x, y] : points)
+            if (std::fabs(y - (intercept + slope * x)) <= keepWithinNs) {
+                n += 1, sx += x, sy += y, sxx += x * x, sxy += x * y;
+            }
+        const double d = n * sxx - sx * sx;
+        if (n < 3 || d == 0)
+            return false;
+        slope = (n * sxy - sx * sy) / d;
+        intercept = (sy - slope * sx) / n;
+        return true;
+    };
+    if (!fit(INFINITY) || !fit(1e6))
+        return NAN;
+    std::vector<double> residual;
+    for (auto [x, y] : points)
+        residual.push_back(y - (intercept + slope * x));
+    const double earliest = *std::min_element(residual.begin(), residual.end());
+    for (double r : residual)
+        afterBoundaryMs.push_back((r - earliest) / 1e6);
+    return slope / 1e6;
 }
 
 Figures figuresOf(const Condition& c, int intervalMs)
@@ -47,9 +85,33 @@ Figures figuresOf(const Condition& c, int intervalMs)
             programInterval.push_back(*s.programIntervalMs - intervalMs);
         bracket.push_back(double(s.bracketNs) / 1e6);
     }
-    return {summarise(stored),  summarise(trace),    summarise(rounding), summarise(stim),
-            summarise(press),   summarise(took),     summarise(interval), summarise(programInterval),
-            summarise(bracket), summarise(halfWidth)};
+    Figures f{summarise(stored),  summarise(trace),    summarise(rounding), summarise(stim),
+              summarise(press),   summarise(took),     summarise(interval), summarise(programInterval),
+              summarise(bracket), summarise(halfWidth)};
+    std::vector<double> handOver, onRefresh, tight;
+    std::map<std::string, int> sources;
+    for (const auto& s : c.stimuli) {
+        if (!s.progSource.empty())
+            ++sources[s.progSource];
+        if (s.progStimulusNs) {
+            const std::int64_t off = *s.progStimulusNs - s.onsetNs;
+            ++f.bracketed;
+            f.insideBracket += std::llabs(off) <= s.bracketNs ? 1 : 0;
+            if (s.bracketNs <= 200'000)
+                tight.push_back(double(off) / 1e6);
+        }
+        if (s.progSource == "present" && s.progHandOverNs && *s.progHandOverNs > 0)
+            handOver.push_back(double(*s.progHandOverNs - s.onsetNs) / 1e6);
+    }
+    for (double e : trace)
+        f.beyondOneMs += std::fabs(e) > 1.0 ? 1 : 0;
+    f.refreshMs = fitRefreshGrid(c.stimuli, onRefresh);
+    f.handOverSide = summarise(handOver);
+    f.tightStimulusSide = summarise(tight);
+    f.onRefresh = summarise(onRefresh);
+    for (const auto& [source, n] : sources)
+        f.sources += (f.sources.empty() ? "" : ", ") + source + " " + std::to_string(n);
+    return f;
 }
 
 std::vector<std::string> readRecoveryLines(const std::string& path, std::size_t atLeast)
@@ -118,13 +180,16 @@ std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vect
     if (file.empty() || !in)
         return {}; // a program without the trace: stored times only
     struct Line {
-        long long stimulus = 0, press = 0, halfWidth = -1;
+        long long stimulus = 0, press = 0, halfWidth = -1, handOver = 0;
+        unsigned long long msc = 0;
+        char source[16] = "";
     };
     std::vector<Line> lines;
     std::string text;
     while (std::getline(in, text)) {
         Line l;
-        if (std::sscanf(text.c_str(), "%lld %lld %lld", &l.stimulus, &l.press, &l.halfWidth) >= 2)
+        if (std::sscanf(text.c_str(), "%lld %lld %lld %15s %llu %lld", &l.stimulus, &l.press, &l.halfWidth, l.source,
+                        &l.msc, &l.handOver) >= 2)
             lines.push_back(l);
     }
     if (lines.size() < linesSeen + runs.size()) {
@@ -139,6 +204,11 @@ std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vect
         runs[i].progPressNs = l.press;
         if (l.halfWidth >= 0)
             runs[i].progStimulusHalfWidthNs = l.halfWidth;
+        runs[i].progSource = l.source;
+        if (runs[i].progSource == "present")
+            runs[i].progMsc = l.msc;
+        if (l.handOver > 0)
+            runs[i].progHandOverNs = l.handOver;
         if (i > 0 && runs[i].followsPress)
             runs[i].programIntervalMs = double(*runs[i].progStimulusNs - *runs[i - 1].progPressNs) / 1e6;
     }

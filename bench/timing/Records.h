@@ -23,6 +23,9 @@ struct Stimulus {
     std::optional<double> storedMs;        // from the recovery file
     std::optional<std::int64_t> progStimulusNs, progPressNs; // from the trace
     std::optional<std::int64_t> progStimulusHalfWidthNs;     // the trace's third column, if any
+    std::string progSource;                                  // the fourth: present, handover or clock; empty if none
+    std::optional<std::uint64_t> progMsc;                    // the fifth: the display's frame counter (present only)
+    std::optional<std::int64_t> progHandOverNs;              // the sixth: the hand-over stamp, the one without Present
     bool followsPress = false;               // the element before this one was pressed (interval figures)
     std::optional<double> intervalMs;        // previous press sent .. this onset
     std::optional<double> programIntervalMs; // the program's previous press stamp .. this stimulus stamp
@@ -74,6 +77,15 @@ struct Condition {
 struct Figures {
     Summary stored, trace, rounding, stimulusSide, pressSide, serverTook, interval, programInterval, bracket,
         stimulusHalfWidth;
+    // Where the stimulus stamp is the display's frame time (X Present): the hand-over stamp of the
+    // same stimuli against the onset, and the stamp against the refresh it belongs to.
+    Summary handOverSide, onRefresh;
+    Summary tightStimulusSide; // stamp - onset where the photodiode bracketed the onset within +-0.2 ms
+    int insideBracket = 0;     // stimulus stamps within the photodiode's bracket
+    int bracketed = 0;         // of so many
+    double refreshMs = NAN;    // the display's refresh interval, from the Present stamps and their MSC
+    std::string sources;       // how many stimulus stamps came from each source
+    int beyondOneMs = 0;       // unrounded errors beyond +-1 ms
 };
 
 // Whole milliseconds between the one the press was sent in and the server's time of it (the
@@ -92,8 +104,16 @@ void takeStoredTimes(const std::vector<std::string>& lines, int firstLine, std::
 // The four counts of a choice test's set 1 from line `firstLine` on.
 void takeChoiceCounts(const std::vector<std::string>& lines, int firstLine, ChoiceTally& tally);
 
+// The display's refresh grid fitted to the Present stamps: a straight line through (MSC, stamp),
+// least squares, again without the stamps more than 1 ms off the first line (a server late to its
+// own timer). Returns the interval in ms and, for every stimulus, how far its stamp lies after the
+// grid (0 for the earliest): the refresh boundary of its frame. NAN / empty with fewer than three
+// Present stamps.
+double fitRefreshGrid(const std::vector<Stimulus>& stimuli, std::vector<double>& afterBoundaryMs);
+
 // Pairs the trace lines written since `linesSeen` with `runs`, in order; the trace is "stimulus
-// press" or "stimulus press half-width", in nanoseconds. Returns a warning, or an empty text.
+// press", "stimulus press half-width" or "stimulus press half-width source msc hand-over" (source
+// a word, the rest nanoseconds). Returns a warning, or an empty text.
 std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vector<Stimulus>& runs);
 
 } // namespace timing

@@ -51,7 +51,31 @@ std::vector<Row> rowsOf(const Figures& f)
                           {"photodiode bracket (half-width)", &f.bracket}};
     if (f.stimulusHalfWidth.n > 0)
         rows.push_back({"stimulus stamp uncertainty (half-width)", &f.stimulusHalfWidth});
+    if (f.handOverSide.n > 0)
+        rows.insert(rows.begin() + 3, {"    the hand-over stamp instead (without Present)", &f.handOverSide});
+    rows.insert(rows.begin() + 3, {"    onsets the photodiode bracketed within +-0.2", &f.tightStimulusSide});
+    if (f.onRefresh.n > 0)
+        rows.push_back({"Present stamp - refresh boundary", &f.onRefresh});
     return rows;
+}
+
+// Where the stimulus stamps came from, and the display's refresh as the Present stamps show it.
+std::string stampLine(const Figures& f)
+{
+    if (f.sources.empty())
+        return "Stimulus stamps: no source in the trace.";
+    char buf[320];
+    std::snprintf(buf, sizeof buf,
+                  "Stimulus stamps: %s; %d of %d within the photodiode's bracket. Unrounded errors beyond +-1 ms: %d.",
+                  f.sources.c_str(), f.insideBracket, f.bracketed, f.beyondOneMs);
+    std::string s = buf;
+    if (!std::isnan(f.refreshMs)) {
+        std::snprintf(buf, sizeof buf,
+                      " Refresh interval from the Present stamps and their frame counter: %.4f ms (%.2f Hz).",
+                      f.refreshMs, 1000.0 / f.refreshMs);
+        s += buf;
+    }
+    return s;
 }
 
 // The goals for the unrounded time (the trace), idle and busy alike.
@@ -197,14 +221,15 @@ void writeRaw(const std::string& path, const std::vector<Condition>& conditions)
 {
     std::ofstream raw(path);
     raw << "condition\tseries\trun\tonset_ns\tbracket_ns\tsent_ns\ttrue_ms\tstored_ms\tprog_stimulus_ns"
-           "\tprog_press_ns\tprog_stimulus_half_width_ns\tinterval_ms\tprogram_interval_ms\tserver_ms\n";
+           "\tprog_press_ns\tprog_stimulus_half_width_ns\tinterval_ms\tprogram_interval_ms\tserver_ms"
+           "\tprog_source\tprog_msc\tprog_handover_ns\n";
     for (const auto& c : conditions)
         for (const auto& s : c.stimuli)
             raw << c.kind << '\t' << s.series << '\t' << s.run << '\t' << s.onsetNs << '\t' << s.bracketNs << '\t'
                 << s.sentNs << '\t' << s.trueMs << '\t' << optional(s.storedMs) << '\t' << optional(s.progStimulusNs)
                 << '\t' << optional(s.progPressNs) << '\t' << optional(s.progStimulusHalfWidthNs) << '\t'
                 << optional(s.intervalMs) << '\t' << optional(s.programIntervalMs) << '\t' << optional(s.serverMs)
-                << '\n';
+                << '\t' << s.progSource << '\t' << optional(s.progMsc) << '\t' << optional(s.progHandOverNs) << '\n';
 }
 
 } // namespace
@@ -250,7 +275,9 @@ void report(const ReportSetup& r, const std::vector<Condition>& conditions)
                         fmt(row.s->sd, false).c_str(), fmt(row.s->min).c_str(), fmt(row.s->max).c_str(),
                         fmt(row.s->p1).c_str(), fmt(row.s->p99).c_str());
         std::fflush(stdout);
-        std::cout << photodiodeLine(c) << "\n" << serverLine(c) << "\ngoals: " << goalsText(f) << "\n";
+        std::cout << photodiodeLine(c) << "\n"
+                  << serverLine(c) << "\n"
+                  << stampLine(f) << "\ngoals: " << goalsText(f) << "\n";
         if (counted)
             std::cout << tallyLine(c.tally) << "\n";
         for (const auto& w : c.warnings)
@@ -286,7 +313,9 @@ void report(const ReportSetup& r, const std::vector<Condition>& conditions)
                << " | " << fmt(row.s->min) << " | " << fmt(row.s->max) << " | " << fmt(row.s->p1) << " | "
                << fmt(row.s->p99) << " |\n";
         }
-        md << "\n" << photodiodeLine(c) << " " << serverLine(c) << "\n\nGoals: " << goalsText(f) << ".\n";
+        md << "\n"
+           << photodiodeLine(c) << " " << serverLine(c) << " " << stampLine(f) << "\n\nGoals: " << goalsText(f)
+           << ".\n";
         if (counted)
             md << "\n" << tallyLine(c.tally) << "\n";
         for (const auto& w : c.warnings)

@@ -51,15 +51,18 @@ void Application::setTimingTrace(const QString& path)
     tracePath_ = path;
 }
 
-// A line of the trace: the stimulus and press stamps, the stimulus stamp's uncertainty, then the
-// words naming what the press and the tone were stamped from.
-void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, std::int64_t stimulusUncertaintyNs,
+// A line of the trace: the stimulus and press stamps, the stimulus stamp's uncertainty, where the
+// picture's stamp came from with its frame counter and hand-over stamp, then the words naming what
+// the press and the tone were stamped from.
+void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, const StampTrace& stimulus,
                                    StampSources sources)
 {
     QFile f(tracePath_);
     if (f.open(QIODevice::Append | QIODevice::Text))
         f.write(QByteArray::number(qlonglong(stimulusNs)) + ' ' + QByteArray::number(qlonglong(responseNs)) + ' ' +
-                QByteArray::number(qlonglong(stimulusUncertaintyNs)) + ' ' + pressSourceName(sources.press) + ' ' +
+                QByteArray::number(qlonglong(stimulus.uncertaintyNs)) + ' ' + stampSourceName(stimulus.source) + ' ' +
+                QByteArray::number(qulonglong(stimulus.msc)) + ' ' +
+                QByteArray::number(qlonglong(stimulus.handOverNs)) + ' ' + pressSourceName(sources.press) + ' ' +
                 toneSourceName(sources.tone) + '\n');
 }
 

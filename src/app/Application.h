@@ -29,8 +29,9 @@ public:
     // when the screen is too small.
     void start();
 
-    // Appends "stimulus_ns press_ns" (CLOCK_MONOTONIC) for every response to `path`; the
-    // timing benchmark compares these unrounded stamps with what it saw on the screen.
+    // Appends "stimulus_ns press_ns uncertainty_ns source msc handover_ns" (CLOCK_MONOTONIC) for
+    // every response to `path`; the timing benchmark compares these unrounded stamps with what it
+    // saw on the screen. `source` is present, handover or clock (Presentation.h).
     void setTimingTrace(const QString& path);
 
     frmMain* mainMenu() const { return main_.get(); }
@@ -55,7 +56,7 @@ public:
     // SeriesRecorder: recover.dat, and the trace when the benchmark asked for one
     void seriesEnded() override;
     bool tracing() const override { return !tracePath_.isEmpty(); }
-    void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, std::int64_t stimulusUncertaintyNs,
+    void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, const StampTrace& stimulus,
                           StampSources sources) override;
 
 private:

@@ -162,10 +162,8 @@ void ChoiceEngine::showElement()
     // The colour test prepares the next interval after showing, the number test before.
     if (test_ == ChoiceTest::Color)
         core_.intervalMs = nextInterval(false);
-    const StimulusStamp stamp = stampStimulus(&shown, withTone ? &tone : nullptr, p_.clock.nowNs());
-    StimulusTime = stamp.ns;
-    stimulusUncertaintyNs_ = stamp.uncertaintyNs;
-    stimulusTone_ = stamp.tone;
+    stimulus_ = stampStimulus(&shown, withTone ? &tone : nullptr, p_.clock.nowNs());
+    StimulusTime = stimulus_.ns;
     core_.presentLead.note(StimulusTime - presenting);
     ElementShown = true;
     blankDueNs_ = StimulusTime + std::int64_t(cfg_.DisplayTime) * 1'000'000;

@@ -64,8 +64,8 @@ public:
     void optionsClosed() override; // series length, trigger and its sound may have changed
     void resultsClosed() override;
     const TestDisplay& commands() const override { return d_; }
-    std::int64_t stimulusUncertaintyNs() const override { return stimulusUncertaintyNs_; }
-    ToneSource stimulusToneSource() const override { return stimulusTone_; }
+    StampTrace stimulusTrace() const override { return stimulus_.trace; }
+    ToneSource stimulusToneSource() const override { return stimulus_.tone; }
 
     const ChoiceTestDisplay& display() const { return d_; }
     bool elementShown() const { return ElementShown; }
@@ -101,8 +101,7 @@ private:
     bool TriggerShown = false;
     bool ElementShown = false;
     std::int64_t StimulusTime = 0; // ns
-    std::int64_t stimulusUncertaintyNs_ = -1;
-    ToneSource stimulusTone_ = ToneSource::None;
+    StimulusStamp stimulus_;       // what the trace records of StimulusTime
     std::int64_t ResponseTime = 0; // ns
     int ElementIndex = 0;
     bool ElementSound = false;

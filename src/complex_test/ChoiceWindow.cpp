@@ -1,6 +1,5 @@
 #include "complex_test/ChoiceWindow.h"
 #include "complex_test/SoundIcon.h"
-#include "platform/ScreenFlush.h"
 #include "shared/Formats.h"
 #include "shared/Palette.h"
 #include "ui_frmColorReflex.h"
@@ -86,7 +85,7 @@ void ChoiceWindow::render()
 Presentation ChoiceWindow::presentElement()
 {
     showElement(txtInsideFrame, engine_.display().element);
-    return presentNow(txtInsideFrame, platform_.clock);
+    return present(txtInsideFrame);
 }
 
 QPoint ChoiceWindow::leftTargetCentre() const

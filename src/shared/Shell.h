@@ -5,6 +5,7 @@
 // asked, and leaving it shows that window again. No module includes another module's headers
 // and the shell has no case per window.
 
+#include "platform/Presentation.h"
 #include "platform/PressStampMatcher.h"
 #include "platform/ToneStamp.h"
 
@@ -50,8 +51,9 @@ public:
     virtual ~SeriesRecorder() = default;
     virtual void seriesEnded() = 0;
     virtual bool tracing() const = 0; // the benchmark asked for the trace
-    // `stimulusUncertaintyNs`: half the window the stimulus stamp lies in, -1 when not known.
-    virtual void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, std::int64_t stimulusUncertaintyNs,
+    // `stimulus`: where the picture's stamp came from, and how sure it is; `sources`: what the
+    // press and the tone were stamped from.
+    virtual void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, const StampTrace& stimulus,
                                   StampSources sources) = 0;
 };
 

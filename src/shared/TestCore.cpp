@@ -22,12 +22,14 @@ QString runCount(int runs)
 StimulusStamp stampStimulus(const Presentation* shown, const ToneStamp* tone, std::int64_t handedOverNs)
 {
     if (!tone)
-        return shown && shown->known() ? StimulusStamp{shown->stampNs(), shown->uncertaintyNs()}
-                                       : StimulusStamp{handedOverNs};
+        return shown && shown->known() ? StimulusStamp{shown->stampNs(), shown->trace(), ToneSource::None}
+                                       : StimulusStamp{handedOverNs, StampTrace{}, ToneSource::None};
     if (!tone->known())
-        return {handedOverNs};
+        return {handedOverNs, StampTrace{}, ToneSource::None};
     const std::int64_t picture = !shown ? tone->ns : shown->known() ? shown->stampNs() : handedOverNs;
-    return {std::max(picture, tone->ns), -1, tone->source};
+    StampTrace trace = shown ? shown->trace() : StampTrace{};
+    trace.uncertaintyNs = -1; // the later of two stamps: no one window
+    return {std::max(picture, tone->ns), trace, tone->source};
 }
 
 void PresentLead::note(std::int64_t took)
@@ -36,7 +38,7 @@ void PresentLead::note(std::int64_t took)
     const std::size_t n = std::min<std::size_t>(count, recent.size());
     auto sorted = recent;
     std::nth_element(sorted.begin(), sorted.begin() + n / 2, sorted.begin() + n);
-    ns = std::clamp<std::int64_t>(sorted[n / 2], 0, 5'000'000);
+    ns = std::clamp<std::int64_t>(sorted[n / 2], 0, kMaxNs);
 }
 
 void armUntil(Timer& timer, const Clock& clock, std::int64_t dueNs, std::int64_t leadNs)

@@ -65,30 +65,33 @@ public:
     virtual void optionsClosed() = 0; // the settings may have changed
     virtual void resultsClosed() = 0; // the results window may have edited the set's comment
     virtual const TestDisplay& commands() const = 0;
-    // Half the window the last stimulus stamp lies in; -1 when not known (for the trace).
-    virtual std::int64_t stimulusUncertaintyNs() const = 0;
-    // What the last stimulus's tone was stamped from; None without a tone (for the trace).
+    // What the trace records of the last stimulus stamp: its picture's source and uncertainty,
+    // and what its tone was stamped from (None without a tone).
+    virtual StampTrace stimulusTrace() const = 0;
     virtual ToneSource stimulusToneSource() const = 0;
 
     // Called with the unrounded stamps of every measured response (benchmarks read them).
     std::function<void(std::int64_t stimulusNs, std::int64_t pressNs)> onResponseMeasured;
 };
 
-// The stamp of a stimulus and half the window it lies in (-1: not known). A picture alone counts
-// from when it reached the screen, where the window can tell; a tone from its first sample,
-// where the device can tell, and a picture with a tone from the later of the two. What cannot be
+// The stamp of a stimulus with what the trace records of it. A picture alone counts from when it
+// reached the screen, where the window can tell (its trace: the frame through Present, or the
+// hand-over and half the window it lies in); a tone from its first sample, where the device can
+// tell, and a picture with a tone from the later of the two (no window then). What cannot be
 // told counts from `handedOverNs`, taken once everything had been handed over. No picture, or no
 // tone: nullptr.
 struct StimulusStamp {
     std::int64_t ns = 0;
-    std::int64_t uncertaintyNs = -1;
+    StampTrace trace;
     ToneSource tone = ToneSource::None;
 };
 StimulusStamp stampStimulus(const Presentation* shown, const ToneStamp* tone, std::int64_t handedOverNs);
 
 // How long putting something on the screen takes: the median of the last few times, so that
-// one held up by a busy system does not bring the next change early.
+// one held up by a busy system does not bring the next change early. A display that shows a
+// frame at its next refresh (X Present) takes up to two frames; more is a system held up.
 struct PresentLead {
+    static constexpr std::int64_t kMaxNs = 40'000'000;
     void note(std::int64_t took);
     std::int64_t ns = 0;
     std::array<std::int64_t, 5> recent{};

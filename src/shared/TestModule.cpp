@@ -18,7 +18,7 @@ void TestModule::preload()
     TestEngine& engine = window->testEngine();
     if (series.tracing())
         engine.onResponseMeasured = [&series, &engine, window](std::int64_t s, std::int64_t p) {
-            series.responseMeasured(s, p, engine.stimulusUncertaintyNs(),
+            series.responseMeasured(s, p, engine.stimulusTrace(),
                                     {window->lastPressSource(), engine.stimulusToneSource()});
         };
     Shell& shell = context_.shell;

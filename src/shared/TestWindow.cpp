@@ -15,6 +15,7 @@ TestWindow::TestWindow(const Clock& clock, QWidget* parent)
     : QWidget(parent)
     , clock_(clock)
     , pressStamper_(clock)
+    , framePresenter_(clock)
 {
 }
 

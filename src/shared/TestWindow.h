@@ -5,6 +5,7 @@
 // the engine; the close button is Done, refused while a series runs; Start takes the focus as
 // the window shows; Options and Display stay disabled until their windows are wired. The
 // response targets are drawn outlines.
+#include "platform/FramePresenter.h"
 #include "platform/XPressStamper.h"
 #include "shared/TestCore.h"
 
@@ -52,6 +53,9 @@ protected:
     // focus when it may.
     void renderCommands();
     void done();
+    // Puts `area`'s new look on the screen, at the display's next refresh where the X server
+    // can say when that is, and returns when it got there.
+    Presentation present(QWidget* area) { return framePresenter_.present(area); }
 
     void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -87,6 +91,7 @@ private:
     QPushButton* cmdStart_ = nullptr;
     XPressStamper pressStamper_;
     PressSource lastPress_ = PressSource::Handler;
+    FramePresenter framePresenter_;
     bool optionsWired_ = false;
     bool displayWired_ = false;
 };

@@ -137,10 +137,8 @@ void SimpleEngine::stimulus()
     ToneStamp tone;
     if (withTone)
         tone = p_.beeper.beep();
-    const StimulusStamp stamp = stampStimulus(picture ? &shown : nullptr, withTone ? &tone : nullptr, p_.clock.nowNs());
-    StimulusTime = stamp.ns;
-    stimulusUncertaintyNs_ = stamp.uncertaintyNs;
-    stimulusTone_ = stamp.tone;
+    stimulus_ = stampStimulus(picture ? &shown : nullptr, withTone ? &tone : nullptr, p_.clock.nowNs());
+    StimulusTime = stimulus_.ns;
     StimulusArmed = true;
     core_.presentLead.note(StimulusTime - presenting);
 

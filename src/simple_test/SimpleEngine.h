@@ -43,8 +43,8 @@ public:
     void optionsClosed() override; // runs per set and stimulus kind may have changed
     void resultsClosed() override;
     const TestDisplay& commands() const override { return d_; }
-    std::int64_t stimulusUncertaintyNs() const override { return stimulusUncertaintyNs_; }
-    ToneSource stimulusToneSource() const override { return stimulusTone_; }
+    StampTrace stimulusTrace() const override { return stimulus_.trace; }
+    ToneSource stimulusToneSource() const override { return stimulus_.tone; }
 
     const SimpleTestDisplay& display() const { return d_; }
     bool armed() const { return StimulusArmed; }
@@ -64,9 +64,8 @@ private:
     SimpleTestDisplay d_;
     TestCore core_;
 
-    std::int64_t StimulusTime = 0;            // ns
-    std::int64_t stimulusUncertaintyNs_ = -1; // half the window the stamp lies in; -1: not known
-    ToneSource stimulusTone_ = ToneSource::None;
+    std::int64_t StimulusTime = 0; // ns
+    StimulusStamp stimulus_;       // what the trace records of StimulusTime
     bool StimulusArmed = false;
     int NextInterval = 0;
     TriggerKind TriggerType = VisualTrigger;

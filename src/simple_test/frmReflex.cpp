@@ -1,5 +1,4 @@
 #include "simple_test/frmReflex.h"
-#include "platform/ScreenFlush.h"
 #include "ui_frmReflex.h"
 
 #include <QStyle>
@@ -36,7 +35,7 @@ void frmReflex::render()
 void frmReflex::presentStimulus()
 {
     render();
-    presented_ = presentNow(ui->pnlInsideFrame, platform_.clock);
+    presented_ = present(ui->pnlInsideFrame);
 }
 
 QPoint frmReflex::leftTargetCentre() const

@@ -301,7 +301,7 @@ struct FakePlatform {
 struct FakeSeriesRecorder final : SeriesRecorder {
     void seriesEnded() override { ++ended; }
     bool tracing() const override { return false; }
-    void responseMeasured(std::int64_t, std::int64_t, std::int64_t, StampSources) override { }
+    void responseMeasured(std::int64_t, std::int64_t, const StampTrace&, StampSources) override { }
     int ended = 0;
 };
 

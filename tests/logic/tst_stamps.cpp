@@ -155,14 +155,25 @@ private slots:
         QCOMPARE(toneSourceName(got.source), toneSourceName(row.source));
     }
 
-    // A stimulus counts from the hand-over of its pixels when the server answered promptly,
-    // from the middle of the round trip when it was held up; the uncertainty is half the trip.
-    void stimulusStampIsTheHandOverUnlessTheReplyWasSlow()
+    // A stimulus counts from the display's frame time where Present gave one; otherwise from the
+    // hand-over of its pixels when the server answered promptly, from the middle of the round trip
+    // when it was held up (the uncertainty is half the trip). The trace keeps the hand-over stamp
+    // beside the frame's.
+    void stimulusStamp()
     {
-        for (auto [tripNs, afterNs] : {std::pair(120'000LL, 0LL), std::pair(1'800'000LL, 900'000LL)}) {
-            const Presentation shown{9000 * ms, 9000 * ms + tripNs};
-            QVERIFY(shown.known() && shown.stampNs() == 9000 * ms + afterNs && shown.uncertaintyNs() == tripNs / 2);
+        struct Row {
+            qint64 tripNs, presentedNs, stampNs, uncertaintyNs;
+            StampSource source;
+        };
+        for (const Row& r : {Row{120'000, 0, 9000 * ms, 60'000, StampSource::HandOver},
+                             Row{1'800'000, 0, 9000 * ms + 900'000, 900'000, StampSource::HandOver},
+                             Row{1'800'000, 9012 * ms, 9012 * ms, -1, StampSource::Present}}) {
+            const Presentation shown{9000 * ms, 9000 * ms + r.tripNs, r.presentedNs, 77};
+            const StampTrace trace = shown.trace();
+            QVERIFY(shown.stampNs() == r.stampNs && trace.uncertaintyNs == r.uncertaintyNs && trace.source == r.source);
+            QCOMPARE(trace.handOverNs, r.tripNs > Presentation::kPromptReplyNs ? 9000 * ms + 900'000 : 9000 * ms);
         }
+        QVERIFY(Presentation{}.source() == StampSource::Clock && Presentation{}.trace().handOverNs == 0);
     }
 };
 

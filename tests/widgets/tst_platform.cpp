@@ -4,6 +4,7 @@
 #include "fakes/Fakes.h"
 #include "platform/AlsaBeeper.h"
 #include "platform/AlsaMixer.h"
+#include "platform/FramePresenter.h"
 #include "platform/QtPrinting.h"
 
 #include <QApplication>
@@ -112,6 +113,24 @@ private slots:
             places << m.captured(1) + ',' + m.captured(2);
         QCOMPARE(places.size(), 2);
         QCOMPARE(places[1], places[0]);
+    }
+
+    // Without an X server to ask (here the offscreen platform) a stimulus is painted as before and
+    // stamped by the clock, every time; the presenter says why.
+    void framePresenterFallsBackWithoutX()
+    {
+        fakes::FakeClock clock;
+        QWidget window;
+        auto* panel = new QWidget(&window);
+        panel->setGeometry(10, 10, 40, 30);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        FramePresenter presenter(clock);
+        for (int i = 0; i < 2; ++i) {
+            const Presentation shown = presenter.present(panel);
+            QVERIFY(shown.source() == StampSource::Clock && shown.trace().handOverNs == 0);
+            QCOMPARE(presenter.fallbackReason(), std::string("not an X session"));
+        }
     }
 
     // A pattern is no file name: the preset "*.nrm" is not offered as one, and a pattern typed
