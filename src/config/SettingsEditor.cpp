@@ -2,6 +2,7 @@
 #include "config/ConfigFile.h"
 #include "config/MasterVolume.h"
 #include "config/NumberText.h"
+#include "config/SettingsFields.h"
 #include "shared/AtomicFile.h"
 #include "shared/FileRead.h"
 #include "shared/Palette.h"
@@ -12,170 +13,7 @@ namespace reflex {
 
 namespace {
 
-constexpr int kMaxRunCount = 20; // the stores hold 20 runs per set
-constexpr int kMaxTime = 32767;  // the 16-bit fields
-constexpr int kMaxElements = 10;
-constexpr int kMaxElementNumber = 99;
-
-enum class Kind {
-    RunCount,
-    FixedInterval,
-    MinimumInterval,
-    DisplayTime,
-    ElementCount,
-    TriggerElement,
-    CurrentElement,
-    ElementNumber,
-    SetElementNumber,
-    TriggerNumber,
-};
-enum Block { Normal = 0, Color = 1, Number = 2 };
-
-struct FieldSpec {
-    Kind kind;
-    Block block;
-    int index = 0; // the element of an element box
-};
-
-FieldSpec specOf(SettingsField f)
-{
-    using F = SettingsField;
-    switch (f) {
-    case F::NormRunCount:
-        return {Kind::RunCount, Normal};
-    case F::NormalFixedTimeInterval:
-        return {Kind::FixedInterval, Normal};
-    case F::NormalMinimumTimeInterval:
-        return {Kind::MinimumInterval, Normal};
-    case F::ColorRunCount:
-        return {Kind::RunCount, Color};
-    case F::ColorFixedTimeInterval:
-        return {Kind::FixedInterval, Color};
-    case F::ColorMinimumTimeInterval:
-        return {Kind::MinimumInterval, Color};
-    case F::ColorDisplayTime:
-        return {Kind::DisplayTime, Color};
-    case F::ColorElementCount:
-        return {Kind::ElementCount, Color};
-    case F::ColorTriggerElement:
-        return {Kind::TriggerElement, Color};
-    case F::ColorCurrentElement:
-        return {Kind::CurrentElement, Color};
-    case F::NumberRunCount:
-        return {Kind::RunCount, Number};
-    case F::NumberFixedTimeInterval:
-        return {Kind::FixedInterval, Number};
-    case F::NumberMinimumTimeInterval:
-        return {Kind::MinimumInterval, Number};
-    case F::NumberDisplayTime:
-        return {Kind::DisplayTime, Number};
-    case F::NumberElementCount:
-        return {Kind::ElementCount, Number};
-    case F::NumberTriggerElement:
-        return {Kind::TriggerElement, Number};
-    case F::NumberCurrentElement:
-        return {Kind::CurrentElement, Number};
-    case F::NumberSetElementNumberBox:
-        return {Kind::SetElementNumber, Number};
-    case F::NumberTriggerNumberBox:
-        return {Kind::TriggerNumber, Number};
-    default:
-        return {Kind::ElementNumber, Number, int(f) - int(F::ElementBox0)};
-    }
-}
-
-ChoiceConfigBlock& choice(ReflexConfig& c, Block b)
-{
-    return b == Color ? c.Color : c.Number;
-}
-const ChoiceConfigBlock& choice(const ReflexConfig& c, Block b)
-{
-    return b == Color ? c.Color : c.Number;
-}
-
-// The elements in use are 0..LastElement; a file may hold a LastElement beyond the ten.
-int elementsInUse(const ChoiceConfigBlock& b)
-{
-    return qBound(0, b.LastElement + 1, kMaxElements);
-}
-bool inUse(const ChoiceConfigBlock& b, int i)
-{
-    return i >= 0 && i < elementsInUse(b);
-}
-// An index a file may have put anywhere, checked before it reaches the element array.
-bool inArray(const ChoiceConfigBlock& b, int i)
-{
-    return i >= 0 && i < int(b.Element.size());
-}
-
-// Elements brought into use by a raised count keep their numbers unless another element in
-// use holds the same one (or a number beyond 0..99, from a file): those get the lowest free
-// number, so a non-trigger never looks like the trigger. Refusing the count instead would
-// leave the user stuck, since the box of an element not in use cannot be edited.
-void renumberBroughtIn(ChoiceConfigBlock& b, int wasInUse)
-{
-    const int count = elementsInUse(b);
-    const auto heldByOther = [&](int i, int number) {
-        for (int j = 0; j < count; ++j)
-            if (j != i && b.Element[j] == number)
-                return true;
-        return false;
-    };
-    for (int i = wasInUse; i < count; ++i) {
-        bool clash = b.Element[i] < 0 || b.Element[i] > kMaxElementNumber;
-        for (int j = 0; j < i && !clash; ++j)
-            clash = b.Element[j] == b.Element[i];
-        for (int number = 0; clash && number <= kMaxElementNumber; ++number)
-            if (!heldByOther(i, number)) {
-                b.Element[i] = qint16(number);
-                clash = false;
-            }
-    }
-}
-
-template <typename Config> auto& timeField(Config& c, const FieldSpec& s)
-{
-    if (s.block == Normal)
-        return s.kind == Kind::FixedInterval ? c.Normal.FixedTimeInterval : c.Normal.MinimumTimeInterval;
-    auto& b = choice(c, s.block);
-    return s.kind == Kind::FixedInterval     ? b.FixedTimeInterval
-           : s.kind == Kind::MinimumInterval ? b.MinimumTimeInterval
-                                             : b.DisplayTime;
-}
-
-struct OptionSpec {
-    Block block;
-    enum { TriggerOn, IntervalTiming, MakeSound } what;
-};
-
-OptionSpec specOf(SettingsOption o)
-{
-    using O = SettingsOption;
-    switch (o) {
-    case O::NormalTriggerOn:
-        return {Normal, OptionSpec::TriggerOn};
-    case O::NormalIntervalTiming:
-        return {Normal, OptionSpec::IntervalTiming};
-    case O::ColorTriggerOn:
-        return {Color, OptionSpec::TriggerOn};
-    case O::ColorIntervalTiming:
-        return {Color, OptionSpec::IntervalTiming};
-    case O::ColorMakeSound:
-        return {Color, OptionSpec::MakeSound};
-    case O::NumberTriggerOn:
-        return {Number, OptionSpec::TriggerOn};
-    case O::NumberIntervalTiming:
-        return {Number, OptionSpec::IntervalTiming};
-    case O::NumberMakeSound:
-        break;
-    }
-    return {Number, OptionSpec::MakeSound};
-}
-
-qint16 intervalTiming(const ReflexConfig& c, Block b)
-{
-    return b == Normal ? c.Normal.IntervalTiming : choice(c, b).IntervalTiming;
-}
+using namespace settings;
 
 void tell(Prompt& prompt, MsgIcon icon, const char* title, const QString& text)
 {
@@ -512,8 +350,9 @@ void SettingsEditor::save()
     const ReflexConfig& config = state_.Config;
     const FileWriteResult written = replaceFileAtomically(
         *path, [&config](QIODevice& device) { return writeConfig(device, config, ConfigLayout::Short); });
-    if (!written.ok)
-        tell(platform_.prompt, MsgIcon::None, "Save Cancelled", QStringLiteral("Save File Error"));
+    if (!written.ok) // with the system's reason below, as the results windows' saves
+        platform_.prompt.ask(Message{QStringLiteral("Save File Error"), QStringLiteral("Save Cancelled"),
+                                     MsgButtons::Ok, MsgIcon::None, false, written.error});
 }
 
 void SettingsEditor::loadFile()

@@ -8,23 +8,12 @@
 #include <filesystem>
 #include <linux/input.h>
 #include <poll.h>
-#include <pthread.h>
-#include <sched.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
 
 namespace reflex {
-
-void raiseInputThreadPriority()
-{
-    sched_param sp{};
-    sp.sched_priority = std::min(10, sched_get_priority_max(SCHED_FIFO));
-    if (pthread_setschedparam(pthread_self(), SCHED_FIFO, &sp) != 0)
-        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), -10); // refused too: normal priority
-}
 
 bool EvdevPressReader::readAvailable(const Press& press)
 {
@@ -58,14 +47,7 @@ EvdevPressThread::EvdevPressThread(std::string directory)
 
 EvdevPressThread::~EvdevPressThread()
 {
-    if (thread_.joinable()) {
-        const char stop = 1;
-        [[maybe_unused]] const ssize_t n = write(wake_[1], &stop, 1);
-        thread_.join();
-    }
-    for (int fd : wake_)
-        if (fd >= 0)
-            close(fd);
+    thread_.stop();
     for (const EvdevPressReader& r : readers_)
         close(r.fd());
 }
@@ -117,19 +99,13 @@ bool EvdevPressThread::start(Sink sink, std::string& why)
                      : "no mouse among the input devices under " + directory_;
         return false;
     }
-    if (pipe2(wake_.data(), O_CLOEXEC) != 0) {
-        why = "no pipe to stop the thread with";
-        return false;
-    }
     sink_ = std::move(sink);
-    thread_ = std::thread([this] { run(); });
-    return true;
+    return thread_.start([this] { run(); }, why);
 }
 
 void EvdevPressThread::run()
 {
-    raiseInputThreadPriority();
-    std::vector<pollfd> fds{{wake_[0], POLLIN, 0}};
+    std::vector<pollfd> fds{{thread_.wakeFd(), POLLIN, 0}};
     for (const EvdevPressReader& r : readers_)
         fds.push_back({r.fd(), POLLIN, 0});
     for (;;) {

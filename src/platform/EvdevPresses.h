@@ -1,21 +1,16 @@
 #pragma once
+#include "platform/InputThread.h"
 #include "platform/PressStampMatcher.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 struct input_event;
 
 namespace reflex {
-
-// The priority both input threads ask for: SCHED_FIFO where granted, else a lower nice value,
-// else the normal one. Called on the thread itself.
-void raiseInputThreadPriority();
 
 // The kernel's input events (`struct input_event` records) from one event device, or from
 // anything that delivers such records (a pipe in tests). Every mouse-button press (EV_KEY,
@@ -61,9 +56,8 @@ private:
     std::string directory_;
     std::vector<EvdevPressReader> readers_;
     std::string names_;
-    std::array<int, 2> wake_{-1, -1}; // written to on stop
     Sink sink_;
-    std::thread thread_;
+    InputThread thread_; // stopped first, in the destructor
 };
 
 } // namespace reflex

@@ -1,5 +1,5 @@
 #include "platform/XInputPressThread.h"
-#include "platform/EvdevPresses.h"
+#include "platform/InputThread.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -28,14 +28,7 @@ XInputPressThread::XInputPressThread(const Clock& clock)
 
 XInputPressThread::~XInputPressThread()
 {
-    if (thread_.joinable()) {
-        const char stop = 1;
-        [[maybe_unused]] const ssize_t n = write(wake_[1], &stop, 1);
-        thread_.join();
-    }
-    for (int fd : wake_)
-        if (fd >= 0)
-            close(fd);
+    thread_.stop();
     if (connection_)
         xcb_disconnect(connection_);
 }
@@ -70,19 +63,13 @@ bool XInputPressThread::start(Sink sink, std::string& why)
         why = "the X server refused raw button presses";
         return false;
     }
-    if (pipe2(wake_, O_CLOEXEC) != 0) {
-        why = "no pipe to stop the thread with";
-        return false;
-    }
     sink_ = std::move(sink);
-    thread_ = std::thread([this] { run(); });
-    return true;
+    return thread_.start([this] { run(); }, why);
 }
 
 void XInputPressThread::run()
 {
-    raiseInputThreadPriority();
-    pollfd fds[2] = {{xcb_get_file_descriptor(connection_), POLLIN, 0}, {wake_[0], POLLIN, 0}};
+    pollfd fds[2] = {{xcb_get_file_descriptor(connection_), POLLIN, 0}, {thread_.wakeFd(), POLLIN, 0}};
     std::int64_t arrivedNs = clock_.nowNs();
     for (;;) {
         while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {

@@ -1,10 +1,10 @@
 #pragma once
 #include "platform/Clock.h"
+#include "platform/InputThread.h"
 #include "platform/PressStampMatcher.h"
 
 #include <atomic>
 #include <cstdint>
-#include <thread>
 
 struct xcb_connection_t;
 
@@ -26,9 +26,8 @@ private:
     const Clock& clock_;
     xcb_connection_t* connection_ = nullptr;
     std::uint8_t xinputOpcode_ = 0;
-    int wake_[2] = {-1, -1}; // written to on stop
     Sink sink_;
-    std::thread thread_;
+    InputThread thread_; // stopped first, in the destructor
 };
 
 } // namespace reflex
