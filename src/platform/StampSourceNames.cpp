@@ -6,11 +6,24 @@
 
 namespace reflex {
 
+QString displayStampSourceName(StampSource source)
+{
+    switch (source) {
+    case StampSource::Present:
+        return QStringLiteral("present");
+    case StampSource::HandOver:
+        return QStringLiteral("hand-over");
+    case StampSource::Clock:
+        break;
+    }
+    return QStringLiteral("repaint");
+}
+
 StampSourceNames currentStampSourceNames(const Beeper& beeper, const XPressStamper& presses)
 {
     // presentNow confirms the hand-over with a round trip on X only.
     const bool onX = QGuiApplication::platformName() == QLatin1String("xcb");
-    return {onX ? QStringLiteral("hand-over") : QStringLiteral("repaint"), presses.sourceName(),
+    return {displayStampSourceName(onX ? StampSource::HandOver : StampSource::Clock), presses.sourceName(),
             beeper.hasDevice() ? QStringLiteral("first sample") : QStringLiteral("none")};
 }
 

@@ -3,6 +3,8 @@
 // currentStampSourceNames asks each service as it runs now; a new source (the presented frame, the
 // kernel's press time, the tone's first sample) names itself through the service it replaces.
 
+#include "platform/Presentation.h"
+
 #include <QString>
 
 namespace reflex {
@@ -11,12 +13,17 @@ class Beeper;
 class XPressStamper;
 
 struct StampSourceNames {
-    QString display; // "hand-over": the pixels written to the X server; "repaint" elsewhere
+    QString display; // displayStampSourceName of the frame's source
     QString input;   // XPressStamper::sourceName()
     QString sound;   // "first sample": the device's own time of the tone; "none": no sound device
 };
 
-// `presses` must be listening (its window shown) for its input thread to count.
+// "present": the display's time of the refresh (X Present); "hand-over": the pixels written to
+// the X server; "repaint": the clock after a repaint (another platform).
+QString displayStampSourceName(StampSource source);
+
+// Before a first frame tells, the display is named as the platform goes. `presses` must be listening (its window shown)
+// for its input thread to count.
 StampSourceNames currentStampSourceNames(const Beeper& beeper, const XPressStamper& presses);
 
 } // namespace reflex

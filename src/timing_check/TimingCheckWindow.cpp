@@ -1,5 +1,4 @@
 #include "timing_check/TimingCheckWindow.h"
-#include "platform/ScreenFlush.h"
 #include "timing_check/FrameStatistics.h"
 
 #include <QKeyEvent>
@@ -15,6 +14,7 @@ TimingCheckWindow::TimingCheckWindow(Clock& clock, TimerFactory& timers, const B
     , clock_(clock)
     , beeper_(beeper)
     , presses_(clock)
+    , presenter_(clock)
     , timer_(timers.createTimer())
     , patch_(new QWidget(this))
     , readout_(new QLabel(this))
@@ -100,8 +100,9 @@ void TimingCheckWindow::frame()
     }
     ++frames_;
     clock_.waitUntil(nextNs_);
-    const Presentation shown = presentNow(patch_, clock_);
+    const Presentation shown = presenter_.present(patch_);
     stamps_.push_back(shown.known() ? shown.stampNs() : clock_.nowNs());
+    sources_.display = displayStampSourceName(shown.source());
     if (stamps_.size() > kKeptStamps)
         stamps_.pop_front();
     if (turn) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Beeper.h"
 #include "platform/Clock.h"
+#include "platform/FramePresenter.h"
 #include "platform/StampSourceNames.h"
 #include "platform/Timer.h"
 #include "platform/XPressStamper.h"
@@ -16,8 +17,10 @@ namespace reflex {
 
 // `brevane --timing-check`: a full-screen window whose patch turns black and white every
 // framesPerPhase frames, steady enough for a photodiode or a slow-motion camera to time,
-// with a readout of the frame statistics and the stamp sources. Each frame is handed over
-// as a stimulus is (presentNow) and stamped the same way. Esc or a click ends it.
+// with a readout of the frame statistics and the stamp sources. Each frame is presented as a
+// stimulus is (FramePresenter: at the refresh through X Present where the server has it) and
+// stamped the same way, and the readout names the source the last frame got. Esc or a click
+// ends it.
 class TimingCheckWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +47,7 @@ private:
     Clock& clock_;
     const Beeper& beeper_;
     XPressStamper presses_; // listening while shown, as a test window's does: the input source
+    FramePresenter presenter_;
     std::unique_ptr<Timer> timer_;
     QWidget* patch_;
     QLabel* readout_;
