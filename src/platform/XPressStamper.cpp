@@ -69,17 +69,16 @@ void XPressStamper::fallBack()
     }
 }
 
-void XPressStamper::describeSources()
+void XPressStamper::describeSources() const
 {
     const std::string x = thread_       ? std::string("the XInput 2 input thread")
                           : connection_ ? "the X connection (" + matcher_.fallbackReason() + ")"
                                         : std::string("the window's event handler (not on an X server)");
-    if (kernel_)
-        sources_ = "the kernel (" + kernel_->devices() + "), else by " + x;
-    else
-        sources_ = kernelWhy_.empty() ? x : x + "; not by the kernel: " + kernelWhy_;
+    const std::string sources = kernel_              ? "the kernel (" + kernel_->devices() + "), else by " + x
+                                : kernelWhy_.empty() ? x
+                                                     : x + "; not by the kernel: " + kernelWhy_;
     static std::once_flag told;
-    std::call_once(told, [this] { std::fprintf(stderr, "reflex: presses are stamped by %s\n", sources_.c_str()); });
+    std::call_once(told, [&sources] { std::fprintf(stderr, "reflex: presses are stamped by %s\n", sources.c_str()); });
 }
 
 void XPressStamper::listen(bool on)

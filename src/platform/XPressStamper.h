@@ -51,9 +51,6 @@ public:
 
     // The best stamp of the press `event` that a handler stamped at `handlerNs`.
     PressStamp stamp(std::int64_t handlerNs, const QInputEvent& event) const;
-    // The press sources in use, in one line: "the kernel (/dev/input/event5 (...)), else ...".
-    const std::string& sources() const { return sources_; }
-
     // Where the presses' stamps come from now: "kernel evdev, else " before one of "XInput2 raw"
     // (the input thread), "X connection" (the GUI connection's raw event) or "toolkit event"
     // (the handler's own stamp).
@@ -61,7 +58,7 @@ public:
 
 private:
     void fallBack();
-    void describeSources();
+    void describeSources() const;
 
     const Clock& clock_;
     PressStampMatcher matcher_;
@@ -70,7 +67,6 @@ private:
     std::unique_ptr<XInputPressThread> thread_;
     std::unique_ptr<XConnectionPressSource> connection_;
     bool onX_ = false;
-    std::string sources_;
 };
 
 } // namespace reflex
