@@ -30,8 +30,8 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))  # the end-to-end package, reflex_e2e
-from reflex_e2e import DEFAULT_CONFIG, Form, Session, main_menu_form, wait_for, write_config  # noqa: E402
+sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))  # the end-to-end package, brevane_e2e
+from brevane_e2e import DEFAULT_CONFIG, Form, Session, main_menu_form, wait_for, write_config  # noqa: E402
 
 COLOUR_BLOCK = 6  # the colour block follows the six simple values
 WHITE = 0xFFFFFF

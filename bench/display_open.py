@@ -22,7 +22,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 sys.path.insert(0, os.path.join(ROOT, "bench"))
-from reflex_e2e import DEFAULT_CONFIG, SCREEN, Form, Session, main_menu_form, write_config  # noqa: E402
+from brevane_e2e import DEFAULT_CONFIG, SCREEN, Form, Session, main_menu_form, write_config  # noqa: E402
 from startup import MAP_NOTIFY, MapWatcher, XEvent, ensure_release_build  # noqa: E402
 
 BANNER_MS = 500

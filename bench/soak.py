@@ -18,7 +18,7 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 sys.path.insert(0, os.path.join(ROOT, "bench"))
 from display_open import Driver, recovery_file  # noqa: E402
-from reflex_e2e import DEFAULT_CONFIG, Form, Session, main_menu_form, write_config  # noqa: E402
+from brevane_e2e import DEFAULT_CONFIG, Form, Session, main_menu_form, write_config  # noqa: E402
 from startup import ensure_release_build  # noqa: E402
 
 BUILD = os.path.join(ROOT, "build")
@@ -94,7 +94,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--series", type=int, default=1000)
     parser.add_argument("--cycles", type=int, default=100)
-    parser.add_argument("--program", default=os.path.join(BUILD, "src", "reflex"))
+    parser.add_argument("--program", default=os.path.join(BUILD, "src", "brevane"))
     args = parser.parse_args()
     program = os.path.abspath(args.program)
     ensure_release_build(program)

@@ -22,8 +22,8 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))  # the end-to-end package, reflex_e2e
-from reflex_e2e import DEFAULT_CONFIG, SCREEN, Session, main_menu_form, write_config  # noqa: E402
+sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))  # the end-to-end package, brevane_e2e
+from brevane_e2e import DEFAULT_CONFIG, SCREEN, Session, main_menu_form, write_config  # noqa: E402
 
 MENU_TITLE = main_menu_form().title.encode()
 MAP_NOTIFY = 19
@@ -116,7 +116,7 @@ def vm_hwm_kib(pid):
     raise RuntimeError("no VmHWM in /proc status")
 
 
-def ensure_release_build(program, target="reflex"):
+def ensure_release_build(program, target="brevane"):
     if os.path.exists(program):
         return
     build = os.path.join(ROOT, "build")

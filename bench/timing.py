@@ -24,8 +24,8 @@ import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))  # the end-to-end package, reflex_e2e
-from reflex_e2e import DEFAULT_CONFIG, Form, Session, main_menu_form, test_window_form, write_config  # noqa: E402
+sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))  # the end-to-end package, brevane_e2e
+from brevane_e2e import DEFAULT_CONFIG, Form, Session, main_menu_form, test_window_form, write_config  # noqa: E402
 
 COLOUR_BLOCK = 6  # Reflex.cfg: the colour block follows the six simple values
 # recover.dat: ten simple sets of 14 lines, then the colour sets of 18 (ten times, three
@@ -91,7 +91,7 @@ def main():
         write_config(os.path.join(work, "Reflex.cfg"), config)
         trace = os.path.join(work, "trace.txt")
         program = session.launch(os.path.abspath(args.program), work,
-                                 env={"REFLEX_TIMING_TRACE": trace, "NO_AT_BRIDGE": "1"})
+                                 env={"BREVANE_TIMING_TRACE": trace, "NO_AT_BRIDGE": "1"})
         bench = session.spawn([
             args.bench, "--display", session.display, "--program-pid", str(program.pid),
             "--server-pid", str(session.server.pid), "--program", os.path.abspath(args.program),

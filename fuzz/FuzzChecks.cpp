@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace reflex::fuzz {
+namespace brevane::fuzz {
 
 void require(bool holds, const char* promise)
 {
@@ -48,4 +48,4 @@ bool changedOnlyAtReadLines(const QByteArray& before, const QByteArray& after, c
     return was.size() == is.size();
 }
 
-} // namespace reflex::fuzz
+} // namespace brevane::fuzz

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace reflex::fuzz {
+namespace brevane::fuzz {
 
 void require(bool holds, const char* promise);
 
@@ -47,4 +47,4 @@ void requireRoundTrip(const State& accepted, Write write, Read read)
 // `input` and holds that line's value in the written form.
 bool changedOnlyAtReadLines(const QByteArray& before, const QByteArray& after, const QByteArray& input);
 
-} // namespace reflex::fuzz
+} // namespace brevane::fuzz

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-using namespace reflex;
+using namespace brevane;
 using fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

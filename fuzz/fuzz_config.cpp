@@ -8,7 +8,7 @@
 #include "fakes/Fakes.h"
 #include "simple_test/SimpleEngine.h"
 
-using namespace reflex;
+using namespace brevane;
 using fuzz::require;
 
 namespace {

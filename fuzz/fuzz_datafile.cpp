@@ -6,7 +6,7 @@
 #include "fakes/Fakes.h"
 #include "simple_results/SimpleResults.h"
 
-using namespace reflex;
+using namespace brevane;
 using fuzz::require;
 
 #ifdef FUZZ_COL

@@ -3,7 +3,7 @@
 #include "FuzzChecks.h"
 #include "shared/RecoveryFile.h"
 
-using namespace reflex;
+using namespace brevane;
 using fuzz::require;
 
 namespace {

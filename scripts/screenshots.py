@@ -14,9 +14,9 @@ import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
-import reflex_e2e.session  # noqa: E402
-from reflex_e2e import main_menu_form  # noqa: E402
-from reflex_e2e.ui import Scenario  # noqa: E402
+import brevane_e2e.session  # noqa: E402
+from brevane_e2e import main_menu_form  # noqa: E402
+from brevane_e2e.ui import Scenario  # noqa: E402
 
 MENU = main_menu_form().title
 TESTS = [  # menu button, test window, results window, file name stem
@@ -71,10 +71,10 @@ def main():
         subprocess.run([os.path.join(ROOT, "scripts", "deps.sh"), "build", "test"], check=True)
         subprocess.run(["cmake", "-S", ROOT, "-B", os.path.join(ROOT, "build"), "-DCMAKE_BUILD_TYPE=Release"],
                        check=True, stdout=subprocess.DEVNULL)
-        subprocess.run(["cmake", "--build", os.path.join(ROOT, "build"), "-j2", "--target", "reflex"], check=True)
+        subprocess.run(["cmake", "--build", os.path.join(ROOT, "build"), "-j2", "--target", "brevane"], check=True)
 
     # The screen grows with the scale, so that the program still sees 1024 x 768 of its own pixels.
-    reflex_e2e.session.SCREEN = f"{round(1024 * args.scale)}x{round(768 * args.scale)}x24"
+    brevane_e2e.session.SCREEN = f"{round(1024 * args.scale)}x{round(768 * args.scale)}x24"
     t = Scenario("screenshots", os.path.abspath(args.program), None)  # a first start: no Reflex.cfg yet
     t.out = os.path.abspath(args.out)
     os.makedirs(t.out, exist_ok=True)

@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-using namespace reflex;
+using namespace brevane;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The busy condition's load: a forked child that only burns CPU, pinned to one core. It is the
 // one process the benchmark starts itself; it dies with the benchmark (PR_SET_PDEATHSIG), and
-// the harness that started the benchmark ends whatever is left (tests/e2e/reflex_e2e/processes.py).
+// the harness that started the benchmark ends whatever is left (tests/e2e/brevane_e2e/processes.py).
 
 #include <sys/types.h>
 

@@ -14,7 +14,7 @@
 #include <QDir>
 #include <QFile>
 
-namespace reflex {
+namespace brevane {
 
 Application::Application(AppState& state, const Platform& platform, QString commandLine)
     : state_(state)
@@ -146,4 +146,4 @@ void Application::exitProgram()
     QCoreApplication::exit(0);
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-namespace reflex {
+namespace brevane {
 
 class frmFirst;
 class frmSplash;
@@ -74,4 +74,4 @@ private:
     std::vector<std::unique_ptr<Module>> modules_;
 };
 
-} // namespace reflex
+} // namespace brevane

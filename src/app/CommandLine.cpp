@@ -7,7 +7,7 @@
 #include <QStandardPaths>
 #include <cstdio>
 
-namespace reflex {
+namespace brevane {
 
 CommandLine CommandLine::parse(const QStringList& arguments)
 {
@@ -86,4 +86,4 @@ QString helpText(const QString& program)
         .arg(program, QLatin1String(kDefaultConfigFileName), QDir::toNativeSeparators(userFolderPath()));
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace reflex {
+namespace brevane {
 
 struct CommandLine {
     enum class Action { Run, PrintVersion, PrintHelp, TimingCheck };
@@ -31,4 +31,4 @@ bool enterUserFolder();
 QString versionText(const QString& version);
 QString helpText(const QString& program);
 
-} // namespace reflex
+} // namespace brevane

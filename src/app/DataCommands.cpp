@@ -1,6 +1,6 @@
 #include "app/DataCommands.h"
 
-namespace reflex {
+namespace brevane {
 
 bool clearAllData(AppState& state, Prompt& prompt)
 {
@@ -14,4 +14,4 @@ bool clearAllData(AppState& state, Prompt& prompt)
     return true;
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -1,6 +1,6 @@
 #include "app/MenuCommands.h"
 
-namespace reflex {
+namespace brevane {
 
 Message exitQuestion(bool dataNotSaved)
 {
@@ -10,4 +10,4 @@ Message exitQuestion(bool dataNotSaved)
     return {text, QStringLiteral("Exit Orv Brevane 2"), MsgButtons::YesNo, MsgIcon::Critical, true};
 }
 
-} // namespace reflex
+} // namespace brevane

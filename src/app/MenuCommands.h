@@ -1,9 +1,9 @@
 #pragma once
 #include "platform/Prompt.h"
 
-namespace reflex {
+namespace brevane {
 
 // The Exit question; its text warns when collected data have not been saved to a file.
 Message exitQuestion(bool dataNotSaved);
 
-} // namespace reflex
+} // namespace brevane

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace reflex {
+namespace brevane {
 
 void Navigator::show(QWidget* window)
 {
@@ -25,4 +25,4 @@ void Navigator::centre(QWidget* window)
     window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
 }
 
-} // namespace reflex
+} // namespace brevane

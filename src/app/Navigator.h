@@ -2,7 +2,7 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace reflex {
+namespace brevane {
 
 // Exactly one top-level window is shown and usable at a time. Going to another window hides
 // the current one instead of opening a nested modal loop, so moving back and forth between
@@ -19,4 +19,4 @@ private:
     QPointer<QWidget> current_;
 };
 
-} // namespace reflex
+} // namespace brevane

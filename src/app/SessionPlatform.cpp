@@ -1,6 +1,6 @@
 #include "app/SessionPlatform.h"
 
-namespace reflex {
+namespace brevane {
 
 QString waylandLimits(const QString& platformName)
 {
@@ -37,4 +37,4 @@ QByteArray platformArgument(const QStringList& arguments)
     return {};
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace reflex {
+namespace brevane {
 
 struct SessionEnvironment {
     QByteArray waylandDisplay;   // WAYLAND_DISPLAY
@@ -35,4 +35,4 @@ QString waylandLimits(const QString& platformName);
 // when they name none.
 QByteArray platformArgument(const QStringList& arguments);
 
-} // namespace reflex
+} // namespace brevane

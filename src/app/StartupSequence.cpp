@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <cstdio>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -243,4 +243,4 @@ void StartupSequence::clearStores()
             clearSetRuns(*store, set);
 }
 
-} // namespace reflex
+} // namespace brevane

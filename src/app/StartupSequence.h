@@ -13,7 +13,7 @@
 #include <functional>
 #include <optional>
 
-namespace reflex {
+namespace brevane {
 
 class SplashView {
 public:
@@ -69,4 +69,4 @@ private:
     QString refusal_;
 };
 
-} // namespace reflex
+} // namespace brevane

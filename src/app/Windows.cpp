@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <array>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -174,4 +174,4 @@ void frmLoadDisplay::run(std::function<void()> loadingStep)
     Timer1->start();
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -20,7 +20,7 @@ class frmAbout;
 class frmLoadDisplay;
 } // namespace Ui
 
-namespace reflex {
+namespace brevane {
 
 class frmFirst : public QWidget {
     Q_OBJECT
@@ -97,4 +97,4 @@ private:
     std::function<void()> step_;
 };
 
-} // namespace reflex
+} // namespace brevane

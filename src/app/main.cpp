@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <cstdio>
 
-using namespace reflex;
+using namespace brevane;
 
 namespace {
 
@@ -82,8 +82,12 @@ int main(int argc, char** argv)
     AppState state;
     // Qt has taken its own options (-platform, -display, ...) out of the arguments by now.
     Application shell(state, platform, CommandLine::parse(QApplication::arguments()).configFile);
-    // A benchmarking aid, not a setting: the stamps behind every stored time.
-    if (const QByteArray trace = qgetenv("REFLEX_TIMING_TRACE"); !trace.isEmpty())
+    // A benchmarking aid, not a setting: the stamps behind every stored time. The older name
+    // still works, since lab scripts may set it.
+    QByteArray trace = qgetenv("BREVANE_TIMING_TRACE");
+    if (trace.isEmpty())
+        trace = qgetenv("REFLEX_TIMING_TRACE");
+    if (!trace.isEmpty())
         shell.setTimingTrace(QString::fromLocal8Bit(trace));
     QTimer::singleShot(0, &shell, &Application::start);
     return QApplication::exec();

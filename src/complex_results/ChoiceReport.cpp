@@ -2,7 +2,7 @@
 #include "shared/Report.h"
 #include "shared/ResultsRules.h"
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -43,4 +43,4 @@ void printChoiceReport(Printer& printer, const PrintChoice& choice, const StoreH
     printSetPages(printer, choice, [&](int set) { printSet(printer, half, set); });
 }
 
-} // namespace reflex
+} // namespace brevane

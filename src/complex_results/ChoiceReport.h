@@ -6,11 +6,11 @@
 #include "platform/Printer.h"
 #include "shared/Stores.h"
 
-namespace reflex {
+namespace brevane {
 
 inline constexpr auto kColorReportTitle = "Orv Tovanel:  Color Reflex Data";
 inline constexpr auto kNumberReportTitle = "Orv Tovanel:  Number Reflex Data";
 
 void printChoiceReport(Printer& printer, const PrintChoice& choice, const StoreHalf& half);
 
-} // namespace reflex
+} // namespace brevane

@@ -1,7 +1,7 @@
 #include "complex_results/ChoiceResults.h"
 #include "complex_results/ChoiceReport.h"
 
-namespace reflex {
+namespace brevane {
 
 const ResultsKind kColorResults{
     .caption = "Complex Choice Color/Audio Stimulus Module Data Display",
@@ -39,4 +39,4 @@ const ResultsKind kNumberResults{
     .printReport = printChoiceReport,
 };
 
-} // namespace reflex
+} // namespace brevane

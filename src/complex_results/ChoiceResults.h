@@ -7,9 +7,9 @@
 
 #include "shared/Results.h"
 
-namespace reflex {
+namespace brevane {
 
 extern const ResultsKind kColorResults;
 extern const ResultsKind kNumberResults;
 
-} // namespace reflex
+} // namespace brevane

@@ -3,7 +3,7 @@
 #include "shared/ResultsModule.h"
 #include "ui_frmChoiceReflexDisplay.h"
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -31,4 +31,4 @@ std::unique_ptr<Module> choiceResultsModule(const ModuleContext& context, Destin
     });
 }
 
-} // namespace reflex
+} // namespace brevane

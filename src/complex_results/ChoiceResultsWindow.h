@@ -8,7 +8,7 @@
 
 #include <memory>
 
-namespace reflex {
+namespace brevane {
 
 class ChoiceResultsWindow final : public ResultsWindow {
     Q_OBJECT
@@ -19,4 +19,4 @@ public:
 
 std::unique_ptr<Module> choiceResultsModule(const ModuleContext& context, Destination destination);
 
-} // namespace reflex
+} // namespace brevane

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -314,4 +314,4 @@ void ChoiceEngine::resultsClosed()
     view_.render();
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -16,7 +16,7 @@
 
 #include <optional>
 
-namespace reflex {
+namespace brevane {
 
 enum class ChoiceTest { Color, Number };
 
@@ -110,4 +110,4 @@ private:
     PresentLead blankLead_;
 };
 
-} // namespace reflex
+} // namespace brevane

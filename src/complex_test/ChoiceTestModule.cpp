@@ -1,7 +1,7 @@
 #include "complex_test/ChoiceTestModule.h"
 #include "complex_test/ChoiceWindow.h"
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -35,4 +35,4 @@ std::unique_ptr<TestWindow> ChoiceTestModule::makeWindow(std::function<void()> s
     return std::make_unique<frmNumberReflex>(state, platform, platform.random, std::move(seriesEnded));
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -6,7 +6,7 @@
 #include "complex_test/ChoiceEngine.h"
 #include "shared/TestModule.h"
 
-namespace reflex {
+namespace brevane {
 
 class ChoiceWindow;
 
@@ -22,4 +22,4 @@ private:
     ChoiceTest test_;
 };
 
-} // namespace reflex
+} // namespace brevane

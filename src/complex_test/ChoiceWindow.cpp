@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -140,4 +140,4 @@ void frmNumberReflex::showTrigger(QLabel* box, qint16 element)
     box->setText(withSignPosition(element));
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -15,7 +15,7 @@
 class QLabel;
 class QLineEdit;
 
-namespace reflex {
+namespace brevane {
 
 class ChoiceWindow : public TestWindow, public ChoiceTestView {
     Q_OBJECT
@@ -79,4 +79,4 @@ protected:
     void showTrigger(QLabel* box, qint16 element) override;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace reflex {
+namespace brevane {
 
 QPixmap drawnSoundIcon(bool withSound, int size)
 {
@@ -57,4 +57,4 @@ QPixmap soundIcon(bool withSound, const QString& startDirectory, int size)
     return drawnSoundIcon(withSound, size);
 }
 
-} // namespace reflex
+} // namespace brevane

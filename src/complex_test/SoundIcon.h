@@ -2,7 +2,7 @@
 #include <QPixmap>
 #include <QString>
 
-namespace reflex {
+namespace brevane {
 
 // The picture beside the trigger: SOUNDS.ICO (the trigger comes with the tone) or NOSOUNDS.ICO
 // (it comes without) from the start directory when such a file is there and readable, else the
@@ -12,4 +12,4 @@ QPixmap soundIcon(bool withSound, const QString& startDirectory, int size);
 // The program's own two pictures.
 QPixmap drawnSoundIcon(bool withSound, int size);
 
-} // namespace reflex
+} // namespace brevane

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -163,4 +163,4 @@ bool writeDefaultConfiguration(ReflexConfig& config, const QDir& dir)
         .ok;
 }
 
-} // namespace reflex
+} // namespace brevane

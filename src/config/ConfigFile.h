@@ -15,7 +15,7 @@
 #include <QDir>
 #include <QIODevice>
 
-namespace reflex {
+namespace brevane {
 
 // The header as compared; the file holds it between two double-quote characters.
 inline constexpr char kConfigFileHeader[] = "TOVANEL V1.00 Configuration file";
@@ -59,4 +59,4 @@ ConfigReadResult readDialogConfig(QIODevice& device, ReflexConfig& into);
 // written (an older file then stays as it was); `config` holds the defaults either way.
 bool writeDefaultConfiguration(ReflexConfig& config, const QDir& dir);
 
-} // namespace reflex
+} // namespace brevane

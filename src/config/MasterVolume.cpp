@@ -2,7 +2,7 @@
 #include "config/NumberText.h"
 #include "platform/Mixer.h"
 
-namespace reflex {
+namespace brevane {
 
 bool SetMasterVolume(Mixer& mixer, qint32 percent)
 {
@@ -19,4 +19,4 @@ bool SetMasterVolume(Mixer& mixer, qint32 percent)
     return ok;
 }
 
-} // namespace reflex
+} // namespace brevane

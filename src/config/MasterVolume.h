@@ -1,7 +1,7 @@
 #pragma once
 #include <QtGlobal>
 
-namespace reflex {
+namespace brevane {
 
 class Mixer;
 
@@ -10,4 +10,4 @@ class Mixer;
 // so does a machine without a sound device or volume control. Every path closes the mixer.
 bool SetMasterVolume(Mixer& mixer, qint32 percent);
 
-} // namespace reflex
+} // namespace brevane

@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <cmath>
 
-namespace reflex {
+namespace brevane {
 
 double roundHalfEven(double value)
 {
@@ -39,4 +39,4 @@ std::optional<int> roundedNumberIn(const QString& text, int lo, int hi)
     return int(rounded);
 }
 
-} // namespace reflex
+} // namespace brevane

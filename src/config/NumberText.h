@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-namespace reflex {
+namespace brevane {
 
 double roundHalfEven(double value);
 
@@ -17,4 +17,4 @@ std::optional<double> numberValue(const QString& text);
 // outside lo..hi.
 std::optional<int> roundedNumberIn(const QString& text, int lo, int hi);
 
-} // namespace reflex
+} // namespace brevane

@@ -9,7 +9,7 @@
 
 #include <QBuffer>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -384,4 +384,4 @@ void SettingsEditor::loadFile()
     load();
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -28,7 +28,7 @@
 #include <QString>
 #include <functional>
 
-namespace reflex {
+namespace brevane {
 
 class Mixer;
 
@@ -133,4 +133,4 @@ private:
     qint16 numberEditElement_ = 0;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -1,6 +1,6 @@
 #include "config/SettingsFields.h"
 
-namespace reflex::settings {
+namespace brevane::settings {
 
 FieldSpec specOf(SettingsField f)
 {
@@ -121,4 +121,4 @@ qint16 intervalTiming(const ReflexConfig& c, Block b)
     return b == Normal ? c.Normal.IntervalTiming : choice(c, b).IntervalTiming;
 }
 
-} // namespace reflex::settings
+} // namespace brevane::settings

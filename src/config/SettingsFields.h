@@ -6,7 +6,7 @@
 #include "config/SettingsEditor.h"
 #include "shared/ReflexConfig.h"
 
-namespace reflex::settings {
+namespace brevane::settings {
 
 constexpr int kMaxRunCount = 20; // the stores hold 20 runs per set
 constexpr int kMaxTime = 32767;  // the 16-bit fields
@@ -66,4 +66,4 @@ template <typename Config> auto& timeField(Config& c, const FieldSpec& s)
                                              : b.DisplayTime;
 }
 
-} // namespace reflex::settings
+} // namespace brevane::settings

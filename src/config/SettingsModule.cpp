@@ -1,7 +1,7 @@
 #include "config/SettingsModule.h"
 #include "config/frmCfg.h"
 
-namespace reflex {
+namespace brevane {
 
 SettingsModule::SettingsModule(ModuleContext context)
     : context_(context)
@@ -27,4 +27,4 @@ void SettingsModule::open(const OpenRequest& request)
     context_.shell.show(window_.get());
 }
 
-} // namespace reflex
+} // namespace brevane

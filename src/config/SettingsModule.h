@@ -7,7 +7,7 @@
 
 #include <memory>
 
-namespace reflex {
+namespace brevane {
 
 class frmCfg;
 
@@ -29,4 +29,4 @@ private:
     std::unique_ptr<frmCfg> window_;
 };
 
-} // namespace reflex
+} // namespace brevane

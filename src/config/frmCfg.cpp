@@ -6,7 +6,7 @@
 #include <QFocusEvent>
 #include <QTimer>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -220,4 +220,4 @@ void frmCfg::closeEvent(QCloseEvent* event)
     }
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -13,7 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace reflex {
+namespace brevane {
 
 // The settings dialog: wires its controls to SettingsEditor and shows what the editor holds.
 // A numeric field is checked when the focus leaves it for another control of the dialog; a
@@ -61,4 +61,4 @@ private:
     std::vector<QPushButton*> swatches_;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -4,7 +4,7 @@
 
 #include <QPushButton>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -72,4 +72,4 @@ int frmColorSelect::choose(QWidget* parent, const std::array<qint16, 16>& colorP
     return dialog.SelectedColor();
 }
 
-} // namespace reflex
+} // namespace brevane

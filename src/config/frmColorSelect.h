@@ -8,7 +8,7 @@ namespace Ui {
 class frmColorSelect;
 }
 
-namespace reflex {
+namespace brevane {
 
 // Picks one of the 16 palette colours. The dialog starts on palette number `initial`;
 // "Current Color" shows the colour being replaced. Cancel, like closing the window, answers -1.
@@ -32,4 +32,4 @@ private:
     int selected_ = -1;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 constexpr double kToneHz = 880.0;
@@ -160,4 +160,4 @@ void AlsaBeeper::describe(PcmReport& report) const
     report.writeDelayFrames = long(delay);
 }
 
-} // namespace reflex
+} // namespace brevane

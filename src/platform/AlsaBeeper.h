@@ -6,7 +6,7 @@
 
 typedef struct _snd_pcm snd_pcm_t;
 
-namespace reflex {
+namespace brevane {
 
 // A short sine tone on the default ALSA device. The device is opened once, at start-up, with
 // a buffer larger than the tone, periods of 2 ms and a start threshold of one frame, so beep()
@@ -39,4 +39,4 @@ private:
     bool monotonic_ = false;   // the device stamps on CLOCK_MONOTONIC
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstring>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -85,4 +85,4 @@ void AlsaMixer::close()
     element_ = nullptr;
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -6,7 +6,7 @@
 typedef struct _snd_mixer snd_mixer_t;
 typedef struct _snd_mixer_elem snd_mixer_elem_t;
 
-namespace reflex {
+namespace brevane {
 
 // The playback volume of an ALSA card through its simple mixer elements: "Master" when the
 // card has it, otherwise the first of the usual output controls it has, otherwise any
@@ -28,4 +28,4 @@ private:
     snd_mixer_elem_t* element_ = nullptr;
 };
 
-} // namespace reflex
+} // namespace brevane

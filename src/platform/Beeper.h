@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace reflex {
+namespace brevane {
 
 // The one sound of the program: the audio stimulus and every beep. beep() returns once the
 // sound has been handed to the device, with the stamp of its first sample where the device can
@@ -17,4 +17,4 @@ public:
     virtual QString deviceName() const = 0;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-namespace reflex {
+namespace brevane {
 
 // Stamps are nanoseconds on a monotonic clock, so nothing is rounded before a time is stored.
 class Clock {
@@ -20,4 +20,4 @@ public:
     void waitUntil(std::int64_t deadlineNs) override;
 };
 
-} // namespace reflex
+} // namespace brevane

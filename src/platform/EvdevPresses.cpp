@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-namespace reflex {
+namespace brevane {
 
 bool EvdevPressReader::readAvailable(const Press& press)
 {
@@ -119,4 +119,4 @@ void EvdevPressThread::run()
     }
 }
 
-} // namespace reflex
+} // namespace brevane

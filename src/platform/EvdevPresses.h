@@ -10,7 +10,7 @@
 
 struct input_event;
 
-namespace reflex {
+namespace brevane {
 
 // The kernel's input events (`struct input_event` records) from one event device, or from
 // anything that delivers such records (a pipe in tests). Every mouse-button press (EV_KEY,
@@ -60,4 +60,4 @@ private:
     InputThread thread_; // stopped first, in the destructor
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -2,7 +2,7 @@
 #include <QString>
 #include <optional>
 
-namespace reflex {
+namespace brevane {
 
 struct FileDialogRequest {
     QString title;
@@ -30,4 +30,4 @@ public:
     static QString toQtFilter(const QString& filter);
 };
 
-} // namespace reflex
+} // namespace brevane

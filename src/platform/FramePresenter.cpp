@@ -13,7 +13,7 @@
 #include <memory>
 #include <thread>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -208,4 +208,4 @@ bool FramePresenter::presentPixmap(QWidget* area, Presentation& shown)
     }
 }
 
-} // namespace reflex
+} // namespace brevane

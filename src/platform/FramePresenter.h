@@ -9,7 +9,7 @@ class QWidget;
 struct xcb_connection_t;
 struct xcb_special_event;
 
-namespace reflex {
+namespace brevane {
 
 // Puts a widget's new look on the screen at the display's next refresh and stamps it with the
 // X server's time of that refresh. The widget is rendered into a pixmap of the server's, which
@@ -45,4 +45,4 @@ private:
     std::string reason_;
 };
 
-} // namespace reflex
+} // namespace brevane

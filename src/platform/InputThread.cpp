@@ -7,7 +7,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-namespace reflex {
+namespace brevane {
 
 void raiseInputThreadPriority()
 {
@@ -42,4 +42,4 @@ void InputThread::stop()
             close(fd), fd = -1;
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -3,7 +3,7 @@
 #include <string>
 #include <thread>
 
-namespace reflex {
+namespace brevane {
 
 // The priority the input threads ask for: SCHED_FIFO where granted, else a lower nice value,
 // else the normal one. Called on the thread itself.
@@ -29,4 +29,4 @@ private:
     std::thread thread_;
 };
 
-} // namespace reflex
+} // namespace brevane

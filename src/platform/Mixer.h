@@ -1,7 +1,7 @@
 #pragma once
 #include <optional>
 
-namespace reflex {
+namespace brevane {
 
 // The range of a volume control, in the device's own steps.
 struct VolumeRange {
@@ -23,4 +23,4 @@ public:
     virtual void close() = 0;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -27,7 +27,7 @@
 #include "platform/Screen.h"
 #include "platform/Timer.h"
 
-namespace reflex {
+namespace brevane {
 
 // The services handed to every window; the objects outlive the windows.
 struct Platform {
@@ -43,4 +43,4 @@ struct Platform {
     ProgramVersion version;
 };
 
-} // namespace reflex
+} // namespace brevane

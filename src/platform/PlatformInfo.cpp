@@ -7,7 +7,7 @@
 
 // The platform facts that need no window system: the monotonic clock, twips, the version.
 
-namespace reflex {
+namespace brevane {
 
 std::int64_t MonotonicClock::nowNs() const
 {
@@ -35,7 +35,7 @@ long ScreenMetrics::heightTwips() const
 
 ProgramVersion ProgramVersion::current()
 {
-    return {REFLEX_VERSION_MAJOR, REFLEX_VERSION_MINOR, REFLEX_VERSION_PATCH};
+    return {BREVANE_VERSION_MAJOR, BREVANE_VERSION_MINOR, BREVANE_VERSION_PATCH};
 }
 
 QString ProgramVersion::compact() const
@@ -53,4 +53,4 @@ QString commandLineString(const QStringList& arguments)
     return arguments.mid(1).join(QLatin1Char(' '));
 }
 
-} // namespace reflex
+} // namespace brevane

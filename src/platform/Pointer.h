@@ -1,7 +1,7 @@
 #pragma once
 #include <QPoint>
 
-namespace reflex {
+namespace brevane {
 
 class Pointer {
 public:
@@ -19,4 +19,4 @@ private:
     bool busy_ = false;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-namespace reflex {
+namespace brevane {
 
 // Where a stimulus stamp comes from, from the best to the least: the display's own time of the
 // frame that showed it (X Present), the hand-over of its pixels to the X server, or the clock
@@ -66,4 +66,4 @@ struct Presentation {
     StampTrace trace() const { return {uncertaintyNs(), source(), msc, known() ? handOverStampNs() : 0}; }
 };
 
-} // namespace reflex
+} // namespace brevane

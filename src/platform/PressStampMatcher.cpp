@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 constexpr std::int64_t kMs = 1'000'000;
@@ -99,4 +99,4 @@ PressStamp PressStampMatcher::stamp(std::int64_t fallbackNs, std::uint32_t serve
     return refined < best.ns ? PressStamp{refined, PressSource::Server} : best;
 }
 
-} // namespace reflex
+} // namespace brevane

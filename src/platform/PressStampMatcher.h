@@ -13,7 +13,7 @@
 #include <mutex>
 #include <string>
 
-namespace reflex {
+namespace brevane {
 
 // The X server stamps input in whole milliseconds of CLOCK_MONOTONIC, the clock the program
 // stamps with too (or of the kernel's coarse monotonic clock when that is fine enough, which
@@ -89,4 +89,4 @@ private:
     unsigned nextKernel_ = 0;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace reflex {
+namespace brevane {
 
 void PrintSelection::present(const PrintChoice& preset)
 {
@@ -26,4 +26,4 @@ bool PrintSelection::ok()
     return PrintConfirmed;
 }
 
-} // namespace reflex
+} // namespace brevane

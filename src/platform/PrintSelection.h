@@ -6,7 +6,7 @@
 #include "platform/Printer.h"
 #include "platform/Prompt.h"
 
-namespace reflex {
+namespace brevane {
 
 class PrintSelection {
 public:
@@ -33,4 +33,4 @@ private:
     Prompt& prompt_;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -11,7 +11,7 @@
 
 class QIODevice;
 
-namespace reflex {
+namespace brevane {
 
 enum class LineEnd { Stay, End };
 
@@ -59,4 +59,4 @@ public:
     virtual bool selectSets(PrintChoice& choice) = 0;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -2,7 +2,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace reflex {
+namespace brevane {
 
 struct ProgramVersion {
     int major = 0;
@@ -19,4 +19,4 @@ struct ProgramVersion {
 // The whole argument string after the program name, arguments joined by one blank.
 QString commandLineString(const QStringList& arguments);
 
-} // namespace reflex
+} // namespace brevane

@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-namespace reflex {
+namespace brevane {
 
 enum class MsgButtons { Ok, YesNo };
 enum class MsgIcon { None, Critical, Exclamation };
@@ -30,4 +30,4 @@ public:
     MsgAnswer ask(const Message& message) override;
 };
 
-} // namespace reflex
+} // namespace brevane

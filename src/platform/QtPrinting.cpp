@@ -12,7 +12,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -275,4 +275,4 @@ void frmPrint::takeBoxes()
         selection_.choice.ticked[box->objectName().section(u'_', 1).toInt()] = box->isChecked();
 }
 
-} // namespace reflex
+} // namespace brevane

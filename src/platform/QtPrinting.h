@@ -16,7 +16,7 @@ namespace Ui {
 class frmPrint;
 }
 
-namespace reflex {
+namespace brevane {
 
 class QtPrinting final : public Printing {
 public:
@@ -52,4 +52,4 @@ private:
     PrintSelection& selection_;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -190,4 +190,4 @@ ScreenMetrics primaryScreenMetrics()
     return m;
 }
 
-} // namespace reflex
+} // namespace brevane

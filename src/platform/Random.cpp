@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdint>
 
-namespace reflex {
+namespace brevane {
 
 double MersenneRandom::next()
 {
@@ -18,4 +18,4 @@ void MersenneRandom::reseedFromTimeOfDay()
     engine_.seed(seed);
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -1,7 +1,7 @@
 #pragma once
 #include <random>
 
-namespace reflex {
+namespace brevane {
 
 // The one uniform generator every test draws its intervals and elements from, reseeded from
 // the time of day. A test of an engine hands it one that returns the values the test chose.
@@ -23,4 +23,4 @@ private:
     std::mt19937 engine_{5489u};
 };
 
-} // namespace reflex
+} // namespace brevane

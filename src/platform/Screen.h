@@ -1,6 +1,6 @@
 #pragma once
 
-namespace reflex {
+namespace brevane {
 
 // Window geometry was designed in twips (1440 per inch); 15 twips make a pixel at 96 dpi.
 struct ScreenMetrics {
@@ -16,4 +16,4 @@ struct ScreenMetrics {
 // The primary screen as the window system reports it.
 ScreenMetrics primaryScreenMetrics();
 
-} // namespace reflex
+} // namespace brevane

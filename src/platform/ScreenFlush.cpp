@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -41,4 +41,4 @@ void presentNow(QWidget* widget)
         std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace reflex {
+namespace brevane {
 
 // Paints `widget` now and returns only when the X server has taken the new pixels: the
 // repaint is synchronous, and a round trip to the server follows. A stimulus is stamped from
@@ -12,4 +12,4 @@ namespace reflex {
 Presentation presentNow(QWidget* widget, const Clock& clock);
 void presentNow(QWidget* widget);
 
-} // namespace reflex
+} // namespace brevane

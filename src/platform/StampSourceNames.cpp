@@ -4,7 +4,7 @@
 
 #include <QGuiApplication>
 
-namespace reflex {
+namespace brevane {
 
 QString displayStampSourceName(StampSource source)
 {
@@ -27,4 +27,4 @@ StampSourceNames currentStampSourceNames(const Beeper& beeper, const XPressStamp
             beeper.hasDevice() ? QStringLiteral("first sample") : QStringLiteral("none")};
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace reflex {
+namespace brevane {
 
 class Beeper;
 class XPressStamper;
@@ -26,4 +26,4 @@ QString displayStampSourceName(StampSource source);
 // for its input thread to count.
 StampSourceNames currentStampSourceNames(const Beeper& beeper, const XPressStamper& presses);
 
-} // namespace reflex
+} // namespace brevane

@@ -4,7 +4,7 @@
 
 class QObject;
 
-namespace reflex {
+namespace brevane {
 
 // A window timer: fires onTimer every interval() ms while enabled, first interval() ms after
 // it was enabled. Interval 0 never fires. Changing the interval of an enabled timer restarts it.
@@ -31,4 +31,4 @@ public:
     std::unique_ptr<Timer> createTimer() override;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace reflex {
+namespace brevane {
 
 const char* toneSourceName(ToneSource source)
 {
@@ -45,4 +45,4 @@ ToneStamp toneStamp(const PcmReport& r)
     return {r.writeEndNs, ToneSource::Write};
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace reflex {
+namespace brevane {
 
 // What a tone stamp was taken from (the trace records it), the best first:
 //  Audio    the audio timestamp: the stream's own clock says how much had been played at the
@@ -48,4 +48,4 @@ struct PcmReport {
 // and the next one is taken.
 ToneStamp toneStamp(const PcmReport& r);
 
-} // namespace reflex
+} // namespace brevane

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <memory>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -90,4 +90,4 @@ void XInputPressThread::run()
     }
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -8,7 +8,7 @@
 
 struct xcb_connection_t;
 
-namespace reflex {
+namespace brevane {
 
 // A thread of the input threads' priority (raiseInputThreadPriority) on an X
 // connection of its own, listening for XInput2 raw button presses on the root window: every
@@ -30,4 +30,4 @@ private:
     InputThread thread_; // stopped first, in the destructor
 };
 
-} // namespace reflex
+} // namespace brevane

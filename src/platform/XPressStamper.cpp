@@ -11,7 +11,7 @@
 #include <ctime>
 #include <mutex>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -78,7 +78,7 @@ void XPressStamper::describeSources() const
                                 : kernelWhy_.empty() ? x
                                                      : x + "; not by the kernel: " + kernelWhy_;
     static std::once_flag told;
-    std::call_once(told, [&sources] { std::fprintf(stderr, "reflex: presses are stamped by %s\n", sources.c_str()); });
+    std::call_once(told, [&sources] { std::fprintf(stderr, "brevane: presses are stamped by %s\n", sources.c_str()); });
 }
 
 void XPressStamper::listen(bool on)
@@ -126,4 +126,4 @@ QString XPressStamper::sourceName() const
     return kernel_ ? QStringLiteral("kernel evdev, else ") + x : x;
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -10,7 +10,7 @@
 
 class QInputEvent;
 
-namespace reflex {
+namespace brevane {
 
 class EvdevPressThread;
 class XInputPressThread;
@@ -69,4 +69,4 @@ private:
     bool onX_ = false;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -20,7 +20,7 @@
 #include <array>
 #include <cmath>
 
-namespace reflex {
+namespace brevane {
 
 // Stimulus kinds of the simple test, the values of NormalTriggerOn.
 enum TriggerKind : qint16 { AudioTrigger = 0, VisualTrigger = 1, AudioVisualTrigger = 2 };
@@ -85,4 +85,4 @@ struct AppState {
     int pixelsY(long twips) const { return int(std::lround(twips / TwipsPerPixelY)); }
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -2,7 +2,7 @@
 
 #include <QSaveFile>
 
-namespace reflex {
+namespace brevane {
 
 FileWriteResult replaceFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
@@ -23,4 +23,4 @@ FileWriteResult replaceFileAtomically(const QString& path, const std::function<b
     return {true, {}};
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -4,7 +4,7 @@
 
 class QIODevice;
 
-namespace reflex {
+namespace brevane {
 
 // Every file the program writes goes through here: the contents go to a temporary file
 // beside `path`, which is renamed over the old file only when every byte was written and
@@ -18,4 +18,4 @@ struct FileWriteResult {
 // `write` fills the device and returns false when it could not write everything.
 FileWriteResult replaceFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
 
-} // namespace reflex
+} // namespace brevane

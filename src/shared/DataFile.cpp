@@ -7,7 +7,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 
-namespace reflex {
+namespace brevane {
 
 int DataFileFormat::lines() const
 {
@@ -105,4 +105,4 @@ FileCommand loadDataFile(FileChooser& files, Prompt& prompt, const DataFileForma
     return FileCommand::Done;
 }
 
-} // namespace reflex
+} // namespace brevane

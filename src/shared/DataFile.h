@@ -20,7 +20,7 @@
 
 class QIODevice;
 
-namespace reflex {
+namespace brevane {
 
 struct DataFileFormat {
     const char* filter;     // the dialog's "Description|*.ext"
@@ -63,4 +63,4 @@ FileCommand saveDataFile(FileChooser& files, Prompt& prompt, const DataFileForma
 FileCommand loadDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format, const QString& title,
                          StoreHalf& half);
 
-} // namespace reflex
+} // namespace brevane

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace reflex {
+namespace brevane {
 
 FileReadResult readWholeFile(const QString& path, qint64 largest)
 {
@@ -38,4 +38,4 @@ bool skipByteOrderMark(QByteArray& firstLine)
     return true;
 }
 
-} // namespace reflex
+} // namespace brevane

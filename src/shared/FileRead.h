@@ -8,7 +8,7 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace reflex {
+namespace brevane {
 
 // Far above the largest file the program writes (recover.dat with ten long comments per test
 // is a few hundred kilobytes), far below what takes a noticeable time to read.
@@ -26,4 +26,4 @@ FileReadResult readWholeFile(const QString& path, qint64 largest = kLargestReada
 // Returns true when there was one.
 bool skipByteOrderMark(QByteArray& firstLine);
 
-} // namespace reflex
+} // namespace brevane

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace reflex {
+namespace brevane {
 
 QString formatSeconds(float seconds)
 {
@@ -20,4 +20,4 @@ QString withSignPosition(int n)
     return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace reflex {
+namespace brevane {
 
 // A time in seconds: "0.234".
 QString formatSeconds(float seconds);
@@ -17,4 +17,4 @@ QString formatCount(int count, int digits = 2);
 // A number with the place of its sign: " 2", "-2".
 QString withSignPosition(int n);
 
-} // namespace reflex
+} // namespace brevane

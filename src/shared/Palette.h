@@ -5,7 +5,7 @@
 #include <QRgb>
 #include <array>
 
-namespace reflex {
+namespace brevane {
 
 inline constexpr std::array<QRgb, 16> kPalette{
     qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
@@ -23,4 +23,4 @@ constexpr QRgb paletteColour(int number)
     return kPalette[static_cast<unsigned>(number) % kPalette.size()];
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -9,7 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -81,4 +81,4 @@ void RecoveryFile::read()
                             MsgIcon::None, false, file.error});
 }
 
-} // namespace reflex
+} // namespace brevane

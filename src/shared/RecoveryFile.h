@@ -12,7 +12,7 @@
 
 class QIODevice;
 
-namespace reflex {
+namespace brevane {
 
 constexpr int kRecoveryLineCount = 500;
 
@@ -47,4 +47,4 @@ private:
     bool failureReported_ = false;
 };
 
-} // namespace reflex
+} // namespace brevane

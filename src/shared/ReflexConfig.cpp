@@ -1,6 +1,6 @@
 #include "shared/ReflexConfig.h"
 
-namespace reflex {
+namespace brevane {
 
 ChoiceConfigBlock ChoiceConfigBlock::colorDefaults()
 {
@@ -33,4 +33,4 @@ ReflexConfig ReflexConfig::defaults(const ReflexConfig& keep)
     return c;
 }
 
-} // namespace reflex
+} // namespace brevane

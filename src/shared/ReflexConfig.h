@@ -10,7 +10,7 @@
 #include <QtGlobal>
 #include <array>
 
-namespace reflex {
+namespace brevane {
 
 struct SimpleConfigBlock {
     qint16 IntervalTiming = 0;       // 0 random, 1 fixed
@@ -55,4 +55,4 @@ struct ReflexConfig {
     static ReflexConfig defaults(const ReflexConfig& keep);
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -5,7 +5,7 @@
 
 #include <QBuffer>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -145,4 +145,4 @@ bool runPrintCommand(const PrintServices& services, const QString& defaultTitle,
     return false;
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -10,7 +10,7 @@
 
 #include <functional>
 
-namespace reflex {
+namespace brevane {
 
 // Metric-compatible with the Times New Roman the page positions were laid out for.
 inline constexpr auto kReportFont = "Liberation Serif";
@@ -53,4 +53,4 @@ bool runPrintCommand(const PrintServices& services, const QString& defaultTitle,
 // The save dialog for the PDF of a report.
 FileDialogRequest pdfDialog();
 
-} // namespace reflex
+} // namespace brevane

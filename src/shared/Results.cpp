@@ -4,7 +4,7 @@
 #include "shared/ResultsRules.h"
 #include "shared/Statistics.h"
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -146,7 +146,7 @@ void ResultsModel::deleteRun(int set, int run, const QString& question)
     ShownSet = set;
     if (p_.prompt.ask(Message{question, QString(), MsgButtons::YesNo}) != MsgAnswer::Yes)
         return;
-    reflex::deleteRun(half_.sets.Times[set], run);
+    brevane::deleteRun(half_.sets.Times[set], run);
     KeepTab = kind_.deletionKeepsTab;
     refreshDisplay();
     view_.render();
@@ -216,4 +216,4 @@ void ResultsModel::print()
         activate(); // the window is active again once the print dialog has gone
 }
 
-} // namespace reflex
+} // namespace brevane

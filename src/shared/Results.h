@@ -18,7 +18,7 @@
 #include <QString>
 #include <array>
 
-namespace reflex {
+namespace brevane {
 
 inline constexpr int kFastestTab = 10, kSlowestTab = 11, kAverageTab = 12, kAllDataTab = 13;
 
@@ -116,4 +116,4 @@ private:
     ResultsDisplay d_;
 };
 
-} // namespace reflex
+} // namespace brevane

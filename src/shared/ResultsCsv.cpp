@@ -3,7 +3,7 @@
 #include <QIODevice>
 #include <cmath>
 
-namespace reflex {
+namespace brevane {
 
 int wholeMilliseconds(float seconds)
 {
@@ -60,4 +60,4 @@ FileCommand exportResultsCsv(FileChooser& files, Prompt& prompt, const QString& 
                           [&](QIODevice& device) { return writeResultsCsv(device, test, half); });
 }
 
-} // namespace reflex
+} // namespace brevane

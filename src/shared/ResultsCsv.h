@@ -20,7 +20,7 @@
 
 class QIODevice;
 
-namespace reflex {
+namespace brevane {
 
 inline constexpr const char* kCsvFilter = "CSV Files (*.csv)|*.csv";
 
@@ -43,4 +43,4 @@ bool writeResultsCsv(QIODevice& out, const QString& test, const StoreHalf& half)
 // file replaced atomically; a failed write is told as Save's is.
 FileCommand exportResultsCsv(FileChooser& files, Prompt& prompt, const QString& test, const StoreHalf& half);
 
-} // namespace reflex
+} // namespace brevane

@@ -1,7 +1,7 @@
 #include "shared/ResultsModule.h"
 #include "shared/ResultsWindow.h"
 
-namespace reflex {
+namespace brevane {
 
 ResultsModule::ResultsModule(ModuleContext context, Destination destination, MakeWindow make)
     : context_(context)
@@ -31,4 +31,4 @@ void ResultsModule::leave()
     window_.release()->deleteLater();
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-namespace reflex {
+namespace brevane {
 
 class ResultsWindow;
 
@@ -33,4 +33,4 @@ private:
     std::unique_ptr<ResultsWindow> window_;
 };
 
-} // namespace reflex
+} // namespace brevane

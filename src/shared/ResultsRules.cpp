@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace reflex {
+namespace brevane {
 
 int chartValue(float seconds)
 {
@@ -21,4 +21,4 @@ void deleteRun(RunRow& runs, int run)
     runs[kStoredRuns] = 0.0f;
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace reflex {
+namespace brevane {
 
 // A time in seconds as a chart value, 0..1000: whole milliseconds (0.234 s is 234), everything
 // above one second drawn as one second, an empty run as 0.
@@ -17,4 +17,4 @@ int chartValue(float seconds);
 // empty. Runs 11..20 are never moved. Any other run number changes nothing.
 void deleteRun(RunRow& runs, int run);
 
-} // namespace reflex
+} // namespace brevane

@@ -15,7 +15,7 @@
 #include <QTabWidget>
 #include <QValueAxis>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -266,4 +266,4 @@ void ResultsWindow::closeEvent(QCloseEvent* event)
         done();
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -15,7 +15,7 @@ class QBarSet;
 class QLabel;
 class QLineEdit;
 
-namespace reflex {
+namespace brevane {
 
 class ResultsWindow : public QWidget, public ResultsView {
     Q_OBJECT
@@ -54,4 +54,4 @@ private:
     bool activated_ = false;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -1,7 +1,7 @@
 #include "shared/SetBlocks.h"
 #include "shared/ValueCodec.h"
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -63,4 +63,4 @@ bool readSets(ValueReader& in, SetData& sets, OutcomeCounts* counts)
     return true;
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -9,7 +9,7 @@
 
 #include "shared/Stores.h"
 
-namespace reflex {
+namespace brevane {
 
 class ValueReader;
 class ValueWriter;
@@ -26,4 +26,4 @@ bool writeSets(ValueWriter& out, const SetData& sets, const OutcomeCounts* count
 // failure reads into a copy.
 bool readSets(ValueReader& in, SetData& sets, OutcomeCounts* counts);
 
-} // namespace reflex
+} // namespace brevane

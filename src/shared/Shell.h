@@ -15,7 +15,7 @@
 
 class QWidget;
 
-namespace reflex {
+namespace brevane {
 
 struct AppState;
 struct Platform;
@@ -97,4 +97,4 @@ public:
     virtual void open(const OpenRequest& request) = 0;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -1,6 +1,6 @@
 #include "shared/Statistics.h"
 
-namespace reflex {
+namespace brevane {
 
 SetStatistics setStatistics(const RunRow& runs)
 {
@@ -36,4 +36,4 @@ SetStatistics storeStatistics(SetData& store, int set)
     return s;
 }
 
-} // namespace reflex
+} // namespace brevane

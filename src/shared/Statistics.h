@@ -5,7 +5,7 @@
 
 #include "shared/Stores.h"
 
-namespace reflex {
+namespace brevane {
 
 struct SetStatistics {
     int count = 0; // valid runs
@@ -24,4 +24,4 @@ SetStatistics setStatistics(const RunRow& runs);
 // Computes the statistics of `set` and writes average, fastest and slowest into the store.
 SetStatistics storeStatistics(SetData& store, int set);
 
-} // namespace reflex
+} // namespace brevane

@@ -9,7 +9,7 @@
 #include <QtGlobal>
 #include <array>
 
-namespace reflex {
+namespace brevane {
 
 constexpr int kSetCount = 10;   // sets 1..10
 constexpr int kMaxRuns = 20;    // runs 1..20 in the store
@@ -93,4 +93,4 @@ inline void clearAllSets(ChoiceStore& store)
     clearAllSets(StoreHalf{store, &store});
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -228,4 +228,4 @@ void TestCore::waitForStimulusDue()
     p_.clock.waitUntil(stimulusDueNs_ - presentLead.ns);
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -17,7 +17,7 @@
 #include <functional>
 #include <memory>
 
-namespace reflex {
+namespace brevane {
 
 // The readouts and commands every test window shows.
 struct TestDisplay {
@@ -164,4 +164,4 @@ private:
     std::int64_t stimulusDueNs_ = 0;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -1,6 +1,6 @@
 #include "shared/TestModule.h"
 
-namespace reflex {
+namespace brevane {
 
 TestModule::TestModule(ModuleContext context, Links links)
     : context_(context)
@@ -46,4 +46,4 @@ void TestModule::open(const OpenRequest& request)
     context_.shell.show(window_.get());
 }
 
-} // namespace reflex
+} // namespace brevane

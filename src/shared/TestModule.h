@@ -11,7 +11,7 @@
 
 #include <memory>
 
-namespace reflex {
+namespace brevane {
 
 class TestModule : public Module {
 public:
@@ -41,4 +41,4 @@ private:
     std::unique_ptr<TestWindow> window_;
 };
 
-} // namespace reflex
+} // namespace brevane

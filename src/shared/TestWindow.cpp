@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <tuple>
 
-namespace reflex {
+namespace brevane {
 
 TestWindow::TestWindow(const Clock& clock, QWidget* parent)
     : QWidget(parent)
@@ -150,4 +150,4 @@ void TargetOutline::paintEvent(QPaintEvent*)
         p.drawRect(r);
 }
 
-} // namespace reflex
+} // namespace brevane

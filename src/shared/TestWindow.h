@@ -17,7 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace reflex {
+namespace brevane {
 
 class TestWindow : public QWidget {
     Q_OBJECT
@@ -126,4 +126,4 @@ public:
     }
 };
 
-} // namespace reflex
+} // namespace brevane

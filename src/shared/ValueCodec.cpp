@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -258,4 +258,4 @@ std::optional<QString> ValueReader::nextLine()
     return decodeLine(bytes);
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -27,7 +27,7 @@
 
 class QIODevice;
 
-namespace reflex {
+namespace brevane {
 
 QString formatSingle(float value);
 QString formatInteger(int value);
@@ -73,4 +73,4 @@ private:
     QIODevice& device_;
 };
 
-} // namespace reflex
+} // namespace brevane

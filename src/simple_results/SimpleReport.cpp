@@ -2,7 +2,7 @@
 #include "shared/Report.h"
 #include "shared/ResultsRules.h"
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 
@@ -26,4 +26,4 @@ void printSimpleReport(Printer& printer, const PrintChoice& choice, const StoreH
     printSetPages(printer, choice, [&](int set) { printSet(printer, half.sets, set); });
 }
 
-} // namespace reflex
+} // namespace brevane

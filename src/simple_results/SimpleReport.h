@@ -5,10 +5,10 @@
 #include "platform/Printer.h"
 #include "shared/Stores.h"
 
-namespace reflex {
+namespace brevane {
 
 inline constexpr auto kSimpleReportTitle = "Orv Tovanel:  Normal Reflex Data";
 
 void printSimpleReport(Printer& printer, const PrintChoice& choice, const StoreHalf& half);
 
-} // namespace reflex
+} // namespace brevane

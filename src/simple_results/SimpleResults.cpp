@@ -1,7 +1,7 @@
 #include "simple_results/SimpleResults.h"
 #include "simple_results/SimpleReport.h"
 
-namespace reflex {
+namespace brevane {
 
 const ResultsKind kSimpleResults{
     .caption = "Simple Choice Stimulus Module Data Display",
@@ -18,4 +18,4 @@ const ResultsKind kSimpleResults{
     .printReport = printSimpleReport,
 };
 
-} // namespace reflex
+} // namespace brevane

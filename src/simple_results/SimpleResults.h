@@ -5,8 +5,8 @@
 
 #include "shared/Results.h"
 
-namespace reflex {
+namespace brevane {
 
 extern const ResultsKind kSimpleResults;
 
-} // namespace reflex
+} // namespace brevane

@@ -3,7 +3,7 @@
 #include "simple_results/SimpleResults.h"
 #include "ui_frmDisplay.h"
 
-namespace reflex {
+namespace brevane {
 
 frmDisplay::frmDisplay(AppState& state, const Platform& platform, QWidget* parent)
     : ResultsWindow(kSimpleResults, state, platform, parent)
@@ -19,4 +19,4 @@ std::unique_ptr<Module> simpleResultsModule(const ModuleContext& context)
     });
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-namespace reflex {
+namespace brevane {
 
 class frmDisplay final : public ResultsWindow {
     Q_OBJECT
@@ -16,4 +16,4 @@ public:
 
 std::unique_ptr<Module> simpleResultsModule(const ModuleContext& context);
 
-} // namespace reflex
+} // namespace brevane

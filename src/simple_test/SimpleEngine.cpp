@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace reflex {
+namespace brevane {
 
 namespace {
 const QRgb kWhite = kSimplePanelAtRest;
@@ -232,4 +232,4 @@ void SimpleEngine::optionsClosed()
     view_.render();
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -11,7 +11,7 @@
 
 #include <QRgb>
 
-namespace reflex {
+namespace brevane {
 
 struct SimpleTestDisplay : TestDisplay {
     QString lblTriggerLable;
@@ -72,4 +72,4 @@ private:
     bool missingToneTold_ = false;
 };
 
-} // namespace reflex
+} // namespace brevane

@@ -1,7 +1,7 @@
 #include "simple_test/SimpleTestModule.h"
 #include "simple_test/frmReflex.h"
 
-namespace reflex {
+namespace brevane {
 
 SimpleTestModule::SimpleTestModule(ModuleContext context)
     : TestModule(context, {Destination::SimpleTest, StartupSlot::SimpleTest, Destination::SimpleResults, 0})
@@ -18,4 +18,4 @@ std::unique_ptr<TestWindow> SimpleTestModule::makeWindow(std::function<void()> s
     return std::make_unique<frmReflex>(context_.state, context_.platform, std::move(seriesEnded));
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -3,7 +3,7 @@
 
 #include "shared/TestModule.h"
 
-namespace reflex {
+namespace brevane {
 
 class frmReflex;
 
@@ -16,4 +16,4 @@ protected:
     std::unique_ptr<TestWindow> makeWindow(std::function<void()> seriesEnded) override;
 };
 
-} // namespace reflex
+} // namespace brevane

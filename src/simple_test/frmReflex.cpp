@@ -3,7 +3,7 @@
 
 #include <QStyle>
 
-namespace reflex {
+namespace brevane {
 
 frmReflex::frmReflex(AppState& state, const Platform& platform, std::function<void()> writeRecoveryFile,
                      QWidget* parent)
@@ -43,4 +43,4 @@ QPoint frmReflex::leftTargetCentre() const
     return ui->Shape8->mapToGlobal(ui->Shape8->rect().center());
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -8,7 +8,7 @@ namespace Ui {
 class frmReflex;
 }
 
-namespace reflex {
+namespace brevane {
 
 // The simple test window: forwards its commands and presses to SimpleEngine and shows its
 // state. Presses count on the free surface and the two circles, not on the controls.
@@ -34,4 +34,4 @@ private:
     Presentation presented_;
 };
 
-} // namespace reflex
+} // namespace brevane

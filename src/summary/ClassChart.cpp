@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace reflex::summary {
+namespace brevane::summary {
 
 namespace {
 
@@ -195,4 +195,4 @@ bool writeChartPdf(QIODevice& out, const ClassSummary& summary)
     return painter.end();
 }
 
-} // namespace reflex::summary
+} // namespace brevane::summary

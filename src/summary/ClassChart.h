@@ -9,7 +9,7 @@
 class QIODevice;
 class QPainter;
 
-namespace reflex::summary {
+namespace brevane::summary {
 
 inline constexpr int kChartWidth = 1200, kChartHeight = 800;
 
@@ -21,4 +21,4 @@ void drawClassChart(QPainter& painter, const ClassSummary& summary);
 bool writeChartPng(QIODevice& out, const ClassSummary& summary);
 bool writeChartPdf(QIODevice& out, const ClassSummary& summary);
 
-} // namespace reflex::summary
+} // namespace brevane::summary

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace reflex::summary {
+namespace brevane::summary {
 
 namespace {
 
@@ -187,4 +187,4 @@ SetSummary summariseSet(const RunRow& runs, std::optional<Outcomes> outcomes)
     return s;
 }
 
-} // namespace reflex::summary
+} // namespace brevane::summary

@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-namespace reflex::summary {
+namespace brevane::summary {
 
 inline constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
@@ -61,4 +61,4 @@ struct SetSummary {
 };
 SetSummary summariseSet(const RunRow& runs, std::optional<Outcomes> outcomes);
 
-} // namespace reflex::summary
+} // namespace brevane::summary

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <memory>
 
-namespace reflex::summary {
+namespace brevane::summary {
 
 namespace {
 
@@ -278,4 +278,4 @@ bool writeClassCsv(QIODevice& out, const ClassSummary& summary)
     return writeAll(out, bytes);
 }
 
-} // namespace reflex::summary
+} // namespace brevane::summary

@@ -21,7 +21,7 @@
 #include <QStringList>
 #include <optional>
 
-namespace reflex::summary {
+namespace brevane::summary {
 
 // What a .col file is taken for: it does not record which choice test wrote it.
 enum class ColTest { Choice, Colour, Number };
@@ -87,4 +87,4 @@ bool writeSetsCsv(QIODevice& out, const ClassSummary& summary);
 bool writeStudentsCsv(QIODevice& out, const ClassSummary& summary);
 bool writeClassCsv(QIODevice& out, const ClassSummary& summary);
 
-} // namespace reflex::summary
+} // namespace brevane::summary

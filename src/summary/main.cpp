@@ -11,8 +11,8 @@
 #include <cstdio>
 #include <functional>
 
-using namespace reflex;
-using namespace reflex::summary;
+using namespace brevane;
+using namespace brevane::summary;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace reflex {
+namespace brevane {
 
 FrameStatistics frameStatistics(const std::vector<std::int64_t>& stampsNs)
 {
@@ -42,4 +42,4 @@ FrameStatistics frameStatistics(const std::vector<std::int64_t>& stampsNs)
     return s;
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace reflex {
+namespace brevane {
 
 struct FrameStatistics {
     int intervals = 0;    // between consecutive stamps
@@ -20,4 +20,4 @@ struct FrameStatistics {
 // Over stamps in the order they were taken (ns); fewer than two give all zeros.
 FrameStatistics frameStatistics(const std::vector<std::int64_t>& stampsNs);
 
-} // namespace reflex
+} // namespace brevane

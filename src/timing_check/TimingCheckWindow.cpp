@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-namespace reflex {
+namespace brevane {
 
 TimingCheckWindow::TimingCheckWindow(Clock& clock, TimerFactory& timers, const Beeper& beeper, QWidget* parent)
     : QWidget(parent)
@@ -146,4 +146,4 @@ void TimingCheckWindow::showReadout()
                           .arg(frames_));
 }
 
-} // namespace reflex
+} // namespace brevane

@@ -13,7 +13,7 @@
 
 class QLabel;
 
-namespace reflex {
+namespace brevane {
 
 // `brevane --timing-check`: a full-screen window whose patch turns black and white every
 // framesPerPhase frames, steady enough for a photodiode or a slow-motion camera to time,
@@ -61,4 +61,4 @@ private:
     StampSourceNames sources_;
 };
 
-} // namespace reflex
+} // namespace brevane

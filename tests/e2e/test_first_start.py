@@ -1,7 +1,7 @@
 """First start in an empty folder, then the settings dialog driven with real clicks and keys; each step says what
-it checks. Usage: test_first_start.py <reflex binary>"""
+it checks. Usage: test_first_start.py <brevane binary>"""
 
-from reflex_e2e import CONFIG_HEADER, DEFAULT_CONFIG, check, main_menu_form, run, wait_for
+from brevane_e2e import CONFIG_HEADER, DEFAULT_CONFIG, check, main_menu_form, run, wait_for
 
 MENU, TITLE = main_menu_form().title, "Brevane Settings"
 

@@ -1,16 +1,16 @@
 """SIGKILL at random moments while the program writes its files: while a series runs and as it ends (recover.dat),
 during a .nrm and a .col save and during a settings Save. After every kill each file must be its previous complete
 version or its new complete version, and a new start must recover the last series that ended. Long comments keep
-every file a while in the writing. Usage: test_kill.py <reflex binary>; REFLEX_KILLS=N kills (8 by default)."""
+every file a while in the writing. Usage: test_kill.py <brevane binary>; BREVANE_KILLS=N kills (8 by default)."""
 
 import os
 import random
 import signal
 import time
 
-from reflex_e2e import CONFIG_HEADER, DEFAULT_CONFIG, Form, check, run, test_window_form, wait_for
+from brevane_e2e import CONFIG_HEADER, DEFAULT_CONFIG, Form, check, run, test_window_form, wait_for
 
-KILLS = int(os.environ.get("REFLEX_KILLS", "8"))
+KILLS = int(os.environ.get("BREVANE_KILLS", "8"))
 SIMPLE = test_window_form()
 RESULTS = {"a.nrm": Form(os.path.join("src", "simple_results", "frmDisplay.ui")).title,
            "a.col": "Complex Choice Color/Audio Stimulus Module Data Display"}
@@ -102,7 +102,7 @@ def kills_at_random_moments_leave_every_file_whole(t):
     t.program.proc.wait()
     with open(t.file("recover.dat"), "wb") as f:
         f.write(_recover_dat())
-    rng = random.Random(os.environ.get("REFLEX_KILL_SEED"))
+    rng = random.Random(os.environ.get("BREVANE_KILL_SEED"))
     partial, stray, newer = [], set(), 0
     for k in range(KILLS):
         _launch(t)

@@ -1,12 +1,12 @@
 """A student's session with real presses: a simple series, its results shown, a run deleted on the chart and the
 rest saved, then a colour series, its results exported (read back with Python's csv module), saved through the
 real file dialog, cleared and loaded back; each step says what it checks.
-Usage: test_series.py <reflex binary>"""
+Usage: test_series.py <brevane binary>"""
 
 import csv
 import os
 
-from reflex_e2e import DEFAULT_CONFIG, Form, check, run, test_window_form, wait_for
+from brevane_e2e import DEFAULT_CONFIG, Form, check, run, test_window_form, wait_for
 
 SIMPLE, RESULTS = test_window_form(), Form(os.path.join("src", "simple_results", "frmDisplay.ui"))
 COLOUR = Form(os.path.join("src", "complex_test", "frmColorReflex.ui"))

@@ -1,10 +1,10 @@
 """A student's session on a Wayland desktop under Weston. With XWayland the program takes XWayland's X server itself
 and gets real X clicks there; without it (Weston nested on the test's X server, which hands that server's clicks on
 as Wayland input) it runs on Wayland and says what it cannot do. Either way the main menu is reached, a simple
-series runs with real presses and recover.dat is written. Usage: test_wayland.py <reflex binary>; test_xwayland.py
+series runs with real presses and recover.dat is written. Usage: test_wayland.py <brevane binary>; test_xwayland.py
 runs the same steps with XWayland."""
 
-from reflex_e2e import DEFAULT_CONFIG, SCREEN, check, run, test_window_form, wait_for
+from brevane_e2e import DEFAULT_CONFIG, SCREEN, check, run, test_window_form, wait_for
 
 SIMPLE, RUNS = test_window_form(), 3
 CONFIG = list(DEFAULT_CONFIG)

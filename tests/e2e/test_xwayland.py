@@ -1,6 +1,6 @@
-"""test_wayland.py's steps, in a Wayland session with XWayland. Usage: test_xwayland.py <reflex binary>"""
+"""test_wayland.py's steps, in a Wayland session with XWayland. Usage: test_xwayland.py <brevane binary>"""
 
-from reflex_e2e import run
+from brevane_e2e import run
 
 from test_wayland import CONFIG
 

@@ -4,7 +4,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
-char* reflex::toString(const Message& m)
+char* brevane::toString(const Message& m)
 {
     return QTest::toString(QStringLiteral("%1 | %2 | buttons %3 | icon %4 | second default %5 | %6")
                                .arg(m.title, m.text)
@@ -14,28 +14,28 @@ char* reflex::toString(const Message& m)
                                .arg(m.detail));
 }
 
-QByteArray reflex::fakes::fixture(const char* name)
+QByteArray brevane::fakes::fixture(const char* name)
 {
-    QFile file(QStringLiteral(REFLEX_FIXTURES "/") + QLatin1String(name));
+    QFile file(QStringLiteral(BREVANE_FIXTURES "/") + QLatin1String(name));
     if (!file.open(QIODevice::ReadOnly))
         QTest::qFail(qPrintable("cannot read the fixture " + file.fileName()), __FILE__, __LINE__);
     return file.readAll();
 }
 
-QByteArray reflex::fakes::readFile(const QString& path)
+QByteArray brevane::fakes::readFile(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
 }
 
-void reflex::fakes::writeFile(const QString& path, const QByteArray& bytes)
+void brevane::fakes::writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         QTest::qFail(qPrintable("cannot write " + path), __FILE__, __LINE__);
 }
 
-void reflex::fakes::withDiskFull(const std::function<void()>& work)
+void brevane::fakes::withDiskFull(const std::function<void()>& work)
 {
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
@@ -48,7 +48,7 @@ void reflex::fakes::withDiskFull(const std::function<void()>& work)
     std::signal(SIGXFSZ, oldHandler);
 }
 
-QStringList reflex::fakes::PrintRecord::lines(int document) const
+QStringList brevane::fakes::PrintRecord::lines(int document) const
 {
     QStringList out;
     bool open = false;

@@ -18,11 +18,11 @@
 #include <initializer_list>
 #include <vector>
 
-namespace reflex {
+namespace brevane {
 char* toString(const Message& message); // messages that differ in a QCOMPARE show what they hold
-} // namespace reflex
+} // namespace brevane
 
-namespace reflex::fakes {
+namespace brevane::fakes {
 
 // The bytes of tests/fixtures/<name>; fails the test when the file cannot be read.
 QByteArray fixture(const char* name);
@@ -313,4 +313,4 @@ struct ScriptedRandom final : RandomSource {
     int reseeds = 0;
 };
 
-} // namespace reflex::fakes
+} // namespace brevane::fakes

@@ -1,7 +1,7 @@
 #include "complex_test/ChoiceEngine.h"
 #include "fakes/Fakes.h"
 
-using namespace reflex;
+using namespace brevane;
 using Count = PerSetCount ChoiceStore::*;
 
 namespace {

@@ -2,7 +2,7 @@
 #include "app/SessionPlatform.h"
 #include "fakes/Fakes.h"
 
-using namespace reflex;
+using namespace brevane;
 
 namespace {
 struct SessionCase {

@@ -1,7 +1,7 @@
 #include "config/ConfigFile.h"
 #include "fakes/Fakes.h"
 
-using namespace reflex;
+using namespace brevane;
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include <unistd.h>
 
-using namespace reflex;
-using namespace reflex::fakes;
+using namespace brevane;
+using namespace brevane::fakes;
 
 enum class Reader { Col, Recovery, SettingsLoad, Startup };
 enum class Content { WithByteOrderMark, Gigabytes, Garbage, Folder };

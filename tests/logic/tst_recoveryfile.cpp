@@ -6,7 +6,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
-using namespace reflex;
+using namespace brevane;
 
 namespace {
 

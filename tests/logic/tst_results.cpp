@@ -14,7 +14,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
-using namespace reflex;
+using namespace brevane;
 using Times = QList<float>;
 using Sets = QList<int>;
 
@@ -120,10 +120,10 @@ private slots:
     void deletionFromTheCharts()
     {
         for (const auto& [s, v] : {std::pair{1.25f, 1000}, {.0004f, 0}, {.234f, 234}, {.9996f, 1000}})
-            QCOMPARE(reflex::chartValue(s), v);
+            QCOMPARE(brevane::chartValue(s), v);
         for (int run : {10, 11}) {
             RunRow row{0, .1f, .2f, .3f, .4f, .5f, .6f, .7f, .8f, .9f, .95f, 1.5f};
-            reflex::deleteRun(row, run);
+            brevane::deleteRun(row, run);
             QCOMPARE(Times(&row[1], &row[12]),
                      (Times{.1f, .2f, .3f, .4f, .5f, .6f, .7f, .8f, .9f, run == 10 ? 0 : .95f, 1.5f}));
         }
@@ -259,7 +259,7 @@ private slots:
         f.fp.files.answers = {f.file("a.nrm"), f.file("a.nrm"), f.file("a.nrm")};
         f.fp.prompt.answers = {MsgAnswer::No, MsgAnswer::Yes};
         f.results.save();
-        QCOMPARE(f.fp.prompt.shown, (QList<Message>(2, reflex::overwriteQuestion())));
+        QCOMPARE(f.fp.prompt.shown, (QList<Message>(2, brevane::overwriteQuestion())));
         QVERIFY(!f.fp.files.requests[3].dialogAsksBeforeOverwriting); // one question, not two
         const QByteArray expected = fakes::fixture("results/saved.nrm");
         QCOMPARE(readFile(f.file("a.nrm")), expected);

@@ -6,8 +6,8 @@
 
 #include <QTemporaryDir>
 
-using namespace reflex;
-using namespace reflex::fakes;
+using namespace brevane;
+using namespace brevane::fakes;
 using F = SettingsField;
 using O = SettingsOption;
 

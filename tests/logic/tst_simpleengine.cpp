@@ -1,7 +1,7 @@
 #include "fakes/Fakes.h"
 #include "simple_test/SimpleEngine.h"
 
-using namespace reflex;
+using namespace brevane;
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <linux/input.h>
 #include <unistd.h>
 
-using namespace reflex;
+using namespace brevane;
 
 namespace {
 constexpr qint64 ms = 1'000'000, handler = 5000 * ms + 900'000;
@@ -150,7 +150,7 @@ private slots:
         QFETCH(ToneCase, row);
         PcmReport report = pcm();
         row.change(report);
-        const ToneStamp got = reflex::toneStamp(report);
+        const ToneStamp got = brevane::toneStamp(report);
         QCOMPARE(got.ns, row.expected);
         QCOMPARE(toneSourceName(got.source), toneSourceName(row.source));
     }

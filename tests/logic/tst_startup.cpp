@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-using namespace reflex;
+using namespace brevane;
 
 using Files = QMap<QString, QByteArray>; // a directory is listed as "name/"
 

@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-using namespace reflex;
+using namespace brevane;
 
 class TestSummary : public QObject {
     Q_OBJECT
@@ -22,7 +22,7 @@ private slots:
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(name);
         tool.setProcessEnvironment(env);
-        tool.setWorkingDirectory(REFLEX_FIXTURES "/summary");
+        tool.setWorkingDirectory(BREVANE_FIXTURES "/summary");
         tool.start(SUMMARY_TOOL, {"--colour", "-o", dir.filePath("out"), "class", "notes.txt"});
         QVERIFY(tool.waitForFinished(60000));
         const QStringList said = QString::fromUtf8(tool.readAllStandardError()).split('\n', Qt::SkipEmptyParts);

@@ -1,7 +1,7 @@
 #include "fakes/Fakes.h"
 #include "shared/ValueCodec.h"
 
-using namespace reflex;
+using namespace brevane;
 
 enum Way { Refused, Read, Both }; // Both: formatting the value gives the line back
 struct Coding {

@@ -14,7 +14,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-namespace reflex::fakes {
+namespace brevane::fakes {
 
 // A control by object name; a missing one stops the test at once with its name.
 template <typename T = QWidget> inline T* child(QWidget* w, const char* name)
@@ -78,4 +78,4 @@ struct AppRig {
     Application app{state, fp.platform, QString()};
 };
 
-} // namespace reflex::fakes
+} // namespace brevane::fakes

@@ -14,8 +14,8 @@
 #include <QLabel>
 #include <QTabWidget>
 
-using namespace reflex;
-using namespace reflex::fakes;
+using namespace brevane;
+using namespace brevane::fakes;
 
 class TestApp : public QObject {
     Q_OBJECT

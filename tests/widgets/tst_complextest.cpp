@@ -10,8 +10,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
-using namespace reflex;
-using namespace reflex::fakes;
+using namespace brevane;
+using namespace brevane::fakes;
 
 class TestComplexTest : public QObject {
     Q_OBJECT

@@ -17,7 +17,7 @@
 #include <QTimer>
 #include <cmath>
 
-using namespace reflex;
+using namespace brevane;
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <QLabel>
 
-using namespace reflex;
-using namespace reflex::fakes;
+using namespace brevane;
+using namespace brevane::fakes;
 
 class TestTestWindow : public QObject {
     Q_OBJECT

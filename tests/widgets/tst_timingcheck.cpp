@@ -4,7 +4,7 @@
 
 #include <QLabel>
 
-using namespace reflex;
+using namespace brevane;
 
 namespace {
 struct FramesCase {

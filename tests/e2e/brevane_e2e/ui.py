@@ -179,7 +179,7 @@ def run(name, config=None, module="__main__", weston=None):
     "wayland", when asked), then each public function of the test module in the order written, as a step titled
     by its name."""
     if len(sys.argv) != 2:
-        sys.exit(f"usage: {os.path.basename(sys.argv[0])} <path to the reflex binary>")
+        sys.exit(f"usage: {os.path.basename(sys.argv[0])} <path to the brevane binary>")
     steps = [f for n, f in vars(sys.modules[module]).items()
              if inspect.isfunction(f) and f.__module__ == module and not n.startswith("_")]
     t, failed = Scenario(name, os.path.abspath(sys.argv[1]), config, weston), False

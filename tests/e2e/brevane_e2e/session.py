@@ -80,10 +80,10 @@ class Session:
     """stop() ends every process it started and their descendants; it also runs at exit and on SIGTERM."""
 
     def __init__(self, name, accessibility=True):
-        self.dir = tempfile.mkdtemp(prefix=f"reflex-{name}-")
+        self.dir = tempfile.mkdtemp(prefix=f"brevane-{name}-")
         self.accessibility = accessibility
-        # Kept on failure, or always with REFLEX_E2E_KEEP=1: the logs and screenshots stay for a look.
-        self.keep = bool(os.environ.get("REFLEX_E2E_KEEP"))
+        # Kept on failure, or always with BREVANE_E2E_KEEP=1: the logs and screenshots stay for a look.
+        self.keep = bool(os.environ.get("BREVANE_E2E_KEEP"))
         self.programs, self._logs = [], []
         self.env = self.display = self.server = None  # server: the X server's Popen
         ctypes.CDLL(None).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
