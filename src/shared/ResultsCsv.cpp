@@ -1,6 +1,7 @@
 #include "shared/ResultsCsv.h"
 
 #include <QIODevice>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace brevane {
@@ -16,8 +17,14 @@ bool isMissedHit(float seconds)
     return wholeMilliseconds(seconds) == 1000;
 }
 
-QString csvField(const QString& value)
+QString csvField(const QString& field)
 {
+    // A spreadsheet runs a cell that starts with one of these as a formula (a tab or CR as the
+    // start of one): text gets the usual single-quote prefix. A number stays a number.
+    static const QRegularExpression plainNumber(QStringLiteral(R"(^-?[0-9]+(\.[0-9]+)?$)"));
+    const bool formula =
+        !field.isEmpty() && QStringView(u"=+-@\t\r").contains(field.front()) && !plainNumber.match(field).hasMatch();
+    const QString value = formula ? u'\'' + field : field;
     if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\r') && !value.contains(u'\n'))
         return value;
     QString quoted = value;

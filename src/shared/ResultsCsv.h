@@ -7,7 +7,9 @@
 // on each of its rows. RFC 4180: comma-separated, CR LF after every record, a field holding a
 // comma, a double quote or a line break written between double quotes with its quotes doubled;
 // UTF-8 without a byte-order mark (a mark would become part of the first header name in most
-// readers). Every number is an integer, so no locale can change its decimal sign.
+// readers). Every number is an integer, so no locale can change its decimal sign. A text field
+// that a spreadsheet would run as a formula (one starting with =, +, -, @, a tab or a CR) starts
+// with a single quote, as spreadsheets write such text themselves; numbers stay numbers.
 // Export runs the save dialog loop and the atomic save of DataFile.h; the class summary tool
 // writes its tables with the same fields and records.
 
@@ -30,7 +32,8 @@ int wholeMilliseconds(float seconds);
 // the same way; the files cannot tell the two apart, so both count as missed.
 bool isMissedHit(float seconds);
 
-// One field, quoted where RFC 4180 needs it; one record with its CR LF.
+// One field, quoted where RFC 4180 needs it and kept from running as a formula; one record with
+// its CR LF.
 QString csvField(const QString& value);
 QByteArray csvRecord(const QStringList& fields);
 

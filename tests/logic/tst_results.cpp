@@ -7,6 +7,7 @@
 #include "fakes/Fakes.h"
 #include "platform/PrintSelection.h"
 #include "shared/Report.h"
+#include "shared/ResultsCsv.h"
 #include "shared/ResultsRules.h"
 #include "simple_results/SimpleReport.h"
 #include "simple_results/SimpleResults.h"
@@ -323,6 +324,41 @@ private slots:
                                 "%1,7,1,302,%2,Größe\r\n")
                      .arg(kind->test, hit, missed, comment));
         QVERIFY(f.state.DataNotSaved.any() && f.fp.prompt.shown.isEmpty());
+    }
+
+    // A text cell that a spreadsheet would run as a formula (a student's comment "=1+1", a name
+    // "@home") is written with the single-quote prefix a spreadsheet itself uses; numbers, negative
+    // ones included, stay numbers, and quoting still follows RFC 4180.
+    void csvCells_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("formula") << "=SUM(A1:A9)"
+                                 << "'=SUM(A1:A9)";
+        QTest::newRow("plus") << "+1"
+                              << "'+1";
+        QTest::newRow("minus, not a number") << "-1+2"
+                                             << "'-1+2";
+        QTest::newRow("at") << "@home"
+                            << "'@home";
+        QTest::newRow("tab") << "\tx"
+                             << "'\tx";
+        QTest::newRow("CR, quoted") << "\r=1"
+                                    << "\"'\r=1\"";
+        QTest::newRow("comma, quoted") << "=1,2"
+                                       << "\"'=1,2\"";
+        QTest::newRow("negative number") << "-0.512"
+                                         << "-0.512";
+        QTest::newRow("inside") << "a=b"
+                                << "a=b";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void csvCells()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, field);
+        QCOMPARE(csvField(value), field);
     }
 
     // Five sets to a document, the document ended before the set after every fifth, ticked
