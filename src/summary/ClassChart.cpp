@@ -1,6 +1,7 @@
 #include "summary/ClassChart.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageLayout>
@@ -98,6 +99,35 @@ void drawBox(QPainter& p, const Axis& axis, const ClassRow& row, double centre, 
     }
 }
 
+// The differences under the chart, whole items to a line, centred; the font shrinks until they
+// fit the area however many groups there are.
+void drawFooter(QPainter& p, const QStringList& items, const QRectF& area)
+{
+    for (int pixels = 17; pixels >= 9; --pixels) {
+        p.setFont(font(pixels));
+        const QFontMetricsF metrics(p.font());
+        const double gap = metrics.horizontalAdvance(QStringLiteral("    "));
+        QList<QStringList> lines{{}};
+        double used = 0;
+        for (const QString& item : items) {
+            const double width = metrics.horizontalAdvance(item);
+            if (!lines.last().isEmpty() && used + gap + width > area.width()) {
+                lines.append(QStringList());
+                used = 0;
+            }
+            used += (lines.last().isEmpty() ? 0 : gap) + width;
+            lines.last() << item;
+        }
+        if (lines.size() * metrics.lineSpacing() <= area.height() || pixels == 9) {
+            for (int i = 0; i < lines.size(); ++i)
+                p.drawText(
+                    QRectF(area.left(), area.top() + i * metrics.lineSpacing(), area.width(), metrics.lineSpacing()),
+                    Qt::AlignHCenter | Qt::AlignTop, lines[i].join(QStringLiteral("    ")));
+            return;
+        }
+    }
+}
+
 } // namespace
 
 void drawClassChart(QPainter& p, const ClassSummary& summary)
@@ -112,9 +142,10 @@ void drawClassChart(QPainter& p, const ClassSummary& summary)
     p.setFont(font(16));
     p.setPen(QColor(80, 80, 80));
     p.drawText(QRectF(40, 62, kChartWidth - 80, 48), Qt::AlignCenter | Qt::TextWordWrap,
-               QStringLiteral("One dot for each student's mean reaction time (%1 students). Box: lower to upper "
-                              "quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.")
-                   .arg(summary.students.size()));
+               QStringLiteral("One dot for each student's mean reaction time (%1): the mean of their set means, in "
+                              "whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the "
+                              "furthest means within 1.5 box lengths.")
+                   .arg(counted(summary.students.size(), QStringLiteral("student"))));
 
     const Axis axis = axisFor(summary.classRows);
     p.setFont(font(15));
@@ -161,10 +192,8 @@ void drawClassChart(QPainter& p, const ClassSummary& summary)
                                     QString::number(d.high, 'f', 0))
                                .arg(d.n);
     }
-    p.setFont(font(17));
     p.setPen(QColor(40, 40, 40));
-    p.drawText(QRectF(0, kPlot.bottom() + 68, kChartWidth, 60), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-               differences.join(QStringLiteral("    ")));
+    drawFooter(p, differences, QRectF(20, kPlot.bottom() + 66, kChartWidth - 40, kChartHeight - kPlot.bottom() - 70));
 }
 
 bool writeChartPng(QIODevice& out, const ClassSummary& summary)

@@ -163,12 +163,15 @@ Interval pairedInterval(std::span<const double> differences, double level)
 SetSummary summariseSet(const RunRow& runs, std::optional<Outcomes> outcomes)
 {
     SetSummary s;
+    int missed = outcomes ? outcomes->missedHits : 0;
     for (int run = 1; run <= kStoredRuns; ++run) {
         const float t = runs[run];
         if (!(t > 0))
             continue;
         s.holdsTime = true;
-        if (!outcomes || !isMissedHit(t))
+        if (missed > 0 && isMissedHit(t))
+            --missed;
+        else
             s.timesMs.push_back(wholeMilliseconds(t));
     }
     s.n = int(s.timesMs.size());

@@ -50,7 +50,8 @@ Interval pairedInterval(std::span<const double> differences, double level = 0.95
 
 // One set as the summary reports it: the reaction times (in ms) of runs 1..10, and for a choice
 // test the counts with the rates. In a choice test only correct hits are reaction times: a missed
-// hit's stored 1.000 s is left out of the time columns.
+// hit is stored as 1.000 s, so as many 1.000 s runs as the counts' missed hits are left out of the
+// times. A press timed at 1.000 s is stored the same way; beyond the missed hits it is a time.
 struct SetSummary {
     bool holdsTime = false; // any run 1..10 holds a time, a missed hit's included
     std::vector<double> timesMs;

@@ -5,10 +5,11 @@
 #include "shared/ResultsCsv.h"
 
 #include <QBuffer>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -19,21 +20,6 @@ namespace {
 bool isRecovery(const QFileInfo& info)
 {
     return info.fileName().compare(QLatin1String(RecoveryFile::kFileName), Qt::CaseInsensitive) == 0;
-}
-
-bool hasSuffix(const QFileInfo& info, const char* suffix)
-{
-    return info.suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
-}
-
-bool isDataFile(const QFileInfo& info)
-{
-    return isRecovery(info) || hasSuffix(info, "nrm") || hasSuffix(info, "col");
-}
-
-QString studentOf(const QFileInfo& info)
-{
-    return QDir::cleanPath(isRecovery(info) ? info.path() : info.path() + u'/' + info.completeBaseName());
 }
 
 QString colTestName(ColTest test)
@@ -81,56 +67,14 @@ bool writeAll(QIODevice& out, const QByteArray& bytes)
 
 } // namespace
 
-QStringList collectDataFiles(const QStringList& paths, QList<Refusal>& refused)
+std::optional<StudentFile> readStudentFile(const DataFileEntry& entry, const QByteArray& bytes, ColTest colTest,
+                                           QString& reason)
 {
-    QStringList out;
-    QSet<QString> seen;
-    const auto take = [&](const QString& path) {
-        const QString canonical = QFileInfo(path).canonicalFilePath();
-        if (!seen.contains(canonical)) {
-            seen.insert(canonical);
-            out << path;
-        }
-    };
-    for (const QString& path : paths) {
-        const QFileInfo info(path);
-        if (!info.exists()) {
-            refused << Refusal{path, QStringLiteral("no such file or folder")};
-        } else if (info.isDir()) {
-            QStringList found;
-            QDirIterator it(path, QDir::Files, QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                const QString file = QDir::cleanPath(it.next());
-                if (isDataFile(it.fileInfo()))
-                    found << file;
-            }
-            found.sort(); // the same order on every file system, so the tables compare
-            for (const QString& file : found)
-                take(file);
-        } else if (!isDataFile(info)) {
-            refused << Refusal{path, QStringLiteral("not a recover.dat, .nrm or .col file")};
-        } else {
-            take(path);
-        }
-    }
-    return out;
-}
-
-std::optional<StudentFile> readStudentFile(const QString& path, ColTest colTest, QString& reason)
-{
-    // The bytes first, whole, as the program's Load does: a read error is then a refusal like any other.
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        reason = file.errorString();
-        return std::nullopt;
-    }
-    QBuffer buffer(&bytes);
+    QByteArray copy = bytes; // QBuffer wants a mutable array; Qt shares the bytes until a write
+    QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    const QFileInfo info(path);
-    StudentFile out{path, studentOf(info), {}};
+    const QFileInfo info(entry.path);
+    StudentFile out{entry.path, entry.student, entry.byFolder, {}};
     QString kind;
     int lines = 0;
     bool ok = false;
@@ -143,7 +87,7 @@ std::optional<StudentFile> readStudentFile(const QString& path, ColTest colTest,
         kind = QStringLiteral("recover.dat");
         lines = kRecoveryLineCount;
     } else {
-        const bool simple = hasSuffix(info, "nrm");
+        const bool simple = info.suffix().compare(QLatin1String("nrm"), Qt::CaseInsensitive) == 0;
         const DataFileFormat& format = simple ? kNrmFile : kColFile;
         TestData test{simple ? QStringLiteral("simple") : colTestName(colTest), {}, std::nullopt};
         OutcomeCounts counts;
@@ -167,37 +111,107 @@ std::optional<StudentFile> readStudentFile(const QString& path, ColTest colTest,
     return std::nullopt;
 }
 
+namespace {
+
+// A set as its runs and counts: two files that hold the same set give the same key.
+QByteArray setKey(const RunRow& runs, const std::optional<Outcomes>& o)
+{
+    QByteArray key(reinterpret_cast<const char*>(&runs[1]), kStoredRuns * sizeof(float));
+    if (o)
+        key += QByteArray::number(o->correctHits) + ',' + QByteArray::number(o->correctMisses) + ',' +
+               QByteArray::number(o->incorrectHits) + ',' + QByteArray::number(o->missedHits);
+    return key;
+}
+
+// The set rows and each student's set means, a file at a time.
+class Gatherer {
+public:
+    explicit Gatherer(ClassSummary& s)
+        : s_(s)
+    {
+    }
+
+    void add(const StudentFile& file)
+    {
+        const QString key = file.student.toCaseFolded();
+        if (!index_.contains(key)) {
+            index_.insert(key, int(s_.students.size()));
+            s_.students << StudentRow{file.student, file.byFolder, {}, {}};
+            students_.append(Student());
+        }
+        const int row = index_.value(key);
+        s_.students[row].files << file.path;
+        for (const TestData& test : file.tests)
+            addTest(row, file.path, test);
+    }
+
+    QSet<QString> tests;
+
+    void finish()
+    {
+        for (int row = 0; row < s_.students.size(); ++row)
+            for (auto it = students_[row].setMeans.cbegin(); it != students_[row].setMeans.cend(); ++it)
+                s_.students[row].means.insert(it.key(), mean(it.value()));
+    }
+
+private:
+    struct Student {
+        QMap<QString, std::vector<double>> setMeans; // per test
+        QMap<QString, QString> firstFile;            // per test: the file its first sets came from
+        QHash<QByteArray, QString> sets;             // test and set key -> the file that held it
+    };
+
+    void addTest(int row, const QString& path, const TestData& test)
+    {
+        Student& student = students_[row];
+        const QString& name = s_.students[row].student;
+        QString repeatedFrom;
+        int taken = 0;
+        for (int set = 1; set <= kSetCount; ++set) {
+            const std::optional<Outcomes> outcomes = outcomesOf(test.counts, set);
+            SetSummary st = summariseSet(test.sets.Times[set], outcomes);
+            if (!st.holdsTime)
+                continue;
+            const QByteArray key = test.test.toUtf8() + '/' + setKey(test.sets.Times[set], outcomes);
+            if (const auto seen = student.sets.constFind(key); seen != student.sets.cend()) {
+                repeatedFrom = *seen; // a recover.dat and the .nrm saved from the same series
+                continue;
+            }
+            student.sets.insert(key, path);
+            tests.insert(test.test);
+            ++taken;
+            if (st.n > 0) // a set of missed hits only has no reaction time
+                student.setMeans[test.test].push_back(st.mean);
+            s_.sets << SetRow{path, test.test, set, std::move(st)};
+        }
+        if (!repeatedFrom.isEmpty())
+            s_.notes << QStringLiteral("%1: %2 holds %3 sets that %4 holds too; each taken once")
+                            .arg(name, path, test.test, repeatedFrom);
+        const QString first = student.firstFile.value(test.test);
+        if (taken > 0 && first.isEmpty())
+            student.firstFile.insert(test.test, path);
+        else if (taken > 0 && first != path)
+            s_.notes << QStringLiteral("%1 has two different %2 files, %3 and %4: both kept as separate sets")
+                            .arg(name, test.test, first, path);
+    }
+
+    ClassSummary& s_;
+    QHash<QString, int> index_; // case-folded student -> row
+    QList<Student> students_;
+};
+
+} // namespace
+
 ClassSummary summarise(const QList<StudentFile>& files)
 {
     ClassSummary s;
-    QMap<QString, int> index;                           // student -> row
-    QList<QMap<QString, std::vector<double>>> setMeans; // per student row, per test
-    QSet<QString> tests;
-    for (const StudentFile& file : files) {
-        if (!index.contains(file.student)) {
-            index.insert(file.student, int(s.students.size()));
-            s.students << StudentRow{file.student, {}};
-            setMeans.append(QMap<QString, std::vector<double>>());
-        }
-        const int row = index.value(file.student);
-        for (const TestData& test : file.tests) {
-            for (int set = 1; set <= kSetCount; ++set) {
-                SetSummary st = summariseSet(test.sets.Times[set], outcomesOf(test.counts, set));
-                if (!st.holdsTime)
-                    continue;
-                tests.insert(test.test);
-                if (st.n > 0) // a set of missed hits only has no reaction time
-                    setMeans[row][test.test].push_back(st.mean);
-                s.sets << SetRow{file.path, test.test, set, std::move(st)};
-            }
-        }
-    }
+    Gatherer gatherer(s);
+    for (const StudentFile& file : files)
+        gatherer.add(file);
+    gatherer.finish();
     for (const QString& test : kTestOrder)
-        if (tests.contains(test))
+        if (gatherer.tests.contains(test))
             s.tests << test;
-    for (int row = 0; row < s.students.size(); ++row)
-        for (auto it = setMeans[row].cbegin(); it != setMeans[row].cend(); ++it)
-            s.students[row].means.insert(it.key(), mean(it.value()));
 
     for (const QString& test : s.tests) {
         ClassRow c;
@@ -251,11 +265,14 @@ bool writeStudentsCsv(QIODevice& out, const ClassSummary& summary)
     QStringList header{"student"};
     for (const QString& test : summary.tests)
         header << test + QStringLiteral("_mean_ms");
-    QByteArray bytes = csvRecord(header);
+    QByteArray bytes = csvRecord(header << "found_by"
+                                        << "files");
     for (const StudentRow& student : summary.students) {
         QStringList fields{student.student};
         for (const QString& test : summary.tests)
             fields << number(student.means.value(test, kNone), 1);
+        fields << (student.byFolder ? QStringLiteral("folder") : QStringLiteral("name"))
+               << student.files.join(QStringLiteral("; "));
         bytes += csvRecord(fields);
     }
     return writeAll(out, bytes);
@@ -276,6 +293,51 @@ bool writeClassCsv(QIODevice& out, const ClassSummary& summary)
         bytes += csvRecord(fields);
     }
     return writeAll(out, bytes);
+}
+
+bool writeNotes(QIODevice& out, const ClassSummary& summary)
+{
+    QString text = QStringLiteral(
+        "What the numbers are\n"
+        "\n"
+        "Times are the stored times in whole milliseconds, as the program shows and saves them; no\n"
+        "statistic sees a finer time.\n"
+        "sets.csv: one row per file, test and set; n, mean, median, SD, fastest and slowest are over\n"
+        "the set's runs 1 to 10. In the choice tests (colour, number, choice) only correct hits are\n"
+        "reaction times: a trigger let pass is stored as 1.000 s, and as many 1.000 s runs as the set's\n"
+        "missed hits are left out of the times (they count in the rates); a 1.000 s run beyond them\n"
+        "is a press and counts as one. Hit rate = correct hits / triggers; false-alarm rate =\n"
+        "incorrect hits / other elements; d' = z(H) - z(F) with the log-linear correction\n"
+        "H = (hits + .5) / (triggers + 1), F = (incorrect hits + .5) / (other elements + 1), empty\n"
+        "for a set that showed no trigger or no other element.\n"
+        "students.csv: a student's mean is the mean of their set means, each set weighing the same;\n"
+        "found_by says whether the student is a folder or a file name, files which files made them.\n"
+        "class.csv: over the student means: mean, SD (n - 1), median; minus_simple is each choice\n"
+        "test's mean minus the simple test's, paired over the students who took both, with its\n"
+        "95 % interval from Student's t.\n"
+        "\n");
+    text += QStringLiteral("%1, %2 (%3 by folder, %4 by file name).\n")
+                .arg(counted(summary.sets.size(), QStringLiteral("set")),
+                     counted(summary.students.size(), QStringLiteral("student")))
+                .arg(std::count_if(summary.students.cbegin(), summary.students.cend(),
+                                   [](const StudentRow& st) { return st.byFolder; }))
+                .arg(std::count_if(summary.students.cbegin(), summary.students.cend(),
+                                   [](const StudentRow& st) { return !st.byFolder; }));
+    return writeAll(out, text.toUtf8());
+}
+
+QString counted(qsizetype n, const QString& thing, const QString& things)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? thing : things.isEmpty() ? thing + u's' : things);
+}
+
+QString handedIn(const ClassSummary& summary)
+{
+    QStringList tests;
+    for (const ClassRow& row : summary.classRows)
+        tests << QStringLiteral("%1: %2").arg(row.test).arg(row.studentMeans.size());
+    const QString students = counted(summary.students.size(), QStringLiteral("student")) + QStringLiteral(" handed in");
+    return tests.isEmpty() ? students : students + QStringLiteral(" \u2014 ") + tests.join(QStringLiteral(", "));
 }
 
 } // namespace brevane::summary

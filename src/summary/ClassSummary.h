@@ -1,17 +1,20 @@
 #pragma once
 // The class summary tool (brevane-summary), a program of its own beside the lab program. Data
-// flows one way: the paths named on the command line become a list of data files (folders are
-// walked); each file is read whole with the program's own readers (readRecovery, readDataFile)
-// into StudentFiles, or refused with a reason; summarise() turns them into set rows (one per
-// file, test and set that holds any time), student rows and class rows (ClassStatistics.h); the
-// tables go to CSV with the export's records (shared/ResultsCsv.h) and the student means to a
-// chart (ClassChart.h). The tool writes every file through the atomic save.
+// flows one way: the paths named on the command line become a list of data files, each with its
+// student (ClassFiles.h says who a student is); each file is read through the program's guarded
+// read and its own readers (readRecovery, readDataFile) into a StudentFile, or refused with a
+// reason; summarise() turns them into set rows (one per file, test and set that holds any time),
+// student rows and class rows (ClassStatistics.h); the tables go to CSV with the export's records
+// (shared/ResultsCsv.h) and the student means to a chart (ClassChart.h). ClassRun.h runs these
+// steps once, ClassWatch.h again whenever a hand-in folder changes. Every file is written
+// through the atomic save.
 //
-// A student is a name: a .nrm or .col file's path without its extension, so alice.nrm and
-// alice.col are one student with both tests, and recover.dat's folder, which holds all three of
-// one student's tests.
+// The numbers: times are the stored whole milliseconds; a set's mean is over its runs 1..10, a
+// student's mean is the mean of their set means (each set weighs the same), and the class's rows
+// are over the student means.
 
 #include "shared/Stores.h"
+#include "summary/ClassFiles.h"
 #include "summary/ClassStatistics.h"
 
 #include <QIODevice>
@@ -38,21 +41,13 @@ struct TestData {
 struct StudentFile {
     QString path;
     QString student;
+    bool byFolder = false;
     QList<TestData> tests;
 };
 
-struct Refusal {
-    QString path;
-    QString reason;
-};
-
-// The data files among the paths: a folder stands for every recover.dat, .nrm and .col file
-// under it, in name order; a named file that is none of these, or a path that does not exist,
-// is refused. A file reached twice is taken once.
-QStringList collectDataFiles(const QStringList& paths, QList<Refusal>& refused);
-
-// One file read whole; nullopt with the reason when it does not read as its kind of file.
-std::optional<StudentFile> readStudentFile(const QString& path, ColTest colTest, QString& reason);
+// One file's bytes read as its kind of file; nullopt with the reason when they do not.
+std::optional<StudentFile> readStudentFile(const DataFileEntry& entry, const QByteArray& bytes, ColTest colTest,
+                                           QString& reason);
 
 struct SetRow {
     QString file, test;
@@ -61,7 +56,9 @@ struct SetRow {
 };
 
 struct StudentRow {
-    QString student;
+    QString student; // as first met; names compare without case
+    bool byFolder = false;
+    QStringList files;
     QMap<QString, double> means; // per test: the mean of the student's set means
 };
 
@@ -78,6 +75,9 @@ struct ClassSummary {
     QList<SetRow> sets;
     QList<StudentRow> students; // in order of first appearance
     QList<ClassRow> classRows;  // one per test
+    // A student with two different files of one test (both kept), or with sets that another of
+    // their files holds too (taken once): one line each, for standard error.
+    QStringList notes;
 };
 
 ClassSummary summarise(const QList<StudentFile>& files);
@@ -86,5 +86,12 @@ ClassSummary summarise(const QList<StudentFile>& files);
 bool writeSetsCsv(QIODevice& out, const ClassSummary& summary);
 bool writeStudentsCsv(QIODevice& out, const ClassSummary& summary);
 bool writeClassCsv(QIODevice& out, const ClassSummary& summary);
+// What the numbers in the tables and the chart are, in words, beside class.csv.
+bool writeNotes(QIODevice& out, const ClassSummary& summary);
+
+// "1 file", "3 students".
+QString counted(qsizetype n, const QString& thing, const QString& things = {});
+// How many students have handed in what: "3 students handed in \u2014 simple: 3, colour: 2".
+QString handedIn(const ClassSummary& summary);
 
 } // namespace brevane::summary

@@ -1,35 +1,101 @@
-// The class summary tool run without a display on the small class in tests/fixtures/summary (its
-// README works the expected values out by hand), a short file and a file of another kind among them.
+// The class summary tool run as a process without a display: on the small class in
+// tests/fixtures/summary (its README works the expected values out by hand), on a class as a
+// teacher collects one (built here with the program's own writers), and watching a hand-in folder.
 #include "fakes/Fakes.h"
+#include "shared/DataFile.h"
+#include "shared/RecoveryFile.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <memory>
+#include <unistd.h>
 
 using namespace brevane;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QStringList said;
+};
+
+// The tool without a display, in `folder`.
+void prepare(QProcess& tool, const QString& folder)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(name);
+    tool.setProcessEnvironment(env);
+    tool.setWorkingDirectory(folder);
+}
+
+// The tool run to its end; as another user when the test runs as root, for whom no folder is locked.
+Run runTool(const QString& folder, const QStringList& args)
+{
+    QProcess tool;
+    prepare(tool, folder);
+    if (::geteuid() == 0)
+        tool.start("setpriv", QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", SUMMARY_TOOL} + args);
+    else
+        tool.start(SUMMARY_TOOL, args);
+    if (!tool.waitForFinished(60000))
+        return {};
+    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardError()).split('\n', Qt::SkipEmptyParts)};
+}
+
+void writeSets(const QString& path, const DataFileFormat& format, std::initializer_list<float> set1, int missed = 0)
+{
+    SetData sets;
+    OutcomeCounts counts;
+    std::copy(set1.begin(), set1.end(), &sets.Times[1][1]);
+    counts.CorrectHits[1] = qint16(set1.size() - missed);
+    counts.MissedHits[1] = qint16(missed);
+    counts.CorrectMisses[1] = 5;
+    QDir().mkpath(QFileInfo(path).path());
+    StoreHalf half{sets, format.counts ? &counts : nullptr};
+    fakes::writeFile(path, fakes::written([&](QIODevice& d) { writeDataFile(d, format, half); }));
+}
+
+// Every file under `folder` with its bytes' hash and time, to show that nothing read was changed.
+QStringList fingerprints(const QString& folder)
+{
+    QStringList out;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QFileInfo info(it.next());
+        const QByteArray bytes = info.size() < 1000000 ? fakes::readFile(info.filePath()) : QByteArray();
+        out << info.filePath() + QString::number(info.size()) + info.lastModified().toString(Qt::ISODateWithMs) +
+                   QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
+    }
+    return out;
+}
+
+} // namespace
 
 class TestSummary : public QObject {
     Q_OBJECT
 private slots:
     // Every table and both charts written; the short file and the file of another kind named on
-    // standard error with their reasons and skipped. ann.nrm and ann.col are one student; cat's
-    // recover.dat is another.
+    // standard error with their reasons and skipped, which the exit status says. ann.nrm and
+    // ann.col are one student; cat's folder, with one recover.dat, is another.
     void tool()
     {
         QTemporaryDir dir;
-        QProcess tool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(name);
-        tool.setProcessEnvironment(env);
-        tool.setWorkingDirectory(BREVANE_FIXTURES "/summary");
-        tool.start(SUMMARY_TOOL, {"--colour", "-o", dir.filePath("out"), "class", "notes.txt"});
-        QVERIFY(tool.waitForFinished(60000));
-        const QStringList said = QString::fromUtf8(tool.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(said, (QStringList{"brevane-summary: skipped notes.txt: not a recover.dat, .nrm or .col file",
-                                    "brevane-summary: skipped class/bad.col: it has 18 lines; a .col file has 180",
-                                    "brevane-summary: 5 files read, 2 skipped, 3 students, tests: simple, colour"}));
-        QCOMPARE(tool.exitCode(), 0);
+        QFile::setPermissions(dir.path(), QFile::Permissions(0x7777));
+        const Run run =
+            runTool(BREVANE_FIXTURES "/summary", {"--colour", "-o", dir.filePath("out"), "class", "notes.txt"});
+        QCOMPARE(run.said,
+                 (QStringList{"brevane-summary: skipped notes.txt: not a recover.dat, .nrm or .col file",
+                              "brevane-summary: skipped class/bad.col: it has 18 lines; a .col file has 180",
+                              "brevane-summary: 5 files read, 2 skipped; 3 students (1 by folder, 2 by file name); "
+                              "tests: simple, colour"}));
+        QCOMPARE(run.status, 3);
 
         for (const char* table : {"sets.csv", "students.csv", "class.csv"})
             QCOMPARE(fakes::readFile(dir.filePath("out/") + table),
@@ -43,6 +109,91 @@ private slots:
             for (int x = 0; x < chart.width(); x += 4)
                 drawn += chart.pixel(x, y) != qRgb(255, 255, 255);
         QVERIFY2(drawn > 1500, qPrintable(QString::number(drawn)));
+    }
+
+    // A class as a teacher gathers it: a course site's folder per student (anna's recover.dat and
+    // the .nrm saved from the same series, whatever their names), files named with test words,
+    // copies on a stick (one the same bytes, one different), a shared account's hand-in folder,
+    // a folder nobody may read, a 3 GB sparse file and a name a spreadsheet would run. Each
+    // student found once and named as the teacher would; every oddity on standard error; a
+    // skipped path in the exit status; the formula name written as text; nothing read changed.
+    void teachersClass()
+    {
+        QTemporaryDir dir;
+        QFile::setPermissions(dir.path(), QFile::Permissions(0x7777));
+        const QString c = dir.filePath("class/");
+        AppState anna;
+        anna.Simple.Times[1][1] = .25f;
+        anna.Color.Times[1][1] = .45f;
+        anna.Color.CorrectHits[1] = 1;
+        QDir().mkpath(c + "course/anna");
+        fakes::writeFile(c + "course/anna/recover.dat", fakes::written([&](QIODevice& d) { writeRecovery(d, anna); }));
+        writeSets(c + "course/anna/results.nrm", kNrmFile, {.25f});
+        writeSets(c + "course/ben/Ben Simple.nrm", kNrmFile, {.3f});
+        writeSets(c + "flat/cara-simple.nrm", kNrmFile, {.2f, .22f});
+        writeSets(c + "flat/Cara_Colour.col", kColFile, {.4f, 1.0f, 1.0f}, 1); // one missed, one press at 1 s
+        writeSets(c + "flat/dan-simple.nrm", kNrmFile, {.31f});
+        writeSets(c + "flat/=SUM(1+1).nrm", kNrmFile, {.26f});
+        QFile huge(c + "flat/huge.nrm");
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(3LL << 30));
+        huge.close();
+        QDir().mkpath(c + "stick");
+        QFile::copy(c + "flat/dan-simple.nrm", c + "stick/dan-simple.nrm");
+        writeSets(c + "stick/cara-simple.nrm", kNrmFile, {.24f});
+        writeSets(c + "lab@pc3/fay.nrm", kNrmFile, {.28f});
+        writeSets(c + "lab@pc3/gus colour.col", kColFile, {.5f});
+        writeSets(c + "locked/eve.nrm", kNrmFile, {.27f});
+        QFile::setPermissions(c + "locked", QFileDevice::Permissions());
+        const auto unlock = qScopeGuard([&] { QFile::setPermissions(c + "locked", QFile::Permissions(0x7700)); });
+        QDir().mkpath(dir.filePath("out"));
+        QFile::setPermissions(dir.filePath("out"), QFile::Permissions(0x7777));
+        const QStringList before = fingerprints(c);
+
+        Run run = runTool(dir.path(), {"--colour", "-o", "out", "class", "class/locked/eve.nrm"});
+        run.said.sort();
+        const QString p = "brevane-summary: ";
+        QCOMPARE(run.said,
+                 (QStringList{p + "10 files read (and 1 copy read once), 3 skipped; 7 students (2 by folder, 5 by "
+                                  "file name); tests: simple, colour",
+                              p + "Cara has two different simple files, class/flat/cara-simple.nrm and "
+                                  "class/stick/cara-simple.nrm: both kept as separate sets",
+                              p + "anna: class/course/anna/results.nrm holds simple sets that "
+                                  "class/course/anna/recover.dat holds too; each taken once",
+                              p + "class/stick/dan-simple.nrm is a copy of class/flat/dan-simple.nrm: read once",
+                              p + "skipped class/flat/huge.nrm: huge.nrm holds 3072.0 MB, far more than any file of "
+                                  "this program; it was not read.",
+                              p + "skipped class/locked/eve.nrm: Permission denied",
+                              p + "skipped class/locked: Permission denied"}));
+        QCOMPARE(run.status, 3);
+        QCOMPARE(fingerprints(c), before);
+        const QByteArray students = fakes::readFile(dir.filePath("out/students.csv"));
+        QVERIFY2(students.contains("\r\nanna,250.0,450.0,folder,class/course/anna/recover.dat; "
+                                   "class/course/anna/results.nrm\r\n") &&
+                     students.contains("\r\nben,300.0,,folder,class/course/ben/Ben Simple.nrm\r\n") &&
+                     students.contains("\r\nCara,225.0,700.0,name,") && students.contains("\r\n'=SUM(1+1),260.0") &&
+                     students.contains("\r\nfay,280.0,,name,") && students.contains("\r\ngus,,500.0,name,"),
+                 students.constData());
+    }
+
+    // --watch over a hand-in folder: a student who hands in later, as the program does (a new
+    // folder, the file renamed into place whole), is in the tables a few seconds later.
+    void watch()
+    {
+        QTemporaryDir dir;
+        writeSets(dir.filePath("hand-in/ann/ann.nrm"), kNrmFile, {.2f});
+        QProcess tool;
+        prepare(tool, dir.path());
+        tool.start(SUMMARY_TOOL, {"--watch", "-o", "out", "hand-in"});
+        const auto cleanup = qScopeGuard([&] {
+            tool.kill();
+            tool.waitForFinished();
+        });
+        const auto students = [&] { return fakes::readFile(dir.filePath("out/students.csv")); };
+        QTRY_VERIFY_WITH_TIMEOUT(students().contains("\r\nann,200.0,folder,hand-in/ann/ann.nrm\r\n"), 30000);
+        writeSets(dir.filePath("hand-in/bob/bob.nrm.part"), kNrmFile, {.3f});
+        QVERIFY(QDir().rename(dir.filePath("hand-in/bob/bob.nrm.part"), dir.filePath("hand-in/bob/bob.nrm")));
+        QTRY_VERIFY_WITH_TIMEOUT(students().contains("\r\nbob,300.0,folder,hand-in/bob/bob.nrm\r\n"), 10000);
+        QCOMPARE(tool.state(), QProcess::Running);
     }
 };
 

@@ -1,0 +1,107 @@
+#include "summary/ClassRun.h"
+#include "shared/AtomicFile.h"
+#include "shared/FileRead.h"
+#include "summary/ClassChart.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QHash>
+#include <QIODevice>
+#include <algorithm>
+
+namespace brevane::summary {
+
+namespace {
+
+constexpr int kProgressEvery = 100; // files; fewer are read before anyone waits for them
+
+// Spreadsheets that guess a CSV file's encoding take it as UTF-8 only with the mark.
+bool withByteOrderMark(QIODevice& out, const ClassSummary& summary, bool (*write)(QIODevice&, const ClassSummary&))
+{
+    return out.write("\xEF\xBB\xBF", 3) == 3 && write(out, summary);
+}
+
+} // namespace
+
+ClassRound readClass(const SummaryOptions& options, const ClassFiles& found, const Progress& progress)
+{
+    ClassRound round;
+    const auto skip = [&](const QString& path, const QString& reason) {
+        round.skipped << path;
+        round.said << QStringLiteral("skipped %1: %2").arg(path, reason);
+    };
+    for (const Refusal& r : found.refused)
+        skip(r.path, r.reason);
+    QHash<QByteArray, QString> byContent; // a file's hash -> the first file with those bytes
+    QList<StudentFile> files;
+    for (qsizetype i = 0; i < found.files.size(); ++i) {
+        const DataFileEntry& entry = found.files[i];
+        const FileReadResult bytes = readWholeFile(entry.path);
+        const QByteArray hash = QCryptographicHash::hash(bytes.bytes, QCryptographicHash::Sha256);
+        QString reason;
+        if (!bytes.ok) {
+            skip(entry.path, bytes.error);
+        } else if (const QString first = byContent.value(hash); !first.isEmpty()) {
+            ++round.copies;
+            round.said << QStringLiteral("%1 is a copy of %2: read once").arg(entry.path, first);
+        } else if (std::optional<StudentFile> file = readStudentFile(entry, bytes.bytes, options.colTest, reason)) {
+            byContent.insert(hash, entry.path);
+            files << std::move(*file);
+        } else {
+            skip(entry.path, reason);
+        }
+        if (progress && (i + 1) % kProgressEvery == 0 && i + 1 < found.files.size())
+            progress(QStringLiteral("%1 of %2 files read").arg(i + 1).arg(found.files.size()));
+    }
+    round.read = files.size();
+    round.summary = summarise(files);
+    round.said << round.summary.notes;
+    return round;
+}
+
+bool writeOutputs(const SummaryOptions& options, const ClassSummary& summary, QStringList& said)
+{
+    const QDir folder(options.output);
+    if (!folder.mkpath(QStringLiteral("."))) {
+        said << QStringLiteral("cannot make the folder %1").arg(options.output);
+        return false;
+    }
+    using Writer = bool (*)(QIODevice&, const ClassSummary&);
+    const std::tuple<const char*, Writer, bool> outputs[] = {
+        {"sets.csv", writeSetsCsv, true},          {"students.csv", writeStudentsCsv, true},
+        {"class.csv", writeClassCsv, true},        {"class-notes.txt", writeNotes, false},
+        {"class-chart.pdf", writeChartPdf, false}, {"class-chart.png", writeChartPng, false}};
+    bool ok = true;
+    for (const auto& [name, write, csv] : outputs) {
+        const QString path = folder.filePath(QLatin1String(name));
+        const bool mark = csv && options.excel;
+        const FileWriteResult written = replaceFileAtomically(path, [&, write = write](QIODevice& device) {
+            return mark ? withByteOrderMark(device, summary, write) : write(device, summary);
+        });
+        if (!written.ok) {
+            said << QStringLiteral("could not write %1: %2").arg(path, written.error);
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+QString closingLine(const ClassRound& round)
+{
+    const QList<StudentRow>& students = round.summary.students;
+    const auto byFolder =
+        std::count_if(students.cbegin(), students.cend(), [](const StudentRow& s) { return s.byFolder; });
+    QString files = counted(round.read, QStringLiteral("file")) + QStringLiteral(" read");
+    if (round.copies > 0)
+        files += QStringLiteral(" (and %1 read once)")
+                     .arg(counted(round.copies, QStringLiteral("copy"), QStringLiteral("copies")));
+    return QStringLiteral("%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6")
+        .arg(files)
+        .arg(round.skipped.size())
+        .arg(counted(students.size(), QStringLiteral("student")))
+        .arg(byFolder)
+        .arg(students.size() - byFolder)
+        .arg(round.summary.tests.isEmpty() ? QStringLiteral("none") : round.summary.tests.join(QStringLiteral(", ")));
+}
+
+} // namespace brevane::summary
