@@ -4,6 +4,7 @@
 #include "fakes/Fakes.h"
 #include "shared/DataFile.h"
 #include "shared/RecoveryFile.h"
+#include "summary/ClassFiles.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -175,6 +176,38 @@ private slots:
                  students.constData());
     }
 
+    // A file's student: its name less the extension and a trailing test word, as students and
+    // teachers type them; a name that is only a test word, or has no separator, stays whole.
+    void studentNames_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("student");
+        QTest::newRow("hyphen") << "anna-simple.nrm"
+                                << "anna";
+        QTest::newRow("underscore, capitals") << "Anna_COLOUR.col"
+                                              << "Anna";
+        QTest::newRow("blank, American spelling") << "Ben Color.col"
+                                                  << "Ben";
+        QTest::newRow("dot") << "cara.number.col"
+                             << "cara";
+        QTest::newRow("two separators") << "dan - choice.col"
+                                        << "dan";
+        QTest::newRow("no test word") << "eve.nrm"
+                                      << "eve";
+        QTest::newRow("no separator") << "annasimple.nrm"
+                                      << "annasimple";
+        QTest::newRow("only a test word") << "simple.nrm"
+                                          << "simple";
+        QTest::newRow("not at the end") << "simple-anna.nrm"
+                                        << "simple-anna";
+    }
+    void studentNames()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, student);
+        QCOMPARE(summary::studentFromName(file), student);
+    }
+
     // --watch over a hand-in folder: a student who hands in later, as the program does (a new
     // folder, the file renamed into place whole), is in the tables a few seconds later.
     void watch()
@@ -183,7 +216,7 @@ private slots:
         writeSets(dir.filePath("hand-in/ann/ann.nrm"), kNrmFile, {.2f});
         QProcess tool;
         prepare(tool, dir.path());
-        tool.start(SUMMARY_TOOL, {"--watch", "-o", "out", "hand-in"});
+        tool.start(SUMMARY_TOOL, {"--watch", "--excel", "-o", "out", "hand-in"});
         const auto cleanup = qScopeGuard([&] {
             tool.kill();
             tool.waitForFinished();
@@ -194,6 +227,7 @@ private slots:
         QVERIFY(QDir().rename(dir.filePath("hand-in/bob/bob.nrm.part"), dir.filePath("hand-in/bob/bob.nrm")));
         QTRY_VERIFY_WITH_TIMEOUT(students().contains("\r\nbob,300.0,folder,hand-in/bob/bob.nrm\r\n"), 10000);
         QCOMPARE(tool.state(), QProcess::Running);
+        QVERIFY(students().startsWith("\xEF\xBB\xBFstudent,")); // --excel's mark
     }
 };
 
