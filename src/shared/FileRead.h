@@ -12,7 +12,7 @@ namespace brevane {
 
 // Far above the largest file the program writes (recover.dat with ten long comments per test
 // is a few hundred kilobytes), far below what takes a noticeable time to read.
-inline constexpr qint64 kLargestReadableFile = 8 * 1024 * 1024;
+inline constexpr qint64 kLargestReadableFile = qint64(8) * 1024 * 1024;
 
 struct FileReadResult {
     bool ok = false;

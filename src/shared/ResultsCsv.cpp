@@ -24,7 +24,7 @@ QString csvField(const QString& field)
     static const QRegularExpression plainNumber(QStringLiteral(R"(^-?[0-9]+(\.[0-9]+)?$)"));
     const bool formula =
         !field.isEmpty() && QStringView(u"=+-@\t\r").contains(field.front()) && !plainNumber.match(field).hasMatch();
-    const QString value = formula ? u'\'' + field : field;
+    QString value = formula ? u'\'' + field : field;
     if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\r') && !value.contains(u'\n'))
         return value;
     QString quoted = value;
