@@ -4,13 +4,16 @@ reading the files, writing the three tables and drawing both charts.
 
 Writes a made-up class of 300 students into a temporary folder (bench/class_files.py: 500 files, every third
 student a recover.dat, the others a .nrm and a .col), then runs the Release build of brevane-summary over it
---runs times after --warmup runs that are not counted, and prints the median, min and max wall time.
+--runs times after --warmup runs that are not counted, and prints the median, min and max wall time and CPU time.
+Then it runs the tool on a 3 GB sparse file beside one student's files, which it must refuse by its size
+without reading it, and prints that run's wall time and peak memory.
 
 Usage: bench/summary_bench.py [--students N] [--runs N] [--warmup N] [--program PATH]
 Builds build/src/summary/brevane-summary (Release) first when it is missing."""
 
 import argparse
 import os
+import shutil
 import statistics
 import subprocess
 import sys
@@ -35,19 +38,39 @@ def main():
     with tempfile.TemporaryDirectory(prefix="summary-bench-") as work:
         write_class(os.path.join(work, "class"), args.students, seed=29)
         files = sum(len(names) for _, _, names in os.walk(os.path.join(work, "class")))
-        walls = []
+        walls, cpus = [], []
         for i in range(args.warmup + args.runs):
-            started = time.perf_counter()
-            done = subprocess.run([args.program, "--colour", "-o", "out", "class"], cwd=work, capture_output=True,
-                                  text=True)
-            wall = time.perf_counter() - started
-            if done.returncode != 0:
-                sys.exit(f"brevane-summary failed ({done.returncode}):\n{done.stderr}")
+            status, wall, cpu, _, said = run(args.program, work, ["--colour", "-o", "out", "class"])
+            if status != 0:
+                sys.exit(f"brevane-summary failed ({status}):\n{said}")
             if i >= args.warmup:
                 walls.append(wall)
-        print(done.stderr.strip().splitlines()[-1])
+                cpus.append(cpu)
+        print(said.strip().splitlines()[-1])
         print(f"{files} files, {args.runs} runs: wall median {statistics.median(walls) * 1000:.0f} ms "
-              f"(min {min(walls) * 1000:.0f}, max {max(walls) * 1000:.0f})")
+              f"(min {min(walls) * 1000:.0f}, max {max(walls) * 1000:.0f}), "
+              f"CPU median {statistics.median(cpus) * 1000:.0f} ms")
+
+        huge = os.path.join(work, "huge")
+        shutil.copytree(os.path.join(work, "class", "student003"), huge)
+        with open(os.path.join(huge, "huge.nrm"), "wb") as f:
+            f.truncate(3 << 30)
+        status, wall, cpu, peak_kib, said = run(args.program, work, ["-o", "out-huge", "huge"])
+        refused = "huge.nrm holds 3072.0 MB" in said
+        print(f"a 3 GB sparse file: {'refused' if refused else 'NOT refused'} (exit {status}) in "
+              f"{wall * 1000:.0f} ms wall, {cpu * 1000:.0f} ms CPU, {peak_kib / 1024:.0f} MiB peak memory")
+
+
+def run(program, work, args):
+    """The tool to its end: exit status, wall and CPU seconds, peak memory in KiB, what it said."""
+    started = time.perf_counter()
+    with subprocess.Popen([program] + args, cwd=work, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                          text=True) as proc:
+        said = proc.stderr.read()
+        _, status, usage = os.wait4(proc.pid, 0)
+        proc.returncode = os.waitstatus_to_exitcode(status)
+    wall = time.perf_counter() - started
+    return proc.returncode, wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss, said
 
 
 if __name__ == "__main__":
