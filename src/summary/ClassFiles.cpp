@@ -101,11 +101,17 @@ private:
                 ++kinds[kind];
             }
         }
+        const bool shared = from_ == StudentFrom::Either && folderName(path).contains(u'@');
         const bool oneStudent =
-            from_ == StudentFrom::Folder || (from_ == StudentFrom::Either && !folderName(path).contains(u'@') &&
-                                             kinds[Recovery] <= 1 && kinds[Nrm] <= 1 && kinds[Col] <= 1);
-        for (const QFileInfo& entry : data)
-            take(entry, oneStudent);
+            from_ == StudentFrom::Folder ||
+            (from_ == StudentFrom::Either && !shared && kinds[Recovery] <= 1 && kinds[Nrm] <= 1 && kinds[Col] <= 1);
+        for (const QFileInfo& entry : data) {
+            if (shared && kindOf(entry.fileName()) == Recovery)
+                out.leftOut << QStringLiteral("left out %1: a shared account's recover.dat holds whoever ran last")
+                                   .arg(QDir::cleanPath(entry.filePath()));
+            else
+                take(entry, oneStudent);
+        }
         for (const QFileInfo& entry : folders)
             folder(entry.filePath());
     }

@@ -8,7 +8,8 @@
 //              a .col, whatever their names) is one student, named after the folder: the layout
 //              of a course site's "download all submissions" and of a hand-in folder's
 //              <login name>/. A folder named <login>@<machine> is a shared account's and never
-//              one student.
+//              one student; its recover.dat, which holds whoever ran last, is left out (the
+//              students' saved files count).
 //   by name    otherwise a .nrm or .col file's name without its extension and without a trailing
 //              test word (anna-simple.nrm and anna_Colour.col are anna), and a recover.dat's
 //              folder name. Names compare without case: Anna.nrm and anna.col are one student.
@@ -36,6 +37,7 @@ struct Refusal {
 struct ClassFiles {
     QList<DataFileEntry> files; // each file once, in walking order (names sorted)
     QList<Refusal> refused;
+    QStringList leftOut; // data files deliberately not read, each with why
     QStringList folders; // every folder walked, for a watch over them
 };
 

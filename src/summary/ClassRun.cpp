@@ -32,6 +32,7 @@ ClassRound readClass(const SummaryOptions& options, const ClassFiles& found, con
     };
     for (const Refusal& r : found.refused)
         skip(r.path, r.reason);
+    round.said << found.leftOut;
     QHash<QByteArray, QString> byContent; // a file's hash -> the first file with those bytes
     QList<StudentFile> files;
     for (qsizetype i = 0; i < found.files.size(); ++i) {

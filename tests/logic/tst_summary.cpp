@@ -143,6 +143,7 @@ private slots:
         writeSets(c + "stick/cara-simple.nrm", kNrmFile, {.24f});
         writeSets(c + "lab@pc3/fay.nrm", kNrmFile, {.28f});
         writeSets(c + "lab@pc3/gus colour.col", kColFile, {.5f});
+        fakes::writeFile(c + "lab@pc3/recover.dat", fakes::written([&](QIODevice& d) { writeRecovery(d, anna); }));
         writeSets(c + "locked/eve.nrm", kNrmFile, {.27f});
         QFile::setPermissions(c + "locked", QFileDevice::Permissions());
         const auto unlock = qScopeGuard([&] { QFile::setPermissions(c + "locked", QFile::Permissions(0x7700)); });
@@ -161,6 +162,8 @@ private slots:
                               p + "anna: class/course/anna/results.nrm holds simple sets that "
                                   "class/course/anna/recover.dat holds too; each taken once",
                               p + "class/stick/dan-simple.nrm is a copy of class/flat/dan-simple.nrm: read once",
+                              p + "left out class/lab@pc3/recover.dat: a shared account's recover.dat holds "
+                                  "whoever ran last",
                               p + "skipped class/flat/huge.nrm: huge.nrm holds 3072.0 MB, far more than any file of "
                                   "this program; it was not read.",
                               p + "skipped class/locked/eve.nrm: Permission denied",
