@@ -13,10 +13,8 @@ QStringList fileStamps(const ClassFiles& found)
     QStringList stamps;
     for (const DataFileEntry& entry : found.files) {
         const QFileInfo info(entry.path);
-        stamps << QStringLiteral("%1 %2 %3")
-                      .arg(entry.path)
-                      .arg(info.size())
-                      .arg(info.lastModified().toMSecsSinceEpoch());
+        stamps
+            << QStringLiteral("%1 %2 %3").arg(entry.path).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
     }
     return stamps;
 }
@@ -31,8 +29,8 @@ ClassWatch::ClassWatch(SummaryOptions options, Say say, QObject* parent)
     quiet_.setSingleShot(true);
     quiet_.setInterval(kQuietMs);
     reread_.setInterval(kRereadMs);
-    connect(&quiet_, &QTimer::timeout, this, &ClassWatch::round);
-    connect(&reread_, &QTimer::timeout, this, &ClassWatch::round);
+    connect(&quiet_, &QTimer::timeout, this, [this] { round(false); });
+    connect(&reread_, &QTimer::timeout, this, [this] { round(true); });
     // A notice only starts a round: the files' stamps decide whether anything changed, so the
     // tables written into a watched folder do not start another pass.
     const auto changed = [this] { quiet_.start(); };
@@ -41,21 +39,24 @@ ClassWatch::ClassWatch(SummaryOptions options, Say say, QObject* parent)
 
 void ClassWatch::start()
 {
-    round();
+    round(true);
     reread_.start();
 }
 
-void ClassWatch::round()
+void ClassWatch::round(bool retry)
 {
     const ClassFiles found = collectClassFiles(options_.paths, options_.studentFrom);
     watchFolders(found.folders);
     const QStringList stamps = fileStamps(found);
-    if (!passDue_ && stamps == lastFiles_)
+    // What was skipped is tried again on the timer only: the tables a pass writes into a watched
+    // folder send a notice of their own, which must not start the next pass.
+    if (passed_ && stamps == lastFiles_ && !(retry && retryDue_))
         return;
     lastFiles_ = stamps;
     ClassRound pass = readClass(options_, found);
     writeOutputs(options_, pass.summary, pass.said);
-    passDue_ = !pass.skipped.isEmpty();
+    retryDue_ = !pass.skipped.isEmpty();
+    passed_ = true;
     const QStringList lines = pass.said << closingLine(pass);
     for (const QString& line : lines)
         if (!lastSaid_.contains(line))

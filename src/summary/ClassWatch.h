@@ -4,9 +4,9 @@
 // pass walked, and a re-read every few seconds for network mounts whose changes send no
 // notice. A change waits until the folder has been quiet for a moment, then a pass (ClassRun.h)
 // rewrites the tables and the chart and `updated` tells the window. A pass runs only when a data
-// file's name, size or time has changed since the last one, or when the last one skipped
-// something: the programs that hand in rename whole files into place, and a file that could not
-// be read this time is simply read again at the next round.
+// file's name, size or time has changed since the last one, or at the timed reread when the last
+// one skipped something: the programs that hand in rename whole files into place, and a file that
+// could not be read this time is simply read again at the next round.
 
 #include "summary/ClassRun.h"
 
@@ -34,7 +34,7 @@ signals:
     void updated(const brevane::summary::ClassSummary& summary);
 
 private:
-    void round();
+    void round(bool retry); // retry: read again what the last pass skipped, though nothing changed
     void watchFolders(const QStringList& folders);
 
     SummaryOptions options_;
@@ -43,7 +43,8 @@ private:
     QTimer quiet_, reread_;
     QStringList lastFiles_; // name, size and time of each data file at the last pass
     QStringList lastSaid_;  // not said again while it stays true
-    bool passDue_ = true;
+    bool retryDue_ = false;
+    bool passed_ = false;
 };
 
 } // namespace brevane::summary
