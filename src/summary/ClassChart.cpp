@@ -55,6 +55,11 @@ Axis axisFor(const QList<ClassRow>& rows)
             lo = std::min(lo, v), hi = std::max(hi, v);
     if (lo > hi)
         return {};
+    // At least 100 ms on the axis: one student, or a few alike, as the live view starts with, should
+    // not fill the chart with tenths of a millisecond.
+    const double widen = std::max(0.0, 100 - (hi - lo)) / 2;
+    lo = std::max(0.0, lo - widen);
+    hi += widen;
     const double margin = std::max(hi - lo, 10.0) * 0.08;
     Axis a;
     a.step = tickStep(hi - lo + 2 * margin);
