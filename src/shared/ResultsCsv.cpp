@@ -12,9 +12,12 @@ int wholeMilliseconds(float seconds)
     return int(std::lround(double(seconds) * 1000.0));
 }
 
-bool isMissedHit(float seconds)
+bool takeMissedHit(float seconds, int& missedLeft)
 {
-    return wholeMilliseconds(seconds) == 1000;
+    if (missedLeft <= 0 || wholeMilliseconds(seconds) != 1000)
+        return false;
+    --missedLeft;
+    return true;
 }
 
 QString csvField(const QString& field)
@@ -45,13 +48,14 @@ bool writeResultsCsv(QIODevice& out, const QString& test, const StoreHalf& half)
 {
     QByteArray bytes = csvRecord({"test", "set", "run", "rt_ms", "outcome", "comment"});
     for (int set = 1; set <= kSetCount; ++set) {
+        int missed = half.counts ? half.counts->MissedHits[set] : 0;
         for (int run = 1; run <= kStoredRuns; ++run) {
             const float t = half.sets.Times[set][run];
             if (!(t > 0))
                 continue; // an empty slot is no run
-            const QString outcome = !half.counts     ? QString()
-                                    : isMissedHit(t) ? QStringLiteral("missed hit")
-                                                     : QStringLiteral("correct hit");
+            const QString outcome = !half.counts               ? QString()
+                                    : takeMissedHit(t, missed) ? QStringLiteral("missed hit")
+                                                               : QStringLiteral("correct hit");
             bytes += csvRecord({test, QString::number(set), QString::number(run), QString::number(wholeMilliseconds(t)),
                                 outcome, half.sets.SetComment[set - 1]});
         }

@@ -169,9 +169,7 @@ SetSummary summariseSet(const RunRow& runs, std::optional<Outcomes> outcomes)
         if (!(t > 0))
             continue;
         s.holdsTime = true;
-        if (missed > 0 && isMissedHit(t))
-            --missed;
-        else
+        if (!takeMissedHit(t, missed))
             s.timesMs.push_back(wholeMilliseconds(t));
     }
     s.n = int(s.timesMs.size());

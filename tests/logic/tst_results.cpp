@@ -290,8 +290,8 @@ private slots:
     // Export: the CSV dialog, then a row per stored run in whole milliseconds, sets in order (the
     // empty run 2 and run 11 have none); a comment with a comma, quotes and a line break is
     // quoted with its quotes doubled, in UTF-8; the choice windows name each run's outcome,
-    // 1.000 s a missed hit. No number follows the locale. An export is no save: the unsaved mark
-    // stays.
+    // 1.000 s a missed hit as far as the set's count of missed hits goes. No number follows the
+    // locale. An export is no save: the unsaved mark stays.
     void exportCsv_data()
     {
         QTest::addColumn<const ResultsKind*>("kind");
@@ -305,7 +305,9 @@ private slots:
         const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
         QLocale::setDefault(QLocale::German);
         Fixture f(*kind);
-        f.setRuns(2, {.234f, 0, 1.0f});
+        f.setRuns(2, {.234f, 0, 1.0f, 1.0f});
+        if (OutcomeCounts* counts = f.results.kind().half(f.state).counts)
+            counts->MissedHits[2] = 1; // run 3 let pass, run 4 a press at 1000 ms
         f.setRuns(7, {.3016f});
         f.sets().Times[7][11] = .5f;
         f.sets().SetComment[1] = "left, \"fast\"\r\nhand";
@@ -321,7 +323,7 @@ private slots:
                       comment = "\"left, \"\"fast\"\"\r\nhand\"";
         QCOMPARE(QString::fromUtf8(readFile(f.file("a.csv"))),
                  QStringLiteral("test,set,run,rt_ms,outcome,comment\r\n%1,2,1,234,%2,%4\r\n%1,2,3,1000,%3,%4\r\n"
-                                "%1,7,1,302,%2,Größe\r\n")
+                                "%1,2,4,1000,%2,%4\r\n%1,7,1,302,%2,Größe\r\n")
                      .arg(kind->test, hit, missed, comment));
         QVERIFY(f.state.DataNotSaved.any() && f.fp.prompt.shown.isEmpty());
     }
