@@ -6,7 +6,7 @@
 #include "complex_results/ChoiceResultsWindow.h"
 #include "complex_test/ChoiceTestModule.h"
 #include "config/SettingsModule.h"
-#include "shared/RecoveryFile.h"
+#include "shared/RecoveryCommands.h"
 #include "simple_results/frmDisplay.h"
 #include "simple_test/SimpleTestModule.h"
 

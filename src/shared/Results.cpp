@@ -1,4 +1,5 @@
 #include "shared/Results.h"
+#include "shared/FileCommands.h"
 #include "shared/Report.h"
 #include "shared/ResultsCsv.h"
 #include "shared/ResultsRules.h"

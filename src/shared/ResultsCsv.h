@@ -8,10 +8,9 @@
 // comma, a double quote or a line break written between double quotes with its quotes doubled;
 // UTF-8 without a byte-order mark (a mark would become part of the first header name in most
 // readers). Every number is an integer, so no locale can change its decimal sign.
-// Export runs the save dialog loop and the atomic save of DataFile.h; the class summary tool
-// writes its tables with the same fields and records.
+// The Export command (FileCommands.h) runs the save dialog and the atomic save around it; the
+// class summary tool writes its tables with the same fields and records.
 
-#include "shared/DataFile.h"
 #include "shared/Stores.h"
 
 #include <QByteArray>
@@ -38,9 +37,5 @@ QByteArray csvRecord(const QStringList& fields);
 // column is filled when the half has counts (a choice test). False when the device took less than
 // every byte.
 bool writeResultsCsv(QIODevice& out, const QString& test, const StoreHalf& half);
-
-// The Export command: the save dialog ("CSV Files (*.csv)") until a name is accepted, then the
-// file replaced atomically; a failed write is told as Save's is.
-FileCommand exportResultsCsv(FileChooser& files, Prompt& prompt, const QString& test, const StoreHalf& half);
 
 } // namespace brevane

@@ -6,8 +6,8 @@
 #include "config/ConfigFile.h"
 #include "config/SettingsEditor.h"
 #include "fakes/Fakes.h"
-#include "shared/DataFile.h"
-#include "shared/RecoveryFile.h"
+#include "shared/FileCommands.h"
+#include "shared/RecoveryCommands.h"
 
 #include <QDir>
 #include <QTemporaryDir>
