@@ -20,7 +20,7 @@ Application::Application(AppState& state, const Platform& platform, QString comm
     : state_(state)
     , platform_(platform)
     , commandLine_(std::move(commandLine))
-    , recovery_(std::make_unique<RecoveryFile>(state, platform.prompt))
+    , recovery_(std::make_unique<RecoveryFile>(state, platform.prompt, QString(), &platform.handIn))
     , first_(std::make_unique<frmFirst>())
     , splash_(std::make_unique<frmSplash>(platform.version))
     , main_(std::make_unique<frmMain>(platform.version))

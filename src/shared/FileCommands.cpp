@@ -42,25 +42,32 @@ std::optional<QString> chooseSavePath(FileChooser& files, Prompt& prompt, const 
 }
 
 FileCommand saveWithDialog(FileChooser& files, Prompt& prompt, const FileDialogRequest& dialog,
-                           const std::function<bool(QIODevice&)>& write)
+                           const std::function<bool(QIODevice&)>& write, HandIn* handIn)
 {
     const std::optional<QString> path = chooseSavePath(files, prompt, dialog);
     if (!path)
         return FileCommand::Cancelled;
-    const FileWriteResult written = replaceFileAtomically(*path, write);
+    // The bytes once, in memory: the file saved here and the one handed in are the same text.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    write(buffer);
+    const FileWriteResult written = replaceFileAtomically(*path, buffer.data());
     if (!written.ok) {
         prompt.ask(Message{QStringLiteral("Save File Error"), QStringLiteral("Save Cancelled"), MsgButtons::Ok,
                            MsgIcon::None, false, written.error});
         return FileCommand::Failed;
     }
+    if (handIn)
+        handIn->handIn(QFileInfo(*path).fileName(), buffer.data());
     return FileCommand::Done;
 }
 
-FileCommand saveDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format, const QString& title,
-                         const StoreHalf& half)
+FileCommand saveDataFile(FileChooser& files, Prompt& prompt, HandIn& handIn, const DataFileFormat& format,
+                         const QString& title, const StoreHalf& half)
 {
-    return saveWithDialog(files, prompt, dataFileDialog(format, title),
-                          [&](QIODevice& device) { return writeDataFile(device, format, half); });
+    return saveWithDialog(
+        files, prompt, dataFileDialog(format, title),
+        [&](QIODevice& device) { return writeDataFile(device, format, half); }, &handIn);
 }
 
 FileCommand loadDataFile(FileChooser& files, Prompt& prompt, const DataFileFormat& format, const QString& title,

@@ -17,10 +17,11 @@ void tell(Prompt& prompt, const QString& title, const QString& text)
 
 } // namespace
 
-RecoveryFile::RecoveryFile(AppState& state, Prompt& prompt, QString directory)
+RecoveryFile::RecoveryFile(AppState& state, Prompt& prompt, QString directory, HandIn* handIn)
     : state_(state)
     , prompt_(prompt)
     , directory_(std::move(directory))
+    , handIn_(handIn)
 {
 }
 
@@ -32,8 +33,14 @@ QString RecoveryFile::path() const
 
 bool RecoveryFile::write()
 {
-    const FileWriteResult written =
-        replaceFileAtomically(path(), [this](QIODevice& device) { return writeRecovery(device, state_); });
+    QBuffer snapshot;
+    snapshot.open(QIODevice::WriteOnly);
+    writeRecovery(snapshot, state_);
+    const FileWriteResult written = replaceFileAtomically(path(), snapshot.data());
+    // Handed in whether or not it could be kept here: the teacher's copy is the one that counts
+    // when this disk is full.
+    if (handIn_)
+        handIn_->handIn(QString::fromLatin1(kRecoveryFileName), snapshot.data());
     if (written.ok) {
         failureReported_ = false;
         return true;

@@ -3,6 +3,7 @@
 // Every test window writes it through the one RecoveryFile object the shell hands out; the
 // format itself is RecoveryFile.h's.
 
+#include "platform/HandIn.h"
 #include "platform/Prompt.h"
 #include "shared/RecoveryFile.h"
 
@@ -17,8 +18,9 @@ class RecoveryFile {
 public:
     static constexpr auto kFileName = kRecoveryFileName;
 
-    // An empty directory means the current directory at the moment of each call.
-    RecoveryFile(AppState& state, Prompt& prompt, QString directory = {});
+    // An empty directory means the current directory at the moment of each call. Each
+    // snapshot written goes on to `handIn` when one is given.
+    RecoveryFile(AppState& state, Prompt& prompt, QString directory = {}, HandIn* handIn = nullptr);
 
     // Replaces the file atomically, so a crash or a full disk during the write leaves the
     // previous snapshot in place. Never changes the store.
@@ -33,6 +35,7 @@ private:
     AppState& state_;
     Prompt& prompt_;
     QString directory_;
+    HandIn* handIn_;
     bool failureReported_ = false;
 };
 
