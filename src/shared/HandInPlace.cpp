@@ -44,10 +44,17 @@ HandInResult handInFile(const QString& folder, const QString& subfolder, const Q
     if (!QFileInfo(folder).isDir())
         return {false, QStringLiteral("the hand-in folder is missing")};
     const QString own = QDir(folder).filePath(subfolder);
-    // mkdir(2) itself, for its reason: a read-only share and a refused one read differently.
-    if (::mkdir(QFile::encodeName(own).constData(), 0750) != 0 && errno != EEXIST)
+    // mkdir(2) itself, for its reason: a read-only share and a refused one read differently. The
+    // modes are set whatever the user's umask: the teachers read through the group.
+    const QByteArray ownPath = QFile::encodeName(own);
+    if (::mkdir(ownPath.constData(), 0750) == 0)
+        ::chmod(ownPath.constData(), 0750);
+    else if (errno != EEXIST)
         return {false, QString::fromLocal8Bit(std::strerror(errno))};
-    const FileWriteResult written = replaceFileAtomically(QDir(own).filePath(fileName), bytes);
+    const QString path = QDir(own).filePath(fileName);
+    const FileWriteResult written = replaceFileAtomically(path, bytes);
+    if (written.ok)
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     return {written.ok, written.error};
 }
 

@@ -42,8 +42,9 @@ struct HandInResult {
 };
 
 // Writes `bytes` as folder/subfolder/fileName through the atomic save. The subfolder is made
-// when missing (readable by its owner and group only), the hand-in folder never: a missing one
-// is a share that is not mounted, and a copy made in its place would reach nobody.
+// when missing, the hand-in folder never: a missing one is a share that is not mounted, and a
+// copy made in its place would reach nobody. Folder and file are readable by their owner and
+// group only (rwxr-x---, rw-r-----).
 HandInResult handInFile(const QString& folder, const QString& subfolder, const QString& fileName,
                         const QByteArray& bytes);
 

@@ -61,8 +61,8 @@ def a_simple_series_hands_in_recover_dat(t):
     series.simple_then_start_puts_the_pointer_on_the_left_target(t)
     series.each_press_on_the_target_counts_one_run_until_the_series_ends(t)
     _same(t, "recover.dat")
-    mode = os.stat(os.path.join(t.share, LOGIN)).st_mode & 0o777
-    check(mode == 0o750, f"the student's folder was made with mode {mode:o}: others may read it")
+    modes = [os.stat(p).st_mode & 0o777 for p in (os.path.join(t.share, LOGIN), _handed(t, "recover.dat"))]
+    check(modes == [0o750, 0o640], f"the student's folder and file have modes {modes}: others may read them")
 
 
 def save_in_the_simple_results_window_hands_in_the_nrm(t):
