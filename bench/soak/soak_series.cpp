@@ -4,7 +4,7 @@
 // window half. A growth from the first sample to the last beyond the allocator's noise is a leak.
 #include "complex_test/ChoiceEngine.h"
 #include "fakes/Fakes.h"
-#include "shared/RecoveryFile.h"
+#include "shared/RecoveryCommands.h"
 #include "simple_test/SimpleEngine.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 #include "complex_results/ChoiceResultsWindow.h"
 #include "complex_test/ChoiceTestModule.h"
 #include "config/SettingsModule.h"
-#include "shared/RecoveryFile.h"
+#include "shared/RecoveryCommands.h"
 #include "simple_results/frmDisplay.h"
 #include "simple_test/SimpleTestModule.h"
 
@@ -20,7 +20,7 @@ Application::Application(AppState& state, const Platform& platform, QString comm
     : state_(state)
     , platform_(platform)
     , commandLine_(std::move(commandLine))
-    , recovery_(std::make_unique<RecoveryFile>(state, platform.prompt))
+    , recovery_(std::make_unique<RecoveryFile>(state, platform.prompt, QString(), &platform.handIn))
     , first_(std::make_unique<frmFirst>())
     , splash_(std::make_unique<frmSplash>(platform.version))
     , main_(std::make_unique<frmMain>(platform.version))

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <cstdio>
+#include <cstring>
 
 namespace brevane {
 
@@ -14,8 +15,16 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     CommandLine line;
     QStringList rest{arguments.value(0)};
     bool options = true;
+    bool folderNext = false;
     for (const QString& argument : arguments.mid(1)) {
-        if (options && argument == QLatin1String("--")) {
+        if (folderNext) {
+            line.handInFolder = argument;
+            folderNext = false;
+        } else if (options && argument == QLatin1String("--hand-in")) {
+            folderNext = true;
+        } else if (options && argument.startsWith(QLatin1String("--hand-in="))) {
+            line.handInFolder = argument.mid(int(std::strlen("--hand-in=")));
+        } else if (options && argument == QLatin1String("--")) {
             options = false;
         } else if (options && argument == QLatin1String("--version")) {
             if (line.action != Action::PrintHelp)
@@ -61,7 +70,7 @@ QString versionText(const QString& version)
 
 QString helpText(const QString& program)
 {
-    return QStringLiteral("Usage: %1 [--user-folder] [CONFIGURATION-FILE]\n"
+    return QStringLiteral("Usage: %1 [--user-folder] [--hand-in DIR] [CONFIGURATION-FILE]\n"
                           "       %1 --timing-check | --version | --help\n"
                           "\n"
                           "Simple vs Complex Stimulus Reaction Timing: a student's reaction times to a\n"
@@ -72,6 +81,10 @@ QString helpText(const QString& program)
                           "  --user-folder       keep files in the per-user folder, created when missing:\n"
                           "                      %3\n"
                           "                      (the desktop menu entry starts the program this way)\n"
+                          "  --hand-in DIR       also hand each saved .nrm and .col file and each\n"
+                          "                      recover.dat in to DIR/<login name>/, for the teacher\n"
+                          "                      (set for every user in /etc/xdg/Brevane/Brevane.conf;\n"
+                          "                      man brevane)\n"
                           "  --timing-check      show a flashing patch for a photodiode or a camera, with\n"
                           "                      the refresh rate, the frame time jitter and the stamp\n"
                           "                      sources in use (Esc or a click ends it)\n"

@@ -4,10 +4,15 @@
 #include "platform/AlsaBeeper.h"
 #include "platform/AlsaMixer.h"
 #include "platform/QtPrinting.h"
+#include "shared/HandInNotice.h"
+#include "shared/HandInQueue.h"
 #include "timing_check/TimingCheckWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
+#include <QSettings>
+#include <QSysInfo>
 #include <QTimer>
 #include <cstdio>
 
@@ -21,6 +26,23 @@ QStringList rawArguments(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+// The lab's hand-in folder: --hand-in, else the user's settings, else the machine's. Without
+// one nothing is handed in.
+std::unique_ptr<HandIn> makeHandIn(const QString& commandLineFolder, TimerFactory& timers, HandInNotice& notice)
+{
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brevane"),
+                             QStringLiteral("Brevane"));
+    const HandInSettings lab = readHandInSettings(settings, commandLineFolder);
+    if (lab.folder.isEmpty())
+        return std::make_unique<NoHandIn>();
+    const QString folder = lab.folder;
+    const QString own = handInSubfolder(loginName(), QSysInfo::machineHostName(), lab.perMachine);
+    return std::make_unique<HandInQueue>(
+        [folder, own](const QString& name, const QByteArray& bytes) { return handInFile(folder, own, name, bytes); },
+        timers, [folder, &notice](const QString& reason) { notice.show(handInNoticeText(folder, reason)); },
+        lab.timeLimitMs);
 }
 
 } // namespace
@@ -38,6 +60,9 @@ int main(int argc, char** argv)
         std::fputs(qPrintable(helpText(QStringLiteral("brevane"))), stdout);
         return 0;
     }
+    // A relative hand-in folder is taken where the program was started, before it moves.
+    const QString handInFolder =
+        early.handInFolder.isEmpty() ? QString() : QDir::current().absoluteFilePath(early.handInFolder);
     // Before anything reads the current directory: the start directory, Reflex.cfg, recover.dat
     // and the file dialogs' first folder all follow it.
     if (early.userFolder)
@@ -76,8 +101,10 @@ int main(int argc, char** argv)
     random.reseedFromTimeOfDay();
     AlsaMixer mixer;
     QtPrinting printing(prompt); // one for the program: its printer settings last between reports
-    const Platform platform{clock,   timers, prompt, files,    beeper,
-                            pointer, random, mixer,  printing, ProgramVersion::current()};
+    HandInNotice notice;
+    const std::unique_ptr<HandIn> handIn = makeHandIn(handInFolder, timers, notice);
+    const Platform platform{
+        clock, timers, prompt, files, beeper, pointer, random, mixer, printing, *handIn, ProgramVersion::current()};
 
     AppState state;
     // Qt has taken its own options (-platform, -display, ...) out of the arguments by now.
@@ -90,5 +117,7 @@ int main(int argc, char** argv)
     if (!trace.isEmpty())
         shell.setTimingTrace(QString::fromLocal8Bit(trace));
     QTimer::singleShot(0, &shell, &Application::start);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    handIn->finish(); // what a failed hand-in left waiting gets one more try at Exit
+    return status;
 }

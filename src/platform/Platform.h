@@ -13,11 +13,13 @@
 //   RandomSource the generator of intervals and elements
 //   Mixer        the sound system's master volume
 //   Printing     the printer or a PDF file, and the print selection dialog
+//   HandIn       a copy of each saved result for the class's hand-in folder, made off the caller's thread
 //   ScreenMetrics, ProgramVersion, commandLineString: facts read once at start-up
 
 #include "platform/Beeper.h"
 #include "platform/Clock.h"
 #include "platform/FileChooser.h"
+#include "platform/HandIn.h"
 #include "platform/Mixer.h"
 #include "platform/Pointer.h"
 #include "platform/Printer.h"
@@ -40,6 +42,7 @@ struct Platform {
     RandomSource& random;
     Mixer& mixer;
     Printing& printing;
+    HandIn& handIn;
     ProgramVersion version;
 };
 

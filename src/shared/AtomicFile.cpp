@@ -23,4 +23,9 @@ FileWriteResult replaceFileAtomically(const QString& path, const std::function<b
     return {true, {}};
 }
 
+FileWriteResult replaceFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    return replaceFileAtomically(path, [&](QIODevice& device) { return device.write(bytes) == bytes.size(); });
+}
+
 } // namespace brevane

@@ -17,5 +17,7 @@ struct FileWriteResult {
 
 // `write` fills the device and returns false when it could not write everything.
 FileWriteResult replaceFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
+// The same with bytes made beforehand (a file saved here and handed in elsewhere is one text).
+FileWriteResult replaceFileAtomically(const QString& path, const QByteArray& bytes);
 
 } // namespace brevane

@@ -1,24 +1,9 @@
 #include "shared/RecoveryFile.h"
 
-#include "shared/AtomicFile.h"
-#include "shared/FileRead.h"
 #include "shared/SetBlocks.h"
 #include "shared/ValueCodec.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QFileInfo>
-
 namespace brevane {
-
-namespace {
-
-void tell(Prompt& prompt, const QString& title, const QString& text)
-{
-    prompt.ask(Message{text, title, MsgButtons::Ok, MsgIcon::None});
-}
-
-} // namespace
 
 bool writeRecovery(QIODevice& device, const AppState& state)
 {
@@ -32,53 +17,6 @@ bool readRecovery(QIODevice& device, AppState& state)
     ValueReader in(device);
     return readSets(in, state.Simple, nullptr) && readSets(in, state.Color, &state.Color) &&
            readSets(in, state.Number, &state.Number);
-}
-
-RecoveryFile::RecoveryFile(AppState& state, Prompt& prompt, QString directory)
-    : state_(state)
-    , prompt_(prompt)
-    , directory_(std::move(directory))
-{
-}
-
-QString RecoveryFile::path() const
-{
-    const QDir dir = directory_.isEmpty() ? QDir::current() : QDir(directory_);
-    return dir.filePath(QString::fromLatin1(kFileName));
-}
-
-bool RecoveryFile::write()
-{
-    const FileWriteResult written =
-        replaceFileAtomically(path(), [this](QIODevice& device) { return writeRecovery(device, state_); });
-    if (written.ok) {
-        failureReported_ = false;
-        return true;
-    }
-    // The store is untouched and the next series tries again; one message per streak of
-    // failures is enough, a message after every series of a lab session is not.
-    if (!failureReported_) {
-        failureReported_ = true;
-        QString text = QStringLiteral("The recovery file recover.dat could not be written.");
-        if (!written.error.isEmpty())
-            text += u'\r' + written.error;
-        text += QStringLiteral("\rYour data are kept in memory.");
-        prompt_.ask(Message{text, QStringLiteral("Recovery File Error"), MsgButtons::Ok, MsgIcon::Exclamation});
-    }
-    return false;
-}
-
-void RecoveryFile::read()
-{
-    if (!QFileInfo::exists(path())) {
-        tell(prompt_, QStringLiteral("Load Cancelled"), QStringLiteral("No Recovery File Created or Found"));
-        return;
-    }
-    FileReadResult file = readWholeFile(path());
-    QBuffer bytes(&file.bytes);
-    if (!file.ok || !bytes.open(QIODevice::ReadOnly) || !readRecovery(bytes, state_))
-        prompt_.ask(Message{QStringLiteral("Load File Error"), QStringLiteral("Load Cancelled"), MsgButtons::Ok,
-                            MsgIcon::None, false, file.error});
 }
 
 } // namespace brevane

@@ -1,6 +1,6 @@
 #include "shared/Report.h"
 #include "shared/AtomicFile.h"
-#include "shared/DataFile.h"
+#include "shared/FileCommands.h"
 #include "shared/ResultsRules.h"
 
 #include <QBuffer>

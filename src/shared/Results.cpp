@@ -1,4 +1,5 @@
 #include "shared/Results.h"
+#include "shared/FileCommands.h"
 #include "shared/Report.h"
 #include "shared/ResultsCsv.h"
 #include "shared/ResultsRules.h"
@@ -190,7 +191,7 @@ void ResultsModel::done()
 
 void ResultsModel::save()
 {
-    if (saveDataFile(p_.files, p_.prompt, kind_.file, QString::fromLatin1(kind_.fileDialogTitle), half_) ==
+    if (saveDataFile(p_.files, p_.prompt, p_.handIn, kind_.file, QString::fromLatin1(kind_.fileDialogTitle), half_) ==
         FileCommand::Done)
         s_.dataNotSaved(half_.sets) = false;
 }

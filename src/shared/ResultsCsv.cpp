@@ -63,12 +63,4 @@ bool writeResultsCsv(QIODevice& out, const QString& test, const StoreHalf& half)
     return out.write(bytes) == bytes.size();
 }
 
-FileCommand exportResultsCsv(FileChooser& files, Prompt& prompt, const QString& test, const StoreHalf& half)
-{
-    const FileDialogRequest dialog{QStringLiteral("Export to CSV"), QLatin1String(kCsvFilter), QStringLiteral("*.csv"),
-                                   QString(), QStringLiteral("csv")};
-    return saveWithDialog(files, prompt, dialog,
-                          [&](QIODevice& device) { return writeResultsCsv(device, test, half); });
-}
-
 } // namespace brevane

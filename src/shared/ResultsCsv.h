@@ -11,10 +11,9 @@
 // readers). Every number is an integer, so no locale can change its decimal sign. A text field
 // that a spreadsheet would run as a formula (one starting with =, +, -, @, a tab or a CR) starts
 // with a single quote, as spreadsheets write such text themselves; numbers stay numbers.
-// Export runs the save dialog loop and the atomic save of DataFile.h; the class summary tool
-// writes its tables with the same fields and records.
+// The Export command (FileCommands.h) runs the save dialog and the atomic save around it; the
+// class summary tool writes its tables with the same fields and records.
 
-#include "shared/DataFile.h"
 #include "shared/Stores.h"
 
 #include <QByteArray>
@@ -43,9 +42,5 @@ QByteArray csvRecord(const QStringList& fields);
 // column is filled when the half has counts (a choice test). False when the device took less than
 // every byte.
 bool writeResultsCsv(QIODevice& out, const QString& test, const StoreHalf& half);
-
-// The Export command: the save dialog ("CSV Files (*.csv)") until a name is accepted, then the
-// file replaced atomically; a failed write is told as Save's is.
-FileCommand exportResultsCsv(FileChooser& files, Prompt& prompt, const QString& test, const StoreHalf& half);
 
 } // namespace brevane

@@ -19,7 +19,7 @@ namespace {
 
 bool isRecovery(const QFileInfo& info)
 {
-    return info.fileName().compare(QLatin1String(RecoveryFile::kFileName), Qt::CaseInsensitive) == 0;
+    return info.fileName().compare(QLatin1String(kRecoveryFileName), Qt::CaseInsensitive) == 0;
 }
 
 QString colTestName(ColTest test)

@@ -283,6 +283,14 @@ struct FakePrinting final : Printing {
     }
 };
 
+// Records what was handed in, in order.
+struct FakeHandIn final : HandIn {
+    void handIn(const QString& fileName, const QByteArray& bytes) override { files.append({fileName, bytes}); }
+    void finish() override { ++finished; }
+    QList<std::pair<QString, QByteArray>> files;
+    int finished = 0;
+};
+
 // All fakes together, with the Platform bundle that windows and engines take.
 struct FakePlatform {
     FakeClock clock;
@@ -294,7 +302,9 @@ struct FakePlatform {
     MersenneRandom random;
     FakeMixer mixer;
     FakePrinting printing;
-    Platform platform{clock, timers, prompt, files, beeper, pointer, random, mixer, printing, ProgramVersion{2, 0, 0}};
+    FakeHandIn handIn;
+    Platform platform{
+        clock, timers, prompt, files, beeper, pointer, random, mixer, printing, handIn, ProgramVersion{2, 0, 0}};
 };
 
 // Counts the series that ended; keeps no trace.

@@ -51,6 +51,12 @@ private slots:
         QCOMPARE(action({"--timing-check", "--version"}), A::PrintVersion);
         QCOMPARE(action({"--help", "--timing-check", "--version"}), A::PrintHelp);
         QCOMPARE(action({"--", "--timing-check"}), A::Run);
+        // The hand-in folder is no part of the configuration's name, in either spelling.
+        const CommandLine line = CommandLine::parse({"brevane", "my", "--hand-in", "/srv/in", "lab.cfg"});
+        QCOMPARE(line.handInFolder, "/srv/in");
+        QCOMPARE(line.configFile, "my lab.cfg");
+        QCOMPARE(CommandLine::parse({"brevane", "--hand-in=/srv/in"}).handInFolder, "/srv/in");
+        QCOMPARE(CommandLine::parse({"brevane", "--", "--hand-in", "x"}).handInFolder, "");
         QCOMPARE(platformArgument({"brevane", "-platform", "wayland", "lab.cfg"}), "wayland");
         QCOMPARE(platformArgument({"brevane", "lab.cfg", "--platform"}), "");
     }

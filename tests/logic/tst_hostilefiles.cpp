@@ -6,8 +6,8 @@
 #include "config/ConfigFile.h"
 #include "config/SettingsEditor.h"
 #include "fakes/Fakes.h"
-#include "shared/DataFile.h"
-#include "shared/RecoveryFile.h"
+#include "shared/FileCommands.h"
+#include "shared/RecoveryCommands.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -144,7 +144,7 @@ private slots:
         Lab lab;
         lab.fp.files.answers = {col};
         lab.fp.prompt.answers = {MsgAnswer::Yes}; // overwrite
-        const FileCommand saved = saveDataFile(lab.fp.files, lab.fp.prompt, kColFile, "T", lab.colour);
+        const FileCommand saved = saveDataFile(lab.fp.files, lab.fp.prompt, lab.fp.handIn, kColFile, "T", lab.colour);
         const bool recoveryWritten = RecoveryFile(lab.s, lab.fp.prompt, folder).write();
         QVERIFY(!root || seteuid(0) == 0);
         QVERIFY(saved == FileCommand::Failed && !recoveryWritten);

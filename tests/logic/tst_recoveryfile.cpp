@@ -1,6 +1,6 @@
 #include "app/DataCommands.h"
 #include "fakes/Fakes.h"
-#include "shared/RecoveryFile.h"
+#include "shared/RecoveryCommands.h"
 
 #include <QDir>
 #include <QScopeGuard>

@@ -6,6 +6,7 @@
 #include "complex_results/ChoiceResults.h"
 #include "fakes/Fakes.h"
 #include "platform/PrintSelection.h"
+#include "shared/FileCommands.h"
 #include "shared/Report.h"
 #include "shared/ResultsCsv.h"
 #include "shared/ResultsRules.h"

@@ -17,9 +17,9 @@ class Scenario:
     """What the steps share: the session, the program's folder, the program and its controls; steps keep what
     later steps need as attributes."""
 
-    def __init__(self, name, binary, config, weston=None):
+    def __init__(self, name, binary, config, weston=None, prepare=None):
         self.session, self.binary, self.config, self._app = Session(name), binary, config, None
-        self.work, self.weston = self.session.path("work"), weston
+        self.work, self.weston, self.prepare, self.args = self.session.path("work"), weston, prepare, ()
 
     def start(self):
         self.session.start()
@@ -29,7 +29,9 @@ class Scenario:
         if self.config is not None:
             write_config(self.file("Reflex.cfg"), self.config)
         env = None if self.weston is None else self.session.start_weston(xwayland=self.weston == "xwayland")
-        self.program = self.session.launch(self.binary, self.work, env=env)
+        if self.prepare:  # it may set self.args, the program's command line
+            self.prepare(self)
+        self.program = self.session.launch(self.binary, self.work, self.args, env=env)
 
     def file(self, name):
         return os.path.join(self.work, name)
@@ -174,15 +176,15 @@ class Scenario:
         check(proc.returncode == 0, f"the program ended with status {proc.returncode}")
 
 
-def run(name, config=None, module="__main__", weston=None):
+def run(name, config=None, module="__main__", weston=None, prepare=None):
     """On the binary named on the command line: start (with `config` as Reflex.cfg; under Weston, "xwayland" or
-    "wayland", when asked), then each public function of the test module in the order written, as a step titled
-    by its name."""
+    "wayland", when asked; after `prepare(scenario)` when given), then each public function of the test module in
+    the order written, as a step titled by its name."""
     if len(sys.argv) != 2:
         sys.exit(f"usage: {os.path.basename(sys.argv[0])} <path to the brevane binary>")
     steps = [f for n, f in vars(sys.modules[module]).items()
              if inspect.isfunction(f) and f.__module__ == module and not n.startswith("_")]
-    t, failed = Scenario(name, os.path.abspath(sys.argv[1]), config, weston), False
+    t, failed = Scenario(name, os.path.abspath(sys.argv[1]), config, weston, prepare), False
     sys.stdout.reconfigure(line_buffering=True)
     try:
         for step in [Scenario.start, *steps]:

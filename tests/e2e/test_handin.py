@@ -1,0 +1,166 @@
+"""A lab with a hand-in folder: the program started with --hand-in, a simple series and a colour series with
+real presses, Save in both results windows; recover.dat and both files reach <hand-in>/<login name>/. Then the
+faults, one save each while the program runs: the folder gone, read-only, full, and a mount that does not
+answer (a FUSE mount whose server never replies, as a hung network share). Each time the local file is saved,
+the window answers, a notice names the reason, and the next save hands in what was left. The mounts need root;
+without it those three faults are skipped.
+Usage: test_handin.py <brevane binary>"""
+
+import contextlib
+import os
+import pwd
+import shutil
+import subprocess
+import tempfile
+
+import test_series as series
+from brevane_e2e import check, run, wait_for
+
+LOGIN = pwd.getpwuid(os.getuid()).pw_name
+ROOT = os.geteuid() == 0
+
+
+def _prepare(t):
+    t.outside = tempfile.mkdtemp(prefix="brevane-share-")  # not beside the work folder: its dialogs look there
+    t.share = os.path.join(t.outside, "share")
+    os.makedirs(t.share)
+    settings = os.path.join(t.session.env["XDG_CONFIG_HOME"], "Brevane")
+    os.makedirs(settings)
+    with open(os.path.join(settings, "Brevane.conf"), "w") as f:
+        f.write("[HandIn]\nTimeLimit=3\n")  # the folder itself comes from the command line
+    t.args = ("--hand-in", t.share)
+
+
+def _handed(t, name):
+    return os.path.join(t.share, LOGIN, name)
+
+
+def _same(t, name, local=None):
+    """Waits for the handed-in copy of a file to read as the local one."""
+    def same():
+        with contextlib.suppress(OSError), open(_handed(t, name), "rb") as h, open(t.file(local or name), "rb") as f:
+            return h.read() == f.read()
+    wait_for(same, 30, f"{name} handed in as saved")
+
+
+def _save_col(t, name):
+    t.click(t.find("push button", "Save", root=t.results))
+    t.choose_file("Color Reflex Data Files", t.file(name))
+    wait_for(lambda: os.path.exists(t.file(name)), 30, f"{name} saved here")
+
+
+def _notice(t, reason):
+    alert = t.find("alert", "Hand-in", timeout=60)
+    said = " ".join(n.name for n in t.all("label", root=alert))
+    check(reason in said and t.share in said, f"the notice says {said!r}")
+    t.click(t.find("push button", "OK", root=alert))
+    t.gone("alert", "Hand-in")
+
+
+def a_simple_series_hands_in_recover_dat(t):
+    series.simple_then_start_puts_the_pointer_on_the_left_target(t)
+    series.each_press_on_the_target_counts_one_run_until_the_series_ends(t)
+    _same(t, "recover.dat")
+    modes = [os.stat(p).st_mode & 0o777 for p in (os.path.join(t.share, LOGIN), _handed(t, "recover.dat"))]
+    check(modes == [0o750, 0o640], f"the student's folder and file have modes {modes}: others may read them")
+
+
+def save_in_the_simple_results_window_hands_in_the_nrm(t):
+    t.click(t.find("push button", "Display", root=t.window))
+    t.results = t.find("filler", series.RESULTS.title)
+    t.click(t.find("push button", "Save", root=t.results))
+    t.choose_file("Normal Reflex Data Files", t.file("anna.nrm"))
+    _same(t, "anna.nrm")
+
+
+def a_colour_series_and_its_save_hand_in_recover_dat_and_the_col(t):
+    series.color_audio_opens_the_test_with_its_green_trigger(t)
+    series.presses_on_the_green_elements_only_until_the_series_ends_count_every_element(t)
+    _same(t, "recover.dat")
+    t.click(t.find("push button", "Display", root=t.window))
+    t.results = t.find("filler", series.COLOUR_RESULTS)
+    _save_col(t, "anna.col")
+    _same(t, "anna.col")
+    check(sorted(os.listdir(os.path.join(t.share, LOGIN))) == ["anna.col", "anna.nrm", "recover.dat"],
+          f"the student's folder holds {os.listdir(os.path.join(t.share, LOGIN))}")
+
+
+def _fault(t, name, reason, begin, end):
+    """One save under a fault: saved here, told, and handed in with the next save once the fault is gone."""
+    begin()
+    try:
+        _save_col(t, name)
+        _notice(t, reason)
+    finally:
+        end()
+    _save_col(t, "after-" + name)
+    _same(t, name)
+    _same(t, "after-" + name)
+
+
+def a_missing_hand_in_folder_is_told_and_the_next_save_hands_in(t):
+    away = t.share + ".away"
+    _fault(t, "missing.col", "the hand-in folder is missing", lambda: os.rename(t.share, away),
+           lambda: os.rename(away, t.share))
+
+
+def _mount(*args):
+    subprocess.run(["mount", *args], check=True, timeout=30)
+
+
+def _umount(path):
+    subprocess.run(["umount", "-l", path], check=True, timeout=30)
+
+
+def a_read_only_share_is_told_and_the_next_save_hands_in(t):
+    if not ROOT:
+        return print("skipped: mounting a read-only share needs root")
+    _fault(t, "readonly.col", "Read-only file system",
+           lambda: (_mount("--bind", t.share, t.share), _mount("-o", "remount,bind,ro", t.share)),
+           lambda: _umount(t.share))
+
+
+def a_full_share_is_told_and_the_next_save_hands_in(t):
+    if not ROOT:
+        return print("skipped: mounting a full share needs root")
+
+    def fill():
+        _mount("-t", "tmpfs", "-o", "size=128k", "brevane-full", t.share)
+        os.makedirs(os.path.join(t.share, LOGIN))
+        with contextlib.suppress(OSError), open(os.path.join(t.share, "filler"), "wb") as f:
+            while True:
+                f.write(b"\0" * 4096)
+                f.flush()
+    _fault(t, "full.col", "No space left on device", fill, lambda: _umount(t.share))
+
+
+def a_share_that_hangs_leaves_the_window_answering_and_the_next_save_hands_in(t):
+    if not ROOT:
+        return print("skipped: mounting a share that hangs needs root")
+    fuse = os.open("/dev/fuse", os.O_RDWR)  # the server of this mount, which never answers
+    subprocess.run(["mount", "-t", "fuse", "-o", f"fd={fuse},rootmode=40000,user_id=0,group_id=0",
+                    "brevane-hung", t.share], check=True, timeout=30, pass_fds=[fuse])
+    try:
+        _save_col(t, "hung.col")  # the local save is done while the copy hangs
+        # The windows go on answering meanwhile (pressed through accessibility: the notice may come up anywhere).
+        t.press("Done", root=t.results)
+        t.press("Display", root=t.find("filler", series.COLOUR.title))
+        t.results = t.find("filler", series.COLOUR_RESULTS)
+        _notice(t, "did not answer")
+    finally:
+        os.close(fuse)  # the connection goes with its server: what hung now fails
+        _umount(t.share)
+    _save_col(t, "after-hung.col")
+    _same(t, "hung.col")
+    _same(t, "after-hung.col")
+
+
+def exit_ends_the_program(t):
+    t.click(t.find("push button", "Done", root=t.results))
+    t.click(t.find("push button", "Done", root=t.window))
+    t.exit_program("Are you sure you want to exit?")
+    shutil.rmtree(t.outside, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    run("handin", series.CONFIG, prepare=_prepare)
