@@ -79,7 +79,8 @@ def main():
     t.out = os.path.abspath(args.out)
     os.makedirs(t.out, exist_ok=True)
     launch = t.session.launch
-    t.session.launch = lambda binary, cwd: launch(binary, cwd, env={"QT_SCALE_FACTOR": str(args.scale)})
+    t.session.launch = lambda binary, cwd, env=None: launch(binary, cwd,
+                                                             env={**(env or {}), "QT_SCALE_FACTOR": str(args.scale)})
     # Qt tells the accessibility bus its own pixels; the clicks go to the screen's.
     t.extents = lambda node: tuple(round(v * args.scale) for v in Scenario.extents(t, node))
     try:

@@ -82,7 +82,7 @@ void simpleSeries(int count)
         lab.startYes([&] { engine.start(); });
         for (int run = 0; run < lab.state.SimpleRunsPerSet && lab.fire(0); ++run) {
             lab.fp.clock.advanceMs(200 + run);
-            engine.press(lab.fp.clock.nowNs());
+            engine.press({lab.fp.clock.nowNs()});
         }
         lab.fp.prompt.shown.clear();
     }
@@ -105,7 +105,7 @@ void choiceSeries(int count)
             const ChoiceTestDisplay& d = engine.display();
             if (d.element == d.triggerElement && (lab.fp.beeper.beeps > beeps) == d.triggerWithSound) {
                 lab.fp.clock.advanceMs(300);
-                engine.press(lab.fp.clock.nowNs());
+                engine.press({lab.fp.clock.nowNs()});
             } else {
                 lab.fire(1);
             }

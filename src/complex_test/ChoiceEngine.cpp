@@ -8,7 +8,6 @@ namespace brevane {
 
 namespace {
 
-constexpr int kMaxElementIndex = 9;    // elements 0..9 are configured and stored
 constexpr int kForcedTriggerAfter = 7; // the seventh non-trigger in a row becomes the trigger
 
 } // namespace
@@ -40,18 +39,9 @@ ChoiceStore& ChoiceEngine::store() const
     return test_ == ChoiceTest::Color ? s_.Color : s_.Number;
 }
 
-// A hand-edited configuration may hold anything. Element indices beyond the configured
-// elements would read past them and a minimum above the longest random interval is never met:
-// both are brought into range here. (Timers are always armed for at least 1 ms, so a display
-// time or fixed interval of 0 still fires.)
 ChoiceConfigBlock ChoiceEngine::usableSettings() const
 {
-    ChoiceConfigBlock b = configBlock();
-    b.LastElement = std::clamp<qint16>(b.LastElement, 0, kMaxElementIndex);
-    b.TriggerElement = std::clamp<qint16>(b.TriggerElement, 0, kMaxElementIndex);
-    // A draw after a timeout compares the unrounded value, which stays below the maximum.
-    b.MinimumTimeInterval = std::clamp<qint16>(b.MinimumTimeInterval, 1, s_.MaxRandomInterval - 1);
-    return b;
+    return usable(configBlock(), s_.MaxRandomInterval);
 }
 
 void ChoiceEngine::initialise()
@@ -59,7 +49,6 @@ void ChoiceEngine::initialise()
     d_.lblVersion = p_.version.compact();
     p_.pointer.setBusy(false);
     readTrigger();
-    core_.readRunsPerSet(configBlock().RunCount);
     s_.NormalTriggerColor = qRgb(192, 0, 0);
     d_.element.reset();
     s_.CurrentSet = 1;
@@ -76,6 +65,7 @@ void ChoiceEngine::initialise()
 void ChoiceEngine::readTrigger()
 {
     const ChoiceConfigBlock b = usableSettings();
+    core_.setRunsPerSet(b.RunCount);
     d_.triggerElement = b.Element[b.TriggerElement];
     d_.triggerWithSound = b.TriggerOn == 0;
 }
@@ -99,7 +89,7 @@ void ChoiceEngine::start()
     showCounts();
     tmrDisplayTime->setInterval(cfg_.DisplayTime);
     // The first interval comes from the generator as it stands; element draws reseed it.
-    core_.intervalMs = nextInterval(false);
+    core_.setInterval(nextInterval(false));
     d_.txtSetCommentEnabled = false;
     view_.render();
     core_.armInterval(p_.clock.nowNs());
@@ -141,11 +131,8 @@ void ChoiceEngine::drawElement()
         ElementSound = !withoutSound;
         s_.NonTriggerCount = 0;
     }
-    if (TriggerShown) {
-        ++s_.CurrentRun;
-        if (s_.CurrentRun >= (test_ == ChoiceTest::Color ? s_.ColorRunsPerSet : s_.NumberRunsPerSet))
-            core_.EndAfterResponse = true;
-    }
+    if (TriggerShown)
+        core_.countRun();
 }
 
 // Present first, stamp after: an element is stamped when its pixels reached the screen, or,
@@ -161,10 +148,10 @@ void ChoiceEngine::showElement()
         tone = p_.beeper.beep();
     // The colour test prepares the next interval after showing, the number test before.
     if (test_ == ChoiceTest::Color)
-        core_.intervalMs = nextInterval(false);
+        core_.setInterval(nextInterval(false));
     stimulus_ = stampStimulus(&shown, withTone ? &tone : nullptr, p_.clock.nowNs());
     StimulusTime = stimulus_.ns;
-    core_.presentLead.note(StimulusTime - presenting);
+    core_.notePresentation(presenting, StimulusTime);
     ElementShown = true;
     blankDueNs_ = StimulusTime + std::int64_t(cfg_.DisplayTime) * 1'000'000;
     armUntil(*tmrDisplayTime, p_.clock, blankDueNs_, blankLead_.ns);
@@ -175,7 +162,7 @@ void ChoiceEngine::elementDue()
     core_.intervalTimer().setEnabled(false);
     drawElement();
     if (test_ == ChoiceTest::Number)
-        core_.intervalMs = nextInterval(false);
+        core_.setInterval(nextInterval(false));
     core_.waitForStimulusDue();
     showElement();
 }
@@ -190,12 +177,12 @@ std::int64_t ChoiceEngine::blankDisplay()
     return blanked;
 }
 
-void ChoiceEngine::press(std::int64_t stampNs)
+void ChoiceEngine::press(const PressStamp& press)
 {
     // A press made before the element appeared may reach us after it did: its stamp tells.
-    if (!ElementShown || stampNs <= StimulusTime)
+    if (!ElementShown || press.ns <= StimulusTime)
         return;
-    ResponseTime = stampNs;
+    ResponseTime = press.ns;
     tmrDisplayTime->setEnabled(false);
     ElementShown = false;
     blankDisplay();
@@ -214,12 +201,12 @@ void ChoiceEngine::press(std::int64_t stampNs)
     // entry, so a hit is never stored below one millisecond.
     const double elapsedMs = double(ResponseTime - StimulusTime) / 1e6;
     if (onResponseMeasured)
-        onResponseMeasured(StimulusTime, ResponseTime);
+        onResponseMeasured(StimulusTime, press);
     ++st.CorrectHits[set];
     d_.lblCorrectHits = formatCount(st.CorrectHits[set]);
     core_.storeTime(float(std::max<long long>(1, std::llround(elapsedMs))) / s_.TimeScale);
 
-    if (core_.EndAfterResponse) {
+    if (core_.endsAfterResponse()) {
         core_.finishSeries();
         return;
     }
@@ -243,18 +230,13 @@ void ChoiceEngine::displayTimeOver()
         ++st.MissedHits[set];
         d_.lblMissedHits = formatCount(st.MissedHits[set]);
         core_.storeTime(1000.0f / s_.TimeScale);
-        if (core_.EndAfterResponse) {
-            // The series ends quietly: no message, and recover.dat is not written.
-            d_.lblRunCountNumber = QStringLiteral("   0");
-            core_.intervalTimer().setEnabled(false);
-            core_.setIdle(true);
-            view_.render();
-            p_.beeper.beep();
+        if (core_.endsAfterResponse()) {
+            core_.finishSeriesQuietly();
             return;
         }
     }
     view_.render();
-    core_.intervalMs = nextInterval(true);
+    core_.setInterval(nextInterval(true));
     core_.armInterval(blanked);
 }
 
@@ -302,7 +284,6 @@ void ChoiceEngine::storeComment()
 
 void ChoiceEngine::optionsClosed()
 {
-    core_.readRunsPerSet(configBlock().RunCount);
     readTrigger();
     TriggerShown = false;
     view_.render();

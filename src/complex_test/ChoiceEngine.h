@@ -4,7 +4,8 @@
 // element and sound is the trigger. A press while the trigger is shown is a correct hit (its
 // time is stored), a press on another element an incorrect hit; an element left alone until
 // its display time runs out is a correct miss, or a missed hit (1.000 s stored) when it was
-// the trigger. A series ends with the trigger whose number is the series length.
+// the trigger. A series ends with the trigger whose number is the series length: with the
+// message after a hit, with a beep alone after a miss; either way it goes to recover.dat.
 //
 // The windows forward clicks, presses (stamped first thing in their handler) and comment edits
 // here and copy `display()` onto their controls. They differ only in how an element value is
@@ -55,7 +56,7 @@ public:
     void initialise() override;
     void start() override;
     void stop() override;
-    void press(std::int64_t stampNs) override;
+    void press(const PressStamp& press) override;
     void nextSet() override;
     void previousSet() override;
     void clearSet() override;
@@ -68,9 +69,7 @@ public:
     ToneSource stimulusToneSource() const override { return stimulus_.tone; }
 
     const ChoiceTestDisplay& display() const { return d_; }
-    bool elementShown() const { return ElementShown; }
     bool triggerShown() const { return TriggerShown; }
-    bool elementSound() const { return ElementSound; }
     bool running() const { return d_.cmdStop; }
 
 private:

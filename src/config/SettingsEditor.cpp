@@ -147,7 +147,7 @@ bool SettingsEditor::accepts(SettingsField field, int n) const
     case Kind::MinimumInterval:
         return n >= 1 && n <= state_.MaxRandomInterval;
     case Kind::ElementCount:
-        return n >= 1 && n <= kMaxElements && n >= choice(e, s.block).TriggerElement + 1;
+        return n >= 1 && n <= kElementCount && n >= choice(e, s.block).TriggerElement + 1;
     case Kind::TriggerElement:
     case Kind::CurrentElement:
         return n >= 1 && n <= elementsInUse(choice(e, s.block));

@@ -97,7 +97,6 @@ public:
     QRgb triggerColourBox() const;
     QRgb normalTriggerColour() const { return state_.NormalTriggerColor; }
     int volume() const { return state_.VolumeSetting; }
-    int numberEditElement() const { return numberEditElement_; }
 
     // --- what the user does
     // A field left with `typed` in it; false (after a beep) when the entry was refused.

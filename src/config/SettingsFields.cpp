@@ -60,7 +60,7 @@ const ChoiceConfigBlock& choice(const ReflexConfig& c, Block b)
 
 int elementsInUse(const ChoiceConfigBlock& b)
 {
-    return qBound(0, b.LastElement + 1, kMaxElements);
+    return qBound(0, b.LastElement + 1, kElementCount);
 }
 bool inUse(const ChoiceConfigBlock& b, int i)
 {

@@ -8,9 +8,7 @@
 
 namespace brevane::settings {
 
-constexpr int kMaxRunCount = 20; // the stores hold 20 runs per set
-constexpr int kMaxTime = 32767;  // the 16-bit fields
-constexpr int kMaxElements = 10;
+constexpr int kMaxTime = 32767; // the 16-bit fields
 constexpr int kMaxElementNumber = 99;
 
 enum class Kind {

@@ -43,7 +43,38 @@ frmCfg::frmCfg(AppState& state, const Platform& platform, Mixer& mixer, QWidget*
     editor_.chooseColour = [this, &state](QRgb current, int initial) {
         return frmColorSelect::choose(this, state.ColorPalette, current, initial);
     };
+    bindFields();
+    bindOptions();
+    bindPanels();
 
+    connect(ui->VolSlider, &QSlider::valueChanged, this, [this](int value) {
+        editor_.volumeMoved(value);
+        ui->lblVolSetting->setText(QString::number(value));
+    });
+    // Made once, at start-up: the device gets the volume the slider will show.
+    editor_.applyVolume();
+
+    connect(ui->cmdOk, &QPushButton::clicked, this, [this] {
+        checkFocusedField();
+        editor_.ok();
+        emit closed();
+    });
+    connect(ui->cmdCancel, &QPushButton::clicked, this, [this] {
+        editor_.cancel();
+        emit closed();
+    });
+    connect(ui->cmdReset, &QPushButton::clicked, this, [this] { onCommand(&SettingsEditor::reset); });
+    connect(ui->cmdSaveCfgFile, &QPushButton::clicked, this, [this] { onCommand(&SettingsEditor::save); });
+    connect(ui->cmdLoadCfgFile, &QPushButton::clicked, this, [this] { onCommand(&SettingsEditor::loadFile); });
+
+    editor_.load();
+    render();
+}
+
+frmCfg::~frmCfg() = default;
+
+void frmCfg::bindFields()
+{
     using F = SettingsField;
     fields_ = {
         {ui->txtNormRunCount, F::NormRunCount},
@@ -79,7 +110,10 @@ frmCfg::frmCfg(AppState& state, const Platform& platform, Mixer& mixer, QWidget*
     for (QLabel* label : findChildren<QLabel*>())
         if (label->buddy())
             fieldLabels_.push_back(label);
+}
 
+void frmCfg::bindOptions()
+{
     using O = SettingsOption;
     const auto group = [this](O g, const char* name) {
         Options o{g, {}};
@@ -100,7 +134,11 @@ frmCfg::frmCfg(AppState& state, const Platform& platform, Mixer& mixer, QWidget*
     group(O::NumberTriggerOn, "optNumberTriggerOn");
     group(O::NumberIntervalTiming, "optNumberIntervalTiming");
     group(O::NumberMakeSound, "optNumberMakeSound");
+}
 
+// The colour panels open the colour selection; a field left for one is checked first.
+void frmCfg::bindPanels()
+{
     const auto panel = [this](QPushButton* button, const std::function<void()>& pick) {
         connect(button, &QPushButton::clicked, this, [this, pick] {
             checkFocusedField();
@@ -115,32 +153,7 @@ frmCfg::frmCfg(AppState& state, const Platform& platform, Mixer& mixer, QWidget*
     panel(ui->pnlTriggerColor, [this] { editor_.pickTriggerColour(); });
     panel(ui->txtColorTriggerColorBox, [this] { editor_.clickTriggerColourBox(); });
     panel(ui->cmdColorSelect, [this] { editor_.pickElementColour(); });
-
-    connect(ui->VolSlider, &QSlider::valueChanged, this, [this](int value) {
-        editor_.volumeMoved(value);
-        ui->lblVolSetting->setText(QString::number(value));
-    });
-    // Made once, at start-up: the device gets the volume the slider will show.
-    editor_.applyVolume();
-
-    connect(ui->cmdOk, &QPushButton::clicked, this, [this] {
-        checkFocusedField();
-        editor_.ok();
-        emit closed();
-    });
-    connect(ui->cmdCancel, &QPushButton::clicked, this, [this] {
-        editor_.cancel();
-        emit closed();
-    });
-    connect(ui->cmdReset, &QPushButton::clicked, this, [this] { onCommand(&SettingsEditor::reset); });
-    connect(ui->cmdSaveCfgFile, &QPushButton::clicked, this, [this] { onCommand(&SettingsEditor::save); });
-    connect(ui->cmdLoadCfgFile, &QPushButton::clicked, this, [this] { onCommand(&SettingsEditor::loadFile); });
-
-    editor_.load();
-    render();
 }
-
-frmCfg::~frmCfg() = default;
 
 void frmCfg::openOn(int page)
 {

@@ -49,6 +49,10 @@ private:
         QRadioButton* buttons[2];
     };
 
+    // The form's edit fields, option groups and colour panels wired to the editor.
+    void bindFields();
+    void bindOptions();
+    void bindPanels();
     void leave(const Field& f);
     void checkFocusedField();
     void onCommand(void (SettingsEditor::*command)());

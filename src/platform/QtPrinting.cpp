@@ -100,7 +100,7 @@ protected:
     double y_ = 0;
 
 private:
-    QFont font_{QStringLiteral("Liberation Serif")};
+    QFont font_{QStringLiteral("Times New Roman")}; // until the report sets its font
     double pageHeight_ = 1e9;
     bool documentOpen_ = false;
 };

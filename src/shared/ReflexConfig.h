@@ -6,11 +6,19 @@
 // A field is named by its block and its name within the block: NormalRunCount is
 // Config.Normal.RunCount, ColorElement is Config.Color.Element, NumberTriggerOn is
 // Config.Number.TriggerOn.
+// The record keeps each value as the file held it, so that a Save writes back what was read; the
+// tests run with usable() copies of their block, which keep the limits below whatever a
+// hand-edited file says.
+
+#include "shared/Stores.h"
 
 #include <QtGlobal>
 #include <array>
 
 namespace brevane {
+
+inline constexpr int kMaxRunCount = kMaxRuns; // runs per series: a time row holds 20
+inline constexpr int kElementCount = 10;      // choice elements 0..9 are configured and stored
 
 struct SimpleConfigBlock {
     qint16 IntervalTiming = 0;       // 0 random, 1 fixed
@@ -54,5 +62,12 @@ struct ReflexConfig {
     // The built-in defaults; entries 10 of the element arrays are taken from `keep`.
     static ReflexConfig defaults(const ReflexConfig& keep);
 };
+
+// The block with its values brought into what a series can run with: a series ends only when its
+// count reaches the run count, which a time row must hold; a fixed interval fires; a minimum
+// interval lies below the longest random interval `maxRandomInterval`, so the draw ends; an
+// element index lies within the configured elements.
+SimpleConfigBlock usable(const SimpleConfigBlock& b, int maxRandomInterval);
+ChoiceConfigBlock usable(const ChoiceConfigBlock& b, int maxRandomInterval);
 
 } // namespace brevane

@@ -12,8 +12,10 @@
 
 namespace brevane {
 
-// Metric-compatible with the Times New Roman the page positions were laid out for.
-inline constexpr auto kReportFont = "Liberation Serif";
+// The font the page positions were laid out for. Where it is not installed, fontconfig gives its
+// metric-compatible substitute (Liberation Serif, from fonts-liberation), so the positions hold;
+// a PDF embeds the face that was used.
+inline constexpr auto kReportFont = "Times New Roman";
 inline constexpr double kReportLineWidth = 12060; // twips: the title is centred on it
 inline constexpr double kReportTitleTop = 750;
 

@@ -130,7 +130,7 @@ void ResultsWindow::bindControls()
 {
     setFixedSize(size());
     setWindowTitle(QString::fromLatin1(logic_.kind().caption));
-    control<QLabel>(this, "lblTitle")->setText(windowTitle());
+    control<QLabel>(this, "lblLogo")->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(28, 28));
     auto* tabs = control<QTabWidget>(this, "SSTab1");
     tabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; }"));
     collect(this, "lblRunData", lblRunData);

@@ -64,12 +64,17 @@ TestCore::TestCore(AppState& state, const Platform& platform, StoreHalf half, qi
 
 TestCore::~TestCore() = default;
 
-void TestCore::readRunsPerSet(qint16 configured)
+void TestCore::setRunsPerSet(int runs)
 {
-    // A series ends only when its count reaches the runs per set, and a time row holds 20
-    // runs, so a count from a hand-edited file is brought into 1..20 here.
-    runsPerSet_ = std::clamp<qint16>(configured, 1, kMaxRuns);
+    runsPerSet_ = qint16(runs);
     d_.lblRunCountNumber = runCount(runsPerSet_);
+}
+
+void TestCore::countRun()
+{
+    ++s_.CurrentRun;
+    if (s_.CurrentRun >= runsPerSet_)
+        EndAfterResponse = true;
 }
 
 void TestCore::setIdle(bool idle)
@@ -143,17 +148,29 @@ void TestCore::storeTime(float seconds)
 void TestCore::finishSeries()
 {
     storeComment();
-    d_.lblRunCountNumber = QStringLiteral("   0");
-    tmrIntervalTime->setEnabled(false);
-    view_.render();
-    // The series goes to recover.dat before the message waits for the student: a crash while it
-    // is open must not take the series with it.
-    if (writeRecoveryFile_)
-        writeRecoveryFile_();
-    p_.beeper.beep();
+    endSeries();
     p_.prompt.ask({QStringLiteral("Your run has ended"), QStringLiteral("END RUN")});
     setIdle(true);
     view_.render();
+}
+
+// The comment box was disabled since Start stored it, so it is not stored again.
+void TestCore::finishSeriesQuietly()
+{
+    setIdle(true);
+    endSeries();
+}
+
+// The series goes to recover.dat before the beep and any message: a crash while the message waits
+// for the student, or right after the beep, must not take the series with it.
+void TestCore::endSeries()
+{
+    d_.lblRunCountNumber = QStringLiteral("   0");
+    tmrIntervalTime->setEnabled(false);
+    view_.render();
+    if (writeRecoveryFile_)
+        writeRecoveryFile_();
+    p_.beeper.beep();
 }
 
 void TestCore::stopSeries()
@@ -219,13 +236,13 @@ void TestCore::storeComment()
 
 void TestCore::armInterval(std::int64_t fromNs)
 {
-    stimulusDueNs_ = fromNs + std::int64_t(intervalMs) * 1'000'000;
-    armUntil(*tmrIntervalTime, p_.clock, stimulusDueNs_, presentLead.ns);
+    stimulusDueNs_ = fromNs + std::int64_t(intervalMs_) * 1'000'000;
+    armUntil(*tmrIntervalTime, p_.clock, stimulusDueNs_, presentLead_.ns);
 }
 
 void TestCore::waitForStimulusDue()
 {
-    p_.clock.waitUntil(stimulusDueNs_ - presentLead.ns);
+    p_.clock.waitUntil(stimulusDueNs_ - presentLead_.ns);
 }
 
 } // namespace brevane

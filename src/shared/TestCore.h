@@ -8,6 +8,7 @@
 
 #include "platform/Platform.h"
 #include "platform/Presentation.h"
+#include "platform/PressStampMatcher.h"
 #include "shared/AppState.h"
 
 #include <QPoint>
@@ -55,8 +56,9 @@ public:
     virtual void initialise() = 0;
     virtual void start() = 0;
     virtual void stop() = 0;
-    // A mouse press on the free window surface, stamped on the platform clock.
-    virtual void press(std::int64_t stampNs) = 0;
+    // A mouse press on the free window surface, stamped on the platform clock, with what the
+    // stamp was taken from.
+    virtual void press(const PressStamp& press) = 0;
     virtual void nextSet() = 0;
     virtual void previousSet() = 0;
     virtual void clearSet() = 0;
@@ -71,7 +73,7 @@ public:
     virtual ToneSource stimulusToneSource() const = 0;
 
     // Called with the unrounded stamps of every measured response (benchmarks read them).
-    std::function<void(std::int64_t stimulusNs, std::int64_t pressNs)> onResponseMeasured;
+    std::function<void(std::int64_t stimulusNs, const PressStamp& press)> onResponseMeasured;
 };
 
 // The stamp of a stimulus with what the trace records of it. A picture alone counts from when it
@@ -117,6 +119,8 @@ public:
     // The end of a series after its last response: recover.dat written, then the message; the
     // commands of an idle window again.
     void finishSeries();
+    // The end of a series on a missed last trigger: recover.dat written, a beep and no message.
+    void finishSeriesQuietly();
     // Stop: the comment kept, the interval timer off, the commands of an idle window.
     void stopSeries();
     void setIdle(bool idle);
@@ -131,8 +135,22 @@ public:
     void clearSet();
     void storeComment();
     void resetReadouts();
-    void readRunsPerSet(qint16 configured);
+    // The runs of a series, from a usable() configuration block.
+    void setRunsPerSet(int runs);
 
+    // A stimulus that counts as a run was shown: the next run, the last when the count is
+    // reached, so the series ends after its response.
+    void countRun();
+    bool endsAfterResponse() const { return EndAfterResponse; }
+
+    // The interval before the next stimulus, drawn when the engine's rules say.
+    void setInterval(int ms) { intervalMs_ = ms; }
+    int interval() const { return intervalMs_; }
+    // Putting a stimulus on the screen began at `presentingNs` and was stamped at `stampNs`.
+    void notePresentation(std::int64_t presentingNs, std::int64_t stampNs)
+    {
+        presentLead_.note(stampNs - presentingNs);
+    }
     // The interval counts from `fromNs` to the next stimulus being on the screen; the timer
     // wakes ahead of it, and waitForStimulusDue() waits out the rest less the presentation lead.
     void armInterval(std::int64_t fromNs);
@@ -141,16 +159,9 @@ public:
     Timer& intervalTimer() { return *tmrIntervalTime; }
     const SetData& sets() const { return half_.sets; }
 
-    // The engines' shared state, under the names the windows were designed with.
-    float LastTime = 0;
-    float RunAverage = 0;
-    int RunsLeft = 0;
-    bool EndAfterResponse = false;
-    int intervalMs = 0;      // the interval before the next stimulus
-    PresentLead presentLead; // how long putting a stimulus on the screen takes
-
 private:
     void clearStoredSet(const QString& comment);
+    void endSeries();
 
     AppState& s_;
     const Platform& p_;
@@ -162,6 +173,14 @@ private:
     bool nextRefreshesAtLastSet_;
     std::unique_ptr<Timer> tmrIntervalTime;
     std::int64_t stimulusDueNs_ = 0;
+
+    // The series' state, under the names the windows were designed with.
+    float LastTime = 0; // the time just stored, then the running sum
+    float RunAverage = 0;
+    int RunsLeft = 0;
+    bool EndAfterResponse = false;
+    int intervalMs_ = 0;      // the interval before the next stimulus
+    PresentLead presentLead_; // how long putting a stimulus on the screen takes
 };
 
 } // namespace brevane

@@ -17,9 +17,9 @@ void TestModule::preload()
     TestWindow* window = window_.get();
     TestEngine& engine = window->testEngine();
     if (series.tracing())
-        engine.onResponseMeasured = [&series, &engine, window](std::int64_t s, std::int64_t p) {
-            series.responseMeasured(s, p, engine.stimulusTrace(),
-                                    {window->lastPressSource(), engine.stimulusToneSource()});
+        engine.onResponseMeasured = [&series, &engine](std::int64_t stimulusNs, const PressStamp& press) {
+            series.responseMeasured(stimulusNs, press.ns, engine.stimulusTrace(),
+                                    {press.source, engine.stimulusToneSource()});
         };
     Shell& shell = context_.shell;
     QObject::connect(window, &TestWindow::doneRequested, window, [this, &shell] { shell.leave(openedBy_); });

@@ -98,9 +98,7 @@ void TestWindow::mousePressEvent(QMouseEvent* event)
     // here: a press on them is a press on the window. Every other control takes it.
     if (childAt(event->position().toPoint()))
         return;
-    const PressStamp press = pressStamper_.stamp(stamp, *event);
-    lastPress_ = press.source;
-    testEngine().press(press.ns);
+    testEngine().press(pressStamper_.stamp(stamp, *event));
 }
 
 void TestWindow::done()

@@ -34,8 +34,6 @@ public:
     }
     virtual void render() = 0;
     virtual TestEngine& testEngine() = 0;
-    // What the last press on the window was stamped from (for the trace).
-    PressSource lastPressSource() const { return lastPress_; }
     // The settings may have changed: what the window reads of them itself is read again.
     virtual void settingsChanged() { }
 
@@ -90,7 +88,6 @@ private:
     QLineEdit* txtSetComment_ = nullptr;
     QPushButton* cmdStart_ = nullptr;
     XPressStamper pressStamper_;
-    PressSource lastPress_ = PressSource::Handler;
     FramePresenter framePresenter_;
     bool optionsWired_ = false;
     bool displayWired_ = false;

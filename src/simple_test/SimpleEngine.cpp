@@ -26,12 +26,10 @@ void SimpleEngine::initialise()
     d_.lblVersion = p_.version.compact();
     p_.pointer.setBusy(false);
     d_.speakerVisible = s_.ShowSpeaker;
-    core_.readRunsPerSet(s_.Config.Normal.RunCount);
+    readSettings();
     StimulusArmed = false;
     d_.panelColor = kWhite;
-    core_.LastTime = 0;
     s_.CurrentSet = 1;
-    readTriggerKind();
     d_.cmdDisplay = true;
     d_.cmdStop = false;
     d_.txtSetIndicator = QString::number(s_.CurrentSet);
@@ -39,9 +37,16 @@ void SimpleEngine::initialise()
     view_.render();
 }
 
+void SimpleEngine::readSettings()
+{
+    cfg_ = usable(s_.Config.Normal, s_.MaxRandomInterval);
+    core_.setRunsPerSet(cfg_.RunCount);
+    readTriggerKind();
+}
+
 void SimpleEngine::readTriggerKind()
 {
-    switch (s_.Config.Normal.TriggerOn) {
+    switch (cfg_.TriggerOn) {
     case AudioTrigger:
         TriggerType = AudioTrigger;
         d_.lblTriggerLable = QStringLiteral("            Audio Trigger");
@@ -97,25 +102,22 @@ void SimpleEngine::start()
 
 void SimpleEngine::prepareInterval(bool reseed)
 {
-    if (s_.Config.Normal.IntervalTiming == 1) {
-        // A fixed interval below 1 ms would never fire and the series would never end.
-        core_.intervalMs = std::max<int>(1, s_.Config.Normal.FixedTimeInterval);
+    if (cfg_.IntervalTiming == 1) {
+        core_.setInterval(cfg_.FixedTimeInterval);
         return;
     }
     if (reseed)
         p_.random.reseedFromTimeOfDay();
-    core_.intervalMs = drawInterval();
+    core_.setInterval(drawInterval());
 }
 
-// Uniform in [minimum, MaxRandomInterval] ms; the minimum is kept inside 1..MaxRandomInterval
-// so the draw always ends and never yields an interval that does not fire.
+// Uniform in [minimum, MaxRandomInterval] ms.
 int SimpleEngine::drawInterval()
 {
     const int upper = s_.MaxRandomInterval;
-    const int minimum = std::clamp<int>(s_.Config.Normal.MinimumTimeInterval, 1, upper);
     do {
         NextInterval = int(std::nearbyint(p_.random.next() * upper));
-    } while (NextInterval < minimum);
+    } while (NextInterval < cfg_.MinimumTimeInterval);
     return NextInterval;
 }
 
@@ -140,39 +142,36 @@ void SimpleEngine::stimulus()
     stimulus_ = stampStimulus(picture ? &shown : nullptr, withTone ? &tone : nullptr, p_.clock.nowNs());
     StimulusTime = stimulus_.ns;
     StimulusArmed = true;
-    core_.presentLead.note(StimulusTime - presenting);
-
-    ++s_.CurrentRun;
-    if (s_.CurrentRun >= s_.SimpleRunsPerSet)
-        core_.EndAfterResponse = true;
+    core_.notePresentation(presenting, StimulusTime);
+    core_.countRun();
     prepareInterval(true);
 }
 
-void SimpleEngine::press(std::int64_t stampNs)
+void SimpleEngine::press(const PressStamp& press)
 {
     // A press made while the stimulus was being presented reaches us after the window was
     // armed, but its stamp is earlier than the stimulus stamp: it came before the stimulus,
     // so the run goes on waiting for a real response.
-    if (StimulusArmed && stampNs > StimulusTime)
-        recordResponse(stampNs);
+    if (StimulusArmed && press.ns > StimulusTime)
+        recordResponse(press);
 }
 
-void SimpleEngine::recordResponse(std::int64_t stampNs)
+void SimpleEngine::recordResponse(const PressStamp& press)
 {
     // Milliseconds are rounded only here, where the time is stored.
-    const double elapsedMs = double(stampNs - StimulusTime) / 1e6;
+    const double elapsedMs = double(press.ns - StimulusTime) / 1e6;
     if (onResponseMeasured)
-        onResponseMeasured(StimulusTime, stampNs);
+        onResponseMeasured(StimulusTime, press);
     d_.panelColor = kWhite;
     // A stored 0 is an empty run, so a response is never stored below one millisecond.
     core_.storeTime(float(std::max<long long>(1, std::llround(elapsedMs))) / s_.TimeScale);
-    if (core_.EndAfterResponse) {
+    if (core_.endsAfterResponse()) {
         core_.finishSeries();
         StimulusArmed = false;
         return;
     }
     view_.render();
-    core_.armInterval(stampNs);
+    core_.armInterval(press.ns);
     StimulusArmed = false;
 }
 
@@ -227,8 +226,7 @@ void SimpleEngine::resultsClosed()
 
 void SimpleEngine::optionsClosed()
 {
-    core_.readRunsPerSet(s_.Config.Normal.RunCount);
-    readTriggerKind();
+    readSettings();
     view_.render();
 }
 

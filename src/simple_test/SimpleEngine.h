@@ -34,7 +34,7 @@ public:
     void initialise() override;
     void start() override;
     void stop() override;
-    void press(std::int64_t stampNs) override;
+    void press(const PressStamp& press) override;
     void nextSet() override;
     void previousSet() override;
     void clearSet() override;
@@ -48,13 +48,14 @@ public:
 
     const SimpleTestDisplay& display() const { return d_; }
     bool armed() const { return StimulusArmed; }
-    int pendingInterval() const { return core_.intervalMs; }
+    int pendingInterval() const { return core_.interval(); }
 
 private:
     void stimulus();
-    void recordResponse(std::int64_t stampNs);
+    void recordResponse(const PressStamp& press);
     int drawInterval();
     void prepareInterval(bool reseed);
+    void readSettings();
     void readTriggerKind();
     bool toneCanSound();
 
@@ -63,6 +64,7 @@ private:
     SimpleTestView& view_;
     SimpleTestDisplay d_;
     TestCore core_;
+    SimpleConfigBlock cfg_; // the simple block, usable
 
     std::int64_t StimulusTime = 0; // ns
     StimulusStamp stimulus_;       // what the trace records of StimulusTime

@@ -65,8 +65,8 @@ PrintChoice chosen(const Sets& sets, const QString& title = QStringLiteral("T"))
     return c;
 }
 
-// Every document opens with the title centred on the line at 750 twips, 16 pt bold, then an
-// empty line.
+// Every document opens with the title centred on the line at 750 twips, in Times New Roman
+// 16 pt bold, then an empty line.
 void checkTitleBlocks(const fakes::PrintRecord& record, const QString& title)
 {
     for (int doc = 0; doc < record.documents; ++doc) {
@@ -74,7 +74,7 @@ void checkTitleBlocks(const fakes::PrintRecord& record, const QString& title)
         QVERIFY(first != record.texts.end());
         QCOMPARE(record.lines(doc).mid(0, 2), (QStringList{title, ""}));
         QCOMPARE(std::tuple(first->x, first->y, first->font, first->size, first->bold),
-                 std::tuple(6030 - title.size() * 80, 750.0, QString(kReportFont), 16.0, true));
+                 std::tuple(6030 - title.size() * 80, 750.0, QString("Times New Roman"), 16.0, true));
     }
 }
 

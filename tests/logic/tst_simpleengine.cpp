@@ -32,7 +32,7 @@ struct Rig final : SimpleTestView {
         fp.clock.advanceMs(timer().interval());
         QVERIFY(timer().fire());
     } // to the stimulus
-    void respondAfter(double ms) { fp.clock.advanceMs(ms), engine.press(fp.clock.nowNs()); }
+    void respondAfter(double ms) { fp.clock.advanceMs(ms), engine.press({fp.clock.nowNs()}); }
     void run(double ms) { elapseInterval(), respondAfter(ms); }
     float time(int run) const { return state.Simple.Times[state.CurrentSet][run]; }
     bool idle() const
@@ -69,17 +69,21 @@ private slots:
     // Presses before Start, during an interval and after the series are no responses. A press
     // made while the stimulus was being drawn arrives once the window is armed, with a stamp at
     // or before the stimulus stamp: it is no response, and the run waits on; a response under
-    // half a millisecond is stored as 1 ms.
+    // half a millisecond is stored as 1 ms. A response reaches the trace with what its stamp
+    // was taken from.
     void threeRunSeriesWithAFixedInterval()
     {
         Rig rig(fixed(2000, 3));
         rig.drawingMs = 2;
         QList<std::int64_t> stimuli, presses;
-        rig.engine.onResponseMeasured = [&](std::int64_t s, std::int64_t p) { stimuli << s, presses << p; };
+        QList<PressSource> sources;
+        rig.engine.onResponseMeasured = [&](std::int64_t s, const PressStamp& p) {
+            stimuli << s, presses << p.ns, sources << p.source;
+        };
         rig.state.Simple.Times[1][1] = 0.5f;
         rig.fp.prompt.answers.push_back(MsgAnswer::No);
         rig.engine.start();
-        rig.engine.press(rig.fp.clock.nowNs());
+        rig.engine.press({rig.fp.clock.nowNs()});
         QVERIFY(rig.time(1) == 0.5f && !rig.timer().isEnabled() && !rig.state.DataNotSaved.any() && rig.idle());
         rig.startYes();
         QCOMPARE(rig.fp.prompt.shown, QList<Message>(2, {"Over write Data in Set  1 ?", "Start Reflex Data Collection",
@@ -95,15 +99,17 @@ private slots:
                                         {" 0.001", "  0.250", "  0.249", "   0"}};
         for (int i = 0; i < 3; ++i) {
             rig.elapseInterval();
-            rig.engine.press(rig.fp.clock.nowNs()); // made while drawing: stamped with the stimulus
-            rig.respondAfter(reactions[i]);
-            rig.engine.press(rig.fp.clock.nowNs());
+            rig.engine.press({rig.fp.clock.nowNs()}); // made while drawing: stamped with the stimulus
+            rig.fp.clock.advanceMs(reactions[i]);
+            rig.engine.press({rig.fp.clock.nowNs(), PressSource(i + 1)}); // the source goes to the trace
+            rig.engine.press({rig.fp.clock.nowNs()});
             const SimpleTestDisplay& d = rig.engine.display();
             QCOMPARE(
                 QStringList({d.lblTimeNumber, d.lblPreviousTimeNumber, d.lblDifferenceNumber, d.lblRunCountNumber}),
                 readouts[i]);
         }
         QVERIFY(stimuli[1] - presses[0] == 2'000'000'000 && stimuli[2] - presses[1] == 2'000'000'000);
+        QCOMPARE(sources, (QList<PressSource>{PressSource::Server, PressSource::Raw, PressSource::Kernel}));
         QCOMPARE(QList<float>({rig.time(1), rig.time(2), rig.time(3), rig.time(4)}), // rounded only when stored
                  QList<float>({0.181f, 0.250f, 0.001f, 0}));
         QCOMPARE(rig.engine.display().lblAverageTimeNumber, QStringLiteral("   0.144"));

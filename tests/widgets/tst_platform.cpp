@@ -77,7 +77,8 @@ private slots:
     }
 
     // A colour report of six sets is two pages, each headed by the title at the same place
-    // (not at the top left once the first document has ended), with its sets' times and counts.
+    // (not at the top left once the first document has ended), with its sets' times and counts,
+    // in the report's font or its substitute.
     void reportAsPdf()
     {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
@@ -113,6 +114,10 @@ private slots:
             places << m.captured(1) + ',' + m.captured(2);
         QCOMPARE(places.size(), 2);
         QCOMPARE(places[1], places[0]);
+        // Asked for Times New Roman, the PDF embeds it or its metric-compatible face, whose widths
+        // the positions were laid out for: not some other fallback.
+        const QString fonts = output("pdffonts", {file.fileName()});
+        QVERIFY2(fonts.contains("LiberationSerif") || fonts.contains("TimesNewRoman"), qPrintable(fonts));
     }
 
     // Without an X server to ask (here the offscreen platform) a stimulus is painted as before and
