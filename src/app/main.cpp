@@ -4,6 +4,7 @@
 #include "platform/AlsaBeeper.h"
 #include "platform/AlsaMixer.h"
 #include "platform/QtPrinting.h"
+#include "platform/XDisplay.h"
 #include "timing_check/TimingCheckWindow.h"
 
 #include <QApplication>
@@ -57,6 +58,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(ProgramVersion::current().dotted());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orv.brevane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.orv.brevane.png")));
+    // Once a session: where the display cannot say when a stimulus is on the screen.
+    if (const QString notice = displayStampPlan(probeDisplay()).notice; !notice.isEmpty())
+        std::fprintf(stderr, "brevane: %s\n", qPrintable(notice));
 
     MonotonicClock clock;
     QtTimerFactory timers;

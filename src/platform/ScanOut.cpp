@@ -17,4 +17,13 @@ std::int64_t scanOutDelayNs(const std::vector<ScanOutMonitor>& monitors, int scr
     return 0;
 }
 
+std::int64_t nextRefreshNs(std::int64_t ns, std::int64_t refreshNs, std::int64_t periodNs)
+{
+    if (periodNs <= 0)
+        return ns;
+    const std::int64_t since = ns - refreshNs;
+    const std::int64_t frames = since >= 0 ? (since + periodNs - 1) / periodNs : -(-since / periodNs);
+    return refreshNs + frames * periodNs;
+}
+
 } // namespace brevane

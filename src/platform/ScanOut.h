@@ -22,4 +22,9 @@ double linePeriodNs(std::uint32_t htotal, std::uint64_t dotClockHz);
 // point (screenX, screenY); 0 where none does or its line period is not known.
 std::int64_t scanOutDelayNs(const std::vector<ScanOutMonitor>& monitors, int screenX, int screenY);
 
+// Pixels that reach the frame buffer at `ns` are on the glass at the next refresh: the first at
+// or after `ns` on the grid through `refreshNs`, `periodNs` apart. `ns` itself where the period is
+// not known (a virtual screen, whose frame buffer is what is seen).
+std::int64_t nextRefreshNs(std::int64_t ns, std::int64_t refreshNs, std::int64_t periodNs);
+
 } // namespace brevane

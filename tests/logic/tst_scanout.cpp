@@ -49,6 +49,21 @@ private slots:
         QCOMPARE(qint64(scanOutDelayNs(monitors, panel.x(), panel.y())), expectedNs);
     }
 
+    // A change read back from the frame buffer reaches the glass at the next refresh; on a
+    // virtual screen (no period) the frame buffer is what is seen.
+    void changeGoesOnTheNextRefresh()
+    {
+        constexpr qint64 refresh = 5'000'000'000, period = 16'666'667;
+        struct Row {
+            qint64 changeNs, periodNs, expectedNs;
+        };
+        for (const Row& r :
+             {Row{refresh, period, refresh}, Row{refresh + 1, period, refresh + period},
+              Row{refresh + 2 * period - 5, period, refresh + 2 * period},
+              Row{refresh - period - 3, period, refresh - period}, Row{refresh + 700'000, 0, refresh + 700'000}})
+            QCOMPARE(qint64(nextRefreshNs(r.changeNs, refresh, r.periodNs)), r.expectedNs);
+    }
+
     // The stamp is the frame's time plus the scan-out; the trace keeps the scan-out apart, and a
     // hand-over stamp, which no frame time backs, has none.
     void stampAddsScanOut()
