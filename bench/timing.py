@@ -12,7 +12,10 @@ different colours, one of them the trigger, fixed interval, no tones, a series o
 triggers; the benchmark presses only on the trigger colour (the colour it reads in the "Trigger
 On" box) and leaves the other elements to time out, then checks the program's four counts.
 
-Usage: bench/timing.py [--test simple|color] [--program PATH] [--bench PATH] [--keep-temp]
+With --compositor picom|xcompmgr|mutter a compositing manager runs on that X server first (picom waiting
+for the refresh, xcompmgr painting at once, mutter in its X11 mode), and the photodiode reads what it painted.
+
+Usage: bench/timing.py [--test simple|color] [--compositor NAME] [--program PATH] [--bench PATH] [--keep-temp]
        [timing_bench options]
 (--runs, --interval and --display-time also shape Reflex.cfg; `timing_bench --help` lists the
 rest)."""
@@ -26,6 +29,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))  # the end-to-end package, brevane_e2e
 from brevane_e2e import DEFAULT_CONFIG, Form, Session, main_menu_form, test_window_form, write_config  # noqa: E402
+from brevane_e2e.session import COMPOSITORS  # noqa: E402
 
 COLOUR_BLOCK = 6  # Reflex.cfg: the colour block follows the six simple values
 # recover.dat: ten simple sets of 14 lines, then the colour sets of 18 (ten times, three
@@ -74,6 +78,8 @@ def main():
     parser.add_argument("--interval", type=int, default=1000)
     parser.add_argument("--test", choices=("simple", "color"), default="simple")
     parser.add_argument("--display-time", type=int, default=1000, help="colour test: how long an element stays")
+    parser.add_argument("--compositor", choices=sorted(COMPOSITORS),
+                        help="a compositing manager on the bench's X server: the photodiode reads what it painted")
     args, rest = parser.parse_known_args()
     if "-h" in rest or "--help" in rest:
         print(__doc__)
@@ -84,6 +90,8 @@ def main():
     status = 1
     try:
         session.start()
+        if args.compositor:
+            session.start_compositor(args.compositor)
         work = session.path("work")
         os.makedirs(work)
         config = list(DEFAULT_CONFIG)

@@ -15,6 +15,11 @@ import tempfile
 import time
 
 SCREEN = "1024x768x24"
+# Compositing managers that run on Xvfb (bench/README.md): picom waiting for the refresh as on a real monitor,
+# xcompmgr painting at once, mutter (GNOME's) in its X11 mode. Each names a window of its own once it has
+# taken the screen.
+COMPOSITORS = {"picom": ["picom", "--backend", "xrender", "--vsync", "--experimental-backends"],
+               "xcompmgr": ["xcompmgr"], "mutter": ["mutter", "--x11", "--replace", "--sm-disable"]}
 
 
 class Failure(AssertionError):
@@ -158,6 +163,13 @@ class Session:
         return {"WAYLAND_DISPLAY": socket, "XDG_SESSION_TYPE": "wayland", "QT_QPA_PLATFORM": None,
                 "DISPLAY": wait_for(listening, 30, "XWayland") if xwayland else None,
                 "QT_WAYLAND_DISABLE_WINDOWDECORATION": "1"}  # no title bar to allow for
+
+    def start_compositor(self, name):
+        """A compositing manager on this session's X server, once its window is up."""
+        self.spawn(COMPOSITORS[name], stdout=subprocess.DEVNULL, stderr=self.log(name))
+        tree = ["xwininfo", "-root", "-tree"]
+        wait_for(lambda: f'"{name}":' in subprocess.run(tree, env=self.env, capture_output=True, text=True,
+                                                        timeout=10).stdout, 30, f"{name} to take the screen")
 
     def launch(self, binary, cwd, args=(), env=None):
         name = f"program-{len(self.programs) + 1}"
