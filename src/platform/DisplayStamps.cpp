@@ -10,6 +10,10 @@ const QString kOneFrame = QStringLiteral("; times may be one frame long: see the
 
 DisplayStampPlan displayStampPlan(const DisplayFacts& facts)
 {
+    // Whether the compositor's times are the hardware's shows only in each frame's report: where
+    // they are its own estimate, WaylandPresenter says so at the first.
+    if (facts.platform.startsWith(QLatin1String("wayland")) && facts.presentationFeedback)
+        return {StampSource::Feedback, true, {}};
     if (facts.platform.startsWith(QLatin1String("wayland")))
         return {StampSource::Clock, false,
                 QStringLiteral("The window system does not say when a frame is shown") + kOneFrame};
@@ -39,6 +43,9 @@ QString stampWords(StampSource source, bool exact)
         break;
     case StampSource::Readback:
         words = QStringLiteral("the screen read back at the compositor's frame");
+        break;
+    case StampSource::Feedback:
+        words = QStringLiteral("the Wayland compositor's report of the frame");
         break;
     case StampSource::HandOver:
         words = QStringLiteral("the hand-over to the X server");

@@ -19,6 +19,7 @@ struct DisplayFacts {
     QString compositor;    // the compositing manager that shows the windows; empty: none
     double modeRateHz = 0; // the refresh rate of the first monitor's mode; 0: not reported
     std::vector<ScanOutMonitor> monitors;
+    bool presentationFeedback = false; // on Wayland: the compositor offers wp_presentation
 };
 
 struct DisplayStampPlan {

@@ -114,6 +114,7 @@ bool FramePresenter::readsBack() const
 FramePresenter::FramePresenter(const Clock& clock)
     : clock_(clock)
     , retry_(clock)
+    , wayland_(clock)
 {
 }
 
@@ -187,6 +188,11 @@ Presentation FramePresenter::fallBack(QWidget* area, bool presentFailed)
 
 Presentation FramePresenter::present(QWidget* area)
 {
+    if (wayland_.available()) {
+        Presentation shown = wayland_.present(area);
+        reason_ = wayland_.fallbackReason();
+        return shown;
+    }
     if (!retry_.mayTry())
         return fallBack(area, !retry_.gaveUp());
     if (!attach(area->window())) {

@@ -3,6 +3,7 @@
 #include "platform/DisplayStamps.h"
 #include "platform/PresentRetry.h"
 #include "platform/Presentation.h"
+#include "platform/WaylandPresenter.h"
 
 #include <cstdint>
 #include <string>
@@ -65,6 +66,7 @@ private:
     std::uint8_t depth_ = 0;
     bool warned_ = false;
     std::string reason_;
+    WaylandPresenter wayland_; // a Wayland compositor's presentation feedback, where Qt runs on Wayland
 };
 
 } // namespace brevane

@@ -15,6 +15,8 @@ QString displayStampSourceName(StampSource source)
         return QStringLiteral("compositor frame timings");
     case StampSource::Readback:
         return QStringLiteral("screen read back");
+    case StampSource::Feedback:
+        return QStringLiteral("presentation feedback");
     case StampSource::HandOver:
         return QStringLiteral("hand-over");
     case StampSource::Clock:

@@ -1,4 +1,5 @@
 #include "platform/XDisplay.h"
+#include "platform/WaylandProbe.h"
 
 #include <QGuiApplication>
 #include <xcb/present.h>
@@ -124,8 +125,11 @@ DisplayFacts probeDisplay()
     DisplayFacts facts;
     facts.platform = QGuiApplication::platformName();
     xcb_connection_t* c = xConnection();
-    if (!c)
+    if (!c) {
+        facts.presentationFeedback =
+            facts.platform.startsWith(QLatin1String("wayland")) && compositorOffersPresentationFeedback();
         return facts;
+    }
     const xcb_query_extension_reply_t* present = xcb_get_extension_data(c, &xcb_present_id);
     facts.present = present && present->present;
     facts.xwayland = hasExtension(c, "XWAYLAND");
