@@ -4,6 +4,7 @@
 #include "platform/AlsaBeeper.h"
 #include "platform/AlsaMixer.h"
 #include "platform/QtPrinting.h"
+#include "platform/WaylandProbe.h"
 #include "platform/XDisplay.h"
 #include "timing_check/TimingCheckWindow.h"
 
@@ -45,9 +46,10 @@ int main(int argc, char** argv)
         enterUserFolder();
 
     // In a Wayland session the window system is chosen before Qt chooses one itself.
-    const SessionPlatform session =
-        chooseSessionPlatform({qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"), qgetenv("DISPLAY"),
-                               qgetenv("QT_QPA_PLATFORM"), platformArgument(rawArguments(argc, argv))});
+    SessionEnvironment environment{qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"), qgetenv("DISPLAY"),
+                                   qgetenv("QT_QPA_PLATFORM"), platformArgument(rawArguments(argc, argv))};
+    environment.presentationFeedback = inWaylandSession(environment) && compositorOffersPresentationFeedback();
+    const SessionPlatform session = chooseSessionPlatform(environment);
     if (!session.qpaPlatform.isEmpty())
         qputenv("QT_QPA_PLATFORM", session.qpaPlatform);
     if (!session.notice.isEmpty())

@@ -84,7 +84,8 @@ class Program:
 class Session:
     """stop() ends every process it started and their descendants; it also runs at exit and on SIGTERM."""
 
-    def __init__(self, name, accessibility=True):
+    def __init__(self, name, accessibility=True, screen=SCREEN):
+        self.screen = screen
         self.dir = tempfile.mkdtemp(prefix=f"brevane-{name}-")
         self.accessibility = accessibility
         # Kept on failure, or always with BREVANE_E2E_KEEP=1: the logs and screenshots stay for a look.
@@ -114,7 +115,7 @@ class Session:
         env.setdefault("UBSAN_OPTIONS", "print_stacktrace=1:halt_on_error=1")
 
         rd, wr = os.pipe()
-        self.server = self.spawn(["Xvfb", "-displayfd", str(wr), "-screen", "0", SCREEN, "-nolisten", "tcp",
+        self.server = self.spawn(["Xvfb", "-displayfd", str(wr), "-screen", "0", self.screen, "-nolisten", "tcp",
                                   "-noreset"], env, pass_fds=[wr], stdout=subprocess.DEVNULL, stderr=self.log("xvfb"))
         os.close(wr)
         number = b""
@@ -151,11 +152,15 @@ class Session:
         shell centres every window of a fixed size. (Its headless backend has no seat: no input reaches a Wayland
         client, and XWayland 22.1 crashes on the first XTest event.) With XWayland the program's DISPLAY is it."""
         socket, log = "weston", self.path("weston.log")
-        width, height = SCREEN.split("x")[:2]
+        width, height = self.screen.split("x")[:2]
         argv = ["weston", "--no-config", f"--socket={socket}", f"--log={log}", f"--width={width}", f"--height={height}",
                 "--backend=x11-backend.so", "--use-pixman", "--shell=kiosk-shell.so"]
         self.spawn(argv + ["--xwayland"] * xwayland, stdout=subprocess.DEVNULL, stderr=self.log("weston-output"))
         wait_for(lambda: os.path.exists(os.path.join(self.env["XDG_RUNTIME_DIR"], socket)), 30, "Weston's socket")
+        # No window manager places Weston's output window: put it at the origin, so that nested and outer
+        # coordinates are the same.
+        output = wait_for(lambda: self.xdotool("search", "--class", "Weston", check=False), 30, "Weston's window")
+        self.xdotool("windowmove", output.split()[0], 0, 0)
 
         def listening():
             with open(log, errors="replace") as f:
