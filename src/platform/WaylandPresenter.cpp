@@ -224,6 +224,8 @@ Presentation WaylandPresenter::present(QWidget* area)
             toldEstimated_ = true;
             std::fprintf(stderr, "brevane: %s\n", kCompositorEstimatesNotice);
         }
+        // A compositor does not tell a client where it put the window: Qt's place for it is right
+        // for a full-screen or maximised window, the panel's row in the window otherwise.
         const QScreen* screen = window->screen();
         const qreal scale = screen->devicePixelRatio();
         const int top = area->mapToGlobal(QPoint(0, 0)).y() - screen->geometry().y();
