@@ -42,7 +42,7 @@ QString stampWords(StampSource source, bool exact)
         words = QStringLiteral("the compositor's frame timings");
         break;
     case StampSource::Readback:
-        words = QStringLiteral("the screen read back at the compositor's frame");
+        words = QStringLiteral("the screen read back");
         break;
     case StampSource::Feedback:
         words = QStringLiteral("the Wayland compositor's report of the frame");

@@ -292,7 +292,10 @@ void FramePresenter::placeOnScreen(const Spot& spot, Presentation& shown)
     shown.presentedBy = StampSource::Present;
     shown.exact = !facts_.xwayland && facts_.compositor.isEmpty();
     const double periodNs = facts_.modeRateHz > 0 ? 1e9 / facts_.modeRateHz : 0;
-    if (readsBack() && spot.before && *spot.before != spot.expected) {
+    // A frame that changes nothing at the middle (the timing check's frames between two turns)
+    // shows nothing to read back; it stays Present's, estimated, without a word.
+    const bool changes = spot.before && *spot.before != spot.expected;
+    if (readsBack() && changes) {
         const std::int64_t ust = shown.presentedNs;
         const std::int64_t changed =
             readBackChange(c_, clock_, root_, spot.middle, spot.expected, ust, clock_.nowNs() + kReadbackTimeoutNs);
@@ -303,7 +306,7 @@ void FramePresenter::placeOnScreen(const Spot& spot, Presentation& shown)
             shown.exact = true;
         }
     }
-    if (readsBack() && !shown.exact && !warned_) {
+    if (readsBack() && (changes || !spot.before) && !shown.exact && !warned_) {
         warned_ = true;
         std::fprintf(stderr,
                      "brevane: %s shows the window and the screen could not be read back; times may be "

@@ -148,7 +148,7 @@ void TimingCheckWindow::showReadout()
     readout_->setText(QStringLiteral("Timing check: Esc or a click ends it\n"
                                      "Refresh reported by the screen: %1 Hz; the monitor's mode: %2\n%3\n"
                                      "Stamp sources: display %4, input %5, sound %6\n"
-                                     "Compositor: %7; the stimulus is stamped at %8%9\n"
+                                     "Compositor: %7; stimulus stamps: %8%9\n"
                                      "The patch turns every %10 frames (frame %11)")
                           .arg(reportedHz_, 0, 'f', 2)
                           .arg(modeRateWords(display_), figures, sources_.display, sources_.input, sources_.sound,
