@@ -12,8 +12,15 @@ different colours, one of them the trigger, fixed interval, no tones, a series o
 triggers; the benchmark presses only on the trigger colour (the colour it reads in the "Trigger
 On" box) and leaves the other elements to time out, then checks the program's four counts.
 
-Usage: bench/timing.py [--test simple|color] [--program PATH] [--bench PATH] [--keep-temp]
-       [timing_bench options]
+With --compositor picom|xcompmgr|mutter a compositing manager runs on that X server first (picom waiting
+for the refresh, xcompmgr painting at once, mutter in its X11 mode), and the photodiode reads what it painted.
+With --desktop weston the program runs as a native Wayland client of a Weston nested in the Xvfb (its
+output a window at the screen's origin, its kiosk shell centring each window); with --desktop
+weston-xwayland it runs there on XWayland. The photodiode reads the outer Xvfb's screen, what a
+student would see.
+
+Usage: bench/timing.py [--test simple|color] [--compositor NAME] [--desktop xvfb|weston|weston-xwayland]
+       [--program PATH] [--bench PATH] [--keep-temp] [timing_bench options]
 (--runs, --interval and --display-time also shape Reflex.cfg; `timing_bench --help` lists the
 rest)."""
 
@@ -26,6 +33,10 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))  # the end-to-end package, brevane_e2e
 from brevane_e2e import DEFAULT_CONFIG, Form, Session, main_menu_form, test_window_form, write_config  # noqa: E402
+from brevane_e2e.session import COMPOSITORS  # noqa: E402
+
+# Large enough for Weston's kiosk shell to show a whole test window, XWayland's too.
+NESTED_SCREEN = "1600x1200x24"
 
 COLOUR_BLOCK = 6  # Reflex.cfg: the colour block follows the six simple values
 # recover.dat: ten simple sets of 14 lines, then the colour sets of 18 (ten times, three
@@ -65,6 +76,20 @@ def colour_test(args, config):
             "--stored-line", str(COLOUR_SET1_TIMES), "--counts-line", str(COLOUR_SET1_COUNTS)]
 
 
+def nested_desktop(session, args, window):
+    """Weston nested in the session's Xvfb; the program's environment there, and where the kiosk shell puts
+    the menu and the test window (centred on the output, which lies at the screen's origin)."""
+    env = session.start_weston(xwayland=args.desktop == "weston-xwayland")
+    if args.desktop == "weston-xwayland":
+        env["QT_QPA_PLATFORM"] = "xcb"  # Weston offers presentation feedback: the program would choose Wayland
+    screen = [int(n) for n in NESTED_SCREEN.split("x")[:2]]
+    test = Form(os.path.join("src", "complex_test", "frmColorReflex.ui")) if args.test == "color" else test_window_form()
+
+    def centred(form):
+        return csv(*((s - w) // 2 for s, w in zip(screen, form.size)))
+    return env, window + ["--nested-origin", centred(test), "--nested-menu", centred(main_menu_form())]
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0], add_help=False)
     parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "brevane"))
@@ -73,25 +98,34 @@ def main():
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--interval", type=int, default=1000)
     parser.add_argument("--test", choices=("simple", "color"), default="simple")
+    parser.add_argument("--desktop", choices=("xvfb", "weston", "weston-xwayland"), default="xvfb")
     parser.add_argument("--display-time", type=int, default=1000, help="colour test: how long an element stays")
+    parser.add_argument("--compositor", choices=sorted(COMPOSITORS),
+                        help="a compositing manager on the bench's X server: the photodiode reads what it painted")
     args, rest = parser.parse_known_args()
     if "-h" in rest or "--help" in rest:
         print(__doc__)
         sys.exit(subprocess.run([args.bench, "--help"]).returncode)
 
-    session = Session("bench-timing", accessibility=False)
+    nested = args.desktop != "xvfb"
+    session = Session("bench-timing", accessibility=False, **({"screen": NESTED_SCREEN} if nested else {}))
     session.keep = session.keep or args.keep_temp
     status = 1
     try:
         session.start()
+        if args.compositor:
+            session.start_compositor(args.compositor)
         work = session.path("work")
         os.makedirs(work)
         config = list(DEFAULT_CONFIG)
         window = (colour_test if args.test == "color" else simple_test)(args, config)
         write_config(os.path.join(work, "Reflex.cfg"), config)
         trace = os.path.join(work, "trace.txt")
-        program = session.launch(os.path.abspath(args.program), work,
-                                 env={"BREVANE_TIMING_TRACE": trace, "NO_AT_BRIDGE": "1"})
+        env = {"BREVANE_TIMING_TRACE": trace, "NO_AT_BRIDGE": "1"}
+        if nested:
+            desktop_env, window = nested_desktop(session, args, window)
+            env.update(desktop_env)
+        program = session.launch(os.path.abspath(args.program), work, env=env)
         bench = session.spawn([
             args.bench, "--display", session.display, "--program-pid", str(program.pid),
             "--server-pid", str(session.server.pid), "--program", os.path.abspath(args.program),

@@ -34,6 +34,10 @@ program's window forms, and ends everything afterwards.
   --start-key KEYSYM      key that answers it                                      [y]
   --end-title TEXT        title of the end-of-series message                 [END RUN]
   --end-key KEYSYM        key that closes it                                  [Return]
+  --nested-origin X,Y     the program runs in a nested compositor: the test window's
+                          client area is at this screen point; questions are answered
+                          by their key after a pause, no window is looked up
+  --nested-menu X,Y       with --nested-origin: the menu's client area on the screen
   --recover-file NAME     file with the stored times                     [recover.dat]
   --stored-line N         line of the first stored time of set 1 in it             [1]
   --trigger-box X,Y,W,H   a choice test: client-relative area showing the trigger
@@ -150,6 +154,10 @@ Options parseOptions(int argc, char** argv)
             o.endTitle = v;
         else if (arg == "--end-key")
             o.endKey = v;
+        else if (arg == "--nested-origin")
+            o.nestedOrigin = point();
+        else if (arg == "--nested-menu")
+            o.nestedMenuOrigin = point();
         else if (arg == "--recover-file")
             o.recoverFile = v;
         else if (arg == "--stored-line")

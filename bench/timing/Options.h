@@ -32,6 +32,11 @@ struct Options {
     std::string endTitle = "END RUN";
     std::string endKey = "Return";
     std::string recoverFile = "recover.dat";
+    // The program runs inside a nested compositor, whose output is one window of this display:
+    // its windows are not this display's, so the test window's and the menu's client areas are
+    // given on the screen, and a question is answered with its key after a pause.
+    std::optional<Point> nestedOrigin;
+    std::optional<Point> nestedMenuOrigin;
     int storedLine = 1; // first line of set 1's stored times in it
     // A choice test: the area showing the trigger colour. The finger presses only on elements
     // of that colour, leaves the others to time out, and a series ends after `runs` presses.

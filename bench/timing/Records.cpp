@@ -100,7 +100,7 @@ Figures figuresOf(const Condition& c, int intervalMs)
             if (s.bracketNs <= 200'000)
                 tight.push_back(double(off) / 1e6);
         }
-        if (s.progSource == "present" && s.progHandOverNs && *s.progHandOverNs > 0)
+        if (s.progSource != "handover" && s.progHandOverNs && *s.progHandOverNs > 0)
             handOver.push_back(double(*s.progHandOverNs - s.onsetNs) / 1e6);
     }
     for (double e : trace)

@@ -34,6 +34,11 @@ bool processAlive(pid_t pid)
     return close != std::string::npos && close + 2 < stat.size() && stat[close + 2] != 'Z';
 }
 
+// In a nested compositor: the program's start-up, and a window's opening or closing.
+constexpr int kNestedStartMs = 6000;
+constexpr int kNestedAnswerMs = 1200;
+constexpr int kNestedClosedMs = 100;
+
 } // namespace
 
 Run::Run(const Options& o)
@@ -66,7 +71,12 @@ void Run::openTest()
             throw std::runtime_error(what + ": " + e.what());
         }
     };
-    if (!o_.menuTitle.empty()) {
+    if (o_.nestedOrigin) {
+        sleepForMs(kNestedStartMs); // no window to wait for: the program's start-up
+        if (o_.nestedMenuOrigin)
+            x_->click({o_.nestedMenuOrigin->x + o_.menuClick.x, o_.nestedMenuOrigin->y + o_.menuClick.y});
+        sleepForMs(kNestedAnswerMs);
+    } else if (!o_.menuTitle.empty()) {
         step("waiting for the menu", [&] {
             const Window menu = x_->waitForWindow(o_.menuTitle, milliseconds(30000));
             sleepForMs(300); // first paint and the toolkit's own start-up
@@ -74,9 +84,10 @@ void Run::openTest()
             x_->click({p.x + o_.menuClick.x, p.y + o_.menuClick.y});
         });
     }
-    step("opening the test window", [&] { testWindow_ = x_->waitForWindow(o_.title, milliseconds(15000)); });
+    if (!o_.nestedOrigin)
+        step("opening the test window", [&] { testWindow_ = x_->waitForWindow(o_.title, milliseconds(15000)); });
     sleepForMs(300);
-    origin_ = x_->clientOrigin(testWindow_);
+    origin_ = o_.nestedOrigin ? *o_.nestedOrigin : x_->clientOrigin(testWindow_);
     photodiode_ =
         std::make_unique<Photodiode>(*x_, Rect{origin_.x + o_.watch.x, origin_.y + o_.watch.y, o_.watch.w, o_.watch.h});
     photodiode_->grab();
@@ -182,6 +193,14 @@ void Run::takeReference()
 
 void Run::answer(const std::string& title, const std::string& key, const std::string& what)
 {
+    if (o_.nestedOrigin) { // the compositor gives a new window the keyboard
+        sleepForMs(kNestedAnswerMs);
+        x_->key(key);
+        // The series starts as the question goes (the reference must be at rest); after the end of a
+        // series the test window must be back before its Start is clicked.
+        sleepForMs(title == o_.startQuestion ? kNestedClosedMs : kNestedAnswerMs);
+        return;
+    }
     try {
         const Window w = x_->waitForWindow(title, milliseconds(5000));
         x_->focus(w);

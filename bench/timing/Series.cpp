@@ -48,8 +48,10 @@ void Run::beginSeries()
     fs::remove(fs::path(o_.workDir) / o_.recoverFile, ec);
     checkProgramAlive("series start");
 
-    testWindow_ = x_->waitForWindow(o_.title, milliseconds(5000));
-    origin_ = x_->clientOrigin(testWindow_);
+    if (!o_.nestedOrigin) {
+        testWindow_ = x_->waitForWindow(o_.title, milliseconds(5000));
+        origin_ = x_->clientOrigin(testWindow_);
+    }
     x_->click(toScreen(o_.startClick));
     answer(o_.startQuestion, o_.startKey, "starting series");
     x_->movepointer(toScreen(o_.press));

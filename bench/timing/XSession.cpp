@@ -123,12 +123,14 @@ std::string XSession::titleOf(Window w)
     return title;
 }
 
-std::vector<Window> XSession::findWindows(const std::string& title)
+// The viewable windows of that title among the root's children and, where a window manager runs
+// (mutter in the compositor rig), the children of its frames.
+std::vector<Window> XSession::findWindows(const std::string& title, Window under, bool inFrames)
 {
     std::vector<Window> found;
-    Window root = DefaultRootWindow(dpy_), parent = 0, *children = nullptr;
+    Window root = 0, parent = 0, *children = nullptr;
     unsigned int count = 0;
-    if (!XQueryTree(dpy_, root, &root, &parent, &children, &count))
+    if (!XQueryTree(dpy_, under ? under : DefaultRootWindow(dpy_), &root, &parent, &children, &count))
         return found;
     for (unsigned int i = 0; i < count; ++i) {
         XWindowAttributes attrs{};
@@ -139,6 +141,9 @@ std::vector<Window> XSession::findWindows(const std::string& title)
             continue;
         if (titleOf(children[i]) == title)
             found.push_back(children[i]);
+        else if (inFrames)
+            for (Window w : findWindows(title, children[i], false))
+                found.push_back(w);
     }
     if (children)
         XFree(children);

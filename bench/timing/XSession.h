@@ -41,7 +41,7 @@ public:
     int screenHeight() const;
 
     // Viewable top-level windows whose title (_NET_WM_NAME, else WM_NAME) is exactly `title`.
-    std::vector<Window> findWindows(const std::string& title);
+    std::vector<Window> findWindows(const std::string& title, Window under = 0, bool inFrames = true);
     // Waits for exactly one such window; throws with `what` in the message on time-out.
     Window waitForWindow(const std::string& title, std::chrono::milliseconds timeout);
     void waitForWindowGone(const std::string& title, std::chrono::milliseconds timeout);

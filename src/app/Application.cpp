@@ -52,8 +52,9 @@ void Application::setTimingTrace(const QString& path)
 }
 
 // A line of the trace: the stimulus and press stamps, the stimulus stamp's uncertainty, where the
-// picture's stamp came from with its frame counter and hand-over stamp, then the words naming what
-// the press and the tone were stamped from.
+// picture's stamp came from with its frame counter and hand-over stamp, the words naming what the
+// press and the tone were stamped from, then whether the picture's stamp is exact, the scan-out
+// time it includes and the display's flags.
 void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, const StampTrace& stimulus,
                                    StampSources sources)
 {
@@ -63,7 +64,9 @@ void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t respons
                 QByteArray::number(qlonglong(stimulus.uncertaintyNs)) + ' ' + stampSourceName(stimulus.source) + ' ' +
                 QByteArray::number(qulonglong(stimulus.msc)) + ' ' +
                 QByteArray::number(qlonglong(stimulus.handOverNs)) + ' ' + pressSourceName(sources.press) + ' ' +
-                toneSourceName(sources.tone) + '\n');
+                toneSourceName(sources.tone) + ' ' + stampExactnessName(stimulus.exact) + ' ' +
+                QByteArray::number(qlonglong(stimulus.scanOutNs)) + ' ' + stampFlagNames(stimulus.flags).c_str() +
+                '\n');
 }
 
 void Application::start()

@@ -29,9 +29,10 @@ public:
     // when the screen is too small.
     void start();
 
-    // Appends "stimulus_ns press_ns uncertainty_ns source msc handover_ns" (CLOCK_MONOTONIC) for
-    // every response to `path`; the timing benchmark compares these unrounded stamps with what it
-    // saw on the screen. `source` is present, handover or clock (Presentation.h).
+    // Appends "stimulus_ns press_ns uncertainty_ns source msc handover_ns press_source tone_source
+    // exact|estimated scanout_ns flags" (CLOCK_MONOTONIC) for every response to `path`; the timing
+    // benchmark compares these unrounded stamps with what it saw on the screen. `source` and the
+    // flags are named in Presentation.h.
     void setTimingTrace(const QString& path);
 
     frmMain* mainMenu() const { return main_.get(); }

@@ -10,6 +10,11 @@ QString waylandLimits(const QString& platformName)
                           "(XWayland gives both)");
 }
 
+bool inWaylandSession(const SessionEnvironment& environment)
+{
+    return !environment.waylandDisplay.isEmpty() || environment.sessionType == "wayland";
+}
+
 SessionPlatform chooseSessionPlatform(const SessionEnvironment& environment)
 {
     const QByteArray& named =
@@ -20,10 +25,9 @@ SessionPlatform chooseSessionPlatform(const SessionEnvironment& environment)
         const QString limits = waylandLimits(chosen);
         return {{}, limits.isEmpty() ? QString() : QStringLiteral("brevane: ") + limits};
     }
-    const bool wayland = !environment.waylandDisplay.isEmpty() || environment.sessionType == "wayland";
-    if (!wayland)
+    if (!inWaylandSession(environment))
         return {};
-    if (!environment.display.isEmpty())
+    if (!environment.presentationFeedback && !environment.display.isEmpty())
         return {"xcb", QStringLiteral("brevane: Wayland session: running on X through XWayland, which places the "
                                       "pointer and reads raw input")};
     return {"wayland", QStringLiteral("brevane: ") + waylandLimits(QStringLiteral("wayland"))};

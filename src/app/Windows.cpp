@@ -1,6 +1,7 @@
 #include "app/Windows.h"
 #include "app/Navigator.h"
 #include "app/SessionPlatform.h"
+#include "platform/XDisplay.h"
 
 #include "ui_frmAbout.h"
 #include "ui_frmFirst.h"
@@ -110,14 +111,18 @@ frmAbout::frmAbout(const ProgramVersion& version, QWidget* parent)
     , ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
-    // What this window system costs the measurement, where it costs anything; elsewhere the box
-    // keeps no room for the line.
-    const QString limits = waylandLimits(QGuiApplication::platformName());
-    ui->lblSession->setText(limits);
-    if (limits.isEmpty()) {
-        ui->lblSession->hide();
-        const int room = ui->lblSession->height() + 6;
-        ui->cmdAboutOk->move(ui->cmdAboutOk->pos() - QPoint(0, room));
+    // What this window system and this display cost the measurement, where they cost anything;
+    // elsewhere the box keeps no room for the line.
+    for (const auto& [label, text] : {std::pair{ui->lblSession, waylandLimits(QGuiApplication::platformName())},
+                                      std::pair{ui->lblDisplay, displayStampPlan(probeDisplay()).notice}}) {
+        label->setText(text);
+        if (!text.isEmpty())
+            continue;
+        label->hide();
+        const int room = label->height() + 6;
+        for (QWidget* below : std::initializer_list<QWidget*>{ui->lblDisplay, ui->cmdAboutOk})
+            if (below->y() > label->y())
+                below->move(below->pos() - QPoint(0, room));
         resize(width(), height() - room);
     }
     setFixedSize(size());

@@ -4,6 +4,8 @@
 #include "platform/AlsaBeeper.h"
 #include "platform/AlsaMixer.h"
 #include "platform/QtPrinting.h"
+#include "platform/WaylandProbe.h"
+#include "platform/XDisplay.h"
 #include "shared/HandInNotice.h"
 #include "shared/HandInQueue.h"
 #include "timing_check/TimingCheckWindow.h"
@@ -69,9 +71,10 @@ int main(int argc, char** argv)
         enterUserFolder();
 
     // In a Wayland session the window system is chosen before Qt chooses one itself.
-    const SessionPlatform session =
-        chooseSessionPlatform({qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"), qgetenv("DISPLAY"),
-                               qgetenv("QT_QPA_PLATFORM"), platformArgument(rawArguments(argc, argv))});
+    SessionEnvironment environment{qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"), qgetenv("DISPLAY"),
+                                   qgetenv("QT_QPA_PLATFORM"), platformArgument(rawArguments(argc, argv))};
+    environment.presentationFeedback = inWaylandSession(environment) && compositorOffersPresentationFeedback();
+    const SessionPlatform session = chooseSessionPlatform(environment);
     if (!session.qpaPlatform.isEmpty())
         qputenv("QT_QPA_PLATFORM", session.qpaPlatform);
     if (!session.notice.isEmpty())
@@ -82,6 +85,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(ProgramVersion::current().dotted());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orv.brevane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.orv.brevane.png")));
+    // Once a session: where the display cannot say when a stimulus is on the screen.
+    if (const QString notice = displayStampPlan(probeDisplay()).notice; !notice.isEmpty())
+        std::fprintf(stderr, "brevane: %s\n", qPrintable(notice));
 
     MonotonicClock clock;
     QtTimerFactory timers;

@@ -1,7 +1,7 @@
 #include "platform/FramePresenter.h"
 #include "platform/ScreenFlush.h"
+#include "platform/XDisplay.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QWidget>
 #include <xcb/present.h>
@@ -9,8 +9,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <thread>
 
 namespace brevane {
@@ -18,23 +21,18 @@ namespace brevane {
 namespace {
 
 // Longer than a few refreshes of the slowest display: a server that has not completed the
-// presentation by then is not going to, and the window goes back to the plain repaint.
+// presentation by then is not going to soon, and the frame is repainted instead.
 constexpr std::int64_t kCompletionTimeoutNs = 150'000'000;
+// A compositor that waits for the refresh shows a frame one or two refreshes after its copy.
+constexpr std::int64_t kReadbackTimeoutNs = 100'000'000;
 // A completion time further than this from our clock is not on CLOCK_MONOTONIC (a remote server).
 constexpr std::int64_t kSameClockNs = 1'000'000'000;
+constexpr auto kPollPause = std::chrono::microseconds(200);
 
 struct FreeDeleter {
     void operator()(void* p) const { std::free(p); }
 };
 template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
-
-xcb_connection_t* xConnection()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
 
 // The window's pixels must be what QImage::Format_RGB32 holds, byte for byte: 32 bits a pixel,
 // least significant byte first, red green blue in the usual masks.
@@ -57,10 +55,66 @@ bool takesRgb32(xcb_connection_t* c, std::uint8_t depth, xcb_visualid_t visual)
     return false;
 }
 
+// Reads the screen's pixel until it is `expected`, from `sinceNs` (the frame's completion: no
+// compositor can show it sooner) to `deadlineNs`. The change lies between the last reading that
+// showed another pixel and the first that showed this one, each counted at the middle of its
+// request and reply, as the benchmark's photodiode does: returns the middle of the two, or 0
+// where the pixel did not change in time.
+std::int64_t readBackChange(xcb_connection_t* c, const Clock& clock, std::uint32_t root, QPoint point,
+                            std::uint32_t expected, std::int64_t sinceNs, std::int64_t deadlineNs)
+{
+    std::int64_t lastOther = sinceNs;
+    for (;;) {
+        const std::int64_t asked = clock.nowNs();
+        const auto pixel = rootPixel(c, root, point.x(), point.y());
+        const std::int64_t answered = clock.nowNs();
+        if (!pixel)
+            return 0;
+        const std::int64_t at = asked + (answered - asked) / 2;
+        if (*pixel == expected)
+            return lastOther + (std::max(at, lastOther) - lastOther) / 2;
+        lastOther = at;
+        if (answered > deadlineNs)
+            return 0;
+        std::this_thread::sleep_for(kPollPause);
+    }
+}
+
 } // namespace
+
+// Where the frame lands on the screen (root coordinates), and the pixel its middle shows now and
+// will show once the frame is on the screen.
+struct FramePresenter::Spot {
+    QPoint topLeft, middle;
+    std::uint32_t expected = 0;
+    std::optional<std::uint32_t> before;
+};
+
+FramePresenter::Spot FramePresenter::locate(QPoint atPixels, const QImage& image) const
+{
+    Spot spot;
+    Reply<xcb_translate_coordinates_reply_t> onRoot(xcb_translate_coordinates_reply(
+        c_, xcb_translate_coordinates(c_, window_, root_, std::int16_t(atPixels.x()), std::int16_t(atPixels.y())),
+        nullptr));
+    if (onRoot)
+        spot.topLeft = QPoint(onRoot->dst_x, onRoot->dst_y);
+    const QPoint middle(image.width() / 2, image.height() / 2);
+    spot.middle = spot.topLeft + middle;
+    spot.expected = image.pixel(middle) & 0xffffff;
+    if (readsBack())
+        spot.before = rootPixel(c_, root_, spot.middle.x(), spot.middle.y());
+    return spot;
+}
+
+bool FramePresenter::readsBack() const
+{
+    return !facts_.compositor.isEmpty() && !facts_.xwayland;
+}
 
 FramePresenter::FramePresenter(const Clock& clock)
     : clock_(clock)
+    , retry_(clock)
+    , wayland_(clock)
 {
 }
 
@@ -96,10 +150,9 @@ bool FramePresenter::attach(QWidget* top)
         reason_ = "not an X session";
         return false;
     }
-    const xcb_query_extension_reply_t* ext = xcb_get_extension_data(c, &xcb_present_id);
+    facts_ = probeDisplay();
     Reply<xcb_present_query_version_reply_t> version(
-        ext && ext->present ? xcb_present_query_version_reply(c, xcb_present_query_version(c, 1, 0), nullptr)
-                            : nullptr);
+        facts_.present ? xcb_present_query_version_reply(c, xcb_present_query_version(c, 1, 0), nullptr) : nullptr);
     if (!version) {
         reason_ = "the X server has no Present extension";
         return false;
@@ -113,6 +166,7 @@ bool FramePresenter::attach(QWidget* top)
     }
     c_ = c;
     window_ = window;
+    root_ = geometry->root;
     depth_ = geometry->depth;
     eventId_ = xcb_generate_id(c);
     xcb_present_select_input(c, eventId_, window, XCB_PRESENT_EVENT_MASK_COMPLETE_NOTIFY);
@@ -123,23 +177,34 @@ bool FramePresenter::attach(QWidget* top)
     return true;
 }
 
-Presentation FramePresenter::fallBack(QWidget* area, const char* reason)
+Presentation FramePresenter::fallBack(QWidget* area, bool presentFailed)
 {
-    if (reason)
-        reason_ = reason;
-    gaveUp_ = true;
     detach();
-    return presentNow(area, clock_);
+    Presentation shown = presentNow(area, clock_);
+    if (presentFailed)
+        shown.flags |= StampFallback;
+    return shown;
 }
 
 Presentation FramePresenter::present(QWidget* area)
 {
-    QWidget* top = area->window();
-    if (gaveUp_ || top->devicePixelRatioF() != 1.0 || !attach(top))
-        return fallBack(area, top->devicePixelRatioF() != 1.0 ? "the window is scaled" : nullptr);
+    if (wayland_.available()) {
+        Presentation shown = wayland_.present(area);
+        reason_ = wayland_.fallbackReason();
+        return shown;
+    }
+    if (!retry_.mayTry())
+        return fallBack(area, !retry_.gaveUp());
+    if (!attach(area->window())) {
+        retry_.failed(true);
+        return fallBack(area, false);
+    }
     Presentation shown;
-    if (!presentPixmap(area, shown))
-        return fallBack(area, nullptr);
+    if (!presentPixmap(area, shown)) {
+        retry_.failed(false);
+        return fallBack(area, true);
+    }
+    retry_.succeeded();
     reason_.clear();
     // The toolkit still holds the old look; it repaints the widget as usual, to the same pixels.
     area->update();
@@ -149,8 +214,12 @@ Presentation FramePresenter::present(QWidget* area)
 bool FramePresenter::presentPixmap(QWidget* area, Presentation& shown)
 {
     QWidget* top = area->window();
+    // A scaled window's X window has the device's pixels: render at those.
+    const qreal scale = top->devicePixelRatioF();
     const QPoint at = area->mapTo(top, QPoint(0, 0));
-    QImage image(area->size(), QImage::Format_RGB32);
+    const QPoint atPixels = (QPointF(at) * scale).toPoint();
+    QImage image((QSizeF(area->size()) * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     top->render(&image, QPoint(), QRegion(QRect(at, area->size())),
                 QWidget::DrawWindowBackground | QWidget::DrawChildren);
 
@@ -165,11 +234,12 @@ bool FramePresenter::presentPixmap(QWidget* area, Presentation& shown)
         xcb_put_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, gc_, std::uint16_t(image.width()), std::uint16_t(rows), 0,
                       std::int16_t(y), 0, depth_, std::uint32_t(line * std::size_t(rows)), image.constScanLine(y));
     }
+    const Spot spot = locate(atPixels, image);
     const std::uint32_t serial = ++serial_;
     // Target frame 0 without the asynchronous option: the next refresh.
     const xcb_void_cookie_t request =
-        xcb_present_pixmap_checked(c_, window_, pixmap, serial, 0, 0, std::int16_t(at.x()), std::int16_t(at.y()), 0, 0,
-                                   0, XCB_PRESENT_OPTION_NONE, 0, 0, 0, 0, nullptr);
+        xcb_present_pixmap_checked(c_, window_, pixmap, serial, 0, 0, std::int16_t(atPixels.x()),
+                                   std::int16_t(atPixels.y()), 0, 0, 0, XCB_PRESENT_OPTION_NONE, 0, 0, 0, 0, nullptr);
     xcb_free_pixmap(c_, pixmap); // the server keeps it until the copy is done
     xcb_flush(c_);
     shown.handedNs = clock_.nowNs();
@@ -178,8 +248,14 @@ bool FramePresenter::presentPixmap(QWidget* area, Presentation& shown)
         return false;
     }
     shown.confirmedNs = clock_.nowNs();
+    if (!awaitCompletion(serial, shown.handedNs + kCompletionTimeoutNs, shown))
+        return false;
+    placeOnScreen(spot, shown);
+    return true;
+}
 
-    const std::int64_t deadline = shown.handedNs + kCompletionTimeoutNs;
+bool FramePresenter::awaitCompletion(std::uint32_t serial, std::int64_t deadlineNs, Presentation& shown)
+{
     for (;;) {
         // The toolkit's reader thread takes the event off the connection and queues it for us.
         if (Reply<xcb_generic_event_t> event{xcb_poll_for_special_event(c_, events_)}) {
@@ -200,12 +276,44 @@ bool FramePresenter::presentPixmap(QWidget* area, Presentation& shown)
             shown.msc = done->msc;
             return true;
         }
-        if (clock_.nowNs() > deadline) {
+        if (clock_.nowNs() > deadlineNs) {
             reason_ = "the X server did not complete the presentation";
             return false;
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
+        std::this_thread::sleep_for(kPollPause);
     }
+}
+
+// Present's time is the pixel's where nothing composites the window. Under a compositor it is the
+// copy to the window's buffer: the pixel is read back from the screen and its change put on the
+// refresh it reached the glass at. The scan-out to the frame's top line comes on top.
+void FramePresenter::placeOnScreen(const Spot& spot, Presentation& shown)
+{
+    shown.presentedBy = StampSource::Present;
+    shown.exact = !facts_.xwayland && facts_.compositor.isEmpty();
+    const double periodNs = facts_.modeRateHz > 0 ? 1e9 / facts_.modeRateHz : 0;
+    // A frame that changes nothing at the middle (the timing check's frames between two turns)
+    // shows nothing to read back; it stays Present's, estimated, without a word.
+    const bool changes = spot.before && *spot.before != spot.expected;
+    if (readsBack() && changes) {
+        const std::int64_t ust = shown.presentedNs;
+        const std::int64_t changed =
+            readBackChange(c_, clock_, root_, spot.middle, spot.expected, ust, clock_.nowNs() + kReadbackTimeoutNs);
+        if (changed != 0) {
+            shown.presentedNs = nextRefreshNs(changed, ust, std::llround(periodNs));
+            shown.msc += periodNs > 0 ? std::uint64_t(std::llround(double(shown.presentedNs - ust) / periodNs)) : 0;
+            shown.presentedBy = StampSource::Readback;
+            shown.exact = true;
+        }
+    }
+    if (readsBack() && (changes || !spot.before) && !shown.exact && !warned_) {
+        warned_ = true;
+        std::fprintf(stderr,
+                     "brevane: %s shows the window and the screen could not be read back; times may be "
+                     "one frame long: see the guide\n",
+                     facts_.compositor.toLocal8Bit().constData());
+    }
+    shown.scanOutNs = scanOutDelayNs(facts_.monitors, spot.topLeft.x(), spot.topLeft.y());
 }
 
 } // namespace brevane

@@ -1,24 +1,12 @@
 #include "platform/ScreenFlush.h"
+#include "platform/XDisplay.h"
 
-#include <QGuiApplication>
 #include <QWidget>
 #include <xcb/xcb.h>
 
 #include <cstdlib>
 
 namespace brevane {
-
-namespace {
-
-xcb_connection_t* xConnection()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr; // offscreen and other platforms: the repaint is all there is
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-} // namespace
 
 Presentation presentNow(QWidget* widget, const Clock& clock)
 {

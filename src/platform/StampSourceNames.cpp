@@ -11,6 +11,12 @@ QString displayStampSourceName(StampSource source)
     switch (source) {
     case StampSource::Present:
         return QStringLiteral("present");
+    case StampSource::FrameTimings:
+        return QStringLiteral("compositor frame timings");
+    case StampSource::Readback:
+        return QStringLiteral("screen read back");
+    case StampSource::Feedback:
+        return QStringLiteral("presentation feedback");
     case StampSource::HandOver:
         return QStringLiteral("hand-over");
     case StampSource::Clock:

@@ -18,8 +18,10 @@ struct StampSourceNames {
     QString sound;   // "first sample": the device's own time of the tone; "none": no sound device
 };
 
-// "present": the display's time of the refresh (X Present); "hand-over": the pixels written to
-// the X server; "repaint": the clock after a repaint (another platform).
+// "present": the display's time of the refresh (X Present); "compositor frame timings": the
+// compositor's time of its frame; "screen read back": the screen's pixel read back at the refresh
+// it changed at; "presentation feedback": the Wayland compositor's report of the frame; "hand-over": the pixels written
+// to the X server; "repaint": the clock after a repaint (another platform).
 QString displayStampSourceName(StampSource source);
 
 // Before a first frame tells, the display is named as the platform goes. `presses` must be listening (its window shown)

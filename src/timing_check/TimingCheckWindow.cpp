@@ -1,4 +1,5 @@
 #include "timing_check/TimingCheckWindow.h"
+#include "platform/XDisplay.h"
 #include "timing_check/FrameStatistics.h"
 
 #include <QKeyEvent>
@@ -63,6 +64,8 @@ void TimingCheckWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     presses_.listen(true);
     sources_ = currentStampSourceNames(beeper_, presses_);
+    display_ = probeDisplay();
+    plan_ = displayStampPlan(display_);
     nextNs_ = clock_.nowNs() + periodNs_;
     scheduleNext();
     timer_->setEnabled(true);
@@ -103,6 +106,8 @@ void TimingCheckWindow::frame()
     const Presentation shown = presenter_.present(patch_);
     stamps_.push_back(shown.known() ? shown.stampNs() : clock_.nowNs());
     sources_.display = displayStampSourceName(shown.source());
+    plan_.source = shown.source();
+    plan_.exact = shown.isExact();
     if (stamps_.size() > kKeptStamps)
         stamps_.pop_front();
     if (turn) {
@@ -136,12 +141,18 @@ void TimingCheckWindow::showReadout()
                                       .arg(s.worstMs, 0, 'f', 3)
                                       .arg(s.late)
                                       .arg(s.intervals);
+    // Estimated stamps are named in the teacher's words, the session's reason where it has one.
+    const QString notice = plan_.exact               ? QString()
+                           : !plan_.notice.isEmpty() ? QStringLiteral("\n") + plan_.notice
+                                                     : QStringLiteral("\nTimes may be one frame long: see the guide");
     readout_->setText(QStringLiteral("Timing check: Esc or a click ends it\n"
-                                     "Refresh reported by the screen: %1 Hz\n%2\n"
-                                     "Stamp sources: display %3, input %4, sound %5\n"
-                                     "The patch turns every %6 frames (frame %7)")
+                                     "Refresh reported by the screen: %1 Hz; the monitor's mode: %2\n%3\n"
+                                     "Stamp sources: display %4, input %5, sound %6\n"
+                                     "Compositor: %7; stimulus stamps: %8%9\n"
+                                     "The patch turns every %10 frames (frame %11)")
                           .arg(reportedHz_, 0, 'f', 2)
-                          .arg(figures, sources_.display, sources_.input, sources_.sound)
+                          .arg(modeRateWords(display_), figures, sources_.display, sources_.input, sources_.sound,
+                               compositorWords(display_), stampWords(plan_.source, plan_.exact), notice)
                           .arg(framesPerPhase_)
                           .arg(frames_));
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Beeper.h"
 #include "platform/Clock.h"
+#include "platform/DisplayStamps.h"
 #include "platform/FramePresenter.h"
 #include "platform/StampSourceNames.h"
 #include "platform/Timer.h"
@@ -19,8 +20,9 @@ namespace brevane {
 // framesPerPhase frames, steady enough for a photodiode or a slow-motion camera to time,
 // with a readout of the frame statistics and the stamp sources. Each frame is presented as a
 // stimulus is (FramePresenter: at the refresh through X Present where the server has it) and
-// stamped the same way, and the readout names the source the last frame got. Esc or a click
-// ends it.
+// stamped the same way, and the readout names the source the last frame got, in words, beside
+// the monitor's mode rate and the compositor: a steady 60.00 Hz on a 144 Hz mode is a simulated
+// refresh. Esc or a click ends it.
 class TimingCheckWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -59,6 +61,8 @@ private:
     bool white_ = false;
     std::deque<std::int64_t> stamps_;
     StampSourceNames sources_;
+    DisplayFacts display_;  // the mode's rate and the compositor, beside the measured rate
+    DisplayStampPlan plan_; // the session's; the last frame's source and exactness once one is shown
 };
 
 } // namespace brevane

@@ -7,7 +7,8 @@ using namespace brevane;
 namespace {
 struct SessionCase {
     const char* name;
-    SessionEnvironment environment; // WAYLAND_DISPLAY, XDG_SESSION_TYPE, DISPLAY, QT_QPA_PLATFORM, -platform
+    SessionEnvironment environment; // WAYLAND_DISPLAY, XDG_SESSION_TYPE, DISPLAY, QT_QPA_PLATFORM, -platform,
+                                    // presentation feedback
     QByteArray platform;            // what QT_QPA_PLATFORM is set to; "" leaves it
     const char* notice;             // a word the one-line notice holds; nullptr: none
 };
@@ -16,12 +17,17 @@ struct SessionCase {
 class TestCommandLine : public QObject {
     Q_OBJECT
 private slots:
-    // XWayland is preferred in a Wayland session; Wayland alone costs the pointer placement and
-    // the raw press stamp, and says so; what the user named stands, with its cost told.
+    // In a Wayland session a compositor with presentation feedback gets the program as its own
+    // client, XWayland or not; without the feedback XWayland is preferred. Wayland costs the
+    // pointer placement and the raw press stamp, and says so; what the user named stands, with
+    // its cost told.
     void sessionPlatform_data()
     {
         fakes::addRows<SessionCase>({
             {"X session", {{}, "x11", ":0", {}, {}}, "", nullptr},
+            {"feedback and XWayland", {"wayland-0", "wayland", ":1", {}, {}, true}, "wayland", "pointer placement"},
+            {"feedback, no XWayland", {"wayland-0", "wayland", {}, {}, {}, true}, "wayland", "pointer placement"},
+            {"feedback, user's xcb", {"wayland-0", "wayland", ":1", "xcb", {}, true}, "", nullptr},
             {"Wayland with XWayland", {"wayland-0", "wayland", ":1", {}, {}}, "xcb", "XWayland"},
             {"Wayland socket, no session type", {"wayland-1", {}, ":1", {}, {}}, "xcb", "XWayland"},
             {"Wayland without XWayland", {"wayland-0", "wayland", {}, {}, {}}, "wayland", "pointer placement"},

@@ -1,5 +1,7 @@
 #include "fakes/Fakes.h"
+#include "platform/DisplayStamps.h"
 #include "platform/EvdevPresses.h"
+#include "platform/PresentRetry.h"
 #include "platform/Presentation.h"
 #include "platform/PressStampMatcher.h"
 #include "platform/ToneStamp.h"
@@ -174,6 +176,86 @@ private slots:
             QCOMPARE(trace.handOverNs, r.tripNs > Presentation::kPromptReplyNs ? 9000 * ms + 900'000 : 9000 * ms);
         }
         QVERIFY(Presentation{}.source() == StampSource::Clock && Presentation{}.trace().handOverNs == 0);
+    }
+
+    // What the display tells decides the stamps' source, whether they are exact, and the line a
+    // teacher reads where they are not; the trace names each stimulus's source the same way.
+    void displayStampPlanAndNames()
+    {
+        struct Row {
+            const char* name;
+            DisplayFacts facts;
+            const char* source; // the trace's word
+            bool exact;
+            const char* notice; // the start of the line; "" for none
+        };
+        const Row rows[] = {
+            {"bare X server with Present", {"xcb", true, false, QString(), 0, {}}, "present", true, ""},
+            {"X compositor: read back", {"xcb", true, false, QStringLiteral("picom"), 0, {}}, "readback", true, ""},
+            {"XWayland",
+             {"xcb", true, true, QStringLiteral("Mutter"), 0, {}},
+             "present",
+             false,
+             "XWayland shows the window"},
+            {"X server without Present",
+             {"xcb", false, false, QString(), 0, {}},
+             "handover",
+             false,
+             "The X server does not say"},
+            {"native Wayland",
+             {"wayland", false, false, QString(), 0, {}},
+             "clock",
+             false,
+             "The window system does not say"},
+            {"no screen", {"offscreen", false, false, QString(), 0, {}}, "clock", false, ""},
+        };
+        for (const Row& r : rows) {
+            const DisplayStampPlan plan = displayStampPlan(r.facts);
+            QVERIFY2(stampSourceName(plan.source) == QByteArray(r.source) && plan.exact == r.exact, r.name);
+            QVERIFY2(*r.notice ? plan.notice.startsWith(QLatin1String(r.notice)) &&
+                                     plan.notice.endsWith(QLatin1String("times may be one frame long: see the guide"))
+                               : plan.notice.isEmpty(),
+                     r.name);
+            QVERIFY2(stampWords(plan.source, plan.exact).endsWith(r.exact ? "(exact)" : "(estimated)"), r.name);
+        }
+        // A frame that fell back to the hand-over says so in its trace; a Present frame keeps the
+        // display's flags.
+        Presentation fallback{9000 * ms, 9000 * ms + 100'000};
+        fallback.flags = StampFallback;
+        QCOMPARE(stampSourceName(fallback.trace().source), "handover");
+        QCOMPARE(stampExactnessName(fallback.trace().exact), "estimated");
+        QCOMPARE(stampFlagNames(fallback.trace().flags), std::string("fallback"));
+        QCOMPARE(stampFlagNames(StampVsync | StampHardwareClock | StampZeroCopy),
+                 std::string("vsync,hw-clock,zero-copy"));
+        QCOMPARE(stampFlagNames(0), std::string("-"));
+    }
+
+    // A frame the server did not complete in time sends the window to the hand-over for a pause
+    // that doubles with each failure in a row; a completed frame ends the pause; a server without
+    // Present is not asked again.
+    void presentRetriesAfterTimeout()
+    {
+        enum Step { Fail, FailForGood, Succeed, Wait };
+        struct Row {
+            Step step;
+            double ms; // Wait: how long
+            bool mayTry;
+        };
+        const Row rows[] = {{Wait, 0, true},  {Fail, 0, false},    {Wait, 999, false},      {Wait, 1, true},
+                            {Fail, 0, false}, {Wait, 1999, false}, {Wait, 1, true},         {Succeed, 0, true},
+                            {Fail, 0, false}, {Wait, 1000, true},  {FailForGood, 0, false}, {Wait, 3'600'000, false}};
+        fakes::FakeClock clock;
+        PresentRetry retry(clock);
+        int i = 0;
+        for (const Row& r : rows) {
+            if (r.step == Fail || r.step == FailForGood)
+                retry.failed(r.step == FailForGood);
+            else if (r.step == Succeed)
+                retry.succeeded();
+            clock.advanceMs(r.ms);
+            QVERIFY2(retry.mayTry() == r.mayTry, qPrintable(QString::number(i++)));
+        }
+        QVERIFY(retry.gaveUp());
     }
 };
 

@@ -15,6 +15,11 @@ import tempfile
 import time
 
 SCREEN = "1024x768x24"
+# Compositing managers that run on Xvfb (bench/README.md): picom waiting for the refresh as on a real monitor,
+# xcompmgr painting at once, mutter (GNOME's) in its X11 mode. Each names a window of its own once it has
+# taken the screen.
+COMPOSITORS = {"picom": ["picom", "--backend", "xrender", "--vsync", "--experimental-backends"],
+               "xcompmgr": ["xcompmgr"], "mutter": ["mutter", "--x11", "--replace", "--sm-disable"]}
 
 
 class Failure(AssertionError):
@@ -79,7 +84,8 @@ class Program:
 class Session:
     """stop() ends every process it started and their descendants; it also runs at exit and on SIGTERM."""
 
-    def __init__(self, name, accessibility=True):
+    def __init__(self, name, accessibility=True, screen=SCREEN):
+        self.screen = screen
         self.dir = tempfile.mkdtemp(prefix=f"brevane-{name}-")
         self.accessibility = accessibility
         # Kept on failure, or always with BREVANE_E2E_KEEP=1: the logs and screenshots stay for a look.
@@ -109,7 +115,7 @@ class Session:
         env.setdefault("UBSAN_OPTIONS", "print_stacktrace=1:halt_on_error=1")
 
         rd, wr = os.pipe()
-        self.server = self.spawn(["Xvfb", "-displayfd", str(wr), "-screen", "0", SCREEN, "-nolisten", "tcp",
+        self.server = self.spawn(["Xvfb", "-displayfd", str(wr), "-screen", "0", self.screen, "-nolisten", "tcp",
                                   "-noreset"], env, pass_fds=[wr], stdout=subprocess.DEVNULL, stderr=self.log("xvfb"))
         os.close(wr)
         number = b""
@@ -146,11 +152,15 @@ class Session:
         shell centres every window of a fixed size. (Its headless backend has no seat: no input reaches a Wayland
         client, and XWayland 22.1 crashes on the first XTest event.) With XWayland the program's DISPLAY is it."""
         socket, log = "weston", self.path("weston.log")
-        width, height = SCREEN.split("x")[:2]
+        width, height = self.screen.split("x")[:2]
         argv = ["weston", "--no-config", f"--socket={socket}", f"--log={log}", f"--width={width}", f"--height={height}",
                 "--backend=x11-backend.so", "--use-pixman", "--shell=kiosk-shell.so"]
         self.spawn(argv + ["--xwayland"] * xwayland, stdout=subprocess.DEVNULL, stderr=self.log("weston-output"))
         wait_for(lambda: os.path.exists(os.path.join(self.env["XDG_RUNTIME_DIR"], socket)), 30, "Weston's socket")
+        # No window manager places Weston's output window: put it at the origin, so that nested and outer
+        # coordinates are the same.
+        output = wait_for(lambda: self.xdotool("search", "--class", "Weston", check=False), 30, "Weston's window")
+        self.xdotool("windowmove", output.split()[0], 0, 0)
 
         def listening():
             with open(log, errors="replace") as f:
@@ -158,6 +168,13 @@ class Session:
         return {"WAYLAND_DISPLAY": socket, "XDG_SESSION_TYPE": "wayland", "QT_QPA_PLATFORM": None,
                 "DISPLAY": wait_for(listening, 30, "XWayland") if xwayland else None,
                 "QT_WAYLAND_DISABLE_WINDOWDECORATION": "1"}  # no title bar to allow for
+
+    def start_compositor(self, name):
+        """A compositing manager on this session's X server, once its window is up."""
+        self.spawn(COMPOSITORS[name], stdout=subprocess.DEVNULL, stderr=self.log(name))
+        tree = ["xwininfo", "-root", "-tree"]
+        wait_for(lambda: f'"{name}":' in subprocess.run(tree, env=self.env, capture_output=True, text=True,
+                                                        timeout=10).stdout, 30, f"{name} to take the screen")
 
     def launch(self, binary, cwd, args=(), env=None):
         name = f"program-{len(self.programs) + 1}"

@@ -17,9 +17,10 @@ class Scenario:
     """What the steps share: the session, the program's folder, the program and its controls; steps keep what
     later steps need as attributes."""
 
-    def __init__(self, name, binary, config, weston=None, prepare=None):
+    def __init__(self, name, binary, config, weston=None, compositor=None, env=None, prepare=None):
         self.session, self.binary, self.config, self._app = Session(name), binary, config, None
-        self.work, self.weston, self.prepare, self.args = self.session.path("work"), weston, prepare, ()
+        self.work, self.weston, self.compositor = self.session.path("work"), weston, compositor
+        self.env, self.prepare, self.args = env or {}, prepare, ()
 
     def start(self):
         self.session.start()
@@ -28,9 +29,13 @@ class Scenario:
         os.makedirs(self.work)
         if self.config is not None:
             write_config(self.file("Reflex.cfg"), self.config)
-        env = None if self.weston is None else self.session.start_weston(xwayland=self.weston == "xwayland")
+        env = {} if self.weston is None else self.session.start_weston(xwayland=self.weston == "xwayland")
+        if self.compositor:
+            self.session.start_compositor(self.compositor)
         if self.prepare:  # it may set self.args, the program's command line
             self.prepare(self)
+        # The stamps behind every stored time, for the steps that read where they came from.
+        env.update(BREVANE_TIMING_TRACE=self.file("trace.txt"), **self.env)
         self.program = self.session.launch(self.binary, self.work, self.args, env=env)
 
     def file(self, name):
@@ -176,15 +181,16 @@ class Scenario:
         check(proc.returncode == 0, f"the program ended with status {proc.returncode}")
 
 
-def run(name, config=None, module="__main__", weston=None, prepare=None):
+def run(name, config=None, module="__main__", weston=None, compositor=None, env=None, prepare=None):
     """On the binary named on the command line: start (with `config` as Reflex.cfg; under Weston, "xwayland" or
-    "wayland", when asked; after `prepare(scenario)` when given), then each public function of the test module in
-    the order written, as a step titled by its name."""
+    "wayland", or under a compositing manager of session.COMPOSITORS, when asked; with `env` added to the program's
+    environment; after `prepare(scenario)` when given), then each public function of the test module in the order
+    written, as a step titled by its name."""
     if len(sys.argv) != 2:
         sys.exit(f"usage: {os.path.basename(sys.argv[0])} <path to the brevane binary>")
     steps = [f for n, f in vars(sys.modules[module]).items()
              if inspect.isfunction(f) and f.__module__ == module and not n.startswith("_")]
-    t, failed = Scenario(name, os.path.abspath(sys.argv[1]), config, weston, prepare), False
+    t, failed = Scenario(name, os.path.abspath(sys.argv[1]), config, weston, compositor, env, prepare), False
     sys.stdout.reconfigure(line_buffering=True)
     try:
         for step in [Scenario.start, *steps]:
