@@ -53,7 +53,8 @@ void Application::setTimingTrace(const QString& path)
 
 // A line of the trace: the stimulus and press stamps, the stimulus stamp's uncertainty, where the
 // picture's stamp came from with its frame counter and hand-over stamp, then the words naming what
-// the press and the tone were stamped from.
+// the press and the tone were stamped from, and the tone's first sample less the picture's onset
+// (0 unless the stimulus had both).
 void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, const StampTrace& stimulus,
                                    StampSources sources)
 {
@@ -63,7 +64,7 @@ void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t respons
                 QByteArray::number(qlonglong(stimulus.uncertaintyNs)) + ' ' + stampSourceName(stimulus.source) + ' ' +
                 QByteArray::number(qulonglong(stimulus.msc)) + ' ' +
                 QByteArray::number(qlonglong(stimulus.handOverNs)) + ' ' + pressSourceName(sources.press) + ' ' +
-                toneSourceName(sources.tone) + '\n');
+                toneSourceName(sources.tone) + ' ' + QByteArray::number(qlonglong(sources.toneLagNs)) + '\n');
 }
 
 void Application::start()

@@ -1,9 +1,9 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/SessionPlatform.h"
-#include "platform/AlsaBeeper.h"
 #include "platform/AlsaMixer.h"
 #include "platform/QtPrinting.h"
+#include "platform/SoundRoute.h"
 #include "timing_check/TimingCheckWindow.h"
 
 #include <QApplication>
@@ -61,8 +61,9 @@ int main(int argc, char** argv)
     MonotonicClock clock;
     QtTimerFactory timers;
     if (early.action == CommandLine::Action::TimingCheck) {
-        AlsaBeeper beeper(clock); // opened as for the tests, so the readout names the sound's real source
-        TimingCheckWindow check(clock, timers, beeper);
+        // Opened as for the tests, so the readout names the sound's real route.
+        const std::unique_ptr<Beeper> beeper = makeBeeper(clock);
+        TimingCheckWindow check(clock, timers, *beeper);
         check.showFullScreen();
         return QApplication::exec(); // it ends when its window closes
     }
@@ -70,13 +71,13 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     QtPrompt prompt;
     QtFileChooser files;
-    AlsaBeeper beeper(clock); // opened once here, so the first tone starts at once
+    const std::unique_ptr<Beeper> beeper = makeBeeper(clock); // chosen and opened once, here
     QtPointer pointer;
     MersenneRandom random;
     random.reseedFromTimeOfDay();
     AlsaMixer mixer;
     QtPrinting printing(prompt); // one for the program: its printer settings last between reports
-    const Platform platform{clock,   timers, prompt, files,    beeper,
+    const Platform platform{clock,   timers, prompt, files,    *beeper,
                             pointer, random, mixer,  printing, ProgramVersion::current()};
 
     AppState state;

@@ -8,7 +8,10 @@ TestModule::TestModule(ModuleContext context, Links links)
 {
 }
 
-TestModule::~TestModule() = default;
+TestModule::~TestModule()
+{
+    holdSound(false);
+}
 
 void TestModule::preload()
 {
@@ -18,11 +21,15 @@ void TestModule::preload()
     TestEngine& engine = window->testEngine();
     if (series.tracing())
         engine.onResponseMeasured = [&series, &engine, window](std::int64_t s, std::int64_t p) {
-            series.responseMeasured(s, p, engine.stimulusTrace(),
-                                    {window->lastPressSource(), engine.stimulusToneSource()});
+            series.responseMeasured(
+                s, p, engine.stimulusTrace(),
+                {window->lastPressSource(), engine.stimulusToneSource(), engine.stimulusToneLagNs()});
         };
     Shell& shell = context_.shell;
-    QObject::connect(window, &TestWindow::doneRequested, window, [this, &shell] { shell.leave(openedBy_); });
+    QObject::connect(window, &TestWindow::doneRequested, window, [this, &shell] {
+        holdSound(false);
+        shell.leave(openedBy_);
+    });
     QObject::connect(window, &TestWindow::optionsRequested, window, [this, &shell, window, &engine] {
         shell.open({Destination::Settings, window,
                     [window, &engine] {
@@ -43,7 +50,17 @@ void TestModule::open(const OpenRequest& request)
     window_->setDisplayAvailable(context_.shell.offers(links_.results));
     window_->settingsChanged();
     window_->testEngine().initialise();
+    holdSound(true);
     context_.shell.show(window_.get());
+}
+
+// From the window's opening to its closing the sound server's stream runs on silence: no
+// start-up or wake-up of the sink falls inside a measured time.
+void TestModule::holdSound(bool on)
+{
+    if (on != holdingSound_)
+        context_.platform.beeper.holdStream(on);
+    holdingSound_ = on;
 }
 
 } // namespace brevane

@@ -139,6 +139,11 @@ private slots:
             {"stamps far off: the delay at the write",
              [](PcmReport& r) { r.statusNs = r.triggerNs = 1LL << 62, r.delayKnown = true, r.writeDelayFrames = 7200; },
              wrote + 200'000, ToneSource::Delay},
+            {"silence ahead: the trigger plus 5 ms", [](PcmReport& r) { r.audioValid = false, r.leadFrames = 240; },
+             wrote + 150'000 + 7 * ms, ToneSource::Trigger},
+            {"silence ahead: the status delay counts it", [](PcmReport& r) {
+                 r.audioValid = false, r.triggerNs = 0, r.leadFrames = 240, r.delayFrames += 240; },
+             first + 5 * ms, ToneSource::Delay},
             {"a device that plays at once: the write",
              [](PcmReport& r) { r.status = false, r.delayKnown = true, r.writeDelayFrames = 0; }, wrote + 200'000,
              ToneSource::Write},
