@@ -179,10 +179,10 @@ struct FakeRawPressSource final : RawPressSource {
     {
         return available ? (sink = std::move(s), true) : (why = "no XInput 2", false);
     }
-    void press(std::uint32_t serverMs, std::int64_t arrivedNs)
+    void press(const RawPress& press)
     {
         if (sink)
-            sink(serverMs, arrivedNs);
+            sink(press);
     }
     bool available = true;
     Sink sink;
