@@ -154,6 +154,27 @@ private slots:
         QCOMPARE(rig.state.Simple.SetAverage[1], reaction); // fuzzy: the mean of ten
     }
 
+    // Colour and tone: the tone is asked for before the colour is presented, on the frame the
+    // colour is expected on (once presenting is known to take 3 ms), and the time counts from the
+    // earlier onset, the colour here, 1 ms before the tone; the trace keeps the 1 ms.
+    void audioVisualToneAimsAtTheFrame()
+    {
+        Rig rig(fixed(1000, 3, AudioVisualTrigger));
+        rig.drawingMs = 3;
+        rig.fp.beeper.tone = [&clock = rig.fp.clock] { return ToneStamp{clock.nowNs() + 1'000'000, ToneSource::Graph}; };
+        rig.startYes();
+        QList<qint64> pictures;
+        for (int run = 0; run < 2; ++run) {
+            rig.elapseInterval();
+            pictures << rig.fp.clock.nowNs();
+            QCOMPARE(rig.engine.stimulusToneLagNs(), 1'000'000);
+            rig.respondAfter(250);
+        }
+        QCOMPARE(rig.fp.beeper.asked.size(), 2);
+        QCOMPARE(rig.fp.beeper.asked[1], pictures[1]); // the second aims at the colour's frame
+        QCOMPARE(rig.time(2), 0.25f);
+    }
+
     // Stop while waiting ends the series at once; stop while armed lets the press complete the
     // run; a new Start never takes a press against run 0.
     void startAndStop()
