@@ -148,7 +148,7 @@ private slots:
         const int visual = trigger != AudioTrigger, audio = trigger != VisualTrigger; // the series' end beeps too
         QVERIFY(rig.presented == visual * row.runs && rig.fp.beeper.beeps == audio * row.runs + 1);
         QVERIFY(rig.recovery.writes == 1 && !rig.timer().isEnabled());
-        QCOMPARE(rig.recovery.shownAtLastWrite, 1); // written before END RUN waits for the student
+        QCOMPARE(rig.recovery.shownAtLastWrite, 1);                     // written before END RUN waits for the student
         const float reaction = trigger == AudioTrigger ? 0.296f : 0.3f; // with the colour, the colour came first
         QCOMPARE(rig.time(row.runs), reaction);
         QCOMPARE(rig.state.Simple.SetAverage[1], reaction); // fuzzy: the mean of ten
@@ -161,7 +161,9 @@ private slots:
     {
         Rig rig(fixed(1000, 3, AudioVisualTrigger));
         rig.drawingMs = 3;
-        rig.fp.beeper.tone = [&clock = rig.fp.clock] { return ToneStamp{clock.nowNs() + 1'000'000, ToneSource::Graph}; };
+        rig.fp.beeper.tone = [&clock = rig.fp.clock] {
+            return ToneStamp{clock.nowNs() + 1'000'000, ToneSource::Graph};
+        };
         rig.startYes();
         QList<qint64> pictures;
         for (int run = 0; run < 2; ++run) {
