@@ -157,9 +157,10 @@ void AlsaBeeper::feed()
             room < 0 ? room
                      : snd_pcm_writei(pcm_, left_.data() + leftAt_,
                                       std::min<std::size_t>(std::size_t(room), left_.size() - leftAt_));
-        if (n < 0 && n != -EAGAIN)
-            left_.clear(); // the stream broke: what is left of the tone is lost, not replayed late
-        else if (n > 0 && (leftAt_ += std::size_t(n)) == left_.size())
+        if (n > 0)
+            leftAt_ += std::size_t(n);
+        // All written, or the stream broke: what is left of the tone is lost, not replayed late.
+        if (leftAt_ == left_.size() || (n < 0 && n != -EAGAIN))
             left_.clear();
         if (!left_.empty())
             wake_.wait_for(lock, pause);

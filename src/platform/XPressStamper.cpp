@@ -142,9 +142,9 @@ PressStamp XPressStamper::stamp(std::int64_t handlerNs, const QInputEvent& event
 
 QString XPressStamper::sourceName() const
 {
-    const QString x = thread_       ? QStringLiteral("XInput2 raw")
-                      : connection_ ? QStringLiteral("X connection")
-                                    : QStringLiteral("toolkit event");
+    QString x = thread_       ? QStringLiteral("XInput2 raw")
+                : connection_ ? QStringLiteral("X connection")
+                              : QStringLiteral("toolkit event");
     if (!kernel_)
         return x;
     return QStringLiteral("kernel evdev for %1; %2 for any other device")
