@@ -54,7 +54,8 @@ void Application::setTimingTrace(const QString& path)
 // A line of the trace: the stimulus and press stamps, the stimulus stamp's uncertainty, where the
 // picture's stamp came from with its frame counter and hand-over stamp, the words naming what the
 // press and the tone were stamped from, then whether the picture's stamp is exact, the scan-out
-// time it includes and the display's flags.
+// time it includes and the display's flags, and last the tone's first sample less the picture's
+// onset (0 unless the stimulus had both).
 void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, const StampTrace& stimulus,
                                    StampSources sources)
 {
@@ -65,8 +66,8 @@ void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t respons
                 QByteArray::number(qulonglong(stimulus.msc)) + ' ' +
                 QByteArray::number(qlonglong(stimulus.handOverNs)) + ' ' + pressSourceName(sources.press) + ' ' +
                 toneSourceName(sources.tone) + ' ' + stampExactnessName(stimulus.exact) + ' ' +
-                QByteArray::number(qlonglong(stimulus.scanOutNs)) + ' ' + stampFlagNames(stimulus.flags).c_str() +
-                '\n');
+                QByteArray::number(qlonglong(stimulus.scanOutNs)) + ' ' + stampFlagNames(stimulus.flags).c_str() + ' ' +
+                QByteArray::number(qlonglong(sources.toneLagNs)) + '\n');
 }
 
 void Application::start()

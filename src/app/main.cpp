@@ -1,9 +1,9 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/SessionPlatform.h"
-#include "platform/AlsaBeeper.h"
 #include "platform/AlsaMixer.h"
 #include "platform/QtPrinting.h"
+#include "platform/SoundRoute.h"
 #include "platform/WaylandProbe.h"
 #include "platform/XDisplay.h"
 #include "shared/HandInNotice.h"
@@ -92,8 +92,9 @@ int main(int argc, char** argv)
     MonotonicClock clock;
     QtTimerFactory timers;
     if (early.action == CommandLine::Action::TimingCheck) {
-        AlsaBeeper beeper(clock); // opened as for the tests, so the readout names the sound's real source
-        TimingCheckWindow check(clock, timers, beeper);
+        // Opened as for the tests, so the readout names the sound's real route.
+        const std::unique_ptr<Beeper> beeper = makeBeeper(clock);
+        TimingCheckWindow check(clock, timers, *beeper);
         check.showFullScreen();
         return QApplication::exec(); // it ends when its window closes
     }
@@ -101,7 +102,7 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     QtPrompt prompt;
     QtFileChooser files;
-    AlsaBeeper beeper(clock); // opened once here, so the first tone starts at once
+    const std::unique_ptr<Beeper> beeper = makeBeeper(clock); // chosen and opened once, here
     QtPointer pointer;
     MersenneRandom random;
     random.reseedFromTimeOfDay();
@@ -110,7 +111,7 @@ int main(int argc, char** argv)
     HandInNotice notice;
     const std::unique_ptr<HandIn> handIn = makeHandIn(handInFolder, timers, notice);
     const Platform platform{
-        clock, timers, prompt, files, beeper, pointer, random, mixer, printing, *handIn, ProgramVersion::current()};
+        clock, timers, prompt, files, *beeper, pointer, random, mixer, printing, *handIn, ProgramVersion::current()};
 
     AppState state;
     // Qt has taken its own options (-platform, -display, ...) out of the arguments by now.

@@ -136,24 +136,27 @@ void ChoiceEngine::drawElement()
 }
 
 // Present first, stamp after: an element is stamped when its pixels reached the screen, or,
-// with a tone, at the later of that and the tone's first sample (stampStimulus).
+// with a tone (started first, aimed at the element's frame), at the earlier of that and the
+// tone's first sample (stampStimulus).
 void ChoiceEngine::showElement()
 {
     const std::int64_t presenting = p_.clock.nowNs();
     d_.element = cfg_.Element[ElementIndex];
-    const Presentation shown = view_.presentElement();
     const bool withTone = cfg_.MakeSound == 0 && ElementSound;
+    if (withTone)
+        p_.beeper.startTone(toneDueWithPicture(presenting, core_.presentLeadNs()));
+    const Presentation shown = view_.presentElement();
     ToneStamp tone;
     if (withTone)
-        tone = p_.beeper.beep();
+        tone = p_.beeper.startedTone();
     // The colour test prepares the next interval after showing, the number test before.
     if (test_ == ChoiceTest::Color)
         core_.setInterval(nextInterval(false));
     stimulus_ = stampStimulus(&shown, withTone ? &tone : nullptr, p_.clock.nowNs());
     StimulusTime = stimulus_.ns;
-    core_.notePresentation(presenting, StimulusTime);
+    core_.notePresentation(presenting, stimulus_.pictureNs);
     ElementShown = true;
-    blankDueNs_ = StimulusTime + std::int64_t(cfg_.DisplayTime) * 1'000'000;
+    blankDueNs_ = stimulus_.pictureNs + std::int64_t(cfg_.DisplayTime) * 1'000'000;
     armUntil(*tmrDisplayTime, p_.clock, blankDueNs_, blankLead_.ns);
 }
 

@@ -3,38 +3,48 @@
 #include <QApplication>
 #include <alsa/asoundlib.h>
 
-#include <cmath>
-#include <numbers>
+#include <algorithm>
 
 namespace brevane {
 
 namespace {
-constexpr double kToneHz = 880.0;
-constexpr double kToneSeconds = 0.15;
-constexpr double kRampSeconds = 0.004; // soft edges, no click
-constexpr double kAmplitude = 0.45;
-} // namespace
+// The longest silence put ahead of a tone asked for later; further ahead it starts at once.
+constexpr std::int64_t kMaxLeadNs = 100'000'000;
 
-AlsaBeeper::AlsaBeeper(const Clock& clock, const char* device)
-    : clock_(clock)
-    , device_(QString::fromLocal8Bit(device))
-{
-    if (!open(device))
-        close();
-}
-
-AlsaBeeper::~AlsaBeeper()
-{
-    close();
-}
-
-namespace {
 // ALSA prints its configuration trouble on stderr; a missing device is reported by
 // the fall-back to the bell instead.
 void quietAlsa(const char*, int, const char*, int, const char*, ...)
 {
 }
 } // namespace
+
+AlsaBeeper::AlsaBeeper(const Clock& clock, const char* device)
+    : clock_(clock)
+    , device_(QString::fromLocal8Bit(device))
+{
+    if (!open(device)) {
+        close();
+        return;
+    }
+    feeder_ = std::thread([this] { feed(); });
+}
+
+AlsaBeeper::~AlsaBeeper()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    if (feeder_.joinable())
+        feeder_.join();
+    close();
+}
+
+ToneSource AlsaBeeper::route() const
+{
+    return !pcm_ ? ToneSource::None : monotonic_ ? ToneSource::Audio : ToneSource::Delay;
+}
 
 bool AlsaBeeper::open(const char* device)
 {
@@ -51,15 +61,17 @@ bool AlsaBeeper::open(const char* device)
         snd_pcm_hw_params_set_channels(pcm_, hw, 1) < 0 ||
         snd_pcm_hw_params_set_rate_near(pcm_, hw, &rate_, nullptr) < 0)
         return false;
-    const auto toneFrames = snd_pcm_uframes_t(kToneSeconds * rate_);
-    // Short periods: a sound server or dmix moves the tone on in periods, and the tone is to
-    // start within 5 ms of the request.
+    tone_ = makeTone(rate_);
+    // The buffer first, then the period: a device limits the number of periods (HDA: 32), and
+    // periods asked for first would cap the buffer at that many. Short periods: a sound server or
+    // dmix moves the tone on in periods.
+    snd_pcm_uframes_t buffer = tone_.size() * 2;
     snd_pcm_uframes_t period = rate_ / 500; // 2 ms
-    snd_pcm_uframes_t buffer = toneFrames * 2;
-    if (snd_pcm_hw_params_set_period_size_near(pcm_, hw, &period, nullptr) < 0 ||
-        snd_pcm_hw_params_set_buffer_size_near(pcm_, hw, &buffer) < 0 || snd_pcm_hw_params(pcm_, hw) < 0 ||
-        buffer < toneFrames)
+    if (snd_pcm_hw_params_set_buffer_size_near(pcm_, hw, &buffer) < 0 ||
+        snd_pcm_hw_params_set_period_size_near(pcm_, hw, &period, nullptr) < 0 || snd_pcm_hw_params(pcm_, hw) < 0)
         return false;
+    snd_pcm_hw_params_get_buffer_size(hw, &buffer);
+    snd_pcm_hw_params_get_period_size(hw, &period, nullptr);
 
     snd_pcm_sw_params_t* sw = nullptr;
     snd_pcm_sw_params_alloca(&sw);
@@ -72,19 +84,7 @@ bool AlsaBeeper::open(const char* device)
     if (snd_pcm_sw_params(pcm_, sw) < 0)
         return false;
     buffer_ = buffer;
-
-    tone_.resize(int(toneFrames * sizeof(qint16)));
-    auto* samples = reinterpret_cast<qint16*>(tone_.data());
-    const auto ramp = snd_pcm_uframes_t(kRampSeconds * rate_);
-    for (snd_pcm_uframes_t i = 0; i < toneFrames; ++i) {
-        double gain = kAmplitude;
-        if (i < ramp)
-            gain *= double(i) / ramp;
-        else if (toneFrames - i < ramp)
-            gain *= double(toneFrames - i) / ramp;
-        samples[i] =
-            qint16(std::lround(32767.0 * gain * std::sin(2.0 * std::numbers::pi * kToneHz * double(i) / rate_)));
-    }
+    period_ = period;
     return snd_pcm_prepare(pcm_) >= 0;
 }
 
@@ -95,35 +95,76 @@ void AlsaBeeper::close()
     pcm_ = nullptr;
 }
 
-ToneStamp AlsaBeeper::beep()
+void AlsaBeeper::startTone(std::int64_t firstSampleNs)
 {
-    if (!pcm_) {
+    started_ = pcm_ ? write(firstSampleNs) : ToneStamp{};
+    if (!started_.known() && !pcm_)
         QApplication::beep();
-        return {};
-    }
-    // A tone still playing is cut off: every beep starts at once, from a stopped stream.
+}
+
+ToneStamp AlsaBeeper::write(std::int64_t firstSampleNs)
+{
+    const std::lock_guard lock(mutex_);
+    // A tone still playing, or still being fed, is cut off: every tone starts from a stopped
+    // stream.
+    left_.clear();
     if (snd_pcm_state(pcm_) != SND_PCM_STATE_PREPARED) {
         snd_pcm_drop(pcm_);
         snd_pcm_prepare(pcm_);
     }
-    const auto frames = snd_pcm_uframes_t(tone_.size() / sizeof(qint16));
     PcmReport report;
     report.writeStartNs = clock_.nowNs();
-    snd_pcm_sframes_t written = snd_pcm_writei(pcm_, tone_.constData(), frames);
+    const std::int64_t leadNs = firstSampleNs - report.writeStartNs;
+    report.leadFrames = leadNs > 0 && leadNs < kMaxLeadNs ? long(leadNs * rate_ / 1'000'000'000) : 0;
+    std::vector<std::int16_t> stream(std::size_t(report.leadFrames), 0);
+    stream.insert(stream.end(), tone_.begin(), tone_.end());
+    const auto first = std::min<snd_pcm_uframes_t>(stream.size(), buffer_);
+    snd_pcm_sframes_t written = snd_pcm_writei(pcm_, stream.data(), first);
     if (written < 0) {
         snd_pcm_recover(pcm_, int(written), 1);
         report.writeStartNs = clock_.nowNs();
-        written = snd_pcm_writei(pcm_, tone_.constData(), frames);
+        written = snd_pcm_writei(pcm_, stream.data(), first);
     }
     report.writeEndNs = clock_.nowNs();
-    if (written < 0) {
+    if (written <= report.leadFrames) {
         QApplication::beep();
         return {};
     }
     report.rate = rate_;
-    report.toneFrames = long(written);
+    report.toneFrames = long(written) - report.leadFrames;
     describe(report);
+    if (std::size_t(written) < stream.size()) {
+        left_ = std::move(stream);
+        leftAt_ = std::size_t(written);
+        wake_.notify_all();
+    }
     return toneStamp(report);
+}
+
+void AlsaBeeper::feed()
+{
+    // Half a buffer's time between writes: the device never runs dry, and the thread sleeps
+    // most of the time.
+    const auto pause = std::chrono::microseconds(std::max<unsigned long>(1000, buffer_ * 500'000 / rate_));
+    std::unique_lock lock(mutex_);
+    while (!stopping_) {
+        if (left_.empty()) {
+            wake_.wait(lock);
+            continue;
+        }
+        const snd_pcm_sframes_t room = snd_pcm_avail_update(pcm_);
+        const snd_pcm_sframes_t n =
+            room < 0 ? room
+                     : snd_pcm_writei(pcm_, left_.data() + leftAt_,
+                                      std::min<std::size_t>(std::size_t(room), left_.size() - leftAt_));
+        if (n > 0)
+            leftAt_ += std::size_t(n);
+        // All written, or the stream broke: what is left of the tone is lost, not replayed late.
+        if (leftAt_ == left_.size() || (n < 0 && n != -EAGAIN))
+            left_.clear();
+        if (!left_.empty())
+            wake_.wait_for(lock, pause);
+    }
 }
 
 void AlsaBeeper::describe(PcmReport& report) const

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <linux/input.h>
 #include <poll.h>
+#include <sys/inotify.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -34,7 +35,8 @@ bool EvdevPressReader::readAvailable(const Press& press)
             input_event ev;
             std::memcpy(&ev, buffer + at, kRecord);
             if (ev.type == EV_KEY && ev.code >= BTN_LEFT && ev.code <= BTN_TASK && ev.value == 1)
-                press(std::int64_t(ev.input_event_sec) * 1'000'000'000 + std::int64_t(ev.input_event_usec) * 1000);
+                press(std::int64_t(ev.input_event_sec) * 1'000'000'000 + std::int64_t(ev.input_event_usec) * 1000,
+                      ev.code);
         }
         partial_.assign(buffer + whole, buffer + have);
     }
@@ -50,6 +52,17 @@ EvdevPressThread::~EvdevPressThread()
     thread_.stop();
     for (const EvdevPressReader& r : readers_)
         close(r.fd());
+    if (watch_ >= 0)
+        close(watch_);
+}
+
+std::string EvdevPressThread::devices() const
+{
+    const std::lock_guard lock(mutex_);
+    std::string names;
+    for (const EvdevPressReader& r : readers_)
+        names += (names.empty() ? "" : ", ") + r.node() + " (" + r.name() + ")";
+    return names;
 }
 
 namespace {
@@ -62,6 +75,8 @@ bool hasLeftButton(int fd)
 }
 } // namespace
 
+// Opens the pointers under the directory not read yet; a file that is not an event device (a
+// pipe in tests) is read as one.
 void EvdevPressThread::openDevices(int& denied)
 {
     std::error_code error;
@@ -70,7 +85,10 @@ void EvdevPressThread::openDevices(int& denied)
         if (entry.path().filename().string().rfind("event", 0) == 0)
             paths.push_back(entry.path().string());
     std::sort(paths.begin(), paths.end());
+    const std::lock_guard lock(mutex_);
     for (const std::string& path : paths) {
+        if (std::any_of(readers_.begin(), readers_.end(), [&path](const auto& r) { return r.node() == path; }))
+            continue;
         const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             denied += errno == EACCES || errno == EPERM;
@@ -78,20 +96,35 @@ void EvdevPressThread::openDevices(int& denied)
         }
         // The kernel stamps on CLOCK_REALTIME unless told otherwise; the program's clock is
         // the monotonic one.
-        int clock = CLOCK_MONOTONIC;
-        if (!hasLeftButton(fd) || ioctl(fd, EVIOCSCLOCKID, &clock) != 0) {
+        int version = 0, clock = CLOCK_MONOTONIC;
+        const bool device = ioctl(fd, EVIOCGVERSION, &version) == 0 || errno != ENOTTY;
+        if (device && (!hasLeftButton(fd) || ioctl(fd, EVIOCSCLOCKID, &clock) != 0)) {
             close(fd);
             continue;
         }
         char name[128] = {};
         ioctl(fd, EVIOCGNAME(sizeof name - 1), name);
-        names_ += (names_.empty() ? "" : ", ") + path + " (" + name + ")";
-        readers_.emplace_back(fd);
+        readers_.emplace_back(fd, path, name);
     }
+}
+
+void EvdevPressThread::forget(const std::vector<int>& fds)
+{
+    const std::lock_guard lock(mutex_);
+    std::erase_if(readers_, [&fds](const EvdevPressReader& r) {
+        const bool gone = std::find(fds.begin(), fds.end(), r.fd()) != fds.end();
+        if (gone)
+            close(r.fd());
+        return gone;
+    });
 }
 
 bool EvdevPressThread::start(Sink sink, std::string& why)
 {
+    // Watched before the first look, so a device that appears in between is not missed.
+    watch_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (watch_ >= 0 && inotify_add_watch(watch_, directory_.c_str(), IN_CREATE | IN_ATTRIB) < 0)
+        close(watch_), watch_ = -1;
     int denied = 0;
     openDevices(denied);
     if (readers_.empty()) {
@@ -105,17 +138,42 @@ bool EvdevPressThread::start(Sink sink, std::string& why)
 
 void EvdevPressThread::run()
 {
-    std::vector<pollfd> fds{{thread_.wakeFd(), POLLIN, 0}};
-    for (const EvdevPressReader& r : readers_)
-        fds.push_back({r.fd(), POLLIN, 0});
     for (;;) {
-        if (poll(fds.data(), fds.size(), -1) < 0)
-            continue;
-        if (fds[0].revents)
-            return;
-        for (std::size_t i = 1; i < fds.size(); ++i)
-            if (fds[i].revents && !readers_[i - 1].readAvailable(sink_))
-                fds[i].fd = -1; // unplugged: poll passes over it from now on
+        // The descriptors afresh after a device appeared: the wake pipe, the directory, the devices.
+        std::vector<pollfd> fds{{thread_.wakeFd(), POLLIN, 0}, {watch_, POLLIN, 0}};
+        std::vector<EvdevPressReader*> readers;
+        {
+            const std::lock_guard lock(mutex_);
+            for (EvdevPressReader& r : readers_)
+                if (r.fd() >= 0)
+                    fds.push_back({r.fd(), POLLIN, 0}), readers.push_back(&r);
+        }
+        for (bool changed = false; !changed;) {
+            if (poll(fds.data(), fds.size(), -1) < 0)
+                continue;
+            if (fds[0].revents)
+                return;
+            std::vector<int> gone;
+            for (std::size_t i = 2; i < fds.size(); ++i) {
+                EvdevPressReader& r = *readers[i - 2];
+                const auto press = [this, &r](std::int64_t ns, unsigned code) {
+                    sink_({r.node(), xButtonOfKernelCode(code), ns});
+                };
+                if (fds[i].revents && !r.readAvailable(press))
+                    gone.push_back(r.fd()); // unplugged: its node may come back as another device
+            }
+            if (!gone.empty())
+                forget(gone), changed = true;
+            if (fds[1].revents) {
+                char events[4096];
+                while (read(watch_, events, sizeof events) > 0) { }
+                int denied = 0;
+                const std::size_t before = readers.size();
+                openDevices(denied);
+                const std::lock_guard lock(mutex_);
+                changed = changed || readers_.size() != before;
+            }
+        }
     }
 }
 

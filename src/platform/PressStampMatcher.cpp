@@ -26,6 +26,21 @@ std::int64_t refinePressStamp(std::int64_t stampNs, std::uint32_t serverMs, std:
     return serverMillisecondEnd(stampNs, serverMs, endNs) ? std::min(stampNs, endNs + slackNs) : stampNs;
 }
 
+unsigned xButtonOfKernelCode(unsigned code)
+{
+    constexpr unsigned kLeft = 0x110, kMiddle = 0x112, kRight = 0x111, kSide = 0x113, kTask = 0x117;
+    switch (code) {
+    case kLeft:
+        return 1;
+    case kMiddle:
+        return 2;
+    case kRight:
+        return 3;
+    default:
+        return code >= kSide && code <= kTask ? 8 + (code - kSide) : 0;
+    }
+}
+
 const char* pressSourceName(PressSource source)
 {
     switch (source) {
@@ -48,7 +63,7 @@ PressStampMatcher::PressStampMatcher(std::int64_t serverSlackNs)
 
 bool PressStampMatcher::attach(RawPressSource& source)
 {
-    attached_ = source.start([this](std::uint32_t ms, std::int64_t ns) { rawPress(ms, ns); }, why_);
+    attached_ = source.start([this](const RawPress& press) { rawPress(press); }, why_);
     if (attached_)
         why_.clear();
     return attached_;
@@ -56,22 +71,36 @@ bool PressStampMatcher::attach(RawPressSource& source)
 
 bool PressStampMatcher::attach(KernelPressSource& source, std::string& why)
 {
-    return source.start([this](std::int64_t ns) { kernelPress(ns); }, why);
+    return source.start([this](const KernelPress& press) { kernelPress(press); }, why);
 }
 
-void PressStampMatcher::rawPress(std::uint32_t serverMs, std::int64_t arrivedNs)
+void PressStampMatcher::rawPress(const RawPress& press)
 {
     const std::lock_guard lock(mutex_);
-    raw_[next_++ % raw_.size()] = {serverMs, arrivedNs};
+    raw_[next_++ % raw_.size()] = press;
 }
 
-void PressStampMatcher::kernelPress(std::int64_t kernelNs)
+void PressStampMatcher::kernelPress(const KernelPress& press)
 {
     const std::lock_guard lock(mutex_);
-    kernel_[nextKernel_++ % kernel_.size()] = kernelNs;
+    kernel_[nextKernel_++ % kernel_.size()] = press;
 }
 
-PressStamp PressStampMatcher::stamp(std::int64_t fallbackNs, std::uint32_t serverMs) const
+// The earliest raw press of the server time and button that arrived before the handler ran,
+// and not so long before that the server's 32-bit time could have wrapped onto it.
+const RawPress* PressStampMatcher::rawPressOf(std::int64_t fallbackNs, std::uint32_t serverMs, unsigned button) const
+{
+    const RawPress* found = nullptr;
+    for (const RawPress& r : raw_)
+        if (r.arrivedNs != 0 && r.serverMs == serverMs && r.arrivedNs <= fallbackNs &&
+            fallbackNs - r.arrivedNs < 1'000'000'000 &&
+            (button == 0 || r.mappedButton == 0 || r.mappedButton == button) &&
+            (!found || r.arrivedNs < found->arrivedNs))
+            found = &r;
+    return found;
+}
+
+PressStamp PressStampMatcher::stamp(std::int64_t fallbackNs, std::uint32_t serverMs, unsigned button) const
 {
     PressStamp best{fallbackNs, PressSource::Handler};
     std::int64_t serverEndNs = 0;
@@ -79,19 +108,18 @@ PressStamp PressStampMatcher::stamp(std::int64_t fallbackNs, std::uint32_t serve
     serverEndNs += slackNs_;
     {
         const std::lock_guard lock(mutex_);
-        // A raw press of the same server time that arrived before the handler ran, and not
-        // so long before that the server's 32-bit time could have wrapped onto it.
-        for (const Raw& r : raw_)
-            if (r.arrivedNs != 0 && r.serverMs == serverMs && r.arrivedNs <= fallbackNs &&
-                fallbackNs - r.arrivedNs < 1'000'000'000 && r.arrivedNs < best.ns)
-                best = {r.arrivedNs, PressSource::Raw};
+        const RawPress* raw = rawPressOf(fallbackNs, serverMs, button);
+        if (raw && raw->arrivedNs < best.ns)
+            best = {raw->arrivedNs, PressSource::Raw};
         // The server stamped the press when it read it, after the kernel did: the kernel's
-        // press is the latest one up to the end of the server's millisecond.
+        // press is the latest one of that device and button up to the end of the server's
+        // millisecond.
         std::int64_t kernelNs = 0;
-        if (sameClock)
-            for (const std::int64_t k : kernel_)
-                if (k != 0 && k <= serverEndNs && k > serverEndNs - slackNs_ - kMs - kKernelLeadNs)
-                    kernelNs = std::max(kernelNs, k);
+        if (sameClock && raw && !raw->node.empty())
+            for (const KernelPress& k : kernel_)
+                if (k.ns != 0 && k.node == raw->node && k.button == raw->button && k.ns <= serverEndNs &&
+                    k.ns > serverEndNs - slackNs_ - kMs - kKernelLeadNs)
+                    kernelNs = std::max(kernelNs, k.ns);
         if (kernelNs != 0 && kernelNs < best.ns)
             best = {kernelNs, PressSource::Kernel};
     }

@@ -23,20 +23,41 @@ namespace brevane {
 // `serverMs` wraps modulo 2^32.
 std::int64_t refinePressStamp(std::int64_t stampNs, std::uint32_t serverMs, std::int64_t slackNs);
 
+// A raw X button press: the X server's time of it, when it reached the program, the device node
+// of the device that sent it ("" when the server names none: XTest, a device on another
+// machine) and its button, as the device numbers it (`button`) and after the X button map
+// (`mappedButton`, the button the window's event carries; 0: not known).
+struct RawPress {
+    std::uint32_t serverMs = 0;
+    std::int64_t arrivedNs = 0;
+    std::string node;
+    unsigned button = 0, mappedButton = 0;
+};
+
 // Where raw presses come from. start() begins delivering them to `sink`, from any thread, and
 // returns false, saying why in `why`, when it cannot.
 class RawPressSource {
 public:
-    using Sink = std::function<void(std::uint32_t serverMs, std::int64_t arrivedNs)>;
+    using Sink = std::function<void(const RawPress& press)>;
     virtual ~RawPressSource() = default;
     virtual bool start(Sink sink, std::string& why) = 0;
 };
 
-// Where the kernel's button presses come from, each with the kernel's stamp of it on
-// CLOCK_MONOTONIC; the same contract as RawPressSource.
+// A kernel button press: the device node it came from, its button as X numbers a device's
+// buttons (xButtonOfKernelCode) and the kernel's stamp of it on CLOCK_MONOTONIC.
+struct KernelPress {
+    std::string node;
+    unsigned button = 0;
+    std::int64_t ns = 0;
+};
+// BTN_LEFT, BTN_MIDDLE and BTN_RIGHT are X's buttons 1 to 3, BTN_SIDE and on 8 and on (4 to 7
+// are the wheel); 0 for any other code.
+unsigned xButtonOfKernelCode(unsigned code);
+
+// Where the kernel's button presses come from; the same contract as RawPressSource.
 class KernelPressSource {
 public:
-    using Sink = std::function<void(std::int64_t kernelNs)>;
+    using Sink = std::function<void(const KernelPress& press)>;
     virtual ~KernelPressSource() = default;
     virtual bool start(Sink sink, std::string& why) = 0;
 };
@@ -66,26 +87,26 @@ public:
     const std::string& fallbackReason() const { return why_; }
 
     // Any thread.
-    void rawPress(std::uint32_t serverMs, std::int64_t arrivedNs);
-    void kernelPress(std::int64_t kernelNs);
-    // The stamp of the press with server time `serverMs` whose handler (or GUI connection)
-    // stamped it at `fallbackNs`: the latest kernel press within the server's millisecond or
-    // up to kKernelLeadNs before it; else the raw press's arrival where one of that server time
-    // came in before the handler ran; else `fallbackNs`.
-    PressStamp stamp(std::int64_t fallbackNs, std::uint32_t serverMs) const;
+    void rawPress(const RawPress& press);
+    void kernelPress(const KernelPress& press);
+    // The stamp of the press of X button `button` (after the map; 0: any) with server time
+    // `serverMs` whose handler (or GUI connection) stamped it at `fallbackNs`. The raw press of
+    // that server time and button that came in before the handler ran names the device: the
+    // latest kernel press of the same device node and button, within the server's millisecond or
+    // up to kKernelLeadNs before it, is the stamp; else the raw press's arrival (a device the
+    // kernel reader does not read, a tap that sends no kernel button, XTest); else `fallbackNs`.
+    PressStamp stamp(std::int64_t fallbackNs, std::uint32_t serverMs, unsigned button = 0) const;
 
 private:
-    struct Raw {
-        std::uint32_t serverMs = 0;
-        std::int64_t arrivedNs = 0;
-    };
+    const RawPress* rawPressOf(std::int64_t fallbackNs, std::uint32_t serverMs, unsigned button) const;
+
     std::int64_t slackNs_;
     bool attached_ = false;
     std::string why_ = "no input thread";
     mutable std::mutex mutex_;
-    std::array<Raw, 16> raw_{}; // the latest raw presses, oldest overwritten
+    std::array<RawPress, 16> raw_{}; // the latest raw presses, oldest overwritten
     unsigned next_ = 0;
-    std::array<std::int64_t, 16> kernel_{}; // the latest kernel presses, oldest overwritten
+    std::array<KernelPress, 16> kernel_{}; // the latest kernel presses, oldest overwritten
     unsigned nextKernel_ = 0;
 };
 

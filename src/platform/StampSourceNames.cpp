@@ -30,7 +30,7 @@ StampSourceNames currentStampSourceNames(const Beeper& beeper, const XPressStamp
     // presentNow confirms the hand-over with a round trip on X only.
     const bool onX = QGuiApplication::platformName() == QLatin1String("xcb");
     return {displayStampSourceName(onX ? StampSource::HandOver : StampSource::Clock), presses.sourceName(),
-            beeper.hasDevice() ? QStringLiteral("first sample") : QStringLiteral("none")};
+            beeper.hasDevice() ? QString::fromLatin1(toneRouteName(beeper.route())) : QStringLiteral("none")};
 }
 
 } // namespace brevane

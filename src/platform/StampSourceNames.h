@@ -15,7 +15,7 @@ class XPressStamper;
 struct StampSourceNames {
     QString display; // displayStampSourceName of the frame's source
     QString input;   // XPressStamper::sourceName()
-    QString sound;   // "first sample": the device's own time of the tone; "none": no sound device
+    QString sound;   // the tone's route (toneRouteName); "none": no sound device
 };
 
 // "present": the display's time of the refresh (X Present); "compositor frame timings": the

@@ -1,9 +1,12 @@
 #pragma once
-// When the tone's first sample is heard, from what the sound device said right after the tone
-// was written to it. AlsaBeeper fills a PcmReport from snd_pcm_status and snd_pcm_delay; the
+// When the tone's first sample is heard, by the route the sound goes: from what an ALSA device
+// said right after the tone was written to it (AlsaBeeper fills a PcmReport from snd_pcm_status
+// and snd_pcm_delay), or from the sound server's timing of a stream kept running on silence into
+// which the tone is spliced (GraphTime under PipeWire, PulseTime under PulseAudio). The
 // arithmetic here needs no device, so tests give it the values.
 
 #include <cstdint>
+#include <vector>
 
 namespace brevane {
 
@@ -14,11 +17,20 @@ namespace brevane {
 //  Delay    the time of the status (or the write's return) plus the reported delay, less the
 //           tone itself: what the device holds ahead of the tone;
 //  Write    the write's return, where the device reports no delay (today's stamp);
+//  Graph    PipeWire's time of the stream: the graph's clock, the delay to the device and what
+//           the stream has queued ahead of the tone;
+//  Pulse    PulseAudio's timing of the stream: its read position, the sink's latency;
 //  None     no tone (no device: the bell rang).
-// The first three add the device's own latency past its buffer (the delay less what the buffer
-// holds): its FIFO, the codec, a sound server.
-enum class ToneSource { None, Write, Delay, Trigger, Audio };
+// Audio, Trigger and Delay add the device's own latency past its buffer (the delay less what the
+// buffer holds): its FIFO, the codec, a sound server.
+enum class ToneSource { None, Write, Delay, Trigger, Audio, Graph, Pulse };
 const char* toneSourceName(ToneSource source);
+// The route a source belongs to, as the timing check names it: "hardware timestamps" (Audio,
+// Trigger), "PipeWire graph", "PulseAudio timing", "estimate" (Delay, Write) or "none".
+const char* toneRouteName(ToneSource source);
+
+// The one tone: 150 ms at 880 Hz with soft 4 ms edges (no click), signed 16-bit mono.
+std::vector<std::int16_t> makeTone(unsigned rate);
 
 struct ToneStamp {
     std::int64_t ns = 0; // the first sample, on the program's clock
@@ -41,11 +53,42 @@ struct PcmReport {
     long delayFrames = 0, availFrames = 0, bufferFrames = 0; // from the status
     bool delayKnown = false; // snd_pcm_delay at the write's return, where there is no status
     long writeDelayFrames = 0;
+    long leadFrames = 0; // silence written ahead of the tone, to start it at a given time
 };
 
 // The first sample's stamp by the best route the report allows. A route whose answer falls
 // before the write began, or more than a second after it ended, is on another clock or wrong,
 // and the next one is taken.
 ToneStamp toneStamp(const PcmReport& r);
+
+// PipeWire's time of a playback stream (pw_stream_get_time_n), read as a buffer is filled in the
+// graph's cycle: `delay` is in the graph's clock units (rateNum/rateDenom seconds), `queued` (the
+// frames in the buffers queued ahead) and `buffered` (the resampler's) in the stream's frames.
+// The stream hands the graph the buffer filled in the cycle before and asks for the next one, so
+// the buffer being filled plays after this cycle's (`cycleFrames`, the quantum asked for).
+struct GraphTime {
+    std::int64_t nowNs = 0; // the graph cycle's time, on CLOCK_MONOTONIC
+    std::uint32_t rateNum = 0, rateDenom = 0;
+    std::int64_t delay = 0;
+    std::uint64_t queued = 0, buffered = 0;
+    unsigned streamRate = 0;
+    std::uint64_t cycleFrames = 0;
+};
+// When the first frame of the buffer being filled is played; 0 when the time is not known yet
+// (no graph clock).
+std::int64_t graphFirstFrameNs(const GraphTime& t);
+
+// PulseAudio's timing of a playback stream (pa_timing_info) and the write position of the chunk
+// being written. When the answer reached the program (`timestampNs`, on its clock; it left the
+// server `transportUsec` earlier) the server had read up to `readIndex` bytes of the stream and
+// the sink held `sinkUsec` more ahead of its output; the byte at `writeIndex` is heard that much
+// later.
+struct PulseTime {
+    std::int64_t timestampNs = 0;
+    std::int64_t readIndex = 0, writeIndex = 0; // bytes
+    std::int64_t sinkUsec = 0, transportUsec = 0;
+    unsigned bytesPerSecond = 0;
+};
+std::int64_t pulseFirstFrameNs(const PulseTime& t);
 
 } // namespace brevane

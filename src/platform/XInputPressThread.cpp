@@ -52,19 +52,50 @@ bool XInputPressThread::start(Sink sink, std::string& why)
         why = "the X server has no XInput 2";
         return false;
     }
+    // Device changes come to the root window of all devices; raw presses, of the master's.
     struct {
         xcb_input_event_mask_t head;
         std::uint32_t bits;
-    } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1}, XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS};
+    } masks[2] = {{{XCB_INPUT_DEVICE_ALL_MASTER, 1}, XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS},
+                  {{XCB_INPUT_DEVICE_ALL, 1}, XCB_INPUT_XI_EVENT_MASK_HIERARCHY}};
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
     Reply<xcb_generic_error_t> error(
-        xcb_request_check(connection_, xcb_input_xi_select_events_checked(connection_, root, 1, &mask.head)));
+        xcb_request_check(connection_, xcb_input_xi_select_events_checked(connection_, root, 2, &masks[0].head)));
     if (error) {
         why = "the X server refused raw button presses";
         return false;
     }
+    Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+        connection_, xcb_intern_atom(connection_, 1, sizeof "Device Node" - 1, "Device Node"), nullptr));
+    deviceNodeAtom_ = atom ? atom->atom : 0;
     sink_ = std::move(sink);
     return thread_.start([this] { run(); }, why);
+}
+
+// The press with its device's node and button map, asked for once per device: the round trips
+// come after the arrival was stamped.
+RawPress XInputPressThread::describe(std::uint32_t serverMs, std::int64_t arrivedNs, std::uint16_t source,
+                                     std::uint32_t button)
+{
+    auto known = devices_.find(source);
+    if (known == devices_.end()) {
+        Device device;
+        Reply<xcb_input_xi_get_property_reply_t> node(xcb_input_xi_get_property_reply(
+            connection_, xcb_input_xi_get_property(connection_, source, 0, deviceNodeAtom_, XCB_ATOM_ANY, 0, 256),
+            nullptr));
+        if (deviceNodeAtom_ && node && node->format == 8)
+            device.node.assign(static_cast<const char*>(xcb_input_xi_get_property_items(node.get())), node->num_items);
+        Reply<xcb_input_get_device_button_mapping_reply_t> map(xcb_input_get_device_button_mapping_reply(
+            connection_, xcb_input_get_device_button_mapping(connection_, std::uint8_t(source)), nullptr));
+        if (map) {
+            const std::uint8_t* m = xcb_input_get_device_button_mapping_map(map.get());
+            device.map.assign(m, m + map->map_size);
+        }
+        known = devices_.emplace(source, std::move(device)).first;
+    }
+    const Device& d = known->second;
+    const unsigned mapped = button >= 1 && button <= d.map.size() ? d.map[button - 1] : button;
+    return {serverMs, arrivedNs, d.node, unsigned(button), mapped};
 }
 
 void XInputPressThread::run()
@@ -74,9 +105,13 @@ void XInputPressThread::run()
     for (;;) {
         while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
             const auto* ge = reinterpret_cast<const xcb_ge_generic_event_t*>(event);
-            if ((event->response_type & 0x7f) == XCB_GE_GENERIC && ge->extension == xinputOpcode_ &&
-                ge->event_type == XCB_INPUT_RAW_BUTTON_PRESS)
-                sink_(reinterpret_cast<const xcb_input_raw_button_press_event_t*>(event)->time, arrivedNs);
+            const bool xinput = (event->response_type & 0x7f) == XCB_GE_GENERIC && ge->extension == xinputOpcode_;
+            if (xinput && ge->event_type == XCB_INPUT_RAW_BUTTON_PRESS) {
+                const auto* raw = reinterpret_cast<const xcb_input_raw_button_press_event_t*>(event);
+                sink_(describe(raw->time, arrivedNs, raw->sourceid, raw->detail));
+            } else if (xinput && ge->event_type == XCB_INPUT_HIERARCHY) {
+                devices_.clear(); // a device came or went: ids may name others now
+            }
             std::free(event);
         }
         if (xcb_connection_has_error(connection_))

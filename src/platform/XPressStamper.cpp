@@ -4,9 +4,11 @@
 
 #include <QGuiApplication>
 #include <QInputEvent>
+#include <QMouseEvent>
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <ctime>
 #include <mutex>
@@ -23,6 +25,25 @@ std::int64_t serverClockSlackNs()
         return 0;
     const std::int64_t ns = std::int64_t(res.tv_sec) * 1'000'000'000 + res.tv_nsec;
     return ns <= 1'000'000 ? ns : 0;
+}
+
+// The X button of a mouse event as Qt's X platform numbers them: 1 to 3, then the back and
+// forward buttons and the rest from 8 on (4 to 7 are the wheel); 0: not a mouse button.
+unsigned xButton(const QInputEvent& event)
+{
+    if (event.type() != QEvent::MouseButtonPress && event.type() != QEvent::MouseButtonDblClick)
+        return 0;
+    const unsigned bits = static_cast<const QMouseEvent&>(event).button();
+    switch (bits) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::MiddleButton:
+        return 2;
+    case Qt::RightButton:
+        return 3;
+    default:
+        return bits >= Qt::BackButton ? unsigned(std::countr_zero(bits)) + 5 : 0;
+    }
 }
 
 } // namespace
@@ -47,7 +68,8 @@ bool XConnectionPressSource::nativeEventFilter(const QByteArray& eventType, void
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     if ((event->response_type & 0x7f) == XCB_BUTTON_PRESS) {
         const std::int64_t now = clock_.nowNs();
-        sink_(static_cast<const xcb_button_press_event_t*>(message)->time, now);
+        const auto* press = static_cast<const xcb_button_press_event_t*>(message);
+        sink_({press->time, now, {}, 0, press->detail}); // no device: never matched to the kernel
     }
     return false;
 }
@@ -115,15 +137,18 @@ PressStamp XPressStamper::stamp(std::int64_t handlerNs, const QInputEvent& event
 {
     if (!onX_)
         return {handlerNs, PressSource::Handler}; // no X server time to go by
-    return matcher_.stamp(handlerNs, static_cast<std::uint32_t>(event.timestamp()));
+    return matcher_.stamp(handlerNs, static_cast<std::uint32_t>(event.timestamp()), xButton(event));
 }
 
 QString XPressStamper::sourceName() const
 {
-    const QString x = thread_       ? QStringLiteral("XInput2 raw")
-                      : connection_ ? QStringLiteral("X connection")
-                                    : QStringLiteral("toolkit event");
-    return kernel_ ? QStringLiteral("kernel evdev, else ") + x : x;
+    QString x = thread_       ? QStringLiteral("XInput2 raw")
+                : connection_ ? QStringLiteral("X connection")
+                              : QStringLiteral("toolkit event");
+    if (!kernel_)
+        return x;
+    return QStringLiteral("kernel evdev for %1; %2 for any other device")
+        .arg(QString::fromStdString(kernel_->devices()), x);
 }
 
 } // namespace brevane

@@ -51,9 +51,10 @@ public:
 
     // The best stamp of the press `event` that a handler stamped at `handlerNs`.
     PressStamp stamp(std::int64_t handlerNs, const QInputEvent& event) const;
-    // Where the presses' stamps come from now: "kernel evdev, else " before one of "XInput2 raw"
-    // (the input thread), "X connection" (the GUI connection's raw event) or "toolkit event"
-    // (the handler's own stamp).
+    // Where the presses' stamps come from now, per device: "kernel evdev for " and the devices
+    // the kernel reader reads, then one of "XInput2 raw" (the input thread), "X connection" (the
+    // GUI connection's raw event) or "toolkit event" (the handler's own stamp) "for any other
+    // device".
     QString sourceName() const;
 
 private:

@@ -41,6 +41,7 @@ struct OpenRequest {
 struct StampSources {
     PressSource press = PressSource::Handler;
     ToneSource tone = ToneSource::None; // None: the stimulus had no tone
+    std::int64_t toneLagNs = 0;         // picture and tone: the tone's first sample less the picture's onset
 };
 
 // Where a finished series and its stamps go besides the store: recover.dat, rewritten at the

@@ -21,15 +21,17 @@ QString runCount(int runs)
 
 StimulusStamp stampStimulus(const Presentation* shown, const ToneStamp* tone, std::int64_t handedOverNs)
 {
+    const std::int64_t picture = !shown ? 0 : shown->known() ? shown->stampNs() : handedOverNs;
     if (!tone)
-        return shown && shown->known() ? StimulusStamp{shown->stampNs(), shown->trace(), ToneSource::None}
-                                       : StimulusStamp{handedOverNs, StampTrace{}, ToneSource::None};
+        return shown && shown->known() ? StimulusStamp{picture, shown->trace(), ToneSource::None, 0, picture}
+                                       : StimulusStamp{handedOverNs, StampTrace{}, ToneSource::None, 0, picture};
     if (!tone->known())
-        return {handedOverNs, StampTrace{}, ToneSource::None};
-    const std::int64_t picture = !shown ? tone->ns : shown->known() ? shown->stampNs() : handedOverNs;
-    StampTrace trace = shown ? shown->trace() : StampTrace{};
-    trace.uncertaintyNs = -1; // the later of two stamps: no one window
-    return {std::max(picture, tone->ns), trace, tone->source};
+        return {handedOverNs, StampTrace{}, ToneSource::None, 0, picture};
+    if (!shown)
+        return {tone->ns, StampTrace{}, tone->source, 0, 0};
+    StampTrace trace = shown->trace();
+    trace.uncertaintyNs = -1; // the earlier of two stamps: no one window
+    return {std::min(picture, tone->ns), trace, tone->source, tone->ns - picture, picture};
 }
 
 void PresentLead::note(std::int64_t took)

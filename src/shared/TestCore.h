@@ -71,6 +71,7 @@ public:
     // and what its tone was stamped from (None without a tone).
     virtual StampTrace stimulusTrace() const = 0;
     virtual ToneSource stimulusToneSource() const = 0;
+    virtual std::int64_t stimulusToneLagNs() const = 0; // StimulusStamp::toneLagNs
 
     // Called with the unrounded stamps of every measured response (benchmarks read them).
     std::function<void(std::int64_t stimulusNs, const PressStamp& press)> onResponseMeasured;
@@ -79,15 +80,24 @@ public:
 // The stamp of a stimulus with what the trace records of it. A picture alone counts from when it
 // reached the screen, where the window can tell (its trace: the frame through Present, or the
 // hand-over and half the window it lies in); a tone from its first sample, where the device can
-// tell, and a picture with a tone from the later of the two (no window then). What cannot be
-// told counts from `handedOverNs`, taken once everything had been handed over. No picture, or no
-// tone: nullptr.
+// tell. A picture with a tone counts from the earlier of the two onsets, the first thing the
+// student could react to (no window then), and the trace keeps the tone's first sample less the
+// picture's onset. What cannot be told counts from `handedOverNs`, taken once everything had
+// been handed over. No picture, or no tone: nullptr.
 struct StimulusStamp {
     std::int64_t ns = 0;
     StampTrace trace;
     ToneSource tone = ToneSource::None;
+    std::int64_t toneLagNs = 0;
+    std::int64_t pictureNs = 0; // the picture's own onset (0: no picture), which paces the next
 };
 StimulusStamp stampStimulus(const Presentation* shown, const ToneStamp* tone, std::int64_t handedOverNs);
+// When an audio-visual stimulus's tone is to start: on the frame the picture is expected on,
+// `leadNs` (how long presenting takes) after `presentingNs`.
+inline std::int64_t toneDueWithPicture(std::int64_t presentingNs, std::int64_t leadNs)
+{
+    return presentingNs + leadNs;
+}
 
 // How long putting something on the screen takes: the median of the last few times, so that
 // one held up by a busy system does not bring the next change early. A display that shows a
@@ -147,6 +157,9 @@ public:
     void setInterval(int ms) { intervalMs_ = ms; }
     int interval() const { return intervalMs_; }
     // Putting a stimulus on the screen began at `presentingNs` and was stamped at `stampNs`.
+    // How long putting a stimulus on the screen has been taking; a tone meant to start with the
+    // picture is aimed that far ahead.
+    std::int64_t presentLeadNs() const { return presentLead_.ns; }
     void notePresentation(std::int64_t presentingNs, std::int64_t stampNs)
     {
         presentLead_.note(stampNs - presentingNs);

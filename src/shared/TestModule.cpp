@@ -8,7 +8,10 @@ TestModule::TestModule(ModuleContext context, Links links)
 {
 }
 
-TestModule::~TestModule() = default;
+TestModule::~TestModule()
+{
+    holdSound(false);
+}
 
 void TestModule::preload()
 {
@@ -19,10 +22,13 @@ void TestModule::preload()
     if (series.tracing())
         engine.onResponseMeasured = [&series, &engine](std::int64_t stimulusNs, const PressStamp& press) {
             series.responseMeasured(stimulusNs, press.ns, engine.stimulusTrace(),
-                                    {press.source, engine.stimulusToneSource()});
+                                    {press.source, engine.stimulusToneSource(), engine.stimulusToneLagNs()});
         };
     Shell& shell = context_.shell;
-    QObject::connect(window, &TestWindow::doneRequested, window, [this, &shell] { shell.leave(openedBy_); });
+    QObject::connect(window, &TestWindow::doneRequested, window, [this, &shell] {
+        holdSound(false);
+        shell.leave(openedBy_);
+    });
     QObject::connect(window, &TestWindow::optionsRequested, window, [this, &shell, window, &engine] {
         shell.open({Destination::Settings, window,
                     [window, &engine] {
@@ -43,7 +49,17 @@ void TestModule::open(const OpenRequest& request)
     window_->setDisplayAvailable(context_.shell.offers(links_.results));
     window_->settingsChanged();
     window_->testEngine().initialise();
+    holdSound(true);
     context_.shell.show(window_.get());
+}
+
+// From the window's opening to its closing the sound server's stream runs on silence: no
+// start-up or wake-up of the sink falls inside a measured time.
+void TestModule::holdSound(bool on)
+{
+    if (on != holdingSound_)
+        context_.platform.beeper.holdStream(on);
+    holdingSound_ = on;
 }
 
 } // namespace brevane

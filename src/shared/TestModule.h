@@ -36,7 +36,10 @@ protected:
     ModuleContext context_;
 
 private:
+    void holdSound(bool on);
+
     Links links_;
+    bool holdingSound_ = false;
     OpenRequest openedBy_;
     std::unique_ptr<TestWindow> window_;
 };

@@ -127,9 +127,12 @@ void SimpleEngine::stimulus()
     core_.waitForStimulusDue();
     const std::int64_t presenting = p_.clock.nowNs();
     // Present first, stamp after: the stamp is taken once the colour is on the screen and
-    // the tone has been handed to the sound device, so the stored time is the student's.
+    // the tone has been handed to the sound device, so the stored time is the student's. The
+    // tone is started first, aimed at the frame the colour is expected on.
     const bool picture = TriggerType == VisualTrigger || TriggerType == AudioVisualTrigger;
     const bool withTone = TriggerType == AudioTrigger || TriggerType == AudioVisualTrigger;
+    if (withTone)
+        p_.beeper.startTone(picture ? toneDueWithPicture(presenting, core_.presentLeadNs()) : 0);
     Presentation shown;
     if (picture) {
         d_.panelColor = s_.NormalTriggerColor;
@@ -138,11 +141,11 @@ void SimpleEngine::stimulus()
     }
     ToneStamp tone;
     if (withTone)
-        tone = p_.beeper.beep();
+        tone = p_.beeper.startedTone();
     stimulus_ = stampStimulus(picture ? &shown : nullptr, withTone ? &tone : nullptr, p_.clock.nowNs());
     StimulusTime = stimulus_.ns;
     StimulusArmed = true;
-    core_.notePresentation(presenting, StimulusTime);
+    core_.notePresentation(presenting, picture ? stimulus_.pictureNs : StimulusTime);
     core_.countRun();
     prepareInterval(true);
 }

@@ -45,6 +45,7 @@ public:
     const TestDisplay& commands() const override { return d_; }
     StampTrace stimulusTrace() const override { return stimulus_.trace; }
     ToneSource stimulusToneSource() const override { return stimulus_.tone; }
+    std::int64_t stimulusToneLagNs() const override { return stimulus_.toneLagNs; }
 
     const SimpleTestDisplay& display() const { return d_; }
     bool armed() const { return StimulusArmed; }

@@ -143,10 +143,15 @@ struct FakeFileChooser final : FileChooser {
 };
 
 struct FakeBeeper final : Beeper {
-    ToneStamp beep() override { return ++beeps, tone ? tone() : ToneStamp{}; }
+    void startTone(std::int64_t atNs) override { ++beeps, asked.append(atNs); }
+    ToneStamp startedTone() override { return tone ? tone() : ToneStamp{}; }
+    void holdStream(bool on) override { holds += on ? 1 : -1; }
     bool hasDevice() const override { return device; }
     QString deviceName() const override { return QStringLiteral("default"); }
+    ToneSource route() const override { return ToneSource::Graph; }
     int beeps = 0;
+    int holds = 0;       // holds of the silence stream in force
+    QList<qint64> asked; // the first sample's time each tone asked for (0: at once)
     bool device = true;
     std::function<ToneStamp()> tone; // the first sample's stamp; unknown unless a test says
 };
@@ -174,10 +179,10 @@ struct FakeRawPressSource final : RawPressSource {
     {
         return available ? (sink = std::move(s), true) : (why = "no XInput 2", false);
     }
-    void press(std::uint32_t serverMs, std::int64_t arrivedNs)
+    void press(const RawPress& press)
     {
         if (sink)
-            sink(serverMs, arrivedNs);
+            sink(press);
     }
     bool available = true;
     Sink sink;

@@ -120,7 +120,8 @@ private slots:
     // Random intervals stay within the minimum (kept in 1..3000) and 3000 ms; the run count is
     // kept in 1..20, runs 11..20 living in the store. A visual trigger is drawn, an audio one
     // beeps, both do both; the speaker shows for audio, hides for visual, and stays as it was
-    // for both. A stimulus with a tone counts from the tone's first sample, 4 ms after the beep.
+    // for both. A tone alone counts from its first sample, 4 ms after the beep; with the colour,
+    // from the earlier onset.
     void seriesEndsAfterTheRunCount_data()
     {
         auto random = [](int min, int kind) { return SimpleConfigBlock{0, 2000, qint16(kind), 1, qint16(min), 20}; };
@@ -153,10 +154,33 @@ private slots:
         const int visual = trigger != AudioTrigger, audio = trigger != VisualTrigger; // the series' end beeps too
         QVERIFY(rig.presented == visual * row.runs && rig.fp.beeper.beeps == audio * row.runs + 1);
         QVERIFY(rig.recovery.writes == 1 && !rig.timer().isEnabled());
-        QCOMPARE(rig.recovery.shownAtLastWrite, 1); // written before END RUN waits for the student
-        const float reaction = audio ? 0.296f : 0.3f;
+        QCOMPARE(rig.recovery.shownAtLastWrite, 1);                     // written before END RUN waits for the student
+        const float reaction = trigger == AudioTrigger ? 0.296f : 0.3f; // with the colour, the colour came first
         QCOMPARE(rig.time(row.runs), reaction);
         QCOMPARE(rig.state.Simple.SetAverage[1], reaction); // fuzzy: the mean of ten
+    }
+
+    // Colour and tone: the tone is asked for before the colour is presented, on the frame the
+    // colour is expected on (once presenting is known to take 3 ms), and the time counts from the
+    // earlier onset, the colour here, 1 ms before the tone; the trace keeps the 1 ms.
+    void audioVisualToneAimsAtTheFrame()
+    {
+        Rig rig(fixed(1000, 3, AudioVisualTrigger));
+        rig.drawingMs = 3;
+        rig.fp.beeper.tone = [&clock = rig.fp.clock] {
+            return ToneStamp{clock.nowNs() + 1'000'000, ToneSource::Graph};
+        };
+        rig.startYes();
+        QList<qint64> pictures;
+        for (int run = 0; run < 2; ++run) {
+            rig.elapseInterval();
+            pictures << rig.fp.clock.nowNs();
+            QCOMPARE(rig.engine.stimulusToneLagNs(), 1'000'000);
+            rig.respondAfter(250);
+        }
+        QCOMPARE(rig.fp.beeper.asked.size(), 2);
+        QCOMPARE(rig.fp.beeper.asked[1], pictures[1]); // the second aims at the colour's frame
+        QCOMPARE(rig.time(2), 0.25f);
     }
 
     // Stop while waiting ends the series at once; stop while armed lets the press complete the

@@ -6,8 +6,11 @@
 #include "platform/PressStampMatcher.h"
 #include "platform/ToneStamp.h"
 
+#include <QTemporaryDir>
 #include <fcntl.h>
 #include <linux/input.h>
+#include <mutex>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace brevane;
@@ -17,15 +20,17 @@ constexpr qint64 ms = 1'000'000, handler = 5000 * ms + 900'000;
 constexpr qint64 late = 5003 * ms + 900'000, wrap = (qint64(1) << 32) * ms; // the server's 32-bit counter wrapped
 
 using Source = PressSource;
+const std::string mouse = "/dev/input/event5", other = "/dev/input/event7", pad = "/dev/input/event9";
 struct StampCase {
     const char* name;
-    QList<std::pair<uint, qint64>> raw; // server ms, arrival ns
-    QList<qint64> kernel;               // the kernel's stamps of presses
+    QList<RawPress> raw;       // server ms, arrival ns, device node, button, mapped button
+    QList<KernelPress> kernel; // device node, button, the kernel's stamp
     PressStamp expected;
     qint64 handlerNs = handler; // the handler's own stamp
     uint serverMs = 5000;
     bool available = true; // XInput 2
     qint64 slackNs = 0;
+    unsigned button = 1; // the window's event's, after the map
 };
 
 // A tone of 7200 frames at 48 kHz written to a stopped stream from 10 s to 10.0002 s; the status
@@ -56,26 +61,42 @@ private slots:
     // millisecond; stamps of a server on another clock are left alone.
     void pressStamp_data()
     {
-        const qint64 raw = 5000 * ms + 600'000;
+        const qint64 raw = 5000 * ms + 600'000, kernel = 4999 * ms + 400'000;
+        const auto left = [](std::uint32_t at, qint64 ns, std::string node = mouse) {
+            return RawPress{at, ns, node, 1, 1};
+        };
         // clang-format off
         fakes::addRows<StampCase>({
-            {"only another press (1 ms earlier): the handler's", {{4999, 4999 * ms + 100'000}}, {}, {handler}},
+            {"only another press (1 ms earlier): the handler's", {left(4999, 4999 * ms + 100'000)}, {}, {handler}},
             {"arrived earlier: the earliest of three with that time",
-             {{5000, raw}, {5000, 5000 * ms + 300'000}, {5000, 5000 * ms + 700'000}}, {}, {5000 * ms + 300'000, Source::Raw}},
-            {"arrived after the handler ran: not this press", {{5000, handler + 100'000}}, {}, {handler}},
-            {"over a second earlier: an older press", {{5000, handler - 2000 * ms}}, {}, {handler}},
+             {left(5000, raw), left(5000, 5000 * ms + 300'000), left(5000, 5000 * ms + 700'000)}, {},
+             {5000 * ms + 300'000, Source::Raw}},
+            {"arrived after the handler ran: not this press", {left(5000, handler + 100'000)}, {}, {handler}},
+            {"over a second earlier: an older press", {left(5000, handler - 2000 * ms)}, {}, {handler}},
             {"held up 3 ms: back to the server's millisecond", {}, {}, {5001 * ms, Source::Server}, late, 5000, false},
             {"coarse server clock adds its lag", {}, {}, {5002 * ms, Source::Server}, late, 5000, true, ms},
-            {"server on another clock", {}, {4999 * ms}, {5000 * ms}, 5000 * ms, 123},
+            {"server on another clock", {left(123, 5000 * ms)}, {{mouse, 1, 4999 * ms}}, {5000 * ms}, 5000 * ms, 123},
             {"server stamp ahead of the stamp", {}, {}, {5000 * ms}, 5000 * ms, 5002},
             {"across the wrap", {}, {}, {wrap, Source::Server}, wrap + 1 * ms + 500'000, 0xFFFFFFFFu},
-            {"kernel before the server's millisecond", {{5000, raw}}, {4999 * ms + 400'000},
-             {4999 * ms + 400'000, Source::Kernel}},
-            {"kernel: the latest up to the millisecond's end", {{5000, raw}},
-             {4950 * ms, 5000 * ms + 200'000, 5001 * ms + 100'000}, {5000 * ms + 200'000, Source::Kernel}},
-            {"kernel 70 ms before: another press", {{5000, raw}}, {4930 * ms}, {raw, Source::Raw}},
-            {"kernel, coarse server clock", {}, {5001 * ms + 500'000}, {5001 * ms + 500'000, Source::Kernel}, late,
-             5000, true, ms},
+            {"kernel before the server's millisecond", {left(5000, raw)}, {{mouse, 1, kernel}}, {kernel, Source::Kernel}},
+            {"kernel: the latest up to the millisecond's end", {left(5000, raw)},
+             {{mouse, 1, 4950 * ms}, {mouse, 1, 5000 * ms + 200'000}, {mouse, 1, 5001 * ms + 100'000}},
+             {5000 * ms + 200'000, Source::Kernel}},
+            {"kernel 70 ms before: another press", {left(5000, raw)}, {{mouse, 1, 4930 * ms}}, {raw, Source::Raw}},
+            {"kernel, coarse server clock", {left(5000, 5002 * ms)}, {{mouse, 1, 5001 * ms + 500'000}},
+             {5001 * ms + 500'000, Source::Kernel}, late, 5000, true, ms},
+            {"two devices: the other mouse's later press is not this one", {left(5000, raw, other)},
+             {{other, 1, 4980 * ms}, {mouse, 1, kernel}}, {4980 * ms, Source::Kernel}},
+            {"two devices: a press of the other mouse alone", {left(5000, raw, other)}, {{mouse, 1, kernel}},
+             {raw, Source::Raw}},
+            {"two buttons: the right button's later press is not this left one", {left(5000, raw)},
+             {{mouse, 1, 4990 * ms}, {mouse, 3, kernel}}, {4990 * ms, Source::Kernel}},
+            {"left-handed: the device's button 3 is the window's left", {{5000, raw, mouse, 3, 1}},
+             {{mouse, 1, 4990 * ms}, {mouse, 3, kernel}}, {kernel, Source::Kernel}},
+            {"two buttons in one millisecond: the event's button's raw press", {{5000, raw, mouse, 3, 3},
+             {5000, 5000 * ms + 800'000, mouse, 1, 1}}, {}, {5000 * ms + 800'000, Source::Raw}},
+            {"a tap: the touchpad sent no kernel button", {left(5000, raw, pad)}, {{mouse, 1, kernel}}, {raw, Source::Raw}},
+            {"XTest: no device node", {left(5000, raw, "")}, {{mouse, 1, kernel}}, {raw, Source::Raw}},
         });
         // clang-format on
     }
@@ -90,13 +111,44 @@ private slots:
         QVERIFY(matcher.attach(source) == row.available && matcher.usesRawPresses() == row.available);
         QVERIFY(matcher.attach(kernel, why));
         QCOMPARE(QString::fromStdString(matcher.fallbackReason()), row.available ? "" : "no XInput 2");
-        for (auto [serverMs, arrivedNs] : row.raw)
-            source.press(serverMs, arrivedNs);
-        for (qint64 ns : row.kernel)
-            kernel.sink(ns);
-        const PressStamp got = matcher.stamp(row.handlerNs, row.serverMs);
+        for (const RawPress& press : row.raw)
+            source.press(press);
+        for (const KernelPress& press : row.kernel)
+            kernel.sink(press);
+        const PressStamp got = matcher.stamp(row.handlerNs, row.serverMs, row.button);
         QCOMPARE(got.ns, row.expected.ns);
         QCOMPARE(pressSourceName(got.source), pressSourceName(row.expected.source));
+    }
+
+    // A mouse plugged in while the reader runs (a new event file in its folder) is read from then
+    // on, its presses named by its node and X button; unplugged, it is forgotten.
+    void evdevThreadReadsAPluggedInMouse()
+    {
+        QTemporaryDir dir;
+        const QByteArray first = QFile::encodeName(dir.filePath("event0")),
+                         plugged = QFile::encodeName(dir.filePath("event1"));
+        QVERIFY(mkfifo(first.constData(), 0600) == 0);
+        EvdevPressThread reader(dir.path().toStdString());
+        std::mutex mutex;
+        QList<KernelPress> presses;
+        std::string why;
+        QVERIFY(reader.start(
+            [&](const KernelPress& p) {
+                const std::lock_guard lock(mutex);
+                presses << p;
+            },
+            why));
+        QVERIFY(mkfifo(plugged.constData(), 0600) == 0);
+        const int fd = open(plugged.constData(), O_WRONLY | O_CLOEXEC); // once the reader has opened it
+        QVERIFY(fd >= 0);
+        const input_event events[] = {{{7000, 5}, EV_KEY, BTN_RIGHT, 1}, {{7000, 9}, EV_KEY, BTN_SIDE, 1}};
+        QVERIFY(write(fd, events, sizeof events) == ssize_t(sizeof events));
+        QTRY_VERIFY_WITH_TIMEOUT((std::lock_guard(mutex), presses.size() == 2), 5000);
+        QVERIFY(QString::fromStdString(reader.devices()).contains("event1"));
+        QCOMPARE(QString::fromStdString(presses[0].node), QString::fromLocal8Bit(plugged));
+        QVERIFY(presses[0].button == 3 && presses[0].ns == 7'000'000'005'000 && presses[1].button == 8);
+        close(fd);
+        QTRY_VERIFY_WITH_TIMEOUT(!QString::fromStdString(reader.devices()).contains("event1"), 5000);
     }
 
     // The kernel's records as a pipe delivers them, one cut in two by the writes: the presses of
@@ -112,7 +164,7 @@ private slots:
         QVERIFY(pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0);
         EvdevPressReader reader(fds[0]);
         QList<qint64> presses;
-        const auto press = [&](std::int64_t ns) { presses << ns; };
+        const auto press = [&](std::int64_t ns, unsigned code) { presses << ns + code; };
         const auto* bytes = reinterpret_cast<const char*>(events);
         const std::size_t cut = sizeof(input_event) * 5 + 7;
         QVERIFY(write(fds[1], bytes, cut) == ssize_t(cut) && reader.readAvailable(press));
@@ -120,7 +172,7 @@ private slots:
         close(fds[1]);
         QVERIFY(!reader.readAvailable(press));
         close(fds[0]);
-        QCOMPARE(presses, (QList<qint64>{7'000'000'123'000, 7'100'000'001'000}));
+        QCOMPARE(presses, (QList<qint64>{7'000'000'123'000 + BTN_LEFT, 7'100'000'001'000 + BTN_RIGHT}));
     }
 
     // The first sample: the status's time less the stream time played, the trigger, or the time
@@ -141,6 +193,11 @@ private slots:
             {"stamps far off: the delay at the write",
              [](PcmReport& r) { r.statusNs = r.triggerNs = 1LL << 62, r.delayKnown = true, r.writeDelayFrames = 7200; },
              wrote + 200'000, ToneSource::Delay},
+            {"silence ahead: the trigger plus 5 ms", [](PcmReport& r) { r.audioValid = false, r.leadFrames = 240; },
+             wrote + 150'000 + 7 * ms, ToneSource::Trigger},
+            {"silence ahead: the status delay counts it", [](PcmReport& r) {
+                 r.audioValid = false, r.triggerNs = 0, r.leadFrames = 240, r.delayFrames += 240; },
+             first + 5 * ms, ToneSource::Delay},
             {"a device that plays at once: the write",
              [](PcmReport& r) { r.status = false, r.delayKnown = true, r.writeDelayFrames = 0; }, wrote + 200'000,
              ToneSource::Write},

@@ -21,7 +21,8 @@ class TestApp : public QObject {
     Q_OBJECT
 private slots:
     // Menu and test window replace each other without nesting (a switch into a modal loop would
-    // never hand the click back); No to Exit keeps the menu; links are enabled only when offered;
+    // never hand the click back), and the sound's silence stream runs from a test window's opening
+    // to its closing (not while the menu shows); No to Exit keeps the menu; links are enabled only when offered;
     // the results window comes behind the banner, on the test window's set; every picture-only
     // button and text field has a name a screen reader says. What the store holds reaches the
     // result cells and charts; a click on a bar deletes its run once the chart's click is over;
@@ -37,9 +38,9 @@ private slots:
         QWidget* test = app.module<SimpleTestModule>()->window();
         for (int i = 0; i < 2; ++i) {
             QTest::mouseClick(child(menu, "cmdNormal"), Qt::LeftButton);
-            QVERIFY(onlyVisible(test) && app.currentWindow() == test);
+            QVERIFY(onlyVisible(test) && app.currentWindow() == test && fp.beeper.holds == 1);
             QTest::mouseClick(child(test, "cmdExit"), Qt::LeftButton);
-            QVERIFY(onlyVisible(menu) && app.currentWindow() == menu);
+            QVERIFY(onlyVisible(menu) && app.currentWindow() == menu && fp.beeper.holds == 0);
         }
         fp.prompt.answers.push_back(MsgAnswer::No);
         QTest::mouseClick(child(menu, "cmdExit"), Qt::LeftButton);
@@ -58,6 +59,7 @@ private slots:
         auto* results = static_cast<ResultsModule*>(app.provider(Destination::SimpleResults));
         QVERIFY(!results->window()); // made on the banner's first tick
         QTRY_VERIFY_WITH_TIMEOUT(onlyVisible(results->window()), 3000);
+        QCOMPARE(fp.beeper.holds, 1); // the test window is open behind it
 
         checkNamed();
 

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
@@ -32,7 +33,20 @@ QString output(const char* program, const QStringList& args)
 
 class TestPlatform : public QObject {
     Q_OBJECT
+    QTemporaryDir alsaDir_;
+
 private slots:
+    // ALSA reads its configuration once: the fake HDA card is defined beside the system's before.
+    void initTestCase()
+    {
+        fakes::writeFile(
+            alsaDir_.filePath("asoundrc"),
+            QStringLiteral("pcm_type.brevanehda { lib \"%1\" }\npcm.fakehda { type brevanehda file \"%2\" }\n")
+                .arg(FAKE_HDA_PLUGIN, alsaDir_.filePath("played.raw"))
+                .toUtf8());
+        qputenv("ALSA_CONFIG_PATH", "/usr/share/alsa/alsa.conf:" + QFile::encodeName(alsaDir_.filePath("asoundrc")));
+    }
+
     // Through ALSA's file plugin the test hears what a sound card would have been handed: a
     // second beep while the first may still play starts afresh, at 880 Hz and a real level; each
     // tone's first sample is stamped, not before it was asked for.
@@ -74,6 +88,32 @@ private slots:
         if (cards.open(QIODevice::ReadOnly) && !cards.readAll().contains("no soundcards"))
             QSKIP("this machine has a sound card; its volume is left alone");
         QVERIFY(!AlsaMixer().open());
+    }
+
+    // An onboard HDA card takes at most 32 periods and (here) a buffer shorter than the tone: the
+    // stream opens with the buffer chosen before the period, and a tone asked for 20 ms ahead is
+    // silence up to then and the whole tone after it, written in pieces, stamped not before then.
+    void alsaToneOnHdaLimits()
+    {
+        const QString played = alsaDir_.filePath("played.raw");
+        const std::vector<std::int16_t> tone = makeTone(48000);
+        {
+            MonotonicClock clock;
+            AlsaBeeper beeper(clock, "fakehda");
+            QVERIFY(beeper.hasDevice());
+            QVERIFY(beeper.periodFrames() * 32 >= beeper.bufferFrames() && beeper.bufferFrames() < tone.size());
+            const std::int64_t asked = clock.nowNs() + 20'000'000;
+            beeper.startTone(asked);
+            const ToneStamp first = beeper.startedTone();
+            QVERIFY2(first.known() && first.ns > asked - 1'000'000'000 / 48000, toneSourceName(first.source));
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(played).size() / 2 >= qint64(tone.size()) + 900, 3000);
+        }
+        const QByteArray bytes = fakes::readFile(played);
+        const auto* s = reinterpret_cast<const std::int16_t*>(bytes.constData());
+        const qsizetype lead = bytes.size() / 2 - qsizetype(tone.size());
+        QVERIFY2(lead > 0 && lead <= 960, qPrintable(QString::number(lead))); // up to 20 ms of silence
+        QVERIFY(std::all_of(s, s + lead, [](std::int16_t v) { return v == 0; }));
+        QVERIFY(std::equal(tone.begin(), tone.end(), s + lead));
     }
 
     // A colour report of six sets is two pages, each headed by the title at the same place

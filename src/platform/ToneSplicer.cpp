@@ -1,0 +1,60 @@
+#include "platform/ToneSplicer.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace brevane {
+
+ToneSplicer::ToneSplicer(unsigned rate)
+    : rate_(rate)
+    , tone_(makeTone(rate))
+    , position_(tone_.size())
+{
+}
+
+void ToneSplicer::request(std::int64_t atNs)
+{
+    const std::lock_guard lock(mutex_);
+    ++requested_;
+    atNs_ = atNs;
+    position_ = tone_.size(); // cut off: placed afresh by the next fill
+}
+
+void ToneSplicer::fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs)
+{
+    std::memset(out, 0, frames * sizeof *out);
+    const std::lock_guard lock(mutex_);
+    std::size_t at = 0;
+    if (placedSerial_ != requested_) {
+        // The frame nearest the time asked for, rounded up: the tone never starts early.
+        std::int64_t offset = 0;
+        if (atNs_ != 0 && firstNs != 0 && atNs_ > firstNs)
+            offset = ((atNs_ - firstNs) * std::int64_t(rate_) + 999'999'999) / 1'000'000'000;
+        if (offset >= std::int64_t(frames))
+            return; // later than this buffer
+        at = std::size_t(offset);
+        position_ = 0;
+        placedSerial_ = requested_;
+        placedNs_ = firstNs == 0 ? 0 : firstNs + offset * 1'000'000'000 / std::int64_t(rate_);
+        placedChanged_.notify_all();
+    }
+    const std::size_t n = std::min(frames - at, tone_.size() - position_);
+    std::memcpy(out + at, tone_.data() + position_, n * sizeof *out);
+    position_ += n;
+}
+
+ToneStamp ToneSplicer::placed(ToneSource source, std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(mutex_);
+    if (!placedChanged_.wait_for(lock, timeout, [this] { return placedSerial_ == requested_; }) || placedNs_ == 0)
+        return {};
+    return {placedNs_, source};
+}
+
+bool ToneSplicer::busy() const
+{
+    const std::lock_guard lock(mutex_);
+    return placedSerial_ != requested_ || position_ < tone_.size();
+}
+
+} // namespace brevane

@@ -1,0 +1,45 @@
+#pragma once
+// The tone spliced into a stream that a sound server keeps running on silence. The GUI thread asks
+// for the tone (request); the server's thread fills each buffer (fill) knowing when its first frame
+// will be heard, places the tone's first sample on the frame nearest the time asked for (or the
+// first frame, asked for none or too late) and stamps it there; startedTone waits for that.
+
+#include "platform/ToneStamp.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+namespace brevane {
+
+class ToneSplicer {
+public:
+    explicit ToneSplicer(unsigned rate);
+    unsigned rate() const { return rate_; }
+
+    // Any thread: the tone's first sample at `atNs` (0: the first frame filled next). A tone
+    // still playing is cut off.
+    void request(std::int64_t atNs);
+    // The server's thread: `frames` frames into `out`, the first heard at `firstNs` (0: unknown;
+    // the tone then starts on it, unstamped).
+    void fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs);
+    // The stamp of the tone last requested, by `source`, once placed; an unknown stamp when it
+    // was placed without a time, or not within `timeout`.
+    ToneStamp placed(ToneSource source, std::chrono::milliseconds timeout);
+    // Whether a tone is asked for or still playing.
+    bool busy() const;
+
+private:
+    const unsigned rate_;
+    const std::vector<std::int16_t> tone_;
+    mutable std::mutex mutex_;
+    std::condition_variable placedChanged_;
+    std::uint64_t requested_ = 0, placedSerial_ = 0; // serials of the tone asked for, and placed
+    std::int64_t atNs_ = 0, placedNs_ = 0;
+    std::size_t position_ = 0; // the next frame of the tone to play; tone_.size(): none
+};
+
+} // namespace brevane
