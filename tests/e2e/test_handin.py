@@ -1,5 +1,6 @@
 """A lab with a hand-in folder: the program started with --hand-in, a simple series and a colour series with
-real presses, Save in both results windows; recover.dat and both files reach <hand-in>/<login name>/. Then the
+real presses, Save in both results windows; recover.dat and both files reach <hand-in>/<login name>/, and the
+teacher's brevane-summary --watch, started on the empty folder, counts the student with both tests. Then the
 faults, one save each while the program runs: the folder gone, read-only, full, and a mount that does not
 answer (a FUSE mount whose server never replies, as a hung network share). Each time the local file is saved,
 the window answers, a notice names the reason, and the next save hands in what was left. The mounts need root;
@@ -7,6 +8,7 @@ without it those three faults are skipped.
 Usage: test_handin.py <brevane binary>"""
 
 import contextlib
+import csv
 import os
 import pwd
 import shutil
@@ -29,6 +31,9 @@ def _prepare(t):
     with open(os.path.join(settings, "Brevane.conf"), "w") as f:
         f.write("[HandIn]\nTimeLimit=3\n")  # the folder itself comes from the command line
     t.args = ("--hand-in", t.share)
+    t.summary = os.path.join(t.outside, "summary")  # the teacher's live tables, from before anyone handed in
+    t.watch = t.session.spawn([os.environ["BREVANE_SUMMARY"], "--watch", "--colour", t.share, "-o", t.summary],
+                              stderr=subprocess.DEVNULL)
 
 
 def _handed(t, name):
@@ -83,6 +88,15 @@ def a_colour_series_and_its_save_hand_in_recover_dat_and_the_col(t):
     _same(t, "anna.col")
     check(sorted(os.listdir(os.path.join(t.share, LOGIN))) == ["anna.col", "anna.nrm", "recover.dat"],
           f"the student's folder holds {os.listdir(os.path.join(t.share, LOGIN))}")
+
+
+def the_teachers_watch_counts_the_student_with_both_tests(t):
+    def student():
+        with contextlib.suppress(OSError), open(os.path.join(t.summary, "students.csv"), newline="") as f:
+            return next((r for r in csv.DictReader(f) if r["student"] == LOGIN and r["colour_mean_ms"]), None)
+    row = wait_for(student, 20, "the watch to count the student with both tests")
+    check(row["found_by"] == "folder" and float(row["simple_mean_ms"]) > 0, f"the watch wrote {row}")
+    t.watch.terminate()
 
 
 def _fault(t, name, reason, begin, end):
