@@ -15,7 +15,7 @@ targets=("$@")
 build="$root/build-fuzz"
 
 "$root/scripts/deps.sh" build fuzz || exit 1
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREFLEX_FUZZ=ON \
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVANE_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null || exit 1
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}" || exit 1
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh" build test
-cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=Debug -DREFLEX_SANITIZE=ON -DREFLEX_WERROR=ON >/dev/null
+cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=Debug -DBREVANE_SANITIZE=ON -DBREVANE_WERROR=ON >/dev/null
 cmake --build "$root/build-test" -j2
 cd "$root/build-test"
 ctest --output-on-failure -j2 "$@"
