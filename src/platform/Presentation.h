@@ -55,8 +55,11 @@ inline std::string stampFlagNames(std::uint32_t flags)
                   {StampFallback, "fallback"}};
     std::string names;
     for (const auto& n : kNames)
-        if (flags & n.bit)
-            names += (names.empty() ? "" : ",") + std::string(n.name);
+        if (flags & n.bit) {
+            if (!names.empty())
+                names += ',';
+            names += n.name;
+        }
     return names.empty() ? "-" : names;
 }
 
