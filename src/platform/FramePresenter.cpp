@@ -335,7 +335,7 @@ void FramePresenter::placeOnScreen(const Spot& spot, Presentation& shown)
 void FramePresenter::takeFrameTimings(Presentation& shown)
 {
     FrameTime time;
-    if (!frameSync_.attached())
+    if (!frameSync_.attached() || !frameSync_.marked())
         return;
     if (!frameSync_.awaitTimings(clock_, clock_.nowNs() + kReadbackTimeoutNs, time)) {
         frameSync_.detach(); // a compositor that does not answer is not waited for again

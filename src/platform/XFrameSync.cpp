@@ -66,8 +66,8 @@ struct Sought {
 
 } // namespace
 
-// The toolkit would take the compositor's answers for messages it does not know and warn of
-// each: they are dropped here once the presenter has read them. A resize request of the
+// The compositor's answers are the presenter's, read where they wait in the toolkit's queue: the
+// toolkit, which does not know them, never gets them. A resize request of the
 // compositor's names the value the counter it watches (ours, the extended one) must reach once the
 // window has drawn its new size; the toolkit sets only its own, so ours follows at once.
 struct XFrameSync::Filter : QAbstractNativeEventFilter {
@@ -122,6 +122,7 @@ bool XFrameSync::attach(xcb_connection_t* c, std::uint32_t window, std::uint32_t
     drawnAtom_ = drawn;
     timingsAtom_ = timings;
     value_ = 0;
+    ready_ = marked_ = false;
     counter_ = xcb_generate_id(c);
     xcb_sync_create_counter(c, counter_, xcb_sync_int64_t{0, 0});
     // The toolkit's counter stays first, the basic one; ours follows as the extended one.
@@ -158,12 +159,16 @@ void XFrameSync::setCounter(std::uint64_t value)
 
 void XFrameSync::beginFrame()
 {
-    setCounter(value_ % 2 ? value_ + 2 : value_ + 1);
+    marked_ = ready_;
+    if (marked_)
+        setCounter(value_ % 2 ? value_ + 2 : value_ + 1);
 }
 
 void XFrameSync::endFrame()
 {
-    setCounter(value_ + 1);
+    if (marked_)
+        setCounter(value_ + 1);
+    ready_ = true;
 }
 
 bool XFrameSync::awaitTimings(const Clock& clock, std::int64_t deadlineNs, FrameTime& time)

@@ -27,8 +27,12 @@ public:
     void detach();
     bool attached() const { return counter_ != 0; }
 
-    void beginFrame(); // the counter odd: the compositor holds the window's updates back
-    void endFrame();   // the next even value, the frame's serial: the compositor shows the frame
+    // The compositor takes a new counter when it gets round to the property, some time after it
+    // changed: the first frame after attach is not marked, lest it wait for a counter the
+    // compositor does not watch yet.
+    void beginFrame();                      // the counter odd: the compositor holds the window's updates back
+    void endFrame();                        // the next even value, the frame's serial: the compositor shows the frame
+    bool marked() const { return marked_; } // the last frame was marked
     // The compositor's answers to the last frame, waited for until `deadlineNs`; nothing where
     // they did not come.
     bool awaitTimings(const Clock& clock, std::int64_t deadlineNs, FrameTime& time);
@@ -41,6 +45,7 @@ private:
     xcb_connection_t* c_ = nullptr;
     std::uint32_t window_ = 0, counter_ = 0, drawnAtom_ = 0, timingsAtom_ = 0;
     std::uint64_t value_ = 0;
+    bool ready_ = false, marked_ = false;
     std::unique_ptr<Filter> filter_;
 };
 
