@@ -5,8 +5,8 @@ set -euo pipefail
 
 build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-wayland
        libasound2-dev libpipewire-0.3-dev libpulse-dev libxcb1-dev libxcb-xinput-dev libxcb-present-dev
-       libxcb-randr0-dev fonts-dejavu-core fonts-liberation librsvg2-bin libwayland-dev wayland-protocols
-       qt6-base-private-dev)
+       libxcb-randr0-dev libxcb-sync-dev fonts-dejavu-core fonts-liberation librsvg2-bin libwayland-dev
+       wayland-protocols qt6-base-private-dev)
 test=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x11-utils poppler-utils
       desktop-file-utils appstream weston xwayland qt6-wayland xcompmgr)
 fuzz=(clang libclang-rt-14-dev)

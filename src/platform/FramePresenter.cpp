@@ -127,6 +127,7 @@ void FramePresenter::detach()
 {
     if (!c_)
         return;
+    frameSync_.detach();
     if (events_)
         xcb_unregister_for_special_event(c_, events_);
     if (gc_)
@@ -174,6 +175,8 @@ bool FramePresenter::attach(QWidget* top)
     events_ = xcb_register_for_special_xge(c, &xcb_present_id, eventId_, nullptr);
     gc_ = xcb_generate_id(c);
     xcb_create_gc(c, gc_, window, 0, nullptr);
+    if (readsBack())
+        frameSync_.attach(c, window, root_);
     return true;
 }
 
@@ -236,6 +239,10 @@ bool FramePresenter::presentPixmap(QWidget* area, Presentation& shown)
     }
     const Spot spot = locate(atPixels, image);
     const std::uint32_t serial = ++serial_;
+    // The frame begins before the copy and ends after it: the compositor shows none of it sooner,
+    // and answers its end with the frame's times.
+    if (frameSync_.attached())
+        frameSync_.beginFrame();
     // Target frame 0 without the asynchronous option: the next refresh.
     const xcb_void_cookie_t request =
         xcb_present_pixmap_checked(c_, window_, pixmap, serial, 0, 0, std::int16_t(atPixels.x()),
@@ -244,11 +251,16 @@ bool FramePresenter::presentPixmap(QWidget* area, Presentation& shown)
     xcb_flush(c_);
     shown.handedNs = clock_.nowNs();
     if (Reply<xcb_generic_error_t> error{xcb_request_check(c_, request)}) {
+        if (frameSync_.attached())
+            frameSync_.endFrame();
         reason_ = "the X server refused the presentation";
         return false;
     }
     shown.confirmedNs = clock_.nowNs();
-    if (!awaitCompletion(serial, shown.handedNs + kCompletionTimeoutNs, shown))
+    const bool completed = awaitCompletion(serial, shown.handedNs + kCompletionTimeoutNs, shown);
+    if (frameSync_.attached())
+        frameSync_.endFrame();
+    if (!completed)
         return false;
     placeOnScreen(spot, shown);
     return true;
@@ -306,6 +318,7 @@ void FramePresenter::placeOnScreen(const Spot& spot, Presentation& shown)
             shown.exact = true;
         }
     }
+    takeFrameTimings(shown);
     if (readsBack() && (changes || !spot.before) && !shown.exact && !warned_) {
         warned_ = true;
         std::fprintf(stderr,
@@ -314,6 +327,28 @@ void FramePresenter::placeOnScreen(const Spot& spot, Presentation& shown)
                      facts_.compositor.toLocal8Bit().constData());
     }
     shown.scanOutNs = scanOutDelayNs(facts_.monitors, spot.topLeft.x(), spot.topLeft.y());
+}
+
+// The compositor answers a frame's end once it has shown the frame: after the pixel, so the
+// readback has its reading first. A presentation time it reports is the pixel's; where it knows
+// none (it draws in software, as on a virtual screen) the readback's stamp stays.
+void FramePresenter::takeFrameTimings(Presentation& shown)
+{
+    FrameTime time;
+    if (!frameSync_.attached() || !frameSync_.marked())
+        return;
+    if (!frameSync_.awaitTimings(clock_, clock_.nowNs() + kReadbackTimeoutNs, time)) {
+        frameSync_.detach(); // a compositor that does not answer is not waited for again
+        return;
+    }
+    if (time.presentedNs == 0 || std::llabs(time.drawnNs - clock_.nowNs()) > kSameClockNs)
+        return;
+    const std::int64_t ust = shown.presentedNs;
+    shown.presentedNs = time.presentedNs;
+    if (time.refreshNs > 0 && shown.presentedNs > ust)
+        shown.msc += std::uint64_t((shown.presentedNs - ust + time.refreshNs / 2) / time.refreshNs);
+    shown.presentedBy = StampSource::FrameTimings;
+    shown.exact = true;
 }
 
 } // namespace brevane

@@ -4,6 +4,7 @@
 #include "platform/PresentRetry.h"
 #include "platform/Presentation.h"
 #include "platform/WaylandPresenter.h"
+#include "platform/XFrameSync.h"
 
 #include <cstdint>
 #include <string>
@@ -27,7 +28,9 @@ namespace brevane {
 // Where a compositing manager shows the window, the copy only reaches the window's off-screen
 // buffer, and the compositor paints it at a frame of its own: the presenter then reads the
 // screen's pixel at the widget's middle until it changes (ScreenReadback) and stamps that, put
-// on the refresh it reached the glass at. Where it cannot tell (XWayland, a pixel the compositor
+// on the refresh it reached the glass at. A compositor that reports its frames (XFrameSync) is
+// told where the frame begins and ends, and its presentation time, where it knows one, is the
+// stamp; the readback stays where it does not. Where it cannot tell (XWayland, a pixel the compositor
 // never showed), the stamp is Present's and marked estimated. Every stamp adds the scan-out time
 // to the widget's top line (ScanOut.h), kept apart in its trace.
 //
@@ -55,6 +58,7 @@ private:
     Spot locate(QPoint atPixels, const QImage& image) const;
     bool readsBack() const;
     void placeOnScreen(const Spot& spot, Presentation& shown);
+    void takeFrameTimings(Presentation& shown);
     Presentation fallBack(QWidget* area, bool presentFailed);
 
     const Clock& clock_;
@@ -66,6 +70,7 @@ private:
     std::uint8_t depth_ = 0;
     bool warned_ = false;
     std::string reason_;
+    XFrameSync frameSync_;
     WaylandPresenter wayland_; // a Wayland compositor's presentation feedback, where Qt runs on Wayland
 };
 

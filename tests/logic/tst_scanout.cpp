@@ -1,3 +1,4 @@
+#include "platform/FrameTimings.h"
 #include "platform/Presentation.h"
 #include "platform/ScanOut.h"
 
@@ -75,6 +76,38 @@ private slots:
         shown.presentedNs = 0;
         QCOMPARE(qint64(shown.stampNs()), qint64(1'000'000));
         QVERIFY(shown.trace().scanOutNs == 0 && !shown.trace().exact);
+    }
+    // A compositor's frame timings: the frame is on the glass the offset after the drawn time,
+    // whose microseconds come in two halves; an offset of 0 or of the most negative value says
+    // the compositor does not know (mutter drawing in software), and no time is made up.
+    void frameTimings_data()
+    {
+        QTest::addColumn<quint32>("drawnLow");
+        QTest::addColumn<quint32>("drawnHigh");
+        QTest::addColumn<quint32>("offset");
+        QTest::addColumn<quint32>("refresh");
+        QTest::addColumn<qint64>("presentedNs");
+        QTest::addColumn<qint64>("refreshNs");
+        QTest::newRow("60 Hz, shown 5.2 ms after drawing")
+            << 5'000'000u << 0u << 5'200u << 16'667u << qint64(5'005'200'000) << qint64(16'667'000);
+        QTest::newRow("drawn time past 32 bits")
+            << 1'497'805'570u << 1u << 1'000u << 6'944u << qint64(5'792'773'866'000) << qint64(6'944'000);
+        QTest::newRow("negative offset") << 5'000'000u << 0u << quint32(-300) << 0u << qint64(4'999'700'000)
+                                         << qint64(0);
+        QTest::newRow("offset 0: unknown") << 5'000'000u << 0u << 0u << 0u << qint64(0) << qint64(0);
+        QTest::newRow("most negative offset: unknown")
+            << 5'000'000u << 0u << 0x8000'0000u << 16'667u << qint64(0) << qint64(16'667'000);
+        QTest::newRow("no drawn time") << 0u << 0u << 5'200u << 16'667u << qint64(0) << qint64(16'667'000);
+    }
+    void frameTimings()
+    {
+        QFETCH(quint32, drawnLow);
+        QFETCH(quint32, drawnHigh);
+        QFETCH(quint32, offset);
+        QFETCH(quint32, refresh);
+        const FrameTime time = frameTimingsTime({drawnLow, drawnHigh, offset, refresh});
+        QTEST(qint64(time.presentedNs), "presentedNs");
+        QTEST(qint64(time.refreshNs), "refreshNs");
     }
 };
 
