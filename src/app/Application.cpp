@@ -2,13 +2,10 @@
 #include "app/DataCommands.h"
 #include "app/MenuCommands.h"
 #include "app/StartupSequence.h"
+#include "app/TestModules.h"
 #include "app/Windows.h"
-#include "complex_results/ChoiceResultsWindow.h"
-#include "complex_test/ChoiceTestModule.h"
 #include "config/SettingsModule.h"
 #include "shared/RecoveryCommands.h"
-#include "simple_results/frmDisplay.h"
-#include "simple_test/SimpleTestModule.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,13 +23,11 @@ Application::Application(AppState& state, const Platform& platform, QString comm
     , main_(std::make_unique<frmMain>(platform.version))
 {
     const ModuleContext context{state_, platform_, *this, *this};
-    modules_.push_back(std::make_unique<SimpleTestModule>(context));
-    modules_.push_back(simpleResultsModule(context));
+    for (const TestModules& test : testModules()) {
+        modules_.push_back(test.makeTest(context));
+        modules_.push_back(test.makeResults(context));
+    }
     modules_.push_back(std::make_unique<SettingsModule>(context));
-    modules_.push_back(std::make_unique<ChoiceTestModule>(context, ChoiceTest::Color));
-    modules_.push_back(std::make_unique<ChoiceTestModule>(context, ChoiceTest::Number));
-    modules_.push_back(choiceResultsModule(context, Destination::ColorResults));
-    modules_.push_back(choiceResultsModule(context, Destination::NumberResults));
 
     connect(main_.get(), &frmMain::openRequested, this, [this](Destination d) { open({d, main_.get()}); });
     connect(main_.get(), &frmMain::clearDataRequested, this, [this] { clearAllData(state_, platform_.prompt); });
@@ -84,22 +79,10 @@ void Application::start()
     for (const auto& m : modules_) {
         Module* module = m.get();
         const auto load = [module] { module->preload(); };
-        switch (module->startupSlot()) {
-        case StartupSlot::SettingsDialog:
+        if (module->startupSlot() == StartupSlot::SettingsDialog)
             loaders.settingsDialog = load;
-            break;
-        case StartupSlot::SimpleTest:
-            loaders.simpleTest = load;
-            break;
-        case StartupSlot::ColorTest:
-            loaders.colorTest = load;
-            break;
-        case StartupSlot::NumberTest:
-            loaders.numberTest = load;
-            break;
-        case StartupSlot::None:
-            break;
-        }
+        else if (module->startupSlot() == StartupSlot::Test)
+            loaders.tests.push_back(load); // registered in the order of testModules()
     }
     if (sequence.loadConfiguration(commandLine_, loaders) == StartupOutcome::Terminate) {
         QCoreApplication::exit(1);

@@ -1,7 +1,7 @@
 #pragma once
 // The shell: owns the start-up windows, the main menu and the modules, and is the Shell every
-// module reaches the others through. Adding a module is one line in the constructor; nothing
-// here knows a module's windows.
+// module reaches the others through. The tests' modules come from the list in TestModules.cpp;
+// any other module is one line in the constructor. Nothing here knows a module's windows.
 
 #include "app/Navigator.h"
 #include "platform/Platform.h"

@@ -1,4 +1,5 @@
 #include "app/DataCommands.h"
+#include "shared/TestList.h"
 
 namespace brevane {
 
@@ -8,9 +9,8 @@ bool clearAllData(AppState& state, Prompt& prompt)
                            QStringLiteral("Delete All Data"), MsgButtons::YesNo, MsgIcon::Critical, true};
     if (prompt.ask(question) != MsgAnswer::Yes)
         return false;
-    clearAllSets(state.Simple);
-    clearAllSets(state.Color);
-    clearAllSets(state.Number);
+    for (const TestDescriptor* test : testList())
+        clearAllSets(test->half(state));
     return true;
 }
 

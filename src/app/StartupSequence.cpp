@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 
 namespace brevane {
@@ -93,20 +94,20 @@ StartupOutcome StartupSequence::loadConfiguration(const QString& commandLine, co
     runLoader(loaders.settingsDialog);
     view_.setProgress(45);
 
-    pointer_.setBusy(true);
-    view_.setStatus(QStringLiteral("Initializing application ..."));
-    runLoader(loaders.simpleTest);
-    view_.setProgress(60);
-
-    pointer_.setBusy(true);
-    runLoader(loaders.colorTest);
-    view_.setProgress(75);
-
-    pointer_.setBusy(true);
-    view_.setStatus(QStringLiteral("Initializing application ... Almost Done"));
-    view_.setProgress(90);
-    runLoader(loaders.numberTest);
-    view_.setProgress(100);
+    // The bar steps by 15 after each test but the last, whose load runs at 90 under "Almost Done".
+    const std::size_t count = loaders.tests.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const bool last = i + 1 == count;
+        pointer_.setBusy(true);
+        if (i == 0 && !last)
+            view_.setStatus(QStringLiteral("Initializing application ..."));
+        if (last) {
+            view_.setStatus(QStringLiteral("Initializing application ... Almost Done"));
+            view_.setProgress(90);
+        }
+        runLoader(loaders.tests[i]);
+        view_.setProgress(last ? 100 : std::min(45 + 15 * int(i + 1), 90));
+    }
 
     view_.setStatus(QStringLiteral(" "));
     pointer_.setBusy(false);

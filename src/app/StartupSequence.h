@@ -12,6 +12,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace brevane {
 
@@ -22,12 +23,11 @@ public:
     virtual void setStatus(const QString& text) = 0; // pnlStatus caption
 };
 
-// The windows the sequence preloads (their load handlers run once here).
+// The windows the sequence preloads (their load handlers run once here): the settings dialog's,
+// then one per test in the menu's order.
 struct StartupLoaders {
     std::function<void()> settingsDialog;
-    std::function<void()> simpleTest;
-    std::function<void()> colorTest;
-    std::function<void()> numberTest;
+    std::vector<std::function<void()>> tests;
 };
 
 enum class StartupOutcome { ShowMainMenu, Terminate };

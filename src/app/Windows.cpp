@@ -1,6 +1,7 @@
 #include "app/Windows.h"
 #include "app/Navigator.h"
 #include "app/SessionPlatform.h"
+#include "app/TestModules.h"
 #include "platform/XDisplay.h"
 
 #include "ui_frmAbout.h"
@@ -14,21 +15,22 @@
 #include <QDir>
 #include <QStyle>
 #include <QTimer>
-#include <array>
+#include <vector>
 
 namespace brevane {
 
 namespace {
 
-// The menu's module buttons and what each opens.
-const std::array<std::pair<QPushButton * Ui::frmMain::*, Destination>, 4>& moduleButtons()
+// The menu's module buttons and what each opens: one per test, then Options.
+const std::vector<std::pair<QPushButton * Ui::frmMain::*, Destination>>& moduleButtons()
 {
-    static const std::array<std::pair<QPushButton * Ui::frmMain::*, Destination>, 4> buttons{{
-        {&Ui::frmMain::cmdNormal, Destination::SimpleTest},
-        {&Ui::frmMain::cmdColors, Destination::ColorTest},
-        {&Ui::frmMain::cmdNumbers, Destination::NumberTest},
-        {&Ui::frmMain::cmdConfigure, Destination::Settings},
-    }};
+    static const auto buttons = [] {
+        std::vector<std::pair<QPushButton * Ui::frmMain::*, Destination>> list;
+        for (const TestModules& test : testModules())
+            list.emplace_back(test.menuButton, test.window);
+        list.emplace_back(&Ui::frmMain::cmdConfigure, Destination::Settings);
+        return list;
+    }();
     return buttons;
 }
 

@@ -9,8 +9,8 @@ TestModule::Links linksOf(ChoiceTest test)
 {
     // The settings dialog opens on this test's page: 1 colour, 2 number.
     if (test == ChoiceTest::Color)
-        return {Destination::ColorTest, StartupSlot::ColorTest, Destination::ColorResults, 1};
-    return {Destination::NumberTest, StartupSlot::NumberTest, Destination::NumberResults, 2};
+        return {Destination::ColorTest, Destination::ColorResults, 1};
+    return {Destination::NumberTest, Destination::NumberResults, 2};
 }
 
 } // namespace

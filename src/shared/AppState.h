@@ -75,10 +75,8 @@ struct AppState {
 
     // The flag of the test whose sets `store` is (the engines and results windows know their
     // store, not their test).
-    bool& dataNotSaved(const SetData& store)
-    {
-        return &store == &Color ? DataNotSaved.Color : &store == &Number ? DataNotSaved.Number : DataNotSaved.Simple;
-    }
+    // (TestList.cpp).
+    bool& dataNotSaved(const SetData& store);
 
     // Twips of the window designs to the screen's pixels.
     int pixelsX(long twips) const { return int(std::lround(twips / TwipsPerPixelX)); }

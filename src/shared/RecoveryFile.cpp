@@ -1,6 +1,7 @@
 #include "shared/RecoveryFile.h"
 
 #include "shared/SetBlocks.h"
+#include "shared/TestList.h"
 #include "shared/ValueCodec.h"
 
 namespace brevane {
@@ -8,15 +9,19 @@ namespace brevane {
 bool writeRecovery(QIODevice& device, const AppState& state)
 {
     ValueWriter out(device);
-    return writeSets(out, state.Simple, nullptr) && writeSets(out, state.Color, &state.Color) &&
-           writeSets(out, state.Number, &state.Number);
+    for (const TestDescriptor* test : testList())
+        if (test->inRecoveryFile && !writeSets(out, test->setsOf(state), test->countsOf(state)))
+            return false;
+    return true;
 }
 
 bool readRecovery(QIODevice& device, AppState& state)
 {
     ValueReader in(device);
-    return readSets(in, state.Simple, nullptr) && readSets(in, state.Color, &state.Color) &&
-           readSets(in, state.Number, &state.Number);
+    for (const TestDescriptor* test : testList())
+        if (test->inRecoveryFile && !readSets(in, test->sets(state), test->counts(state)))
+            return false;
+    return true;
 }
 
 } // namespace brevane

@@ -191,20 +191,20 @@ void ResultsModel::done()
 
 void ResultsModel::save()
 {
-    if (saveDataFile(p_.files, p_.prompt, p_.handIn, kind_.file, QString::fromLatin1(kind_.fileDialogTitle), half_) ==
-        FileCommand::Done)
+    if (saveDataFile(p_.files, p_.prompt, p_.handIn, kind_.test.file, QString::fromLatin1(kind_.fileDialogTitle),
+                     half_) == FileCommand::Done)
         s_.dataNotSaved(half_.sets) = false;
 }
 
 void ResultsModel::exportCsv()
 {
     // Not a save: a CSV file does not load back, so the unsaved mark stays.
-    exportResultsCsv(p_.files, p_.prompt, QString::fromLatin1(kind_.test), half_);
+    exportResultsCsv(p_.files, p_.prompt, QString::fromLatin1(kind_.test.name), half_);
 }
 
 void ResultsModel::load()
 {
-    if (loadDataFile(p_.files, p_.prompt, kind_.file, QString::fromLatin1(kind_.fileDialogTitle), half_) ==
+    if (loadDataFile(p_.files, p_.prompt, kind_.test.file, QString::fromLatin1(kind_.fileDialogTitle), half_) ==
         FileCommand::Done)
         activate();
 }

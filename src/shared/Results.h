@@ -11,8 +11,8 @@
 #include "platform/Platform.h"
 #include "platform/Printer.h"
 #include "shared/AppState.h"
-#include "shared/DataFile.h"
 #include "shared/Palette.h"
+#include "shared/TestList.h"
 
 #include <QRgb>
 #include <QString>
@@ -24,8 +24,7 @@ inline constexpr int kFastestTab = 10, kSlowestTab = 11, kAverageTab = 12, kAllD
 
 struct ResultsKind {
     const char* caption;
-    const char* test; // "simple", "colour" or "number": the test column of an export
-    StoreHalf (*half)(AppState&);
+    const TestDescriptor& test; // its store half, its data file, and its name in an export's test column
     // A 14th tab, "All Data", with grfSet: every run of every set, a bar of which deletes it.
     bool allDataTab;
     // After a deletion the tab it was made on stays, and so does the set on grfRun; otherwise
@@ -37,10 +36,11 @@ struct ResultsKind {
     // Clear All empties the charts too; otherwise they keep their bars until a tab is chosen.
     bool clearAllEmptiesCharts;
     const char* runBarQuestion; // "Delete run %1 ... ", for a bar of grfRun
-    const DataFileFormat& file;
     const char* fileDialogTitle;
     const char* reportTitle;
     void (*printReport)(Printer&, const PrintChoice&, const StoreHalf&);
+
+    StoreHalf half(AppState& state) const { return test.half(state); }
 };
 
 struct ResultCell {

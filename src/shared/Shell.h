@@ -86,8 +86,9 @@ struct ModuleContext {
     SeriesRecorder& series;
 };
 
-// The start-up step in which a module's windows are made and their load handlers run.
-enum class StartupSlot { None, SettingsDialog, SimpleTest, ColorTest, NumberTest };
+// The start-up step in which a module's windows are made and their load handlers run: the
+// settings dialog's, then every test's in the order the shell registered them.
+enum class StartupSlot { None, SettingsDialog, Test };
 
 class Module {
 public:

@@ -17,14 +17,13 @@ class TestModule : public Module {
 public:
     struct Links {
         Destination test;
-        StartupSlot slot;
         Destination results;
         int settingsPage; // the settings dialog's tab for this test
     };
     ~TestModule() override;
 
     QList<Destination> destinations() const override { return {links_.test}; }
-    StartupSlot startupSlot() const override { return links_.slot; }
+    StartupSlot startupSlot() const override { return StartupSlot::Test; }
     void preload() override;
     void open(const OpenRequest& request) override;
 

@@ -5,14 +5,12 @@ namespace brevane {
 
 const ResultsKind kSimpleResults{
     .caption = "Simple Choice Stimulus Module Data Display",
-    .test = "simple",
-    .half = [](AppState& state) { return StoreHalf{state.Simple}; },
+    .test = kSimpleTest,
     .allDataTab = true,
     .deletionKeepsTab = true,
     .refreshOnActivation = true,
     .clearAllEmptiesCharts = true,
     .runBarQuestion = "Delete run %1 from the set? ",
-    .file = kNrmFile,
     .fileDialogTitle = "Normal Reflex Data Files",
     .reportTitle = kSimpleReportTitle,
     .printReport = printSimpleReport,

@@ -4,7 +4,7 @@
 namespace brevane {
 
 SimpleTestModule::SimpleTestModule(ModuleContext context)
-    : TestModule(context, {Destination::SimpleTest, StartupSlot::SimpleTest, Destination::SimpleResults, 0})
+    : TestModule(context, {Destination::SimpleTest, Destination::SimpleResults, 0})
 {
 }
 

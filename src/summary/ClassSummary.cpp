@@ -81,9 +81,13 @@ std::optional<StudentFile> readStudentFile(const DataFileEntry& entry, const QBy
     if (isRecovery(info)) {
         const auto state = std::make_unique<AppState>();
         ok = readRecovery(buffer, *state);
-        out.tests = {{QStringLiteral("simple"), state->Simple, std::nullopt},
-                     {QStringLiteral("colour"), state->Color, state->Color},
-                     {QStringLiteral("number"), state->Number, state->Number}};
+        for (const TestDescriptor* test : testList()) {
+            if (!test->inRecoveryFile)
+                continue;
+            const OutcomeCounts* counts = test->countsOf(*state);
+            out.tests.push_back(
+                {QLatin1String(test->name), test->setsOf(*state), counts ? std::optional(*counts) : std::nullopt});
+        }
         kind = QStringLiteral("recover.dat");
         lines = kRecoveryLineCount;
     } else {

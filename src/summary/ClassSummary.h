@@ -14,6 +14,7 @@
 // are over the student means.
 
 #include "shared/Stores.h"
+#include "shared/TestList.h"
 #include "summary/ClassFiles.h"
 #include "summary/ClassStatistics.h"
 
@@ -29,8 +30,14 @@ namespace brevane::summary {
 // What a .col file is taken for: it does not record which choice test wrote it.
 enum class ColTest { Choice, Colour, Number };
 
-// The tests in the order of every table and of the chart.
-inline const QStringList kTestOrder{"simple", "colour", "number", "choice"};
+// The tests in the order of every table and of the chart: the program's own, then "choice", a .col
+// file said to be neither choice test's.
+inline const QStringList kTestOrder = [] {
+    QStringList order;
+    for (const TestDescriptor* test : testList())
+        order << QLatin1String(test->name);
+    return order << QStringLiteral("choice");
+}();
 
 struct TestData {
     QString test; // one of kTestOrder

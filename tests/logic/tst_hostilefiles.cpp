@@ -52,7 +52,7 @@ struct Lab final : SplashView {
         else {
             StartupSequence startup(s, fp.prompt, fp.pointer, *this, QFileInfo(path).dir());
             startup.initialiseGlobals({1024, 768});
-            startup.loadConfiguration(path, {[] {}, [] {}, [] {}, [] {}});
+            startup.loadConfiguration(path, {[] {}, {[] {}, [] {}, [] {}}});
         }
     }
     bool same(const Lab& o) const

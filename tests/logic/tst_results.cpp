@@ -325,7 +325,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(readFile(f.file("a.csv"))),
                  QStringLiteral("test,set,run,rt_ms,outcome,comment\r\n%1,2,1,234,%2,%4\r\n%1,2,3,1000,%3,%4\r\n"
                                 "%1,2,4,1000,%2,%4\r\n%1,7,1,302,%2,Größe\r\n")
-                     .arg(kind->test, hit, missed, comment));
+                     .arg(kind->test.name, hit, missed, comment));
         QVERIFY(f.state.DataNotSaved.any() && f.fp.prompt.shown.isEmpty());
     }
 

@@ -77,7 +77,7 @@ struct Harness final : SplashView {
     {
         const auto loader = [this](const QString& name) { return [this, name] { log << "load " + name; }; };
         return sequence.loadConfiguration(commandLine,
-                                          {loader("settings"), loader("simple"), loader("color"), loader("number")});
+                                          {loader("settings"), {loader("simple"), loader("color"), loader("number")}});
     }
 };
 

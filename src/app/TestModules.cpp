@@ -1,0 +1,28 @@
+#include "app/TestModules.h"
+#include "complex_results/ChoiceResultsWindow.h"
+#include "complex_test/ChoiceTestModule.h"
+#include "simple_results/frmDisplay.h"
+#include "simple_test/SimpleTestModule.h"
+
+#include "ui_frmMain.h"
+
+namespace brevane {
+
+const std::array<TestModules, kTestCount>& testModules()
+{
+    using C = const ModuleContext&;
+    static const std::array<TestModules, kTestCount> modules{{
+        {kSimpleTest, &Ui::frmMain::cmdNormal, Destination::SimpleTest,
+         [](C c) -> std::unique_ptr<Module> { return std::make_unique<SimpleTestModule>(c); },
+         [](C c) { return simpleResultsModule(c); }},
+        {kColorTest, &Ui::frmMain::cmdColors, Destination::ColorTest,
+         [](C c) -> std::unique_ptr<Module> { return std::make_unique<ChoiceTestModule>(c, ChoiceTest::Color); },
+         [](C c) { return choiceResultsModule(c, Destination::ColorResults); }},
+        {kNumberTest, &Ui::frmMain::cmdNumbers, Destination::NumberTest,
+         [](C c) -> std::unique_ptr<Module> { return std::make_unique<ChoiceTestModule>(c, ChoiceTest::Number); },
+         [](C c) { return choiceResultsModule(c, Destination::NumberResults); }},
+    }};
+    return modules;
+}
+
+} // namespace brevane

@@ -1,0 +1,30 @@
+#pragma once
+// The tests as the shell sees them: each test of shared/TestList.h with the button of the main
+// menu that opens it and the modules that make its window and its results window. The shell
+// registers these modules, the start-up sequence preloads the test windows in this order, and
+// the menu wires these buttons; a new test is a line here and one in shared/TestList.cpp.
+
+#include "shared/Shell.h"
+#include "shared/TestList.h"
+
+#include <memory>
+
+class QPushButton;
+namespace Ui {
+class frmMain;
+}
+
+namespace brevane {
+
+struct TestModules {
+    const TestDescriptor& test;
+    QPushButton* Ui::frmMain::*menuButton;
+    Destination window; // what the menu button opens
+    std::unique_ptr<Module> (*makeTest)(const ModuleContext&);
+    std::unique_ptr<Module> (*makeResults)(const ModuleContext&);
+};
+
+// In the order of testList().
+const std::array<TestModules, kTestCount>& testModules();
+
+} // namespace brevane

@@ -1,0 +1,38 @@
+#include "shared/TestList.h"
+
+namespace brevane {
+
+const TestDescriptor kSimpleTest{"simple",
+                                 kNrmFile,
+                                 [](const AppState& s) -> const SetData& { return s.Simple; },
+                                 [](const AppState&) -> const OutcomeCounts* { return nullptr; },
+                                 &UnsavedData::Simple,
+                                 true};
+const TestDescriptor kColorTest{"colour",
+                                kColFile,
+                                [](const AppState& s) -> const SetData& { return s.Color; },
+                                [](const AppState& s) -> const OutcomeCounts* { return &s.Color; },
+                                &UnsavedData::Color,
+                                true};
+const TestDescriptor kNumberTest{"number",
+                                 kColFile,
+                                 [](const AppState& s) -> const SetData& { return s.Number; },
+                                 [](const AppState& s) -> const OutcomeCounts* { return &s.Number; },
+                                 &UnsavedData::Number,
+                                 true};
+
+const std::array<const TestDescriptor*, kTestCount>& testList()
+{
+    static const std::array<const TestDescriptor*, kTestCount> tests{&kSimpleTest, &kColorTest, &kNumberTest};
+    return tests;
+}
+
+bool& AppState::dataNotSaved(const SetData& store)
+{
+    for (const TestDescriptor* test : testList())
+        if (&test->sets(*this) == &store)
+            return DataNotSaved.*test->unsaved;
+    return DataNotSaved.Simple;
+}
+
+} // namespace brevane
