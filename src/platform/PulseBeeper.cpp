@@ -111,8 +111,8 @@ bool PulseBeeper::Server::startStream()
         return false;
     pa_threaded_mainloop_lock(loop);
     if (!stream) {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 1};
-        stream = pa_stream_new(context, "Brevane tone", &spec, nullptr);
+        const pa_sample_spec samples{PA_SAMPLE_S16LE, kRate, 1};
+        stream = pa_stream_new(context, "Brevane tone", &samples, nullptr);
         pa_stream_set_state_callback(
             stream, [](pa_stream*, void* d) { onContext(nullptr, d); }, this);
         pa_stream_set_write_callback(stream, onWrite, this);
