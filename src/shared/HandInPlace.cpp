@@ -52,9 +52,8 @@ HandInResult handInFile(const QString& folder, const QString& subfolder, const Q
     else if (errno != EEXIST)
         return {false, QString::fromLocal8Bit(std::strerror(errno))};
     const QString path = QDir(own).filePath(fileName);
-    const FileWriteResult written = replaceFileAtomically(path, bytes);
-    if (written.ok)
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const FileWriteResult written =
+        replaceFileAtomically(path, bytes, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     return {written.ok, written.error};
 }
 
