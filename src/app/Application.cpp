@@ -5,6 +5,7 @@
 #include "app/TestModules.h"
 #include "app/Windows.h"
 #include "config/SettingsModule.h"
+#include "platform/XDisplay.h"
 #include "shared/RecoveryCommands.h"
 
 #include <QCoreApplication>
@@ -33,7 +34,9 @@ Application::Application(AppState& state, const Platform& platform, QString comm
     connect(main_.get(), &frmMain::clearDataRequested, this, [this] { clearAllData(state_, platform_.prompt); });
     connect(main_.get(), &frmMain::recoverRequested, this, [this] { recovery_->read(); });
     connect(main_.get(), &frmMain::aboutRequested, this, [this] {
-        frmAbout about(platform_.version, main_.get());
+        // The display as probed now, else what the stimuli shown so far turned out to be.
+        const QString notice = displayStampPlan(probeDisplay()).notice;
+        frmAbout about(platform_.version, notice.isEmpty() ? estimatedNotice_ : notice, main_.get());
         about.exec();
     });
     connect(main_.get(), &frmMain::exitRequested, this, &Application::exitProgram);
@@ -54,6 +57,10 @@ void Application::setTimingTrace(const QString& path)
 void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, const StampTrace& stimulus,
                                    StampSources sources)
 {
+    if (estimatedNotice_.isEmpty())
+        estimatedNotice_ = estimatedStampNotice(stimulus);
+    if (tracePath_.isEmpty())
+        return;
     QFile f(tracePath_);
     if (f.open(QIODevice::Append | QIODevice::Text))
         f.write(QByteArray::number(qlonglong(stimulusNs)) + ' ' + QByteArray::number(qlonglong(responseNs)) + ' ' +

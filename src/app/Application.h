@@ -54,9 +54,9 @@ public:
     void open(OpenRequest request) override;
     void showWhileLoading(std::function<void()> step) override;
 
-    // SeriesRecorder: recover.dat, and the trace when the benchmark asked for one
+    // SeriesRecorder: recover.dat, the trace when the benchmark asked for one, and the about box's
+    // word on a display whose stamps turned out estimated only once the stimuli were shown
     void seriesEnded() override;
-    bool tracing() const override { return !tracePath_.isEmpty(); }
     void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, const StampTrace& stimulus,
                           StampSources sources) override;
 
@@ -68,6 +68,7 @@ private:
     QString commandLine_;
     Navigator navigator_;
     QString tracePath_;
+    QString estimatedNotice_; // the first stimulus stamp found estimated, in a teacher's words
     std::unique_ptr<RecoveryFile> recovery_;
     std::unique_ptr<frmFirst> first_;
     std::unique_ptr<frmSplash> splash_;

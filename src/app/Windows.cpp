@@ -2,7 +2,6 @@
 #include "app/Navigator.h"
 #include "app/SessionPlatform.h"
 #include "app/TestModules.h"
-#include "platform/XDisplay.h"
 
 #include "ui_frmAbout.h"
 #include "ui_frmFirst.h"
@@ -108,7 +107,7 @@ void frmMain::showEvent(QShowEvent* event)
     ui->cmdExit->setFocus();
 }
 
-frmAbout::frmAbout(const ProgramVersion& version, QWidget* parent)
+frmAbout::frmAbout(const ProgramVersion& version, const QString& displayNotice, QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::frmAbout>())
 {
@@ -116,7 +115,7 @@ frmAbout::frmAbout(const ProgramVersion& version, QWidget* parent)
     // What this window system and this display cost the measurement, where they cost anything;
     // elsewhere the box keeps no room for the line.
     for (const auto& [label, text] : {std::pair{ui->lblSession, waylandLimits(QGuiApplication::platformName())},
-                                      std::pair{ui->lblDisplay, displayStampPlan(probeDisplay()).notice}}) {
+                                      std::pair{ui->lblDisplay, displayNotice}}) {
         label->setText(text);
         if (!text.isEmpty())
             continue;

@@ -75,7 +75,8 @@ private:
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(const ProgramVersion& version, QWidget* parent = nullptr);
+    // `displayNotice`: what the display's stimulus stamps cost the times; empty where nothing.
+    frmAbout(const ProgramVersion& version, const QString& displayNotice, QWidget* parent = nullptr);
     ~frmAbout() override;
 
 private:

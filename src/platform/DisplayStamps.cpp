@@ -30,6 +30,15 @@ DisplayStampPlan displayStampPlan(const DisplayFacts& facts)
     return {StampSource::Present, true, {}};
 }
 
+QString estimatedStampNotice(const StampTrace& stamp)
+{
+    if (stamp.exact || stamp.source == StampSource::Clock)
+        return {};
+    if (stamp.source == StampSource::Feedback)
+        return QString::fromLatin1(kCompositorEstimatesNotice);
+    return QStringLiteral("Some stimuli were stamped by ") + stampWords(stamp.source, false) + kOneFrame;
+}
+
 QString stampWords(StampSource source, bool exact)
 {
     QString words;

@@ -30,6 +30,14 @@ struct DisplayStampPlan {
 
 DisplayStampPlan displayStampPlan(const DisplayFacts& facts);
 
+// Said once where a Wayland compositor's frame times turn out to be its own estimates.
+inline constexpr const char* kCompositorEstimatesNotice =
+    "The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide";
+
+// What a stimulus stamp that the display could not make exact costs the times, in a teacher's
+// words; empty for an exact one and for a stamp no display gives (a tone alone, no screen).
+QString estimatedStampNotice(const StampTrace& stamp);
+
 // A stimulus stamp's source in a teacher's words, with "(exact)" or "(estimated)".
 QString stampWords(StampSource source, bool exact);
 

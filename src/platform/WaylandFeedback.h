@@ -32,10 +32,6 @@ struct PresentedEvent {
     std::uint32_t kinds = 0;     // the protocol's kind bits, the same as StampFlag's first four
 };
 
-// Said once where a compositor's frame times turn out to be its own estimates.
-inline constexpr const char* kCompositorEstimatesNotice =
-    "The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide";
-
 // A link whose paired reading took longer than this is no better than an estimate.
 inline constexpr std::int64_t kClockLinkLimitNs = 20'000;
 

@@ -1,4 +1,5 @@
 #include "platform/WaylandPresenter.h"
+#include "platform/DisplayStamps.h"
 #include "platform/WaylandFeedback.h"
 
 #include <QGuiApplication>

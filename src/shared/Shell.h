@@ -45,13 +45,12 @@ struct StampSources {
 };
 
 // Where a finished series and its stamps go besides the store: recover.dat, rewritten at the
-// end of every finished series, and the benchmark's trace of the stamps behind every stored
-// time.
+// end of every finished series, the benchmark's trace of the stamps behind every stored time,
+// and what the about box says of stamps that turned out estimated.
 class SeriesRecorder {
 public:
     virtual ~SeriesRecorder() = default;
     virtual void seriesEnded() = 0;
-    virtual bool tracing() const = 0; // the benchmark asked for the trace
     // `stimulus`: where the picture's stamp came from, and how sure it is; `sources`: what the
     // press and the tone were stamped from.
     virtual void responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, const StampTrace& stimulus,

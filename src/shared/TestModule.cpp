@@ -19,11 +19,10 @@ void TestModule::preload()
     window_ = makeWindow([&series] { series.seriesEnded(); });
     TestWindow* window = window_.get();
     TestEngine& engine = window->testEngine();
-    if (series.tracing())
-        engine.onResponseMeasured = [&series, &engine](std::int64_t stimulusNs, const PressStamp& press) {
-            series.responseMeasured(stimulusNs, press.ns, engine.stimulusTrace(),
-                                    {press.source, engine.stimulusToneSource(), engine.stimulusToneLagNs()});
-        };
+    engine.onResponseMeasured = [&series, &engine](std::int64_t stimulusNs, const PressStamp& press) {
+        series.responseMeasured(stimulusNs, press.ns, engine.stimulusTrace(),
+                                {press.source, engine.stimulusToneSource(), engine.stimulusToneLagNs()});
+    };
     Shell& shell = context_.shell;
     QObject::connect(window, &TestWindow::doneRequested, window, [this, &shell] {
         holdSound(false);

@@ -315,7 +315,6 @@ struct FakePlatform {
 // Counts the series that ended; keeps no trace.
 struct FakeSeriesRecorder final : SeriesRecorder {
     void seriesEnded() override { ++ended; }
-    bool tracing() const override { return false; }
     void responseMeasured(std::int64_t, std::int64_t, const StampTrace&, StampSources) override { }
     int ended = 0;
 };

@@ -282,6 +282,12 @@ private slots:
         QCOMPARE(stampSourceName(fallback.trace().source), "handover");
         QCOMPARE(stampExactnessName(fallback.trace().exact), "estimated");
         QCOMPARE(stampFlagNames(fallback.trace().flags), std::string("fallback"));
+        // A stamp found estimated only when shown gives the about box its line; an exact one, or
+        // one no display gave (a tone alone), gives none.
+        QVERIFY(estimatedStampNotice(fallback.trace()).startsWith("Some stimuli were stamped by the hand-over"));
+        QCOMPARE(estimatedStampNotice({-1, StampSource::Feedback}), QLatin1String(kCompositorEstimatesNotice));
+        QVERIFY(estimatedStampNotice({-1, StampSource::Feedback, 0, 0, true}).isEmpty());
+        QVERIFY(estimatedStampNotice({-1, StampSource::Clock}).isEmpty());
         QCOMPARE(stampFlagNames(StampVsync | StampHardwareClock | StampZeroCopy),
                  std::string("vsync,hw-clock,zero-copy"));
         QCOMPARE(stampFlagNames(0), std::string("-"));
