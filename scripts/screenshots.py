@@ -75,12 +75,10 @@ def main():
 
     # The screen grows with the scale, so that the program still sees 1024 x 768 of its own pixels.
     brevane_e2e.session.SCREEN = f"{round(1024 * args.scale)}x{round(768 * args.scale)}x24"
-    t = Scenario("screenshots", os.path.abspath(args.program), None)  # a first start: no Reflex.cfg yet
+    # A first start: no Reflex.cfg yet.
+    t = Scenario("screenshots", os.path.abspath(args.program), None, env={"QT_SCALE_FACTOR": str(args.scale)})
     t.out = os.path.abspath(args.out)
     os.makedirs(t.out, exist_ok=True)
-    launch = t.session.launch
-    t.session.launch = lambda binary, cwd, env=None: launch(binary, cwd,
-                                                             env={**(env or {}), "QT_SCALE_FACTOR": str(args.scale)})
     # Qt tells the accessibility bus its own pixels; the clicks go to the screen's.
     t.extents = lambda node: tuple(round(v * args.scale) for v in Scenario.extents(t, node))
     try:
