@@ -5,7 +5,7 @@ back, and say so, exact, in the trace; the program then has nothing to warn of. 
 
 from brevane_e2e import check, run
 
-from test_wayland import CONFIG, RUNS, SIMPLE, a_simple_series_runs_with_real_presses_on_the_target as _series
+from test_wayland import CONFIG, SIMPLE, _traced, a_simple_series_runs_with_real_presses_on_the_target as _series
 
 ESTIMATED = "times may be one frame long: see the guide"
 
@@ -18,10 +18,7 @@ def a_series_runs_under_the_compositor(t):
 
 
 def each_stimulus_is_stamped_from_the_screen_read_back_and_nothing_is_said(t):
-    with open(t.file("trace.txt")) as f:
-        rows = [line.split() for line in f]
-    check(len(rows) == RUNS, f"{len(rows)} trace lines for {RUNS} runs")
-    named = [(r[3], r[8], r[10]) for r in rows]  # source, exact or estimated, flags
+    named = [(r[3], r[8], r[10]) for r in _traced(t)]
     check(all(n == ("readback", "exact", "-") for n in named), f"the trace names {named}")
     check(ESTIMATED not in t.program.output(), t.program.output())
 
