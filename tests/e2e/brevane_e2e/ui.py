@@ -163,14 +163,15 @@ class Scenario:
         self.click(self.find("push button", "Start", root=window))
         self.answer("Start Reflex Data Collection")  # overwrite set 1?
 
-    def choose_file(self, title, path):
-        """Types a path into the file dialog of that title and takes it (Save or Open alike)."""
+    def choose_file(self, title, path, wait=True):
+        """Types a path into the file dialog of that title and takes it (Save or Open alike), gone when wait."""
         dialog = self.find("dialog", title)
         self.click(self.find("text", "File name:", root=dialog))
         self.key(dialog, "ctrl+a")
         self.session.xdotool("type", "--delay", "30", path)
         self.session.xdotool("key", "Return")
-        self.gone("dialog", title)
+        if wait:
+            self.gone("dialog", title)
 
     def exit_program(self, question):
         """Exit on the main menu: its question comes first, and Yes ends the program at once with status 0."""
