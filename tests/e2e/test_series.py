@@ -1,7 +1,7 @@
-"""A student's session with real presses: a simple series and its results shown, then a colour series whose comment
-goes to its results window and back, its results saved through the real file dialog, cleared and loaded back; each
-step says what it checks. (What the files and the export hold, and a run deleted from a chart, are the results
-tests' work.) Usage: test_series.py <brevane binary>"""
+"""A student's session with real presses: a simple series, then a colour series whose comment goes to its results
+window and back, its results saved through the real file dialog, cleared and loaded back; each step says what it
+checks. (What the files, the export and the results windows' cells hold, and a run deleted from a chart, are the
+results, engine and window tests' work.) Usage: test_series.py <brevane binary>"""
 
 import os
 
@@ -78,26 +78,8 @@ def each_press_on_the_target_counts_one_run_until_the_series_ends(t):
     t.acknowledge("END RUN")
 
 
-def recover_dat_holds_the_times_shown(t):
-    lines = t.lines("recover.dat")
-    t.times = [float(v) for v in lines[:10]]
-    shown = (float(_value(t, "Time")), float(_value(t, "Average Time")))  # what the student saw is what was kept
-    check(max(abs(shown[0] - t.times[RUNS - 1]), abs(shown[1] - float(lines[10]))) < 0.0006, f"{shown} shown")
-
-
-def display_shows_the_runs(t):
-    t.click(t.find("push button", "Display", root=t.window))
-    t.results = t.find("filler", RESULTS.title)
-    t.shows_runs(t.results, t.times)
-
-
-def _back_to_the_menu(t):
-    t.click(t.find("push button", "Done", root=t.results))
-    t.click(t.find("push button", "Done", root=t.find("filler", SIMPLE.title)))
-
-
 def color_audio_opens_the_test_with_its_green_trigger(t):
-    _back_to_the_menu(t)
+    t.click(t.find("push button", "Done", root=t.window))
     t.click(t.find("push button", "Color/Audio"))
     t.window = t.find("filler", COLOUR.title)
     t.box = t.find("label", "Element Display", root=t.window)
