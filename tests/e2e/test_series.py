@@ -1,7 +1,10 @@
-"""A student's session with real presses: a simple series, then a colour series whose comment goes to its results
-window and back, its results saved through the real file dialog, cleared and loaded back; each step says what it
-checks. (What the files, the export and the results windows' cells hold, and a run deleted from a chart, are the
-results, engine and window tests' work.) Usage: test_series.py <brevane binary>"""
+"""A student's session with real presses, on an X server whose windows a compositing manager (xcompmgr) paints
+from their off-screen buffers: a simple series, whose stimuli the Present copy no longer puts on the screen, so
+that each stamp comes from the screen read back, exact, with nothing to warn of; then a colour series whose comment
+goes to its results window and back, its results saved through the real file dialog, cleared and loaded back; each
+step says what it checks. (What the files, the export and the results windows' cells hold, and a run deleted from a
+chart, are the results, engine and window tests' work; test_handin and test_kill run on the bare X server.)
+Usage: test_series.py <brevane binary>"""
 
 import os
 
@@ -78,6 +81,12 @@ def each_press_on_the_target_counts_one_run_until_the_series_ends(t):
     t.acknowledge("END RUN")
 
 
+def each_stimulus_is_stamped_from_the_screen_read_back_and_nothing_is_said(t):
+    named = [(r[3], r[8], r[10]) for r in t.trace()]  # source, exact or estimated, flags
+    check(named == [("readback", "exact", "-")] * RUNS, f"the trace names {named}")
+    check("times may be one frame long" not in t.program.output(), t.program.output())
+
+
 def color_audio_opens_the_test_with_its_green_trigger(t):
     t.click(t.find("push button", "Done", root=t.window))
     t.click(t.find("push button", "Color/Audio"))
@@ -131,4 +140,4 @@ def with_the_simple_series_unsaved_exit_warns_and_keeps_recover_dat(t):
 
 
 if __name__ == "__main__":
-    run("series", CONFIG)
+    run("series", CONFIG, compositor="xcompmgr")

@@ -53,16 +53,10 @@ def a_simple_series_runs_with_real_presses_on_the_target(t):
     t.press("OK", root=t.find("alert", "END RUN", timeout=60))
 
 
-def _traced(t):
-    """The trace's line of each run, split into its fields: source 3, exact or estimated 8, flags 10."""
-    with open(t.file("trace.txt")) as f:
-        rows = [line.split() for line in f]
-    check(len(rows) == RUNS, f"{len(rows)} trace lines for {RUNS} runs")
-    return rows
-
-
 def each_stimulus_names_its_stamp_source_and_the_estimate_is_said_once(t):
-    named = {(r[3], r[8]) for r in _traced(t)}
+    rows = t.trace()
+    check(len(rows) == RUNS, f"{len(rows)} trace lines for {RUNS} runs")
+    named = {(r[3], r[8]) for r in rows}
     check(named == {("present" if _xwayland(t) else "feedback", "estimated")}, f"the trace names {named}")
     said = t.program.output()
     check(said.count(WESTON_STAMPS) == (0 if _xwayland(t) else 1), said)

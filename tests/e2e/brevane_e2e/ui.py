@@ -47,6 +47,11 @@ class Scenario:
         with open(self.file(name), "rb") as f:
             return f.read().decode("latin-1").removesuffix("\r\n").split("\r\n")
 
+    def trace(self):
+        """The stamps' trace, a line per response split into its fields: source 3, exact or estimated 8, flags 10."""
+        with open(self.file("trace.txt")) as f:
+            return [line.split() for line in f]
+
     def app(self, timeout=60):
         def probe():
             check(self.program.proc.poll() is None,
