@@ -1,14 +1,13 @@
-"""A lab with a hand-in folder: the program started with --hand-in, a simple series and a colour series with
-real presses, Save in both results windows; recover.dat and both files reach <hand-in>/<login name>/, and the
-teacher's brevane-summary --watch, started on the empty folder, counts the student with both tests. Then the
-faults, one save each while the program runs: the folder gone, read-only, full, and a mount that does not
-answer (a FUSE mount whose server never replies, as a hung network share). Each time the local file is saved,
-the window answers, a notice names the reason, and the next save hands in what was left. The mounts need root;
-without it those three faults are skipped.
+"""A lab with a hand-in folder: the program started with --hand-in, a simple series with real presses and Save
+in its results window; recover.dat and the .nrm reach <hand-in>/<login name>/ (every kind of file goes in by the
+one writer: tst_handin, handin/test_concurrent.py; the teacher's brevane-summary --watch: tst_summary). Then the
+faults, one save each while the program runs: the folder gone, read-only, full, and a mount that does not answer
+(a FUSE mount whose server never replies, as a hung network share). Each time the local file is saved, the window
+answers, a notice names the reason, and the next save hands in what was left. The mounts need root; without it
+those three faults are skipped.
 Usage: test_handin.py <brevane binary>"""
 
 import contextlib
-import csv
 import os
 import pwd
 import shutil
@@ -31,9 +30,6 @@ def _prepare(t):
     with open(os.path.join(settings, "Brevane.conf"), "w") as f:
         f.write("[HandIn]\nTimeLimit=3\n")  # the folder itself comes from the command line
     t.args = ("--hand-in", t.share)
-    t.summary = os.path.join(t.outside, "summary")  # the teacher's live tables, from before anyone handed in
-    t.watch = t.session.spawn([os.environ["BREVANE_SUMMARY"], "--watch", "--colour", t.share, "-o", t.summary],
-                              stderr=subprocess.DEVNULL)
 
 
 def _handed(t, name):
@@ -48,9 +44,9 @@ def _same(t, name, local=None):
     wait_for(same, 30, f"{name} handed in as saved")
 
 
-def _save_col(t, name):
+def _save(t, name):
     t.click(t.find("push button", "Save", root=t.results))
-    t.choose_file("Color Reflex Data Files", t.file(name))
+    t.choose_file("Normal Reflex Data Files", t.file(name))
     wait_for(lambda: os.path.exists(t.file(name)), 30, f"{name} saved here")
 
 
@@ -65,6 +61,9 @@ def _notice(t, reason):
 def a_simple_series_hands_in_recover_dat(t):
     series.simple_then_start_puts_the_pointer_on_the_left_target(t)
     series.each_press_on_the_target_counts_one_run_until_the_series_ends(t)
+    # No compositor here: each stimulus is stamped by the X server's Present completion, exact.
+    named = {(r[3], r[8]) for r in t.trace()}
+    check(named == {("present", "exact")}, f"on the bare X server the trace names {named}")
     _same(t, "recover.dat")
     modes = [os.stat(p).st_mode & 0o777 for p in (os.path.join(t.share, LOGIN), _handed(t, "recover.dat"))]
     check(modes == [0o750, 0o640], f"the student's folder and file have modes {modes}: others may read them")
@@ -73,48 +72,28 @@ def a_simple_series_hands_in_recover_dat(t):
 def save_in_the_simple_results_window_hands_in_the_nrm(t):
     t.click(t.find("push button", "Display", root=t.window))
     t.results = t.find("filler", series.RESULTS.title)
-    t.click(t.find("push button", "Save", root=t.results))
-    t.choose_file("Normal Reflex Data Files", t.file("anna.nrm"))
+    _save(t, "anna.nrm")
     _same(t, "anna.nrm")
-
-
-def a_colour_series_and_its_save_hand_in_recover_dat_and_the_col(t):
-    series.color_audio_opens_the_test_with_its_green_trigger(t)
-    series.presses_on_the_green_elements_only_until_the_series_ends_count_every_element(t)
-    _same(t, "recover.dat")
-    t.click(t.find("push button", "Display", root=t.window))
-    t.results = t.find("filler", series.COLOUR_RESULTS)
-    _save_col(t, "anna.col")
-    _same(t, "anna.col")
-    check(sorted(os.listdir(os.path.join(t.share, LOGIN))) == ["anna.col", "anna.nrm", "recover.dat"],
+    check(sorted(os.listdir(os.path.join(t.share, LOGIN))) == ["anna.nrm", "recover.dat"],
           f"the student's folder holds {os.listdir(os.path.join(t.share, LOGIN))}")
-
-
-def the_teachers_watch_counts_the_student_with_both_tests(t):
-    def student():
-        with contextlib.suppress(OSError), open(os.path.join(t.summary, "students.csv"), newline="") as f:
-            return next((r for r in csv.DictReader(f) if r["student"] == LOGIN and r["colour_mean_ms"]), None)
-    row = wait_for(student, 20, "the watch to count the student with both tests")
-    check(row["found_by"] == "folder" and float(row["simple_mean_ms"]) > 0, f"the watch wrote {row}")
-    t.watch.terminate()
 
 
 def _fault(t, name, reason, begin, end):
     """One save under a fault: saved here, told, and handed in with the next save once the fault is gone."""
     begin()
     try:
-        _save_col(t, name)
+        _save(t, name)
         _notice(t, reason)
     finally:
         end()
-    _save_col(t, "after-" + name)
+    _save(t, "after-" + name)
     _same(t, name)
     _same(t, "after-" + name)
 
 
 def a_missing_hand_in_folder_is_told_and_the_next_save_hands_in(t):
     away = t.share + ".away"
-    _fault(t, "missing.col", "the hand-in folder is missing", lambda: os.rename(t.share, away),
+    _fault(t, "missing.nrm", "the hand-in folder is missing", lambda: os.rename(t.share, away),
            lambda: os.rename(away, t.share))
 
 
@@ -129,7 +108,7 @@ def _umount(path):
 def a_read_only_share_is_told_and_the_next_save_hands_in(t):
     if not ROOT:
         return print("skipped: mounting a read-only share needs root")
-    _fault(t, "readonly.col", "Read-only file system",
+    _fault(t, "readonly.nrm", "Read-only file system",
            lambda: (_mount("--bind", t.share, t.share), _mount("-o", "remount,bind,ro", t.share)),
            lambda: _umount(t.share))
 
@@ -145,7 +124,7 @@ def a_full_share_is_told_and_the_next_save_hands_in(t):
             while True:
                 f.write(b"\0" * 4096)
                 f.flush()
-    _fault(t, "full.col", "No space left on device", fill, lambda: _umount(t.share))
+    _fault(t, "full.nrm", "No space left on device", fill, lambda: _umount(t.share))
 
 
 def a_share_that_hangs_leaves_the_window_answering_and_the_next_save_hands_in(t):
@@ -155,18 +134,18 @@ def a_share_that_hangs_leaves_the_window_answering_and_the_next_save_hands_in(t)
     subprocess.run(["mount", "-t", "fuse", "-o", f"fd={fuse},rootmode=40000,user_id=0,group_id=0",
                     "brevane-hung", t.share], check=True, timeout=30, pass_fds=[fuse])
     try:
-        _save_col(t, "hung.col")  # the local save is done while the copy hangs
+        _save(t, "hung.nrm")  # the local save is done while the copy hangs
         # The windows go on answering meanwhile (pressed through accessibility: the notice may come up anywhere).
         t.press("Done", root=t.results)
-        t.press("Display", root=t.find("filler", series.COLOUR.title))
-        t.results = t.find("filler", series.COLOUR_RESULTS)
+        t.press("Display", root=t.find("filler", series.SIMPLE.title))
+        t.results = t.find("filler", series.RESULTS.title)
         _notice(t, "did not answer")
     finally:
         os.close(fuse)  # the connection goes with its server: what hung now fails
         _umount(t.share)
-    _save_col(t, "after-hung.col")
-    _same(t, "hung.col")
-    _same(t, "after-hung.col")
+    _save(t, "after-hung.nrm")
+    _same(t, "hung.nrm")
+    _same(t, "after-hung.nrm")
 
 
 def exit_ends_the_program(t):

@@ -72,12 +72,8 @@ def _series(t, rng):
 
 def _save(t, window, dialog_title, name, question):
     t.click(t.find("push button", "Save", root=t.find("filler", window)))
-    dialog = t.find("dialog", dialog_title)
-    t.click(t.find("text", "File name:", root=dialog))
-    t.key(dialog, "ctrl+a")
-    t.session.xdotool("type", "--delay", "20", name)
     replacing = os.path.exists(t.file(name))
-    t.session.xdotool("key", "Return")
+    t.choose_file(dialog_title, name, wait=False)  # killed while the dialog may still close
     if replacing:
         t.click(t.find("push button", "Yes", root=t.find("alert", question)))
 

@@ -1,9 +1,11 @@
-"""A student's session with real presses: a simple series, its results shown, a run deleted on the chart and the
-rest saved, then a colour series, its results exported (read back with Python's csv module), saved through the
-real file dialog, cleared and loaded back; each step says what it checks.
+"""A student's session with real presses, on an X server whose windows a compositing manager (xcompmgr) paints
+from their off-screen buffers: a simple series, whose stimuli the Present copy no longer puts on the screen, so
+that each stamp comes from the screen read back, exact, with nothing to warn of; then a colour series whose comment
+goes to its results window and back, its results saved through the real file dialog, cleared and loaded back; each
+step says what it checks. (What the files, the export and the results windows' cells hold, and a run deleted from a
+chart, are the results, engine and window tests' work; test_handin and test_kill run on the bare X server.)
 Usage: test_series.py <brevane binary>"""
 
-import csv
 import os
 
 from brevane_e2e import DEFAULT_CONFIG, Form, check, run, test_window_form, wait_for
@@ -15,9 +17,7 @@ CONFIG = list(DEFAULT_CONFIG)
 # Simple, visual: a fixed 1.5 s.
 CONFIG[0:2], CONFIG[5] = [1, 1500], RUNS
 CONFIG[6:11], CONFIG[26] = [1, 300, 1000, 2000, 1], TRIGGERS  # colour: a fixed 300 ms, shown 2 s, no tone
-BAR = (0, 0, 128)  # the run chart's bar colour, palette 1
 COUNTS = ("Correct Hits", "Correct Misses", "Incorrect Hits", "Missed Hits")  # in the file's order
-SHOWN_COUNTS = ("Correct Hits", "Correct Misses", "InCorrect Hits", "Missed Hits")  # as the results window says
 COLOUR_RESULTS = "Complex Choice Color/Audio Stimulus Module Data Display"
 TYPED = 'left hand, "fast"'
 
@@ -43,10 +43,6 @@ def _panel(t):
 def _box(t, node):
     x, y, w, h = t.extents(node)
     return _looks(t, x + 6, y + 6, w - 12, h - 12)
-
-
-def _counts(t):
-    return [t.value(c, t.results) for c in SHOWN_COUNTS]
 
 
 def _text(node):
@@ -85,47 +81,14 @@ def each_press_on_the_target_counts_one_run_until_the_series_ends(t):
     t.acknowledge("END RUN")
 
 
-def recover_dat_holds_the_times_shown(t):
-    lines = t.lines("recover.dat")
-    t.times = [float(v) for v in lines[:10]]
-    shown = (float(_value(t, "Time")), float(_value(t, "Average Time")))  # what the student saw is what was kept
-    check(max(abs(shown[0] - t.times[RUNS - 1]), abs(shown[1] - float(lines[10]))) < 0.0006, f"{shown} shown")
-
-
-def display_shows_the_runs(t):
-    t.click(t.find("push button", "Display", root=t.window))
-    t.results = t.find("filler", RESULTS.title)
-    t.shows_runs(t.results, t.times)
-
-
-def _back_to_the_menu(t):
-    t.click(t.find("push button", "Done", root=t.results))
-    t.click(t.find("push button", "Done", root=t.find("filler", SIMPLE.title)))
-
-
-def a_press_on_the_bar_of_run_2_deletes_it_after_the_question(t):
-    x, y, _, _ = t.extents(t.results)
-    cx, cy, w, h = RESULTS.rect("grfRun")
-    raw = t.session.pixels(x + cx, y + cy, w, h)
-    rows = [[j for j in range(h) if tuple(raw[(j * w + i) * 3:(j * w + i) * 3 + 3]) == BAR] for i in range(w)]
-    cols = [i for i in range(w) if len(rows[i]) > 3]
-    firsts, lasts = ([i for i in cols if i - d not in cols] for d in (1, -1))  # each bar's edge columns
-    check(len(firsts) == 3, f"{len(firsts)} bars on the run chart, expected 3")
-    t.click_at(t.results, x + cx + (firsts[1] + lasts[1]) // 2, y + cy + max(rows[firsts[1]]) - 2)
-    t.click(t.find("push button", "Yes", root=t.find("alert")))
-    t.left = [t.times[0], t.times[2]] + [0] * 8
-    t.shows_runs(t.results, t.left)
-
-
-def save_writes_the_runs_left_through_the_file_dialog(t):
-    t.click(t.find("push button", "Save", root=t.results))  # and clears the simple test's unsaved mark only
-    t.choose_file("Normal Reflex Data Files", t.file("after.nrm"))
-    lines = t.lines("after.nrm")
-    check([float(v) for v in lines[:10]] == t.left, f"after.nrm begins {lines[:10]}")
+def each_stimulus_is_stamped_from_the_screen_read_back_and_nothing_is_said(t):
+    named = [(r[3], r[8], r[10]) for r in t.trace()]  # source, exact or estimated, flags
+    check(named == [("readback", "exact", "-")] * RUNS, f"the trace names {named}")
+    check("times may be one frame long" not in t.program.output(), t.program.output())
 
 
 def color_audio_opens_the_test_with_its_green_trigger(t):
-    _back_to_the_menu(t)
+    t.click(t.find("push button", "Done", root=t.window))
     t.click(t.find("push button", "Color/Audio"))
     t.window = t.find("filler", COLOUR.title)
     t.box = t.find("label", "Element Display", root=t.window)
@@ -150,48 +113,31 @@ def presses_on_the_green_elements_only_until_the_series_ends_count_every_element
     check(sum(counts) == elements, f"counts {counts} do not total the {elements} elements seen")
 
 
-def export_writes_a_row_per_run_with_the_comment_typed_in_the_results_window(t):
+def display_takes_the_comment_and_save_clear_all_and_load_bring_the_runs_back(t):
     t.times = [round(float(v) * 1000) for v in t.lines("recover.dat")[140:150]]
     t.click(t.find("push button", "Display", root=t.window))  # which stores the comment for the results window
     t.results = t.find("filler", COLOUR_RESULTS)
-    t.shows_runs(t.results, [ms / 1000 for ms in t.times])
     comments = t.find("text", "Comments", root=t.results)
     check(_text(comments) == "warm-up", f"the results window's comment reads {_text(comments)!r}")
     _type_over(t, t.results, comments, TYPED)
-    t.click(t.find("push button", "Export", root=t.results))
-    t.choose_file("Export to CSV", t.file("colour.csv"))
-    wait_for(lambda: os.path.exists(t.file("colour.csv")), 30, "colour.csv")
-    with open(t.file("colour.csv"), newline="", encoding="utf-8") as f:
-        rows = list(csv.reader(f))
-    want = [["test", "set", "run", "rt_ms", "outcome", "comment"]]
-    want += [["colour", "1", str(run), str(ms), "correct hit", TYPED] for run, ms in enumerate(t.times[:TRIGGERS], 1)]
-    check(rows == want, f"colour.csv reads {rows}")
-
-
-def save_writes_180_lines_then_clear_all_and_load_bring_the_values_back(t):
-    counts = _counts(t)
     t.click(t.find("push button", "Save", root=t.results))
     t.choose_file("Color Reflex Data Files", t.file("class.col"))
-    lines = t.lines("class.col")
-    check(len(lines) == 180 and [round(float(v) * 1000) for v in lines[:10]] == t.times, f"class.col: {lines[:10]}")
     t.click(t.find("push button", "Clear All", root=t.results))
     t.answer("Delete All Data", "Are you sure you want to DELETE ALL DATA ?")
     t.shows_runs(t.results, [0] * 10)
-    check(_counts(t) == ["000"] * 4, "counts left after Clear All")
     t.click(t.find("push button", "Load", root=t.results))
     t.choose_file("Color Reflex Data Files", t.file("class.col"))
     t.shows_runs(t.results, [ms / 1000 for ms in t.times])
-    check(_counts(t) == counts, f"counts after Load, not {counts}")
 
 
-def with_both_tests_saved_exit_asks_without_a_warning_and_keeps_recover_dat(t):
+def with_the_simple_series_unsaved_exit_warns_and_keeps_recover_dat(t):
     recovery = t.lines("recover.dat")  # as the colour series left it
     t.click(t.find("push button", "Done", root=t.results))  # which hands the comment back to the test window
     wait_for(lambda: _text(t.find("text", "Description", root=t.window)) == TYPED, 30, "the comment edited there")
     t.click(t.find("push button", "Done", root=t.window))
-    t.exit_program("Are you sure you want to exit?")
+    t.exit_program("Data NOT saved!\nAre you sure you want to exit?")
     check(t.lines("recover.dat") == recovery, "Exit changed or removed recover.dat")
 
 
 if __name__ == "__main__":
-    run("series", CONFIG)
+    run("series", CONFIG, compositor="xcompmgr")

@@ -288,12 +288,10 @@ struct FakePrinting final : Printing {
     }
 };
 
-// Records what was handed in, in order.
+// Hands in nowhere (what reaches a hand-in folder is the hand-in tests' own).
 struct FakeHandIn final : HandIn {
-    void handIn(const QString& fileName, const QByteArray& bytes) override { files.append({fileName, bytes}); }
-    void finish() override { ++finished; }
-    QList<std::pair<QString, QByteArray>> files;
-    int finished = 0;
+    void handIn(const QString&, const QByteArray&) override { }
+    void finish() override { }
 };
 
 // All fakes together, with the Platform bundle that windows and engines take.
@@ -312,11 +310,10 @@ struct FakePlatform {
         clock, timers, prompt, files, beeper, pointer, random, mixer, printing, handIn, ProgramVersion{2, 0, 0}};
 };
 
-// Counts the series that ended; keeps no trace.
+// Keeps no trace.
 struct FakeSeriesRecorder final : SeriesRecorder {
-    void seriesEnded() override { ++ended; }
+    void seriesEnded() override { }
     void responseMeasured(std::int64_t, std::int64_t, const StampTrace&, StampSources) override { }
-    int ended = 0;
 };
 
 // The values the test queued, in order (a draw with none queued fails the test); counts reseeds.

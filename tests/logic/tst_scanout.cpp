@@ -33,7 +33,6 @@ private slots:
         QTest::newRow("60 Hz, line 450") << std::vector{k60} << QPoint(700, 450) << qint64(6'666'667);
         QTest::newRow("60 Hz, last line") << std::vector{k60} << QPoint(700, 1079) << qint64(15'985'185);
         QTest::newRow("144 Hz, line 450") << std::vector{k144} << QPoint(700, 450) << qint64(2'879'291);
-        QTest::newRow("144 Hz, line 1000") << std::vector{k144} << QPoint(10, 1000) << qint64(6'398'425);
         QTest::newRow("second monitor to the right, line 450") << three << QPoint(2500, 450) << qint64(5'068'323);
         QTest::newRow("second monitor below, its line 300") << three << QPoint(100, 1380) << qint64(4'688'889);
         QTest::newRow("beside the monitor below: no monitor") << three << QPoint(1500, 1380) << qint64(0);

@@ -117,16 +117,14 @@ private slots:
     }
 
     // A colour report of six sets is two pages, each headed by the title at the same place
-    // (not at the top left once the first document has ended), with its sets' times and counts,
-    // in the report's font or its substitute.
+    // (not at the top left once the first document has ended), in the report's font or its
+    // substitute.
     void reportAsPdf()
     {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is missing: scripts/deps.sh test");
         ChoiceStore data;
-        for (int set = 1; set <= kSetCount; ++set)
-            data.Times[set][1] = set / 10.0f;
-        data.CorrectHits[6] = 7;
+        data.Times[6][1] = 0.6f;
         fakes::FakePrompt prompt;
         QtPrinting printing(prompt);
         QTemporaryDir dir;
@@ -138,16 +136,10 @@ private slots:
         QVERIFY(printer->finish());
         file.close();
 
+        // What each line holds is the report's own test (tst_results); here, that it reaches the pages.
         const QStringList pages = output("pdftotext", {file.fileName(), "-"}).split(u'\f', Qt::SkipEmptyParts);
         QCOMPARE(pages.size(), 2);
-        for (int page = 0; page < 2; ++page) {
-            const QString text = pages[page].simplified();
-            QVERIFY2(text.startsWith(QString(kColorReportTitle).simplified()) &&
-                         text.count("Correct Hits " + QString(page ? "007" : "000")) == (page ? 1 : 5),
-                     qPrintable(text));
-            for (int set = 5 * page + 1; set <= std::min(5 * page + 5, 6); ++set)
-                QVERIFY2(text.contains(QString("Set %1 %2").arg(set).arg(set / 10.0, 0, 'f', 3)), qPrintable(text));
-        }
+        QVERIFY2(pages[1].simplified().contains("Set 6 0.600"), qPrintable(pages[1]));
         const QRegularExpression title(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>Orv</word>)re");
         QStringList places;
         for (const auto& m : title.globalMatch(output("pdftotext", {"-bbox", file.fileName(), "-"})))

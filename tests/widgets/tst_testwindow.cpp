@@ -1,14 +1,10 @@
-// The three test windows on their forms: presses, stimuli, readouts and the comment box; their
-// banners and those of their results windows.
-#include "complex_results/ChoiceResultsWindow.h"
+// The three test windows on their forms: presses, stimuli, readouts and the comment box.
 #include "complex_test/ChoiceWindow.h"
 #include "shared/Palette.h"
-#include "simple_results/frmDisplay.h"
 #include "simple_test/frmReflex.h"
 #include "widgets/Windows.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 using namespace brevane;
 using namespace brevane::fakes;
@@ -98,40 +94,6 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("set two"));
         QTest::mouseClick(child(w.get(), "CmdClearSet"), Qt::LeftButton);
         QVERIFY(box->text() == " " && state.Simple.SetComment[1] == " ");
-    }
-
-    // Every results window's banner shows the product name beside the version; the choice test
-    // windows name the maker too. The choice results windows caption Save, Load and Print; the
-    // simple one keeps picture buttons.
-    void banners_data() { testRows(true); }
-    void banners()
-    {
-        QFETCH(int, test);
-        AppState state;
-        state.Config = ReflexConfig{};
-        FakePlatform fp;
-        ScriptedRandom random;
-        const auto dest = test == int(ChoiceTest::Number) ? Destination::NumberResults : Destination::ColorResults;
-        std::unique_ptr<ResultsWindow> results(test < 0
-                                                   ? static_cast<ResultsWindow*>(new frmDisplay(state, fp.platform))
-                                                   : new ChoiceResultsWindow(dest, state, fp.platform));
-        const auto* product = child<QLabel>(results.get(), "lblBrevane");
-        const auto* version = child<QLabel>(results.get(), "lblVersion");
-        QVERIFY(product->text() == "Brevane" && version->text().startsWith("Version "));
-        QVERIFY(product->parent() == version->parent() && product->geometry().right() < version->x());
-        QStringList captions;
-        for (const char* name : {"cmdSave", "cmdLoad", "cmdPrint"})
-            captions << child<QPushButton>(results.get(), name)->text();
-        QCOMPARE(captions, test < 0 ? QStringList(3) : QStringList({"Save", "Load", "Print"}));
-        if (test < 0)
-            return;
-        std::unique_ptr<TestWindow> w(
-            test == int(ChoiceTest::Number)
-                ? static_cast<TestWindow*>(new frmNumberReflex(state, fp.platform, random, nullptr))
-                : new frmColorReflex(state, fp.platform, random, nullptr));
-        QCOMPARE(
-            (QStringList{child<QLabel>(w.get(), "lblBrevane")->text(), child<QLabel>(w.get(), "lblMaker")->text()}),
-            (QStringList{"Brevane", "Orv"}));
     }
 };
 

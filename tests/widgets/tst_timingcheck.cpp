@@ -28,7 +28,6 @@ private slots:
             {"alternating around 10 ms", {9, 11, 9, 11}, 10, 1, 1, 0},
             {"a missed frame is late, not slower", {10, 10, 20, 10, 10}, 10, 0, 0, 1},
             {"one early, one late interval", {10, 10, 8, 12, 10}, 10, std::sqrt(1.6), 2, 0},
-            {"a single interval", {5}, 5, 0, 0, 0},
             {"one stamp: nothing measured", {}, 0, 0, 0, 0},
         });
     }
@@ -61,7 +60,6 @@ private slots:
         auto* readout = check.findChild<QLabel*>();
         QVERIFY(readout->text().contains("display repaint, input toolkit event, sound none"));
         const auto* patch = check.findChildren<QWidget*>().value(0);
-        QCOMPARE(patch->accessibleName(), "Flashing patch");
         const std::int64_t start = clock.now;
         const int phase = TimingCheckWindow::framesPerPhase(60);
         QList<QColor> colours;

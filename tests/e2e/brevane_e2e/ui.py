@@ -47,6 +47,11 @@ class Scenario:
         with open(self.file(name), "rb") as f:
             return f.read().decode("latin-1").removesuffix("\r\n").split("\r\n")
 
+    def trace(self):
+        """The stamps' trace, a line per response split into its fields: source 3, exact or estimated 8, flags 10."""
+        with open(self.file("trace.txt")) as f:
+            return [line.split() for line in f]
+
     def app(self, timeout=60):
         def probe():
             check(self.program.proc.poll() is None,
@@ -163,14 +168,15 @@ class Scenario:
         self.click(self.find("push button", "Start", root=window))
         self.answer("Start Reflex Data Collection")  # overwrite set 1?
 
-    def choose_file(self, title, path):
-        """Types a path into the file dialog of that title and takes it (Save or Open alike)."""
+    def choose_file(self, title, path, wait=True):
+        """Types a path into the file dialog of that title and takes it (Save or Open alike), gone when wait."""
         dialog = self.find("dialog", title)
         self.click(self.find("text", "File name:", root=dialog))
         self.key(dialog, "ctrl+a")
         self.session.xdotool("type", "--delay", "30", path)
         self.session.xdotool("key", "Return")
-        self.gone("dialog", title)
+        if wait:
+            self.gone("dialog", title)
 
     def exit_program(self, question):
         """Exit on the main menu: its question comes first, and Yes ends the program at once with status 0."""
