@@ -91,6 +91,7 @@ def main():
     p.add_argument("--tones", type=int, default=10)
     p.add_argument("--gaps", default="1,15")
     p.add_argument("--server", choices=["pipewire", "pulseaudio"], default="pipewire")
+    p.add_argument("--label", default="", help="names the rows of --bench's code (e.g. before, after)")
     p.add_argument("--raw", action="store_true", help="tone_bench's line for every tone, on stderr")
     p.add_argument("--run", nargs=argparse.REMAINDER, help="a command to run inside the rig instead")
     args = p.parse_args()
@@ -115,8 +116,8 @@ def main():
             sys.exit(subprocess.run(args.run, env=env).returncode)
         runs = [("before", args.before, "alsa")] if args.before and args.server == "pipewire" else []
         if args.server == "pipewire":
-            runs.append(("after", args.bench, "graph"))
-        runs.append(("after, PulseAudio route", args.bench, "pulse"))
+            runs.append((args.label or "after", args.bench, "graph"))
+        runs.append(((args.label + ", " if args.label else "") + "PulseAudio route", args.bench, "pulse"))
         print("| code | silence before each tone | n | mean | SD | worst | source | not heard |")
         print("|---|---:|---:|---:|---:|---:|---|---:|")
         for name, bench, route in runs:

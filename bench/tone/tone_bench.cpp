@@ -226,7 +226,8 @@ struct PulseRecorder : Onsets {
     {
         loop = pa_threaded_mainloop_new();
         context = pa_context_new(pa_threaded_mainloop_get_api(loop), "tone recorder");
-        pa_context_set_state_callback(context, [](pa_context*, void* d) { signal(d); }, this);
+        pa_context_set_state_callback(
+            context, [](pa_context*, void* d) { signal(d); }, this);
         pa_threaded_mainloop_lock(loop);
         bool ok = pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0 &&
                   pa_threaded_mainloop_start(loop) >= 0;
@@ -238,7 +239,8 @@ struct PulseRecorder : Onsets {
         if (ok) {
             const pa_sample_spec spec{PA_SAMPLE_S16LE, 48000, 1};
             stream = pa_stream_new(context, "tone recorder", &spec, nullptr);
-            pa_stream_set_state_callback(stream, [](pa_stream*, void* d) { signal(d); }, this);
+            pa_stream_set_state_callback(
+                stream, [](pa_stream*, void* d) { signal(d); }, this);
             pa_stream_set_read_callback(stream, onRead, this);
             pa_stream_set_latency_update_callback(stream, onTiming, this);
             // 50 ms fragments: a latency longer than the tone stream's, so the sink keeps that one's.
