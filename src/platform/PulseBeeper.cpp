@@ -13,8 +13,11 @@ namespace brevane {
 namespace {
 constexpr auto kPlacedWithin = std::chrono::milliseconds(300);
 constexpr auto kHeardWithin = std::chrono::milliseconds(200); // for the server to read the tone
+constexpr int kAnswers = 3;
 constexpr unsigned kRate = 48000;
-constexpr std::uint32_t kTargetBytes = kRate / 100 * sizeof(std::int16_t); // 10 ms ahead
+// 30 ms ahead: a client held up longer than the stream holds lets it run dry, which puts the tone
+// off; 10 ms did, often, on a busy machine.
+constexpr std::uint32_t kTargetBytes = kRate / 100 * 3 * sizeof(std::int16_t);
 
 std::int64_t clockNs(clockid_t id)
 {
@@ -118,14 +121,16 @@ void PulseBeeper::Server::write(std::size_t bytes)
     written += std::int64_t(frames * sizeof(std::int16_t));
 }
 
-// Once the server has read the tone's first byte, a fresh answer says when it is heard: the
-// stream may have run dry between the write and the read, which puts off everything after.
+// Once the server has read the tone's first byte, fresh answers say when it is heard: the stream
+// may have run dry between the write and the read, which puts off everything after. An answer the
+// server was held up in giving dates the tone late, never early: the earliest of a few counts.
 std::int64_t PulseBeeper::Server::heardNs()
 {
     const auto deadline = std::chrono::steady_clock::now() + kHeardWithin;
     std::int64_t ns = 0;
+    int answers = 0;
     pa_threaded_mainloop_lock(loop);
-    for (bool read = false; stream && toneByte >= 0 && !read && std::chrono::steady_clock::now() < deadline;) {
+    while (stream && toneByte >= 0 && answers < kAnswers && std::chrono::steady_clock::now() < deadline) {
         pa_operation* o = pa_stream_update_timing_info(
             stream, [](pa_stream*, int, void* d) { onContext(nullptr, d); }, this);
         if (!o)
@@ -134,10 +139,13 @@ std::int64_t PulseBeeper::Server::heardNs()
             pa_threaded_mainloop_wait(loop);
         pa_operation_unref(o);
         const pa_timing_info* t = pa_stream_get_timing_info(stream);
-        read = t && !t->read_index_corrupt && t->read_index > toneByte;
-        if (read)
-            ns = pulseFirstFrameNs(pulseTime(*t, toneByte));
-        else {
+        if (t && !t->read_index_corrupt && t->read_index > toneByte) {
+            ++answers;
+            const std::int64_t heard = pulseFirstFrameNs(pulseTime(*t, toneByte));
+            if (heard == 0) // ran dry since: this and later answers cannot tell
+                break;
+            ns = ns == 0 ? heard : std::min(ns, heard);
+        } else {
             pa_threaded_mainloop_unlock(loop);
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
             pa_threaded_mainloop_lock(loop);
