@@ -19,7 +19,11 @@ output a window at the screen's origin, its kiosk shell centring each window); w
 weston-xwayland it runs there on XWayland. The photodiode reads the outer Xvfb's screen, what a
 student would see.
 
-Usage: bench/timing.py [--test simple|color] [--compositor NAME] [--desktop xvfb|weston|weston-xwayland]
+With --trigger audiovisual the simple test's stimulus is the colour with the tone (the program's
+sound route needs a sound server: run it inside `bench/tone_rig.py --run`); the trace's last column
+then holds each stimulus's tone lag, the tone's first sample less the picture's onset.
+
+Usage: bench/timing.py [--test simple|color] [--trigger visual|audiovisual] [--compositor NAME] [--desktop xvfb|weston|weston-xwayland]
        [--program PATH] [--bench PATH] [--keep-temp] [timing_bench options]
 (--runs, --interval and --display-time also shape Reflex.cfg; `timing_bench --help` lists the
 rest)."""
@@ -46,6 +50,10 @@ COLOUR_SET1_TIMES, COLOUR_SET1_COUNTS = 141, 154
 COLOUR_ELEMENTS, COLOUR_TRIGGER = (0, 12, 9), 1
 
 
+# Reflex.cfg's NormalTriggerOn: the simple test's stimulus.
+TRIGGERS = {"visual": 1, "audiovisual": 2}
+
+
 def csv(*numbers):
     return ",".join(str(n) for n in numbers)
 
@@ -53,7 +61,7 @@ def csv(*numbers):
 def simple_test(args, config):
     """Reflex.cfg and the benchmark's arguments for the simple test."""
     test, menu = test_window_form(), main_menu_form()
-    config[0:3] = [1, args.interval, 1]  # fixed interval, visual stimulus
+    config[0:3] = [1, args.interval, TRIGGERS[args.trigger]]  # fixed interval, the stimulus
     config[5] = args.runs                # runs per set: one series
     return ["--title", test.title, "--watch", csv(*test.rect("pnlInsideFrame")),
             "--press", csv(*test.centre("Shape8")), "--start-click", csv(*test.centre("cmdStart")),
@@ -98,6 +106,9 @@ def main():
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--interval", type=int, default=1000)
     parser.add_argument("--test", choices=("simple", "color"), default="simple")
+    parser.add_argument("--trigger", choices=sorted(TRIGGERS), default="visual",
+                        help="simple test: the colour, or the colour with the tone (run inside a sound server: "
+                        "bench/tone_rig.py --run)")
     parser.add_argument("--desktop", choices=("xvfb", "weston", "weston-xwayland"), default="xvfb")
     parser.add_argument("--display-time", type=int, default=1000, help="colour test: how long an element stays")
     parser.add_argument("--compositor", choices=sorted(COMPOSITORS),

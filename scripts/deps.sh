@@ -11,7 +11,8 @@ test=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x1
       desktop-file-utils appstream weston xwayland qt6-wayland xcompmgr)
 fuzz=(clang libclang-rt-14-dev)
 bench=(xvfb picom xcompmgr mutter weston xwayland qt6-wayland xdotool at-spi2-core python3-pyatspi dbus-daemon python3
-       libx11-dev libxtst-dev libxext-dev libxi-dev pipewire pipewire-bin wireplumber pipewire-alsa pipewire-pulse)
+       libx11-dev libxtst-dev libxext-dev libxi-dev pipewire pipewire-bin wireplumber pipewire-alsa pipewire-pulse
+       pulseaudio pulseaudio-utils)
 package=(dpkg-dev file lintian)
 check=(clang-format clang-tidy)
 

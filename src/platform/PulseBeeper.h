@@ -9,8 +9,9 @@ namespace brevane {
 
 // The tone through PulseAudio, where the program runs under a PulseAudio server (and no
 // PipeWire). As PipeWireBeeper: one playback stream runs on silence while held, the tone is
-// spliced into it, and stamped from the stream's timing information (pa_timing_info: the server's
-// read position, the sink's latency, the transport; pulseFirstFrameNs).
+// spliced into it, placed by the stream's timing information (pa_timing_info: the server's read
+// position and the sink's latency; pulseFirstFrameNs) and stamped by a fresh answer once the
+// server has read the tone.
 class PulseBeeper final : public Beeper {
 public:
     explicit PulseBeeper(const Clock& clock);

@@ -20,19 +20,21 @@ void ToneSplicer::request(std::int64_t atNs)
     position_ = tone_.size(); // cut off: placed afresh by the next fill
 }
 
-void ToneSplicer::fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs)
+std::ptrdiff_t ToneSplicer::fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs)
 {
     std::memset(out, 0, frames * sizeof *out);
     const std::lock_guard lock(mutex_);
     std::size_t at = 0;
+    std::ptrdiff_t placedAt = -1;
     if (placedSerial_ != requested_) {
         // The frame nearest the time asked for, rounded up: the tone never starts early.
         std::int64_t offset = 0;
         if (atNs_ != 0 && firstNs != 0 && atNs_ > firstNs)
             offset = ((atNs_ - firstNs) * std::int64_t(rate_) + 999'999'999) / 1'000'000'000;
         if (offset >= std::int64_t(frames))
-            return; // later than this buffer
+            return -1; // later than this buffer
         at = std::size_t(offset);
+        placedAt = std::ptrdiff_t(at);
         position_ = 0;
         placedSerial_ = requested_;
         placedNs_ = firstNs == 0 ? 0 : firstNs + offset * 1'000'000'000 / std::int64_t(rate_);
@@ -41,6 +43,7 @@ void ToneSplicer::fill(std::int16_t* out, std::size_t frames, std::int64_t first
     const std::size_t n = std::min(frames - at, tone_.size() - position_);
     std::memcpy(out + at, tone_.data() + position_, n * sizeof *out);
     position_ += n;
+    return placedAt;
 }
 
 ToneStamp ToneSplicer::placed(ToneSource source, std::chrono::milliseconds timeout)

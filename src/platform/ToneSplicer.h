@@ -24,8 +24,9 @@ public:
     // still playing is cut off.
     void request(std::int64_t atNs);
     // The server's thread: `frames` frames into `out`, the first heard at `firstNs` (0: unknown;
-    // the tone then starts on it, unstamped).
-    void fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs);
+    // the tone then starts on it, unstamped). The frame the tone asked for starts on in this
+    // buffer, or -1 (none asked for, or later).
+    std::ptrdiff_t fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs);
     // The stamp of the tone last requested, by `source`, once placed; an unknown stamp when it
     // was placed without a time, or not within `timeout`.
     ToneStamp placed(ToneSource source, std::chrono::milliseconds timeout);

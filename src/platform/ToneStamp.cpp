@@ -104,10 +104,12 @@ std::int64_t graphFirstFrameNs(const GraphTime& t)
 
 std::int64_t pulseFirstFrameNs(const PulseTime& t)
 {
-    if (t.bytesPerSecond == 0 || t.timestampNs == 0)
+    if (t.bytesPerSecond == 0 || t.timestampNs == 0 || !t.playing)
         return 0;
-    return t.timestampNs + (t.sinkUsec - t.transportUsec) * 1000 +
-           (t.writeIndex - t.readIndex) * 1'000'000'000 / t.bytesPerSecond;
+    const std::int64_t ahead = t.byteIndex - t.readIndex;
+    if (ahead < 0 && t.sinceUnderrun < -ahead)
+        return 0;
+    return t.timestampNs + t.sinkUsec * 1000 + ahead * 1'000'000'000 / t.bytesPerSecond;
 }
 
 } // namespace brevane

@@ -78,15 +78,19 @@ struct GraphTime {
 // (no graph clock).
 std::int64_t graphFirstFrameNs(const GraphTime& t);
 
-// PulseAudio's timing of a playback stream (pa_timing_info) and the write position of the chunk
-// being written. When the answer reached the program (`timestampNs`, on its clock; it left the
-// server `transportUsec` earlier) the server had read up to `readIndex` bytes of the stream and
-// the sink held `sinkUsec` more ahead of its output; the byte at `writeIndex` is heard that much
-// later.
+// PulseAudio's timing of a playback stream (pa_timing_info) and one byte of the stream. When the
+// server answered (`timestampNs`: the answer's time is the server's own, when the figures were
+// current, brought to the program's clock) it had read the stream up to `readIndex` and the sink
+// held `sinkUsec` ahead of its output: the byte at `byteIndex` is heard that much later, plus the
+// bytes between the two (less, for a byte already read). Not known while the stream was not
+// playing (run dry, or not started), nor for a byte read before an underrun that the answer
+// cannot see past: the bytes since it (`sinceUnderrun`) were not all handed to the sink.
 struct PulseTime {
     std::int64_t timestampNs = 0;
-    std::int64_t readIndex = 0, writeIndex = 0; // bytes
-    std::int64_t sinkUsec = 0, transportUsec = 0;
+    std::int64_t readIndex = 0, byteIndex = 0; // bytes
+    std::int64_t sinkUsec = 0;
+    bool playing = false;
+    std::int64_t sinceUnderrun = 0; // bytes
     unsigned bytesPerSecond = 0;
 };
 std::int64_t pulseFirstFrameNs(const PulseTime& t);

@@ -61,16 +61,18 @@ private slots:
         QCOMPARE(graphFirstFrameNs(row.time), row.expected);
     }
 
-    // A byte written at the write index is heard after what the server has not read yet and the
-    // sink's latency, counted from when the server answered (the answer's arrival less its
-    // transport).
+    // A byte is heard after what the server has not read yet and the sink's latency, counted from
+    // the server's answer (its own time: the transport does not count); a byte already read,
+    // that much earlier, unless the stream ran dry since. Not playing: not known.
     void pulseTiming_data()
     {
         fakes::addRows<PulseCase>({
-            {"all read, no sink latency", {1000 * ms, 9600, 9600, 0, 0, 96000}, 1000 * ms},
-            {"10 ms not read, 20 ms in the sink", {1000 * ms, 8640, 9600, 20'000, 0, 96000}, 1030 * ms},
-            {"answer 1 ms in transport", {1000 * ms, 8640, 9600, 20'000, 1000, 96000}, 1029 * ms},
-            {"no timing yet", {0, 8640, 9600, 20'000, 0, 96000}, 0},
+            {"all read, no sink latency", {1000 * ms, 9600, 9600, 0, true, 0, 96000}, 1000 * ms},
+            {"10 ms not read, 20 ms in the sink", {1000 * ms, 8640, 9600, 20'000, true, 0, 96000}, 1030 * ms},
+            {"read 2 ms before the answer", {1000 * ms, 9600, 9408, 20'000, true, 192, 96000}, 1018 * ms},
+            {"read, then the stream ran dry", {1000 * ms, 9600, 9408, 20'000, true, 96, 96000}, 0},
+            {"the stream not playing", {1000 * ms, 8640, 9600, 20'000, false, 0, 96000}, 0},
+            {"no timing yet", {0, 8640, 9600, 20'000, true, 0, 96000}, 0},
         });
     }
     void pulseTiming()
@@ -102,9 +104,13 @@ private slots:
         const std::vector<std::int16_t> tone = makeTone(48000);
         splicer.request(row.atNs);
         std::vector<std::int16_t> stream(240 * 3, 1);
+        std::ptrdiff_t placedAt = -1; // in the stream, as fill says
         for (int b = 0; b < 3; ++b)
-            splicer.fill(stream.data() + 240 * b, 240, row.firstNs ? row.firstNs + b * 5 * ms : 0);
+            if (const auto at = splicer.fill(stream.data() + 240 * b, 240, row.firstNs ? row.firstNs + b * 5 * ms : 0);
+                at >= 0)
+                placedAt = 240 * b + at;
         const auto start = std::size_t(row.buffer * 240 + row.frame);
+        QCOMPARE(placedAt, std::ptrdiff_t(start));
         QVERIFY(std::all_of(stream.begin(), stream.begin() + qsizetype(start), [](auto s) { return s == 0; }));
         QVERIFY(std::equal(stream.begin() + qsizetype(start), stream.end(), tone.begin()));
         const ToneStamp stamp = splicer.placed(ToneSource::Graph, std::chrono::milliseconds(0));
