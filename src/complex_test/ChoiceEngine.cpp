@@ -144,7 +144,7 @@ void ChoiceEngine::showElement()
     d_.element = cfg_.Element[ElementIndex];
     const bool withTone = cfg_.MakeSound == 0 && ElementSound;
     if (withTone)
-        p_.beeper.startTone(toneDueWithPicture(presenting, core_.presentLeadNs()));
+        p_.beeper.startTone(core_.toneDueWithPicture(presenting));
     const Presentation shown = view_.presentElement();
     ToneStamp tone;
     if (withTone)
@@ -155,6 +155,7 @@ void ChoiceEngine::showElement()
     stimulus_ = stampStimulus(&shown, withTone ? &tone : nullptr, p_.clock.nowNs());
     StimulusTime = stimulus_.ns;
     core_.notePresentation(presenting, stimulus_.pictureNs);
+    core_.noteFrame(presenting, shown);
     ElementShown = true;
     blankDueNs_ = stimulus_.pictureNs + std::int64_t(cfg_.DisplayTime) * 1'000'000;
     armUntil(*tmrDisplayTime, p_.clock, blankDueNs_, blankLead_.ns);

@@ -43,6 +43,30 @@ void PresentLead::note(std::int64_t took)
     ns = std::clamp<std::int64_t>(sorted[n / 2], 0, kMaxNs);
 }
 
+void RefreshGrid::note(std::int64_t presentingNs, const Presentation& shown)
+{
+    if (!shown.isExact() || shown.msc == 0)
+        return;
+    // A period outside 4..50 ms (250 to 20 Hz) is a counter that is not a refresh's.
+    if (msc != 0 && shown.msc > msc) {
+        const std::int64_t period = (shown.presentedNs - refreshNs) / std::int64_t(shown.msc - msc);
+        periodNs = period >= 4'000'000 && period <= 50'000'000 ? period : 0;
+    }
+    refreshNs = shown.presentedNs;
+    msc = shown.msc;
+    scanOutNs = shown.scanOutNs;
+    handOver.note(shown.handedNs - presentingNs);
+}
+
+std::int64_t RefreshGrid::pictureDueNs(std::int64_t presentingNs) const
+{
+    if (periodNs == 0)
+        return 0;
+    const std::int64_t handed = presentingNs + handOver.ns;
+    const std::int64_t frames = handed <= refreshNs ? 1 : (handed - refreshNs) / periodNs + 1;
+    return refreshNs + frames * periodNs + scanOutNs;
+}
+
 void armUntil(Timer& timer, const Clock& clock, std::int64_t dueNs, std::int64_t leadNs)
 {
     const std::int64_t wakeInNs = dueNs - leadNs - kEarlyWakeNs - clock.nowNs();

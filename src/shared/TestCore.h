@@ -92,13 +92,6 @@ struct StimulusStamp {
     std::int64_t pictureNs = 0; // the picture's own onset (0: no picture), which paces the next
 };
 StimulusStamp stampStimulus(const Presentation* shown, const ToneStamp* tone, std::int64_t handedOverNs);
-// When an audio-visual stimulus's tone is to start: on the frame the picture is expected on,
-// `leadNs` (how long presenting takes) after `presentingNs`.
-inline std::int64_t toneDueWithPicture(std::int64_t presentingNs, std::int64_t leadNs)
-{
-    return presentingNs + leadNs;
-}
-
 // How long putting something on the screen takes: the median of the last few times, so that
 // one held up by a busy system does not bring the next change early. A display that shows a
 // frame at its next refresh (X Present) takes up to two frames; more is a system held up.
@@ -108,6 +101,21 @@ struct PresentLead {
     std::int64_t ns = 0;
     std::array<std::int64_t, 5> recent{};
     int count = 0;
+};
+
+// The display's refreshes as the pictures with exact stamps showed them, so that a tone meant to
+// start with a picture is aimed at the refresh the picture will reach, not at the median wait for
+// one, which misses by up to half a frame either way. A picture handed over at t is shown at the
+// first refresh after t: the grid through the last exact frame, its period from the frame counter.
+struct RefreshGrid {
+    void note(std::int64_t presentingNs, const Presentation& shown);
+    // When a picture put up at `presentingNs` reaches its line on the screen; 0 while no grid is known.
+    std::int64_t pictureDueNs(std::int64_t presentingNs) const;
+    std::int64_t refreshNs = 0; // the start of the last exact frame's refresh
+    std::uint64_t msc = 0;
+    std::int64_t periodNs = 0;
+    std::int64_t scanOutNs = 0;
+    PresentLead handOver; // from beginning to present to handing the pixels over
 };
 
 // Arms `timer` to wake a little before `dueNs` less `leadNs`; the handler waits out the rest on
@@ -164,6 +172,15 @@ public:
     {
         presentLead_.note(stampNs - presentingNs);
     }
+    // A picture's frame, for the refresh grid.
+    void noteFrame(std::int64_t presentingNs, const Presentation& shown) { refreshGrid_.note(presentingNs, shown); }
+    // When an audio-visual stimulus's tone is to start: on the refresh its picture, put up from
+    // `presentingNs`, is expected at; until the display has shown its grid, the presentation lead after.
+    std::int64_t toneDueWithPicture(std::int64_t presentingNs) const
+    {
+        const std::int64_t due = refreshGrid_.pictureDueNs(presentingNs);
+        return due != 0 ? due : presentingNs + presentLead_.ns;
+    }
     // The interval counts from `fromNs` to the next stimulus being on the screen; the timer
     // wakes ahead of it, and waitForStimulusDue() waits out the rest less the presentation lead.
     void armInterval(std::int64_t fromNs);
@@ -194,6 +211,7 @@ private:
     bool EndAfterResponse = false;
     int intervalMs_ = 0;      // the interval before the next stimulus
     PresentLead presentLead_; // how long putting a stimulus on the screen takes
+    RefreshGrid refreshGrid_; // where the display's refreshes fall
 };
 
 } // namespace brevane

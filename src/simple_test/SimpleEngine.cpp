@@ -132,7 +132,7 @@ void SimpleEngine::stimulus()
     const bool picture = TriggerType == VisualTrigger || TriggerType == AudioVisualTrigger;
     const bool withTone = TriggerType == AudioTrigger || TriggerType == AudioVisualTrigger;
     if (withTone)
-        p_.beeper.startTone(picture ? toneDueWithPicture(presenting, core_.presentLeadNs()) : 0);
+        p_.beeper.startTone(picture ? core_.toneDueWithPicture(presenting) : 0);
     Presentation shown;
     if (picture) {
         d_.panelColor = s_.NormalTriggerColor;
@@ -146,6 +146,8 @@ void SimpleEngine::stimulus()
     StimulusTime = stimulus_.ns;
     StimulusArmed = true;
     core_.notePresentation(presenting, picture ? stimulus_.pictureNs : StimulusTime);
+    if (picture)
+        core_.noteFrame(presenting, shown);
     core_.countRun();
     prepareInterval(true);
 }

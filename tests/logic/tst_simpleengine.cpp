@@ -24,6 +24,7 @@ struct Rig final : SimpleTestView {
     }
     void render() override { }
     void presentStimulus() override { ++presented, fp.clock.advanceMs(drawingMs); }
+    Presentation presentation() const override { return frame ? frame() : Presentation{}; }
     QPoint leftTargetCentre() const override { return {111, 222}; }
     fakes::FakeTimer& timer() { return *fp.timers.timers.at(0); }
     void startYes() { fp.prompt.answers.push_back(MsgAnswer::Yes), engine.start(); }
@@ -45,6 +46,7 @@ struct Rig final : SimpleTestView {
     AppState state;
     fakes::FakePlatform fp;
     double drawingMs = 0;
+    std::function<Presentation()> frame; // what the display said of the stimulus's frame
     int presented = 0;
     fakes::FakeRecoveryWriter recovery{fp.prompt};
     SimpleEngine engine{state, fp.platform, *this, recovery.callback()};
@@ -181,6 +183,30 @@ private slots:
         QCOMPARE(rig.fp.beeper.asked.size(), 2);
         QCOMPARE(rig.fp.beeper.asked[1], pictures[1]); // the second aims at the colour's frame
         QCOMPARE(rig.time(2), 0.25f);
+    }
+
+    // Once two exact frames have shown the display's refreshes, the tone aims at the refresh the
+    // colour will reach, its scan-out included, whatever the phase: it starts where asked, so its
+    // lag behind the colour is 0. Until then the median wait misses.
+    void audioVisualToneAimsAtTheRefresh()
+    {
+        constexpr std::int64_t period = 16'666'667, scanOut = 3'000'000;
+        Rig rig(fixed(1000, 5, AudioVisualTrigger));
+        rig.drawingMs = 2;
+        rig.frame = [&clock = rig.fp.clock] { // shown at the first refresh after the hand-over
+            const std::int64_t handed = clock.nowNs();
+            const std::int64_t msc = handed / period + 1;
+            return Presentation{handed, 0, msc * period, std::uint64_t(msc), StampSource::Present, true, scanOut};
+        };
+        rig.fp.beeper.tone = [&asked = rig.fp.beeper.asked] { return ToneStamp{asked.last(), ToneSource::Graph}; };
+        rig.startYes();
+        QList<std::int64_t> lags;
+        for (int run = 0; run < 5; ++run) {
+            rig.elapseInterval();
+            lags << rig.engine.stimulusToneLagNs();
+            rig.respondAfter(250 + 7 * run); // a new phase each time
+        }
+        QVERIFY2(lags[0] != 0 && lags.mid(2) == QList<std::int64_t>(3, 0), qPrintable(QString::number(lags[2])));
     }
 
     // Stop while waiting ends the series at once; stop while armed lets the press complete the
