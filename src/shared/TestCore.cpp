@@ -52,6 +52,12 @@ void RefreshGrid::note(std::int64_t presentingNs, const Presentation& shown)
         const std::int64_t period = (shown.presentedNs - refreshNs) / std::int64_t(shown.msc - msc);
         periodNs = period >= 4'000'000 && period <= 50'000'000 ? period : 0;
     }
+    if (periodNs != 0 && shown.handedNs != 0) {
+        const std::int64_t waited = shown.presentedNs - shown.handedNs;
+        slackUpToNs = std::min(slackUpToNs, waited);
+        if (waited > periodNs)
+            slackAboveNs = std::max(slackAboveNs, waited - periodNs);
+    }
     refreshNs = shown.presentedNs;
     msc = shown.msc;
     scanOutNs = shown.scanOutNs;
@@ -62,8 +68,10 @@ std::int64_t RefreshGrid::pictureDueNs(std::int64_t presentingNs) const
 {
     if (periodNs == 0)
         return 0;
-    const std::int64_t handed = presentingNs + handOver.ns;
-    const std::int64_t frames = handed <= refreshNs ? 1 : (handed - refreshNs) / periodNs + 1;
+    // The middle of the bracket; a jittery clock may cross its ends, the middle is still the guess.
+    const std::int64_t slack = slackUpToNs == kNoSlackSeen ? 0 : (slackAboveNs + slackUpToNs) / 2;
+    const std::int64_t ready = presentingNs + handOver.ns + slack;
+    const std::int64_t frames = ready <= refreshNs ? 1 : (ready - refreshNs + periodNs - 1) / periodNs;
     return refreshNs + frames * periodNs + scanOutNs;
 }
 

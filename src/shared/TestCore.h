@@ -105,8 +105,11 @@ struct PresentLead {
 
 // The display's refreshes as the pictures with exact stamps showed them, so that a tone meant to
 // start with a picture is aimed at the refresh the picture will reach, not at the median wait for
-// one, which misses by up to half a frame either way. A picture handed over at t is shown at the
-// first refresh after t: the grid through the last exact frame, its period from the frame counter.
+// one, which misses by up to half a frame either way. The grid runs through the last exact frame,
+// its period from the frame counter. A picture handed over at t is shown at the first refresh at
+// least a slack after t (the server must have it before the refresh); the slack is bracketed by
+// what the frames showed: no more than any wait seen, more than the wait less a period of a frame
+// that missed the refresh before its own.
 struct RefreshGrid {
     void note(std::int64_t presentingNs, const Presentation& shown);
     // When a picture put up at `presentingNs` reaches its line on the screen; 0 while no grid is known.
@@ -115,7 +118,10 @@ struct RefreshGrid {
     std::uint64_t msc = 0;
     std::int64_t periodNs = 0;
     std::int64_t scanOutNs = 0;
-    PresentLead handOver; // from beginning to present to handing the pixels over
+    PresentLead handOver;                    // from beginning to present to handing the pixels over
+    std::int64_t slackAboveNs = 0;           // a frame missed a refresh this far after its hand-over
+    std::int64_t slackUpToNs = kNoSlackSeen; // a frame made a refresh this far after its hand-over
+    static constexpr std::int64_t kNoSlackSeen = 1'000'000'000;
 };
 
 // Arms `timer` to wake a little before `dueNs` less `leadNs`; the handler waits out the rest on
