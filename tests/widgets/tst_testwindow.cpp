@@ -1,5 +1,6 @@
 // The three test windows on their forms: presses, stimuli, readouts and the comment box; their
 // banners and those of their results windows.
+#include "complex_results/ChoiceResults.h"
 #include "complex_results/ChoiceResultsWindow.h"
 #include "complex_test/ChoiceWindow.h"
 #include "shared/Palette.h"
@@ -23,7 +24,7 @@ private slots:
     void seriesPresses()
     {
         QFETCH(int, test);
-        const bool simple = test < 0, number = test == int(ChoiceTest::Number);
+        const bool simple = test < 0, number = test == int(ChoiceStyle::Number);
         AppState state;
         state.Config = ReflexConfig{};
         state.Config.Normal = SimpleConfigBlock{1, 500, 1, 1, 1000, 3};
@@ -34,9 +35,10 @@ private slots:
         FakePlatform fp;
         ScriptedRandom random;
         using W = TestWindow*;
-        std::unique_ptr<TestWindow> w(simple   ? W(new frmReflex(state, fp.platform, {}))
-                                      : number ? W(new frmNumberReflex(state, fp.platform, random, nullptr))
-                                               : W(new frmColorReflex(state, fp.platform, random, nullptr)));
+        std::unique_ptr<TestWindow> w(simple ? W(new frmReflex(state, fp.platform, {}))
+                                      : number
+                                          ? W(new frmNumberReflex(kNumberTest, state, fp.platform, random, nullptr))
+                                          : W(new frmColorReflex(kColorTest, state, fp.platform, random, nullptr)));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         fp.prompt.answers.push_back(MsgAnswer::Yes);
@@ -111,10 +113,10 @@ private slots:
         state.Config = ReflexConfig{};
         FakePlatform fp;
         ScriptedRandom random;
-        const auto dest = test == int(ChoiceTest::Number) ? Destination::NumberResults : Destination::ColorResults;
-        std::unique_ptr<ResultsWindow> results(test < 0
-                                                   ? static_cast<ResultsWindow*>(new frmDisplay(state, fp.platform))
-                                                   : new ChoiceResultsWindow(dest, state, fp.platform));
+        const bool number = test == int(ChoiceStyle::Number);
+        std::unique_ptr<ResultsWindow> results(
+            test < 0 ? static_cast<ResultsWindow*>(new frmDisplay(state, fp.platform))
+                     : new ChoiceResultsWindow(number ? kNumberResults : kColorResults, state, fp.platform));
         const auto* product = child<QLabel>(results.get(), "lblBrevane");
         const auto* version = child<QLabel>(results.get(), "lblVersion");
         QVERIFY(product->text() == "Brevane" && version->text().startsWith("Version "));
@@ -126,9 +128,8 @@ private slots:
         if (test < 0)
             return;
         std::unique_ptr<TestWindow> w(
-            test == int(ChoiceTest::Number)
-                ? static_cast<TestWindow*>(new frmNumberReflex(state, fp.platform, random, nullptr))
-                : new frmColorReflex(state, fp.platform, random, nullptr));
+            number ? static_cast<TestWindow*>(new frmNumberReflex(kNumberTest, state, fp.platform, random, nullptr))
+                   : new frmColorReflex(kColorTest, state, fp.platform, random, nullptr));
         QCOMPARE(
             (QStringList{child<QLabel>(w.get(), "lblBrevane")->text(), child<QLabel>(w.get(), "lblMaker")->text()}),
             (QStringList{"Brevane", "Orv"}));
