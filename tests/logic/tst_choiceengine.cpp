@@ -21,7 +21,7 @@ struct Rig final : ChoiceTestView {
     void render() override { }
     Presentation presentElement() override { return {}; }
     QPoint leftTargetCentre() const override { return {5, 6}; }
-    ChoiceConfigBlock& block() { return test == ChoiceStyle::Color ? state.Config.Color : state.Config.Number; }
+    ChoiceConfigBlock& block() { return state.Config.*entry.choiceBlock; }
     ChoiceStore& store() { return test == ChoiceStyle::Color ? state.Color : state.Number; }
     fakes::FakeTimer& timer(int i) { return *fp.timers.timers.at(i); } // 0 interval, 1 display
     void startYes() { fp.prompt.answers.push_back(MsgAnswer::Yes), engine.start(); }
@@ -50,13 +50,8 @@ struct Rig final : ChoiceTestView {
     fakes::FakePlatform fp;
     fakes::ScriptedRandom scripted;
     fakes::FakeRecoveryWriter recovery{fp.prompt};
-    ChoiceEngine engine{test,
-                        test == ChoiceStyle::Color ? kColorTest : kNumberTest,
-                        state,
-                        fp.platform,
-                        scripted,
-                        *this,
-                        recovery.callback()};
+    const TestDescriptor& entry = test == ChoiceStyle::Color ? kColorTest : kNumberTest;
+    ChoiceEngine engine{test, entry, state, fp.platform, scripted, *this, recovery.callback()};
 };
 
 // The element shown (by index), with a tone or not, pressed or let pass; the count it adds to
