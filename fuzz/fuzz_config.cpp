@@ -60,9 +60,10 @@ template <auto reader, ConfigLayout layout> void check(const std::uint8_t* data,
         (void)editor.text(SettingsField(f)), (void)editor.enabled(SettingsField(f)),
             (void)editor.swatch(f % kElementBoxes);
     editor.clickTriggerColourBox();
-    for (ChoiceTest test : {ChoiceTest::Color, ChoiceTest::Number})
+    for (const TestDescriptor* test : {&kColorTest, &kNumberTest})
         runSeries([&](const Platform& p, Window& w) {
-            return std::make_unique<ChoiceEngine>(test, state, p, p.random, w, [] {});
+            const ChoiceStyle style = test == &kColorTest ? ChoiceStyle::Color : ChoiceStyle::Number;
+            return std::make_unique<ChoiceEngine>(style, *test, state, p, p.random, w, [] {});
         });
     runSeries([&](const Platform& p, Window& w) { return std::make_unique<SimpleEngine>(state, p, w, [] {}); });
 }

@@ -91,7 +91,7 @@ void simpleSeries(int count)
 void choiceSeries(int count)
 {
     Lab lab;
-    ChoiceEngine engine(ChoiceTest::Color, lab.state, lab.fp.platform, lab.fp.platform.random, lab.window,
+    ChoiceEngine engine(ChoiceStyle::Color, kColorTest, lab.state, lab.fp.platform, lab.fp.platform.random, lab.window,
                         lab.recovery);
     engine.initialise();
     for (int series = 0; series <= count; ++series) {

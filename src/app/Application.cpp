@@ -21,7 +21,7 @@ Application::Application(AppState& state, const Platform& platform, QString comm
     , recovery_(std::make_unique<RecoveryFile>(state, platform.prompt, QString(), &platform.handIn))
     , first_(std::make_unique<frmFirst>())
     , splash_(std::make_unique<frmSplash>(platform.version))
-    , main_(std::make_unique<frmMain>(platform.version))
+    , main_(std::make_unique<frmMain>(platform.version, testModules()))
 {
     const ModuleContext context{state_, platform_, *this, *this};
     for (const TestModules& test : testModules()) {

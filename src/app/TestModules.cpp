@@ -12,15 +12,19 @@ const std::array<TestModules, kTestCount>& testModules()
 {
     using C = const ModuleContext&;
     static const std::array<TestModules, kTestCount> modules{{
-        {kSimpleTest, &Ui::frmMain::cmdNormal, Destination::SimpleTest,
+        {kSimpleTest, &Ui::frmMain::cmdNormal,
          [](C c) -> std::unique_ptr<Module> { return std::make_unique<SimpleTestModule>(c); },
          [](C c) { return simpleResultsModule(c); }},
-        {kColorTest, &Ui::frmMain::cmdColors, Destination::ColorTest,
-         [](C c) -> std::unique_ptr<Module> { return std::make_unique<ChoiceTestModule>(c, ChoiceTest::Color); },
-         [](C c) { return choiceResultsModule(c, Destination::ColorResults); }},
-        {kNumberTest, &Ui::frmMain::cmdNumbers, Destination::NumberTest,
-         [](C c) -> std::unique_ptr<Module> { return std::make_unique<ChoiceTestModule>(c, ChoiceTest::Number); },
-         [](C c) { return choiceResultsModule(c, Destination::NumberResults); }},
+        {kColorTest, &Ui::frmMain::cmdColors,
+         [](C c) -> std::unique_ptr<Module> {
+             return std::make_unique<ChoiceTestModule>(c, kColorTest, ChoiceStyle::Color);
+         },
+         [](C c) { return choiceResultsModule(c, kColorTest); }},
+        {kNumberTest, &Ui::frmMain::cmdNumbers,
+         [](C c) -> std::unique_ptr<Module> {
+             return std::make_unique<ChoiceTestModule>(c, kNumberTest, ChoiceStyle::Number);
+         },
+         [](C c) { return choiceResultsModule(c, kNumberTest); }},
     }};
     return modules;
 }

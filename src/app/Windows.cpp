@@ -18,23 +18,6 @@
 
 namespace brevane {
 
-namespace {
-
-// The menu's module buttons and what each opens: one per test, then Options.
-const std::vector<std::pair<QPushButton * Ui::frmMain::*, Destination>>& moduleButtons()
-{
-    static const auto buttons = [] {
-        std::vector<std::pair<QPushButton * Ui::frmMain::*, Destination>> list;
-        for (const TestModules& test : testModules())
-            list.emplace_back(test.menuButton, test.window);
-        list.emplace_back(&Ui::frmMain::cmdConfigure, Destination::Settings);
-        return list;
-    }();
-    return buttons;
-}
-
-} // namespace
-
 frmFirst::frmFirst(QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::frmFirst>())
@@ -67,17 +50,21 @@ void frmSplash::setStatus(const QString& text)
     ui->pnlStatus->repaint();
 }
 
-frmMain::frmMain(const ProgramVersion& version, QWidget* parent)
+frmMain::frmMain(const ProgramVersion& version, std::span<const TestModules> tests, QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::frmMain>())
     , version_(version)
 {
     ui->setupUi(this);
-    setFixedSize(size());
-    for (const auto& [button, destination] : moduleButtons()) {
-        QPushButton* b = ui.get()->*button;
-        connect(b, &QPushButton::clicked, this, [this, d = destination] { emit openRequested(d); });
+    int made = 0;
+    for (const TestModules& test : tests) {
+        QPushButton* b = test.menuButton ? ui.get()->*test.menuButton : makeTestButton(test.test, made++);
+        moduleButtons_.emplace_back(b, Destination::testWindow(test.test));
     }
+    moduleButtons_.emplace_back(ui->cmdConfigure, Destination::Settings);
+    setFixedSize(size());
+    for (const auto& [b, destination] : moduleButtons_)
+        connect(b, &QPushButton::clicked, this, [this, d = destination] { emit openRequested(d); });
     connect(ui->cmdClearData, &QPushButton::clicked, this, &frmMain::clearDataRequested);
     connect(ui->cmdRecover, &QPushButton::clicked, this, &frmMain::recoverRequested);
     connect(ui->cmdAbout, &QPushButton::clicked, this, &frmMain::aboutRequested);
@@ -87,10 +74,36 @@ frmMain::frmMain(const ProgramVersion& version, QWidget* parent)
 
 frmMain::~frmMain() = default;
 
+// The `index`th test without a button in the form gets one in the columns of the form's test
+// buttons, in the rows below Options; each new row moves what lies below it down and the form
+// grows. It follows the previous test's button in the tab order, and a screen reader finds it
+// by its name, cmd and the test's name, and says its caption.
+QPushButton* frmMain::makeTestButton(const TestDescriptor& test, int index)
+{
+    const QRect first = ui->cmdNormal->geometry();
+    const int rowStep = ui->cmdNumbers->y() - first.y();
+    const int y = ui->cmdConfigure->y() + rowStep * (1 + index / 2);
+    if (index % 2 == 0) {
+        for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->y() >= y)
+                w->move(w->x(), w->y() + rowStep);
+        resize(width(), height() + rowStep);
+    }
+    auto* b = new QPushButton(QString::fromLatin1(test.menuCaption), this);
+    QString name = QString::fromLatin1(test.name);
+    name[0] = name[0].toUpper();
+    b->setObjectName(QStringLiteral("cmd") + name);
+    b->setAccessibleName(b->text());
+    b->setGeometry(QRect({index % 2 == 0 ? first.x() : ui->cmdColors->x(), y}, first.size()));
+    if (!moduleButtons_.empty())
+        QWidget::setTabOrder(moduleButtons_.back().first, b);
+    return b;
+}
+
 void frmMain::setAvailable(const std::function<bool(Destination)>& offered)
 {
-    for (const auto& [button, destination] : moduleButtons())
-        (ui.get()->*button)->setEnabled(offered(destination));
+    for (const auto& [button, destination] : moduleButtons_)
+        button->setEnabled(offered(destination));
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

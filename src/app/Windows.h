@@ -4,13 +4,18 @@
 // what they do is wired in Application.
 
 #include "app/StartupSequence.h"
+#include "app/TestModules.h"
 #include "shared/Shell.h"
 
 #include <QDialog>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <span>
+#include <utility>
+#include <vector>
 
+class QPushButton;
 class QTimer;
 namespace Ui {
 class frmFirst;
@@ -48,11 +53,12 @@ private:
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    explicit frmMain(const ProgramVersion& version, QWidget* parent = nullptr);
+    // `tests`: the tests in the menu's order, each on its button in the form or on one made here.
+    frmMain(const ProgramVersion& version, std::span<const TestModules> tests, QWidget* parent = nullptr);
     ~frmMain() override;
 
 signals:
-    void openRequested(Destination destination); // Simple, Color/Audio, Num/Audio, Options
+    void openRequested(Destination destination); // Simple, Color/Audio, Num/Audio, any other test, Options
     void clearDataRequested();
     void recoverRequested();
     void aboutRequested();
@@ -68,8 +74,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QPushButton* makeTestButton(const TestDescriptor& test, int index);
+
     std::unique_ptr<Ui::frmMain> ui;
     ProgramVersion version_;
+    std::vector<std::pair<QPushButton*, Destination>> moduleButtons_; // one per test, then Options
 };
 
 class frmAbout : public QDialog {

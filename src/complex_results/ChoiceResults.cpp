@@ -1,10 +1,13 @@
 #include "complex_results/ChoiceResults.h"
 #include "complex_results/ChoiceReport.h"
 
+#include <array>
+
 namespace brevane {
 
 const ResultsKind kColorResults{
     .caption = "Complex Choice Color/Audio Stimulus Module Data Display",
+    .windowName = "frmColorReflexDisplay",
     .test = kColorTest,
     .allDataTab = false,
     .deletionKeepsTab = false,
@@ -18,6 +21,7 @@ const ResultsKind kColorResults{
 
 const ResultsKind kNumberResults{
     .caption = "Complex Choice Number/Audio Stimulus Module Data Display",
+    .windowName = "frmNumberReflexDisplay",
     .test = kNumberTest,
     .allDataTab = false,
     .deletionKeepsTab = false,
@@ -28,5 +32,14 @@ const ResultsKind kNumberResults{
     .reportTitle = kNumberReportTitle,
     .printReport = printChoiceReport,
 };
+
+const ResultsKind& choiceResultsOf(const TestDescriptor& test)
+{
+    static const std::array kinds{&kColorResults, &kNumberResults};
+    for (const ResultsKind* kind : kinds)
+        if (&kind->test == &test)
+            return *kind;
+    return kNumberResults;
+}
 
 } // namespace brevane

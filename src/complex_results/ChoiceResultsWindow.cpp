@@ -5,29 +5,19 @@
 
 namespace brevane {
 
-namespace {
-
-bool isColour(Destination destination)
-{
-    return destination == Destination::ColorResults;
-}
-
-} // namespace
-
-ChoiceResultsWindow::ChoiceResultsWindow(Destination destination, AppState& state, const Platform& platform,
+ChoiceResultsWindow::ChoiceResultsWindow(const ResultsKind& kind, AppState& state, const Platform& platform,
                                          QWidget* parent)
-    : ResultsWindow(isColour(destination) ? kColorResults : kNumberResults, state, platform, parent)
+    : ResultsWindow(kind, state, platform, parent)
 {
     Ui::frmChoiceReflexDisplay().setupUi(this);
-    setObjectName(isColour(destination) ? QStringLiteral("frmColorReflexDisplay")
-                                        : QStringLiteral("frmNumberReflexDisplay"));
     bindControls();
 }
 
-std::unique_ptr<Module> choiceResultsModule(const ModuleContext& context, Destination destination)
+std::unique_ptr<Module> choiceResultsModule(const ModuleContext& context, const TestDescriptor& test)
 {
-    return std::make_unique<ResultsModule>(context, destination, [destination](const ModuleContext& c) {
-        return std::make_unique<ChoiceResultsWindow>(destination, c.state, c.platform);
+    const ResultsKind& kind = choiceResultsOf(test);
+    return std::make_unique<ResultsModule>(context, Destination::resultsWindow(test), [&kind](const ModuleContext& c) {
+        return std::make_unique<ChoiceResultsWindow>(kind, c.state, c.platform);
     });
 }
 

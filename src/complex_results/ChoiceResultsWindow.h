@@ -1,7 +1,7 @@
 #pragma once
 // frmColorReflexDisplay and frmNumberReflexDisplay: one form, frmChoiceReflexDisplay, shown
-// over the colour or the number test's results, each a module the shell opens from its test
-// window's Display.
+// over a choice test's results (the kind names the window), each a module the shell opens from
+// its test window's Display.
 
 #include "shared/ResultsWindow.h"
 #include "shared/Shell.h"
@@ -13,10 +13,10 @@ namespace brevane {
 class ChoiceResultsWindow final : public ResultsWindow {
     Q_OBJECT
 public:
-    // `destination`: ColorResults or NumberResults.
-    ChoiceResultsWindow(Destination destination, AppState& state, const Platform& platform, QWidget* parent = nullptr);
+    ChoiceResultsWindow(const ResultsKind& kind, AppState& state, const Platform& platform, QWidget* parent = nullptr);
 };
 
-std::unique_ptr<Module> choiceResultsModule(const ModuleContext& context, Destination destination);
+// The results module of the choice test `test`, whose kind is choiceResultsOf(test).
+std::unique_ptr<Module> choiceResultsModule(const ModuleContext& context, const TestDescriptor& test);
 
 } // namespace brevane

@@ -12,17 +12,15 @@ constexpr int kForcedTriggerAfter = 7; // the seventh non-trigger in a row becom
 
 } // namespace
 
-ChoiceEngine::ChoiceEngine(ChoiceTest test, AppState& state, const Platform& platform, RandomSource& random,
-                           ChoiceTestView& view, std::function<void()> writeRecoveryFile)
-    : test_(test)
+ChoiceEngine::ChoiceEngine(ChoiceStyle style, const TestDescriptor& test, AppState& state, const Platform& platform,
+                           RandomSource& random, ChoiceTestView& view, std::function<void()> writeRecoveryFile)
+    : style_(style)
+    , test_(test)
     , s_(state)
     , p_(platform)
     , random_(random)
     , view_(view)
-    , core_(state, platform,
-            test == ChoiceTest::Color ? StoreHalf{state.Color, &state.Color} : StoreHalf{state.Number, &state.Number},
-            test == ChoiceTest::Color ? state.ColorRunsPerSet : state.NumberRunsPerSet, d_, view,
-            std::move(writeRecoveryFile), true)
+    , core_(state, platform, test.half(state), state.*test.runsPerSet, d_, view, std::move(writeRecoveryFile), true)
     , tmrDisplayTime(platform.timers.createTimer())
 {
     core_.intervalTimer().onTimer = [this] { elementDue(); };
@@ -31,12 +29,7 @@ ChoiceEngine::ChoiceEngine(ChoiceTest test, AppState& state, const Platform& pla
 
 const ChoiceConfigBlock& ChoiceEngine::configBlock() const
 {
-    return test_ == ChoiceTest::Color ? s_.Config.Color : s_.Config.Number;
-}
-
-ChoiceStore& ChoiceEngine::store() const
-{
-    return test_ == ChoiceTest::Color ? s_.Color : s_.Number;
+    return s_.Config.*test_.choiceBlock;
 }
 
 ChoiceConfigBlock ChoiceEngine::usableSettings() const
@@ -56,7 +49,7 @@ void ChoiceEngine::initialise()
     d_.txtSetIndicator = formatCount(s_.CurrentSet);
     // The box shows the comment of the set it now stands on, so that the next Start does not
     // file another set's comment under set 1.
-    d_.txtSetComment = store().SetComment[s_.CurrentSet - 1];
+    d_.txtSetComment = sets().SetComment[s_.CurrentSet - 1];
     d_.cmdDisplay = d_.cmdStart = d_.cmdNextSet = d_.cmdConfigure = d_.cmdExit = true;
     d_.CmdClearSet = d_.cmdStop = d_.cmdPreviousSet = false;
     view_.render();
@@ -72,7 +65,7 @@ void ChoiceEngine::readTrigger()
 
 void ChoiceEngine::showCounts()
 {
-    const ChoiceStore& st = store();
+    const OutcomeCounts& st = counts();
     const int set = s_.CurrentSet;
     d_.lblCorrectHits = formatCount(st.CorrectHits[set]);
     d_.lblInCorrectHits = formatCount(st.InCorrectHits[set]);
@@ -150,7 +143,7 @@ void ChoiceEngine::showElement()
     if (withTone)
         tone = p_.beeper.startedTone();
     // The colour test prepares the next interval after showing, the number test before.
-    if (test_ == ChoiceTest::Color)
+    if (style_ == ChoiceStyle::Color)
         core_.setInterval(nextInterval(false));
     stimulus_ = stampStimulus(&shown, withTone ? &tone : nullptr, p_.clock.nowNs());
     StimulusTime = stimulus_.ns;
@@ -165,7 +158,7 @@ void ChoiceEngine::elementDue()
 {
     core_.intervalTimer().setEnabled(false);
     drawElement();
-    if (test_ == ChoiceTest::Number)
+    if (style_ == ChoiceStyle::Number)
         core_.setInterval(nextInterval(false));
     core_.waitForStimulusDue();
     showElement();
@@ -190,7 +183,7 @@ void ChoiceEngine::press(const PressStamp& press)
     tmrDisplayTime->setEnabled(false);
     ElementShown = false;
     blankDisplay();
-    ChoiceStore& st = store();
+    OutcomeCounts& st = counts();
     const int set = s_.CurrentSet;
 
     if (!TriggerShown) {
@@ -224,7 +217,7 @@ void ChoiceEngine::displayTimeOver()
     p_.clock.waitUntil(blankDueNs_ - blankLead_.ns);
     ElementShown = false;
     const std::int64_t blanked = blankDisplay();
-    ChoiceStore& st = store();
+    OutcomeCounts& st = counts();
     const int set = s_.CurrentSet;
 
     if (!TriggerShown) {
@@ -295,7 +288,7 @@ void ChoiceEngine::optionsClosed()
 
 void ChoiceEngine::resultsClosed()
 {
-    d_.txtSetComment = store().SetComment[s_.CurrentSet - 1];
+    d_.txtSetComment = sets().SetComment[s_.CurrentSet - 1];
     view_.render();
 }
 

@@ -9,17 +9,20 @@
 //
 // The windows forward clicks, presses (stamped first thing in their handler) and comment edits
 // here and copy `display()` onto their controls. They differ only in how an element value is
-// shown (a colour number painted, or a number written) and in which store and configuration
-// block they use, which ChoiceTest selects.
+// shown (a colour number painted, or a number written), which ChoiceStyle names; which store,
+// runs per set and configuration block a test uses its entry in shared/TestList.h says.
 
 #include "platform/Presentation.h"
 #include "shared/TestCore.h"
+#include "shared/TestList.h"
 
 #include <optional>
 
 namespace brevane {
 
-enum class ChoiceTest { Color, Number };
+// The two designs of a choice test: elements shown as colours, drawing the next interval after
+// an element is shown, or as numbers, drawing it before.
+enum class ChoiceStyle { Color, Number };
 
 struct ChoiceTestDisplay : TestDisplay {
     ChoiceTestDisplay()
@@ -50,8 +53,8 @@ public:
 
 class ChoiceEngine final : public TestEngine {
 public:
-    ChoiceEngine(ChoiceTest test, AppState& state, const Platform& platform, RandomSource& random, ChoiceTestView& view,
-                 std::function<void()> writeRecoveryFile);
+    ChoiceEngine(ChoiceStyle style, const TestDescriptor& test, AppState& state, const Platform& platform,
+                 RandomSource& random, ChoiceTestView& view, std::function<void()> writeRecoveryFile);
 
     void initialise() override;
     void start() override;
@@ -75,7 +78,8 @@ public:
 
 private:
     const ChoiceConfigBlock& configBlock() const;
-    ChoiceStore& store() const;
+    SetData& sets() const { return test_.sets(s_); }
+    OutcomeCounts& counts() const { return *test_.counts(s_); }
     ChoiceConfigBlock usableSettings() const;
 
     void elementDue();
@@ -88,7 +92,8 @@ private:
     void readTrigger();
     void showCounts();
 
-    const ChoiceTest test_;
+    const ChoiceStyle style_;
+    const TestDescriptor& test_;
     AppState& s_;
     const Platform& p_;
     RandomSource& random_;

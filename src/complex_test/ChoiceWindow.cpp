@@ -19,12 +19,12 @@ const QRgb kWhite = paletteColour(15);
 
 } // namespace
 
-ChoiceWindow::ChoiceWindow(ChoiceTest test, AppState& state, const Platform& platform, RandomSource& random,
-                           std::function<void()> writeRecoveryFile, QWidget* parent)
+ChoiceWindow::ChoiceWindow(ChoiceStyle style, const TestDescriptor& test, AppState& state, const Platform& platform,
+                           RandomSource& random, std::function<void()> writeRecoveryFile, QWidget* parent)
     : TestWindow(platform.clock, parent)
     , state_(state)
     , platform_(platform)
-    , engine_(test, state, platform, random, *this, std::move(writeRecoveryFile))
+    , engine_(style, test, state, platform, random, *this, std::move(writeRecoveryFile))
 {
 }
 
@@ -93,9 +93,9 @@ QPoint ChoiceWindow::leftTargetCentre() const
     return Shape12_0->mapToGlobal(Shape12_0->rect().center());
 }
 
-frmColorReflex::frmColorReflex(AppState& state, const Platform& platform, RandomSource& random,
-                               std::function<void()> writeRecoveryFile, QWidget* parent)
-    : ChoiceWindow(ChoiceTest::Color, state, platform, random, std::move(writeRecoveryFile), parent)
+frmColorReflex::frmColorReflex(const TestDescriptor& test, AppState& state, const Platform& platform,
+                               RandomSource& random, std::function<void()> writeRecoveryFile, QWidget* parent)
+    : ChoiceWindow(ChoiceStyle::Color, test, state, platform, random, std::move(writeRecoveryFile), parent)
 {
     Ui::frmColorReflex().setupUi(this);
     bindControls();
@@ -121,9 +121,9 @@ bool frmColorReflex::eventFilter(QObject* watched, QEvent* event)
     return ChoiceWindow::eventFilter(watched, event);
 }
 
-frmNumberReflex::frmNumberReflex(AppState& state, const Platform& platform, RandomSource& random,
-                                 std::function<void()> writeRecoveryFile, QWidget* parent)
-    : ChoiceWindow(ChoiceTest::Number, state, platform, random, std::move(writeRecoveryFile), parent)
+frmNumberReflex::frmNumberReflex(const TestDescriptor& test, AppState& state, const Platform& platform,
+                                 RandomSource& random, std::function<void()> writeRecoveryFile, QWidget* parent)
+    : ChoiceWindow(ChoiceStyle::Number, test, state, platform, random, std::move(writeRecoveryFile), parent)
 {
     Ui::frmNumberReflex().setupUi(this);
     bindControls();

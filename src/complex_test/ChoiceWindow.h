@@ -1,10 +1,9 @@
 #pragma once
-// The two choice test windows. Both forward their commands and presses to one ChoiceEngine
-// and show its state; they differ only in how an element value is shown in the display box
-// and the "Trigger On" box (a colour, or a number written with a sign position) and in that
-// the colour window stores the comment as soon as its box loses the focus.
-// Presses count on the free surface, the two target boxes and the disabled display box, not
-// on labels, text boxes or buttons.
+// The two choice test windows, each over the choice test it is made for. Both forward their commands and presses to one
+// ChoiceEngine and show its state; they differ only in how an element value is shown in the display box and the
+// "Trigger On" box (a colour, or a number written with a sign position) and in that the colour window stores the
+// comment as soon as its box loses the focus. Presses count on the free surface, the two target boxes and the disabled
+// display box, not on labels, text boxes or buttons.
 
 #include "complex_test/ChoiceEngine.h"
 #include "shared/TestWindow.h"
@@ -33,8 +32,8 @@ public:
     void settingsChanged() override { iconShowsSound_.reset(); }
 
 protected:
-    ChoiceWindow(ChoiceTest test, AppState& state, const Platform& platform, RandomSource& random,
-                 std::function<void()> writeRecoveryFile, QWidget* parent);
+    ChoiceWindow(ChoiceStyle style, const TestDescriptor& test, AppState& state, const Platform& platform,
+                 RandomSource& random, std::function<void()> writeRecoveryFile, QWidget* parent);
     // Called by each window once its form is set up.
     void bindControls();
     virtual void showElement(QLabel* box, std::optional<qint16> element) = 0;
@@ -59,7 +58,7 @@ private:
 class frmColorReflex final : public ChoiceWindow {
     Q_OBJECT
 public:
-    frmColorReflex(AppState& state, const Platform& platform, RandomSource& random,
+    frmColorReflex(const TestDescriptor& test, AppState& state, const Platform& platform, RandomSource& random,
                    std::function<void()> writeRecoveryFile, QWidget* parent = nullptr);
 
 protected:
@@ -71,7 +70,7 @@ protected:
 class frmNumberReflex final : public ChoiceWindow {
     Q_OBJECT
 public:
-    frmNumberReflex(AppState& state, const Platform& platform, RandomSource& random,
+    frmNumberReflex(const TestDescriptor& test, AppState& state, const Platform& platform, RandomSource& random,
                     std::function<void()> writeRecoveryFile, QWidget* parent = nullptr);
 
 protected:

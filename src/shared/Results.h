@@ -24,6 +24,7 @@ inline constexpr int kFastestTab = 10, kSlowestTab = 11, kAverageTab = 12, kAllD
 
 struct ResultsKind {
     const char* caption;
+    const char* windowName;     // the window's object name, by which a screen reader's script finds it
     const TestDescriptor& test; // its store half, its data file, and its name in an export's test column
     // A 14th tab, "All Data", with grfSet: every run of every set, a bar of which deletes it.
     bool allDataTab;

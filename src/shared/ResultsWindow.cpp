@@ -122,6 +122,8 @@ ResultsWindow::ResultsWindow(const ResultsKind& kind, AppState& state, const Pla
     : QWidget(parent)
     , logic_(kind, state, platform, *this)
 {
+    // Before the form is set up, which then keeps it: one form may serve several kinds.
+    setObjectName(QString::fromLatin1(kind.windowName));
 }
 
 ResultsWindow::~ResultsWindow() = default;

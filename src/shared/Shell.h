@@ -20,15 +20,21 @@ namespace brevane {
 struct AppState;
 struct Platform;
 
-enum class Destination {
-    SimpleTest,
-    ColorTest,
-    NumberTest,
-    Settings,
-    SimpleResults,
-    ColorResults,
-    NumberResults,
+struct TestDescriptor;
+
+// A window a module offers: a test's window or its results window, named by the test's entry in
+// shared/TestList.h, or the settings dialog. A new test brings its destinations with its entry.
+struct Destination {
+    enum class Role { Test, Results, Settings };
+    Role role;
+    const TestDescriptor* test = nullptr; // none for the settings dialog
+
+    static constexpr Destination testWindow(const TestDescriptor& t) { return {Role::Test, &t}; }
+    static constexpr Destination resultsWindow(const TestDescriptor& t) { return {Role::Results, &t}; }
+    static const Destination Settings;
+    bool operator==(const Destination&) const = default;
 };
+inline constexpr Destination Destination::Settings{Destination::Role::Settings};
 
 struct OpenRequest {
     Destination destination;

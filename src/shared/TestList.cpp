@@ -7,19 +7,31 @@ const TestDescriptor kSimpleTest{"simple",
                                  [](const AppState& s) -> const SetData& { return s.Simple; },
                                  [](const AppState&) -> const OutcomeCounts* { return nullptr; },
                                  &UnsavedData::Simple,
-                                 true};
+                                 true,
+                                 &AppState::SimpleRunsPerSet,
+                                 nullptr,
+                                 0,
+                                 "Simple"};
 const TestDescriptor kColorTest{"colour",
                                 kColFile,
                                 [](const AppState& s) -> const SetData& { return s.Color; },
                                 [](const AppState& s) -> const OutcomeCounts* { return &s.Color; },
                                 &UnsavedData::Color,
-                                true};
+                                true,
+                                &AppState::ColorRunsPerSet,
+                                &ReflexConfig::Color,
+                                1,
+                                "Color/Audio"};
 const TestDescriptor kNumberTest{"number",
                                  kColFile,
                                  [](const AppState& s) -> const SetData& { return s.Number; },
                                  [](const AppState& s) -> const OutcomeCounts* { return &s.Number; },
                                  &UnsavedData::Number,
-                                 true};
+                                 true,
+                                 &AppState::NumberRunsPerSet,
+                                 &ReflexConfig::Number,
+                                 2,
+                                 "Num/Audio"};
 
 const std::array<const TestDescriptor*, kTestCount>& testList()
 {

@@ -1,10 +1,11 @@
 #include "shared/TestModule.h"
+#include "shared/TestList.h"
 
 namespace brevane {
 
-TestModule::TestModule(ModuleContext context, Links links)
+TestModule::TestModule(ModuleContext context, const TestDescriptor& test)
     : context_(context)
-    , links_(links)
+    , test_(test)
 {
 }
 
@@ -34,10 +35,10 @@ void TestModule::preload()
                         window->settingsChanged();
                         engine.optionsClosed();
                     },
-                    links_.settingsPage});
+                    test_.settingsPage});
     });
     QObject::connect(window, &TestWindow::displayRequested, window, [this, &shell, window, &engine] {
-        shell.open({links_.results, window, [&engine] { engine.resultsClosed(); }});
+        shell.open({Destination::resultsWindow(test_), window, [&engine] { engine.resultsClosed(); }});
     });
 }
 
@@ -45,7 +46,7 @@ void TestModule::open(const OpenRequest& request)
 {
     openedBy_ = request;
     window_->setOptionsAvailable(context_.shell.offers(Destination::Settings));
-    window_->setDisplayAvailable(context_.shell.offers(links_.results));
+    window_->setDisplayAvailable(context_.shell.offers(Destination::resultsWindow(test_)));
     window_->settingsChanged();
     window_->testEngine().initialise();
     holdSound(true);

@@ -15,29 +15,25 @@ namespace brevane {
 
 class TestModule : public Module {
 public:
-    struct Links {
-        Destination test;
-        Destination results;
-        int settingsPage; // the settings dialog's tab for this test
-    };
     ~TestModule() override;
 
-    QList<Destination> destinations() const override { return {links_.test}; }
+    QList<Destination> destinations() const override { return {Destination::testWindow(test_)}; }
     StartupSlot startupSlot() const override { return StartupSlot::Test; }
     void preload() override;
     void open(const OpenRequest& request) override;
 
 protected:
-    TestModule(ModuleContext context, Links links);
+    TestModule(ModuleContext context, const TestDescriptor& test);
     // The test's window, whose engine writes recover.dat through `seriesEnded`.
     virtual std::unique_ptr<TestWindow> makeWindow(std::function<void()> seriesEnded) = 0;
     TestWindow* testWindow() const { return window_.get(); }
+    const TestDescriptor& test() const { return test_; }
     ModuleContext context_;
 
 private:
     void holdSound(bool on);
 
-    Links links_;
+    const TestDescriptor& test_;
     bool holdingSound_ = false;
     OpenRequest openedBy_;
     std::unique_ptr<TestWindow> window_;

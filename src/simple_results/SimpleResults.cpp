@@ -5,6 +5,7 @@ namespace brevane {
 
 const ResultsKind kSimpleResults{
     .caption = "Simple Choice Stimulus Module Data Display",
+    .windowName = "frmDisplay",
     .test = kSimpleTest,
     .allDataTab = true,
     .deletionKeepsTab = true,

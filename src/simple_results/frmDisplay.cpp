@@ -14,9 +14,9 @@ frmDisplay::frmDisplay(AppState& state, const Platform& platform, QWidget* paren
 
 std::unique_ptr<Module> simpleResultsModule(const ModuleContext& context)
 {
-    return std::make_unique<ResultsModule>(context, Destination::SimpleResults, [](const ModuleContext& c) {
-        return std::make_unique<frmDisplay>(c.state, c.platform);
-    });
+    return std::make_unique<ResultsModule>(
+        context, Destination::resultsWindow(kSimpleTest),
+        [](const ModuleContext& c) { return std::make_unique<frmDisplay>(c.state, c.platform); });
 }
 
 } // namespace brevane

@@ -1,10 +1,11 @@
 #include "simple_test/SimpleTestModule.h"
+#include "shared/TestList.h"
 #include "simple_test/frmReflex.h"
 
 namespace brevane {
 
 SimpleTestModule::SimpleTestModule(ModuleContext context)
-    : TestModule(context, {Destination::SimpleTest, Destination::SimpleResults, 0})
+    : TestModule(context, kSimpleTest)
 {
 }
 

@@ -10,7 +10,7 @@ namespace {
 // 0..3, trigger 2 without the tone, tones on, ten triggers a series.
 struct Rig final : ChoiceTestView {
     explicit Rig(
-        ChoiceTest t = ChoiceTest::Color, const std::function<void(ChoiceConfigBlock&)>& tweak = [](auto&) {})
+        ChoiceStyle t = ChoiceStyle::Color, const std::function<void(ChoiceConfigBlock&)>& tweak = [](auto&) {})
         : test(t)
     {
         state.Config = ReflexConfig{};
@@ -21,8 +21,8 @@ struct Rig final : ChoiceTestView {
     void render() override { }
     Presentation presentElement() override { return {}; }
     QPoint leftTargetCentre() const override { return {5, 6}; }
-    ChoiceConfigBlock& block() { return test == ChoiceTest::Color ? state.Config.Color : state.Config.Number; }
-    ChoiceStore& store() { return test == ChoiceTest::Color ? state.Color : state.Number; }
+    ChoiceConfigBlock& block() { return state.Config.*entry.choiceBlock; }
+    ChoiceStore& store() { return test == ChoiceStyle::Color ? state.Color : state.Number; }
     fakes::FakeTimer& timer(int i) { return *fp.timers.timers.at(i); } // 0 interval, 1 display
     void startYes() { fp.prompt.answers.push_back(MsgAnswer::Yes), engine.start(); }
     void elapse(int i)
@@ -45,12 +45,13 @@ struct Rig final : ChoiceTestView {
         return store().CorrectHits[s] + store().InCorrectHits[s] + store().CorrectMisses[s] + store().MissedHits[s];
     }
 
-    ChoiceTest test;
+    ChoiceStyle test;
     AppState state;
     fakes::FakePlatform fp;
     fakes::ScriptedRandom scripted;
     fakes::FakeRecoveryWriter recovery{fp.prompt};
-    ChoiceEngine engine{test, state, fp.platform, scripted, *this, recovery.callback()};
+    const TestDescriptor& entry = test == ChoiceStyle::Color ? kColorTest : kNumberTest;
+    ChoiceEngine engine{test, entry, state, fp.platform, scripted, *this, recovery.callback()};
 };
 
 // The element shown (by index), with a tone or not, pressed or let pass; the count it adds to
@@ -109,7 +110,7 @@ private slots:
     // without reseeding and compares the unrounded value with the minimum of 1000 ms.
     void intervalsAndReseeding()
     {
-        for (ChoiceTest test : {ChoiceTest::Color, ChoiceTest::Number}) { // one draws after showing, one before
+        for (ChoiceStyle test : {ChoiceStyle::Color, ChoiceStyle::Number}) { // one draws after showing, one before
             Rig rig(test, [](ChoiceConfigBlock& b) { b.IntervalTiming = 0; });
             rig.scripted.values = {0.5, 0.33331}; // 1500 ms; 999.93 ms rounds to 1000: enough
             rig.startYes();
@@ -133,7 +134,7 @@ private slots:
     void seventhNonTriggerIsForced()
     {
         for (bool withTone : {false, true}) {
-            Rig rig(ChoiceTest::Color, [&](ChoiceConfigBlock& b) { b.TriggerOn = !withTone; });
+            Rig rig(ChoiceStyle::Color, [&](ChoiceConfigBlock& b) { b.TriggerOn = !withTone; });
             rig.startYes();
             const int elements[] = {1, 3, 0, -1, 1, 2, 3, 0, 2, 1, 1};
             for (int k = 0; k < 11; ++k) {
@@ -160,7 +161,7 @@ private slots:
     {
         QFETCH(LastTrigger, row);
         const auto& [name, runs, hit] = row;
-        Rig rig(ChoiceTest::Color, [&](ChoiceConfigBlock& b) { b.RunCount = qint16(runs); });
+        Rig rig(ChoiceStyle::Color, [&](ChoiceConfigBlock& b) { b.RunCount = qint16(runs); });
         rig.engine.nextSet(), rig.engine.nextSet();
         rig.engine.commentEdited(QStringLiteral("set 3"));
         rig.startYes();

@@ -37,11 +37,11 @@ struct RecordingShell final : Shell {
 
 inline void testRows(bool withSimple)
 {
-    QTest::addColumn<int>("test"); // a ChoiceTest, or -1 for the simple test
+    QTest::addColumn<int>("test"); // a ChoiceStyle, or -1 for the simple test
     if (withSimple)
         QTest::newRow("simple") << -1;
-    QTest::newRow("colour") << int(ChoiceTest::Color);
-    QTest::newRow("number") << int(ChoiceTest::Number);
+    QTest::newRow("colour") << int(ChoiceStyle::Color);
+    QTest::newRow("number") << int(ChoiceStyle::Number);
 }
 
 inline bool onlyVisible(QWidget* window)

@@ -1,6 +1,8 @@
 // The shell on its windows: menu and test windows replacing each other, the links, the simple
-// results window behind the banner with its cells, charts and comment boxes, and the number one.
+// results window behind the banner with its cells, charts and comment boxes, the number one, and
+// a menu button made for a test the form lacks.
 #include "app/Application.h"
+#include "app/TestModules.h"
 #include "app/Windows.h"
 #include "shared/ResultsModule.h"
 #include "shared/ResultsWindow.h"
@@ -12,6 +14,7 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 
 using namespace brevane;
@@ -46,17 +49,18 @@ private slots:
         QTest::mouseClick(child(menu, "cmdExit"), Qt::LeftButton);
         QVERIFY(fp.prompt.answers.empty() && onlyVisible(menu)); // asked, and stayed
 
-        const std::tuple<QWidget*, const char*, Destination> links[] = {// Simple and Display are clicked here
-                                                                        {menu, "cmdColors", Destination::ColorTest},
-                                                                        {menu, "cmdNumbers", Destination::NumberTest},
-                                                                        {menu, "cmdConfigure", Destination::Settings},
-                                                                        {test, "cmdConfigure", Destination::Settings}};
+        const std::tuple<QWidget*, const char*, Destination> links[] = {
+            // Simple and Display are clicked here
+            {menu, "cmdColors", Destination::testWindow(kColorTest)},
+            {menu, "cmdNumbers", Destination::testWindow(kNumberTest)},
+            {menu, "cmdConfigure", Destination::Settings},
+            {test, "cmdConfigure", Destination::Settings}};
         QTest::mouseClick(child(menu, "cmdNormal"), Qt::LeftButton);
         for (auto [window, name, destination] : links)
             QVERIFY2(child(window, name)->isEnabled() == app.offers(destination), name);
         QTest::mouseClick(child(test, "cmdNextSet"), Qt::LeftButton);
         QTest::mouseClick(child(test, "cmdDisplay"), Qt::LeftButton);
-        auto* results = static_cast<ResultsModule*>(app.provider(Destination::SimpleResults));
+        auto* results = static_cast<ResultsModule*>(app.provider(Destination::resultsWindow(kSimpleTest)));
         QVERIFY(!results->window()); // made on the banner's first tick
         QTRY_VERIFY_WITH_TIMEOUT(onlyVisible(results->window()), 3000);
         QCOMPARE(fp.beeper.holds, 1); // the test window is open behind it
@@ -85,10 +89,26 @@ private slots:
         QTest::mouseClick(child(test, "cmdExit"), Qt::LeftButton);
         QTest::mouseClick(child(menu, "cmdNumbers"), Qt::LeftButton);
         QTest::mouseClick(child(app.currentWindow(), "cmdDisplay"), Qt::LeftButton);
-        auto* number = static_cast<ResultsModule*>(app.provider(Destination::NumberResults));
+        auto* number = static_cast<ResultsModule*>(app.provider(Destination::resultsWindow(kNumberTest)));
         QTRY_VERIFY_WITH_TIMEOUT(onlyVisible(number->window()), 3000);
         QCOMPARE(number->window()->windowTitle(), "Complex Choice Number/Audio Stimulus Module Data Display");
         checkNamed();
+
+        // A test the form has no button for gets one, captioned, named and wired, and nothing
+        // on the menu covers another or falls off it.
+        std::vector<TestModules> tests(testModules().begin(), testModules().end());
+        tests[2].menuButton = nullptr; // the number test's
+        frmMain menu4(fp.platform.version, tests);
+        std::optional<Destination> opened;
+        QObject::connect(&menu4, &frmMain::openRequested, [&](Destination d) { opened = d; });
+        menu4.setAvailable([](Destination) { return true; });
+        auto* made = child<QPushButton>(&menu4, "cmdNumber");
+        QTest::mouseClick(made, Qt::LeftButton);
+        QVERIFY(made->text() == "Num/Audio" && made->accessibleName() == "Num/Audio");
+        QVERIFY(opened == Destination::testWindow(kNumberTest));
+        for (QWidget* w : menu4.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(menu4.rect().contains(w->geometry()) && (w == made || !w->geometry().intersects(made->geometry())),
+                     qPrintable(w->objectName()));
     }
 };
 

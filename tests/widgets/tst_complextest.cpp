@@ -24,7 +24,7 @@ private slots:
     void choiceModuleWiring()
     {
         QFETCH(int, test);
-        const bool colour = test == int(ChoiceTest::Color);
+        const bool colour = test == int(ChoiceStyle::Color);
         QTemporaryDir dir;
         QImage red(16, 16, QImage::Format_ARGB32);
         red.fill(Qt::red);
@@ -35,7 +35,8 @@ private slots:
         FakePlatform fp;
         RecordingShell shell;
         FakeSeriesRecorder series;
-        ChoiceTestModule module({state, fp.platform, shell, series}, ChoiceTest(test));
+        ChoiceTestModule module({state, fp.platform, shell, series}, colour ? kColorTest : kNumberTest,
+                                ChoiceStyle(test));
         module.preload();
         state.CurrentSet = 7; // after the window's own start
         module.open({module.destinations().at(0), nullptr, {}, 0});

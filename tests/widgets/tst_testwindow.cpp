@@ -19,7 +19,7 @@ private slots:
     void seriesPresses()
     {
         QFETCH(int, test);
-        const bool simple = test < 0, number = test == int(ChoiceTest::Number);
+        const bool simple = test < 0, number = test == int(ChoiceStyle::Number);
         AppState state;
         state.Config = ReflexConfig{};
         state.Config.Normal = SimpleConfigBlock{1, 500, 1, 1, 1000, 3};
@@ -30,9 +30,10 @@ private slots:
         FakePlatform fp;
         ScriptedRandom random;
         using W = TestWindow*;
-        std::unique_ptr<TestWindow> w(simple   ? W(new frmReflex(state, fp.platform, {}))
-                                      : number ? W(new frmNumberReflex(state, fp.platform, random, nullptr))
-                                               : W(new frmColorReflex(state, fp.platform, random, nullptr)));
+        std::unique_ptr<TestWindow> w(simple ? W(new frmReflex(state, fp.platform, {}))
+                                      : number
+                                          ? W(new frmNumberReflex(kNumberTest, state, fp.platform, random, nullptr))
+                                          : W(new frmColorReflex(kColorTest, state, fp.platform, random, nullptr)));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         fp.prompt.answers.push_back(MsgAnswer::Yes);
