@@ -237,8 +237,8 @@ struct PulseRecorder : Onsets {
                 pa_threaded_mainloop_wait(loop);
         }
         if (ok) {
-            const pa_sample_spec spec{PA_SAMPLE_S16LE, 48000, 1};
-            stream = pa_stream_new(context, "tone recorder", &spec, nullptr);
+            const pa_sample_spec samples{PA_SAMPLE_S16LE, 48000, 1};
+            stream = pa_stream_new(context, "tone recorder", &samples, nullptr);
             pa_stream_set_state_callback(
                 stream, [](pa_stream*, void* d) { signal(d); }, this);
             pa_stream_set_read_callback(stream, onRead, this);

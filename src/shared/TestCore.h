@@ -170,10 +170,8 @@ public:
     // The interval before the next stimulus, drawn when the engine's rules say.
     void setInterval(int ms) { intervalMs_ = ms; }
     int interval() const { return intervalMs_; }
-    // Putting a stimulus on the screen began at `presentingNs` and was stamped at `stampNs`.
-    // How long putting a stimulus on the screen has been taking; a tone meant to start with the
-    // picture is aimed that far ahead.
-    std::int64_t presentLeadNs() const { return presentLead_.ns; }
+    // Putting a stimulus on the screen began at `presentingNs` and was stamped at `stampNs`: the
+    // presentation lead, by which the stimulus is begun ahead of its due time.
     void notePresentation(std::int64_t presentingNs, std::int64_t stampNs)
     {
         presentLead_.note(stampNs - presentingNs);
