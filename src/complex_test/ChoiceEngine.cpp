@@ -78,6 +78,7 @@ void ChoiceEngine::start()
     if (!core_.beginSeries())
         return;
     cfg_ = usableSettings();
+    core_.setToneWithPicture(cfg_.MakeSound == 0);
     ElementShown = false;
     showCounts();
     tmrDisplayTime->setInterval(cfg_.DisplayTime);
@@ -133,11 +134,9 @@ void ChoiceEngine::drawElement()
 // tone's first sample (stampStimulus).
 void ChoiceEngine::showElement()
 {
-    const std::int64_t presenting = p_.clock.nowNs();
-    d_.element = cfg_.Element[ElementIndex];
     const bool withTone = cfg_.MakeSound == 0 && ElementSound;
-    if (withTone)
-        p_.beeper.startTone(core_.toneDueWithPicture(presenting));
+    const std::int64_t presenting = core_.beginStimulus(withTone, true);
+    d_.element = cfg_.Element[ElementIndex];
     const Presentation shown = view_.presentElement();
     ToneStamp tone;
     if (withTone)
@@ -160,7 +159,6 @@ void ChoiceEngine::elementDue()
     drawElement();
     if (style_ == ChoiceStyle::Number)
         core_.setInterval(nextInterval(false));
-    core_.waitForStimulusDue();
     showElement();
 }
 

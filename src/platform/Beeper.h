@@ -18,6 +18,9 @@ public:
     // allows (never before what it holds ahead); 0: as soon as it can. A tone still playing is
     // cut off.
     virtual void startTone(std::int64_t firstSampleNs) = 0;
+    // How long before its first sample a tone must be started to start where asked: a sound
+    // server's stream is filled that far ahead of what it plays; 0: as far as it knows, at once.
+    virtual std::int64_t toneLeadNs() const { return 0; }
     // The stamp of the tone last started; may wait for the device to place it (a sound server's
     // cycle).
     virtual ToneStamp startedTone() = 0;

@@ -5,6 +5,7 @@
 #include <spa/param/audio/format-utils.h>
 
 #include <algorithm>
+#include <ctime>
 
 namespace brevane {
 
@@ -56,7 +57,10 @@ void onProcess(void* data)
     pw_time t{};
     pw_stream_get_time_n(s->stream, &t, sizeof t);
     const GraphTime g{t.now, t.rate.num, t.rate.denom, t.delay, t.queued, t.buffered, s->splicer.rate(), frames};
-    s->splicer.fill(static_cast<std::int16_t*>(d.data), frames, graphFirstFrameNs(g));
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    s->splicer.fill(static_cast<std::int16_t*>(d.data), frames, graphFirstFrameNs(g),
+                    std::int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec);
     d.chunk->offset = 0;
     d.chunk->stride = sizeof(std::int16_t);
     d.chunk->size = frames * sizeof(std::int16_t);

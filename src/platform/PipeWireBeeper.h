@@ -27,6 +27,7 @@ public:
     void startTone(std::int64_t firstSampleNs) override;
     ToneStamp startedTone() override;
     void holdStream(bool on) override;
+    std::int64_t toneLeadNs() const override { return splicer_.leadNs(); }
     bool hasDevice() const override { return connected(); }
     QString deviceName() const override { return QStringLiteral("PipeWire"); }
     ToneSource route() const override { return ToneSource::Graph; }

@@ -115,7 +115,7 @@ void PulseBeeper::Server::write(std::size_t bytes)
     const pa_timing_info* t = pa_stream_get_timing_info(stream);
     if (t && !t->read_index_corrupt)
         firstNs = pulseFirstFrameNs(pulseTime(*t, written));
-    if (const std::ptrdiff_t at = splicer.fill(chunk.data(), frames, firstNs); at >= 0)
+    if (const std::ptrdiff_t at = splicer.fill(chunk.data(), frames, firstNs, clockNs(CLOCK_MONOTONIC)); at >= 0)
         toneByte = written + std::int64_t(at) * std::int64_t(sizeof(std::int16_t));
     pa_stream_write(stream, chunk.data(), frames * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
     written += std::int64_t(frames * sizeof(std::int16_t));

@@ -20,10 +20,16 @@ void ToneSplicer::request(std::int64_t atNs)
     position_ = tone_.size(); // cut off: placed afresh by the next fill
 }
 
-std::ptrdiff_t ToneSplicer::fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs)
+std::ptrdiff_t ToneSplicer::fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs, std::int64_t nowNs)
 {
     std::memset(out, 0, frames * sizeof *out);
     const std::lock_guard lock(mutex_);
+    if (firstNs != 0 && nowNs != 0) {
+        // A longer gap is a stream started afresh, not a fill's wait.
+        if (lastFillNs_ != 0 && nowNs - lastFillNs_ < 250'000'000)
+            leads_[leadCount_++ % leads_.size()] = firstNs - lastFillNs_;
+        lastFillNs_ = nowNs;
+    }
     std::size_t at = 0;
     std::ptrdiff_t placedAt = -1;
     if (placedSerial_ != requested_) {
@@ -52,6 +58,13 @@ ToneStamp ToneSplicer::placed(ToneSource source, std::chrono::milliseconds timeo
     if (!placedChanged_.wait_for(lock, timeout, [this] { return placedSerial_ == requested_; }) || placedNs_ == 0)
         return {};
     return {placedNs_, source};
+}
+
+std::int64_t ToneSplicer::leadNs() const
+{
+    const std::lock_guard lock(mutex_);
+    const auto end = leads_.begin() + std::ptrdiff_t(std::min(leadCount_, leads_.size()));
+    return leadCount_ == 0 ? 0 : std::max<std::int64_t>(0, *std::max_element(leads_.begin(), end));
 }
 
 bool ToneSplicer::busy() const

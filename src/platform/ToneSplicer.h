@@ -6,6 +6,7 @@
 
 #include "platform/ToneStamp.h"
 
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
@@ -25,8 +26,12 @@ public:
     void request(std::int64_t atNs);
     // The server's thread: `frames` frames into `out`, the first heard at `firstNs` (0: unknown;
     // the tone then starts on it, unstamped). The frame the tone asked for starts on in this
-    // buffer, or -1 (none asked for, or later).
-    std::ptrdiff_t fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs);
+    // buffer, or -1 (none asked for, or later). `nowNs`: when the buffer is filled (0: unknown).
+    std::ptrdiff_t fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs, std::int64_t nowNs = 0);
+    // How long before its first sample a tone must be asked for to be placed where asked: the most,
+    // over the last buffers, from one fill to the first frame of the next being heard (a request
+    // waits for the next fill, which is heard that far ahead). 0 until two fills have told.
+    std::int64_t leadNs() const;
     // The stamp of the tone last requested, by `source`, once placed; an unknown stamp when it
     // was placed without a time, or not within `timeout`.
     ToneStamp placed(ToneSource source, std::chrono::milliseconds timeout);
@@ -41,6 +46,9 @@ private:
     std::uint64_t requested_ = 0, placedSerial_ = 0; // serials of the tone asked for, and placed
     std::int64_t atNs_ = 0, placedNs_ = 0;
     std::size_t position_ = 0; // the next frame of the tone to play; tone_.size(): none
+    std::int64_t lastFillNs_ = 0;
+    std::array<std::int64_t, 32> leads_{};
+    std::size_t leadCount_ = 0;
 };
 
 } // namespace brevane

@@ -52,10 +52,10 @@ void RefreshGrid::note(std::int64_t presentingNs, const Presentation& shown)
         const std::int64_t period = (shown.presentedNs - refreshNs) / std::int64_t(shown.msc - msc);
         periodNs = period >= 4'000'000 && period <= 50'000'000 ? period : 0;
     }
-    if (periodNs != 0 && shown.handedNs != 0) {
+    if (shown.handedNs != 0) {
         const std::int64_t waited = shown.presentedNs - shown.handedNs;
         slackUpToNs = std::min(slackUpToNs, waited);
-        if (waited > periodNs)
+        if (periodNs != 0 && waited > periodNs)
             slackAboveNs = std::max(slackAboveNs, waited - periodNs);
     }
     refreshNs = shown.presentedNs;
@@ -64,15 +64,21 @@ void RefreshGrid::note(std::int64_t presentingNs, const Presentation& shown)
     handOver.note(shown.handedNs - presentingNs);
 }
 
-std::int64_t RefreshGrid::pictureDueNs(std::int64_t presentingNs) const
+RefreshGrid::Aim RefreshGrid::aim(std::int64_t plannedNs, std::int64_t nowNs, std::int64_t toneLeadNs) const
 {
     if (periodNs == 0)
-        return 0;
-    // The middle of the bracket; a jittery clock may cross its ends, the middle is still the guess.
-    const std::int64_t slack = slackUpToNs == kNoSlackSeen ? 0 : (slackAboveNs + slackUpToNs) / 2;
-    const std::int64_t ready = presentingNs + handOver.ns + slack;
-    const std::int64_t frames = ready <= refreshNs ? 1 : (ready - refreshNs + periodNs - 1) / periodNs;
-    return refreshNs + frames * periodNs + scanOutNs;
+        return {};
+    // The middle of the bracket, but no more than a quarter period above its lower end: the first
+    // waits, at any phase, bound the slack loosely from above, and a slack is short beside a
+    // period; a jittery clock may cross the bracket's ends, the guess stays within it.
+    const std::int64_t slack =
+        slackUpToNs == kNoSlackSeen ? 0 : slackAboveNs + std::min((slackUpToNs - slackAboveNs) / 2, periodNs / 4);
+    const std::int64_t toDeadline = handOver.ns + slack; // from beginning to the last moment for a refresh
+    const std::int64_t earliest =
+        std::max({plannedNs + toDeadline, nowNs + toDeadline + periodNs / 2, nowNs + toneLeadNs - scanOutNs});
+    const std::int64_t frames = earliest <= refreshNs ? 1 : (earliest - refreshNs + periodNs - 1) / periodNs;
+    const std::int64_t refresh = refreshNs + frames * periodNs;
+    return {refresh - periodNs / 2 - toDeadline, refresh + scanOutNs};
 }
 
 void armUntil(Timer& timer, const Clock& clock, std::int64_t dueNs, std::int64_t leadNs)
@@ -271,12 +277,29 @@ void TestCore::storeComment()
 void TestCore::armInterval(std::int64_t fromNs)
 {
     stimulusDueNs_ = fromNs + std::int64_t(intervalMs_) * 1'000'000;
-    armUntil(*tmrIntervalTime, p_.clock, stimulusDueNs_, presentLead_.ns);
+    const std::int64_t toneLead = toneWithPicture_ ? p_.beeper.toneLeadNs() : 0;
+    armUntil(*tmrIntervalTime, p_.clock, stimulusDueNs_, presentLead_.ns + toneLead);
 }
 
-void TestCore::waitForStimulusDue()
+std::int64_t TestCore::beginStimulus(bool tone, bool picture)
 {
-    p_.clock.waitUntil(stimulusDueNs_ - presentLead_.ns);
+    std::int64_t presenting = stimulusDueNs_ - presentLead_.ns;
+    if (tone && picture) {
+        // A sound server's stream plays what it is given a while later (tens of milliseconds
+        // through PulseAudio), longer than a picture takes to reach the screen.
+        const std::int64_t toneLead = p_.beeper.toneLeadNs();
+        RefreshGrid::Aim aim = refreshGrid_.aim(presenting, p_.clock.nowNs(), toneLead);
+        if (aim.shownNs == 0)
+            aim = {presenting, presenting + presentLead_.ns};
+        p_.clock.waitUntil(std::min(aim.beginNs, aim.shownNs - toneLead));
+        p_.beeper.startTone(aim.shownNs);
+        presenting = aim.beginNs;
+    }
+    p_.clock.waitUntil(presenting);
+    const std::int64_t begun = p_.clock.nowNs();
+    if (tone && !picture)
+        p_.beeper.startTone(0);
+    return begun;
 }
 
 } // namespace brevane

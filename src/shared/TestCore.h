@@ -112,8 +112,15 @@ struct PresentLead {
 // that missed the refresh before its own.
 struct RefreshGrid {
     void note(std::int64_t presentingNs, const Presentation& shown);
-    // When a picture put up at `presentingNs` reaches its line on the screen; 0 while no grid is known.
-    std::int64_t pictureDueNs(std::int64_t presentingNs) const;
+    // A picture with a tone, to be begun at `plannedNs`: the refresh it is to reach (the one it
+    // would reach begun then, or the first that leaves time enough from `nowNs`, for the tone
+    // `toneLeadNs` ahead too) and when to begin it so that it reaches that refresh with half a
+    // period to spare either way, rather than on the edge of the one before or after.
+    struct Aim {
+        std::int64_t beginNs = 0;
+        std::int64_t shownNs = 0; // its line on the screen; 0 while no grid is known
+    };
+    Aim aim(std::int64_t plannedNs, std::int64_t nowNs, std::int64_t toneLeadNs) const;
     std::int64_t refreshNs = 0; // the start of the last exact frame's refresh
     std::uint64_t msc = 0;
     std::int64_t periodNs = 0;
@@ -178,17 +185,17 @@ public:
     }
     // A picture's frame, for the refresh grid.
     void noteFrame(std::int64_t presentingNs, const Presentation& shown) { refreshGrid_.note(presentingNs, shown); }
-    // When an audio-visual stimulus's tone is to start: on the refresh its picture, put up from
-    // `presentingNs`, is expected at; until the display has shown its grid, the presentation lead after.
-    std::int64_t toneDueWithPicture(std::int64_t presentingNs) const
-    {
-        const std::int64_t due = refreshGrid_.pictureDueNs(presentingNs);
-        return due != 0 ? due : presentingNs + presentLead_.ns;
-    }
     // The interval counts from `fromNs` to the next stimulus being on the screen; the timer
-    // wakes ahead of it, and waitForStimulusDue() waits out the rest less the presentation lead.
+    // wakes ahead of it, and beginStimulus() waits out the rest less the presentation lead.
     void armInterval(std::int64_t fromNs);
-    void waitForStimulusDue();
+    // The stimuli may put up a picture with a tone: the timer then wakes sooner by as much as the
+    // sound route holds a tone ahead, so that the tone can be started with its picture.
+    void setToneWithPicture(bool on) { toneWithPicture_ = on; }
+    // Waits until the stimulus is to be put up and returns when it is begun, starting its tone on
+    // the way: a tone alone at once (the presentation lead has learnt how long it takes); a tone
+    // with a picture first, as far ahead as the sound route needs, aimed at the refresh the
+    // picture is put on (until the display has shown its grid, the presentation lead after it).
+    std::int64_t beginStimulus(bool tone, bool picture);
 
     Timer& intervalTimer() { return *tmrIntervalTime; }
     const SetData& sets() const { return half_.sets; }
@@ -213,7 +220,8 @@ private:
     float RunAverage = 0;
     int RunsLeft = 0;
     bool EndAfterResponse = false;
-    int intervalMs_ = 0;      // the interval before the next stimulus
+    int intervalMs_ = 0; // the interval before the next stimulus
+    bool toneWithPicture_ = false;
     PresentLead presentLead_; // how long putting a stimulus on the screen takes
     RefreshGrid refreshGrid_; // where the display's refreshes fall
 };

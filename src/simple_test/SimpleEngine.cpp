@@ -66,6 +66,7 @@ void SimpleEngine::readTriggerKind()
     default:
         break;
     }
+    core_.setToneWithPicture(TriggerType == AudioVisualTrigger);
 }
 
 // Without a sound device a tone is only the display's bell, if that: an audio series would time
@@ -124,15 +125,12 @@ int SimpleEngine::drawInterval()
 void SimpleEngine::stimulus()
 {
     core_.intervalTimer().setEnabled(false);
-    core_.waitForStimulusDue();
-    const std::int64_t presenting = p_.clock.nowNs();
     // Present first, stamp after: the stamp is taken once the colour is on the screen and
     // the tone has been handed to the sound device, so the stored time is the student's. The
     // tone is started first, aimed at the frame the colour is expected on.
     const bool picture = TriggerType == VisualTrigger || TriggerType == AudioVisualTrigger;
     const bool withTone = TriggerType == AudioTrigger || TriggerType == AudioVisualTrigger;
-    if (withTone)
-        p_.beeper.startTone(picture ? core_.toneDueWithPicture(presenting) : 0);
+    const std::int64_t presenting = core_.beginStimulus(withTone, picture);
     Presentation shown;
     if (picture) {
         d_.panelColor = s_.NormalTriggerColor;

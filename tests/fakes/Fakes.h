@@ -143,7 +143,16 @@ struct FakeFileChooser final : FileChooser {
 };
 
 struct FakeBeeper final : Beeper {
-    void startTone(std::int64_t atNs) override { ++beeps, asked.append(atNs); }
+    explicit FakeBeeper(const Clock* c = nullptr)
+        : clock(c)
+    {
+    }
+    void startTone(std::int64_t atNs) override
+    {
+        ++beeps, asked.append(atNs);
+        startedAt.append(clock ? clock->nowNs() : 0);
+    }
+    std::int64_t toneLeadNs() const override { return lead; }
     ToneStamp startedTone() override { return tone ? tone() : ToneStamp{}; }
     void holdStream(bool on) override { holds += on ? 1 : -1; }
     bool hasDevice() const override { return device; }
@@ -152,6 +161,9 @@ struct FakeBeeper final : Beeper {
     int beeps = 0;
     int holds = 0;       // holds of the silence stream in force
     QList<qint64> asked; // the first sample's time each tone asked for (0: at once)
+    QList<qint64> startedAt;
+    const Clock* clock;
+    std::int64_t lead = 0; // how far ahead a tone must be started
     bool device = true;
     std::function<ToneStamp()> tone; // the first sample's stamp; unknown unless a test says
 };
@@ -300,7 +312,7 @@ struct FakePlatform {
     FakeTimerFactory timers;
     FakePrompt prompt;
     FakeFileChooser files;
-    FakeBeeper beeper;
+    FakeBeeper beeper{&clock};
     FakePointer pointer;
     MersenneRandom random;
     FakeMixer mixer;

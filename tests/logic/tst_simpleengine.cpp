@@ -186,22 +186,36 @@ private slots:
     }
 
     // Once two exact frames have shown the display's refreshes, the tone aims at the refresh the
-    // colour will reach, its scan-out included, whatever the phase: it starts where asked, so its
-    // lag behind the colour is 0. Until then the median wait misses.
+    // colour will reach, its scan-out included, whatever the phase, and is started early enough
+    // for a route that places a tone no sooner than its lead: it starts where asked, so its lag
+    // behind the colour is 0. Until then the median wait misses.
+    void audioVisualToneAimsAtTheRefresh_data()
+    {
+        QTest::addColumn<std::int64_t>("lead");
+        QTest::addColumn<double>("jitterMs"); // drawing takes this much longer every other time
+        QTest::newRow("a device starting at once") << std::int64_t(0) << 0.0;
+        QTest::newRow("a server's stream 30 ms ahead") << std::int64_t(30'000'000) << 0.0;
+        QTest::newRow("drawing that varies") << std::int64_t(0) << 3.0;
+    }
     void audioVisualToneAimsAtTheRefresh()
     {
+        QFETCH(std::int64_t, lead);
+        QFETCH(double, jitterMs);
         constexpr std::int64_t period = 16'666'667, scanOut = 3'000'000;
         Rig rig(fixed(1000, 5, AudioVisualTrigger));
-        rig.drawingMs = 2;
+        rig.fp.beeper.lead = lead;
         rig.frame = [&clock = rig.fp.clock] { // shown at the first refresh after the hand-over
             const std::int64_t handed = clock.nowNs();
             const std::int64_t msc = handed / period + 1;
             return Presentation{handed, 0, msc * period, std::uint64_t(msc), StampSource::Present, true, scanOut};
         };
-        rig.fp.beeper.tone = [&asked = rig.fp.beeper.asked] { return ToneStamp{asked.last(), ToneSource::Graph}; };
+        rig.fp.beeper.tone = [&b = rig.fp.beeper] {
+            return ToneStamp{std::max(b.asked.last(), b.startedAt.last() + b.lead), ToneSource::Graph};
+        };
         rig.startYes();
         QList<std::int64_t> lags;
         for (int run = 0; run < 5; ++run) {
+            rig.drawingMs = 2 + run % 2 * jitterMs;
             rig.elapseInterval();
             lags << rig.engine.stimulusToneLagNs();
             rig.respondAfter(250 + 7 * run); // a new phase each time

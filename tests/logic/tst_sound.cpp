@@ -138,6 +138,17 @@ private slots:
         QVERIFY(std::all_of(buffer.begin(), buffer.end(), [](auto s) { return s == 0; }));
     }
 
+    // A tone must be asked for as far ahead as from one fill to the first frame of the next is
+    // heard, the most of the last fills; the gap before a stream started afresh is no fill's wait.
+    void spliceLead()
+    {
+        ToneSplicer splicer(48000);
+        std::vector<std::int16_t> buffer(240);
+        for (const qint64 t : {1000, 1005, 1014, 1015, 3000}) // one fill held up 4 ms; a new stream
+            splicer.fill(buffer.data(), 240, (t + 30) * ms, t * ms);
+        QCOMPARE(splicer.leadNs(), 39 * ms);
+    }
+
     // Picture and tone: the earlier onset counts, and the trace keeps the tone less the picture.
     // Without a known tone the hand-over counts; a tone alone counts from its first sample.
     void audioVisualOnset_data()
