@@ -55,6 +55,7 @@ struct PulseBeeper::Server {
     bool ready = false;
     std::int64_t written = 0;               // bytes written to the stream, its write index
     std::atomic<std::int64_t> toneByte{-1}; // where the tone last asked for was placed; -1: not yet
+    PulseTime placedBy;                     // the answer it was placed by
 };
 
 namespace {
@@ -115,15 +116,18 @@ void PulseBeeper::Server::write(std::size_t bytes)
     const pa_timing_info* t = pa_stream_get_timing_info(stream);
     if (t && !t->read_index_corrupt)
         firstNs = pulseFirstFrameNs(pulseTime(*t, written));
-    if (const std::ptrdiff_t at = splicer.fill(chunk.data(), frames, firstNs, clockNs(CLOCK_MONOTONIC)); at >= 0)
+    if (const std::ptrdiff_t at = splicer.fill(chunk.data(), frames, firstNs, clockNs(CLOCK_MONOTONIC)); at >= 0) {
         toneByte = written + std::int64_t(at) * std::int64_t(sizeof(std::int16_t));
+        placedBy = firstNs != 0 ? pulseTime(*t, toneByte) : PulseTime{};
+    }
     pa_stream_write(stream, chunk.data(), frames * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
     written += std::int64_t(frames * sizeof(std::int16_t));
 }
 
 // Once the server has read the tone's first byte, fresh answers say when it is heard: the stream
 // may have run dry between the write and the read, which puts off everything after. An answer the
-// server was held up in giving dates the tone late, never early: the earliest of a few counts.
+// server was held up in giving dates the tone late, never early: the earliest of a few counts, and
+// of the answer the tone was placed by, where the stream has not run dry since.
 std::int64_t PulseBeeper::Server::heardNs()
 {
     const auto deadline = std::chrono::steady_clock::now() + kHeardWithin;
@@ -141,7 +145,7 @@ std::int64_t PulseBeeper::Server::heardNs()
         const pa_timing_info* t = pa_stream_get_timing_info(stream);
         if (t && !t->read_index_corrupt && t->read_index > toneByte) {
             ++answers;
-            const std::int64_t heard = pulseFirstFrameNs(pulseTime(*t, toneByte));
+            const std::int64_t heard = pulseHeardNs(pulseTime(*t, toneByte), placedBy);
             if (heard == 0) // ran dry since: this and later answers cannot tell
                 break;
             ns = ns == 0 ? heard : std::min(ns, heard);

@@ -112,4 +112,13 @@ std::int64_t pulseFirstFrameNs(const PulseTime& t)
     return t.timestampNs + t.sinkUsec * 1000 + ahead * 1'000'000'000 / t.bytesPerSecond;
 }
 
+std::int64_t pulseHeardNs(const PulseTime& fresh, const PulseTime& placedBy)
+{
+    const std::int64_t byFresh = pulseFirstFrameNs(fresh);
+    const std::int64_t byPlacing = pulseFirstFrameNs(placedBy);
+    if (byFresh == 0 || byPlacing == 0 || fresh.sinceUnderrun < fresh.readIndex - placedBy.readIndex)
+        return byFresh;
+    return std::min(byFresh, byPlacing);
+}
+
 } // namespace brevane

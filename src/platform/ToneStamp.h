@@ -94,5 +94,10 @@ struct PulseTime {
     unsigned bytesPerSecond = 0;
 };
 std::int64_t pulseFirstFrameNs(const PulseTime& t);
+// A byte heard, as a fresh answer dates it, or as the older answer it was placed by dates it where
+// the fresh one shows that the stream has played without a gap since the older one's read
+// position: the earlier of the two, for an answer the server was held up in giving dates the byte
+// late, never early. 0 where the fresh answer cannot tell.
+std::int64_t pulseHeardNs(const PulseTime& fresh, const PulseTime& placedBy);
 
 } // namespace brevane

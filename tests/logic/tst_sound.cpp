@@ -19,6 +19,7 @@ struct PulseCase {
     const char* name;
     PulseTime time;
     qint64 expected;
+    PulseTime placedBy = {}; // an older answer
 };
 // Buffers of 240 frames at 48 kHz (5 ms) from 1 s on; the tone asked for at `atNs`.
 struct SpliceCase {
@@ -63,7 +64,8 @@ private slots:
 
     // A byte is heard after what the server has not read yet and the sink's latency, counted from
     // the server's answer (its own time: the transport does not count); a byte already read,
-    // that much earlier, unless the stream ran dry since. Not playing: not known.
+    // that much earlier, unless the stream ran dry since. Not playing: not known. An older answer
+    // dates it earlier where the stream played through since (a held-up answer dates late).
     void pulseTiming_data()
     {
         fakes::addRows<PulseCase>({
@@ -73,12 +75,24 @@ private slots:
             {"read, then the stream ran dry", {1000 * ms, 9600, 9408, 20'000, true, 96, 96000}, 0},
             {"the stream not playing", {1000 * ms, 8640, 9600, 20'000, false, 0, 96000}, 0},
             {"no timing yet", {0, 8640, 9600, 20'000, true, 0, 96000}, 0},
+            {"a held-up answer, played through since the older",
+             {1003 * ms, 9600, 9408, 20'000, true, 9600, 96000},
+             1018 * ms,
+             {900 * ms, 0, 9408, 20'000, true, 0, 96000}},
+            {"an older answer, run dry since",
+             {1003 * ms, 9600, 9408, 20'000, true, 96, 96000},
+             0,
+             {900 * ms, 0, 9408, 20'000, true, 0, 96000}},
+            {"an older answer, a gap since",
+             {1003 * ms, 9600, 9408, 20'000, true, 1000, 96000},
+             1021 * ms,
+             {900 * ms, 0, 9408, 20'000, true, 0, 96000}},
         });
     }
     void pulseTiming()
     {
         QFETCH(PulseCase, row);
-        QCOMPARE(pulseFirstFrameNs(row.time), row.expected);
+        QCOMPARE(pulseHeardNs(row.time, row.placedBy), row.expected);
     }
 
     // The tone starts on the first frame heard at or after the time asked for (never early),
