@@ -109,7 +109,7 @@ private slots:
         QVERIFY(matcher.attach(kernel, why));
         QCOMPARE(QString::fromStdString(matcher.fallbackReason()), row.available ? "" : "no XInput 2");
         for (const RawPress& press : row.raw)
-            source.press(press);
+            source.sink(press);
         for (const KernelPress& press : row.kernel)
             kernel.sink(press);
         const PressStamp got = matcher.stamp(row.handlerNs, row.serverMs, row.button);
@@ -243,26 +243,19 @@ private slots:
             bool exact;
             const char* notice; // the start of the line; "" for none
         };
+        // clang-format off
         const Row rows[] = {
             {"bare X server with Present", {"xcb", true, false, QString(), 0, {}}, "present", true, ""},
             {"X compositor: read back", {"xcb", true, false, QStringLiteral("picom"), 0, {}}, "readback", true, ""},
-            {"XWayland",
-             {"xcb", true, true, QStringLiteral("Mutter"), 0, {}},
-             "present",
-             false,
+            {"XWayland", {"xcb", true, true, QStringLiteral("Mutter"), 0, {}}, "present", false,
              "XWayland shows the window"},
-            {"X server without Present",
-             {"xcb", false, false, QString(), 0, {}},
-             "handover",
-             false,
+            {"X server without Present", {"xcb", false, false, QString(), 0, {}}, "handover", false,
              "The X server does not say"},
-            {"native Wayland",
-             {"wayland", false, false, QString(), 0, {}},
-             "clock",
-             false,
+            {"native Wayland", {"wayland", false, false, QString(), 0, {}}, "clock", false,
              "The window system does not say"},
             {"no screen", {"offscreen", false, false, QString(), 0, {}}, "clock", false, ""},
         };
+        // clang-format on
         for (const Row& r : rows) {
             const DisplayStampPlan plan = displayStampPlan(r.facts);
             QVERIFY2(stampSourceName(plan.source) == QByteArray(r.source) && plan.exact == r.exact, r.name);
