@@ -1,6 +1,5 @@
 #include "fakes/Fakes.h"
 #include "platform/FrameTimings.h"
-#include "platform/Presentation.h"
 #include "platform/ScanOut.h"
 
 using namespace brevane;
@@ -68,18 +67,6 @@ private slots:
             QCOMPARE(qint64(nextRefreshNs(r.changeNs, refresh, r.periodNs)), r.expectedNs);
     }
 
-    // The stamp is the frame's time plus the scan-out; the trace keeps the scan-out apart, and a
-    // hand-over stamp, which no frame time backs, has none.
-    void stampAddsScanOut()
-    {
-        Presentation shown{1'000'000, 1'100'000, 17'000'000, 5, StampSource::Present, true, 6'666'667, 0};
-        QCOMPARE(qint64(shown.stampNs()), qint64(23'666'667));
-        QCOMPARE(qint64(shown.trace().scanOutNs), qint64(6'666'667));
-        QVERIFY(shown.trace().exact);
-        shown.presentedNs = 0;
-        QCOMPARE(qint64(shown.stampNs()), qint64(1'000'000));
-        QVERIFY(shown.trace().scanOutNs == 0 && !shown.trace().exact);
-    }
     // A compositor's frame timings: the frame is on the glass the offset after the drawn time,
     // whose microseconds come in two halves; an offset of 0 or of the most negative value says
     // the compositor does not know (mutter drawing in software), and no time is made up.

@@ -211,10 +211,11 @@ private slots:
         QCOMPARE(toneSourceName(got.source), toneSourceName(row.source));
     }
 
-    // A stimulus counts from the display's frame time where Present gave one; otherwise from the
-    // hand-over of its pixels when the server answered promptly, from the middle of the round trip
-    // when it was held up (the uncertainty is half the trip). The trace keeps the hand-over stamp
-    // beside the frame's.
+    // A stimulus counts from the display's frame time where Present gave one, plus the scan-out to
+    // the panel, which the trace keeps apart; otherwise from the hand-over of its pixels when the
+    // server answered promptly, from the middle of the round trip when it was held up (the
+    // uncertainty is half the trip), never exact and with no scan-out. The trace keeps the
+    // hand-over stamp beside the frame's.
     void stimulusStamp()
     {
         struct Row {
@@ -223,10 +224,12 @@ private slots:
         };
         for (const Row& r : {Row{120'000, 0, 9000 * ms, 60'000, StampSource::HandOver},
                              Row{1'800'000, 0, 9000 * ms + 900'000, 900'000, StampSource::HandOver},
-                             Row{1'800'000, 9012 * ms, 9012 * ms, -1, StampSource::Present}}) {
-            const Presentation shown{9000 * ms, 9000 * ms + r.tripNs, r.presentedNs, 77};
+                             Row{1'800'000, 9012 * ms, 9015 * ms, -1, StampSource::Present}}) {
+            const Presentation shown{9000 * ms, 9000 * ms + r.tripNs, r.presentedNs, 77, StampSource::Present, true,
+                                     3 * ms};
             const StampTrace trace = shown.trace();
             QVERIFY(shown.stampNs() == r.stampNs && trace.uncertaintyNs == r.uncertaintyNs && trace.source == r.source);
+            QVERIFY(trace.exact == (r.presentedNs != 0) && trace.scanOutNs == (r.presentedNs != 0 ? 3 * ms : 0));
             QCOMPARE(trace.handOverNs, r.tripNs > Presentation::kPromptReplyNs ? 9000 * ms + 900'000 : 9000 * ms);
         }
         QVERIFY(Presentation{}.source() == StampSource::Clock && Presentation{}.trace().handOverNs == 0);
