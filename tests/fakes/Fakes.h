@@ -191,11 +191,6 @@ struct FakeRawPressSource final : RawPressSource {
     {
         return available ? (sink = std::move(s), true) : (why = "no XInput 2", false);
     }
-    void press(const RawPress& press)
-    {
-        if (sink)
-            sink(press);
-    }
     bool available = true;
     Sink sink;
 };
@@ -209,10 +204,6 @@ struct FakeKernelPressSource final : KernelPressSource {
 // Stands in for writing recover.dat: counts the writes and notes how many messages had been
 // shown at the last one, so a test sees whether it came before or after a message.
 struct FakeRecoveryWriter {
-    explicit FakeRecoveryWriter(const FakePrompt& p)
-        : prompt(p)
-    {
-    }
     std::function<void()> callback()
     {
         return [this] {

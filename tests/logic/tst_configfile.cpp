@@ -52,8 +52,6 @@ QByteArray replaced(QList<QByteArray> lines, int lineNumber, const QByteArray& b
 
 } // namespace
 
-Q_DECLARE_METATYPE(Case)
-
 class TestConfigFile : public QObject {
     Q_OBJECT
 private slots:

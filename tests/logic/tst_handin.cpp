@@ -51,6 +51,16 @@ struct Queue {
     FakeTimer& limit() { return *timers.timers.at(0); }
 };
 
+// The administrator's and the user's files (empty: none), the folder named on the command line,
+// and what is read.
+struct SettingsCase {
+    const char* name;
+    QByteArray system, user;
+    QString commandLine, folder;
+    bool perMachine;
+    int limitMs;
+};
+
 void writeIni(const QString& path, const QByteArray& text)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -68,44 +78,34 @@ private slots:
     // The administrator's file, a user's file over it and --hand-in over both.
     void settingsComeFromTheCommandLineTheUserAndTheMachine_data()
     {
-        QTest::addColumn<QByteArray>("system");
-        QTest::addColumn<QByteArray>("user");
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<bool>("perMachine");
-        QTest::addColumn<int>("limitMs");
-        const QByteArray lab = "[HandIn]\nFolder=/srv/lab\n";
-        QTest::newRow("none") << QByteArray() << QByteArray() << QString() << QString() << false << 10000;
-        QTest::newRow("machine") << lab << QByteArray() << QString() << "/srv/lab" << false << 10000;
-        QTest::newRow("user over machine")
-            << lab << QByteArray("[HandIn]\nFolder=/home/me/in\n") << QString() << "/home/me/in" << false << 10000;
-        QTest::newRow("command line over both") << lab << QByteArray("[HandIn]\nFolder=/home/me/in\n") << "/mnt/x"
-                                                << "/mnt/x" << false << 10000;
-        QTest::newRow("shared accounts, a limit") << QByteArray(lab + "Subfolder=login@machine\nTimeLimit=3\n")
-                                                  << QByteArray() << QString() << "/srv/lab" << true << 3000;
-        QTest::newRow("a limit that is no number")
-            << QByteArray(lab + "TimeLimit=soon\n") << QByteArray() << QString() << "/srv/lab" << false << 10000;
+        const QByteArray lab = "[HandIn]\nFolder=/srv/lab\n", mine = "[HandIn]\nFolder=/home/me/in\n";
+        const QByteArray shared = lab + "Subfolder=login@machine\nTimeLimit=3\n";
+        // clang-format off
+        addRows<SettingsCase>({
+            {"none", {}, {}, {}, {}, false, 10000},
+            {"machine", lab, {}, {}, "/srv/lab", false, 10000},
+            {"user over machine", lab, mine, {}, "/home/me/in", false, 10000},
+            {"command line over both", lab, mine, "/mnt/x", "/mnt/x", false, 10000},
+            {"shared accounts, a limit", shared, {}, {}, "/srv/lab", true, 3000},
+            {"a limit that is no number", lab + "TimeLimit=soon\n", {}, {}, "/srv/lab", false, 10000},
+        });
+        // clang-format on
     }
     void settingsComeFromTheCommandLineTheUserAndTheMachine()
     {
-        QFETCH(QByteArray, system);
-        QFETCH(QByteArray, user);
-        QFETCH(QString, commandLine);
+        QFETCH(SettingsCase, row);
         QTemporaryDir root;
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, root.filePath("etc"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root.filePath("home"));
-        if (!system.isEmpty())
-            writeIni(root.filePath("etc/Brevane/Brevane.conf"), system);
-        if (!user.isEmpty())
-            writeIni(root.filePath("home/Brevane/Brevane.conf"), user);
+        if (!row.system.isEmpty())
+            writeIni(root.filePath("etc/Brevane/Brevane.conf"), row.system);
+        if (!row.user.isEmpty())
+            writeIni(root.filePath("home/Brevane/Brevane.conf"), row.user);
         const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Brevane", "Brevane");
-        const HandInSettings read = readHandInSettings(settings, commandLine);
-        QFETCH(QString, folder);
-        QFETCH(bool, perMachine);
-        QFETCH(int, limitMs);
-        QCOMPARE(read.folder, folder);
-        QCOMPARE(read.perMachine, perMachine);
-        QCOMPARE(read.timeLimitMs, limitMs);
+        const HandInSettings read = readHandInSettings(settings, row.commandLine);
+        QCOMPARE(read.folder, row.folder);
+        QCOMPARE(read.perMachine, row.perMachine);
+        QCOMPARE(read.timeLimitMs, row.limitMs);
     }
 
     // A failed copy is told once with its reason and stays to go in with the next save and at Exit.

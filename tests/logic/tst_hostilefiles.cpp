@@ -24,7 +24,6 @@ struct Hostile {
     Content content;
     QString reason;
 }; // reason: the message's detail
-Q_DECLARE_METATYPE(Hostile)
 
 namespace {
 

@@ -69,8 +69,6 @@ struct Reading {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Reading)
-
 class TestRecoveryFile : public QObject {
     Q_OBJECT
 private slots:

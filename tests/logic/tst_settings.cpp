@@ -27,9 +27,6 @@ struct VolumeCase {
     int percent, min, max;
     QList<long> written;
 }; // min > max: no device
-Q_DECLARE_METATYPE(FieldCase)
-Q_DECLARE_METATYPE(SoundCase)
-Q_DECLARE_METATYPE(VolumeCase)
 
 namespace {
 

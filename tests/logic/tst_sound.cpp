@@ -169,22 +169,16 @@ private slots:
     {
         const Presentation present{9000 * ms, 9000 * ms + 100'000, 9012 * ms, 5};
         const Presentation handOver{9000 * ms, 9000 * ms + 100'000};
+        // clang-format off
         fakes::addRows<AvCase>({
-            {"tone 1.5 ms after the frame: the frame",
-             present,
-             {9013 * ms + 500'000, ToneSource::Graph},
-             9012 * ms,
-             1'500'000,
-             ToneSource::Graph},
-            {"tone 2 ms before the frame: the tone",
-             present,
-             {9010 * ms, ToneSource::Audio},
-             9010 * ms,
-             -2 * ms,
+            {"tone 1.5 ms after the frame: the frame", present, {9013 * ms + 500'000, ToneSource::Graph}, 9012 * ms,
+             1'500'000, ToneSource::Graph},
+            {"tone 2 ms before the frame: the tone", present, {9010 * ms, ToneSource::Audio}, 9010 * ms, -2 * ms,
              ToneSource::Audio},
             {"hand-over and tone", handOver, {9001 * ms, ToneSource::Pulse}, 9000 * ms, ms, ToneSource::Pulse},
             {"tone unknown: the hand-over of both", present, {}, 9020 * ms, 0, ToneSource::None},
         });
+        // clang-format on
     }
     void audioVisualOnset()
     {

@@ -109,7 +109,7 @@ private slots:
         QVERIFY(matcher.attach(kernel, why));
         QCOMPARE(QString::fromStdString(matcher.fallbackReason()), row.available ? "" : "no XInput 2");
         for (const RawPress& press : row.raw)
-            source.press(press);
+            source.sink(press);
         for (const KernelPress& press : row.kernel)
             kernel.sink(press);
         const PressStamp got = matcher.stamp(row.handlerNs, row.serverMs, row.button);
@@ -211,10 +211,11 @@ private slots:
         QCOMPARE(toneSourceName(got.source), toneSourceName(row.source));
     }
 
-    // A stimulus counts from the display's frame time where Present gave one; otherwise from the
-    // hand-over of its pixels when the server answered promptly, from the middle of the round trip
-    // when it was held up (the uncertainty is half the trip). The trace keeps the hand-over stamp
-    // beside the frame's.
+    // A stimulus counts from the display's frame time where Present gave one, plus the scan-out to
+    // the panel, which the trace keeps apart; otherwise from the hand-over of its pixels when the
+    // server answered promptly, from the middle of the round trip when it was held up (the
+    // uncertainty is half the trip), never exact and with no scan-out. The trace keeps the
+    // hand-over stamp beside the frame's.
     void stimulusStamp()
     {
         struct Row {
@@ -223,10 +224,12 @@ private slots:
         };
         for (const Row& r : {Row{120'000, 0, 9000 * ms, 60'000, StampSource::HandOver},
                              Row{1'800'000, 0, 9000 * ms + 900'000, 900'000, StampSource::HandOver},
-                             Row{1'800'000, 9012 * ms, 9012 * ms, -1, StampSource::Present}}) {
-            const Presentation shown{9000 * ms, 9000 * ms + r.tripNs, r.presentedNs, 77};
+                             Row{1'800'000, 9012 * ms, 9015 * ms, -1, StampSource::Present}}) {
+            const Presentation shown{9000 * ms, 9000 * ms + r.tripNs, r.presentedNs, 77, StampSource::Present, true,
+                                     3 * ms};
             const StampTrace trace = shown.trace();
             QVERIFY(shown.stampNs() == r.stampNs && trace.uncertaintyNs == r.uncertaintyNs && trace.source == r.source);
+            QVERIFY(trace.exact == (r.presentedNs != 0) && trace.scanOutNs == (r.presentedNs != 0 ? 3 * ms : 0));
             QCOMPARE(trace.handOverNs, r.tripNs > Presentation::kPromptReplyNs ? 9000 * ms + 900'000 : 9000 * ms);
         }
         QVERIFY(Presentation{}.source() == StampSource::Clock && Presentation{}.trace().handOverNs == 0);
@@ -243,26 +246,19 @@ private slots:
             bool exact;
             const char* notice; // the start of the line; "" for none
         };
+        // clang-format off
         const Row rows[] = {
             {"bare X server with Present", {"xcb", true, false, QString(), 0, {}}, "present", true, ""},
             {"X compositor: read back", {"xcb", true, false, QStringLiteral("picom"), 0, {}}, "readback", true, ""},
-            {"XWayland",
-             {"xcb", true, true, QStringLiteral("Mutter"), 0, {}},
-             "present",
-             false,
+            {"XWayland", {"xcb", true, true, QStringLiteral("Mutter"), 0, {}}, "present", false,
              "XWayland shows the window"},
-            {"X server without Present",
-             {"xcb", false, false, QString(), 0, {}},
-             "handover",
-             false,
+            {"X server without Present", {"xcb", false, false, QString(), 0, {}}, "handover", false,
              "The X server does not say"},
-            {"native Wayland",
-             {"wayland", false, false, QString(), 0, {}},
-             "clock",
-             false,
+            {"native Wayland", {"wayland", false, false, QString(), 0, {}}, "clock", false,
              "The window system does not say"},
             {"no screen", {"offscreen", false, false, QString(), 0, {}}, "clock", false, ""},
         };
+        // clang-format on
         for (const Row& r : rows) {
             const DisplayStampPlan plan = displayStampPlan(r.facts);
             QVERIFY2(stampSourceName(plan.source) == QByteArray(r.source) && plan.exact == r.exact, r.name);

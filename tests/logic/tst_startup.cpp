@@ -83,8 +83,6 @@ struct Harness final : SplashView {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Case)
-
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
@@ -96,12 +94,8 @@ private slots:
         const ReflexConfig defaults, unread = ReflexConfig::zeroed();
         const QByteArray s = fileBytes(kConfigS), t = fileBytes(kConfigT);
         const QString cfg = "Reflex.cfg";
-        const Message unwritable{kInvalidDefault.text,
-                                 kInvalidDefault.title,
-                                 MsgButtons::Ok,
-                                 MsgIcon::Critical,
-                                 false,
-                                 "Reflex.cfg is a folder, not a file."};
+        Message unwritable = kInvalidDefault;
+        unwritable.detail = "Reflex.cfg is a folder, not a file.";
         // clang-format off
         fakes::addRows<Case>({
             {"no file, 800 x 600 at 12 twips", "", {}, {kDefaultNotFound}, defaults, "DD", true, {800, 600, 12, 12}},

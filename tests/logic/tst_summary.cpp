@@ -182,30 +182,19 @@ private slots:
     // A file's student: its name less the extension and a trailing test word, as students and
     // teachers type them (a hyphen, an underscore and capitals: teachersClass's cara and Cara);
     // a name that is only a test word, or has no separator, stays whole.
-    void studentNames_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("student");
-        QTest::newRow("blank, American spelling") << "Ben Color.col"
-                                                  << "Ben";
-        QTest::newRow("dot") << "cara.number.col"
-                             << "cara";
-        QTest::newRow("two separators") << "dan - choice.col"
-                                        << "dan";
-        QTest::newRow("no test word") << "eve.nrm"
-                                      << "eve";
-        QTest::newRow("no separator") << "annasimple.nrm"
-                                      << "annasimple";
-        QTest::newRow("only a test word") << "simple.nrm"
-                                          << "simple";
-        QTest::newRow("not at the end") << "simple-anna.nrm"
-                                        << "simple-anna";
-    }
     void studentNames()
     {
-        QFETCH(QString, file);
-        QFETCH(QString, student);
-        QCOMPARE(summary::studentFromName(file), student);
+        const std::pair<QString, QString> names[] = {
+            {"Ben Color.col", "Ben"},          // a blank, the American spelling
+            {"cara.number.col", "cara"},       // a dot
+            {"dan - choice.col", "dan"},       // two separators
+            {"eve.nrm", "eve"},                // no test word
+            {"annasimple.nrm", "annasimple"},  // no separator
+            {"simple.nrm", "simple"},          // only a test word
+            {"simple-anna.nrm", "simple-anna"} // not at the end
+        };
+        for (const auto& [file, student] : names)
+            QCOMPARE(summary::studentFromName(file), student);
     }
 
     // --watch over a hand-in folder: a student who hands in later, as the program does (a new

@@ -9,7 +9,6 @@ struct Coding {
     QVariant value;
     Way way;
 };
-Q_DECLARE_METATYPE(Coding)
 
 class TestValueCodec : public QObject {
     Q_OBJECT

@@ -1,17 +1,14 @@
 #pragma once
 // What the window tests share: controls found by name, the one shown window, the test rows, the
 // accessibility check and a shell that records what it is asked.
-#include "app/Application.h"
 #include "complex_test/ChoiceEngine.h"
 #include "fakes/Fakes.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <algorithm>
 
 namespace brevane::fakes {
@@ -62,20 +59,5 @@ inline void checkNamed()
                      qPrintable(w->objectName()));
     }
 }
-
-// The whole program on fake services, started in a folder of its own, where its files land.
-struct AppRig {
-    AppRig()
-    {
-        QDir::setCurrent(dir.path());
-        app.start();
-    }
-    ~AppRig() { QDir::setCurrent(startFolder); }
-    QTemporaryDir dir;
-    QString startFolder = QDir::currentPath();
-    AppState state;
-    FakePlatform fp;
-    Application app{state, fp.platform, QString()};
-};
 
 } // namespace brevane::fakes

@@ -13,9 +13,12 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 using namespace brevane;
 using namespace brevane::fakes;
@@ -32,10 +35,14 @@ private slots:
     // the comment box writes through; the tabs switch the charts.
     void applicationWindows()
     {
-        AppRig rig;
-        AppState& state = rig.state;
-        FakePlatform& fp = rig.fp;
-        Application& app = rig.app;
+        // The whole program on fake services, started in a folder of its own, where its files land.
+        QTemporaryDir dir;
+        const auto back = qScopeGuard([start = QDir::currentPath()] { QDir::setCurrent(start); });
+        AppState state;
+        FakePlatform fp;
+        Application app{state, fp.platform, QString()};
+        QDir::setCurrent(dir.path());
+        app.start();
         state.Simple.Times[2] = {0, .3f, .25f, .4f};
         QWidget* menu = app.mainMenu();
         QWidget* test = app.module<SimpleTestModule>()->window();
