@@ -277,8 +277,15 @@ void TestCore::storeComment()
 void TestCore::armInterval(std::int64_t fromNs)
 {
     stimulusDueNs_ = fromNs + std::int64_t(intervalMs_) * 1'000'000;
-    const std::int64_t toneLead = toneWithPicture_ ? p_.beeper.toneLeadNs() : 0;
-    armUntil(*tmrIntervalTime, p_.clock, stimulusDueNs_, presentLead_.ns + toneLead);
+    armUntil(*tmrIntervalTime, p_.clock, stimulusDueNs_, presentLead_.ns + (toneWithPicture_ ? toneLeadNs() : 0));
+}
+
+std::int64_t TestCore::toneLeadNs() const
+{
+    // The window waits that long for its stimulus: a stream filled further ahead (a sound server
+    // set to a long quantum) would hold it up, so its tone starts late instead, as the trace shows.
+    constexpr std::int64_t kMaxNs = 100'000'000;
+    return std::min(p_.beeper.toneLeadNs(), kMaxNs);
 }
 
 std::int64_t TestCore::beginStimulus(bool tone, bool picture)
@@ -287,7 +294,7 @@ std::int64_t TestCore::beginStimulus(bool tone, bool picture)
     if (tone && picture) {
         // A sound server's stream plays what it is given a while later (tens of milliseconds
         // through PulseAudio), longer than a picture takes to reach the screen.
-        const std::int64_t toneLead = p_.beeper.toneLeadNs();
+        const std::int64_t toneLead = toneLeadNs();
         RefreshGrid::Aim aim = refreshGrid_.aim(presenting, p_.clock.nowNs(), toneLead);
         if (aim.shownNs == 0)
             aim = {presenting, presenting + presentLead_.ns};

@@ -202,6 +202,7 @@ public:
 
 private:
     void clearStoredSet(const QString& comment);
+    std::int64_t toneLeadNs() const;
     void endSeries();
 
     AppState& s_;
