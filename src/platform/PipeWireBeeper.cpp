@@ -5,7 +5,6 @@
 #include <spa/param/audio/format-utils.h>
 
 #include <algorithm>
-#include <ctime>
 
 namespace brevane {
 
@@ -57,10 +56,7 @@ void onProcess(void* data)
     pw_time t{};
     pw_stream_get_time_n(s->stream, &t, sizeof t);
     const GraphTime g{t.now, t.rate.num, t.rate.denom, t.delay, t.queued, t.buffered, s->splicer.rate(), frames};
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    s->splicer.fill(static_cast<std::int16_t*>(d.data), frames, graphFirstFrameNs(g),
-                    std::int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec);
+    s->splicer.fill(static_cast<std::int16_t*>(d.data), frames, graphFirstFrameNs(g));
     d.chunk->offset = 0;
     d.chunk->stride = sizeof(std::int16_t);
     d.chunk->size = frames * sizeof(std::int16_t);
@@ -151,7 +147,7 @@ void PipeWireBeeper::Server::endStream()
 
 PipeWireBeeper::PipeWireBeeper(const Clock& clock)
     : clock_(clock)
-    , splicer_(48000)
+    , splicer_(48000, clock)
     , server_(std::make_unique<Server>(splicer_))
     , release_(std::make_unique<QTimer>())
 {

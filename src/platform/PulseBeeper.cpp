@@ -116,7 +116,7 @@ void PulseBeeper::Server::write(std::size_t bytes)
     const pa_timing_info* t = pa_stream_get_timing_info(stream);
     if (t && !t->read_index_corrupt)
         firstNs = pulseFirstFrameNs(pulseTime(*t, written));
-    if (const std::ptrdiff_t at = splicer.fill(chunk.data(), frames, firstNs, clockNs(CLOCK_MONOTONIC)); at >= 0) {
+    if (const std::ptrdiff_t at = splicer.fill(chunk.data(), frames, firstNs); at >= 0) {
         toneByte = written + std::int64_t(at) * std::int64_t(sizeof(std::int16_t));
         placedBy = firstNs != 0 ? pulseTime(*t, toneByte) : PulseTime{};
     }
@@ -199,7 +199,7 @@ void PulseBeeper::Server::endStream()
 
 PulseBeeper::PulseBeeper(const Clock& clock)
     : clock_(clock)
-    , splicer_(kRate)
+    , splicer_(kRate, clock)
     , server_(std::make_unique<Server>(splicer_))
 {
 }

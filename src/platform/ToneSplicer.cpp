@@ -5,8 +5,9 @@
 
 namespace brevane {
 
-ToneSplicer::ToneSplicer(unsigned rate)
+ToneSplicer::ToneSplicer(unsigned rate, const Clock& clock)
     : rate_(rate)
+    , clock_(clock)
     , tone_(makeTone(rate))
     , position_(tone_.size())
 {
@@ -20,11 +21,12 @@ void ToneSplicer::request(std::int64_t atNs)
     position_ = tone_.size(); // cut off: placed afresh by the next fill
 }
 
-std::ptrdiff_t ToneSplicer::fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs, std::int64_t nowNs)
+std::ptrdiff_t ToneSplicer::fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs)
 {
     std::memset(out, 0, frames * sizeof *out);
     const std::lock_guard lock(mutex_);
-    if (firstNs != 0 && nowNs != 0) {
+    if (firstNs != 0) {
+        const std::int64_t nowNs = clock_.nowNs();
         // A longer gap is a stream started afresh, not a fill's wait.
         if (lastFillNs_ != 0 && nowNs - lastFillNs_ < 250'000'000)
             leads_[leadCount_++ % leads_.size()] = firstNs - lastFillNs_;

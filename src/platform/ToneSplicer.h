@@ -4,6 +4,7 @@
 // will be heard, places the tone's first sample on the frame nearest the time asked for (or the
 // first frame, asked for none or too late) and stamps it there; startedTone waits for that.
 
+#include "platform/Clock.h"
 #include "platform/ToneStamp.h"
 
 #include <array>
@@ -18,7 +19,8 @@ namespace brevane {
 
 class ToneSplicer {
 public:
-    explicit ToneSplicer(unsigned rate);
+    // `clock` dates the fills, on the clock the stamps are on.
+    ToneSplicer(unsigned rate, const Clock& clock);
     unsigned rate() const { return rate_; }
 
     // Any thread: the tone's first sample at `atNs` (0: the first frame filled next). A tone
@@ -26,8 +28,8 @@ public:
     void request(std::int64_t atNs);
     // The server's thread: `frames` frames into `out`, the first heard at `firstNs` (0: unknown;
     // the tone then starts on it, unstamped). The frame the tone asked for starts on in this
-    // buffer, or -1 (none asked for, or later). `nowNs`: when the buffer is filled (0: unknown).
-    std::ptrdiff_t fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs, std::int64_t nowNs = 0);
+    // buffer, or -1 (none asked for, or later).
+    std::ptrdiff_t fill(std::int16_t* out, std::size_t frames, std::int64_t firstNs);
     // How long before its first sample a tone must be asked for to be placed where asked: the most,
     // over the last buffers, from one fill to the first frame of the next being heard (a request
     // waits for the next fill, which is heard that far ahead). 0 until two fills have told.
@@ -40,6 +42,7 @@ public:
 
 private:
     const unsigned rate_;
+    const Clock& clock_;
     const std::vector<std::int16_t> tone_;
     mutable std::mutex mutex_;
     std::condition_variable placedChanged_;

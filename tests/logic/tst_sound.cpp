@@ -114,7 +114,8 @@ private slots:
     void spliceIntoSilence()
     {
         QFETCH(SpliceCase, row);
-        ToneSplicer splicer(48000);
+        const fakes::FakeClock clock;
+        ToneSplicer splicer(48000, clock);
         const std::vector<std::int16_t> tone = makeTone(48000);
         splicer.request(row.atNs);
         std::vector<std::int16_t> stream(240 * 3, 1);
@@ -136,7 +137,8 @@ private slots:
     // A new tone cuts off one still playing; once played out the stream is silence again.
     void spliceCutsOffAndEnds()
     {
-        ToneSplicer splicer(48000);
+        const fakes::FakeClock clock;
+        ToneSplicer splicer(48000, clock);
         const std::vector<std::int16_t> tone = makeTone(48000);
         std::vector<std::int16_t> buffer(512);
         splicer.request(0);
@@ -156,10 +158,13 @@ private slots:
     // heard, the most of the last fills; the gap before a stream started afresh is no fill's wait.
     void spliceLead()
     {
-        ToneSplicer splicer(48000);
+        fakes::FakeClock clock;
+        ToneSplicer splicer(48000, clock);
         std::vector<std::int16_t> buffer(240);
-        for (const qint64 t : {1000, 1005, 1014, 1015, 3000}) // one fill held up 4 ms; a new stream
-            splicer.fill(buffer.data(), 240, (t + 30) * ms, t * ms);
+        for (const qint64 t : {1000, 1005, 1014, 1015, 3000}) { // one fill held up 4 ms; a new stream
+            clock.now = t * ms;
+            splicer.fill(buffer.data(), 240, (t + 30) * ms);
+        }
         QCOMPARE(splicer.leadNs(), 39 * ms);
     }
 
