@@ -8,7 +8,8 @@ build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev 
        libxcb-randr0-dev libxcb-sync-dev fonts-dejavu-core fonts-liberation librsvg2-bin libwayland-dev
        wayland-protocols qt6-base-private-dev)
 test=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x11-utils poppler-utils
-      desktop-file-utils appstream weston xwayland qt6-wayland xcompmgr)
+      desktop-file-utils appstream weston xwayland qt6-wayland xcompmgr
+      libx11-dev libxtst-dev libxext-dev libxi-dev) # the last four: the benchmarks, built with the tests
 fuzz=(clang libclang-rt-14-dev)
 bench=(xvfb picom xcompmgr mutter weston xwayland qt6-wayland xdotool at-spi2-core python3-pyatspi dbus-daemon python3
        libx11-dev libxtst-dev libxext-dev libxi-dev pipewire pipewire-bin wireplumber pipewire-alsa pipewire-pulse
