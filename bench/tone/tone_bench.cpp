@@ -14,10 +14,10 @@
 // `pulse`: its PulseAudio route (under PipeWire, through pipewire-pulse);
 // `alsa`: the program's ALSA beeper on the "pipewire" device (PipeWire's ALSA plugin), the route
 // every tone took before. Prints one line per tone: stamp - first sample (ms), and the source.
-#include "platform/AlsaBeeper.h"
+#include "platform/audio/alsa/AlsaBeeper.h"
 #ifndef TONE_BENCH_ALSA_ONLY
-#include "platform/PipeWireBeeper.h"
-#include "platform/PulseBeeper.h"
+#include "platform/audio/pipewire/PipeWireBeeper.h"
+#include "platform/audio/pulse/PulseBeeper.h"
 #endif
 
 #include <QApplication>

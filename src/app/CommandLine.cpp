@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "config/ConfigFile.h"
-#include "platform/ProgramInfo.h"
+#include "platform/services/ProgramInfo.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,7 +1,7 @@
 #pragma once
 // The main menu's data commands without the window. Recover is RecoveryFile::read().
 
-#include "platform/Prompt.h"
+#include "platform/services/Prompt.h"
 #include "shared/AppState.h"
 
 namespace brevane {

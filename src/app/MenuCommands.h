@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Prompt.h"
+#include "platform/services/Prompt.h"
 
 namespace brevane {
 

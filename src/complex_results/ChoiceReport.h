@@ -3,7 +3,7 @@
 // average time, the four outcome counts and the comment, under the title, five sets to a
 // document. The colour and number windows print the same layout under their own titles.
 
-#include "platform/Printer.h"
+#include "platform/print/Printer.h"
 #include "shared/Stores.h"
 
 namespace brevane {

@@ -12,7 +12,7 @@
 // shown (a colour number painted, or a number written), which ChoiceStyle names; which store,
 // runs per set and configuration block a test uses its entry in shared/TestList.h says.
 
-#include "platform/Presentation.h"
+#include "platform/display/Presentation.h"
 #include "shared/TestCore.h"
 #include "shared/TestList.h"
 

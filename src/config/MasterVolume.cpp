@@ -1,6 +1,6 @@
 #include "config/MasterVolume.h"
 #include "config/NumberText.h"
-#include "platform/Mixer.h"
+#include "platform/audio/Mixer.h"
 
 namespace brevane {
 

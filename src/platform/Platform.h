@@ -16,18 +16,18 @@
 //   HandIn       a copy of each saved result for the class's hand-in folder, made off the caller's thread
 //   ScreenMetrics, ProgramVersion, commandLineString: facts read once at start-up
 
-#include "platform/Beeper.h"
-#include "platform/Clock.h"
-#include "platform/FileChooser.h"
-#include "platform/HandIn.h"
-#include "platform/Mixer.h"
-#include "platform/Pointer.h"
-#include "platform/Printer.h"
-#include "platform/ProgramInfo.h"
-#include "platform/Prompt.h"
-#include "platform/Random.h"
-#include "platform/Screen.h"
-#include "platform/Timer.h"
+#include "platform/audio/Beeper.h"
+#include "platform/audio/Mixer.h"
+#include "platform/print/Printer.h"
+#include "platform/services/Clock.h"
+#include "platform/services/FileChooser.h"
+#include "platform/services/HandIn.h"
+#include "platform/services/Pointer.h"
+#include "platform/services/ProgramInfo.h"
+#include "platform/services/Prompt.h"
+#include "platform/services/Random.h"
+#include "platform/services/Screen.h"
+#include "platform/services/Timer.h"
 
 namespace brevane {
 

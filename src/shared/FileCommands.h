@@ -4,16 +4,16 @@
 // formats they run (DataFile.h, ResultsCsv.h) know nothing of these.
 //   Save    the save dialog until a name is accepted (an existing file is overwritten only after
 //           a Yes), then the file replaced whole and atomically: a failed write leaves the file
-//           that was there before. A saved data file is then handed in (platform/HandIn.h).
+//           that was there before. A saved data file is then handed in (platform/services/HandIn.h).
 //   Load    the open dialog, then the whole file read and decoded into a copy of the store half;
 //           only a file that reads completely replaces it, so a failed load changes nothing.
 //   Export  as Save, for CSV; an export is not handed in.
 // Cancel in a dialog ends the command without a message; any other failure shows the one
 // message of its command ("Save File Error" / "Load File Error") with the system's reason.
 
-#include "platform/FileChooser.h"
-#include "platform/HandIn.h"
-#include "platform/Prompt.h"
+#include "platform/services/FileChooser.h"
+#include "platform/services/HandIn.h"
+#include "platform/services/Prompt.h"
 #include "shared/DataFile.h"
 
 #include <QString>

@@ -10,8 +10,8 @@
 // A pass that outlasts the time limit counts as failed; its thread is left to the share, and
 // no new pass starts until it returns, so a hung mount costs one thread, not one per save.
 
-#include "platform/HandIn.h"
-#include "platform/Timer.h"
+#include "platform/services/HandIn.h"
+#include "platform/services/Timer.h"
 #include "shared/HandInPlace.h"
 
 #include <QMap>

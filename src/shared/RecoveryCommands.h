@@ -3,8 +3,8 @@
 // Every test window writes it through the one RecoveryFile object the shell hands out; the
 // format itself is RecoveryFile.h's.
 
-#include "platform/HandIn.h"
-#include "platform/Prompt.h"
+#include "platform/services/HandIn.h"
+#include "platform/services/Prompt.h"
 #include "shared/RecoveryFile.h"
 
 #include <QString>

@@ -3,9 +3,9 @@
 // printer or else a PDF file, the failure message), the title block with five sets to a
 // document, and the word-wrapped comments.
 
-#include "platform/FileChooser.h"
-#include "platform/Printer.h"
-#include "platform/Prompt.h"
+#include "platform/print/Printer.h"
+#include "platform/services/FileChooser.h"
+#include "platform/services/Prompt.h"
 #include "shared/Stores.h"
 
 #include <functional>

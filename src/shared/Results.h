@@ -9,7 +9,7 @@
 // simple window's 13 all data on the ten-series chart.
 
 #include "platform/Platform.h"
-#include "platform/Printer.h"
+#include "platform/print/Printer.h"
 #include "shared/AppState.h"
 #include "shared/Palette.h"
 #include "shared/TestList.h"

@@ -5,9 +5,9 @@
 // asked, and leaving it shows that window again. No module includes another module's headers
 // and the shell has no case per window.
 
-#include "platform/Presentation.h"
-#include "platform/PressStampMatcher.h"
-#include "platform/ToneStamp.h"
+#include "platform/audio/ToneStamp.h"
+#include "platform/display/Presentation.h"
+#include "platform/input/PressStampMatcher.h"
 
 #include <QList>
 #include <cstdint>

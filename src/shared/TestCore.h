@@ -7,8 +7,8 @@
 // controls.
 
 #include "platform/Platform.h"
-#include "platform/Presentation.h"
-#include "platform/PressStampMatcher.h"
+#include "platform/display/Presentation.h"
+#include "platform/input/PressStampMatcher.h"
 #include "shared/AppState.h"
 
 #include <QPoint>

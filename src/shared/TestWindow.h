@@ -5,8 +5,8 @@
 // the engine; the close button is Done, refused while a series runs; Start takes the focus as
 // the window shows; Options and Display stay disabled until their windows are wired. The
 // response targets are drawn outlines.
-#include "platform/FramePresenter.h"
-#include "platform/XPressStamper.h"
+#include "platform/display/FramePresenter.h"
+#include "platform/input/x11/XPressStamper.h"
 #include "shared/TestCore.h"
 
 #include <QWidget>

@@ -2,7 +2,7 @@
 // The simple test's printed report: for every ticked set its ten times, fastest, slowest and
 // average time and its comment, under the title, five sets to a document.
 
-#include "platform/Printer.h"
+#include "platform/print/Printer.h"
 #include "shared/Stores.h"
 
 namespace brevane {

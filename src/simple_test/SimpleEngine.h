@@ -6,7 +6,7 @@
 // presentStimulus() must put the stimulus on the screen before it returns, because the
 // stimulus is stamped right after it.
 
-#include "platform/Presentation.h"
+#include "platform/display/Presentation.h"
 #include "shared/TestCore.h"
 
 #include <QRgb>

@@ -1,11 +1,11 @@
 #pragma once
-#include "platform/Beeper.h"
-#include "platform/Clock.h"
-#include "platform/DisplayStamps.h"
-#include "platform/FramePresenter.h"
-#include "platform/StampSourceNames.h"
-#include "platform/Timer.h"
-#include "platform/XPressStamper.h"
+#include "platform/audio/Beeper.h"
+#include "platform/display/DisplayStamps.h"
+#include "platform/display/FramePresenter.h"
+#include "platform/display/StampSourceNames.h"
+#include "platform/input/x11/XPressStamper.h"
+#include "platform/services/Clock.h"
+#include "platform/services/Timer.h"
 
 #include <QWidget>
 #include <algorithm>

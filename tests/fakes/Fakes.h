@@ -2,10 +2,10 @@
 // Fakes of every platform service: a test sets the clock, fires timers, answers message
 // boxes and dialogs, and reads back everything the code under test asked for.
 
-#include "platform/Mixer.h"
 #include "platform/Platform.h"
-#include "platform/PressStampMatcher.h"
-#include "platform/Printer.h"
+#include "platform/audio/Mixer.h"
+#include "platform/input/PressStampMatcher.h"
+#include "platform/print/Printer.h"
 #include "shared/AppState.h"
 #include "shared/Shell.h"
 

@@ -4,7 +4,7 @@
 #include "complex_results/ChoiceReport.h"
 #include "complex_results/ChoiceResults.h"
 #include "fakes/Fakes.h"
-#include "platform/PrintSelection.h"
+#include "platform/print/PrintSelection.h"
 #include "shared/FileCommands.h"
 #include "shared/Report.h"
 #include "shared/ResultsCsv.h"

@@ -1,6 +1,6 @@
 #include "fakes/Fakes.h"
-#include "platform/FrameTimings.h"
-#include "platform/ScanOut.h"
+#include "platform/display/ScanOut.h"
+#include "platform/display/x11/FrameTimings.h"
 
 using namespace brevane;
 

@@ -2,7 +2,7 @@
 // PipeWire's and PulseAudio's timing of the stream; the tone spliced into a stream running on
 // silence; and the audio-visual stimulus, which counts from the earlier of its two onsets.
 #include "fakes/Fakes.h"
-#include "platform/ToneSplicer.h"
+#include "platform/audio/ToneSplicer.h"
 #include "shared/TestCore.h"
 
 using namespace brevane;

@@ -1,10 +1,10 @@
 #include "fakes/Fakes.h"
-#include "platform/DisplayStamps.h"
-#include "platform/EvdevPresses.h"
-#include "platform/PresentRetry.h"
-#include "platform/Presentation.h"
-#include "platform/PressStampMatcher.h"
-#include "platform/ToneStamp.h"
+#include "platform/audio/ToneStamp.h"
+#include "platform/display/DisplayStamps.h"
+#include "platform/display/PresentRetry.h"
+#include "platform/display/Presentation.h"
+#include "platform/input/PressStampMatcher.h"
+#include "platform/input/evdev/EvdevPresses.h"
 
 #include <QTemporaryDir>
 #include <fcntl.h>

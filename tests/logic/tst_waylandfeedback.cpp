@@ -1,5 +1,5 @@
 #include "fakes/Fakes.h"
-#include "platform/WaylandFeedback.h"
+#include "platform/display/wayland/WaylandFeedback.h"
 
 using namespace brevane;
 

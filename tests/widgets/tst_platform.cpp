@@ -2,10 +2,10 @@
 // path read back with poppler, and the file dialog.
 #include "complex_results/ChoiceReport.h"
 #include "fakes/Fakes.h"
-#include "platform/AlsaBeeper.h"
-#include "platform/AlsaMixer.h"
-#include "platform/FramePresenter.h"
-#include "platform/QtPrinting.h"
+#include "platform/audio/alsa/AlsaBeeper.h"
+#include "platform/audio/alsa/AlsaMixer.h"
+#include "platform/display/FramePresenter.h"
+#include "platform/print/QtPrinting.h"
 
 #include <QApplication>
 #include <QFileDialog>
