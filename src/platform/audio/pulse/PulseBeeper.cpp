@@ -17,7 +17,7 @@ constexpr int kAnswers = 3;
 constexpr unsigned kRate = 48000;
 // 30 ms ahead: a client held up longer than the stream holds lets it run dry, which puts the tone
 // off; 10 ms did, often, on a busy machine.
-constexpr std::uint32_t kTargetBytes = kRate / 100 * 3 * sizeof(std::int16_t);
+constexpr std::uint32_t kTargetBytes = kRate / 100 * 3 * std::uint32_t{sizeof(std::int16_t)};
 
 std::int64_t clockNs(clockid_t id)
 {
