@@ -1,4 +1,5 @@
 #include "platform/display/FramePresenter.h"
+#include "platform/XcbReply.h"
 #include "platform/display/x11/ScreenFlush.h"
 #include "platform/display/x11/XDisplay.h"
 
@@ -28,11 +29,6 @@ constexpr std::int64_t kReadbackTimeoutNs = 100'000'000;
 // A completion time further than this from our clock is not on CLOCK_MONOTONIC (a remote server).
 constexpr std::int64_t kSameClockNs = 1'000'000'000;
 constexpr auto kPollPause = std::chrono::microseconds(200);
-
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
 
 // The window's pixels must be what QImage::Format_RGB32 holds, byte for byte: 32 bits a pixel,
 // least significant byte first, red green blue in the usual masks.
@@ -93,7 +89,7 @@ struct FramePresenter::Spot {
 FramePresenter::Spot FramePresenter::locate(QPoint atPixels, const QImage& image) const
 {
     Spot spot;
-    Reply<xcb_translate_coordinates_reply_t> onRoot(xcb_translate_coordinates_reply(
+    XcbReply<xcb_translate_coordinates_reply_t> onRoot(xcb_translate_coordinates_reply(
         c_, xcb_translate_coordinates(c_, window_, root_, std::int16_t(atPixels.x()), std::int16_t(atPixels.y())),
         nullptr));
     if (onRoot)
@@ -152,14 +148,14 @@ bool FramePresenter::attach(QWidget* top)
         return false;
     }
     facts_ = probeDisplay();
-    Reply<xcb_present_query_version_reply_t> version(
+    XcbReply<xcb_present_query_version_reply_t> version(
         facts_.present ? xcb_present_query_version_reply(c, xcb_present_query_version(c, 1, 0), nullptr) : nullptr);
     if (!version) {
         reason_ = "the X server has no Present extension";
         return false;
     }
-    Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
-    Reply<xcb_get_window_attributes_reply_t> attributes(
+    XcbReply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
+    XcbReply<xcb_get_window_attributes_reply_t> attributes(
         xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
     if (!geometry || !attributes || !takesRgb32(c, geometry->depth, attributes->visual)) {
         reason_ = "the window's pixel format is not 32-bit RGB";
@@ -250,7 +246,7 @@ bool FramePresenter::presentPixmap(QWidget* area, Presentation& shown)
     xcb_free_pixmap(c_, pixmap); // the server keeps it until the copy is done
     xcb_flush(c_);
     shown.handedNs = clock_.nowNs();
-    if (Reply<xcb_generic_error_t> error{xcb_request_check(c_, request)}) {
+    if (XcbReply<xcb_generic_error_t> error{xcb_request_check(c_, request)}) {
         if (frameSync_.attached())
             frameSync_.endFrame();
         reason_ = "the X server refused the presentation";
@@ -270,7 +266,7 @@ bool FramePresenter::awaitCompletion(std::uint32_t serial, std::int64_t deadline
 {
     for (;;) {
         // The toolkit's reader thread takes the event off the connection and queues it for us.
-        if (Reply<xcb_generic_event_t> event{xcb_poll_for_special_event(c_, events_)}) {
+        if (XcbReply<xcb_generic_event_t> event{xcb_poll_for_special_event(c_, events_)}) {
             const auto* done = reinterpret_cast<const xcb_present_complete_notify_event_t*>(event.get());
             if (done->event_type != XCB_PRESENT_COMPLETE_NOTIFY || done->kind != XCB_PRESENT_COMPLETE_KIND_PIXMAP ||
                 done->serial != serial)

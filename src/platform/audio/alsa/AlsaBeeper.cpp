@@ -1,4 +1,5 @@
 #include "platform/audio/alsa/AlsaBeeper.h"
+#include "platform/audio/alsa/AlsaErrors.h"
 
 #include <QApplication>
 #include <alsa/asoundlib.h>
@@ -10,12 +11,6 @@ namespace brevane {
 namespace {
 // The longest silence put ahead of a tone asked for later; further ahead it starts at once.
 constexpr std::int64_t kMaxLeadNs = 100'000'000;
-
-// ALSA prints its configuration trouble on stderr; a missing device is reported by
-// the fall-back to the bell instead.
-void quietAlsa(const char*, int, const char*, int, const char*, ...)
-{
-}
 } // namespace
 
 AlsaBeeper::AlsaBeeper(const Clock& clock, const char* device)
@@ -48,7 +43,7 @@ ToneSource AlsaBeeper::route() const
 
 bool AlsaBeeper::open(const char* device)
 {
-    snd_lib_error_set_handler(quietAlsa);
+    silenceAlsaErrors();
     if (snd_pcm_open(&pcm_, device, SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
         pcm_ = nullptr;
         return false;

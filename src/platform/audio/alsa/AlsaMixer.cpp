@@ -1,4 +1,5 @@
 #include "platform/audio/alsa/AlsaMixer.h"
+#include "platform/audio/alsa/AlsaErrors.h"
 
 #include <alsa/asoundlib.h>
 
@@ -8,12 +9,6 @@
 namespace brevane {
 
 namespace {
-
-// A missing card is the normal case on a lab machine without sound; ALSA's own complaint on
-// stderr adds nothing to the False result.
-void quietAlsa(const char*, int, const char*, int, const char*, ...)
-{
-}
 
 // Output controls in the order they stand in for the master volume.
 constexpr std::array<const char*, 5> kPreferred{"Master", "Speaker", "PCM", "Headphone", "Front"};
@@ -52,7 +47,7 @@ AlsaMixer::~AlsaMixer()
 std::optional<VolumeRange> AlsaMixer::open()
 {
     close();
-    snd_lib_error_set_handler(quietAlsa);
+    silenceAlsaErrors();
     if (snd_mixer_open(&handle_, 0) < 0) {
         handle_ = nullptr;
         return std::nullopt;

@@ -1,4 +1,5 @@
 #include "platform/display/x11/XDisplay.h"
+#include "platform/XcbReply.h"
 #include "platform/display/wayland/WaylandProbe.h"
 
 #include <QGuiApplication>
@@ -15,27 +16,15 @@ namespace brevane {
 
 namespace {
 
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
-
-xcb_atom_t atom(xcb_connection_t* c, const std::string& name)
+XcbReply<xcb_get_property_reply_t> property(xcb_connection_t* c, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
 {
-    Reply<xcb_intern_atom_reply_t> r(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(name.size()), name.c_str()), nullptr));
-    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-Reply<xcb_get_property_reply_t> property(xcb_connection_t* c, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
-{
-    return Reply<xcb_get_property_reply_t>(
+    return XcbReply<xcb_get_property_reply_t>(
         xcb_get_property_reply(c, xcb_get_property(c, 0, window, name, type, 0, 256), nullptr));
 }
 
 QString windowName(xcb_connection_t* c, xcb_window_t window)
 {
-    for (auto [name, type] : {std::pair{atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING")},
+    for (auto [name, type] : {std::pair{internAtom(c, "_NET_WM_NAME"), internAtom(c, "UTF8_STRING")},
                               std::pair{xcb_atom_t(XCB_ATOM_WM_NAME), xcb_atom_t(XCB_ATOM_STRING)}}) {
         const auto p = property(c, window, name, type);
         if (p && xcb_get_property_value_length(p.get()) > 0)
@@ -49,12 +38,12 @@ QString windowName(xcb_connection_t* c, xcb_window_t window)
 // that holds the selection; a window manager that composites itself (mutter) names its check window.
 QString compositorName(xcb_connection_t* c, int screen, xcb_window_t root)
 {
-    Reply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
-        c, xcb_get_selection_owner(c, atom(c, "_NET_WM_CM_S" + std::to_string(screen))), nullptr));
+    XcbReply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
+        c, xcb_get_selection_owner(c, internAtom(c, "_NET_WM_CM_S" + std::to_string(screen))), nullptr));
     if (!owner || owner->owner == XCB_NONE)
         return {};
     QString name = windowName(c, owner->owner);
-    if (const auto check = property(c, root, atom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    if (const auto check = property(c, root, internAtom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
         name.isEmpty() && check && xcb_get_property_value_length(check.get()) >= 4)
         name = windowName(c, *static_cast<const xcb_window_t*>(xcb_get_property_value(check.get())));
     return name.isEmpty() ? QStringLiteral("a compositing manager") : name;
@@ -62,7 +51,7 @@ QString compositorName(xcb_connection_t* c, int screen, xcb_window_t root)
 
 bool hasExtension(xcb_connection_t* c, const char* name)
 {
-    Reply<xcb_query_extension_reply_t> r(
+    XcbReply<xcb_query_extension_reply_t> r(
         xcb_query_extension_reply(c, xcb_query_extension(c, std::uint16_t(std::strlen(name)), name), nullptr));
     return r && r->present;
 }
@@ -72,7 +61,7 @@ bool xwaylandOutputs(xcb_connection_t* c, const xcb_randr_get_screen_resources_c
 {
     const xcb_randr_output_t* outputs = xcb_randr_get_screen_resources_current_outputs(resources);
     for (int i = 0; i < xcb_randr_get_screen_resources_current_outputs_length(resources); ++i) {
-        Reply<xcb_randr_get_output_info_reply_t> output(xcb_randr_get_output_info_reply(
+        XcbReply<xcb_randr_get_output_info_reply_t> output(xcb_randr_get_output_info_reply(
             c, xcb_randr_get_output_info(c, outputs[i], resources->config_timestamp), nullptr));
         if (output && xcb_randr_get_output_info_name_length(output.get()) >= 8 &&
             std::memcmp(xcb_randr_get_output_info_name(output.get()), "XWAYLAND", 8) == 0)
@@ -85,7 +74,7 @@ bool xwaylandOutputs(xcb_connection_t* c, const xcb_randr_get_screen_resources_c
 void readMonitors(xcb_connection_t* c, xcb_window_t root, DisplayFacts& facts)
 {
     std::free(xcb_randr_query_version_reply(c, xcb_randr_query_version(c, 1, 3), nullptr));
-    Reply<xcb_randr_get_screen_resources_current_reply_t> resources(
+    XcbReply<xcb_randr_get_screen_resources_current_reply_t> resources(
         xcb_randr_get_screen_resources_current_reply(c, xcb_randr_get_screen_resources_current(c, root), nullptr));
     if (!resources)
         return;
@@ -94,7 +83,7 @@ void readMonitors(xcb_connection_t* c, xcb_window_t root, DisplayFacts& facts)
     const int modeCount = xcb_randr_get_screen_resources_current_modes_length(resources.get());
     const xcb_randr_crtc_t* crtcs = xcb_randr_get_screen_resources_current_crtcs(resources.get());
     for (int i = 0; i < xcb_randr_get_screen_resources_current_crtcs_length(resources.get()); ++i) {
-        Reply<xcb_randr_get_crtc_info_reply_t> crtc(xcb_randr_get_crtc_info_reply(
+        XcbReply<xcb_randr_get_crtc_info_reply_t> crtc(xcb_randr_get_crtc_info_reply(
             c, xcb_randr_get_crtc_info(c, crtcs[i], resources->config_timestamp), nullptr));
         if (!crtc || crtc->mode == XCB_NONE)
             continue;
@@ -143,7 +132,7 @@ DisplayFacts probeDisplay()
 
 std::optional<std::uint32_t> rootPixel(xcb_connection_t* c, std::uint32_t root, int x, int y)
 {
-    Reply<xcb_get_image_reply_t> image(xcb_get_image_reply(
+    XcbReply<xcb_get_image_reply_t> image(xcb_get_image_reply(
         c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, std::int16_t(x), std::int16_t(y), 1, 1, ~0u), nullptr));
     if (!image || image->depth < 24 || xcb_get_image_data_length(image.get()) < 4)
         return std::nullopt;

@@ -1,4 +1,5 @@
 #include "platform/display/x11/XFrameSync.h"
+#include "platform/XcbReply.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
@@ -19,22 +20,10 @@ namespace {
 
 constexpr auto kPollPause = std::chrono::microseconds(200);
 
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
-
-xcb_atom_t atom(xcb_connection_t* c, const char* name)
-{
-    Reply<xcb_intern_atom_reply_t> r(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name), nullptr));
-    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
 // The 32-bit items of a property: atoms, or the counters of a window.
 std::basic_string<std::uint32_t> items(xcb_connection_t* c, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
 {
-    Reply<xcb_get_property_reply_t> p(
+    XcbReply<xcb_get_property_reply_t> p(
         xcb_get_property_reply(c, xcb_get_property(c, 0, window, name, type, 0, 1024), nullptr));
     if (!p || p->format != 32)
         return {};
@@ -75,8 +64,8 @@ struct XFrameSync::Filter : QAbstractNativeEventFilter {
     xcb_atom_t protocols, syncRequest;
     explicit Filter(XFrameSync& s)
         : sync(s)
-        , protocols(atom(s.c_, "WM_PROTOCOLS"))
-        , syncRequest(atom(s.c_, "_NET_WM_SYNC_REQUEST"))
+        , protocols(internAtom(s.c_, "WM_PROTOCOLS"))
+        , syncRequest(internAtom(s.c_, "_NET_WM_SYNC_REQUEST"))
     {
     }
     bool nativeEventFilter(const QByteArray& type, void* event, qintptr*) override
@@ -106,15 +95,15 @@ XFrameSync::~XFrameSync()
 bool XFrameSync::attach(xcb_connection_t* c, std::uint32_t window, std::uint32_t root)
 {
     detach();
-    const xcb_atom_t drawn = atom(c, "_NET_WM_FRAME_DRAWN"), timings = atom(c, "_NET_WM_FRAME_TIMINGS");
-    const auto supported = items(c, root, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
-    const auto protocols = items(c, window, atom(c, "WM_PROTOCOLS"), XCB_ATOM_ATOM);
-    const xcb_atom_t counterList = atom(c, "_NET_WM_SYNC_REQUEST_COUNTER");
+    const xcb_atom_t drawn = internAtom(c, "_NET_WM_FRAME_DRAWN"), timings = internAtom(c, "_NET_WM_FRAME_TIMINGS");
+    const auto supported = items(c, root, internAtom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
+    const auto protocols = items(c, window, internAtom(c, "WM_PROTOCOLS"), XCB_ATOM_ATOM);
+    const xcb_atom_t counterList = internAtom(c, "_NET_WM_SYNC_REQUEST_COUNTER");
     const auto counters = items(c, window, counterList, XCB_ATOM_CARDINAL);
     if (supported.find(drawn) == supported.npos || supported.find(timings) == supported.npos ||
-        protocols.find(atom(c, "_NET_WM_SYNC_REQUEST")) == protocols.npos || counters.size() != 1)
+        protocols.find(internAtom(c, "_NET_WM_SYNC_REQUEST")) == protocols.npos || counters.size() != 1)
         return false;
-    Reply<xcb_sync_initialize_reply_t> version(xcb_sync_initialize_reply(c, xcb_sync_initialize(c, 3, 1), nullptr));
+    XcbReply<xcb_sync_initialize_reply_t> version(xcb_sync_initialize_reply(c, xcb_sync_initialize(c, 3, 1), nullptr));
     if (!version)
         return false;
     c_ = c;
@@ -140,7 +129,7 @@ void XFrameSync::detach()
         return;
     filter_.reset(); // the filter removes itself from the application
     // The window may be gone: then the server ignores both.
-    const xcb_atom_t counterList = atom(c_, "_NET_WM_SYNC_REQUEST_COUNTER");
+    const xcb_atom_t counterList = internAtom(c_, "_NET_WM_SYNC_REQUEST_COUNTER");
     const auto counters = items(c_, window_, counterList, XCB_ATOM_CARDINAL);
     if (counters.size() == 2 && counters[1] == counter_)
         xcb_change_property(c_, XCB_PROP_MODE_REPLACE, window_, counterList, XCB_ATOM_CARDINAL, 32, 1, counters.data());

@@ -1,4 +1,5 @@
 #include "platform/input/x11/XInputPressThread.h"
+#include "platform/XcbReply.h"
 #include "platform/input/InputThread.h"
 
 #include <fcntl.h>
@@ -11,15 +12,6 @@
 #include <memory>
 
 namespace brevane {
-
-namespace {
-
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
-
-} // namespace
 
 XInputPressThread::XInputPressThread(const Clock& clock)
     : clock_(clock)
@@ -46,7 +38,7 @@ bool XInputPressThread::start(Sink sink, std::string& why)
         return false;
     }
     xinputOpcode_ = ext->major_opcode;
-    Reply<xcb_input_xi_query_version_reply_t> version(
+    XcbReply<xcb_input_xi_query_version_reply_t> version(
         xcb_input_xi_query_version_reply(connection_, xcb_input_xi_query_version(connection_, 2, 2), nullptr));
     if (!version || version->major_version < 2) {
         why = "the X server has no XInput 2";
@@ -59,13 +51,13 @@ bool XInputPressThread::start(Sink sink, std::string& why)
     } masks[2] = {{{XCB_INPUT_DEVICE_ALL_MASTER, 1}, XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS},
                   {{XCB_INPUT_DEVICE_ALL, 1}, XCB_INPUT_XI_EVENT_MASK_HIERARCHY}};
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
-    Reply<xcb_generic_error_t> error(
+    XcbReply<xcb_generic_error_t> error(
         xcb_request_check(connection_, xcb_input_xi_select_events_checked(connection_, root, 2, &masks[0].head)));
     if (error) {
         why = "the X server refused raw button presses";
         return false;
     }
-    Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+    XcbReply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
         connection_, xcb_intern_atom(connection_, 1, sizeof "Device Node" - 1, "Device Node"), nullptr));
     deviceNodeAtom_ = atom ? atom->atom : 0;
     sink_ = std::move(sink);
@@ -80,12 +72,12 @@ RawPress XInputPressThread::describe(std::uint32_t serverMs, std::int64_t arrive
     auto known = devices_.find(source);
     if (known == devices_.end()) {
         Device device;
-        Reply<xcb_input_xi_get_property_reply_t> node(xcb_input_xi_get_property_reply(
+        XcbReply<xcb_input_xi_get_property_reply_t> node(xcb_input_xi_get_property_reply(
             connection_, xcb_input_xi_get_property(connection_, source, 0, deviceNodeAtom_, XCB_ATOM_ANY, 0, 256),
             nullptr));
         if (deviceNodeAtom_ && node && node->format == 8)
             device.node.assign(static_cast<const char*>(xcb_input_xi_get_property_items(node.get())), node->num_items);
-        Reply<xcb_input_get_device_button_mapping_reply_t> map(xcb_input_get_device_button_mapping_reply(
+        XcbReply<xcb_input_get_device_button_mapping_reply_t> map(xcb_input_get_device_button_mapping_reply(
             connection_, xcb_input_get_device_button_mapping(connection_, std::uint8_t(source)), nullptr));
         if (map) {
             const std::uint8_t* m = xcb_input_get_device_button_mapping_map(map.get());
