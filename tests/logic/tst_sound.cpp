@@ -3,6 +3,8 @@
 // silence; and the audio-visual stimulus, which counts from the earlier of its two onsets.
 #include "fakes/Fakes.h"
 #include "platform/audio/ToneSplicer.h"
+#include "platform/audio/pipewire/GraphTime.h"
+#include "platform/audio/pulse/PulseTime.h"
 #include "shared/TestCore.h"
 
 using namespace brevane;

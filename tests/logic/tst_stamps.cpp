@@ -1,5 +1,5 @@
 #include "fakes/Fakes.h"
-#include "platform/audio/ToneStamp.h"
+#include "platform/audio/alsa/AlsaStamp.h"
 #include "platform/display/DisplayStamps.h"
 #include "platform/display/PresentRetry.h"
 #include "platform/display/Presentation.h"

@@ -6,44 +6,43 @@
 
 namespace brevane {
 
+namespace {
+
+// What each source is called: its word in the trace, and the route the timing check names. A new
+// source is a value of ToneSource and a row here.
+struct ToneSourceWords {
+    ToneSource source;
+    const char* trace;
+    const char* route;
+};
+constexpr ToneSourceWords kToneSources[] = {
+    {ToneSource::None, "none", "none"},
+    {ToneSource::Write, "write", "estimate"},
+    {ToneSource::Delay, "delay", "estimate"},
+    {ToneSource::Trigger, "trigger", "hardware timestamps"},
+    {ToneSource::Audio, "audio", "hardware timestamps"},
+    {ToneSource::Graph, "pipewire", "PipeWire graph"},
+    {ToneSource::Pulse, "pulse", "PulseAudio timing"},
+};
+
+const ToneSourceWords& wordsOf(ToneSource source)
+{
+    for (const ToneSourceWords& words : kToneSources)
+        if (words.source == source)
+            return words;
+    return kToneSources[0];
+}
+
+} // namespace
+
 const char* toneSourceName(ToneSource source)
 {
-    switch (source) {
-    case ToneSource::Audio:
-        return "audio";
-    case ToneSource::Trigger:
-        return "trigger";
-    case ToneSource::Delay:
-        return "delay";
-    case ToneSource::Write:
-        return "write";
-    case ToneSource::Graph:
-        return "pipewire";
-    case ToneSource::Pulse:
-        return "pulse";
-    case ToneSource::None:
-        break;
-    }
-    return "none";
+    return wordsOf(source).trace;
 }
 
 const char* toneRouteName(ToneSource source)
 {
-    switch (source) {
-    case ToneSource::Audio:
-    case ToneSource::Trigger:
-        return "hardware timestamps";
-    case ToneSource::Graph:
-        return "PipeWire graph";
-    case ToneSource::Pulse:
-        return "PulseAudio timing";
-    case ToneSource::Delay:
-    case ToneSource::Write:
-        return "estimate";
-    case ToneSource::None:
-        break;
-    }
-    return "none";
+    return wordsOf(source).route;
 }
 
 std::vector<std::int16_t> makeTone(unsigned rate)
@@ -62,63 +61,6 @@ std::vector<std::int16_t> makeTone(unsigned rate)
             std::int16_t(std::lround(32767.0 * gain * std::sin(2.0 * std::numbers::pi * kToneHz * double(i) / rate)));
     }
     return samples;
-}
-
-ToneStamp toneStamp(const PcmReport& r)
-{
-    if (r.rate == 0)
-        return {r.writeEndNs, ToneSource::Write};
-    const auto framesNs = [&r](long frames) { return std::int64_t(frames) * 1'000'000'000 / r.rate; };
-    const auto plausible = [&r](std::int64_t ns) { return ns >= r.writeStartNs && ns <= r.writeEndNs + 1'000'000'000; };
-    if (r.status && r.monotonic) {
-        // Past the ring buffer: what the delay counts beyond the frames the buffer holds; the
-        // stream's first frame is the silence ahead of the tone.
-        const std::int64_t latencyNs =
-            framesNs(std::max(0L, r.delayFrames - (r.bufferFrames - r.availFrames))) + framesNs(r.leadFrames);
-        if (r.audioValid && r.statusNs != 0 && r.audioNs > 0) {
-            const std::int64_t ns = r.statusNs - r.audioNs + latencyNs;
-            if (plausible(ns))
-                return {ns, ToneSource::Audio};
-        }
-        if (r.triggerNs != 0 && plausible(r.triggerNs + latencyNs))
-            return {r.triggerNs + latencyNs, ToneSource::Trigger};
-        if (r.statusNs != 0 && plausible(r.statusNs + framesNs(r.delayFrames - r.toneFrames)))
-            return {r.statusNs + framesNs(r.delayFrames - r.toneFrames), ToneSource::Delay};
-    }
-    if (r.delayKnown && plausible(r.writeEndNs + framesNs(r.writeDelayFrames - r.toneFrames)))
-        return {r.writeEndNs + framesNs(r.writeDelayFrames - r.toneFrames), ToneSource::Delay};
-    return {r.writeEndNs, ToneSource::Write};
-}
-
-} // namespace brevane
-
-namespace brevane {
-
-std::int64_t graphFirstFrameNs(const GraphTime& t)
-{
-    if (t.nowNs == 0 || t.rateDenom == 0 || t.streamRate == 0)
-        return 0;
-    const std::int64_t delayNs = t.delay * std::int64_t(t.rateNum) * 1'000'000'000 / std::int64_t(t.rateDenom);
-    return t.nowNs + delayNs + std::int64_t(t.cycleFrames + t.queued + t.buffered) * 1'000'000'000 / t.streamRate;
-}
-
-std::int64_t pulseFirstFrameNs(const PulseTime& t)
-{
-    if (t.bytesPerSecond == 0 || t.timestampNs == 0 || !t.playing)
-        return 0;
-    const std::int64_t ahead = t.byteIndex - t.readIndex;
-    if (ahead < 0 && t.sinceUnderrun < -ahead)
-        return 0;
-    return t.timestampNs + t.sinkUsec * 1000 + ahead * 1'000'000'000 / t.bytesPerSecond;
-}
-
-std::int64_t pulseHeardNs(const PulseTime& fresh, const PulseTime& placedBy)
-{
-    const std::int64_t byFresh = pulseFirstFrameNs(fresh);
-    const std::int64_t byPlacing = pulseFirstFrameNs(placedBy);
-    if (byFresh == 0 || byPlacing == 0 || fresh.sinceUnderrun < fresh.readIndex - placedBy.readIndex)
-        return byFresh;
-    return std::min(byFresh, byPlacing);
 }
 
 } // namespace brevane

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/audio/Beeper.h"
+#include "platform/audio/alsa/AlsaStamp.h"
 #include "platform/services/Clock.h"
 
 #include <condition_variable>

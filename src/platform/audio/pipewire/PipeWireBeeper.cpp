@@ -1,4 +1,5 @@
 #include "platform/audio/pipewire/PipeWireBeeper.h"
+#include "platform/audio/pipewire/GraphTime.h"
 
 #include <QTimer>
 #include <pipewire/pipewire.h>

@@ -1,4 +1,5 @@
 #include "platform/audio/pulse/PulseBeeper.h"
+#include "platform/audio/pulse/PulseTime.h"
 
 #include <pulse/pulseaudio.h>
 

@@ -1,0 +1,26 @@
+#include "platform/audio/pulse/PulseTime.h"
+
+#include <algorithm>
+
+namespace brevane {
+
+std::int64_t pulseFirstFrameNs(const PulseTime& t)
+{
+    if (t.bytesPerSecond == 0 || t.timestampNs == 0 || !t.playing)
+        return 0;
+    const std::int64_t ahead = t.byteIndex - t.readIndex;
+    if (ahead < 0 && t.sinceUnderrun < -ahead)
+        return 0;
+    return t.timestampNs + t.sinkUsec * 1000 + ahead * 1'000'000'000 / t.bytesPerSecond;
+}
+
+std::int64_t pulseHeardNs(const PulseTime& fresh, const PulseTime& placedBy)
+{
+    const std::int64_t byFresh = pulseFirstFrameNs(fresh);
+    const std::int64_t byPlacing = pulseFirstFrameNs(placedBy);
+    if (byFresh == 0 || byPlacing == 0 || fresh.sinceUnderrun < fresh.readIndex - placedBy.readIndex)
+        return byFresh;
+    return std::min(byFresh, byPlacing);
+}
+
+} // namespace brevane
