@@ -5,7 +5,7 @@
 #include "app/TestModules.h"
 #include "app/Windows.h"
 #include "config/SettingsModule.h"
-#include "platform/display/x11/XDisplay.h"
+#include "platform/display/DisplayProbe.h"
 #include "shared/RecoveryCommands.h"
 
 #include <QCoreApplication>

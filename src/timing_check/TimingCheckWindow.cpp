@@ -1,5 +1,5 @@
 #include "timing_check/TimingCheckWindow.h"
-#include "platform/display/x11/XDisplay.h"
+#include "platform/display/DisplayProbe.h"
 #include "timing_check/FrameStatistics.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 // What the display tells of when a frame is on the screen, and so what the stimulus stamps can be
-// on it. probeDisplay (XDisplay.h) asks the window system for DisplayFacts; displayStampPlan turns
+// on it. probeDisplay (DisplayProbe.h) asks the window system for DisplayFacts; displayStampPlan turns
 // them into the source the stamps will have, whether they are exact, and, where they are not, the
 // line that says so to a teacher: once on standard error, in the about box and in the timing check.
 

@@ -22,11 +22,4 @@ Presentation presentNow(QWidget* widget, const Clock& clock)
     return shown;
 }
 
-void presentNow(QWidget* widget)
-{
-    widget->repaint();
-    if (xcb_connection_t* c = xConnection())
-        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
-}
-
 } // namespace brevane

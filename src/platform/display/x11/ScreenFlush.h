@@ -10,6 +10,5 @@ namespace brevane {
 // repaint is synchronous, and a round trip to the server follows. A stimulus is stamped from
 // the returned times, so the measured time never includes the program's own drawing.
 Presentation presentNow(QWidget* widget, const Clock& clock);
-void presentNow(QWidget* widget);
 
 } // namespace brevane

@@ -1,6 +1,5 @@
 #include "platform/display/x11/XDisplay.h"
 #include "platform/XcbReply.h"
-#include "platform/display/wayland/WaylandProbe.h"
 
 #include <QGuiApplication>
 #include <xcb/present.h>
@@ -109,16 +108,13 @@ xcb_connection_t* xConnection()
     return x11 ? x11->connection() : nullptr;
 }
 
-DisplayFacts probeDisplay()
+DisplayFacts probeXDisplay()
 {
     DisplayFacts facts;
     facts.platform = QGuiApplication::platformName();
     xcb_connection_t* c = xConnection();
-    if (!c) {
-        facts.presentationFeedback =
-            facts.platform.startsWith(QLatin1String("wayland")) && compositorOffersPresentationFeedback();
+    if (!c)
         return facts;
-    }
     const xcb_query_extension_reply_t* present = xcb_get_extension_data(c, &xcb_present_id);
     facts.present = present && present->present;
     facts.xwayland = hasExtension(c, "XWAYLAND");

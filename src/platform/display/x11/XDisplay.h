@@ -1,8 +1,7 @@
 #pragma once
 // The X server's side of the display: what it tells of when frames are shown (Present, XWayland,
 // a compositing manager, the monitors' modes), and the screen's pixels as a student sees them.
-// FramePresenter probes it when it takes on a window; main, the about box and the timing check
-// probe it for the session's line (DisplayStamps.h).
+// XPresenter probes it when it takes on a window, probeDisplay (DisplayProbe.h) for the session.
 
 #include "platform/display/DisplayStamps.h"
 
@@ -16,8 +15,8 @@ namespace brevane {
 // Qt's X connection; nullptr on another platform.
 xcb_connection_t* xConnection();
 
-// The facts of the window system Qt runs on (only the platform's name off X).
-DisplayFacts probeDisplay();
+// The facts of the X server Qt runs on; only the platform's name off X.
+DisplayFacts probeXDisplay();
 
 // One pixel of the root window, 0xRRGGBB, as the screen shows it: what a compositor painted, not
 // the window's own buffer. Nothing where it cannot be read.
