@@ -2,6 +2,7 @@
 #include "platform/display/DisplayProbe.h"
 #include "timing_check/FrameStatistics.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -9,6 +10,18 @@
 #include <vector>
 
 namespace brevane {
+
+namespace {
+
+// presentNow confirms the hand-over with a round trip on X only: before a first frame tells, the
+// display is named as the platform goes.
+QString displayBeforeFirstFrame()
+{
+    const bool onX = QGuiApplication::platformName() == QLatin1String("xcb");
+    return displayStampSourceName(onX ? StampSource::HandOver : StampSource::Clock);
+}
+
+} // namespace
 
 TimingCheckWindow::TimingCheckWindow(Clock& clock, TimerFactory& timers, const Beeper& beeper, QWidget* parent)
     : QWidget(parent)
@@ -63,7 +76,9 @@ void TimingCheckWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     presses_.listen(true);
-    sources_ = currentStampSourceNames(beeper_, presses_);
+    // The press stamper names its input thread only once it listens.
+    sources_ = {displayBeforeFirstFrame(), presses_.sourceName(),
+                beeper_.hasDevice() ? QString::fromLatin1(toneRouteName(beeper_.route())) : QStringLiteral("none")};
     display_ = probeDisplay();
     plan_ = displayStampPlan(display_);
     nextNs_ = clock_.nowNs() + periodNs_;

@@ -2,7 +2,6 @@
 #include "platform/audio/Beeper.h"
 #include "platform/display/DisplayStamps.h"
 #include "platform/display/FramePresenter.h"
-#include "platform/display/StampSourceNames.h"
 #include "platform/input/x11/XPressStamper.h"
 #include "platform/services/Clock.h"
 #include "platform/services/Timer.h"
@@ -24,6 +23,13 @@ namespace brevane {
 // the monitor's mode rate and the compositor: a steady 60.00 Hz on a 144 Hz mode is a simulated
 // refresh. Esc or a click ends it.
 class TimingCheckWindow final : public QWidget {
+    // Where each kind of stamp comes from now, by name, asked of each service as it runs.
+    struct StampSourceNames {
+        QString display; // displayStampSourceName of the last frame's source
+        QString input;   // the press stamper's sourceName()
+        QString sound;   // the tone's route (toneRouteName); "none": no sound device
+    };
+
     Q_OBJECT
 public:
     // Half a second of frames: one black-white-black cycle a second, well below the three flashes a

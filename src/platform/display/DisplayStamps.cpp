@@ -39,33 +39,6 @@ QString estimatedStampNotice(const StampTrace& stamp)
     return QStringLiteral("Some stimuli were stamped by ") + stampWords(stamp.source, false) + kOneFrame;
 }
 
-QString stampWords(StampSource source, bool exact)
-{
-    QString words;
-    switch (source) {
-    case StampSource::Present:
-        words =
-            exact ? QStringLiteral("the display's refresh") : QStringLiteral("the X server's refresh, not the pixel's");
-        break;
-    case StampSource::FrameTimings:
-        words = QStringLiteral("the compositor's frame timings");
-        break;
-    case StampSource::Readback:
-        words = QStringLiteral("the screen read back");
-        break;
-    case StampSource::Feedback:
-        words = QStringLiteral("the Wayland compositor's report of the frame");
-        break;
-    case StampSource::HandOver:
-        words = QStringLiteral("the hand-over to the X server");
-        break;
-    case StampSource::Clock:
-        words = QStringLiteral("the clock after a repaint");
-        break;
-    }
-    return words + (exact ? QStringLiteral(" (exact)") : QStringLiteral(" (estimated)"));
-}
-
 QString compositorWords(const DisplayFacts& facts)
 {
     return facts.compositor.isEmpty() ? QStringLiteral("none") : facts.compositor;

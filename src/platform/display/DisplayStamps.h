@@ -38,9 +38,6 @@ inline constexpr const char* kCompositorEstimatesNotice =
 // words; empty for an exact one and for a stamp no display gives (a tone alone, no screen).
 QString estimatedStampNotice(const StampTrace& stamp);
 
-// A stimulus stamp's source in a teacher's words, with "(exact)" or "(estimated)".
-QString stampWords(StampSource source, bool exact);
-
 // The timing check's words for the compositor ("none" without one) and the mode's rate ("not
 // reported" where the screen gives no mode timings, as a virtual screen does).
 QString compositorWords(const DisplayFacts& facts);

@@ -1,36 +1,10 @@
 #pragma once
+#include "platform/display/StampSource.h"
+
 #include <cstdint>
 #include <string>
 
 namespace brevane {
-
-// Where a stimulus stamp comes from. A display source gives the time the frame that showed the
-// stimulus reached the screen: X Present (the X server's refresh, the pixel's time where nothing
-// composites the window), a compositor's own frame time (_NET_WM_FRAME_TIMINGS), or the screen's
-// pixel read back and put on the refresh it changed at; on Wayland, the compositor's presentation
-// feedback for the commit that carried the stimulus. Without one the stamp is the hand-over of the
-// pixels to the X server or the compositor, or the clock read after presenting (another platform,
-// or a tone).
-enum class StampSource { Clock, HandOver, Present, FrameTimings, Readback, Feedback };
-
-inline const char* stampSourceName(StampSource source)
-{
-    switch (source) {
-    case StampSource::Present:
-        return "present";
-    case StampSource::FrameTimings:
-        return "frame-timings";
-    case StampSource::Readback:
-        return "readback";
-    case StampSource::Feedback:
-        return "feedback";
-    case StampSource::HandOver:
-        return "handover";
-    case StampSource::Clock:
-        break;
-    }
-    return "clock";
-}
 
 // What the display said of the frame besides its time (the Wayland presentation feedback's kinds,
 // same bits), and what the program did to get the stamp.
