@@ -4,7 +4,9 @@
 #include "platform/audio/SoundRoute.h"
 #include "platform/audio/alsa/AlsaMixer.h"
 #include "platform/display/DisplayProbe.h"
+#include "platform/display/FramePresenter.h"
 #include "platform/display/wayland/WaylandProbe.h"
+#include "platform/input/DevicePressStamper.h"
 #include "platform/print/QtPrinting.h"
 #include "shared/HandInNotice.h"
 #include "shared/HandInQueue.h"
@@ -91,10 +93,13 @@ int main(int argc, char** argv)
 
     MonotonicClock clock;
     QtTimerFactory timers;
+    // One for the session, shared by the windows that present stimuli and stamp presses.
+    FramePresenter presenter(clock);
+    DevicePressStamper presses(clock);
     if (early.action == CommandLine::Action::TimingCheck) {
         // Opened as for the tests, so the readout names the sound's real route.
         const std::unique_ptr<Beeper> beeper = makeBeeper(clock);
-        TimingCheckWindow check(clock, timers, *beeper);
+        TimingCheckWindow check(clock, timers, *beeper, presenter, presses);
         check.showFullScreen();
         return QApplication::exec(); // it ends when its window closes
     }
@@ -110,8 +115,19 @@ int main(int argc, char** argv)
     QtPrinting printing(prompt); // one for the program: its printer settings last between reports
     HandInNotice notice;
     const std::unique_ptr<HandIn> handIn = makeHandIn(handInFolder, timers, notice);
-    const Platform platform{
-        clock, timers, prompt, files, *beeper, pointer, random, mixer, printing, *handIn, ProgramVersion::current()};
+    const Platform platform{clock,
+                            timers,
+                            prompt,
+                            files,
+                            *beeper,
+                            presenter,
+                            presses,
+                            pointer,
+                            random,
+                            mixer,
+                            printing,
+                            *handIn,
+                            ProgramVersion::current()};
 
     AppState state;
     // Qt has taken its own options (-platform, -display, ...) out of the arguments by now.

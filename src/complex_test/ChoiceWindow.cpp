@@ -21,9 +21,8 @@ const QRgb kWhite = paletteColour(15);
 
 ChoiceWindow::ChoiceWindow(ChoiceStyle style, const TestDescriptor& test, AppState& state, const Platform& platform,
                            RandomSource& random, std::function<void()> writeRecoveryFile, QWidget* parent)
-    : TestWindow(platform.clock, parent)
+    : TestWindow(platform, parent)
     , state_(state)
-    , platform_(platform)
     , engine_(style, test, state, platform, random, *this, std::move(writeRecoveryFile))
 {
 }

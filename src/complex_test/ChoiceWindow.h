@@ -43,7 +43,6 @@ protected:
     AppState& state_;
 
 private:
-    const Platform& platform_;
     ChoiceEngine engine_;
     std::optional<bool> iconShowsSound_;
 

@@ -11,11 +11,11 @@
 
 namespace brevane {
 
-TestWindow::TestWindow(const Clock& clock, QWidget* parent)
+TestWindow::TestWindow(const Platform& platform, QWidget* parent)
     : QWidget(parent)
-    , clock_(clock)
-    , pressStamper_(clock)
-    , framePresenter_(clock)
+    , clock_(platform.clock)
+    , presses_(platform.presses)
+    , presenter_(platform.presenter)
 {
 }
 
@@ -98,7 +98,7 @@ void TestWindow::mousePressEvent(QMouseEvent* event)
     // here: a press on them is a press on the window. Every other control takes it.
     if (childAt(event->position().toPoint()))
         return;
-    testEngine().press(pressStamper_.stamp(stamp, *event));
+    testEngine().press(presses_.stamp(stamp, *event));
 }
 
 void TestWindow::done()
@@ -117,7 +117,7 @@ void TestWindow::closeEvent(QCloseEvent* event)
 void TestWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    pressStamper_.listen(true);
+    presses_.listen(true);
     auto* start = control<QPushButton>("cmdStart");
     if (start->isEnabled())
         start->setFocus();
@@ -126,7 +126,7 @@ void TestWindow::showEvent(QShowEvent* event)
 void TestWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    pressStamper_.listen(false);
+    presses_.listen(false);
 }
 
 TargetOutline::TargetOutline(bool round, QWidget* parent)

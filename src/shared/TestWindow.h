@@ -5,8 +5,7 @@
 // the engine; the close button is Done, refused while a series runs; Start takes the focus as
 // the window shows; Options and Display stay disabled until their windows are wired. The
 // response targets are drawn outlines.
-#include "platform/display/FramePresenter.h"
-#include "platform/input/x11/XPressStamper.h"
+#include "platform/Platform.h"
 #include "shared/TestCore.h"
 
 #include <QWidget>
@@ -43,7 +42,7 @@ signals:
     void displayRequested(); // Display: the results window
 
 protected:
-    TestWindow(const Clock& clock, QWidget* parent);
+    TestWindow(const Platform& platform, QWidget* parent);
 
     // Once the form is set up: the stop picture and the logo, and the commands wired.
     void bindCommands();
@@ -53,7 +52,7 @@ protected:
     void done();
     // Puts `area`'s new look on the screen, at the display's next refresh where the X server
     // can say when that is, and returns when it got there.
-    Presentation present(QWidget* area) { return framePresenter_.present(area); }
+    Presentation present(QWidget* area) { return presenter_.present(area); }
 
     void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -87,8 +86,8 @@ private:
     QLabel* txtSetIndicator_ = nullptr;
     QLineEdit* txtSetComment_ = nullptr;
     QPushButton* cmdStart_ = nullptr;
-    XPressStamper pressStamper_;
-    FramePresenter framePresenter_;
+    PressStamper& presses_;
+    Presenter& presenter_;
     bool optionsWired_ = false;
     bool displayWired_ = false;
 };

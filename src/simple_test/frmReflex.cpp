@@ -7,8 +7,7 @@ namespace brevane {
 
 frmReflex::frmReflex(AppState& state, const Platform& platform, std::function<void()> writeRecoveryFile,
                      QWidget* parent)
-    : TestWindow(platform.clock, parent)
-    , platform_(platform)
+    : TestWindow(platform, parent)
     , ui(std::make_unique<Ui::frmReflex>())
     , engine_(state, platform, *this, std::move(writeRecoveryFile))
 {

@@ -28,7 +28,6 @@ public:
     QPoint leftTargetCentre() const override;
 
 private:
-    const Platform& platform_;
     std::unique_ptr<Ui::frmReflex> ui;
     SimpleEngine engine_;
     Presentation presented_;

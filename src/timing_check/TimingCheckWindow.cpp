@@ -23,12 +23,13 @@ QString displayBeforeFirstFrame()
 
 } // namespace
 
-TimingCheckWindow::TimingCheckWindow(Clock& clock, TimerFactory& timers, const Beeper& beeper, QWidget* parent)
+TimingCheckWindow::TimingCheckWindow(Clock& clock, TimerFactory& timers, const Beeper& beeper, Presenter& presenter,
+                                     PressStamper& presses, QWidget* parent)
     : QWidget(parent)
     , clock_(clock)
     , beeper_(beeper)
-    , presses_(clock)
-    , presenter_(clock)
+    , presses_(presses)
+    , presenter_(presenter)
     , timer_(timers.createTimer())
     , patch_(new QWidget(this))
     , readout_(new QLabel(this))

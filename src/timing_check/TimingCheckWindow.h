@@ -1,8 +1,8 @@
 #pragma once
 #include "platform/audio/Beeper.h"
 #include "platform/display/DisplayStamps.h"
-#include "platform/display/FramePresenter.h"
-#include "platform/input/x11/XPressStamper.h"
+#include "platform/display/Presenter.h"
+#include "platform/input/PressStamp.h"
 #include "platform/services/Clock.h"
 #include "platform/services/Timer.h"
 
@@ -18,7 +18,7 @@ namespace brevane {
 // `brevane --timing-check`: a full-screen window whose patch turns black and white every
 // framesPerPhase frames, steady enough for a photodiode or a slow-motion camera to time,
 // with a readout of the frame statistics and the stamp sources. Each frame is presented as a
-// stimulus is (FramePresenter: at the refresh through X Present where the server has it) and
+// stimulus is (the session's presenter: at the refresh through X Present where the server has it) and
 // stamped the same way, and the readout names the source the last frame got, in words, beside
 // the monitor's mode rate and the compositor: a steady 60.00 Hz on a 144 Hz mode is a simulated
 // refresh. Esc or a click ends it.
@@ -37,7 +37,8 @@ public:
     static int framesPerPhase(double refreshHz) { return std::max(1, int(refreshHz / 2 + 0.5)); }
     static constexpr std::size_t kKeptStamps = 600;
 
-    TimingCheckWindow(Clock& clock, TimerFactory& timers, const Beeper& beeper, QWidget* parent = nullptr);
+    TimingCheckWindow(Clock& clock, TimerFactory& timers, const Beeper& beeper, Presenter& presenter,
+                      PressStamper& presses, QWidget* parent = nullptr);
     ~TimingCheckWindow() override;
 
 protected:
@@ -54,8 +55,8 @@ private:
 
     Clock& clock_;
     const Beeper& beeper_;
-    XPressStamper presses_; // listening while shown, as a test window's does: the input source
-    FramePresenter presenter_;
+    PressStamper& presses_; // listening while shown, as a test window's does: the input source
+    Presenter& presenter_;
     std::unique_ptr<Timer> timer_;
     QWidget* patch_;
     QLabel* readout_;

@@ -168,6 +168,22 @@ struct FakeBeeper final : Beeper {
     std::function<ToneStamp()> tone; // the first sample's stamp; unknown unless a test says
 };
 
+// A frame shown without a display source: the toolkit paints it as usual, and its stamp is the
+// clock's, as on a platform with no X server.
+struct FakePresenter final : Presenter {
+    Presentation present(QWidget*) override { return ++frames, Presentation{}; }
+    std::string fallbackReason() const override { return {}; }
+    int frames = 0;
+};
+
+// Every press stamped by its handler; counts the windows listening.
+struct FakePressStamper final : PressStamper {
+    void listen(bool on) override { listening += on ? 1 : -1; }
+    PressStamp stamp(std::int64_t handlerNs, const QInputEvent&) const override { return {handlerNs}; }
+    QString sourceName() const override { return QStringLiteral("toolkit event"); }
+    int listening = 0;
+};
+
 // A volume control of the range the test gives; no range is a machine without a device.
 struct FakeMixer final : Mixer {
     std::optional<VolumeRange> open() override { return ++opens, range; }
@@ -304,13 +320,26 @@ struct FakePlatform {
     FakePrompt prompt;
     FakeFileChooser files;
     FakeBeeper beeper{&clock};
+    FakePresenter presenter;
+    FakePressStamper presses;
     FakePointer pointer;
     MersenneRandom random;
     FakeMixer mixer;
     FakePrinting printing;
     FakeHandIn handIn;
-    Platform platform{
-        clock, timers, prompt, files, beeper, pointer, random, mixer, printing, handIn, ProgramVersion{2, 0, 0}};
+    Platform platform{clock,
+                      timers,
+                      prompt,
+                      files,
+                      beeper,
+                      presenter,
+                      presses,
+                      pointer,
+                      random,
+                      mixer,
+                      printing,
+                      handIn,
+                      ProgramVersion{2, 0, 0}};
 };
 
 // Keeps no trace.

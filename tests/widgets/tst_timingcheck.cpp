@@ -1,4 +1,6 @@
 #include "fakes/Fakes.h"
+#include "platform/display/FramePresenter.h"
+#include "platform/input/DevicePressStamper.h"
 #include "timing_check/FrameStatistics.h"
 #include "timing_check/TimingCheckWindow.h"
 
@@ -55,7 +57,9 @@ private slots:
         fakes::FakeTimerFactory timers;
         fakes::FakeBeeper beeper;
         beeper.device = false;
-        TimingCheckWindow check(clock, timers, beeper);
+        FramePresenter presenter(clock);
+        DevicePressStamper presses(clock);
+        TimingCheckWindow check(clock, timers, beeper, presenter, presses);
         check.show();
         auto* readout = check.findChild<QLabel*>();
         QVERIFY(readout->text().contains("display repaint, input toolkit event, sound none"));

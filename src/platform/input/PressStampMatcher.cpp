@@ -41,21 +41,6 @@ unsigned xButtonOfKernelCode(unsigned code)
     }
 }
 
-const char* pressSourceName(PressSource source)
-{
-    switch (source) {
-    case PressSource::Kernel:
-        return "kernel";
-    case PressSource::Raw:
-        return "raw";
-    case PressSource::Server:
-        return "server";
-    case PressSource::Handler:
-        break;
-    }
-    return "handler";
-}
-
 PressStampMatcher::PressStampMatcher(std::int64_t serverSlackNs)
     : slackNs_(serverSlackNs)
 {

@@ -7,6 +7,8 @@
 // press, else its own stamp. Either is brought back to the end of the server's millisecond
 // (refinePressStamp). Fakes stand in for both threads in tests.
 
+#include "platform/input/PressStamp.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -60,16 +62,6 @@ public:
     using Sink = std::function<void(const KernelPress& press)>;
     virtual ~KernelPressSource() = default;
     virtual bool start(Sink sink, std::string& why) = 0;
-};
-
-// What a press stamp was taken from (the trace records it).
-enum class PressSource { Handler, Server, Raw, Kernel };
-const char* pressSourceName(PressSource source);
-
-struct PressStamp {
-    std::int64_t ns = 0;
-    PressSource source = PressSource::Handler;
-    friend bool operator==(const PressStamp&, const PressStamp&) = default;
 };
 
 class PressStampMatcher {

@@ -1,11 +1,11 @@
-#include "platform/input/x11/XPressStamper.h"
+#include "platform/input/DevicePressStamper.h"
 #include "platform/input/evdev/EvdevPresses.h"
+#include "platform/input/x11/XConnectionPresses.h"
 #include "platform/input/x11/XInputPressThread.h"
 
 #include <QGuiApplication>
 #include <QInputEvent>
 #include <QMouseEvent>
-#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <bit>
@@ -48,33 +48,7 @@ unsigned xButton(const QInputEvent& event)
 
 } // namespace
 
-XConnectionPressSource::~XConnectionPressSource()
-{
-    if (sink_ && QCoreApplication::instance())
-        QCoreApplication::instance()->removeNativeEventFilter(this);
-}
-
-bool XConnectionPressSource::start(Sink sink, std::string&)
-{
-    sink_ = std::move(sink);
-    QCoreApplication::instance()->installNativeEventFilter(this);
-    return true;
-}
-
-bool XConnectionPressSource::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
-{
-    if (eventType != "xcb_generic_event_t")
-        return false;
-    const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) == XCB_BUTTON_PRESS) {
-        const std::int64_t now = clock_.nowNs();
-        const auto* press = static_cast<const xcb_button_press_event_t*>(message);
-        sink_({press->time, now, {}, 0, press->detail}); // no device: never matched to the kernel
-    }
-    return false;
-}
-
-XPressStamper::XPressStamper(const Clock& clock)
+DevicePressStamper::DevicePressStamper(const Clock& clock)
     : clock_(clock)
     , matcher_(serverClockSlackNs())
     , onX_(QGuiApplication::platformName() == QLatin1String("xcb"))
@@ -83,7 +57,7 @@ XPressStamper::XPressStamper(const Clock& clock)
         describeSources();
 }
 
-void XPressStamper::fallBack()
+void DevicePressStamper::fallBack()
 {
     if (onX_ && !connection_) {
         connection_ = std::make_unique<XConnectionPressSource>(clock_);
@@ -91,7 +65,7 @@ void XPressStamper::fallBack()
     }
 }
 
-void XPressStamper::describeSources() const
+void DevicePressStamper::describeSources() const
 {
     const std::string x = thread_       ? std::string("the XInput 2 input thread")
                           : connection_ ? "the X connection (" + matcher_.fallbackReason() + ")"
@@ -103,9 +77,10 @@ void XPressStamper::describeSources() const
     std::call_once(told, [&sources] { std::fprintf(stderr, "brevane: presses are stamped by %s\n", sources.c_str()); });
 }
 
-void XPressStamper::listen(bool on)
+void DevicePressStamper::listen(bool on)
 {
-    if (!on) {
+    listeners_ = std::max(0, listeners_ + (on ? 1 : -1));
+    if (listeners_ == 0) {
         kernel_.reset();
         thread_.reset();
         return;
@@ -126,21 +101,21 @@ void XPressStamper::listen(bool on)
     describeSources();
 }
 
-XPressStamper::~XPressStamper()
+DevicePressStamper::~DevicePressStamper()
 {
     kernel_.reset();
     thread_.reset();
     connection_.reset();
 }
 
-PressStamp XPressStamper::stamp(std::int64_t handlerNs, const QInputEvent& event) const
+PressStamp DevicePressStamper::stamp(std::int64_t handlerNs, const QInputEvent& event) const
 {
     if (!onX_)
         return {handlerNs, PressSource::Handler}; // no X server time to go by
     return matcher_.stamp(handlerNs, static_cast<std::uint32_t>(event.timestamp()), xButton(event));
 }
 
-QString XPressStamper::sourceName() const
+QString DevicePressStamper::sourceName() const
 {
     QString x = thread_       ? QStringLiteral("XInput2 raw")
                 : connection_ ? QStringLiteral("X connection")
