@@ -1,9 +1,9 @@
 #include "Records.h"
 
 #include "XSession.h"
+#include "shared/TimingTrace.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -179,18 +179,12 @@ std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vect
     std::ifstream in(file);
     if (file.empty() || !in)
         return {}; // a program without the trace: stored times only
-    struct Line {
-        long long stimulus = 0, press = 0, halfWidth = -1, handOver = 0;
-        unsigned long long msc = 0;
-        char source[16] = "";
-    };
-    std::vector<Line> lines;
+    std::vector<brevane::TimingTraceLine> lines;
     std::string text;
     while (std::getline(in, text)) {
-        Line l;
-        if (std::sscanf(text.c_str(), "%lld %lld %lld %15s %llu %lld", &l.stimulus, &l.press, &l.halfWidth, l.source,
-                        &l.msc, &l.handOver) >= 2)
-            lines.push_back(l);
+        brevane::TimingTraceLine l = brevane::TimingTraceLine::parse(text);
+        if (l.number("stimulus_ns") && l.number("press_ns"))
+            lines.push_back(std::move(l));
     }
     if (lines.size() < linesSeen + runs.size()) {
         const std::string warning = "the trace holds " + std::to_string(lines.size() - linesSeen) + " new lines for " +
@@ -199,16 +193,16 @@ std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vect
         return warning;
     }
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        const Line& l = lines[linesSeen + i];
-        runs[i].progStimulusNs = l.stimulus;
-        runs[i].progPressNs = l.press;
-        if (l.halfWidth >= 0)
-            runs[i].progStimulusHalfWidthNs = l.halfWidth;
-        runs[i].progSource = l.source;
+        const brevane::TimingTraceLine& l = lines[linesSeen + i];
+        runs[i].progStimulusNs = l.number("stimulus_ns");
+        runs[i].progPressNs = l.number("press_ns");
+        if (const auto halfWidth = l.number("uncertainty_ns"); halfWidth && *halfWidth >= 0)
+            runs[i].progStimulusHalfWidthNs = halfWidth;
+        runs[i].progSource = l.word("source");
         if (runs[i].progSource == "present")
-            runs[i].progMsc = l.msc;
-        if (l.handOver > 0)
-            runs[i].progHandOverNs = l.handOver;
+            runs[i].progMsc = l.number<std::uint64_t>("msc").value_or(0);
+        if (const auto handOver = l.number("handover_ns"); handOver && *handOver > 0)
+            runs[i].progHandOverNs = handOver;
         if (i > 0 && runs[i].followsPress)
             runs[i].programIntervalMs = double(*runs[i].progStimulusNs - *runs[i - 1].progPressNs) / 1e6;
     }

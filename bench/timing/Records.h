@@ -21,11 +21,12 @@ struct Stimulus {
     std::optional<std::uint32_t> serverMs; // the X server's time of the press (whole ms, CLOCK_MONOTONIC)
     double trueMs = 0;                     // sentNs - onsetNs
     std::optional<double> storedMs;        // from the recovery file
-    std::optional<std::int64_t> progStimulusNs, progPressNs; // from the trace
-    std::optional<std::int64_t> progStimulusHalfWidthNs;     // the trace's third column, if any
-    std::string progSource;                                  // the fourth: present, handover or clock; empty if none
-    std::optional<std::uint64_t> progMsc;                    // the fifth: the display's frame counter (present only)
-    std::optional<std::int64_t> progHandOverNs;              // the sixth: the hand-over stamp, the one without Present
+    // From the trace, its fields named in shared/TimingTrace.h; an older trace lacks the later ones.
+    std::optional<std::int64_t> progStimulusNs, progPressNs; // stimulus_ns, press_ns
+    std::optional<std::int64_t> progStimulusHalfWidthNs;     // uncertainty_ns, where known
+    std::string progSource;                                  // source: present, handover, clock, ...; empty if none
+    std::optional<std::uint64_t> progMsc;                    // msc, the display's frame counter (present only)
+    std::optional<std::int64_t> progHandOverNs;              // handover_ns, the stamp without Present
     bool followsPress = false;               // the element before this one was pressed (interval figures)
     std::optional<double> intervalMs;        // previous press sent .. this onset
     std::optional<double> programIntervalMs; // the program's previous press stamp .. this stimulus stamp
@@ -111,9 +112,8 @@ void takeChoiceCounts(const std::vector<std::string>& lines, int firstLine, Choi
 // Present stamps.
 double fitRefreshGrid(const std::vector<Stimulus>& stimuli, std::vector<double>& afterBoundaryMs);
 
-// Pairs the trace lines written since `linesSeen` with `runs`, in order; the trace is "stimulus
-// press", "stimulus press half-width" or "stimulus press half-width source msc hand-over" (source
-// a word, the rest nanoseconds). Returns a warning, or an empty text.
+// Pairs the trace lines written since `linesSeen` with `runs`, in order, reading the fields it
+// needs by name (shared/TimingTrace.h). Returns a warning, or an empty text.
 std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vector<Stimulus>& runs);
 
 } // namespace timing
