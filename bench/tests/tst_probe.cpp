@@ -63,13 +63,6 @@ private slots:
         QCOMPARE(mostlyChanged(a.picture(), rest), row.mostly);
     }
 
-    void needsARestingPictureOfItsArea()
-    {
-        Area a;
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, mostlyChanged(a.picture(), {}));
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, mostlyChanged(a.picture(), std::vector<std::uint32_t>(4)));
-    }
-
     // Colours by the visual's masks: the centre pixel, and how many pixels have one colour exactly.
     void readsColoursByTheMasks()
     {
