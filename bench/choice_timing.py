@@ -5,9 +5,10 @@ How long is an element really on the screen, against the configured display time
 is the blank between two elements, against the configured interval? Starts a private Xvfb and
 the program with a Reflex.cfg made from the default configuration (fixed interval, no tones,
 series of 20 triggers), opens the colour test with real X input and lets every element time out.
-A software photodiode reads the centre of the display box through XGetImage in a tight loop
-(about 40 us a reading, one every 200 us or so); each change between white and an element colour is stamped on
-CLOCK_MONOTONIC at the middle between the last reading before it and the first after it. A
+The bench's photodiode (bench/photodiode, timing_bench's, through MIT-SHM) reads the centre of the
+display box in a tight loop (a reading every 200 us or so); each change between white and an element
+colour is stamped on CLOCK_MONOTONIC at the middle between the last reading before it and the first
+after it. A
 series ends by itself with its last trigger; the next one is started with Start and `y`. The
 first element of a series follows Start, not a blank, and is left out of the interval figures.
 
@@ -20,17 +21,13 @@ Usage: bench/choice_timing.py [--program PATH] [--elements N] [--display-time MS
        [--conditions idle,busy] [--out FILE] [--keep-temp]"""
 
 import argparse
-import ctypes
-import ctypes.util
 import fcntl
-import math
 import os
 import sys
 import time
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))  # the end-to-end package, brevane_e2e
+from brevane_bench import BUILD, Photodiode, summary  # noqa: E402
 from brevane_e2e import DEFAULT_CONFIG, Form, Session, main_menu_form, wait_for, write_config  # noqa: E402
 
 COLOUR_BLOCK = 6  # the colour block follows the six simple values
@@ -39,58 +36,18 @@ POLL_S = 0.0002  # between readings: the photodiode leaves its CPU to the server
 BUSY_LOOP = "import os\nos.sched_setaffinity(0, {1})\nwhile True:\n    pass\n"
 
 
-class XImage(ctypes.Structure):
-    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
-                ("format", ctypes.c_int), ("data", ctypes.POINTER(ctypes.c_uint32))]
-
-
-class Photodiode:
-    """One pixel of the screen, read straight from the X server."""
-
-    def __init__(self, display, x, y):
-        self.x11 = x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
-        x11.XOpenDisplay.restype = ctypes.c_void_p
-        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        x11.XDefaultRootWindow.restype = ctypes.c_ulong
-        x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-        x11.XGetImage.restype = ctypes.c_void_p
-        x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
-                                  ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
-        x11.XFree.argtypes = [ctypes.c_void_p]
-        self.dpy = x11.XOpenDisplay(display.encode())
-        if not self.dpy:
-            raise RuntimeError(f"cannot open display {display}")
-        self.root = x11.XDefaultRootWindow(self.dpy)
-        self.x, self.y = x, y
-
-    def close(self):
-        if self.dpy:
-            self.x11.XCloseDisplay(ctypes.c_void_p(self.dpy))
-            self.dpy = None
-
-    def read(self):
-        """(pixel, stamp): the stamp is the middle of the request and its reply."""
-        sent = time.monotonic_ns()
-        image = self.x11.XGetImage(self.dpy, self.root, self.x, self.y, 1, 1, 0xFFFFFFFF, 2)  # ZPixmap
-        back = time.monotonic_ns()
-        contents = ctypes.cast(image, ctypes.POINTER(XImage)).contents
-        pixel = contents.data[0] & 0xFFFFFF
-        self.x11.XFree(ctypes.cast(contents.data, ctypes.c_void_p))
-        self.x11.XFree(image)
-        return pixel, sent + (back - sent) // 2
-
-    def next_change(self, showing, timeout_ns):
-        """Waits until the pixel stops (showing) or starts (not showing) being white; returns the
-        change's stamp, or None after timeout_ns."""
-        pixel, last = self.read()
-        before, deadline = last, last + timeout_ns
-        while (pixel != WHITE) == showing:
-            if last > deadline:
-                return None
-            before = last
-            time.sleep(POLL_S)
-            pixel, last = self.read()
-        return before + (last - before) // 2
+def next_change(diode, showing, timeout_ns):
+    """Waits until the pixel stops (showing) or starts (not showing) being white; returns the change's
+    stamp, half-way between the last reading before it and the first after it, or None after timeout_ns."""
+    pixel, last = diode.read()
+    before, deadline = last, last + timeout_ns
+    while (pixel != WHITE) == showing:
+        if last > deadline:
+            return None
+        before = last
+        time.sleep(POLL_S)
+        pixel, last = diode.read()
+    return before + (last - before) // 2
 
 
 def xdotool(session, *args):
@@ -113,13 +70,6 @@ def click(session, origin, point):
     xdotool(session, "click", "1")
 
 
-def summary(values):
-    n = len(values)
-    mean = sum(values) / n
-    sd = math.sqrt(sum((v - mean) ** 2 for v in values) / (n - 1)) if n > 1 else 0.0
-    return n, mean, sd, max(abs(v) for v in values)
-
-
 def measure(session, diode, origin, form, args):
     """Elements until `args.elements` display times are measured: (display errors, interval errors) in ms."""
     display, interval = [], []
@@ -133,10 +83,10 @@ def measure(session, diode, origin, form, args):
         wait_for(lambda: diode.read()[0] == WHITE, 10, "the display box to show white", 0.001)
         offset = None  # the last element's end, in this series
         while len(display) < args.elements:
-            onset = diode.next_change(False, (args.interval + 1500) * 1_000_000)
+            onset = next_change(diode, False, (args.interval + 1500) * 1_000_000)
             if onset is None:
                 break  # the series ended with its last trigger
-            end = diode.next_change(True, (args.display_time + 1500) * 1_000_000)
+            end = next_change(diode, True, (args.display_time + 1500) * 1_000_000)
             if end is None:
                 raise RuntimeError("an element stayed on the screen")
             display.append((end - onset) / 1e6 - args.display_time)
@@ -150,7 +100,7 @@ def measure(session, diode, origin, form, args):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "brevane"))
+    parser.add_argument("--program", default=os.path.join(BUILD, "src", "brevane"))
     parser.add_argument("--elements", type=int, default=150)
     parser.add_argument("--display-time", type=int, default=500)
     parser.add_argument("--interval", type=int, default=500)
@@ -158,6 +108,7 @@ def main():
     parser.add_argument("--out", help="also write the figures to this file (Markdown)")
     parser.add_argument("--keep-temp", action="store_true")
     args = parser.parse_args()
+    Photodiode.prepare()
 
     lock = open("/tmp/timing_bench.lock", "w")
     fcntl.flock(lock, fcntl.LOCK_EX)
@@ -200,7 +151,7 @@ def main():
             after = os.getloadavg()[0]
             for what, values in (("display time", display), ("interval", interval)):
                 n, mean, sd, worst = summary(values)
-                lines.append(f"| {condition} | {what} | {n} | {mean:+.3f} | {sd:.3f} | {worst:.3f} | "
+                lines.append(f"| {condition} | {what} | {n} | {mean:+.3f} | {sd:.3f} | {abs(worst):.3f} | "
                              f"{before:.2f}/{after:.2f} |")
             print(lines[-2] + "\n" + lines[-1], flush=True)
         lines += ["", f"photodiode on CPU 0 at {priority}; {os.cpu_count()} CPUs"]

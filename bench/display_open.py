@@ -5,108 +5,34 @@
 The program starts in a fresh folder with a valid Reflex.cfg and a recover.dat holding ten full
 sets; the benchmark clicks Recover and the test's menu button, then, for each run, presses Display with XTest and
 stamps the moment the press is flushed to the server; it stamps the MapNotify of the results
-window, then reads the window's chart area from the server until the bars of set 1 are there
-(painted). Done takes it back to the test window for the next run. The loading banner waits 500 ms
+window, then reads the window's chart area with the bench's photodiode until the bars of set 1 are
+there (painted). Done takes it back to the test window for the next run. The loading banner waits 500 ms
 by design before it builds the window; the figure that matters is what comes after that.
 
 Usage: bench/display_open.py [--test simple|colour] [--runs N] [--warmup N] [--program PATH]"""
 
 import argparse
-import ctypes
 import os
 import statistics
 import sys
 import time
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
-sys.path.insert(0, os.path.join(ROOT, "bench"))
+from brevane_bench import BUILD, Driver, Photodiode, ensure_release_build, recovery_file  # noqa: E402
 from brevane_e2e import DEFAULT_CONFIG, SCREEN, Form, Session, main_menu_form, write_config  # noqa: E402
-from startup import MAP_NOTIFY, MapWatcher, XEvent, ensure_release_build  # noqa: E402
 
 BANNER_MS = 500
 # The menu button, the test window's form and the results window's form of each test.
 TESTS = {"simple": ("cmdNormal", ("simple_test", "frmReflex.ui"), ("simple_results", "frmDisplay.ui")),
          "colour": ("cmdColors", ("complex_test", "frmColorReflex.ui"),
                     ("complex_results", "frmChoiceReflexDisplay.ui"))}
-BAR_BGRX = b"\x80\x00\x00"  # palette 1, the run chart's bars, as the server stores a 24-bit pixel
+BAR = 0x000080  # palette 1, the run chart's bars
 
 
-class XImage(ctypes.Structure):
-    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
-                ("format", ctypes.c_int), ("data", ctypes.POINTER(ctypes.c_char)), ("byte_order", ctypes.c_int),
-                ("bitmap_unit", ctypes.c_int), ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
-                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int)]
-
-
-class Driver(MapWatcher):
-    """The watcher, plus XTest clicks and reads of the screen."""
-
-    def __init__(self, display):
-        super().__init__(display)
-        x = self.x
-        self.tst = ctypes.CDLL("libXtst.so.6")
-        self.tst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.c_ulong]
-        self.tst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
-        x.XTranslateCoordinates.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
-                                            ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int),
-                                            ctypes.POINTER(ctypes.c_ulong)]
-        x.XGetImage.restype = ctypes.POINTER(XImage)
-        x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
-                                ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
-        x.XDestroyImage.argtypes = [ctypes.POINTER(XImage)]
-        self.root = x.XDefaultRootWindow(self.dpy)
-
-    def wait_window(self, title, timeout=30):
-        """(perf_counter at MapNotify, window) of the next window mapped with this title."""
-        event = XEvent()
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            if not self.x.XPending(self.dpy):
-                time.sleep(0.0005)
-                continue
-            self.x.XNextEvent(self.dpy, ctypes.byref(event))
-            if event.type == MAP_NOTIFY and self.title(event.xmap.window) == title.encode():
-                return time.perf_counter(), event.xmap.window
-        sys.exit(f"no window titled {title!r} was mapped within {timeout} s")
-
-    def origin(self, window):
-        x, y, child = ctypes.c_int(), ctypes.c_int(), ctypes.c_ulong()
-        self.x.XTranslateCoordinates(self.dpy, window, self.root, 0, 0, ctypes.byref(x), ctypes.byref(y),
-                                     ctypes.byref(child))
-        return x.value, y.value
-
-    def click(self, window, point):
-        """Presses and releases at a point of the window; returns perf_counter once the press is sent."""
-        ox, oy = self.origin(window)
-        self.tst.XTestFakeMotionEvent(self.dpy, -1, ox + point[0], oy + point[1], 0)
-        self.x.XFlush(self.dpy)
-        time.sleep(0.05)
-        self.tst.XTestFakeButtonEvent(self.dpy, 1, 1, 0)
-        self.x.XFlush(self.dpy)
-        sent = time.perf_counter()
-        self.tst.XTestFakeButtonEvent(self.dpy, 1, 0, 0)
-        self.x.XFlush(self.dpy)
-        return sent
-
-    def bar_pixels(self, x, y, w, h):
-        image = self.x.XGetImage(self.dpy, self.root, x, y, w, h, 0xFFFFFFFF, 2)  # ZPixmap
-        if not image:
-            return 0
-        data = ctypes.string_at(image.contents.data, image.contents.bytes_per_line * h)
-        self.x.XDestroyImage(image)
-        return data.count(BAR_BGRX)
-
-
-def recovery_file(path):
-    lines = []
-    for block in range(3):
-        for s in range(1, 11):
-            lines += [f".{200 + 37 * ((s + r) % 9)}" for r in range(1, 11)] + ["0", "0", "0"]
-            lines += ["0"] * (4 if block else 0) + [f'"set {s}"']
-    with open(path, "wb") as f:
-        f.write(("\r\n".join(lines) + "\r\n").encode())
+def bars_shown(chart):
+    """Whether a reading of the chart area shows the bars of set 1."""
+    chart.grab()
+    return chart.pixels_of_colour(BAR) >= 500
 
 
 def main():
@@ -114,10 +40,11 @@ def main():
     parser.add_argument("--test", choices=TESTS, default="simple")
     parser.add_argument("--runs", type=int, default=15)
     parser.add_argument("--warmup", type=int, default=1, help="unmeasured openings first")
-    parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "brevane"))
+    parser.add_argument("--program", default=os.path.join(BUILD, "src", "brevane"))
     args = parser.parse_args()
     program = os.path.abspath(args.program)
     ensure_release_build(program)
+    Photodiode.prepare()
 
     session = Session("bench-display", accessibility=False)
     session.start()
@@ -145,10 +72,12 @@ def main():
             pressed = driver.click(window, test.centre("cmdDisplay"))
             shown, results = driver.wait_window(results_ui.title)
             ox, oy = driver.origin(results)
-            while driver.bar_pixels(ox + cx, oy + cy, cw, ch) < 500:
+            chart = Photodiode(session.display, ox + cx, oy + cy, cw, ch)
+            while not bars_shown(chart):
                 if time.perf_counter() - pressed > 30:
                     sys.exit("the results window showed no bars within 30 s")
             done = time.perf_counter()
+            chart.close()
             m, p = (shown - pressed) * 1000, (done - pressed) * 1000
             if i >= args.warmup:
                 mapped.append(m)

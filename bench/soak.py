@@ -13,15 +13,10 @@ import subprocess
 import sys
 import time
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
-sys.path.insert(0, os.path.join(ROOT, "bench"))
-from display_open import Driver, recovery_file  # noqa: E402
+from brevane_bench import BUILD, Driver, build_target, ensure_release_build, recovery_file  # noqa: E402
 from brevane_e2e import DEFAULT_CONFIG, Form, Session, main_menu_form, write_config  # noqa: E402
-from startup import ensure_release_build  # noqa: E402
 
-BUILD = os.path.join(ROOT, "build")
 CHOICE_RESULTS = Form(os.path.join("src", "complex_results", "frmChoiceReflexDisplay.ui"))
 # The menu button, the test window's form, the results window's form and its title.
 WINDOWS = [("cmdNormal", ("simple_test", "frmReflex.ui"), ("simple_results", "frmDisplay.ui"),
@@ -38,7 +33,7 @@ def resident_kb(pid):
 
 
 def series_part(count):
-    subprocess.run(["cmake", "--build", BUILD, "-j2", "--target", "soak_series"], check=True, stdout=subprocess.DEVNULL)
+    build_target("soak_series")
     out = subprocess.run([os.path.join(BUILD, "bench", "soak_series"), str(count)], check=True, capture_output=True,
                          text=True, env={**os.environ, "QT_QPA_PLATFORM": "offscreen"}).stdout
     print(out, end="")

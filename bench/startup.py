@@ -11,101 +11,17 @@ Usage: bench/startup.py [--runs N] [--warmup N] [--program PATH]
 Builds build/src/brevane (Release) first when it is missing."""
 
 import argparse
-import ctypes
 import os
-import select
 import signal
 import statistics
-import subprocess
 import sys
 import time
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))  # the end-to-end package, brevane_e2e
+from brevane_bench import BUILD, MapWatcher, ensure_release_build  # noqa: E402
 from brevane_e2e import DEFAULT_CONFIG, SCREEN, Session, main_menu_form, write_config  # noqa: E402
 
 MENU_TITLE = main_menu_form().title.encode()
-MAP_NOTIFY = 19
-SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
-
-
-class XMapEvent(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("event", ctypes.c_ulong), ("window", ctypes.c_ulong),
-                ("override_redirect", ctypes.c_int)]
-
-
-class XEvent(ctypes.Union):
-    _fields_ = [("type", ctypes.c_int), ("xmap", XMapEvent), ("pad", ctypes.c_long * 24)]
-
-
-class MapWatcher:
-    """A bare Xlib client that hears every top-level window being mapped."""
-
-    def __init__(self, display):
-        x = self.x = ctypes.CDLL("libX11.so.6")
-        x.XOpenDisplay.restype = ctypes.c_void_p
-        x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        for name in ("XDefaultRootWindow", "XConnectionNumber", "XPending", "XFlush", "XCloseDisplay"):
-            getattr(x, name).argtypes = [ctypes.c_void_p]
-        x.XDefaultRootWindow.restype = ctypes.c_ulong
-        x.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
-        x.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.POINTER(XEvent)]
-        x.XInternAtom.restype = ctypes.c_ulong
-        x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-        x.XGetWindowProperty.argtypes = [
-            ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_long, ctypes.c_long, ctypes.c_int,
-            ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_int),
-            ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_ulong),
-            ctypes.POINTER(ctypes.POINTER(ctypes.c_ubyte))]
-        x.XFree.argtypes = [ctypes.c_void_p]
-        self.dpy = x.XOpenDisplay(display.encode())
-        if not self.dpy:
-            sys.exit(f"cannot open display {display}")
-        self.fd = x.XConnectionNumber(self.dpy)
-        self.net_wm_name = x.XInternAtom(self.dpy, b"_NET_WM_NAME", 0)
-        x.XSelectInput(self.dpy, x.XDefaultRootWindow(self.dpy), SUBSTRUCTURE_NOTIFY_MASK)
-        x.XFlush(self.dpy)
-
-    def title(self, window):
-        kind, fmt = ctypes.c_ulong(), ctypes.c_int()
-        count, left = ctypes.c_ulong(), ctypes.c_ulong()
-        data = ctypes.POINTER(ctypes.c_ubyte)()
-        for atom in (self.net_wm_name, 39):  # 39: WM_NAME
-            if self.x.XGetWindowProperty(self.dpy, window, atom, 0, 256, 0, 0, ctypes.byref(kind),
-                                         ctypes.byref(fmt), ctypes.byref(count), ctypes.byref(left),
-                                         ctypes.byref(data)) == 0 and data:
-                text = bytes(data[:count.value])
-                self.x.XFree(data)
-                if text:
-                    return text
-        return b""
-
-    def drain(self):
-        event = XEvent()
-        while self.x.XPending(self.dpy):
-            self.x.XNextEvent(self.dpy, ctypes.byref(event))
-
-    def wait_mapped(self, title, timeout, alive):
-        """Returns the time.perf_counter() at which a window with this title was mapped."""
-        event = XEvent()
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            if not self.x.XPending(self.dpy):
-                if not alive():
-                    sys.exit("the program ended before its main menu was shown")
-                select.select([self.fd], [], [], 0.1)
-                continue
-            self.x.XNextEvent(self.dpy, ctypes.byref(event))
-            if event.type == MAP_NOTIFY:
-                seen = time.perf_counter()
-                if self.title(event.xmap.window) == title:
-                    return seen
-        sys.exit(f"no window titled {title.decode()!r} was mapped within {timeout} s")
-
-    def close(self):
-        self.x.XCloseDisplay(self.dpy)
 
 
 def vm_hwm_kib(pid):
@@ -114,16 +30,6 @@ def vm_hwm_kib(pid):
             if line.startswith("VmHWM:"):
                 return int(line.split()[1])
     raise RuntimeError("no VmHWM in /proc status")
-
-
-def ensure_release_build(program, target="brevane"):
-    if os.path.exists(program):
-        return
-    build = os.path.join(ROOT, "build")
-    print(f"building {program} (Release) ...", flush=True)
-    subprocess.run(["cmake", "-S", ROOT, "-B", build, "-DCMAKE_BUILD_TYPE=Release"], check=True,
-                   stdout=subprocess.DEVNULL)
-    subprocess.run(["cmake", "--build", build, "-j2", "--target", target], check=True)
 
 
 def one_run(session, watcher, program, folder):
@@ -144,7 +50,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--warmup", type=int, default=1, help="unmeasured runs first (disk cache)")
-    parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "brevane"))
+    parser.add_argument("--program", default=os.path.join(BUILD, "src", "brevane"))
     args = parser.parse_args()
     program = os.path.abspath(args.program)
     ensure_release_build(program)

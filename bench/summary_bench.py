@@ -20,11 +20,8 @@ import sys
 import tempfile
 import time
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.join(ROOT, "bench"))
-from class_files import write_class  # noqa: E402
-from startup import ensure_release_build  # noqa: E402
+from brevane_bench import BUILD, ensure_release_build, write_class  # noqa: E402
 
 
 def main():
@@ -32,7 +29,7 @@ def main():
     parser.add_argument("--students", type=int, default=300, help="300 students leave 500 files")
     parser.add_argument("--runs", type=int, default=15)
     parser.add_argument("--warmup", type=int, default=2)
-    parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "summary", "brevane-summary"))
+    parser.add_argument("--program", default=os.path.join(BUILD, "src", "summary", "brevane-summary"))
     args = parser.parse_args()
     ensure_release_build(args.program, "brevane-summary")
     with tempfile.TemporaryDirectory(prefix="summary-bench-") as work:

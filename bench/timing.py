@@ -33,9 +33,8 @@ import os
 import subprocess
 import sys
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))  # the end-to-end package, brevane_e2e
+from brevane_bench import BUILD  # noqa: E402
 from brevane_e2e import DEFAULT_CONFIG, Form, Session, main_menu_form, test_window_form, write_config  # noqa: E402
 from brevane_e2e.session import COMPOSITORS  # noqa: E402
 
@@ -100,8 +99,8 @@ def nested_desktop(session, args, window):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0], add_help=False)
-    parser.add_argument("--program", default=os.path.join(ROOT, "build", "src", "brevane"))
-    parser.add_argument("--bench", default=os.path.join(ROOT, "build", "bench", "timing_bench"))
+    parser.add_argument("--program", default=os.path.join(BUILD, "src", "brevane"))
+    parser.add_argument("--bench", default=os.path.join(BUILD, "bench", "timing_bench"))
     parser.add_argument("--keep-temp", action="store_true", help="keep the session folder (logs, trace)")
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--interval", type=int, default=1000)

@@ -23,11 +23,13 @@ import os
 import re
 import shutil
 import signal
-import statistics
 import subprocess
 import sys
 import tempfile
 import time
+
+sys.dont_write_bytecode = True  # no __pycache__ beside the sources
+from brevane_bench import summary  # noqa: E402
 
 
 def start(cmd, env, log):
@@ -124,14 +126,12 @@ def main():
             for gap in [float(g) for g in args.gaps.split(",")]:
                 tones = args.tones if gap < 5 else max(3, args.tones // 2)
                 values, sources, missed = measure(bench, route, gap, tones, env, args.server, args.raw)
-                if not values:
+                s = summary(values)
+                if not s:
                     print("| %s | %g s | 0 | | | | | %d |" % (name, gap, missed))
                     continue
-                worst = max(values, key=abs)
-                sd = statistics.stdev(values) if len(values) > 1 else 0.0
                 print("| %s | %g s | %d | %+.3f | %.3f | %+.3f | %s | %d |" %
-                      (name, gap, len(values), statistics.mean(values), sd, worst, " ".join(sources), missed),
-                      flush=True)
+                      (name, gap, s.n, s.mean, s.sd, s.worst, " ".join(sources), missed), flush=True)
     finally:
         for proc in reversed(procs):
             try:

@@ -65,10 +65,11 @@ std::string stampLine(const Figures& f)
     if (f.sources.empty())
         return "Stimulus stamps: no source in the trace.";
     char buf[320];
-    std::snprintf(buf, sizeof buf,
-                  "Stimulus stamps: %s; %d of %d within the photodiode's bracket. Unrounded errors beyond +-1 ms: %d.",
-                  f.sources.c_str(), f.insideBracket, f.bracketed, f.beyondOneMs);
+    std::snprintf(buf, sizeof buf, "Stimulus stamps: %s; %d of %d within the photodiode's bracket.", f.sources.c_str(),
+                  f.insideBracket, f.bracketed);
     std::string s = buf;
+    for (const Figures::Count& c : f.counts)
+        s += " " + c.what + ": " + std::to_string(c.n) + ".";
     if (!std::isnan(f.refreshMs)) {
         std::snprintf(buf, sizeof buf,
                       " Refresh interval from the Present stamps and their frame counter: %.4f ms (%.2f Hz).",

@@ -3,7 +3,7 @@
 // values of every stimulus (--raw).
 
 #include "Options.h"
-#include "Records.h"
+#include "lib/Records.h"
 
 #include <cstdint>
 #include <string>

@@ -88,12 +88,12 @@ void Run::openTest()
         step("opening the test window", [&] { testWindow_ = x_->waitForWindow(o_.title, milliseconds(15000)); });
     sleepForMs(300);
     origin_ = o_.nestedOrigin ? *o_.nestedOrigin : x_->clientOrigin(testWindow_);
-    photodiode_ =
-        std::make_unique<Photodiode>(*x_, Rect{origin_.x + o_.watch.x, origin_.y + o_.watch.y, o_.watch.w, o_.watch.h});
+    photodiode_ = std::make_unique<Photodiode>(
+        x_->display(), Rect{origin_.x + o_.watch.x, origin_.y + o_.watch.y, o_.watch.w, o_.watch.h});
     photodiode_->grab();
     restColour_ = photodiode_->centrePixel();
     if (const auto& box = o_.triggerBox) {
-        Photodiode trigger(*x_, Rect{origin_.x + box->x, origin_.y + box->y, box->w, box->h});
+        Photodiode trigger(x_->display(), Rect{origin_.x + box->x, origin_.y + box->y, box->w, box->h});
         trigger.grab();
         stimulusColour_ = trigger.centrePixel();
         if (isTrigger(restColour_))

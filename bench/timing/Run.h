@@ -4,8 +4,8 @@
 // time after each onset.
 
 #include "Options.h"
-#include "Records.h"
 #include "XSession.h"
+#include "lib/Records.h"
 
 #include <cstdint>
 #include <memory>

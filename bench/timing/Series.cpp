@@ -2,7 +2,9 @@
 // stimulus pressed) and a choice test (only the elements of the trigger colour pressed, the
 // others left to time out), built from the same steps.
 
+#include "ProgramFiles.h"
 #include "Run.h"
+#include "lib/Pairing.h"
 
 #include <cmath>
 #include <cstdio>
@@ -15,18 +17,6 @@ using std::chrono::milliseconds;
 namespace timing {
 
 namespace {
-
-// Colours the photodiode reads are exact on Xvfb; a small tolerance still keeps a display
-// with dithering or a colour-managed visual from splitting one colour in two.
-bool sameColour(std::uint32_t a, std::uint32_t b)
-{
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int d = int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF);
-        if (d > 24 || d < -24)
-            return false;
-    }
-    return true;
-}
 
 std::string hexColour(std::uint32_t rgb)
 {
@@ -65,11 +55,12 @@ Stimulus Run::awaitOnset(int series, int element)
     const auto [before, after] = waitForState(true, o_.pollUs, timeout, what.c_str());
     if (before.sentNs == after.sentNs)
         throw std::runtime_error("the stimulus was already out when the photodiode started to look (" + what + ")");
+    const Onset onset = onsetBetween(before, after);
     Stimulus s;
     s.series = series;
     s.run = element;
-    s.onsetNs = before.midNs() + (after.midNs() - before.midNs()) / 2;
-    s.bracketNs = (after.backNs - before.sentNs) / 2;
+    s.onsetNs = onset.ns;
+    s.bracketNs = onset.bracketNs;
     return s;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
-// The benchmark's own connection to the X server: finding windows by title, real input through
-// XTest, and the software photodiode that reads screen pixels through MIT-SHM.
+// The benchmark's own connection to the X server: finding windows by title and real input
+// through XTest. The photodiode reads the screen on the same connection (photodiode/).
+
+#include "lib/Clock.h"
+#include "photodiode/Photodiode.h"
 
 #include <X11/Xlib.h>
-#include <X11/extensions/XShm.h>
 
 #include <chrono>
 #include <cstdint>
@@ -13,20 +15,9 @@
 
 namespace timing {
 
-std::int64_t nowNs(); // CLOCK_MONOTONIC, the clock the program stamps with
-void sleepUntilNs(std::int64_t deadline);
-void sleepForMs(double ms);
-
 struct Point {
     int x = 0;
     int y = 0;
-};
-
-struct Rect {
-    int x = 0;
-    int y = 0;
-    int w = 0;
-    int h = 0;
 };
 
 class XSession {
@@ -67,39 +58,6 @@ private:
     int xiOpcode_ = -1;
     Atom netWmName_ = 0;
     Atom utf8String_ = 0;
-};
-
-// One reading of the watched area: when the request left and when the reply was back. The
-// server copied the pixels somewhere in between.
-struct Grab {
-    std::int64_t sentNs = 0;
-    std::int64_t backNs = 0;
-    std::int64_t midNs() const { return sentNs + (backNs - sentNs) / 2; }
-};
-
-class Photodiode {
-public:
-    Photodiode(XSession& x, Rect screenArea);
-    ~Photodiode();
-    Photodiode(const Photodiode&) = delete;
-    Photodiode& operator=(const Photodiode&) = delete;
-
-    Grab grab();
-    // Takes the current picture as the resting one.
-    void keepAsReference();
-    // Share of pixels that differ clearly from the resting picture, counted only as far as
-    // needed to tell whether it is above one half.
-    bool mostlyChanged() const;
-    std::uint32_t centrePixel() const; // 0xRRGGBB of the last grab
-    const Rect& area() const { return area_; }
-
-private:
-    XSession& x_;
-    Rect area_;
-    XImage* image_ = nullptr;
-    XShmSegmentInfo shm_{};
-    bool attached_ = false;
-    std::vector<std::uint32_t> reference_;
 };
 
 } // namespace timing

@@ -7,6 +7,7 @@
 #include "config/SettingsModule.h"
 #include "platform/display/DisplayProbe.h"
 #include "shared/RecoveryCommands.h"
+#include "shared/TimingTrace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,11 +50,7 @@ void Application::setTimingTrace(const QString& path)
     tracePath_ = path;
 }
 
-// A line of the trace: the stimulus and press stamps, the stimulus stamp's uncertainty, where the
-// picture's stamp came from with its frame counter and hand-over stamp, the words naming what the
-// press and the tone were stamped from, then whether the picture's stamp is exact, the scan-out
-// time it includes and the display's flags, and last the tone's first sample less the picture's
-// onset (0 unless the stimulus had both).
+// A line of the trace, its fields as shared/TimingTrace.h lists them.
 void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t responseNs, const StampTrace& stimulus,
                                    StampSources sources)
 {
@@ -61,15 +58,22 @@ void Application::responseMeasured(std::int64_t stimulusNs, std::int64_t respons
         estimatedNotice_ = estimatedStampNotice(stimulus);
     if (tracePath_.isEmpty())
         return;
+    TimingTraceLine line;
+    line.set("stimulus_ns", stimulusNs);
+    line.set("press_ns", responseNs);
+    line.set("uncertainty_ns", stimulus.uncertaintyNs);
+    line.set("source", stampSourceName(stimulus.source));
+    line.set("msc", stimulus.msc);
+    line.set("handover_ns", stimulus.handOverNs);
+    line.set("press_source", pressSourceName(sources.press));
+    line.set("tone_source", toneSourceName(sources.tone));
+    line.set("exact", stampExactnessName(stimulus.exact));
+    line.set("scanout_ns", stimulus.scanOutNs);
+    line.set("flags", stampFlagNames(stimulus.flags));
+    line.set("tone_lag_ns", sources.toneLagNs);
     QFile f(tracePath_);
     if (f.open(QIODevice::Append | QIODevice::Text))
-        f.write(QByteArray::number(qlonglong(stimulusNs)) + ' ' + QByteArray::number(qlonglong(responseNs)) + ' ' +
-                QByteArray::number(qlonglong(stimulus.uncertaintyNs)) + ' ' + stampSourceName(stimulus.source) + ' ' +
-                QByteArray::number(qulonglong(stimulus.msc)) + ' ' +
-                QByteArray::number(qlonglong(stimulus.handOverNs)) + ' ' + pressSourceName(sources.press) + ' ' +
-                toneSourceName(sources.tone) + ' ' + stampExactnessName(stimulus.exact) + ' ' +
-                QByteArray::number(qlonglong(stimulus.scanOutNs)) + ' ' + stampFlagNames(stimulus.flags).c_str() + ' ' +
-                QByteArray::number(qlonglong(sources.toneLagNs)) + '\n');
+        f.write(QByteArray::fromStdString(line.text() + '\n'));
 }
 
 void Application::start()

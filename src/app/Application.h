@@ -29,10 +29,9 @@ public:
     // when the screen is too small.
     void start();
 
-    // Appends "stimulus_ns press_ns uncertainty_ns source msc handover_ns press_source tone_source
-    // exact|estimated scanout_ns flags" (CLOCK_MONOTONIC) for every response to `path`; the timing
-    // benchmark compares these unrounded stamps with what it saw on the screen. `source` and the
-    // flags are named in Presentation.h.
+    // Appends a line of the timing trace (shared/TimingTrace.h: the stamps, CLOCK_MONOTONIC, and
+    // where they came from) for every response to `path`; the timing benchmark compares these
+    // unrounded stamps with what it saw on the screen.
     void setTimingTrace(const QString& path);
 
     frmMain* mainMenu() const { return main_.get(); }

@@ -62,7 +62,7 @@ def a_simple_series_hands_in_recover_dat(t):
     series.simple_then_start_puts_the_pointer_on_the_left_target(t)
     series.each_press_on_the_target_counts_one_run_until_the_series_ends(t)
     # No compositor here: each stimulus is stamped by the X server's Present completion, exact.
-    named = {(r[3], r[8]) for r in t.trace()}
+    named = {(r["source"], r["exact"]) for r in t.trace()}
     check(named == {("present", "exact")}, f"on the bare X server the trace names {named}")
     _same(t, "recover.dat")
     modes = [os.stat(p).st_mode & 0o777 for p in (os.path.join(t.share, LOGIN), _handed(t, "recover.dat"))]

@@ -82,7 +82,7 @@ def each_press_on_the_target_counts_one_run_until_the_series_ends(t):
 
 
 def each_stimulus_is_stamped_from_the_screen_read_back_and_nothing_is_said(t):
-    named = [(r[3], r[8], r[10]) for r in t.trace()]  # source, exact or estimated, flags
+    named = [(r["source"], r["exact"], r["flags"]) for r in t.trace()]
     check(named == [("readback", "exact", "-")] * RUNS, f"the trace names {named}")
     check("times may be one frame long" not in t.program.output(), t.program.output())
 

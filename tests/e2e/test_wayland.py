@@ -56,7 +56,7 @@ def a_simple_series_runs_with_real_presses_on_the_target(t):
 def each_stimulus_names_its_stamp_source_and_the_estimate_is_said_once(t):
     rows = t.trace()
     check(len(rows) == RUNS, f"{len(rows)} trace lines for {RUNS} runs")
-    named = {(r[3], r[8]) for r in rows}
+    named = {(r["source"], r["exact"]) for r in rows}
     check(named == {("present" if _xwayland(t) else "feedback", "estimated")}, f"the trace names {named}")
     said = t.program.output()
     check(said.count(WESTON_STAMPS) == (0 if _xwayland(t) else 1), said)

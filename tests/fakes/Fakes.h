@@ -2,6 +2,7 @@
 // Fakes of every platform service: a test sets the clock, fires timers, answers message
 // boxes and dialogs, and reads back everything the code under test asked for.
 
+#include "fakes/Rows.h"
 #include "platform/Platform.h"
 #include "platform/audio/Mixer.h"
 #include "platform/input/PressStampMatcher.h"
@@ -70,14 +71,6 @@ template <typename T> T takeAnswer(std::deque<T>& queue, T fallback, const QStri
     T answer = std::move(queue.front());
     queue.pop_front();
     return answer;
-}
-
-// One data column "row" of type T, a row per element, each named by its `name` member.
-template <typename T> void addRows(std::initializer_list<T> rows)
-{
-    QTest::addColumn<T>("row");
-    for (const T& r : rows)
-        QTest::newRow(r.name) << r;
 }
 
 struct FakeClock final : Clock {

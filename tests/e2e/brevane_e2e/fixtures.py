@@ -1,7 +1,8 @@
-"""What tests and benchmarks share with the program: the default configuration in tests/fixtures and
-the windows' Designer forms under src/."""
+"""What tests and benchmarks share with the program: the default configuration in tests/fixtures, the
+windows' Designer forms under src/ and the timing trace's fields."""
 
 import os
+import re
 import xml.etree.ElementTree as ET
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))))
@@ -14,6 +15,22 @@ DEFAULT_CONFIG = tuple(int(v) for v in _values)  # in file order; a tuple: copy 
 def write_config(path, values):
     with open(path, "wb") as f:
         f.write("".join(f"{v}\r\n" for v in [CONFIG_HEADER, *values]).encode("ascii"))
+
+
+def _trace_fields():
+    """The names of the timing trace's fields, in order, from their one description."""
+    with open(os.path.join(ROOT, "src", "shared", "TimingTrace.h")) as f:
+        listed = re.search(r"kTimingTraceFields\{(.*?)\};", f.read(), re.S).group(1)
+    return tuple(re.findall(r'"(\w+)"', listed))
+
+
+TRACE_FIELDS = _trace_fields()
+
+
+def read_trace(path):
+    """The timing trace, a dict of fields by name for each line (an older trace's lines have fewer)."""
+    with open(path) as f:
+        return [dict(zip(TRACE_FIELDS, line.split())) for line in f if line.strip()]
 
 
 class Form:

@@ -9,7 +9,7 @@ import subprocess
 import sys
 import traceback
 
-from .fixtures import write_config
+from .fixtures import read_trace, write_config
 from .session import Failure, Session, check, wait_for
 
 
@@ -48,9 +48,8 @@ class Scenario:
             return f.read().decode("latin-1").removesuffix("\r\n").split("\r\n")
 
     def trace(self):
-        """The stamps' trace, a line per response split into its fields: source 3, exact or estimated 8, flags 10."""
-        with open(self.file("trace.txt")) as f:
-            return [line.split() for line in f]
+        """The stamps' trace, a line per response, its fields by name (fixtures.TRACE_FIELDS)."""
+        return read_trace(self.file("trace.txt"))
 
     def app(self, timeout=60):
         def probe():

@@ -1,9 +1,9 @@
 #pragma once
 // What one stimulus yields: the benchmark's own stamps (photodiode onset, press sent), the
-// time the program stored and, from its trace, the program's unrounded stamps; and the
-// figures a condition's stimuli add up to.
+// time the program stored and, from its trace, the program's unrounded stamps (Pairing.h puts
+// them together); and the figures a condition's stimuli add up to, which the report prints.
 
-#include "Stats.h"
+#include "lib/Stats.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,11 +21,12 @@ struct Stimulus {
     std::optional<std::uint32_t> serverMs; // the X server's time of the press (whole ms, CLOCK_MONOTONIC)
     double trueMs = 0;                     // sentNs - onsetNs
     std::optional<double> storedMs;        // from the recovery file
-    std::optional<std::int64_t> progStimulusNs, progPressNs; // from the trace
-    std::optional<std::int64_t> progStimulusHalfWidthNs;     // the trace's third column, if any
-    std::string progSource;                                  // the fourth: present, handover or clock; empty if none
-    std::optional<std::uint64_t> progMsc;                    // the fifth: the display's frame counter (present only)
-    std::optional<std::int64_t> progHandOverNs;              // the sixth: the hand-over stamp, the one without Present
+    // From the trace, its fields named in shared/TimingTrace.h; an older trace lacks the later ones.
+    std::optional<std::int64_t> progStimulusNs, progPressNs; // stimulus_ns, press_ns
+    std::optional<std::int64_t> progStimulusHalfWidthNs;     // uncertainty_ns, where known
+    std::string progSource;                                  // source: present, handover, clock, ...; empty if none
+    std::optional<std::uint64_t> progMsc;                    // msc, the display's frame counter (present only)
+    std::optional<std::int64_t> progHandOverNs;              // handover_ns, the stamp without Present
     bool followsPress = false;               // the element before this one was pressed (interval figures)
     std::optional<double> intervalMs;        // previous press sent .. this onset
     std::optional<double> programIntervalMs; // the program's previous press stamp .. this stimulus stamp
@@ -85,7 +86,13 @@ struct Figures {
     int bracketed = 0;         // of so many
     double refreshMs = NAN;    // the display's refresh interval, from the Present stamps and their MSC
     std::string sources;       // how many stimulus stamps came from each source
-    int beyondOneMs = 0;       // unrounded errors beyond +-1 ms
+    // Counts the report states after the sources, each as "what: n." (unrounded errors beyond
+    // +-1 ms, ...).
+    struct Count {
+        std::string what;
+        int n = 0;
+    };
+    std::vector<Count> counts;
 };
 
 // Whole milliseconds between the one the press was sent in and the server's time of it (the
@@ -97,23 +104,11 @@ double pressSideMs(const Stimulus& s);
 
 Figures figuresOf(const Condition& c, int intervalMs);
 
-// The recovery file's lines once it holds still and has at least `atLeast` of them.
-std::vector<std::string> readRecoveryLines(const std::string& file, std::size_t atLeast);
-// Set 1's stored times (seconds) from line `firstLine` on, one for each of the first ten runs.
-void takeStoredTimes(const std::vector<std::string>& lines, int firstLine, std::vector<Stimulus>& runs);
-// The four counts of a choice test's set 1 from line `firstLine` on.
-void takeChoiceCounts(const std::vector<std::string>& lines, int firstLine, ChoiceTally& tally);
-
 // The display's refresh grid fitted to the Present stamps: a straight line through (MSC, stamp),
 // least squares, again without the stamps more than 1 ms off the first line (a server late to its
 // own timer). Returns the interval in ms and, for every stimulus, how far its stamp lies after the
 // grid (0 for the earliest): the refresh boundary of its frame. NAN / empty with fewer than three
 // Present stamps.
 double fitRefreshGrid(const std::vector<Stimulus>& stimuli, std::vector<double>& afterBoundaryMs);
-
-// Pairs the trace lines written since `linesSeen` with `runs`, in order; the trace is "stimulus
-// press", "stimulus press half-width" or "stimulus press half-width source msc hand-over" (source
-// a word, the rest nanoseconds). Returns a warning, or an empty text.
-std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vector<Stimulus>& runs);
 
 } // namespace timing

@@ -1,4 +1,6 @@
 #pragma once
+// The summaries every figure of the benchmarks is given in.
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -48,6 +50,12 @@ inline Summary summarise(std::vector<double> v)
     s.p1 = percentile(v, 1);
     s.p99 = percentile(v, 99);
     return s;
+}
+
+// How many of the values lie beyond +-limit.
+inline int countBeyond(const std::vector<double>& v, double limit)
+{
+    return int(std::count_if(v.begin(), v.end(), [limit](double x) { return std::fabs(x) > limit; }));
 }
 
 } // namespace timing
