@@ -18,6 +18,7 @@
 #ifndef TONE_BENCH_ALSA_ONLY
 #include "platform/audio/pipewire/PipeWireBeeper.h"
 #include "platform/audio/pulse/PulseBeeper.h"
+#include "platform/services/qt/QtServices.h"
 #endif
 
 #include <QApplication>
@@ -329,10 +330,11 @@ int main(int argc, char** argv)
     if (!recorder.start())
         return std::fprintf(stderr, "tone_bench: no recorder\n"), 1;
     BenchClock clock;
+    brevane::QtTimerFactory timers;
     std::unique_ptr<brevane::Beeper> beeper;
 #ifndef TONE_BENCH_ALSA_ONLY
     if (route == "graph")
-        beeper = std::make_unique<brevane::PipeWireBeeper>(clock);
+        beeper = std::make_unique<brevane::PipeWireBeeper>(clock, timers);
     else if (route == "pulse")
         beeper = std::make_unique<brevane::PulseBeeper>(clock);
 #endif

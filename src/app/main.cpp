@@ -8,6 +8,7 @@
 #include "platform/display/wayland/WaylandProbe.h"
 #include "platform/input/DevicePressStamper.h"
 #include "platform/print/QtPrinting.h"
+#include "platform/services/qt/QtServices.h"
 #include "shared/HandInNotice.h"
 #include "shared/HandInQueue.h"
 #include "timing_check/TimingCheckWindow.h"
@@ -98,7 +99,7 @@ int main(int argc, char** argv)
     DevicePressStamper presses(clock);
     if (early.action == CommandLine::Action::TimingCheck) {
         // Opened as for the tests, so the readout names the sound's real route.
-        const std::unique_ptr<Beeper> beeper = makeBeeper(clock);
+        const std::unique_ptr<Beeper> beeper = makeBeeper(clock, timers);
         TimingCheckWindow check(clock, timers, *beeper, presenter, presses);
         check.showFullScreen();
         return QApplication::exec(); // it ends when its window closes
@@ -107,7 +108,7 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     QtPrompt prompt;
     QtFileChooser files;
-    const std::unique_ptr<Beeper> beeper = makeBeeper(clock); // chosen and opened once, here
+    const std::unique_ptr<Beeper> beeper = makeBeeper(clock, timers); // chosen and opened once, here
     QtPointer pointer;
     MersenneRandom random;
     random.reseedFromTimeOfDay();

@@ -6,6 +6,7 @@
 #include "platform/audio/alsa/AlsaMixer.h"
 #include "platform/display/FramePresenter.h"
 #include "platform/print/QtPrinting.h"
+#include "platform/services/qt/QtServices.h"
 
 #include <QApplication>
 #include <QFileDialog>

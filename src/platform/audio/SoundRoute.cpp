@@ -7,10 +7,10 @@
 
 namespace brevane {
 
-std::unique_ptr<Beeper> makeBeeper(const Clock& clock, const char* alsaDevice)
+std::unique_ptr<Beeper> makeBeeper(const Clock& clock, TimerFactory& timers, const char* alsaDevice)
 {
     std::unique_ptr<Beeper> beeper;
-    if (auto pipewire = std::make_unique<PipeWireBeeper>(clock); pipewire->connected())
+    if (auto pipewire = std::make_unique<PipeWireBeeper>(clock, timers); pipewire->connected())
         beeper = std::move(pipewire);
     else if (auto pulse = std::make_unique<PulseBeeper>(clock); pulse->connected())
         beeper = std::move(pulse);

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/audio/Beeper.h"
 #include "platform/services/Clock.h"
+#include "platform/services/Timer.h"
 
 #include <memory>
 
@@ -10,6 +11,6 @@ namespace brevane {
 // answers, PulseAudio's where a PulseAudio server does (their ALSA plugins give no timestamps, and
 // an idle sink must wake first), else the ALSA device `alsaDevice` with its status. Says which
 // on standard error, once.
-std::unique_ptr<Beeper> makeBeeper(const Clock& clock, const char* alsaDevice = "default");
+std::unique_ptr<Beeper> makeBeeper(const Clock& clock, TimerFactory& timers, const char* alsaDevice = "default");
 
 } // namespace brevane

@@ -21,13 +21,4 @@ public:
     virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
 };
 
-class QtFileChooser final : public FileChooser {
-public:
-    std::optional<QString> openFile(const FileDialogRequest& request) override;
-    std::optional<QString> saveFile(const FileDialogRequest& request) override;
-
-    // "Text (*.txt)|*.txt|All|*.*" -> "Text (*.txt) (*.txt);;All (*.*)"
-    static QString toQtFilter(const QString& filter);
-};
-
 } // namespace brevane

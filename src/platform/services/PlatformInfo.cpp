@@ -1,5 +1,7 @@
 #include "BuildInfo.h"
-#include "platform/Platform.h"
+#include "platform/services/Clock.h"
+#include "platform/services/ProgramInfo.h"
+#include "platform/services/Screen.h"
 
 #include <cerrno>
 #include <cmath>

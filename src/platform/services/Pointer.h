@@ -10,13 +10,4 @@ public:
     virtual void setBusy(bool busy) = 0; // hourglass during long steps, default shape after
 };
 
-class QtPointer final : public Pointer {
-public:
-    void moveTo(QPoint globalPixels) override;
-    void setBusy(bool busy) override;
-
-private:
-    bool busy_ = false;
-};
-
 } // namespace brevane

@@ -25,9 +25,4 @@ public:
     virtual MsgAnswer ask(const Message& message) = 0;
 };
 
-class QtPrompt final : public Prompt {
-public:
-    MsgAnswer ask(const Message& message) override;
-};
-
 } // namespace brevane

@@ -25,10 +25,4 @@ public:
     virtual std::unique_ptr<Timer> createTimer() = 0;
 };
 
-// QTimer with Qt::PreciseTimer: the default coarse timer may fire up to 5 % late.
-class QtTimerFactory final : public TimerFactory {
-public:
-    std::unique_ptr<Timer> createTimer() override;
-};
-
 } // namespace brevane

@@ -1,7 +1,6 @@
 #include "platform/audio/pipewire/PipeWireBeeper.h"
 #include "platform/audio/pipewire/GraphTime.h"
 
-#include <QTimer>
 #include <pipewire/pipewire.h>
 #include <spa/param/audio/format-utils.h>
 
@@ -146,15 +145,17 @@ void PipeWireBeeper::Server::endStream()
     pw_thread_loop_unlock(loop);
 }
 
-PipeWireBeeper::PipeWireBeeper(const Clock& clock)
+PipeWireBeeper::PipeWireBeeper(const Clock& clock, TimerFactory& timers)
     : clock_(clock)
     , splicer_(48000, clock)
     , server_(std::make_unique<Server>(splicer_))
-    , release_(std::make_unique<QTimer>())
+    , release_(timers.createTimer())
 {
-    release_->setSingleShot(true);
     release_->setInterval(1000);
-    QObject::connect(release_.get(), &QTimer::timeout, [this] { release(); });
+    release_->onTimer = [this] {
+        release_->setEnabled(false); // once
+        release();
+    };
 }
 
 PipeWireBeeper::~PipeWireBeeper() = default;
@@ -174,8 +175,10 @@ void PipeWireBeeper::startTone(std::int64_t firstSampleNs)
 ToneStamp PipeWireBeeper::startedTone()
 {
     const ToneStamp placed = splicer_.placed(ToneSource::Graph, kPlacedWithin);
-    if (holds_ == 0)
-        release_->start();
+    if (holds_ == 0) { // a second from now
+        release_->setEnabled(false);
+        release_->setEnabled(true);
+    }
     // Not placed in time (the stream is not running), or placed before the graph had a clock:
     // the time now, an estimate.
     return placed.known() ? placed : ToneStamp{clock_.nowNs(), ToneSource::Write};

@@ -2,10 +2,9 @@
 #include "platform/audio/Beeper.h"
 #include "platform/audio/ToneSplicer.h"
 #include "platform/services/Clock.h"
+#include "platform/services/Timer.h"
 
 #include <memory>
-
-class QTimer;
 
 namespace brevane {
 
@@ -18,7 +17,7 @@ namespace brevane {
 class PipeWireBeeper final : public Beeper {
 public:
     // Connects to the PipeWire server; connected() says whether there is one.
-    explicit PipeWireBeeper(const Clock& clock);
+    PipeWireBeeper(const Clock& clock, TimerFactory& timers);
     ~PipeWireBeeper() override;
     PipeWireBeeper(const PipeWireBeeper&) = delete;
     PipeWireBeeper& operator=(const PipeWireBeeper&) = delete;
@@ -40,7 +39,7 @@ private:
     const Clock& clock_;
     ToneSplicer splicer_;
     std::unique_ptr<Server> server_;
-    std::unique_ptr<QTimer> release_; // a second after a tone outside a hold
+    std::unique_ptr<Timer> release_; // a second after a tone outside a hold
     int holds_ = 0;
 };
 

@@ -1,4 +1,5 @@
-#include "platform/Platform.h"
+#include "platform/services/qt/QtServices.h"
+#include "platform/services/Screen.h"
 
 #include <QApplication>
 #include <QCursor>
