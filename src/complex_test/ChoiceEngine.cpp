@@ -21,10 +21,10 @@ ChoiceEngine::ChoiceEngine(ChoiceStyle style, const TestDescriptor& test, AppSta
     , random_(random)
     , view_(view)
     , core_(state, platform, test.half(state), state.*test.runsPerSet, d_, view, std::move(writeRecoveryFile), true)
-    , tmrDisplayTime(platform.timers.createTimer())
+    , tmrDisplayTime_(platform.timers.createTimer())
 {
     core_.intervalTimer().onTimer = [this] { elementDue(); };
-    tmrDisplayTime->onTimer = [this] { displayTimeOver(); };
+    tmrDisplayTime_->onTimer = [this] { displayTimeOver(); };
 }
 
 const ChoiceConfigBlock& ChoiceEngine::configBlock() const
@@ -79,9 +79,9 @@ void ChoiceEngine::start()
         return;
     cfg_ = usableSettings();
     core_.setToneWithPicture(cfg_.MakeSound == 0);
-    ElementShown = false;
+    ElementShown_ = false;
     showCounts();
-    tmrDisplayTime->setInterval(cfg_.DisplayTime);
+    tmrDisplayTime_->setInterval(cfg_.DisplayTime);
     // The first interval comes from the generator as it stands; element draws reseed it.
     core_.setInterval(nextInterval(false));
     d_.txtSetCommentEnabled = false;
@@ -102,30 +102,30 @@ int ChoiceEngine::drawInterval(bool compareUnrounded)
     double x = 0;
     do {
         x = random_.next() * upper;
-        NextInterval = int(std::nearbyint(x));
-    } while ((compareUnrounded ? x : double(NextInterval)) < cfg_.MinimumTimeInterval);
-    return NextInterval;
+        NextInterval_ = int(std::nearbyint(x));
+    } while ((compareUnrounded ? x : double(NextInterval_)) < cfg_.MinimumTimeInterval);
+    return NextInterval_;
 }
 
 void ChoiceEngine::drawElement()
 {
-    TriggerShown = false;
+    TriggerShown_ = false;
     random_.reseedFromTimeOfDay();
     // Rounded half to even, so the end indices come up half as often as the others.
-    ElementIndex = int(std::nearbyint(random_.next() * cfg_.LastElement));
-    ElementSound = cfg_.MakeSound == 0 && std::nearbyint(random_.next()) != 0;
+    ElementIndex_ = int(std::nearbyint(random_.next() * cfg_.LastElement));
+    ElementSound_ = cfg_.MakeSound == 0 && std::nearbyint(random_.next()) != 0;
 
     const bool withoutSound = cfg_.TriggerOn != 0;
-    if (ElementIndex == cfg_.TriggerElement && ElementSound != withoutSound) {
-        TriggerShown = true;
+    if (ElementIndex_ == cfg_.TriggerElement && ElementSound_ != withoutSound) {
+        TriggerShown_ = true;
         s_.NonTriggerCount = 0;
     } else if (++s_.NonTriggerCount >= kForcedTriggerAfter) {
-        TriggerShown = true;
-        ElementIndex = cfg_.TriggerElement;
-        ElementSound = !withoutSound;
+        TriggerShown_ = true;
+        ElementIndex_ = cfg_.TriggerElement;
+        ElementSound_ = !withoutSound;
         s_.NonTriggerCount = 0;
     }
-    if (TriggerShown)
+    if (TriggerShown_)
         core_.countRun();
 }
 
@@ -134,23 +134,18 @@ void ChoiceEngine::drawElement()
 // tone's first sample (stampStimulus).
 void ChoiceEngine::showElement()
 {
-    const bool withTone = cfg_.MakeSound == 0 && ElementSound;
-    const std::int64_t presenting = core_.beginStimulus(withTone, true);
-    d_.element = cfg_.Element[ElementIndex];
-    const Presentation shown = view_.presentElement();
-    ToneStamp tone;
-    if (withTone)
-        tone = p_.beeper.startedTone();
+    const bool withTone = cfg_.MakeSound == 0 && ElementSound_;
+    stimulus_ = core_.showStimulus(withTone, [this] {
+        d_.element = cfg_.Element[ElementIndex_];
+        return view_.presentElement();
+    });
+    StimulusTime_ = stimulus_.ns;
     // The colour test prepares the next interval after showing, the number test before.
     if (style_ == ChoiceStyle::Color)
         core_.setInterval(nextInterval(false));
-    stimulus_ = stampStimulus(&shown, withTone ? &tone : nullptr, p_.clock.nowNs());
-    StimulusTime = stimulus_.ns;
-    core_.notePresentation(presenting, stimulus_.pictureNs);
-    core_.noteFrame(presenting, shown);
-    ElementShown = true;
+    ElementShown_ = true;
     blankDueNs_ = stimulus_.pictureNs + std::int64_t(cfg_.DisplayTime) * 1'000'000;
-    armUntil(*tmrDisplayTime, p_.clock, blankDueNs_, blankLead_.ns);
+    armUntil(*tmrDisplayTime_, p_.clock, blankDueNs_, blankLead_.ns);
 }
 
 void ChoiceEngine::elementDue()
@@ -175,28 +170,28 @@ std::int64_t ChoiceEngine::blankDisplay()
 void ChoiceEngine::press(const PressStamp& press)
 {
     // A press made before the element appeared may reach us after it did: its stamp tells.
-    if (!ElementShown || press.ns <= StimulusTime)
+    if (!ElementShown_ || press.ns <= StimulusTime_)
         return;
-    ResponseTime = press.ns;
-    tmrDisplayTime->setEnabled(false);
-    ElementShown = false;
+    ResponseTime_ = press.ns;
+    tmrDisplayTime_->setEnabled(false);
+    ElementShown_ = false;
     blankDisplay();
     OutcomeCounts& st = counts();
     const int set = s_.CurrentSet;
 
-    if (!TriggerShown) {
+    if (!TriggerShown_) {
         ++st.InCorrectHits[set];
         d_.lblInCorrectHits = formatCount(st.InCorrectHits[set]);
         view_.render();
-        core_.armInterval(ResponseTime); // the interval drawn when the element appeared
+        core_.armInterval(ResponseTime_); // the interval drawn when the element appeared
         return;
     }
 
     // Milliseconds are rounded only here, where the time is stored; a stored 0 is an empty
     // entry, so a hit is never stored below one millisecond.
-    const double elapsedMs = double(ResponseTime - StimulusTime) / 1e6;
+    const double elapsedMs = double(ResponseTime_ - StimulusTime_) / 1e6;
     if (onResponseMeasured)
-        onResponseMeasured(StimulusTime, press);
+        onResponseMeasured(StimulusTime_, press);
     ++st.CorrectHits[set];
     d_.lblCorrectHits = formatCount(st.CorrectHits[set]);
     core_.storeTime(float(std::max<long long>(1, std::llround(elapsedMs))) / s_.TimeScale);
@@ -206,19 +201,19 @@ void ChoiceEngine::press(const PressStamp& press)
         return;
     }
     view_.render();
-    core_.armInterval(ResponseTime);
+    core_.armInterval(ResponseTime_);
 }
 
 void ChoiceEngine::displayTimeOver()
 {
-    tmrDisplayTime->setEnabled(false);
+    tmrDisplayTime_->setEnabled(false);
     p_.clock.waitUntil(blankDueNs_ - blankLead_.ns);
-    ElementShown = false;
+    ElementShown_ = false;
     const std::int64_t blanked = blankDisplay();
     OutcomeCounts& st = counts();
     const int set = s_.CurrentSet;
 
-    if (!TriggerShown) {
+    if (!TriggerShown_) {
         ++st.CorrectMisses[set];
         d_.lblCorrectMisses = formatCount(st.CorrectMisses[set]);
     } else {
@@ -238,9 +233,9 @@ void ChoiceEngine::displayTimeOver()
 void ChoiceEngine::stop()
 {
     core_.stopSeries();
-    tmrDisplayTime->setEnabled(false);
+    tmrDisplayTime_->setEnabled(false);
     // The element on display is not scored, so no later press may be scored against it.
-    ElementShown = false;
+    ElementShown_ = false;
     d_.element.reset();
     view_.render();
     p_.beeper.beep();
@@ -280,7 +275,7 @@ void ChoiceEngine::storeComment()
 void ChoiceEngine::optionsClosed()
 {
     readTrigger();
-    TriggerShown = false;
+    TriggerShown_ = false;
     view_.render();
 }
 

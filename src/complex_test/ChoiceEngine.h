@@ -73,7 +73,7 @@ public:
     std::int64_t stimulusToneLagNs() const override { return stimulus_.toneLagNs; }
 
     const ChoiceTestDisplay& display() const { return d_; }
-    bool triggerShown() const { return TriggerShown; }
+    bool triggerShown() const { return TriggerShown_; }
     bool running() const { return d_.cmdStop; }
 
 private:
@@ -100,17 +100,17 @@ private:
     ChoiceTestView& view_;
     ChoiceTestDisplay d_;
     TestCore core_; // its interval timer is made before the display timer
-    std::unique_ptr<Timer> tmrDisplayTime;
+    std::unique_ptr<Timer> tmrDisplayTime_;
     ChoiceConfigBlock cfg_; // the settings of the running series, brought into range
 
-    bool TriggerShown = false;
-    bool ElementShown = false;
-    std::int64_t StimulusTime = 0; // ns
-    StimulusStamp stimulus_;       // what the trace records of StimulusTime
-    std::int64_t ResponseTime = 0; // ns
-    int ElementIndex = 0;
-    bool ElementSound = false;
-    int NextInterval = 0;
+    bool TriggerShown_ = false;
+    bool ElementShown_ = false;
+    std::int64_t StimulusTime_ = 0; // ns
+    StimulusStamp stimulus_;        // what the trace records of StimulusTime_
+    std::int64_t ResponseTime_ = 0; // ns
+    int ElementIndex_ = 0;
+    bool ElementSound_ = false;
+    int NextInterval_ = 0;
     std::int64_t blankDueNs_ = 0; // when the element on display is due to go
     PresentLead blankLead_;
 };

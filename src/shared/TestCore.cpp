@@ -98,7 +98,7 @@ TestCore::TestCore(AppState& state, const Platform& platform, StoreHalf half, qi
     , view_(view)
     , writeRecoveryFile_(std::move(writeRecoveryFile))
     , nextRefreshesAtLastSet_(nextRefreshesAtLastSet)
-    , tmrIntervalTime(platform.timers.createTimer())
+    , tmrIntervalTime_(platform.timers.createTimer())
 {
 }
 
@@ -114,7 +114,7 @@ void TestCore::countRun()
 {
     ++s_.CurrentRun;
     if (s_.CurrentRun >= runsPerSet_)
-        EndAfterResponse = true;
+        EndAfterResponse_ = true;
 }
 
 void TestCore::setIdle(bool idle)
@@ -144,11 +144,11 @@ bool TestCore::beginSeries()
         return false;
     p_.pointer.moveTo(view_.leftTargetCentre());
     s_.dataNotSaved(half_.sets) = true;
-    EndAfterResponse = false;
-    LastTime = 0;
-    RunsLeft = runsPerSet_;
+    EndAfterResponse_ = false;
+    LastTime_ = 0;
+    RunsLeft_ = runsPerSet_;
     d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
-    d_.lblRunCountNumber = runCount(RunsLeft);
+    d_.lblRunCountNumber = runCount(RunsLeft_);
     d_.lblTimeNumber = kZeroTime;
     d_.txtSetIndicator = formatCount(s_.CurrentSet);
     clearStoredSet(d_.txtSetComment);
@@ -163,26 +163,26 @@ void TestCore::storeTime(float seconds)
     SetData& data = half_.sets;
     const int set = s_.CurrentSet;
     const int run = s_.CurrentRun;
-    LastTime = seconds;
-    data.Times[set][run] = LastTime;
-    d_.lblTimeNumber = QLatin1Char(' ') + formatSeconds(LastTime);
+    LastTime_ = seconds;
+    data.Times[set][run] = LastTime_;
+    d_.lblTimeNumber = QLatin1Char(' ') + formatSeconds(LastTime_);
     if (run == 1) {
         d_.lblPreviousTimeNumber = kZeroReadout;
-        d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(LastTime);
+        d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(LastTime_);
     } else {
         const float previous = data.Times[set][run - 1];
         d_.lblPreviousTimeNumber = QStringLiteral("  ") + formatSeconds(previous);
-        d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(std::fabs(previous - LastTime));
+        d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(std::fabs(previous - LastTime_));
     }
     float sum = 0;
     for (int r = 1; r <= run; ++r)
         sum += data.Times[set][r];
-    LastTime = sum;
-    RunAverage = sum / float(run);
-    data.SetAverage[set] = RunAverage;
-    d_.lblAverageTimeNumber = QStringLiteral("   ") + formatSeconds(RunAverage);
-    --RunsLeft;
-    d_.lblRunCountNumber = runCount(RunsLeft);
+    LastTime_ = sum;
+    RunAverage_ = sum / float(run);
+    data.SetAverage[set] = RunAverage_;
+    d_.lblAverageTimeNumber = QStringLiteral("   ") + formatSeconds(RunAverage_);
+    --RunsLeft_;
+    d_.lblRunCountNumber = runCount(RunsLeft_);
 }
 
 void TestCore::finishSeries()
@@ -206,7 +206,7 @@ void TestCore::finishSeriesQuietly()
 void TestCore::endSeries()
 {
     d_.lblRunCountNumber = QStringLiteral("   0");
-    tmrIntervalTime->setEnabled(false);
+    tmrIntervalTime_->setEnabled(false);
     view_.render();
     if (writeRecoveryFile_)
         writeRecoveryFile_();
@@ -216,9 +216,9 @@ void TestCore::endSeries()
 void TestCore::stopSeries()
 {
     storeComment();
-    EndAfterResponse = true;
-    tmrIntervalTime->setEnabled(false);
-    LastTime = 0;
+    EndAfterResponse_ = true;
+    tmrIntervalTime_->setEnabled(false);
+    LastTime_ = 0;
     setIdle(true);
 }
 
@@ -227,7 +227,7 @@ void TestCore::resetReadouts()
     d_.txtSetIndicator = formatCount(s_.CurrentSet);
     d_.lblAverageTimeNumber = QStringLiteral("  ") + formatSeconds(half_.sets.SetAverage[s_.CurrentSet]);
     d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
-    d_.lblRunCountNumber = runCount(RunsLeft);
+    d_.lblRunCountNumber = runCount(RunsLeft_);
     d_.lblTimeNumber = kZeroTime;
 }
 
@@ -265,7 +265,7 @@ void TestCore::clearSet()
     clearStoredSet(QStringLiteral(" "));
     d_.txtSetComment = QStringLiteral(" ");
     d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
-    d_.lblRunCountNumber = runCount(RunsLeft);
+    d_.lblRunCountNumber = runCount(RunsLeft_);
     d_.lblTimeNumber = kZeroTime;
 }
 
@@ -277,7 +277,7 @@ void TestCore::storeComment()
 void TestCore::armInterval(std::int64_t fromNs)
 {
     stimulusDueNs_ = fromNs + std::int64_t(intervalMs_) * 1'000'000;
-    armUntil(*tmrIntervalTime, p_.clock, stimulusDueNs_, presentLead_.ns + (toneWithPicture_ ? toneLeadNs() : 0));
+    armUntil(*tmrIntervalTime_, p_.clock, stimulusDueNs_, presentLead_.ns + (toneWithPicture_ ? toneLeadNs() : 0));
 }
 
 std::int64_t TestCore::toneLeadNs() const
@@ -307,6 +307,23 @@ std::int64_t TestCore::beginStimulus(bool tone, bool picture)
     if (tone && !picture)
         p_.beeper.startTone(0);
     return begun;
+}
+
+StimulusStamp TestCore::showStimulus(bool tone, const std::function<Presentation()>& picture)
+{
+    const std::int64_t presenting = beginStimulus(tone, bool(picture));
+    Presentation shown;
+    if (picture)
+        shown = picture();
+    ToneStamp toneStamp;
+    if (tone)
+        toneStamp = p_.beeper.startedTone();
+    const StimulusStamp stamp =
+        stampStimulus(picture ? &shown : nullptr, tone ? &toneStamp : nullptr, p_.clock.nowNs());
+    notePresentation(presenting, picture ? stamp.pictureNs : stamp.ns);
+    if (picture)
+        noteFrame(presenting, shown);
+    return stamp;
 }
 
 } // namespace brevane

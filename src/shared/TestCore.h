@@ -172,11 +172,31 @@ public:
     // A stimulus that counts as a run was shown: the next run, the last when the count is
     // reached, so the series ends after its response.
     void countRun();
-    bool endsAfterResponse() const { return EndAfterResponse; }
+    bool endsAfterResponse() const { return EndAfterResponse_; }
 
     // The interval before the next stimulus, drawn when the engine's rules say.
     void setInterval(int ms) { intervalMs_ = ms; }
     int interval() const { return intervalMs_; }
+    // The interval counts from `fromNs` to the next stimulus being on the screen; the timer
+    // wakes ahead of it, and showStimulus() waits out the rest less the presentation lead.
+    void armInterval(std::int64_t fromNs);
+    // The stimuli may put up a picture with a tone: the timer then wakes sooner by as much as the
+    // sound route holds a tone ahead, so that the tone can be started with its picture.
+    void setToneWithPicture(bool on) { toneWithPicture_ = on; }
+    // Puts up a stimulus, stamped: begins it (beginStimulus), puts its picture on the screen
+    // through `picture` (none: a tone alone), takes its tone's stamp, stamps the two
+    // (stampStimulus) and lets the presentation lead and the refresh grid learn from it.
+    StimulusStamp showStimulus(bool tone, const std::function<Presentation()>& picture);
+
+    Timer& intervalTimer() { return *tmrIntervalTime_; }
+    const SetData& sets() const { return half_.sets; }
+
+private:
+    // Waits until the stimulus is to be put up and returns when it is begun, starting its tone on
+    // the way: a tone alone at once (the presentation lead has learnt how long it takes); a tone
+    // with a picture first, as far ahead as the sound route needs, aimed at the refresh the
+    // picture is put on (until the display has shown its grid, the presentation lead after it).
+    std::int64_t beginStimulus(bool tone, bool picture);
     // Putting a stimulus on the screen began at `presentingNs` and was stamped at `stampNs`: the
     // presentation lead, by which the stimulus is begun ahead of its due time.
     void notePresentation(std::int64_t presentingNs, std::int64_t stampNs)
@@ -185,22 +205,6 @@ public:
     }
     // A picture's frame, for the refresh grid.
     void noteFrame(std::int64_t presentingNs, const Presentation& shown) { refreshGrid_.note(presentingNs, shown); }
-    // The interval counts from `fromNs` to the next stimulus being on the screen; the timer
-    // wakes ahead of it, and beginStimulus() waits out the rest less the presentation lead.
-    void armInterval(std::int64_t fromNs);
-    // The stimuli may put up a picture with a tone: the timer then wakes sooner by as much as the
-    // sound route holds a tone ahead, so that the tone can be started with its picture.
-    void setToneWithPicture(bool on) { toneWithPicture_ = on; }
-    // Waits until the stimulus is to be put up and returns when it is begun, starting its tone on
-    // the way: a tone alone at once (the presentation lead has learnt how long it takes); a tone
-    // with a picture first, as far ahead as the sound route needs, aimed at the refresh the
-    // picture is put on (until the display has shown its grid, the presentation lead after it).
-    std::int64_t beginStimulus(bool tone, bool picture);
-
-    Timer& intervalTimer() { return *tmrIntervalTime; }
-    const SetData& sets() const { return half_.sets; }
-
-private:
     void clearStoredSet(const QString& comment);
     std::int64_t toneLeadNs() const;
     void endSeries();
@@ -213,14 +217,14 @@ private:
     TestView& view_;
     std::function<void()> writeRecoveryFile_;
     bool nextRefreshesAtLastSet_;
-    std::unique_ptr<Timer> tmrIntervalTime;
+    std::unique_ptr<Timer> tmrIntervalTime_;
     std::int64_t stimulusDueNs_ = 0;
 
     // The series' state, under the names the windows were designed with.
-    float LastTime = 0; // the time just stored, then the running sum
-    float RunAverage = 0;
-    int RunsLeft = 0;
-    bool EndAfterResponse = false;
+    float LastTime_ = 0; // the time just stored, then the running sum
+    float RunAverage_ = 0;
+    int RunsLeft_ = 0;
+    bool EndAfterResponse_ = false;
     int intervalMs_ = 0; // the interval before the next stimulus
     bool toneWithPicture_ = false;
     PresentLead presentLead_; // how long putting a stimulus on the screen takes

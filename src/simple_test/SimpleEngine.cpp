@@ -27,7 +27,7 @@ void SimpleEngine::initialise()
     p_.pointer.setBusy(false);
     d_.speakerVisible = s_.ShowSpeaker;
     readSettings();
-    StimulusArmed = false;
+    StimulusArmed_ = false;
     d_.panelColor = kWhite;
     s_.CurrentSet = 1;
     d_.cmdDisplay = true;
@@ -48,25 +48,25 @@ void SimpleEngine::readTriggerKind()
 {
     switch (cfg_.TriggerOn) {
     case AudioTrigger:
-        TriggerType = AudioTrigger;
+        TriggerType_ = AudioTrigger;
         d_.lblTriggerLable = QStringLiteral("            Audio Trigger");
         s_.ShowSpeaker = true;
         d_.speakerVisible = true;
         break;
     case VisualTrigger:
-        TriggerType = VisualTrigger;
+        TriggerType_ = VisualTrigger;
         d_.lblTriggerLable = QStringLiteral("           Visual Trigger");
         s_.ShowSpeaker = false;
         d_.speakerVisible = false;
         break;
     case AudioVisualTrigger:
-        TriggerType = AudioVisualTrigger;
+        TriggerType_ = AudioVisualTrigger;
         d_.lblTriggerLable = QStringLiteral("     Audio/Visual Trigger");
         break;
     default:
         break;
     }
-    core_.setToneWithPicture(TriggerType == AudioVisualTrigger);
+    core_.setToneWithPicture(TriggerType_ == AudioVisualTrigger);
 }
 
 // Without a sound device a tone is only the display's bell, if that: an audio series would time
@@ -74,10 +74,10 @@ void SimpleEngine::readTriggerKind()
 // on after saying, once, that the tone is missing.
 bool SimpleEngine::toneCanSound()
 {
-    if (TriggerType == VisualTrigger || p_.beeper.hasDevice())
+    if (TriggerType_ == VisualTrigger || p_.beeper.hasDevice())
         return true;
     const QString missing = QStringLiteral("The sound device \"%1\" could not be opened.").arg(p_.beeper.deviceName());
-    if (TriggerType == AudioTrigger) {
+    if (TriggerType_ == AudioTrigger) {
         p_.prompt.ask({missing + QStringLiteral("\rAn audio trigger needs it: choose a visual trigger in Options."),
                        QStringLiteral("No Sound Device"), MsgButtons::Ok, MsgIcon::Exclamation});
         return false;
@@ -94,7 +94,7 @@ void SimpleEngine::start()
     if (!toneCanSound() || !core_.beginSeries())
         return;
     // A stimulus left out by Stop must not take the first press of the new series.
-    StimulusArmed = false;
+    StimulusArmed_ = false;
     // The first interval comes from the generator as it stands; later ones reseed it.
     prepareInterval(false);
     view_.render();
@@ -117,9 +117,9 @@ int SimpleEngine::drawInterval()
 {
     const int upper = s_.MaxRandomInterval;
     do {
-        NextInterval = int(std::nearbyint(p_.random.next() * upper));
-    } while (NextInterval < cfg_.MinimumTimeInterval);
-    return NextInterval;
+        NextInterval_ = int(std::nearbyint(p_.random.next() * upper));
+    } while (NextInterval_ < cfg_.MinimumTimeInterval);
+    return NextInterval_;
 }
 
 void SimpleEngine::stimulus()
@@ -128,24 +128,18 @@ void SimpleEngine::stimulus()
     // Present first, stamp after: the stamp is taken once the colour is on the screen and
     // the tone has been handed to the sound device, so the stored time is the student's. The
     // tone is started first, aimed at the frame the colour is expected on.
-    const bool picture = TriggerType == VisualTrigger || TriggerType == AudioVisualTrigger;
-    const bool withTone = TriggerType == AudioTrigger || TriggerType == AudioVisualTrigger;
-    const std::int64_t presenting = core_.beginStimulus(withTone, picture);
-    Presentation shown;
-    if (picture) {
-        d_.panelColor = s_.NormalTriggerColor;
-        view_.presentStimulus();
-        shown = view_.presentation();
-    }
-    ToneStamp tone;
-    if (withTone)
-        tone = p_.beeper.startedTone();
-    stimulus_ = stampStimulus(picture ? &shown : nullptr, withTone ? &tone : nullptr, p_.clock.nowNs());
-    StimulusTime = stimulus_.ns;
-    StimulusArmed = true;
-    core_.notePresentation(presenting, picture ? stimulus_.pictureNs : StimulusTime);
+    const bool picture = TriggerType_ == VisualTrigger || TriggerType_ == AudioVisualTrigger;
+    const bool withTone = TriggerType_ == AudioTrigger || TriggerType_ == AudioVisualTrigger;
+    std::function<Presentation()> showPanel;
     if (picture)
-        core_.noteFrame(presenting, shown);
+        showPanel = [this] {
+            d_.panelColor = s_.NormalTriggerColor;
+            view_.presentStimulus();
+            return view_.presentation();
+        };
+    stimulus_ = core_.showStimulus(withTone, showPanel);
+    StimulusTime_ = stimulus_.ns;
+    StimulusArmed_ = true;
     core_.countRun();
     prepareInterval(true);
 }
@@ -155,27 +149,27 @@ void SimpleEngine::press(const PressStamp& press)
     // A press made while the stimulus was being presented reaches us after the window was
     // armed, but its stamp is earlier than the stimulus stamp: it came before the stimulus,
     // so the run goes on waiting for a real response.
-    if (StimulusArmed && press.ns > StimulusTime)
+    if (StimulusArmed_ && press.ns > StimulusTime_)
         recordResponse(press);
 }
 
 void SimpleEngine::recordResponse(const PressStamp& press)
 {
     // Milliseconds are rounded only here, where the time is stored.
-    const double elapsedMs = double(press.ns - StimulusTime) / 1e6;
+    const double elapsedMs = double(press.ns - StimulusTime_) / 1e6;
     if (onResponseMeasured)
-        onResponseMeasured(StimulusTime, press);
+        onResponseMeasured(StimulusTime_, press);
     d_.panelColor = kWhite;
     // A stored 0 is an empty run, so a response is never stored below one millisecond.
     core_.storeTime(float(std::max<long long>(1, std::llround(elapsedMs))) / s_.TimeScale);
     if (core_.endsAfterResponse()) {
         core_.finishSeries();
-        StimulusArmed = false;
+        StimulusArmed_ = false;
         return;
     }
     view_.render();
     core_.armInterval(press.ns);
-    StimulusArmed = false;
+    StimulusArmed_ = false;
 }
 
 void SimpleEngine::stop()
@@ -190,21 +184,21 @@ void SimpleEngine::stop()
 // must not land in the set shown now.
 void SimpleEngine::nextSet()
 {
-    StimulusArmed = false;
+    StimulusArmed_ = false;
     core_.nextSet();
     view_.render();
 }
 
 void SimpleEngine::previousSet()
 {
-    StimulusArmed = false;
+    StimulusArmed_ = false;
     core_.previousSet();
     view_.render();
 }
 
 void SimpleEngine::clearSet()
 {
-    StimulusArmed = false;
+    StimulusArmed_ = false;
     core_.clearSet();
     view_.render();
 }

@@ -48,7 +48,7 @@ public:
     std::int64_t stimulusToneLagNs() const override { return stimulus_.toneLagNs; }
 
     const SimpleTestDisplay& display() const { return d_; }
-    bool armed() const { return StimulusArmed; }
+    bool armed() const { return StimulusArmed_; }
     int pendingInterval() const { return core_.interval(); }
 
 private:
@@ -67,11 +67,11 @@ private:
     TestCore core_;
     SimpleConfigBlock cfg_; // the simple block, usable
 
-    std::int64_t StimulusTime = 0; // ns
-    StimulusStamp stimulus_;       // what the trace records of StimulusTime
-    bool StimulusArmed = false;
-    int NextInterval = 0;
-    TriggerKind TriggerType = VisualTrigger;
+    std::int64_t StimulusTime_ = 0; // ns
+    StimulusStamp stimulus_;        // what the trace records of StimulusTime_
+    bool StimulusArmed_ = false;
+    int NextInterval_ = 0;
+    TriggerKind TriggerType_ = VisualTrigger;
     bool missingToneTold_ = false;
 };
 
