@@ -6,6 +6,7 @@
 #include "platform/display/wayland/WaylandProbe.h"
 #include "platform/display/x11/XDisplay.h"
 #include "platform/print/QtPrinting.h"
+#include "shared/Accounts.h"
 #include "shared/HandInNotice.h"
 #include "shared/HandInQueue.h"
 #include "timing_check/TimingCheckWindow.h"
@@ -30,21 +31,22 @@ QStringList rawArguments(int argc, char** argv)
     return arguments;
 }
 
-// The lab's hand-in folder: --hand-in, else the user's settings, else the machine's. Without
-// one nothing is handed in.
+// The lab's hand-in folder: --hand-in, else the user's settings, else the lab's. Without one
+// nothing is handed in.
 std::unique_ptr<HandIn> makeHandIn(const QString& commandLineFolder, TimerFactory& timers, HandInNotice& notice)
 {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brevane"),
-                             QStringLiteral("Brevane"));
-    const HandInSettings lab = readHandInSettings(settings, commandLineFolder);
-    if (lab.folder.isEmpty())
+    QSettings user(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brevane"), QStringLiteral("Brevane"));
+    user.setFallbacksEnabled(false); // the machine's file is the lab's, read below
+    const QSettings lab(QStringLiteral("/etc/xdg/Brevane/Brevane.conf"), QSettings::IniFormat);
+    const HandInSettings read = readHandInSettings(user, lab, commandLineFolder);
+    if (read.folder.isEmpty())
         return std::make_unique<NoHandIn>();
-    const QString folder = lab.folder;
-    const QString own = handInSubfolder(loginName(), QSysInfo::machineHostName(), lab.perMachine);
+    const QString folder = read.folder;
+    const QString own = handInSubfolder(loginName(), QSysInfo::machineHostName(), read.perMachine);
     return std::make_unique<HandInQueue>(
         [folder, own](const QString& name, const QByteArray& bytes) { return handInFile(folder, own, name, bytes); },
         timers, [folder, &notice](const QString& reason) { notice.show(handInNoticeText(folder, reason)); },
-        lab.timeLimitMs);
+        read.timeLimitMs);
 }
 
 } // namespace
