@@ -161,11 +161,15 @@ private:
             struct stat st { };
             if (::lstat(QFile::encodeName(file.filePath()).constData(), &st) != 0)
                 continue;
-            if (st.st_uid != uid)
-                wrong(
-                    tr("%1 belongs to user %2, not to the folder's student").arg(file.filePath(), userName(st.st_uid)));
+            const QString path = file.filePath();
+            if (S_ISLNK(st.st_mode))
+                wrong(tr("%1 is a link, which the summary does not follow: remove it").arg(path));
+            else if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+                wrong(tr("%1 is a FIFO, a socket or a device, which the summary does not read: remove it").arg(path));
+            else if (st.st_uid != uid)
+                wrong(tr("%1 belongs to user %2, not to the folder's student").arg(path, userName(st.st_uid)));
             else if (st.st_mode & S_IROTH)
-                wrong(tr("every user may read %1").arg(file.filePath()));
+                wrong(tr("every user may read %1").arg(path));
         }
     }
 
