@@ -275,7 +275,7 @@ namespace {
 // the count where only some were ("bob (2 of 3 files)").
 QString checkedOwner(const StudentRow& student)
 {
-    const QString owners = student.owners.join(QStringLiteral("; "));
+    QString owners = student.owners.join(QStringLiteral("; "));
     if (student.checkedFiles == 0 || student.checkedFiles == student.files.size())
         return owners;
     return QStringLiteral("%1 (%2 of %3 files)").arg(owners).arg(student.checkedFiles).arg(student.files.size());
