@@ -19,11 +19,14 @@ using namespace brevane;
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 4) {
+    const QStringList args = QCoreApplication::arguments(); // the program, then its three
+    const QString folder = args.value(1), local = args.value(2);
+    bool number = false;
+    const double ms = args.value(3).toDouble(&number);
+    if (args.size() != 4 || !number) {
         std::fputs("usage: handin_student HAND-IN-FOLDER LOCAL-FILE MILLISECONDS\n", stderr);
         return 2;
     }
-    const QString folder = QString::fromLocal8Bit(argv[1]), local = QString::fromLocal8Bit(argv[2]);
     QStringList notices;
     fakes::FakeTimerFactory timers;
     const QString own = loginName();
@@ -35,7 +38,7 @@ int main(int argc, char** argv)
     fakes::FakePrompt prompt;
     prompt.answers = {MsgAnswer::Yes}; // over a file saved before
     SetData sets;
-    sets.Times[1][1] = float(std::atof(argv[3]) / 1000.0);
+    sets.Times[1][1] = float(ms / 1000.0);
     if (saveDataFile(files, prompt, queue, kNrmFile, QStringLiteral("Save"), StoreHalf{sets}) != FileCommand::Done)
         return 1;
     if (QFileInfo(local).isFile())
