@@ -83,7 +83,9 @@ QString fill(int fd, int folder, const QByteArray& name, const std::function<boo
         return file.errorString();
     if (!write(file) || !file.flush())
         return file.error() != QFileDevice::NoError ? file.errorString() : systemReason(EIO);
-    if (::fdatasync(fd) != 0 && errno != EINVAL)
+    // A file system that cannot sync (EINVAL, ENOTSUP) has nothing to wait for; one that fails to
+    // (a full NFS server, EIO) has not kept the bytes.
+    if (::fdatasync(fd) != 0 && errno != EINVAL && errno != ENOTSUP && errno != ENOSYS)
         return systemReason(errno);
     return {};
 }

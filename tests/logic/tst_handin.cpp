@@ -158,7 +158,9 @@ private slots:
         if (row.place == Place::File)
             fakes::writeFile(own, "x");
 
+        const mode_t umask = ::umask(077); // the modes are the program's, whatever the user's umask
         const HandInResult result = handInFile(share, "ann", "ann.nrm", "data");
+        ::umask(umask);
         QCOMPARE(result.reason, row.refusal);
         QCOMPARE(result.ok, row.refusal.isEmpty());
         QVERIFY(QDir(elsewhere).isEmpty());
