@@ -15,10 +15,11 @@
 
 namespace brevane {
 
-Application::Application(AppState& state, const Platform& platform, QString commandLine)
+Application::Application(AppState& state, const Platform& platform, QString commandLine, LabSession lab)
     : state_(state)
     , platform_(platform)
     , commandLine_(std::move(commandLine))
+    , lab_(std::move(lab))
     , recovery_(std::make_unique<RecoveryFile>(state, platform.prompt, QString(), &platform.handIn))
     , first_(std::make_unique<frmFirst>())
     , splash_(std::make_unique<frmSplash>(platform.version))
@@ -38,6 +39,7 @@ Application::Application(AppState& state, const Platform& platform, QString comm
         // The display as probed now, else what the stimuli shown so far turned out to be.
         const QString notice = displayStampPlan(probeDisplay()).notice;
         frmAbout about(platform_.version, notice.isEmpty() ? estimatedNotice_ : notice, main_.get());
+        about.showConfiguration(state_.ConfigurationInUse);
         about.exec();
     });
     connect(main_.get(), &frmMain::exitRequested, this, &Application::exitProgram);
@@ -86,6 +88,7 @@ void Application::start()
 
     StartupSequence sequence(state_, platform_.prompt, platform_.pointer, *splash_, QDir::current());
     sequence.initialiseGlobals(primaryScreenMetrics());
+    sequence.setLab(lab_);
     StartupLoaders loaders;
     for (const auto& m : modules_) {
         Module* module = m.get();

@@ -6,6 +6,7 @@
 #include "app/Navigator.h"
 #include "platform/Platform.h"
 #include "shared/AppState.h"
+#include "shared/LabSettings.h"
 #include "shared/Shell.h"
 
 #include <QObject>
@@ -22,7 +23,8 @@ class RecoveryFile;
 class Application final : public QObject, public Shell, public SeriesRecorder {
     Q_OBJECT
 public:
-    Application(AppState& state, const Platform& platform, QString commandLine);
+    // `lab`: what the lab's settings ask of the session (its class configuration and its lock).
+    Application(AppState& state, const Platform& platform, QString commandLine, LabSession lab = {});
     ~Application() override;
 
     // Runs the load sequence; ends in the main menu, or quits the event loop with status 1
@@ -65,6 +67,7 @@ private:
     AppState& state_;
     const Platform& platform_;
     QString commandLine_;
+    LabSession lab_;
     Navigator navigator_;
     QString tracePath_;
     QString estimatedNotice_; // the first stimulus stamp found estimated, in a teacher's words

@@ -36,6 +36,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
                 line.action = Action::TimingCheck;
         } else if (options && argument == QLatin1String("--user-folder")) {
             line.userFolder = true;
+        } else if (options && argument == QLatin1String("--unlock")) {
+            line.unlock = true;
         } else {
             rest << argument;
         }
@@ -70,7 +72,7 @@ QString versionText(const QString& version)
 
 QString helpText(const QString& program)
 {
-    return QStringLiteral("Usage: %1 [--user-folder] [--hand-in DIR] [CONFIGURATION-FILE]\n"
+    return QStringLiteral("Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [CONFIGURATION-FILE]\n"
                           "       %1 --timing-check | --version | --help\n"
                           "\n"
                           "Simple vs Complex Stimulus Reaction Timing: a student's reaction times to a\n"
@@ -85,6 +87,8 @@ QString helpText(const QString& program)
                           "                      recover.dat in to DIR/<login name>/, for the teacher\n"
                           "                      (set for every user in /etc/xdg/Brevane/Brevane.conf;\n"
                           "                      man brevane)\n"
+                          "  --unlock            where the lab locks the settings, let a member of the\n"
+                          "                      lab's group of teachers change them in this session\n"
                           "  --timing-check      show a flashing patch for a photodiode or a camera, with\n"
                           "                      the refresh rate, the frame time jitter and the stamp\n"
                           "                      sources in use (Esc or a click ends it)\n"

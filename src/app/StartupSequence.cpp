@@ -4,6 +4,7 @@
 #include "shared/FileRead.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -72,13 +73,7 @@ StartupOutcome StartupSequence::loadConfiguration(const QString& commandLine, co
         state_.ColorPalette[i] = qint16(i);
     view_.setProgress(10);
 
-    std::optional<ReflexConfig> loaded;
-    if (commandLine.isEmpty()) {
-        view_.setStatus(kLoadingDefault);
-        loaded = readDefaultFile();
-    } else {
-        loaded = readNamedFile(commandLine);
-    }
+    const std::optional<ReflexConfig> loaded = readConfiguration(commandLine);
     view_.setProgress(15);
     if (loaded)
         state_.Config = *loaded;
@@ -115,6 +110,27 @@ StartupOutcome StartupSequence::loadConfiguration(const QString& commandLine, co
     return StartupOutcome::ShowMainMenu;
 }
 
+// The file named on the command line, else the lab's class configuration, else Reflex.cfg.
+std::optional<ReflexConfig> StartupSequence::readConfiguration(const QString& commandLine)
+{
+    state_.SettingsLock = lab_.lock;
+    const QString named = labNotices(commandLine);
+    std::optional<ReflexConfig> loaded;
+    if (!named.isEmpty()) {
+        loaded = readNamedFile(named);
+    } else if (!lab_.classConfiguration.isEmpty()) {
+        loaded = readClassFile();
+    } else {
+        view_.setStatus(kLoadingDefault);
+        loaded = readDefaultFile();
+    }
+    if (!loaded)
+        state_.ConfigurationInUse = QCoreApplication::translate("Startup", "the built-in defaults");
+    if (!lab_.lock.isEmpty())
+        state_.ConfigurationInUse += QCoreApplication::translate("Startup", ", locked by the lab");
+    return loaded;
+}
+
 StartupSequence::FileCheck StartupSequence::readFile(const QString& path, ReflexConfig& into, QString* why)
 {
     refusal_.clear();
@@ -145,6 +161,7 @@ std::optional<ReflexConfig> StartupSequence::readNamedFile(const QString& name)
     QString why;
     switch (readFile(dir_.absoluteFilePath(name), read, &why)) {
     case FileCheck::Valid:
+        state_.ConfigurationInUse = path;
         return read;
     case FileCheck::Missing:
         warn(path + QStringLiteral(": no such configuration file; using the default configuration"));
@@ -160,7 +177,8 @@ std::optional<ReflexConfig> StartupSequence::readNamedFile(const QString& name)
              QStringLiteral("Using Default Configuration File"), {}, refusal_);
         break;
     }
-    return readDefaultFile();
+    // The lab's class configuration is this machine's default.
+    return lab_.classConfiguration.isEmpty() ? readDefaultFile() : readClassFile();
 }
 
 // Reflex.cfg: created with the defaults when missing; replaced by a new one when it is refused
@@ -203,10 +221,55 @@ std::optional<ReflexConfig> StartupSequence::readDefaultFile()
              kept, refusal_);
         writeAndReread();
     }
-    if (check == FileCheck::Valid)
+    if (check == FileCheck::Valid) {
+        state_.ConfigurationInUse = shown;
         return read;
+    }
     warn(shown + QStringLiteral(": cannot be written; the defaults are used until the program ends"));
     return std::nullopt;
+}
+
+QString StartupSequence::labNotices(const QString& commandLine)
+{
+    if (!lab_.notice.isEmpty())
+        tellLab(QCoreApplication::translate("Startup", "Settings Locked"), lab_.notice);
+    if (commandLine.isEmpty() || lab_.lock.isEmpty())
+        return commandLine;
+    tellLab(
+        QCoreApplication::translate("Startup", "Settings Locked"),
+        QCoreApplication::translate("Startup", "The configuration file %1 is not read: the lab locks the "
+                                               "settings (LockSettings in %2).")
+            .arg(QDir::toNativeSeparators(dir_.absoluteFilePath(commandLine)), QDir::toNativeSeparators(lab_.labFile)));
+    return {};
+}
+
+// The class configuration, on the share or on this machine; where it cannot be read, Reflex.cfg
+// as though the lab named none.
+std::optional<ReflexConfig> StartupSequence::readClassFile()
+{
+    view_.setStatus(QCoreApplication::translate("Startup", "Loading the class configuration ..."));
+    const QString path = QDir::toNativeSeparators(lab_.classConfiguration);
+    ReflexConfig read = state_.Config;
+    QString why;
+    const FileCheck check = readFile(lab_.classConfiguration, read, &why);
+    if (check == FileCheck::Valid) {
+        state_.ConfigurationInUse = QCoreApplication::translate("Startup", "the class configuration %1").arg(path);
+        return read;
+    }
+    if (check == FileCheck::Missing)
+        why = QCoreApplication::translate("Startup", "there is no such file");
+    tellLab(QCoreApplication::translate("Startup", "Class Configuration"),
+            QCoreApplication::translate("Startup", "The class configuration %1 that %2 names cannot be read (%3); "
+                                                   "the configuration of this computer is used instead.")
+                .arg(path, QDir::toNativeSeparators(lab_.labFile), why));
+    view_.setStatus(kLoadingDefault);
+    return readDefaultFile();
+}
+
+void StartupSequence::tellLab(const QString& title, const QString& text)
+{
+    warn(text);
+    prompt_.ask(Message{text, title, MsgButtons::Ok, MsgIcon::Exclamation});
 }
 
 // Renames the refused default file to Reflex.cfg.bad, replacing an older copy. An empty file

@@ -4,9 +4,13 @@
 // stores and preloading the windows while the splash's progress bar advances. The splash
 // window implements SplashView and runs it; tests drive it with a fake view and real files
 // in a temporary directory.
+// Where the lab names a class configuration (shared/LabSettings.h) it is read in place of
+// Reflex.cfg, with the same checks; one that cannot be read is said once, and Reflex.cfg is
+// read as ever. Where the lab locks the settings, a file named on the command line is not read.
 
 #include "platform/Platform.h"
 #include "shared/AppState.h"
+#include "shared/LabSettings.h"
 
 #include <QDir>
 #include <QString>
@@ -40,6 +44,9 @@ public:
     // The start-up window's load: screen metrics, StartDirectory and the first globals.
     void initialiseGlobals(const ScreenMetrics& screen);
 
+    // What the lab's settings ask of this session; without it, none.
+    void setLab(LabSession lab) { lab_ = std::move(lab); }
+
     // LoadConfiguration: Terminate after the screen check refused the screen, else
     // ShowMainMenu once Config and StartupConfig hold the loaded configuration.
     // `commandLine` is the whole argument string ("" when none was given).
@@ -54,8 +61,14 @@ private:
     FileCheck readFile(const QString& path, ReflexConfig& into, QString* why = nullptr);
     // The configuration of the accepted file, or nothing when no file could be read (Config
     // then holds the defaults).
+    std::optional<ReflexConfig> readConfiguration(const QString& commandLine);
     std::optional<ReflexConfig> readNamedFile(const QString& name);
     std::optional<ReflexConfig> readDefaultFile();
+    std::optional<ReflexConfig> readClassFile();
+    // The lab's word before the file is chosen: an --unlock refused, a named file not read.
+    // Returns the configuration file still to read of those named on the command line.
+    QString labNotices(const QString& commandLine);
+    void tellLab(const QString& title, const QString& text);
     bool keepRefusedFile(const QString& path) const;
     void show(MsgIcon icon, const QString& title, const QString& line1, const QString& line2, const QString& line3 = {},
               const QString& detail = {});
@@ -67,6 +80,7 @@ private:
     SplashView& view_;
     QDir dir_;
     QString refusal_;
+    LabSession lab_;
 };
 
 } // namespace brevane

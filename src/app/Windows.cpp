@@ -134,7 +134,7 @@ frmAbout::frmAbout(const ProgramVersion& version, const QString& displayNotice, 
             continue;
         label->hide();
         const int room = label->height() + 6;
-        for (QWidget* below : std::initializer_list<QWidget*>{ui->lblDisplay, ui->cmdAboutOk})
+        for (QWidget* below : std::initializer_list<QWidget*>{ui->lblDisplay, ui->lblConfiguration, ui->cmdAboutOk})
             if (below->y() > label->y())
                 below->move(below->pos() - QPoint(0, room));
         resize(width(), height() - room);
@@ -157,6 +157,15 @@ frmAbout::frmAbout(const ProgramVersion& version, const QString& displayNotice, 
 }
 
 frmAbout::~frmAbout() = default;
+
+void frmAbout::showConfiguration(const QString& inUse)
+{
+    const QString text = tr("Configuration: %1").arg(inUse);
+    ui->lblConfiguration->setText(
+        ui->lblConfiguration->fontMetrics().elidedText(text, Qt::ElideMiddle, ui->lblConfiguration->width()));
+    ui->lblConfiguration->setToolTip(text);
+    ui->lblConfiguration->setAccessibleName(text);
+}
 
 frmLoadDisplay::frmLoadDisplay(QWidget* parent)
     : QWidget(parent)

@@ -87,6 +87,8 @@ public:
     // `displayNotice`: what the display's stimulus stamps cost the times; empty where nothing.
     frmAbout(const ProgramVersion& version, const QString& displayNotice, QWidget* parent = nullptr);
     ~frmAbout() override;
+    // The configuration the session read at start-up, in words (AppState::ConfigurationInUse).
+    void showConfiguration(const QString& inUse);
 
 private:
     std::unique_ptr<Ui::frmAbout> ui;

@@ -9,8 +9,10 @@
 #include "platform/input/DevicePressStamper.h"
 #include "platform/print/QtPrinting.h"
 #include "platform/services/qt/QtServices.h"
+#include "shared/Accounts.h"
 #include "shared/HandInNotice.h"
 #include "shared/HandInQueue.h"
+#include "shared/LabSettings.h"
 #include "timing_check/TimingCheckWindow.h"
 
 #include <QApplication>
@@ -33,21 +35,37 @@ QStringList rawArguments(int argc, char** argv)
     return arguments;
 }
 
-// The lab's hand-in folder: --hand-in, else the user's settings, else the machine's. Without
-// one nothing is handed in.
+// The lab's own file, /etc/xdg/Brevane/Brevane.conf (or, on a machine without one, the file a
+// test names in BREVANE_LAB_FILE).
+QString labFile()
+{
+    return labFilePath(QLatin1String(kLabFile), qEnvironmentVariable(kLabFileVariable));
+}
+
+// The lab's hand-in folder: --hand-in, else the user's settings, else the lab's. Without one
+// nothing is handed in.
 std::unique_ptr<HandIn> makeHandIn(const QString& commandLineFolder, TimerFactory& timers, HandInNotice& notice)
 {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brevane"),
-                             QStringLiteral("Brevane"));
-    const HandInSettings lab = readHandInSettings(settings, commandLineFolder);
-    if (lab.folder.isEmpty())
+    QSettings user(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brevane"), QStringLiteral("Brevane"));
+    user.setFallbacksEnabled(false); // the machine's file is the lab's, read below
+    const QSettings lab(labFile(), QSettings::IniFormat);
+    const HandInSettings read = readHandInSettings(user, lab, commandLineFolder);
+    if (read.folder.isEmpty())
         return std::make_unique<NoHandIn>();
-    const QString folder = lab.folder;
-    const QString own = handInSubfolder(loginName(), QSysInfo::machineHostName(), lab.perMachine);
+    const QString folder = read.folder;
+    const QString own = handInSubfolder(loginName(), QSysInfo::machineHostName(), read.perMachine);
     return std::make_unique<HandInQueue>(
         [folder, own](const QString& name, const QByteArray& bytes) { return handInFile(folder, own, name, bytes); },
         timers, [folder, &notice](const QString& reason) { notice.show(handInNoticeText(folder, reason)); },
-        lab.timeLimitMs);
+        read.timeLimitMs);
+}
+
+// The class configuration and the lock on the settings, from the lab's file alone.
+LabSession makeLabSession(bool unlock)
+{
+    const QString file = labFile();
+    const QSettings lab(file, QSettings::IniFormat);
+    return labSession(readLabSettings(lab, file), loginName(), unlock);
 }
 
 } // namespace
@@ -132,7 +150,8 @@ int main(int argc, char** argv)
 
     AppState state;
     // Qt has taken its own options (-platform, -display, ...) out of the arguments by now.
-    Application shell(state, platform, CommandLine::parse(QApplication::arguments()).configFile);
+    Application shell(state, platform, CommandLine::parse(QApplication::arguments()).configFile,
+                      makeLabSession(early.unlock));
     // A benchmarking aid, not a setting: the stamps behind every stored time. The older name
     // still works, since lab scripts may set it.
     QByteArray trace = qgetenv("BREVANE_TIMING_TRACE");

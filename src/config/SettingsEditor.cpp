@@ -8,6 +8,7 @@
 #include "shared/Palette.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 namespace brevane {
 
@@ -83,6 +84,8 @@ QString SettingsEditor::text(SettingsField field) const
 
 bool SettingsEditor::enabled(SettingsField field) const
 {
+    if (locked())
+        return false;
     const FieldSpec s = specOf(field);
     const ReflexConfig& e = state_.EditConfig;
     switch (s.kind) {
@@ -113,6 +116,8 @@ int SettingsEditor::option(SettingsOption group) const
 
 bool SettingsEditor::optionEnabled(SettingsOption group, int index) const
 {
+    if (locked())
+        return false;
     const OptionSpec o = specOf(group);
     if (o.block == Normal || o.what == OptionSpec::IntervalTiming)
         return true;
@@ -320,13 +325,25 @@ void SettingsEditor::volumeMoved(int percent)
     SetMasterVolume(mixer_, request); // no sound device: the slider still shows the value
 }
 
-void SettingsEditor::ok()
+bool SettingsEditor::refusedByLock()
 {
+    if (!locked())
+        return false;
+    platform_.prompt.ask(Message{state_.SettingsLock, QCoreApplication::translate("Settings", "Settings Locked"),
+                                 MsgButtons::Ok, MsgIcon::Exclamation});
+    return true;
+}
+
+bool SettingsEditor::ok()
+{
+    if (refusedByLock())
+        return false;
     state_.Config = state_.EditConfig;
     state_.Config.Normal.RunCount = runCounts_[Normal];
     state_.Config.Color.RunCount = runCounts_[Color];
     state_.Config.Number.RunCount = runCounts_[Number];
     platform_.pointer.setBusy(false);
+    return true;
 }
 
 void SettingsEditor::cancel()
@@ -337,12 +354,16 @@ void SettingsEditor::cancel()
 
 void SettingsEditor::reset()
 {
+    if (refusedByLock())
+        return;
     state_.Config = state_.StartupConfig;
     load();
 }
 
 void SettingsEditor::save()
 {
+    if (refusedByLock())
+        return;
     const std::optional<QString> path = platform_.files.saveFile(configDialog(state_, "Save Configuration File"));
     if (!path)
         return;
@@ -357,6 +378,8 @@ void SettingsEditor::save()
 
 void SettingsEditor::loadFile()
 {
+    if (refusedByLock())
+        return;
     const std::optional<QString> path = platform_.files.openFile(configDialog(state_, "Load Configuration File"));
     if (!path)
         return;

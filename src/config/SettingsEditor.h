@@ -20,6 +20,11 @@
 // and sound off goes with a silent trigger. The option that would break one is disabled.
 //
 // The view reads the texts, colours and option states back after every call.
+//
+// Where the lab locks the settings (AppState::SettingsLock), the dialog shows the configuration
+// and changes nothing: every field, option and colour is disabled, and OK, Save, Load and Reset
+// say the lock's sentence and do nothing else. Cancel closes the dialog; the volume, which no
+// configuration holds, stays the student's.
 
 #include "platform/Platform.h"
 #include "shared/AppState.h"
@@ -90,13 +95,15 @@ public:
     // --- what the view shows
     QString text(SettingsField field) const;
     bool enabled(SettingsField field) const; // an interval field follows its option; the
-                                             // element boxes follow the element count
+                                             // element boxes follow the element count; none
+                                             // where the settings are locked
     int option(SettingsOption group) const;  // the selected index (may be none of the buttons)
     bool optionEnabled(SettingsOption group, int index) const;
     QRgb swatch(int i) const; // pnlColorSwatch(i)
     QRgb triggerColourBox() const;
     QRgb normalTriggerColour() const { return state_.NormalTriggerColor; }
     int volume() const { return state_.VolumeSetting; }
+    bool locked() const { return !state_.SettingsLock.isEmpty(); }
 
     // --- what the user does
     // A field left with `typed` in it; false (after a beep) when the entry was refused.
@@ -113,8 +120,9 @@ public:
     // at start-up, so that the 75 the slider first shows is what plays).
     void applyVolume();
 
-    // --- the command buttons; OK and Cancel are followed by the dialog closing
-    void ok();
+    // --- the command buttons; OK (when it is not refused) and Cancel are followed by the dialog
+    // closing
+    bool ok();
     void cancel();
     void reset();
     void save();
@@ -124,6 +132,8 @@ private:
     bool accepts(SettingsField field, int n) const;
     void store(SettingsField field, int n);
     void pickColourOf(int element);
+    // True, after the lock's sentence, where the settings are locked.
+    bool refusedByLock();
 
     AppState& state_;
     const Platform& platform_;

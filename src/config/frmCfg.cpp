@@ -56,8 +56,8 @@ frmCfg::frmCfg(AppState& state, const Platform& platform, Mixer& mixer, QWidget*
 
     connect(ui->cmdOk, &QPushButton::clicked, this, [this] {
         checkFocusedField();
-        editor_.ok();
-        emit closed();
+        if (editor_.ok())
+            emit closed();
     });
     connect(ui->cmdCancel, &QPushButton::clicked, this, [this] {
         editor_.cancel();
@@ -153,6 +153,8 @@ void frmCfg::bindPanels()
     panel(ui->pnlTriggerColor, [this] { editor_.pickTriggerColour(); });
     panel(ui->txtColorTriggerColorBox, [this] { editor_.clickTriggerColourBox(); });
     panel(ui->cmdColorSelect, [this] { editor_.pickElementColour(); });
+    colourPanels_ = swatches_;
+    colourPanels_.insert(colourPanels_.end(), {ui->pnlTriggerColor, ui->txtColorTriggerColorBox, ui->cmdColorSelect});
 }
 
 void frmCfg::openOn(int page)
@@ -180,6 +182,9 @@ void frmCfg::render()
         fill(swatches_[i], editor_.swatch(i));
     fill(ui->txtColorTriggerColorBox, editor_.triggerColourBox());
     fill(ui->pnlTriggerColor, editor_.normalTriggerColour());
+    // The colours are settings too; where the lab locks them they are shown, not chosen.
+    for (QPushButton* panel : colourPanels_)
+        panel->setEnabled(!editor_.locked());
     // The slider shows the setting without setting the volume again.
     const QSignalBlocker quiet(ui->VolSlider);
     ui->VolSlider->setValue(editor_.volume());

@@ -63,6 +63,7 @@ private:
     std::vector<Options> options_;
     std::vector<QLabel*> fieldLabels_; // enabled with their fields
     std::vector<QPushButton*> swatches_;
+    std::vector<QPushButton*> colourPanels_; // the swatches and the other colour buttons
 };
 
 } // namespace brevane

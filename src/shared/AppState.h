@@ -72,6 +72,11 @@ struct AppState {
     qint16 ColorEditElement = 0;
     bool ShowSpeaker = false;
     std::array<qint16, 16> ColorPalette{};
+    // Where Config came from at start-up, in words for the about box.
+    QString ConfigurationInUse;
+    // Where the lab locks the settings (shared/LabSettings.h), the sentence the settings dialog
+    // refuses every change with; empty where they may be changed.
+    QString SettingsLock;
 
     // The flag of the test whose sets `store` is (the engines and results windows know their
     // store, not their test).

@@ -1,33 +1,134 @@
 #include "shared/AtomicFile.h"
 
-#include <QSaveFile>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace brevane {
+
+FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept
+{
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+FileDescriptor::~FileDescriptor()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+namespace {
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The mode bits of QFileDevice's permissions (its owner and user bits are one on Linux).
+mode_t modeOf(QFileDevice::Permissions p)
+{
+    const std::pair<QFileDevice::Permission, mode_t> bits[] = {
+        {QFileDevice::ReadOwner, S_IRUSR}, {QFileDevice::WriteOwner, S_IWUSR}, {QFileDevice::ExeOwner, S_IXUSR},
+        {QFileDevice::ReadGroup, S_IRGRP}, {QFileDevice::WriteGroup, S_IWGRP}, {QFileDevice::ExeGroup, S_IXGRP},
+        {QFileDevice::ReadOther, S_IROTH}, {QFileDevice::WriteOther, S_IWOTH}, {QFileDevice::ExeOther, S_IXOTH},
+        {QFileDevice::ReadUser, S_IRUSR},  {QFileDevice::WriteUser, S_IWUSR},  {QFileDevice::ExeUser, S_IXUSR}};
+    mode_t mode = 0;
+    for (const auto& [permission, bit] : bits)
+        if (p.testFlag(permission))
+            mode |= bit;
+    return mode;
+}
+
+// A new file beside `name`, `name.XXXXXX`, made by this call alone (O_EXCL) and never through a
+// link; its name comes back in `made`.
+FileDescriptor createTemporary(int folder, const QByteArray& name, QByteArray& made)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        made = name + '.';
+        for (int i = 0; i < 6; ++i)
+            made += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+        const int fd = ::openat(folder, made.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return FileDescriptor(fd);
+    }
+    return FileDescriptor(-1);
+}
+
+// The temporary file's contents and mode, each step checked where its failure shows: a small
+// file fits QFile's buffer, and a full disk shows at the flush, or on a network share at the
+// sync or the close.
+QString fill(int fd, int folder, const QByteArray& name, const std::function<bool(QIODevice&)>& write,
+             std::optional<QFileDevice::Permissions> permissions)
+{
+    struct stat old { };
+    if (permissions) {
+        if (::fchmod(fd, modeOf(*permissions)) != 0)
+            return systemReason(errno);
+    } else if (::fstatat(folder, name.constData(), &old, 0) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(fd, old.st_mode & 07777); // a replaced file keeps its mode
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+        return file.errorString();
+    if (!write(file) || !file.flush())
+        return file.error() != QFileDevice::NoError ? file.errorString() : systemReason(EIO);
+    // A file system that cannot sync (EINVAL, ENOTSUP) has nothing to wait for; one that fails to
+    // (a full NFS server, EIO) has not kept the bytes.
+    if (::fdatasync(fd) != 0 && errno != EINVAL && errno != ENOTSUP && errno != ENOSYS)
+        return systemReason(errno);
+    return {};
+}
+
+} // namespace
+
+FileWriteResult replaceFileAtomically(const FileInFolder& target, const std::function<bool(QIODevice&)>& write,
+                                      std::optional<QFileDevice::Permissions> permissions)
+{
+    const QByteArray name = QFile::encodeName(target.name);
+    QByteArray temporary;
+    FileDescriptor fd = createTemporary(target.folder, name, temporary);
+    if (!fd)
+        return {false, systemReason(errno)};
+    QString reason = fill(fd.get(), target.folder, name, write, permissions);
+    if (::close(fd.release()) != 0 && reason.isEmpty())
+        reason = systemReason(errno);
+    if (reason.isEmpty() && ::renameat(target.folder, temporary.constData(), target.folder, name.constData()) != 0)
+        reason = systemReason(errno);
+    if (!reason.isEmpty()) {
+        ::unlinkat(target.folder, temporary.constData(), 0);
+        return {false, reason};
+    }
+    return {true, {}};
+}
 
 FileWriteResult replaceFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
                                       std::optional<QFileDevice::Permissions> permissions)
 {
-    // QSaveFile refuses to commit after a failed write, but a small file fits in its buffer
-    // and commit() lets a failed flush of that buffer (a full disk) pass, renaming a cut file
-    // over the good one; so the buffer is flushed here first, where the failure still shows.
-    // An uncommitted QSaveFile removes its temporary file when it goes.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    // On the open QSaveFile this sets the temporary file's mode, which the rename keeps.
-    if (permissions && !file.setPermissions(*permissions)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, reason};
-    }
-    if (!write(file) || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, reason};
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+    const QFileInfo given(path);
+    const QFileInfo file(given.isSymLink() ? given.symLinkTarget() : given.absoluteFilePath());
+    const FileDescriptor folder(
+        ::open(QFile::encodeName(file.absolutePath()).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!folder)
+        return {false, systemReason(errno)};
+    return replaceFileAtomically(FileInFolder{folder.get(), file.fileName()}, write, permissions);
+}
+
+FileWriteResult replaceFileAtomically(const FileInFolder& file, const QByteArray& bytes,
+                                      std::optional<QFileDevice::Permissions> permissions)
+{
+    return replaceFileAtomically(
+        file, [&](QIODevice& device) { return device.write(bytes) == bytes.size(); }, permissions);
 }
 
 FileWriteResult replaceFileAtomically(const QString& path, const QByteArray& bytes,

@@ -21,6 +21,9 @@ struct FileReadResult {
 };
 
 FileReadResult readWholeFile(const QString& path, qint64 largest = kLargestReadableFile);
+// The same from a file opened beforehand (and checked to be the one meant), named `name` in the
+// reasons.
+FileReadResult readWholeFile(int fd, const QString& name, qint64 largest = kLargestReadableFile);
 
 // Drops a UTF-8 byte-order mark that an editor put at the start of a hand-edited file.
 // Returns true when there was one.

@@ -37,7 +37,7 @@ ClassRound readClass(const SummaryOptions& options, const ClassFiles& found, con
     QList<StudentFile> files;
     for (qsizetype i = 0; i < found.files.size(); ++i) {
         const DataFileEntry& entry = found.files[i];
-        const FileReadResult bytes = readWholeFile(entry.path);
+        const FileReadResult bytes = readClassFile(entry);
         const QByteArray hash = QCryptographicHash::hash(bytes.bytes, QCryptographicHash::Sha256);
         QString reason;
         if (!bytes.ok) {

@@ -21,6 +21,7 @@ struct SummaryOptions {
     QString output = QStringLiteral(".");
     ColTest colTest = ColTest::Choice;
     StudentFrom studentFrom = StudentFrom::Either;
+    Owners owners = Owners::Auto;
     bool excel = false; // a UTF-8 byte-order mark atop every CSV file
 };
 

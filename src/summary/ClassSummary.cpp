@@ -74,7 +74,7 @@ std::optional<StudentFile> readStudentFile(const DataFileEntry& entry, const QBy
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
     const QFileInfo info(entry.path);
-    StudentFile out{entry.path, entry.student, entry.byFolder, {}};
+    StudentFile out{entry.path, entry.student, entry.byFolder, {}, entry.owner};
     QString kind;
     int lines = 0;
     bool ok = false;
@@ -140,11 +140,16 @@ public:
         const QString key = file.student.toCaseFolded();
         if (!index_.contains(key)) {
             index_.insert(key, int(s_.students.size()));
-            s_.students << StudentRow{file.student, file.byFolder, {}, {}};
+            s_.students << StudentRow{file.student, file.byFolder, {}, {}, {}, 0};
             students_.append(Student());
         }
         const int row = index_.value(key);
         s_.students[row].files << file.path;
+        if (!file.owner.isEmpty()) {
+            ++s_.students[row].checkedFiles;
+            if (!s_.students[row].owners.contains(file.owner))
+                s_.students[row].owners << file.owner;
+        }
         for (const TestData& test : file.tests)
             addTest(row, file.path, test);
     }
@@ -264,19 +269,34 @@ bool writeSetsCsv(QIODevice& out, const ClassSummary& summary)
     return writeAll(out, bytes);
 }
 
+namespace {
+
+// Whose the student's files were found to be, where the owners were checked: "bob", or with
+// the count where only some were ("bob (2 of 3 files)").
+QString checkedOwner(const StudentRow& student)
+{
+    QString owners = student.owners.join(QStringLiteral("; "));
+    if (student.checkedFiles == 0 || student.checkedFiles == student.files.size())
+        return owners;
+    return QStringLiteral("%1 (%2 of %3 files)").arg(owners).arg(student.checkedFiles).arg(student.files.size());
+}
+
+} // namespace
+
 bool writeStudentsCsv(QIODevice& out, const ClassSummary& summary)
 {
     QStringList header{"student"};
     for (const QString& test : summary.tests)
         header << test + QStringLiteral("_mean_ms");
     QByteArray bytes = csvRecord(header << "found_by"
-                                        << "files");
+                                        << "files"
+                                        << "checked_owner");
     for (const StudentRow& student : summary.students) {
         QStringList fields{student.student};
         for (const QString& test : summary.tests)
             fields << number(student.means.value(test, kNone), 1);
         fields << (student.byFolder ? QStringLiteral("folder") : QStringLiteral("name"))
-               << student.files.join(QStringLiteral("; "));
+               << student.files.join(QStringLiteral("; ")) << checkedOwner(student);
         bytes += csvRecord(fields);
     }
     return writeAll(out, bytes);
@@ -315,7 +335,9 @@ bool writeNotes(QIODevice& out, const ClassSummary& summary)
         "H = (hits + .5) / (triggers + 1), F = (incorrect hits + .5) / (other elements + 1), empty\n"
         "for a set that showed no trigger or no other element.\n"
         "students.csv: a student's mean is the mean of their set means, each set weighing the same;\n"
-        "found_by says whether the student is a folder or a file name, files which files made them.\n"
+        "found_by says whether the student is a folder or a file name, files which files made them,\n"
+        "checked_owner whose account the files were found to belong to in a hand-in folder, where the\n"
+        "owners decide (empty where the names decided).\n"
         "class.csv: over the student means: mean, SD (n - 1), median; minus_simple is each choice\n"
         "test's mean minus the simple test's, paired over the students who took both, with its\n"
         "95 % interval from Student's t.\n"

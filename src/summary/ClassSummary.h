@@ -50,6 +50,7 @@ struct StudentFile {
     QString student;
     bool byFolder = false;
     QList<TestData> tests;
+    QString owner; // the account it was checked to belong to; "" where names decided
 };
 
 // One file's bytes read as its kind of file; nullopt with the reason when they do not.
@@ -67,6 +68,8 @@ struct StudentRow {
     bool byFolder = false;
     QStringList files;
     QMap<QString, double> means; // per test: the mean of the student's set means
+    QStringList owners;          // the accounts their files were checked to belong to
+    int checkedFiles = 0;        // of `files`, those checked by owner
 };
 
 struct ClassRow {

@@ -45,7 +45,7 @@ void ClassWatch::start()
 
 void ClassWatch::round(bool retry)
 {
-    const ClassFiles found = collectClassFiles(options_.paths, options_.studentFrom);
+    const ClassFiles found = collectClassFiles(options_.paths, options_.studentFrom, options_.owners);
     watchFolders(found.folders);
     const QStringList stamps = fileStamps(found);
     // What was skipped is tried again on the timer only: the tables a pass writes into a watched

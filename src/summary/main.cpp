@@ -5,6 +5,7 @@
 #include "summary/ClassChartWindow.h"
 #include "summary/ClassRun.h"
 #include "summary/ClassWatch.h"
+#include "summary/ShareCheck.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,6 +27,7 @@ void say(const QString& text)
 struct Invocation {
     SummaryOptions options;
     bool watch = false, show = false;
+    QString checkShare; // --check-share DIR
 };
 
 bool asksForWindow(int argc, char** argv)
@@ -56,7 +58,16 @@ std::optional<Invocation> readCommandLine(const QApplication& app, int& status)
     const QCommandLineOption watch(QStringLiteral("watch"),
                                    QStringLiteral("Write again whenever a file changes, until stopped."));
     const QCommandLineOption show(QStringLiteral("show"), QStringLiteral("As --watch, with the chart in a window."));
-    parser.addOptions({output, colour, number, from, excel, watch, show});
+    const QCommandLineOption owners(
+        QStringLiteral("owners"),
+        QStringLiteral("Count a folder's files as its owners handed them in (yes), or by their names (no); by "
+                       "default the owners decide in a hand-in folder, one that others may enter but not list."),
+        QStringLiteral("yes|no"));
+    const QCommandLineOption share(QStringLiteral("check-share"),
+                                   QStringLiteral("Say whether the hand-in folder <folder> is set up as one of the "
+                                                  "guide's recipes, and what is wrong; nothing is summarised."),
+                                   QStringLiteral("folder"));
+    parser.addOptions({output, colour, number, from, excel, watch, show, owners, share});
     parser.addPositionalArgument(QStringLiteral("paths"), QStringLiteral("Data files and folders."),
                                  QStringLiteral("path..."));
     parser.process(app);
@@ -70,11 +81,21 @@ std::optional<Invocation> readCommandLine(const QApplication& app, int& status)
         say(QStringLiteral("--student-from takes folder or name, not %1").arg(studentFrom));
         return std::nullopt;
     }
+    const QString ownersValue = parser.value(owners);
+    if (parser.isSet(owners) && ownersValue != u"yes" && ownersValue != u"no") {
+        say(QStringLiteral("--owners takes yes or no, not %1").arg(ownersValue));
+        return std::nullopt;
+    }
+    if (parser.isSet(share)) {
+        Invocation check;
+        check.checkShare = parser.value(share);
+        return check;
+    }
     if (parser.positionalArguments().isEmpty()) {
         std::fputs(parser.helpText().toUtf8().constData(), stderr);
         return std::nullopt;
     }
-    Invocation run{{parser.positionalArguments(), parser.value(output)}, parser.isSet(watch), parser.isSet(show)};
+    Invocation run{{parser.positionalArguments(), parser.value(output)}, parser.isSet(watch), parser.isSet(show), {}};
     run.options.colTest = parser.isSet(colour)   ? ColTest::Colour
                           : parser.isSet(number) ? ColTest::Number
                                                  : ColTest::Choice;
@@ -82,12 +103,13 @@ std::optional<Invocation> readCommandLine(const QApplication& app, int& status)
                               : studentFrom == u"folder" ? StudentFrom::Folder
                                                          : StudentFrom::Name;
     run.options.excel = parser.isSet(excel);
+    run.options.owners = !parser.isSet(owners) ? Owners::Auto : ownersValue == u"yes" ? Owners::Yes : Owners::No;
     return run;
 }
 
 int summariseOnce(const SummaryOptions& options)
 {
-    ClassRound round = readClass(options, collectClassFiles(options.paths, options.studentFrom), say);
+    ClassRound round = readClass(options, collectClassFiles(options.paths, options.studentFrom, options.owners), say);
     if (round.read == 0)
         round.said << QStringLiteral("no file could be read; nothing written");
     const bool written = round.read > 0 && writeOutputs(options, round.summary, round.said);
@@ -96,6 +118,15 @@ int summariseOnce(const SummaryOptions& options)
     if (round.read > 0)
         say(closingLine(round));
     return !written ? kFailed : !round.skipped.isEmpty() ? kSkipped : kDone;
+}
+
+// The hand-in folder against the guide's recipes: 0 where it is as one has it.
+int checkHandInFolder(const QString& folder)
+{
+    const ShareCheck check = checkShare(folder);
+    for (const QString& line : check.lines)
+        say(line);
+    return check.wrong == 0 ? kDone : kFailed;
 }
 
 // Until the window is closed, or the tool is stopped when there is none.
@@ -132,5 +163,7 @@ int main(int argc, char** argv)
     const std::optional<Invocation> run = readCommandLine(app, status);
     if (!run)
         return status;
+    if (!run->checkShare.isEmpty())
+        return checkHandInFolder(run->checkShare);
     return run->watch || run->show ? watchClass(app, *run) : summariseOnce(run->options);
 }

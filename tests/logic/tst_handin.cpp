@@ -1,4 +1,5 @@
 #include "fakes/Fakes.h"
+#include "shared/AtomicFile.h"
 #include "shared/HandInQueue.h"
 
 #include <QFile>
@@ -7,6 +8,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace brevane;
 using namespace brevane::fakes;
@@ -61,6 +65,14 @@ struct SettingsCase {
     int limitMs;
 };
 
+enum class Place { Nothing, OwnFolder, Link, DanglingLink, File, OthersFolder, NoHandInFolder };
+
+struct PlaceCase {
+    const char* name;
+    Place place;
+    QString refusal; // empty: the copy goes in
+};
+
 void writeIni(const QString& path, const QByteArray& text)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -75,7 +87,7 @@ class TestHandIn : public QObject {
     Q_OBJECT
 
 private slots:
-    // The administrator's file, a user's file over it and --hand-in over both.
+    // The lab's file, a user's file over it key by key, and --hand-in over both.
     void settingsComeFromTheCommandLineTheUserAndTheMachine_data()
     {
         const QByteArray lab = "[HandIn]\nFolder=/srv/lab\n", mine = "[HandIn]\nFolder=/home/me/in\n";
@@ -87,6 +99,7 @@ private slots:
             {"user over machine", lab, mine, {}, "/home/me/in", false, 10000},
             {"command line over both", lab, mine, "/mnt/x", "/mnt/x", false, 10000},
             {"shared accounts, a limit", shared, {}, {}, "/srv/lab", true, 3000},
+            {"the user's limit, the lab's folder", lab, "[HandIn]\nTimeLimit=20\n", {}, "/srv/lab", false, 20000},
             {"a limit that is no number", lab + "TimeLimit=soon\n", {}, {}, "/srv/lab", false, 10000},
         });
         // clang-format on
@@ -95,17 +108,87 @@ private slots:
     {
         QFETCH(SettingsCase, row);
         QTemporaryDir root;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, root.filePath("etc"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root.filePath("home"));
-        if (!row.system.isEmpty())
-            writeIni(root.filePath("etc/Brevane/Brevane.conf"), row.system);
-        if (!row.user.isEmpty())
-            writeIni(root.filePath("home/Brevane/Brevane.conf"), row.user);
-        const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Brevane", "Brevane");
-        const HandInSettings read = readHandInSettings(settings, row.commandLine);
+        writeIni(root.filePath("lab.conf"), row.system);
+        writeIni(root.filePath("user.conf"), row.user);
+        const QSettings lab(root.filePath("lab.conf"), QSettings::IniFormat);
+        const QSettings user(root.filePath("user.conf"), QSettings::IniFormat);
+        const HandInSettings read = readHandInSettings(user, lab, row.commandLine);
         QCOMPARE(read.folder, row.folder);
         QCOMPARE(read.perMachine, row.perMachine);
         QCOMPARE(read.timeLimitMs, row.limitMs);
+    }
+
+    // What stands at <hand-in>/<student> before the copy: the copy goes only into a folder of the
+    // student's own, made when missing, with the modes the teachers read through; anything else
+    // is refused with the reason, and nothing is written there or where a link points.
+    void theCopyGoesOnlyIntoTheStudentsOwnFolder_data()
+    {
+        // clang-format off
+        addRows<PlaceCase>({
+            {"nothing: made", Place::Nothing, {}},
+            {"the student's own folder", Place::OwnFolder, {}},
+            {"a link to a folder", Place::Link, "the folder ann in the hand-in folder is a link, not a folder"},
+            {"a link to nothing", Place::DanglingLink, "the folder ann in the hand-in folder is a link, not a folder"},
+            {"a file", Place::File, "ann in the hand-in folder is not a folder"},
+            {"another user's folder", Place::OthersFolder, "the folder ann in the hand-in folder belongs to another user"},
+            {"no hand-in folder", Place::NoHandInFolder, "the hand-in folder is missing"},
+        });
+        // clang-format on
+    }
+    void theCopyGoesOnlyIntoTheStudentsOwnFolder()
+    {
+        QFETCH(PlaceCase, row);
+        if (row.place == Place::OthersFolder && ::geteuid() != 0)
+            QSKIP("giving a folder to another user needs root");
+        QTemporaryDir root;
+        const QString share = root.filePath("share"), own = share + "/ann", elsewhere = root.filePath("elsewhere");
+        QVERIFY(QDir().mkpath(elsewhere));
+        if (row.place != Place::NoHandInFolder)
+            QVERIFY(QDir().mkpath(share));
+        if (row.place == Place::OwnFolder || row.place == Place::OthersFolder)
+            QVERIFY(QDir().mkpath(own));
+        struct stat made { };
+        const mode_t ownMode = ::stat(QFile::encodeName(own).constData(), &made) == 0 ? made.st_mode & 0777 : 0;
+        if (row.place == Place::OthersFolder)
+            QCOMPARE(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
+        if (row.place == Place::Link)
+            QVERIFY(QFile::link(elsewhere, own));
+        if (row.place == Place::DanglingLink)
+            QVERIFY(QFile::link(root.filePath("nothing"), own));
+        if (row.place == Place::File)
+            fakes::writeFile(own, "x");
+
+        const mode_t umask = ::umask(077); // the modes are the program's, whatever the user's umask
+        const HandInResult result = handInFile(share, "ann", "ann.nrm", "data");
+        ::umask(umask);
+        QCOMPARE(result.reason, row.refusal);
+        QCOMPARE(result.ok, row.refusal.isEmpty());
+        QVERIFY(QDir(elsewhere).isEmpty());
+        QVERIFY(!QFileInfo::exists(root.filePath("nothing")));
+        if (!result.ok)
+            return;
+        QCOMPARE(fakes::readFile(own + "/ann.nrm"), QByteArray("data"));
+        struct stat st { };
+        QCOMPARE(::stat(QFile::encodeName(own).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, row.place == Place::Nothing ? mode_t(0750) : ownMode); // a folder made is 0750
+        QCOMPARE(::stat(QFile::encodeName(own + "/ann.nrm").constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0640));
+        QCOMPARE(QDir(own).entryList(QDir::Files | QDir::Hidden), QStringList{"ann.nrm"}); // no temporary left
+    }
+
+    // A save into a folder opened beforehand lands in that folder even when its path has since
+    // been moved and a link to another folder put in its place.
+    void aSaveByTheFoldersDescriptorIsNotRedirected()
+    {
+        QTemporaryDir root;
+        const QString own = root.filePath("ann"), moved = root.filePath("moved"), other = root.filePath("other");
+        QVERIFY(QDir().mkpath(own) && QDir().mkpath(other));
+        const FileDescriptor folder(::open(QFile::encodeName(own).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        QVERIFY(folder);
+        QVERIFY(QDir().rename(own, moved) && QFile::link(other, own));
+        QVERIFY(replaceFileAtomically(FileInFolder{folder.get(), "ann.nrm"}, QByteArray("data")).ok);
+        QCOMPARE(fakes::readFile(moved + "/ann.nrm"), QByteArray("data"));
+        QVERIFY(QDir(other).isEmpty());
     }
 
     // A failed copy is told once with its reason and stays to go in with the next save and at Exit.

@@ -209,6 +209,47 @@ private slots:
         QCOMPARE(d.state.Config, d.state.StartupConfig);
     }
 
+    // Where the lab locks the settings, OK, Save, Load and Reset each say the lock's one sentence
+    // and change nothing: no file dialog, Config as it was; no field or option may be edited;
+    // Cancel and the volume stay the student's.
+    void lockedSettingsChangeNothing_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char* name : {"OK", "Save", "Load", "Reset"})
+            QTest::newRow(name) << QString(name);
+    }
+    void lockedSettingsChangeNothing()
+    {
+        QFETCH(QString, command);
+        Dialog d;
+        const QString sentence = "The settings are locked by the lab (LockSettings in /etc/lab.conf).";
+        d.state.SettingsLock = sentence;
+        d.state.Config.Normal.RunCount = 3; // as a class configuration set it
+        d.editor.load();
+        const ReflexConfig before = d.state.Config;
+        d.fakes.files.answers = {"/tmp/never.cfg"};
+        if (command == "OK")
+            QVERIFY(!d.editor.ok()); // the dialog stays open
+        else
+            (d.editor.*(command == "Save"   ? &SettingsEditor::save
+                        : command == "Load" ? &SettingsEditor::loadFile
+                                            : &SettingsEditor::reset))();
+        QCOMPARE(d.fakes.prompt.shown,
+                 (QList<Message>{{sentence, "Settings Locked", MsgButtons::Ok, MsgIcon::Exclamation}}));
+        QVERIFY(d.fakes.files.requests.isEmpty());
+        QVERIFY(d.state.Config == before && d.state.EditConfig == before);
+        QCOMPARE(d.editor.text(F::NormRunCount), "3");
+        for (const F field : {F::NormRunCount, F::NormalFixedTimeInterval, F::NormalMinimumTimeInterval,
+                              F::ColorDisplayTime, F::NumberElementCount, elementBox(0)})
+            QVERIFY(!d.editor.enabled(field));
+        for (const O group : {O::NormalTriggerOn, O::NormalIntervalTiming, O::ColorMakeSound})
+            QVERIFY(!d.editor.optionEnabled(group, 0) && !d.editor.optionEnabled(group, 1));
+        d.editor.volumeMoved(40);
+        QCOMPARE(d.editor.volume(), 40);
+        d.editor.cancel();
+        QVERIFY(d.state.Config == before);
+    }
+
     // Through the call and the slider alike; every path lets go of the device, and the slider
     // shows the value whatever the device says.
     void masterVolume_data()

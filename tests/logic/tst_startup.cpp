@@ -48,6 +48,22 @@ struct Case {
     ScreenMetrics screen = {1024, 768};
 };
 
+// A start-up under the lab's settings: <dir> stands for the start directory, where the lab's file
+// lab.conf and the class configuration class.cfg are too.
+struct LabCase {
+    const char* name;
+    LabSession lab;
+    QString commandLine;
+    Files before;
+    QList<Message> messages;
+    ReflexConfig config;
+    QString inUse; // the about box's words
+};
+
+const auto labBox = [](const QString& title, const QString& text) {
+    return Message{text, title, MsgButtons::Ok, MsgIcon::Exclamation};
+};
+
 // One start-up in a temporary directory. Status lines and loaders share one log, so that their
 // order shows.
 struct Harness final : SplashView {
@@ -147,6 +163,61 @@ private slots:
                 << " ";
         QCOMPARE(h.log, log);
         QVERIFY(!h.pointer.busy && h.state.StartupDone != ends);
+    }
+
+    // The lab's class configuration is read in place of Reflex.cfg, and is the default a missing
+    // named file falls back to; one that cannot be read is said once with the reason, and
+    // Reflex.cfg (made when missing) is read instead. Where the lab locks the settings, a file
+    // named on the command line is not read, and a refused --unlock is said. The about box's
+    // words name the file read.
+    void labSettings_data()
+    {
+        const QByteArray s = fileBytes(kConfigS), t = fileBytes(kConfigT);
+        const QString lock = "The settings are locked by the lab.";
+        const LabSession lab{"<dir>/lab.conf", "<dir>/class.cfg", {}, {}};
+        const LabSession locked{lab.labFile, lab.classConfiguration, lock, {}};
+        const Message missing =
+            labBox("Class Configuration", "The class configuration <dir>/class.cfg that "
+                                          "<dir>/lab.conf names cannot be read (there is no such "
+                                          "file); the configuration of this computer is used instead.");
+        Message refused = missing;
+        refused.text.replace("there is no such file", "not a configuration file");
+        const Message notRead = labBox("Settings Locked", "The configuration file <dir>/mine.cfg is not read: the lab "
+                                                          "locks the settings (LockSettings in <dir>/lab.conf).");
+        // clang-format off
+        fakes::addRows<LabCase>({
+            {"the class configuration", lab, "", {{"class.cfg", t}, {"Reflex.cfg", s}}, {}, kConfigT,
+             "the class configuration <dir>/class.cfg"},
+            {"none there: Reflex.cfg", lab, "", {{"Reflex.cfg", s}}, {missing}, kConfigS, "<dir>/Reflex.cfg"},
+            {"refused, no Reflex.cfg: the defaults written", lab, "", {{"class.cfg", "x"}},
+             {refused, kDefaultNotFound}, ReflexConfig{}, "<dir>/Reflex.cfg"},
+            {"a named file over it", lab, "mine.cfg", {{"class.cfg", t}, {"mine.cfg", s}}, {}, kConfigS,
+             "<dir>/mine.cfg"},
+            {"a named file missing: the class configuration", lab, "gone.cfg", {{"class.cfg", t}, {"Reflex.cfg", s}},
+             {namedNotFound("gone.cfg")}, kConfigT, "the class configuration <dir>/class.cfg"},
+            {"locked: no named file read", locked, "mine.cfg", {{"class.cfg", t}, {"mine.cfg", s}}, {notRead},
+             kConfigT, "the class configuration <dir>/class.cfg, locked by the lab"},
+            {"locked, --unlock refused", {{}, {}, lock, "Only teachers unlock."}, "", {{"Reflex.cfg", s}},
+             {labBox("Settings Locked", "Only teachers unlock.")}, kConfigS, "<dir>/Reflex.cfg, locked by the lab"},
+        });
+        // clang-format on
+    }
+    void labSettings()
+    {
+        QFETCH(LabCase, row);
+        Harness h;
+        const auto here = [&](QString text) { return text.replace("<dir>", h.dir.path()); };
+        h.create(row.before);
+        h.sequence.setLab({here(row.lab.labFile), here(row.lab.classConfiguration), row.lab.lock, row.lab.notice});
+        QCOMPARE(h.run(row.commandLine), StartupOutcome::ShowMainMenu);
+        for (Message& m : row.messages)
+            m.text = here(m.text);
+        QCOMPARE(h.prompt.shown, row.messages);
+        QVERIFY(h.state.Config == row.config && h.state.StartupConfig == row.config);
+        QCOMPARE(h.state.ConfigurationInUse, here(row.inUse));
+        QCOMPARE(h.state.SettingsLock, row.lab.lock);
+        if (!row.messages.contains(kDefaultNotFound))
+            QCOMPARE(h.files(), row.before); // nothing written
     }
 
     // A second load (the menu reopened) returns at once and changes nothing: not the settings the

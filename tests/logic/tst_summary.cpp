@@ -2,6 +2,7 @@
 // tests/fixtures/summary (its README works the expected values out by hand), on a class as a
 // teacher collects one (built here with the program's own writers), and watching a hand-in folder.
 #include "fakes/Fakes.h"
+#include "shared/Accounts.h"
 #include "shared/DataFile.h"
 #include "shared/RecoveryFile.h"
 #include "summary/ClassFiles.h"
@@ -16,6 +17,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace brevane;
@@ -37,12 +39,13 @@ void prepare(QProcess& tool, const QString& folder)
     tool.setWorkingDirectory(folder);
 }
 
-// The tool run to its end; as another user when the test runs as root, for whom no folder is locked.
-Run runTool(const QString& folder, const QStringList& args)
+// The tool run to its end; as another user when the test runs as root, for whom no folder is locked
+// (unless `asIs`: as the test's own user).
+Run runTool(const QString& folder, const QStringList& args, bool asIs = false)
 {
     QProcess tool;
     prepare(tool, folder);
-    if (::geteuid() == 0)
+    if (::geteuid() == 0 && !asIs)
         tool.start("setpriv", QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", SUMMARY_TOOL} + args);
     else
         tool.start(SUMMARY_TOOL, args);
@@ -73,6 +76,48 @@ QStringList fingerprints(const QString& folder)
         const QByteArray bytes = info.size() < 1000000 ? fakes::readFile(info.filePath()) : QByteArray();
         out << info.filePath() + QString::number(info.size()) + info.lastModified().toString(Qt::ISODateWithMs) +
                    QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
+    }
+    return out;
+}
+
+// A hand-in folder of `mode`, as students of the guide's first recipe may leave it: the test's
+// own user (me) has a folder of files with their own name and another student's, a folder no
+// user has the name of, a link to a folder elsewhere, a FIFO, a data file beside the folders; as
+// root also a folder made for `nobody` by root, and a file of nobody's in root's folder.
+struct OwnersCase {
+    const char* name;
+    int mode; // of the hand-in folder
+    QStringList options;
+    bool byOwner; // the owners decide
+};
+
+void makeHandInFolder(const QString& dir, int mode)
+{
+    const QString me = loginName(), h = dir + "/hand-in/";
+    writeSets(h + me + "/" + me + ".nrm", kNrmFile, {.2f});
+    writeSets(h + me + "/bob.nrm", kNrmFile, {.3f});
+    QVERIFY(::mkfifo(QFile::encodeName(h + me + "/pipe.nrm").constData(), 0600) == 0);
+    writeSets(h + "nosuchuser48/x.nrm", kNrmFile, {.4f});
+    writeSets(dir + "/elsewhere/carol.nrm", kNrmFile, {.5f});
+    QVERIFY(QFile::link(dir + "/elsewhere", h + "carol"));
+    writeSets(h + "stray.nrm", kNrmFile, {.6f});
+    if (::geteuid() == 0) {
+        writeSets(h + "nobody/nobody.nrm", kNrmFile, {.7f});
+        writeSets(h + me + "/given.nrm", kNrmFile, {.8f});
+        QCOMPARE(::chown(QFile::encodeName(h + me + "/given.nrm").constData(), 65534, 65534), 0);
+    }
+    QVERIFY(::chmod(QFile::encodeName(h).constData(), mode_t(mode)) == 0);
+}
+
+// students.csv as student -> "found_by checked_owner".
+QMap<QString, QString> studentsFound(const QString& path)
+{
+    QMap<QString, QString> out;
+    const QList<QByteArray> lines = fakes::readFile(path).split('\n');
+    for (const QByteArray& line : lines.mid(1)) {
+        const QStringList fields = QString::fromUtf8(line.trimmed()).split(',');
+        if (fields.size() >= 4)
+            out.insert(fields.first(), fields.at(fields.size() - 3) + ' ' + fields.last());
     }
     return out;
 }
@@ -172,11 +217,67 @@ private slots:
         QCOMPARE(fingerprints(c), before);
         const QByteArray students = fakes::readFile(dir.filePath("out/students.csv"));
         QVERIFY2(students.contains("\r\nanna,250.0,450.0,folder,class/course/anna/recover.dat; "
-                                   "class/course/anna/results.nrm\r\n") &&
-                     students.contains("\r\nben,300.0,,folder,class/course/ben/Ben Simple.nrm\r\n") &&
+                                   "class/course/anna/results.nrm,\r\n") &&
+                     students.contains("\r\nben,300.0,,folder,class/course/ben/Ben Simple.nrm,\r\n") &&
                      students.contains("\r\nCara,225.0,700.0,name,") && students.contains("\r\n'=SUM(1+1),260.0") &&
                      students.contains("\r\nfay,280.0,,name,") && students.contains("\r\ngus,,500.0,name,"),
                  students.constData());
+    }
+
+    // A hand-in folder (others may enter but not list it, as both of the guide's recipes have it)
+    // is counted by its owners: a login's folder holds that login's files only where the folder
+    // and each file are the login's, whatever the files are called; everything else is named and
+    // left out, links are not followed, a FIFO is not read. Elsewhere, or with --owners no, the
+    // names decide as they always did (the FIFO is named there too).
+    void aHandInFolderIsCountedByItsOwners_data()
+    {
+        // clang-format off
+        fakes::addRows<OwnersCase>({
+            {"one group folder, 3773", 03773, {}, true},
+            {"a folder per student, 0751", 0751, {}, true},
+            {"downloaded files, 0755", 0755, {}, false},
+            {"0755 with --owners yes", 0755, {"--owners", "yes"}, true},
+            {"3773 with --owners no", 03773, {"--owners=no"}, false},
+        });
+        // clang-format on
+    }
+    void aHandInFolderIsCountedByItsOwners()
+    {
+        QFETCH(OwnersCase, row);
+        QTemporaryDir dir;
+        makeHandInFolder(dir.path(), row.mode);
+        const auto restore =
+            qScopeGuard([&] { ::chmod(QFile::encodeName(dir.filePath("hand-in")).constData(), 0700); });
+        const bool root = ::geteuid() == 0;
+        const QString me = loginName(), p = "brevane-summary: skipped hand-in/";
+        const Run run = runTool(dir.path(), QStringList{"-o", "out", "hand-in"} + row.options, true);
+        QStringList skipped = run.said.filter("skipped ");
+        skipped.sort();
+        QStringList want{p + me + "/pipe.nrm: a named pipe (FIFO), not read"};
+        QMap<QString, QString> students;
+        if (row.byOwner) {
+            want << p + "carol: a link, not followed in a hand-in folder"
+                 << p + "nosuchuser48: no user nosuchuser48 on this machine; the folder is left out"
+                 << p + "stray.nrm: handed in by user " + me + " beside the students' folders, not in one";
+            if (root)
+                want << p + "nobody: the folder belongs to user root, not nobody; its files are left out"
+                     << p + "nobody/nobody.nrm: handed in by user root, not nobody"
+                     << p + "root/given.nrm: handed in by user nobody, not root";
+            students = {{me, "folder " + me}}; // bob.nrm in my folder is mine
+        } else {
+            // The one .nrm beside the folders makes the hand-in folder a student, as any folder.
+            students = {{me, "name "},
+                        {"bob", "name "},
+                        {"nosuchuser48", "folder "},
+                        {"carol", "folder "},
+                        {"hand-in", "folder "}};
+            if (root)
+                students.insert({{"nobody", "folder "}, {"given", "name "}});
+        }
+        want.sort();
+        QCOMPARE(skipped, want);
+        QCOMPARE(run.status, 3);
+        QCOMPARE(studentsFound(dir.filePath("out/students.csv")), students);
     }
 
     // A file's student: its name less the extension and a trailing test word, as students and
@@ -211,10 +312,10 @@ private slots:
             tool.waitForFinished();
         });
         const auto students = [&] { return fakes::readFile(dir.filePath("out/students.csv")); };
-        QTRY_VERIFY_WITH_TIMEOUT(students().contains("\r\nann,200.0,folder,hand-in/ann/ann.nrm\r\n"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(students().contains("\r\nann,200.0,folder,hand-in/ann/ann.nrm,\r\n"), 30000);
         writeSets(dir.filePath("hand-in/bob/bob.nrm.part"), kNrmFile, {.3f});
         QVERIFY(QDir().rename(dir.filePath("hand-in/bob/bob.nrm.part"), dir.filePath("hand-in/bob/bob.nrm")));
-        QTRY_VERIFY_WITH_TIMEOUT(students().contains("\r\nbob,300.0,folder,hand-in/bob/bob.nrm\r\n"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(students().contains("\r\nbob,300.0,folder,hand-in/bob/bob.nrm,\r\n"), 10000);
         QCOMPARE(tool.state(), QProcess::Running);
         QVERIFY(students().startsWith("\xEF\xBB\xBFstudent,")); // --excel's mark
     }
