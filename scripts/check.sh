@@ -18,6 +18,26 @@ if [ -n "$unformatted" ]; then
   echo "check: not formatted (clang-format -i FILE):"; echo "$unformatted" | sed 's/^/  /'; status=1
 fi
 
+# A platform backend (src/platform/<concern>/<backend>/) includes no other backend; outside
+# src/platform/, code includes the concerns' roots only, except app/main.cpp, which builds the real
+# services. The layering build cannot see this: the whole platform folder is one library pair.
+crossing=$(git ls-files 'src/*.cpp' 'src/*.h' | while read -r f; do
+  own=$(echo "$f" | sed -nE 's#^src/platform/([a-z0-9_]+/[a-z0-9_]+)/.*/?[^/]+$#\1#p')
+  case "$f" in src/platform/*/*/*) ;; *) own= ;; esac
+  grep -HnE '^\s*#\s*include\s*"platform/[a-z0-9_]+/[a-z0-9_]+/' "$f" | while IFS= read -r line; do
+    inc=$(echo "$line" | sed -E 's#.*"platform/([a-z0-9_]+/[a-z0-9_]+)/.*#\1#')
+    case "$f" in
+      src/platform/*/*/*) [ "$inc" = "$own" ] || echo "$line (a backend includes another backend)" ;;
+      src/platform/*) ;;
+      src/app/main.cpp) ;;
+      *) echo "$line (outside the platform, include a concern's root)" ;;
+    esac
+  done
+done)
+if [ -n "$crossing" ]; then
+  echo "check: includes across the platform's backends:"; echo "$crossing" | sed 's/^/  /'; status=1
+fi
+
 echo "check: the layering build"
 layers=$(cmake --build "$build" --target help | sed -n 's/^\.\.\. \(.*_\(logic\|ui\)\)$/\1/p')
 # shellcheck disable=SC2086
