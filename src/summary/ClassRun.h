@@ -22,6 +22,9 @@ struct SummaryOptions {
     ColTest colTest = ColTest::Choice;
     StudentFrom studentFrom = StudentFrom::Either;
     bool excel = false; // a UTF-8 byte-order mark atop every CSV file
+    // Which runs count in the clean statistics; with handouts, a PDF page per student as well.
+    RunRules rules{};
+    bool handouts = false;
 };
 
 struct ClassRound {

@@ -5,6 +5,7 @@
 #include "summary/ClassChartWindow.h"
 #include "summary/ClassRun.h"
 #include "summary/ClassWatch.h"
+#include "summary/RuleOptions.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -57,6 +58,7 @@ std::optional<Invocation> readCommandLine(const QApplication& app, int& status)
                                    QStringLiteral("Write again whenever a file changes, until stopped."));
     const QCommandLineOption show(QStringLiteral("show"), QStringLiteral("As --watch, with the chart in a window."));
     parser.addOptions({output, colour, number, from, excel, watch, show});
+    const RuleOptions rules = addRuleOptions(parser);
     parser.addPositionalArgument(QStringLiteral("paths"), QStringLiteral("Data files and folders."),
                                  QStringLiteral("path..."));
     parser.process(app);
@@ -82,6 +84,10 @@ std::optional<Invocation> readCommandLine(const QApplication& app, int& status)
                               : studentFrom == u"folder" ? StudentFrom::Folder
                                                          : StudentFrom::Name;
     run.options.excel = parser.isSet(excel);
+    if (const QString wrong = readRuleOptions(parser, rules, run.options); !wrong.isEmpty()) {
+        say(wrong);
+        return std::nullopt;
+    }
     return run;
 }
 
