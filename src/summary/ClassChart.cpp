@@ -1,5 +1,8 @@
 #include "summary/ClassChart.h"
+#include "summary/ChartParts.h"
+#include "summary/ShapeChart.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -15,32 +18,7 @@ namespace brevane::summary {
 
 namespace {
 
-const QRectF kPlot(120, 130, 1040, 540); // the value area on the canvas
-
-QColor colourOf(const QString& test)
-{
-    static const QColor colours[] = {QColor(31, 119, 180), QColor(214, 39, 40), QColor(44, 160, 44),
-                                     QColor(148, 103, 189)};
-    return colours[std::max<qsizetype>(0, kTestOrder.indexOf(test)) % 4];
-}
-
-QFont font(int pixels, bool bold = false)
-{
-    QFont f;
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-// A tick step of 1, 2, 2.5 or 5 times a power of ten that cuts the span into about six parts.
-double tickStep(double span)
-{
-    const double raw = span / 6, power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 2.5, 5.0})
-        if (raw <= m * power)
-            return m * power;
-    return 10 * power;
-}
+const QRectF kPlot(120, 150, 1040, 520); // the value area on the canvas
 
 struct Axis {
     double low = 0, high = 1000, step = 200;
@@ -51,21 +29,15 @@ Axis axisFor(const QList<ClassRow>& rows)
 {
     double lo = INFINITY, hi = -INFINITY;
     for (const ClassRow& row : rows)
-        for (double v : row.studentMeans)
-            lo = std::min(lo, v), hi = std::max(hi, v);
+        for (const std::vector<double>* values : {&row.studentMeans, &row.shape.countedMs})
+            for (double v : *values)
+                lo = std::min(lo, v), hi = std::max(hi, v);
     if (lo > hi)
         return {};
     // At least 100 ms on the axis: one student, or a few alike, as the live view starts with, should
     // not fill the chart with tenths of a millisecond.
-    const double widen = std::max(0.0, 100 - (hi - lo)) / 2;
-    lo = std::max(0.0, lo - widen);
-    hi += widen;
-    const double margin = std::max(hi - lo, 10.0) * 0.08;
-    Axis a;
-    a.step = tickStep(hi - lo + 2 * margin);
-    a.low = std::max(0.0, std::floor((lo - margin) / a.step) * a.step);
-    a.high = std::ceil((hi + margin) / a.step) * a.step;
-    return a;
+    const Range r = niceRange(lo, hi, 100);
+    return {r.low, r.high, r.step};
 }
 
 void drawBox(QPainter& p, const Axis& axis, const ClassRow& row, double centre, double width)
@@ -133,26 +105,70 @@ void drawFooter(QPainter& p, const QStringList& items, const QRectF& area)
     }
 }
 
+// A test's runs that count as bars along the axis, growing rightwards from `left`: a bar of
+// `width` stands for `fullShare` of the test's runs.
+void drawRuns(QPainter& p, const Axis& axis, const QString& test, const Histogram& h, double left, double width,
+              double fullShare)
+{
+    const QColor colour = colourOf(test);
+    QColor fill = colour;
+    fill.setAlpha(110);
+    p.setPen(QPen(colour.darker(130), 0.8));
+    p.setBrush(fill);
+    for (std::size_t i = 0; i < h.counts.size(); ++i) {
+        const double from = h.start + double(i) * h.width, share = double(h.counts[i]) / h.total;
+        if (h.counts[i] > 0)
+            p.drawRect(
+                QRectF(QPointF(left, axis.y(from + h.width)), QPointF(left + width * share / fullShare, axis.y(from))));
+    }
+    p.setPen(QPen(colour.darker(150), 1.5));
+    p.drawLine(QPointF(left, kPlot.top()), QPointF(left, kPlot.bottom()));
+}
+
+// Every test's runs that count, binned alike; the largest share of any bin.
+std::vector<Histogram> runHistograms(const ClassSummary& summary, const Axis& axis, double& fullShare)
+{
+    const double width = binWidth(axis.high - axis.low, 40);
+    std::vector<Histogram> out;
+    fullShare = 0;
+    for (const ClassRow& row : summary.classRows) {
+        out.push_back(histogram(row.shape.countedMs, width));
+        if (out.back().total > 0)
+            fullShare = std::max(fullShare, double(out.back().largest()) / out.back().total);
+    }
+    return out;
+}
+
+// What the bars are, over the plot.
+void drawRunsCaption(QPainter& p, const std::vector<Histogram>& runs)
+{
+    int countedRuns = 0;
+    for (const Histogram& h : runs)
+        countedRuns += h.total;
+    p.drawText(QRectF(40, 110, kChartWidth - 80, 24), Qt::AlignCenter,
+               QCoreApplication::translate("ClassChart", "Bars beside each box: every run that counts (%1 runs; "
+                                                         "class-notes.txt says which), as shares of the test's "
+                                                         "runs in bins of %2 ms.")
+                   .arg(shownNumber(countedRuns))
+                   .arg(shownNumber(runs.front().width)));
+}
+
 } // namespace
 
 void drawClassChart(QPainter& p, const ClassSummary& summary)
 {
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.fillRect(QRectF(0, 0, kChartWidth, kChartHeight), Qt::white);
-    p.setPen(Qt::black);
-    p.setFont(font(30, true));
-    p.drawText(QRectF(0, 18, kChartWidth, 40), Qt::AlignCenter,
-               QStringLiteral("Class reaction times: simple against choice"));
-    p.setFont(font(16));
-    p.setPen(QColor(80, 80, 80));
+    beginCanvas(p, kChartWidth, kChartHeight, QStringLiteral("Class reaction times: simple against choice"));
     p.drawText(QRectF(40, 62, kChartWidth - 80, 48), Qt::AlignCenter | Qt::TextWordWrap,
                QStringLiteral("One dot for each student's mean reaction time (%1): the mean of their set means, in "
                               "whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the "
                               "furthest means within 1.5 box lengths.")
                    .arg(counted(summary.students.size(), QStringLiteral("student"))));
-
     const Axis axis = axisFor(summary.classRows);
+    double fullShare = 0;
+    const std::vector<Histogram> runs = runHistograms(summary, axis, fullShare);
+    if (fullShare > 0)
+        drawRunsCaption(p, runs);
+
     p.setFont(font(15));
     for (double ms = axis.low; ms <= axis.high + axis.step / 1000; ms += axis.step) {
         p.setPen(QPen(QColor(225, 225, 225), 1));
@@ -169,7 +185,7 @@ void drawClassChart(QPainter& p, const ClassSummary& summary)
     p.rotate(-90);
     p.setFont(font(18));
     p.drawText(QRectF(-kPlot.height() / 2, -14, kPlot.height(), 28), Qt::AlignCenter,
-               QStringLiteral("student mean reaction time (ms)"));
+               QCoreApplication::translate("ClassChart", "reaction time (ms)"));
     p.restore();
 
     if (summary.classRows.isEmpty()) {
@@ -182,7 +198,13 @@ void drawClassChart(QPainter& p, const ClassSummary& summary)
     for (int i = 0; i < summary.classRows.size(); ++i) {
         const ClassRow& row = summary.classRows[i];
         const double centre = kPlot.left() + slot * (i + 0.5);
-        drawBox(p, axis, row, centre, std::min(170.0, slot * 0.45));
+        if (fullShare > 0) {
+            drawBox(p, axis, row, centre - slot * 0.18, std::min(120.0, slot * 0.3));
+            drawRuns(p, axis, row.test, runs[std::size_t(i)], centre + slot * 0.01, std::min(300.0, slot * 0.42),
+                     fullShare);
+        } else {
+            drawBox(p, axis, row, centre, std::min(170.0, slot * 0.45));
+        }
         p.setPen(Qt::black);
         p.setFont(font(20, true));
         p.drawText(QRectF(centre - slot / 2, kPlot.bottom() + 8, slot, 28), Qt::AlignCenter, row.test);
@@ -201,31 +223,31 @@ void drawClassChart(QPainter& p, const ClassSummary& summary)
     drawFooter(p, differences, QRectF(20, kPlot.bottom() + 66, kChartWidth - 40, kChartHeight - kPlot.bottom() - 70));
 }
 
-bool writeChartPng(QIODevice& out, const ClassSummary& summary)
+bool writeCanvasPng(QIODevice& out, const ClassSummary& summary, void (*draw)(QPainter&, const ClassSummary&))
 {
     QImage image(kChartWidth, kChartHeight, QImage::Format_RGB32);
     QPainter painter(&image);
-    drawClassChart(painter, summary);
+    draw(painter, summary);
     painter.end();
     QImageWriter writer(&out, "png");
     return writer.write(image);
 }
 
+bool writeChartPng(QIODevice& out, const ClassSummary& summary)
+{
+    return writeCanvasPng(out, summary, drawClassChart);
+}
+
 bool writeChartPdf(QIODevice& out, const ClassSummary& summary)
 {
     QPdfWriter pdf(&out);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
-                                  QPageLayout::Millimeter));
-    pdf.setResolution(300);
-    pdf.setTitle(QStringLiteral("Class reaction times"));
-    pdf.setCreator(QStringLiteral("brevane-summary"));
     QPainter painter;
-    if (!painter.begin(&pdf))
+    if (!beginPdf(pdf, painter, QPageLayout::Landscape, QStringLiteral("Class reaction times"), kChartWidth,
+                  kChartHeight))
         return false;
-    const double scale = std::min(pdf.width() / double(kChartWidth), pdf.height() / double(kChartHeight));
-    painter.translate((pdf.width() - kChartWidth * scale) / 2, (pdf.height() - kChartHeight * scale) / 2);
-    painter.scale(scale, scale);
     drawClassChart(painter, summary);
+    pdf.newPage();
+    drawShapeChart(painter, summary);
     return painter.end();
 }
 

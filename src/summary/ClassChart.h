@@ -19,6 +19,8 @@ void drawClassChart(QPainter& painter, const ClassSummary& summary);
 // The chart as a PNG of the canvas's size, or as a one-page landscape A4 PDF. False when the
 // device refused the bytes.
 bool writeChartPng(QIODevice& out, const ClassSummary& summary);
+// What `draw` paints on the canvas, as a PNG of its size (the chart's pages).
+bool writeCanvasPng(QIODevice& out, const ClassSummary& summary, void (*draw)(QPainter&, const ClassSummary&));
 bool writeChartPdf(QIODevice& out, const ClassSummary& summary);
 
 } // namespace brevane::summary

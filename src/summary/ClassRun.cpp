@@ -2,6 +2,9 @@
 #include "shared/AtomicFile.h"
 #include "shared/FileRead.h"
 #include "summary/ClassChart.h"
+#include "summary/Handouts.h"
+#include "summary/RunTable.h"
+#include "summary/ShapeChart.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -55,7 +58,7 @@ ClassRound readClass(const SummaryOptions& options, const ClassFiles& found, con
             progress(QStringLiteral("%1 of %2 files read").arg(i + 1).arg(found.files.size()));
     }
     round.read = files.size();
-    round.summary = summarise(files);
+    round.summary = summarise(files, options.rules);
     round.said << round.summary.notes;
     return round;
 }
@@ -71,9 +74,13 @@ bool writeOutputs(const SummaryOptions& options, const ClassSummary& summary, QS
     const std::tuple<const char*, Writer, bool> outputs[] = {
         {"sets.csv", writeSetsCsv, true},          {"students.csv", writeStudentsCsv, true},
         {"class.csv", writeClassCsv, true},        {"class-notes.txt", writeNotes, false},
-        {"class-chart.pdf", writeChartPdf, false}, {"class-chart.png", writeChartPng, false}};
+        {"class-chart.pdf", writeChartPdf, false}, {"class-chart.png", writeChartPng, false},
+        {"runs.csv", writeRunsCsv, true},          {"class-shape.png", writeShapeChartPng, false},
+        {"handouts.pdf", writeHandouts, false}};
     bool ok = true;
     for (const auto& [name, write, csv] : outputs) {
+        if (write == writeHandouts && !options.handouts)
+            continue;
         const QString path = folder.filePath(QLatin1String(name));
         const bool mark = csv && options.excel;
         const FileWriteResult written = replaceFileAtomically(path, [&, write = write](QIODevice& device) {

@@ -23,6 +23,9 @@ struct SummaryOptions {
     StudentFrom studentFrom = StudentFrom::Either;
     Owners owners = Owners::Auto;
     bool excel = false; // a UTF-8 byte-order mark atop every CSV file
+    // Which runs count in the clean statistics; with handouts, a PDF page per student as well.
+    RunRules rules{};
+    bool handouts = false;
 };
 
 struct ClassRound {

@@ -3,6 +3,8 @@
 #include "shared/DataFile.h"
 #include "shared/RecoveryFile.h"
 #include "shared/ResultsCsv.h"
+#include "summary/CleanSummary.h"
+#include "summary/RunTable.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -66,6 +68,11 @@ bool writeAll(QIODevice& out, const QByteArray& bytes)
 }
 
 } // namespace
+
+QString tableNumber(double value, int decimals)
+{
+    return number(value, decimals);
+}
 
 std::optional<StudentFile> readStudentFile(const DataFileEntry& entry, const QByteArray& bytes, ColTest colTest,
                                            QString& reason)
@@ -191,7 +198,7 @@ private:
             ++taken;
             if (st.n > 0) // a set of missed hits only has no reaction time
                 student.setMeans[test.test].push_back(st.mean);
-            s_.sets << SetRow{path, test.test, set, std::move(st)};
+            s_.sets << SetRow{path, test.test, set, std::move(st), row, storedRuns(test.sets.Times[set], outcomes)};
         }
         if (!repeatedFrom.isEmpty())
             s_.notes << QStringLiteral("%1: %2 holds %3 sets that %4 holds too; each taken once")
@@ -211,7 +218,7 @@ private:
 
 } // namespace
 
-ClassSummary summarise(const QList<StudentFile>& files)
+ClassSummary summarise(const QList<StudentFile>& files, const RunRules& rules)
 {
     ClassSummary s;
     Gatherer gatherer(s);
@@ -239,14 +246,16 @@ ClassSummary summarise(const QList<StudentFile>& files)
         c.minusSimple = pairedInterval(differences);
         s.classRows << c;
     }
+    applyRules(s, rules);
     return s;
 }
 
 bool writeSetsCsv(QIODevice& out, const ClassSummary& summary)
 {
-    QByteArray bytes = csvRecord({"file", "test", "set", "n", "mean_ms", "median_ms", "sd_ms", "fastest_ms",
-                                  "slowest_ms", "correct_hits", "correct_misses", "incorrect_hits", "missed_hits",
-                                  "hit_rate", "false_alarm_rate", "d_prime"});
+    QByteArray bytes = csvRecord(QStringList{"file", "test", "set", "n", "mean_ms", "median_ms", "sd_ms", "fastest_ms",
+                                             "slowest_ms", "correct_hits", "correct_misses", "incorrect_hits",
+                                             "missed_hits", "hit_rate", "false_alarm_rate", "d_prime"}
+                                 << cleanSetHeader());
     for (const SetRow& row : summary.sets) {
         const SetSummary& st = row.stats;
         QStringList fields{row.file,
@@ -264,7 +273,7 @@ bool writeSetsCsv(QIODevice& out, const ClassSummary& summary)
                    << number(st.falseAlarmRate, 4) << number(st.dPrime, 3);
         else
             fields << QStringList(7);
-        bytes += csvRecord(fields);
+        bytes += csvRecord(fields << cleanSetFields(row));
     }
     return writeAll(out, bytes);
 }
@@ -290,13 +299,14 @@ bool writeStudentsCsv(QIODevice& out, const ClassSummary& summary)
         header << test + QStringLiteral("_mean_ms");
     QByteArray bytes = csvRecord(header << "found_by"
                                         << "files"
-                                        << "checked_owner");
+                                        << "checked_owner" << shapeStudentHeader(summary.tests));
     for (const StudentRow& student : summary.students) {
         QStringList fields{student.student};
         for (const QString& test : summary.tests)
             fields << number(student.means.value(test, kNone), 1);
         fields << (student.byFolder ? QStringLiteral("folder") : QStringLiteral("name"))
-               << student.files.join(QStringLiteral("; ")) << checkedOwner(student);
+               << student.files.join(QStringLiteral("; ")) << checkedOwner(student)
+               << shapeStudentFields(student, summary.tests);
         bytes += csvRecord(fields);
     }
     return writeAll(out, bytes);
@@ -304,8 +314,9 @@ bool writeStudentsCsv(QIODevice& out, const ClassSummary& summary)
 
 bool writeClassCsv(QIODevice& out, const ClassSummary& summary)
 {
-    QByteArray bytes = csvRecord({"test", "students", "mean_ms", "sd_ms", "median_ms", "paired_students",
-                                  "minus_simple_ms", "minus_simple_ci95_low_ms", "minus_simple_ci95_high_ms"});
+    QByteArray bytes = csvRecord(QStringList{"test", "students", "mean_ms", "sd_ms", "median_ms", "paired_students",
+                                             "minus_simple_ms", "minus_simple_ci95_low_ms", "minus_simple_ci95_high_ms"}
+                                 << shapeClassHeader());
     for (const ClassRow& row : summary.classRows) {
         QStringList fields{row.test, QString::number(row.studentMeans.size()), number(row.mean, 1), number(row.sd, 1),
                            number(row.median, 1)};
@@ -314,7 +325,7 @@ bool writeClassCsv(QIODevice& out, const ClassSummary& summary)
         else
             fields << QString::number(row.minusSimple.n) << number(row.minusSimple.mean, 1)
                    << number(row.minusSimple.low, 1) << number(row.minusSimple.high, 1);
-        bytes += csvRecord(fields);
+        bytes += csvRecord(fields << shapeClassFields(row));
     }
     return writeAll(out, bytes);
 }
@@ -342,6 +353,7 @@ bool writeNotes(QIODevice& out, const ClassSummary& summary)
         "test's mean minus the simple test's, paired over the students who took both, with its\n"
         "95 % interval from Student's t.\n"
         "\n");
+    text += rulesNotes(summary.rules);
     text += QStringLiteral("%1, %2 (%3 by folder, %4 by file name).\n")
                 .arg(counted(summary.sets.size(), QStringLiteral("set")),
                      counted(summary.students.size(), QStringLiteral("student")))

@@ -7,7 +7,10 @@
 // student rows and class rows (ClassStatistics.h); the tables go to CSV with the export's records
 // (shared/ResultsCsv.h) and the student means to a chart (ClassChart.h). ClassRun.h runs these
 // steps once, ClassWatch.h again whenever a hand-in folder changes. Every file is written
-// through the atomic save.
+// through the atomic save. Last, summarise() marks every stored run by the rules of RunRules.h
+// (CleanSummary.h: anticipations, lapses, outliers; the clean statistics; each student's shape
+// and ex-Gaussian fit); RunTable.h writes runs.csv and the columns the rules add, ShapeChart.h
+// the chart's second page and Handouts.h a page per student.
 //
 // The numbers: times are the stored whole milliseconds; a set's mean is over its runs 1..10, a
 // student's mean is the mean of their set means (each set weighs the same), and the class's rows
@@ -17,6 +20,7 @@
 #include "shared/TestList.h"
 #include "summary/ClassFiles.h"
 #include "summary/ClassStatistics.h"
+#include "summary/RunRules.h"
 
 #include <QIODevice>
 #include <QList>
@@ -61,6 +65,9 @@ struct SetRow {
     QString file, test;
     int set = 0;
     SetSummary stats;
+    int student = -1;              // the row in ClassSummary::students
+    std::vector<StoredRun> runs{}; // every stored run, each with why it does not count
+    CleanSet clean{};
 };
 
 struct StudentRow {
@@ -70,6 +77,8 @@ struct StudentRow {
     QMap<QString, double> means; // per test: the mean of the student's set means
     QStringList owners;          // the accounts their files were checked to belong to
     int checkedFiles = 0;        // of `files`, those checked by owner
+    // Per test the student has sets of: by the rules, with the shape of their times.
+    QMap<QString, StudentShape> shapes{};
 };
 
 struct ClassRow {
@@ -78,6 +87,7 @@ struct ClassRow {
     double mean = kNone, sd = kNone, median = kNone;
     // choice test minus simple, over the students with both; n = 0 for the simple test itself
     Interval minusSimple;
+    ClassShape shape{}; // the same by the rules, with the distribution's shape
 };
 
 struct ClassSummary {
@@ -88,9 +98,10 @@ struct ClassSummary {
     // A student with two different files of one test (both kept), or with sets that another of
     // their files holds too (taken once): one line each, for standard error.
     QStringList notes;
+    RunRules rules{}; // the rules the clean statistics were taken by
 };
 
-ClassSummary summarise(const QList<StudentFile>& files);
+ClassSummary summarise(const QList<StudentFile>& files, const RunRules& rules = {});
 
 // The three tables; false when the device took less than every byte.
 bool writeSetsCsv(QIODevice& out, const ClassSummary& summary);
@@ -98,6 +109,9 @@ bool writeStudentsCsv(QIODevice& out, const ClassSummary& summary);
 bool writeClassCsv(QIODevice& out, const ClassSummary& summary);
 // What the numbers in the tables and the chart are, in words, beside class.csv.
 bool writeNotes(QIODevice& out, const ClassSummary& summary);
+
+// A number as the tables write it, with `decimals` places and a period; empty for NaN.
+QString tableNumber(double value, int decimals);
 
 // "1 file", "3 students".
 QString counted(qsizetype n, const QString& thing, const QString& things = {});

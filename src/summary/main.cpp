@@ -5,6 +5,7 @@
 #include "summary/ClassChartWindow.h"
 #include "summary/ClassRun.h"
 #include "summary/ClassWatch.h"
+#include "summary/RuleOptions.h"
 #include "summary/ShareCheck.h"
 
 #include <QApplication>
@@ -68,6 +69,7 @@ std::optional<Invocation> readCommandLine(const QApplication& app, int& status)
                                                   "guide's recipes, and what is wrong; nothing is summarised."),
                                    QStringLiteral("folder"));
     parser.addOptions({output, colour, number, from, excel, watch, show, owners, share});
+    const RuleOptions rules = addRuleOptions(parser);
     parser.addPositionalArgument(QStringLiteral("paths"), QStringLiteral("Data files and folders."),
                                  QStringLiteral("path..."));
     parser.process(app);
@@ -104,6 +106,10 @@ std::optional<Invocation> readCommandLine(const QApplication& app, int& status)
                                                          : StudentFrom::Name;
     run.options.excel = parser.isSet(excel);
     run.options.owners = !parser.isSet(owners) ? Owners::Auto : ownersValue == u"yes" ? Owners::Yes : Owners::No;
+    if (const QString wrong = readRuleOptions(parser, rules, run.options); !wrong.isEmpty()) {
+        say(wrong);
+        return std::nullopt;
+    }
     return run;
 }
 
