@@ -1,6 +1,7 @@
 #include "complex_results/ChoiceReport.h"
 #include "shared/Report.h"
 #include "shared/ResultsRules.h"
+#include <QCoreApplication>
 
 namespace brevane {
 
@@ -24,15 +25,20 @@ void printSet(Printer& p, const StoreHalf& half, int set)
 {
     const SetData& data = half.sets;
     printSetRuns(p, data, set);
-    printLabelled(p, QStringLiteral("Fastest Time"), formatSeconds(data.SetFastest[set]));
-    printAt(p, kSecond, QStringLiteral("Slowest Time"), formatSeconds(data.SetSlowest[set]), LineEnd::Stay);
-    printAt(p, kThird, QStringLiteral("Average Time"), formatSeconds(data.SetAverage[set]), LineEnd::End);
+    printLabelled(p, QCoreApplication::translate("Report", "Fastest Time"), formatSeconds(data.SetFastest[set]));
+    printAt(p, kSecond, QCoreApplication::translate("Report", "Slowest Time"), formatSeconds(data.SetSlowest[set]),
+            LineEnd::Stay);
+    printAt(p, kThird, QCoreApplication::translate("Report", "Average Time"), formatSeconds(data.SetAverage[set]),
+            LineEnd::End);
     const OutcomeCounts none;
     const OutcomeCounts& counts = half.counts ? *half.counts : none;
-    printLabelled(p, QStringLiteral("Correct Hits"), formatCount(counts.CorrectHits[set], 3));
-    printAt(p, kSecond, QStringLiteral("Correct Misses"), formatCount(counts.CorrectMisses[set], 3), LineEnd::Stay);
-    printAt(p, kThird, QStringLiteral("InCorrect Hits"), formatCount(counts.InCorrectHits[set], 3), LineEnd::Stay);
-    printAt(p, kFourth, QStringLiteral("Missed Hits"), formatCount(counts.MissedHits[set], 3), LineEnd::End);
+    printLabelled(p, QCoreApplication::translate("Report", "Correct Hits"), formatCount(counts.CorrectHits[set], 3));
+    printAt(p, kSecond, QCoreApplication::translate("Report", "Correct Misses"),
+            formatCount(counts.CorrectMisses[set], 3), LineEnd::Stay);
+    printAt(p, kThird, QCoreApplication::translate("Report", "InCorrect Hits"),
+            formatCount(counts.InCorrectHits[set], 3), LineEnd::Stay);
+    printAt(p, kFourth, QCoreApplication::translate("Report", "Missed Hits"), formatCount(counts.MissedHits[set], 3),
+            LineEnd::End);
     printComments(p, data.SetComment[set - 1]);
 }
 

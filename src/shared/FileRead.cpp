@@ -1,7 +1,9 @@
 #include "shared/FileRead.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace brevane {
 
@@ -10,13 +12,13 @@ FileReadResult readWholeFile(const QString& path, qint64 largest)
     const QFileInfo info(path);
     const QString name = info.fileName();
     if (info.isDir())
-        return {false, {}, QStringLiteral("%1 is a folder, not a file.").arg(name)};
+        return {false, {}, QCoreApplication::translate("FileRead", "%1 is a folder, not a file.").arg(name)};
     if (info.exists() && info.size() > largest)
         return {false,
                 {},
-                QStringLiteral("%1 holds %2 MB, far more than any file of this program; it was not read.")
-                    .arg(name)
-                    .arg(double(info.size()) / (1024.0 * 1024.0), 0, 'f', 1)};
+                QCoreApplication::translate("FileRead",
+                                            "%1 holds %2 MB, far more than any file of this program; it was not read.")
+                    .arg(name, QLocale().toString(double(info.size()) / (1024.0 * 1024.0), 'f', 1))};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {false, {}, file.errorString()};
@@ -26,7 +28,10 @@ FileReadResult readWholeFile(const QString& path, qint64 largest)
         return {false, {}, file.errorString()};
     if (bytes.size() > largest)
         return {
-            false, {}, QStringLiteral("%1 is far larger than any file of this program; it was not read.").arg(name)};
+            false,
+            {},
+            QCoreApplication::translate("FileRead", "%1 is far larger than any file of this program; it was not read.")
+                .arg(name)};
     return {true, std::move(bytes), {}};
 }
 

@@ -1,6 +1,7 @@
 #include "shared/HandInPlace.h"
 #include "shared/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -42,7 +43,7 @@ HandInResult handInFile(const QString& folder, const QString& subfolder, const Q
                         const QByteArray& bytes)
 {
     if (!QFileInfo(folder).isDir())
-        return {false, QStringLiteral("the hand-in folder is missing")};
+        return {false, QCoreApplication::translate("HandIn", "the hand-in folder is missing")};
     const QString own = QDir(folder).filePath(subfolder);
     // mkdir(2) itself, for its reason: a read-only share and a refused one read differently. The
     // modes are set whatever the user's umask: the teachers read through the group.
@@ -59,8 +60,8 @@ HandInResult handInFile(const QString& folder, const QString& subfolder, const Q
 
 QString handInNoticeText(const QString& folder, const QString& reason)
 {
-    return QStringLiteral("Not handed in to %1: %2.\nYour file is saved on this computer; it is handed in "
-                          "at your next save.")
+    return QCoreApplication::translate("HandIn", "Not handed in to %1: %2.\nYour file is saved on this computer; it "
+                                                 "is handed in at your next save.")
         .arg(QDir::toNativeSeparators(folder), reason);
 }
 

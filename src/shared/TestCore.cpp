@@ -1,6 +1,7 @@
 #include "shared/TestCore.h"
 #include "shared/Formats.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -137,9 +138,10 @@ void TestCore::clearStoredSet(const QString& comment)
 
 bool TestCore::beginSeries()
 {
-    const Message question{QStringLiteral("Over write Data in Set ") + withSignPosition(s_.CurrentSet) +
-                               QStringLiteral(" ?"),
-                           QStringLiteral("Start Reflex Data Collection"), MsgButtons::YesNo, MsgIcon::Critical, true};
+    const Message question{
+        QCoreApplication::translate("TestCore", "Over write Data in Set %1 ?").arg(withSignPosition(s_.CurrentSet)),
+        QCoreApplication::translate("TestCore", "Start Reflex Data Collection"), MsgButtons::YesNo, MsgIcon::Critical,
+        true};
     if (p_.prompt.ask(question) != MsgAnswer::Yes)
         return false;
     p_.pointer.moveTo(view_.leftTargetCentre());
@@ -189,7 +191,8 @@ void TestCore::finishSeries()
 {
     storeComment();
     endSeries();
-    p_.prompt.ask({QStringLiteral("Your run has ended"), QStringLiteral("END RUN")});
+    p_.prompt.ask({QCoreApplication::translate("TestCore", "Your run has ended"),
+                   QCoreApplication::translate("TestCore", "END RUN")});
     setIdle(true);
     view_.render();
 }
