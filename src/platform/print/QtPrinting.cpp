@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
@@ -127,7 +128,8 @@ private:
     {
         if (beginOn(printer_))
             return true;
-        error_ = QStringLiteral("The printer %1 could not be opened.").arg(printer_.printerName());
+        error_ = QCoreApplication::translate("QtPrinting", "The printer %1 could not be opened.")
+                     .arg(printer_.printerName());
         return false;
     }
     void closeDocument() override
@@ -143,7 +145,8 @@ private:
     void checkState()
     {
         if (error_.isEmpty() && printer_.printerState() == QPrinter::Error)
-            error_ = QStringLiteral("The printer %1 reported an error.").arg(printer_.printerName());
+            error_ = QCoreApplication::translate("QtPrinting", "The printer %1 reported an error.")
+                         .arg(printer_.printerName());
     }
     QPrinter& printer_;
 };
@@ -165,7 +168,7 @@ public:
     {
         endDoc();
         if (painter_.isActive() && !painter_.end() && error_.isEmpty())
-            error_ = QStringLiteral("The PDF could not be completed.");
+            error_ = QCoreApplication::translate("QtPrinting", "The PDF could not be completed.");
         return error_.isEmpty();
     }
 
@@ -178,7 +181,7 @@ private:
         }
         if (beginOn(writer_))
             return true;
-        error_ = QStringLiteral("The PDF could not be started.");
+        error_ = QCoreApplication::translate("QtPrinting", "The PDF could not be started.");
         return false;
     }
     void closeDocument() override { }
@@ -225,7 +228,7 @@ bool QtPrinting::selectSets(PrintChoice& choice)
 void QtPrinting::setup(QWidget* parent)
 {
     QPrintDialog dialog(printer_.get(), parent);
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtPrinting", "Print Setup"));
     dialog.exec();
 }
 

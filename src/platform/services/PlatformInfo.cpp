@@ -1,6 +1,7 @@
 #include "BuildInfo.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cmath>
 #include <ctime>
@@ -40,7 +41,7 @@ ProgramVersion ProgramVersion::current()
 
 QString ProgramVersion::compact() const
 {
-    return QStringLiteral("Version %1.%2%3").arg(major).arg(minor).arg(revision);
+    return QCoreApplication::translate("ProgramVersion", "Version %1.%2%3").arg(major).arg(minor).arg(revision);
 }
 
 QString ProgramVersion::dotted() const
