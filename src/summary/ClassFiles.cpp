@@ -1,5 +1,6 @@
 #include "summary/ClassFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,7 +73,8 @@ public:
         else if (info.isDir())
             folder(QDir::cleanPath(path));
         else if (kindOf(info.fileName()) == NotData)
-            out.refused << Refusal{path, QStringLiteral("not a recover.dat, .nrm or .col file")};
+            out.refused << Refusal{path,
+                                   QCoreApplication::translate("ClassFiles", "not a recover.dat, .nrm or .col file")};
         else
             take(info, from_ == StudentFrom::Folder);
     }
@@ -107,7 +109,8 @@ private:
             (from_ == StudentFrom::Either && !shared && kinds[Recovery] <= 1 && kinds[Nrm] <= 1 && kinds[Col] <= 1);
         for (const QFileInfo& entry : data) {
             if (shared && kindOf(entry.fileName()) == Recovery)
-                out.leftOut << QStringLiteral("left out %1: a shared account's recover.dat holds whoever ran last")
+                out.leftOut << QCoreApplication::translate(
+                                   "ClassFiles", "left out %1: a shared account's recover.dat holds whoever ran last")
                                    .arg(QDir::cleanPath(entry.filePath()));
             else
                 take(entry, oneStudent);
