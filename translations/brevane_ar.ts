@@ -5,166 +5,166 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation type="unfinished"></translation>
+        <translation>أزمنة استجابة الصف: البسيطة مقابل الاختيارية</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation type="unfinished"></translation>
+        <translation>نقطة لمتوسط زمن استجابة كل طالب (%1): متوسط متوسطات مجموعاته، بالملّي ثانية الكاملة كما حُفظت. الصندوق: من الربيع الأدنى إلى الأعلى؛ الخط السميك: الوسيط؛ الشاربان: أبعد المتوسطات ضمن 1.5 من طول الصندوق.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n طالب</numerusform>
+            <numerusform>%n طالب</numerusform>
+            <numerusform>%n طالبان</numerusform>
+            <numerusform>%n طلاب</numerusform>
+            <numerusform>%n طالبًا</numerusform>
+            <numerusform>%n طالب</numerusform>
         </translation>
     </message>
     <message>
         <source>student mean reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسط زمن استجابة الطالب (ملّي ثانية)</translation>
     </message>
     <message>
         <source>No reaction times in the files read</source>
-        <translation type="unfinished"></translation>
+        <translation>لا أزمنة استجابة في الملفات المقروءة</translation>
     </message>
     <message>
         <source>n = %1, mean %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1، المتوسط %2 ملّي ثانية</translation>
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − البسيط: %2 ملّي ثانية (فترة ثقة 95 %: %3 إلى %4، %5 طلاب)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>أزمنة استجابة الصف</translation>
     </message>
 </context>
 <context>
     <name>ClassFiles</name>
     <message>
         <source>not a recover.dat, .nrm or .col file</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس ملف recover.dat ولا .nrm ولا .col</translation>
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation type="unfinished"></translation>
+        <translation>استُبعد %1: ملف recover.dat لحساب مشترك يحوي بيانات آخر من قاس فقط</translation>
     </message>
 </context>
 <context>
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تخطي %1: %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 نسخة من %2: قُرئ مرة واحدة</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
-        <translation type="unfinished"></translation>
+        <translation>قُرئ %1 من %2 ملفات</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء المجلد %1</translation>
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة %1: %2</translation>
     </message>
     <message>
         <source>%1 read</source>
-        <translation type="unfinished"></translation>
+        <translation>قُرئ %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ملف</numerusform>
+            <numerusform>%n ملف</numerusform>
+            <numerusform>%n ملفان</numerusform>
+            <numerusform>%n ملفات</numerusform>
+            <numerusform>%n ملفًا</numerusform>
+            <numerusform>%n ملف</numerusform>
         </translation>
     </message>
     <message>
         <source> (and %1 read once)</source>
-        <translation type="unfinished"></translation>
+        <translation> (و%1 قُرئت مرة واحدة)</translation>
     </message>
     <message numerus="yes">
         <source>%n copy(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n نسخة</numerusform>
+            <numerusform>%n نسخة</numerusform>
+            <numerusform>%n نسختان</numerusform>
+            <numerusform>%n نسخ</numerusform>
+            <numerusform>%n نسخة</numerusform>
+            <numerusform>%n نسخة</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، تم تخطي %2؛ %3 (%4 حسب المجلد، %5 حسب اسم الملف)؛ الاختبارات: %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n طالب</numerusform>
+            <numerusform>%n طالب</numerusform>
+            <numerusform>%n طالبان</numerusform>
+            <numerusform>%n طلاب</numerusform>
+            <numerusform>%n طالبًا</numerusform>
+            <numerusform>%n طالب</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
 </context>
 <context>
     <name>ClassSummary</name>
     <message>
         <source>.%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف .%1</translation>
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>فيه %1 سطرًا؛ بينما في %2 عدد %3</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1 ليس ما يحويه %2 في ذلك الموضع</translation>
     </message>
     <message>
         <source>it has more than the %1 lines of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>فيه أكثر من أسطر %2 البالغة %1</translation>
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: يحوي %2 مجموعات %3 يحويها %4 أيضًا؛ أُخذت كل منها مرة واحدة</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation type="unfinished"></translation>
+        <translation>لدى %1 ملفا %2 مختلفان، %3 و%4: أُبقي كلاهما مجموعتين منفصلتين</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>سلّم %1</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n طالب</numerusform>
+            <numerusform>%n طالب</numerusform>
+            <numerusform>%n طالبان</numerusform>
+            <numerusform>%n طلاب</numerusform>
+            <numerusform>%n طالبًا</numerusform>
+            <numerusform>%n طالب</numerusform>
         </translation>
     </message>
 </context>
@@ -172,7 +172,7 @@
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء المجلد %1 أو الدخول إليه؛ تُحفظ الملفات في %2</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--language CODE] [CONFIGURATION-FILE]
@@ -205,626 +205,659 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: %1 [--user-folder] [--hand-in مجلد] [--language رمز] [ملف-الإعدادات]
+           %1 --timing-check | --version | --help
+
+قياس زمن الاستجابة للمثير البسيط والمركّب: أزمنة استجابة الطالب لصوت أو لتغيّر
+لون أو لكليهما، في اختبار بسيط واختبارين اختياريين.
+
+  ملف-الإعدادات       الإعدادات المستخدمة بدلًا من %2؛ يُبحث عن الاسم النسبي
+                      في المجلد الذي تُحفظ فيه الملفات
+  --user-folder       حفظ الملفات في مجلد المستخدم، ويُنشأ إن لم يوجد:
+                      %3
+                      (بهذه الطريقة يبدأ مُدخل قائمة سطح المكتب البرنامج)
+  --hand-in مجلد      تسليم كل ملف ‎.nrm و‎.col محفوظ وكل recover.dat أيضًا إلى
+                      مجلد/&lt;اسم الدخول&gt;/ للمعلّم (يُضبط لكل المستخدمين في
+                      ‎/etc/xdg/Brevane/Brevane.conf؛ man brevane)
+  --timing-check      عرض رقعة وامضة لصمام ضوئي أو كاميرا، مع معدل التحديث
+                      وتذبذب زمن الإطار ومصادر التوقيت المستخدمة (ينهيه Esc
+                      أو نقرة)
+  --language رمز      عرض البرنامج بهذه اللغة (de، ja، ar، ...؛ الإنجليزية حيث
+                      لا توجد ترجمة) بدلًا من لغة النظام أو المضبوطة في
+                      Brevane.conf
+  --version           طباعة الإصدار والانتهاء
+  --help              طباعة هذا النص والانتهاء
+
+تُحفظ الملفات في المجلد الحالي، أو مع ‎--user-folder في المجلد أعلاه: %2
+(الإعدادات، تُكتب بالقيم الافتراضية إن لم توجد) وrecover.dat (مجموعات كل
+اختبار، تُعاد كتابتها عند انتهاء كل سلسلة؛ يقرؤها زر «استعادة» في القائمة
+الرئيسية). تُفتح نوافذ الملفات هناك؛ وتُحفظ ملفات النتائج (‎.nrm و‎.col) حيث
+تحفظها أنت.
+</translation>
     </message>
 </context>
 <context>
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>؛ قد تطول الأزمنة بمقدار إطار واحد: راجع الدليل</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>نظام النوافذ لا يُخبر متى يُعرض الإطار</translation>
     </message>
     <message>
         <source>The X server does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>خادم X لا يُخبر متى يُعرض الإطار</translation>
     </message>
     <message>
         <source>XWayland shows the window through the Wayland compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرض XWayland النافذة عبر مُركِّب Wayland</translation>
     </message>
     <message>
         <source>Some stimuli were stamped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>وُقّتت بعض المثيرات بواسطة %1</translation>
     </message>
     <message>
         <source>the display&apos;s refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث الشاشة</translation>
     </message>
     <message>
         <source>the X server&apos;s refresh, not the pixel&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث خادم X، لا تحديث البكسل</translation>
     </message>
     <message>
         <source>the compositor&apos;s frame timings</source>
-        <translation type="unfinished"></translation>
+        <translation>توقيتات الإطارات لدى المُركِّب</translation>
     </message>
     <message>
         <source>the screen read back</source>
-        <translation type="unfinished"></translation>
+        <translation>قراءة الشاشة</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s report of the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>تقرير مُركِّب Wayland عن الإطار</translation>
     </message>
     <message>
         <source>the hand-over to the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>التسليم إلى خادم X</translation>
     </message>
     <message>
         <source>the clock after a repaint</source>
-        <translation type="unfinished"></translation>
+        <translation>الساعة بعد إعادة الرسم</translation>
     </message>
     <message>
         <source>%1 (exact)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (دقيق)</translation>
     </message>
     <message>
         <source>%1 (estimated)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (تقديري)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 هرتز</translation>
     </message>
     <message>
         <source>not reported (a virtual screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير مُبلَّغ (شاشة افتراضية)</translation>
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>يقدّر مُركِّب Wayland متى يُعرض الإطار؛ قد تطول الأزمنة بمقدار إطار واحد: راجع الدليل</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Reflex Data Files (*.nrm)|*.nrm</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات بيانات الاستجابة (*.nrm)|*.nrm</translation>
     </message>
     <message>
         <source>Reflex Data Files (*.col)|*.col</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات بيانات الاستجابة (*.col)|*.col</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+        الملف موجود من قبل. هل تريد الكتابة فوقه؟</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الملف</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في حفظ الملف</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي الحفظ</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في تحميل الملف</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي التحميل</translation>
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير إلى CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات CSV (*.csv)|*.csv</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>%1 is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 مجلد وليس ملفًا.</translation>
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم %1 هو %2 ميغابايت، أكبر بكثير من أي ملف لهذا البرنامج؛ لم يُقرأ.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 أكبر بكثير من أي ملف لهذا البرنامج؛ لم يُقرأ.</translation>
     </message>
 </context>
 <context>
     <name>HandIn</name>
     <message>
         <source>Hand-in</source>
-        <translation type="unfinished"></translation>
+        <translation>التسليم</translation>
     </message>
     <message>
         <source>the hand-in folder is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد التسليم غير موجود</translation>
     </message>
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُسلَّم إلى %1: %2.
+ملفك محفوظ على هذا الحاسوب؛ سيُسلَّم عند الحفظ التالي.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد التسليم ما زال لا يستجيب</translation>
     </message>
     <message>
         <source>the hand-in folder did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يستجب مجلد التسليم</translation>
     </message>
 </context>
 <context>
     <name>ProgramVersion</name>
     <message>
         <source>Version %1.%2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار %1.%2%3</translation>
     </message>
 </context>
 <context>
     <name>QtPrinting</name>
     <message>
         <source>The printer %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح الطابعة %1.</translation>
     </message>
     <message>
         <source>The printer %1 reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>أبلغت الطابعة %1 عن خطأ.</translation>
     </message>
     <message>
         <source>The PDF could not be completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إكمال ملف PDF.</translation>
     </message>
     <message>
         <source>The PDF could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر بدء ملف PDF.</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>إعداد الطباعة</translation>
     </message>
 </context>
 <context>
     <name>RecoveryFile</name>
     <message>
         <source>The recovery file recover.dat could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة ملف الاستعادة recover.dat.</translation>
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>بياناتك محفوظة في الذاكرة.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في ملف الاستعادة</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي التحميل</translation>
     </message>
     <message>
         <source>No Recovery File Created or Found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُنشأ ملف استعادة أو لم يُعثر عليه</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في تحميل الملف</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Fastest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الزمن الأسرع</translation>
     </message>
     <message>
         <source>Slowest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الزمن الأبطأ</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسط الزمن</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>إصابات صحيحة</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>تجاوزات صحيحة</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>إصابات خاطئة</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>إصابات فائتة</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Color Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel:  بيانات الاستجابة للألوان</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Number Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel:  بيانات الاستجابة للأرقام</translation>
     </message>
     <message>
         <source>Set  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة  %1</translation>
     </message>
     <message>
         <source>Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظات:</translation>
     </message>
     <message>
         <source>Save Report As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ التقرير بصيغة PDF</translation>
     </message>
     <message>
         <source>PDF Files|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات PDF|*.pdf</translation>
     </message>
     <message>
         <source>The file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة الملف.</translation>
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في الطباعة<byte value="xd"/></translation>
     </message>
     <message>
         <source>Print Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغيت الطباعة</translation>
     </message>
     <message>
         <source>  Slowest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>  الزمن الأبطأ</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Normal Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel:  بيانات الاستجابة البسيطة</translation>
     </message>
 </context>
 <context>
     <name>ResultsKind</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>نتائج وحدة الاستجابة الاختيارية للون/الصوت</translation>
     </message>
     <message>
         <source>Delete run %1 from the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>حذف المحاولة %1 من المجموعة؟ </translation>
     </message>
     <message>
         <source>Color Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات بيانات استجابة الألوان</translation>
     </message>
     <message>
         <source>Complex Choice Number/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>نتائج وحدة الاستجابة الاختيارية للرقم/الصوت</translation>
     </message>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>حذف المحاولة %1 من المجموعة؟ </translation>
     </message>
     <message>
         <source>Number Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات بيانات استجابة الأرقام</translation>
     </message>
     <message>
         <source>Simple Choice Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>نتائج وحدة الاستجابة البسيطة</translation>
     </message>
     <message>
         <source>Normal Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات بيانات الاستجابة البسيطة</translation>
     </message>
 </context>
 <context>
     <name>ResultsModel</name>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>حذف المحاولة %1 من المجموعة؟ </translation>
     </message>
     <message>
         <source>Are you sure you want to DELETE ALL DATA ?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل أنت متأكد أنك تريد حذف كل البيانات؟</translation>
     </message>
     <message>
         <source>Delete All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف كل البيانات</translation>
     </message>
 </context>
 <context>
     <name>SessionPlatform</name>
     <message>
         <source>On Wayland: no pointer placement, and presses are stamped by the toolkit event (XWayland gives both)</source>
-        <translation type="unfinished"></translation>
+        <translation>على Wayland: لا يُوضع المؤشر، وتُوقّت النقرات بحدث مجموعة الأدوات (يتيح XWayland الأمرين)</translation>
     </message>
     <message>
         <source>Wayland session: running on X through XWayland, which places the pointer and reads raw input</source>
-        <translation type="unfinished"></translation>
+        <translation>جلسة Wayland: يعمل البرنامج على X عبر XWayland الذي يضع المؤشر ويقرأ الإدخال الخام</translation>
     </message>
 </context>
 <context>
     <name>SettingsEditor</name>
     <message>
         <source>Configuration Files (*.cfg)|*.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الإعدادات (*.cfg)|*.cfg</translation>
     </message>
     <message>
         <source>Trigger Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>لون المثير الهدف</translation>
     </message>
     <message>
         <source>The trigger colour must differ from the panel&apos;s white at rest, or the stimulus is invisible.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يختلف لون المثير الهدف عن بياض اللوحة في السكون، وإلا لن يُرى المثير.</translation>
     </message>
     <message>
         <source>Save Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ ملف الإعدادات</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في حفظ الملف</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي الحفظ</translation>
     </message>
     <message>
         <source>Load Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل ملف الإعدادات</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في تحميل الملف</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي التحميل</translation>
     </message>
     <message>
         <source>Configuration File Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في تحميل ملف الإعدادات</translation>
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف إعدادات غير صالح<byte value="xd"/>لم يُحمَّل أي ملف</translation>
     </message>
 </context>
 <context>
     <name>SimpleEngine</name>
     <message>
         <source>            Audio Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>           مثير صوتي</translation>
     </message>
     <message>
         <source>           Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>           مثير بصري</translation>
     </message>
     <message>
         <source>     Audio/Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>     مثير صوتي وبصري</translation>
     </message>
     <message>
         <source>The sound device &quot;%1&quot; could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح جهاز الصوت «%1».</translation>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>المثير الصوتي يحتاج إليه: اختر مثيرًا بصريًا في الخيارات.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
-        <translation type="unfinished"></translation>
+        <translation>لا جهاز صوت</translation>
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>ستجري السلسلة باللون وحده.</translation>
     </message>
 </context>
 <context>
     <name>StartupSequence</name>
     <message>
         <source>the screen is smaller than 800 x 600; the program ends</source>
-        <translation type="unfinished"></translation>
+        <translation>الشاشة أصغر من 800 × 600؛ سينتهي البرنامج</translation>
     </message>
     <message>
         <source>Fatal Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ فادح في البرنامج</translation>
     </message>
     <message>
         <source>Orv Brevane supports a minimum screen resolution of 800 x 600</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب Orv Brevane دقة شاشة لا تقل عن 800 × 600</translation>
     </message>
     <message>
         <source>Press OK to terminate program</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط «موافق» لإنهاء البرنامج</translation>
     </message>
     <message>
         <source>Loading default configuration file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تحميل ملف الإعدادات الافتراضي ...</translation>
     </message>
     <message>
         <source>Initializing application ...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تهيئة البرنامج ...</translation>
     </message>
     <message>
         <source>Initializing application ... Almost Done</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تهيئة البرنامج ... أوشك على الانتهاء</translation>
     </message>
     <message>
         <source>not a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس ملف إعدادات</translation>
     </message>
     <message>
         <source>Loading user configuration file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تحميل ملف إعدادات المستخدم ...</translation>
     </message>
     <message>
         <source>%1: no such configuration file; using the default configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: لا يوجد ملف إعدادات بهذا الاسم؛ تُستخدم الإعدادات الافتراضية</translation>
     </message>
     <message>
         <source>Configuration load error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في تحميل الإعدادات</translation>
     </message>
     <message>
         <source>File %1 could not be found</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر العثور على الملف %1</translation>
     </message>
     <message>
         <source>Using Default Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>تُستخدم الإعدادات الافتراضية</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); using the default configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: تعذّرت قراءة الإعدادات (%2)؛ تُستخدم الإعدادات الافتراضية</translation>
     </message>
     <message>
         <source>Configuration Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في الإعدادات</translation>
     </message>
     <message>
         <source>Invalid Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف إعدادات غير صالح</translation>
     </message>
     <message>
         <source>Using Default Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>يُستخدم ملف الإعدادات الافتراضي</translation>
     </message>
     <message>
         <source>%1: not found; writing one with the defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: غير موجود؛ يُكتب ملف بالقيم الافتراضية</translation>
     </message>
     <message>
         <source>Configuration file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على ملف الإعدادات</translation>
     </message>
     <message>
         <source>Default configuration file not found...</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على ملف الإعدادات الافتراضي...</translation>
     </message>
     <message>
         <source>Creating Reflex.Cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ إنشاء Reflex.Cfg</translation>
     </message>
     <message>
         <source>The refused file was kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>أُبقي الملف المرفوض باسم %1</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابته</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); writing a new one with the defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: تعذّرت قراءة الإعدادات (%2)؛ يُكتب ملف جديد بالقيم الافتراضية</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); writing a new one with the defaults (the refused file is kept beside it as %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: تعذّرت قراءة الإعدادات (%2)؛ يُكتب ملف جديد بالقيم الافتراضية (ويبقى الملف المرفوض بجانبه باسم %3)</translation>
     </message>
     <message>
         <source>Invalid Default Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الإعدادات الافتراضي غير صالح</translation>
     </message>
     <message>
         <source>Creating New Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ إنشاء ملف إعدادات جديد</translation>
     </message>
     <message>
         <source>%1: cannot be written; the defaults are used until the program ends</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: تتعذّر كتابته؛ تُستخدم القيم الافتراضية حتى ينتهي البرنامج</translation>
     </message>
 </context>
 <context>
     <name>TestCore</name>
     <message>
         <source>Over write Data in Set %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتابة فوق بيانات المجموعة %1؟</translation>
     </message>
     <message>
         <source>Start Reflex Data Collection</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء جمع بيانات الاستجابة</translation>
     </message>
     <message>
         <source>Your run has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت سلسلتك</translation>
     </message>
     <message>
         <source>END RUN</source>
-        <translation type="unfinished"></translation>
+        <translation>نهاية السلسلة</translation>
     </message>
 </context>
 <context>
     <name>brevane::ChoiceWindow</name>
     <message>
         <source>With Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>مع صوت</translation>
     </message>
     <message>
         <source>No Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا صوت</translation>
     </message>
 </context>
 <context>
     <name>brevane::ResultsWindow</name>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ملّي ثانية</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>الأزمنة</translation>
     </message>
     <message>
         <source>Set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة %1</translation>
     </message>
 </context>
 <context>
     <name>brevane::TimingCheckWindow</name>
     <message>
         <source>Brevane Timing Check</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص التوقيت في Brevane</translation>
     </message>
     <message>
         <source>Flashing patch</source>
-        <translation type="unfinished"></translation>
+        <translation>رقعة وامضة</translation>
     </message>
     <message>
         <source>Timing readout</source>
-        <translation type="unfinished"></translation>
+        <translation>قراءة التوقيت</translation>
     </message>
     <message>
         <source>Frames: measuring...</source>
-        <translation type="unfinished"></translation>
+        <translation>الإطارات: جارٍ القياس...</translation>
     </message>
     <message>
         <source>Frames stamped at %L1 Hz (one every %L2 ms)
 Frame time jitter: SD %L3 ms, worst %L4 ms, %5 late of the last %6</source>
-        <translation type="unfinished"></translation>
+        <translation>الإطارات موقّتة عند %L1 هرتز (إطار كل %L2 ملّي ثانية)
+تذبذب زمن الإطار: الانحراف المعياري %L3 ملّي ثانية، الأسوأ %L4 ملّي ثانية، %5 متأخرة من آخر %6</translation>
     </message>
     <message>
         <source>
 Times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>
+قد تطول الأزمنة بمقدار إطار واحد: راجع الدليل</translation>
     </message>
     <message>
         <source>Timing check: Esc or a click ends it
@@ -833,1399 +866,1404 @@ Refresh reported by the screen: %L1 Hz; the monitor&apos;s mode: %2
 Stamp sources: display %4, input %5, sound %6
 Compositor: %7; stimulus stamps: %8%9
 The patch turns every %10 frames (frame %11)</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص التوقيت: ينهيه Esc أو نقرة
+التحديث الذي تُبلغ عنه الشاشة: %L1 هرتز؛ وضع الشاشة: %2
+%3
+مصادر التوقيت: العرض %4، الإدخال %5، الصوت %6
+المُركِّب: %7؛ توقيت المثيرات: %8%9
+تتبدّل الرقعة كل %10 إطارات (الإطار %11)</translation>
     </message>
 </context>
 <context>
     <name>brevane::frmAbout</name>
     <message>
         <source>Release %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار %1</translation>
     </message>
 </context>
 <context>
     <name>brevane::frmColorSelect</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>أسود</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>أزرق</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>أخضر</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>سماوي</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>أحمر</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>أرجواني</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>أصفر</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>أبيض</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>رمادي</translation>
     </message>
     <message>
         <source>Light Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>أزرق فاتح</translation>
     </message>
     <message>
         <source>Light Green</source>
-        <translation type="unfinished"></translation>
+        <translation>أخضر فاتح</translation>
     </message>
     <message>
         <source>Light Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>سماوي فاتح</translation>
     </message>
     <message>
         <source>Light Red</source>
-        <translation type="unfinished"></translation>
+        <translation>أحمر فاتح</translation>
     </message>
     <message>
         <source>Light Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>أرجواني فاتح</translation>
     </message>
     <message>
         <source>Light Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>أصفر فاتح</translation>
     </message>
     <message>
         <source>Bright White</source>
-        <translation type="unfinished"></translation>
+        <translation>أبيض ناصع</translation>
     </message>
 </context>
 <context>
     <name>brevane::frmMain</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار %1</translation>
     </message>
 </context>
 <context>
     <name>brevane::summary::ClassChartWindow</name>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>أزمنة استجابة الصف</translation>
     </message>
     <message>
         <source>Handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>المُسلَّم</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Brevane</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Brevane</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>الشعار</translation>
     </message>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>قياس زمن الاستجابة للمثير البسيط والمركّب</translation>
     </message>
     <message>
         <source>Orv Brevane 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane 2</translation>
     </message>
     <message>
         <source>For Linux with X11 and Wayland</source>
-        <translation type="unfinished"></translation>
+        <translation>لنظام Linux مع X11 وWayland</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>المؤقّت</translation>
     </message>
     <message>
         <source>Reaction timing for student laboratory courses</source>
-        <translation type="unfinished"></translation>
+        <translation>قياس زمن الاستجابة لمقررات المختبر الطلابية</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت</translation>
     </message>
     <message>
         <source>Your files are kept in:</source>
-        <translation type="unfinished"></translation>
+        <translation>تُحفظ ملفاتك في:</translation>
     </message>
     <message>
         <source>Language: English</source>
         <comment>The language this translation is: translators name their own language, in it</comment>
-        <translation type="unfinished"></translation>
+        <translation>اللغة: العربية</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
     <name>frmCfg</name>
     <message>
         <source>Brevane Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات Brevane</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>بسيط</translation>
     </message>
     <message>
         <source>Simple Single Choice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الاستجابة البسيطة</translation>
     </message>
     <message>
         <source>Runs Per Set</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولات لكل مجموعة</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع المثير</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>صوتي</translation>
     </message>
     <message>
         <source>Visual</source>
-        <translation type="unfinished"></translation>
+        <translation>بصري</translation>
     </message>
     <message>
         <source>Trigger Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون المثير</translation>
     </message>
     <message>
         <source>Color of the visual stimulus: click to choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>لون المثير البصري: انقر لاختيار لون آخر</translation>
     </message>
     <message>
         <source>Interval Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>الفاصل الزمني</translation>
     </message>
     <message>
         <source>Random Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>فاصل عشوائي</translation>
     </message>
     <message>
         <source>Fixed Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>فاصل ثابت</translation>
     </message>
     <message>
         <source>Fixed Time Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>الفاصل الزمني الثابت</translation>
     </message>
     <message>
         <source>Minimum Time Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>أقل فاصل زمني</translation>
     </message>
     <message>
         <source>Color/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>لون/صوت</translation>
     </message>
     <message>
         <source>Complex Choice Color/Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الاستجابة الاختيارية للون/الصوت</translation>
     </message>
     <message>
         <source>Display Time</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة العرض</translation>
     </message>
     <message>
         <source>Color and Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>لون وصوت</translation>
     </message>
     <message>
         <source>Color no Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>لون بلا صوت</translation>
     </message>
     <message>
         <source>Make Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار صوت</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>العناصر</translation>
     </message>
     <message>
         <source>Elements in Set</source>
-        <translation type="unfinished"></translation>
+        <translation>عناصر المجموعة</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>العنصر الهدف</translation>
     </message>
     <message>
         <source>Trigger Element Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر الهدف</translation>
     </message>
     <message>
         <source>Color of the trigger element: click to choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر الهدف: انقر لاختيار لون آخر</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>العنصر</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>اللون</translation>
     </message>
     <message>
         <source>Choose the color of this element</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر لون هذا العنصر</translation>
     </message>
     <message>
         <source>Element Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>ألوان العناصر</translation>
     </message>
     <message>
         <source>Element 1 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ١</translation>
     </message>
     <message>
         <source>Color of element 1: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ١: انقر لاختيار لون آخر (الرمادي: غير مستخدم)</translation>
     </message>
     <message>
         <source>Element 2 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٢</translation>
     </message>
     <message>
         <source>Color of element 2: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٢: انقر لاختيار لون آخر (الرمادي: غير مستخدم)</translation>
     </message>
     <message>
         <source>Element 3 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٣</translation>
     </message>
     <message>
         <source>Color of element 3: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٣: انقر لاختيار لون آخر (الرمادي: غير مستخدم)</translation>
     </message>
     <message>
         <source>Element 4 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٤</translation>
     </message>
     <message>
         <source>Color of element 4: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٤: انقر لاختيار لون آخر (الرمادي: غير مستخدم)</translation>
     </message>
     <message>
         <source>Element 5 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٥</translation>
     </message>
     <message>
         <source>Color of element 5: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٥: انقر لاختيار لون آخر (الرمادي: غير مستخدم)</translation>
     </message>
     <message>
         <source>Element 6 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٦</translation>
     </message>
     <message>
         <source>Color of element 6: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٦: انقر لاختيار لون آخر (الرمادي: غير مستخدم)</translation>
     </message>
     <message>
         <source>Element 7 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٧</translation>
     </message>
     <message>
         <source>Color of element 7: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٧: انقر لاختيار لون آخر (الرمادي: غير مستخدم)</translation>
     </message>
     <message>
         <source>Element 8 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٨</translation>
     </message>
     <message>
         <source>Color of element 8: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٨: انقر لاختيار لون آخر (الرمادي: غير مستخدم)</translation>
     </message>
     <message>
         <source>Element 9 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٩</translation>
     </message>
     <message>
         <source>Color of element 9: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ٩: انقر لاختيار لون آخر (الرمادي: غير مستخدم)</translation>
     </message>
     <message>
         <source>Element 10 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ١٠</translation>
     </message>
     <message>
         <source>Color of element 10: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العنصر ١٠: انقر لاختيار لون آخر (الرمادي: غير مستخدم)</translation>
     </message>
     <message>
         <source>Num/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم/صوت</translation>
     </message>
     <message>
         <source>Complex Choice Numbers/Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الاستجابة الاختيارية للرقم/الصوت</translation>
     </message>
     <message>
         <source>Number and Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم وصوت</translation>
     </message>
     <message>
         <source>Number no Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم بلا صوت</translation>
     </message>
     <message>
         <source>Trigger Number</source>
-        <translation type="unfinished"></translation>
+        <translation>الرقم الهدف</translation>
     </message>
     <message>
         <source>The number of the trigger element</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم العنصر الهدف</translation>
     </message>
     <message>
         <source>Element Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم العنصر</translation>
     </message>
     <message>
         <source>The number of this element (0 to 99)</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم هذا العنصر (من 0 إلى 99)</translation>
     </message>
     <message>
         <source>Element Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>أرقام العناصر</translation>
     </message>
     <message>
         <source>Element 1 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم العنصر ١</translation>
     </message>
     <message>
         <source>Element 2 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم العنصر ٢</translation>
     </message>
     <message>
         <source>Element 3 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم العنصر ٣</translation>
     </message>
     <message>
         <source>Element 4 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم العنصر ٤</translation>
     </message>
     <message>
         <source>Element 5 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم العنصر ٥</translation>
     </message>
     <message>
         <source>Element 6 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم العنصر ٦</translation>
     </message>
     <message>
         <source>Element 7 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم العنصر ٧</translation>
     </message>
     <message>
         <source>Element 8 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم العنصر ٨</translation>
     </message>
     <message>
         <source>Element 9 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم العنصر ٩</translation>
     </message>
     <message>
         <source>Element 10 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم العنصر ١٠</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى الصوت</translation>
     </message>
     <message>
         <source>Master volume of the speakers</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى الصوت الرئيسي للسماعات</translation>
     </message>
     <message>
         <source>Volume Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى الصوت المضبوط</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;موافق</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;لغاء</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;استعادة</translation>
     </message>
     <message>
         <source>Back to the configuration loaded at start-up</source>
-        <translation type="unfinished"></translation>
+        <translation>العودة إلى الإعدادات المحمّلة عند البدء</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تحميل</translation>
     </message>
     <message>
         <source>Load a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل ملف إعدادات</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ</translation>
     </message>
     <message>
         <source>Save the configuration to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الإعدادات في ملف</translation>
     </message>
 </context>
 <context>
     <name>frmChoiceReflexDisplay</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>نتائج وحدة الاستجابة الاختيارية للون/الصوت</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>الشعار</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ١</translation>
     </message>
     <message>
         <source>Run Data</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات المحاولات</translation>
     </message>
     <message>
         <source>Run 1</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ١</translation>
     </message>
     <message>
         <source>Run 2</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٢</translation>
     </message>
     <message>
         <source>Run 3</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٣</translation>
     </message>
     <message>
         <source>Run 4</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٤</translation>
     </message>
     <message>
         <source>Run 5</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٥</translation>
     </message>
     <message>
         <source>Run 6</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٦</translation>
     </message>
     <message>
         <source>Run 7</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٧</translation>
     </message>
     <message>
         <source>Run 8</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٨</translation>
     </message>
     <message>
         <source>Run 9</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٩</translation>
     </message>
     <message>
         <source>Run 10</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ١٠</translation>
     </message>
     <message>
         <source>Run Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>إحصاءات المحاولات</translation>
     </message>
     <message>
         <source>Fast Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسرع</translation>
     </message>
     <message>
         <source>Slow Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الأبطأ</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسط الزمن</translation>
     </message>
     <message>
         <source>Outcomes</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>إصابات صحيحة</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>تجاوزات صحيحة</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>إصابات خاطئة</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>إصابات فائتة</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظات</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٢</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٣</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٤</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٥</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٦</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٧</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٨</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٩</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ١٠</translation>
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>الأزمنة الأسرع</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>أسرع أزمنة المجموعات</translation>
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>الأزمنة الأبطأ</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>أبطأ أزمنة المجموعات</translation>
     </message>
     <message>
         <source>Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسطات الأزمنة</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسط أزمنة المجموعات</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح الكل</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>تم</translation>
     </message>
 </context>
 <context>
     <name>frmColorReflex</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>وحدة الاستجابة الاختيارية للون/الصوت</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>الشعار</translation>
     </message>
     <message>
         <source>Complex Choice Color/Audio Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>مثير اختياري لون/صوت</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع المثير</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>العنصر الهدف</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط هنا</translation>
     </message>
     <message>
         <source>Element Display</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض العنصر</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الزمن</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الزمن السابق</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>الفرق</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسط الزمن</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد المحاولات</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>إصابات صحيحة</translation>
     </message>
     <message>
         <source>Incorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>إصابات خاطئة</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>تجاوزات صحيحة</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>إصابات فائتة</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>ابدأ</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>توقف</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيارات</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح المجموعة</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة التالية</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة السابقة</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>تم</translation>
     </message>
 </context>
 <context>
     <name>frmColorSelect</name>
     <message>
         <source>Color Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار اللون</translation>
     </message>
     <message>
         <source>Current Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>اللون الحالي:</translation>
     </message>
     <message>
         <source>Current Color</source>
-        <translation type="unfinished"></translation>
+        <translation>اللون الحالي</translation>
     </message>
     <message>
         <source>Color Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>اللون المختار:</translation>
     </message>
     <message>
         <source>Color Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>اللون المختار</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;اختيار</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;لغاء</translation>
     </message>
 </context>
 <context>
     <name>frmDisplay</name>
     <message>
         <source>Simple Choice Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>نتائج وحدة الاستجابة البسيطة</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>الشعار</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ١</translation>
     </message>
     <message>
         <source>Run Data</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات المحاولات</translation>
     </message>
     <message>
         <source>Run 1</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ١</translation>
     </message>
     <message>
         <source>Run 2</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٢</translation>
     </message>
     <message>
         <source>Run 3</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٣</translation>
     </message>
     <message>
         <source>Run 4</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٤</translation>
     </message>
     <message>
         <source>Run 5</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٥</translation>
     </message>
     <message>
         <source>Run 6</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٦</translation>
     </message>
     <message>
         <source>Run 7</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٧</translation>
     </message>
     <message>
         <source>Run 8</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٨</translation>
     </message>
     <message>
         <source>Run 9</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ٩</translation>
     </message>
     <message>
         <source>Run 10</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولة ١٠</translation>
     </message>
     <message>
         <source>Run Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>إحصاءات المحاولات</translation>
     </message>
     <message>
         <source>Fast Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسرع</translation>
     </message>
     <message>
         <source>Slow Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الأبطأ</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسط الزمن</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظات</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٢</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٣</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٤</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٥</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٦</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٧</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٨</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٩</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ١٠</translation>
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>الأزمنة الأسرع</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>أسرع أزمنة المجموعات</translation>
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>الأزمنة الأبطأ</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>أبطأ أزمنة المجموعات</translation>
     </message>
     <message>
         <source>Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسطات الأزمنة</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسط أزمنة المجموعات</translation>
     </message>
     <message>
         <source>All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>كل البيانات</translation>
     </message>
     <message>
         <source>Data Only Displayed On The Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>البيانات معروضة في الرسم فقط</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح الكل</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>تم</translation>
     </message>
 </context>
 <context>
     <name>frmLoadDisplay</name>
     <message>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التحميل</translation>
     </message>
     <message>
         <source>Loading Display Please Wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تحميل النتائج، يُرجى الانتظار...</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>قياس زمن الاستجابة للمثير البسيط والمركّب</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>بسيط</translation>
     </message>
     <message>
         <source>Simple Single Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>وحدة الاستجابة البسيطة لمثير واحد</translation>
     </message>
     <message>
         <source>Color/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>لون/صوت</translation>
     </message>
     <message>
         <source>Complex Color/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>وحدة المثير المركّب لون/صوت</translation>
     </message>
     <message>
         <source>Num/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم/صوت</translation>
     </message>
     <message>
         <source>Complex Number/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>وحدة المثير المركّب رقم/صوت</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيارات</translation>
     </message>
     <message>
         <source>Edit Brev Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل إعدادات Brevane</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح البيانات</translation>
     </message>
     <message>
         <source>Clear All Data Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح كل مجموعات البيانات</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة</translation>
     </message>
     <message>
         <source>Recover Data after a system crash</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة البيانات بعد تعطّل النظام</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول</translation>
     </message>
     <message>
         <source>Display About box</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض معلومات البرنامج</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>خروج</translation>
     </message>
     <message>
         <source>Quit Brev</source>
-        <translation type="unfinished"></translation>
+        <translation>إنهاء Brevane</translation>
     </message>
     <message>
         <source>Are you sure you want to DELETE ALL DATA ?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل أنت متأكد أنك تريد حذف كل البيانات؟</translation>
     </message>
     <message>
         <source>Delete All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف كل البيانات</translation>
     </message>
     <message>
         <source>Are you sure you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل أنت متأكد أنك تريد الخروج؟</translation>
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>البيانات لم تُحفظ!<byte value="xd"/></translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>
-        <translation type="unfinished"></translation>
+        <translation>الخروج من Orv Brevane 2</translation>
     </message>
 </context>
 <context>
     <name>frmNumberReflex</name>
     <message>
         <source>Complex Choice Number/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>وحدة الاستجابة الاختيارية للرقم/الصوت</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>الشعار</translation>
     </message>
     <message>
         <source>Complex Choice Number/Audio Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>مثير اختياري رقم/صوت</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع المثير</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>العنصر الهدف</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط هنا</translation>
     </message>
     <message>
         <source>Element Display</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض العنصر</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الزمن</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الزمن السابق</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>الفرق</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسط الزمن</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد المحاولات</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>إصابات صحيحة</translation>
     </message>
     <message>
         <source>Incorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>إصابات خاطئة</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>تجاوزات صحيحة</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>إصابات فائتة</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>ابدأ</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>توقف</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيارات</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح المجموعة</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة التالية</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة السابقة</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>تم</translation>
     </message>
 </context>
 <context>
     <name>frmPrint</name>
     <message>
         <source>Print Data</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة البيانات</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان:</translation>
     </message>
     <message>
         <source>Select Sets To Print</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر المجموعات للطباعة</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ١</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٢</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٣</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٤</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٥</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٦</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٧</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٨</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ٩</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة ١٠</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد الكل</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>إعداد</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>UnSelectAll</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء تحديد الكل</translation>
     </message>
     <message>
         <source>SelectAll</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد الكل</translation>
     </message>
     <message>
         <source>You must select atleast ONE set to Print</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب اختيار مجموعة واحدة على الأقل للطباعة</translation>
     </message>
     <message>
         <source>Printing Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في الطباعة</translation>
     </message>
 </context>
 <context>
     <name>frmReflex</name>
     <message>
         <source>Simple Choice Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>وحدة الاستجابة البسيطة</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>الشعار</translation>
     </message>
     <message>
         <source>Simple Choice Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>مثير بسيط</translation>
     </message>
     <message>
         <source>           Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>           مثير بصري</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط هنا</translation>
     </message>
     <message>
         <source>Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>المثير</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>السماعة</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الزمن</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الزمن السابق</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>الفرق</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسط الزمن</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد المحاولات</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>ابدأ</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>توقف</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيارات</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح المجموعة</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة التالية</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة السابقة</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>تم</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>The Orv Brevane 2.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane 2.00</translation>
     </message>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>قياس زمن الاستجابة للمثير البسيط والمركّب</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>الحالة</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>التقدّم</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>there is no translation for &quot;%1&quot;; the program is shown in English</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد ترجمة لـ«%1»؛ يُعرض البرنامج بالإنجليزية</translation>
     </message>
 </context>
 <context>
@@ -2233,59 +2271,60 @@ The patch turns every %10 frames (frame %11)</source>
     <message>
         <source>The class summary of reaction-time files (recover.dat, .nrm and .col files, or folders of them):
 sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf and class-chart.png.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملخص الصف لملفات زمن الاستجابة (ملفات recover.dat و‎.nrm و‎.col أو مجلدات تحويها):
+sets.csv وstudents.csv وclass.csv وclass-notes.txt وclass-chart.pdf وclass-chart.png.</translation>
     </message>
     <message>
         <source>Write into &lt;folder&gt; (default: the current folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتابة في &lt;المجلد&gt; (الافتراضي: المجلد الحالي).</translation>
     </message>
     <message>
         <source>folder</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد</translation>
     </message>
     <message>
         <source>The .col files are the colour test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات ‎.col هي لاختبار الألوان.</translation>
     </message>
     <message>
         <source>The .col files are the number test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات ‎.col هي لاختبار الأرقام.</translation>
     </message>
     <message>
         <source>Name each student after their folder or their files&apos; names.</source>
-        <translation type="unfinished"></translation>
+        <translation>تسمية كل طالب باسم مجلده أو بأسماء ملفاته.</translation>
     </message>
     <message>
         <source>Start each CSV file with a UTF-8 mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء كل ملف CSV بعلامة UTF-8.</translation>
     </message>
     <message>
         <source>Write again whenever a file changes, until stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة الكتابة كلما تغيّر ملف، حتى الإيقاف.</translation>
     </message>
     <message>
         <source>As --watch, with the chart in a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>مثل ‎--watch، مع الرسم في نافذة.</translation>
     </message>
     <message>
         <source>Data files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات البيانات والمجلدات.</translation>
     </message>
     <message>
         <source>path...</source>
-        <translation type="unfinished"></translation>
+        <translation>المسار...</translation>
     </message>
     <message>
         <source>--colour and --number exclude each other: summarise each test&apos;s .col files apart</source>
-        <translation type="unfinished"></translation>
+        <translation>الخياران ‎--colour و‎--number لا يجتمعان: لخّص ملفات ‎.col لكل اختبار على حدة</translation>
     </message>
     <message>
         <source>--student-from takes folder or name, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يقبل ‎--student-from القيمة folder أو name، لا %1</translation>
     </message>
     <message>
         <source>no file could be read; nothing written</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة أي ملف؛ لم يُكتب شيء</translation>
     </message>
 </context>
 </TS>
