@@ -83,7 +83,8 @@ void showPoints(QBarSet* bars, const ChartPoints& points)
 // A bar chart with ten categories and the value axis 0..1000 ms.
 QBarSeries* barChart(QChartView* view, bool legend)
 {
-    QChart* chart = view->chart(); // the view's own: one set in its place would leave this one behind
+    view->setLayoutDirection(Qt::LeftToRight); // run 1 on the left, the axis on the left, in every language
+    QChart* chart = view->chart();             // the view's own: one set in its place would leave this one behind
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setVisible(legend);

@@ -9,8 +9,15 @@ namespace brevane {
 
 namespace {
 
-const QString kZeroReadout = QStringLiteral("  0.000");
-const QString kZeroTime = QStringLiteral(" 0.000");
+QString zeroReadout()
+{
+    return QStringLiteral("  ") + formatSeconds(0);
+}
+
+QString zeroTime()
+{
+    return QLatin1Char(' ') + formatSeconds(0);
+}
 constexpr std::int64_t kEarlyWakeNs = 2'000'000;
 
 QString runCount(int runs)
@@ -149,9 +156,9 @@ bool TestCore::beginSeries()
     EndAfterResponse = false;
     LastTime = 0;
     RunsLeft = runsPerSet_;
-    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
+    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = zeroReadout();
     d_.lblRunCountNumber = runCount(RunsLeft);
-    d_.lblTimeNumber = kZeroTime;
+    d_.lblTimeNumber = zeroTime();
     d_.txtSetIndicator = formatCount(s_.CurrentSet);
     clearStoredSet(d_.txtSetComment);
     s_.CurrentRun = 0;
@@ -169,7 +176,7 @@ void TestCore::storeTime(float seconds)
     data.Times[set][run] = LastTime;
     d_.lblTimeNumber = QLatin1Char(' ') + formatSeconds(LastTime);
     if (run == 1) {
-        d_.lblPreviousTimeNumber = kZeroReadout;
+        d_.lblPreviousTimeNumber = zeroReadout();
         d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(LastTime);
     } else {
         const float previous = data.Times[set][run - 1];
@@ -229,9 +236,9 @@ void TestCore::resetReadouts()
 {
     d_.txtSetIndicator = formatCount(s_.CurrentSet);
     d_.lblAverageTimeNumber = QStringLiteral("  ") + formatSeconds(half_.sets.SetAverage[s_.CurrentSet]);
-    d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
+    d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = zeroReadout();
     d_.lblRunCountNumber = runCount(RunsLeft);
-    d_.lblTimeNumber = kZeroTime;
+    d_.lblTimeNumber = zeroTime();
 }
 
 void TestCore::nextSet()
@@ -267,9 +274,9 @@ void TestCore::clearSet()
 {
     clearStoredSet(QStringLiteral(" "));
     d_.txtSetComment = QStringLiteral(" ");
-    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
+    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = zeroReadout();
     d_.lblRunCountNumber = runCount(RunsLeft);
-    d_.lblTimeNumber = kZeroTime;
+    d_.lblTimeNumber = zeroTime();
 }
 
 void TestCore::storeComment()

@@ -1,4 +1,5 @@
 #include "platform/print/QtPrinting.h"
+#include "platform/print/ReportFonts.h"
 #include "ui_frmPrint.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@ constexpr double kTwipsPerPoint = 20;
 // ended; a line that would run off the page continues on a new page.
 class PainterPrinter : public Printer {
 public:
-    void setFontName(const QString& name) override { font_.setFamily(name); }
+    void setFontName(const QString& name) override { font_.setFamilies(reportFontFamilies(name, QLocale().script())); }
     void setFontSize(double points) override { font_.setPixelSize(qRound(points * kTwipsPerPoint)); }
     void setFontBold(bool bold) override { font_.setBold(bold); }
     void setCurrentX(double twips) override { x_ = twips; }
