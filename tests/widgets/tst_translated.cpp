@@ -1,0 +1,201 @@
+// Every window in every shipped language: no text wider than its control (labels, buttons, check
+// and option boxes, group titles, tabs) where the English one fits, mnemonics unique within a
+// window, and right-to-left languages mirroring the dialogs but not the test windows' stimuli.
+#include "app/Application.h"
+#include "app/Windows.h"
+#include "complex_test/ChoiceTestModule.h"
+#include "config/SettingsModule.h"
+#include "config/frmColorSelect.h"
+#include "platform/print/QtPrinting.h"
+#include "shared/Language.h"
+#include "shared/ResultsModule.h"
+#include "shared/ResultsWindow.h"
+#include "simple_test/SimpleTestModule.h"
+#include "simple_test/frmReflex.h"
+#include "timing_check/TimingCheckWindow.h"
+#include "widgets/Windows.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+using namespace brevane;
+using namespace brevane::fakes;
+
+namespace {
+
+QString plain(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+}
+
+// "window/control" for every text that does not fit its control.
+QStringList clipped(QWidget* window)
+{
+    QStringList out;
+    const auto add = [&](QWidget* w) { out << window->objectName() + u'/' + w->objectName(); };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        const QFontMetrics fm = w->fontMetrics();
+        if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty() && l->pixmap().isNull()) {
+            const QRect room = l->contentsRect();
+            if (l->wordWrap() ? l->heightForWidth(room.width()) > room.height() + 2
+                              : fm.boundingRect(room, int(l->alignment()), plain(l->text())).width() > room.width())
+                add(l);
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w);
+                   b && !b->text().isEmpty() && !qobject_cast<QTabBar*>(w->parentWidget())) {
+            const int indicator = qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b) ? 20 : 8;
+            const int icon = b->icon().isNull() ? 0 : b->iconSize().width() + 4;
+            if (fm.horizontalAdvance(plain(b->text())) + indicator + icon > b->width())
+                add(b);
+        } else if (auto* g = qobject_cast<QGroupBox*>(w); g && !g->title().isEmpty()) {
+            if (fm.horizontalAdvance(plain(g->title())) + 16 > g->width())
+                add(g);
+        } else if (auto* t = qobject_cast<QTabBar*>(w)) {
+            int wanted = 0;
+            for (int i = 0; i < t->count(); ++i)
+                wanted += t->tabSizeHint(i).width();
+            if (wanted > t->width())
+                add(t);
+        }
+    }
+    return out;
+}
+
+// "window: &X twice" for every mnemonic two visible buttons of a window share.
+QStringList sharedMnemonics(QWidget* window)
+{
+    QStringList out;
+    QHash<QKeySequence, QString> taken;
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+        const QKeySequence key = QKeySequence::mnemonic(b->text());
+        if (!b->isVisibleTo(window) || key.isEmpty())
+            continue;
+        if (taken.contains(key))
+            out << window->objectName() + QStringLiteral(": ") + taken[key] + QStringLiteral(" and ") + b->text();
+        taken.insert(key, b->text());
+    }
+    return out;
+}
+
+struct Survey {
+    QStringList clipped, mnemonics;
+    QStringList rightToLeft; // windows laid out right to left
+};
+
+// Every window of the program on fake services, each as it first shows.
+Survey survey()
+{
+    Survey s;
+    const auto look = [&s](QWidget* w) {
+        QCoreApplication::processEvents();
+        s.clipped << clipped(w);
+        s.mnemonics << sharedMnemonics(w);
+        if (w->layoutDirection() == Qt::RightToLeft)
+            s.rightToLeft << w->objectName();
+    };
+    QTemporaryDir dir;
+    const auto back = qScopeGuard([start = QDir::currentPath()] { QDir::setCurrent(start); });
+    QDir::setCurrent(dir.path());
+    AppState state;
+    FakePlatform fp;
+    Application app{state, fp.platform, QString()};
+    app.start();
+    look(app.mainMenu());
+    for (const char* button : {"cmdNormal", "cmdColors", "cmdNumbers"}) {
+        QTest::mouseClick(child(app.mainMenu(), button), Qt::LeftButton);
+        QWidget* test = app.currentWindow();
+        look(test);
+        QTest::mouseClick(child(test, "cmdDisplay"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(app.currentWindow() != test && app.currentWindow()->isVisible(), 3000);
+        QWidget* results = app.currentWindow();
+        if (qobject_cast<ResultsWindow*>(results) == nullptr) // the simple test's window comes behind the banner
+            QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<ResultsWindow*>(app.currentWindow()), 3000);
+        results = app.currentWindow();
+        for (QTabWidget* tabs : results->findChildren<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i) {
+                tabs->setCurrentIndex(i);
+                look(results);
+            }
+        QTest::mouseClick(child(results, "cmdDisplayDone"), Qt::LeftButton);
+        QTRY_VERIFY(app.currentWindow() == test);
+        QTest::mouseClick(child(test, "cmdExit"), Qt::LeftButton);
+    }
+    QTest::mouseClick(child(app.mainMenu(), "cmdConfigure"), Qt::LeftButton);
+    QWidget* settings = app.currentWindow();
+    for (QTabWidget* tabs : settings->findChildren<QTabWidget*>())
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            look(settings);
+        }
+    frmAbout about(ProgramVersion{2, 0, 0}, QString());
+    about.show();
+    look(&about);
+    frmColorSelect colours(state.ColorPalette, qRgb(192, 0, 0), 4);
+    colours.show();
+    look(&colours);
+    PrintSelection selection(fp.prompt);
+    frmPrint print(selection, [] {});
+    print.show();
+    look(&print);
+    frmSplash splash(ProgramVersion{2, 0, 0});
+    splash.show();
+    splash.setStatus(QCoreApplication::translate("StartupSequence", "Initializing application ... Almost Done"));
+    look(&splash);
+    frmLoadDisplay banner;
+    banner.show();
+    look(&banner);
+    return s;
+}
+
+} // namespace
+
+class TestTranslated : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { english_ = survey(); }
+
+    void languages_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& code : availableLanguages({QStringLiteral(":/i18n")}))
+            QTest::newRow(qPrintable(code)) << code;
+    }
+    void languages()
+    {
+        QFETCH(QString, language);
+        const Translations translations(language, {QStringLiteral(":/i18n")});
+        QVERIFY(translations.loaded());
+        const Qt::LayoutDirection direction = QLocale(language).textDirection();
+        QGuiApplication::setLayoutDirection(direction);
+        const auto back = qScopeGuard([] {
+            QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+            QLocale::setDefault(QLocale::c());
+        });
+        const Survey s = survey();
+        QStringList worse;
+        for (const QString& c : s.clipped)
+            if (!english_.clipped.contains(c))
+                worse << c;
+        QVERIFY2(worse.isEmpty(), qPrintable(language + QStringLiteral(" clips: ") + worse.join(u' ')));
+        QVERIFY2(s.mnemonics.isEmpty(), qPrintable(s.mnemonics.join(u'\n')));
+        // The dialogs follow the language; the test windows keep their stimuli where they are.
+        QCOMPARE(s.rightToLeft.contains(QStringLiteral("frmMain")), direction == Qt::RightToLeft);
+        for (const char* test : {"frmReflex", "frmColorReflex", "frmNumberReflex"})
+            QVERIFY2(!s.rightToLeft.contains(QLatin1String(test)), test);
+    }
+
+private:
+    Survey english_;
+};
+
+QTEST_MAIN(TestTranslated)
+#include "tst_translated.moc"
