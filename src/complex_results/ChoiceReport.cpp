@@ -1,7 +1,9 @@
 #include "complex_results/ChoiceReport.h"
 #include "shared/Report.h"
 #include "shared/ResultsRules.h"
+
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace brevane {
 
@@ -17,7 +19,9 @@ void printAt(Printer& p, const Column& column, const QString& label, const QStri
 {
     p.setCurrentX(column.labelX);
     p.print(label, LineEnd::Stay);
-    p.setCurrentX(column.valueX);
+    // A translated label longer than its column ("Richtig ausgelassen") pushes its value on, a blank
+    // after it; the English labels all end before their values' places.
+    p.setCurrentX(std::max(column.valueX, column.labelX + p.textWidth(label + u' ')));
     p.print(value, end);
 }
 
