@@ -1,4 +1,5 @@
 #include "complex_results/ChoiceReport.h"
+#include "shared/Language.h"
 #include "shared/Report.h"
 #include "shared/ResultsRules.h"
 
@@ -20,8 +21,8 @@ void printAt(Printer& p, const Column& column, const QString& label, const QStri
     p.setCurrentX(column.labelX);
     p.print(label, LineEnd::Stay);
     // A translated label longer than its column ("Richtig ausgelassen") pushes its value on, a blank
-    // after it; the English labels all end before their values' places.
-    p.setCurrentX(std::max(column.valueX, column.labelX + p.textWidth(label + u' ')));
+    // after it; the English report keeps the places it was laid out with.
+    p.setCurrentX(englishShown() ? column.valueX : std::max(column.valueX, column.labelX + p.textWidth(label + u' ')));
     p.print(value, end);
 }
 

@@ -1,4 +1,5 @@
 #include "simple_results/SimpleReport.h"
+#include "shared/Language.h"
 #include "shared/Report.h"
 #include "shared/ResultsRules.h"
 
@@ -17,9 +18,10 @@ void printSet(Printer& p, const SetData& data, int set)
     const QString slowestLabel = QCoreApplication::translate("Report", "  Slowest Time");
     printLabelled(p, fastestLabel, fastest);
     p.print(slowestLabel, LineEnd::Stay);
-    // A translated line longer than the English pushes the value on, a blank after its label.
+    // A translated line longer than the English pushes the value on, a blank after its label; the
+    // English report keeps the places it was laid out with.
     const double taken = p.textWidth(fastestLabel + u' ') + p.textWidth(fastest) + p.textWidth(slowestLabel + u' ');
-    p.setCurrentX(std::max(4128.0, taken));
+    p.setCurrentX(englishShown() ? 4128.0 : std::max(4128.0, taken));
     p.print(formatSeconds(data.SetSlowest[set]), LineEnd::End);
     p.print(QCoreApplication::translate("Report", "Average Time"), LineEnd::Stay);
     p.setCurrentX(1530);
