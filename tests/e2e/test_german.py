@@ -72,8 +72,7 @@ def save_goes_through_the_german_file_dialog_and_writes_periods(t):
     t.click(t.find("push button", _("frmDisplay", "Save"), root=t.results))
     title = _("ResultsKind", "Normal Reflex Data Files")
     dialog = t.find("dialog", title, timeout=60)
-    t.click(t.find("text", "Dateiname:", root=dialog))
-    t.key(dialog, "ctrl+a")
+    t.key(dialog, "ctrl+a")  # the file name field has the focus as the dialog opens
     t.session.xdotool("type", "--delay", "30", t.file("klasse.nrm"))
     t.session.xdotool("key", "Return")
     t.gone("dialog", title)
