@@ -2,31 +2,32 @@
 
 namespace brevane {
 
+namespace {
+
+// A serif face to match the layout's, then a sans one where only that is installed. The layout's
+// font itself (Liberation Serif) has Latin, Greek, Cyrillic and Hebrew letters.
+struct ScriptFonts {
+    QLocale::Script script;
+    const char* serif;
+    const char* sans;
+};
+constexpr ScriptFonts kScriptFonts[] = {
+    {QLocale::JapaneseScript, "Noto Serif CJK JP", "Noto Sans CJK JP"},
+    {QLocale::SimplifiedHanScript, "Noto Serif CJK SC", "Noto Sans CJK SC"},
+    {QLocale::TraditionalHanScript, "Noto Serif CJK TC", "Noto Sans CJK TC"},
+    {QLocale::KoreanScript, "Noto Serif CJK KR", "Noto Sans CJK KR"},
+    {QLocale::ArabicScript, "Noto Naskh Arabic", "Noto Sans Arabic"},
+    {QLocale::HebrewScript, "Noto Serif Hebrew", "Noto Sans Hebrew"},
+};
+
+} // namespace
+
 QStringList reportFontFamilies(const QString& layoutFamily, QLocale::Script script)
 {
     QStringList families{layoutFamily};
-    switch (script) {
-    case QLocale::JapaneseScript:
-        families << QStringLiteral("Noto Serif CJK JP") << QStringLiteral("Noto Sans CJK JP");
-        break;
-    case QLocale::SimplifiedHanScript:
-        families << QStringLiteral("Noto Serif CJK SC") << QStringLiteral("Noto Sans CJK SC");
-        break;
-    case QLocale::TraditionalHanScript:
-        families << QStringLiteral("Noto Serif CJK TC") << QStringLiteral("Noto Sans CJK TC");
-        break;
-    case QLocale::KoreanScript:
-        families << QStringLiteral("Noto Serif CJK KR") << QStringLiteral("Noto Sans CJK KR");
-        break;
-    case QLocale::ArabicScript:
-        families << QStringLiteral("Noto Naskh Arabic") << QStringLiteral("Noto Sans Arabic");
-        break;
-    case QLocale::HebrewScript:
-        families << QStringLiteral("Noto Serif Hebrew") << QStringLiteral("Noto Sans Hebrew");
-        break;
-    default:
-        break; // the layout's font (Liberation Serif) has Latin, Greek and Cyrillic
-    }
+    for (const ScriptFonts& fonts : kScriptFonts)
+        if (fonts.script == script)
+            families << QString::fromLatin1(fonts.serif) << QString::fromLatin1(fonts.sans);
     return families;
 }
 
