@@ -9,6 +9,7 @@
 #include "shared/HandInNotice.h"
 #include "shared/HandInQueue.h"
 #include "shared/Language.h"
+#include "shared/TextFit.h"
 #include "timing_check/TimingCheckWindow.h"
 
 #include <QApplication>
@@ -107,6 +108,10 @@ int main(int argc, char** argv)
     // Before the first window: Arabic and Hebrew run right to left, and the dialogs mirror.
     const std::unique_ptr<Translations> language = installLanguage(early);
     QGuiApplication::setLayoutDirection(QLocale(language->language()).textDirection());
+    // A translation's longer texts get the room their controls have (the English ones fit as laid out).
+    TextFit fitter;
+    if (!englishShown())
+        app.installEventFilter(&fitter);
     // The session's word, in the language shown (chosen above, before Qt started).
     if (const QString notice = chooseSessionPlatform(environment).notice; !notice.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(notice));
