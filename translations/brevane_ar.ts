@@ -1357,7 +1357,7 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Set 1</source>
-        <translation>المجموعة ١</translation>
+        <translation>مجموعة ١</translation>
     </message>
     <message>
         <source>Run Data</source>
@@ -1445,43 +1445,43 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Set 2</source>
-        <translation>المجموعة ٢</translation>
+        <translation>مجموعة ٢</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation>المجموعة ٣</translation>
+        <translation>مجموعة ٣</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation>المجموعة ٤</translation>
+        <translation>مجموعة ٤</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation>المجموعة ٥</translation>
+        <translation>مجموعة ٥</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation>المجموعة ٦</translation>
+        <translation>مجموعة ٦</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation>المجموعة ٧</translation>
+        <translation>مجموعة ٧</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation>المجموعة ٨</translation>
+        <translation>مجموعة ٨</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation>المجموعة ٩</translation>
+        <translation>مجموعة ٩</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation>المجموعة ١٠</translation>
+        <translation>مجموعة ١٠</translation>
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation>الأزمنة الأسرع</translation>
+        <translation>الأسرع</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
@@ -1489,7 +1489,7 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation>الأزمنة الأبطأ</translation>
+        <translation>الأبطأ</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
@@ -1497,7 +1497,7 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Average Times</source>
-        <translation>متوسطات الأزمنة</translation>
+        <translation>المتوسطات</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
@@ -1620,15 +1620,15 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation>مسح المجموعة</translation>
+        <translation>مسح مجموعة</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation>المجموعة التالية</translation>
+        <translation>مجموعة تالية</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation>المجموعة السابقة</translation>
+        <translation>مجموعة سابقة</translation>
     </message>
     <message>
         <source>Display</source>
@@ -1686,7 +1686,7 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Set 1</source>
-        <translation>المجموعة ١</translation>
+        <translation>مجموعة ١</translation>
     </message>
     <message>
         <source>Run Data</source>
@@ -1754,43 +1754,43 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Set 2</source>
-        <translation>المجموعة ٢</translation>
+        <translation>مجموعة ٢</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation>المجموعة ٣</translation>
+        <translation>مجموعة ٣</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation>المجموعة ٤</translation>
+        <translation>مجموعة ٤</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation>المجموعة ٥</translation>
+        <translation>مجموعة ٥</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation>المجموعة ٦</translation>
+        <translation>مجموعة ٦</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation>المجموعة ٧</translation>
+        <translation>مجموعة ٧</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation>المجموعة ٨</translation>
+        <translation>مجموعة ٨</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation>المجموعة ٩</translation>
+        <translation>مجموعة ٩</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation>المجموعة ١٠</translation>
+        <translation>مجموعة ١٠</translation>
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation>الأزمنة الأسرع</translation>
+        <translation>الأسرع</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
@@ -1798,7 +1798,7 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation>الأزمنة الأبطأ</translation>
+        <translation>الأبطأ</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
@@ -1806,7 +1806,7 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Average Times</source>
-        <translation>متوسطات الأزمنة</translation>
+        <translation>المتوسطات</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
@@ -2039,15 +2039,15 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation>مسح المجموعة</translation>
+        <translation>مسح مجموعة</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation>المجموعة التالية</translation>
+        <translation>مجموعة تالية</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation>المجموعة السابقة</translation>
+        <translation>مجموعة سابقة</translation>
     </message>
     <message>
         <source>Display</source>
@@ -2074,43 +2074,43 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Set 1</source>
-        <translation>المجموعة ١</translation>
+        <translation>مجموعة ١</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation>المجموعة ٢</translation>
+        <translation>مجموعة ٢</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation>المجموعة ٣</translation>
+        <translation>مجموعة ٣</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation>المجموعة ٤</translation>
+        <translation>مجموعة ٤</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation>المجموعة ٥</translation>
+        <translation>مجموعة ٥</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation>المجموعة ٦</translation>
+        <translation>مجموعة ٦</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation>المجموعة ٧</translation>
+        <translation>مجموعة ٧</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation>المجموعة ٨</translation>
+        <translation>مجموعة ٨</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation>المجموعة ٩</translation>
+        <translation>مجموعة ٩</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation>المجموعة ١٠</translation>
+        <translation>مجموعة ١٠</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -2221,15 +2221,15 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation>مسح المجموعة</translation>
+        <translation>مسح مجموعة</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation>المجموعة التالية</translation>
+        <translation>مجموعة تالية</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation>المجموعة السابقة</translation>
+        <translation>مجموعة سابقة</translation>
     </message>
     <message>
         <source>Display</source>

@@ -520,7 +520,7 @@ Ihre Datei ist auf diesem Computer gespeichert; sie wird beim nächsten Speicher
     </message>
     <message>
         <source>Delete run %1 from the set? </source>
-        <translation>Durchgang %1 aus dem Satz löschen? </translation>
+        <translation>Lauf %1 aus dem Satz löschen? </translation>
     </message>
     <message>
         <source>Color Reflex Data Files</source>
@@ -532,7 +532,7 @@ Ihre Datei ist auf diesem Computer gespeichert; sie wird beim nächsten Speicher
     </message>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation>Durchgang %1 des Satzes löschen? </translation>
+        <translation>Lauf %1 des Satzes löschen? </translation>
     </message>
     <message>
         <source>Number Reflex Data Files</source>
@@ -551,7 +551,7 @@ Ihre Datei ist auf diesem Computer gespeichert; sie wird beim nächsten Speicher
     <name>ResultsModel</name>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation>Durchgang %1 des Satzes löschen? </translation>
+        <translation>Lauf %1 des Satzes löschen? </translation>
     </message>
     <message>
         <source>Are you sure you want to DELETE ALL DATA ?</source>
@@ -1012,7 +1012,7 @@ Die Fläche wechselt alle %10 Bilder (Bild %11)</translation>
     </message>
     <message>
         <source>Runs Per Set</source>
-        <translation>Durchgänge je Satz</translation>
+        <translation>Läufe je Satz</translation>
     </message>
     <message>
         <source>Trigger On</source>
@@ -1343,47 +1343,47 @@ Die Fläche wechselt alle %10 Bilder (Bild %11)</translation>
     </message>
     <message>
         <source>Run Data</source>
-        <translation>Durchgänge</translation>
+        <translation>Läufe</translation>
     </message>
     <message>
         <source>Run 1</source>
-        <translation>Durchgang 1</translation>
+        <translation>Lauf 1</translation>
     </message>
     <message>
         <source>Run 2</source>
-        <translation>Durchgang 2</translation>
+        <translation>Lauf 2</translation>
     </message>
     <message>
         <source>Run 3</source>
-        <translation>Durchgang 3</translation>
+        <translation>Lauf 3</translation>
     </message>
     <message>
         <source>Run 4</source>
-        <translation>Durchgang 4</translation>
+        <translation>Lauf 4</translation>
     </message>
     <message>
         <source>Run 5</source>
-        <translation>Durchgang 5</translation>
+        <translation>Lauf 5</translation>
     </message>
     <message>
         <source>Run 6</source>
-        <translation>Durchgang 6</translation>
+        <translation>Lauf 6</translation>
     </message>
     <message>
         <source>Run 7</source>
-        <translation>Durchgang 7</translation>
+        <translation>Lauf 7</translation>
     </message>
     <message>
         <source>Run 8</source>
-        <translation>Durchgang 8</translation>
+        <translation>Lauf 8</translation>
     </message>
     <message>
         <source>Run 9</source>
-        <translation>Durchgang 9</translation>
+        <translation>Lauf 9</translation>
     </message>
     <message>
         <source>Run 10</source>
-        <translation>Durchgang 10</translation>
+        <translation>Lauf 10</translation>
     </message>
     <message>
         <source>Run Statistics</source>
@@ -1499,7 +1499,7 @@ Die Fläche wechselt alle %10 Bilder (Bild %11)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation>Exportieren</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Clear All</source>
@@ -1566,7 +1566,7 @@ Die Fläche wechselt alle %10 Bilder (Bild %11)</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation>Durchgänge</translation>
+        <translation>Läufe</translation>
     </message>
     <message>
         <source>Correct Hits</source>
@@ -1606,11 +1606,11 @@ Die Fläche wechselt alle %10 Bilder (Bild %11)</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation>Nächster Satz</translation>
+        <translation>Satz vor</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation>Voriger Satz</translation>
+        <translation>Satz zurück</translation>
     </message>
     <message>
         <source>Display</source>
@@ -1672,47 +1672,47 @@ Die Fläche wechselt alle %10 Bilder (Bild %11)</translation>
     </message>
     <message>
         <source>Run Data</source>
-        <translation>Durchgänge</translation>
+        <translation>Läufe</translation>
     </message>
     <message>
         <source>Run 1</source>
-        <translation>Durchgang 1</translation>
+        <translation>Lauf 1</translation>
     </message>
     <message>
         <source>Run 2</source>
-        <translation>Durchgang 2</translation>
+        <translation>Lauf 2</translation>
     </message>
     <message>
         <source>Run 3</source>
-        <translation>Durchgang 3</translation>
+        <translation>Lauf 3</translation>
     </message>
     <message>
         <source>Run 4</source>
-        <translation>Durchgang 4</translation>
+        <translation>Lauf 4</translation>
     </message>
     <message>
         <source>Run 5</source>
-        <translation>Durchgang 5</translation>
+        <translation>Lauf 5</translation>
     </message>
     <message>
         <source>Run 6</source>
-        <translation>Durchgang 6</translation>
+        <translation>Lauf 6</translation>
     </message>
     <message>
         <source>Run 7</source>
-        <translation>Durchgang 7</translation>
+        <translation>Lauf 7</translation>
     </message>
     <message>
         <source>Run 8</source>
-        <translation>Durchgang 8</translation>
+        <translation>Lauf 8</translation>
     </message>
     <message>
         <source>Run 9</source>
-        <translation>Durchgang 9</translation>
+        <translation>Lauf 9</translation>
     </message>
     <message>
         <source>Run 10</source>
-        <translation>Durchgang 10</translation>
+        <translation>Lauf 10</translation>
     </message>
     <message>
         <source>Run Statistics</source>
@@ -1816,7 +1816,7 @@ Die Fläche wechselt alle %10 Bilder (Bild %11)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation>Exportieren</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Clear All</source>
@@ -1985,7 +1985,7 @@ Die Fläche wechselt alle %10 Bilder (Bild %11)</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation>Durchgänge</translation>
+        <translation>Läufe</translation>
     </message>
     <message>
         <source>Correct Hits</source>
@@ -2025,11 +2025,11 @@ Die Fläche wechselt alle %10 Bilder (Bild %11)</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation>Nächster Satz</translation>
+        <translation>Satz vor</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation>Voriger Satz</translation>
+        <translation>Satz zurück</translation>
     </message>
     <message>
         <source>Display</source>
@@ -2187,7 +2187,7 @@ Die Fläche wechselt alle %10 Bilder (Bild %11)</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation>Durchgänge</translation>
+        <translation>Läufe</translation>
     </message>
     <message>
         <source>Start</source>
@@ -2207,11 +2207,11 @@ Die Fläche wechselt alle %10 Bilder (Bild %11)</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation>Nächster Satz</translation>
+        <translation>Satz vor</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation>Voriger Satz</translation>
+        <translation>Satz zurück</translation>
     </message>
     <message>
         <source>Display</source>

@@ -327,7 +327,7 @@ the main menu reads it back). The file dialogs open there; results files
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation>CSV にエクスポート</translation>
+        <translation>CSV に書き出し</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
@@ -1493,7 +1493,7 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Export</source>
-        <translation>エクスポート</translation>
+        <translation>書き出し</translation>
     </message>
     <message>
         <source>Clear All</source>
@@ -1810,7 +1810,7 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Export</source>
-        <translation>エクスポート</translation>
+        <translation>書き出し</translation>
     </message>
     <message>
         <source>Clear All</source>
@@ -1829,7 +1829,7 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Loading Display Please Wait...</source>
-        <translation>結果を読み込んでいます。お待ちください...</translation>
+        <translation>結果を読み込み中。お待ちください...</translation>
     </message>
 </context>
 <context>
@@ -2042,7 +2042,7 @@ The patch turns every %10 frames (frame %11)</source>
     </message>
     <message>
         <source>Title:</source>
-        <translation>タイトル:</translation>
+        <translation>題名:</translation>
     </message>
     <message>
         <source>Select Sets To Print</source>
