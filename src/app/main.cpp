@@ -9,7 +9,7 @@
 #include "shared/HandInNotice.h"
 #include "shared/HandInQueue.h"
 #include "shared/Language.h"
-#include "shared/TextFit.h"
+#include "shared/LanguageLayout.h"
 #include "timing_check/TimingCheckWindow.h"
 
 #include <QApplication>
@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     const std::unique_ptr<Translations> language = installLanguage(early);
     QGuiApplication::setLayoutDirection(QLocale(language->language()).textDirection());
     // A translation's longer texts get the room their controls have (the English ones fit as laid out).
-    TextFit fitter;
+    LanguageLayout fitter;
     if (!englishShown())
         app.installEventFilter(&fitter);
     // The session's word, in the language shown (chosen above, before Qt started).

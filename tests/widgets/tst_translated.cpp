@@ -1,4 +1,4 @@
-// Every window in every shipped language, as the program shows a translation (TextFit giving a
+// Every window in every shipped language, as the program shows a translation (LanguageLayout giving a
 // longer text a smaller font): no text wider than its control (labels, buttons, check and option
 // boxes, group titles, tabs) where the English one fits, none cut short, mnemonics unique within a
 // window, and right-to-left languages mirroring the dialogs but not the test windows' stimuli.
@@ -9,9 +9,9 @@
 #include "config/frmColorSelect.h"
 #include "platform/print/QtPrinting.h"
 #include "shared/Language.h"
+#include "shared/LanguageLayout.h"
 #include "shared/ResultsModule.h"
 #include "shared/ResultsWindow.h"
-#include "shared/TextFit.h"
 #include "simple_test/SimpleTestModule.h"
 #include "simple_test/frmReflex.h"
 #include "timing_check/TimingCheckWindow.h"
@@ -183,7 +183,7 @@ private slots:
     {
         QFETCH(QString, language);
         const Translations translations(language, {QStringLiteral(":/i18n")});
-        TextFit fitter; // as the program runs a translation
+        LanguageLayout fitter; // as the program runs a translation
         qApp->installEventFilter(&fitter);
         QVERIFY(translations.loaded());
         const Qt::LayoutDirection direction = QLocale(language).textDirection();

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -51,7 +52,10 @@ public:
         shown.removeIf([](QChar c) { return c.unicode() < 32; });
         if (!shown.isEmpty()) {
             painter_.setFont(font_);
-            painter_.drawText(QPointF(x_, y_ + metrics.ascent()), shown);
+            // Right to left (Arabic, Hebrew) the page mirrors: a line starts at the right edge, and
+            // each text stands left of where the one before it ended.
+            const double x = rightToLeft_ ? pageWidth_ - x_ - metrics.horizontalAdvance(shown) : x_;
+            painter_.drawText(QPointF(x, y_ + metrics.ascent()), shown);
         }
         if (end == LineEnd::End) {
             x_ = 0;
@@ -93,6 +97,9 @@ protected:
         painter_.setRenderHint(QPainter::TextAntialiasing);
         painter_.scale(device.logicalDpiX() / 1440.0, device.logicalDpiY() / 1440.0);
         pageHeight_ = device.height() * 1440.0 / device.logicalDpiY();
+        pageWidth_ = device.width() * 1440.0 / device.logicalDpiX();
+        rightToLeft_ = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+        painter_.setLayoutDirection(QGuiApplication::layoutDirection());
         return true;
     }
 
@@ -104,6 +111,8 @@ protected:
 private:
     QFont font_{QStringLiteral("Times New Roman")}; // until the report sets its font
     double pageHeight_ = 1e9;
+    double pageWidth_ = 0;
+    bool rightToLeft_ = false;
     bool documentOpen_ = false;
 };
 

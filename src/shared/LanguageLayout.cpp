@@ -1,4 +1,4 @@
-#include "shared/TextFit.h"
+#include "shared/LanguageLayout.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -81,7 +81,7 @@ void elide(QWidget* w, const Room& room)
 
 } // namespace
 
-void TextFit::fit(QWidget* window)
+void LanguageLayout::fit(QWidget* window)
 {
     for (QWidget* w : window->findChildren<QWidget*>()) {
         // A control in a layout gets its room from the layout, which grows the window for it.
@@ -95,11 +95,34 @@ void TextFit::fit(QWidget* window)
     }
 }
 
-bool TextFit::eventFilter(QObject* watched, QEvent* event)
+void LanguageLayout::mirror(QWidget* window)
+{
+    if (window->layoutDirection() != Qt::RightToLeft || window->property(kMirroredProperty).toBool())
+        return;
+    window->setProperty(kMirroredProperty, true);
+    // Every control placed by hand, in every container placed by hand, keeps its distance from
+    // the other edge. Its layout direction stays its own: a chart that keeps left to right is
+    // moved, not turned.
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const QWidget* parent = w->parentWidget();
+        if (!parent || parent->layout() || qobject_cast<const QTabBar*>(w) ||
+            parent->layoutDirection() != Qt::RightToLeft || parent->inherits("QTabWidget") ||
+            parent->inherits("QStackedWidget") || w->isWindow())
+            continue;
+        // A tab's page not shown yet has not been given its size: the stack's is the one it gets.
+        const QWidget* stack = parent->parentWidget();
+        const int width = stack && stack->inherits("QStackedWidget") ? stack->width() : parent->width();
+        w->move(width - w->x() - w->width(), w->y());
+    }
+}
+
+bool LanguageLayout::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Show && watched->isWidgetType())
-        if (auto* w = static_cast<QWidget*>(watched); w->isWindow())
+        if (auto* w = static_cast<QWidget*>(watched); w->isWindow()) {
+            mirror(w);
             fit(w);
+        }
     return QObject::eventFilter(watched, event);
 }
 
