@@ -53,30 +53,30 @@ QString normalisedLanguage(const QString& code)
 
 QString chooseLanguage(const QString& requested, const QStringList& uiLanguages, const QStringList& available)
 {
-    const QString english = QLatin1String(kEnglish);
+    const auto english = [] { return QString::fromLatin1(kEnglish); };
     const auto match = [&](const QString& wanted) -> QString {
-        const QString code = normalisedLanguage(wanted);
+        QString code = normalisedLanguage(wanted);
         if (code.isEmpty())
             return {};
-        if (languageOnly(code) == english)
-            return english;
+        if (languageOnly(code) == english())
+            return english();
         if (available.contains(code))
             return code;
         // A region that has no file of its own takes the language's file without region.
         return available.contains(languageOnly(code)) ? languageOnly(code) : QString();
     };
     if (!requested.isEmpty()) {
-        const QString code = match(requested);
-        return code.isEmpty() ? english : code;
+        QString code = match(requested);
+        return code.isEmpty() ? english() : code;
     }
     for (const QString& wanted : uiLanguages) {
         // Qt also lists the script ("zh-Hans-CN"); the files name language and region only.
         const QStringList parts = wanted.split(u'-');
         const QString plain = parts.size() == 3 ? parts[0] + u'-' + parts[2] : wanted;
-        if (const QString code = match(plain); !code.isEmpty())
+        if (QString code = match(plain); !code.isEmpty())
             return code;
     }
-    return english;
+    return english();
 }
 
 QLocale displayLocale(const QString& code, const QLocale& system)
