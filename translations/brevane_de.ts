@@ -860,7 +860,7 @@ Die Fläche wechselt alle %10 Bilder (Bild %11)</translation>
     <name>brevane::frmAbout</name>
     <message>
         <source>Release %1</source>
-        <translation>Ausgabe %1</translation>
+        <translation>Release %1</translation>
     </message>
 </context>
 <context>
