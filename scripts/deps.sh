@@ -6,8 +6,11 @@ set -euo pipefail
 build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-wayland
        libasound2-dev libpipewire-0.3-dev libpulse-dev libxcb1-dev libxcb-xinput-dev libxcb-present-dev
        libxcb-randr0-dev libxcb-sync-dev fonts-dejavu-core fonts-liberation librsvg2-bin libwayland-dev
-       wayland-protocols qt6-base-private-dev)
-test=(xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x11-utils poppler-utils
+       wayland-protocols qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+# qt6-tools-dev: CMake's lupdate and lrelease (Qt6LinguistTools); qt6-translations-l10n: Qt's own dialogs'
+# translations. The Noto fonts give the Japanese, Chinese, Korean, Arabic and Hebrew windows and reports
+# their glyphs.
+test=(fonts-noto-cjk fonts-noto-core xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x11-utils poppler-utils
       desktop-file-utils appstream weston xwayland qt6-wayland xcompmgr
       libx11-dev libxtst-dev libxext-dev libxi-dev) # the last four: the benchmarks, built with the tests
 fuzz=(clang libclang-rt-14-dev)

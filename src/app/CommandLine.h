@@ -1,9 +1,10 @@
 #pragma once
-// The program's command line. Six options are its own: --version and --help print and end
+// The program's command line. Eight options are its own: --version and --help print and end
 // the program, --user-folder moves it into the per-user folder (the desktop menu entry starts it
 // that way), --timing-check shows the timing check instead of the tests, --hand-in DIR names the
 // class's hand-in folder (shared/HandInPlace.h), --unlock lifts the lab's lock on the settings
-// for a teacher (shared/LabSettings.h). They are taken wherever they stand, until
+// for a teacher (shared/LabSettings.h), --language CODE the language shown (shared/Language.h).
+// They are taken wherever they stand, until
 // "--"; every other argument is part of the configuration file's name, the arguments joined by one blank, as they
 // always were.
 
@@ -19,6 +20,7 @@ struct CommandLine {
     bool unlock = false;
     QString configFile;   // "" when none was named
     QString handInFolder; // as given after --hand-in; "" when none was named
+    QString language;     // as given after --language; "" when none was named
 
     // `arguments` starts with the program's own name, as argv does.
     static CommandLine parse(const QStringList& arguments);

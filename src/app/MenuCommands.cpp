@@ -1,13 +1,16 @@
 #include "app/MenuCommands.h"
 
+#include <QCoreApplication>
+
 namespace brevane {
 
 Message exitQuestion(bool dataNotSaved)
 {
-    QString text = QStringLiteral("Are you sure you want to exit?");
+    QString text = QCoreApplication::translate("frmMain", "Are you sure you want to exit?");
     if (dataNotSaved)
-        text.prepend(QStringLiteral("Data NOT saved!\r"));
-    return {text, QStringLiteral("Exit Orv Brevane 2"), MsgButtons::YesNo, MsgIcon::Critical, true};
+        text.prepend(QCoreApplication::translate("frmMain", "Data NOT saved!\r"));
+    return {text, QCoreApplication::translate("frmMain", "Exit Orv Brevane 2"), MsgButtons::YesNo, MsgIcon::Critical,
+            true};
 }
 
 } // namespace brevane

@@ -1,13 +1,16 @@
 #include "app/SessionPlatform.h"
 
+#include <QCoreApplication>
+
 namespace brevane {
 
 QString waylandLimits(const QString& platformName)
 {
     if (!platformName.startsWith(QLatin1String("wayland")))
         return {};
-    return QStringLiteral("On Wayland: no pointer placement, and presses are stamped by the toolkit event "
-                          "(XWayland gives both)");
+    return QCoreApplication::translate("SessionPlatform",
+                                       "On Wayland: no pointer placement, and presses are stamped by the toolkit "
+                                       "event (XWayland gives both)");
 }
 
 bool inWaylandSession(const SessionEnvironment& environment)
@@ -28,8 +31,10 @@ SessionPlatform chooseSessionPlatform(const SessionEnvironment& environment)
     if (!inWaylandSession(environment))
         return {};
     if (!environment.presentationFeedback && !environment.display.isEmpty())
-        return {"xcb", QStringLiteral("brevane: Wayland session: running on X through XWayland, which places the "
-                                      "pointer and reads raw input")};
+        return {"xcb", QStringLiteral("brevane: ") +
+                           QCoreApplication::translate("SessionPlatform", "Wayland session: running on X through "
+                                                                          "XWayland, which places the pointer and "
+                                                                          "reads raw input")};
     return {"wayland", QStringLiteral("brevane: ") + waylandLimits(QStringLiteral("wayland"))};
 }
 

@@ -14,8 +14,6 @@ namespace brevane {
 
 namespace {
 
-const QString kLoadingDefault = QStringLiteral("Loading default configuration file ...");
-
 void runLoader(const std::function<void()>& loader)
 {
     if (loader)
@@ -62,10 +60,9 @@ StartupOutcome StartupSequence::loadConfiguration(const QString& commandLine, co
 
     // The screen is measured in pixels, whatever the twips per pixel of the display.
     if (state_.pixelsX(state_.ScreenWidth) < 800 || state_.pixelsY(state_.ScreenHeight) < 600) {
-        warn(QStringLiteral("the screen is smaller than 800 x 600; the program ends"));
-        show(MsgIcon::Critical, QStringLiteral("Fatal Application Error"),
-             QStringLiteral("Orv Brevane supports a minimum screen resolution of 800 x 600"),
-             QStringLiteral("Press OK to terminate program"));
+        warn(tr("the screen is smaller than 800 x 600; the program ends"));
+        show(MsgIcon::Critical, tr("Fatal Application Error"),
+             tr("Orv Brevane supports a minimum screen resolution of 800 x 600"), tr("Press OK to terminate program"));
         return StartupOutcome::Terminate;
     }
 
@@ -95,9 +92,9 @@ StartupOutcome StartupSequence::loadConfiguration(const QString& commandLine, co
         const bool last = i + 1 == count;
         pointer_.setBusy(true);
         if (i == 0 && !last)
-            view_.setStatus(QStringLiteral("Initializing application ..."));
+            view_.setStatus(tr("Initializing application ..."));
         if (last) {
-            view_.setStatus(QStringLiteral("Initializing application ... Almost Done"));
+            view_.setStatus(tr("Initializing application ... Almost Done"));
             view_.setProgress(90);
         }
         runLoader(loaders.tests[i]);
@@ -121,7 +118,7 @@ std::optional<ReflexConfig> StartupSequence::readConfiguration(const QString& co
     } else if (!lab_.classConfiguration.isEmpty()) {
         loaded = readClassFile();
     } else {
-        view_.setStatus(kLoadingDefault);
+        view_.setStatus(tr("Loading default configuration file ..."));
         loaded = readDefaultFile();
     }
     if (!loaded)
@@ -147,7 +144,7 @@ StartupSequence::FileCheck StartupSequence::readFile(const QString& path, Reflex
     if (readStartupConfig(bytes, into) == ConfigReadResult::Ok)
         return FileCheck::Valid;
     if (why)
-        *why = QStringLiteral("not a configuration file");
+        *why = tr("not a configuration file");
     return FileCheck::Invalid;
 }
 
@@ -155,7 +152,7 @@ StartupSequence::FileCheck StartupSequence::readFile(const QString& path, Reflex
 // or refused file falls back to the default file.
 std::optional<ReflexConfig> StartupSequence::readNamedFile(const QString& name)
 {
-    view_.setStatus(QStringLiteral("Loading user configuration file ..."));
+    view_.setStatus(tr("Loading user configuration file ..."));
     ReflexConfig read = state_.Config;
     const QString path = QDir::toNativeSeparators(dir_.absoluteFilePath(name));
     QString why;
@@ -164,17 +161,15 @@ std::optional<ReflexConfig> StartupSequence::readNamedFile(const QString& name)
         state_.ConfigurationInUse = path;
         return read;
     case FileCheck::Missing:
-        warn(path + QStringLiteral(": no such configuration file; using the default configuration"));
-        view_.setStatus(kLoadingDefault);
-        show(MsgIcon::Critical, QStringLiteral("Configuration load error"),
-             QStringLiteral("File ") + name + QStringLiteral(" could not be found"),
-             QStringLiteral("Using Default Configuration"));
+        warn(tr("%1: no such configuration file; using the default configuration").arg(path));
+        view_.setStatus(tr("Loading default configuration file ..."));
+        show(MsgIcon::Critical, tr("Configuration load error"), tr("File %1 could not be found").arg(name),
+             tr("Using Default Configuration"));
         break;
     case FileCheck::Invalid:
-        warn(path + QStringLiteral(": cannot read the configuration (") + why +
-             QStringLiteral("); using the default configuration"));
-        show(MsgIcon::Critical, QStringLiteral("Configuration Error"), QStringLiteral("Invalid Configuration File"),
-             QStringLiteral("Using Default Configuration File"), {}, refusal_);
+        warn(tr("%1: cannot read the configuration (%2); using the default configuration").arg(path, why));
+        show(MsgIcon::Critical, tr("Configuration Error"), tr("Invalid Configuration File"),
+             tr("Using Default Configuration File"), {}, refusal_);
         break;
     }
     // The lab's class configuration is this machine's default.
@@ -198,34 +193,33 @@ std::optional<ReflexConfig> StartupSequence::readDefaultFile()
         check = readFile(path, read, &why);
     };
     if (check == FileCheck::Missing) {
-        warn(shown + QStringLiteral(": not found; writing one with the defaults"));
-        view_.setStatus(kLoadingDefault);
-        show(MsgIcon::None, QStringLiteral("Configuration file not found"),
-             QStringLiteral("Default configuration file not found..."), QStringLiteral("Creating Reflex.Cfg"));
+        warn(tr("%1: not found; writing one with the defaults").arg(shown));
+        view_.setStatus(tr("Loading default configuration file ..."));
+        show(MsgIcon::None, tr("Configuration file not found"), tr("Default configuration file not found..."),
+             tr("Creating Reflex.Cfg"));
         writeAndReread();
     }
     if (check != FileCheck::Valid) {
         QString kept;
         if (check == FileCheck::Invalid && keepRefusedFile(path))
-            kept = QStringLiteral("The refused file was kept as ") + QLatin1String(kRefusedConfigFileName);
+            kept = tr("The refused file was kept as %1").arg(QLatin1String(kRefusedConfigFileName));
         else
             QFile::remove(path);
-        warn(shown + QStringLiteral(": cannot read the configuration (") +
-             (check == FileCheck::Missing ? QStringLiteral("it could not be written") : why) +
-             QStringLiteral("); writing a new one with the defaults") +
-             (kept.isEmpty() ? QString()
-                             : QStringLiteral(" (the refused file is kept beside it as ") +
-                                   QLatin1String(kRefusedConfigFileName) + QLatin1Char(')')));
-        show(MsgIcon::Critical, QStringLiteral("Configuration Error"),
-             QStringLiteral("Invalid Default Configuration File"), QStringLiteral("Creating New Configuration File"),
-             kept, refusal_);
+        const QString reason = check == FileCheck::Missing ? tr("it could not be written") : why;
+        warn(kept.isEmpty()
+                 ? tr("%1: cannot read the configuration (%2); writing a new one with the defaults").arg(shown, reason)
+                 : tr("%1: cannot read the configuration (%2); writing a new one with the defaults "
+                      "(the refused file is kept beside it as %3)")
+                       .arg(shown, reason, QLatin1String(kRefusedConfigFileName)));
+        show(MsgIcon::Critical, tr("Configuration Error"), tr("Invalid Default Configuration File"),
+             tr("Creating New Configuration File"), kept, refusal_);
         writeAndReread();
     }
     if (check == FileCheck::Valid) {
         state_.ConfigurationInUse = shown;
         return read;
     }
-    warn(shown + QStringLiteral(": cannot be written; the defaults are used until the program ends"));
+    warn(tr("%1: cannot be written; the defaults are used until the program ends").arg(shown));
     return std::nullopt;
 }
 
@@ -262,7 +256,7 @@ std::optional<ReflexConfig> StartupSequence::readClassFile()
             QCoreApplication::translate("Startup", "The class configuration %1 that %2 names cannot be read (%3); "
                                                    "the configuration of this computer is used instead.")
                 .arg(path, QDir::toNativeSeparators(lab_.labFile), why));
-    view_.setStatus(kLoadingDefault);
+    view_.setStatus(tr("Loading default configuration file ..."));
     return readDefaultFile();
 }
 

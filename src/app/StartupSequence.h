@@ -12,6 +12,7 @@
 #include "shared/AppState.h"
 #include "shared/LabSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QString>
 #include <functional>
@@ -37,6 +38,8 @@ struct StartupLoaders {
 enum class StartupOutcome { ShowMainMenu, Terminate };
 
 class StartupSequence {
+    Q_DECLARE_TR_FUNCTIONS(StartupSequence)
+
 public:
     // `directory` is where Reflex.cfg lives (the current directory in the program).
     StartupSequence(AppState& state, Prompt& prompt, Pointer& pointer, SplashView& view, const QDir& directory);

@@ -89,7 +89,7 @@ QPushButton* frmMain::makeTestButton(const TestDescriptor& test, int index)
                 w->move(w->x(), w->y() + rowStep);
         resize(width(), height() + rowStep);
     }
-    auto* b = new QPushButton(QString::fromLatin1(test.menuCaption), this);
+    auto* b = new QPushButton(QCoreApplication::translate("frmMain", test.menuCaption), this);
     QString name = QString::fromLatin1(test.name);
     name[0] = name[0].toUpper();
     b->setObjectName(QStringLiteral("cmd") + name);
@@ -116,7 +116,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    ui->lblVersion->setText(QStringLiteral("Version ") + version_.dotted());
+    ui->lblVersion->setText(tr("Version %1").arg(version_.dotted()));
     ui->cmdExit->setFocus();
 }
 
@@ -134,13 +134,14 @@ frmAbout::frmAbout(const ProgramVersion& version, const QString& displayNotice, 
             continue;
         label->hide();
         const int room = label->height() + 6;
-        for (QWidget* below : std::initializer_list<QWidget*>{ui->lblDisplay, ui->lblConfiguration, ui->cmdAboutOk})
+        for (QWidget* below :
+             std::initializer_list<QWidget*>{ui->lblDisplay, ui->lblConfiguration, ui->lblLanguage, ui->cmdAboutOk})
             if (below->y() > label->y())
                 below->move(below->pos() - QPoint(0, room));
         resize(width(), height() - room);
     }
     setFixedSize(size());
-    ui->lblrelease->setText(QStringLiteral("Release ") + version.dotted());
+    ui->lblrelease->setText(tr("Release %1").arg(version.dotted()));
     // Where Reflex.cfg and recover.dat are kept: the directory the program started in (the
     // per-user folder for a menu launch), which stays its current directory to the end.
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());

@@ -13,9 +13,12 @@
 #include "shared/HandInNotice.h"
 #include "shared/HandInQueue.h"
 #include "shared/LabSettings.h"
+#include "shared/Language.h"
+#include "shared/LanguageLayout.h"
 #include "timing_check/TimingCheckWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QIcon>
 #include <QSettings>
@@ -68,6 +71,27 @@ LabSession makeLabSession(bool unlock)
     return labSession(readLabSettings(lab, file), loginName(), unlock);
 }
 
+// The language shown: --language, else the lab's Brevane.conf, else the system's.
+std::unique_ptr<Translations> installLanguage(const CommandLine& line)
+{
+    QString requested = line.language;
+    if (requested.isEmpty()) {
+        const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brevane"),
+                                 QStringLiteral("Brevane"));
+        requested = settings.value(QLatin1String(kLanguageKey)).toString();
+    }
+    const QStringList folders = translationFolders();
+    const QString code = chooseLanguage(requested, QLocale::system().uiLanguages(), availableLanguages(folders));
+    auto translations = std::make_unique<Translations>(code, folders);
+    if (!requested.isEmpty() && code == QLatin1String(kEnglish) &&
+        normalisedLanguage(requested).section(u'_', 0, 0) != QLatin1String(kEnglish))
+        std::fprintf(stderr, "brevane: %s\n",
+                     qPrintable(QCoreApplication::translate("main", "there is no translation for \"%1\"; the "
+                                                                    "program is shown in English")
+                                    .arg(requested)));
+    return translations;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -80,6 +104,8 @@ int main(int argc, char** argv)
         return 0;
     }
     if (early.action == CommandLine::Action::PrintHelp) {
+        const QCoreApplication core(argc, argv);
+        const std::unique_ptr<Translations> language = installLanguage(early);
         std::fputs(qPrintable(helpText(QStringLiteral("brevane"))), stdout);
         return 0;
     }
@@ -98,10 +124,18 @@ int main(int argc, char** argv)
     const SessionPlatform session = chooseSessionPlatform(environment);
     if (!session.qpaPlatform.isEmpty())
         qputenv("QT_QPA_PLATFORM", session.qpaPlatform);
-    if (!session.notice.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(session.notice));
 
     QApplication app(argc, argv);
+    // Before the first window: Arabic and Hebrew run right to left, and the dialogs mirror.
+    const std::unique_ptr<Translations> language = installLanguage(early);
+    QGuiApplication::setLayoutDirection(QLocale(language->language()).textDirection());
+    // A translation's longer texts get the room their controls have (the English ones fit as laid out).
+    LanguageLayout fitter;
+    if (!englishShown())
+        app.installEventFilter(&fitter);
+    // The session's word, in the language shown (chosen above, before Qt started).
+    if (const QString notice = chooseSessionPlatform(environment).notice; !notice.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(notice));
     QApplication::setApplicationName(QStringLiteral("Brevane"));
     QApplication::setApplicationVersion(ProgramVersion::current().dotted());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orv.brevane"));

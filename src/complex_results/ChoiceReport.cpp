@@ -1,6 +1,10 @@
 #include "complex_results/ChoiceReport.h"
+#include "shared/Language.h"
 #include "shared/Report.h"
 #include "shared/ResultsRules.h"
+
+#include <QCoreApplication>
+#include <algorithm>
 
 namespace brevane {
 
@@ -16,7 +20,9 @@ void printAt(Printer& p, const Column& column, const QString& label, const QStri
 {
     p.setCurrentX(column.labelX);
     p.print(label, LineEnd::Stay);
-    p.setCurrentX(column.valueX);
+    // A translated label longer than its column ("Richtig ausgelassen") pushes its value on, a blank
+    // after it; the English report keeps the places it was laid out with.
+    p.setCurrentX(englishShown() ? column.valueX : std::max(column.valueX, column.labelX + p.textWidth(label + u' ')));
     p.print(value, end);
 }
 
@@ -24,15 +30,20 @@ void printSet(Printer& p, const StoreHalf& half, int set)
 {
     const SetData& data = half.sets;
     printSetRuns(p, data, set);
-    printLabelled(p, QStringLiteral("Fastest Time"), formatSeconds(data.SetFastest[set]));
-    printAt(p, kSecond, QStringLiteral("Slowest Time"), formatSeconds(data.SetSlowest[set]), LineEnd::Stay);
-    printAt(p, kThird, QStringLiteral("Average Time"), formatSeconds(data.SetAverage[set]), LineEnd::End);
+    printLabelled(p, QCoreApplication::translate("Report", "Fastest Time"), formatSeconds(data.SetFastest[set]));
+    printAt(p, kSecond, QCoreApplication::translate("Report", "Slowest Time"), formatSeconds(data.SetSlowest[set]),
+            LineEnd::Stay);
+    printAt(p, kThird, QCoreApplication::translate("Report", "Average Time"), formatSeconds(data.SetAverage[set]),
+            LineEnd::End);
     const OutcomeCounts none;
     const OutcomeCounts& counts = half.counts ? *half.counts : none;
-    printLabelled(p, QStringLiteral("Correct Hits"), formatCount(counts.CorrectHits[set], 3));
-    printAt(p, kSecond, QStringLiteral("Correct Misses"), formatCount(counts.CorrectMisses[set], 3), LineEnd::Stay);
-    printAt(p, kThird, QStringLiteral("InCorrect Hits"), formatCount(counts.InCorrectHits[set], 3), LineEnd::Stay);
-    printAt(p, kFourth, QStringLiteral("Missed Hits"), formatCount(counts.MissedHits[set], 3), LineEnd::End);
+    printLabelled(p, QCoreApplication::translate("Report", "Correct Hits"), formatCount(counts.CorrectHits[set], 3));
+    printAt(p, kSecond, QCoreApplication::translate("Report", "Correct Misses"),
+            formatCount(counts.CorrectMisses[set], 3), LineEnd::Stay);
+    printAt(p, kThird, QCoreApplication::translate("Report", "InCorrect Hits"),
+            formatCount(counts.InCorrectHits[set], 3), LineEnd::Stay);
+    printAt(p, kFourth, QCoreApplication::translate("Report", "Missed Hits"), formatCount(counts.MissedHits[set], 3),
+            LineEnd::End);
     printComments(p, data.SetComment[set - 1]);
 }
 

@@ -8,8 +8,8 @@
 
 namespace brevane {
 
-inline constexpr auto kColorReportTitle = "Orv Tovanel:  Color Reflex Data";
-inline constexpr auto kNumberReportTitle = "Orv Tovanel:  Number Reflex Data";
+inline constexpr auto kColorReportTitle = QT_TRANSLATE_NOOP("Report", "Orv Tovanel:  Color Reflex Data");
+inline constexpr auto kNumberReportTitle = QT_TRANSLATE_NOOP("Report", "Orv Tovanel:  Number Reflex Data");
 
 void printChoiceReport(Printer& printer, const PrintChoice& choice, const StoreHalf& half);
 

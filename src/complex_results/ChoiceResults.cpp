@@ -6,29 +6,29 @@
 namespace brevane {
 
 const ResultsKind kColorResults{
-    .caption = "Complex Choice Color/Audio Stimulus Module Data Display",
+    .caption = QT_TRANSLATE_NOOP("ResultsKind", "Complex Choice Color/Audio Stimulus Module Data Display"),
     .windowName = "frmColorReflexDisplay",
     .test = kColorTest,
     .allDataTab = false,
     .deletionKeepsTab = false,
     .refreshOnActivation = false,
     .clearAllEmptiesCharts = false,
-    .runBarQuestion = "Delete run %1 from the set? ",
-    .fileDialogTitle = "Color Reflex Data Files",
+    .runBarQuestion = QT_TRANSLATE_NOOP("ResultsKind", "Delete run %1 from the set? "),
+    .fileDialogTitle = QT_TRANSLATE_NOOP("ResultsKind", "Color Reflex Data Files"),
     .reportTitle = kColorReportTitle,
     .printReport = printChoiceReport,
 };
 
 const ResultsKind kNumberResults{
-    .caption = "Complex Choice Number/Audio Stimulus Module Data Display",
+    .caption = QT_TRANSLATE_NOOP("ResultsKind", "Complex Choice Number/Audio Stimulus Module Data Display"),
     .windowName = "frmNumberReflexDisplay",
     .test = kNumberTest,
     .allDataTab = false,
     .deletionKeepsTab = false,
     .refreshOnActivation = false,
     .clearAllEmptiesCharts = false,
-    .runBarQuestion = "Delete run %1 for the set? ",
-    .fileDialogTitle = "Number Reflex Data Files",
+    .runBarQuestion = QT_TRANSLATE_NOOP("ResultsKind", "Delete run %1 for the set? "),
+    .fileDialogTitle = QT_TRANSLATE_NOOP("ResultsKind", "Number Reflex Data Files"),
     .reportTitle = kNumberReportTitle,
     .printReport = printChoiceReport,
 };

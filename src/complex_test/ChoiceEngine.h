@@ -27,7 +27,7 @@ enum class ChoiceStyle { Color, Number };
 struct ChoiceTestDisplay : TestDisplay {
     ChoiceTestDisplay()
     {
-        lblPreviousTimeNumber = lblDifferenceNumber = lblAverageTimeNumber = QStringLiteral("  0.000");
+        lblPreviousTimeNumber = lblDifferenceNumber = lblAverageTimeNumber = QStringLiteral("  ") + formatSeconds(0);
         cmdPreviousSet = CmdClearSet = false;
     }
     QString lblCorrectHits = QStringLiteral("00");

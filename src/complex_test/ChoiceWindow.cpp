@@ -75,7 +75,7 @@ void ChoiceWindow::render()
     if (iconShowsSound_ != d.triggerWithSound) {
         iconShowsSound_ = d.triggerWithSound;
         picTriggerOnDisplay->setPixmap(soundIcon(d.triggerWithSound, state_.StartDirectory, kIconSize));
-        const QString says = d.triggerWithSound ? QStringLiteral("With Sound") : QStringLiteral("No Sound");
+        const QString says = d.triggerWithSound ? tr("With Sound") : tr("No Sound");
         picTriggerOnDisplay->setAccessibleName(says);
         picTriggerOnDisplay->setToolTip(says);
     }

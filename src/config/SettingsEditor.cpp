@@ -18,12 +18,13 @@ using namespace settings;
 
 void tell(Prompt& prompt, MsgIcon icon, const char* title, const QString& text)
 {
-    prompt.ask(Message{text, QString::fromLatin1(title), MsgButtons::Ok, icon});
+    prompt.ask(Message{text, QCoreApplication::translate("SettingsEditor", title), MsgButtons::Ok, icon});
 }
 
 FileDialogRequest configDialog(const AppState& state, const char* title)
 {
-    return {QString::fromLatin1(title), QStringLiteral("Configuration Files (*.cfg)|*.cfg"), QStringLiteral("*.cfg"),
+    return {QCoreApplication::translate("SettingsEditor", title),
+            QCoreApplication::translate("SettingsEditor", "Configuration Files (*.cfg)|*.cfg"), QStringLiteral("*.cfg"),
             state.StartDirectory, QStringLiteral("cfg")};
 }
 
@@ -281,9 +282,9 @@ void SettingsEditor::pickTriggerColour()
     // A stimulus the colour of the panel at rest cannot be seen, and its times mean nothing.
     if (paletteColour(chosen) == kSimplePanelAtRest) {
         platform_.beeper.beep();
-        tell(platform_.prompt, MsgIcon::Exclamation, "Trigger Colour",
-             QStringLiteral(
-                 "The trigger colour must differ from the panel's white at rest, or the stimulus is invisible."));
+        tell(platform_.prompt, MsgIcon::Exclamation, QT_TRANSLATE_NOOP("SettingsEditor", "Trigger Colour"),
+             QCoreApplication::translate("SettingsEditor", "The trigger colour must differ from the panel's white at "
+                                                           "rest, or the stimulus is invisible."));
         return;
     }
     state_.NormalTriggerColor = paletteColour(chosen); // at once
@@ -364,7 +365,8 @@ void SettingsEditor::save()
 {
     if (refusedByLock())
         return;
-    const std::optional<QString> path = platform_.files.saveFile(configDialog(state_, "Save Configuration File"));
+    const std::optional<QString> path =
+        platform_.files.saveFile(configDialog(state_, QT_TRANSLATE_NOOP("SettingsEditor", "Save Configuration File")));
     if (!path)
         return;
     state_.Config = state_.EditConfig;
@@ -372,33 +374,37 @@ void SettingsEditor::save()
     const FileWriteResult written = replaceFileAtomically(
         *path, [&config](QIODevice& device) { return writeConfig(device, config, ConfigLayout::Short); });
     if (!written.ok) // with the system's reason below, as the results windows' saves
-        platform_.prompt.ask(Message{QStringLiteral("Save File Error"), QStringLiteral("Save Cancelled"),
-                                     MsgButtons::Ok, MsgIcon::None, false, written.error});
+        platform_.prompt.ask(Message{QCoreApplication::translate("SettingsEditor", "Save File Error"),
+                                     QCoreApplication::translate("SettingsEditor", "Save Cancelled"), MsgButtons::Ok,
+                                     MsgIcon::None, false, written.error});
 }
 
 void SettingsEditor::loadFile()
 {
     if (refusedByLock())
         return;
-    const std::optional<QString> path = platform_.files.openFile(configDialog(state_, "Load Configuration File"));
+    const std::optional<QString> path =
+        platform_.files.openFile(configDialog(state_, QT_TRANSLATE_NOOP("SettingsEditor", "Load Configuration File")));
     if (!path)
         return;
     FileReadResult file = readWholeFile(*path);
     QBuffer bytes(&file.bytes);
     if (!file.ok || !bytes.open(QIODevice::ReadOnly)) {
-        platform_.prompt.ask(Message{QStringLiteral("Load File Error"), QStringLiteral("Load Cancelled"),
-                                     MsgButtons::Ok, MsgIcon::None, false, file.error});
+        platform_.prompt.ask(Message{QCoreApplication::translate("SettingsEditor", "Load File Error"),
+                                     QCoreApplication::translate("SettingsEditor", "Load Cancelled"), MsgButtons::Ok,
+                                     MsgIcon::None, false, file.error});
         return;
     }
     // Read into a copy: a file refused half-way leaves Config as it was.
     ReflexConfig loaded = state_.Config;
     switch (readDialogConfig(bytes, loaded)) {
     case ConfigReadResult::Invalid:
-        tell(platform_.prompt, MsgIcon::Critical, "Configuration File Load Error",
-             QStringLiteral("Invalid Configuration File\rNo File Loaded"));
+        tell(platform_.prompt, MsgIcon::Critical, QT_TRANSLATE_NOOP("SettingsEditor", "Configuration File Load Error"),
+             QCoreApplication::translate("SettingsEditor", "Invalid Configuration File\rNo File Loaded"));
         return;
     case ConfigReadResult::BadValue:
-        tell(platform_.prompt, MsgIcon::None, "Load Cancelled", QStringLiteral("Load File Error"));
+        tell(platform_.prompt, MsgIcon::None, QT_TRANSLATE_NOOP("SettingsEditor", "Load Cancelled"),
+             QCoreApplication::translate("SettingsEditor", "Load File Error"));
         return;
     case ConfigReadResult::Ok:
         break;

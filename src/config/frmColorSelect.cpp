@@ -19,11 +19,12 @@ void fill(QWidget* panel, QRgb colour)
 
 QString frmColorSelect::colourName(int paletteNumber)
 {
-    static const char* const names[16] = {"Black",     "Blue",          "Green",        "Cyan",
-                                          "Red",       "Magenta",       "Yellow",       "White",
-                                          "Grey",      "Light Blue",    "Light Green",  "Light Cyan",
-                                          "Light Red", "Light Magenta", "Light Yellow", "Bright White"};
-    return QString::fromLatin1(names[unsigned(paletteNumber) % 16]);
+    static const char* const names[16] = {
+        QT_TR_NOOP("Black"),     QT_TR_NOOP("Blue"),          QT_TR_NOOP("Green"),        QT_TR_NOOP("Cyan"),
+        QT_TR_NOOP("Red"),       QT_TR_NOOP("Magenta"),       QT_TR_NOOP("Yellow"),       QT_TR_NOOP("White"),
+        QT_TR_NOOP("Grey"),      QT_TR_NOOP("Light Blue"),    QT_TR_NOOP("Light Green"),  QT_TR_NOOP("Light Cyan"),
+        QT_TR_NOOP("Light Red"), QT_TR_NOOP("Light Magenta"), QT_TR_NOOP("Light Yellow"), QT_TR_NOOP("Bright White")};
+    return tr(names[unsigned(paletteNumber) % 16]);
 }
 
 frmColorSelect::frmColorSelect(const std::array<qint16, 16>& colorPalette, QRgb current, int initial, QWidget* parent)

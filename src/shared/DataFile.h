@@ -18,8 +18,11 @@ struct DataFileFormat {
     int lines() const;
 };
 
-inline constexpr DataFileFormat kNrmFile{"Reflex Data Files (*.nrm)|*.nrm", "*.nrm", "nrm", false};
-inline constexpr DataFileFormat kColFile{"Reflex Data Files (*.col)|*.col", "*.col", "col", true};
+// The filters' descriptions are translated in the context "FileCommands".
+inline constexpr DataFileFormat kNrmFile{QT_TRANSLATE_NOOP("FileCommands", "Reflex Data Files (*.nrm)|*.nrm"), "*.nrm",
+                                         "nrm", false};
+inline constexpr DataFileFormat kColFile{QT_TRANSLATE_NOOP("FileCommands", "Reflex Data Files (*.col)|*.col"), "*.col",
+                                         "col", true};
 
 // The file's bytes from the store half; false when the device took less than all of them.
 bool writeDataFile(QIODevice& out, const DataFileFormat& format, const StoreHalf& half);

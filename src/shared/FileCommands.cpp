@@ -4,6 +4,7 @@
 #include "shared/ResultsCsv.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace brevane {
@@ -16,16 +17,17 @@ bool FileExists(const QString& path)
 
 Message overwriteQuestion()
 {
-    return Message{QStringLiteral("\r\n\r\n        File already exisits. Do you want to overwrite?"),
-                   QStringLiteral("Save File"), MsgButtons::YesNo, MsgIcon::Exclamation, true};
+    return Message{
+        QCoreApplication::translate("FileCommands", "\r\n\r\n        File already exisits. Do you want to overwrite?"),
+        QCoreApplication::translate("FileCommands", "Save File"), MsgButtons::YesNo, MsgIcon::Exclamation, true};
 }
 
 FileDialogRequest dataFileDialog(const DataFileFormat& format, const QString& title)
 {
     // A name typed without an extension gets the filter's; the dialog opens in the current
     // folder.
-    return FileDialogRequest{title, QLatin1String(format.filter), QLatin1String(format.presetName), QString(),
-                             QLatin1String(format.extension)};
+    return FileDialogRequest{title, QCoreApplication::translate("FileCommands", format.filter),
+                             QLatin1String(format.presetName), QString(), QLatin1String(format.extension)};
 }
 
 std::optional<QString> chooseSavePath(FileChooser& files, Prompt& prompt, const FileDialogRequest& dialog)
@@ -53,8 +55,9 @@ FileCommand saveWithDialog(FileChooser& files, Prompt& prompt, const FileDialogR
     write(buffer);
     const FileWriteResult written = replaceFileAtomically(*path, buffer.data());
     if (!written.ok) {
-        prompt.ask(Message{QStringLiteral("Save File Error"), QStringLiteral("Save Cancelled"), MsgButtons::Ok,
-                           MsgIcon::None, false, written.error});
+        prompt.ask(Message{QCoreApplication::translate("FileCommands", "Save File Error"),
+                           QCoreApplication::translate("FileCommands", "Save Cancelled"), MsgButtons::Ok, MsgIcon::None,
+                           false, written.error});
         return FileCommand::Failed;
     }
     if (handIn)
@@ -80,8 +83,9 @@ FileCommand loadDataFile(FileChooser& files, Prompt& prompt, const DataFileForma
     FileReadResult file = readWholeFile(*path);
     QBuffer buffer(&file.bytes);
     if (!file.ok || !buffer.open(QIODevice::ReadOnly) || !readDataFile(buffer, format, half)) {
-        prompt.ask(Message{QStringLiteral("Load File Error"), QStringLiteral("Load Cancelled"), MsgButtons::Ok,
-                           MsgIcon::None, false, file.error});
+        prompt.ask(Message{QCoreApplication::translate("FileCommands", "Load File Error"),
+                           QCoreApplication::translate("FileCommands", "Load Cancelled"), MsgButtons::Ok, MsgIcon::None,
+                           false, file.error});
         return FileCommand::Failed;
     }
     return FileCommand::Done;
@@ -89,7 +93,8 @@ FileCommand loadDataFile(FileChooser& files, Prompt& prompt, const DataFileForma
 
 FileCommand exportResultsCsv(FileChooser& files, Prompt& prompt, const QString& test, const StoreHalf& half)
 {
-    const FileDialogRequest dialog{QStringLiteral("Export to CSV"), QLatin1String(kCsvFilter), QStringLiteral("*.csv"),
+    const FileDialogRequest dialog{QCoreApplication::translate("FileCommands", "Export to CSV"),
+                                   QCoreApplication::translate("FileCommands", kCsvFilter), QStringLiteral("*.csv"),
                                    QString(), QStringLiteral("csv")};
     return saveWithDialog(files, prompt, dialog,
                           [&](QIODevice& device) { return writeResultsCsv(device, test, half); });

@@ -1,7 +1,9 @@
 #include "shared/FileRead.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace brevane {
 
@@ -9,9 +11,9 @@ namespace {
 
 QString tooLarge(const QString& name, qint64 size)
 {
-    return QStringLiteral("%1 holds %2 MB, far more than any file of this program; it was not read.")
-        .arg(name)
-        .arg(double(size) / (1024.0 * 1024.0), 0, 'f', 1);
+    return QCoreApplication::translate("FileRead",
+                                       "%1 holds %2 MB, far more than any file of this program; it was not read.")
+        .arg(name, QLocale().toString(double(size) / (1024.0 * 1024.0), 'f', 1));
 }
 
 // A file that grew after the look at its size is still read no further than the limit.
@@ -22,7 +24,10 @@ FileReadResult readOpen(QFile& file, const QString& name, qint64 largest)
         return {false, {}, file.errorString()};
     if (bytes.size() > largest)
         return {
-            false, {}, QStringLiteral("%1 is far larger than any file of this program; it was not read.").arg(name)};
+            false,
+            {},
+            QCoreApplication::translate("FileRead", "%1 is far larger than any file of this program; it was not read.")
+                .arg(name)};
     return {true, std::move(bytes), {}};
 }
 
@@ -33,7 +38,7 @@ FileReadResult readWholeFile(const QString& path, qint64 largest)
     const QFileInfo info(path);
     const QString name = info.fileName();
     if (info.isDir())
-        return {false, {}, QStringLiteral("%1 is a folder, not a file.").arg(name)};
+        return {false, {}, QCoreApplication::translate("FileRead", "%1 is a folder, not a file.").arg(name)};
     if (info.exists() && info.size() > largest)
         return {false, {}, tooLarge(name, info.size())};
     QFile file(path);

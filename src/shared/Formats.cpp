@@ -1,12 +1,14 @@
 #include "shared/Formats.h"
 
+#include <QLocale>
 #include <cstdlib>
 
 namespace brevane {
 
 QString formatSeconds(float seconds)
 {
-    return QString::number(double(seconds), 'f', 3);
+    // The language's decimal mark (German "0,234"); the C locale, and so "0.234", in English.
+    return QLocale().toString(double(seconds), 'f', 3);
 }
 
 QString formatCount(int count, int digits)

@@ -6,7 +6,8 @@
 
 namespace brevane {
 
-// A time in seconds: "0.234".
+// A time in seconds: "0.234", with the decimal mark of the language shown ("0,234"). Files
+// write their numbers themselves, always with the period.
 QString formatSeconds(float seconds);
 
 // A count with leading zeros to `digits` places: "07" on a test window, "007" in a results

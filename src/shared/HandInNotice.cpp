@@ -1,5 +1,6 @@
 #include "shared/HandInNotice.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace brevane {
@@ -12,7 +13,8 @@ HandInNotice::~HandInNotice()
 void HandInNotice::show(const QString& text)
 {
     if (!box_) {
-        box_ = new QMessageBox(QMessageBox::Information, QStringLiteral("Hand-in"), text, QMessageBox::Ok);
+        box_ = new QMessageBox(QMessageBox::Information, QCoreApplication::translate("HandIn", "Hand-in"), text,
+                               QMessageBox::Ok);
         box_->setWindowModality(Qt::NonModal);
         box_->setAttribute(Qt::WA_ShowWithoutActivating);
         box_->setAttribute(Qt::WA_DeleteOnClose);

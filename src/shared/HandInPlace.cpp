@@ -60,8 +60,9 @@ HandInResult handInFile(const QString& folder, const QString& subfolder, const Q
 {
     const FileDescriptor top(::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!top)
-        return {false,
-                errno == ENOENT || errno == ENOTDIR ? QStringLiteral("the hand-in folder is missing") : systemReason()};
+        return {false, errno == ENOENT || errno == ENOTDIR
+                           ? QCoreApplication::translate("HandIn", "the hand-in folder is missing")
+                           : systemReason()};
     // mkdirat(2) itself, for its reason: a read-only share and a refused one read differently.
     const QByteArray own = QFile::encodeName(subfolder);
     const bool made = ::mkdirat(top.get(), own.constData(), 0750) == 0;
@@ -89,8 +90,8 @@ HandInResult handInFile(const QString& folder, const QString& subfolder, const Q
 
 QString handInNoticeText(const QString& folder, const QString& reason)
 {
-    return QStringLiteral("Not handed in to %1: %2.\nYour file is saved on this computer; it is handed in "
-                          "at your next save.")
+    return QCoreApplication::translate("HandIn", "Not handed in to %1: %2.\nYour file is saved on this computer; it "
+                                                 "is handed in at your next save.")
         .arg(QDir::toNativeSeparators(folder), reason);
 }
 

@@ -1,5 +1,6 @@
 #include "shared/HandInQueue.h"
 
+#include <QCoreApplication>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -63,7 +64,7 @@ void HandInQueue::startPass()
     if (running_ || pending_.isEmpty())
         return;
     if (hung_) {
-        failed(QStringLiteral("the hand-in folder is still not answering"));
+        failed(QCoreApplication::translate("HandIn", "the hand-in folder is still not answering"));
         return;
     }
     auto pass = std::make_shared<Pass>();
@@ -118,7 +119,7 @@ void HandInQueue::timedOut()
 {
     limit_->setEnabled(false);
     hung_ = std::move(running_);
-    failed(QStringLiteral("the hand-in folder did not answer"));
+    failed(QCoreApplication::translate("HandIn", "the hand-in folder did not answer"));
 }
 
 void HandInQueue::failed(const QString& reason)

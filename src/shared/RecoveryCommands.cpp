@@ -3,6 +3,7 @@
 #include "shared/FileRead.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -49,11 +50,13 @@ bool RecoveryFile::write()
     // failures is enough, a message after every series of a lab session is not.
     if (!failureReported_) {
         failureReported_ = true;
-        QString text = QStringLiteral("The recovery file recover.dat could not be written.");
+        QString text =
+            QCoreApplication::translate("RecoveryFile", "The recovery file recover.dat could not be written.");
         if (!written.error.isEmpty())
             text += u'\r' + written.error;
-        text += QStringLiteral("\rYour data are kept in memory.");
-        prompt_.ask(Message{text, QStringLiteral("Recovery File Error"), MsgButtons::Ok, MsgIcon::Exclamation});
+        text += QCoreApplication::translate("RecoveryFile", "\rYour data are kept in memory.");
+        prompt_.ask(Message{text, QCoreApplication::translate("RecoveryFile", "Recovery File Error"), MsgButtons::Ok,
+                            MsgIcon::Exclamation});
     }
     return false;
 }
@@ -61,13 +64,15 @@ bool RecoveryFile::write()
 void RecoveryFile::read()
 {
     if (!QFileInfo::exists(path())) {
-        tell(prompt_, QStringLiteral("Load Cancelled"), QStringLiteral("No Recovery File Created or Found"));
+        tell(prompt_, QCoreApplication::translate("RecoveryFile", "Load Cancelled"),
+             QCoreApplication::translate("RecoveryFile", "No Recovery File Created or Found"));
         return;
     }
     FileReadResult file = readWholeFile(path());
     QBuffer bytes(&file.bytes);
     if (!file.ok || !bytes.open(QIODevice::ReadOnly) || !readRecovery(bytes, state_))
-        prompt_.ask(Message{QStringLiteral("Load File Error"), QStringLiteral("Load Cancelled"), MsgButtons::Ok,
+        prompt_.ask(Message{QCoreApplication::translate("RecoveryFile", "Load File Error"),
+                            QCoreApplication::translate("RecoveryFile", "Load Cancelled"), MsgButtons::Ok,
                             MsgIcon::None, false, file.error});
 }
 

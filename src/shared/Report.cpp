@@ -4,6 +4,7 @@
 #include "shared/ResultsRules.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 namespace brevane {
 
@@ -57,7 +58,7 @@ void printSetRuns(Printer& printer, const SetData& data, int set)
 {
     printer.setFontSize(12);
     printer.setFontBold(true);
-    printer.print(QStringLiteral("Set  ") + QString::number(set), LineEnd::End); // a sign position
+    printer.print(QCoreApplication::translate("Report", "Set  %1").arg(set), LineEnd::End); // a sign position
     printer.setFontBold(false);
     // Two blanks apart: times of ten seconds and more would otherwise run into each other.
     for (int run = 1; run <= kStoredRuns; ++run)
@@ -73,7 +74,7 @@ void printLabelled(Printer& printer, const QString& label, const QString& value)
 
 void printComments(Printer& printer, const QString& comment)
 {
-    printer.print(QStringLiteral("Comments:"), LineEnd::End);
+    printer.print(QCoreApplication::translate("Report", "Comments:"), LineEnd::End);
     printer.setFontSize(10);
     printWrapped(printer, comment, 8.0, 0.0);
     printer.print(QString(), LineEnd::End);
@@ -107,8 +108,9 @@ void printSetPages(Printer& printer, const PrintChoice& choice, const std::funct
 
 FileDialogRequest pdfDialog()
 {
-    return FileDialogRequest{QStringLiteral("Save Report As PDF"), QStringLiteral("PDF Files|*.pdf"),
-                             QStringLiteral("report.pdf"), QString(), QStringLiteral("pdf")};
+    return FileDialogRequest{QCoreApplication::translate("Report", "Save Report As PDF"),
+                             QCoreApplication::translate("Report", "PDF Files|*.pdf"), QStringLiteral("report.pdf"),
+                             QString(), QStringLiteral("pdf")};
 }
 
 bool runPrintCommand(const PrintServices& services, const QString& defaultTitle,
@@ -137,11 +139,13 @@ bool runPrintCommand(const PrintServices& services, const QString& defaultTitle,
             *pdfPath, [&pdf](QIODevice& out) { return out.write(pdf.data()) == pdf.data().size(); });
         if (written.ok)
             return true;
-        reason = written.error.isEmpty() ? QStringLiteral("The file could not be written.") : written.error;
+        reason = written.error.isEmpty() ? QCoreApplication::translate("Report", "The file could not be written.")
+                                         : written.error;
     } else {
         return true;
     }
-    services.prompt.ask(Message{QStringLiteral("Print Error\r") + reason, QStringLiteral("Print Cancelled")});
+    services.prompt.ask(Message{QCoreApplication::translate("Report", "Print Error\r") + reason,
+                                QCoreApplication::translate("Report", "Print Cancelled")});
     return false;
 }
 

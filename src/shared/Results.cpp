@@ -4,6 +4,7 @@
 #include "shared/ResultsCsv.h"
 #include "shared/ResultsRules.h"
 #include "shared/Statistics.h"
+#include <QCoreApplication>
 
 namespace brevane {
 
@@ -131,13 +132,13 @@ void ResultsModel::runBarSelected(int point)
     // On the summary tabs a bar stands for a set, not a run: nothing to delete there.
     if (d_.tab >= kSetCount)
         return;
-    deleteRun(d_.tab + 1, point, QString::fromLatin1(kind_.runBarQuestion).arg(point));
+    deleteRun(d_.tab + 1, point, QCoreApplication::translate("ResultsKind", kind_.runBarQuestion).arg(point));
 }
 
 void ResultsModel::setBarSelected(int series, int point)
 {
     if (kind_.allDataTab)
-        deleteRun(series, point, QStringLiteral("Delete run %1 for the set? ").arg(point));
+        deleteRun(series, point, QCoreApplication::translate("ResultsModel", "Delete run %1 for the set? ").arg(point));
 }
 
 void ResultsModel::deleteRun(int set, int run, const QString& question)
@@ -155,8 +156,9 @@ void ResultsModel::deleteRun(int set, int run, const QString& question)
 
 void ResultsModel::clearAll()
 {
-    const Message question{QStringLiteral("Are you sure you want to DELETE ALL DATA ?"),
-                           QStringLiteral("Delete All Data"), MsgButtons::YesNo, MsgIcon::Critical, true};
+    const Message question{QCoreApplication::translate("ResultsModel", "Are you sure you want to DELETE ALL DATA ?"),
+                           QCoreApplication::translate("ResultsModel", "Delete All Data"), MsgButtons::YesNo,
+                           MsgIcon::Critical, true};
     if (p_.prompt.ask(question) != MsgAnswer::Yes)
         return;
     clearAllSets(half_);
@@ -191,8 +193,8 @@ void ResultsModel::done()
 
 void ResultsModel::save()
 {
-    if (saveDataFile(p_.files, p_.prompt, p_.handIn, kind_.test.file, QString::fromLatin1(kind_.fileDialogTitle),
-                     half_) == FileCommand::Done)
+    if (saveDataFile(p_.files, p_.prompt, p_.handIn, kind_.test.file,
+                     QCoreApplication::translate("ResultsKind", kind_.fileDialogTitle), half_) == FileCommand::Done)
         s_.dataNotSaved(half_.sets) = false;
 }
 
@@ -204,14 +206,14 @@ void ResultsModel::exportCsv()
 
 void ResultsModel::load()
 {
-    if (loadDataFile(p_.files, p_.prompt, kind_.test.file, QString::fromLatin1(kind_.fileDialogTitle), half_) ==
-        FileCommand::Done)
+    if (loadDataFile(p_.files, p_.prompt, kind_.test.file,
+                     QCoreApplication::translate("ResultsKind", kind_.fileDialogTitle), half_) == FileCommand::Done)
         activate();
 }
 
 void ResultsModel::print()
 {
-    runPrintCommand({p_.printing, p_.files, p_.prompt}, QString::fromLatin1(kind_.reportTitle),
+    runPrintCommand({p_.printing, p_.files, p_.prompt}, QCoreApplication::translate("Report", kind_.reportTitle),
                     [this](Printer& printer, const PrintChoice& choice) { kind_.printReport(printer, choice, half_); });
     if (kind_.refreshOnActivation)
         activate(); // the window is active again once the print dialog has gone

@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "platform/print/Printer.h"
 #include "shared/AppState.h"
+#include "shared/Formats.h"
 #include "shared/Palette.h"
 #include "shared/TestList.h"
 
@@ -45,7 +46,7 @@ struct ResultsKind {
 };
 
 struct ResultCell {
-    QString text = QStringLiteral("0.000");
+    QString text = formatSeconds(0);
     QRgb background = paletteColour(7); // light grey
     bool whiteText = false;             // else the system's button-text colour
     bool operator==(const ResultCell&) const = default;

@@ -24,7 +24,7 @@ class QIODevice;
 
 namespace brevane {
 
-inline constexpr const char* kCsvFilter = "CSV Files (*.csv)|*.csv";
+inline constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("FileCommands", "CSV Files (*.csv)|*.csv");
 
 // A stored time in seconds as whole milliseconds.
 int wholeMilliseconds(float seconds);

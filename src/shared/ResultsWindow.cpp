@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -82,7 +83,8 @@ void showPoints(QBarSet* bars, const ChartPoints& points)
 // A bar chart with ten categories and the value axis 0..1000 ms.
 QBarSeries* barChart(QChartView* view, bool legend)
 {
-    QChart* chart = view->chart(); // the view's own: one set in its place would leave this one behind
+    view->setLayoutDirection(Qt::LeftToRight); // run 1 on the left, the axis on the left, in every language
+    QChart* chart = view->chart();             // the view's own: one set in its place would leave this one behind
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setVisible(legend);
@@ -96,7 +98,7 @@ QBarSeries* barChart(QChartView* view, bool legend)
     values->setRange(0, 1000);
     values->setTickCount(6);
     values->setLabelFormat(QStringLiteral("%d"));
-    values->setTitleText(QStringLiteral("ms"));
+    values->setTitleText(ResultsWindow::tr("ms"));
     chart->addAxis(categories, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(categories);
@@ -131,7 +133,7 @@ ResultsWindow::~ResultsWindow() = default;
 void ResultsWindow::bindControls()
 {
     setFixedSize(size());
-    setWindowTitle(QString::fromLatin1(logic_.kind().caption));
+    setWindowTitle(QCoreApplication::translate("ResultsKind", logic_.kind().caption));
     control<QLabel>(this, "lblLogo")->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(28, 28));
     auto* tabs = control<QTabWidget>(this, "SSTab1");
     tabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; }"));
@@ -189,7 +191,7 @@ void ResultsWindow::bindControls()
 void ResultsWindow::buildCharts()
 {
     QBarSeries* run = barChart(control<QChartView>(this, "grfRun"), false);
-    runBars_ = barSet(run, QStringLiteral("Times"), paletteColour(1));
+    runBars_ = barSet(run, tr("Times"), paletteColour(1));
     // Queued: the question box must not open, nor the bars change, inside the chart's own
     // mouse handling.
     connect(
@@ -202,7 +204,7 @@ void ResultsWindow::buildCharts()
     QBarSeries* sets = barChart(grfSet, true);
     static constexpr int kSetColours[kSetCount] = {1, 2, 3, 4, 5, 6, 8, 9, 12, 13};
     for (int s = 0; s < kSetCount; ++s)
-        setBars_[s] = barSet(sets, QStringLiteral("Set %1").arg(s + 1), paletteColour(kSetColours[s]));
+        setBars_[s] = barSet(sets, tr("Set %1").arg(s + 1), paletteColour(kSetColours[s]));
     connect(
         sets, &QBarSeries::clicked, this,
         [this](int index, QBarSet* bars) {

@@ -1,6 +1,7 @@
 #include "shared/TestCore.h"
 #include "shared/Formats.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -8,8 +9,15 @@ namespace brevane {
 
 namespace {
 
-const QString kZeroReadout = QStringLiteral("  0.000");
-const QString kZeroTime = QStringLiteral(" 0.000");
+QString zeroReadout()
+{
+    return QStringLiteral("  ") + formatSeconds(0);
+}
+
+QString zeroTime()
+{
+    return QLatin1Char(' ') + formatSeconds(0);
+}
 constexpr std::int64_t kEarlyWakeNs = 2'000'000;
 
 QString runCount(int runs)
@@ -137,9 +145,10 @@ void TestCore::clearStoredSet(const QString& comment)
 
 bool TestCore::beginSeries()
 {
-    const Message question{QStringLiteral("Over write Data in Set ") + withSignPosition(s_.CurrentSet) +
-                               QStringLiteral(" ?"),
-                           QStringLiteral("Start Reflex Data Collection"), MsgButtons::YesNo, MsgIcon::Critical, true};
+    const Message question{
+        QCoreApplication::translate("TestCore", "Over write Data in Set %1 ?").arg(withSignPosition(s_.CurrentSet)),
+        QCoreApplication::translate("TestCore", "Start Reflex Data Collection"), MsgButtons::YesNo, MsgIcon::Critical,
+        true};
     if (p_.prompt.ask(question) != MsgAnswer::Yes)
         return false;
     p_.pointer.moveTo(view_.leftTargetCentre());
@@ -147,9 +156,9 @@ bool TestCore::beginSeries()
     EndAfterResponse_ = false;
     LastTime_ = 0;
     RunsLeft_ = runsPerSet_;
-    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
+    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = zeroReadout();
     d_.lblRunCountNumber = runCount(RunsLeft_);
-    d_.lblTimeNumber = kZeroTime;
+    d_.lblTimeNumber = zeroTime();
     d_.txtSetIndicator = formatCount(s_.CurrentSet);
     clearStoredSet(d_.txtSetComment);
     s_.CurrentRun = 0;
@@ -167,7 +176,7 @@ void TestCore::storeTime(float seconds)
     data.Times[set][run] = LastTime_;
     d_.lblTimeNumber = QLatin1Char(' ') + formatSeconds(LastTime_);
     if (run == 1) {
-        d_.lblPreviousTimeNumber = kZeroReadout;
+        d_.lblPreviousTimeNumber = zeroReadout();
         d_.lblDifferenceNumber = QStringLiteral("  ") + formatSeconds(LastTime_);
     } else {
         const float previous = data.Times[set][run - 1];
@@ -189,7 +198,8 @@ void TestCore::finishSeries()
 {
     storeComment();
     endSeries();
-    p_.prompt.ask({QStringLiteral("Your run has ended"), QStringLiteral("END RUN")});
+    p_.prompt.ask({QCoreApplication::translate("TestCore", "Your run has ended"),
+                   QCoreApplication::translate("TestCore", "END RUN")});
     setIdle(true);
     view_.render();
 }
@@ -226,9 +236,9 @@ void TestCore::resetReadouts()
 {
     d_.txtSetIndicator = formatCount(s_.CurrentSet);
     d_.lblAverageTimeNumber = QStringLiteral("  ") + formatSeconds(half_.sets.SetAverage[s_.CurrentSet]);
-    d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
+    d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = zeroReadout();
     d_.lblRunCountNumber = runCount(RunsLeft_);
-    d_.lblTimeNumber = kZeroTime;
+    d_.lblTimeNumber = zeroTime();
 }
 
 void TestCore::nextSet()
@@ -264,9 +274,9 @@ void TestCore::clearSet()
 {
     clearStoredSet(QStringLiteral(" "));
     d_.txtSetComment = QStringLiteral(" ");
-    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = kZeroReadout;
+    d_.lblAverageTimeNumber = d_.lblDifferenceNumber = d_.lblPreviousTimeNumber = zeroReadout();
     d_.lblRunCountNumber = runCount(RunsLeft_);
-    d_.lblTimeNumber = kZeroTime;
+    d_.lblTimeNumber = zeroTime();
 }
 
 void TestCore::storeComment()

@@ -10,6 +10,7 @@
 #include "platform/display/Presentation.h"
 #include "platform/input/PressStampMatcher.h"
 #include "shared/AppState.h"
+#include "shared/Formats.h"
 
 #include <QPoint>
 #include <QString>
@@ -23,10 +24,10 @@ namespace brevane {
 // The readouts and commands every test window shows.
 struct TestDisplay {
     QString lblVersion;
-    QString lblTimeNumber = QStringLiteral(" 0.000");
-    QString lblPreviousTimeNumber = QStringLiteral(" 0.000");
-    QString lblDifferenceNumber = QStringLiteral(" 0.000");
-    QString lblAverageTimeNumber = QStringLiteral(" 0.000");
+    QString lblTimeNumber = QLatin1Char(' ') + formatSeconds(0);
+    QString lblPreviousTimeNumber = lblTimeNumber;
+    QString lblDifferenceNumber = lblTimeNumber;
+    QString lblAverageTimeNumber = lblTimeNumber;
     QString lblRunCountNumber = QStringLiteral("   00");
     QString txtSetIndicator = QStringLiteral("01");
     QString txtSetComment;

@@ -1,5 +1,7 @@
 #include "shared/TestList.h"
 
+#include <QtGlobal>
+
 namespace brevane {
 
 const TestDescriptor kSimpleTest{"simple",
@@ -11,7 +13,7 @@ const TestDescriptor kSimpleTest{"simple",
                                  &AppState::SimpleRunsPerSet,
                                  nullptr,
                                  0,
-                                 "Simple"};
+                                 QT_TRANSLATE_NOOP("frmMain", "Simple")};
 const TestDescriptor kColorTest{"colour",
                                 kColFile,
                                 [](const AppState& s) -> const SetData& { return s.Color; },
@@ -21,7 +23,7 @@ const TestDescriptor kColorTest{"colour",
                                 &AppState::ColorRunsPerSet,
                                 &ReflexConfig::Color,
                                 1,
-                                "Color/Audio"};
+                                QT_TRANSLATE_NOOP("frmMain", "Color/Audio")};
 const TestDescriptor kNumberTest{"number",
                                  kColFile,
                                  [](const AppState& s) -> const SetData& { return s.Number; },
@@ -31,7 +33,7 @@ const TestDescriptor kNumberTest{"number",
                                  &AppState::NumberRunsPerSet,
                                  &ReflexConfig::Number,
                                  2,
-                                 "Num/Audio"};
+                                 QT_TRANSLATE_NOOP("frmMain", "Num/Audio")};
 
 const std::array<const TestDescriptor*, kTestCount>& testList()
 {

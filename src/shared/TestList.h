@@ -27,7 +27,8 @@ struct TestDescriptor {
     // settings dialog's tab that edits that block.
     ChoiceConfigBlock ReflexConfig::*choiceBlock;
     int settingsPage;
-    // The main menu's button caption, for a test the menu form has no button for.
+    // The main menu's button caption, for a test the menu form has no button for (in English; its
+    // translation is in the context "frmMain").
     const char* menuCaption;
 
     // The accessors only pick a member of the state; given a state that is not const, what they

@@ -22,6 +22,9 @@ TestWindow::TestWindow(const Platform& platform, QWidget* parent)
 void TestWindow::bindCommands()
 {
     setFixedSize(size());
+    // The targets, the panels and where the pointer is put stay where they are in every language:
+    // in Arabic and Hebrew the texts run right to left, the stimulus geometry does not mirror.
+    setLayoutDirection(Qt::LeftToRight);
     auto* cmdStop = control<QPushButton>("cmdStop");
     cmdStop->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
     cmdStop->setIconSize(QSize(24, 24));

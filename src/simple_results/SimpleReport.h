@@ -7,7 +7,7 @@
 
 namespace brevane {
 
-inline constexpr auto kSimpleReportTitle = "Orv Tovanel:  Normal Reflex Data";
+inline constexpr auto kSimpleReportTitle = QT_TRANSLATE_NOOP("Report", "Orv Tovanel:  Normal Reflex Data");
 
 void printSimpleReport(Printer& printer, const PrintChoice& choice, const StoreHalf& half);
 

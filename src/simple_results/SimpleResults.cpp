@@ -4,15 +4,15 @@
 namespace brevane {
 
 const ResultsKind kSimpleResults{
-    .caption = "Simple Choice Stimulus Module Data Display",
+    .caption = QT_TRANSLATE_NOOP("ResultsKind", "Simple Choice Stimulus Module Data Display"),
     .windowName = "frmDisplay",
     .test = kSimpleTest,
     .allDataTab = true,
     .deletionKeepsTab = true,
     .refreshOnActivation = true,
     .clearAllEmptiesCharts = true,
-    .runBarQuestion = "Delete run %1 from the set? ",
-    .fileDialogTitle = "Normal Reflex Data Files",
+    .runBarQuestion = QT_TRANSLATE_NOOP("ResultsKind", "Delete run %1 from the set? "),
+    .fileDialogTitle = QT_TRANSLATE_NOOP("ResultsKind", "Normal Reflex Data Files"),
     .reportTitle = kSimpleReportTitle,
     .printReport = printSimpleReport,
 };

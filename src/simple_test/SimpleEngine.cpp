@@ -1,6 +1,7 @@
 #include "simple_test/SimpleEngine.h"
 #include "shared/Palette.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -49,19 +50,19 @@ void SimpleEngine::readTriggerKind()
     switch (cfg_.TriggerOn) {
     case AudioTrigger:
         TriggerType_ = AudioTrigger;
-        d_.lblTriggerLable = QStringLiteral("            Audio Trigger");
+        d_.lblTriggerLable = QCoreApplication::translate("SimpleEngine", "            Audio Trigger");
         s_.ShowSpeaker = true;
         d_.speakerVisible = true;
         break;
     case VisualTrigger:
         TriggerType_ = VisualTrigger;
-        d_.lblTriggerLable = QStringLiteral("           Visual Trigger");
+        d_.lblTriggerLable = QCoreApplication::translate("SimpleEngine", "           Visual Trigger");
         s_.ShowSpeaker = false;
         d_.speakerVisible = false;
         break;
     case AudioVisualTrigger:
         TriggerType_ = AudioVisualTrigger;
-        d_.lblTriggerLable = QStringLiteral("     Audio/Visual Trigger");
+        d_.lblTriggerLable = QCoreApplication::translate("SimpleEngine", "     Audio/Visual Trigger");
         break;
     default:
         break;
@@ -76,15 +77,19 @@ bool SimpleEngine::toneCanSound()
 {
     if (TriggerType_ == VisualTrigger || p_.beeper.hasDevice())
         return true;
-    const QString missing = QStringLiteral("The sound device \"%1\" could not be opened.").arg(p_.beeper.deviceName());
+    const QString missing = QCoreApplication::translate("SimpleEngine", "The sound device \"%1\" could not be opened.")
+                                .arg(p_.beeper.deviceName());
     if (TriggerType_ == AudioTrigger) {
-        p_.prompt.ask({missing + QStringLiteral("\rAn audio trigger needs it: choose a visual trigger in Options."),
-                       QStringLiteral("No Sound Device"), MsgButtons::Ok, MsgIcon::Exclamation});
+        p_.prompt.ask(
+            {missing + QCoreApplication::translate("SimpleEngine",
+                                                   "\rAn audio trigger needs it: choose a visual trigger in Options."),
+             QCoreApplication::translate("SimpleEngine", "No Sound Device"), MsgButtons::Ok, MsgIcon::Exclamation});
         return false;
     }
     if (!missingToneTold_)
-        p_.prompt.ask({missing + QStringLiteral("\rThe series runs with the colour alone."),
-                       QStringLiteral("No Sound Device"), MsgButtons::Ok, MsgIcon::Exclamation});
+        p_.prompt.ask(
+            {missing + QCoreApplication::translate("SimpleEngine", "\rThe series runs with the colour alone."),
+             QCoreApplication::translate("SimpleEngine", "No Sound Device"), MsgButtons::Ok, MsgIcon::Exclamation});
     missingToneTold_ = true;
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QImageWriter>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPainterPath>
@@ -157,12 +158,17 @@ void drawRunsCaption(QPainter& p, const std::vector<Histogram>& runs)
 
 void drawClassChart(QPainter& p, const ClassSummary& summary)
 {
-    beginCanvas(p, kChartWidth, kChartHeight, QStringLiteral("Class reaction times: simple against choice"));
+    beginCanvas(p, kChartWidth, kChartHeight,
+                QCoreApplication::translate("ClassChart", "Class reaction times: simple against choice"));
     p.drawText(QRectF(40, 62, kChartWidth - 80, 48), Qt::AlignCenter | Qt::TextWordWrap,
-               QStringLiteral("One dot for each student's mean reaction time (%1): the mean of their set means, in "
-                              "whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the "
-                              "furthest means within 1.5 box lengths.")
-                   .arg(counted(summary.students.size(), QStringLiteral("student"))));
+               QCoreApplication::translate("ClassChart",
+                                           "One dot for each student's mean reaction time (%1): the mean of their set "
+                                           "means, in whole ms as stored. Box: lower to upper quartile; thick line: "
+                                           "median; whiskers: the furthest means within 1.5 box lengths.")
+                   .arg(countedShown(summary.students.size(),
+                                     QCoreApplication::translate("ClassChart", "%n student(s)", nullptr,
+                                                                 int(summary.students.size())),
+                                     QStringLiteral("student"))));
     const Axis axis = axisFor(summary.classRows);
     double fullShare = 0;
     const std::vector<Histogram> runs = runHistograms(summary, axis, fullShare);
@@ -175,7 +181,7 @@ void drawClassChart(QPainter& p, const ClassSummary& summary)
         p.drawLine(QPointF(kPlot.left(), axis.y(ms)), QPointF(kPlot.right(), axis.y(ms)));
         p.setPen(QColor(60, 60, 60));
         p.drawText(QRectF(kPlot.left() - 90, axis.y(ms) - 10, 80, 20), Qt::AlignRight | Qt::AlignVCenter,
-                   QString::number(ms, 'g', 6));
+                   QLocale().toString(ms, 'g', 6));
     }
     p.setPen(QPen(Qt::black, 1.5));
     p.drawLine(kPlot.bottomLeft(), kPlot.topLeft());
@@ -190,7 +196,8 @@ void drawClassChart(QPainter& p, const ClassSummary& summary)
 
     if (summary.classRows.isEmpty()) {
         p.setFont(font(22));
-        p.drawText(kPlot, Qt::AlignCenter, QStringLiteral("No reaction times in the files read"));
+        p.drawText(kPlot, Qt::AlignCenter,
+                   QCoreApplication::translate("ClassChart", "No reaction times in the files read"));
         return;
     }
     const double slot = kPlot.width() / double(summary.classRows.size());
@@ -210,13 +217,16 @@ void drawClassChart(QPainter& p, const ClassSummary& summary)
         p.drawText(QRectF(centre - slot / 2, kPlot.bottom() + 8, slot, 28), Qt::AlignCenter, row.test);
         p.setFont(font(15));
         p.drawText(QRectF(centre - slot / 2, kPlot.bottom() + 36, slot, 22), Qt::AlignCenter,
-                   QStringLiteral("n = %1, mean %2 ms").arg(row.studentMeans.size()).arg(std::lround(row.mean)));
+                   QCoreApplication::translate("ClassChart", "n = %1, mean %2 ms")
+                       .arg(row.studentMeans.size())
+                       .arg(std::lround(row.mean)));
         const Interval& d = row.minusSimple;
         if (d.n >= 2)
-            differences << QStringLiteral("%1 \u2212 simple: %2 ms (95 % CI %3 to %4, %5 students)")
+            differences << QCoreApplication::translate("ClassChart",
+                                                       "%1 \u2212 simple: %2 ms (95 % CI %3 to %4, %5 students)")
                                .arg(row.test)
-                               .arg(QString::number(d.mean, 'f', 0), QString::number(d.low, 'f', 0),
-                                    QString::number(d.high, 'f', 0))
+                               .arg(QLocale().toString(d.mean, 'f', 0), QLocale().toString(d.low, 'f', 0),
+                                    QLocale().toString(d.high, 'f', 0))
                                .arg(d.n);
     }
     p.setPen(QColor(40, 40, 40));
@@ -242,8 +252,8 @@ bool writeChartPdf(QIODevice& out, const ClassSummary& summary)
 {
     QPdfWriter pdf(&out);
     QPainter painter;
-    if (!beginPdf(pdf, painter, QPageLayout::Landscape, QStringLiteral("Class reaction times"), kChartWidth,
-                  kChartHeight))
+    if (!beginPdf(pdf, painter, QPageLayout::Landscape,
+                  QCoreApplication::translate("ClassChart", "Class reaction times"), kChartWidth, kChartHeight))
         return false;
     drawClassChart(painter, summary);
     pdf.newPage();

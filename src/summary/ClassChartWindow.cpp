@@ -35,12 +35,12 @@ ClassChartWindow::ClassChartWindow(QWidget* parent)
     , chart_(new ClassChartView(this))
     , handedIn_(new QLabel(this))
 {
-    setWindowTitle(QStringLiteral("Class reaction times"));
+    setWindowTitle(tr("Class reaction times"));
     QFont big = handedIn_->font();
     big.setPointSizeF(big.pointSizeF() * 1.6); // read from the back of the room
     handedIn_->setFont(big);
     handedIn_->setAlignment(Qt::AlignCenter);
-    handedIn_->setAccessibleName(QStringLiteral("Handed in"));
+    handedIn_->setAccessibleName(tr("Handed in"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(chart_, 1);
     layout->addWidget(handedIn_);

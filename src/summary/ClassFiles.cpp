@@ -174,8 +174,8 @@ private:
 
     void leaveOutSharedRecovery(const QString& path)
     {
-        out.leftOut << QStringLiteral("left out %1: a shared account's recover.dat holds whoever ran last")
-                           .arg(QDir::cleanPath(path));
+        out.leftOut
+            << tr("left out %1: a shared account's recover.dat holds whoever ran last").arg(QDir::cleanPath(path));
     }
 
     // The entries of a folder in a hand-in folder, hidden ones too, as they are (no link

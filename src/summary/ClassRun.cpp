@@ -6,6 +6,7 @@
 #include "summary/RunTable.h"
 #include "summary/ShapeChart.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QHash>
@@ -31,7 +32,7 @@ ClassRound readClass(const SummaryOptions& options, const ClassFiles& found, con
     ClassRound round;
     const auto skip = [&](const QString& path, const QString& reason) {
         round.skipped << path;
-        round.said << QStringLiteral("skipped %1: %2").arg(path, reason);
+        round.said << QCoreApplication::translate("ClassRun", "skipped %1: %2").arg(path, reason);
     };
     for (const Refusal& r : found.refused)
         skip(r.path, r.reason);
@@ -47,7 +48,8 @@ ClassRound readClass(const SummaryOptions& options, const ClassFiles& found, con
             skip(entry.path, bytes.error);
         } else if (const QString first = byContent.value(hash); !first.isEmpty()) {
             ++round.copies;
-            round.said << QStringLiteral("%1 is a copy of %2: read once").arg(entry.path, first);
+            round.said
+                << QCoreApplication::translate("ClassRun", "%1 is a copy of %2: read once").arg(entry.path, first);
         } else if (std::optional<StudentFile> file = readStudentFile(entry, bytes.bytes, options.colTest, reason)) {
             byContent.insert(hash, entry.path);
             files << std::move(*file);
@@ -55,7 +57,7 @@ ClassRound readClass(const SummaryOptions& options, const ClassFiles& found, con
             skip(entry.path, reason);
         }
         if (progress && (i + 1) % kProgressEvery == 0 && i + 1 < found.files.size())
-            progress(QStringLiteral("%1 of %2 files read").arg(i + 1).arg(found.files.size()));
+            progress(QCoreApplication::translate("ClassRun", "%1 of %2 files read").arg(i + 1).arg(found.files.size()));
     }
     round.read = files.size();
     round.summary = summarise(files, options.rules);
@@ -67,7 +69,7 @@ bool writeOutputs(const SummaryOptions& options, const ClassSummary& summary, QS
 {
     const QDir folder(options.output);
     if (!folder.mkpath(QStringLiteral("."))) {
-        said << QStringLiteral("cannot make the folder %1").arg(options.output);
+        said << QCoreApplication::translate("ClassRun", "cannot make the folder %1").arg(options.output);
         return false;
     }
     using Writer = bool (*)(QIODevice&, const ClassSummary&);
@@ -87,7 +89,7 @@ bool writeOutputs(const SummaryOptions& options, const ClassSummary& summary, QS
             return mark ? withByteOrderMark(device, summary, write) : write(device, summary);
         });
         if (!written.ok) {
-            said << QStringLiteral("could not write %1: %2").arg(path, written.error);
+            said << QCoreApplication::translate("ClassRun", "could not write %1: %2").arg(path, written.error);
             ok = false;
         }
     }
@@ -99,17 +101,26 @@ QString closingLine(const ClassRound& round)
     const QList<StudentRow>& students = round.summary.students;
     const auto byFolder =
         std::count_if(students.cbegin(), students.cend(), [](const StudentRow& s) { return s.byFolder; });
-    QString files = counted(round.read, QStringLiteral("file")) + QStringLiteral(" read");
+    QString files = QCoreApplication::translate("ClassRun", "%1 read")
+                        .arg(countedShown(
+                            round.read, QCoreApplication::translate("ClassRun", "%n file(s)", nullptr, int(round.read)),
+                            QStringLiteral("file")));
     if (round.copies > 0)
-        files += QStringLiteral(" (and %1 read once)")
-                     .arg(counted(round.copies, QStringLiteral("copy"), QStringLiteral("copies")));
-    return QStringLiteral("%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6")
+        files +=
+            QCoreApplication::translate("ClassRun", " (and %1 read once)")
+                .arg(countedShown(round.copies,
+                                  QCoreApplication::translate("ClassRun", "%n copy(ies)", nullptr, int(round.copies)),
+                                  QStringLiteral("copy"), QStringLiteral("copies")));
+    return QCoreApplication::translate("ClassRun", "%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6")
         .arg(files)
         .arg(round.skipped.size())
-        .arg(counted(students.size(), QStringLiteral("student")))
+        .arg(countedShown(students.size(),
+                          QCoreApplication::translate("ClassRun", "%n student(s)", nullptr, int(students.size())),
+                          QStringLiteral("student")))
         .arg(byFolder)
         .arg(students.size() - byFolder)
-        .arg(round.summary.tests.isEmpty() ? QStringLiteral("none") : round.summary.tests.join(QStringLiteral(", ")));
+        .arg(round.summary.tests.isEmpty() ? QCoreApplication::translate("ClassRun", "none")
+                                           : round.summary.tests.join(QStringLiteral(", ")));
 }
 
 } // namespace brevane::summary

@@ -1,12 +1,14 @@
 #include "summary/ClassSummary.h"
 #include "shared/AppState.h"
 #include "shared/DataFile.h"
+#include "shared/Language.h"
 #include "shared/RecoveryFile.h"
 #include "shared/ResultsCsv.h"
 #include "summary/CleanSummary.h"
 #include "summary/RunTable.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -107,16 +109,19 @@ std::optional<StudentFile> readStudentFile(const DataFileEntry& entry, const QBy
         if (!simple)
             test.counts = counts;
         out.tests = {test};
-        kind = QStringLiteral(".%1 file").arg(QLatin1String(format.extension));
+        kind = QCoreApplication::translate("ClassSummary", ".%1 file").arg(QLatin1String(format.extension));
         lines = format.lines();
     }
     const int taken = linesTaken(bytes, buffer.pos());
     if (!ok && buffer.atEnd() && taken < lines)
-        reason = QStringLiteral("it has %1 lines; a %2 has %3").arg(taken).arg(kind).arg(lines);
+        reason =
+            QCoreApplication::translate("ClassSummary", "it has %1 lines; a %2 has %3").arg(taken).arg(kind).arg(lines);
     else if (!ok)
-        reason = QStringLiteral("line %1 is not what a %2 holds there").arg(taken).arg(kind);
+        reason =
+            QCoreApplication::translate("ClassSummary", "line %1 is not what a %2 holds there").arg(taken).arg(kind);
     else if (!buffer.readAll().trimmed().isEmpty()) // a recover.dat named .nrm would read as one
-        reason = QStringLiteral("it has more than the %1 lines of a %2").arg(lines).arg(kind);
+        reason =
+            QCoreApplication::translate("ClassSummary", "it has more than the %1 lines of a %2").arg(lines).arg(kind);
     else
         return out;
     return std::nullopt;
@@ -201,13 +206,15 @@ private:
             s_.sets << SetRow{path, test.test, set, std::move(st), row, storedRuns(test.sets.Times[set], outcomes)};
         }
         if (!repeatedFrom.isEmpty())
-            s_.notes << QStringLiteral("%1: %2 holds %3 sets that %4 holds too; each taken once")
+            s_.notes << QCoreApplication::translate("ClassSummary",
+                                                    "%1: %2 holds %3 sets that %4 holds too; each taken once")
                             .arg(name, path, test.test, repeatedFrom);
         const QString first = student.firstFile.value(test.test);
         if (taken > 0 && first.isEmpty())
             student.firstFile.insert(test.test, path);
         else if (taken > 0 && first != path)
-            s_.notes << QStringLiteral("%1 has two different %2 files, %3 and %4: both kept as separate sets")
+            s_.notes << QCoreApplication::translate(
+                            "ClassSummary", "%1 has two different %2 files, %3 and %4: both kept as separate sets")
                             .arg(name, test.test, first, path);
     }
 
@@ -369,12 +376,21 @@ QString counted(qsizetype n, const QString& thing, const QString& things)
     return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? thing : things.isEmpty() ? thing + u's' : things);
 }
 
+QString countedShown(qsizetype n, const QString& numerus, const QString& thing, const QString& things)
+{
+    return englishShown() ? counted(n, thing, things) : numerus;
+}
+
 QString handedIn(const ClassSummary& summary)
 {
     QStringList tests;
     for (const ClassRow& row : summary.classRows)
         tests << QStringLiteral("%1: %2").arg(row.test).arg(row.studentMeans.size());
-    const QString students = counted(summary.students.size(), QStringLiteral("student")) + QStringLiteral(" handed in");
+    const qsizetype n = summary.students.size();
+    const QString students =
+        QCoreApplication::translate("ClassSummary", "%1 handed in")
+            .arg(countedShown(n, QCoreApplication::translate("ClassSummary", "%n student(s)", nullptr, int(n)),
+                              QStringLiteral("student")));
     return tests.isEmpty() ? students : students + QStringLiteral(" \u2014 ") + tests.join(QStringLiteral(", "));
 }
 

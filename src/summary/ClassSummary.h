@@ -115,6 +115,9 @@ QString tableNumber(double value, int decimals);
 
 // "1 file", "3 students".
 QString counted(qsizetype n, const QString& thing, const QString& things = {});
+// The same on the screen and the chart: counted() in English, else `numerus` ("%n student(s)"
+// translated with its plural forms).
+QString countedShown(qsizetype n, const QString& numerus, const QString& thing, const QString& things = {});
 // How many students have handed in what: "3 students handed in \u2014 simple: 3, colour: 2".
 QString handedIn(const ClassSummary& summary);
 

@@ -2,6 +2,7 @@
 // with --watch, again whenever the hand-in folder changes, and with --show in a window as well.
 // Everything it says goes to standard error: skipped files with their reasons, copies, students
 // with two different files of a test, progress on long runs, and one closing line per pass.
+#include "shared/Language.h"
 #include "summary/ClassChartWindow.h"
 #include "summary/ClassRun.h"
 #include "summary/ClassWatch.h"
@@ -10,6 +11,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSettings>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -43,49 +46,61 @@ bool asksForWindow(int argc, char** argv)
 std::optional<Invocation> readCommandLine(const QApplication& app, int& status)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "The class summary of reaction-time files (recover.dat, .nrm and .col files, or folders of them):\n"
-        "sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf and class-chart.png."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "summary", "The class summary of reaction-time files (recover.dat, .nrm and .col files, or folders of them):\n"
+                   "sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf and class-chart.png."));
     parser.addHelpOption();
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Write into <folder> (default: the current folder)."),
-                                    QStringLiteral("folder"), QStringLiteral("."));
-    const QCommandLineOption colour(QStringLiteral("colour"), QStringLiteral("The .col files are the colour test's."));
-    const QCommandLineOption number(QStringLiteral("number"), QStringLiteral("The .col files are the number test's."));
-    const QCommandLineOption from(QStringLiteral("student-from"),
-                                  QStringLiteral("Name each student after their folder or their files' names."),
-                                  QStringLiteral("folder|name"));
-    const QCommandLineOption excel(QStringLiteral("excel"), QStringLiteral("Start each CSV file with a UTF-8 mark."));
-    const QCommandLineOption watch(QStringLiteral("watch"),
-                                   QStringLiteral("Write again whenever a file changes, until stopped."));
-    const QCommandLineOption show(QStringLiteral("show"), QStringLiteral("As --watch, with the chart in a window."));
+    const QCommandLineOption output(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        QCoreApplication::translate("summary", "Write into <folder> (default: the current folder)."),
+        QCoreApplication::translate("summary", "folder"), QStringLiteral("."));
+    const QCommandLineOption colour(QStringLiteral("colour"),
+                                    QCoreApplication::translate("summary", "The .col files are the colour test's."));
+    const QCommandLineOption number(QStringLiteral("number"),
+                                    QCoreApplication::translate("summary", "The .col files are the number test's."));
+    const QCommandLineOption from(
+        QStringLiteral("student-from"),
+        QCoreApplication::translate("summary", "Name each student after their folder or their files' names."),
+        QStringLiteral("folder|name"));
+    const QCommandLineOption excel(QStringLiteral("excel"),
+                                   QCoreApplication::translate("summary", "Start each CSV file with a UTF-8 mark."));
+    const QCommandLineOption watch(
+        QStringLiteral("watch"),
+        QCoreApplication::translate("summary", "Write again whenever a file changes, until stopped."));
+    const QCommandLineOption show(QStringLiteral("show"),
+                                  QCoreApplication::translate("summary", "As --watch, with the chart in a window."));
     const QCommandLineOption owners(
         QStringLiteral("owners"),
-        QStringLiteral("Count a folder's files as its owners handed them in (yes), or by their names (no); by "
-                       "default the owners decide in a hand-in folder, one that others may enter but not list."),
+        QCoreApplication::translate("summary",
+                                    "Count a folder's files as its owners handed them in (yes), or by their names "
+                                    "(no); by default the owners decide in a hand-in folder, one that others may "
+                                    "enter but not list."),
         QStringLiteral("yes|no"));
-    const QCommandLineOption share(QStringLiteral("check-share"),
-                                   QStringLiteral("Say whether the hand-in folder <folder> is set up as one of the "
-                                                  "guide's recipes, and what is wrong; nothing is summarised."),
-                                   QStringLiteral("folder"));
+    const QCommandLineOption share(
+        QStringLiteral("check-share"),
+        QCoreApplication::translate("summary", "Say whether the hand-in folder <folder> is set up as one of the "
+                                               "guide's recipes, and what is wrong; nothing is summarised."),
+        QCoreApplication::translate("summary", "folder"));
     parser.addOptions({output, colour, number, from, excel, watch, show, owners, share});
     const RuleOptions rules = addRuleOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("paths"), QStringLiteral("Data files and folders."),
-                                 QStringLiteral("path..."));
+    parser.addPositionalArgument(QStringLiteral("paths"),
+                                 QCoreApplication::translate("summary", "Data files and folders."),
+                                 QCoreApplication::translate("summary", "path..."));
     parser.process(app);
     status = kUsage;
     const QString studentFrom = parser.value(from);
     if (parser.isSet(colour) && parser.isSet(number)) {
-        say(QStringLiteral("--colour and --number exclude each other: summarise each test's .col files apart"));
+        say(QCoreApplication::translate(
+            "summary", "--colour and --number exclude each other: summarise each test's .col files apart"));
         return std::nullopt;
     }
     if (parser.isSet(from) && studentFrom != u"folder" && studentFrom != u"name") {
-        say(QStringLiteral("--student-from takes folder or name, not %1").arg(studentFrom));
+        say(QCoreApplication::translate("summary", "--student-from takes folder or name, not %1").arg(studentFrom));
         return std::nullopt;
     }
     const QString ownersValue = parser.value(owners);
     if (parser.isSet(owners) && ownersValue != u"yes" && ownersValue != u"no") {
-        say(QStringLiteral("--owners takes yes or no, not %1").arg(ownersValue));
+        say(QCoreApplication::translate("summary", "--owners takes yes or no, not %1").arg(ownersValue));
         return std::nullopt;
     }
     if (parser.isSet(share)) {
@@ -117,7 +132,7 @@ int summariseOnce(const SummaryOptions& options)
 {
     ClassRound round = readClass(options, collectClassFiles(options.paths, options.studentFrom, options.owners), say);
     if (round.read == 0)
-        round.said << QStringLiteral("no file could be read; nothing written");
+        round.said << QCoreApplication::translate("summary", "no file could be read; nothing written");
     const bool written = round.read > 0 && writeOutputs(options, round.summary, round.said);
     for (const QString& line : round.said)
         say(line);
@@ -165,6 +180,14 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brevane-summary"));
+    // The program's language: the lab's Brevane.conf, else the system's.
+    const QSettings lab(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brevane"),
+                        QStringLiteral("Brevane"));
+    const QStringList folders = translationFolders();
+    const Translations language(chooseLanguage(lab.value(QLatin1String(kLanguageKey)).toString(),
+                                               QLocale::system().uiLanguages(), availableLanguages(folders)),
+                                folders);
+    QGuiApplication::setLayoutDirection(QLocale(language.language()).textDirection());
     int status = kDone;
     const std::optional<Invocation> run = readCommandLine(app, status);
     if (!run)

@@ -34,16 +34,16 @@ TimingCheckWindow::TimingCheckWindow(Clock& clock, TimerFactory& timers, const B
     , patch_(new QWidget(this))
     , readout_(new QLabel(this))
 {
-    setWindowTitle(QStringLiteral("Brevane Timing Check"));
+    setWindowTitle(tr("Brevane Timing Check"));
     setAutoFillBackground(true);
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(96, 96, 96)); // the patch stands out in both phases
     grey.setColor(QPalette::WindowText, Qt::white);
     setPalette(grey);
-    patch_->setAccessibleName(QStringLiteral("Flashing patch"));
+    patch_->setAccessibleName(tr("Flashing patch"));
     patch_->setAutoFillBackground(true);
     patch_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    readout_->setAccessibleName(QStringLiteral("Timing readout"));
+    readout_->setAccessibleName(tr("Timing readout"));
     readout_->setTextFormat(Qt::PlainText);
     QFont font = readout_->font();
     font.setPointSize(14);
@@ -147,25 +147,24 @@ void TimingCheckWindow::scheduleNext()
 void TimingCheckWindow::showReadout()
 {
     const FrameStatistics s = frameStatistics(std::vector<std::int64_t>(stamps_.begin(), stamps_.end()));
-    const QString figures = s.intervals == 0
-                                ? QStringLiteral("Frames: measuring...")
-                                : QStringLiteral("Frames stamped at %1 Hz (one every %2 ms)\n"
-                                                 "Frame time jitter: SD %3 ms, worst %4 ms, %5 late of the last %6")
-                                      .arg(s.refreshHz, 0, 'f', 2)
-                                      .arg(s.periodMs, 0, 'f', 3)
-                                      .arg(s.jitterMs, 0, 'f', 3)
-                                      .arg(s.worstMs, 0, 'f', 3)
-                                      .arg(s.late)
-                                      .arg(s.intervals);
+    const QString figures = s.intervals == 0 ? tr("Frames: measuring...")
+                                             : tr("Frames stamped at %L1 Hz (one every %L2 ms)\n"
+                                                  "Frame time jitter: SD %L3 ms, worst %L4 ms, %5 late of the last %6")
+                                                   .arg(s.refreshHz, 0, 'f', 2)
+                                                   .arg(s.periodMs, 0, 'f', 3)
+                                                   .arg(s.jitterMs, 0, 'f', 3)
+                                                   .arg(s.worstMs, 0, 'f', 3)
+                                                   .arg(s.late)
+                                                   .arg(s.intervals);
     // Estimated stamps are named in the teacher's words, the session's reason where it has one.
     const QString notice = plan_.exact               ? QString()
                            : !plan_.notice.isEmpty() ? QStringLiteral("\n") + plan_.notice
-                                                     : QStringLiteral("\nTimes may be one frame long: see the guide");
-    readout_->setText(QStringLiteral("Timing check: Esc or a click ends it\n"
-                                     "Refresh reported by the screen: %1 Hz; the monitor's mode: %2\n%3\n"
-                                     "Stamp sources: display %4, input %5, sound %6\n"
-                                     "Compositor: %7; stimulus stamps: %8%9\n"
-                                     "The patch turns every %10 frames (frame %11)")
+                                                     : tr("\nTimes may be one frame long: see the guide");
+    readout_->setText(tr("Timing check: Esc or a click ends it\n"
+                         "Refresh reported by the screen: %L1 Hz; the monitor's mode: %2\n%3\n"
+                         "Stamp sources: display %4, input %5, sound %6\n"
+                         "Compositor: %7; stimulus stamps: %8%9\n"
+                         "The patch turns every %10 frames (frame %11)")
                           .arg(reportedHz_, 0, 'f', 2)
                           .arg(modeRateWords(display_), figures, sources_.display, sources_.input, sources_.sound,
                                compositorWords(display_), stampWords(plan_.source, plan_.exact), notice)

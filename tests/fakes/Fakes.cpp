@@ -1,8 +1,15 @@
 #include "fakes/Fakes.h"
 
 #include <QFile>
+#include <QLocale>
 #include <csignal>
 #include <sys/resource.h>
+
+namespace {
+// The program shows numbers in the C locale while it speaks English (shared/Language.h); the tests
+// see them so whatever the machine's locale.
+const bool kCLocale = (QLocale::setDefault(QLocale::c()), true);
+} // namespace
 
 char* brevane::toString(const Message& m)
 {

@@ -1,10 +1,16 @@
 #include "platform/display/DisplayStamps.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 namespace brevane {
 
 namespace {
 
-const QString kOneFrame = QStringLiteral("; times may be one frame long: see the guide");
+QString oneFrame()
+{
+    return QCoreApplication::translate("DisplayStamps", "; times may be one frame long: see the guide");
+}
 
 } // namespace
 
@@ -16,15 +22,19 @@ DisplayStampPlan displayStampPlan(const DisplayFacts& facts)
         return {StampSource::Feedback, true, {}};
     if (facts.platform.startsWith(QLatin1String("wayland")))
         return {StampSource::Clock, false,
-                QStringLiteral("The window system does not say when a frame is shown") + kOneFrame};
+                QCoreApplication::translate("DisplayStamps", "The window system does not say when a frame is shown") +
+                    oneFrame()};
     if (facts.platform != QLatin1String("xcb"))
         return {StampSource::Clock, false, {}}; // no screen (offscreen): nothing for a teacher to know
     if (!facts.present)
         return {StampSource::HandOver, false,
-                QStringLiteral("The X server does not say when a frame is shown") + kOneFrame};
+                QCoreApplication::translate("DisplayStamps", "The X server does not say when a frame is shown") +
+                    oneFrame()};
     if (facts.xwayland)
-        return {StampSource::Present, false,
-                QStringLiteral("XWayland shows the window through the Wayland compositor") + kOneFrame};
+        return {
+            StampSource::Present, false,
+            QCoreApplication::translate("DisplayStamps", "XWayland shows the window through the Wayland compositor") +
+                oneFrame()};
     if (!facts.compositor.isEmpty())
         return {StampSource::Readback, true, {}};
     return {StampSource::Present, true, {}};
@@ -35,19 +45,22 @@ QString estimatedStampNotice(const StampTrace& stamp)
     if (stamp.exact || stamp.source == StampSource::Clock)
         return {};
     if (stamp.source == StampSource::Feedback)
-        return QString::fromLatin1(kCompositorEstimatesNotice);
-    return QStringLiteral("Some stimuli were stamped by ") + stampWords(stamp.source, false) + kOneFrame;
+        return QCoreApplication::translate("DisplayStamps", kCompositorEstimatesNotice);
+    return QCoreApplication::translate("DisplayStamps", "Some stimuli were stamped by %1")
+               .arg(stampWords(stamp.source, false)) +
+           oneFrame();
 }
 
 QString compositorWords(const DisplayFacts& facts)
 {
-    return facts.compositor.isEmpty() ? QStringLiteral("none") : facts.compositor;
+    return facts.compositor.isEmpty() ? QCoreApplication::translate("DisplayStamps", "none") : facts.compositor;
 }
 
 QString modeRateWords(const DisplayFacts& facts)
 {
-    return facts.modeRateHz > 0 ? QStringLiteral("%1 Hz").arg(facts.modeRateHz, 0, 'f', 2)
-                                : QStringLiteral("not reported (a virtual screen)");
+    return facts.modeRateHz > 0
+               ? QCoreApplication::translate("DisplayStamps", "%1 Hz").arg(QLocale().toString(facts.modeRateHz, 'f', 2))
+               : QCoreApplication::translate("DisplayStamps", "not reported (a virtual screen)");
 }
 
 } // namespace brevane

@@ -31,8 +31,9 @@ struct DisplayStampPlan {
 DisplayStampPlan displayStampPlan(const DisplayFacts& facts);
 
 // Said once where a Wayland compositor's frame times turn out to be its own estimates.
-inline constexpr const char* kCompositorEstimatesNotice =
-    "The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide";
+inline constexpr const char* kCompositorEstimatesNotice = QT_TRANSLATE_NOOP(
+    "DisplayStamps",
+    "The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide");
 
 // What a stimulus stamp that the display could not make exact costs the times, in a teacher's
 // words; empty for an exact one and for a stamp no display gives (a tone alone, no screen).

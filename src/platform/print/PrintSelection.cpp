@@ -1,5 +1,6 @@
 #include "platform/print/PrintSelection.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace brevane {
@@ -14,15 +15,16 @@ void PrintSelection::selectAll()
 {
     AllSelected = !AllSelected;
     choice.ticked.fill(AllSelected);
-    cmdAllCaption = AllSelected ? QStringLiteral("UnSelectAll") : QStringLiteral("SelectAll");
+    cmdAllCaption = AllSelected ? QCoreApplication::translate("frmPrint", "UnSelectAll")
+                                : QCoreApplication::translate("frmPrint", "SelectAll");
 }
 
 bool PrintSelection::ok()
 {
     PrintConfirmed = std::find(choice.ticked.begin(), choice.ticked.end(), true) != choice.ticked.end();
     if (!PrintConfirmed)
-        prompt_.ask(
-            Message{QStringLiteral("You must select atleast ONE set to Print"), QStringLiteral("Printing Error")});
+        prompt_.ask(Message{QCoreApplication::translate("frmPrint", "You must select atleast ONE set to Print"),
+                            QCoreApplication::translate("frmPrint", "Printing Error")});
     return PrintConfirmed;
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/print/Printer.h"
 #include "platform/services/Prompt.h"
+#include <QCoreApplication>
 
 namespace brevane {
 
@@ -27,7 +28,7 @@ public:
     PrintChoice choice;
     bool AllSelected = false;
     bool PrintConfirmed = false;
-    QString cmdAllCaption = QStringLiteral("Select All");
+    QString cmdAllCaption = QCoreApplication::translate("frmPrint", "Select All");
 
 private:
     Prompt& prompt_;

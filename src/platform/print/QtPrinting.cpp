@@ -1,9 +1,12 @@
 #include "platform/print/QtPrinting.h"
+#include "platform/print/ReportFonts.h"
 #include "ui_frmPrint.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -24,7 +27,7 @@ constexpr double kTwipsPerPoint = 20;
 // ended; a line that would run off the page continues on a new page.
 class PainterPrinter : public Printer {
 public:
-    void setFontName(const QString& name) override { font_.setFamily(name); }
+    void setFontName(const QString& name) override { font_.setFamilies(reportFontFamilies(name, QLocale().script())); }
     void setFontSize(double points) override { font_.setPixelSize(qRound(points * kTwipsPerPoint)); }
     void setFontBold(bool bold) override { font_.setBold(bold); }
     void setCurrentX(double twips) override { x_ = twips; }
@@ -49,7 +52,10 @@ public:
         shown.removeIf([](QChar c) { return c.unicode() < 32; });
         if (!shown.isEmpty()) {
             painter_.setFont(font_);
-            painter_.drawText(QPointF(x_, y_ + metrics.ascent()), shown);
+            // Right to left (Arabic, Hebrew) the page mirrors: a line starts at the right edge, and
+            // each text stands left of where the one before it ended.
+            const double x = rightToLeft_ ? pageWidth_ - x_ - metrics.horizontalAdvance(shown) : x_;
+            painter_.drawText(QPointF(x, y_ + metrics.ascent()), shown);
         }
         if (end == LineEnd::End) {
             x_ = 0;
@@ -91,6 +97,9 @@ protected:
         painter_.setRenderHint(QPainter::TextAntialiasing);
         painter_.scale(device.logicalDpiX() / 1440.0, device.logicalDpiY() / 1440.0);
         pageHeight_ = device.height() * 1440.0 / device.logicalDpiY();
+        pageWidth_ = device.width() * 1440.0 / device.logicalDpiX();
+        rightToLeft_ = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+        painter_.setLayoutDirection(QGuiApplication::layoutDirection());
         return true;
     }
 
@@ -102,6 +111,8 @@ protected:
 private:
     QFont font_{QStringLiteral("Times New Roman")}; // until the report sets its font
     double pageHeight_ = 1e9;
+    double pageWidth_ = 0;
+    bool rightToLeft_ = false;
     bool documentOpen_ = false;
 };
 
@@ -127,7 +138,8 @@ private:
     {
         if (beginOn(printer_))
             return true;
-        error_ = QStringLiteral("The printer %1 could not be opened.").arg(printer_.printerName());
+        error_ = QCoreApplication::translate("QtPrinting", "The printer %1 could not be opened.")
+                     .arg(printer_.printerName());
         return false;
     }
     void closeDocument() override
@@ -143,7 +155,8 @@ private:
     void checkState()
     {
         if (error_.isEmpty() && printer_.printerState() == QPrinter::Error)
-            error_ = QStringLiteral("The printer %1 reported an error.").arg(printer_.printerName());
+            error_ = QCoreApplication::translate("QtPrinting", "The printer %1 reported an error.")
+                         .arg(printer_.printerName());
     }
     QPrinter& printer_;
 };
@@ -165,7 +178,7 @@ public:
     {
         endDoc();
         if (painter_.isActive() && !painter_.end() && error_.isEmpty())
-            error_ = QStringLiteral("The PDF could not be completed.");
+            error_ = QCoreApplication::translate("QtPrinting", "The PDF could not be completed.");
         return error_.isEmpty();
     }
 
@@ -178,7 +191,7 @@ private:
         }
         if (beginOn(writer_))
             return true;
-        error_ = QStringLiteral("The PDF could not be started.");
+        error_ = QCoreApplication::translate("QtPrinting", "The PDF could not be started.");
         return false;
     }
     void closeDocument() override { }
@@ -225,7 +238,7 @@ bool QtPrinting::selectSets(PrintChoice& choice)
 void QtPrinting::setup(QWidget* parent)
 {
     QPrintDialog dialog(printer_.get(), parent);
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtPrinting", "Print Setup"));
     dialog.exec();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/services/ProgramInfo.h"
 #include "platform/services/Screen.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cmath>
 #include <ctime>
@@ -42,7 +43,7 @@ ProgramVersion ProgramVersion::current()
 
 QString ProgramVersion::compact() const
 {
-    return QStringLiteral("Version %1.%2%3").arg(major).arg(minor).arg(revision);
+    return QCoreApplication::translate("ProgramVersion", "Version %1.%2%3").arg(major).arg(minor).arg(revision);
 }
 
 QString ProgramVersion::dotted() const

@@ -2,6 +2,6 @@
 found by role and name over AT-SPI."""
 
 from .fixtures import (CONFIG_HEADER, DEFAULT_CONFIG, TRACE_FIELDS, Form, main_menu_form, read_trace, test_window_form,
-                       write_config)
+                       translations, write_config)
 from .session import SCREEN, Session, check, wait_for
 from .ui import run

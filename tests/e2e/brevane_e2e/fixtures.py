@@ -63,3 +63,21 @@ def test_window_form():
 
 def main_menu_form():
     return Form(os.path.join("src", "app", "frmMain.ui"))
+
+
+def translations(code):
+    """The program's finished translations of one language, {(context, English): translation}, as
+    translations/brevane_<code>.ts holds them (a carriage return written as <byte value="xd"/>)."""
+    def text(element):
+        out = element.text or ""
+        for child in element:
+            out += (chr(int(child.get("value")[1:], 16)) if child.tag == "byte" else "") + (child.tail or "")
+        return out
+    found = {}
+    root = ET.parse(os.path.join(ROOT, "translations", f"brevane_{code}.ts")).getroot()
+    for context in root.iter("context"):
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            if translation is not None and translation.get("type") is None and not translation.findall("numerusform"):
+                found[(context.findtext("name"), text(message.find("source")))] = text(translation)
+    return found

@@ -106,8 +106,10 @@ class Session:
 
     def start(self):
         home = self.path("home")
+        # The program speaks English, whatever the machine's language, unless a test asks for another (LANG).
         env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("DBUS_", "AT_SPI", "XDG_", "QT_", "WAYLAND")) and k != "DISPLAY"}
+               if not k.startswith(("DBUS_", "AT_SPI", "XDG_", "QT_", "WAYLAND", "LC_")) and k not in ("DISPLAY", "LANGUAGE")}
+        env["LANG"] = "C.UTF-8"
         for sub in ("config", "cache", "data"):
             os.makedirs(env.setdefault(f"XDG_{sub.upper()}_HOME", os.path.join(home, sub)))
         os.chmod(home, 0o700)

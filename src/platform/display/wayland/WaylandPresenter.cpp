@@ -223,7 +223,8 @@ Presentation WaylandPresenter::present(QWidget* area)
             reason_ = "the compositor's clock cannot be read here";
         else if (!shown.exact && !toldEstimated_) {
             toldEstimated_ = true;
-            std::fprintf(stderr, "brevane: %s\n", kCompositorEstimatesNotice);
+            std::fprintf(stderr, "brevane: %s\n",
+                         qPrintable(QCoreApplication::translate("DisplayStamps", kCompositorEstimatesNotice)));
         }
         // A compositor does not tell a client where it put the window: Qt's place for it is right
         // for a full-screen or maximised window, the panel's row in the window otherwise.

@@ -1,0 +1,2276 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ">
+<context>
+    <name>ClassChart</name>
+    <message>
+        <source>Class reaction times: simple against choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>student mean reaction time (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No reaction times in the files read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>n = %1, mean %2 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class reaction times</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassFiles</name>
+    <message>
+        <source>not a recover.dat, .nrm or .col file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassRun</name>
+    <message>
+        <source>skipped %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a copy of %2: read once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 files read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (and %1 read once)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copy(ies)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassSummary</name>
+    <message>
+        <source>.%1 file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has %1 lines; a %2 has %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is not what a %2 holds there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has more than the %1 lines of a %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 handed in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>cannot create or enter the folder %1; files are kept in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--user-folder] [--hand-in DIR] [--language CODE] [CONFIGURATION-FILE]
+       %1 --timing-check | --version | --help
+
+Simple vs Complex Stimulus Reaction Timing: a student&apos;s reaction times to a
+tone, a colour change or both, in a simple test and two choice tests.
+
+  CONFIGURATION-FILE  the configuration to use instead of %2; a relative
+                      name is taken in the folder where files are kept
+  --user-folder       keep files in the per-user folder, created when missing:
+                      %3
+                      (the desktop menu entry starts the program this way)
+  --hand-in DIR       also hand each saved .nrm and .col file and each
+                      recover.dat in to DIR/&lt;login name&gt;/, for the teacher
+                      (set for every user in /etc/xdg/Brevane/Brevane.conf;
+                      man brevane)
+  --timing-check      show a flashing patch for a photodiode or a camera, with
+                      the refresh rate, the frame time jitter and the stamp
+                      sources in use (Esc or a click ends it)
+  --language CODE     show the program in this language (de, ja, ar, ...;
+                      English where it has no translation) instead of the
+                      system&apos;s or the one set in Brevane.conf
+  --version           print the version and end
+  --help              print this text and end
+
+Files are kept in the current directory, or with --user-folder in the folder
+above: %2 (the configuration, written with the defaults when missing)
+and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover on
+the main menu reads it back). The file dialogs open there; results files
+(.nrm, .col) go where you save them.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DisplayStamps</name>
+    <message>
+        <source>; times may be one frame long: see the guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window system does not say when a frame is shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The X server does not say when a frame is shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XWayland shows the window through the Wayland compositor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some stimuli were stamped by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the display&apos;s refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the X server&apos;s refresh, not the pixel&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compositor&apos;s frame timings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the screen read back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Wayland compositor&apos;s report of the frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the hand-over to the X server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clock after a repaint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (exact)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (estimated)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not reported (a virtual screen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Reflex Data Files (*.nrm)|*.nrm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reflex Data Files (*.col)|*.col</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+        File already exisits. Do you want to overwrite?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save File Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load File Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileRead</name>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is far larger than any file of this program; it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HandIn</name>
+    <message>
+        <source>Hand-in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the hand-in folder is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not handed in to %1: %2.
+Your file is saved on this computer; it is handed in at your next save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the hand-in folder is still not answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the hand-in folder did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramVersion</name>
+    <message>
+        <source>Version %1.%2%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinting</name>
+    <message>
+        <source>The printer %1 could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 reported an error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF could not be completed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <source>The recovery file recover.dat could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Your data are kept in memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery File Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Recovery File Created or Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load File Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Fastest Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slowest Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct Hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct Misses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>InCorrect Hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missed Hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orv Tovanel:  Color Reflex Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orv Tovanel:  Number Reflex Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Report As PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files|*.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Error<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Slowest Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orv Tovanel:  Normal Reflex Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultsKind</name>
+    <message>
+        <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete run %1 from the set? </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color Reflex Data Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complex Choice Number/Audio Stimulus Module Data Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete run %1 for the set? </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number Reflex Data Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple Choice Stimulus Module Data Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal Reflex Data Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModel</name>
+    <message>
+        <source>Delete run %1 for the set? </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to DELETE ALL DATA ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete All Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SessionPlatform</name>
+    <message>
+        <source>On Wayland: no pointer placement, and presses are stamped by the toolkit event (XWayland gives both)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wayland session: running on X through XWayland, which places the pointer and reads raw input</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsEditor</name>
+    <message>
+        <source>Configuration Files (*.cfg)|*.cfg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The trigger colour must differ from the panel&apos;s white at rest, or the stimulus is invisible.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Configuration File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save File Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Configuration File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load File Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration File Load Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SimpleEngine</name>
+    <message>
+        <source>            Audio Trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>           Visual Trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>     Audio/Visual Trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound device &quot;%1&quot; could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Sound Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>The series runs with the colour alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StartupSequence</name>
+    <message>
+        <source>the screen is smaller than 800 x 600; the program ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fatal Application Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orv Brevane supports a minimum screen resolution of 800 x 600</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press OK to terminate program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading default configuration file ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initializing application ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initializing application ... Almost Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a configuration file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading user configuration file ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no such configuration file; using the default configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration load error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File %1 could not be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Using Default Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot read the configuration (%2); using the default configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Configuration File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Using Default Configuration File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not found; writing one with the defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration file not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default configuration file not found...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creating Reflex.Cfg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The refused file was kept as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot read the configuration (%2); writing a new one with the defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot read the configuration (%2); writing a new one with the defaults (the refused file is kept beside it as %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Default Configuration File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creating New Configuration File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be written; the defaults are used until the program ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TestCore</name>
+    <message>
+        <source>Over write Data in Set %1 ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Reflex Data Collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your run has ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>END RUN</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>brevane::ChoiceWindow</name>
+    <message>
+        <source>With Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>brevane::ResultsWindow</name>
+    <message>
+        <source>ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>brevane::TimingCheckWindow</name>
+    <message>
+        <source>Brevane Timing Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flashing patch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timing readout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frames: measuring...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frames stamped at %L1 Hz (one every %L2 ms)
+Frame time jitter: SD %L3 ms, worst %L4 ms, %5 late of the last %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Times may be one frame long: see the guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timing check: Esc or a click ends it
+Refresh reported by the screen: %L1 Hz; the monitor&apos;s mode: %2
+%3
+Stamp sources: display %4, input %5, sound %6
+Compositor: %7; stimulus stamps: %8%9
+The patch turns every %10 frames (frame %11)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>brevane::frmAbout</name>
+    <message>
+        <source>Release %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>brevane::frmColorSelect</name>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light Cyan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light Magenta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bright White</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>brevane::frmMain</name>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>brevane::summary::ClassChartWindow</name>
+    <message>
+        <source>Class reaction times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handed in</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Brevane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple vs Complex Stimulus Reaction Timing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orv Brevane 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For Linux with X11 and Wayland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reaction timing for student laboratory courses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your files are kept in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language: English</source>
+        <comment>The language this translation is: translators name their own language, in it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmCfg</name>
+    <message>
+        <source>Brevane Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple Single Choice Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs Per Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color of the visual stimulus: click to choose another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval Timing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed Time Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum Time Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color/Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complex Choice Color/Audio Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color and Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color no Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elements in Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger Element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger Element Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color of the trigger element: click to choose another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the color of this element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element Colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 1 Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color of element 1: click to choose another (grey: not in use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 2 Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color of element 2: click to choose another (grey: not in use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 3 Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color of element 3: click to choose another (grey: not in use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 4 Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color of element 4: click to choose another (grey: not in use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 5 Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color of element 5: click to choose another (grey: not in use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 6 Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color of element 6: click to choose another (grey: not in use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 7 Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color of element 7: click to choose another (grey: not in use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 8 Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color of element 8: click to choose another (grey: not in use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 9 Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color of element 9: click to choose another (grey: not in use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 10 Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color of element 10: click to choose another (grey: not in use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Num/Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complex Choice Numbers/Audio Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number and Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number no Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of the trigger element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of this element (0 to 99)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 1 Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 2 Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 3 Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 4 Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 5 Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 6 Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 7 Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 8 Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 9 Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element 10 Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master volume of the speakers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the configuration loaded at start-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load a configuration file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the configuration to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmChoiceReflexDisplay</name>
+    <message>
+        <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fast Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slow Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcomes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct Hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct Misses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>InCorrect Hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missed Hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fastest Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Data For Fastest Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slowest Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Data For Slowest Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Data For Average Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmColorReflex</name>
+    <message>
+        <source>Complex Choice Color/Audio Stimulus Module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complex Choice Color/Audio Stimulus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger Element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct Hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect Hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct Misses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missed Hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prev Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmColorSelect</name>
+    <message>
+        <source>Color Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Color:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color Selected:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmDisplay</name>
+    <message>
+        <source>Simple Choice Stimulus Module Data Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fast Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slow Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fastest Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Data For Fastest Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slowest Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Data For Slowest Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Data For Average Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Only Displayed On The Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmLoadDisplay</name>
+    <message>
+        <source>Loading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading Display Please Wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Simple vs Complex Stimulus Reaction Timing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple Single Stimulus Module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color/Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complex Color/Audio Stimulus Module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Num/Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complex Number/Audio Stimulus Module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Brev Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear All Data Sets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recover Data after a system crash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display About box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit Brev</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to DELETE ALL DATA ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete All Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data NOT saved!<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit Orv Brevane 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmNumberReflex</name>
+    <message>
+        <source>Complex Choice Number/Audio Stimulus Module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complex Choice Number/Audio Stimulus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger Element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct Hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect Hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct Misses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missed Hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prev Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPrint</name>
+    <message>
+        <source>Print Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Sets To Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UnSelectAll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SelectAll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select atleast ONE set to Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmReflex</name>
+    <message>
+        <source>Simple Choice Stimulus Module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple Choice Stimulus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>           Visual Trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stimulus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speaker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prev Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>The Orv Brevane 2.00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple vs Complex Stimulus Reaction Timing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>there is no translation for &quot;%1&quot;; the program is shown in English</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>summary</name>
+    <message>
+        <source>The class summary of reaction-time files (recover.dat, .nrm and .col files, or folders of them):
+sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf and class-chart.png.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write into &lt;folder&gt; (default: the current folder).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The .col files are the colour test&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The .col files are the number test&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name each student after their folder or their files&apos; names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start each CSV file with a UTF-8 mark.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write again whenever a file changes, until stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As --watch, with the chart in a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data files and folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>path...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--colour and --number exclude each other: summarise each test&apos;s .col files apart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--student-from takes folder or name, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no file could be read; nothing written</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2306 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>ClassChart</name>
+    <message>
+        <source>Class reaction times: simple against choice</source>
+        <translation>クラスの反応時間: 単純反応と選択反応</translation>
+    </message>
+    <message>
+        <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
+        <translation>点は学生ごとの平均反応時間 (%1): 各セット平均の平均で、保存どおり整数の ms。箱: 第1〜第3四分位、太線: 中央値、ひげ: 箱の長さの 1.5 倍以内で最も離れた平均。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>学生 %n 人</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>student mean reaction time (ms)</source>
+        <translation>学生ごとの平均反応時間 (ms)</translation>
+    </message>
+    <message>
+        <source>No reaction times in the files read</source>
+        <translation>読み込んだファイルに反応時間がありません</translation>
+    </message>
+    <message>
+        <source>n = %1, mean %2 ms</source>
+        <translation>n = %1、平均 %2 ms</translation>
+    </message>
+    <message>
+        <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
+        <translation>%1 − 単純: %2 ms (95% 信頼区間 %3〜%4、学生 %5 人)</translation>
+    </message>
+    <message>
+        <source>Class reaction times</source>
+        <translation>クラスの反応時間</translation>
+    </message>
+</context>
+<context>
+    <name>ClassFiles</name>
+    <message>
+        <source>not a recover.dat, .nrm or .col file</source>
+        <translation>recover.dat、.nrm、.col のいずれのファイルでもありません</translation>
+    </message>
+    <message>
+        <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
+        <translation>%1 を除外: 共有アカウントの recover.dat には最後に測定した人のデータしかありません</translation>
+    </message>
+</context>
+<context>
+    <name>ClassRun</name>
+    <message>
+        <source>skipped %1: %2</source>
+        <translation>%1 をスキップ: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a copy of %2: read once</source>
+        <translation>%1 は %2 のコピー: 1 回だけ読み込み</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files read</source>
+        <translation>%2 個中 %1 個のファイルを読み込み</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>%1 を書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1 read</source>
+        <translation>%1 を読み込み</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>ファイル %n 個</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (and %1 read once)</source>
+        <translation> (ほかに %1 を 1 回だけ読み込み)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copy(ies)</source>
+        <translation>
+            <numerusform>コピー %n 個</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
+        <translation>%1、%2 個をスキップ; %3 (フォルダー別 %4、ファイル名別 %5); テスト: %6</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>学生 %n 人</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSummary</name>
+    <message>
+        <source>.%1 file</source>
+        <translation>.%1 ファイル</translation>
+    </message>
+    <message>
+        <source>it has %1 lines; a %2 has %3</source>
+        <translation>%1 行しかありません; %2 は %3 行です</translation>
+    </message>
+    <message>
+        <source>line %1 is not what a %2 holds there</source>
+        <translation>%1 行目が %2 の内容と合いません</translation>
+    </message>
+    <message>
+        <source>it has more than the %1 lines of a %2</source>
+        <translation>%2 の %1 行を超えています</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
+        <translation>%1: %2 には %4 と同じ %3 のセットがあります; それぞれ 1 回だけ採用</translation>
+    </message>
+    <message>
+        <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
+        <translation>%1 には異なる %2 ファイルが 2 つ (%3 と %4) あります: 別々のセットとして両方採用</translation>
+    </message>
+    <message>
+        <source>%1 handed in</source>
+        <translation>%1 が提出済み</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>学生 %n 人</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>cannot create or enter the folder %1; files are kept in %2</source>
+        <translation>フォルダー %1 を作成または移動できません; ファイルは %2 に保存されます</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--user-folder] [--hand-in DIR] [--language CODE] [CONFIGURATION-FILE]
+       %1 --timing-check | --version | --help
+
+Simple vs Complex Stimulus Reaction Timing: a student&apos;s reaction times to a
+tone, a colour change or both, in a simple test and two choice tests.
+
+  CONFIGURATION-FILE  the configuration to use instead of %2; a relative
+                      name is taken in the folder where files are kept
+  --user-folder       keep files in the per-user folder, created when missing:
+                      %3
+                      (the desktop menu entry starts the program this way)
+  --hand-in DIR       also hand each saved .nrm and .col file and each
+                      recover.dat in to DIR/&lt;login name&gt;/, for the teacher
+                      (set for every user in /etc/xdg/Brevane/Brevane.conf;
+                      man brevane)
+  --timing-check      show a flashing patch for a photodiode or a camera, with
+                      the refresh rate, the frame time jitter and the stamp
+                      sources in use (Esc or a click ends it)
+  --language CODE     show the program in this language (de, ja, ar, ...;
+                      English where it has no translation) instead of the
+                      system&apos;s or the one set in Brevane.conf
+  --version           print the version and end
+  --help              print this text and end
+
+Files are kept in the current directory, or with --user-folder in the folder
+above: %2 (the configuration, written with the defaults when missing)
+and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover on
+the main menu reads it back). The file dialogs open there; results files
+(.nrm, .col) go where you save them.
+</source>
+        <translation>使い方: %1 [--user-folder] [--hand-in フォルダー] [--language コード] [設定ファイル]
+        %1 --timing-check | --version | --help
+
+単純反応と選択反応の反応時間測定: 音、色の変化、またはその両方への学生の
+反応時間を、単純反応テストと 2 つの選択反応テストで測ります。
+
+  設定ファイル        %2 の代わりに使う設定。相対名はファイルの保存
+                      フォルダーから探します
+  --user-folder       ファイルをユーザーごとのフォルダーに保存します (なければ
+                      作成): %3
+                      (デスクトップのメニュー項目はこの方法で起動します)
+  --hand-in フォルダー 保存した .nrm と .col ファイル、および recover.dat を
+                      教員のためにフォルダー/&lt;ログイン名&gt;/ にも提出します
+                      (全ユーザー向けには /etc/xdg/Brevane/Brevane.conf で
+                      設定; man brevane)
+  --timing-check      フォトダイオードやカメラ用の点滅パッチを、リフレッシュ
+                      レート、フレーム時間のばらつき、使用中の時刻の取得元と
+                      ともに表示します (Esc かクリックで終了)
+  --language コード   プログラムをこの言語で表示します (de、ja、ar など。
+                      翻訳がなければ英語)。システムや Brevane.conf の設定より
+                      優先します
+  --version           バージョンを表示して終了
+  --help              この説明を表示して終了
+
+ファイルは現在のフォルダー、--user-folder では上記のフォルダーに保存されます:
+%2 (設定。なければ既定値で作成) と recover.dat (各テストのセット。
+シリーズ終了ごとに書き直され、メインメニューの「復旧」で読み戻せます)。
+ファイルダイアログはそこで開きます。結果ファイル (.nrm、.col) は保存した
+場所に置かれます。
+</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayStamps</name>
+    <message>
+        <source>; times may be one frame long: see the guide</source>
+        <translation>; 時間が 1 フレーム長くなることがあります: ガイドを参照</translation>
+    </message>
+    <message>
+        <source>The window system does not say when a frame is shown</source>
+        <translation>ウィンドウシステムはフレームの表示時刻を知らせません</translation>
+    </message>
+    <message>
+        <source>The X server does not say when a frame is shown</source>
+        <translation>X サーバーはフレームの表示時刻を知らせません</translation>
+    </message>
+    <message>
+        <source>XWayland shows the window through the Wayland compositor</source>
+        <translation>XWayland はウィンドウを Wayland コンポジター経由で表示します</translation>
+    </message>
+    <message>
+        <source>Some stimuli were stamped by %1</source>
+        <translation>一部の刺激の時刻は %1 によります</translation>
+    </message>
+    <message>
+        <source>the display&apos;s refresh</source>
+        <translation>ディスプレイのリフレッシュ</translation>
+    </message>
+    <message>
+        <source>the X server&apos;s refresh, not the pixel&apos;s</source>
+        <translation>X サーバーのリフレッシュ (ピクセルのものではない)</translation>
+    </message>
+    <message>
+        <source>the compositor&apos;s frame timings</source>
+        <translation>コンポジターのフレームタイミング</translation>
+    </message>
+    <message>
+        <source>the screen read back</source>
+        <translation>画面の読み戻し</translation>
+    </message>
+    <message>
+        <source>the Wayland compositor&apos;s report of the frame</source>
+        <translation>Wayland コンポジターのフレーム報告</translation>
+    </message>
+    <message>
+        <source>the hand-over to the X server</source>
+        <translation>X サーバーへの受け渡し</translation>
+    </message>
+    <message>
+        <source>the clock after a repaint</source>
+        <translation>再描画後の時計</translation>
+    </message>
+    <message>
+        <source>%1 (exact)</source>
+        <translation>%1 (正確)</translation>
+    </message>
+    <message>
+        <source>%1 (estimated)</source>
+        <translation>%1 (推定)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>not reported (a virtual screen)</source>
+        <translation>報告なし (仮想画面)</translation>
+    </message>
+    <message>
+        <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
+        <translation>Wayland コンポジターはフレームの表示時刻を推定しています; 時間が 1 フレーム長くなることがあります: ガイドを参照</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Reflex Data Files (*.nrm)|*.nrm</source>
+        <translation>反応データファイル (*.nrm)|*.nrm</translation>
+    </message>
+    <message>
+        <source>Reflex Data Files (*.col)|*.col</source>
+        <translation>反応データファイル (*.col)|*.col</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+        File already exisits. Do you want to overwrite?</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+        ファイルはすでにあります。上書きしますか?</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>ファイルの保存</translation>
+    </message>
+    <message>
+        <source>Save File Error</source>
+        <translation>保存エラー</translation>
+    </message>
+    <message>
+        <source>Save Cancelled</source>
+        <translation>保存を中止しました</translation>
+    </message>
+    <message>
+        <source>Load File Error</source>
+        <translation>読み込みエラー</translation>
+    </message>
+    <message>
+        <source>Load Cancelled</source>
+        <translation>読み込みを中止しました</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>CSV に書き出し</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv</source>
+        <translation>CSV ファイル (*.csv)|*.csv</translation>
+    </message>
+</context>
+<context>
+    <name>FileRead</name>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 はファイルではなくフォルダーです。</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
+        <translation>%1 は %2 MB あり、このプログラムのどのファイルよりはるかに大きいため、読み込みませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 is far larger than any file of this program; it was not read.</source>
+        <translation>%1 はこのプログラムのどのファイルよりはるかに大きいため、読み込みませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>HandIn</name>
+    <message>
+        <source>Hand-in</source>
+        <translation>提出</translation>
+    </message>
+    <message>
+        <source>the hand-in folder is missing</source>
+        <translation>提出フォルダーがありません</translation>
+    </message>
+    <message>
+        <source>Not handed in to %1: %2.
+Your file is saved on this computer; it is handed in at your next save.</source>
+        <translation>%1 に提出できませんでした: %2。
+ファイルはこのコンピューターに保存されています。次に保存するときに提出されます。</translation>
+    </message>
+    <message>
+        <source>the hand-in folder is still not answering</source>
+        <translation>提出フォルダーがまだ応答しません</translation>
+    </message>
+    <message>
+        <source>the hand-in folder did not answer</source>
+        <translation>提出フォルダーが応答しませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramVersion</name>
+    <message>
+        <source>Version %1.%2%3</source>
+        <translation>バージョン %1.%2%3</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinting</name>
+    <message>
+        <source>The printer %1 could not be opened.</source>
+        <translation>プリンター %1 を開けませんでした。</translation>
+    </message>
+    <message>
+        <source>The printer %1 reported an error.</source>
+        <translation>プリンター %1 がエラーを報告しました。</translation>
+    </message>
+    <message>
+        <source>The PDF could not be completed.</source>
+        <translation>PDF を完成できませんでした。</translation>
+    </message>
+    <message>
+        <source>The PDF could not be started.</source>
+        <translation>PDF を開始できませんでした。</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>印刷の設定</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <source>The recovery file recover.dat could not be written.</source>
+        <translation>復旧ファイル recover.dat を書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Your data are kept in memory.</source>
+        <translation><byte value="xd"/>データはメモリーに残っています。</translation>
+    </message>
+    <message>
+        <source>Recovery File Error</source>
+        <translation>復旧ファイルのエラー</translation>
+    </message>
+    <message>
+        <source>Load Cancelled</source>
+        <translation>読み込みを中止しました</translation>
+    </message>
+    <message>
+        <source>No Recovery File Created or Found</source>
+        <translation>復旧ファイルが作成されていないか、見つかりません</translation>
+    </message>
+    <message>
+        <source>Load File Error</source>
+        <translation>読み込みエラー</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Fastest Time</source>
+        <translation>最速時間</translation>
+    </message>
+    <message>
+        <source>Slowest Time</source>
+        <translation>最遅時間</translation>
+    </message>
+    <message>
+        <source>Average Time</source>
+        <translation>平均時間</translation>
+    </message>
+    <message>
+        <source>Correct Hits</source>
+        <translation>正ヒット</translation>
+    </message>
+    <message>
+        <source>Correct Misses</source>
+        <translation>正棄却</translation>
+    </message>
+    <message>
+        <source>InCorrect Hits</source>
+        <translation>誤ヒット</translation>
+    </message>
+    <message>
+        <source>Missed Hits</source>
+        <translation>見逃し</translation>
+    </message>
+    <message>
+        <source>Orv Tovanel:  Color Reflex Data</source>
+        <translation>Orv Tovanel:  色刺激の反応データ</translation>
+    </message>
+    <message>
+        <source>Orv Tovanel:  Number Reflex Data</source>
+        <translation>Orv Tovanel:  数字刺激の反応データ</translation>
+    </message>
+    <message>
+        <source>Set  %1</source>
+        <translation>セット  %1</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>コメント:</translation>
+    </message>
+    <message>
+        <source>Save Report As PDF</source>
+        <translation>レポートを PDF で保存</translation>
+    </message>
+    <message>
+        <source>PDF Files|*.pdf</source>
+        <translation>PDF ファイル|*.pdf</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>ファイルを書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Print Error<byte value="xd"/></source>
+        <translation>印刷エラー<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Print Cancelled</source>
+        <translation>印刷を中止しました</translation>
+    </message>
+    <message>
+        <source>  Slowest Time</source>
+        <translation>  最遅時間</translation>
+    </message>
+    <message>
+        <source>Orv Tovanel:  Normal Reflex Data</source>
+        <translation>Orv Tovanel:  単純反応データ</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsKind</name>
+    <message>
+        <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
+        <translation>選択反応 色/音 刺激モジュールの結果</translation>
+    </message>
+    <message>
+        <source>Delete run %1 from the set? </source>
+        <translation>セットから試行 %1 を削除しますか? </translation>
+    </message>
+    <message>
+        <source>Color Reflex Data Files</source>
+        <translation>色刺激の反応データファイル</translation>
+    </message>
+    <message>
+        <source>Complex Choice Number/Audio Stimulus Module Data Display</source>
+        <translation>選択反応 数字/音 刺激モジュールの結果</translation>
+    </message>
+    <message>
+        <source>Delete run %1 for the set? </source>
+        <translation>セットの試行 %1 を削除しますか? </translation>
+    </message>
+    <message>
+        <source>Number Reflex Data Files</source>
+        <translation>数字刺激の反応データファイル</translation>
+    </message>
+    <message>
+        <source>Simple Choice Stimulus Module Data Display</source>
+        <translation>単純反応刺激モジュールの結果</translation>
+    </message>
+    <message>
+        <source>Normal Reflex Data Files</source>
+        <translation>単純反応データファイル</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModel</name>
+    <message>
+        <source>Delete run %1 for the set? </source>
+        <translation>セットの試行 %1 を削除しますか? </translation>
+    </message>
+    <message>
+        <source>Are you sure you want to DELETE ALL DATA ?</source>
+        <translation>本当にすべてのデータを削除しますか?</translation>
+    </message>
+    <message>
+        <source>Delete All Data</source>
+        <translation>すべてのデータを削除</translation>
+    </message>
+</context>
+<context>
+    <name>SessionPlatform</name>
+    <message>
+        <source>On Wayland: no pointer placement, and presses are stamped by the toolkit event (XWayland gives both)</source>
+        <translation>Wayland では: ポインターを配置できず、ボタン押下の時刻はツールキットのイベントによります (XWayland なら両方可能)</translation>
+    </message>
+    <message>
+        <source>Wayland session: running on X through XWayland, which places the pointer and reads raw input</source>
+        <translation>Wayland セッション: XWayland 経由で X 上で実行します (ポインターを配置し、生の入力を読みます)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsEditor</name>
+    <message>
+        <source>Configuration Files (*.cfg)|*.cfg</source>
+        <translation>設定ファイル (*.cfg)|*.cfg</translation>
+    </message>
+    <message>
+        <source>Trigger Colour</source>
+        <translation>ターゲットの色</translation>
+    </message>
+    <message>
+        <source>The trigger colour must differ from the panel&apos;s white at rest, or the stimulus is invisible.</source>
+        <translation>ターゲットの色は待機中のパネルの白と違う色にしてください。同じだと刺激が見えません。</translation>
+    </message>
+    <message>
+        <source>Save Configuration File</source>
+        <translation>設定ファイルの保存</translation>
+    </message>
+    <message>
+        <source>Save File Error</source>
+        <translation>保存エラー</translation>
+    </message>
+    <message>
+        <source>Save Cancelled</source>
+        <translation>保存を中止しました</translation>
+    </message>
+    <message>
+        <source>Load Configuration File</source>
+        <translation>設定ファイルの読み込み</translation>
+    </message>
+    <message>
+        <source>Load File Error</source>
+        <translation>読み込みエラー</translation>
+    </message>
+    <message>
+        <source>Load Cancelled</source>
+        <translation>読み込みを中止しました</translation>
+    </message>
+    <message>
+        <source>Configuration File Load Error</source>
+        <translation>設定ファイルの読み込みエラー</translation>
+    </message>
+    <message>
+        <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
+        <translation>無効な設定ファイルです<byte value="xd"/>ファイルは読み込まれていません</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleEngine</name>
+    <message>
+        <source>            Audio Trigger</source>
+        <translation>            音の刺激</translation>
+    </message>
+    <message>
+        <source>           Visual Trigger</source>
+        <translation>            光の刺激</translation>
+    </message>
+    <message>
+        <source>     Audio/Visual Trigger</source>
+        <translation>         音と光の刺激</translation>
+    </message>
+    <message>
+        <source>The sound device &quot;%1&quot; could not be opened.</source>
+        <translation>サウンドデバイス「%1」を開けませんでした。</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
+        <translation><byte value="xd"/>音の刺激にはデバイスが必要です。オプションで光の刺激を選んでください。</translation>
+    </message>
+    <message>
+        <source>No Sound Device</source>
+        <translation>サウンドデバイスがありません</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>The series runs with the colour alone.</source>
+        <translation><byte value="xd"/>このシリーズは色だけで実行します。</translation>
+    </message>
+</context>
+<context>
+    <name>StartupSequence</name>
+    <message>
+        <source>the screen is smaller than 800 x 600; the program ends</source>
+        <translation>画面が 800 x 600 より小さいため、プログラムを終了します</translation>
+    </message>
+    <message>
+        <source>Fatal Application Error</source>
+        <translation>致命的なエラー</translation>
+    </message>
+    <message>
+        <source>Orv Brevane supports a minimum screen resolution of 800 x 600</source>
+        <translation>Orv Brevane には 800 x 600 以上の画面解像度が必要です</translation>
+    </message>
+    <message>
+        <source>Press OK to terminate program</source>
+        <translation>OK を押すとプログラムを終了します</translation>
+    </message>
+    <message>
+        <source>Loading default configuration file ...</source>
+        <translation>既定の設定ファイルを読み込み中 ...</translation>
+    </message>
+    <message>
+        <source>Initializing application ...</source>
+        <translation>プログラムを準備中 ...</translation>
+    </message>
+    <message>
+        <source>Initializing application ... Almost Done</source>
+        <translation>プログラムを準備中 ... まもなく完了</translation>
+    </message>
+    <message>
+        <source>not a configuration file</source>
+        <translation>設定ファイルではありません</translation>
+    </message>
+    <message>
+        <source>Loading user configuration file ...</source>
+        <translation>ユーザーの設定ファイルを読み込み中 ...</translation>
+    </message>
+    <message>
+        <source>%1: no such configuration file; using the default configuration</source>
+        <translation>%1: その設定ファイルはありません; 既定の設定を使います</translation>
+    </message>
+    <message>
+        <source>Configuration load error</source>
+        <translation>設定の読み込みエラー</translation>
+    </message>
+    <message>
+        <source>File %1 could not be found</source>
+        <translation>ファイル %1 が見つかりませんでした</translation>
+    </message>
+    <message>
+        <source>Using Default Configuration</source>
+        <translation>既定の設定を使います</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the configuration (%2); using the default configuration</source>
+        <translation>%1: 設定を読めません (%2); 既定の設定を使います</translation>
+    </message>
+    <message>
+        <source>Configuration Error</source>
+        <translation>設定エラー</translation>
+    </message>
+    <message>
+        <source>Invalid Configuration File</source>
+        <translation>無効な設定ファイル</translation>
+    </message>
+    <message>
+        <source>Using Default Configuration File</source>
+        <translation>既定の設定ファイルを使います</translation>
+    </message>
+    <message>
+        <source>%1: not found; writing one with the defaults</source>
+        <translation>%1: 見つかりません; 既定値で作成します</translation>
+    </message>
+    <message>
+        <source>Configuration file not found</source>
+        <translation>設定ファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>Default configuration file not found...</source>
+        <translation>既定の設定ファイルが見つかりません...</translation>
+    </message>
+    <message>
+        <source>Creating Reflex.Cfg</source>
+        <translation>Reflex.Cfg を作成します</translation>
+    </message>
+    <message>
+        <source>The refused file was kept as %1</source>
+        <translation>受け付けなかったファイルは %1 として残しました</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the configuration (%2); writing a new one with the defaults</source>
+        <translation>%1: 設定を読めません (%2); 既定値で新しく作成します</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the configuration (%2); writing a new one with the defaults (the refused file is kept beside it as %3)</source>
+        <translation>%1: 設定を読めません (%2); 既定値で新しく作成します (受け付けなかったファイルは同じ場所に %3 として残します)</translation>
+    </message>
+    <message>
+        <source>Invalid Default Configuration File</source>
+        <translation>既定の設定ファイルが無効です</translation>
+    </message>
+    <message>
+        <source>Creating New Configuration File</source>
+        <translation>新しい設定ファイルを作成します</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written; the defaults are used until the program ends</source>
+        <translation>%1: 書き込めません; プログラム終了まで既定値を使います</translation>
+    </message>
+</context>
+<context>
+    <name>TestCore</name>
+    <message>
+        <source>Over write Data in Set %1 ?</source>
+        <translation>セット %1 のデータを上書きしますか?</translation>
+    </message>
+    <message>
+        <source>Start Reflex Data Collection</source>
+        <translation>反応データの収集を開始</translation>
+    </message>
+    <message>
+        <source>Your run has ended</source>
+        <translation>シリーズが終了しました</translation>
+    </message>
+    <message>
+        <source>END RUN</source>
+        <translation>シリーズ終了</translation>
+    </message>
+</context>
+<context>
+    <name>brevane::ChoiceWindow</name>
+    <message>
+        <source>With Sound</source>
+        <translation>音あり</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>音なし</translation>
+    </message>
+</context>
+<context>
+    <name>brevane::ResultsWindow</name>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>セット %1</translation>
+    </message>
+</context>
+<context>
+    <name>brevane::TimingCheckWindow</name>
+    <message>
+        <source>Brevane Timing Check</source>
+        <translation>Brevane タイミング確認</translation>
+    </message>
+    <message>
+        <source>Flashing patch</source>
+        <translation>点滅パッチ</translation>
+    </message>
+    <message>
+        <source>Timing readout</source>
+        <translation>タイミング表示</translation>
+    </message>
+    <message>
+        <source>Frames: measuring...</source>
+        <translation>フレーム: 測定中...</translation>
+    </message>
+    <message>
+        <source>Frames stamped at %L1 Hz (one every %L2 ms)
+Frame time jitter: SD %L3 ms, worst %L4 ms, %5 late of the last %6</source>
+        <translation>フレームの時刻: %L1 Hz (%L2 ms ごと)
+フレーム時間のばらつき: SD %L3 ms、最大 %L4 ms、直近 %6 個中 %5 個が遅延</translation>
+    </message>
+    <message>
+        <source>
+Times may be one frame long: see the guide</source>
+        <translation>
+時間が 1 フレーム長くなることがあります: ガイドを参照</translation>
+    </message>
+    <message>
+        <source>Timing check: Esc or a click ends it
+Refresh reported by the screen: %L1 Hz; the monitor&apos;s mode: %2
+%3
+Stamp sources: display %4, input %5, sound %6
+Compositor: %7; stimulus stamps: %8%9
+The patch turns every %10 frames (frame %11)</source>
+        <translation>タイミング確認: Esc かクリックで終了
+画面が報告するリフレッシュ: %L1 Hz; モニターのモード: %2
+%3
+時刻の取得元: 表示 %4、入力 %5、音 %6
+コンポジター: %7; 刺激の時刻: %8%9
+パッチは %10 フレームごとに切り替わります (フレーム %11)</translation>
+    </message>
+</context>
+<context>
+    <name>brevane::frmAbout</name>
+    <message>
+        <source>Release %1</source>
+        <translation>リリース %1</translation>
+    </message>
+</context>
+<context>
+    <name>brevane::frmColorSelect</name>
+    <message>
+        <source>Black</source>
+        <translation>黒</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>シアン</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>マゼンタ</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>明るい青</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>明るい緑</translation>
+    </message>
+    <message>
+        <source>Light Cyan</source>
+        <translation>明るいシアン</translation>
+    </message>
+    <message>
+        <source>Light Red</source>
+        <translation>明るい赤</translation>
+    </message>
+    <message>
+        <source>Light Magenta</source>
+        <translation>明るいマゼンタ</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>明るい黄</translation>
+    </message>
+    <message>
+        <source>Bright White</source>
+        <translation>純白</translation>
+    </message>
+</context>
+<context>
+    <name>brevane::frmMain</name>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+</context>
+<context>
+    <name>brevane::summary::ClassChartWindow</name>
+    <message>
+        <source>Class reaction times</source>
+        <translation>クラスの反応時間</translation>
+    </message>
+    <message>
+        <source>Handed in</source>
+        <translation>提出済み</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Brevane</source>
+        <translation>Brevane について</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>ロゴ</translation>
+    </message>
+    <message>
+        <source>Simple vs Complex Stimulus Reaction Timing</source>
+        <translation>単純反応と選択反応の反応時間測定</translation>
+    </message>
+    <message>
+        <source>Orv Brevane 2</source>
+        <translation>Orv Brevane 2</translation>
+    </message>
+    <message>
+        <source>For Linux with X11 and Wayland</source>
+        <translation>X11 と Wayland の Linux 用</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>タイマー</translation>
+    </message>
+    <message>
+        <source>Reaction timing for student laboratory courses</source>
+        <translation>学生実験のための反応時間測定</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>音</translation>
+    </message>
+    <message>
+        <source>Your files are kept in:</source>
+        <translation>ファイルの保存場所:</translation>
+    </message>
+    <message>
+        <source>Language: English</source>
+        <comment>The language this translation is: translators name their own language, in it</comment>
+        <translation>言語: 日本語</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmCfg</name>
+    <message>
+        <source>Brevane Settings</source>
+        <translation>Brevane の設定</translation>
+    </message>
+    <message>
+        <source>Simple</source>
+        <translation>単純</translation>
+    </message>
+    <message>
+        <source>Simple Single Choice Settings</source>
+        <translation>単純反応の設定</translation>
+    </message>
+    <message>
+        <source>Runs Per Set</source>
+        <translation>セットあたりの試行数</translation>
+    </message>
+    <message>
+        <source>Trigger On</source>
+        <translation>刺激の種類</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音</translation>
+    </message>
+    <message>
+        <source>Visual</source>
+        <translation>光</translation>
+    </message>
+    <message>
+        <source>Trigger Color</source>
+        <translation>刺激の色</translation>
+    </message>
+    <message>
+        <source>Color of the visual stimulus: click to choose another</source>
+        <translation>光の刺激の色: クリックして別の色を選択</translation>
+    </message>
+    <message>
+        <source>Interval Timing</source>
+        <translation>間隔</translation>
+    </message>
+    <message>
+        <source>Random Interval</source>
+        <translation>ランダム間隔</translation>
+    </message>
+    <message>
+        <source>Fixed Interval</source>
+        <translation>固定間隔</translation>
+    </message>
+    <message>
+        <source>Fixed Time Interval</source>
+        <translation>固定の時間間隔</translation>
+    </message>
+    <message>
+        <source>Minimum Time Interval</source>
+        <translation>最小の時間間隔</translation>
+    </message>
+    <message>
+        <source>Color/Audio</source>
+        <translation>色/音</translation>
+    </message>
+    <message>
+        <source>Complex Choice Color/Audio Settings</source>
+        <translation>選択反応 色/音の設定</translation>
+    </message>
+    <message>
+        <source>Display Time</source>
+        <translation>表示時間</translation>
+    </message>
+    <message>
+        <source>Color and Audio</source>
+        <translation>色と音</translation>
+    </message>
+    <message>
+        <source>Color no Audio</source>
+        <translation>色のみ</translation>
+    </message>
+    <message>
+        <source>Make Sound</source>
+        <translation>音を鳴らす</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>要素</translation>
+    </message>
+    <message>
+        <source>Elements in Set</source>
+        <translation>セットの要素数</translation>
+    </message>
+    <message>
+        <source>Trigger Element</source>
+        <translation>ターゲット要素</translation>
+    </message>
+    <message>
+        <source>Trigger Element Color</source>
+        <translation>ターゲット要素の色</translation>
+    </message>
+    <message>
+        <source>Color of the trigger element: click to choose another</source>
+        <translation>ターゲット要素の色: クリックして別の色を選択</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>要素</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>Choose the color of this element</source>
+        <translation>この要素の色を選択</translation>
+    </message>
+    <message>
+        <source>Element Colors</source>
+        <translation>要素の色</translation>
+    </message>
+    <message>
+        <source>Element 1 Color</source>
+        <translation>要素 1 の色</translation>
+    </message>
+    <message>
+        <source>Color of element 1: click to choose another (grey: not in use)</source>
+        <translation>要素 1 の色: クリックして別の色を選択 (灰色: 未使用)</translation>
+    </message>
+    <message>
+        <source>Element 2 Color</source>
+        <translation>要素 2 の色</translation>
+    </message>
+    <message>
+        <source>Color of element 2: click to choose another (grey: not in use)</source>
+        <translation>要素 2 の色: クリックして別の色を選択 (灰色: 未使用)</translation>
+    </message>
+    <message>
+        <source>Element 3 Color</source>
+        <translation>要素 3 の色</translation>
+    </message>
+    <message>
+        <source>Color of element 3: click to choose another (grey: not in use)</source>
+        <translation>要素 3 の色: クリックして別の色を選択 (灰色: 未使用)</translation>
+    </message>
+    <message>
+        <source>Element 4 Color</source>
+        <translation>要素 4 の色</translation>
+    </message>
+    <message>
+        <source>Color of element 4: click to choose another (grey: not in use)</source>
+        <translation>要素 4 の色: クリックして別の色を選択 (灰色: 未使用)</translation>
+    </message>
+    <message>
+        <source>Element 5 Color</source>
+        <translation>要素 5 の色</translation>
+    </message>
+    <message>
+        <source>Color of element 5: click to choose another (grey: not in use)</source>
+        <translation>要素 5 の色: クリックして別の色を選択 (灰色: 未使用)</translation>
+    </message>
+    <message>
+        <source>Element 6 Color</source>
+        <translation>要素 6 の色</translation>
+    </message>
+    <message>
+        <source>Color of element 6: click to choose another (grey: not in use)</source>
+        <translation>要素 6 の色: クリックして別の色を選択 (灰色: 未使用)</translation>
+    </message>
+    <message>
+        <source>Element 7 Color</source>
+        <translation>要素 7 の色</translation>
+    </message>
+    <message>
+        <source>Color of element 7: click to choose another (grey: not in use)</source>
+        <translation>要素 7 の色: クリックして別の色を選択 (灰色: 未使用)</translation>
+    </message>
+    <message>
+        <source>Element 8 Color</source>
+        <translation>要素 8 の色</translation>
+    </message>
+    <message>
+        <source>Color of element 8: click to choose another (grey: not in use)</source>
+        <translation>要素 8 の色: クリックして別の色を選択 (灰色: 未使用)</translation>
+    </message>
+    <message>
+        <source>Element 9 Color</source>
+        <translation>要素 9 の色</translation>
+    </message>
+    <message>
+        <source>Color of element 9: click to choose another (grey: not in use)</source>
+        <translation>要素 9 の色: クリックして別の色を選択 (灰色: 未使用)</translation>
+    </message>
+    <message>
+        <source>Element 10 Color</source>
+        <translation>要素 10 の色</translation>
+    </message>
+    <message>
+        <source>Color of element 10: click to choose another (grey: not in use)</source>
+        <translation>要素 10 の色: クリックして別の色を選択 (灰色: 未使用)</translation>
+    </message>
+    <message>
+        <source>Num/Audio</source>
+        <translation>数字/音</translation>
+    </message>
+    <message>
+        <source>Complex Choice Numbers/Audio Settings</source>
+        <translation>選択反応 数字/音の設定</translation>
+    </message>
+    <message>
+        <source>Number and Audio</source>
+        <translation>数字と音</translation>
+    </message>
+    <message>
+        <source>Number no Audio</source>
+        <translation>数字のみ</translation>
+    </message>
+    <message>
+        <source>Trigger Number</source>
+        <translation>ターゲットの数字</translation>
+    </message>
+    <message>
+        <source>The number of the trigger element</source>
+        <translation>ターゲット要素の数字</translation>
+    </message>
+    <message>
+        <source>Element Number</source>
+        <translation>要素の数字</translation>
+    </message>
+    <message>
+        <source>The number of this element (0 to 99)</source>
+        <translation>この要素の数字 (0〜99)</translation>
+    </message>
+    <message>
+        <source>Element Numbers</source>
+        <translation>要素の数字</translation>
+    </message>
+    <message>
+        <source>Element 1 Number</source>
+        <translation>要素 1 の数字</translation>
+    </message>
+    <message>
+        <source>Element 2 Number</source>
+        <translation>要素 2 の数字</translation>
+    </message>
+    <message>
+        <source>Element 3 Number</source>
+        <translation>要素 3 の数字</translation>
+    </message>
+    <message>
+        <source>Element 4 Number</source>
+        <translation>要素 4 の数字</translation>
+    </message>
+    <message>
+        <source>Element 5 Number</source>
+        <translation>要素 5 の数字</translation>
+    </message>
+    <message>
+        <source>Element 6 Number</source>
+        <translation>要素 6 の数字</translation>
+    </message>
+    <message>
+        <source>Element 7 Number</source>
+        <translation>要素 7 の数字</translation>
+    </message>
+    <message>
+        <source>Element 8 Number</source>
+        <translation>要素 8 の数字</translation>
+    </message>
+    <message>
+        <source>Element 9 Number</source>
+        <translation>要素 9 の数字</translation>
+    </message>
+    <message>
+        <source>Element 10 Number</source>
+        <translation>要素 10 の数字</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Master volume of the speakers</source>
+        <translation>スピーカーの主音量</translation>
+    </message>
+    <message>
+        <source>Volume Setting</source>
+        <translation>音量の設定値</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>OK(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>リセット(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Back to the configuration loaded at start-up</source>
+        <translation>起動時に読み込んだ設定に戻す</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>読み込み(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Load a configuration file</source>
+        <translation>設定ファイルを読み込む</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the configuration to a file</source>
+        <translation>設定をファイルに保存する</translation>
+    </message>
+</context>
+<context>
+    <name>frmChoiceReflexDisplay</name>
+    <message>
+        <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
+        <translation>選択反応 色/音 刺激モジュールの結果</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>ロゴ</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>Set 1</source>
+        <translation>セット 1</translation>
+    </message>
+    <message>
+        <source>Run Data</source>
+        <translation>試行データ</translation>
+    </message>
+    <message>
+        <source>Run 1</source>
+        <translation>試行 1</translation>
+    </message>
+    <message>
+        <source>Run 2</source>
+        <translation>試行 2</translation>
+    </message>
+    <message>
+        <source>Run 3</source>
+        <translation>試行 3</translation>
+    </message>
+    <message>
+        <source>Run 4</source>
+        <translation>試行 4</translation>
+    </message>
+    <message>
+        <source>Run 5</source>
+        <translation>試行 5</translation>
+    </message>
+    <message>
+        <source>Run 6</source>
+        <translation>試行 6</translation>
+    </message>
+    <message>
+        <source>Run 7</source>
+        <translation>試行 7</translation>
+    </message>
+    <message>
+        <source>Run 8</source>
+        <translation>試行 8</translation>
+    </message>
+    <message>
+        <source>Run 9</source>
+        <translation>試行 9</translation>
+    </message>
+    <message>
+        <source>Run 10</source>
+        <translation>試行 10</translation>
+    </message>
+    <message>
+        <source>Run Statistics</source>
+        <translation>試行の統計</translation>
+    </message>
+    <message>
+        <source>Fast Time</source>
+        <translation>最速</translation>
+    </message>
+    <message>
+        <source>Slow Time</source>
+        <translation>最遅</translation>
+    </message>
+    <message>
+        <source>Average Time</source>
+        <translation>平均時間</translation>
+    </message>
+    <message>
+        <source>Outcomes</source>
+        <translation>反応の内訳</translation>
+    </message>
+    <message>
+        <source>Correct Hits</source>
+        <translation>正ヒット</translation>
+    </message>
+    <message>
+        <source>Correct Misses</source>
+        <translation>正棄却</translation>
+    </message>
+    <message>
+        <source>InCorrect Hits</source>
+        <translation>誤ヒット</translation>
+    </message>
+    <message>
+        <source>Missed Hits</source>
+        <translation>見逃し</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Set 2</source>
+        <translation>セット 2</translation>
+    </message>
+    <message>
+        <source>Set 3</source>
+        <translation>セット 3</translation>
+    </message>
+    <message>
+        <source>Set 4</source>
+        <translation>セット 4</translation>
+    </message>
+    <message>
+        <source>Set 5</source>
+        <translation>セット 5</translation>
+    </message>
+    <message>
+        <source>Set 6</source>
+        <translation>セット 6</translation>
+    </message>
+    <message>
+        <source>Set 7</source>
+        <translation>セット 7</translation>
+    </message>
+    <message>
+        <source>Set 8</source>
+        <translation>セット 8</translation>
+    </message>
+    <message>
+        <source>Set 9</source>
+        <translation>セット 9</translation>
+    </message>
+    <message>
+        <source>Set 10</source>
+        <translation>セット 10</translation>
+    </message>
+    <message>
+        <source>Fastest Times</source>
+        <translation>最速時間</translation>
+    </message>
+    <message>
+        <source>Set Data For Fastest Times</source>
+        <translation>各セットの最速時間</translation>
+    </message>
+    <message>
+        <source>Slowest Times</source>
+        <translation>最遅時間</translation>
+    </message>
+    <message>
+        <source>Set Data For Slowest Times</source>
+        <translation>各セットの最遅時間</translation>
+    </message>
+    <message>
+        <source>Average Times</source>
+        <translation>平均時間</translation>
+    </message>
+    <message>
+        <source>Set Data For Average Times</source>
+        <translation>各セットの平均時間</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>すべて消去</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>frmColorReflex</name>
+    <message>
+        <source>Complex Choice Color/Audio Stimulus Module</source>
+        <translation>選択反応 色/音 刺激モジュール</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>ロゴ</translation>
+    </message>
+    <message>
+        <source>Complex Choice Color/Audio Stimulus</source>
+        <translation>選択反応 色/音 刺激</translation>
+    </message>
+    <message>
+        <source>Trigger On</source>
+        <translation>刺激の種類</translation>
+    </message>
+    <message>
+        <source>Trigger Element</source>
+        <translation>ターゲット要素</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>音</translation>
+    </message>
+    <message>
+        <source>Press Here</source>
+        <translation>ここを押す</translation>
+    </message>
+    <message>
+        <source>Element Display</source>
+        <translation>要素の表示</translation>
+    </message>
+    <message>
+        <source>Set Indicator</source>
+        <translation>セット</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Previous Time</source>
+        <translation>前回の時間</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差</translation>
+    </message>
+    <message>
+        <source>Average Time</source>
+        <translation>平均時間</translation>
+    </message>
+    <message>
+        <source>Run Count</source>
+        <translation>試行数</translation>
+    </message>
+    <message>
+        <source>Correct Hits</source>
+        <translation>正ヒット</translation>
+    </message>
+    <message>
+        <source>Incorrect Hits</source>
+        <translation>誤ヒット</translation>
+    </message>
+    <message>
+        <source>Correct Misses</source>
+        <translation>正棄却</translation>
+    </message>
+    <message>
+        <source>Missed Hits</source>
+        <translation>見逃し</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Clear Set</source>
+        <translation>セットを消去</translation>
+    </message>
+    <message>
+        <source>Next Set</source>
+        <translation>次のセット</translation>
+    </message>
+    <message>
+        <source>Prev Set</source>
+        <translation>前のセット</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>結果表示</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>frmColorSelect</name>
+    <message>
+        <source>Color Selection</source>
+        <translation>色の選択</translation>
+    </message>
+    <message>
+        <source>Current Color:</source>
+        <translation>現在の色:</translation>
+    </message>
+    <message>
+        <source>Current Color</source>
+        <translation>現在の色</translation>
+    </message>
+    <message>
+        <source>Color Selected:</source>
+        <translation>選んだ色:</translation>
+    </message>
+    <message>
+        <source>Color Selected</source>
+        <translation>選んだ色</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>選択(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisplay</name>
+    <message>
+        <source>Simple Choice Stimulus Module Data Display</source>
+        <translation>単純反応刺激モジュールの結果</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>ロゴ</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>Set 1</source>
+        <translation>セット 1</translation>
+    </message>
+    <message>
+        <source>Run Data</source>
+        <translation>試行データ</translation>
+    </message>
+    <message>
+        <source>Run 1</source>
+        <translation>試行 1</translation>
+    </message>
+    <message>
+        <source>Run 2</source>
+        <translation>試行 2</translation>
+    </message>
+    <message>
+        <source>Run 3</source>
+        <translation>試行 3</translation>
+    </message>
+    <message>
+        <source>Run 4</source>
+        <translation>試行 4</translation>
+    </message>
+    <message>
+        <source>Run 5</source>
+        <translation>試行 5</translation>
+    </message>
+    <message>
+        <source>Run 6</source>
+        <translation>試行 6</translation>
+    </message>
+    <message>
+        <source>Run 7</source>
+        <translation>試行 7</translation>
+    </message>
+    <message>
+        <source>Run 8</source>
+        <translation>試行 8</translation>
+    </message>
+    <message>
+        <source>Run 9</source>
+        <translation>試行 9</translation>
+    </message>
+    <message>
+        <source>Run 10</source>
+        <translation>試行 10</translation>
+    </message>
+    <message>
+        <source>Run Statistics</source>
+        <translation>試行の統計</translation>
+    </message>
+    <message>
+        <source>Fast Time</source>
+        <translation>最速</translation>
+    </message>
+    <message>
+        <source>Slow Time</source>
+        <translation>最遅</translation>
+    </message>
+    <message>
+        <source>Average Time</source>
+        <translation>平均時間</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Set 2</source>
+        <translation>セット 2</translation>
+    </message>
+    <message>
+        <source>Set 3</source>
+        <translation>セット 3</translation>
+    </message>
+    <message>
+        <source>Set 4</source>
+        <translation>セット 4</translation>
+    </message>
+    <message>
+        <source>Set 5</source>
+        <translation>セット 5</translation>
+    </message>
+    <message>
+        <source>Set 6</source>
+        <translation>セット 6</translation>
+    </message>
+    <message>
+        <source>Set 7</source>
+        <translation>セット 7</translation>
+    </message>
+    <message>
+        <source>Set 8</source>
+        <translation>セット 8</translation>
+    </message>
+    <message>
+        <source>Set 9</source>
+        <translation>セット 9</translation>
+    </message>
+    <message>
+        <source>Set 10</source>
+        <translation>セット 10</translation>
+    </message>
+    <message>
+        <source>Fastest Times</source>
+        <translation>最速時間</translation>
+    </message>
+    <message>
+        <source>Set Data For Fastest Times</source>
+        <translation>各セットの最速時間</translation>
+    </message>
+    <message>
+        <source>Slowest Times</source>
+        <translation>最遅時間</translation>
+    </message>
+    <message>
+        <source>Set Data For Slowest Times</source>
+        <translation>各セットの最遅時間</translation>
+    </message>
+    <message>
+        <source>Average Times</source>
+        <translation>平均時間</translation>
+    </message>
+    <message>
+        <source>Set Data For Average Times</source>
+        <translation>各セットの平均時間</translation>
+    </message>
+    <message>
+        <source>All Data</source>
+        <translation>全データ</translation>
+    </message>
+    <message>
+        <source>Data Only Displayed On The Graph</source>
+        <translation>データはグラフにのみ表示</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>すべて消去</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>frmLoadDisplay</name>
+    <message>
+        <source>Loading</source>
+        <translation>読み込み中</translation>
+    </message>
+    <message>
+        <source>Loading Display Please Wait...</source>
+        <translation>結果を読み込み中。お待ちください...</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Simple vs Complex Stimulus Reaction Timing</source>
+        <translation>単純反応と選択反応の反応時間測定</translation>
+    </message>
+    <message>
+        <source>Simple</source>
+        <translation>単純</translation>
+    </message>
+    <message>
+        <source>Simple Single Stimulus Module</source>
+        <translation>単一刺激の単純反応モジュール</translation>
+    </message>
+    <message>
+        <source>Color/Audio</source>
+        <translation>色/音</translation>
+    </message>
+    <message>
+        <source>Complex Color/Audio Stimulus Module</source>
+        <translation>色/音刺激の選択反応モジュール</translation>
+    </message>
+    <message>
+        <source>Num/Audio</source>
+        <translation>数字/音</translation>
+    </message>
+    <message>
+        <source>Complex Number/Audio Stimulus Module</source>
+        <translation>数字/音刺激の選択反応モジュール</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Edit Brev Settings</source>
+        <translation>Brevane の設定を編集</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>データ消去</translation>
+    </message>
+    <message>
+        <source>Clear All Data Sets</source>
+        <translation>すべてのデータセットを消去</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>復旧</translation>
+    </message>
+    <message>
+        <source>Recover Data after a system crash</source>
+        <translation>システム障害の後でデータを復旧</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Display About box</source>
+        <translation>このプログラムについて</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Quit Brev</source>
+        <translation>Brevane を終了</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to DELETE ALL DATA ?</source>
+        <translation>本当にすべてのデータを削除しますか?</translation>
+    </message>
+    <message>
+        <source>Delete All Data</source>
+        <translation>すべてのデータを削除</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit?</source>
+        <translation>本当に終了しますか?</translation>
+    </message>
+    <message>
+        <source>Data NOT saved!<byte value="xd"/></source>
+        <translation>データは保存されていません!<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Exit Orv Brevane 2</source>
+        <translation>Orv Brevane 2 の終了</translation>
+    </message>
+</context>
+<context>
+    <name>frmNumberReflex</name>
+    <message>
+        <source>Complex Choice Number/Audio Stimulus Module</source>
+        <translation>選択反応 数字/音 刺激モジュール</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>ロゴ</translation>
+    </message>
+    <message>
+        <source>Complex Choice Number/Audio Stimulus</source>
+        <translation>選択反応 数字/音 刺激</translation>
+    </message>
+    <message>
+        <source>Trigger On</source>
+        <translation>刺激の種類</translation>
+    </message>
+    <message>
+        <source>Trigger Element</source>
+        <translation>ターゲット要素</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>音</translation>
+    </message>
+    <message>
+        <source>Press Here</source>
+        <translation>ここを押す</translation>
+    </message>
+    <message>
+        <source>Element Display</source>
+        <translation>要素の表示</translation>
+    </message>
+    <message>
+        <source>Set Indicator</source>
+        <translation>セット</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Previous Time</source>
+        <translation>前回の時間</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差</translation>
+    </message>
+    <message>
+        <source>Average Time</source>
+        <translation>平均時間</translation>
+    </message>
+    <message>
+        <source>Run Count</source>
+        <translation>試行数</translation>
+    </message>
+    <message>
+        <source>Correct Hits</source>
+        <translation>正ヒット</translation>
+    </message>
+    <message>
+        <source>Incorrect Hits</source>
+        <translation>誤ヒット</translation>
+    </message>
+    <message>
+        <source>Correct Misses</source>
+        <translation>正棄却</translation>
+    </message>
+    <message>
+        <source>Missed Hits</source>
+        <translation>見逃し</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Clear Set</source>
+        <translation>セットを消去</translation>
+    </message>
+    <message>
+        <source>Next Set</source>
+        <translation>次のセット</translation>
+    </message>
+    <message>
+        <source>Prev Set</source>
+        <translation>前のセット</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>結果表示</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>frmPrint</name>
+    <message>
+        <source>Print Data</source>
+        <translation>データの印刷</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>題名:</translation>
+    </message>
+    <message>
+        <source>Select Sets To Print</source>
+        <translation>印刷するセットを選択</translation>
+    </message>
+    <message>
+        <source>Set 1</source>
+        <translation>セット 1</translation>
+    </message>
+    <message>
+        <source>Set 2</source>
+        <translation>セット 2</translation>
+    </message>
+    <message>
+        <source>Set 3</source>
+        <translation>セット 3</translation>
+    </message>
+    <message>
+        <source>Set 4</source>
+        <translation>セット 4</translation>
+    </message>
+    <message>
+        <source>Set 5</source>
+        <translation>セット 5</translation>
+    </message>
+    <message>
+        <source>Set 6</source>
+        <translation>セット 6</translation>
+    </message>
+    <message>
+        <source>Set 7</source>
+        <translation>セット 7</translation>
+    </message>
+    <message>
+        <source>Set 8</source>
+        <translation>セット 8</translation>
+    </message>
+    <message>
+        <source>Set 9</source>
+        <translation>セット 9</translation>
+    </message>
+    <message>
+        <source>Set 10</source>
+        <translation>セット 10</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>UnSelectAll</source>
+        <translation>すべて解除</translation>
+    </message>
+    <message>
+        <source>SelectAll</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>You must select atleast ONE set to Print</source>
+        <translation>印刷するセットを 1 つ以上選んでください</translation>
+    </message>
+    <message>
+        <source>Printing Error</source>
+        <translation>印刷エラー</translation>
+    </message>
+</context>
+<context>
+    <name>frmReflex</name>
+    <message>
+        <source>Simple Choice Stimulus Module</source>
+        <translation>単純反応刺激モジュール</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>ロゴ</translation>
+    </message>
+    <message>
+        <source>Simple Choice Stimulus</source>
+        <translation>単純反応刺激</translation>
+    </message>
+    <message>
+        <source>           Visual Trigger</source>
+        <translation>            光の刺激</translation>
+    </message>
+    <message>
+        <source>Press Here</source>
+        <translation>ここを押す</translation>
+    </message>
+    <message>
+        <source>Stimulus</source>
+        <translation>刺激</translation>
+    </message>
+    <message>
+        <source>Speaker</source>
+        <translation>スピーカー</translation>
+    </message>
+    <message>
+        <source>Set Indicator</source>
+        <translation>セット</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>セット</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Previous Time</source>
+        <translation>前回の時間</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差</translation>
+    </message>
+    <message>
+        <source>Average Time</source>
+        <translation>平均時間</translation>
+    </message>
+    <message>
+        <source>Run Count</source>
+        <translation>試行数</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Clear Set</source>
+        <translation>セットを消去</translation>
+    </message>
+    <message>
+        <source>Next Set</source>
+        <translation>次のセット</translation>
+    </message>
+    <message>
+        <source>Prev Set</source>
+        <translation>前のセット</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>結果表示</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>The Orv Brevane 2.00</source>
+        <translation>Orv Brevane 2.00</translation>
+    </message>
+    <message>
+        <source>Simple vs Complex Stimulus Reaction Timing</source>
+        <translation>単純反応と選択反応の反応時間測定</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>there is no translation for &quot;%1&quot;; the program is shown in English</source>
+        <translation>「%1」の翻訳はありません; プログラムは英語で表示されます</translation>
+    </message>
+</context>
+<context>
+    <name>summary</name>
+    <message>
+        <source>The class summary of reaction-time files (recover.dat, .nrm and .col files, or folders of them):
+sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf and class-chart.png.</source>
+        <translation>反応時間ファイル (recover.dat、.nrm、.col ファイル、またはそのフォルダー) のクラス集計:
+sets.csv、students.csv、class.csv、class-notes.txt、class-chart.pdf、class-chart.png。</translation>
+    </message>
+    <message>
+        <source>Write into &lt;folder&gt; (default: the current folder).</source>
+        <translation>&lt;フォルダー&gt; に書き出す (既定: 現在のフォルダー)。</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>The .col files are the colour test&apos;s.</source>
+        <translation>.col ファイルは色のテストのもの。</translation>
+    </message>
+    <message>
+        <source>The .col files are the number test&apos;s.</source>
+        <translation>.col ファイルは数字のテストのもの。</translation>
+    </message>
+    <message>
+        <source>Name each student after their folder or their files&apos; names.</source>
+        <translation>学生の名前をフォルダー名またはファイル名から付ける。</translation>
+    </message>
+    <message>
+        <source>Start each CSV file with a UTF-8 mark.</source>
+        <translation>各 CSV ファイルの先頭に UTF-8 マークを付ける。</translation>
+    </message>
+    <message>
+        <source>Write again whenever a file changes, until stopped.</source>
+        <translation>停止するまで、ファイルが変わるたびに書き直す。</translation>
+    </message>
+    <message>
+        <source>As --watch, with the chart in a window.</source>
+        <translation>--watch と同じで、グラフをウィンドウに表示する。</translation>
+    </message>
+    <message>
+        <source>Data files and folders.</source>
+        <translation>データファイルとフォルダー。</translation>
+    </message>
+    <message>
+        <source>path...</source>
+        <translation>パス...</translation>
+    </message>
+    <message>
+        <source>--colour and --number exclude each other: summarise each test&apos;s .col files apart</source>
+        <translation>--colour と --number は同時に使えません: テストごとに .col ファイルを別々に集計してください</translation>
+    </message>
+    <message>
+        <source>--student-from takes folder or name, not %1</source>
+        <translation>--student-from には folder か name を指定します (%1 は不可)</translation>
+    </message>
+    <message>
+        <source>no file could be read; nothing written</source>
+        <translation>ファイルを読み込めませんでした; 何も書き出していません</translation>
+    </message>
+</context>
+</TS>
