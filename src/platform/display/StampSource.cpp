@@ -1,9 +1,13 @@
 #include "platform/display/StampSource.h"
 
+#include <QCoreApplication>
+
 namespace brevane {
 
 namespace {
 
+// The trace's word and the timing check's name are the same in every language (tools read
+// them); a teacher's words are translated, in the context of the stamps' notices.
 struct StampSourceWords {
     StampSource source;
     const char* trace;
@@ -13,13 +17,17 @@ struct StampSourceWords {
 };
 
 constexpr StampSourceWords kStampSources[] = {
-    {StampSource::Clock, "clock", "repaint", "the clock after a repaint", nullptr},
-    {StampSource::HandOver, "handover", "hand-over", "the hand-over to the X server", nullptr},
-    {StampSource::Present, "present", "present", "the display's refresh", "the X server's refresh, not the pixel's"},
-    {StampSource::FrameTimings, "frame-timings", "compositor frame timings", "the compositor's frame timings", nullptr},
-    {StampSource::Readback, "readback", "screen read back", "the screen read back", nullptr},
-    {StampSource::Feedback, "feedback", "presentation feedback", "the Wayland compositor's report of the frame",
+    {StampSource::Clock, "clock", "repaint", QT_TRANSLATE_NOOP("DisplayStamps", "the clock after a repaint"), nullptr},
+    {StampSource::HandOver, "handover", "hand-over",
+     QT_TRANSLATE_NOOP("DisplayStamps", "the hand-over to the X server"), nullptr},
+    {StampSource::Present, "present", "present", QT_TRANSLATE_NOOP("DisplayStamps", "the display's refresh"),
+     QT_TRANSLATE_NOOP("DisplayStamps", "the X server's refresh, not the pixel's")},
+    {StampSource::FrameTimings, "frame-timings", "compositor frame timings",
+     QT_TRANSLATE_NOOP("DisplayStamps", "the compositor's frame timings"), nullptr},
+    {StampSource::Readback, "readback", "screen read back", QT_TRANSLATE_NOOP("DisplayStamps", "the screen read back"),
      nullptr},
+    {StampSource::Feedback, "feedback", "presentation feedback",
+     QT_TRANSLATE_NOOP("DisplayStamps", "the Wayland compositor's report of the frame"), nullptr},
 };
 
 const StampSourceWords& wordsOf(StampSource source)
@@ -46,7 +54,9 @@ QString stampWords(StampSource source, bool exact)
 {
     const StampSourceWords& words = wordsOf(source);
     const char* teacher = exact || !words.teacherEstimated ? words.teacherExact : words.teacherEstimated;
-    return QString::fromLatin1(teacher) + (exact ? QStringLiteral(" (exact)") : QStringLiteral(" (estimated)"));
+    const QString said = QCoreApplication::translate("DisplayStamps", teacher);
+    return exact ? QCoreApplication::translate("DisplayStamps", "%1 (exact)").arg(said)
+                 : QCoreApplication::translate("DisplayStamps", "%1 (estimated)").arg(said);
 }
 
 } // namespace brevane
