@@ -182,14 +182,14 @@ std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vect
     struct Line {
         long long stimulus = 0, press = 0, halfWidth = -1, handOver = 0;
         unsigned long long msc = 0;
-        char source[16] = "";
+        char source[16] = "", pressSource[16] = "";
     };
     std::vector<Line> lines;
     std::string text;
     while (std::getline(in, text)) {
         Line l;
-        if (std::sscanf(text.c_str(), "%lld %lld %lld %15s %llu %lld", &l.stimulus, &l.press, &l.halfWidth, l.source,
-                        &l.msc, &l.handOver) >= 2)
+        if (std::sscanf(text.c_str(), "%lld %lld %lld %15s %llu %lld %15s", &l.stimulus, &l.press, &l.halfWidth,
+                        l.source, &l.msc, &l.handOver, l.pressSource) >= 2)
             lines.push_back(l);
     }
     if (lines.size() < linesSeen + runs.size()) {
@@ -209,6 +209,7 @@ std::string readTrace(const std::string& file, std::size_t& linesSeen, std::vect
             runs[i].progMsc = l.msc;
         if (l.handOver > 0)
             runs[i].progHandOverNs = l.handOver;
+        runs[i].progPressSource = l.pressSource;
         if (i > 0 && runs[i].followsPress)
             runs[i].programIntervalMs = double(*runs[i].progStimulusNs - *runs[i - 1].progPressNs) / 1e6;
     }

@@ -26,7 +26,8 @@ struct Stimulus {
     std::string progSource;                                  // the fourth: present, handover or clock; empty if none
     std::optional<std::uint64_t> progMsc;                    // the fifth: the display's frame counter (present only)
     std::optional<std::int64_t> progHandOverNs;              // the sixth: the hand-over stamp, the one without Present
-    bool followsPress = false;               // the element before this one was pressed (interval figures)
+    std::string progPressSource; // the seventh: what stamped the press (kernel, raw, server, handler); empty if none
+    bool followsPress = false;   // the element before this one was pressed (interval figures)
     std::optional<double> intervalMs;        // previous press sent .. this onset
     std::optional<double> programIntervalMs; // the program's previous press stamp .. this stimulus stamp
 };
