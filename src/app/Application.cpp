@@ -6,6 +6,7 @@
 #include "app/Windows.h"
 #include "config/SettingsModule.h"
 #include "platform/display/x11/XDisplay.h"
+#include "shared/MachineResultStore.h"
 #include "shared/RecoveryCommands.h"
 
 #include <QCoreApplication>
@@ -36,7 +37,8 @@ Application::Application(AppState& state, const Platform& platform, QString comm
     connect(main_.get(), &frmMain::aboutRequested, this, [this] {
         // The display as probed now, else what the stimuli shown so far turned out to be.
         const QString notice = displayStampPlan(probeDisplay()).notice;
-        frmAbout about(platform_.version, notice.isEmpty() ? estimatedNotice_ : notice, main_.get());
+        frmAbout about(platform_.version, notice.isEmpty() ? estimatedNotice_ : notice, main_.get(),
+                       machineCheckLine(loadMachineResult()));
         about.exec();
     });
     connect(main_.get(), &frmMain::exitRequested, this, &Application::exitProgram);

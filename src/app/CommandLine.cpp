@@ -34,6 +34,9 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         } else if (options && argument == QLatin1String("--timing-check")) {
             if (line.action == Action::Run)
                 line.action = Action::TimingCheck;
+        } else if (options && argument == QLatin1String("--check-machine")) {
+            if (line.action == Action::Run)
+                line.action = Action::CheckMachine;
         } else if (options && argument == QLatin1String("--user-folder")) {
             line.userFolder = true;
         } else {
@@ -71,7 +74,7 @@ QString versionText(const QString& version)
 QString helpText(const QString& program)
 {
     return QStringLiteral("Usage: %1 [--user-folder] [--hand-in DIR] [CONFIGURATION-FILE]\n"
-                          "       %1 --timing-check | --version | --help\n"
+                          "       %1 --timing-check | --check-machine | --version | --help\n"
                           "\n"
                           "Simple vs Complex Stimulus Reaction Timing: a student's reaction times to a\n"
                           "tone, a colour change or both, in a simple test and two choice tests.\n"
@@ -88,6 +91,10 @@ QString helpText(const QString& program)
                           "  --timing-check      show a flashing patch for a photodiode or a camera, with\n"
                           "                      the refresh rate, the frame time jitter and the stamp\n"
                           "                      sources in use (Esc or a click ends it)\n"
+                          "  --check-machine     check this PC end to end through its sound card's input: the\n"
+                          "                      screen by a photodiode, the sound by a cable from the output,\n"
+                          "                      the mouse by its click; keeps the lags for the about box and\n"
+                          "                      the class summary (docs/guide.md)\n"
                           "  --version           print the version and end\n"
                           "  --help              print this text and end\n"
                           "\n"

@@ -1,7 +1,8 @@
 #pragma once
-// The program's command line. Five options are its own: --version and --help print and end
+// The program's command line. Six options are its own: --version and --help print and end
 // the program, --user-folder moves it into the per-user folder (the desktop menu entry starts it
-// that way), --timing-check shows the timing check instead of the tests, --hand-in DIR names the
+// that way), --timing-check shows the timing check instead of the tests, --check-machine the
+// machine check (timing_check/MachineCheckWindow.h), --hand-in DIR names the
 // class's hand-in folder (shared/HandInPlace.h). They are taken wherever they stand, until
 // "--"; every other argument is part of the configuration file's name, the arguments joined by one blank, as they
 // always were.
@@ -12,7 +13,7 @@
 namespace brevane {
 
 struct CommandLine {
-    enum class Action { Run, PrintVersion, PrintHelp, TimingCheck };
+    enum class Action { Run, PrintVersion, PrintHelp, TimingCheck, CheckMachine };
     Action action = Action::Run;
     bool userFolder = false;
     QString configFile;   // "" when none was named

@@ -1,5 +1,6 @@
 #include "timing_check/TimingCheckWindow.h"
 #include "platform/display/x11/XDisplay.h"
+#include "shared/MachineResultStore.h"
 #include "timing_check/FrameStatistics.h"
 
 #include <QKeyEvent>
@@ -15,8 +16,6 @@ TimingCheckWindow::TimingCheckWindow(Clock& clock, TimerFactory& timers, const B
     , clock_(clock)
     , beeper_(beeper)
     , presses_(clock)
-    , presenter_(clock)
-    , timer_(timers.createTimer())
     , patch_(new QWidget(this))
     , readout_(new QLabel(this))
 {
@@ -40,12 +39,9 @@ TimingCheckWindow::TimingCheckWindow(Clock& clock, TimerFactory& timers, const B
         if (s->refreshRate() > 1)
             reportedHz_ = s->refreshRate();
     }
-    // One frame a refresh as the screen reports it, each on its deadline: the timer wakes the
-    // window a little before, the clock waits out the rest, so the millisecond grain of the
-    // timer does not show in the stamps.
-    periodNs_ = std::llround(1e9 / reportedHz_);
-    framesPerPhase_ = framesPerPhase(reportedHz_);
-    timer_->onTimer = [this] { frame(); };
+    flasher_ = std::make_unique<PatchFlasher>(clock_, timers, patch_, reportedHz_);
+    flasher_->onFrame = [this](const PatchFlasher::Frame& f) { frame(f); };
+    machineLine_ = machineCheckLine(loadMachineResult());
     showReadout();
 }
 
@@ -66,16 +62,14 @@ void TimingCheckWindow::showEvent(QShowEvent* event)
     sources_ = currentStampSourceNames(beeper_, presses_);
     display_ = probeDisplay();
     plan_ = displayStampPlan(display_);
-    nextNs_ = clock_.nowNs() + periodNs_;
-    scheduleNext();
-    timer_->setEnabled(true);
+    flasher_->start();
     showReadout();
 }
 
 void TimingCheckWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    timer_->setEnabled(false);
+    flasher_->stop();
     presses_.listen(false);
 }
 
@@ -92,40 +86,20 @@ void TimingCheckWindow::mousePressEvent(QMouseEvent*)
     close();
 }
 
-void TimingCheckWindow::frame()
+void TimingCheckWindow::frame(const PatchFlasher::Frame& f)
 {
-    const bool turn = frames_ % framesPerPhase_ == 0;
-    if (turn) {
-        white_ = !white_;
-        QPalette pal = patch_->palette();
-        pal.setColor(QPalette::Window, white_ ? Qt::white : Qt::black);
-        patch_->setPalette(pal);
-    }
-    ++frames_;
-    clock_.waitUntil(nextNs_);
-    const Presentation shown = presenter_.present(patch_);
-    stamps_.push_back(shown.known() ? shown.stampNs() : clock_.nowNs());
-    sources_.display = displayStampSourceName(shown.source());
-    plan_.source = shown.source();
-    plan_.exact = shown.isExact();
+    stamps_.push_back(f.stampNs);
+    sources_.display = displayStampSourceName(f.shown.source());
+    plan_.source = f.shown.source();
+    plan_.exact = f.shown.isExact();
     if (stamps_.size() > kKeptStamps)
         stamps_.pop_front();
-    if (turn) {
+    if (f.turned) {
         // Twice a second, drawn right after the frame: its time comes out of this frame's
         // wait, not the next one's deadline.
         showReadout();
         readout_->repaint();
     }
-    nextNs_ += periodNs_;
-    if (const std::int64_t now = clock_.nowNs(); nextNs_ < now)
-        nextNs_ = now + periodNs_; // held up past a whole frame: start afresh rather than rush
-    scheduleNext();
-}
-
-void TimingCheckWindow::scheduleNext()
-{
-    constexpr std::int64_t kEarlyNs = 2'000'000; // the timer's grain and wake-up, waited out by the clock
-    timer_->setInterval(int(std::max<std::int64_t>(1, (nextNs_ - clock_.nowNs() - kEarlyNs) / 1'000'000)));
 }
 
 void TimingCheckWindow::showReadout()
@@ -149,12 +123,13 @@ void TimingCheckWindow::showReadout()
                                      "Refresh reported by the screen: %1 Hz; the monitor's mode: %2\n%3\n"
                                      "Stamp sources: display %4, input %5, sound %6\n"
                                      "Compositor: %7; stimulus stamps: %8%9\n"
-                                     "The patch turns every %10 frames (frame %11)")
+                                     "The patch turns every %10 frames (frame %11)\n%12")
                           .arg(reportedHz_, 0, 'f', 2)
                           .arg(modeRateWords(display_), figures, sources_.display, sources_.input, sources_.sound,
                                compositorWords(display_), stampWords(plan_.source, plan_.exact), notice)
-                          .arg(framesPerPhase_)
-                          .arg(frames_));
+                          .arg(flasher_->framesPerPhase())
+                          .arg(flasher_->frames())
+                          .arg(machineLine_));
 }
 
 } // namespace brevane
