@@ -2,6 +2,7 @@
 #include "shared/AtomicFile.h"
 #include "shared/FileRead.h"
 #include "summary/ClassChart.h"
+#include "summary/ClassMachines.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -57,6 +58,10 @@ ClassRound readClass(const SummaryOptions& options, const ClassFiles& found, con
     round.read = files.size();
     round.summary = summarise(files);
     round.said << round.summary.notes;
+    QStringList paths;
+    for (const StudentFile& file : files)
+        paths << file.path;
+    round.summary.machines = findMachines(paths, round.said);
     return round;
 }
 

@@ -3,6 +3,7 @@
 #include "shared/DataFile.h"
 #include "shared/RecoveryFile.h"
 #include "shared/ResultsCsv.h"
+#include "summary/ClassMachines.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -239,9 +240,10 @@ ClassSummary summarise(const QList<StudentFile>& files)
 
 bool writeSetsCsv(QIODevice& out, const ClassSummary& summary)
 {
-    QByteArray bytes = csvRecord({"file", "test", "set", "n", "mean_ms", "median_ms", "sd_ms", "fastest_ms",
-                                  "slowest_ms", "correct_hits", "correct_misses", "incorrect_hits", "missed_hits",
-                                  "hit_rate", "false_alarm_rate", "d_prime"});
+    QByteArray bytes = csvRecord(QStringList{"file", "test", "set", "n", "mean_ms", "median_ms", "sd_ms", "fastest_ms",
+                                             "slowest_ms", "correct_hits", "correct_misses", "incorrect_hits",
+                                             "missed_hits", "hit_rate", "false_alarm_rate", "d_prime"} +
+                                 machineColumns());
     for (const SetRow& row : summary.sets) {
         const SetSummary& st = row.stats;
         QStringList fields{row.file,
@@ -259,7 +261,7 @@ bool writeSetsCsv(QIODevice& out, const ClassSummary& summary)
                    << number(st.falseAlarmRate, 4) << number(st.dPrime, 3);
         else
             fields << QStringList(7);
-        bytes += csvRecord(fields);
+        bytes += csvRecord(fields << machineFields(summary.machines.value(row.file)));
     }
     return writeAll(out, bytes);
 }
@@ -270,14 +272,17 @@ bool writeStudentsCsv(QIODevice& out, const ClassSummary& summary)
     for (const QString& test : summary.tests)
         header << test + QStringLiteral("_mean_ms");
     QByteArray bytes = csvRecord(header << "found_by"
-                                        << "files");
+                                        << "files" << machineColumns());
     for (const StudentRow& student : summary.students) {
         QStringList fields{student.student};
         for (const QString& test : summary.tests)
             fields << number(student.means.value(test, kNone), 1);
         fields << (student.byFolder ? QStringLiteral("folder") : QStringLiteral("name"))
                << student.files.join(QStringLiteral("; "));
-        bytes += csvRecord(fields);
+        QList<MachineResult> machines;
+        for (const QString& file : student.files)
+            machines << summary.machines.value(file);
+        bytes += csvRecord(fields << machineFields(machines));
     }
     return writeAll(out, bytes);
 }
@@ -327,6 +332,8 @@ bool writeNotes(QIODevice& out, const ClassSummary& summary)
                                    [](const StudentRow& st) { return st.byFolder; }))
                 .arg(std::count_if(summary.students.cbegin(), summary.students.cend(),
                                    [](const StudentRow& st) { return !st.byFolder; }));
+    if (const QString machines = machineNotes(summary); !machines.isEmpty())
+        text += QStringLiteral("\n") + machines;
     return writeAll(out, text.toUtf8());
 }
 

@@ -13,6 +13,7 @@
 // student's mean is the mean of their set means (each set weighs the same), and the class's rows
 // are over the student means.
 
+#include "shared/MachineResult.h"
 #include "shared/Stores.h"
 #include "shared/TestList.h"
 #include "summary/ClassFiles.h"
@@ -85,6 +86,8 @@ struct ClassSummary {
     // A student with two different files of one test (both kept), or with sets that another of
     // their files holds too (taken once): one line each, for standard error.
     QStringList notes;
+    // Per file: the machines it may have been measured on (ClassMachines.h); filled by readClass.
+    QMap<QString, QList<MachineResult>> machines;
 };
 
 ClassSummary summarise(const QList<StudentFile>& files);
