@@ -90,7 +90,7 @@ OnsetSearch partSearch(CheckPart part, std::int64_t stampNs)
         // patch turned dark half a second before. The backlight may flicker: a 6 ms hold.
         s.restFromNs = stampNs - 120 * kMs, s.restToNs = stampNs - 5 * kMs;
         s.fromNs = stampNs - 5 * kMs, s.toNs = stampNs + 300 * kMs;
-        s.smoothFrames = 12, s.holdFrames = 288;
+        s.smoothFrames = 6, s.holdFrames = 288;
         break;
     case CheckPart::Sound:
         // The tone after its stamp by the output's own delay; an 880 Hz swing is 1.1 ms.

@@ -105,9 +105,18 @@ Onset findOnset(const SignalWindow& w, const OnsetSearch& s)
     std::size_t on = peakAt;
     while (on > std::size_t(from) && e[on - 1] >= threshold)
         --on;
+    // The average runs ahead of a sudden change by half its width: the first frame itself past the
+    // threshold within that half, where there is one, places the onset.
+    const auto raw = [&](std::size_t i) { return std::fabs(double(w.frames[i]) - level); };
+    const std::size_t half = std::size_t(std::max(0, s.smoothFrames / 2));
+    for (std::size_t k = on; k <= std::min(on + half, w.frames.size() - 1); ++k)
+        if (raw(k) >= threshold) {
+            on = k;
+            break;
+        }
     double at = double(on);
-    if (on > 0 && d[on] > d[on - 1] && d[on - 1] < threshold)
-        at = double(on - 1) + (threshold - d[on - 1]) / (d[on] - d[on - 1]);
+    if (on > 0 && raw(on) > raw(on - 1) && raw(on - 1) < threshold)
+        at = double(on - 1) + (threshold - raw(on - 1)) / (raw(on) - raw(on - 1));
     o.verdict = OnsetVerdict::Found;
     o.ns = w.startNs + std::llround(at * 1e9 / w.rate);
     return o;
