@@ -70,7 +70,12 @@ def one_delay(args, delay, pw_env):
         rig = subprocess.Popen([os.path.abspath(args.rig), "--delay", str(delay)], env=rig_env, text=True,
                                stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=open(session.path("rig.log"), "w"),
                                start_new_session=True)
-        time.sleep(1.0)
+        wait_for(lambda: subprocess.run(["pw-link", "machine-rig-line:output_MONO", "brevane-linein:input_MONO"],
+                                        env=pw_env, capture_output=True, timeout=10).returncode == 0, 20,
+                 "the rig's line linked to the virtual source")
+        # Only there: into the null sink too it would loop back into itself.
+        subprocess.run(["pw-link", "-d", "machine-rig-line:output_MONO", "brevane-null:playback_MONO"], env=pw_env,
+                       capture_output=True, timeout=10)
         program = session.launch(os.path.abspath(args.program), session.dir, args=["--check-machine"], env=env)
         wait_for(lambda: session.xdotool("search", "--name", "Brevane Machine Check", check=False), 30,
                  "the machine check's window")
@@ -85,6 +90,15 @@ def one_delay(args, delay, pw_env):
         key("Return")  # Next part
         time.sleep(0.5)
         key("Return")  # Start: 10 tones
+        # The session manager may link the program's tone to the virtual source (it takes playback, as
+        # a virtual source does): the tone goes to the null sink, which the rig loops back.
+        time.sleep(0.3)
+        tone = "brevane:output_MONO"
+        subprocess.run(["pw-link", "-d", tone, "brevane-linein:input_MONO"], env=pw_env, capture_output=True, timeout=10)
+        subprocess.run(["pw-link", tone, "brevane-null:playback_MONO"], env=pw_env, capture_output=True, timeout=10)
+        if os.environ.get("MACHINE_RIG_LINKS"):
+            print(subprocess.run(["pw-link", "-l"], env=pw_env, capture_output=True, text=True, timeout=10).stdout,
+                  file=sys.stderr)
         events += lines_until(rig, "tone", 10, 60)
         time.sleep(4)
         key("Return")
@@ -111,6 +125,10 @@ def one_delay(args, delay, pw_env):
         key("Escape")
         program.proc.wait(timeout=20)
         return events, result, late
+    except Exception:
+        # What the window showed, for a look (kept with BREVANE_E2E_KEEP=1).
+        subprocess.run(["import", "-window", "root", session.path("failed.png")], env=session.env, timeout=30)
+        raise
     finally:
         if rig and rig.poll() is None:
             os.killpg(rig.pid, signal.SIGTERM)
@@ -159,7 +177,9 @@ def main():
             try:
                 os.killpg(proc.pid, signal.SIGTERM)
                 proc.wait(timeout=5)
-            except (ProcessLookupError, subprocess.TimeoutExpired):
+            except ProcessLookupError:
+                pass
+            except subprocess.TimeoutExpired:
                 os.killpg(proc.pid, signal.SIGKILL)
         log.close()
         shutil.rmtree(runtime, ignore_errors=True)

@@ -184,7 +184,7 @@ struct Rig {
     }
 
     pw_stream* stream(const char* name, pw_properties* props, pw_direction direction, void (*process)(void*),
-                      spa_hook& listener)
+                      spa_hook& listener, bool autoconnect)
     {
         static pw_stream_events events[2];
         pw_stream_events& e = events[direction == PW_DIRECTION_INPUT ? 0 : 1];
@@ -213,16 +213,18 @@ struct Rig {
         pw_init(nullptr, nullptr);
         loop = pw_thread_loop_new("machine-rig", nullptr);
         pw_thread_loop_lock(loop);
-        out =
-            stream("machine rig line",
-                   pw_properties_new(PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY, "Playback",
-                                     PW_KEY_TARGET_OBJECT, "brevane-linein", PW_KEY_NODE_LATENCY, "128/48000", nullptr),
-                   PW_DIRECTION_OUTPUT, fill, outListener);
+        // Linked to the virtual source's input by bench/machine_rig.py (pw-link): the session manager
+        // links no playback stream to a source.
+        out = stream("machine rig line",
+                     pw_properties_new(PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY, "Playback", PW_KEY_NODE_NAME,
+                                       "machine-rig-line", PW_KEY_NODE_LATENCY, "128/48000", PW_KEY_NODE_AUTOCONNECT,
+                                       "false", nullptr),
+                     PW_DIRECTION_OUTPUT, fill, outListener, false);
         monitor = stream("machine rig monitor",
                          pw_properties_new(PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY, "Capture",
                                            PW_KEY_TARGET_OBJECT, "brevane-null", PW_KEY_STREAM_CAPTURE_SINK, "true",
                                            PW_KEY_NODE_LATENCY, "128/48000", nullptr),
-                         PW_DIRECTION_INPUT, record, monitorListener);
+                         PW_DIRECTION_INPUT, record, monitorListener, true);
         pw_thread_loop_unlock(loop);
         pw_thread_loop_start(loop);
     }

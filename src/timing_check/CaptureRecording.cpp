@@ -6,7 +6,7 @@
 namespace brevane {
 
 namespace {
-constexpr std::int64_t kJoinNs = 500'000; // how far a block may start from where the last ended
+constexpr std::size_t kMostMissing = 20; // a twentieth of a window may be lost between blocks
 }
 
 CaptureRecording::CaptureRecording(unsigned rate, std::int64_t keepNs)
@@ -44,37 +44,40 @@ std::optional<SignalWindow> CaptureRecording::window(std::int64_t fromNs, std::i
 {
     const std::lock_guard lock(mutex_);
     const auto frameNs = [this](std::int64_t frames) { return frames * 1'000'000'000 / std::int64_t(rate_); };
-    const auto endOf = [&](const CaptureBlock& b) { return b.firstNs + frameNs(std::int64_t(b.frames.size())); };
-    std::size_t first = 0;
-    while (first < blocks_.size() && endOf(blocks_[first]) <= fromNs)
-        ++first;
-    if (first == blocks_.size() || blocks_[first].firstNs > fromNs)
+    // On the grid of the block that holds the anchor, so that its frames fall on whole places.
+    const CaptureBlock* anchor = nullptr;
+    for (const CaptureBlock& b : blocks_)
+        if (b.firstNs <= anchorNs || !anchor)
+            anchor = &b;
+    if (!anchor || toNs <= fromNs)
         return std::nullopt;
-    // The unbroken run of blocks to toNs, and the last of them that starts by the anchor.
-    std::size_t last = first, anchor = first;
-    std::int64_t beforeAnchor = 0, counted = 0;
-    for (;; ++last) {
-        const CaptureBlock& b = blocks_[last];
-        if (b.firstNs <= anchorNs)
-            anchor = last, beforeAnchor = counted;
-        counted += std::int64_t(b.frames.size());
-        if (endOf(b) >= toNs)
-            break;
-        if (last + 1 == blocks_.size() || std::llabs(blocks_[last + 1].firstNs - endOf(b)) > kJoinNs)
-            return std::nullopt;
-    }
-    const std::int64_t runStartNs = blocks_[anchor].firstNs - frameNs(beforeAnchor);
-    const std::int64_t skip = std::max<std::int64_t>(0, (fromNs - runStartNs) * rate_ / 1'000'000'000);
     SignalWindow w;
     w.rate = rate_;
-    w.startNs = runStartNs + frameNs(skip);
-    const std::int64_t wanted = std::min(counted - skip, (toNs - w.startNs) * rate_ / 1'000'000'000 + 1);
-    w.frames.reserve(std::size_t(std::max<std::int64_t>(0, wanted)));
-    std::int64_t at = 0;
-    for (std::size_t i = first; i <= last; ++i)
-        for (float f : blocks_[i].frames)
-            if (at++ >= skip && std::int64_t(w.frames.size()) < wanted)
-                w.frames.push_back(f);
+    const std::int64_t back = (anchor->firstNs - fromNs) * rate_ / 1'000'000'000 + 1;
+    w.startNs = anchor->firstNs - frameNs(back);
+    const auto frames = std::size_t((toNs - w.startNs) * rate_ / 1'000'000'000 + 1);
+    // Each block's frames where its own time puts them: a block late or early by the capture's
+    // jitter shifts nothing else, and frames lost between blocks are a gap, not a shift.
+    std::vector<bool> filled(frames, false);
+    w.frames.assign(frames, 0.0f);
+    for (const CaptureBlock& b : blocks_) {
+        const std::int64_t first = std::llround(double(b.firstNs - w.startNs) * rate_ / 1e9);
+        if (first >= std::int64_t(frames) || first + std::int64_t(b.frames.size()) <= 0)
+            continue;
+        for (std::size_t k = 0; k < b.frames.size(); ++k)
+            if (const std::int64_t at = first + std::int64_t(k); at >= 0 && at < std::int64_t(frames)) {
+                w.frames[std::size_t(at)] = b.frames[k];
+                filled[std::size_t(at)] = true;
+            }
+    }
+    std::size_t missing = 0;
+    for (std::size_t i = 0; i < frames; ++i)
+        if (!filled[i]) {
+            ++missing;
+            w.frames[i] = i > 0 ? w.frames[i - 1] : 0.0f; // held: a gap reads as no change
+        }
+    if (!filled.front() || !filled.back() || missing > frames / kMostMissing)
+        return std::nullopt;
     return w;
 }
 

@@ -222,27 +222,37 @@ private slots:
             QCOMPARE(source.section('=', 0, 0), source.section('=', 1));
     }
 
-    // A window of the recording is one unbroken run of blocks, timed by the block that holds the
-    // stamp it is cut around; a block that does not start where the last ended breaks it.
+    // A window of the recording lies on the grid of the block that holds the stamp it is cut around,
+    // every block where its own time puts it (a block dated 0.02 ms late shifts no other); a lost
+    // block is held over; a window the recording does not reach, or that lost more than a
+    // twentieth, is none.
     void recordingWindows()
     {
         CaptureRecording recording(kRate);
-        for (int b = 0; b < 100; ++b) {
-            CaptureBlock block{stampNs - 250 * ms + b * 256 * 1'000'000'000LL / kRate + (b % 3) * 20'000,
-                               CaptureSource::Graph, std::vector<float>(256, float(b))};
-            recording.add(block);
-        }
-        const std::int64_t anchor = stampNs - 250 * ms + 40 * 256 * 1'000'000'000LL / kRate + 20'000;
-        const std::optional<SignalWindow> w = recording.window(stampNs - 200 * ms, stampNs + 100 * ms, anchor);
+        const auto blockNs = [](int b) { return stampNs - 250 * ms + b * 256 * 1'000'000'000LL / kRate; };
+        for (int b = 0; b < 100; ++b)
+            if (b != 60) // lost
+                recording.add(
+                    {blockNs(b) + (b % 3 == 2) * 20'000, CaptureSource::Graph, std::vector<float>(256, float(b))});
+        const std::optional<SignalWindow> w = recording.window(stampNs - 200 * ms, stampNs + 100 * ms, blockNs(40));
         QVERIFY(w && w->rate == kRate);
-        const qint64 frame0 = stampNs - 250 * ms + 20'000; // by the anchor's block, which is 0.02 ms late
-        QVERIFY(std::llabs(w->startNs - (frame0 + (50 * ms * kRate / 1'000'000'000) * 1'000'000'000LL / kRate)) <=
-                21'000);
-        const std::size_t at = std::size_t((anchor - w->startNs) * kRate / 1'000'000'000);
-        QCOMPARE(w->frames[at], 40.0f); // the anchor block's first frame is where its time says
-        QVERIFY(!recording.window(stampNs - 300 * ms, stampNs, anchor)); // before the recording began
-        recording.add({stampNs + 300 * ms, CaptureSource::Graph, std::vector<float>(256, 0)});
-        QVERIFY(!recording.window(stampNs, stampNs + 290 * ms, anchor)); // across the break
+        QVERIFY(w->startNs <= stampNs - 200 * ms && w->startNs > stampNs - 200 * ms - 21'000);
+        const auto at = [&](std::int64_t ns) {
+            return w->frames[std::size_t(std::llround(double(ns - w->startNs) * kRate / 1e9))];
+        };
+        QCOMPARE(at(blockNs(40)), 40.0f);
+        QCOMPARE(at(blockNs(41) + 10'000), 40.0f); // block 41, dated late, starts a frame later
+        QCOMPARE(at(blockNs(41) + 30'000), 41.0f);
+        QCOMPARE(at(blockNs(60) + 100'000), 59.0f);                           // lost: held over
+        QCOMPARE(at(blockNs(61)), 61.0f);                                     // and the next on time
+        QVERIFY(!recording.window(stampNs - 300 * ms, stampNs, blockNs(40))); // before the recording began
+        QVERIFY(!recording.window(stampNs, stampNs + 290 * ms, blockNs(40))); // past its end
+        CaptureRecording broken(kRate);
+        for (int b = 0; b < 100; ++b)
+            if (b < 40 || b >= 43) // 16 ms lost
+                broken.add({blockNs(b), CaptureSource::Graph, std::vector<float>(256, 0)});
+        QVERIFY(broken.window(stampNs - 200 * ms, stampNs + 250 * ms, blockNs(30)));  // 4 % of the window
+        QVERIFY(!broken.window(stampNs - 100 * ms, stampNs + 100 * ms, blockNs(30))); // 8 %
     }
 
     // The part's figures over its trials, or a refusal that says what to do about the commonest
