@@ -13,6 +13,7 @@ the mouse part asks, saves, and reads the kept result. Ends every process it sta
 """
 import argparse
 import importlib.util
+import json
 import os
 import select
 import shutil
@@ -144,9 +145,16 @@ def main():
     p = argparse.ArgumentParser()
     p.add_argument("--program", default=os.path.join(ROOT, "build", "src", "brevane"))
     p.add_argument("--rig", default=os.path.join(ROOT, "build", "bench", "machine_rig"))
-    p.add_argument("--delays", default="10,25,40")
+    p.add_argument("--delays", default="15,25,40")
+    p.add_argument("--one", type=float, help=argparse.SUPPRESS)  # one delay, in a process of its own
     p.add_argument("--keep", help="a folder to copy each saved result into")
     args = p.parse_args()
+    if args.one is not None:
+        # A delay's session ends every process below this one: PipeWire lives in the parent.
+        pw_env = dict(os.environ)
+        events, result, late = one_delay(args, args.one, pw_env)
+        print(json.dumps({"events": events, "result": result, "late": late}))
+        return
     runtime = tempfile.mkdtemp(prefix="brevane-pw-")
     home = os.path.join(runtime, "home")
     os.makedirs(home)
@@ -165,7 +173,14 @@ def main():
         print("| added delay (ms) | part | known delay: mean | measured: trials | mean | SD | worst | refused |")
         print("|---:|---|---:|---:|---:|---:|---:|---|")
         for delay in [float(d) for d in args.delays.split(",")]:
-            events, result, late = one_delay(args, delay, pw_env)
+            argv = [sys.executable, os.path.abspath(__file__), "--one", str(delay), "--program", args.program,
+                    "--rig", args.rig] + (["--keep", args.keep] if args.keep else [])
+            done = subprocess.run(argv, env=pw_env, capture_output=True, text=True, timeout=600)
+            if done.returncode != 0:
+                print(f"| {delay:g} | (failed) | | | | | | {done.stderr.strip().splitlines()[-1:]} |", flush=True)
+                continue
+            one = json.loads(done.stdout.strip().splitlines()[-1])
+            events, result, late = [tuple(e) for e in one["events"]], one["result"], one["late"]
             for part, kind in (("screen", "light"), ("sound", "tone"), ("mouse", "click")):
                 k = known(events, kind)
                 trials, measured, mean, sd, worst, refused = result.get(part, (0, 0, "", "", "", "not run"))

@@ -8,7 +8,8 @@
 //          (XGetImage of its centre every 200 us; the onset is the middle between the last dark and
 //          the first white reading);
 //   tone   the null sink's monitor (what it played, each sample at its graph cycle's time plus its
-//          place) looped back, delayed;
+//          place) looped back, delayed (a tone whose first frames came too late to copy begins
+//          later: its line says where its copy began);
 //   click  on "click N" on standard input, N XTest presses on the patch a second apart, each planned
 //          100 ms ahead and its click transient put `--delay` ms before the press was sent (a mouse
 //          whose switch closed that long before the press reached the X server).
@@ -72,6 +73,10 @@ struct Rig {
     std::deque<std::pair<std::int64_t, float>> played; // the sink's monitor: sample time, value
     std::int64_t playedUpToNs = 0;
     long lateLoopFrames = 0;
+    struct Tone {
+        std::int64_t firstNs, copiedNs; // its first sample played; the first frame of it copied
+    };
+    std::vector<Tone> tones;
     bool inTone = false;
     std::int64_t lastSoundNs = 0;
 
@@ -109,6 +114,10 @@ struct Rig {
                                                  [](const auto& p, std::int64_t s) { return p.first + 10'417 < s; });
                 if (at != played.end())
                     v += at->second;
+                // A tone's copy begins here where its first frames were too late to copy.
+                for (Tone& tone : tones)
+                    if (tone.copiedNs == 0 && source >= tone.firstNs && source < tone.firstNs + 150'000'000)
+                        tone.copiedNs = t - (source - tone.firstNs < 21'000 ? source - tone.firstNs : 0);
             }
         }
         return std::clamp(v, -1.0, 1.0);
@@ -141,6 +150,14 @@ struct Rig {
         pw_stream_queue_buffer(r->out, b);
         // Each event once its first frame is filled: where it really begins.
         const std::lock_guard lock(r->mutex);
+        for (Rig::Tone& tone : r->tones)
+            if (tone.copiedNs != 0) {
+                r->say("tone", tone.firstNs, tone.copiedNs);
+                tone.firstNs = INT64_MIN / 2;
+            }
+        r->tones.erase(std::remove_if(r->tones.begin(), r->tones.end(),
+                                      [](const Rig::Tone& tone) { return tone.firstNs == INT64_MIN / 2; }),
+                       r->tones.end());
         for (Event& e : r->events)
             if (e.firstNs != 0 && e.eventNs != 0) {
                 r->say(e.click ? "click" : "light", e.eventNs, e.firstNs);
@@ -169,8 +186,8 @@ struct Rig {
             for (std::size_t i = 0; s && i < n; ++i) {
                 const std::int64_t ns = at + std::int64_t(i) * kSecond / kRate;
                 r->played.emplace_back(ns, s[i]);
-                if (s[i] != 0 && !r->inTone)
-                    r->say("tone", ns - kSecond / kRate, ns - kSecond / kRate + r->delayNs); // its first sample is 0
+                if (s[i] != 0 && !r->inTone) // its first sample is 0, the one before
+                    r->tones.push_back({ns - kSecond / kRate, 0});
                 r->inTone = s[i] != 0 || (r->inTone && ns - r->lastSoundNs < 50'000'000);
                 if (s[i] != 0)
                     r->lastSoundNs = ns;
@@ -217,13 +234,13 @@ struct Rig {
         // links no playback stream to a source.
         out = stream("machine rig line",
                      pw_properties_new(PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY, "Playback", PW_KEY_NODE_NAME,
-                                       "machine-rig-line", PW_KEY_NODE_LATENCY, "128/48000", PW_KEY_NODE_AUTOCONNECT,
+                                       "machine-rig-line", PW_KEY_NODE_LATENCY, "256/48000", PW_KEY_NODE_AUTOCONNECT,
                                        "false", nullptr),
                      PW_DIRECTION_OUTPUT, fill, outListener, false);
         monitor = stream("machine rig monitor",
                          pw_properties_new(PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY, "Capture",
                                            PW_KEY_TARGET_OBJECT, "brevane-null", PW_KEY_STREAM_CAPTURE_SINK, "true",
-                                           PW_KEY_NODE_LATENCY, "128/48000", nullptr),
+                                           PW_KEY_NODE_LATENCY, "256/48000", nullptr),
                          PW_DIRECTION_INPUT, record, monitorListener, true);
         pw_thread_loop_unlock(loop);
         pw_thread_loop_start(loop);

@@ -69,7 +69,10 @@ std::optional<MachineResult> readMachineResult(QIODevice& in, QString& why)
     }
     MachineResult r;
     for (int line = 2; !in.atEnd(); ++line) {
-        const QString text = QString::fromUtf8(in.readLine()).trimmed();
+        // Only the line's end goes: a part's line ends in tabs where it has no figures or reason.
+        QString text = QString::fromUtf8(in.readLine());
+        while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
+            text.chop(1);
         const qsizetype colon = text.indexOf(QStringLiteral(": "));
         if (text.isEmpty() || colon < 0)
             continue;

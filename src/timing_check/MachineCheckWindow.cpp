@@ -70,7 +70,7 @@ MachineCheckWindow::MachineCheckWindow(Clock& clock, TimerFactory& timers, Beepe
     flasher_->onFrame = [this](const PatchFlasher::Frame& f) { flashed(f); };
     ticker_->setInterval(kTickMs);
     result_.host = QSysInfo::machineHostName();
-    show(tr("Machine check: what this PC adds to every time a student measures on it.\n\n"
+    say(tr("Machine check: what this PC adds to every time a student measures on it.\n\n"
             "The sound card's input is the clock: it hears the screen through a photodiode, the sound through a "
             "cable from the output, and the mouse through a microphone, and the program compares what it heard "
             "with its own stamps. Three parts, each about half a minute; skip any you cannot do. Each part "
@@ -105,7 +105,7 @@ void MachineCheckWindow::showEvent(QShowEvent* event)
     recording_ok_ = capture_.start([this](const CaptureBlock& b) { recording_.add(b); }, captureWhy_);
     if (!recording_ok_) {
         start_->setEnabled(false);
-        show(tr("No input to record from: %1.\nPlug a cable or a microphone into the sound card's input "
+        say(tr("No input to record from: %1.\nPlug a cable or a microphone into the sound card's input "
                 "(line-in or microphone), make it the input in the sound settings, and start the check again.")
                  .arg(captureWhy_));
     }
@@ -138,7 +138,7 @@ void MachineCheckWindow::mousePressEvent(QMouseEvent* event)
     const PressStamp stamp = presses_.stamp(clock_.nowNs(), *event);
     const QString device = event->pointingDevice() ? event->pointingDevice()->name() : QString();
     check_.stamped(stamp.ns, device);
-    show(partGuide() + tr("\n\nClicks: %1 of %2").arg(check_.stamps()).arg(partTrials(part_)));
+    say(partGuide() + tr("\n\nClicks: %1 of %2").arg(check_.stamps()).arg(partTrials(part_)));
     if (check_.stamps() >= partTrials(part_))
         endTrials();
 }
@@ -180,7 +180,7 @@ void MachineCheckWindow::nextStep()
         start_->setEnabled(false);
         skip_->setEnabled(false);
         save_->setEnabled(!result_.lags.isEmpty());
-        show(tr("The machine check is done.\n\n%1\n\nSave keeps the result on this machine: the about box and "
+        say(tr("The machine check is done.\n\n%1\n\nSave keeps the result on this machine: the about box and "
                 "the timing check show it, and it goes with the students' files to the hand-in folder, where "
                 "brevane-summary reads it.")
                  .arg(done_.join(QLatin1Char('\n'))));
@@ -191,7 +191,7 @@ void MachineCheckWindow::nextStep()
     step_ = Step::Ready;
     start_->setText(tr("&Start"));
     skip_->setEnabled(true);
-    show(partGuide());
+    say(partGuide());
 }
 
 void MachineCheckWindow::skipPart()
@@ -208,7 +208,7 @@ void MachineCheckWindow::startPart()
     start_->setEnabled(false);
     skip_->setEnabled(false);
     check_.begin(part_);
-    show(partGuide() + tr("\n\nMeasuring..."));
+    say(partGuide() + tr("\n\nMeasuring..."));
     if (part_ == CheckPart::Screen) {
         flasher_->start();
     } else if (part_ == CheckPart::Sound) {
@@ -224,7 +224,11 @@ void MachineCheckWindow::flashed(const PatchFlasher::Frame& f)
     if (!f.turned || !f.white || step_ != Step::Running)
         return;
     check_.stamped(f.stampNs);
-    show(partGuide() + tr("\n\nFlashes: %1 of %2").arg(check_.stamps()).arg(partTrials(part_)));
+    // What each flash was stamped by: a frame stamped at its hand-over is early by the wait for the
+    // refresh, and so is the lag it gives late; the result names them.
+    ++flashSources_[displayStampSourceName(f.shown.source()) +
+                    (f.shown.isExact() ? QString() : QStringLiteral(" (estimated)"))];
+    say(partGuide() + tr("\n\nFlashes: %1 of %2").arg(check_.stamps()).arg(partTrials(part_)));
     if (check_.stamps() >= partTrials(part_)) {
         flasher_->stop();
         endTrials();
@@ -237,7 +241,7 @@ void MachineCheckWindow::playTone()
     const ToneStamp stamp = beeper_.startedTone();
     if (stamp.known())
         check_.stamped(stamp.ns);
-    show(partGuide() + tr("\n\nTones: %1 of %2").arg(check_.stamps()).arg(partTrials(part_)));
+    say(partGuide() + tr("\n\nTones: %1 of %2").arg(check_.stamps()).arg(partTrials(part_)));
     if (check_.stamps() >= partTrials(part_) || !stamp.known()) {
         ticker_->setEnabled(false);
         beeper_.holdStream(false);
@@ -278,11 +282,11 @@ void MachineCheckWindow::endPart()
     start_->setEnabled(true);
     skip_->setEnabled(false);
     start_->setText(part_ == CheckPart::Mouse ? tr("&Finish") : tr("&Next part"));
-    show(lines.join(QLatin1Char('\n')) +
+    say(lines.join(QLatin1Char('\n')) +
          tr("\n\nPress %1 (Return) to go on.").arg(part_ == CheckPart::Mouse ? tr("Finish") : tr("Next part")));
 }
 
-void MachineCheckWindow::show(const QString& text)
+void MachineCheckWindow::say(const QString& text)
 {
     text_->setText(text);
 }
@@ -292,7 +296,10 @@ void MachineCheckWindow::save()
     const StampSourceNames sources = currentStampSourceNames(beeper_, presses_);
     result_.date = QDateTime::currentDateTimeUtc();
     result_.monitorMode = modeRateWords(display_);
-    result_.displayStamps = sources.display;
+    QStringList flashes;
+    for (auto it = flashSources_.cbegin(); it != flashSources_.cend(); ++it)
+        flashes << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    result_.displayStamps = flashes.isEmpty() ? sources.display : flashes.join(QStringLiteral(", "));
     result_.inputStamps = sources.input;
     result_.soundStamps = sources.sound;
     result_.captureStamps = QString::fromLatin1(toneRouteName(capture_.route()));
@@ -300,7 +307,7 @@ void MachineCheckWindow::save()
     QDir().mkpath(QFileInfo(path).path());
     const FileWriteResult written =
         replaceFileAtomically(path, [this](QIODevice& out) { return writeMachineResult(out, result_); });
-    show(written.ok ? tr("Saved to %1.\nFor every user of this machine, copy it to "
+    say(written.ok ? tr("Saved to %1.\nFor every user of this machine, copy it to "
                          "/etc/xdg/Brevane/machine-check.txt (as root). Esc ends the check.")
                           .arg(QDir::toNativeSeparators(path))
                     : tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), written.error));

@@ -10,6 +10,7 @@
 #include "timing_check/MachineCheck.h"
 #include "timing_check/PatchFlasher.h"
 
+#include <QMap>
 #include <QWidget>
 #include <memory>
 
@@ -47,7 +48,7 @@ private:
     void playTone();
     void endTrials(); // the last trial is in: wait for the recording to cover it
     void endPart();
-    void show(const QString& text);
+    void say(const QString& text);
     void save();
     QString partGuide() const;
 
@@ -69,7 +70,8 @@ private:
     QString captureWhy_;
     DisplayFacts display_;
     MachineResult result_;
-    QStringList done_; // each part's result line
+    QStringList done_;                // each part's result line
+    QMap<QString, int> flashSources_; // the screen part's stamps, by source
 };
 
 } // namespace brevane
