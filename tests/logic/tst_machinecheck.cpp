@@ -199,6 +199,13 @@ private slots:
         QTest::newRow("pipewire: delay in nanoseconds")
             << qint64(graphCaptureFirstFrameNs({now, 1, 1'000'000'000, 2'500'000, 0, 44100})) << now - 2'500'000
             << QString();
+        const qint64 last = now - 60 * ms; // the last block taken ended there
+        QTest::newRow("pipewire: two buffers waiting, reaching back to the last block")
+            << qint64(graphCaptureRunStartNs(last + 10'666'666, 512, last, 48000)) << last << QString();
+        QTest::newRow("pipewire: a stalled reader's waiting buffers follow the last block")
+            << qint64(graphCaptureRunStartNs(now, 512, last, 48000)) << last << QString();
+        QTest::newRow("pipewire: one buffer, a gap: dated afresh")
+            << qint64(graphCaptureRunStartNs(now, 0, last, 48000)) << now << QString();
         QTest::newRow("pipewire: no graph clock yet")
             << qint64(graphCaptureFirstFrameNs({0, 1, 48000, 256, 0, 48000})) << qint64(0) << QString();
         // PulseAudio: 192000 bytes a second; 96000 written (0.5 s) when the server answered at 30 s.

@@ -50,6 +50,14 @@ std::int64_t graphCaptureFirstFrameNs(const GraphCaptureTime& t)
     return t.nowNs - delayNs - framesNs(std::int64_t(t.buffered), t.streamRate);
 }
 
+std::int64_t graphCaptureRunStartNs(std::int64_t newestNs, std::int64_t waitingFrames, std::int64_t lastEndNs,
+                                    unsigned rate)
+{
+    constexpr std::int64_t kJoinNs = 1'000'000;
+    const std::int64_t backNs = newestNs - framesNs(waitingFrames, rate);
+    return waitingFrames > 0 && lastEndNs != 0 && backNs > lastEndNs + kJoinNs ? lastEndNs : backNs;
+}
+
 std::int64_t pulseCaptureOriginNs(const PulseCaptureTime& t)
 {
     if (t.timestampNs == 0 || t.bytesPerSecond == 0)

@@ -44,6 +44,13 @@ struct GraphCaptureTime {
 // The first frame of the newest buffer taken in the cycle; a buffer waiting before it began that
 // many frames earlier. 0 where the graph has no clock yet.
 std::int64_t graphCaptureFirstFrameNs(const GraphCaptureTime& t);
+// Where buffers left waiting by a late wake-up begin: `waitingFrames` before the newest one's first
+// frame (`newestNs`), unless that leaves a gap after the last block taken (ending at `lastEndNs`;
+// 0: none yet). A stream whose reader stalled keeps its oldest buffers and loses the newest frames,
+// so waiting buffers that do not reach back to the last block follow it, and the loss lies after
+// them.
+std::int64_t graphCaptureRunStartNs(std::int64_t newestNs, std::int64_t waitingFrames, std::int64_t lastEndNs,
+                                    unsigned rate);
 
 // PulseAudio: one answer of the server's timing of a record stream (pa_timing_info): when it was
 // current (`timestampNs`, brought to the program's clock) the server had written `writeIndex` bytes

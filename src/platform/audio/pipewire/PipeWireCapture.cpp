@@ -1,21 +1,21 @@
 #include "platform/audio/pipewire/PipeWireCapture.h"
 #include "platform/audio/CaptureClock.h"
+#include "platform/audio/pipewire/PipeWireConnection.h"
 
 #include <QCoreApplication>
 #include <pipewire/pipewire.h>
-#include <spa/param/audio/format-utils.h>
 
 #include <vector>
 
 namespace brevane {
 
-struct PipeWireCapture::Server {
-    Server();
-    ~Server();
+struct PipeWireCapture::Server : PipeWireConnection {
+    Server()
+        : PipeWireConnection("brevane-capture")
+    {
+    }
 
-    pw_thread_loop* loop = nullptr;
-    pw_context* context = nullptr;
-    pw_core* core = nullptr;
+    std::int64_t lastEndNs = 0; // where the last block taken ended
     pw_stream* stream = nullptr;
     spa_hook listener{};
     pw_stream_state state = PW_STREAM_STATE_UNCONNECTED;
@@ -45,13 +45,16 @@ void onProcess(void* data)
         return;
     pw_time t{};
     pw_stream_get_time_n(s->stream, &t, sizeof t);
-    std::int64_t firstNs = graphCaptureFirstFrameNs({t.now, t.rate.num, t.rate.denom, t.delay, t.buffered, kRate});
+    const std::int64_t newestNs =
+        graphCaptureFirstFrameNs({t.now, t.rate.num, t.rate.denom, t.delay, t.buffered, kRate});
     const auto frames = [](const pw_buffer* b) {
         const spa_data& d = b->buffer->datas[0];
         return d.data && d.chunk ? d.chunk->size / sizeof(float) : 0;
     };
+    std::int64_t waiting = 0;
     for (std::size_t k = 0; k + 1 < buffers.size(); ++k)
-        firstNs -= std::int64_t(frames(buffers[k])) * 1'000'000'000 / kRate;
+        waiting += std::int64_t(frames(buffers[k]));
+    std::int64_t firstNs = newestNs == 0 ? 0 : graphCaptureRunStartNs(newestNs, waiting, s->lastEndNs, kRate);
     for (pw_buffer* b : buffers) {
         const spa_data& d = b->buffer->datas[0];
         const std::size_t n = frames(b);
@@ -62,6 +65,7 @@ void onProcess(void* data)
         firstNs += firstNs == 0 ? 0 : std::int64_t(n) * 1'000'000'000 / kRate;
         pw_stream_queue_buffer(s->stream, b);
     }
+    s->lastEndNs = firstNs;
 }
 
 const pw_stream_events kEvents = [] {
@@ -73,34 +77,6 @@ const pw_stream_events kEvents = [] {
 }();
 
 } // namespace
-
-PipeWireCapture::Server::Server()
-{
-    pw_init(nullptr, nullptr);
-    loop = pw_thread_loop_new("brevane-capture", nullptr);
-    if (!loop)
-        return;
-    context = pw_context_new(pw_thread_loop_get_loop(loop), nullptr, 0);
-    if (!context || pw_thread_loop_start(loop) < 0)
-        return;
-    pw_thread_loop_lock(loop);
-    core = pw_context_connect(context, nullptr, 0);
-    pw_thread_loop_unlock(loop);
-}
-
-PipeWireCapture::Server::~Server()
-{
-    if (loop)
-        pw_thread_loop_stop(loop);
-    if (stream)
-        pw_stream_destroy(stream);
-    if (core)
-        pw_core_disconnect(core);
-    if (context)
-        pw_context_destroy(context);
-    if (loop)
-        pw_thread_loop_destroy(loop);
-}
 
 PipeWireCapture::PipeWireCapture()
     : server_(std::make_unique<Server>())
@@ -127,24 +103,14 @@ bool PipeWireCapture::start(Sink sink, QString& why)
     Server& s = *server_;
     pw_thread_loop_lock(s.loop);
     s.sink = std::move(sink);
+    s.lastEndNs = 0;
     // A short quantum: each block is timed afresh every few milliseconds.
     pw_properties* props =
         pw_properties_new(PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY, "Capture", PW_KEY_NODE_NAME,
                           "brevane-capture", PW_KEY_NODE_LATENCY, "256/48000", nullptr);
     s.stream = pw_stream_new(s.core, "Brevane machine check", props);
     pw_stream_add_listener(s.stream, &s.listener, &kEvents, &s);
-    std::uint8_t pod[1024];
-    spa_pod_builder builder = SPA_POD_BUILDER_INIT(pod, sizeof pod);
-    spa_audio_info_raw info{};
-    info.format = SPA_AUDIO_FORMAT_F32;
-    info.rate = kRate;
-    info.channels = 1;
-    info.position[0] = SPA_AUDIO_CHANNEL_MONO;
-    const spa_pod* params[] = {spa_format_audio_raw_build(&builder, SPA_PARAM_EnumFormat, &info)};
-    pw_stream_connect(
-        s.stream, PW_DIRECTION_INPUT, PW_ID_ANY,
-        pw_stream_flags(PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS | PW_STREAM_FLAG_RT_PROCESS), params,
-        1);
+    connectMonoStream(s.stream, PW_DIRECTION_INPUT, SPA_AUDIO_FORMAT_F32, kRate);
     while (s.state != PW_STREAM_STATE_STREAMING && s.state != PW_STREAM_STATE_ERROR)
         if (pw_thread_loop_timed_wait(s.loop, kStartSeconds) != 0)
             break;

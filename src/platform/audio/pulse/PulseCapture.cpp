@@ -1,5 +1,6 @@
 #include "platform/audio/pulse/PulseCapture.h"
 #include "platform/audio/CaptureClock.h"
+#include "platform/audio/pulse/PulseConnection.h"
 
 #include <QCoreApplication>
 #include <pulse/pulseaudio.h>
@@ -21,15 +22,10 @@ std::int64_t clockNs(clockid_t id)
 }
 } // namespace
 
-struct PulseCapture::Server {
-    Server();
-    ~Server();
+struct PulseCapture::Server : PulseConnection {
     void read();
 
-    pa_threaded_mainloop* loop = nullptr;
-    pa_context* context = nullptr;
     pa_stream* stream = nullptr;
-    bool ready = false;
     Sink sink;
     std::int64_t readBytes = 0;                // the stream's read index
     std::array<PulseCaptureTime, 8> answers{}; // the latest, oldest overwritten
@@ -44,43 +40,6 @@ void signalLoop(void* data)
     pa_threaded_mainloop_signal(static_cast<PulseCapture::Server*>(data)->loop, 0);
 }
 } // namespace
-
-PulseCapture::Server::Server()
-{
-    loop = pa_threaded_mainloop_new();
-    if (!loop)
-        return;
-    context = pa_context_new(pa_threaded_mainloop_get_api(loop), "Brevane");
-    pa_context_set_state_callback(
-        context, [](pa_context*, void* d) { signalLoop(d); }, this);
-    pa_threaded_mainloop_lock(loop);
-    if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0 &&
-        pa_threaded_mainloop_start(loop) >= 0) {
-        for (;;) {
-            const pa_context_state_t state = pa_context_get_state(context);
-            if (!PA_CONTEXT_IS_GOOD(state) || state == PA_CONTEXT_READY) {
-                ready = state == PA_CONTEXT_READY;
-                break;
-            }
-            pa_threaded_mainloop_wait(loop);
-        }
-    }
-    pa_threaded_mainloop_unlock(loop);
-}
-
-PulseCapture::Server::~Server()
-{
-    if (loop)
-        pa_threaded_mainloop_stop(loop);
-    if (stream)
-        pa_stream_unref(stream);
-    if (context) {
-        pa_context_disconnect(context);
-        pa_context_unref(context);
-    }
-    if (loop)
-        pa_threaded_mainloop_free(loop);
-}
 
 // The server's thread, whenever bytes came in: each new timing answer kept, the block dated by
 // the earliest of the kept ones.
