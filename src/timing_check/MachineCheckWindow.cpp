@@ -136,7 +136,9 @@ void MachineCheckWindow::mousePressEvent(QMouseEvent* event)
         !patch_->geometry().contains(event->position().toPoint()))
         return;
     const PressStamp stamp = presses_.stamp(clock_.nowNs(), *event);
-    const QString device = event->pointingDevice() ? event->pointingDevice()->name() : QString();
+    QString device = event->pointingDevice() ? event->pointingDevice()->name() : QString();
+    device.removeIf([](QChar c) { return c.category() == QChar::Other_Control; }); // X names end in a NUL
+    device = device.trimmed();
     check_.stamped(stamp.ns, device);
     say(partGuide() + tr("\n\nClicks: %1 of %2").arg(check_.stamps()).arg(partTrials(part_)));
     if (check_.stamps() >= partTrials(part_))
