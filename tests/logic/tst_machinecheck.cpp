@@ -5,6 +5,8 @@
 #include "timing_check/MachineCheck.h"
 
 #include <QBuffer>
+#include <QRegularExpression>
+#include <QtEndian>
 #include <QtTest>
 #include <cmath>
 #include <functional>
@@ -146,6 +148,41 @@ private slots:
             return;
         const double lag = partLagMs(row.part, stampNs, o.ns);
         QVERIFY2(std::fabs(lag - row.lagMs) <= row.withinMs, qPrintable(QString::number(lag, 'f', 3)));
+    }
+
+    // Clicks recorded through PipeWire (tests/fixtures/machine/clicks.txt): the onset the mouse part
+    // finds in real noise and hum is where the click's own shape fits the recording best, to its first
+    // swing's rise to a fifth (0.01 ms).
+    void onsetsInRecordedClicks()
+    {
+        const QStringList clips = QString::fromLatin1(fakes::fixture("machine/clicks.txt"))
+                                      .split('\n', Qt::SkipEmptyParts)
+                                      .filter(QRegularExpression("^click"));
+        QCOMPARE(clips.size(), 3);
+        std::vector<double> shape;
+        for (int k = 0; k < 576; ++k)
+            shape.push_back(click(1)(double(k) * 1000.0 / kRate));
+        for (const QString& clip : clips) {
+            const QByteArray raw = fakes::fixture(qPrintable("machine/" + clip.section(' ', 0, 0)));
+            SignalWindow w{0, kRate, {}};
+            for (qsizetype i = 0; i + 1 < raw.size(); i += 2)
+                w.frames.push_back(float(qFromLittleEndian<qint16>(raw.constData() + i)) / 32768.0f);
+            // The click's shape slid along the recording: where it fits best, to the frame.
+            std::size_t best = 0;
+            double bestScore = -1;
+            for (std::size_t at = 0; at + shape.size() < w.frames.size(); ++at) {
+                double score = 0;
+                for (std::size_t k = 0; k < shape.size(); ++k)
+                    score += w.frames[at + k] * shape[k];
+                if (score > bestScore)
+                    bestScore = score, best = at;
+            }
+            const std::int64_t fitNs = std::int64_t(best) * 1'000'000'000 / kRate;
+            const Onset o = findOnset(w, partSearch(CheckPart::Mouse, fitNs + 7 * ms));
+            QCOMPARE(onsetVerdictName(o.verdict), "found");
+            QVERIFY2(std::llabs(o.ns - fitNs - 10'000) <= 30'000, qPrintable(QString::number(o.ns - fitNs)));
+            QVERIFY(o.peak > 0.3 && o.rest < 0.05 && !o.clipped);
+        }
     }
 
     void onsetOutsideTheRecording()
