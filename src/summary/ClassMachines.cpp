@@ -3,6 +3,7 @@
 #include "summary/ClassSummary.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -12,7 +13,7 @@ namespace brevane::summary {
 
 namespace {
 
-constexpr qint64 kLargestMachineFile = 64 * 1024;
+constexpr qint64 kLargestMachineFile = qint64{64} * 1024;
 const char* const kParts[] = {"screen", "sound", "mouse"};
 
 QString lagText(const MachineLag* lag)
@@ -84,7 +85,8 @@ QString machineNotes(const ClassSummary& summary)
         }
     if (hosts.isEmpty())
         return {};
-    QString text = QStringLiteral(
+    QString text = QCoreApplication::translate(
+        "ClassMachines",
         "The machines\n"
         "\n"
         "Each stored time includes what the machine it was measured on adds: the monitor's lag (the\n"
@@ -98,9 +100,10 @@ QString machineNotes(const ClassSummary& summary)
         "\n");
     double lowest = INFINITY, highest = -INFINITY;
     for (const MachineResult& m : hosts) {
-        text += QStringLiteral("%1 (checked %2; %3; files: %4): %5\n")
+        text += QCoreApplication::translate("ClassMachines", "%1 (checked %2; %3; files: %4): %5\n")
                     .arg(m.host, m.date.toUTC().date().toString(Qt::ISODate),
-                         m.monitorMode.isEmpty() ? QStringLiteral("mode not known") : m.monitorMode)
+                         m.monitorMode.isEmpty() ? QCoreApplication::translate("ClassMachines", "mode not known")
+                                                 : m.monitorMode)
                     .arg(filesOn.value(m.host))
                     .arg(machineLagsLine(m));
         const MachineLag* screen = m.lag(QStringLiteral("screen"));
@@ -112,8 +115,9 @@ QString machineNotes(const ClassSummary& summary)
     }
     if (highest > lowest)
         text +=
-            QStringLiteral("Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on\n"
-                           "one may differ from another's by up to %3 ms from the machines alone.\n")
+            QCoreApplication::translate(
+                "ClassMachines", "Screen and mouse together add %1 to %2 ms on these machines: a visual time "
+                                 "measured on\none may differ from another's by up to %3 ms from the machines alone.\n")
                 .arg(lowest, 0, 'f', 1)
                 .arg(highest, 0, 'f', 1)
                 .arg(highest - lowest, 0, 'f', 1);

@@ -71,11 +71,11 @@ MachineCheckWindow::MachineCheckWindow(Clock& clock, TimerFactory& timers, Beepe
     ticker_->setInterval(kTickMs);
     result_.host = QSysInfo::machineHostName();
     say(tr("Machine check: what this PC adds to every time a student measures on it.\n\n"
-            "The sound card's input is the clock: it hears the screen through a photodiode, the sound through a "
-            "cable from the output, and the mouse through a microphone, and the program compares what it heard "
-            "with its own stamps. Three parts, each about half a minute; skip any you cannot do. Each part "
-            "gives the mean, the spread (SD) and the worst of its trials.\n\n"
-            "Press Start (or Return) to begin with the screen; Esc ends the check."));
+           "The sound card's input is the clock: it hears the screen through a photodiode, the sound through a "
+           "cable from the output, and the mouse through a microphone, and the program compares what it heard "
+           "with its own stamps. Three parts, each about half a minute; skip any you cannot do. Each part "
+           "gives the mean, the spread (SD) and the worst of its trials.\n\n"
+           "Press Start (or Return) to begin with the screen; Esc ends the check."));
 }
 
 MachineCheckWindow::~MachineCheckWindow()
@@ -106,8 +106,8 @@ void MachineCheckWindow::showEvent(QShowEvent* event)
     if (!recording_ok_) {
         start_->setEnabled(false);
         say(tr("No input to record from: %1.\nPlug a cable or a microphone into the sound card's input "
-                "(line-in or microphone), make it the input in the sound settings, and start the check again.")
-                 .arg(captureWhy_));
+               "(line-in or microphone), make it the input in the sound settings, and start the check again.")
+                .arg(captureWhy_));
     }
 }
 
@@ -183,9 +183,9 @@ void MachineCheckWindow::nextStep()
         skip_->setEnabled(false);
         save_->setEnabled(!result_.lags.isEmpty());
         say(tr("The machine check is done.\n\n%1\n\nSave keeps the result on this machine: the about box and "
-                "the timing check show it, and it goes with the students' files to the hand-in folder, where "
-                "brevane-summary reads it.")
-                 .arg(done_.join(QLatin1Char('\n'))));
+               "the timing check show it, and it goes with the students' files to the hand-in folder, where "
+               "brevane-summary reads it.")
+                .arg(done_.join(QLatin1Char('\n'))));
         return;
     } else {
         part_ = CheckPart(int(part_) + 1);
@@ -285,7 +285,7 @@ void MachineCheckWindow::endPart()
     skip_->setEnabled(false);
     start_->setText(part_ == CheckPart::Mouse ? tr("&Finish") : tr("&Next part"));
     say(lines.join(QLatin1Char('\n')) +
-         tr("\n\nPress %1 (Return) to go on.").arg(part_ == CheckPart::Mouse ? tr("Finish") : tr("Next part")));
+        tr("\n\nPress %1 (Return) to go on.").arg(part_ == CheckPart::Mouse ? tr("Finish") : tr("Next part")));
 }
 
 void MachineCheckWindow::say(const QString& text)
@@ -310,9 +310,9 @@ void MachineCheckWindow::save()
     const FileWriteResult written =
         replaceFileAtomically(path, [this](QIODevice& out) { return writeMachineResult(out, result_); });
     say(written.ok ? tr("Saved to %1.\nFor every user of this machine, copy it to "
-                         "/etc/xdg/Brevane/machine-check.txt (as root). Esc ends the check.")
-                          .arg(QDir::toNativeSeparators(path))
-                    : tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), written.error));
+                        "/etc/xdg/Brevane/machine-check.txt (as root). Esc ends the check.")
+                         .arg(QDir::toNativeSeparators(path))
+                   : tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), written.error));
     save_->setEnabled(!written.ok);
 }
 
