@@ -112,7 +112,7 @@ void AlsaCapture::stop()
 
 // Blocking reads of a period each; a dropped stream (an overrun) starts afresh, its frames counted
 // from the new start.
-void AlsaCapture::run(Sink sink)
+void AlsaCapture::run(const Sink& sink)
 {
     std::vector<float> frames(period_);
     std::int64_t before = 0;

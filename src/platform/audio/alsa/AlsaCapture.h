@@ -27,7 +27,7 @@ public:
 
 private:
     bool open(QString& why);
-    void run(Sink sink);
+    void run(const Sink& sink);
 
     const Clock& clock_;
     QString device_;
