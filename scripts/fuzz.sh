@@ -5,13 +5,13 @@
 # crashing or promise-breaking input is written to build-fuzz/crashes/<target>/: minimise it with
 #   build-fuzz/fuzz/fuzz_<target> -minimize_crash=1 -runs=10000 CRASH
 # and keep the result beside the seeds, where the test suite replays it.
-# Usage: scripts/fuzz.sh [SECONDS] [TARGET ...]   (targets: codec config recovery nrm col)
+# Usage: scripts/fuzz.sh [SECONDS] [TARGET ...]   (targets: codec config recovery nrm col machine)
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(codec config recovery nrm col)
+[ ${#targets[@]} -gt 0 ] || targets=(codec config recovery nrm col machine)
 build="$root/build-fuzz"
 
 "$root/scripts/deps.sh" build fuzz || exit 1

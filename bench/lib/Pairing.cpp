@@ -31,6 +31,7 @@ void takeStamps(const brevane::TimingTraceLine& l, Stimulus& s)
         s.progMsc = l.number<std::uint64_t>("msc").value_or(0);
     if (const auto handOver = l.number("handover_ns"); handOver && *handOver > 0)
         s.progHandOverNs = handOver;
+    s.progPressSource = l.word("press_source");
 }
 
 std::string unpairedText(const std::vector<int>& missing, std::size_t presses, int stray)

@@ -27,6 +27,7 @@ struct Stimulus {
     std::string progSource;                                  // source: present, handover, clock, ...; empty if none
     std::optional<std::uint64_t> progMsc;                    // msc, the display's frame counter (present only)
     std::optional<std::int64_t> progHandOverNs;              // handover_ns, the stamp without Present
+    std::string progPressSource;             // press_source: kernel, raw, server, handler; empty if none
     bool followsPress = false;               // the element before this one was pressed (interval figures)
     std::optional<double> intervalMs;        // previous press sent .. this onset
     std::optional<double> programIntervalMs; // the program's previous press stamp .. this stimulus stamp

@@ -11,6 +11,7 @@
 #include <ctime>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 
 namespace timing {
@@ -164,6 +165,41 @@ std::string serverLine(const Condition& c)
     return buf;
 }
 
+// The tails side by side: the stamps more than a millisecond off on each side, and the press stamps
+// the X server's time bounded (the trace's press source "server"), each with its series and run.
+std::string tailLine(const Condition& c)
+{
+    int stimulus = 0, press = 0, paired = 0;
+    std::map<std::string, int> sources;
+    std::string bounded;
+    int nBounded = 0;
+    for (const auto& s : c.stimuli) {
+        if (!s.progStimulusNs || !s.progPressNs)
+            continue;
+        ++paired;
+        stimulus += std::llabs(*s.progStimulusNs - s.onsetNs) > 1'000'000 ? 1 : 0;
+        press += std::fabs(pressSideMs(s)) > 1.0 ? 1 : 0;
+        if (!s.progPressSource.empty())
+            ++sources[s.progPressSource];
+        if (s.progPressSource == "server") {
+            char buf[96];
+            std::snprintf(buf, sizeof buf, "%sseries %d run %d %+.2f", nBounded ? ", " : "", s.series, s.run,
+                          pressSideMs(s));
+            bounded += buf;
+            ++nBounded;
+        }
+    }
+    std::string named;
+    for (const auto& [source, n] : sources)
+        named += (named.empty() ? "" : ", ") + source + " " + std::to_string(n);
+    char buf[256];
+    std::snprintf(buf, sizeof buf, "Beyond +-1 ms: stimulus side %d, press side %d, of %d. Press stamps: %s; ",
+                  stimulus, press, paired, named.empty() ? "not named by the trace" : named.c_str());
+    return buf + (nBounded == 0 ? std::string("none bounded by the X server's time.")
+                                : std::to_string(nBounded) +
+                                      " bounded by the X server's time (press side in ms: " + bounded + ").");
+}
+
 // What a choice test's series counted, against what the photodiode saw.
 std::string tallyLine(const ChoiceTally& t)
 {
@@ -223,14 +259,15 @@ void writeRaw(const std::string& path, const std::vector<Condition>& conditions)
     std::ofstream raw(path);
     raw << "condition\tseries\trun\tonset_ns\tbracket_ns\tsent_ns\ttrue_ms\tstored_ms\tprog_stimulus_ns"
            "\tprog_press_ns\tprog_stimulus_half_width_ns\tinterval_ms\tprogram_interval_ms\tserver_ms"
-           "\tprog_source\tprog_msc\tprog_handover_ns\n";
+           "\tprog_source\tprog_msc\tprog_handover_ns\tprog_press_source\n";
     for (const auto& c : conditions)
         for (const auto& s : c.stimuli)
             raw << c.kind << '\t' << s.series << '\t' << s.run << '\t' << s.onsetNs << '\t' << s.bracketNs << '\t'
                 << s.sentNs << '\t' << s.trueMs << '\t' << optional(s.storedMs) << '\t' << optional(s.progStimulusNs)
                 << '\t' << optional(s.progPressNs) << '\t' << optional(s.progStimulusHalfWidthNs) << '\t'
                 << optional(s.intervalMs) << '\t' << optional(s.programIntervalMs) << '\t' << optional(s.serverMs)
-                << '\t' << s.progSource << '\t' << optional(s.progMsc) << '\t' << optional(s.progHandOverNs) << '\n';
+                << '\t' << s.progSource << '\t' << optional(s.progMsc) << '\t' << optional(s.progHandOverNs) << '\t'
+                << s.progPressSource << '\n';
 }
 
 } // namespace
@@ -278,6 +315,7 @@ void report(const ReportSetup& r, const std::vector<Condition>& conditions)
         std::fflush(stdout);
         std::cout << photodiodeLine(c) << "\n"
                   << serverLine(c) << "\n"
+                  << tailLine(c) << "\n"
                   << stampLine(f) << "\ngoals: " << goalsText(f) << "\n";
         if (counted)
             std::cout << tallyLine(c.tally) << "\n";
@@ -315,8 +353,8 @@ void report(const ReportSetup& r, const std::vector<Condition>& conditions)
                << fmt(row.s->p99) << " |\n";
         }
         md << "\n"
-           << photodiodeLine(c) << " " << serverLine(c) << " " << stampLine(f) << "\n\nGoals: " << goalsText(f)
-           << ".\n";
+           << photodiodeLine(c) << " " << serverLine(c) << " " << stampLine(f) << "\n\n"
+           << tailLine(c) << "\n\nGoals: " << goalsText(f) << ".\n";
         if (counted)
             md << "\n" << tallyLine(c.tally) << "\n";
         for (const auto& w : c.warnings)

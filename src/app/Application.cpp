@@ -6,6 +6,7 @@
 #include "app/Windows.h"
 #include "config/SettingsModule.h"
 #include "platform/display/DisplayProbe.h"
+#include "shared/MachineResultStore.h"
 #include "shared/RecoveryCommands.h"
 #include "shared/TimingTrace.h"
 
@@ -38,7 +39,8 @@ Application::Application(AppState& state, const Platform& platform, QString comm
     connect(main_.get(), &frmMain::aboutRequested, this, [this] {
         // The display as probed now, else what the stimuli shown so far turned out to be.
         const QString notice = displayStampPlan(probeDisplay()).notice;
-        frmAbout about(platform_.version, notice.isEmpty() ? estimatedNotice_ : notice, main_.get());
+        frmAbout about(platform_.version, notice.isEmpty() ? estimatedNotice_ : notice, main_.get(),
+                       machineCheckLine(loadMachineResult()));
         about.showConfiguration(state_.ConfigurationInUse);
         about.exec();
     });

@@ -39,6 +39,9 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         } else if (options && argument == QLatin1String("--timing-check")) {
             if (line.action == Action::Run)
                 line.action = Action::TimingCheck;
+        } else if (options && argument == QLatin1String("--check-machine")) {
+            if (line.action == Action::Run)
+                line.action = Action::CheckMachine;
         } else if (options && argument == QLatin1String("--user-folder")) {
             line.userFolder = true;
         } else if (options && argument == QLatin1String("--unlock")) {
@@ -82,7 +85,7 @@ QString helpText(const QString& program)
     return QCoreApplication::translate(
                "CommandLine", "Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]\n"
                               "          [CONFIGURATION-FILE]\n"
-                              "       %1 --timing-check | --version | --help\n"
+                              "       %1 --timing-check | --check-machine | --version | --help\n"
                               "\n"
                               "Simple vs Complex Stimulus Reaction Timing: a student's reaction times to a\n"
                               "tone, a colour change or both, in a simple test and two choice tests.\n"
@@ -101,6 +104,10 @@ QString helpText(const QString& program)
                               "  --timing-check      show a flashing patch for a photodiode or a camera, with\n"
                               "                      the refresh rate, the frame time jitter and the stamp\n"
                               "                      sources in use (Esc or a click ends it)\n"
+                              "  --check-machine     check this PC end to end through its sound card's input: the\n"
+                              "                      screen by a photodiode, the sound by a cable from the output,\n"
+                              "                      the mouse by its click; keeps the lags for the about box and\n"
+                              "                      the class summary (docs/guide.md)\n"
                               "  --language CODE     show the program in this language (de, ja, ar, ...;\n"
                               "                      English where it has no translation) instead of the\n"
                               "                      system's or the one set in Brevane.conf\n"

@@ -1,9 +1,10 @@
 #pragma once
-// The program's command line. Eight options are its own: --version and --help print and end
+// The program's command line. Nine options are its own: --version and --help print and end
 // the program, --user-folder moves it into the per-user folder (the desktop menu entry starts it
-// that way), --timing-check shows the timing check instead of the tests, --hand-in DIR names the
-// class's hand-in folder (shared/HandInPlace.h), --unlock lifts the lab's lock on the settings
-// for a teacher (shared/LabSettings.h), --language CODE the language shown (shared/Language.h).
+// that way), --timing-check shows the timing check instead of the tests, --check-machine the
+// machine check (timing_check/MachineCheckWindow.h), --hand-in DIR names the class's hand-in
+// folder (shared/HandInPlace.h), --unlock lifts the lab's lock on the settings for a teacher
+// (shared/LabSettings.h), --language CODE the language shown (shared/Language.h).
 // They are taken wherever they stand, until
 // "--"; every other argument is part of the configuration file's name, the arguments joined by one blank, as they
 // always were.
@@ -14,7 +15,7 @@
 namespace brevane {
 
 struct CommandLine {
-    enum class Action { Run, PrintVersion, PrintHelp, TimingCheck };
+    enum class Action { Run, PrintVersion, PrintHelp, TimingCheck, CheckMachine };
     Action action = Action::Run;
     bool userFolder = false;
     bool unlock = false;

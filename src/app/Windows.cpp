@@ -120,22 +120,24 @@ void frmMain::showEvent(QShowEvent* event)
     ui->cmdExit->setFocus();
 }
 
-frmAbout::frmAbout(const ProgramVersion& version, const QString& displayNotice, QWidget* parent)
+frmAbout::frmAbout(const ProgramVersion& version, const QString& displayNotice, QWidget* parent,
+                   const QString& machineLine)
     : QDialog(parent)
     , ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
     // What this window system and this display cost the measurement, where they cost anything;
     // elsewhere the box keeps no room for the line.
-    for (const auto& [label, text] : {std::pair{ui->lblSession, waylandLimits(QGuiApplication::platformName())},
-                                      std::pair{ui->lblDisplay, displayNotice}}) {
+    for (const auto& [label, text] :
+         {std::pair{ui->lblSession, waylandLimits(QGuiApplication::platformName())},
+          std::pair{ui->lblDisplay, displayNotice}, std::pair{ui->lblMachine, machineLine}}) {
         label->setText(text);
         if (!text.isEmpty())
             continue;
         label->hide();
         const int room = label->height() + 6;
-        for (QWidget* below :
-             std::initializer_list<QWidget*>{ui->lblDisplay, ui->lblConfiguration, ui->lblLanguage, ui->cmdAboutOk})
+        for (QWidget* below : std::initializer_list<QWidget*>{ui->lblDisplay, ui->lblMachine, ui->lblConfiguration,
+                                                              ui->lblLanguage, ui->cmdAboutOk})
             if (below->y() > label->y())
                 below->move(below->pos() - QPoint(0, room));
         resize(width(), height() - room);

@@ -85,7 +85,9 @@ class frmAbout : public QDialog {
     Q_OBJECT
 public:
     // `displayNotice`: what the display's stimulus stamps cost the times; empty where nothing.
-    frmAbout(const ProgramVersion& version, const QString& displayNotice, QWidget* parent = nullptr);
+    // `machineLine`: the machine check's kept result (machineCheckLine).
+    frmAbout(const ProgramVersion& version, const QString& displayNotice, QWidget* parent = nullptr,
+             const QString& machineLine = {});
     ~frmAbout() override;
     // The configuration the session read at start-up, in words (AppState::ConfigurationInUse).
     void showConfiguration(const QString& inUse);

@@ -1,6 +1,8 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/MachineHandIn.h"
 #include "app/SessionPlatform.h"
+#include "platform/audio/CaptureRoute.h"
 #include "platform/audio/SoundRoute.h"
 #include "platform/audio/alsa/AlsaMixer.h"
 #include "platform/display/DisplayProbe.h"
@@ -15,6 +17,7 @@
 #include "shared/LabSettings.h"
 #include "shared/Language.h"
 #include "shared/LanguageLayout.h"
+#include "timing_check/MachineCheckWindow.h"
 #include "timing_check/TimingCheckWindow.h"
 
 #include <QApplication>
@@ -156,6 +159,13 @@ int main(int argc, char** argv)
         check.showFullScreen();
         return QApplication::exec(); // it ends when its window closes
     }
+    if (early.action == CommandLine::Action::CheckMachine) {
+        const std::unique_ptr<Beeper> beeper = makeBeeper(clock, timers);
+        const std::unique_ptr<SoundCapture> capture = makeSoundCapture(clock);
+        MachineCheckWindow check(clock, timers, *beeper, *capture, presenter, presses);
+        check.showFullScreen();
+        return QApplication::exec();
+    }
     // Windows replace each other; only Exit on the main menu ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QtPrompt prompt;
@@ -167,7 +177,9 @@ int main(int argc, char** argv)
     AlsaMixer mixer;
     QtPrinting printing(prompt); // one for the program: its printer settings last between reports
     HandInNotice notice;
-    const std::unique_ptr<HandIn> handIn = makeHandIn(handInFolder, timers, notice);
+    // The machine's check result goes along with the first file handed in each session.
+    const std::unique_ptr<HandIn> handIn =
+        std::make_unique<MachineHandIn>(makeHandIn(handInFolder, timers, notice), [] { return machineResultBytes(); });
     const Platform platform{clock,
                             timers,
                             prompt,

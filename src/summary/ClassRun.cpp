@@ -2,6 +2,7 @@
 #include "shared/AtomicFile.h"
 #include "shared/FileRead.h"
 #include "summary/ClassChart.h"
+#include "summary/ClassMachines.h"
 #include "summary/Handouts.h"
 #include "summary/RunTable.h"
 #include "summary/ShapeChart.h"
@@ -62,6 +63,10 @@ ClassRound readClass(const SummaryOptions& options, const ClassFiles& found, con
     round.read = files.size();
     round.summary = summarise(files, options.rules);
     round.said << round.summary.notes;
+    QStringList paths;
+    for (const StudentFile& file : files)
+        paths << file.path;
+    round.summary.machines = findMachines(paths, round.said);
     return round;
 }
 

@@ -4,6 +4,7 @@
 #include "shared/Language.h"
 #include "shared/RecoveryFile.h"
 #include "shared/ResultsCsv.h"
+#include "summary/ClassMachines.h"
 #include "summary/CleanSummary.h"
 #include "summary/RunTable.h"
 
@@ -262,7 +263,7 @@ bool writeSetsCsv(QIODevice& out, const ClassSummary& summary)
     QByteArray bytes = csvRecord(QStringList{"file", "test", "set", "n", "mean_ms", "median_ms", "sd_ms", "fastest_ms",
                                              "slowest_ms", "correct_hits", "correct_misses", "incorrect_hits",
                                              "missed_hits", "hit_rate", "false_alarm_rate", "d_prime"}
-                                 << cleanSetHeader());
+                                 << cleanSetHeader() << machineColumns());
     for (const SetRow& row : summary.sets) {
         const SetSummary& st = row.stats;
         QStringList fields{row.file,
@@ -280,7 +281,7 @@ bool writeSetsCsv(QIODevice& out, const ClassSummary& summary)
                    << number(st.falseAlarmRate, 4) << number(st.dPrime, 3);
         else
             fields << QStringList(7);
-        bytes += csvRecord(fields << cleanSetFields(row));
+        bytes += csvRecord(fields << cleanSetFields(row) << machineFields(summary.machines.value(row.file)));
     }
     return writeAll(out, bytes);
 }
@@ -306,7 +307,7 @@ bool writeStudentsCsv(QIODevice& out, const ClassSummary& summary)
         header << test + QStringLiteral("_mean_ms");
     QByteArray bytes = csvRecord(header << "found_by"
                                         << "files"
-                                        << "checked_owner" << shapeStudentHeader(summary.tests));
+                                        << "checked_owner" << shapeStudentHeader(summary.tests) << machineColumns());
     for (const StudentRow& student : summary.students) {
         QStringList fields{student.student};
         for (const QString& test : summary.tests)
@@ -314,7 +315,10 @@ bool writeStudentsCsv(QIODevice& out, const ClassSummary& summary)
         fields << (student.byFolder ? QStringLiteral("folder") : QStringLiteral("name"))
                << student.files.join(QStringLiteral("; ")) << checkedOwner(student)
                << shapeStudentFields(student, summary.tests);
-        bytes += csvRecord(fields);
+        QList<MachineResult> machines;
+        for (const QString& file : student.files)
+            machines << summary.machines.value(file);
+        bytes += csvRecord(fields << machineFields(machines));
     }
     return writeAll(out, bytes);
 }
@@ -368,6 +372,8 @@ bool writeNotes(QIODevice& out, const ClassSummary& summary)
                                    [](const StudentRow& st) { return st.byFolder; }))
                 .arg(std::count_if(summary.students.cbegin(), summary.students.cend(),
                                    [](const StudentRow& st) { return !st.byFolder; }));
+    if (const QString machines = machineNotes(summary); !machines.isEmpty())
+        text += QStringLiteral("\n") + machines;
     return writeAll(out, text.toUtf8());
 }
 

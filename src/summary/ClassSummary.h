@@ -16,6 +16,7 @@
 // student's mean is the mean of their set means (each set weighs the same), and the class's rows
 // are over the student means.
 
+#include "shared/MachineResult.h"
 #include "shared/Stores.h"
 #include "shared/TestList.h"
 #include "summary/ClassFiles.h"
@@ -99,6 +100,8 @@ struct ClassSummary {
     // their files holds too (taken once): one line each, for standard error.
     QStringList notes;
     RunRules rules{}; // the rules the clean statistics were taken by
+    // Per file: the machines it may have been measured on (ClassMachines.h); filled by readClass.
+    QMap<QString, QList<MachineResult>> machines;
 };
 
 ClassSummary summarise(const QList<StudentFile>& files, const RunRules& rules = {});

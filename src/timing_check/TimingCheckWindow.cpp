@@ -1,8 +1,9 @@
 #include "timing_check/TimingCheckWindow.h"
 #include "platform/display/DisplayProbe.h"
+#include "shared/MachineResultStore.h"
 #include "timing_check/FrameStatistics.h"
+#include "timing_check/StampSources.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -11,26 +12,12 @@
 
 namespace brevane {
 
-namespace {
-
-// presentNow confirms the hand-over with a round trip on X only: before a first frame tells, the
-// display is named as the platform goes.
-QString displayBeforeFirstFrame()
-{
-    const bool onX = QGuiApplication::platformName() == QLatin1String("xcb");
-    return displayStampSourceName(onX ? StampSource::HandOver : StampSource::Clock);
-}
-
-} // namespace
-
 TimingCheckWindow::TimingCheckWindow(Clock& clock, TimerFactory& timers, const Beeper& beeper, Presenter& presenter,
                                      PressStamper& presses, QWidget* parent)
     : QWidget(parent)
     , clock_(clock)
     , beeper_(beeper)
     , presses_(presses)
-    , presenter_(presenter)
-    , timer_(timers.createTimer())
     , patch_(new QWidget(this))
     , readout_(new QLabel(this))
 {
@@ -54,12 +41,9 @@ TimingCheckWindow::TimingCheckWindow(Clock& clock, TimerFactory& timers, const B
         if (s->refreshRate() > 1)
             reportedHz_ = s->refreshRate();
     }
-    // One frame a refresh as the screen reports it, each on its deadline: the timer wakes the
-    // window a little before, the clock waits out the rest, so the millisecond grain of the
-    // timer does not show in the stamps.
-    periodNs_ = std::llround(1e9 / reportedHz_);
-    framesPerPhase_ = framesPerPhase(reportedHz_);
-    timer_->onTimer = [this] { frame(); };
+    flasher_ = std::make_unique<PatchFlasher>(clock_, timers, presenter, patch_, reportedHz_);
+    flasher_->onFrame = [this](const PatchFlasher::Frame& f) { frame(f); };
+    machineLine_ = machineCheckLine(loadMachineResult());
     showReadout();
 }
 
@@ -77,21 +61,17 @@ void TimingCheckWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     presses_.listen(true);
-    // The press stamper names its input thread only once it listens.
-    sources_ = {displayBeforeFirstFrame(), presses_.sourceName(),
-                beeper_.hasDevice() ? QString::fromLatin1(toneRouteName(beeper_.route())) : QStringLiteral("none")};
+    sources_ = currentStampSourceNames(beeper_, presses_);
     display_ = probeDisplay();
     plan_ = displayStampPlan(display_);
-    nextNs_ = clock_.nowNs() + periodNs_;
-    scheduleNext();
-    timer_->setEnabled(true);
+    flasher_->start();
     showReadout();
 }
 
 void TimingCheckWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    timer_->setEnabled(false);
+    flasher_->stop();
     presses_.listen(false);
 }
 
@@ -108,40 +88,20 @@ void TimingCheckWindow::mousePressEvent(QMouseEvent*)
     close();
 }
 
-void TimingCheckWindow::frame()
+void TimingCheckWindow::frame(const PatchFlasher::Frame& f)
 {
-    const bool turn = frames_ % framesPerPhase_ == 0;
-    if (turn) {
-        white_ = !white_;
-        QPalette pal = patch_->palette();
-        pal.setColor(QPalette::Window, white_ ? Qt::white : Qt::black);
-        patch_->setPalette(pal);
-    }
-    ++frames_;
-    clock_.waitUntil(nextNs_);
-    const Presentation shown = presenter_.present(patch_);
-    stamps_.push_back(shown.known() ? shown.stampNs() : clock_.nowNs());
-    sources_.display = displayStampSourceName(shown.source());
-    plan_.source = shown.source();
-    plan_.exact = shown.isExact();
+    stamps_.push_back(f.stampNs);
+    sources_.display = displayStampSourceName(f.shown.source());
+    plan_.source = f.shown.source();
+    plan_.exact = f.shown.isExact();
     if (stamps_.size() > kKeptStamps)
         stamps_.pop_front();
-    if (turn) {
+    if (f.turned) {
         // Twice a second, drawn right after the frame: its time comes out of this frame's
         // wait, not the next one's deadline.
         showReadout();
         readout_->repaint();
     }
-    nextNs_ += periodNs_;
-    if (const std::int64_t now = clock_.nowNs(); nextNs_ < now)
-        nextNs_ = now + periodNs_; // held up past a whole frame: start afresh rather than rush
-    scheduleNext();
-}
-
-void TimingCheckWindow::scheduleNext()
-{
-    constexpr std::int64_t kEarlyNs = 2'000'000; // the timer's grain and wake-up, waited out by the clock
-    timer_->setInterval(int(std::max<std::int64_t>(1, (nextNs_ - clock_.nowNs() - kEarlyNs) / 1'000'000)));
 }
 
 void TimingCheckWindow::showReadout()
@@ -164,12 +124,13 @@ void TimingCheckWindow::showReadout()
                          "Refresh reported by the screen: %L1 Hz; the monitor's mode: %2\n%3\n"
                          "Stamp sources: display %4, input %5, sound %6\n"
                          "Compositor: %7; stimulus stamps: %8%9\n"
-                         "The patch turns every %10 frames (frame %11)")
+                         "The patch turns every %10 frames (frame %11)\n%12")
                           .arg(reportedHz_, 0, 'f', 2)
                           .arg(modeRateWords(display_), figures, sources_.display, sources_.input, sources_.sound,
                                compositorWords(display_), stampWords(plan_.source, plan_.exact), notice)
-                          .arg(framesPerPhase_)
-                          .arg(frames_));
+                          .arg(flasher_->framesPerPhase())
+                          .arg(flasher_->frames())
+                          .arg(machineLine_));
 }
 
 } // namespace brevane

@@ -200,7 +200,9 @@ struct FakeRawPressSource final : RawPressSource {
     {
         return available ? (sink = std::move(s), true) : (why = "no XInput 2", false);
     }
+    std::optional<bool> serverClockOnProgramClock() const override { return sameClock; }
     bool available = true;
+    std::optional<bool> sameClock; // the start-up probe's answer; nothing: not asked
     Sink sink;
 };
 

@@ -79,6 +79,9 @@ private slots:
         QCOMPARE(action({"--timing-check", "--version"}), A::PrintVersion);
         QCOMPARE(action({"--help", "--timing-check", "--version"}), A::PrintHelp);
         QCOMPARE(action({"--", "--timing-check"}), A::Run);
+        QCOMPARE(action({"--check-machine"}), A::CheckMachine);
+        QCOMPARE(action({"--check-machine", "--timing-check"}), A::CheckMachine); // the first one named
+        QCOMPARE(action({"--check-machine", "--help"}), A::PrintHelp);
         // The hand-in folder is no part of the configuration's name, in either spelling.
         const CommandLine line = CommandLine::parse({"brevane", "my", "--hand-in", "/srv/in", "lab.cfg"});
         QCOMPARE(line.handInFolder, "/srv/in");

@@ -4,6 +4,7 @@
 #include "platform/display/PresentRetry.h"
 #include "platform/display/Presentation.h"
 #include "platform/input/PressStampMatcher.h"
+#include "platform/input/ServerClock.h"
 #include "platform/input/evdev/EvdevPresses.h"
 
 #include <QTemporaryDir>
@@ -30,7 +31,8 @@ struct StampCase {
     uint serverMs = 5000;
     bool available = true; // XInput 2
     qint64 slackNs = 0;
-    unsigned button = 1; // the window's event's, after the map
+    unsigned button = 1;                          // the window's event's, after the map
+    std::optional<bool> sameClock = std::nullopt; // the input thread's probe of the server's clock
 };
 
 // A tone of 7200 frames at 48 kHz written to a stopped stream from 10 s to 10.0002 s; the status
@@ -51,14 +53,16 @@ struct ToneCase {
 
 } // namespace
 
+Q_DECLARE_METATYPE(brevane::ServerTimeProbe)
+
 class TestStamps : public QObject {
     Q_OBJECT
 private slots:
     // The kernel's presses and the input thread's raw presses (server time, arrival) against the
     // handler's stamp of the press it sees with a server time: the latest kernel press up to the
     // end of the server's millisecond (plus the coarse clock's lag) and not 64 ms before it, else
-    // the raw press, else the handler's. Any is brought back to the end of the server's
-    // millisecond; stamps of a server on another clock are left alone.
+    // the raw press, else the handler's. One more than the server's millisecond past the server's
+    // time takes the middle of it; stamps of a server on another clock are left alone.
     void pressStamp_data()
     {
         const qint64 raw = 5000 * ms + 600'000, kernel = 4999 * ms + 400'000;
@@ -73,11 +77,26 @@ private slots:
              {5000 * ms + 300'000, Source::Raw}},
             {"arrived after the handler ran: not this press", {left(5000, handler + 100'000)}, {}, {handler}},
             {"over a second earlier: an older press", {left(5000, handler - 2000 * ms)}, {}, {handler}},
-            {"held up 3 ms: back to the server's millisecond", {}, {}, {5001 * ms, Source::Server}, late, 5000, false},
-            {"coarse server clock adds its lag", {}, {}, {5002 * ms, Source::Server}, late, 5000, true, ms},
+            {"held up 3 ms: the middle of the server's millisecond", {}, {}, {5000 * ms + 500'000, Source::Server},
+             late, 5000, false},
+            {"coarse server clock: the middle of its two milliseconds", {}, {}, {5001 * ms, Source::Server}, late, 5000,
+             true, ms},
+            {"raw press on time: its arrival", {left(5000, 5000 * ms + 900'000)}, {}, {5000 * ms + 900'000, Source::Raw},
+             late},
+            {"raw press 1 ms past the server's time: not bounded", {left(5000, 5001 * ms)}, {}, {5001 * ms, Source::Raw},
+             late},
+            {"raw press late by 3 ms: the server's time", {left(5000, 5003 * ms + 200'000)}, {},
+             {5000 * ms + 500'000, Source::Server}, late},
+            {"probe confirmed the clock: bounded", {left(5000, 5003 * ms)}, {}, {5000 * ms + 500'000, Source::Server},
+             late, 5000, true, 0, 1, true},
+            {"probe found another clock: nothing bounded, no kernel match", {left(5000, 5003 * ms)},
+             {{mouse, 1, 5000 * ms + 200'000}}, {5003 * ms, Source::Raw}, late, 5000, true, 0, 1, false},
+            {"a press that came before its server time: another clock from then on",
+             {left(5001, 5000 * ms + 200'000), left(5000, 5003 * ms)}, {}, {5003 * ms, Source::Raw}, late},
             {"server on another clock", {left(123, 5000 * ms)}, {{mouse, 1, 4999 * ms}}, {5000 * ms}, 5000 * ms, 123},
             {"server stamp ahead of the stamp", {}, {}, {5000 * ms}, 5000 * ms, 5002},
-            {"across the wrap", {}, {}, {wrap, Source::Server}, wrap + 1 * ms + 500'000, 0xFFFFFFFFu},
+            {"across the wrap", {}, {}, {wrap - 500'000, Source::Server}, wrap + 1 * ms + 500'000, 0xFFFFFFFFu},
+            {"across the wrap, on time", {}, {}, {wrap + 500'000}, wrap + 500'000, 0},
             {"kernel: the latest up to the millisecond's end", {left(5000, raw)},
              {{mouse, 1, 4950 * ms}, {mouse, 1, 5000 * ms + 200'000}, {mouse, 1, 5001 * ms + 100'000}},
              {5000 * ms + 200'000, Source::Kernel}},
@@ -103,6 +122,7 @@ private slots:
         fakes::FakeRawPressSource source;
         fakes::FakeKernelPressSource kernel;
         source.available = row.available;
+        source.sameClock = row.sameClock;
         PressStampMatcher matcher(row.slackNs);
         std::string why;
         QVERIFY(matcher.attach(source) == row.available && matcher.usesRawPresses() == row.available);
@@ -115,6 +135,44 @@ private slots:
         const PressStamp got = matcher.stamp(row.handlerNs, row.serverMs, row.button);
         QCOMPARE(got.ns, row.expected.ns);
         QCOMPARE(pressSourceName(got.source), pressSourceName(row.expected.source));
+    }
+
+    // The input thread's start-up questions of the server's time, each between two readings of the
+    // program's clock: the server's millisecond must lie between them, to the coarse clock's lag.
+    void serverClockProbe_data()
+    {
+        QTest::addColumn<QList<ServerTimeProbe>>("probes");
+        QTest::addColumn<qint64>("slackNs");
+        QTest::addColumn<bool>("same");
+        const auto at = [](qint64 before, qint64 after, std::uint32_t serverMs) {
+            return ServerTimeProbe{before, after, serverMs};
+        };
+        QTest::newRow("on the clock") << QList{at(5000 * ms + 200'000, 5000 * ms + 400'000, 5000),
+                                               at(5007 * ms + 900'000, 5008 * ms + 100'000, 5008)}
+                                      << qint64(0) << true;
+        QTest::newRow("the millisecond before the request: behind")
+            << QList{at(5001 * ms + 100'000, 5001 * ms + 300'000, 5000)} << qint64(0) << false;
+        QTest::newRow("coarse clock, a millisecond behind")
+            << QList{at(5001 * ms + 100'000, 5001 * ms + 300'000, 5000)} << ms << true;
+        QTest::newRow("another machine's clock, 40 ms behind")
+            << QList{at(5040 * ms + 100'000, 5040 * ms + 600'000, 5000)} << ms << false;
+        QTest::newRow("ahead of the answer") << QList{at(5000 * ms, 5000 * ms + 400'000, 5001)} << ms << false;
+        QTest::newRow("one answer of three off")
+            << QList{at(5000 * ms, 5000 * ms + 400'000, 5000), at(6000 * ms, 6000 * ms + 400'000, 5990),
+                     at(7000 * ms, 7000 * ms + 400'000, 7000)}
+            << ms << false;
+        QTest::newRow("the wall clock") << QList{at(5000 * ms, 5000 * ms + 400'000, 0x6F3A21C4u)} << ms << false;
+        QTest::newRow("across the 32-bit wrap")
+            << QList{at(wrap - 300'000, wrap + 200'000, 0xFFFFFFFFu), at(wrap + 900'000, wrap + 1 * ms + 100'000, 1)}
+            << qint64(0) << true;
+        QTest::newRow("no answer") << QList<ServerTimeProbe>{} << ms << false;
+    }
+    void serverClockProbe()
+    {
+        QFETCH(QList<ServerTimeProbe>, probes);
+        QFETCH(qint64, slackNs);
+        QFETCH(bool, same);
+        QCOMPARE(serverTimesOnProgramClock(std::span(probes.cbegin(), probes.cend()), slackNs), same);
     }
 
     // A mouse plugged in while the reader runs (a new event file in its folder) is read from then

@@ -2,9 +2,10 @@
 // tests/fixtures/summary (its README works the expected values out by hand), on a class as a
 // teacher collects one (built here with the program's own writers), and watching a hand-in folder.
 #include "fakes/Fakes.h"
-#include "shared/Accounts.h"
 #include "logic/SummaryTool.h"
+#include "shared/Accounts.h"
 #include "shared/DataFile.h"
+#include "shared/MachineResult.h"
 #include "shared/RecoveryFile.h"
 #include "summary/ClassFiles.h"
 
@@ -239,6 +240,57 @@ private slots:
         QCOMPARE(skipped, want);
         QCOMPARE(run.status, 3);
         QCOMPARE(studentsFound(dir.filePath("out/students.csv")), students);
+    }
+
+    // The machines handed in beside the students' files: each file's row names its machine and its
+    // lags (none where two machines stand behind a folder, or a part was refused), the notes say
+    // what they add to the times; a machine file that is not one is named and skipped.
+    void machines()
+    {
+        QTemporaryDir dir;
+        QFile::setPermissions(dir.path(), QFile::Permissions(0x7777));
+        const QString c = dir.filePath("hand-in/");
+        writeSets(c + "anna/anna.nrm", kNrmFile, {.25f});
+        writeSets(c + "ben/ben.nrm", kNrmFile, {.3f});
+        const auto machine = [](const QString& path, const QString& host, double screen, double mouse) {
+            MachineResult r;
+            r.host = host;
+            r.date = QDateTime(QDate(2026, 12, 9), QTime(9, 0), Qt::UTC);
+            r.monitorMode = "60.00 Hz";
+            r.lags = {{"screen", "", 20, 20, screen, 1.1, screen + 2, ""},
+                      {"sound", "", 10, 3, NAN, NAN, NAN, "no tone came back in 7 of 10 trials"},
+                      {"mouse", "USB Mouse", 20, 20, mouse, 2.2, mouse + 3, ""}};
+            fakes::writeFile(path, fakes::written([&](QIODevice& d) { writeMachineResult(d, r); }));
+        };
+        machine(c + "anna/machine-pc-03.txt", "pc-03", 24.31, 5.12);
+        machine(c + "ben/machine-pc-03.txt", "pc-03", 24.31, 5.12);
+        machine(c + "ben/machine-pc-07.txt", "pc-07", 31.0, 7.0);
+        fakes::writeFile(c + "ben/machine-old.txt", "not a machine check\n");
+        QDir().mkpath(dir.filePath("out"));
+        QFile::setPermissions(dir.filePath("out"), QFile::Permissions(0x7777));
+        const Run run = runTool(dir.path(), {"-o", "out", "hand-in"});
+        QVERIFY2(run.said.contains("brevane-summary: skipped hand-in/ben/machine-old.txt: it is not a machine "
+                                   "check's result"),
+                 qPrintable(run.said.join('\n')));
+        const QByteArray sets = fakes::readFile(dir.filePath("out/sets.csv"));
+        QVERIFY2(sets.startsWith("file,test,set,") &&
+                     sets.contains(",machine,screen_lag_ms,sound_lag_ms,mouse_lag_ms\r\n") &&
+                     sets.contains("\r\nhand-in/anna/anna.nrm,simple,1,") && sets.contains(",pc-03,24.3,,5.1\r\n") &&
+                     sets.contains(",pc-03; pc-07,,,\r\n"),
+                 sets.constData());
+        const QByteArray students = fakes::readFile(dir.filePath("out/students.csv"));
+        const qsizetype at = students.indexOf("\r\nanna,") + 2;
+        const QByteArray anna = students.mid(at, students.indexOf("\r\n", at) - at);
+        QVERIFY2(at > 1 && anna.startsWith("anna,250.0,folder,hand-in/anna/anna.nrm,") &&
+                     anna.endsWith(",pc-03,24.3,,5.1"),
+                 students.constData());
+        const QByteArray notes = fakes::readFile(dir.filePath("out/class-notes.txt"));
+        QVERIFY2(notes.contains("The machines\n") &&
+                     notes.contains("pc-03 (checked 2026-12-09; 60.00 Hz; files: 2): screen +24.3 ms (SD 1.1), sound: "
+                                    "not measured, mouse (USB Mouse) +5.1 ms (SD 2.2)\n") &&
+                     notes.contains("pc-07 (checked 2026-12-09; 60.00 Hz; files: 1)") &&
+                     notes.contains("Screen and mouse together add 29.4 to 38.0 ms on these machines"),
+                 notes.constData());
     }
 
     // A file's student: its name less the extension and a trailing test word, as students and

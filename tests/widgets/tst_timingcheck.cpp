@@ -1,10 +1,15 @@
 #include "fakes/Fakes.h"
 #include "platform/display/FramePresenter.h"
 #include "platform/input/DevicePressStamper.h"
+#include "shared/MachineResult.h"
 #include "timing_check/FrameStatistics.h"
+#include "timing_check/MachineCheckWindow.h"
 #include "timing_check/TimingCheckWindow.h"
 
+#include <QBuffer>
 #include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace brevane;
 
@@ -15,6 +20,37 @@ struct FramesCase {
     double periodMs, jitterMs, worstMs;
     int late;
 };
+// An input the test records into itself: blocks of 256 frames, each dated as a capture stream
+// would, from `fromNs` for `ms`.
+struct FakeCapture final : SoundCapture {
+    bool start(Sink s, QString& why) override
+    {
+        return available ? (sink = std::move(s), true) : (why = "no input here", false);
+    }
+    void stop() override { sink = nullptr; }
+    unsigned rate() const override { return 48000; }
+    QString deviceName() const override { return "fake input"; }
+    CaptureSource route() const override { return CaptureSource::Graph; }
+    void record(std::int64_t fromNs, int ms, const std::function<double(std::int64_t ns)>& value) const
+    {
+        for (std::int64_t at = 0; at < std::int64_t(ms) * 48; at += 256) {
+            CaptureBlock block{fromNs + at * 1'000'000'000 / 48000, CaptureSource::Graph, {}};
+            for (std::int64_t k = 0; k < 256; ++k)
+                block.frames.push_back(float(value(block.firstNs + k * 1'000'000'000 / 48000)));
+            sink(block);
+        }
+    }
+    bool available = true;
+    Sink sink;
+};
+
+QPushButton* button(QWidget& window, const QString& name)
+{
+    for (QPushButton* b : window.findChildren<QPushButton*>())
+        if (b->accessibleName() == name)
+            return b;
+    return nullptr;
+}
 } // namespace
 
 // The timing check: its frame statistics, a pure function of the stamps, and its window.
@@ -77,6 +113,85 @@ private slots:
         QVERIFY2(readout->text().contains("Frames stamped at 60.00 Hz (one every 16.667 ms)") &&
                      readout->text().contains("SD 0.000 ms, worst 0.000 ms, 0 late of the last 30"),
                  qPrintable(readout->text()));
+    }
+
+    // The machine check as a teacher takes it, on fakes: the screen skipped, ten tones whose input
+    // brings each back 12 ms after its stamp, the mouse skipped; Save keeps the result where the
+    // about box and the summary read it, the sound's lag in it and where its stamps came from.
+    void machineCheckTimesTheSoundAndKeepsTheResult()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        fakes::FakeClock clock;
+        clock.now = 100'000'000'000;
+        fakes::FakeTimerFactory timers;
+        fakes::FakeBeeper beeper(&clock);
+        beeper.tone = [&clock] { return ToneStamp{clock.now, ToneSource::Graph}; };
+        FakeCapture capture;
+        fakes::FakePresenter presenter;
+        fakes::FakePressStamper presses;
+        MachineCheckWindow check(clock, timers, beeper, capture, presenter, presses);
+        check.show();
+        QVERIFY(capture.sink);
+        auto* guide = check.findChild<QLabel*>();
+        QPushButton *start = button(check, "Start"), *skip = button(check, "Skip this part"),
+                    *save = button(check, "Save the result");
+        QVERIFY(start && skip && save && !save->isEnabled());
+        start->click();
+        QVERIFY(guide->text().startsWith("Screen: a photodiode") && guide->text().contains("BPW34"));
+        skip->click();
+        QVERIFY(guide->text().startsWith("Sound: the output looped to the input"));
+        start->click();
+        QCOMPARE(beeper.holds, 1);
+        fakes::FakeTimer* ticker = timers.timers[0];
+        const std::int64_t first = clock.now + 1'000'000'000;
+        for (int k = 0; k < 10; ++k) {
+            clock.advanceMs(1000);
+            QVERIFY(ticker->fire());
+        }
+        QCOMPARE(beeper.beeps, 10);
+        QCOMPARE(beeper.holds, 0);
+        static const std::vector<std::int16_t> tone = makeTone(48000);
+        capture.record(first - 300'000'000, 10'000, [&](std::int64_t ns) {
+            const std::int64_t since = (ns - first) % 1'000'000'000 - 12'000'000; // 12 ms after each stamp
+            const std::int64_t i = since * 48000 / 1'000'000'000;
+            return ns >= first && i >= 0 && i < std::int64_t(tone.size()) ? tone[std::size_t(i)] / 32768.0 : 0.0;
+        });
+        QVERIFY(ticker->fire()); // the recording covers the last tone: the part ends
+        QVERIFY2(guide->text().startsWith("sound: mean +12."), qPrintable(guide->text()));
+        start->click(); // Next part
+        QVERIFY(guide->text().startsWith("Mouse: each button's click") && guide->text().contains("0.03 ms"));
+        skip->click();
+        QVERIFY(save->isEnabled() && guide->text().contains("screen: skipped\nsound: mean +12."));
+        save->click();
+        QVERIFY2(guide->text().startsWith("Saved to "), qPrintable(guide->text()));
+        QBuffer kept;
+        kept.setData(fakes::readFile(config.filePath("Brevane/machine-check.txt")));
+        kept.open(QIODevice::ReadOnly);
+        QString why;
+        const std::optional<MachineResult> result = readMachineResult(kept, why);
+        QVERIFY2(result && result->lags.size() == 1, qPrintable(why));
+        QCOMPARE(result->lags[0].part, "sound");
+        QVERIFY(result->lags[0].measuredOk() && std::fabs(result->lags[0].meanMs - 12) < 0.4);
+        QCOMPARE(result->soundStamps, "PipeWire graph");
+        QCOMPARE(result->captureStamps, "PipeWire graph");
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    // Without an input to record from, the check says so and starts nothing.
+    void machineCheckWithoutAnInput()
+    {
+        fakes::FakeClock clock;
+        fakes::FakeTimerFactory timers;
+        fakes::FakeBeeper beeper;
+        FakeCapture capture;
+        capture.available = false;
+        fakes::FakePresenter presenter;
+        fakes::FakePressStamper presses;
+        MachineCheckWindow check(clock, timers, beeper, capture, presenter, presses);
+        check.show();
+        QVERIFY(!button(check, "Start")->isEnabled());
+        QVERIFY(check.findChild<QLabel*>()->text().startsWith("No input to record from: no input here."));
     }
 };
 

@@ -70,9 +70,13 @@ void DevicePressStamper::describeSources() const
     const std::string x = thread_       ? std::string("the XInput 2 input thread")
                           : connection_ ? "the X connection (" + matcher_.fallbackReason() + ")"
                                         : std::string("the window's event handler (not on an X server)");
-    const std::string sources = kernel_              ? "the kernel (" + kernel_->devices() + "), else by " + x
-                                : kernelWhy_.empty() ? x
-                                                     : x + "; not by the kernel: " + kernelWhy_;
+    std::string sources = kernel_              ? "the kernel (" + kernel_->devices() + "), else by " + x
+                          : kernelWhy_.empty() ? x
+                                               : x + "; not by the kernel: " + kernelWhy_;
+    if (onX_)
+        sources += matcher_.serverClock().confirmed() ? "; bounded by the X server's time (its clock is the program's)"
+                   : matcher_.serverClock().bounds()  ? "; bounded by the X server's time where within a second"
+                                                      : "; the X server's clock is another: its time bounds no press";
     static std::once_flag told;
     std::call_once(told, [&sources] { std::fprintf(stderr, "brevane: presses are stamped by %s\n", sources.c_str()); });
 }

@@ -20,12 +20,6 @@ bool serverMillisecondEnd(std::int64_t stampNs, std::uint32_t serverMs, std::int
 }
 } // namespace
 
-std::int64_t refinePressStamp(std::int64_t stampNs, std::uint32_t serverMs, std::int64_t slackNs)
-{
-    std::int64_t endNs = 0;
-    return serverMillisecondEnd(stampNs, serverMs, endNs) ? std::min(stampNs, endNs + slackNs) : stampNs;
-}
-
 unsigned xButtonOfKernelCode(unsigned code)
 {
     constexpr unsigned kLeft = 0x110, kMiddle = 0x112, kRight = 0x111, kSide = 0x113, kTask = 0x117;
@@ -51,6 +45,8 @@ bool PressStampMatcher::attach(RawPressSource& source)
     attached_ = source.start([this](const RawPress& press) { rawPress(press); }, why_);
     if (attached_)
         why_.clear();
+    if (const std::optional<bool> same = source.serverClockOnProgramClock(); attached_ && same)
+        serverClock_.probed(*same);
     return attached_;
 }
 
@@ -61,6 +57,7 @@ bool PressStampMatcher::attach(KernelPressSource& source, std::string& why)
 
 void PressStampMatcher::rawPress(const RawPress& press)
 {
+    serverClock_.sawPress(press.serverMs, press.arrivedNs);
     const std::lock_guard lock(mutex_);
     raw_[next_++ % raw_.size()] = press;
 }
@@ -89,7 +86,7 @@ PressStamp PressStampMatcher::stamp(std::int64_t fallbackNs, std::uint32_t serve
 {
     PressStamp best{fallbackNs, PressSource::Handler};
     std::int64_t serverEndNs = 0;
-    const bool sameClock = serverMillisecondEnd(fallbackNs, serverMs, serverEndNs);
+    const bool sameClock = serverClock_.bounds() && serverMillisecondEnd(fallbackNs, serverMs, serverEndNs);
     serverEndNs += slackNs_;
     {
         const std::lock_guard lock(mutex_);
@@ -108,8 +105,11 @@ PressStamp PressStampMatcher::stamp(std::int64_t fallbackNs, std::uint32_t serve
         if (kernelNs != 0 && kernelNs < best.ns)
             best = {kernelNs, PressSource::Kernel};
     }
-    const std::int64_t refined = refinePressStamp(best.ns, serverMs, slackNs_);
-    return refined < best.ns ? PressStamp{refined, PressSource::Server} : best;
+    // Held up past the server's millisecond on its way here: the server's time says when it was.
+    if (const std::optional<std::int64_t> bound = serverBoundPressNs(best.ns, serverMs, slackNs_);
+        bound && serverClock_.bounds())
+        return {*bound, PressSource::Server};
+    return best;
 }
 
 } // namespace brevane

@@ -4,8 +4,11 @@
 // each button press, the X input thread (or, without it, the GUI connection) the arrival of each
 // raw X press with the X server's time of it. The window's press handler then looks up the stamp
 // of its event by that server time: the kernel press of the server's millisecond, else the raw
-// press, else its own stamp. Either is brought back to the end of the server's millisecond
-// (refinePressStamp). Fakes stand in for both threads in tests.
+// press, else its own stamp. A stamp later than the server's millisecond is bounded by the server's
+// time, where the server's clock is the program's (ServerClock.h). Fakes stand in for both threads
+// in tests.
+
+#include "platform/input/ServerClock.h"
 
 #include "platform/input/PressStamp.h"
 
@@ -13,17 +16,10 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace brevane {
-
-// The X server stamps input in whole milliseconds of CLOCK_MONOTONIC, the clock the program
-// stamps with too (or of the kernel's coarse monotonic clock when that is fine enough, which
-// lags by up to its resolution: `slackNs`). A press happened before the end of the server's
-// millisecond, so a stamp later than that (the event was held up on its way) is brought back
-// to it. Stamps of a server on another clock (more than a second apart) are left alone.
-// `serverMs` wraps modulo 2^32.
-std::int64_t refinePressStamp(std::int64_t stampNs, std::uint32_t serverMs, std::int64_t slackNs);
 
 // A raw X button press: the X server's time of it, when it reached the program, the device node
 // of the device that sent it ("" when the server names none: XTest, a device on another
@@ -43,6 +39,9 @@ public:
     using Sink = std::function<void(const RawPress& press)>;
     virtual ~RawPressSource() = default;
     virtual bool start(Sink sink, std::string& why) = 0;
+    // Once started: whether the server's time was found on the program's clock when asked
+    // (serverTimesOnProgramClock); nothing where the source did not ask.
+    virtual std::optional<bool> serverClockOnProgramClock() const { return std::nullopt; }
 };
 
 // A kernel button press: the device node it came from, its button as X numbers a device's
@@ -77,6 +76,9 @@ public:
     bool attach(KernelPressSource& source, std::string& why);
     bool usesRawPresses() const { return attached_; }
     const std::string& fallbackReason() const { return why_; }
+    // Whether presses are bounded by the server's time, and whether its clock was confirmed the
+    // program's.
+    const ServerClockCheck& serverClock() const { return serverClock_; }
 
     // Any thread.
     void rawPress(const RawPress& press);
@@ -87,12 +89,15 @@ public:
     // latest kernel press of the same device node and button, within the server's millisecond or
     // up to kKernelLeadNs before it, is the stamp; else the raw press's arrival (a device the
     // kernel reader does not read, a tap that sends no kernel button, XTest); else `fallbackNs`.
+    // A stamp more than the server's millisecond past the server's time takes the middle of that
+    // millisecond (PressSource::Server; serverBoundPressNs) unless the server's clock is another.
     PressStamp stamp(std::int64_t fallbackNs, std::uint32_t serverMs, unsigned button = 0) const;
 
 private:
     const RawPress* rawPressOf(std::int64_t fallbackNs, std::uint32_t serverMs, unsigned button) const;
 
     std::int64_t slackNs_;
+    ServerClockCheck serverClock_;
     bool attached_ = false;
     std::string why_ = "no input thread";
     mutable std::mutex mutex_;

@@ -4,6 +4,15 @@
 
 namespace brevane {
 
+namespace {
+constexpr std::int64_t kSecondNs = 1'000'000'000;
+
+std::int64_t framesNs(std::int64_t frames, unsigned rate)
+{
+    return frames * kSecondNs / std::int64_t(rate);
+}
+} // namespace
+
 ToneStamp toneStamp(const PcmReport& r)
 {
     if (r.rate == 0)
@@ -28,6 +37,35 @@ ToneStamp toneStamp(const PcmReport& r)
     if (r.delayKnown && plausible(r.writeEndNs + framesNs(r.writeDelayFrames - r.toneFrames)))
         return {r.writeEndNs + framesNs(r.writeDelayFrames - r.toneFrames), ToneSource::Delay};
     return {r.writeEndNs, ToneSource::Write};
+}
+
+ToneStamp alsaCaptureFirstFrame(const AlsaCaptureReport& r)
+{
+    if (r.rate == 0)
+        return {r.readEndNs, ToneSource::Write};
+    const std::int64_t blockNs = framesNs(r.frames, r.rate);
+    // Captured before the read returned with it, and not long before the read began.
+    const auto plausible = [&](std::int64_t ns) {
+        return ns + blockNs <= r.readEndNs && ns >= r.readStartNs - 2 * kSecondNs - blockNs;
+    };
+    if (r.status && r.monotonic) {
+        if (r.audioValid && r.statusNs != 0 && r.audioNs > 0) {
+            const std::int64_t ns = r.statusNs - r.audioNs + framesNs(r.framesBefore, r.rate);
+            if (plausible(ns))
+                return {ns, ToneSource::Audio};
+        }
+        if (r.statusNs != 0) {
+            const std::int64_t ns = r.statusNs - framesNs(r.frames + r.delayFrames, r.rate);
+            if (plausible(ns))
+                return {ns, ToneSource::Delay};
+        }
+        if (r.triggerNs != 0) {
+            const std::int64_t ns = r.triggerNs + framesNs(r.framesBefore, r.rate);
+            if (plausible(ns))
+                return {ns, ToneSource::Trigger};
+        }
+    }
+    return {r.readEndNs - blockNs, ToneSource::Write};
 }
 
 } // namespace brevane

@@ -30,4 +30,24 @@ struct PcmReport {
 // and the next one is taken.
 ToneStamp toneStamp(const PcmReport& r);
 
+// The recording's side: when a captured block's frames were captured.
+// ALSA: the status read right after a block was read. `delayFrames` are the frames captured but
+// not yet read at the status's time (after the block); `audioNs` the stream time captured by then
+// (the link's position where the driver has one); system times are the program's clock only when
+// `monotonic`.
+struct AlsaCaptureReport {
+    std::int64_t readStartNs = 0, readEndNs = 0; // the program's clock around the read
+    unsigned rate = 0;
+    long frames = 0;               // in the block
+    std::int64_t framesBefore = 0; // read since the stream started, before the block
+    bool status = false, monotonic = false;
+    std::int64_t statusNs = 0, triggerNs = 0, audioNs = 0;
+    bool audioValid = false;
+    long delayFrames = 0;
+};
+// The block's first frame by the best route the report allows (Audio, Delay, Trigger, else Write:
+// the read's return less the block). A route that puts the frame after the read returned, or more
+// than two seconds before it began, is on another clock or wrong, and the next one is taken.
+ToneStamp alsaCaptureFirstFrame(const AlsaCaptureReport& r);
+
 } // namespace brevane

@@ -1,8 +1,8 @@
 #include "platform/audio/pipewire/PipeWireBeeper.h"
 #include "platform/audio/pipewire/GraphTime.h"
+#include "platform/audio/pipewire/PipeWireConnection.h"
 
 #include <pipewire/pipewire.h>
-#include <spa/param/audio/format-utils.h>
 
 #include <algorithm>
 
@@ -13,16 +13,13 @@ constexpr auto kPlacedWithin = std::chrono::milliseconds(300);
 constexpr int kStartSeconds = 2; // for the stream to be linked and running
 } // namespace
 
-struct PipeWireBeeper::Server {
+struct PipeWireBeeper::Server : PipeWireConnection {
     explicit Server(ToneSplicer& s);
     ~Server();
     bool startStream(); // true once streaming
     void endStream();
 
     ToneSplicer& splicer;
-    pw_thread_loop* loop = nullptr;
-    pw_context* context = nullptr;
-    pw_core* core = nullptr;
     pw_stream* stream = nullptr;
     spa_hook listener{};
     pw_stream_state state = PW_STREAM_STATE_UNCONNECTED;
@@ -75,31 +72,14 @@ const pw_stream_events kEvents = [] {
 } // namespace
 
 PipeWireBeeper::Server::Server(ToneSplicer& s)
-    : splicer(s)
+    : PipeWireConnection("brevane-tone")
+    , splicer(s)
 {
-    pw_init(nullptr, nullptr);
-    loop = pw_thread_loop_new("brevane-tone", nullptr);
-    if (!loop)
-        return;
-    context = pw_context_new(pw_thread_loop_get_loop(loop), nullptr, 0);
-    if (!context || pw_thread_loop_start(loop) < 0)
-        return;
-    pw_thread_loop_lock(loop);
-    core = pw_context_connect(context, nullptr, 0); // nullptr: no PipeWire server
-    pw_thread_loop_unlock(loop);
 }
 
 PipeWireBeeper::Server::~Server()
 {
     endStream();
-    if (loop)
-        pw_thread_loop_stop(loop);
-    if (core)
-        pw_core_disconnect(core);
-    if (context)
-        pw_context_destroy(context);
-    if (loop)
-        pw_thread_loop_destroy(loop);
 }
 
 bool PipeWireBeeper::Server::startStream()
@@ -114,17 +94,7 @@ bool PipeWireBeeper::Server::startStream()
                               "brevane", PW_KEY_NODE_LATENCY, "256/48000", nullptr);
         stream = pw_stream_new(core, "Brevane tone", props);
         pw_stream_add_listener(stream, &listener, &kEvents, this);
-        std::uint8_t pod[1024];
-        spa_pod_builder builder = SPA_POD_BUILDER_INIT(pod, sizeof pod);
-        spa_audio_info_raw info{};
-        info.format = SPA_AUDIO_FORMAT_S16;
-        info.rate = splicer.rate();
-        info.channels = 1;
-        info.position[0] = SPA_AUDIO_CHANNEL_MONO;
-        const spa_pod* params[] = {spa_format_audio_raw_build(&builder, SPA_PARAM_EnumFormat, &info)};
-        const auto flags =
-            pw_stream_flags(PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS | PW_STREAM_FLAG_RT_PROCESS);
-        pw_stream_connect(stream, PW_DIRECTION_OUTPUT, PW_ID_ANY, flags, params, 1);
+        connectMonoStream(stream, PW_DIRECTION_OUTPUT, SPA_AUDIO_FORMAT_S16, splicer.rate());
     }
     while (state != PW_STREAM_STATE_STREAMING && state != PW_STREAM_STATE_ERROR)
         if (pw_thread_loop_timed_wait(loop, kStartSeconds) != 0)

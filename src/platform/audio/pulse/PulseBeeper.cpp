@@ -1,4 +1,5 @@
 #include "platform/audio/pulse/PulseBeeper.h"
+#include "platform/audio/pulse/PulseConnection.h"
 #include "platform/audio/pulse/PulseTime.h"
 
 #include <pulse/pulseaudio.h>
@@ -41,7 +42,7 @@ PulseTime pulseTime(const pa_timing_info& t, std::int64_t byteIndex)
 }
 } // namespace
 
-struct PulseBeeper::Server {
+struct PulseBeeper::Server : PulseConnection {
     explicit Server(ToneSplicer& s);
     ~Server();
     bool startStream();
@@ -50,10 +51,7 @@ struct PulseBeeper::Server {
     std::int64_t heardNs();
 
     ToneSplicer& splicer;
-    pa_threaded_mainloop* loop = nullptr;
-    pa_context* context = nullptr;
     pa_stream* stream = nullptr;
-    bool ready = false;
     std::int64_t written = 0;               // bytes written to the stream, its write index
     std::atomic<std::int64_t> toneByte{-1}; // where the tone last asked for was placed; -1: not yet
     PulseTime placedBy;                     // the answer it was placed by
@@ -73,37 +71,11 @@ void onWrite(pa_stream*, std::size_t bytes, void* data)
 PulseBeeper::Server::Server(ToneSplicer& s)
     : splicer(s)
 {
-    loop = pa_threaded_mainloop_new();
-    if (!loop)
-        return;
-    context = pa_context_new(pa_threaded_mainloop_get_api(loop), "Brevane");
-    pa_context_set_state_callback(context, onContext, this);
-    pa_threaded_mainloop_lock(loop);
-    if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0 &&
-        pa_threaded_mainloop_start(loop) >= 0) {
-        for (;;) {
-            const pa_context_state_t state = pa_context_get_state(context);
-            if (!PA_CONTEXT_IS_GOOD(state) || state == PA_CONTEXT_READY) {
-                ready = state == PA_CONTEXT_READY;
-                break;
-            }
-            pa_threaded_mainloop_wait(loop);
-        }
-    }
-    pa_threaded_mainloop_unlock(loop);
 }
 
 PulseBeeper::Server::~Server()
 {
     endStream();
-    if (loop)
-        pa_threaded_mainloop_stop(loop);
-    if (context) {
-        pa_context_disconnect(context);
-        pa_context_unref(context);
-    }
-    if (loop)
-        pa_threaded_mainloop_free(loop);
 }
 
 // The server's thread, whenever the stream wants more: silence with the tone spliced in where it

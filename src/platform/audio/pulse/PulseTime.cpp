@@ -23,4 +23,20 @@ std::int64_t pulseHeardNs(const PulseTime& fresh, const PulseTime& placedBy)
     return std::min(byFresh, byPlacing);
 }
 
+std::int64_t pulseCaptureOriginNs(const PulseCaptureTime& t)
+{
+    if (t.timestampNs == 0 || t.bytesPerSecond == 0)
+        return 0;
+    return t.timestampNs - (t.sourceUsec - t.sinkUsec) * 1000 - t.writeIndex * 1'000'000'000 / t.bytesPerSecond;
+}
+
+std::int64_t pulseCaptureOriginNs(std::span<const PulseCaptureTime> answers)
+{
+    std::int64_t origin = 0;
+    for (const PulseCaptureTime& t : answers)
+        if (const std::int64_t ns = pulseCaptureOriginNs(t); ns != 0)
+            origin = origin == 0 ? ns : std::min(origin, ns);
+    return origin;
+}
+
 } // namespace brevane

@@ -2,6 +2,7 @@
 // PulseAudio's timing of the stream the tone is spliced into, and when a byte of it is heard.
 
 #include <cstdint>
+#include <span>
 
 namespace brevane {
 
@@ -26,5 +27,22 @@ std::int64_t pulseFirstFrameNs(const PulseTime& t);
 // position: the earlier of the two, for an answer the server was held up in giving dates the byte
 // late, never early. 0 where the fresh answer cannot tell.
 std::int64_t pulseHeardNs(const PulseTime& fresh, const PulseTime& placedBy);
+
+// The recording's side: when a captured block's frames were captured.
+// PulseAudio: one answer of the server's timing of a record stream (pa_timing_info): when it was
+// current (`timestampNs`, brought to the program's clock) the server had written `writeIndex` bytes
+// into the stream, and the source held `sourceUsec` more on their way in; on a sink's monitor the
+// sink plays `sinkUsec` behind what it rendered.
+struct PulseCaptureTime {
+    std::int64_t timestampNs = 0;
+    std::int64_t writeIndex = 0; // bytes
+    std::int64_t sourceUsec = 0, sinkUsec = 0;
+    unsigned bytesPerSecond = 0;
+};
+// When the stream's byte 0 was captured (on a monitor: played) by one answer; 0 where it cannot tell.
+std::int64_t pulseCaptureOriginNs(const PulseCaptureTime& t);
+// The same by the earliest of several answers: one the server was held up in giving dates the
+// stream late, never early. 0 with none.
+std::int64_t pulseCaptureOriginNs(std::span<const PulseCaptureTime> answers);
 
 } // namespace brevane

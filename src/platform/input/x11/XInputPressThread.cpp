@@ -1,6 +1,7 @@
 #include "platform/input/x11/XInputPressThread.h"
 #include "platform/XcbReply.h"
 #include "platform/input/InputThread.h"
+#include "platform/input/x11/XServerClock.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -60,6 +61,10 @@ bool XInputPressThread::start(Sink sink, std::string& why)
     XcbReply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
         connection_, xcb_intern_atom(connection_, 1, sizeof "Device Node" - 1, "Device Node"), nullptr));
     deviceNodeAtom_ = atom ? atom->atom : 0;
+    // Whether the server's event times are on the program's clock, to the millisecond (and the
+    // coarse clock's lag): only then do they bound a press's stamp.
+    constexpr std::int64_t kCoarseLagNs = 1'000'000;
+    sameClock_ = serverTimesOnProgramClock(probeServerTime(clock_), kCoarseLagNs);
     sink_ = std::move(sink);
     return thread_.start([this] { run(); }, why);
 }

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ public:
     explicit XInputPressThread(const Clock& clock);
     ~XInputPressThread() override; // stops the thread and closes the connection
     bool start(Sink sink, std::string& why) override;
+    // Asked of the server once it started (XServerClock).
+    std::optional<bool> serverClockOnProgramClock() const override { return sameClock_; }
 
 private:
     struct Device {
@@ -40,6 +43,7 @@ private:
     std::uint32_t deviceNodeAtom_ = 0;
     std::map<std::uint16_t, Device> devices_; // by XInput device id
     Sink sink_;
+    std::optional<bool> sameClock_;
     InputThread thread_; // stopped first, in the destructor
 };
 
