@@ -20,36 +20,6 @@ using namespace brevane::summarytool;
 
 namespace {
 
-struct Table {
-    QStringList header;
-    QList<QStringList> rows;
-    QString at(const QStringList& row, const QString& column) const { return row.value(header.indexOf(column)); }
-};
-
-// RFC 4180, as the tool writes it.
-Table readCsv(const QString& path)
-{
-    const QString text = QString::fromUtf8(fakes::readFile(path));
-    QList<QStringList> records{{}};
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted && c == u'"' && text.mid(i + 1, 1) == u"\"")
-            field += text[i++];
-        else if (c == u'"')
-            quoted = !quoted;
-        else if (quoted || (c != u',' && c != u'\r' && c != u'\n'))
-            field += c;
-        else if (c != u'\r')
-            records.last() << std::exchange(field, QString());
-        if (!quoted && c == u'\n')
-            records << QStringList();
-    }
-    records.removeLast();
-    return {records.takeFirst(), records};
-}
-
 // A set as written into a file: its runs in whole ms; the first `missed` runs of 1000 ms are the
 // missed hits (a choice test's).
 struct WrittenSet {
@@ -127,28 +97,13 @@ void checkRuns(const QString& out, const QList<WrittenSet>& written)
     }
 }
 
-// A data file of `sets` (from set 1) as the program writes it, with counts that make each a
-// whole series: the runs, 15 correct misses and 2 incorrect hits.
+// A data file of `sets` (from set 1), as WrittenSets too.
 void writeData(const QString& root, const QString& file, const QString& student, const QString& test,
                const QList<std::vector<int>>& sets, const QList<int>& missed, QList<WrittenSet>& written)
 {
-    SetData data;
-    OutcomeCounts counts;
-    for (int s = 1; s <= sets.size(); ++s) {
-        const std::vector<int>& ms = sets[s - 1];
-        for (std::size_t r = 0; r < ms.size(); ++r)
-            data.Times[s][int(r) + 1] = float(ms[r]) / 1000.0f;
-        const int m = missed.value(s - 1);
-        counts.CorrectHits[s] = qint16(ms.size() - std::size_t(m));
-        counts.MissedHits[s] = qint16(m);
-        counts.CorrectMisses[s] = 15;
-        counts.InCorrectHits[s] = 2;
-        written << WrittenSet{file, test, student, s, ms, test == u"simple" ? 0 : m};
-    }
-    const DataFileFormat& format = test == u"simple" ? kNrmFile : kColFile;
-    StoreHalf half{data, test == u"simple" ? nullptr : &counts};
-    QDir().mkpath(QFileInfo(root + file).path());
-    fakes::writeFile(root + file, fakes::written([&](QIODevice& d) { writeDataFile(d, format, half); }));
+    writeSets(root + file, test == u"simple" ? kNrmFile : kColFile, sets, missed);
+    for (int s = 1; s <= sets.size(); ++s)
+        written << WrittenSet{file, test, student, s, sets[s - 1], test == u"simple" ? 0 : missed.value(s - 1)};
 }
 
 // Ten sets of ten runs drawn from an ex-Gaussian (mu, sigma, tau).
