@@ -20,23 +20,12 @@ using namespace brevane::summarytool;
 
 namespace {
 
-// A set as written into a file: its runs in whole ms; the first `missed` runs of 1000 ms are the
-// missed hits (a choice test's).
+// A set as written into a file: its runs in whole ms.
 struct WrittenSet {
     QString file, test, student;
     int set = 0;
     std::vector<int> ms;
-    int missed = 0;
     QString key() const { return file + u'|' + test + u'|' + QString::number(set); }
-    std::vector<int> reactionTimes() const
-    {
-        std::vector<int> out;
-        int left = test == u"simple" ? 0 : missed;
-        for (int t : ms)
-            if (!(t == 1000 && left-- > 0))
-                out.push_back(t);
-        return out;
-    }
 };
 
 double meanOf(const QList<double>& v)
@@ -103,7 +92,7 @@ void writeData(const QString& root, const QString& file, const QString& student,
 {
     writeSets(root + file, test == u"simple" ? kNrmFile : kColFile, sets, missed);
     for (int s = 1; s <= sets.size(); ++s)
-        written << WrittenSet{file, test, student, s, sets[s - 1], test == u"simple" ? 0 : missed.value(s - 1)};
+        written << WrittenSet{file, test, student, s, sets[s - 1]};
 }
 
 // Ten sets of ten runs drawn from an ex-Gaussian (mu, sigma, tau).
@@ -193,35 +182,31 @@ private slots:
         QCOMPARE(summarise(args, out).status, 0);
         checkRuns(dir_.filePath(out), written_);
 
-        const Table sets = readCsv(dir_.filePath(out + "/sets.csv")),
+        // Each reaction time against the limits (checkRuns has the sets' counts of runs.csv), and a
+        // student's counts of a test by them.
+        const Table runs = readCsv(dir_.filePath(out + "/runs.csv")),
                     students = readCsv(dir_.filePath(out + "/students.csv"));
-        QMap<QString, int> early, late; // per student and test
-        for (const WrittenSet& w : written_) {
-            const std::vector<int> times = w.reactionTimes();
-            const int a = int(std::ranges::count_if(times, [&](int t) { return t < anticipationMs; }));
-            const int l = int(std::ranges::count_if(times, [&](int t) { return t > lapseMs; }));
-            const auto row = std::ranges::find_if(sets.rows, [&](const QStringList& r) {
-                return sets.at(r, "file") == w.file && sets.at(r, "set") == QString::number(w.set);
-            });
-            QCOMPARE(std::pair(sets.at(*row, "anticipations").toInt(), sets.at(*row, "lapses").toInt()),
-                     std::pair(a, l));
-            early[w.student + w.test] += a;
-            late[w.student + w.test] += l;
+        QMap<QString, std::pair<int, int>> counts; // per student and test: anticipations, lapses
+        QList<int> cut;
+        for (const QStringList& r : runs.rows) {
+            const int ms = runs.at(r, "rt_ms").toInt();
+            const QString as = runs.at(r, "excluded_as");
+            if (as == u"missed hit")
+                continue;
+            const bool early = ms<anticipationMs, late = ms> lapseMs;
+            QCOMPARE(std::pair(as == u"anticipation", as == u"lapse"), std::pair(early, late));
+            auto& [anticipations, lapses] = counts[runs.at(r, "student") + runs.at(r, "test")];
+            anticipations += early ? 1 : 0;
+            lapses += late ? 1 : 0;
+            if (runs.at(r, "student") == u"Quentin" && runs.at(r, "test") == u"simple" && as == u"outlier")
+                cut << ms;
         }
         for (const QStringList& r : students.rows)
             for (const QString test : {"simple", "colour"})
                 if (!students.at(r, test + "_shape_runs").isEmpty())
                     QCOMPARE(std::pair(students.at(r, test + "_anticipations").toInt(),
                                        students.at(r, test + "_lapses").toInt()),
-                             std::pair(early.value(students.at(r, "student") + test),
-                                       late.value(students.at(r, "student") + test)));
-
-        const Table runs = readCsv(dir_.filePath(out + "/runs.csv"));
-        QList<int> cut;
-        for (const QStringList& r : runs.rows)
-            if (runs.at(r, "student") == u"Quentin" && runs.at(r, "test") == u"simple" &&
-                runs.at(r, "excluded_as") == u"outlier")
-                cut << runs.at(r, "rt_ms").toInt();
+                             counts.value(students.at(r, "student") + test));
         std::ranges::sort(cut);
         QCOMPARE(cut, outliers);
         QVERIFY(fakes::readFile(dir_.filePath(out + "/class-notes.txt"))
@@ -273,27 +258,26 @@ private slots:
             bytes.setData(fakes::readFile(info.filePath()));
             bytes.open(QIODevice::ReadOnly);
             const auto state = std::make_unique<AppState>();
-            QList<std::pair<QString, std::pair<const SetData*, const OutcomeCounts*>>> tests;
+            QList<std::pair<QString, const SetData*>> tests;
             if (info.fileName() == u"recover.dat") {
                 QVERIFY(readRecovery(bytes, *state));
                 for (const TestDescriptor* test : testList())
                     if (test->inRecoveryFile)
-                        tests.append({test->name, {&test->setsOf(*state), test->countsOf(*state)}});
+                        tests.append({test->name, &test->setsOf(*state)});
             } else {
                 const bool simple = info.suffix() == u"nrm";
                 StoreHalf half{simple ? static_cast<SetData&>(state->Simple) : state->Color,
                                simple ? nullptr : &state->Color};
                 QVERIFY(readDataFile(bytes, simple ? kNrmFile : kColFile, half));
-                tests.append({simple ? "simple" : "colour", {&half.sets, half.counts}});
+                tests.append({simple ? "simple" : "colour", &half.sets});
             }
             const QString student = info.fileName() == u"recover.dat" ? info.dir().dirName() : info.completeBaseName();
-            for (const auto& [test, data] : tests)
+            for (const auto& [test, sets] : tests)
                 for (int set = 1; set <= kSetCount; ++set) {
-                    WrittenSet w{
-                        info.filePath(), test, student, set, {}, data.second ? data.second->MissedHits[set] : 0};
+                    WrittenSet w{info.filePath(), test, student, set, {}};
                     for (int run = 1; run <= kStoredRuns; ++run)
-                        if (data.first->Times[set][run] > 0)
-                            w.ms.push_back(int(std::lround(data.first->Times[set][run] * 1000.0)));
+                        if (sets->Times[set][run] > 0)
+                            w.ms.push_back(int(std::lround(sets->Times[set][run] * 1000.0)));
                     if (!w.ms.empty())
                         expected << w;
                 }
