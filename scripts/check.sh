@@ -33,7 +33,7 @@ crossing=$(git ls-files 'src/*.cpp' 'src/*.h' | while read -r f; do
       *) echo "$line (outside the platform, include a concern's root)" ;;
     esac
   done
-done)
+done || true)
 if [ -n "$crossing" ]; then
   echo "check: includes across the platform's backends:"; echo "$crossing" | sed 's/^/  /'; status=1
 fi

@@ -1,6 +1,7 @@
 #pragma once
-// Running brevane-summary from a test, and a class's files written with the program's own
-// writers: shared by the tests of the summary tool (SUMMARY_TOOL is the tool's path).
+// Running brevane-summary from a test, a class's files written with the program's own writers,
+// and the tables read back: shared by the tests of the summary tool (SUMMARY_TOOL is the tool's
+// path).
 #include "fakes/Fakes.h"
 #include "shared/DataFile.h"
 
@@ -8,8 +9,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
-#include <initializer_list>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace brevane::summarytool {
 
@@ -43,18 +45,55 @@ inline Run runTool(const QString& folder, const QStringList& args, bool asIs = f
     return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardError()).split('\n', Qt::SkipEmptyParts)};
 }
 
-inline void writeSets(const QString& path, const DataFileFormat& format, std::initializer_list<float> set1,
-                      int missed = 0)
+// A data file as the program writes it, of `sets` from set 1 in whole milliseconds; where the
+// file holds counts, set s has `missed[s - 1]` missed hits (its runs of 1000 ms), the rest correct
+// hits, and 5 correct misses.
+inline void writeSets(const QString& path, const DataFileFormat& format, const QList<std::vector<int>>& sets,
+                      const QList<int>& missed = {})
 {
-    SetData sets;
+    SetData data;
     OutcomeCounts counts;
-    std::copy(set1.begin(), set1.end(), &sets.Times[1][1]);
-    counts.CorrectHits[1] = qint16(set1.size() - missed);
-    counts.MissedHits[1] = qint16(missed);
-    counts.CorrectMisses[1] = 5;
+    for (int s = 1; s <= sets.size(); ++s) {
+        const std::vector<int>& ms = sets[s - 1];
+        for (std::size_t r = 0; r < ms.size(); ++r)
+            data.Times[s][int(r) + 1] = float(ms[r]) / 1000.0f;
+        counts.CorrectHits[s] = qint16(ms.size() - std::size_t(missed.value(s - 1)));
+        counts.MissedHits[s] = qint16(missed.value(s - 1));
+        counts.CorrectMisses[s] = 5;
+    }
     QDir().mkpath(QFileInfo(path).path());
-    StoreHalf half{sets, format.counts ? &counts : nullptr};
+    StoreHalf half{data, format.counts ? &counts : nullptr};
     fakes::writeFile(path, fakes::written([&](QIODevice& d) { writeDataFile(d, format, half); }));
+}
+
+// A table the tool wrote (RFC 4180), its cells found by the header's names.
+struct Table {
+    QStringList header;
+    QList<QStringList> rows;
+    QString at(const QStringList& row, const QString& column) const { return row.value(header.indexOf(column)); }
+};
+
+inline Table readCsv(const QString& path)
+{
+    const QString text = QString::fromUtf8(fakes::readFile(path));
+    QList<QStringList> records{{}};
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted && c == u'"' && text.mid(i + 1, 1) == u"\"")
+            field += text[i++];
+        else if (c == u'"')
+            quoted = !quoted;
+        else if (quoted || (c != u',' && c != u'\r' && c != u'\n'))
+            field += c;
+        else if (c != u'\r')
+            records.last() << std::exchange(field, QString());
+        if (!quoted && c == u'\n')
+            records << QStringList();
+    }
+    records.removeLast();
+    return {records.takeFirst(), records};
 }
 
 } // namespace brevane::summarytool

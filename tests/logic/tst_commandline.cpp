@@ -126,7 +126,7 @@ private slots:
             "Only a member of the group <group> may unlock the settings with --unlock, which <me> is not; the "
             "settings stay locked.";
         QTest::newRow("no keys") << QByteArray("[HandIn]\nFolder=/srv/in\n") << true << false << QString();
-        QTest::newRow("locked") << others << false << true << QString();
+        QTest::newRow("a teacher, locked without --unlock") << mine << false << true << QString();
         QTest::newRow("a teacher's --unlock") << mine << true << false << QString();
         QTest::newRow("another's --unlock") << others << true << true << refused;
         QTest::newRow("no such group") << QByteArray("[Lab]\nLockSettings=1\nTeachers=nosuchgroup48\n") << true << true

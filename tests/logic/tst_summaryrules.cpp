@@ -20,53 +20,12 @@ using namespace brevane::summarytool;
 
 namespace {
 
-struct Table {
-    QStringList header;
-    QList<QStringList> rows;
-    QString at(const QStringList& row, const QString& column) const { return row.value(header.indexOf(column)); }
-};
-
-// RFC 4180, as the tool writes it.
-Table readCsv(const QString& path)
-{
-    const QString text = QString::fromUtf8(fakes::readFile(path));
-    QList<QStringList> records{{}};
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted && c == u'"' && text.mid(i + 1, 1) == u"\"")
-            field += text[i++];
-        else if (c == u'"')
-            quoted = !quoted;
-        else if (quoted || (c != u',' && c != u'\r' && c != u'\n'))
-            field += c;
-        else if (c != u'\r')
-            records.last() << std::exchange(field, QString());
-        if (!quoted && c == u'\n')
-            records << QStringList();
-    }
-    records.removeLast();
-    return {records.takeFirst(), records};
-}
-
-// A set as written into a file: its runs in whole ms; the first `missed` runs of 1000 ms are the
-// missed hits (a choice test's).
+// A set as written into a file: its runs in whole ms.
 struct WrittenSet {
     QString file, test, student;
     int set = 0;
     std::vector<int> ms;
-    int missed = 0;
     QString key() const { return file + u'|' + test + u'|' + QString::number(set); }
-    std::vector<int> reactionTimes() const
-    {
-        std::vector<int> out;
-        int left = test == u"simple" ? 0 : missed;
-        for (int t : ms)
-            if (!(t == 1000 && left-- > 0))
-                out.push_back(t);
-        return out;
-    }
 };
 
 double meanOf(const QList<double>& v)
@@ -127,28 +86,13 @@ void checkRuns(const QString& out, const QList<WrittenSet>& written)
     }
 }
 
-// A data file of `sets` (from set 1) as the program writes it, with counts that make each a
-// whole series: the runs, 15 correct misses and 2 incorrect hits.
+// A data file of `sets` (from set 1), as WrittenSets too.
 void writeData(const QString& root, const QString& file, const QString& student, const QString& test,
                const QList<std::vector<int>>& sets, const QList<int>& missed, QList<WrittenSet>& written)
 {
-    SetData data;
-    OutcomeCounts counts;
-    for (int s = 1; s <= sets.size(); ++s) {
-        const std::vector<int>& ms = sets[s - 1];
-        for (std::size_t r = 0; r < ms.size(); ++r)
-            data.Times[s][int(r) + 1] = float(ms[r]) / 1000.0f;
-        const int m = missed.value(s - 1);
-        counts.CorrectHits[s] = qint16(ms.size() - std::size_t(m));
-        counts.MissedHits[s] = qint16(m);
-        counts.CorrectMisses[s] = 15;
-        counts.InCorrectHits[s] = 2;
-        written << WrittenSet{file, test, student, s, ms, test == u"simple" ? 0 : m};
-    }
-    const DataFileFormat& format = test == u"simple" ? kNrmFile : kColFile;
-    StoreHalf half{data, test == u"simple" ? nullptr : &counts};
-    QDir().mkpath(QFileInfo(root + file).path());
-    fakes::writeFile(root + file, fakes::written([&](QIODevice& d) { writeDataFile(d, format, half); }));
+    writeSets(root + file, test == u"simple" ? kNrmFile : kColFile, sets, missed);
+    for (int s = 1; s <= sets.size(); ++s)
+        written << WrittenSet{file, test, student, s, sets[s - 1]};
 }
 
 // Ten sets of ten runs drawn from an ex-Gaussian (mu, sigma, tau).
@@ -238,35 +182,31 @@ private slots:
         QCOMPARE(summarise(args, out).status, 0);
         checkRuns(dir_.filePath(out), written_);
 
-        const Table sets = readCsv(dir_.filePath(out + "/sets.csv")),
+        // Each reaction time against the limits (checkRuns has the sets' counts of runs.csv), and a
+        // student's counts of a test by them.
+        const Table runs = readCsv(dir_.filePath(out + "/runs.csv")),
                     students = readCsv(dir_.filePath(out + "/students.csv"));
-        QMap<QString, int> early, late; // per student and test
-        for (const WrittenSet& w : written_) {
-            const std::vector<int> times = w.reactionTimes();
-            const int a = int(std::ranges::count_if(times, [&](int t) { return t < anticipationMs; }));
-            const int l = int(std::ranges::count_if(times, [&](int t) { return t > lapseMs; }));
-            const auto row = std::ranges::find_if(sets.rows, [&](const QStringList& r) {
-                return sets.at(r, "file") == w.file && sets.at(r, "set") == QString::number(w.set);
-            });
-            QCOMPARE(std::pair(sets.at(*row, "anticipations").toInt(), sets.at(*row, "lapses").toInt()),
-                     std::pair(a, l));
-            early[w.student + w.test] += a;
-            late[w.student + w.test] += l;
+        QMap<QString, std::pair<int, int>> counts; // per student and test: anticipations, lapses
+        QList<int> cut;
+        for (const QStringList& r : runs.rows) {
+            const int ms = runs.at(r, "rt_ms").toInt();
+            const QString as = runs.at(r, "excluded_as");
+            if (as == u"missed hit")
+                continue;
+            const bool early = ms<anticipationMs, late = ms> lapseMs;
+            QCOMPARE(std::pair(as == u"anticipation", as == u"lapse"), std::pair(early, late));
+            auto& [anticipations, lapses] = counts[runs.at(r, "student") + runs.at(r, "test")];
+            anticipations += early ? 1 : 0;
+            lapses += late ? 1 : 0;
+            if (runs.at(r, "student") == u"Quentin" && runs.at(r, "test") == u"simple" && as == u"outlier")
+                cut << ms;
         }
         for (const QStringList& r : students.rows)
             for (const QString test : {"simple", "colour"})
                 if (!students.at(r, test + "_shape_runs").isEmpty())
                     QCOMPARE(std::pair(students.at(r, test + "_anticipations").toInt(),
                                        students.at(r, test + "_lapses").toInt()),
-                             std::pair(early.value(students.at(r, "student") + test),
-                                       late.value(students.at(r, "student") + test)));
-
-        const Table runs = readCsv(dir_.filePath(out + "/runs.csv"));
-        QList<int> cut;
-        for (const QStringList& r : runs.rows)
-            if (runs.at(r, "student") == u"Quentin" && runs.at(r, "test") == u"simple" &&
-                runs.at(r, "excluded_as") == u"outlier")
-                cut << runs.at(r, "rt_ms").toInt();
+                             counts.value(students.at(r, "student") + test));
         std::ranges::sort(cut);
         QCOMPARE(cut, outliers);
         QVERIFY(fakes::readFile(dir_.filePath(out + "/class-notes.txt"))
@@ -318,27 +258,18 @@ private slots:
             bytes.setData(fakes::readFile(info.filePath()));
             bytes.open(QIODevice::ReadOnly);
             const auto state = std::make_unique<AppState>();
-            QList<std::pair<QString, std::pair<const SetData*, const OutcomeCounts*>>> tests;
-            if (info.fileName() == u"recover.dat") {
-                QVERIFY(readRecovery(bytes, *state));
-                for (const TestDescriptor* test : testList())
-                    if (test->inRecoveryFile)
-                        tests.append({test->name, {&test->setsOf(*state), test->countsOf(*state)}});
-            } else {
-                const bool simple = info.suffix() == u"nrm";
-                StoreHalf half{simple ? static_cast<SetData&>(state->Simple) : state->Color,
-                               simple ? nullptr : &state->Color};
-                QVERIFY(readDataFile(bytes, simple ? kNrmFile : kColFile, half));
-                tests.append({simple ? "simple" : "colour", {&half.sets, half.counts}});
-            }
-            const QString student = info.fileName() == u"recover.dat" ? info.dir().dirName() : info.completeBaseName();
-            for (const auto& [test, data] : tests)
+            const bool recovery = info.fileName() == u"recover.dat", simple = info.suffix() == u"nrm";
+            StoreHalf half{simple ? static_cast<SetData&>(state->Simple) : state->Color,
+                           simple ? nullptr : &state->Color};
+            QVERIFY(recovery ? readRecovery(bytes, *state) : readDataFile(bytes, simple ? kNrmFile : kColFile, half));
+            const QString student = recovery ? info.dir().dirName() : info.completeBaseName();
+            for (const TestDescriptor* test : testList()) // a test the file does not hold has no runs here
                 for (int set = 1; set <= kSetCount; ++set) {
-                    WrittenSet w{
-                        info.filePath(), test, student, set, {}, data.second ? data.second->MissedHits[set] : 0};
+                    const SetData& sets = test->setsOf(*state);
+                    WrittenSet w{info.filePath(), test->name, student, set, {}};
                     for (int run = 1; run <= kStoredRuns; ++run)
-                        if (data.first->Times[set][run] > 0)
-                            w.ms.push_back(int(std::lround(data.first->Times[set][run] * 1000.0)));
+                        if (sets.Times[set][run] > 0)
+                            w.ms.push_back(int(std::lround(sets.Times[set][run] * 1000.0)));
                     if (!w.ms.empty())
                         expected << w;
                 }
