@@ -64,7 +64,7 @@ bool writeMachineResult(QIODevice& out, const MachineResult& r)
 std::optional<MachineResult> readMachineResult(QIODevice& in, QString& why)
 {
     if (in.readLine().trimmed() != kMachineResultHeader) {
-        why = QStringLiteral("it is not a machine check's result");
+        why = QCoreApplication::translate("MachineResult", "it is not a machine check's result");
         return std::nullopt;
     }
     MachineResult r;
@@ -94,7 +94,7 @@ std::optional<MachineResult> readMachineResult(QIODevice& in, QString& why)
         else if (key == QLatin1String("lag")) {
             const QStringList f = value.split(QLatin1Char('\t'));
             if (f.size() < 7) {
-                why = QStringLiteral("line %1 is not a part's lag").arg(line);
+                why = QCoreApplication::translate("MachineResult", "line %1 is not a part's lag").arg(line);
                 return std::nullopt;
             }
             r.lags << MachineLag{f[0],         f[1],         f[2].toInt(), f[3].toInt(),
@@ -102,7 +102,7 @@ std::optional<MachineResult> readMachineResult(QIODevice& in, QString& why)
         }
     }
     if (r.host.isEmpty()) {
-        why = QStringLiteral("it names no machine");
+        why = QCoreApplication::translate("MachineResult", "it names no machine");
         return std::nullopt;
     }
     return r;

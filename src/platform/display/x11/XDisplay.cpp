@@ -1,6 +1,7 @@
 #include "platform/display/x11/XDisplay.h"
 #include "platform/XcbReply.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <xcb/present.h>
 #include <xcb/randr.h>
@@ -45,7 +46,7 @@ QString compositorName(xcb_connection_t* c, int screen, xcb_window_t root)
     if (const auto check = property(c, root, internAtom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
         name.isEmpty() && check && xcb_get_property_value_length(check.get()) >= 4)
         name = windowName(c, *static_cast<const xcb_window_t*>(xcb_get_property_value(check.get())));
-    return name.isEmpty() ? QStringLiteral("a compositing manager") : name;
+    return name.isEmpty() ? QCoreApplication::translate("XDisplay", "a compositing manager") : name;
 }
 
 bool hasExtension(xcb_connection_t* c, const char* name)
