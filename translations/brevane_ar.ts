@@ -23,10 +23,6 @@
         </translation>
     </message>
     <message>
-        <source>student mean reaction time (ms)</source>
-        <translation>متوسط زمن استجابة الطالب (ملّي ثانية)</translation>
-    </message>
-    <message>
         <source>No reaction times in the files read</source>
         <translation>لا أزمنة استجابة في الملفات المقروءة</translation>
     </message>
@@ -42,6 +38,14 @@
         <source>Class reaction times</source>
         <translation>أزمنة استجابة الصف</translation>
     </message>
+    <message>
+        <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reaction time (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClassFiles</name>
@@ -52,6 +56,79 @@
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
         <translation>استُبعد %1: ملف recover.dat لحساب مشترك يحوي بيانات آخر من قاس فقط</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO), not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a socket, not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a device, not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a link, not followed in a hand-in folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>handed in by user %1 beside the students&apos; folders, not in one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no user %1 on this machine; the folder is left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder belongs to user %1, not %2; its files are left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder within a student&apos;s folder, not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>handed in by user %1, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in a folder of user %1, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassMachines</name>
+    <message>
+        <source>The machines
+
+Each stored time includes what the machine it was measured on adds: the monitor&apos;s lag (the
+colour stimuli) or the sound output&apos;s (the tones), and the mouse&apos;s (its polling, its debounce,
+the input path). The machine check (brevane --check-machine) measured them on each machine
+below with a photodiode, a loop cable and a microphone through the sound card; a student&apos;s
+reaction time is about the stored time less the stimulus part&apos;s lag and the mouse&apos;s. Within one
+machine they do not change a difference between tests (choice minus simple), so the paired
+intervals in class.csv stand; times from machines whose lags differ are longer or shorter by
+that difference. sets.csv and students.csv end with the machine of each file and its lags.
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (checked %2; %3; files: %4): %5
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mode not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
+one may differ from another&apos;s by up to %3 ms from the machines alone.
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -175,8 +252,9 @@
         <translation>تعذّر إنشاء المجلد %1 أو الدخول إليه؛ تُحفظ الملفات في %2</translation>
     </message>
     <message>
-        <source>Usage: %1 [--user-folder] [--hand-in DIR] [--language CODE] [CONFIGURATION-FILE]
-       %1 --timing-check | --version | --help
+        <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
+          [CONFIGURATION-FILE]
+       %1 --timing-check | --check-machine | --version | --help
 
 Simple vs Complex Stimulus Reaction Timing: a student&apos;s reaction times to a
 tone, a colour change or both, in a simple test and two choice tests.
@@ -190,9 +268,15 @@ tone, a colour change or both, in a simple test and two choice tests.
                       recover.dat in to DIR/&lt;login name&gt;/, for the teacher
                       (set for every user in /etc/xdg/Brevane/Brevane.conf;
                       man brevane)
+  --unlock            where the lab locks the settings, let a member of the
+                      lab&apos;s group of teachers change them in this session
   --timing-check      show a flashing patch for a photodiode or a camera, with
                       the refresh rate, the frame time jitter and the stamp
                       sources in use (Esc or a click ends it)
+  --check-machine     check this PC end to end through its sound card&apos;s input: the
+                      screen by a photodiode, the sound by a cable from the output,
+                      the mouse by its click; keeps the lags for the about box and
+                      the class summary (docs/guide.md)
   --language CODE     show the program in this language (de, ja, ar, ...;
                       English where it has no translation) instead of the
                       system&apos;s or the one set in Brevane.conf
@@ -205,35 +289,7 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation>الاستخدام: %1 [--user-folder] [--hand-in مجلد] [--language رمز] [ملف-الإعدادات]
-           %1 --timing-check | --version | --help
-
-قياس زمن الاستجابة للمثير البسيط والمركّب: أزمنة استجابة الطالب لصوت أو لتغيّر
-لون أو لكليهما، في اختبار بسيط واختبارين اختياريين.
-
-  ملف-الإعدادات       الإعدادات المستخدمة بدلًا من %2؛ يُبحث عن الاسم النسبي
-                      في المجلد الذي تُحفظ فيه الملفات
-  --user-folder       حفظ الملفات في مجلد المستخدم، ويُنشأ إن لم يوجد:
-                      %3
-                      (بهذه الطريقة يبدأ مُدخل قائمة سطح المكتب البرنامج)
-  --hand-in مجلد      تسليم كل ملف ‎.nrm و‎.col محفوظ وكل recover.dat أيضًا إلى
-                      مجلد/&lt;اسم الدخول&gt;/ للمعلّم (يُضبط لكل المستخدمين في
-                      ‎/etc/xdg/Brevane/Brevane.conf؛ man brevane)
-  --timing-check      عرض رقعة وامضة لصمام ضوئي أو كاميرا، مع معدل التحديث
-                      وتذبذب زمن الإطار ومصادر التوقيت المستخدمة (ينهيه Esc
-                      أو نقرة)
-  --language رمز      عرض البرنامج بهذه اللغة (de، ja، ar، ...؛ الإنجليزية حيث
-                      لا توجد ترجمة) بدلًا من لغة النظام أو المضبوطة في
-                      Brevane.conf
-  --version           طباعة الإصدار والانتهاء
-  --help              طباعة هذا النص والانتهاء
-
-تُحفظ الملفات في المجلد الحالي، أو مع ‎--user-folder في المجلد أعلاه: %2
-(الإعدادات، تُكتب بالقيم الافتراضية إن لم توجد) وrecover.dat (مجموعات كل
-اختبار، تُعاد كتابتها عند انتهاء كل سلسلة؛ يقرؤها زر «استعادة» في القائمة
-الرئيسية). تُفتح نوافذ الملفات هناك؛ وتُحفظ ملفات النتائج (‎.nrm و‎.col) حيث
-تحفظها أنت.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -396,6 +452,150 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     <message>
         <source>the hand-in folder did not answer</source>
         <translation>لم يستجب مجلد التسليم</translation>
+    </message>
+    <message>
+        <source>the folder %1 in the hand-in folder is a link, not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in the hand-in folder is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 in the hand-in folder belongs to another user</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HandoutPage</name>
+    <message>
+        <source>beyond your median ± 3 scaled MADs of the test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beyond your mean ± 3 SD of the test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none cut here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reaction times of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>runs that count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>median</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>anticipations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lapses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outliers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mean: none of your runs is a reaction time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your mean, %1 ms; nobody else took this test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Handouts</name>
+    <message>
+        <source>Reaction times: a page for each student</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lab</name>
+    <message>
+        <source>The settings are locked by the lab (LockSettings in %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MachineResult</name>
+    <message>
+        <source>it is not a machine check&apos;s result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is not a part&apos;s lag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it names no machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 ms (SD %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not measured</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Machine check: not done on this machine (brevane --check-machine)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Machine check (%1, %2): %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -581,6 +781,37 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
 </context>
 <context>
+    <name>RuleOptions</name>
+    <message>
+        <source>A time under &lt;ms&gt; is an anticipation (default: 100).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A time over &lt;ms&gt; is a lapse (default: 2000).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut outliers beyond median +- 3 scaled MADs (mad, the default), mean +- 3 SD (sd), or not at all (none).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write a PDF page for each student, handout-&lt;student&gt;.pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number of milliseconds from %2 to %3, not %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lapse limit (%1 ms) must lie above the anticipation limit (%2 ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--outlier-rule takes mad, sd or none, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SessionPlatform</name>
     <message>
         <source>On Wayland: no pointer placement, and presses are stamped by the toolkit event (XWayland gives both)</source>
@@ -589,6 +820,13 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     <message>
         <source>Wayland session: running on X through XWayland, which places the pointer and reads raw input</source>
         <translation>جلسة Wayland: يعمل البرنامج على X عبر XWayland الذي يضع المؤشر ويقرأ الإدخال الخام</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Settings Locked</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -639,6 +877,165 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
 </context>
 <context>
+    <name>ShapeChart</name>
+    <message>
+        <source>median of the student&apos;s runs (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>τ, the slow tail (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 students fitted
+mean τ %3 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 − simple: μ %2 ms (95 % CI %3 to %4), τ %5 ms (%6 to %7), %8 students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shape of each student&apos;s times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One dot for each student and test with an ex-Gaussian fit (at least %1 runs that are neither anticipations nor lapses): across, the median of those runs; up, τ, the mean of the fit&apos;s exponential part: its slow tail. A test that slows every run moves the dots to the right; one that adds slow runs moves them up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No student has %1 runs in a test yet: too few for a fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShareCheck</name>
+    <message>
+        <source>cannot look at %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot list %1 (%2): run this as a member of its group or as root</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 student&apos;s folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 students&apos; folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, all as the recipe has them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2; 1 thing to put right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 things to put right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the guide&apos;s first recipe, one group folder (mode 3773), group %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the guide&apos;s second recipe, a folder per student (mode 0751), group %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has the mode %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every user may list %1 and see who handed in: take the others&apos; r away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without the sticky bit a student may rename or remove another&apos;s folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without the setgid bit the students&apos; new folders do not get the group %1, and the teachers cannot read them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the students cannot %1 their folders in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the group %1 cannot list %2, so the teachers do not see the folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 belongs to user %2, not root: %2 may rename or remove every student&apos;s folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link, not a student&apos;s folder: remove it (hand-ins through it are refused)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no student&apos;s folder, and belongs to user %2: remove it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: there is no user %2 on this machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 belongs to user %2, not %3: remove it, or %3&apos;s hand-ins are refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has the group %2, not %3: the teachers cannot read it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has the mode %2, not 0750%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: every user may read %1&apos;s files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in the group %2, and so may read every student&apos;s folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link, which the summary does not follow: remove it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a FIFO, a socket or a device, which the summary does not read: remove it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 belongs to user %2, not to the folder&apos;s student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every user may read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SimpleEngine</name>
     <message>
         <source>            Audio Trigger</source>
@@ -667,6 +1064,72 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
         <translation><byte value="xd"/>ستجري السلسلة باللون وحده.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundCapture</name>
+    <message>
+        <source>the sound card has no input to record from (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound card&apos;s input cannot record mono at %1 Hz (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no PipeWire server answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PipeWire has no input to record from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no PulseAudio server answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PulseAudio has no input to record from</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>the built-in defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, locked by the lab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings Locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The configuration file %1 is not read: the lab locks the settings (LockSettings in %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading the class configuration ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the class configuration %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class configuration %1 that %2 names cannot be read (%3); the configuration of this computer is used instead.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -804,6 +1267,56 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
 </context>
 <context>
+    <name>XDisplay</name>
+    <message>
+        <source>a compositing manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>brevane</name>
+    <message>
+        <source>%1 of %2 trials</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the signal is too weak (%1): turn the output and the input volume up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no tone came back in %1: is the output looped to the input that records?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no click was heard in %1: is the microphone next to the mouse?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too few trials (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>brevane::ChoiceWindow</name>
     <message>
         <source>With Sound</source>
@@ -812,6 +1325,137 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     <message>
         <source>No Sound</source>
         <translation>بلا صوت</translation>
+    </message>
+</context>
+<context>
+    <name>brevane::MachineCheckWindow</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;kip this part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve the result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brevane Machine Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flashing patch</source>
+        <translation type="unfinished">رقعة وامضة</translation>
+    </message>
+    <message>
+        <source>Machine check guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Machine check: what this PC adds to every time a student measures on it.
+
+The sound card&apos;s input is the clock: it hears the screen through a photodiode, the sound through a cable from the output, and the mouse through a microphone, and the program compares what it heard with its own stamps. Three parts, each about half a minute; skip any you cannot do. Each part gives the mean, the spread (SD) and the worst of its trials.
+
+Press Start (or Return) to begin with the screen; Esc ends the check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No input to record from: %1.
+Plug a cable or a microphone into the sound card&apos;s input (line-in or microphone), make it the input in the sound settings, and start the check again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Clicks: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen: a photodiode held on the flashing patch.
+You need a BPW34 photodiode (or any small silicon photodiode, a few euros) soldered to a 3.5 mm plug. On a line-in: the diode&apos;s anode to the tip, its cathode (the marked side) to the sleeve. On a microphone input, which feeds a few volts through the tip: the cathode to the tip, the anode to the sleeve. Set the input volume to about half.
+Tape the diode flat on the middle of the patch below, the screen at the brightness the students use, the room light as in class. Press Start: the patch flashes %1 times, once a second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound: the output looped to the input.
+Plug a cable from the headphone socket into the line-in (or hold the headset&apos;s microphone at its speaker), the volume as in class. Press Start: %1 tones, one a second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse: each button&apos;s click, heard by a microphone next to the mouse.
+Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 0.03 ms a centimetre, so 5 cm add 0.15 ms to what is measured, 30 cm almost 1 ms. Keep the room quiet. Press Start, then click the left button %1 times in the grey square, about once a second. Each mouse you click is measured on its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The machine check is done.
+
+%1
+
+Save keeps the result on this machine: the about box and the timing check show it, and it goes with the students&apos; files to the hand-in folder, where brevane-summary reads it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Measuring...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Flashes: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Tones: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: mean %2 ms, SD %3 ms, worst %4 ms over %5 of %6 trials</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: refused: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Press %1 (Return) to go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1.
+For every user of this machine, copy it to /etc/xdg/Brevane/machine-check.txt (as root). Esc ends the check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -865,13 +1509,9 @@ Refresh reported by the screen: %L1 Hz; the monitor&apos;s mode: %2
 %3
 Stamp sources: display %4, input %5, sound %6
 Compositor: %7; stimulus stamps: %8%9
-The patch turns every %10 frames (frame %11)</source>
-        <translation>فحص التوقيت: ينهيه Esc أو نقرة
-التحديث الذي تُبلغ عنه الشاشة: %L1 هرتز؛ وضع الشاشة: %2
-%3
-مصادر التوقيت: العرض %4، الإدخال %5، الصوت %6
-المُركِّب: %7؛ توقيت المثيرات: %8%9
-تتبدّل الرقعة كل %10 إطارات (الإطار %11)</translation>
+The patch turns every %10 frames (frame %11)
+%12</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -879,6 +1519,10 @@ The patch turns every %10 frames (frame %11)</source>
     <message>
         <source>Release %1</source>
         <translation>الإصدار %1</translation>
+    </message>
+    <message>
+        <source>Configuration: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2325,6 +2969,18 @@ sets.csv وstudents.csv وclass.csv وclass-notes.txt وclass-chart.pdf وclass-
     <message>
         <source>no file could be read; nothing written</source>
         <translation>تعذّرت قراءة أي ملف؛ لم يُكتب شيء</translation>
+    </message>
+    <message>
+        <source>Count a folder&apos;s files as its owners handed them in (yes), or by their names (no); by default the owners decide in a hand-in folder, one that others may enter but not list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say whether the hand-in folder &lt;folder&gt; is set up as one of the guide&apos;s recipes, and what is wrong; nothing is summarised.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--owners takes yes or no, not %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

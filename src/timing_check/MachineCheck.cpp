@@ -15,44 +15,54 @@ constexpr double kToneRampMs = 4.0; // makeTone's soft start
 constexpr double kMeasuredShare = 0.7;
 constexpr int kFewestMeasured = 5;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("MachineCheck", text);
-}
-
 // What to do about a part that failed so, in the user's words.
 QString refusal(CheckPart part, OnsetVerdict verdict, int failed, int trials)
 {
-    const QString count = tr("%1 of %2 trials").arg(failed).arg(trials);
+    const QString count = QCoreApplication::translate("MachineCheck", "%1 of %2 trials").arg(failed).arg(trials);
     switch (verdict) {
     case OnsetVerdict::Weak:
-        return part == CheckPart::Screen ? tr("the signal is too weak (%1): turn the input volume up, or the "
-                                              "screen's brightness, and hold the diode flat on the patch")
-                                               .arg(count)
-               : part == CheckPart::Sound ? tr("the signal is too weak (%1): turn the output and the input "
-                                               "volume up")
-                                                .arg(count)
-                                          : tr("the clicks are too faint (%1): put the microphone closer to the "
-                                               "mouse and turn the input volume up")
-                                                .arg(count);
+        return part == CheckPart::Screen
+                   ? QCoreApplication::translate("MachineCheck",
+                                                 "the signal is too weak (%1): turn the input volume up, or the "
+                                                 "screen's brightness, and hold the diode flat on the patch")
+                         .arg(count)
+               : part == CheckPart::Sound
+                   ? QCoreApplication::translate("MachineCheck",
+                                                 "the signal is too weak (%1): turn the output and the input "
+                                                 "volume up")
+                         .arg(count)
+                   : QCoreApplication::translate("MachineCheck",
+                                                 "the clicks are too faint (%1): put the microphone closer to the "
+                                                 "mouse and turn the input volume up")
+                         .arg(count);
     case OnsetVerdict::Noisy:
-        return tr("the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, "
-                  "and turn the input volume down if it hums")
+        return QCoreApplication::translate(
+                   "MachineCheck",
+                   "the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, "
+                   "and turn the input volume down if it hums")
             .arg(count);
     case OnsetVerdict::Gap:
-        return tr("the recording broke off (%1): close other programs that use the sound card and try again")
+        return QCoreApplication::translate(
+                   "MachineCheck",
+                   "the recording broke off (%1): close other programs that use the sound card and try again")
             .arg(count);
     case OnsetVerdict::Found:
     case OnsetVerdict::Missed:
         break;
     }
-    return part == CheckPart::Screen ? tr("no flash was seen in %1: is the diode on the patch and plugged into "
-                                          "the input that records?")
-                                           .arg(count)
-           : part == CheckPart::Sound ? tr("no tone came back in %1: is the output looped to the input that "
-                                           "records?")
-                                            .arg(count)
-                                      : tr("no click was heard in %1: is the microphone next to the mouse?").arg(count);
+    return part == CheckPart::Screen
+               ? QCoreApplication::translate("MachineCheck",
+                                             "no flash was seen in %1: is the diode on the patch and plugged into "
+                                             "the input that records?")
+                     .arg(count)
+           : part == CheckPart::Sound
+               ? QCoreApplication::translate("MachineCheck",
+                                             "no tone came back in %1: is the output looped to the input that "
+                                             "records?")
+                     .arg(count)
+               : QCoreApplication::translate("MachineCheck",
+                                             "no click was heard in %1: is the microphone next to the mouse?")
+                     .arg(count);
 }
 
 } // namespace
@@ -140,8 +150,9 @@ MachineLag summariseTrials(CheckPart part, const QString& device, const std::vec
     if (lag.measured < std::max(kFewestMeasured, int(std::ceil(kMeasuredShare * double(lag.trials))))) {
         const auto worst = std::max_element(failed.begin(), failed.end(),
                                             [](const auto& a, const auto& b) { return a.second < b.second; });
-        lag.refused = worst == failed.end() ? tr("too few trials (%1)").arg(lag.trials)
-                                            : refusal(part, worst->first, worst->second, lag.trials);
+        lag.refused = worst == failed.end()
+                          ? QCoreApplication::translate("MachineCheck", "too few trials (%1)").arg(lag.trials)
+                          : refusal(part, worst->first, worst->second, lag.trials);
         return lag;
     }
     double sum = 0;
