@@ -545,6 +545,49 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
 </context>
 <context>
+    <name>MachineCheck</name>
+    <message>
+        <source>%1 of %2 trials</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the signal is too weak (%1): turn the output and the input volume up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no tone came back in %1: is the output looped to the input that records?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no click was heard in %1: is the microphone next to the mouse?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too few trials (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MachineResult</name>
     <message>
         <source>it is not a machine check&apos;s result</source>
@@ -1247,49 +1290,6 @@ mean τ %3 ms</source>
     <name>XDisplay</name>
     <message>
         <source>a compositing manager</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>brevane</name>
-    <message>
-        <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>too few trials (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
