@@ -232,8 +232,8 @@ private slots:
         QTemporaryDir dir;
         QFile::setPermissions(dir.path(), QFile::Permissions(0x7777));
         const QString c = dir.filePath("hand-in/");
-        writeSets(c + "anna/anna.nrm", kNrmFile, {.25f});
-        writeSets(c + "ben/ben.nrm", kNrmFile, {.3f});
+        writeSets(c + "anna/anna.nrm", kNrmFile, {{250}});
+        writeSets(c + "ben/ben.nrm", kNrmFile, {{300}});
         const auto machine = [](const QString& path, const QString& host, double screen, double mouse) {
             MachineResult r;
             r.host = host;
