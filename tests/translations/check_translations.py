@@ -1,7 +1,8 @@
 """The translations against the sources, as CI runs them: lupdate takes the texts of the sources into copies of
 translations/brevane_<code>.ts, then every shipped language must have a finished translation of each text and
 none of a text the sources no longer have, and every translation, shipped or not, keeps its source's
-placeholders (%1, %L1, %n) and its mnemonic (one & where the source has one, none where it has none).
+placeholders (%1, %L1, %n), its carriage returns and its mnemonic (one & where the source has one, none where it
+has none).
 
 usage: check_translations.py LUPDATE SOURCES_LST TS_DIR SHIPPED_CODES (comma-separated) [--status]
   --status: only print each language's count of finished texts (scripts/translations.sh)."""
@@ -56,6 +57,8 @@ def form_faults(source, form, numerus):
         faults.append(f"placeholders {wanted} became {found}")
     if mnemonics(source) != mnemonics(form):
         faults.append(f"{mnemonics(source)} mnemonic(s) became {mnemonics(form)}")
+    if source.count("\r") != form.count("\r"):  # the message boxes split title and text there
+        faults.append(f"{source.count(chr(13))} carriage return(s) became {form.count(chr(13))}")
     return faults
 
 
