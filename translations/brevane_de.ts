@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Balken neben jeder Box: jeder Lauf, der zählt (%1 Läufe; welche, steht in class-notes.txt), als Anteile an den Läufen des Tests in Klassen von %2 ms.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktionszeit (ms)</translation>
     </message>
 </context>
 <context>
@@ -55,43 +55,43 @@
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>eine benannte Pipe (FIFO), nicht gelesen</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Socket, nicht gelesen</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gerät, nicht gelesen</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Link, dem in einem Abgabeordner nicht gefolgt wird</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>von Benutzer %1 neben den Ordnern der Studierenden abgegeben, nicht in einem davon</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Benutzer %1 auf diesem Rechner; der Ordner wird ausgelassen</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner gehört Benutzer %1, nicht %2; seine Dateien werden ausgelassen</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner im Ordner eines Studierenden, nicht gelesen</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>von Benutzer %1 abgegeben, nicht von %2</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in einem Ordner von Benutzer %1, nicht von %2</translation>
     </message>
 </context>
 <context>
@@ -109,22 +109,36 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rechner
+
+Jede gespeicherte Zeit enthält, was der Rechner, auf dem sie gemessen wurde, hinzufügt: die Verzögerung
+des Monitors (die Farbreize) oder der Tonausgabe (die Töne) und die der Maus (ihre Abfrage, ihre Entprellung,
+der Eingabeweg). Die Rechnerprüfung (brevane --check-machine) hat sie auf jedem der folgenden Rechner mit
+einer Fotodiode, einem Schleifenkabel und einem Mikrofon über die Soundkarte gemessen; die Reaktionszeit
+eines Studierenden ist etwa die gespeicherte Zeit abzüglich der Verzögerung des Reizteils und der der Maus.
+Auf demselben Rechner ändern sie einen Unterschied zwischen Tests (Wahl minus einfach) nicht, die gepaarten
+Konfidenzintervalle in class.csv gelten also; Zeiten von Rechnern mit verschiedenen Verzögerungen sind um diesen
+Unterschied länger oder kürzer. sets.csv und students.csv enden mit dem Rechner jeder Datei und seinen Verzögerungen.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (geprüft %2; %3; Dateien: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus unbekannt</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm und Maus fügen auf diesen Rechnern zusammen %1 bis %2 ms hinzu: eine auf einem Rechner
+gemessene visuelle Zeit kann allein durch die Rechner um bis zu %3 ms von der eines anderen abweichen.
+</translation>
     </message>
 </context>
 <context>
@@ -269,7 +283,51 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [--user-folder] [--hand-in ORDNER] [--unlock] [--language CODE]
+           [KONFIGURATIONSDATEI]
+        %1 --timing-check | --check-machine | --version | --help
+
+Einfache und Wahlreaktionszeiten messen: die Reaktionszeiten eines
+Studierenden auf einen Ton, einen Farbwechsel oder beides, in einem
+einfachen Test und zwei Wahlreaktionstests.
+
+  KONFIGURATIONSDATEI
+                      die Konfiguration, die statt %2 gilt; ein relativer
+                      Name bezieht sich auf den Ordner, in dem die Dateien
+                      liegen
+  --user-folder       die Dateien im Ordner des Benutzers halten, der bei
+                      Bedarf angelegt wird:
+                      %3
+                      (so startet der Eintrag im Desktop-Menü das Programm)
+  --hand-in ORDNER    jede gespeicherte .nrm- und .col-Datei und jede
+                      recover.dat auch in ORDNER/&lt;Anmeldename&gt;/ abgeben, für
+                      die Lehrkraft (für alle Benutzer in
+                      /etc/xdg/Brevane/Brevane.conf einstellbar; man brevane)
+  --unlock            wo das Labor die Einstellungen sperrt, ein Mitglied der
+                      Lehrkräftegruppe des Labors sie in dieser Sitzung
+                      ändern lassen
+  --timing-check      eine blinkende Fläche für eine Fotodiode oder eine
+                      Kamera zeigen, mit der Bildwiederholrate, der
+                      Schwankung der Bildzeit und den benutzten
+                      Zeitstempelquellen (Esc oder ein Klick beendet sie)
+  --check-machine     diesen PC über den Eingang seiner Soundkarte von Ende zu
+                      Ende prüfen: den Bildschirm mit einer Fotodiode, den
+                      Ton mit einem Kabel vom Ausgang, die Maus an ihrem
+                      Klick; behält die Verzögerungen für „Über Brevane“ und
+                      die Klassenübersicht (docs/guide.md)
+  --language CODE     das Programm in dieser Sprache zeigen (de, ja, ar, ...;
+                      Englisch, wo es keine Übersetzung gibt) statt in der
+                      des Systems oder der in Brevane.conf eingestellten
+  --version           die Version ausgeben und enden
+  --help              diesen Text ausgeben und enden
+
+Die Dateien liegen im aktuellen Verzeichnis oder mit --user-folder im oben
+genannten Ordner: %2 (die Konfiguration, mit den Standardwerten geschrieben,
+wenn sie fehlt) und recover.dat (die Sätze jedes Tests, neu geschrieben, wenn
+eine Serie endet; Wiederherstellen im Hauptmenü liest sie zurück). Die
+Dateidialoge öffnen sich dort; Ergebnisdateien (.nrm, .col) landen dort, wo
+Sie sie speichern.
+</translation>
     </message>
 </context>
 <context>
@@ -435,190 +493,190 @@ Ihre Datei ist auf diesem Computer gespeichert; sie wird beim nächsten Speicher
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 im Abgabeordner ist ein Link, kein Ordner</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Abgabeordner ist kein Ordner</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 im Abgabeordner gehört einem anderen Benutzer</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>außerhalb Ihres Medians ± 3 skalierte MAD des Tests</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>außerhalb Ihres Mittelwerts ± 3 SD des Tests</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>hier keine entfernt</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktionszeiten von %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Zeiten neben denen Ihrer Klasse (%1 Studierende), in ganzen Millisekunden wie gespeichert.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Sätze</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>zählende Läufe</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelwert</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>Median</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>Antizipationen</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussetzer</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausreißer</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählende Läufe: alle außer verpassten Treffern, Antizipationen (unter %1 ms), Aussetzern (über %2 ms) und Ausreißern (%3). Mittelwert: der Mittelwert Ihrer Satzmittelwerte, jede Zeit wie gespeichert. Median, μ, σ, τ: Ihre Läufe außer verpassten Treffern, Antizipationen und Aussetzern; μ, σ, τ: die daran angepasste Ex-Gauß-Verteilung, ein normaler Teil (μ, σ) plus ein exponentieller Teil mit dem Mittelwert τ, der langsame Ausläufer; ab %4 Läufen.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau: die zählenden Läufe der Klasse; umrandet: Ihre, jeweils als Anteile an den eigenen Läufen. Striche: die Mittelwerte der Klasse; der Punkt: Ihrer.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Mittelwert: keiner Ihrer Läufe ist eine Reaktionszeit.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Mittelwert, %1 ms; niemand sonst hat diesen Test gemacht.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Mittelwert, %1 ms: von den %2 anderen %3 schneller, %4 langsamer.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktionszeiten: eine Seite je Studierendem</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen sind vom Labor gesperrt (LockSettings in %1).</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemand darf die Einstellungen hier entsperren: %1 nennt keine Lehrkräftegruppe (Teachers in seinem Abschnitt [Lab]).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen sind vom Labor gesperrt (LockSettings in %1); ein Mitglied der Gruppe %2 kann sie ändern, indem es das Programm mit --unlock startet.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein Mitglied der Gruppe %1 darf die Einstellungen mit --unlock entsperren, und %2 ist keines; die Einstellungen bleiben gesperrt.</translation>
     </message>
 </context>
 <context>
     <name>MachineCheck</name>
     <message>
         <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Versuchen</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>das Signal ist zu schwach (%1): drehen Sie die Eingangslautstärke oder die Helligkeit des Bildschirms höher und halten Sie die Diode flach auf die Fläche</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>das Signal ist zu schwach (%1): drehen Sie die Ausgangs- und die Eingangslautstärke höher</translation>
     </message>
     <message>
         <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>die Klicks sind zu leise (%1): bringen Sie das Mikrofon näher an die Maus und drehen Sie die Eingangslautstärke höher</translation>
     </message>
     <message>
         <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation type="unfinished"></translation>
+        <translation>das Signal ist zu verrauscht (%1): halten Sie den Raum ruhig, das Kabel kurz und fern vom Stromnetz, und drehen Sie die Eingangslautstärke herunter, wenn es brummt</translation>
     </message>
     <message>
         <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aufnahme brach ab (%1): schließen Sie andere Programme, die die Soundkarte benutzen, und versuchen Sie es noch einmal</translation>
     </message>
     <message>
         <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 wurde kein Blitz gesehen: liegt die Diode auf der Fläche und steckt sie im Eingang, der aufnimmt?</translation>
     </message>
     <message>
         <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kam kein Ton zurück: ist der Ausgang mit dem Eingang verbunden, der aufnimmt?</translation>
     </message>
     <message>
         <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 wurde kein Klick gehört: liegt das Mikrofon neben der Maus?</translation>
     </message>
     <message>
         <source>too few trials (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>zu wenige Versuche (%1)</translation>
     </message>
 </context>
 <context>
     <name>MachineResult</name>
     <message>
         <source>it is not a machine check&apos;s result</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Ergebnis einer Rechnerprüfung</translation>
     </message>
     <message>
         <source>line %1 is not a part&apos;s lag</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist keine Verzögerung eines Teils</translation>
     </message>
     <message>
         <source>it names no machine</source>
-        <translation type="unfinished"></translation>
+        <translation>es nennt keinen Rechner</translation>
     </message>
     <message>
         <source>%1 %2 ms (SD %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ms (SD %3)</translation>
     </message>
     <message>
         <source>%1: not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht gemessen</translation>
     </message>
     <message>
         <source>Machine check: not done on this machine (brevane --check-machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnerprüfung: auf diesem Rechner nicht gemacht (brevane --check-machine)</translation>
     </message>
     <message>
         <source>Machine check (%1, %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnerprüfung (%1, %2): %3</translation>
     </message>
 </context>
 <context>
