@@ -5,93 +5,93 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de réaction de la classe : simple contre choix</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un point par temps de réaction moyen d&apos;un étudiant (%1) : la moyenne de ses moyennes de bloc, en ms entières telles qu&apos;enregistrées. Boîte : du quartile inférieur au quartile supérieur ; trait épais : médiane ; moustaches : les moyennes les plus éloignées à moins de 1,5 longueur de boîte.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n étudiant</numerusform>
+            <numerusform>%n étudiants</numerusform>
         </translation>
     </message>
     <message>
         <source>No reaction times in the files read</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun temps de réaction dans les fichiers lus</translation>
     </message>
     <message>
         <source>n = %1, mean %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1, moyenne %2 ms</translation>
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − simple : %2 ms (IC à 95 % de %3 à %4, %5 étudiants)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de réaction de la classe</translation>
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barres à côté de chaque boîte : chaque essai qui compte (%1 essais ; class-notes.txt dit lesquels), en parts des essais du test par classes de %2 ms.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>temps de réaction (ms)</translation>
     </message>
 </context>
 <context>
     <name>ClassFiles</name>
     <message>
         <source>not a recover.dat, .nrm or .col file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier recover.dat, .nrm ou .col</translation>
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 écarté : le recover.dat d&apos;un compte partagé ne contient que le dernier à avoir passé le test</translation>
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>un tube nommé (FIFO), non lu</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket, non lu</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique, non lu</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un lien, non suivi dans un dossier de dépôt</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>déposé par l&apos;utilisateur %1 à côté des dossiers des étudiants, pas dans l&apos;un d&apos;eux</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun utilisateur %1 sur cette machine ; le dossier est écarté</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier appartient à l&apos;utilisateur %1, pas à %2 ; ses fichiers sont écartés</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier dans le dossier d&apos;un étudiant, non lu</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>déposé par l&apos;utilisateur %1, pas par %2</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dans un dossier de l&apos;utilisateur %1, pas de %2</translation>
     </message>
 </context>
 <context>
@@ -109,119 +109,133 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Les machines
+
+Chaque temps enregistré inclut ce qu&apos;ajoute la machine sur laquelle il a été mesuré : la latence de l&apos;écran
+(les stimuli de couleur) ou de la sortie son (les sons), et celle de la souris (son interrogation, son anti-rebond,
+le trajet de l&apos;entrée). Le contrôle de la machine (brevane --check-machine) les a mesurées sur chaque machine
+ci-dessous avec une photodiode, un câble de bouclage et un microphone via la carte son ; le temps de réaction
+d&apos;un étudiant est à peu près le temps enregistré moins la latence de la partie stimulus et celle de la souris.
+Sur une même machine, elles ne changent pas une différence entre tests (choix moins simple), donc les intervalles
+de confiance appariés de class.csv restent valables ; les temps de machines aux latences différentes sont plus longs
+ou plus courts de cette différence. sets.csv et students.csv se terminent par la machine de chaque fichier et ses latences.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (contrôlée %2 ; %3 ; fichiers : %4) : %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>mode inconnu</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Écran et souris ajoutent ensemble %1 à %2 ms sur ces machines : un temps visuel mesuré sur l&apos;une
+peut différer de celui d&apos;une autre de %3 ms au plus, du seul fait des machines.
+</translation>
     </message>
 </context>
 <context>
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ignoré : %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une copie de %2 : lu une fois</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers lus sur %2</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1</translation>
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>%1 read</source>
-        <translation type="unfinished"></translation>
+        <translation>lecture de %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
         </translation>
     </message>
     <message>
         <source> (and %1 read once)</source>
-        <translation type="unfinished"></translation>
+        <translation> (et %1, lecture unique)</translation>
     </message>
     <message numerus="yes">
         <source>%n copy(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n copie</numerusform>
+            <numerusform>%n copies</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ignorés : %2 ; %3 (%4 par dossier, %5 par nom de fichier) ; tests : %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n étudiant</numerusform>
+            <numerusform>%n étudiants</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
 </context>
 <context>
     <name>ClassSummary</name>
     <message>
         <source>.%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier .%1</translation>
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>il a %1 lignes ; un %2 en a %3</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 n&apos;est pas ce qu&apos;un %2 contient à cet endroit</translation>
     </message>
     <message>
         <source>it has more than the %1 lines of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il a plus que les %1 lignes d&apos;un %2</translation>
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 contient des blocs du test %3 que %4 contient aussi ; chacun pris une fois</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a deux fichiers différents du test %2, %3 et %4 : tous deux gardés comme blocs distincts</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>dépôts : %1</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n étudiant</numerusform>
+            <numerusform>%n étudiants</numerusform>
         </translation>
     </message>
 </context>
@@ -229,7 +243,7 @@ one may differ from another&apos;s by up to %3 ms from the machines alone.
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1 ou d&apos;y entrer ; les fichiers sont conservés dans %2</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
@@ -269,353 +283,400 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : %1 [--user-folder] [--hand-in DOSSIER] [--unlock] [--language CODE]
+           [FICHIER-DE-CONFIGURATION]
+        %1 --timing-check | --check-machine | --version | --help
+
+Temps de réaction, stimulus simple ou complexe : les temps de réaction d&apos;un
+étudiant à un son, à un changement de couleur ou aux deux, dans un test de
+réaction simple et deux tests de réaction de choix.
+
+  FICHIER-DE-CONFIGURATION
+                      la configuration à utiliser au lieu de %2 ; un nom
+                      relatif est pris dans le dossier où les fichiers sont
+                      conservés
+  --user-folder       conserver les fichiers dans le dossier de l&apos;utilisateur,
+                      créé s&apos;il manque :
+                      %3
+                      (l&apos;entrée du menu du bureau lance le programme ainsi)
+  --hand-in DOSSIER   déposer aussi chaque fichier .nrm et .col enregistré et
+                      chaque recover.dat dans DOSSIER/&lt;identifiant&gt;/, pour
+                      l&apos;enseignant (réglable pour tous les utilisateurs dans
+                      /etc/xdg/Brevane/Brevane.conf ; man brevane)
+  --unlock            là où le laboratoire verrouille les paramètres, laisser
+                      un membre du groupe des enseignants du laboratoire les
+                      modifier pendant cette session
+  --timing-check      afficher une zone clignotante pour une photodiode ou une
+                      caméra, avec la fréquence de rafraîchissement, la gigue
+                      des temps d&apos;image et les sources d&apos;horodatage utilisées
+                      (Échap ou un clic y met fin)
+  --check-machine     contrôler ce PC de bout en bout par l&apos;entrée de sa carte
+                      son : l&apos;écran par une photodiode, le son par un câble
+                      depuis la sortie, la souris par son clic ; conserve les
+                      latences pour la fenêtre « À propos » et la synthèse de
+                      la classe (docs/guide.md)
+  --language CODE     afficher le programme dans cette langue (de, ja, ar... ;
+                      en anglais s&apos;il n&apos;a pas de traduction) au lieu de celle
+                      du système ou de celle réglée dans Brevane.conf
+  --version           afficher la version et terminer
+  --help              afficher ce texte et terminer
+
+Les fichiers sont conservés dans le répertoire courant ou, avec --user-folder,
+dans le dossier ci-dessus : %2 (la configuration, écrite avec les valeurs par
+défaut si elle manque) et recover.dat (les blocs de chaque test, réécrits à la
+fin de chaque série ; Récupérer, dans le menu principal, les relit). Les boîtes
+de dialogue de fichiers s&apos;ouvrent là ; les fichiers de résultats (.nrm, .col)
+vont là où vous les enregistrez.
+</translation>
     </message>
 </context>
 <context>
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation> ; les temps peuvent être trop longs d&apos;une image : voir le guide</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système de fenêtres n&apos;indique pas quand une image est affichée</translation>
     </message>
     <message>
         <source>The X server does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur X n&apos;indique pas quand une image est affichée</translation>
     </message>
     <message>
         <source>XWayland shows the window through the Wayland compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>XWayland affiche la fenêtre via le compositeur Wayland</translation>
     </message>
     <message>
         <source>Some stimuli were stamped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains stimuli ont été horodatés par %1</translation>
     </message>
     <message>
         <source>the display&apos;s refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>le rafraîchissement de l&apos;écran</translation>
     </message>
     <message>
         <source>the X server&apos;s refresh, not the pixel&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>le rafraîchissement du serveur X, pas celui du pixel</translation>
     </message>
     <message>
         <source>the compositor&apos;s frame timings</source>
-        <translation type="unfinished"></translation>
+        <translation>les temps d&apos;image du compositeur</translation>
     </message>
     <message>
         <source>the screen read back</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;écran relu</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s report of the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>le rapport d&apos;image du compositeur Wayland</translation>
     </message>
     <message>
         <source>the hand-over to the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>la remise au serveur X</translation>
     </message>
     <message>
         <source>the clock after a repaint</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;horloge après un réaffichage</translation>
     </message>
     <message>
         <source>%1 (exact)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (exact)</translation>
     </message>
     <message>
         <source>%1 (estimated)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (estimé)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>not reported (a virtual screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>non indiqué (un écran virtuel)</translation>
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compositeur Wayland estime quand une image est affichée ; les temps peuvent être trop longs d&apos;une image : voir le guide</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Reflex Data Files (*.nrm)|*.nrm</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de données de réaction (*.nrm)|*.nrm</translation>
     </message>
     <message>
         <source>Reflex Data Files (*.col)|*.col</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de données de réaction (*.col)|*.col</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+        Le fichier existe déjà. Voulez-vous l&apos;écraser ?</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement annulé</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de chargement</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement annulé</translation>
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)|*.csv</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>%1 is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fait %2 Mo, bien plus que tout fichier de ce programme ; il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est bien plus grand que tout fichier de ce programme ; il n&apos;a pas été lu.</translation>
     </message>
 </context>
 <context>
     <name>HandIn</name>
     <message>
         <source>Hand-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépôt</translation>
     </message>
     <message>
         <source>the hand-in folder is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de dépôt est absent</translation>
     </message>
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non déposé dans %1 : %2.
+Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de votre prochain enregistrement.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de dépôt ne répond toujours pas</translation>
     </message>
     <message>
         <source>the hand-in folder did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de dépôt n&apos;a pas répondu</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 du dossier de dépôt est un lien, pas un dossier</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans le dossier de dépôt n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 du dossier de dépôt appartient à un autre utilisateur</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>au-delà de votre médiane ± 3 MAD normalisés du test</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>au-delà de votre moyenne ± 3 écarts-types du test</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune exclue ici</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de réaction de %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos temps à côté de ceux de votre classe (%1 étudiants), en millisecondes entières telles qu&apos;enregistrées.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>test</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>blocs</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>essais qui comptent</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>moyenne</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>médiane</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>anticipations</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>réponses tardives</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>valeurs aberrantes</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essais qui comptent : tous sauf les cibles manquées, les anticipations (moins de %1 ms), les réponses tardives (plus de %2 ms) et les valeurs aberrantes (%3). Moyenne : la moyenne de vos moyennes de bloc, chaque temps tel qu&apos;enregistré. Médiane, μ, σ, τ : vos essais sauf les cibles manquées, les anticipations et les réponses tardives ; μ, σ, τ : la loi ex-gaussienne ajustée à ces essais, une partie normale (μ, σ) plus une partie exponentielle de moyenne τ, la queue lente ; à partir de %4 essais.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris : les essais qui comptent de la classe ; contour : les vôtres, chacun en parts de ses essais. Traits : les moyennes de la classe ; le point : la vôtre.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de moyenne : aucun de vos essais n&apos;est un temps de réaction.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre moyenne, %1 ms ; personne d&apos;autre n&apos;a passé ce test.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre moyenne, %1 ms : sur les %2 autres, %3 plus rapides, %4 plus lents.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de réaction : une page par étudiant</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres sont verrouillés par le laboratoire (LockSettings dans %1).</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne ne peut déverrouiller les paramètres ici : %1 ne nomme aucun groupe d&apos;enseignants (Teachers dans sa section [Lab]).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres sont verrouillés par le laboratoire (LockSettings dans %1) ; un membre du groupe %2 peut les modifier en lançant le programme avec --unlock.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul un membre du groupe %1 peut déverrouiller les paramètres avec --unlock, ce que %2 n&apos;est pas ; les paramètres restent verrouillés.</translation>
     </message>
 </context>
 <context>
     <name>MachineCheck</name>
     <message>
         <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mesures sur %2</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>le signal est trop faible (%1) : montez le volume d&apos;entrée, ou la luminosité de l&apos;écran, et tenez la diode à plat sur la zone</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>le signal est trop faible (%1) : montez le volume de sortie et le volume d&apos;entrée</translation>
     </message>
     <message>
         <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>les clics sont trop faibles (%1) : rapprochez le microphone de la souris et montez le volume d&apos;entrée</translation>
     </message>
     <message>
         <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation type="unfinished"></translation>
+        <translation>le signal est trop bruité (%1) : gardez la pièce silencieuse, le câble court et loin du secteur, et baissez le volume d&apos;entrée s&apos;il ronfle</translation>
     </message>
     <message>
         <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement s&apos;est interrompu (%1) : fermez les autres programmes qui utilisent la carte son et réessayez</translation>
     </message>
     <message>
         <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun flash vu en %1 : la diode est-elle sur la zone et branchée sur l&apos;entrée qui enregistre ?</translation>
     </message>
     <message>
         <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun son revenu en %1 : la sortie est-elle bouclée sur l&apos;entrée qui enregistre ?</translation>
     </message>
     <message>
         <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun clic entendu en %1 : le microphone est-il à côté de la souris ?</translation>
     </message>
     <message>
         <source>too few trials (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>trop peu de mesures (%1)</translation>
     </message>
 </context>
 <context>
     <name>MachineResult</name>
     <message>
         <source>it is not a machine check&apos;s result</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas le résultat d&apos;un contrôle de la machine</translation>
     </message>
     <message>
         <source>line %1 is not a part&apos;s lag</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 n&apos;est pas la latence d&apos;une partie</translation>
     </message>
     <message>
         <source>it names no machine</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne nomme aucune machine</translation>
     </message>
     <message>
         <source>%1 %2 ms (SD %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ms (ET %3)</translation>
     </message>
     <message>
         <source>%1: not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : non mesuré</translation>
     </message>
     <message>
         <source>Machine check: not done on this machine (brevane --check-machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de la machine : pas fait sur cette machine (brevane --check-machine)</translation>
     </message>
     <message>
         <source>Machine check (%1, %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de la machine (%1, %2) : %3</translation>
     </message>
 </context>
 <context>
