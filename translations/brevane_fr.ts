@@ -683,713 +683,714 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     <name>ProgramVersion</name>
     <message>
         <source>Version %1.%2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2%3</translation>
     </message>
 </context>
 <context>
     <name>QtPrinting</name>
     <message>
         <source>The printer %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante %1 n&apos;a pas pu être ouverte.</translation>
     </message>
     <message>
         <source>The printer %1 reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante %1 a signalé une erreur.</translation>
     </message>
     <message>
         <source>The PDF could not be completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF n&apos;a pas pu être terminé.</translation>
     </message>
     <message>
         <source>The PDF could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF n&apos;a pas pu être commencé.</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;impression</translation>
     </message>
 </context>
 <context>
     <name>RecoveryFile</name>
     <message>
         <source>The recovery file recover.dat could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de récupération recover.dat n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos données sont gardées en mémoire.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur du fichier de récupération</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement annulé</translation>
     </message>
     <message>
         <source>No Recovery File Created or Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier de récupération créé ou trouvé</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de chargement</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Fastest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps le plus rapide</translation>
     </message>
     <message>
         <source>Slowest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps le plus lent</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps moyen</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses correctes</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstentions correctes</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses erronées</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Cibles manquées</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Color Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel :  Données de réaction (couleur)</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Number Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel :  Données de réaction (nombre)</translation>
     </message>
     <message>
         <source>Set  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc  %1</translation>
     </message>
     <message>
         <source>Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires :</translation>
     </message>
     <message>
         <source>Save Report As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport en PDF</translation>
     </message>
     <message>
         <source>PDF Files|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF|*.pdf</translation>
     </message>
     <message>
         <source>The file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;impression</translation>
     </message>
     <message>
         <source>Print Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression annulée</translation>
     </message>
     <message>
         <source>  Slowest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>  Temps le plus lent</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Normal Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel :  Données de réaction (simple)</translation>
     </message>
 </context>
 <context>
     <name>ResultsKind</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction de choix couleur/son : résultats</translation>
     </message>
     <message>
         <source>Delete run %1 from the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;essai %1 du bloc ? </translation>
     </message>
     <message>
         <source>Color Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de réaction (couleur)</translation>
     </message>
     <message>
         <source>Complex Choice Number/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction de choix nombre/son : résultats</translation>
     </message>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;essai %1 du bloc ? </translation>
     </message>
     <message>
         <source>Number Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de réaction (nombre)</translation>
     </message>
     <message>
         <source>Simple Choice Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction simple : résultats</translation>
     </message>
     <message>
         <source>Normal Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de réaction (simple)</translation>
     </message>
 </context>
 <context>
     <name>ResultsModel</name>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;essai %1 du bloc ? </translation>
     </message>
     <message>
         <source>Are you sure you want to DELETE ALL DATA ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment SUPPRIMER TOUTES LES DONNÉES ?</translation>
     </message>
     <message>
         <source>Delete All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer toutes les données</translation>
     </message>
 </context>
 <context>
     <name>RuleOptions</name>
     <message>
         <source>A time under &lt;ms&gt; is an anticipation (default: 100).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un temps inférieur à &lt;ms&gt; est une anticipation (par défaut : 100).</translation>
     </message>
     <message>
         <source>A time over &lt;ms&gt; is a lapse (default: 2000).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un temps supérieur à &lt;ms&gt; est une réponse tardive (par défaut : 2000).</translation>
     </message>
     <message>
         <source>Cut outliers beyond median +- 3 scaled MADs (mad, the default), mean +- 3 SD (sd), or not at all (none).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclure les valeurs aberrantes au-delà de la médiane +- 3 MAD normalisés (mad, par défaut), de la moyenne +- 3 écarts-types (sd), ou pas du tout (none).</translation>
     </message>
     <message>
         <source>Write a PDF page for each student, handout-&lt;student&gt;.pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire une page PDF par étudiant, handout-&lt;étudiant&gt;.pdf.</translation>
     </message>
     <message>
         <source>--%1 takes a whole number of milliseconds from %2 to %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 prend un nombre entier de millisecondes de %2 à %3, pas %4</translation>
     </message>
     <message>
         <source>the lapse limit (%1 ms) must lie above the anticipation limit (%2 ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>la limite des réponses tardives (%1 ms) doit être supérieure à celle des anticipations (%2 ms)</translation>
     </message>
     <message>
         <source>--outlier-rule takes mad, sd or none, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--outlier-rule prend mad, sd ou none, pas %1</translation>
     </message>
 </context>
 <context>
     <name>SessionPlatform</name>
     <message>
         <source>On Wayland: no pointer placement, and presses are stamped by the toolkit event (XWayland gives both)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous Wayland : pas de placement du pointeur, et les appuis sont horodatés à l&apos;événement de la boîte à outils (XWayland offre les deux)</translation>
     </message>
     <message>
         <source>Wayland session: running on X through XWayland, which places the pointer and reads raw input</source>
-        <translation type="unfinished"></translation>
+        <translation>Session Wayland : fonctionne sur X via XWayland, qui place le pointeur et lit les entrées brutes</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres verrouillés</translation>
     </message>
 </context>
 <context>
     <name>SettingsEditor</name>
     <message>
         <source>Configuration Files (*.cfg)|*.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de configuration (*.cfg)|*.cfg</translation>
     </message>
     <message>
         <source>Trigger Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de la cible</translation>
     </message>
     <message>
         <source>The trigger colour must differ from the panel&apos;s white at rest, or the stimulus is invisible.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur de la cible doit différer du blanc du panneau au repos, sinon le stimulus est invisible.</translation>
     </message>
     <message>
         <source>Save Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la configuration</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement annulé</translation>
     </message>
     <message>
         <source>Load Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une configuration</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de chargement</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement annulé</translation>
     </message>
     <message>
         <source>Configuration File Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de chargement de la configuration</translation>
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de configuration non valideAucun fichier chargé</translation>
     </message>
 </context>
 <context>
     <name>ShapeChart</name>
     <message>
         <source>median of the student&apos;s runs (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>médiane des essais de l&apos;étudiant (ms)</translation>
     </message>
     <message>
         <source>τ, the slow tail (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>τ, la queue lente (ms)</translation>
     </message>
     <message>
         <source>%1 of %2 students fitted
 mean τ %3 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 étudiants ajustés sur %2
+τ moyen %3 ms</translation>
     </message>
     <message>
         <source>%1 − simple: μ %2 ms (95 % CI %3 to %4), τ %5 ms (%6 to %7), %8 students</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − simple : μ %2 ms (IC à 95 % de %3 à %4), τ %5 ms (%6 à %7), %8 étudiants</translation>
     </message>
     <message>
         <source>The shape of each student&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>La forme des temps de chaque étudiant</translation>
     </message>
     <message>
         <source>One dot for each student and test with an ex-Gaussian fit (at least %1 runs that are neither anticipations nor lapses): across, the median of those runs; up, τ, the mean of the fit&apos;s exponential part: its slow tail. A test that slows every run moves the dots to the right; one that adds slow runs moves them up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un point par étudiant et par test avec un ajustement ex-gaussien (au moins %1 essais qui ne sont ni des anticipations ni des réponses tardives) : en abscisse, la médiane de ces essais ; en ordonnée, τ, la moyenne de la partie exponentielle de l&apos;ajustement : sa queue lente. Un test qui ralentit chaque essai déplace les points vers la droite ; un test qui ajoute des essais lents les déplace vers le haut.</translation>
     </message>
     <message>
         <source>No student has %1 runs in a test yet: too few for a fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun étudiant n&apos;a encore %1 essais dans un test : trop peu pour un ajustement</translation>
     </message>
 </context>
 <context>
     <name>ShareCheck</name>
     <message>
         <source>cannot look at %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;examiner %1 (%2)</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>cannot list %1 (%2): run this as a member of its group or as root</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lister %1 (%2) : lancez ceci en tant que membre de son groupe ou en tant que root</translation>
     </message>
     <message>
         <source>1 student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 dossier d&apos;étudiant</translation>
     </message>
     <message>
         <source>%1 students&apos; folders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dossiers d&apos;étudiants</translation>
     </message>
     <message>
         <source>%1: %2, all as the recipe has them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, tous conformes à la recette</translation>
     </message>
     <message>
         <source>%1: %2; 1 thing to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 ; 1 point à corriger</translation>
     </message>
     <message>
         <source>%1: %2; %3 things to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 ; %3 points à corriger</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s first recipe, one group folder (mode 3773), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la première recette du guide, un dossier de groupe (mode 3773), groupe %2</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s second recipe, a folder per student (mode 0751), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la deuxième recette du guide, un dossier par étudiant (mode 0751), groupe %2</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a le mode %2, pas %3</translation>
     </message>
     <message>
         <source>every user may list %1 and see who handed in: take the others&apos; r away</source>
-        <translation type="unfinished"></translation>
+        <translation>tout utilisateur peut lister %1 et voir qui a déposé : retirez le r aux autres</translation>
     </message>
     <message>
         <source>without the sticky bit a student may rename or remove another&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>sans le sticky bit, un étudiant peut renommer ou supprimer le dossier d&apos;un autre</translation>
     </message>
     <message>
         <source>without the setgid bit the students&apos; new folders do not get the group %1, and the teachers cannot read them</source>
-        <translation type="unfinished"></translation>
+        <translation>sans le bit setgid, les nouveaux dossiers des étudiants ne reçoivent pas le groupe %1, et les enseignants ne peuvent pas les lire</translation>
     </message>
     <message>
         <source>the students cannot %1 their folders in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>les étudiants ne peuvent pas %1 leurs dossiers dans %2</translation>
     </message>
     <message>
         <source>make</source>
-        <translation type="unfinished"></translation>
+        <translation>créer</translation>
     </message>
     <message>
         <source>reach</source>
-        <translation type="unfinished"></translation>
+        <translation>atteindre</translation>
     </message>
     <message>
         <source>the group %1 cannot list %2, so the teachers do not see the folders</source>
-        <translation type="unfinished"></translation>
+        <translation>le groupe %1 ne peut pas lister %2, donc les enseignants ne voient pas les dossiers</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not root: %2 may rename or remove every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appartient à l&apos;utilisateur %2, pas à root : %2 peut renommer ou supprimer le dossier de chaque étudiant</translation>
     </message>
     <message>
         <source>%1 is a link, not a student&apos;s folder: remove it (hand-ins through it are refused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien, pas un dossier d&apos;étudiant : supprimez-le (les dépôts qui passent par lui sont refusés)</translation>
     </message>
     <message>
         <source>%1 is no student&apos;s folder, and belongs to user %2: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est le dossier d&apos;aucun étudiant et appartient à l&apos;utilisateur %2 : supprimez-le</translation>
     </message>
     <message>
         <source>%1: there is no user %2 on this machine</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : il n&apos;y a pas d&apos;utilisateur %2 sur cette machine</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not %3: remove it, or %3&apos;s hand-ins are refused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appartient à l&apos;utilisateur %2, pas à %3 : supprimez-le, sinon les dépôts de %3 sont refusés</translation>
     </message>
     <message>
         <source>%1 has the group %2, not %3: the teachers cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a le groupe %2, pas %3 : les enseignants ne peuvent pas le lire</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not 0750%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a le mode %2, pas 0750%3</translation>
     </message>
     <message>
         <source>: every user may read %1&apos;s files</source>
-        <translation type="unfinished"></translation>
+        <translation> : tout utilisateur peut lire les fichiers de %1</translation>
     </message>
     <message>
         <source>%1 is in the group %2, and so may read every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est dans le groupe %2 et peut donc lire le dossier de chaque étudiant</translation>
     </message>
     <message>
         <source>%1 is a link, which the summary does not follow: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien, que la synthèse ne suit pas : supprimez-le</translation>
     </message>
     <message>
         <source>%1 is a FIFO, a socket or a device, which the summary does not read: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un FIFO, un socket ou un périphérique, que la synthèse ne lit pas : supprimez-le</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not to the folder&apos;s student</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appartient à l&apos;utilisateur %2, pas à l&apos;étudiant du dossier</translation>
     </message>
     <message>
         <source>every user may read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tout utilisateur peut lire %1</translation>
     </message>
 </context>
 <context>
     <name>SimpleEngine</name>
     <message>
         <source>            Audio Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>          Stimulus sonore</translation>
     </message>
     <message>
         <source>           Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>          Stimulus visuel</translation>
     </message>
     <message>
         <source>     Audio/Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>   Stimulus sonore/visuel</translation>
     </message>
     <message>
         <source>The sound device &quot;%1&quot; could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique audio « %1 » n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un stimulus sonore en a besoin : choisissez un stimulus visuel dans Options.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun périphérique audio</translation>
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>La série se déroule avec la couleur seule.</translation>
     </message>
 </context>
 <context>
     <name>SoundCapture</name>
     <message>
         <source>the sound card has no input to record from (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la carte son n&apos;a pas d&apos;entrée pour enregistrer (%1)</translation>
     </message>
     <message>
         <source>the sound card&apos;s input cannot record mono at %1 Hz (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée de la carte son ne peut pas enregistrer en mono à %1 Hz (%2)</translation>
     </message>
     <message>
         <source>no PipeWire server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun serveur PipeWire ne répond</translation>
     </message>
     <message>
         <source>PipeWire has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>PipeWire n&apos;a pas d&apos;entrée pour enregistrer</translation>
     </message>
     <message>
         <source>no PulseAudio server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun serveur PulseAudio ne répond</translation>
     </message>
     <message>
         <source>PulseAudio has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>PulseAudio n&apos;a pas d&apos;entrée pour enregistrer</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>the built-in defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>les valeurs par défaut intégrées</translation>
     </message>
     <message>
         <source>, locked by the lab</source>
-        <translation type="unfinished"></translation>
+        <translation>, verrouillée par le laboratoire</translation>
     </message>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres verrouillés</translation>
     </message>
     <message>
         <source>The configuration file %1 is not read: the lab locks the settings (LockSettings in %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de configuration %1 n&apos;est pas lu : le laboratoire verrouille les paramètres (LockSettings dans %2).</translation>
     </message>
     <message>
         <source>Loading the class configuration ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de la configuration de la classe ...</translation>
     </message>
     <message>
         <source>the class configuration %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la configuration de la classe %1</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce fichier n&apos;existe pas</translation>
     </message>
     <message>
         <source>Class Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de la classe</translation>
     </message>
     <message>
         <source>The class configuration %1 that %2 names cannot be read (%3); the configuration of this computer is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration de la classe %1 que nomme %2 ne peut pas être lue (%3) ; la configuration de cet ordinateur est utilisée à la place.</translation>
     </message>
 </context>
 <context>
     <name>StartupSequence</name>
     <message>
         <source>the screen is smaller than 800 x 600; the program ends</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;écran est plus petit que 800 x 600 ; le programme se termine</translation>
     </message>
     <message>
         <source>Fatal Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fatale de l&apos;application</translation>
     </message>
     <message>
         <source>Orv Brevane supports a minimum screen resolution of 800 x 600</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane nécessite une résolution d&apos;écran d&apos;au moins 800 x 600</translation>
     </message>
     <message>
         <source>Press OK to terminate program</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur OK pour terminer le programme</translation>
     </message>
     <message>
         <source>Loading default configuration file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement du fichier de configuration par défaut ...</translation>
     </message>
     <message>
         <source>Initializing application ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialisation de l&apos;application ...</translation>
     </message>
     <message>
         <source>Initializing application ... Almost Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialisation de l&apos;application ... presque terminé</translation>
     </message>
     <message>
         <source>not a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier de configuration</translation>
     </message>
     <message>
         <source>Loading user configuration file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement du fichier de configuration de l&apos;utilisateur ...</translation>
     </message>
     <message>
         <source>%1: no such configuration file; using the default configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : fichier de configuration introuvable ; la configuration par défaut est utilisée</translation>
     </message>
     <message>
         <source>Configuration load error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de chargement de la configuration</translation>
     </message>
     <message>
         <source>File %1 could not be found</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est introuvable</translation>
     </message>
     <message>
         <source>Using Default Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration par défaut utilisée</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); using the default configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : impossible de lire la configuration (%2) ; la configuration par défaut est utilisée</translation>
     </message>
     <message>
         <source>Configuration Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de configuration</translation>
     </message>
     <message>
         <source>Invalid Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de configuration non valide</translation>
     </message>
     <message>
         <source>Using Default Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de configuration par défaut utilisé</translation>
     </message>
     <message>
         <source>%1: not found; writing one with the defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : introuvable ; un fichier est écrit avec les valeurs par défaut</translation>
     </message>
     <message>
         <source>Configuration file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de configuration introuvable</translation>
     </message>
     <message>
         <source>Default configuration file not found...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de configuration par défaut introuvable...</translation>
     </message>
     <message>
         <source>Creating Reflex.Cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>Création de Reflex.Cfg</translation>
     </message>
     <message>
         <source>The refused file was kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier refusé a été gardé sous le nom %1</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); writing a new one with the defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : impossible de lire la configuration (%2) ; une nouvelle est écrite avec les valeurs par défaut</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); writing a new one with the defaults (the refused file is kept beside it as %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : impossible de lire la configuration (%2) ; une nouvelle est écrite avec les valeurs par défaut (le fichier refusé est gardé à côté sous le nom %3)</translation>
     </message>
     <message>
         <source>Invalid Default Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de configuration par défaut non valide</translation>
     </message>
     <message>
         <source>Creating New Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Création d&apos;un nouveau fichier de configuration</translation>
     </message>
     <message>
         <source>%1: cannot be written; the defaults are used until the program ends</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ne peut pas être écrit ; les valeurs par défaut sont utilisées jusqu&apos;à la fin du programme</translation>
     </message>
 </context>
 <context>
     <name>TestCore</name>
     <message>
         <source>Over write Data in Set %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser les données du bloc %1 ?</translation>
     </message>
     <message>
         <source>Start Reflex Data Collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer la mesure des réactions</translation>
     </message>
     <message>
         <source>Your run has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre série est terminée</translation>
     </message>
     <message>
         <source>END RUN</source>
-        <translation type="unfinished"></translation>
+        <translation>FIN DE SÉRIE</translation>
     </message>
 </context>
 <context>
     <name>XDisplay</name>
     <message>
         <source>a compositing manager</source>
-        <translation type="unfinished"></translation>
+        <translation>un gestionnaire de composition</translation>
     </message>
 </context>
 <context>
     <name>brevane::ChoiceWindow</name>
     <message>
         <source>With Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec son</translation>
     </message>
     <message>
         <source>No Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans son</translation>
     </message>
 </context>
 <context>
     <name>brevane::MachineCheckWindow</name>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démarrer</translation>
     </message>
     <message>
         <source>S&amp;kip this part</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passer cette partie</translation>
     </message>
     <message>
         <source>Sa&amp;ve the result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le résultat</translation>
     </message>
     <message>
         <source>Brevane Machine Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de la machine Brevane</translation>
     </message>
     <message>
         <source>Flashing patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone clignotante</translation>
     </message>
     <message>
         <source>Machine check guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide du contrôle de la machine</translation>
     </message>
     <message>
         <source>Machine check: what this PC adds to every time a student measures on it.
@@ -1397,34 +1398,45 @@ mean τ %3 ms</source>
 The sound card&apos;s input is the clock: it hears the screen through a photodiode, the sound through a cable from the output, and the mouse through a microphone, and the program compares what it heard with its own stamps. Three parts, each about half a minute; skip any you cannot do. Each part gives the mean, the spread (SD) and the worst of its trials.
 
 Press Start (or Return) to begin with the screen; Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de la machine : ce que ce PC ajoute à chaque temps qu&apos;un étudiant y mesure.
+
+L&apos;entrée de la carte son sert d&apos;horloge : elle entend l&apos;écran par une photodiode, le son par un câble depuis la sortie et la souris par un microphone, et le programme compare ce qu&apos;elle a entendu à ses propres horodatages. Trois parties, d&apos;environ une demi-minute chacune ; passez celles que vous ne pouvez pas faire. Chaque partie donne la moyenne, la dispersion (ET) et la pire de ses mesures.
+
+Appuyez sur Démarrer (ou Entrée) pour commencer par l&apos;écran ; Échap met fin au contrôle.</translation>
     </message>
     <message>
         <source>No input to record from: %1.
 Plug a cable or a microphone into the sound card&apos;s input (line-in or microphone), make it the input in the sound settings, and start the check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune entrée pour enregistrer : %1.
+Branchez un câble ou un microphone sur l&apos;entrée de la carte son (entrée ligne ou microphone), choisissez-la comme entrée dans les paramètres du son, puis relancez le contrôle.</translation>
     </message>
     <message>
         <source>
 
 Clicks: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Clics : %1 sur %2</translation>
     </message>
     <message>
         <source>Screen: a photodiode held on the flashing patch.
 You need a BPW34 photodiode (or any small silicon photodiode, a few euros) soldered to a 3.5 mm plug. On a line-in: the diode&apos;s anode to the tip, its cathode (the marked side) to the sleeve. On a microphone input, which feeds a few volts through the tip: the cathode to the tip, the anode to the sleeve. Set the input volume to about half.
 Tape the diode flat on the middle of the patch below, the screen at the brightness the students use, the room light as in class. Press Start: the patch flashes %1 times, once a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran : une photodiode tenue sur la zone clignotante.
+Il vous faut une photodiode BPW34 (ou n&apos;importe quelle petite photodiode au silicium, quelques euros) soudée à une fiche jack 3,5 mm. Sur une entrée ligne : l&apos;anode de la diode à la pointe, sa cathode (le côté marqué) au manchon. Sur une entrée microphone, qui fournit quelques volts par la pointe : la cathode à la pointe, l&apos;anode au manchon. Réglez le volume d&apos;entrée à la moitié environ.
+Collez la diode à plat au milieu de la zone ci-dessous, l&apos;écran à la luminosité qu&apos;utilisent les étudiants, l&apos;éclairage de la pièce comme en cours. Appuyez sur Démarrer : la zone clignote %1 fois, une fois par seconde.</translation>
     </message>
     <message>
         <source>Sound: the output looped to the input.
 Plug a cable from the headphone socket into the line-in (or hold the headset&apos;s microphone at its speaker), the volume as in class. Press Start: %1 tones, one a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son : la sortie bouclée sur l&apos;entrée.
+Branchez un câble de la prise casque à l&apos;entrée ligne (ou tenez le microphone du casque contre son haut-parleur), le volume comme en cours. Appuyez sur Démarrer : %1 sons, un par seconde.</translation>
     </message>
     <message>
         <source>Mouse: each button&apos;s click, heard by a microphone next to the mouse.
 Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 0.03 ms a centimetre, so 5 cm add 0.15 ms to what is measured, 30 cm almost 1 ms. Keep the room quiet. Press Start, then click the left button %1 times in the grey square, about once a second. Each mouse you click is measured on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Souris : le clic de chaque bouton, entendu par un microphone à côté de la souris.
+Placez le microphone à moins de 5 cm des boutons de la souris : le son parcourt un centimètre en 0,03 ms environ, donc 5 cm ajoutent 0,15 ms à la mesure, 30 cm presque 1 ms. Gardez la pièce silencieuse. Appuyez sur Démarrer, puis cliquez %1 fois avec le bouton gauche dans le carré gris, environ une fois par seconde. Chaque souris avec laquelle vous cliquez est mesurée séparément.</translation>
     </message>
     <message>
         <source>The machine check is done.
@@ -1432,112 +1444,127 @@ Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 
 %1
 
 Save keeps the result on this machine: the about box and the timing check show it, and it goes with the students&apos; files to the hand-in folder, where brevane-summary reads it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrôle de la machine est terminé.
+
+%1
+
+Enregistrer garde le résultat sur cette machine : la fenêtre « À propos » et le contrôle du minutage l&apos;affichent, et il accompagne les fichiers des étudiants dans le dossier de dépôt, où brevane-summary le lit.</translation>
     </message>
     <message>
         <source>%1: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : passée</translation>
     </message>
     <message>
         <source>
 
 Measuring...</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Mesure en cours...</translation>
     </message>
     <message>
         <source>
 
 Flashes: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Flashs : %1 sur %2</translation>
     </message>
     <message>
         <source>
 
 Tones: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Sons : %1 sur %2</translation>
     </message>
     <message>
         <source>%1: mean %2 ms, SD %3 ms, worst %4 ms over %5 of %6 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : moyenne %2 ms, ET %3 ms, pire %4 ms pour %5 mesures sur %6</translation>
     </message>
     <message>
         <source>%1: refused: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : refusé : %2</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminer</translation>
     </message>
     <message>
         <source>&amp;Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie &amp;suivante</translation>
     </message>
     <message>
         <source>
 
 Press %1 (Return) to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Appuyez sur %1 (Entrée) pour continuer.</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <source>Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie suivante</translation>
     </message>
     <message>
         <source>Saved to %1.
 For every user of this machine, copy it to /etc/xdg/Brevane/machine-check.txt (as root). Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans %1.
+Pour tous les utilisateurs de cette machine, copiez-le dans /etc/xdg/Brevane/machine-check.txt (en tant que root). Échap met fin au contrôle.</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>brevane::ResultsWindow</name>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc %1</translation>
     </message>
 </context>
 <context>
     <name>brevane::TimingCheckWindow</name>
     <message>
         <source>Brevane Timing Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle du minutage Brevane</translation>
     </message>
     <message>
         <source>Flashing patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone clignotante</translation>
     </message>
     <message>
         <source>Timing readout</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé du minutage</translation>
     </message>
     <message>
         <source>Frames: measuring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Images : mesure en cours...</translation>
     </message>
     <message>
         <source>Frames stamped at %L1 Hz (one every %L2 ms)
 Frame time jitter: SD %L3 ms, worst %L4 ms, %5 late of the last %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Images horodatées à %L1 Hz (une toutes les %L2 ms)
+Gigue des temps d&apos;image : ET %L3 ms, pire %L4 ms, %5 en retard sur les %6 dernières</translation>
     </message>
     <message>
         <source>
 Times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Les temps peuvent être trop longs d&apos;une image : voir le guide</translation>
     </message>
     <message>
         <source>Timing check: Esc or a click ends it
@@ -1547,18 +1574,24 @@ Stamp sources: display %4, input %5, sound %6
 Compositor: %7; stimulus stamps: %8%9
 The patch turns every %10 frames (frame %11)
 %12</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle du minutage : Échap ou un clic y met fin
+Rafraîchissement indiqué par l&apos;écran : %L1 Hz ; mode du moniteur : %2
+%3
+Sources d&apos;horodatage : affichage %4, entrée %5, son %6
+Compositeur : %7 ; horodatage des stimuli : %8%9
+La zone change toutes les %10 images (image %11)
+%12</translation>
     </message>
 </context>
 <context>
     <name>brevane::frmAbout</name>
     <message>
         <source>Release %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Révision %1</translation>
     </message>
     <message>
         <source>Configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration : %1</translation>
     </message>
 </context>
 <context>
