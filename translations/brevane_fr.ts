@@ -1598,647 +1598,647 @@ La zone change toutes les %10 images (image %11)
     <name>brevane::frmColorSelect</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Light Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu clair</translation>
     </message>
     <message>
         <source>Light Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert clair</translation>
     </message>
     <message>
         <source>Light Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan clair</translation>
     </message>
     <message>
         <source>Light Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge clair</translation>
     </message>
     <message>
         <source>Light Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta clair</translation>
     </message>
     <message>
         <source>Light Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune clair</translation>
     </message>
     <message>
         <source>Bright White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc vif</translation>
     </message>
 </context>
 <context>
     <name>brevane::frmMain</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>brevane::summary::ClassChartWindow</name>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de réaction de la classe</translation>
     </message>
     <message>
         <source>Handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposés</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Brevane</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Brevane</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de réaction : stimulus simple ou complexe</translation>
     </message>
     <message>
         <source>Orv Brevane 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane 2</translation>
     </message>
     <message>
         <source>For Linux with X11 and Wayland</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour Linux avec X11 et Wayland</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <source>Reaction timing for student laboratory courses</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesure des temps de réaction pour les travaux pratiques des étudiants</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Your files are kept in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos fichiers sont conservés dans :</translation>
     </message>
     <message>
         <source>Language: English</source>
         <comment>The language this translation is: translators name their own language, in it</comment>
-        <translation type="unfinished"></translation>
+        <translation>Langue : français</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmCfg</name>
     <message>
         <source>Brevane Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de Brevane</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>Simple Single Choice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres : réaction simple</translation>
     </message>
     <message>
         <source>Runs Per Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Essais par bloc</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de stimulus</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Visual</source>
-        <translation type="unfinished"></translation>
+        <translation>Visuel</translation>
     </message>
     <message>
         <source>Trigger Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du stimulus</translation>
     </message>
     <message>
         <source>Color of the visual stimulus: click to choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du stimulus visuel : cliquez pour en choisir une autre</translation>
     </message>
     <message>
         <source>Interval Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>Random Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle aléatoire</translation>
     </message>
     <message>
         <source>Fixed Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle fixe</translation>
     </message>
     <message>
         <source>Fixed Time Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de temps fixe</translation>
     </message>
     <message>
         <source>Minimum Time Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de temps minimal</translation>
     </message>
     <message>
         <source>Color/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur/son</translation>
     </message>
     <message>
         <source>Complex Choice Color/Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres : réaction de choix couleur/son</translation>
     </message>
     <message>
         <source>Display Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;affichage</translation>
     </message>
     <message>
         <source>Color and Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur et son</translation>
     </message>
     <message>
         <source>Color no Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur sans son</translation>
     </message>
     <message>
         <source>Make Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Émettre un son</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments</translation>
     </message>
     <message>
         <source>Elements in Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments dans le bloc</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément cible</translation>
     </message>
     <message>
         <source>Trigger Element Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément cible</translation>
     </message>
     <message>
         <source>Color of the trigger element: click to choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément cible : cliquez pour en choisir une autre</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Choose the color of this element</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la couleur de cet élément</translation>
     </message>
     <message>
         <source>Element Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs des éléments</translation>
     </message>
     <message>
         <source>Element 1 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 1</translation>
     </message>
     <message>
         <source>Color of element 1: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 1 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
     </message>
     <message>
         <source>Element 2 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 2</translation>
     </message>
     <message>
         <source>Color of element 2: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 2 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
     </message>
     <message>
         <source>Element 3 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 3</translation>
     </message>
     <message>
         <source>Color of element 3: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 3 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
     </message>
     <message>
         <source>Element 4 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 4</translation>
     </message>
     <message>
         <source>Color of element 4: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 4 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
     </message>
     <message>
         <source>Element 5 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 5</translation>
     </message>
     <message>
         <source>Color of element 5: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 5 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
     </message>
     <message>
         <source>Element 6 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 6</translation>
     </message>
     <message>
         <source>Color of element 6: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 6 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
     </message>
     <message>
         <source>Element 7 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 7</translation>
     </message>
     <message>
         <source>Color of element 7: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 7 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
     </message>
     <message>
         <source>Element 8 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 8</translation>
     </message>
     <message>
         <source>Color of element 8: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 8 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
     </message>
     <message>
         <source>Element 9 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 9</translation>
     </message>
     <message>
         <source>Color of element 9: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 9 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
     </message>
     <message>
         <source>Element 10 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 10</translation>
     </message>
     <message>
         <source>Color of element 10: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;élément 10 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
     </message>
     <message>
         <source>Num/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre/son</translation>
     </message>
     <message>
         <source>Complex Choice Numbers/Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres : réaction de choix nombre/son</translation>
     </message>
     <message>
         <source>Number and Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre et son</translation>
     </message>
     <message>
         <source>Number no Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre sans son</translation>
     </message>
     <message>
         <source>Trigger Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre cible</translation>
     </message>
     <message>
         <source>The number of the trigger element</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de l&apos;élément cible</translation>
     </message>
     <message>
         <source>Element Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de l&apos;élément</translation>
     </message>
     <message>
         <source>The number of this element (0 to 99)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de cet élément (0 à 99)</translation>
     </message>
     <message>
         <source>Element Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres des éléments</translation>
     </message>
     <message>
         <source>Element 1 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de l&apos;élément 1</translation>
     </message>
     <message>
         <source>Element 2 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de l&apos;élément 2</translation>
     </message>
     <message>
         <source>Element 3 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de l&apos;élément 3</translation>
     </message>
     <message>
         <source>Element 4 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de l&apos;élément 4</translation>
     </message>
     <message>
         <source>Element 5 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de l&apos;élément 5</translation>
     </message>
     <message>
         <source>Element 6 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de l&apos;élément 6</translation>
     </message>
     <message>
         <source>Element 7 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de l&apos;élément 7</translation>
     </message>
     <message>
         <source>Element 8 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de l&apos;élément 8</translation>
     </message>
     <message>
         <source>Element 9 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de l&apos;élément 9</translation>
     </message>
     <message>
         <source>Element 10 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de l&apos;élément 10</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Master volume of the speakers</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume général des haut-parleurs</translation>
     </message>
     <message>
         <source>Volume Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du volume</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser</translation>
     </message>
     <message>
         <source>Back to the configuration loaded at start-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir à la configuration chargée au démarrage</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger</translation>
     </message>
     <message>
         <source>Load a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier de configuration</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save the configuration to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la configuration dans un fichier</translation>
     </message>
 </context>
 <context>
     <name>frmChoiceReflexDisplay</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction de choix couleur/son : résultats</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 1</translation>
     </message>
     <message>
         <source>Run Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Essais</translation>
     </message>
     <message>
         <source>Run 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 1</translation>
     </message>
     <message>
         <source>Run 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 2</translation>
     </message>
     <message>
         <source>Run 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 3</translation>
     </message>
     <message>
         <source>Run 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 4</translation>
     </message>
     <message>
         <source>Run 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 5</translation>
     </message>
     <message>
         <source>Run 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 6</translation>
     </message>
     <message>
         <source>Run 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 7</translation>
     </message>
     <message>
         <source>Run 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 8</translation>
     </message>
     <message>
         <source>Run 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 9</translation>
     </message>
     <message>
         <source>Run 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 10</translation>
     </message>
     <message>
         <source>Run Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Fast Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus rapide</translation>
     </message>
     <message>
         <source>Slow Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus lent</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Outcomes</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses correctes</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstentions correctes</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses erronées</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Cibles manquées</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 2</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 3</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 4</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 5</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 6</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 7</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 8</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 9</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 10</translation>
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus rapides</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps les plus rapides des blocs</translation>
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus lents</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps les plus lents des blocs</translation>
     </message>
     <message>
         <source>Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyennes</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps moyens des blocs</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout effacer</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
