@@ -2245,738 +2245,738 @@ La zone change toutes les %10 images (image %11)
     <name>frmColorReflex</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction de choix couleur/son</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Complex Choice Color/Audio Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction de choix couleur/son</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de stimulus</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément cible</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez ici</translation>
     </message>
     <message>
         <source>Element Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage des éléments</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps précédent</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Essais</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses correctes</translation>
     </message>
     <message>
         <source>Incorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses erronées</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstentions correctes</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Cibles manquées</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider le bloc</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
     <name>frmColorSelect</name>
     <message>
         <source>Color Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix de la couleur</translation>
     </message>
     <message>
         <source>Current Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur actuelle :</translation>
     </message>
     <message>
         <source>Current Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur actuelle</translation>
     </message>
     <message>
         <source>Color Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur choisie :</translation>
     </message>
     <message>
         <source>Color Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur choisie</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sélectionner</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>frmDisplay</name>
     <message>
         <source>Simple Choice Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction simple : résultats</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 1</translation>
     </message>
     <message>
         <source>Run Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Essais</translation>
     </message>
     <message>
         <source>Run 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 1</translation>
     </message>
     <message>
         <source>Run 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 2</translation>
     </message>
     <message>
         <source>Run 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 3</translation>
     </message>
     <message>
         <source>Run 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 4</translation>
     </message>
     <message>
         <source>Run 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 5</translation>
     </message>
     <message>
         <source>Run 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 6</translation>
     </message>
     <message>
         <source>Run 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 7</translation>
     </message>
     <message>
         <source>Run 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 8</translation>
     </message>
     <message>
         <source>Run 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 9</translation>
     </message>
     <message>
         <source>Run 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai 10</translation>
     </message>
     <message>
         <source>Run Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Fast Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus rapide</translation>
     </message>
     <message>
         <source>Slow Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus lent</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 2</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 3</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 4</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 5</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 6</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 7</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 8</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 9</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 10</translation>
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus rapides</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps les plus rapides des blocs</translation>
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus lents</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps les plus lents des blocs</translation>
     </message>
     <message>
         <source>Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyennes</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps moyens des blocs</translation>
     </message>
     <message>
         <source>All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les données</translation>
     </message>
     <message>
         <source>Data Only Displayed On The Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Données affichées seulement sur le graphique</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout effacer</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
     <name>frmLoadDisplay</name>
     <message>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement</translation>
     </message>
     <message>
         <source>Loading Display Please Wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des résultats, veuillez patienter...</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de réaction : stimulus simple ou complexe</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>Simple Single Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction simple à un stimulus</translation>
     </message>
     <message>
         <source>Color/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur/son</translation>
     </message>
     <message>
         <source>Complex Color/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction de choix couleur et son</translation>
     </message>
     <message>
         <source>Num/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre/son</translation>
     </message>
     <message>
         <source>Complex Number/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction de choix nombre et son</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Edit Brev Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les paramètres de Brevane</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Clear All Data Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer tous les blocs</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer</translation>
     </message>
     <message>
         <source>Recover Data after a system crash</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer les données après un plantage du système</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Display About box</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la fenêtre À propos</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Quit Brev</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Brevane</translation>
     </message>
     <message>
         <source>Are you sure you want to DELETE ALL DATA ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment SUPPRIMER TOUTES LES DONNÉES ?</translation>
     </message>
     <message>
         <source>Delete All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer toutes les données</translation>
     </message>
     <message>
         <source>Are you sure you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment quitter ?</translation>
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>Données NON enregistrées !</translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Orv Brevane 2</translation>
     </message>
 </context>
 <context>
     <name>frmNumberReflex</name>
     <message>
         <source>Complex Choice Number/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction de choix nombre/son</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Complex Choice Number/Audio Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction de choix nombre/son</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de stimulus</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément cible</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez ici</translation>
     </message>
     <message>
         <source>Element Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage des éléments</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps précédent</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Essais</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses correctes</translation>
     </message>
     <message>
         <source>Incorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses erronées</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstentions correctes</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Cibles manquées</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider le bloc</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
     <name>frmPrint</name>
     <message>
         <source>Print Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les données</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre :</translation>
     </message>
     <message>
         <source>Select Sets To Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les blocs à imprimer</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 1</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 2</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 3</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 4</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 5</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 6</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 7</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 8</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 9</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 10</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>UnSelectAll</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout désélectionner</translation>
     </message>
     <message>
         <source>SelectAll</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>You must select atleast ONE set to Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez choisir au moins UN bloc à imprimer</translation>
     </message>
     <message>
         <source>Printing Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;impression</translation>
     </message>
 </context>
 <context>
     <name>frmReflex</name>
     <message>
         <source>Simple Choice Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction simple</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Simple Choice Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction simple</translation>
     </message>
     <message>
         <source>           Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>          Stimulus visuel</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez ici</translation>
     </message>
     <message>
         <source>Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimulus</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut-parleur</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps précédent</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Essais</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider le bloc</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>The Orv Brevane 2.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane 2.00</translation>
     </message>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de réaction : stimulus simple ou complexe</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>there is no translation for &quot;%1&quot;; the program is shown in English</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas de traduction pour « %1 » ; le programme est affiché en anglais</translation>
     </message>
 </context>
 <context>
@@ -2984,71 +2984,72 @@ La zone change toutes les %10 images (image %11)
     <message>
         <source>The class summary of reaction-time files (recover.dat, .nrm and .col files, or folders of them):
 sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf and class-chart.png.</source>
-        <translation type="unfinished"></translation>
+        <translation>La synthèse de la classe des fichiers de temps de réaction (recover.dat, fichiers .nrm et .col, ou dossiers qui en contiennent) :
+sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf et class-chart.png.</translation>
     </message>
     <message>
         <source>Write into &lt;folder&gt; (default: the current folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire dans &lt;dossier&gt; (par défaut : le dossier courant).</translation>
     </message>
     <message>
         <source>folder</source>
-        <translation type="unfinished"></translation>
+        <translation>dossier</translation>
     </message>
     <message>
         <source>The .col files are the colour test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers .col sont ceux du test de couleur.</translation>
     </message>
     <message>
         <source>The .col files are the number test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers .col sont ceux du test de nombres.</translation>
     </message>
     <message>
         <source>Name each student after their folder or their files&apos; names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nommer chaque étudiant d&apos;après son dossier ou le nom de ses fichiers.</translation>
     </message>
     <message>
         <source>Start each CSV file with a UTF-8 mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer chaque fichier CSV par une marque UTF-8 (BOM).</translation>
     </message>
     <message>
         <source>Write again whenever a file changes, until stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réécrire à chaque modification d&apos;un fichier, jusqu&apos;à l&apos;arrêt.</translation>
     </message>
     <message>
         <source>As --watch, with the chart in a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme --watch, avec le graphique dans une fenêtre.</translation>
     </message>
     <message>
         <source>Data files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de données et dossiers.</translation>
     </message>
     <message>
         <source>path...</source>
-        <translation type="unfinished"></translation>
+        <translation>chemin...</translation>
     </message>
     <message>
         <source>--colour and --number exclude each other: summarise each test&apos;s .col files apart</source>
-        <translation type="unfinished"></translation>
+        <translation>--colour et --number s&apos;excluent : faites la synthèse des fichiers .col de chaque test séparément</translation>
     </message>
     <message>
         <source>--student-from takes folder or name, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--student-from prend folder ou name, pas %1</translation>
     </message>
     <message>
         <source>no file could be read; nothing written</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier n&apos;a pu être lu ; rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>Count a folder&apos;s files as its owners handed them in (yes), or by their names (no); by default the owners decide in a hand-in folder, one that others may enter but not list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter les fichiers d&apos;un dossier comme leurs propriétaires les ont déposés (yes) ou d&apos;après leurs noms (no) ; par défaut, ce sont les propriétaires qui décident dans un dossier de dépôt, où les autres peuvent entrer sans pouvoir en lister le contenu.</translation>
     </message>
     <message>
         <source>Say whether the hand-in folder &lt;folder&gt; is set up as one of the guide&apos;s recipes, and what is wrong; nothing is summarised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquer si le dossier de dépôt &lt;dossier&gt; suit l&apos;une des recettes du guide, et ce qui ne va pas ; rien n&apos;est synthétisé.</translation>
     </message>
     <message>
         <source>--owners takes yes or no, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--owners prend yes ou no, pas %1</translation>
     </message>
 </context>
 </TS>
