@@ -918,11 +918,11 @@ Ihre Datei ist auf diesem Computer gespeichert; sie wird beim nächsten Speicher
     </message>
     <message>
         <source>Trigger Colour</source>
-        <translation>Farbe des Zielreizes</translation>
+        <translation>Reizfarbe</translation>
     </message>
     <message>
         <source>The trigger colour must differ from the panel&apos;s white at rest, or the stimulus is invisible.</source>
-        <translation>Die Farbe des Zielreizes muss sich vom Weiß der ruhenden Fläche unterscheiden, sonst ist der Reiz unsichtbar.</translation>
+        <translation>Die Reizfarbe muss sich vom Weiß der ruhenden Fläche unterscheiden, sonst ist der Reiz unsichtbar.</translation>
     </message>
     <message>
         <source>Save Configuration File</source>

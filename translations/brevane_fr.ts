@@ -918,11 +918,11 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     </message>
     <message>
         <source>Trigger Colour</source>
-        <translation>Couleur de la cible</translation>
+        <translation>Couleur du stimulus</translation>
     </message>
     <message>
         <source>The trigger colour must differ from the panel&apos;s white at rest, or the stimulus is invisible.</source>
-        <translation>La couleur de la cible doit différer du blanc du panneau au repos, sinon le stimulus est invisible.</translation>
+        <translation>La couleur du stimulus doit différer du blanc du panneau au repos, sinon le stimulus est invisible.</translation>
     </message>
     <message>
         <source>Save Configuration File</source>
