@@ -5,93 +5,93 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de reacción de la clase: simple frente a elección</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un punto por cada tiempo de reacción medio de un estudiante (%1): la media de sus medias de bloque, en ms enteros tal como se guardaron. Caja: del cuartil inferior al superior; línea gruesa: mediana; bigotes: las medias más alejadas dentro de 1,5 longitudes de caja.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n estudiante</numerusform>
+            <numerusform>%n estudiantes</numerusform>
         </translation>
     </message>
     <message>
         <source>No reaction times in the files read</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay tiempos de reacción en los archivos leídos</translation>
     </message>
     <message>
         <source>n = %1, mean %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1, media %2 ms</translation>
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − simple: %2 ms (IC del 95 % de %3 a %4, %5 estudiantes)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de reacción de la clase</translation>
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barras junto a cada caja: cada ensayo que cuenta (%1 ensayos; class-notes.txt indica cuáles), como proporciones de los ensayos de la prueba en intervalos de clase de %2 ms.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo de reacción (ms)</translation>
     </message>
 </context>
 <context>
     <name>ClassFiles</name>
     <message>
         <source>not a recover.dat, .nrm or .col file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo recover.dat, .nrm ni .col</translation>
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 omitido: el recover.dat de una cuenta compartida solo contiene a quien midió el último</translation>
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>una tubería con nombre (FIFO), no leída</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket, no leído</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo, no leído</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un enlace, que no se sigue en una carpeta de entrega</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>entregado por el usuario %1 junto a las carpetas de los estudiantes, no dentro de una</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el usuario %1 en este equipo; se omite la carpeta</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta pertenece al usuario %1, no a %2; se omiten sus archivos</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta dentro de la carpeta de un estudiante, no leída</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>entregado por el usuario %1, no por %2</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>en una carpeta del usuario %1, no de %2</translation>
     </message>
 </context>
 <context>
@@ -109,119 +109,133 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Los equipos
+
+Cada tiempo guardado incluye lo que añade el equipo en el que se midió: la latencia del monitor (los
+estímulos de color) o de la salida de sonido (los sonidos), y la del ratón (su sondeo, su antirrebote, la ruta
+de entrada). La comprobación del equipo (brevane --check-machine) las midió en cada equipo de abajo con un
+fotodiodo, un cable de bucle y un micrófono a través de la tarjeta de sonido; el tiempo de reacción de un
+estudiante es aproximadamente el tiempo guardado menos la latencia de la parte del estímulo y la del ratón.
+En un mismo equipo no cambian una diferencia entre pruebas (elección menos simple), así que los intervalos de
+confianza pareados de class.csv siguen valiendo; los tiempos de equipos con latencias distintas son más largos o
+más cortos en esa diferencia. sets.csv y students.csv terminan con el equipo de cada archivo y sus latencias.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (comprobado %2; %3; archivos: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>modo desconocido</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla y ratón añaden juntos de %1 a %2 ms en estos equipos: un tiempo visual medido en uno
+puede diferir del de otro hasta %3 ms solo por los equipos.
+</translation>
     </message>
 </context>
 <context>
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 omitido: %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una copia de %2: leído una vez</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 archivos leídos</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1</translation>
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir %1: %2</translation>
     </message>
     <message>
         <source>%1 read</source>
-        <translation type="unfinished"></translation>
+        <translation>leídos: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
         </translation>
     </message>
     <message>
         <source> (and %1 read once)</source>
-        <translation type="unfinished"></translation>
+        <translation> (y %1, leídas una sola vez)</translation>
     </message>
     <message numerus="yes">
         <source>%n copy(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n copia</numerusform>
+            <numerusform>%n copias</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, omitidos: %2; %3 (%4 por carpeta, %5 por nombre de archivo); pruebas: %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n estudiante</numerusform>
+            <numerusform>%n estudiantes</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
 </context>
 <context>
     <name>ClassSummary</name>
     <message>
         <source>.%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo .%1</translation>
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 líneas; un %2 tiene %3</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 no es lo que un %2 contiene ahí</translation>
     </message>
     <message>
         <source>it has more than the %1 lines of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene más de las %1 líneas de un %2</translation>
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 contiene bloques de la prueba %3 que %4 también contiene; cada uno se toma una vez</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene dos archivos distintos de la prueba %2, %3 y %4: ambos se guardan como bloques separados</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>entregas: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n estudiante</numerusform>
+            <numerusform>%n estudiantes</numerusform>
         </translation>
     </message>
 </context>
@@ -229,7 +243,7 @@ one may differ from another&apos;s by up to %3 ms from the machines alone.
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1 ni entrar en ella; los archivos se guardan en %2</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
@@ -269,353 +283,401 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [--user-folder] [--hand-in CARPETA] [--unlock] [--language CÓDIGO]
+          [ARCHIVO-DE-CONFIGURACIÓN]
+     %1 --timing-check | --check-machine | --version | --help
+
+Tiempos de reacción a estímulos simples y complejos: los tiempos de reacción de
+un estudiante a un sonido, a un cambio de color o a ambos, en una prueba de
+reacción simple y dos pruebas de reacción de elección.
+
+  ARCHIVO-DE-CONFIGURACIÓN
+                      la configuración que se usa en lugar de %2; un nombre
+                      relativo se toma en la carpeta donde se guardan los
+                      archivos
+  --user-folder       guardar los archivos en la carpeta del usuario, que se
+                      crea si falta:
+                      %3
+                      (la entrada del menú del escritorio inicia así el
+                      programa)
+  --hand-in CARPETA   entregar también cada archivo .nrm y .col guardado y
+                      cada recover.dat en CARPETA/&lt;nombre de usuario&gt;/, para
+                      el docente (para todos los usuarios, en
+                      /etc/xdg/Brevane/Brevane.conf; man brevane)
+  --unlock            donde el laboratorio bloquea los ajustes, dejar que un
+                      miembro del grupo de docentes del laboratorio los
+                      cambie en esta sesión
+  --timing-check      mostrar un recuadro parpadeante para un fotodiodo o una
+                      cámara, con la frecuencia de refresco, la fluctuación
+                      del tiempo de fotograma y las fuentes de marcas de
+                      tiempo en uso (Esc o un clic lo terminan)
+  --check-machine     comprobar este PC de extremo a extremo a través de la
+                      entrada de su tarjeta de sonido: la pantalla con un
+                      fotodiodo, el sonido con un cable desde la salida, el
+                      ratón por su clic; guarda las latencias para «Acerca
+                      de» y el resumen de la clase (docs/guide.md)
+  --language CÓDIGO   mostrar el programa en este idioma (de, ja, ar...; en
+                      inglés si no tiene traducción) en lugar del del sistema
+                      o del fijado en Brevane.conf
+  --version           mostrar la versión y terminar
+  --help              mostrar este texto y terminar
+
+Los archivos se guardan en el directorio actual o, con --user-folder, en la
+carpeta de arriba: %2 (la configuración, que se escribe con los valores
+predeterminados si falta) y recover.dat (los bloques de cada prueba, que se
+reescribe al terminar cada serie; Recuperar, en el menú principal, lo vuelve a
+leer). Los diálogos de archivo se abren ahí; los archivos de resultados (.nrm,
+.col) van donde usted los guarde.
+</translation>
     </message>
 </context>
 <context>
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>; los tiempos pueden ser un fotograma más largos: consulte la guía</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de ventanas no indica cuándo se muestra un fotograma</translation>
     </message>
     <message>
         <source>The X server does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor X no indica cuándo se muestra un fotograma</translation>
     </message>
     <message>
         <source>XWayland shows the window through the Wayland compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>XWayland muestra la ventana a través del compositor de Wayland</translation>
     </message>
     <message>
         <source>Some stimuli were stamped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos estímulos se marcaron mediante %1</translation>
     </message>
     <message>
         <source>the display&apos;s refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>el refresco de la pantalla</translation>
     </message>
     <message>
         <source>the X server&apos;s refresh, not the pixel&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>el refresco del servidor X, no el del píxel</translation>
     </message>
     <message>
         <source>the compositor&apos;s frame timings</source>
-        <translation type="unfinished"></translation>
+        <translation>los tiempos de fotograma del compositor</translation>
     </message>
     <message>
         <source>the screen read back</source>
-        <translation type="unfinished"></translation>
+        <translation>la pantalla leída de vuelta</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s report of the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>el informe del fotograma del compositor de Wayland</translation>
     </message>
     <message>
         <source>the hand-over to the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrega al servidor X</translation>
     </message>
     <message>
         <source>the clock after a repaint</source>
-        <translation type="unfinished"></translation>
+        <translation>el reloj tras un repintado</translation>
     </message>
     <message>
         <source>%1 (exact)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (exacto)</translation>
     </message>
     <message>
         <source>%1 (estimated)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (estimado)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>not reported (a virtual screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>no indicado (una pantalla virtual)</translation>
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>El compositor de Wayland estima cuándo se muestra un fotograma; los tiempos pueden ser un fotograma más largos: consulte la guía</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Reflex Data Files (*.nrm)|*.nrm</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de datos de reacción (*.nrm)|*.nrm</translation>
     </message>
     <message>
         <source>Reflex Data Files (*.col)|*.col</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de datos de reacción (*.col)|*.col</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+        El archivo ya existe. ¿Desea sobrescribirlo?</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al guardar</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado cancelado</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cargar</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga cancelada</translation>
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)|*.csv</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>%1 is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa %2 MB, mucho más que cualquier archivo de este programa; no se ha leído.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es mucho mayor que cualquier archivo de este programa; no se ha leído.</translation>
     </message>
 </context>
 <context>
     <name>HandIn</name>
     <message>
         <source>Hand-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrega</translation>
     </message>
     <message>
         <source>the hand-in folder is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la carpeta de entrega</translation>
     </message>
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>No entregado en %1: %2.
+Su archivo está guardado en este ordenador; se entregará la próxima vez que guarde.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta de entrega sigue sin responder</translation>
     </message>
     <message>
         <source>the hand-in folder did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta de entrega no respondió</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta %1 de la carpeta de entrega es un enlace, no una carpeta</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en la carpeta de entrega no es una carpeta</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta %1 de la carpeta de entrega pertenece a otro usuario</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>fuera de su mediana ± 3 MAD escaladas de la prueba</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>fuera de su media ± 3 DE de la prueba</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno excluido aquí</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de reacción de %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus tiempos junto a los de su clase (%1 estudiantes), en milisegundos enteros tal como se guardaron.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>prueba</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>bloques</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>ensayos que cuentan</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>media</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>mediana</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>anticipaciones</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>respuestas tardías</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>valores atípicos</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayos que cuentan: todos salvo las omisiones, las anticipaciones (menos de %1 ms), las respuestas tardías (más de %2 ms) y los valores atípicos (%3). Media: la media de sus medias de bloque, cada tiempo tal como se guardó. Mediana, μ, σ, τ: sus ensayos salvo las omisiones, las anticipaciones y las respuestas tardías; μ, σ, τ: la distribución ex-gaussiana ajustada a ellos, una parte normal (μ, σ) más una parte exponencial de media τ, la cola lenta; a partir de %4 ensayos.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris: los ensayos que cuentan de la clase; contorno: los suyos, cada uno como proporciones de sus ensayos. Marcas: las medias de la clase; el punto: la suya.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin media: ninguno de sus ensayos es un tiempo de reacción.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su media, %1 ms; nadie más hizo esta prueba.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su media, %1 ms: de los otros %2, %3 más rápidos, %4 más lentos.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de reacción: una página por estudiante</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>El laboratorio ha bloqueado los ajustes (LockSettings en %1).</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí nadie puede desbloquear los ajustes: %1 no nombra ningún grupo de docentes (Teachers en su sección [Lab]).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>El laboratorio ha bloqueado los ajustes (LockSettings en %1); un miembro del grupo %2 puede cambiarlos iniciando el programa con --unlock.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo un miembro del grupo %1 puede desbloquear los ajustes con --unlock, y %2 no lo es; los ajustes siguen bloqueados.</translation>
     </message>
 </context>
 <context>
     <name>MachineCheck</name>
     <message>
         <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 mediciones</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>la señal es demasiado débil (%1): suba el volumen de entrada o el brillo de la pantalla, y sostenga el diodo plano sobre el recuadro</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>la señal es demasiado débil (%1): suba el volumen de salida y el de entrada</translation>
     </message>
     <message>
         <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>los clics son demasiado débiles (%1): acerque el micrófono al ratón y suba el volumen de entrada</translation>
     </message>
     <message>
         <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation type="unfinished"></translation>
+        <translation>la señal tiene demasiado ruido (%1): mantenga la sala en silencio y el cable corto y lejos de la red eléctrica, y baje el volumen de entrada si zumba</translation>
     </message>
     <message>
         <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>la grabación se interrumpió (%1): cierre otros programas que usen la tarjeta de sonido e inténtelo de nuevo</translation>
     </message>
     <message>
         <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>no se vio ningún destello en %1: ¿está el diodo sobre el recuadro y conectado a la entrada que graba?</translation>
     </message>
     <message>
         <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>no volvió ningún sonido en %1: ¿está la salida conectada en bucle a la entrada que graba?</translation>
     </message>
     <message>
         <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation type="unfinished"></translation>
+        <translation>no se oyó ningún clic en %1: ¿está el micrófono junto al ratón?</translation>
     </message>
     <message>
         <source>too few trials (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiado pocas mediciones (%1)</translation>
     </message>
 </context>
 <context>
     <name>MachineResult</name>
     <message>
         <source>it is not a machine check&apos;s result</source>
-        <translation type="unfinished"></translation>
+        <translation>no es el resultado de una comprobación del equipo</translation>
     </message>
     <message>
         <source>line %1 is not a part&apos;s lag</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 no es la latencia de una parte</translation>
     </message>
     <message>
         <source>it names no machine</source>
-        <translation type="unfinished"></translation>
+        <translation>no nombra ningún equipo</translation>
     </message>
     <message>
         <source>%1 %2 ms (SD %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ms (DE %3)</translation>
     </message>
     <message>
         <source>%1: not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no medido</translation>
     </message>
     <message>
         <source>Machine check: not done on this machine (brevane --check-machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación del equipo: no realizada en este equipo (brevane --check-machine)</translation>
     </message>
     <message>
         <source>Machine check (%1, %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación del equipo (%1, %2): %3</translation>
     </message>
 </context>
 <context>
