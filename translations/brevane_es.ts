@@ -284,7 +284,7 @@ the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
         <translation>Uso: %1 [--user-folder] [--hand-in CARPETA] [--unlock] [--language CÓDIGO]
-          [ARCHIVO-DE-CONFIGURACIÓN]
+        [ARCHIVO-DE-CONFIGURACIÓN]
      %1 --timing-check | --check-machine | --version | --help
 
 Tiempos de reacción a estímulos simples y complejos: los tiempos de reacción de
