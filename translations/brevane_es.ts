@@ -684,713 +684,714 @@ Su archivo está guardado en este ordenador; se entregará la próxima vez que g
     <name>ProgramVersion</name>
     <message>
         <source>Version %1.%2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1.%2%3</translation>
     </message>
 </context>
 <context>
     <name>QtPrinting</name>
     <message>
         <source>The printer %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la impresora %1.</translation>
     </message>
     <message>
         <source>The printer %1 reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora %1 informó de un error.</translation>
     </message>
     <message>
         <source>The PDF could not be completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo completar el PDF.</translation>
     </message>
     <message>
         <source>The PDF could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el PDF.</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impresión</translation>
     </message>
 </context>
 <context>
     <name>RecoveryFile</name>
     <message>
         <source>The recovery file recover.dat could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo de recuperación recover.dat.</translation>
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus datos se conservan en memoria.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error del archivo de recuperación</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga cancelada</translation>
     </message>
     <message>
         <source>No Recovery File Created or Found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha creado ni encontrado ningún archivo de recuperación</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cargar</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Fastest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo más rápido</translation>
     </message>
     <message>
         <source>Slowest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo más lento</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo medio</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazos correctos</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas erróneas</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Omisiones</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Color Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel:  datos de reacción (color)</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Number Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel:  datos de reacción (número)</translation>
     </message>
     <message>
         <source>Set  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque  %1</translation>
     </message>
     <message>
         <source>Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios:</translation>
     </message>
     <message>
         <source>Save Report As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe como PDF</translation>
     </message>
     <message>
         <source>PDF Files|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF|*.pdf</translation>
     </message>
     <message>
         <source>The file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo.</translation>
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>Error de impresión</translation>
     </message>
     <message>
         <source>Print Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresión cancelada</translation>
     </message>
     <message>
         <source>  Slowest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>  Tiempo más lento</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Normal Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel:  datos de reacción (simple)</translation>
     </message>
 </context>
 <context>
     <name>ResultsKind</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción de elección color/sonido: resultados</translation>
     </message>
     <message>
         <source>Delete run %1 from the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el ensayo %1 del bloque? </translation>
     </message>
     <message>
         <source>Color Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de reacción (color)</translation>
     </message>
     <message>
         <source>Complex Choice Number/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción de elección número/sonido: resultados</translation>
     </message>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el ensayo %1 del bloque? </translation>
     </message>
     <message>
         <source>Number Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de reacción (número)</translation>
     </message>
     <message>
         <source>Simple Choice Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción simple: resultados</translation>
     </message>
     <message>
         <source>Normal Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de reacción (simple)</translation>
     </message>
 </context>
 <context>
     <name>ResultsModel</name>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el ensayo %1 del bloque? </translation>
     </message>
     <message>
         <source>Are you sure you want to DELETE ALL DATA ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea ELIMINAR TODOS LOS DATOS?</translation>
     </message>
     <message>
         <source>Delete All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar todos los datos</translation>
     </message>
 </context>
 <context>
     <name>RuleOptions</name>
     <message>
         <source>A time under &lt;ms&gt; is an anticipation (default: 100).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tiempo por debajo de &lt;ms&gt; es una anticipación (predeterminado: 100).</translation>
     </message>
     <message>
         <source>A time over &lt;ms&gt; is a lapse (default: 2000).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tiempo por encima de &lt;ms&gt; es una respuesta tardía (predeterminado: 2000).</translation>
     </message>
     <message>
         <source>Cut outliers beyond median +- 3 scaled MADs (mad, the default), mean +- 3 SD (sd), or not at all (none).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir los valores atípicos fuera de la mediana +- 3 MAD escaladas (mad, el predeterminado), de la media +- 3 DE (sd), o no excluirlos (none).</translation>
     </message>
     <message>
         <source>Write a PDF page for each student, handout-&lt;student&gt;.pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir una página PDF por estudiante, handout-&lt;estudiante&gt;.pdf.</translation>
     </message>
     <message>
         <source>--%1 takes a whole number of milliseconds from %2 to %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 admite un número entero de milisegundos de %2 a %3, no %4</translation>
     </message>
     <message>
         <source>the lapse limit (%1 ms) must lie above the anticipation limit (%2 ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>el límite de respuesta tardía (%1 ms) debe estar por encima del límite de anticipación (%2 ms)</translation>
     </message>
     <message>
         <source>--outlier-rule takes mad, sd or none, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--outlier-rule admite mad, sd o none, no %1</translation>
     </message>
 </context>
 <context>
     <name>SessionPlatform</name>
     <message>
         <source>On Wayland: no pointer placement, and presses are stamped by the toolkit event (XWayland gives both)</source>
-        <translation type="unfinished"></translation>
+        <translation>En Wayland: no se coloca el puntero y las pulsaciones se marcan con el evento del toolkit (XWayland ofrece ambas cosas)</translation>
     </message>
     <message>
         <source>Wayland session: running on X through XWayland, which places the pointer and reads raw input</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión de Wayland: se ejecuta en X a través de XWayland, que coloca el puntero y lee la entrada en bruto</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes bloqueados</translation>
     </message>
 </context>
 <context>
     <name>SettingsEditor</name>
     <message>
         <source>Configuration Files (*.cfg)|*.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de configuración (*.cfg)|*.cfg</translation>
     </message>
     <message>
         <source>Trigger Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del estímulo</translation>
     </message>
     <message>
         <source>The trigger colour must differ from the panel&apos;s white at rest, or the stimulus is invisible.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color del estímulo debe ser distinto del blanco del panel en reposo; si no, el estímulo es invisible.</translation>
     </message>
     <message>
         <source>Save Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo de configuración</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al guardar</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado cancelado</translation>
     </message>
     <message>
         <source>Load Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar archivo de configuración</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cargar</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga cancelada</translation>
     </message>
     <message>
         <source>Configuration File Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cargar la configuración</translation>
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de configuración no válidoNo se ha cargado ningún archivo</translation>
     </message>
 </context>
 <context>
     <name>ShapeChart</name>
     <message>
         <source>median of the student&apos;s runs (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>mediana de los ensayos del estudiante (ms)</translation>
     </message>
     <message>
         <source>τ, the slow tail (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>τ, la cola lenta (ms)</translation>
     </message>
     <message>
         <source>%1 of %2 students fitted
 mean τ %3 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 estudiantes ajustados
+τ medio %3 ms</translation>
     </message>
     <message>
         <source>%1 − simple: μ %2 ms (95 % CI %3 to %4), τ %5 ms (%6 to %7), %8 students</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − simple: μ %2 ms (IC del 95 % de %3 a %4), τ %5 ms (de %6 a %7), %8 estudiantes</translation>
     </message>
     <message>
         <source>The shape of each student&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>La forma de los tiempos de cada estudiante</translation>
     </message>
     <message>
         <source>One dot for each student and test with an ex-Gaussian fit (at least %1 runs that are neither anticipations nor lapses): across, the median of those runs; up, τ, the mean of the fit&apos;s exponential part: its slow tail. A test that slows every run moves the dots to the right; one that adds slow runs moves them up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un punto por estudiante y prueba con un ajuste ex-gaussiano (al menos %1 ensayos que no sean anticipaciones ni respuestas tardías): en horizontal, la mediana de esos ensayos; en vertical, τ, la media de la parte exponencial del ajuste: su cola lenta. Una prueba que hace más lento cada ensayo mueve los puntos a la derecha; una que añade ensayos lentos los mueve hacia arriba.</translation>
     </message>
     <message>
         <source>No student has %1 runs in a test yet: too few for a fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún estudiante tiene aún %1 ensayos en una prueba: demasiado pocos para un ajuste</translation>
     </message>
 </context>
 <context>
     <name>ShareCheck</name>
     <message>
         <source>cannot look at %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede examinar %1 (%2)</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta</translation>
     </message>
     <message>
         <source>cannot list %1 (%2): run this as a member of its group or as root</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede listar %1 (%2): ejecute esto como miembro de su grupo o como root</translation>
     </message>
     <message>
         <source>1 student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 carpeta de estudiante</translation>
     </message>
     <message>
         <source>%1 students&apos; folders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 carpetas de estudiantes</translation>
     </message>
     <message>
         <source>%1: %2, all as the recipe has them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, todo como indica la receta</translation>
     </message>
     <message>
         <source>%1: %2; 1 thing to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; 1 cosa que corregir</translation>
     </message>
     <message>
         <source>%1: %2; %3 things to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; %3 cosas que corregir</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s first recipe, one group folder (mode 3773), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la primera receta de la guía, una carpeta de grupo (modo 3773), grupo %2</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s second recipe, a folder per student (mode 0751), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la segunda receta de la guía, una carpeta por estudiante (modo 0751), grupo %2</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene el modo %2, no %3</translation>
     </message>
     <message>
         <source>every user may list %1 and see who handed in: take the others&apos; r away</source>
-        <translation type="unfinished"></translation>
+        <translation>cualquier usuario puede listar %1 y ver quién ha entregado: quite la r a los demás</translation>
     </message>
     <message>
         <source>without the sticky bit a student may rename or remove another&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>sin el bit sticky, un estudiante puede renombrar o eliminar la carpeta de otro</translation>
     </message>
     <message>
         <source>without the setgid bit the students&apos; new folders do not get the group %1, and the teachers cannot read them</source>
-        <translation type="unfinished"></translation>
+        <translation>sin el bit setgid, las carpetas nuevas de los estudiantes no reciben el grupo %1 y los docentes no pueden leerlas</translation>
     </message>
     <message>
         <source>the students cannot %1 their folders in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>los estudiantes no pueden %1 sus carpetas en %2</translation>
     </message>
     <message>
         <source>make</source>
-        <translation type="unfinished"></translation>
+        <translation>crear</translation>
     </message>
     <message>
         <source>reach</source>
-        <translation type="unfinished"></translation>
+        <translation>alcanzar</translation>
     </message>
     <message>
         <source>the group %1 cannot list %2, so the teachers do not see the folders</source>
-        <translation type="unfinished"></translation>
+        <translation>el grupo %1 no puede listar %2, así que los docentes no ven las carpetas</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not root: %2 may rename or remove every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pertenece al usuario %2, no a root: %2 puede renombrar o eliminar la carpeta de cualquier estudiante</translation>
     </message>
     <message>
         <source>%1 is a link, not a student&apos;s folder: remove it (hand-ins through it are refused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un enlace, no la carpeta de un estudiante: elimínelo (las entregas a través de él se rechazan)</translation>
     </message>
     <message>
         <source>%1 is no student&apos;s folder, and belongs to user %2: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es la carpeta de ningún estudiante y pertenece al usuario %2: elimínelo</translation>
     </message>
     <message>
         <source>%1: there is no user %2 on this machine</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no existe el usuario %2 en este equipo</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not %3: remove it, or %3&apos;s hand-ins are refused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pertenece al usuario %2, no a %3: elimínelo, o se rechazarán las entregas de %3</translation>
     </message>
     <message>
         <source>%1 has the group %2, not %3: the teachers cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene el grupo %2, no %3: los docentes no pueden leerlo</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not 0750%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene el modo %2, no 0750%3</translation>
     </message>
     <message>
         <source>: every user may read %1&apos;s files</source>
-        <translation type="unfinished"></translation>
+        <translation>: cualquier usuario puede leer los archivos de %1</translation>
     </message>
     <message>
         <source>%1 is in the group %2, and so may read every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está en el grupo %2 y por eso puede leer la carpeta de cualquier estudiante</translation>
     </message>
     <message>
         <source>%1 is a link, which the summary does not follow: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un enlace, que el resumen no sigue: elimínelo</translation>
     </message>
     <message>
         <source>%1 is a FIFO, a socket or a device, which the summary does not read: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un FIFO, un socket o un dispositivo, que el resumen no lee: elimínelo</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not to the folder&apos;s student</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pertenece al usuario %2, no al estudiante de la carpeta</translation>
     </message>
     <message>
         <source>every user may read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cualquier usuario puede leer %1</translation>
     </message>
 </context>
 <context>
     <name>SimpleEngine</name>
     <message>
         <source>            Audio Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>        Estímulo auditivo</translation>
     </message>
     <message>
         <source>           Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>          Estímulo visual</translation>
     </message>
     <message>
         <source>     Audio/Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Estímulo auditivo/visual</translation>
     </message>
     <message>
         <source>The sound device &quot;%1&quot; could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el dispositivo de sonido «%1».</translation>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un estímulo auditivo lo necesita: elija un estímulo visual en Opciones.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay dispositivo de sonido</translation>
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>La serie se realiza solo con el color.</translation>
     </message>
 </context>
 <context>
     <name>SoundCapture</name>
     <message>
         <source>the sound card has no input to record from (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la tarjeta de sonido no tiene ninguna entrada desde la que grabar (%1)</translation>
     </message>
     <message>
         <source>the sound card&apos;s input cannot record mono at %1 Hz (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada de la tarjeta de sonido no puede grabar en mono a %1 Hz (%2)</translation>
     </message>
     <message>
         <source>no PipeWire server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>no responde ningún servidor PipeWire</translation>
     </message>
     <message>
         <source>PipeWire has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>PipeWire no tiene ninguna entrada desde la que grabar</translation>
     </message>
     <message>
         <source>no PulseAudio server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>no responde ningún servidor PulseAudio</translation>
     </message>
     <message>
         <source>PulseAudio has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>PulseAudio no tiene ninguna entrada desde la que grabar</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>the built-in defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>los valores predeterminados integrados</translation>
     </message>
     <message>
         <source>, locked by the lab</source>
-        <translation type="unfinished"></translation>
+        <translation>, bloqueada por el laboratorio</translation>
     </message>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes bloqueados</translation>
     </message>
     <message>
         <source>The configuration file %1 is not read: the lab locks the settings (LockSettings in %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de configuración %1 no se lee: el laboratorio bloquea los ajustes (LockSettings en %2).</translation>
     </message>
     <message>
         <source>Loading the class configuration ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando la configuración de la clase ...</translation>
     </message>
     <message>
         <source>the class configuration %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la configuración de la clase %1</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe ese archivo</translation>
     </message>
     <message>
         <source>Class Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de la clase</translation>
     </message>
     <message>
         <source>The class configuration %1 that %2 names cannot be read (%3); the configuration of this computer is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la configuración de la clase %1 que nombra %2 (%3); se usa en su lugar la configuración de este ordenador.</translation>
     </message>
 </context>
 <context>
     <name>StartupSequence</name>
     <message>
         <source>the screen is smaller than 800 x 600; the program ends</source>
-        <translation type="unfinished"></translation>
+        <translation>la pantalla es menor que 800 x 600; el programa termina</translation>
     </message>
     <message>
         <source>Fatal Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error grave de la aplicación</translation>
     </message>
     <message>
         <source>Orv Brevane supports a minimum screen resolution of 800 x 600</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane requiere una resolución de pantalla mínima de 800 x 600</translation>
     </message>
     <message>
         <source>Press OK to terminate program</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Aceptar para terminar el programa</translation>
     </message>
     <message>
         <source>Loading default configuration file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando el archivo de configuración predeterminado ...</translation>
     </message>
     <message>
         <source>Initializing application ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando la aplicación ...</translation>
     </message>
     <message>
         <source>Initializing application ... Almost Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando la aplicación ... casi listo</translation>
     </message>
     <message>
         <source>not a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de configuración</translation>
     </message>
     <message>
         <source>Loading user configuration file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando el archivo de configuración del usuario ...</translation>
     </message>
     <message>
         <source>%1: no such configuration file; using the default configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no existe ese archivo de configuración; se usa la configuración predeterminada</translation>
     </message>
     <message>
         <source>Configuration load error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cargar la configuración</translation>
     </message>
     <message>
         <source>File %1 could not be found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo %1</translation>
     </message>
     <message>
         <source>Using Default Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Se usa la configuración predeterminada</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); using the default configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede leer la configuración (%2); se usa la configuración predeterminada</translation>
     </message>
     <message>
         <source>Configuration Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de configuración</translation>
     </message>
     <message>
         <source>Invalid Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de configuración no válido</translation>
     </message>
     <message>
         <source>Using Default Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Se usa el archivo de configuración predeterminado</translation>
     </message>
     <message>
         <source>%1: not found; writing one with the defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no encontrado; se escribe uno con los valores predeterminados</translation>
     </message>
     <message>
         <source>Configuration file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo de configuración</translation>
     </message>
     <message>
         <source>Default configuration file not found...</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo de configuración predeterminado...</translation>
     </message>
     <message>
         <source>Creating Reflex.Cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando Reflex.Cfg</translation>
     </message>
     <message>
         <source>The refused file was kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo rechazado se guardó como %1</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); writing a new one with the defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede leer la configuración (%2); se escribe una nueva con los valores predeterminados</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); writing a new one with the defaults (the refused file is kept beside it as %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede leer la configuración (%2); se escribe una nueva con los valores predeterminados (el archivo rechazado se conserva al lado como %3)</translation>
     </message>
     <message>
         <source>Invalid Default Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de configuración predeterminado no válido</translation>
     </message>
     <message>
         <source>Creating New Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando un archivo de configuración nuevo</translation>
     </message>
     <message>
         <source>%1: cannot be written; the defaults are used until the program ends</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede escribir; se usan los valores predeterminados hasta que termine el programa</translation>
     </message>
 </context>
 <context>
     <name>TestCore</name>
     <message>
         <source>Over write Data in Set %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sobrescribir los datos del bloque %1?</translation>
     </message>
     <message>
         <source>Start Reflex Data Collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar la medición de reacciones</translation>
     </message>
     <message>
         <source>Your run has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Su serie ha terminado</translation>
     </message>
     <message>
         <source>END RUN</source>
-        <translation type="unfinished"></translation>
+        <translation>FIN DE LA SERIE</translation>
     </message>
 </context>
 <context>
     <name>XDisplay</name>
     <message>
         <source>a compositing manager</source>
-        <translation type="unfinished"></translation>
+        <translation>un gestor de composición</translation>
     </message>
 </context>
 <context>
     <name>brevane::ChoiceWindow</name>
     <message>
         <source>With Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Con sonido</translation>
     </message>
     <message>
         <source>No Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin sonido</translation>
     </message>
 </context>
 <context>
     <name>brevane::MachineCheckWindow</name>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <source>S&amp;kip this part</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omitir esta parte</translation>
     </message>
     <message>
         <source>Sa&amp;ve the result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar el resultado</translation>
     </message>
     <message>
         <source>Brevane Machine Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación del equipo de Brevane</translation>
     </message>
     <message>
         <source>Flashing patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuadro parpadeante</translation>
     </message>
     <message>
         <source>Machine check guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía de la comprobación del equipo</translation>
     </message>
     <message>
         <source>Machine check: what this PC adds to every time a student measures on it.
@@ -1398,34 +1399,45 @@ mean τ %3 ms</source>
 The sound card&apos;s input is the clock: it hears the screen through a photodiode, the sound through a cable from the output, and the mouse through a microphone, and the program compares what it heard with its own stamps. Three parts, each about half a minute; skip any you cannot do. Each part gives the mean, the spread (SD) and the worst of its trials.
 
 Press Start (or Return) to begin with the screen; Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación del equipo: lo que este PC añade a cada tiempo que un estudiante mide en él.
+
+La entrada de la tarjeta de sonido es el reloj: oye la pantalla a través de un fotodiodo, el sonido a través de un cable desde la salida y el ratón a través de un micrófono, y el programa compara lo que oyó con sus propias marcas de tiempo. Tres partes, de medio minuto cada una aproximadamente; omita las que no pueda hacer. Cada parte da la media, la dispersión (DE) y la peor de sus mediciones.
+
+Pulse Iniciar (o Intro) para empezar por la pantalla; Esc termina la comprobación.</translation>
     </message>
     <message>
         <source>No input to record from: %1.
 Plug a cable or a microphone into the sound card&apos;s input (line-in or microphone), make it the input in the sound settings, and start the check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna entrada desde la que grabar: %1.
+Conecte un cable o un micrófono a la entrada de la tarjeta de sonido (entrada de línea o de micrófono), selecciónela como entrada en los ajustes de sonido y vuelva a iniciar la comprobación.</translation>
     </message>
     <message>
         <source>
 
 Clicks: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Clics: %1 de %2</translation>
     </message>
     <message>
         <source>Screen: a photodiode held on the flashing patch.
 You need a BPW34 photodiode (or any small silicon photodiode, a few euros) soldered to a 3.5 mm plug. On a line-in: the diode&apos;s anode to the tip, its cathode (the marked side) to the sleeve. On a microphone input, which feeds a few volts through the tip: the cathode to the tip, the anode to the sleeve. Set the input volume to about half.
 Tape the diode flat on the middle of the patch below, the screen at the brightness the students use, the room light as in class. Press Start: the patch flashes %1 times, once a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla: un fotodiodo sobre el recuadro parpadeante.
+Necesita un fotodiodo BPW34 (o cualquier fotodiodo de silicio pequeño, de pocos euros) soldado a un conector de 3,5 mm. En una entrada de línea: el ánodo del diodo a la punta y su cátodo (el lado marcado) a la malla. En una entrada de micrófono, que alimenta unos voltios por la punta: el cátodo a la punta y el ánodo a la malla. Ponga el volumen de entrada a la mitad más o menos.
+Fije con cinta el diodo plano en el centro del recuadro de abajo, con la pantalla al brillo que usan los estudiantes y la luz de la sala como en clase. Pulse Iniciar: el recuadro parpadea %1 veces, una por segundo.</translation>
     </message>
     <message>
         <source>Sound: the output looped to the input.
 Plug a cable from the headphone socket into the line-in (or hold the headset&apos;s microphone at its speaker), the volume as in class. Press Start: %1 tones, one a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido: la salida conectada en bucle a la entrada.
+Conecte un cable de la toma de auriculares a la entrada de línea (o sostenga el micrófono del auricular junto a su altavoz), con el volumen como en clase. Pulse Iniciar: %1 sonidos, uno por segundo.</translation>
     </message>
     <message>
         <source>Mouse: each button&apos;s click, heard by a microphone next to the mouse.
 Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 0.03 ms a centimetre, so 5 cm add 0.15 ms to what is measured, 30 cm almost 1 ms. Keep the room quiet. Press Start, then click the left button %1 times in the grey square, about once a second. Each mouse you click is measured on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratón: el clic de cada botón, oído por un micrófono junto al ratón.
+Ponga el micrófono a menos de 5 cm de los botones del ratón: el sonido tarda unos 0,03 ms por centímetro, así que 5 cm añaden 0,15 ms a lo medido y 30 cm casi 1 ms. Mantenga la sala en silencio. Pulse Iniciar y luego haga clic %1 veces con el botón izquierdo en el cuadro gris, más o menos una vez por segundo. Cada ratón con el que haga clic se mide por separado.</translation>
     </message>
     <message>
         <source>The machine check is done.
@@ -1433,112 +1445,127 @@ Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 
 %1
 
 Save keeps the result on this machine: the about box and the timing check show it, and it goes with the students&apos; files to the hand-in folder, where brevane-summary reads it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La comprobación del equipo ha terminado.
+
+%1
+
+Guardar conserva el resultado en este equipo: «Acerca de» y la comprobación de tiempos lo muestran, y acompaña a los archivos de los estudiantes a la carpeta de entrega, donde brevane-summary lo lee.</translation>
     </message>
     <message>
         <source>%1: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: omitida</translation>
     </message>
     <message>
         <source>
 
 Measuring...</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Midiendo...</translation>
     </message>
     <message>
         <source>
 
 Flashes: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Destellos: %1 de %2</translation>
     </message>
     <message>
         <source>
 
 Tones: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Sonidos: %1 de %2</translation>
     </message>
     <message>
         <source>%1: mean %2 ms, SD %3 ms, worst %4 ms over %5 of %6 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: media %2 ms, DE %3 ms, peor %4 ms en %5 de %6 mediciones</translation>
     </message>
     <message>
         <source>%1: refused: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: rechazada: %2</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminar</translation>
     </message>
     <message>
         <source>&amp;Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte &amp;siguiente</translation>
     </message>
     <message>
         <source>
 
 Press %1 (Return) to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Pulse %1 (Intro) para continuar.</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar</translation>
     </message>
     <message>
         <source>Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte siguiente</translation>
     </message>
     <message>
         <source>Saved to %1.
 For every user of this machine, copy it to /etc/xdg/Brevane/machine-check.txt (as root). Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado en %1.
+Para todos los usuarios de este equipo, cópielo en /etc/xdg/Brevane/machine-check.txt (como root). Esc termina la comprobación.</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>brevane::ResultsWindow</name>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos</translation>
     </message>
     <message>
         <source>Set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque %1</translation>
     </message>
 </context>
 <context>
     <name>brevane::TimingCheckWindow</name>
     <message>
         <source>Brevane Timing Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación de tiempos de Brevane</translation>
     </message>
     <message>
         <source>Flashing patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuadro parpadeante</translation>
     </message>
     <message>
         <source>Timing readout</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura de tiempos</translation>
     </message>
     <message>
         <source>Frames: measuring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotogramas: midiendo...</translation>
     </message>
     <message>
         <source>Frames stamped at %L1 Hz (one every %L2 ms)
 Frame time jitter: SD %L3 ms, worst %L4 ms, %5 late of the last %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotogramas marcados a %L1 Hz (uno cada %L2 ms)
+Fluctuación del tiempo de fotograma: DE %L3 ms, peor %L4 ms, %5 tardíos de los últimos %6</translation>
     </message>
     <message>
         <source>
 Times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Los tiempos pueden ser un fotograma más largos: consulte la guía</translation>
     </message>
     <message>
         <source>Timing check: Esc or a click ends it
@@ -1548,18 +1575,24 @@ Stamp sources: display %4, input %5, sound %6
 Compositor: %7; stimulus stamps: %8%9
 The patch turns every %10 frames (frame %11)
 %12</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación de tiempos: Esc o un clic la terminan
+Refresco indicado por la pantalla: %L1 Hz; modo del monitor: %2
+%3
+Fuentes de marcas de tiempo: pantalla %4, entrada %5, sonido %6
+Compositor: %7; marcas de los estímulos: %8%9
+El recuadro cambia cada %10 fotogramas (fotograma %11)
+%12</translation>
     </message>
 </context>
 <context>
     <name>brevane::frmAbout</name>
     <message>
         <source>Release %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión %1</translation>
     </message>
     <message>
         <source>Configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración: %1</translation>
     </message>
 </context>
 <context>
