@@ -1130,7 +1130,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>     Audio/Visual Trigger</source>
-        <translation>Estímulo auditivo/visual</translation>
+        <translation> Estímulo auditivo/visual</translation>
     </message>
     <message>
         <source>The sound device &quot;%1&quot; could not be opened.</source>
