@@ -1599,1385 +1599,1385 @@ El recuadro cambia cada %10 fotogramas (fotograma %11)
     <name>brevane::frmColorSelect</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Light Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul claro</translation>
     </message>
     <message>
         <source>Light Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde claro</translation>
     </message>
     <message>
         <source>Light Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian claro</translation>
     </message>
     <message>
         <source>Light Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo claro</translation>
     </message>
     <message>
         <source>Light Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta claro</translation>
     </message>
     <message>
         <source>Light Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo claro</translation>
     </message>
     <message>
         <source>Bright White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco brillante</translation>
     </message>
 </context>
 <context>
     <name>brevane::frmMain</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
 </context>
 <context>
     <name>brevane::summary::ClassChartWindow</name>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de reacción de la clase</translation>
     </message>
     <message>
         <source>Handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Entregados</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Brevane</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Brevane</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo</translation>
     </message>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de reacción a estímulos simples y complejos</translation>
     </message>
     <message>
         <source>Orv Brevane 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane 2</translation>
     </message>
     <message>
         <source>For Linux with X11 and Wayland</source>
-        <translation type="unfinished"></translation>
+        <translation>Para Linux con X11 y Wayland</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador</translation>
     </message>
     <message>
         <source>Reaction timing for student laboratory courses</source>
-        <translation type="unfinished"></translation>
+        <translation>Medición de tiempos de reacción para prácticas de laboratorio de estudiantes</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Your files are kept in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus archivos se guardan en:</translation>
     </message>
     <message>
         <source>Language: English</source>
         <comment>The language this translation is: translators name their own language, in it</comment>
-        <translation type="unfinished"></translation>
+        <translation>Idioma: español</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>frmCfg</name>
     <message>
         <source>Brevane Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de Brevane</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>Simple Single Choice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes: reacción simple</translation>
     </message>
     <message>
         <source>Runs Per Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayos por bloque</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de estímulo</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Visual</source>
-        <translation type="unfinished"></translation>
+        <translation>Visual</translation>
     </message>
     <message>
         <source>Trigger Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del estímulo</translation>
     </message>
     <message>
         <source>Color of the visual stimulus: click to choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del estímulo visual: haga clic para elegir otro</translation>
     </message>
     <message>
         <source>Interval Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source>Random Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo aleatorio</translation>
     </message>
     <message>
         <source>Fixed Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo fijo</translation>
     </message>
     <message>
         <source>Fixed Time Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de tiempo fijo</translation>
     </message>
     <message>
         <source>Minimum Time Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de tiempo mínimo</translation>
     </message>
     <message>
         <source>Color/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Color/sonido</translation>
     </message>
     <message>
         <source>Complex Choice Color/Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes: reacción de elección color/sonido</translation>
     </message>
     <message>
         <source>Display Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de presentación</translation>
     </message>
     <message>
         <source>Color and Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Color y sonido</translation>
     </message>
     <message>
         <source>Color no Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Color sin sonido</translation>
     </message>
     <message>
         <source>Make Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Emitir sonido</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos</translation>
     </message>
     <message>
         <source>Elements in Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos en el bloque</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento objetivo</translation>
     </message>
     <message>
         <source>Trigger Element Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento objetivo</translation>
     </message>
     <message>
         <source>Color of the trigger element: click to choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento objetivo: haga clic para elegir otro</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Choose the color of this element</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el color de este elemento</translation>
     </message>
     <message>
         <source>Element Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores de los elementos</translation>
     </message>
     <message>
         <source>Element 1 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 1</translation>
     </message>
     <message>
         <source>Color of element 1: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 1: haga clic para elegir otro (gris: no se usa)</translation>
     </message>
     <message>
         <source>Element 2 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 2</translation>
     </message>
     <message>
         <source>Color of element 2: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 2: haga clic para elegir otro (gris: no se usa)</translation>
     </message>
     <message>
         <source>Element 3 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 3</translation>
     </message>
     <message>
         <source>Color of element 3: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 3: haga clic para elegir otro (gris: no se usa)</translation>
     </message>
     <message>
         <source>Element 4 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 4</translation>
     </message>
     <message>
         <source>Color of element 4: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 4: haga clic para elegir otro (gris: no se usa)</translation>
     </message>
     <message>
         <source>Element 5 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 5</translation>
     </message>
     <message>
         <source>Color of element 5: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 5: haga clic para elegir otro (gris: no se usa)</translation>
     </message>
     <message>
         <source>Element 6 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 6</translation>
     </message>
     <message>
         <source>Color of element 6: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 6: haga clic para elegir otro (gris: no se usa)</translation>
     </message>
     <message>
         <source>Element 7 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 7</translation>
     </message>
     <message>
         <source>Color of element 7: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 7: haga clic para elegir otro (gris: no se usa)</translation>
     </message>
     <message>
         <source>Element 8 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 8</translation>
     </message>
     <message>
         <source>Color of element 8: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 8: haga clic para elegir otro (gris: no se usa)</translation>
     </message>
     <message>
         <source>Element 9 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 9</translation>
     </message>
     <message>
         <source>Color of element 9: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 9: haga clic para elegir otro (gris: no se usa)</translation>
     </message>
     <message>
         <source>Element 10 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 10</translation>
     </message>
     <message>
         <source>Color of element 10: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del elemento 10: haga clic para elegir otro (gris: no se usa)</translation>
     </message>
     <message>
         <source>Num/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Número/sonido</translation>
     </message>
     <message>
         <source>Complex Choice Numbers/Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes: reacción de elección número/sonido</translation>
     </message>
     <message>
         <source>Number and Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Número y sonido</translation>
     </message>
     <message>
         <source>Number no Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Número sin sonido</translation>
     </message>
     <message>
         <source>Trigger Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número objetivo</translation>
     </message>
     <message>
         <source>The number of the trigger element</source>
-        <translation type="unfinished"></translation>
+        <translation>El número del elemento objetivo</translation>
     </message>
     <message>
         <source>Element Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del elemento</translation>
     </message>
     <message>
         <source>The number of this element (0 to 99)</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de este elemento (0 a 99)</translation>
     </message>
     <message>
         <source>Element Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de los elementos</translation>
     </message>
     <message>
         <source>Element 1 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del elemento 1</translation>
     </message>
     <message>
         <source>Element 2 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del elemento 2</translation>
     </message>
     <message>
         <source>Element 3 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del elemento 3</translation>
     </message>
     <message>
         <source>Element 4 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del elemento 4</translation>
     </message>
     <message>
         <source>Element 5 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del elemento 5</translation>
     </message>
     <message>
         <source>Element 6 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del elemento 6</translation>
     </message>
     <message>
         <source>Element 7 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del elemento 7</translation>
     </message>
     <message>
         <source>Element 8 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del elemento 8</translation>
     </message>
     <message>
         <source>Element 9 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del elemento 9</translation>
     </message>
     <message>
         <source>Element 10 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del elemento 10</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Master volume of the speakers</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen general de los altavoces</translation>
     </message>
     <message>
         <source>Volume Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste del volumen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;ncelar</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer</translation>
     </message>
     <message>
         <source>Back to the configuration loaded at start-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a la configuración cargada al inicio</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar</translation>
     </message>
     <message>
         <source>Load a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar un archivo de configuración</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save the configuration to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la configuración en un archivo</translation>
     </message>
 </context>
 <context>
     <name>frmChoiceReflexDisplay</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción de elección color/sonido: resultados</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 1</translation>
     </message>
     <message>
         <source>Run Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayos</translation>
     </message>
     <message>
         <source>Run 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 1</translation>
     </message>
     <message>
         <source>Run 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 2</translation>
     </message>
     <message>
         <source>Run 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 3</translation>
     </message>
     <message>
         <source>Run 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 4</translation>
     </message>
     <message>
         <source>Run 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 5</translation>
     </message>
     <message>
         <source>Run 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 6</translation>
     </message>
     <message>
         <source>Run 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 7</translation>
     </message>
     <message>
         <source>Run 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 8</translation>
     </message>
     <message>
         <source>Run 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 9</translation>
     </message>
     <message>
         <source>Run 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 10</translation>
     </message>
     <message>
         <source>Run Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Fast Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Más rápido</translation>
     </message>
     <message>
         <source>Slow Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Más lento</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Outcomes</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazos correctos</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas erróneas</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Omisiones</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 2</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 3</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 4</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 5</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 6</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 7</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 8</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 9</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 10</translation>
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Más rápidos</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos más rápidos de los bloques</translation>
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Más lentos</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos más lentos de los bloques</translation>
     </message>
     <message>
         <source>Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Medias</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos medios de los bloques</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todo</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
     <name>frmColorReflex</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción de elección color/sonido</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo</translation>
     </message>
     <message>
         <source>Complex Choice Color/Audio Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción de elección color/sonido</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de estímulo</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento objetivo</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse aquí</translation>
     </message>
     <message>
         <source>Element Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentación de elementos</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo anterior</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayos</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>Incorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas erróneas</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazos correctos</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Omisiones</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar bloque</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
     <name>frmColorSelect</name>
     <message>
         <source>Color Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección de color</translation>
     </message>
     <message>
         <source>Current Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Color actual:</translation>
     </message>
     <message>
         <source>Current Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color actual</translation>
     </message>
     <message>
         <source>Color Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Color elegido:</translation>
     </message>
     <message>
         <source>Color Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Color elegido</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleccionar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>frmDisplay</name>
     <message>
         <source>Simple Choice Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción simple: resultados</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 1</translation>
     </message>
     <message>
         <source>Run Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayos</translation>
     </message>
     <message>
         <source>Run 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 1</translation>
     </message>
     <message>
         <source>Run 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 2</translation>
     </message>
     <message>
         <source>Run 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 3</translation>
     </message>
     <message>
         <source>Run 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 4</translation>
     </message>
     <message>
         <source>Run 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 5</translation>
     </message>
     <message>
         <source>Run 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 6</translation>
     </message>
     <message>
         <source>Run 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 7</translation>
     </message>
     <message>
         <source>Run 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 8</translation>
     </message>
     <message>
         <source>Run 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 9</translation>
     </message>
     <message>
         <source>Run 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayo 10</translation>
     </message>
     <message>
         <source>Run Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Fast Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Más rápido</translation>
     </message>
     <message>
         <source>Slow Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Más lento</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 2</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 3</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 4</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 5</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 6</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 7</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 8</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 9</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 10</translation>
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Más rápidos</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos más rápidos de los bloques</translation>
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Más lentos</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos más lentos de los bloques</translation>
     </message>
     <message>
         <source>Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Medias</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos medios de los bloques</translation>
     </message>
     <message>
         <source>All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los datos</translation>
     </message>
     <message>
         <source>Data Only Displayed On The Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos mostrados solo en el gráfico</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todo</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
     <name>frmLoadDisplay</name>
     <message>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando</translation>
     </message>
     <message>
         <source>Loading Display Please Wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando los resultados, espere por favor...</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de reacción a estímulos simples y complejos</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>Simple Single Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción simple a un estímulo</translation>
     </message>
     <message>
         <source>Color/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Color/sonido</translation>
     </message>
     <message>
         <source>Complex Color/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción de elección a color y sonido</translation>
     </message>
     <message>
         <source>Num/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Número/sonido</translation>
     </message>
     <message>
         <source>Complex Number/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción de elección a número y sonido</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Edit Brev Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar los ajustes de Brevane</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar datos</translation>
     </message>
     <message>
         <source>Clear All Data Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todos los bloques</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar</translation>
     </message>
     <message>
         <source>Recover Data after a system crash</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar los datos tras un fallo del sistema</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Display About box</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la ventana Acerca de</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Quit Brev</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Brevane</translation>
     </message>
     <message>
         <source>Are you sure you want to DELETE ALL DATA ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea ELIMINAR TODOS LOS DATOS?</translation>
     </message>
     <message>
         <source>Delete All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar todos los datos</translation>
     </message>
     <message>
         <source>Are you sure you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea salir?</translation>
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>¡Datos NO guardados!</translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Orv Brevane 2</translation>
     </message>
 </context>
 <context>
     <name>frmNumberReflex</name>
     <message>
         <source>Complex Choice Number/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción de elección número/sonido</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo</translation>
     </message>
     <message>
         <source>Complex Choice Number/Audio Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción de elección número/sonido</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de estímulo</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento objetivo</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse aquí</translation>
     </message>
     <message>
         <source>Element Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentación de elementos</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo anterior</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayos</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>Incorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas erróneas</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazos correctos</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Omisiones</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar bloque</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
     <name>frmPrint</name>
     <message>
         <source>Print Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir datos</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Título:</translation>
     </message>
     <message>
         <source>Select Sets To Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija los bloques que imprimir</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 1</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 2</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 3</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 4</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 5</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 6</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 7</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 8</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 9</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 10</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todos</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>UnSelectAll</source>
-        <translation type="unfinished"></translation>
+        <translation>No seleccionar ninguno</translation>
     </message>
     <message>
         <source>SelectAll</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todos</translation>
     </message>
     <message>
         <source>You must select atleast ONE set to Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe seleccionar al menos UN bloque para imprimir</translation>
     </message>
     <message>
         <source>Printing Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de impresión</translation>
     </message>
 </context>
 <context>
     <name>frmReflex</name>
     <message>
         <source>Simple Choice Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción simple</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo</translation>
     </message>
     <message>
         <source>Simple Choice Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción simple</translation>
     </message>
     <message>
         <source>           Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>          Estímulo visual</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse aquí</translation>
     </message>
     <message>
         <source>Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Estímulo</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Altavoz</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo anterior</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayos</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar bloque</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>The Orv Brevane 2.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane 2.00</translation>
     </message>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de reacción a estímulos simples y complejos</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>there is no translation for &quot;%1&quot;; the program is shown in English</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay traducción para «%1»; el programa se muestra en inglés</translation>
     </message>
 </context>
 <context>
@@ -2985,71 +2985,72 @@ El recuadro cambia cada %10 fotogramas (fotograma %11)
     <message>
         <source>The class summary of reaction-time files (recover.dat, .nrm and .col files, or folders of them):
 sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf and class-chart.png.</source>
-        <translation type="unfinished"></translation>
+        <translation>El resumen de la clase de los archivos de tiempos de reacción (recover.dat, archivos .nrm y .col, o carpetas que los contengan):
+sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf y class-chart.png.</translation>
     </message>
     <message>
         <source>Write into &lt;folder&gt; (default: the current folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir en &lt;carpeta&gt; (predeterminado: la carpeta actual).</translation>
     </message>
     <message>
         <source>folder</source>
-        <translation type="unfinished"></translation>
+        <translation>carpeta</translation>
     </message>
     <message>
         <source>The .col files are the colour test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos .col son los de la prueba de color.</translation>
     </message>
     <message>
         <source>The .col files are the number test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos .col son los de la prueba de números.</translation>
     </message>
     <message>
         <source>Name each student after their folder or their files&apos; names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombrar a cada estudiante según su carpeta o los nombres de sus archivos.</translation>
     </message>
     <message>
         <source>Start each CSV file with a UTF-8 mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar cada archivo CSV con una marca UTF-8 (BOM).</translation>
     </message>
     <message>
         <source>Write again whenever a file changes, until stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a escribir cada vez que cambie un archivo, hasta que se detenga.</translation>
     </message>
     <message>
         <source>As --watch, with the chart in a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como --watch, con el gráfico en una ventana.</translation>
     </message>
     <message>
         <source>Data files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de datos y carpetas.</translation>
     </message>
     <message>
         <source>path...</source>
-        <translation type="unfinished"></translation>
+        <translation>ruta...</translation>
     </message>
     <message>
         <source>--colour and --number exclude each other: summarise each test&apos;s .col files apart</source>
-        <translation type="unfinished"></translation>
+        <translation>--colour y --number se excluyen mutuamente: resuma por separado los archivos .col de cada prueba</translation>
     </message>
     <message>
         <source>--student-from takes folder or name, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--student-from admite folder o name, no %1</translation>
     </message>
     <message>
         <source>no file could be read; nothing written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer ningún archivo; no se ha escrito nada</translation>
     </message>
     <message>
         <source>Count a folder&apos;s files as its owners handed them in (yes), or by their names (no); by default the owners decide in a hand-in folder, one that others may enter but not list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar los archivos de una carpeta según los entregaron sus propietarios (yes) o según sus nombres (no); de forma predeterminada deciden los propietarios en una carpeta de entrega, una en la que otros pueden entrar pero no listar.</translation>
     </message>
     <message>
         <source>Say whether the hand-in folder &lt;folder&gt; is set up as one of the guide&apos;s recipes, and what is wrong; nothing is summarised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicar si la carpeta de entrega &lt;carpeta&gt; está preparada según una de las recetas de la guía y qué falla; no se resume nada.</translation>
     </message>
     <message>
         <source>--owners takes yes or no, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--owners admite yes o no, no %1</translation>
     </message>
 </context>
 </TS>
