@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Balken neben jeder Box: jeder Lauf, der zählt (%1 Läufe; welche, steht in class-notes.txt), als Anteile an den Läufen des Tests in Klassen von %2 ms.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktionszeit (ms)</translation>
     </message>
 </context>
 <context>
@@ -55,43 +55,43 @@
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>eine benannte Pipe (FIFO), nicht gelesen</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Socket, nicht gelesen</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gerät, nicht gelesen</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Link, dem in einem Abgabeordner nicht gefolgt wird</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>von Benutzer %1 neben den Ordnern der Studierenden abgegeben, nicht in einem davon</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Benutzer %1 auf diesem Rechner; der Ordner wird ausgelassen</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner gehört Benutzer %1, nicht %2; seine Dateien werden ausgelassen</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner im Ordner eines Studierenden, nicht gelesen</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>von Benutzer %1 abgegeben, nicht von %2</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in einem Ordner von Benutzer %1, nicht von %2</translation>
     </message>
 </context>
 <context>
@@ -109,22 +109,36 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rechner
+
+Jede gespeicherte Zeit enthält, was der Rechner, auf dem sie gemessen wurde, hinzufügt: die Verzögerung
+des Monitors (die Farbreize) oder der Tonausgabe (die Töne) und die der Maus (ihre Abfrage, ihre Entprellung,
+der Eingabeweg). Die Rechnerprüfung (brevane --check-machine) hat sie auf jedem der folgenden Rechner mit
+einer Fotodiode, einem Schleifenkabel und einem Mikrofon über die Soundkarte gemessen; die Reaktionszeit
+eines Studierenden ist etwa die gespeicherte Zeit abzüglich der Verzögerung des Reizteils und der der Maus.
+Auf demselben Rechner ändern sie einen Unterschied zwischen Tests (Wahl minus einfach) nicht, die gepaarten
+Konfidenzintervalle in class.csv gelten also; Zeiten von Rechnern mit verschiedenen Verzögerungen sind um diesen
+Unterschied länger oder kürzer. sets.csv und students.csv enden mit dem Rechner jeder Datei und seinen Verzögerungen.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (geprüft %2; %3; Dateien: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus unbekannt</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm und Maus fügen auf diesen Rechnern zusammen %1 bis %2 ms hinzu: eine auf einem Rechner
+gemessene visuelle Zeit kann allein durch die Rechner um bis zu %3 ms von der eines anderen abweichen.
+</translation>
     </message>
 </context>
 <context>
@@ -269,7 +283,51 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [--user-folder] [--hand-in ORDNER] [--unlock] [--language CODE]
+           [KONFIGURATIONSDATEI]
+        %1 --timing-check | --check-machine | --version | --help
+
+Einfache und Wahlreaktionszeiten messen: die Reaktionszeiten eines
+Studierenden auf einen Ton, einen Farbwechsel oder beides, in einem
+einfachen Test und zwei Wahlreaktionstests.
+
+  KONFIGURATIONSDATEI
+                      die Konfiguration, die statt %2 gilt; ein relativer
+                      Name bezieht sich auf den Ordner, in dem die Dateien
+                      liegen
+  --user-folder       die Dateien im Ordner des Benutzers halten, der bei
+                      Bedarf angelegt wird:
+                      %3
+                      (so startet der Eintrag im Desktop-Menü das Programm)
+  --hand-in ORDNER    jede gespeicherte .nrm- und .col-Datei und jede
+                      recover.dat auch in ORDNER/&lt;Anmeldename&gt;/ abgeben, für
+                      die Lehrkraft (für alle Benutzer in
+                      /etc/xdg/Brevane/Brevane.conf einstellbar; man brevane)
+  --unlock            wo das Labor die Einstellungen sperrt, ein Mitglied der
+                      Lehrkräftegruppe des Labors sie in dieser Sitzung
+                      ändern lassen
+  --timing-check      eine blinkende Fläche für eine Fotodiode oder eine
+                      Kamera zeigen, mit der Bildwiederholrate, der
+                      Schwankung der Bildzeit und den benutzten
+                      Zeitstempelquellen (Esc oder ein Klick beendet sie)
+  --check-machine     diesen PC über den Eingang seiner Soundkarte von Ende zu
+                      Ende prüfen: den Bildschirm mit einer Fotodiode, den
+                      Ton mit einem Kabel vom Ausgang, die Maus an ihrem
+                      Klick; behält die Verzögerungen für „Über Brevane“ und
+                      die Klassenübersicht (docs/guide.md)
+  --language CODE     das Programm in dieser Sprache zeigen (de, ja, ar, ...;
+                      Englisch, wo es keine Übersetzung gibt) statt in der
+                      des Systems oder der in Brevane.conf eingestellten
+  --version           die Version ausgeben und enden
+  --help              diesen Text ausgeben und enden
+
+Die Dateien liegen im aktuellen Verzeichnis oder mit --user-folder im oben
+genannten Ordner: %2 (die Konfiguration, mit den Standardwerten geschrieben,
+wenn sie fehlt) und recover.dat (die Sätze jedes Tests, neu geschrieben, wenn
+eine Serie endet; Wiederherstellen im Hauptmenü liest sie zurück). Die
+Dateidialoge öffnen sich dort; Ergebnisdateien (.nrm, .col) landen dort, wo
+Sie sie speichern.
+</translation>
     </message>
 </context>
 <context>
@@ -435,190 +493,190 @@ Ihre Datei ist auf diesem Computer gespeichert; sie wird beim nächsten Speicher
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 im Abgabeordner ist ein Link, kein Ordner</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Abgabeordner ist kein Ordner</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 im Abgabeordner gehört einem anderen Benutzer</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>außerhalb Ihres Medians ± 3 skalierte MAD des Tests</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>außerhalb Ihres Mittelwerts ± 3 SD des Tests</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>hier keine entfernt</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktionszeiten von %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Zeiten neben denen Ihrer Klasse (%1 Studierende), in ganzen Millisekunden wie gespeichert.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Sätze</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>zählende Läufe</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelwert</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>Median</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>Antizipationen</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussetzer</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausreißer</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählende Läufe: alle außer verpassten Treffern, Antizipationen (unter %1 ms), Aussetzern (über %2 ms) und Ausreißern (%3). Mittelwert: der Mittelwert Ihrer Satzmittelwerte, jede Zeit wie gespeichert. Median, μ, σ, τ: Ihre Läufe außer verpassten Treffern, Antizipationen und Aussetzern; μ, σ, τ: die daran angepasste Ex-Gauß-Verteilung, ein normaler Teil (μ, σ) plus ein exponentieller Teil mit dem Mittelwert τ, der langsame Ausläufer; ab %4 Läufen.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau: die zählenden Läufe der Klasse; umrandet: Ihre, jeweils als Anteile an den eigenen Läufen. Striche: die Mittelwerte der Klasse; der Punkt: Ihrer.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Mittelwert: keiner Ihrer Läufe ist eine Reaktionszeit.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Mittelwert, %1 ms; niemand sonst hat diesen Test gemacht.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Mittelwert, %1 ms: von den %2 anderen %3 schneller, %4 langsamer.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktionszeiten: eine Seite je Studierendem</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen sind vom Labor gesperrt (LockSettings in %1).</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemand darf die Einstellungen hier entsperren: %1 nennt keine Lehrkräftegruppe (Teachers in seinem Abschnitt [Lab]).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen sind vom Labor gesperrt (LockSettings in %1); ein Mitglied der Gruppe %2 kann sie ändern, indem es das Programm mit --unlock startet.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein Mitglied der Gruppe %1 darf die Einstellungen mit --unlock entsperren, und %2 ist keines; die Einstellungen bleiben gesperrt.</translation>
     </message>
 </context>
 <context>
     <name>MachineCheck</name>
     <message>
         <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Versuchen</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>das Signal ist zu schwach (%1): drehen Sie die Eingangslautstärke oder die Helligkeit des Bildschirms höher und halten Sie die Diode flach auf die Fläche</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>das Signal ist zu schwach (%1): drehen Sie die Ausgangs- und die Eingangslautstärke höher</translation>
     </message>
     <message>
         <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>die Klicks sind zu leise (%1): bringen Sie das Mikrofon näher an die Maus und drehen Sie die Eingangslautstärke höher</translation>
     </message>
     <message>
         <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation type="unfinished"></translation>
+        <translation>das Signal ist zu verrauscht (%1): halten Sie den Raum ruhig, das Kabel kurz und fern vom Stromnetz, und drehen Sie die Eingangslautstärke herunter, wenn es brummt</translation>
     </message>
     <message>
         <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aufnahme brach ab (%1): schließen Sie andere Programme, die die Soundkarte benutzen, und versuchen Sie es noch einmal</translation>
     </message>
     <message>
         <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 wurde kein Blitz gesehen: liegt die Diode auf der Fläche und steckt sie im Eingang, der aufnimmt?</translation>
     </message>
     <message>
         <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kam kein Ton zurück: ist der Ausgang mit dem Eingang verbunden, der aufnimmt?</translation>
     </message>
     <message>
         <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 wurde kein Klick gehört: liegt das Mikrofon neben der Maus?</translation>
     </message>
     <message>
         <source>too few trials (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>zu wenige Versuche (%1)</translation>
     </message>
 </context>
 <context>
     <name>MachineResult</name>
     <message>
         <source>it is not a machine check&apos;s result</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Ergebnis einer Rechnerprüfung</translation>
     </message>
     <message>
         <source>line %1 is not a part&apos;s lag</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist keine Verzögerung eines Teils</translation>
     </message>
     <message>
         <source>it names no machine</source>
-        <translation type="unfinished"></translation>
+        <translation>es nennt keinen Rechner</translation>
     </message>
     <message>
         <source>%1 %2 ms (SD %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ms (SD %3)</translation>
     </message>
     <message>
         <source>%1: not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht gemessen</translation>
     </message>
     <message>
         <source>Machine check: not done on this machine (brevane --check-machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnerprüfung: auf diesem Rechner nicht gemacht (brevane --check-machine)</translation>
     </message>
     <message>
         <source>Machine check (%1, %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnerprüfung (%1, %2): %3</translation>
     </message>
 </context>
 <context>
@@ -807,31 +865,31 @@ Ihre Datei ist auf diesem Computer gespeichert; sie wird beim nächsten Speicher
     <name>RuleOptions</name>
     <message>
         <source>A time under &lt;ms&gt; is an anticipation (default: 100).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeit unter &lt;ms&gt; ist eine Antizipation (Vorgabe: 100).</translation>
     </message>
     <message>
         <source>A time over &lt;ms&gt; is a lapse (default: 2000).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeit über &lt;ms&gt; ist ein Aussetzer (Vorgabe: 2000).</translation>
     </message>
     <message>
         <source>Cut outliers beyond median +- 3 scaled MADs (mad, the default), mean +- 3 SD (sd), or not at all (none).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausreißer außerhalb von Median +- 3 skalierten MAD (mad, die Vorgabe) oder Mittelwert +- 3 SD (sd) entfernen, oder gar nicht (none).</translation>
     </message>
     <message>
         <source>Write a PDF page for each student, handout-&lt;student&gt;.pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine PDF-Seite je Studierendem schreiben, handout-&lt;Name&gt;.pdf.</translation>
     </message>
     <message>
         <source>--%1 takes a whole number of milliseconds from %2 to %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 nimmt eine ganze Zahl von Millisekunden von %2 bis %3, nicht %4</translation>
     </message>
     <message>
         <source>the lapse limit (%1 ms) must lie above the anticipation limit (%2 ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aussetzergrenze (%1 ms) muss über der Antizipationsgrenze (%2 ms) liegen</translation>
     </message>
     <message>
         <source>--outlier-rule takes mad, sd or none, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--outlier-rule nimmt mad, sd oder none, nicht %1</translation>
     </message>
 </context>
 <context>
@@ -849,7 +907,7 @@ Ihre Datei ist auf diesem Computer gespeichert; sie wird beim nächsten Speicher
     <name>Settings</name>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen gesperrt</translation>
     </message>
 </context>
 <context>
@@ -860,11 +918,11 @@ Ihre Datei ist auf diesem Computer gespeichert; sie wird beim nächsten Speicher
     </message>
     <message>
         <source>Trigger Colour</source>
-        <translation>Farbe des Zielreizes</translation>
+        <translation>Reizfarbe</translation>
     </message>
     <message>
         <source>The trigger colour must differ from the panel&apos;s white at rest, or the stimulus is invisible.</source>
-        <translation>Die Farbe des Zielreizes muss sich vom Weiß der ruhenden Fläche unterscheiden, sonst ist der Reiz unsichtbar.</translation>
+        <translation>Die Reizfarbe muss sich vom Weiß der ruhenden Fläche unterscheiden, sonst ist der Reiz unsichtbar.</translation>
     </message>
     <message>
         <source>Save Configuration File</source>
@@ -903,159 +961,160 @@ Ihre Datei ist auf diesem Computer gespeichert; sie wird beim nächsten Speicher
     <name>ShapeChart</name>
     <message>
         <source>median of the student&apos;s runs (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Median der Läufe des Studierenden (ms)</translation>
     </message>
     <message>
         <source>τ, the slow tail (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>τ, der langsame Ausläufer (ms)</translation>
     </message>
     <message>
         <source>%1 of %2 students fitted
 mean τ %3 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Studierenden angepasst
+mittleres τ %3 ms</translation>
     </message>
     <message>
         <source>%1 − simple: μ %2 ms (95 % CI %3 to %4), τ %5 ms (%6 to %7), %8 students</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − einfach: μ %2 ms (95-%-KI %3 bis %4), τ %5 ms (%6 bis %7), %8 Studierende</translation>
     </message>
     <message>
         <source>The shape of each student&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form der Zeiten jedes Studierenden</translation>
     </message>
     <message>
         <source>One dot for each student and test with an ex-Gaussian fit (at least %1 runs that are neither anticipations nor lapses): across, the median of those runs; up, τ, the mean of the fit&apos;s exponential part: its slow tail. A test that slows every run moves the dots to the right; one that adds slow runs moves them up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Punkt für jeden Studierenden und Test mit einer Ex-Gauß-Anpassung (mindestens %1 Läufe, die weder Antizipationen noch Aussetzer sind): waagerecht der Median dieser Läufe; senkrecht τ, der Mittelwert des exponentiellen Teils der Anpassung: ihr langsamer Ausläufer. Ein Test, der jeden Lauf verlangsamt, schiebt die Punkte nach rechts; einer, der langsame Läufe hinzufügt, schiebt sie nach oben.</translation>
     </message>
     <message>
         <source>No student has %1 runs in a test yet: too few for a fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Studierender hat %1 Läufe in einem Test: zu wenige für eine Anpassung</translation>
     </message>
 </context>
 <context>
     <name>ShareCheck</name>
     <message>
         <source>cannot look at %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht untersucht werden (%2)</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner</translation>
     </message>
     <message>
         <source>cannot list %1 (%2): run this as a member of its group or as root</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht aufgelistet werden (%2): führen Sie dies als Mitglied seiner Gruppe oder als root aus</translation>
     </message>
     <message>
         <source>1 student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ordner eines Studierenden</translation>
     </message>
     <message>
         <source>%1 students&apos; folders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ordner von Studierenden</translation>
     </message>
     <message>
         <source>%1: %2, all as the recipe has them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, alle wie im Rezept</translation>
     </message>
     <message>
         <source>%1: %2; 1 thing to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; 1 Punkt zu beheben</translation>
     </message>
     <message>
         <source>%1: %2; %3 things to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; %3 Punkte zu beheben</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s first recipe, one group folder (mode 3773), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: das erste Rezept der Anleitung, ein Gruppenordner (Modus 3773), Gruppe %2</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s second recipe, a folder per student (mode 0751), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: das zweite Rezept der Anleitung, ein Ordner je Studierendem (Modus 0751), Gruppe %2</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Modus %2, nicht %3</translation>
     </message>
     <message>
         <source>every user may list %1 and see who handed in: take the others&apos; r away</source>
-        <translation type="unfinished"></translation>
+        <translation>jeder Benutzer kann %1 auflisten und sehen, wer abgegeben hat: nehmen Sie den anderen das r weg</translation>
     </message>
     <message>
         <source>without the sticky bit a student may rename or remove another&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne das Sticky-Bit kann ein Studierender den Ordner eines anderen umbenennen oder entfernen</translation>
     </message>
     <message>
         <source>without the setgid bit the students&apos; new folders do not get the group %1, and the teachers cannot read them</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne das Setgid-Bit bekommen die neuen Ordner der Studierenden nicht die Gruppe %1, und die Lehrkräfte können sie nicht lesen</translation>
     </message>
     <message>
         <source>the students cannot %1 their folders in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Studierenden können ihre Ordner in %2 nicht %1</translation>
     </message>
     <message>
         <source>make</source>
-        <translation type="unfinished"></translation>
+        <translation>anlegen</translation>
     </message>
     <message>
         <source>reach</source>
-        <translation type="unfinished"></translation>
+        <translation>erreichen</translation>
     </message>
     <message>
         <source>the group %1 cannot list %2, so the teachers do not see the folders</source>
-        <translation type="unfinished"></translation>
+        <translation>die Gruppe %1 kann %2 nicht auflisten, also sehen die Lehrkräfte die Ordner nicht</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not root: %2 may rename or remove every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört Benutzer %2, nicht root: %2 kann den Ordner jedes Studierenden umbenennen oder entfernen</translation>
     </message>
     <message>
         <source>%1 is a link, not a student&apos;s folder: remove it (hand-ins through it are refused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Link, kein Ordner eines Studierenden: entfernen Sie ihn (Abgaben darüber werden abgelehnt)</translation>
     </message>
     <message>
         <source>%1 is no student&apos;s folder, and belongs to user %2: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner eines Studierenden und gehört Benutzer %2: entfernen Sie ihn</translation>
     </message>
     <message>
         <source>%1: there is no user %2 on this machine</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: auf diesem Rechner gibt es keinen Benutzer %2</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not %3: remove it, or %3&apos;s hand-ins are refused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört Benutzer %2, nicht %3: entfernen Sie ihn, sonst werden die Abgaben von %3 abgelehnt</translation>
     </message>
     <message>
         <source>%1 has the group %2, not %3: the teachers cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Gruppe %2, nicht %3: die Lehrkräfte können ihn nicht lesen</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not 0750%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Modus %2, nicht 0750%3</translation>
     </message>
     <message>
         <source>: every user may read %1&apos;s files</source>
-        <translation type="unfinished"></translation>
+        <translation>: jeder Benutzer kann die Dateien von %1 lesen</translation>
     </message>
     <message>
         <source>%1 is in the group %2, and so may read every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist in der Gruppe %2 und kann daher den Ordner jedes Studierenden lesen</translation>
     </message>
     <message>
         <source>%1 is a link, which the summary does not follow: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Link, dem die Übersicht nicht folgt: entfernen Sie ihn</translation>
     </message>
     <message>
         <source>%1 is a FIFO, a socket or a device, which the summary does not read: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein FIFO, ein Socket oder ein Gerät, das die Übersicht nicht liest: entfernen Sie es</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not to the folder&apos;s student</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört Benutzer %2, nicht dem Studierenden des Ordners</translation>
     </message>
     <message>
         <source>every user may read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jeder Benutzer kann %1 lesen</translation>
     </message>
 </context>
 <context>
@@ -1093,66 +1152,66 @@ mean τ %3 ms</source>
     <name>SoundCapture</name>
     <message>
         <source>the sound card has no input to record from (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Soundkarte hat keinen Eingang zum Aufnehmen (%1)</translation>
     </message>
     <message>
         <source>the sound card&apos;s input cannot record mono at %1 Hz (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Eingang der Soundkarte kann nicht mono mit %1 Hz aufnehmen (%2)</translation>
     </message>
     <message>
         <source>no PipeWire server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>kein PipeWire-Server antwortet</translation>
     </message>
     <message>
         <source>PipeWire has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>PipeWire hat keinen Eingang zum Aufnehmen</translation>
     </message>
     <message>
         <source>no PulseAudio server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>kein PulseAudio-Server antwortet</translation>
     </message>
     <message>
         <source>PulseAudio has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>PulseAudio hat keinen Eingang zum Aufnehmen</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>the built-in defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>die eingebauten Standardwerte</translation>
     </message>
     <message>
         <source>, locked by the lab</source>
-        <translation type="unfinished"></translation>
+        <translation>, vom Labor gesperrt</translation>
     </message>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen gesperrt</translation>
     </message>
     <message>
         <source>The configuration file %1 is not read: the lab locks the settings (LockSettings in %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfigurationsdatei %1 wird nicht gelesen: das Labor sperrt die Einstellungen (LockSettings in %2).</translation>
     </message>
     <message>
         <source>Loading the class configuration ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenkonfiguration wird geladen ...</translation>
     </message>
     <message>
         <source>the class configuration %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Klassenkonfiguration %1</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Datei gibt es nicht</translation>
     </message>
     <message>
         <source>Class Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenkonfiguration</translation>
     </message>
     <message>
         <source>The class configuration %1 that %2 names cannot be read (%3); the configuration of this computer is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klassenkonfiguration %1, die %2 nennt, kann nicht gelesen werden (%3); stattdessen gilt die Konfiguration dieses Computers.</translation>
     </message>
 </context>
 <context>
@@ -1293,7 +1352,7 @@ mean τ %3 ms</source>
     <name>XDisplay</name>
     <message>
         <source>a compositing manager</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Compositing-Manager</translation>
     </message>
 </context>
 <context>
@@ -1311,27 +1370,27 @@ mean τ %3 ms</source>
     <name>brevane::MachineCheckWindow</name>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start</translation>
     </message>
     <message>
         <source>S&amp;kip this part</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Teil &amp;überspringen</translation>
     </message>
     <message>
         <source>Sa&amp;ve the result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis s&amp;peichern</translation>
     </message>
     <message>
         <source>Brevane Machine Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevane-Rechnerprüfung</translation>
     </message>
     <message>
         <source>Flashing patch</source>
-        <translation type="unfinished">Blinkende Fläche</translation>
+        <translation>Blinkende Fläche</translation>
     </message>
     <message>
         <source>Machine check guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Anleitung zur Rechnerprüfung</translation>
     </message>
     <message>
         <source>Machine check: what this PC adds to every time a student measures on it.
@@ -1339,34 +1398,45 @@ mean τ %3 ms</source>
 The sound card&apos;s input is the clock: it hears the screen through a photodiode, the sound through a cable from the output, and the mouse through a microphone, and the program compares what it heard with its own stamps. Three parts, each about half a minute; skip any you cannot do. Each part gives the mean, the spread (SD) and the worst of its trials.
 
 Press Start (or Return) to begin with the screen; Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnerprüfung: was dieser PC zu jeder Zeit hinzufügt, die ein Studierender auf ihm misst.
+
+Der Eingang der Soundkarte ist die Uhr: Er hört den Bildschirm über eine Fotodiode, den Ton über ein Kabel vom Ausgang und die Maus über ein Mikrofon, und das Programm vergleicht, was er gehört hat, mit seinen eigenen Zeitstempeln. Drei Teile, jeder etwa eine halbe Minute; überspringen Sie jeden, den Sie nicht machen können. Jeder Teil liefert den Mittelwert, die Streuung (SD) und den schlechtesten Wert seiner Versuche.
+
+Drücken Sie Start (oder die Eingabetaste), um mit dem Bildschirm zu beginnen; Esc beendet die Prüfung.</translation>
     </message>
     <message>
         <source>No input to record from: %1.
 Plug a cable or a microphone into the sound card&apos;s input (line-in or microphone), make it the input in the sound settings, and start the check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Eingang zum Aufnehmen: %1.
+Stecken Sie ein Kabel oder ein Mikrofon in den Eingang der Soundkarte (Line-in oder Mikrofon), wählen Sie ihn in den Toneinstellungen als Eingang und starten Sie die Prüfung erneut.</translation>
     </message>
     <message>
         <source>
 
 Clicks: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Klicks: %1 von %2</translation>
     </message>
     <message>
         <source>Screen: a photodiode held on the flashing patch.
 You need a BPW34 photodiode (or any small silicon photodiode, a few euros) soldered to a 3.5 mm plug. On a line-in: the diode&apos;s anode to the tip, its cathode (the marked side) to the sleeve. On a microphone input, which feeds a few volts through the tip: the cathode to the tip, the anode to the sleeve. Set the input volume to about half.
 Tape the diode flat on the middle of the patch below, the screen at the brightness the students use, the room light as in class. Press Start: the patch flashes %1 times, once a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm: eine Fotodiode auf der blinkenden Fläche.
+Sie brauchen eine Fotodiode BPW34 (oder eine beliebige kleine Silizium-Fotodiode, ein paar Euro), an einen 3,5-mm-Klinkenstecker gelötet. An einem Line-in: die Anode der Diode an die Spitze, ihre Kathode (die markierte Seite) an den Schaft. An einem Mikrofoneingang, der über die Spitze ein paar Volt liefert: die Kathode an die Spitze, die Anode an den Schaft. Stellen Sie die Eingangslautstärke auf etwa die Hälfte.
+Kleben Sie die Diode flach auf die Mitte der Fläche unten, den Bildschirm in der Helligkeit, die die Studierenden benutzen, das Raumlicht wie im Unterricht. Drücken Sie Start: Die Fläche blinkt %1-mal, einmal pro Sekunde.</translation>
     </message>
     <message>
         <source>Sound: the output looped to the input.
 Plug a cable from the headphone socket into the line-in (or hold the headset&apos;s microphone at its speaker), the volume as in class. Press Start: %1 tones, one a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton: der Ausgang zum Eingang zurückgeführt.
+Stecken Sie ein Kabel von der Kopfhörerbuchse in den Line-in (oder halten Sie das Mikrofon des Headsets an seinen Lautsprecher), die Lautstärke wie im Unterricht. Drücken Sie Start: %1 Töne, einer pro Sekunde.</translation>
     </message>
     <message>
         <source>Mouse: each button&apos;s click, heard by a microphone next to the mouse.
 Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 0.03 ms a centimetre, so 5 cm add 0.15 ms to what is measured, 30 cm almost 1 ms. Keep the room quiet. Press Start, then click the left button %1 times in the grey square, about once a second. Each mouse you click is measured on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus: der Klick jeder Taste, gehört von einem Mikrofon neben der Maus.
+Legen Sie das Mikrofon höchstens 5 cm von den Maustasten entfernt hin: Schall braucht etwa 0,03 ms pro Zentimeter, 5 cm fügen dem Gemessenen also 0,15 ms hinzu, 30 cm fast 1 ms. Halten Sie den Raum ruhig. Drücken Sie Start und klicken Sie dann %1-mal mit der linken Taste in das graue Quadrat, etwa einmal pro Sekunde. Jede Maus, mit der Sie klicken, wird einzeln gemessen.</translation>
     </message>
     <message>
         <source>The machine check is done.
@@ -1374,68 +1444,81 @@ Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 
 %1
 
 Save keeps the result on this machine: the about box and the timing check show it, and it goes with the students&apos; files to the hand-in folder, where brevane-summary reads it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rechnerprüfung ist fertig.
+
+%1
+
+Speichern behält das Ergebnis auf diesem Rechner: „Über Brevane“ und die Zeitprüfung zeigen es, und es geht mit den Dateien der Studierenden in den Abgabeordner, wo brevane-summary es liest.</translation>
     </message>
     <message>
         <source>%1: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: übersprungen</translation>
     </message>
     <message>
         <source>
 
 Measuring...</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Wird gemessen ...</translation>
     </message>
     <message>
         <source>
 
 Flashes: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Blitze: %1 von %2</translation>
     </message>
     <message>
         <source>
 
 Tones: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Töne: %1 von %2</translation>
     </message>
     <message>
         <source>%1: mean %2 ms, SD %3 ms, worst %4 ms over %5 of %6 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Mittelwert %2 ms, SD %3 ms, schlechtester %4 ms aus %5 von %6 Versuchen</translation>
     </message>
     <message>
         <source>%1: refused: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: abgelehnt: %2</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
     <message>
         <source>&amp;Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster Teil</translation>
     </message>
     <message>
         <source>
 
 Press %1 (Return) to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Drücken Sie %1 (Eingabetaste), um fortzufahren.</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Teil</translation>
     </message>
     <message>
         <source>Saved to %1.
 For every user of this machine, copy it to /etc/xdg/Brevane/machine-check.txt (as root). Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert in %1.
+Für alle Benutzer dieses Rechners kopieren Sie es (als root) nach /etc/xdg/Brevane/machine-check.txt. Esc beendet die Prüfung.</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1491,7 +1574,13 @@ Stamp sources: display %4, input %5, sound %6
 Compositor: %7; stimulus stamps: %8%9
 The patch turns every %10 frames (frame %11)
 %12</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitprüfung: Esc oder ein Klick beendet sie
+Vom Bildschirm gemeldete Bildwiederholrate: %L1 Hz; Modus des Monitors: %2
+%3
+Zeitstempelquellen: Anzeige %4, Eingabe %5, Ton %6
+Compositor: %7; Zeitstempel der Reize: %8%9
+Die Fläche wechselt alle %10 Bilder (Bild %11)
+%12</translation>
     </message>
 </context>
 <context>
@@ -1502,7 +1591,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration: %1</translation>
     </message>
 </context>
 <context>
@@ -2952,15 +3041,15 @@ sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf und class-ch
     </message>
     <message>
         <source>Count a folder&apos;s files as its owners handed them in (yes), or by their names (no); by default the owners decide in a hand-in folder, one that others may enter but not list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien eines Ordners so zählen, wie ihre Besitzer sie abgegeben haben (yes), oder nach ihren Namen (no); standardmäßig entscheiden die Besitzer in einem Abgabeordner, den andere betreten, aber nicht auflisten dürfen.</translation>
     </message>
     <message>
         <source>Say whether the hand-in folder &lt;folder&gt; is set up as one of the guide&apos;s recipes, and what is wrong; nothing is summarised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeben, ob der Abgabeordner &lt;Ordner&gt; nach einem der Rezepte der Anleitung eingerichtet ist und was daran falsch ist; nichts wird zusammengefasst.</translation>
     </message>
     <message>
         <source>--owners takes yes or no, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--owners nimmt yes oder no, nicht %1</translation>
     </message>
 </context>
 </TS>
