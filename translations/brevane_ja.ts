@@ -35,11 +35,11 @@
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>箱の横の棒: 有効なすべての試行 (%1 試行; どれが有効かは class-notes.txt に記載) を、%2 ms 幅の区間ごとに、そのテストの試行に占める割合で示したもの。</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>反応時間 (ms)</translation>
     </message>
 </context>
 <context>
@@ -54,43 +54,43 @@
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>名前付きパイプ (FIFO) のため、読み込みません</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>ソケットのため、読み込みません</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスのため、読み込みません</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクのため、提出フォルダー内ではたどりません</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー %1 が学生のフォルダーの中ではなく、その横に提出したもの</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>このマシンにユーザー %1 はいません; このフォルダーを除外します</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーの所有者が %2 ではなくユーザー %1 です; その中のファイルを除外します</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>学生のフォルダーの中のフォルダーのため、読み込みません</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 ではなくユーザー %1 が提出したもの</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 ではなくユーザー %1 のフォルダーにあるもの</translation>
     </message>
 </context>
 <context>
@@ -108,22 +108,37 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>マシン
+
+保存された各時間には、測定したマシンが加える遅延が含まれます: モニターの遅延 (色の
+刺激) または音声出力の遅延 (音)、そしてマウスの遅延 (ポーリング、チャタリング除去、
+入力経路) です。マシン確認 (brevane --check-machine) は、以下の各マシンでこれらを
+サウンドカード経由のフォトダイオード、ループケーブル、マイクで測定しました。学生の
+反応時間は、おおよそ保存された時間から刺激の部分の遅延とマウスの遅延を引いたもの
+です。同じマシンの中では、遅延はテスト間の差 (選択反応 − 単純反応) を変えないため、
+class.csv の対応のある信頼区間はそのまま有効です。遅延の異なるマシンの時間は、その
+差の分だけ長く、または短くなります。sets.csv と students.csv の末尾には、各ファイルの
+マシンとその遅延が載っています。
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (確認日 %2; %3; ファイル: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>モード不明</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>これらのマシンでは、画面とマウスで合わせて %1〜%2 ms が加わります: あるマシンで
+画面の刺激に対して測った時間は、マシンの違いだけで別のマシンと最大 %3 ms 異なることがあります。
+</translation>
     </message>
 </context>
 <context>
@@ -264,7 +279,43 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: %1 [--user-folder] [--hand-in フォルダー] [--unlock] [--language コード]
+           [設定ファイル]
+        %1 --timing-check | --check-machine | --version | --help
+
+単純反応と選択反応の反応時間測定: 音、色の変化、またはその両方への学生の
+反応時間を、単純反応テストと 2 つの選択反応テストで測ります。
+
+  設定ファイル        %2 の代わりに使う設定。相対名はファイルの保存
+                      フォルダーから探します
+  --user-folder       ファイルをユーザーごとのフォルダーに保存します (なければ
+                      作成): %3
+                      (デスクトップのメニュー項目はこの方法で起動します)
+  --hand-in フォルダー 保存した .nrm と .col ファイル、および recover.dat を
+                      教員のためにフォルダー/&lt;ログイン名&gt;/ にも提出します
+                      (全ユーザー向けには /etc/xdg/Brevane/Brevane.conf で
+                      設定; man brevane)
+  --unlock            実験室が設定をロックしている場合に、実験室の教員グループの
+                      メンバーがこのセッションで設定を変更できるようにします
+  --timing-check      フォトダイオードやカメラ用の点滅パッチを、リフレッシュ
+                      レート、フレーム時間のばらつき、使用中の時刻の取得元と
+                      ともに表示します (Esc かクリックで終了)
+  --check-machine     この PC をサウンドカードの入力を通して端から端まで確認
+                      します: 画面はフォトダイオード、音は出力からのケーブル、
+                      マウスはそのクリック音で測ります。遅延は「Brevane に
+                      ついて」とクラス集計のために保存します (docs/guide.md)
+  --language コード   プログラムをこの言語で表示します (de、ja、ar など。
+                      翻訳がなければ英語)。システムや Brevane.conf の設定より
+                      優先します
+  --version           バージョンを表示して終了
+  --help              この説明を表示して終了
+
+ファイルは現在のフォルダー、--user-folder では上記のフォルダーに保存されます:
+%2 (設定。なければ既定値で作成) と recover.dat (各テストのセット。
+シリーズ終了ごとに書き直され、メインメニューの「復旧」で読み戻せます)。
+ファイルダイアログはそこで開きます。結果ファイル (.nrm、.col) は保存した
+場所に置かれます。
+</translation>
     </message>
 </context>
 <context>
@@ -430,190 +481,190 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>提出フォルダー内のフォルダー %1 はフォルダーではなくリンクです</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>提出フォルダー内の %1 はフォルダーではありません</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>提出フォルダー内のフォルダー %1 は別のユーザーのものです</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>このテストでのあなたの中央値 ± 3 スケール化 MAD の範囲外</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>このテストでのあなたの平均 ± 3 SD の範囲外</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>ここでは除外なし</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の反応時間</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたの時間とクラス (学生 %1 人) の時間。保存どおり整数のミリ秒。</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>テスト</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>セット</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>有効な試行</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>平均</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>中央値</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>予期反応</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>ラプス</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>外れ値</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>有効な試行: 見逃し、予期反応 (%1 ms 未満)、ラプス (%2 ms 超)、外れ値 (%3) を除くすべて。平均: あなたのセット平均の平均で、時間はすべて保存どおり。中央値、μ、σ、τ: 見逃し、予期反応、ラプスを除くあなたの試行。μ、σ、τ: それらに当てはめた指数ガウス分布で、正規分布の部分 (μ、σ) と平均 τ の指数分布の部分 (遅い裾) からなる; %4 試行以上で計算。</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>灰色: クラスの有効な試行、枠線: あなたの試行 (それぞれ全試行に占める割合)。目盛り線: クラスの平均、点: あなたの平均。</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>平均なし: 反応時間になった試行がありません。</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたの平均は %1 ms。ほかにこのテストを受けた人はいません。</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたの平均は %1 ms: ほかの %2 人のうち、%3 人が速く、%4 人が遅い。</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>反応時間: 学生ごとのページ</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>設定は実験室によってロックされています (%1 の LockSettings)。</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>ここでは誰も設定のロックを解除できません: %1 に教員のグループが指定されていません ([Lab] セクションの Teachers)。</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定は実験室によってロックされています (%1 の LockSettings)。グループ %2 のメンバーは、プログラムを --unlock 付きで起動すると変更できます。</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>--unlock で設定のロックを解除できるのはグループ %1 のメンバーだけですが、%2 はメンバーではありません; 設定はロックされたままです。</translation>
     </message>
 </context>
 <context>
     <name>MachineCheck</name>
     <message>
         <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 回中 %1 回</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>信号が弱すぎます (%1): 入力音量か画面の明るさを上げ、ダイオードをパッチに平らに当ててください</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>信号が弱すぎます (%1): 出力と入力の音量を上げてください</translation>
     </message>
     <message>
         <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>クリック音が小さすぎます (%1): マイクをマウスに近づけ、入力音量を上げてください</translation>
     </message>
     <message>
         <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation type="unfinished"></translation>
+        <translation>信号のノイズが多すぎます (%1): 部屋を静かにし、ケーブルを短くして電源線から離してください。ハム音がする場合は入力音量を下げてください</translation>
     </message>
     <message>
         <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>録音が途切れました (%1): サウンドカードを使うほかのプログラムを閉じて、もう一度試してください</translation>
     </message>
     <message>
         <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>点滅を検出できませんでした (%1): ダイオードはパッチに当たっていて、録音する入力に接続されていますか?</translation>
     </message>
     <message>
         <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>音が戻ってきませんでした (%1): 出力は録音する入力にループ接続されていますか?</translation>
     </message>
     <message>
         <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation type="unfinished"></translation>
+        <translation>クリック音が聞こえませんでした (%1): マイクはマウスのそばにありますか?</translation>
     </message>
     <message>
         <source>too few trials (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>測定回数が少なすぎます (%1)</translation>
     </message>
 </context>
 <context>
     <name>MachineResult</name>
     <message>
         <source>it is not a machine check&apos;s result</source>
-        <translation type="unfinished"></translation>
+        <translation>マシン確認の結果ではありません</translation>
     </message>
     <message>
         <source>line %1 is not a part&apos;s lag</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目は部分の遅延ではありません</translation>
     </message>
     <message>
         <source>it names no machine</source>
-        <translation type="unfinished"></translation>
+        <translation>マシン名がありません</translation>
     </message>
     <message>
         <source>%1 %2 ms (SD %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ms (SD %3)</translation>
     </message>
     <message>
         <source>%1: not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 未測定</translation>
     </message>
     <message>
         <source>Machine check: not done on this machine (brevane --check-machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>マシン確認: このマシンでは未実施 (brevane --check-machine)</translation>
     </message>
     <message>
         <source>Machine check (%1, %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>マシン確認 (%1、%2): %3</translation>
     </message>
 </context>
 <context>
