@@ -5,92 +5,92 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation type="unfinished"></translation>
+        <translation>반 전체의 반응 시간: 단순 반응과 선택 반응</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation type="unfinished"></translation>
+        <translation>점 하나는 학생 한 명의 평균 반응 시간(%1)입니다: 세트 평균들의 평균이며, 저장된 대로 정수 ms입니다. 상자: 하위 사분위수에서 상위 사분위수까지, 굵은 선: 중앙값, 수염: 상자 길이의 1.5배 이내에서 가장 먼 평균.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>학생 %n명</numerusform>
         </translation>
     </message>
     <message>
         <source>No reaction times in the files read</source>
-        <translation type="unfinished"></translation>
+        <translation>읽은 파일에 반응 시간이 없습니다</translation>
     </message>
     <message>
         <source>n = %1, mean %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1, 평균 %2 ms</translation>
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − 단순: %2 ms (95% 신뢰 구간 %3~%4, 학생 %5명)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>반 전체의 반응 시간</translation>
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>각 상자 옆의 막대: 유효한 모든 시행(%1회, 어느 것이 유효한지는 class-notes.txt 참조)을 %2 ms 폭의 구간별로, 그 테스트의 시행에서 차지하는 비율로 나타낸 것.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>반응 시간 (ms)</translation>
     </message>
 </context>
 <context>
     <name>ClassFiles</name>
     <message>
         <source>not a recover.dat, .nrm or .col file</source>
-        <translation type="unfinished"></translation>
+        <translation>recover.dat, .nrm, .col 파일이 아닙니다</translation>
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 제외: 공유 계정의 recover.dat에는 마지막으로 측정한 사람의 데이터만 있습니다</translation>
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>이름 있는 파이프(FIFO)이므로 읽지 않습니다</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>소켓이므로 읽지 않습니다</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>장치이므로 읽지 않습니다</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>링크이므로 제출 폴더에서는 따라가지 않습니다</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 %1이(가) 학생 폴더 안이 아니라 그 옆에 제출한 것</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>이 컴퓨터에 사용자 %1이(가) 없습니다. 이 폴더는 제외합니다</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더의 소유자가 %2이(가) 아니라 사용자 %1입니다. 그 안의 파일은 제외합니다</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>학생 폴더 안의 폴더이므로 읽지 않습니다</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2이(가) 아니라 사용자 %1이(가) 제출한 것</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2이(가) 아니라 사용자 %1의 폴더에 있는 것</translation>
     </message>
 </context>
 <context>
@@ -108,115 +108,129 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>컴퓨터
+
+저장된 각 시간에는 측정한 컴퓨터가 더하는 부분이 포함됩니다: 모니터의 지연(색 자극) 또는
+소리 출력의 지연(소리), 그리고 마우스의 지연(폴링, 디바운스, 입력 경로)입니다. 컴퓨터 점검
+(brevane --check-machine)은 아래의 각 컴퓨터에서 사운드 카드를 통해 포토다이오드, 루프
+케이블, 마이크로 이 지연을 측정했습니다. 학생의 반응 시간은 대략 저장된 시간에서 자극 부분의
+지연과 마우스의 지연을 뺀 값입니다. 한 컴퓨터 안에서는 이 지연이 테스트 사이의 차이(선택 반응
+빼기 단순 반응)를 바꾸지 않으므로 class.csv의 대응 신뢰 구간은 그대로 유효합니다. 지연이 다른
+컴퓨터의 시간은 그 차이만큼 길거나 짧습니다. sets.csv와 students.csv의 끝에는 각 파일의
+컴퓨터와 그 지연이 있습니다.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (점검일 %2, %3, 파일: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>모드 알 수 없음</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>이 컴퓨터들에서는 화면과 마우스가 합쳐서 %1~%2 ms를 더합니다: 한 컴퓨터에서 측정한 시각
+자극의 시간은 컴퓨터 차이만으로 다른 컴퓨터의 시간과 최대 %3 ms까지 다를 수 있습니다.
+</translation>
     </message>
 </context>
 <context>
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 건너뜀: %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1은(는) %2의 사본: 한 번만 읽음</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 %2개 중 %1개 읽음</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더 %1을(를) 만들 수 없습니다</translation>
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 쓸 수 없습니다: %2</translation>
     </message>
     <message>
         <source>%1 read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 읽음</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %n개</numerusform>
         </translation>
     </message>
     <message>
         <source> (and %1 read once)</source>
-        <translation type="unfinished"></translation>
+        <translation> (그 밖에 %1은(는) 한 번만 읽음)</translation>
     </message>
     <message numerus="yes">
         <source>%n copy(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>사본 %n개</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2개 건너뜀; %3 (폴더별 %4, 파일 이름별 %5); 테스트: %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>학생 %n명</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>없음</translation>
     </message>
 </context>
 <context>
     <name>ClassSummary</name>
     <message>
         <source>.%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>.%1 파일</translation>
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1줄뿐입니다. %2은(는) %3줄입니다</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1번째 줄이 %2의 해당 위치 내용과 맞지 않습니다</translation>
     </message>
     <message>
         <source>it has more than the %1 lines of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2의 %1줄보다 많습니다</translation>
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2에 %4에도 있는 세트 %3개가 있습니다. 각각 한 번만 사용합니다</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation type="unfinished"></translation>
+        <translation>%1에 서로 다른 %2 파일 두 개(%3, %4)가 있습니다: 둘 다 별도의 세트로 사용합니다</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 제출됨</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>학생 %n명</numerusform>
         </translation>
     </message>
 </context>
@@ -224,7 +238,7 @@ one may differ from another&apos;s by up to %3 ms from the machines alone.
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더 %1을(를) 만들거나 열 수 없습니다. 파일은 %2에 저장됩니다</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
@@ -264,353 +278,391 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>사용법: %1 [--user-folder] [--hand-in 폴더] [--unlock] [--language 코드]
+           [설정-파일]
+        %1 --timing-check | --check-machine | --version | --help
+
+단순 자극과 복합 자극의 반응 시간 측정: 소리, 색 변화 또는 둘 다에 대한 학생의
+반응 시간을 단순 반응 테스트 하나와 선택 반응 테스트 두 개로 측정합니다.
+
+  설정-파일           %2 대신 사용할 설정. 상대 이름은 파일을 저장하는
+                      폴더에서 찾습니다
+  --user-folder       파일을 사용자별 폴더에 저장합니다(없으면 만듭니다):
+                      %3
+                      (데스크톱 메뉴 항목은 프로그램을 이렇게 시작합니다)
+  --hand-in 폴더      저장한 각 .nrm 및 .col 파일과 각 recover.dat를
+                      교사를 위해 폴더/&lt;로그인 이름&gt;/에도 제출합니다
+                      (모든 사용자용 설정은 /etc/xdg/Brevane/Brevane.conf;
+                      man brevane)
+  --unlock            실습실이 설정을 잠근 경우, 실습실 교사 그룹의 구성원이
+                      이 세션에서 설정을 바꿀 수 있게 합니다
+  --timing-check      포토다이오드나 카메라용 깜박이는 패치를 재생 빈도,
+                      프레임 시간 지터, 사용 중인 타임스탬프 출처와 함께
+                      표시합니다(Esc 또는 클릭으로 끝냄)
+  --check-machine     이 PC를 사운드 카드 입력을 통해 처음부터 끝까지 점검합니다:
+                      화면은 포토다이오드로, 소리는 출력에서 온 케이블로,
+                      마우스는 클릭 소리로 측정합니다. 지연은 정보 상자와 반
+                      전체 요약을 위해 보관합니다(docs/guide.md)
+  --language 코드     프로그램을 이 언어로 표시합니다(de, ja, ar, ...; 번역이
+                      없으면 영어). 시스템 언어나 Brevane.conf의 설정보다
+                      우선합니다
+  --version           버전을 표시하고 끝냄
+  --help              이 도움말을 표시하고 끝냄
+
+파일은 현재 디렉터리에, --user-folder를 쓰면 위의 폴더에 저장됩니다:
+%2(설정, 없으면 기본값으로 작성)와 recover.dat(각 테스트의 세트, 시리즈가
+끝날 때마다 다시 작성되며 주 메뉴의 복구로 다시 읽을 수 있음). 파일 대화 상자는
+그곳에서 열립니다. 결과 파일(.nrm, .col)은 저장한 곳에 놓입니다.
+</translation>
     </message>
 </context>
 <context>
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>; 시간이 한 프레임 길어질 수 있습니다: 안내서를 참조하십시오</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>창 시스템이 프레임이 표시되는 시각을 알려 주지 않습니다</translation>
     </message>
     <message>
         <source>The X server does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>X 서버가 프레임이 표시되는 시각을 알려 주지 않습니다</translation>
     </message>
     <message>
         <source>XWayland shows the window through the Wayland compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>XWayland는 Wayland 컴포지터를 통해 창을 표시합니다</translation>
     </message>
     <message>
         <source>Some stimuli were stamped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>일부 자극의 타임스탬프는 %1에 따릅니다</translation>
     </message>
     <message>
         <source>the display&apos;s refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>디스플레이의 재생</translation>
     </message>
     <message>
         <source>the X server&apos;s refresh, not the pixel&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>픽셀이 아닌 X 서버의 재생</translation>
     </message>
     <message>
         <source>the compositor&apos;s frame timings</source>
-        <translation type="unfinished"></translation>
+        <translation>컴포지터의 프레임 타이밍</translation>
     </message>
     <message>
         <source>the screen read back</source>
-        <translation type="unfinished"></translation>
+        <translation>화면 되읽기</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s report of the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland 컴포지터의 프레임 보고</translation>
     </message>
     <message>
         <source>the hand-over to the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>X 서버로의 전달</translation>
     </message>
     <message>
         <source>the clock after a repaint</source>
-        <translation type="unfinished"></translation>
+        <translation>다시 그린 뒤의 시계</translation>
     </message>
     <message>
         <source>%1 (exact)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (정확)</translation>
     </message>
     <message>
         <source>%1 (estimated)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (추정)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>없음</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>not reported (a virtual screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>보고 없음(가상 화면)</translation>
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland 컴포지터가 프레임이 표시되는 시각을 추정합니다. 시간이 한 프레임 길어질 수 있습니다: 안내서를 참조하십시오</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Reflex Data Files (*.nrm)|*.nrm</source>
-        <translation type="unfinished"></translation>
+        <translation>반응 데이터 파일 (*.nrm)|*.nrm</translation>
     </message>
     <message>
         <source>Reflex Data Files (*.col)|*.col</source>
-        <translation type="unfinished"></translation>
+        <translation>반응 데이터 파일 (*.col)|*.col</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+        파일이 이미 있습니다. 덮어쓰시겠습니까?</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 저장</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 저장 오류</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>저장 취소됨</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 불러오기 오류</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>불러오기 취소됨</translation>
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV로 내보내기</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 파일 (*.csv)|*.csv</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>%1 is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1은(는) 파일이 아니라 폴더입니다.</translation>
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1은(는) %2 MB로, 이 프로그램의 어떤 파일보다 훨씬 커서 읽지 않았습니다.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1은(는) 이 프로그램의 어떤 파일보다 훨씬 커서 읽지 않았습니다.</translation>
     </message>
 </context>
 <context>
     <name>HandIn</name>
     <message>
         <source>Hand-in</source>
-        <translation type="unfinished"></translation>
+        <translation>제출</translation>
     </message>
     <message>
         <source>the hand-in folder is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>제출 폴더가 없습니다</translation>
     </message>
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1에 제출하지 못했습니다: %2.
+파일은 이 컴퓨터에 저장되어 있으며, 다음에 저장할 때 제출됩니다.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>제출 폴더가 여전히 응답하지 않습니다</translation>
     </message>
     <message>
         <source>the hand-in folder did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>제출 폴더가 응답하지 않았습니다</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>제출 폴더 안의 폴더 %1은(는) 폴더가 아니라 링크입니다</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>제출 폴더 안의 %1은(는) 폴더가 아닙니다</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>제출 폴더 안의 폴더 %1은(는) 다른 사용자의 것입니다</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>이 테스트에서 내 중앙값 ± 척도화 MAD 3배 범위 밖</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>이 테스트에서 내 평균 ± 3 SD 범위 밖</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>여기서는 제외 없음</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1의 반응 시간</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>내 시간과 우리 반(학생 %1명)의 시간, 저장된 대로 정수 밀리초.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>테스트</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>세트</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>유효한 시행</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>평균</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>중앙값</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>예측 반응</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>주의 소실</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>이상값</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>유효한 시행: 누락, 예측 반응(%1 ms 미만), 주의 소실(%2 ms 초과), 이상값(%3)을 제외한 모든 시행. 평균: 내 세트 평균들의 평균이며, 모든 시간은 저장된 대로. 중앙값, μ, σ, τ: 누락, 예측 반응, 주의 소실을 제외한 내 시행. μ, σ, τ: 그 시행에 맞춘 지수-가우스 분포로, 정규 부분(μ, σ)과 평균이 τ인 지수 부분(느린 꼬리)의 합; 시행이 %4회 이상일 때.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>회색: 반의 유효한 시행, 윤곽선: 내 시행(각각 자기 시행에서 차지하는 비율). 눈금: 반의 평균, 점: 내 평균.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>평균 없음: 내 시행 중 반응 시간인 것이 없습니다.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>내 평균은 %1 ms입니다. 이 테스트를 받은 다른 사람은 없습니다.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>내 평균은 %1 ms입니다: 다른 %2명 중 %3명이 더 빠르고 %4명이 더 느립니다.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>반응 시간: 학생별 한 페이지</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>실습실에서 설정을 잠갔습니다(%1의 LockSettings).</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>여기서는 아무도 설정 잠금을 풀 수 없습니다: %1에 교사 그룹이 지정되어 있지 않습니다([Lab] 섹션의 Teachers).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>실습실에서 설정을 잠갔습니다(%1의 LockSettings). %2 그룹의 구성원은 프로그램을 --unlock으로 시작하여 설정을 바꿀 수 있습니다.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>--unlock으로 설정 잠금을 풀 수 있는 것은 %1 그룹의 구성원뿐인데, %2은(는) 구성원이 아닙니다. 설정은 잠긴 상태로 유지됩니다.</translation>
     </message>
 </context>
 <context>
     <name>MachineCheck</name>
     <message>
         <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%2회 중 %1회</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>신호가 너무 약합니다(%1): 입력 음량이나 화면 밝기를 높이고, 다이오드를 패치에 평평하게 대십시오</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>신호가 너무 약합니다(%1): 출력 음량과 입력 음량을 높이십시오</translation>
     </message>
     <message>
         <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>클릭 소리가 너무 작습니다(%1): 마이크를 마우스에 더 가까이 두고 입력 음량을 높이십시오</translation>
     </message>
     <message>
         <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation type="unfinished"></translation>
+        <translation>신호에 잡음이 너무 많습니다(%1): 방을 조용히 하고, 케이블은 짧게 하여 전원선에서 멀리 두고, 웅웅거리면 입력 음량을 낮추십시오</translation>
     </message>
     <message>
         <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>녹음이 끊겼습니다(%1): 사운드 카드를 쓰는 다른 프로그램을 닫고 다시 시도하십시오</translation>
     </message>
     <message>
         <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>깜박임이 감지되지 않았습니다(%1): 다이오드가 패치 위에 있고 녹음하는 입력에 꽂혀 있습니까?</translation>
     </message>
     <message>
         <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>소리가 돌아오지 않았습니다(%1): 출력이 녹음하는 입력에 루프로 연결되어 있습니까?</translation>
     </message>
     <message>
         <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation type="unfinished"></translation>
+        <translation>클릭 소리가 들리지 않았습니다(%1): 마이크가 마우스 옆에 있습니까?</translation>
     </message>
     <message>
         <source>too few trials (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>측정 횟수가 너무 적습니다(%1)</translation>
     </message>
 </context>
 <context>
     <name>MachineResult</name>
     <message>
         <source>it is not a machine check&apos;s result</source>
-        <translation type="unfinished"></translation>
+        <translation>컴퓨터 점검의 결과가 아닙니다</translation>
     </message>
     <message>
         <source>line %1 is not a part&apos;s lag</source>
-        <translation type="unfinished"></translation>
+        <translation>%1번째 줄은 부분의 지연이 아닙니다</translation>
     </message>
     <message>
         <source>it names no machine</source>
-        <translation type="unfinished"></translation>
+        <translation>컴퓨터 이름이 없습니다</translation>
     </message>
     <message>
         <source>%1 %2 ms (SD %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ms (SD %3)</translation>
     </message>
     <message>
         <source>%1: not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 측정 안 됨</translation>
     </message>
     <message>
         <source>Machine check: not done on this machine (brevane --check-machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>컴퓨터 점검: 이 컴퓨터에서는 하지 않음(brevane --check-machine)</translation>
     </message>
     <message>
         <source>Machine check (%1, %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>컴퓨터 점검(%1, %2): %3</translation>
     </message>
 </context>
 <context>
