@@ -35,11 +35,11 @@
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>箱の横の棒: 有効なすべての試行 (%1 試行; どれが有効かは class-notes.txt に記載) を、%2 ms 幅の区間ごとに、そのテストの試行に占める割合で示したもの。</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>反応時間 (ms)</translation>
     </message>
 </context>
 <context>
@@ -54,43 +54,43 @@
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>名前付きパイプ (FIFO) のため、読み込みません</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>ソケットのため、読み込みません</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスのため、読み込みません</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクのため、提出フォルダー内ではたどりません</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー %1 が学生のフォルダーの中ではなく、その横に提出したもの</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>このマシンにユーザー %1 はいません; このフォルダーを除外します</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーの所有者が %2 ではなくユーザー %1 です; その中のファイルを除外します</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>学生のフォルダーの中のフォルダーのため、読み込みません</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 ではなくユーザー %1 が提出したもの</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 ではなくユーザー %1 のフォルダーにあるもの</translation>
     </message>
 </context>
 <context>
@@ -108,22 +108,37 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>マシン
+
+保存された各時間には、測定したマシンが加える遅延が含まれます: モニターの遅延 (色の
+刺激) または音声出力の遅延 (音)、そしてマウスの遅延 (ポーリング、チャタリング除去、
+入力経路) です。マシン確認 (brevane --check-machine) は、以下の各マシンでこれらを
+サウンドカード経由のフォトダイオード、ループケーブル、マイクで測定しました。学生の
+反応時間は、おおよそ保存された時間から刺激の部分の遅延とマウスの遅延を引いたもの
+です。同じマシンの中では、遅延はテスト間の差 (選択反応 − 単純反応) を変えないため、
+class.csv の対応のある信頼区間はそのまま有効です。遅延の異なるマシンの時間は、その
+差の分だけ長く、または短くなります。sets.csv と students.csv の末尾には、各ファイルの
+マシンとその遅延が載っています。
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (確認日 %2; %3; ファイル: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>モード不明</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>これらのマシンでは、画面とマウスで合わせて %1〜%2 ms が加わります: あるマシンで
+画面の刺激に対して測った時間は、マシンの違いだけで別のマシンと最大 %3 ms 異なることがあります。
+</translation>
     </message>
 </context>
 <context>
@@ -264,7 +279,43 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: %1 [--user-folder] [--hand-in フォルダー] [--unlock] [--language コード]
+           [設定ファイル]
+        %1 --timing-check | --check-machine | --version | --help
+
+単純反応と選択反応の反応時間測定: 音、色の変化、またはその両方への学生の
+反応時間を、単純反応テストと 2 つの選択反応テストで測ります。
+
+  設定ファイル        %2 の代わりに使う設定。相対名はファイルの保存
+                      フォルダーから探します
+  --user-folder       ファイルをユーザーごとのフォルダーに保存します (なければ
+                      作成): %3
+                      (デスクトップのメニュー項目はこの方法で起動します)
+  --hand-in フォルダー 保存した .nrm と .col ファイル、および recover.dat を
+                      教員のためにフォルダー/&lt;ログイン名&gt;/ にも提出します
+                      (全ユーザー向けには /etc/xdg/Brevane/Brevane.conf で
+                      設定; man brevane)
+  --unlock            実験室が設定をロックしている場合に、実験室の教員グループの
+                      メンバーがこのセッションで設定を変更できるようにします
+  --timing-check      フォトダイオードやカメラ用の点滅パッチを、リフレッシュ
+                      レート、フレーム時間のばらつき、使用中の時刻の取得元と
+                      ともに表示します (Esc かクリックで終了)
+  --check-machine     この PC をサウンドカードの入力を通して端から端まで確認
+                      します: 画面はフォトダイオード、音は出力からのケーブル、
+                      マウスはそのクリック音で測ります。遅延は「Brevane に
+                      ついて」とクラス集計のために保存します (docs/guide.md)
+  --language コード   プログラムをこの言語で表示します (de、ja、ar など。
+                      翻訳がなければ英語)。システムや Brevane.conf の設定より
+                      優先します
+  --version           バージョンを表示して終了
+  --help              この説明を表示して終了
+
+ファイルは現在のフォルダー、--user-folder では上記のフォルダーに保存されます:
+%2 (設定。なければ既定値で作成) と recover.dat (各テストのセット。
+シリーズ終了ごとに書き直され、メインメニューの「復旧」で読み戻せます)。
+ファイルダイアログはそこで開きます。結果ファイル (.nrm、.col) は保存した
+場所に置かれます。
+</translation>
     </message>
 </context>
 <context>
@@ -430,190 +481,190 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>提出フォルダー内のフォルダー %1 はフォルダーではなくリンクです</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>提出フォルダー内の %1 はフォルダーではありません</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>提出フォルダー内のフォルダー %1 は別のユーザーのものです</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>このテストでのあなたの中央値 ± 3 スケール化 MAD の範囲外</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>このテストでのあなたの平均 ± 3 SD の範囲外</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>ここでは除外なし</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の反応時間</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたの時間とクラス (学生 %1 人) の時間。保存どおり整数のミリ秒。</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>テスト</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>セット</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>有効な試行</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>平均</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>中央値</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>予期反応</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>ラプス</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>外れ値</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>有効な試行: 見逃し、予期反応 (%1 ms 未満)、ラプス (%2 ms 超)、外れ値 (%3) を除くすべて。平均: あなたのセット平均の平均で、時間はすべて保存どおり。中央値、μ、σ、τ: 見逃し、予期反応、ラプスを除くあなたの試行。μ、σ、τ: それらに当てはめた指数ガウス分布で、正規分布の部分 (μ、σ) と平均 τ の指数分布の部分 (遅い裾) からなる; %4 試行以上で計算。</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>灰色: クラスの有効な試行、枠線: あなたの試行 (それぞれ全試行に占める割合)。目盛り線: クラスの平均、点: あなたの平均。</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>平均なし: 反応時間になった試行がありません。</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたの平均は %1 ms。ほかにこのテストを受けた人はいません。</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたの平均は %1 ms: ほかの %2 人のうち、%3 人が速く、%4 人が遅い。</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>反応時間: 学生ごとのページ</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>設定は実験室によってロックされています (%1 の LockSettings)。</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>ここでは誰も設定のロックを解除できません: %1 に教員のグループが指定されていません ([Lab] セクションの Teachers)。</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定は実験室によってロックされています (%1 の LockSettings)。グループ %2 のメンバーは、プログラムを --unlock 付きで起動すると変更できます。</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>--unlock で設定のロックを解除できるのはグループ %1 のメンバーだけですが、%2 はメンバーではありません; 設定はロックされたままです。</translation>
     </message>
 </context>
 <context>
     <name>MachineCheck</name>
     <message>
         <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 回中 %1 回</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>信号が弱すぎます (%1): 入力音量か画面の明るさを上げ、ダイオードをパッチに平らに当ててください</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>信号が弱すぎます (%1): 出力と入力の音量を上げてください</translation>
     </message>
     <message>
         <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>クリック音が小さすぎます (%1): マイクをマウスに近づけ、入力音量を上げてください</translation>
     </message>
     <message>
         <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation type="unfinished"></translation>
+        <translation>信号のノイズが多すぎます (%1): 部屋を静かにし、ケーブルを短くして電源線から離してください。ハム音がする場合は入力音量を下げてください</translation>
     </message>
     <message>
         <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>録音が途切れました (%1): サウンドカードを使うほかのプログラムを閉じて、もう一度試してください</translation>
     </message>
     <message>
         <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>点滅を検出できませんでした (%1): ダイオードはパッチに当たっていて、録音する入力に接続されていますか?</translation>
     </message>
     <message>
         <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>音が戻ってきませんでした (%1): 出力は録音する入力にループ接続されていますか?</translation>
     </message>
     <message>
         <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation type="unfinished"></translation>
+        <translation>クリック音が聞こえませんでした (%1): マイクはマウスのそばにありますか?</translation>
     </message>
     <message>
         <source>too few trials (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>測定回数が少なすぎます (%1)</translation>
     </message>
 </context>
 <context>
     <name>MachineResult</name>
     <message>
         <source>it is not a machine check&apos;s result</source>
-        <translation type="unfinished"></translation>
+        <translation>マシン確認の結果ではありません</translation>
     </message>
     <message>
         <source>line %1 is not a part&apos;s lag</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目は部分の遅延ではありません</translation>
     </message>
     <message>
         <source>it names no machine</source>
-        <translation type="unfinished"></translation>
+        <translation>マシン名がありません</translation>
     </message>
     <message>
         <source>%1 %2 ms (SD %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ms (SD %3)</translation>
     </message>
     <message>
         <source>%1: not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 未測定</translation>
     </message>
     <message>
         <source>Machine check: not done on this machine (brevane --check-machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>マシン確認: このマシンでは未実施 (brevane --check-machine)</translation>
     </message>
     <message>
         <source>Machine check (%1, %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>マシン確認 (%1、%2): %3</translation>
     </message>
 </context>
 <context>
@@ -802,31 +853,31 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     <name>RuleOptions</name>
     <message>
         <source>A time under &lt;ms&gt; is an anticipation (default: 100).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;ms&gt; 未満の時間を予期反応とする (既定: 100)。</translation>
     </message>
     <message>
         <source>A time over &lt;ms&gt; is a lapse (default: 2000).</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;ms&gt; を超える時間をラプスとする (既定: 2000)。</translation>
     </message>
     <message>
         <source>Cut outliers beyond median +- 3 scaled MADs (mad, the default), mean +- 3 SD (sd), or not at all (none).</source>
-        <translation type="unfinished"></translation>
+        <translation>外れ値を、中央値 +- 3 スケール化 MAD の範囲外 (mad、既定) または平均 +- 3 SD の範囲外 (sd) で除外する。除外しない場合は none。</translation>
     </message>
     <message>
         <source>Write a PDF page for each student, handout-&lt;student&gt;.pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>学生ごとに PDF のページ handout-&lt;学生&gt;.pdf を書き出す。</translation>
     </message>
     <message>
         <source>--%1 takes a whole number of milliseconds from %2 to %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 には %2〜%3 の整数のミリ秒を指定します (%4 は不可)</translation>
     </message>
     <message>
         <source>the lapse limit (%1 ms) must lie above the anticipation limit (%2 ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>ラプスのしきい値 (%1 ms) は予期反応のしきい値 (%2 ms) より大きくしてください</translation>
     </message>
     <message>
         <source>--outlier-rule takes mad, sd or none, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--outlier-rule には mad、sd、none のいずれかを指定します (%1 は不可)</translation>
     </message>
 </context>
 <context>
@@ -844,7 +895,7 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     <name>Settings</name>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>設定はロック中</translation>
     </message>
 </context>
 <context>
@@ -898,159 +949,160 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     <name>ShapeChart</name>
     <message>
         <source>median of the student&apos;s runs (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>学生の試行の中央値 (ms)</translation>
     </message>
     <message>
         <source>τ, the slow tail (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>τ、遅い裾 (ms)</translation>
     </message>
     <message>
         <source>%1 of %2 students fitted
 mean τ %3 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>学生 %2 人中 %1 人を当てはめ
+平均 τ %3 ms</translation>
     </message>
     <message>
         <source>%1 − simple: μ %2 ms (95 % CI %3 to %4), τ %5 ms (%6 to %7), %8 students</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − 単純: μ %2 ms (95% 信頼区間 %3〜%4)、τ %5 ms (%6〜%7)、学生 %8 人</translation>
     </message>
     <message>
         <source>The shape of each student&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>学生ごとの時間の分布の形</translation>
     </message>
     <message>
         <source>One dot for each student and test with an ex-Gaussian fit (at least %1 runs that are neither anticipations nor lapses): across, the median of those runs; up, τ, the mean of the fit&apos;s exponential part: its slow tail. A test that slows every run moves the dots to the right; one that adds slow runs moves them up.</source>
-        <translation type="unfinished"></translation>
+        <translation>指数ガウス分布を当てはめた学生とテストの組ごとに 1 点 (予期反応でもラプスでもない試行が %1 以上): 横軸はそれらの試行の中央値、縦軸は τ (当てはめた指数分布部分の平均、つまり遅い裾)。すべての試行を遅くするテストでは点が右へ、遅い試行を加えるテストでは点が上へ移ります。</translation>
     </message>
     <message>
         <source>No student has %1 runs in a test yet: too few for a fit</source>
-        <translation type="unfinished"></translation>
+        <translation>まだどの学生もテストで %1 試行に達していません: 当てはめには少なすぎます</translation>
     </message>
 </context>
 <context>
     <name>ShareCheck</name>
     <message>
         <source>cannot look at %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を調べられません (%2)</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はフォルダーではありません</translation>
     </message>
     <message>
         <source>cannot list %1 (%2): run this as a member of its group or as root</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の一覧を取得できません (%2): そのグループのメンバーか root として実行してください</translation>
     </message>
     <message>
         <source>1 student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>学生のフォルダー 1 個</translation>
     </message>
     <message>
         <source>%1 students&apos; folders</source>
-        <translation type="unfinished"></translation>
+        <translation>学生のフォルダー %1 個</translation>
     </message>
     <message>
         <source>%1: %2, all as the recipe has them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2、すべて手順どおり</translation>
     </message>
     <message>
         <source>%1: %2; 1 thing to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; 直すべき点: 1 点</translation>
     </message>
     <message>
         <source>%1: %2; %3 things to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; 直すべき点: %3 点</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s first recipe, one group folder (mode 3773), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ガイドの手順 1、グループで共有する 1 つのフォルダー (モード 3773)、グループ %2</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s second recipe, a folder per student (mode 0751), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ガイドの手順 2、学生ごとのフォルダー (モード 0751)、グループ %2</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のモードが %3 ではなく %2 です</translation>
     </message>
     <message>
         <source>every user may list %1 and see who handed in: take the others&apos; r away</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのユーザーが %1 の一覧を見て、誰が提出したかを知ることができます: その他 (others) の r を外してください</translation>
     </message>
     <message>
         <source>without the sticky bit a student may rename or remove another&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>スティッキービットがないと、学生がほかの学生のフォルダーの名前を変えたり削除したりできます</translation>
     </message>
     <message>
         <source>without the setgid bit the students&apos; new folders do not get the group %1, and the teachers cannot read them</source>
-        <translation type="unfinished"></translation>
+        <translation>setgid ビットがないと、学生の新しいフォルダーにグループ %1 が付かず、教員が読めません</translation>
     </message>
     <message>
         <source>the students cannot %1 their folders in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>学生は %2 内の自分のフォルダーを%1できません</translation>
     </message>
     <message>
         <source>make</source>
-        <translation type="unfinished"></translation>
+        <translation>作成</translation>
     </message>
     <message>
         <source>reach</source>
-        <translation type="unfinished"></translation>
+        <translation>開くことが</translation>
     </message>
     <message>
         <source>the group %1 cannot list %2, so the teachers do not see the folders</source>
-        <translation type="unfinished"></translation>
+        <translation>グループ %1 が %2 の一覧を取得できないため、教員にフォルダーが見えません</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not root: %2 may rename or remove every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の所有者が root ではなくユーザー %2 です: %2 はすべての学生のフォルダーの名前を変えたり削除したりできます</translation>
     </message>
     <message>
         <source>%1 is a link, not a student&apos;s folder: remove it (hand-ins through it are refused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は学生のフォルダーではなくリンクです: 削除してください (これを通した提出は拒否されます)</translation>
     </message>
     <message>
         <source>%1 is no student&apos;s folder, and belongs to user %2: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は学生のフォルダーではなく、ユーザー %2 のものです: 削除してください</translation>
     </message>
     <message>
         <source>%1: there is no user %2 on this machine</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: このマシンにユーザー %2 はいません</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not %3: remove it, or %3&apos;s hand-ins are refused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の所有者が %3 ではなくユーザー %2 です: 削除してください。そのままでは %3 の提出が拒否されます</translation>
     </message>
     <message>
         <source>%1 has the group %2, not %3: the teachers cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のグループが %3 ではなく %2 です: 教員が読めません</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not 0750%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のモードが 0750 ではなく %2 です%3</translation>
     </message>
     <message>
         <source>: every user may read %1&apos;s files</source>
-        <translation type="unfinished"></translation>
+        <translation>: すべてのユーザーが %1 のファイルを読めます</translation>
     </message>
     <message>
         <source>%1 is in the group %2, and so may read every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はグループ %2 に属しているため、すべての学生のフォルダーを読めます</translation>
     </message>
     <message>
         <source>%1 is a link, which the summary does not follow: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はリンクで、集計ではたどりません: 削除してください</translation>
     </message>
     <message>
         <source>%1 is a FIFO, a socket or a device, which the summary does not read: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は FIFO、ソケット、またはデバイスで、集計では読み込みません: 削除してください</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not to the folder&apos;s student</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の所有者がフォルダーの学生ではなくユーザー %2 です</translation>
     </message>
     <message>
         <source>every user may read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのユーザーが %1 を読めます</translation>
     </message>
 </context>
 <context>
@@ -1088,66 +1140,66 @@ mean τ %3 ms</source>
     <name>SoundCapture</name>
     <message>
         <source>the sound card has no input to record from (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドカードに録音できる入力がありません (%1)</translation>
     </message>
     <message>
         <source>the sound card&apos;s input cannot record mono at %1 Hz (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドカードの入力は %1 Hz のモノラルで録音できません (%2)</translation>
     </message>
     <message>
         <source>no PipeWire server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>PipeWire サーバーが応答しません</translation>
     </message>
     <message>
         <source>PipeWire has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>PipeWire に録音できる入力がありません</translation>
     </message>
     <message>
         <source>no PulseAudio server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>PulseAudio サーバーが応答しません</translation>
     </message>
     <message>
         <source>PulseAudio has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>PulseAudio に録音できる入力がありません</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>the built-in defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>組み込みの既定値</translation>
     </message>
     <message>
         <source>, locked by the lab</source>
-        <translation type="unfinished"></translation>
+        <translation>、実験室によりロック</translation>
     </message>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>設定はロック中</translation>
     </message>
     <message>
         <source>The configuration file %1 is not read: the lab locks the settings (LockSettings in %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイル %1 は読み込みません: 実験室が設定をロックしています (%2 の LockSettings)。</translation>
     </message>
     <message>
         <source>Loading the class configuration ...</source>
-        <translation type="unfinished"></translation>
+        <translation>クラスの設定を読み込み中 ...</translation>
     </message>
     <message>
         <source>the class configuration %1</source>
-        <translation type="unfinished"></translation>
+        <translation>クラスの設定 %1</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>そのファイルはありません</translation>
     </message>
     <message>
         <source>Class Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>クラスの設定</translation>
     </message>
     <message>
         <source>The class configuration %1 that %2 names cannot be read (%3); the configuration of this computer is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 が指定するクラスの設定 %1 を読み込めません (%3); 代わりにこのコンピューターの設定を使います。</translation>
     </message>
 </context>
 <context>
@@ -1288,7 +1340,7 @@ mean τ %3 ms</source>
     <name>XDisplay</name>
     <message>
         <source>a compositing manager</source>
-        <translation type="unfinished"></translation>
+        <translation>コンポジットマネージャー</translation>
     </message>
 </context>
 <context>
@@ -1306,27 +1358,27 @@ mean τ %3 ms</source>
     <name>brevane::MachineCheckWindow</name>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始(&amp;S)</translation>
     </message>
     <message>
         <source>S&amp;kip this part</source>
-        <translation type="unfinished"></translation>
+        <translation>この部分をスキップ(&amp;K)</translation>
     </message>
     <message>
         <source>Sa&amp;ve the result</source>
-        <translation type="unfinished"></translation>
+        <translation>結果を保存(&amp;V)</translation>
     </message>
     <message>
         <source>Brevane Machine Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevane マシン確認</translation>
     </message>
     <message>
         <source>Flashing patch</source>
-        <translation type="unfinished">点滅パッチ</translation>
+        <translation>点滅パッチ</translation>
     </message>
     <message>
         <source>Machine check guide</source>
-        <translation type="unfinished"></translation>
+        <translation>マシン確認の説明</translation>
     </message>
     <message>
         <source>Machine check: what this PC adds to every time a student measures on it.
@@ -1334,34 +1386,45 @@ mean τ %3 ms</source>
 The sound card&apos;s input is the clock: it hears the screen through a photodiode, the sound through a cable from the output, and the mouse through a microphone, and the program compares what it heard with its own stamps. Three parts, each about half a minute; skip any you cannot do. Each part gives the mean, the spread (SD) and the worst of its trials.
 
 Press Start (or Return) to begin with the screen; Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>マシン確認: この PC が、学生がここで測るすべての時間に加えるもの。
+
+サウンドカードの入力が時計になります: 画面をフォトダイオードで、音を出力からのケーブルで、マウスをマイクで聞き取り、プログラムは聞き取ったものを自分の時刻と比べます。部分は 3 つで、それぞれ約 30 秒です; できない部分はスキップしてください。各部分では、測定の平均、ばらつき (SD)、最悪値がわかります。
+
+開始 (または Return) を押すと画面から始めます; Esc で確認を終了します。</translation>
     </message>
     <message>
         <source>No input to record from: %1.
 Plug a cable or a microphone into the sound card&apos;s input (line-in or microphone), make it the input in the sound settings, and start the check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>録音できる入力がありません: %1。
+サウンドカードの入力 (ライン入力かマイク入力) にケーブルかマイクを接続し、サウンドの設定でそれを入力に選んでから、もう一度確認を始めてください。</translation>
     </message>
     <message>
         <source>
 
 Clicks: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+クリック: %2 回中 %1 回</translation>
     </message>
     <message>
         <source>Screen: a photodiode held on the flashing patch.
 You need a BPW34 photodiode (or any small silicon photodiode, a few euros) soldered to a 3.5 mm plug. On a line-in: the diode&apos;s anode to the tip, its cathode (the marked side) to the sleeve. On a microphone input, which feeds a few volts through the tip: the cathode to the tip, the anode to the sleeve. Set the input volume to about half.
 Tape the diode flat on the middle of the patch below, the screen at the brightness the students use, the room light as in class. Press Start: the patch flashes %1 times, once a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>画面: 点滅パッチに当てたフォトダイオード。
+BPW34 フォトダイオード (または小型のシリコンフォトダイオードなら何でも。安価です) を 3.5 mm プラグにはんだ付けしたものが必要です。ライン入力の場合: ダイオードのアノードをチップに、カソード (印のある側) をスリーブに。チップから数ボルトを供給するマイク入力の場合: カソードをチップに、アノードをスリーブに。入力音量は半分程度にします。
+ダイオードを下のパッチの中央に平らにテープで留め、画面は学生が使う明るさ、部屋の照明は授業と同じにします。開始を押すと、パッチが 1 秒に 1 回、%1 回点滅します。</translation>
     </message>
     <message>
         <source>Sound: the output looped to the input.
 Plug a cable from the headphone socket into the line-in (or hold the headset&apos;s microphone at its speaker), the volume as in class. Press Start: %1 tones, one a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>音: 出力を入力にループ接続。
+ヘッドホン端子からライン入力へケーブルを接続します (またはヘッドセットのマイクをそのスピーカーに当てます)。音量は授業と同じにします。開始を押すと、1 秒に 1 回、%1 回音が鳴ります。</translation>
     </message>
     <message>
         <source>Mouse: each button&apos;s click, heard by a microphone next to the mouse.
 Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 0.03 ms a centimetre, so 5 cm add 0.15 ms to what is measured, 30 cm almost 1 ms. Keep the room quiet. Press Start, then click the left button %1 times in the grey square, about once a second. Each mouse you click is measured on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス: 各ボタンのクリック音を、マウスのそばのマイクで聞き取ります。
+マイクをマウスのボタンから 5 cm 以内に置いてください: 音は 1 cm あたり約 0.03 ms かかるため、5 cm では測定値に 0.15 ms、30 cm ではほぼ 1 ms 加わります。部屋を静かにしてください。開始を押してから、灰色の四角の中で左ボタンを約 1 秒に 1 回、%1 回クリックします。クリックしたマウスはそれぞれ別々に測定されます。</translation>
     </message>
     <message>
         <source>The machine check is done.
@@ -1369,68 +1432,81 @@ Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 
 %1
 
 Save keeps the result on this machine: the about box and the timing check show it, and it goes with the students&apos; files to the hand-in folder, where brevane-summary reads it.</source>
-        <translation type="unfinished"></translation>
+        <translation>マシン確認が終わりました。
+
+%1
+
+保存すると結果がこのマシンに残ります: 「Brevane について」とタイミング確認に表示され、学生のファイルと一緒に提出フォルダーへ送られて、そこで brevane-summary が読み込みます。</translation>
     </message>
     <message>
         <source>%1: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: スキップ</translation>
     </message>
     <message>
         <source>
 
 Measuring...</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+測定中...</translation>
     </message>
     <message>
         <source>
 
 Flashes: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+点滅: %2 回中 %1 回</translation>
     </message>
     <message>
         <source>
 
 Tones: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+音: %2 回中 %1 回</translation>
     </message>
     <message>
         <source>%1: mean %2 ms, SD %3 ms, worst %4 ms over %5 of %6 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 平均 %2 ms、SD %3 ms、最悪 %4 ms (%6 回中 %5 回の測定)</translation>
     </message>
     <message>
         <source>%1: refused: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 不採用: %2</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>次の部分(&amp;N)</translation>
     </message>
     <message>
         <source>
 
 Press %1 (Return) to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+「%1」(Return) を押して続けてください。</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>次の部分</translation>
     </message>
     <message>
         <source>Saved to %1.
 For every user of this machine, copy it to /etc/xdg/Brevane/machine-check.txt (as root). Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に保存しました。
+このマシンの全ユーザー向けには、(root として) /etc/xdg/Brevane/machine-check.txt にコピーしてください。Esc で確認を終了します。</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を保存できませんでした: %2</translation>
     </message>
 </context>
 <context>
@@ -1486,7 +1562,13 @@ Stamp sources: display %4, input %5, sound %6
 Compositor: %7; stimulus stamps: %8%9
 The patch turns every %10 frames (frame %11)
 %12</source>
-        <translation type="unfinished"></translation>
+        <translation>タイミング確認: Esc かクリックで終了
+画面が報告するリフレッシュ: %L1 Hz; モニターのモード: %2
+%3
+時刻の取得元: 表示 %4、入力 %5、音 %6
+コンポジター: %7; 刺激の時刻: %8%9
+パッチは %10 フレームごとに切り替わります (フレーム %11)
+%12</translation>
     </message>
 </context>
 <context>
@@ -1497,7 +1579,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>設定: %1</translation>
     </message>
 </context>
 <context>
@@ -2947,15 +3029,15 @@ sets.csv、students.csv、class.csv、class-notes.txt、class-chart.pdf、class-
     </message>
     <message>
         <source>Count a folder&apos;s files as its owners handed them in (yes), or by their names (no); by default the owners decide in a hand-in folder, one that others may enter but not list.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーのファイルを、所有者が提出したものとして数える (yes) か、ファイル名で数える (no)。既定では、提出フォルダー (他人が入れるが一覧は見られないフォルダー) では所有者で決める。</translation>
     </message>
     <message>
         <source>Say whether the hand-in folder &lt;folder&gt; is set up as one of the guide&apos;s recipes, and what is wrong; nothing is summarised.</source>
-        <translation type="unfinished"></translation>
+        <translation>提出フォルダー &lt;フォルダー&gt; がガイドの手順のどれかのとおりに設定されているか、何が間違っているかを示す。集計は行わない。</translation>
     </message>
     <message>
         <source>--owners takes yes or no, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--owners には yes か no を指定します (%1 は不可)</translation>
     </message>
 </context>
 </TS>
