@@ -5,93 +5,93 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactietijden van de klas: eenvoudige reactie tegenover keuzereactie</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén punt voor de gemiddelde reactietijd van elke student (%1): het gemiddelde van de setgemiddelden, in hele ms zoals opgeslagen. Doos: onderste tot bovenste kwartiel; dikke lijn: mediaan; snorharen: de verste gemiddelden binnen 1,5 dooslengte.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n student</numerusform>
+            <numerusform>%n studenten</numerusform>
         </translation>
     </message>
     <message>
         <source>No reaction times in the files read</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen reactietijden in de gelezen bestanden</translation>
     </message>
     <message>
         <source>n = %1, mean %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1, gemiddelde %2 ms</translation>
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − eenvoudig: %2 ms (95%-BI %3 tot %4, %5 studenten)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactietijden van de klas</translation>
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Staven naast elke doos: elke poging die telt (%1 pogingen; class-notes.txt zegt welke), als aandeel van de pogingen van de test in klassen van %2 ms.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>reactietijd (ms)</translation>
     </message>
 </context>
 <context>
     <name>ClassFiles</name>
     <message>
         <source>not a recover.dat, .nrm or .col file</source>
-        <translation type="unfinished"></translation>
+        <translation>geen recover.dat-, .nrm- of .col-bestand</translation>
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weggelaten: de recover.dat van een gedeeld account bevat alleen wie het laatst testte</translation>
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>een named pipe (FIFO), niet gelezen</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>een socket, niet gelezen</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>een apparaat, niet gelezen</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>een koppeling, in een inlevermap niet gevolgd</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>ingeleverd door gebruiker %1 naast de mappen van de studenten, niet in een ervan</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>geen gebruiker %1 op deze computer; de map wordt weggelaten</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>de map is van gebruiker %1, niet van %2; de bestanden erin worden weggelaten</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>een map binnen de map van een student, niet gelezen</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ingeleverd door gebruiker %1, niet %2</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in een map van gebruiker %1, niet %2</translation>
     </message>
 </context>
 <context>
@@ -109,119 +109,133 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>De computers
+
+Elke opgeslagen tijd bevat wat de computer waarop ze is gemeten eraan toevoegt: de vertraging van
+het beeldscherm (de kleurprikkels) of van de geluidsuitvoer (de tonen), en die van de muis (de polling,
+het ontdenderen, het invoerpad). De computercontrole (brevane --check-machine) heeft ze op elke computer
+hieronder gemeten met een fotodiode, een luskabel en een microfoon via de geluidskaart; de reactietijd
+van een student is ongeveer de opgeslagen tijd min de vertraging van het prikkeldeel en die van de muis.
+Binnen één computer veranderen ze een verschil tussen tests (keuze min eenvoudig) niet, dus de gepaarde
+intervallen in class.csv blijven gelden; tijden van computers met andere vertragingen zijn langer of
+korter met dat verschil. sets.csv en students.csv eindigen met de computer van elk bestand en diens vertragingen.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (gecontroleerd %2; %3; bestanden: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>modus onbekend</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Beeldscherm en muis samen voegen op deze computers %1 tot %2 ms toe: een visuele tijd gemeten op
+de ene kan door de computers alleen tot %3 ms verschillen van die op een andere.
+</translation>
     </message>
 </context>
 <context>
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 overgeslagen: %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een kopie van %2: één keer gelezen</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 bestanden gelezen</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan de map %1 niet aanmaken</translation>
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kon %1 niet schrijven: %2</translation>
     </message>
     <message>
         <source>%1 read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gelezen</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bestand</numerusform>
+            <numerusform>%n bestanden</numerusform>
         </translation>
     </message>
     <message>
         <source> (and %1 read once)</source>
-        <translation type="unfinished"></translation>
+        <translation> (en %1 één keer gelezen)</translation>
     </message>
     <message numerus="yes">
         <source>%n copy(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kopie</numerusform>
+            <numerusform>%n kopieën</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 overgeslagen; %3 (%4 per map, %5 per bestandsnaam); tests: %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n student</numerusform>
+            <numerusform>%n studenten</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
 </context>
 <context>
     <name>ClassSummary</name>
     <message>
         <source>.%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>.%1-bestand</translation>
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>het heeft %1 regels; een %2 heeft er %3</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 is niet wat een %2 daar bevat</translation>
     </message>
     <message>
         <source>it has more than the %1 lines of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het heeft meer dan de %1 regels van een %2</translation>
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 bevat %3 sets die ook in %4 staan; elk één keer genomen</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft twee verschillende %2-bestanden, %3 en %4: beide als aparte sets behouden</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingeleverd: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n student</numerusform>
+            <numerusform>%n studenten</numerusform>
         </translation>
     </message>
 </context>
@@ -229,7 +243,7 @@ one may differ from another&apos;s by up to %3 ms from the machines alone.
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kan de map %1 niet aanmaken of openen; bestanden worden bewaard in %2</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
@@ -269,329 +283,368 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik: %1 [--user-folder] [--hand-in MAP] [--unlock] [--language CODE]
+            [CONFIGURATIEBESTAND]
+         %1 --timing-check | --check-machine | --version | --help
+
+Reactietijd bij eenvoudige en complexe prikkels: de reactietijden van een
+student op een toon, een kleurwissel of beide: een eenvoudige en twee keuzetests.
+
+  CONFIGURATIEBESTAND de configuratie die in plaats van %2 wordt gebruikt; een
+                      relatieve naam geldt in de map waarin bestanden staan
+  --user-folder       bestanden in de gebruikersmap, die zo nodig wordt gemaakt:
+                      %3
+                      (zo start het menu-item op het bureaublad het programma)
+  --hand-in MAP       lever ook elk opgeslagen .nrm- en .col-bestand en elke
+                      recover.dat in bij MAP/&lt;inlognaam&gt;/, voor de docent
+                      (voor alle gebruikers: /etc/xdg/Brevane/Brevane.conf;
+                      man brevane)
+  --unlock            waar het lab de instellingen vergrendelt: laat een lid van
+                      de docentengroep van het lab ze in deze sessie wijzigen
+  --timing-check      toon een knipperend vlak voor een fotodiode of camera, met
+                      de verversingsfrequentie, de jitter van de beeldtijden en
+                      de gebruikte tijdstempelbronnen (Esc of een klik stopt het)
+  --check-machine     controleer deze pc van begin tot eind via de geluidsingang:
+                      het scherm met een fotodiode, het geluid met een kabel van
+                      de uitgang, de muis via zijn klik; bewaart de vertragingen
+                      voor het infovenster en het klasoverzicht (docs/guide.md)
+  --language CODE     toon het programma in deze taal (de, ja, ar, ...; Engels
+                      waar er geen vertaling is) in plaats van die van het
+                      systeem of die uit Brevane.conf
+  --version           toon de versie en stop
+  --help              toon deze tekst en stop
+
+Bestanden staan in de huidige map, of met --user-folder in de map hierboven:
+%2 (de configuratie, met de standaardwaarden geschreven als ze ontbreekt)
+en recover.dat (de sets van elke test, herschreven aan het eind van een reeks;
+Herstellen in het hoofdmenu leest het terug). De bestandsvensters openen daar;
+resultaatbestanden (.nrm, .col) komen waar u ze opslaat.
+</translation>
     </message>
 </context>
 <context>
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>; tijden kunnen een beeld langer zijn: zie de handleiding</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Het venstersysteem meldt niet wanneer een beeld wordt getoond</translation>
     </message>
     <message>
         <source>The X server does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>De X-server meldt niet wanneer een beeld wordt getoond</translation>
     </message>
     <message>
         <source>XWayland shows the window through the Wayland compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>XWayland toont het venster via de Wayland-compositor</translation>
     </message>
     <message>
         <source>Some stimuli were stamped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommige prikkels kregen hun tijdstempel van %1</translation>
     </message>
     <message>
         <source>the display&apos;s refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>de verversing van het scherm</translation>
     </message>
     <message>
         <source>the X server&apos;s refresh, not the pixel&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>de verversing van de X-server, niet die van de pixel</translation>
     </message>
     <message>
         <source>the compositor&apos;s frame timings</source>
-        <translation type="unfinished"></translation>
+        <translation>de beeldtimings van de compositor</translation>
     </message>
     <message>
         <source>the screen read back</source>
-        <translation type="unfinished"></translation>
+        <translation>het teruggelezen scherm</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s report of the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>de melding van het beeld door de Wayland-compositor</translation>
     </message>
     <message>
         <source>the hand-over to the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>de overdracht aan de X-server</translation>
     </message>
     <message>
         <source>the clock after a repaint</source>
-        <translation type="unfinished"></translation>
+        <translation>de klok na het hertekenen</translation>
     </message>
     <message>
         <source>%1 (exact)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (exact)</translation>
     </message>
     <message>
         <source>%1 (estimated)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (geschat)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>not reported (a virtual screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>niet gemeld (een virtueel scherm)</translation>
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>De Wayland-compositor schat wanneer een beeld wordt getoond; tijden kunnen een beeld langer zijn: zie de handleiding</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Reflex Data Files (*.nrm)|*.nrm</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactiegegevens (*.nrm)|*.nrm</translation>
     </message>
     <message>
         <source>Reflex Data Files (*.col)|*.col</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactiegegevens (*.col)|*.col</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+        Het bestand bestaat al. Wilt u het overschrijven?</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand opslaan</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij opslaan</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan geannuleerd</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij laden</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden geannuleerd</translation>
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv)|*.csv</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>%1 is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een map, geen bestand.</translation>
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat %2 MB, veel meer dan enig bestand van dit programma; het is niet gelezen.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is veel groter dan enig bestand van dit programma; het is niet gelezen.</translation>
     </message>
 </context>
 <context>
     <name>HandIn</name>
     <message>
         <source>Hand-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Inleveren</translation>
     </message>
     <message>
         <source>the hand-in folder is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>de inlevermap ontbreekt</translation>
     </message>
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet ingeleverd bij %1: %2.
+Uw bestand is op deze computer opgeslagen; het wordt ingeleverd wanneer u weer opslaat.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>de inlevermap reageert nog steeds niet</translation>
     </message>
     <message>
         <source>the hand-in folder did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>de inlevermap reageerde niet</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>de map %1 in de inlevermap is een koppeling, geen map</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in de inlevermap is geen map</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>de map %1 in de inlevermap is van een andere gebruiker</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>buiten uw mediaan ± 3 geschaalde MAD&apos;s van de test</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>buiten uw gemiddelde ± 3 SD van de test</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>hier niets weggelaten</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactietijden van %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw tijden naast die van uw klas (%1 studenten), in hele milliseconden zoals opgeslagen.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>test</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>sets</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>pogingen die tellen</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>gemiddelde</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>mediaan</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>anticipaties</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>uitvallers</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>uitschieters</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pogingen die tellen: alle behalve gemiste treffers, anticipaties (onder %1 ms), uitvallers (boven %2 ms) en uitschieters (%3). gemiddelde: het gemiddelde van uw setgemiddelden, elke tijd zoals opgeslagen. mediaan, μ, σ, τ: uw pogingen behalve gemiste treffers, anticipaties en uitvallers; μ, σ, τ: de ex-gaussverdeling die erop is gepast, een normaal deel (μ, σ) plus een exponentieel deel met gemiddelde τ, de trage staart; vanaf %4 pogingen.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grijs: de pogingen van de klas die tellen; omlijnd: die van u, elk als aandeel van de eigen pogingen. Streepjes: de gemiddelden van de klas; de stip: het uwe.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen gemiddelde: geen van uw pogingen is een reactietijd.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw gemiddelde, %1 ms; niemand anders heeft deze test gedaan.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw gemiddelde, %1 ms: van de %2 anderen %3 sneller, %4 trager.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactietijden: een pagina per student</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen zijn vergrendeld door het lab (LockSettings in %1).</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemand mag hier de instellingen ontgrendelen: %1 noemt geen docentengroep (Teachers in de sectie [Lab]).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen zijn vergrendeld door het lab (LockSettings in %1); een lid van de groep %2 kan ze wijzigen door het programma met --unlock te starten.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen een lid van de groep %1 mag de instellingen met --unlock ontgrendelen, en %2 is dat niet; de instellingen blijven vergrendeld.</translation>
     </message>
 </context>
 <context>
     <name>MachineCheck</name>
     <message>
         <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 metingen</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>het signaal is te zwak (%1): zet het ingangsvolume of de helderheid van het scherm hoger en houd de diode plat op het vlak</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>het signaal is te zwak (%1): zet het uitgangs- en het ingangsvolume hoger</translation>
     </message>
     <message>
         <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>de klikken zijn te zacht (%1): zet de microfoon dichter bij de muis en het ingangsvolume hoger</translation>
     </message>
     <message>
         <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation type="unfinished"></translation>
+        <translation>het signaal heeft te veel ruis (%1): houd de ruimte stil, de kabel kort en uit de buurt van het lichtnet, en zet het ingangsvolume lager als het bromt</translation>
     </message>
     <message>
         <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>de opname is afgebroken (%1): sluit andere programma&apos;s die de geluidskaart gebruiken en probeer het opnieuw</translation>
     </message>
     <message>
         <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>geen flits gezien in %1: zit de diode op het vlak en in de ingang die opneemt?</translation>
     </message>
     <message>
         <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>geen toon teruggekomen in %1: is de uitgang doorgelust naar de ingang die opneemt?</translation>
     </message>
     <message>
         <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation type="unfinished"></translation>
+        <translation>geen klik gehoord in %1: staat de microfoon naast de muis?</translation>
     </message>
     <message>
         <source>too few trials (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>te weinig metingen (%1)</translation>
     </message>
 </context>
 <context>
     <name>MachineResult</name>
     <message>
         <source>it is not a machine check&apos;s result</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen resultaat van een computercontrole</translation>
     </message>
     <message>
         <source>line %1 is not a part&apos;s lag</source>
