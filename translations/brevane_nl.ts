@@ -2028,7 +2028,7 @@ Het vlak wisselt elke %10 beelden (beeld %11)
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Terugzetten</translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>Back to the configuration loaded at start-up</source>
@@ -2559,7 +2559,7 @@ Het vlak wisselt elke %10 beelden (beeld %11)
     <name>frmLoadDisplay</name>
     <message>
         <source>Loading</source>
-        <translation>Bezig met laden</translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Loading Display Please Wait...</source>
@@ -2650,7 +2650,8 @@ Het vlak wisselt elke %10 beelden (beeld %11)
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation>Gegevens NIET opgeslagen!</translation>
+        <translation>Gegevens NIET opgeslagen!
+</translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>

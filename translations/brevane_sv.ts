@@ -2650,7 +2650,8 @@ Ytan växlar var %10:e bildruta (bildruta %11)
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation>Data INTE sparade!</translation>
+        <translation>Data INTE sparade!
+</translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>
@@ -2828,7 +2829,7 @@ Ytan växlar var %10:e bildruta (bildruta %11)
     </message>
     <message>
         <source>Setup</source>
-        <translation>Inställningar</translation>
+        <translation>Ställ in</translation>
     </message>
     <message>
         <source>OK</source>
