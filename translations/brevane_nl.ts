@@ -411,8 +411,8 @@ resultaatbestanden (.nrm, .col) komen waar u ze opslaat.
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation>
-
+        <translation><byte value="xd"/>
+<byte value="xd"/>
         Het bestand bestaat al. Wilt u het overschrijven?</translation>
     </message>
     <message>
@@ -709,8 +709,7 @@ Uw bestand is op deze computer opgeslagen; het wordt ingeleverd wanneer u weer o
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation>
-Uw gegevens blijven in het geheugen bewaard.</translation>
+        <translation><byte value="xd"/>Uw gegevens blijven in het geheugen bewaard.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
@@ -789,8 +788,7 @@ Uw gegevens blijven in het geheugen bewaard.</translation>
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation>Afdrukfout
-</translation>
+        <translation>Afdrukfout<byte value="xd"/></translation>
     </message>
     <message>
         <source>Print Cancelled</source>
@@ -948,8 +946,7 @@ Uw gegevens blijven in het geheugen bewaard.</translation>
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation>Ongeldig configuratiebestand
-Geen bestand geladen</translation>
+        <translation>Ongeldig configuratiebestand<byte value="xd"/>Geen bestand geladen</translation>
     </message>
 </context>
 <context>
@@ -1132,8 +1129,7 @@ gemiddelde τ %3 ms</translation>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation>
-Een auditieve prikkel heeft het nodig: kies een visuele prikkel in Opties.</translation>
+        <translation><byte value="xd"/>Een auditieve prikkel heeft het nodig: kies een visuele prikkel in Opties.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
@@ -1141,8 +1137,7 @@ Een auditieve prikkel heeft het nodig: kies een visuele prikkel in Opties.</tran
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation>
-De reeks loopt alleen met de kleur.</translation>
+        <translation><byte value="xd"/>De reeks loopt alleen met de kleur.</translation>
     </message>
 </context>
 <context>
@@ -2650,8 +2645,7 @@ Het vlak wisselt elke %10 beelden (beeld %11)
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation>Gegevens NIET opgeslagen!
-</translation>
+        <translation>Gegevens NIET opgeslagen!<byte value="xd"/></translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>

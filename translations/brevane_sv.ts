@@ -411,8 +411,8 @@ i huvudmenyn läser in den igen). Fildialogerna öppnas där; resultatfiler
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation>
-
+        <translation><byte value="xd"/>
+<byte value="xd"/>
         Filen finns redan. Vill du skriva över den?</translation>
     </message>
     <message>
@@ -709,8 +709,7 @@ Din fil är sparad på den här datorn; den lämnas in nästa gång du sparar.</
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation>
-Dina data finns kvar i minnet.</translation>
+        <translation><byte value="xd"/>Dina data finns kvar i minnet.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
@@ -789,8 +788,7 @@ Dina data finns kvar i minnet.</translation>
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation>Utskriftsfel
-</translation>
+        <translation>Utskriftsfel<byte value="xd"/></translation>
     </message>
     <message>
         <source>Print Cancelled</source>
@@ -948,8 +946,7 @@ Dina data finns kvar i minnet.</translation>
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation>Ogiltig konfigurationsfil
-Ingen fil inläst</translation>
+        <translation>Ogiltig konfigurationsfil<byte value="xd"/>Ingen fil inläst</translation>
     </message>
 </context>
 <context>
@@ -1132,8 +1129,7 @@ medelvärde τ %3 ms</translation>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation>
-En ljudstimulus behöver den: välj en ljusstimulus under Alternativ.</translation>
+        <translation><byte value="xd"/>En ljudstimulus behöver den: välj en ljusstimulus under Alternativ.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
@@ -1141,8 +1137,7 @@ En ljudstimulus behöver den: välj en ljusstimulus under Alternativ.</translati
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation>
-Serien körs med enbart färgen.</translation>
+        <translation><byte value="xd"/>Serien körs med enbart färgen.</translation>
     </message>
 </context>
 <context>
@@ -2650,8 +2645,7 @@ Ytan växlar var %10:e bildruta (bildruta %11)
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation>Data INTE sparade!
-</translation>
+        <translation>Data INTE sparade!<byte value="xd"/></translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>
