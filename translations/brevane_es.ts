@@ -420,8 +420,8 @@ leer). Los diálogos de archivo se abren ahí; los archivos de resultados (.nrm,
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation>
-
+        <translation><byte value="xd"/>
+<byte value="xd"/>
         El archivo ya existe. ¿Desea sobrescribirlo?</translation>
     </message>
     <message>
@@ -718,7 +718,7 @@ Su archivo está guardado en este ordenador; se entregará la próxima vez que g
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation>Sus datos se conservan en memoria.</translation>
+        <translation><byte value="xd"/>Sus datos se conservan en memoria.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
@@ -797,7 +797,7 @@ Su archivo está guardado en este ordenador; se entregará la próxima vez que g
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation>Error de impresión</translation>
+        <translation>Error de impresión<byte value="xd"/></translation>
     </message>
     <message>
         <source>Print Cancelled</source>
@@ -955,7 +955,7 @@ Su archivo está guardado en este ordenador; se entregará la próxima vez que g
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation>Archivo de configuración no válidoNo se ha cargado ningún archivo</translation>
+        <translation>Archivo de configuración no válido<byte value="xd"/>No se ha cargado ningún archivo</translation>
     </message>
 </context>
 <context>
@@ -1138,7 +1138,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation>Un estímulo auditivo lo necesita: elija un estímulo visual en Opciones.</translation>
+        <translation><byte value="xd"/>Un estímulo auditivo lo necesita: elija un estímulo visual en Opciones.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
@@ -1146,7 +1146,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation>La serie se realiza solo con el color.</translation>
+        <translation><byte value="xd"/>La serie se realiza solo con el color.</translation>
     </message>
 </context>
 <context>
@@ -2654,7 +2654,7 @@ El recuadro cambia cada %10 fotogramas (fotograma %11)
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation>¡Datos NO guardados!</translation>
+        <translation>¡Datos NO guardados!<byte value="xd"/></translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>

@@ -419,8 +419,8 @@ vont là où vous les enregistrez.
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation>
-
+        <translation><byte value="xd"/>
+<byte value="xd"/>
         Le fichier existe déjà. Voulez-vous l&apos;écraser ?</translation>
     </message>
     <message>
@@ -717,7 +717,7 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation>Vos données sont gardées en mémoire.</translation>
+        <translation><byte value="xd"/>Vos données sont gardées en mémoire.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
@@ -796,7 +796,7 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation>Erreur d&apos;impression</translation>
+        <translation>Erreur d&apos;impression<byte value="xd"/></translation>
     </message>
     <message>
         <source>Print Cancelled</source>
@@ -954,7 +954,7 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation>Fichier de configuration non valideAucun fichier chargé</translation>
+        <translation>Fichier de configuration non valide<byte value="xd"/>Aucun fichier chargé</translation>
     </message>
 </context>
 <context>
@@ -1137,7 +1137,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation>Un stimulus sonore en a besoin : choisissez un stimulus visuel dans Options.</translation>
+        <translation><byte value="xd"/>Un stimulus sonore en a besoin : choisissez un stimulus visuel dans Options.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
@@ -1145,7 +1145,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation>La série se déroule avec la couleur seule.</translation>
+        <translation><byte value="xd"/>La série se déroule avec la couleur seule.</translation>
     </message>
 </context>
 <context>
@@ -2653,7 +2653,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation>Données NON enregistrées !</translation>
+        <translation>Données NON enregistrées !<byte value="xd"/></translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>

@@ -405,8 +405,8 @@ the main menu reads it back). The file dialogs open there; results files
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation>
-
+        <translation><byte value="xd"/>
+<byte value="xd"/>
         파일이 이미 있습니다. 덮어쓰시겠습니까?</translation>
     </message>
     <message>
@@ -703,8 +703,7 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation>
-데이터는 메모리에 남아 있습니다.</translation>
+        <translation><byte value="xd"/>데이터는 메모리에 남아 있습니다.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
@@ -783,8 +782,7 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation>인쇄 오류
-</translation>
+        <translation>인쇄 오류<byte value="xd"/></translation>
     </message>
     <message>
         <source>Print Cancelled</source>
@@ -942,8 +940,7 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation>잘못된 설정 파일
-불러온 파일 없음</translation>
+        <translation>잘못된 설정 파일<byte value="xd"/>불러온 파일 없음</translation>
     </message>
 </context>
 <context>
@@ -1126,8 +1123,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation>
-소리 자극에는 이 장치가 필요합니다: 옵션에서 빛 자극을 선택하십시오.</translation>
+        <translation><byte value="xd"/>소리 자극에는 이 장치가 필요합니다: 옵션에서 빛 자극을 선택하십시오.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
@@ -1135,8 +1131,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation>
-이 시리즈는 색만으로 진행합니다.</translation>
+        <translation><byte value="xd"/>이 시리즈는 색만으로 진행합니다.</translation>
     </message>
 </context>
 <context>
@@ -2644,7 +2639,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation>데이터가 저장되지 않았습니다!</translation>
+        <translation>데이터가 저장되지 않았습니다!<byte value="xd"/></translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>

@@ -402,8 +402,8 @@ the main menu reads it back). The file dialogs open there; results files
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation>
-
+        <translation><byte value="xd"/>
+<byte value="xd"/>
         文件已存在。是否覆盖？</translation>
     </message>
     <message>
@@ -700,8 +700,7 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation>
-您的数据仍保存在内存中。</translation>
+        <translation><byte value="xd"/>您的数据仍保存在内存中。</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
@@ -780,8 +779,7 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation>打印错误
-</translation>
+        <translation>打印错误<byte value="xd"/></translation>
     </message>
     <message>
         <source>Print Cancelled</source>
@@ -939,8 +937,7 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation>无效的设置文件
-未加载文件</translation>
+        <translation>无效的设置文件<byte value="xd"/>未加载文件</translation>
     </message>
 </context>
 <context>
@@ -1123,8 +1120,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation>
-声音刺激需要该设备：请在“选项”中选择光刺激。</translation>
+        <translation><byte value="xd"/>声音刺激需要该设备：请在“选项”中选择光刺激。</translation>
     </message>
     <message>
         <source>No Sound Device</source>
@@ -1132,8 +1128,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation>
-本系列仅使用颜色运行。</translation>
+        <translation><byte value="xd"/>本系列仅使用颜色运行。</translation>
     </message>
 </context>
 <context>
@@ -2641,7 +2636,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation>数据尚未保存！</translation>
+        <translation>数据尚未保存！<byte value="xd"/></translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>
