@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>الأعمدة بجانب كل صندوق: كل محاولة محتسبة (%1 محاولة؛ يبيّن class-notes.txt أيّها)، كحصص من محاولات الاختبار في فئات عرض كل منها %2 ملّي ثانية.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>زمن الاستجابة (ملّي ثانية)</translation>
     </message>
 </context>
 <context>
@@ -59,43 +59,43 @@
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>أنبوب مسمّى (FIFO)، لم يُقرأ</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>مقبس، لم يُقرأ</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف جهاز، لم يُقرأ</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>رابط، لا يُتبَع في مجلد التسليم</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>سلّمه المستخدم %1 بجانب مجلدات الطلاب، لا داخل أحدها</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد مستخدم %1 على هذا الحاسوب؛ استُبعد المجلد</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد ملك المستخدم %1، لا %2؛ استُبعدت ملفاته</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد داخل مجلد طالب، لم يُقرأ</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>سلّمه المستخدم %1، لا %2</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>في مجلد للمستخدم %1، لا %2</translation>
     </message>
 </context>
 <context>
@@ -113,22 +113,36 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>الحواسيب
+
+يتضمن كل زمن محفوظ ما يضيفه الحاسوب الذي قيس عليه: تأخّر الشاشة (مثيرات
+اللون) أو تأخّر مخرج الصوت (الأصوات)، وتأخّر الفأرة (استطلاعها، وإزالة ارتداد أزرارها،
+ومسار الإدخال). قاسها فحص الحاسوب (brevane --check-machine) على كل حاسوب
+أدناه بثنائي ضوئي وكبل حلقي وميكروفون عبر بطاقة الصوت؛ وزمن استجابة الطالب
+هو تقريبًا الزمن المحفوظ ناقصًا تأخّر جزء المثير وتأخّر الفأرة. وعلى حاسوب واحد
+لا تغيّر هذه التأخّرات الفرق بين اختبارين (الاختياري ناقص البسيط)، لذا تبقى الفترات
+المزدوجة في class.csv صحيحة؛ أما الأزمنة من حواسيب تختلف تأخّراتها فتطول أو تقصر بمقدار
+ذلك الفرق. ينتهي sets.csv وstudents.csv بحاسوب كل ملف وتأخّراته.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (فُحص في %2؛ %3؛ الملفات: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>الوضع غير معروف</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>تضيف الشاشة والفأرة معًا من %1 إلى %2 ملّي ثانية على هذه الحواسيب: فقد يختلف زمن بصري قيس على
+أحدها عن زمن قيس على آخر بما يصل إلى %3 ملّي ثانية بسبب الحواسيب وحدها.
+</translation>
     </message>
 </context>
 <context>
@@ -289,7 +303,43 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: %1 [--user-folder] [--hand-in المجلد] [--unlock] [--language الرمز]
+          [ملف-الإعدادات]
+       %1 --timing-check | --check-machine | --version | --help
+
+قياس زمن الاستجابة للمثير البسيط والمركّب: أزمنة استجابة الطالب لصوت أو
+لتغيّر لون أو لكليهما، في اختبار بسيط واختبارين اختياريين.
+
+  ملف-الإعدادات       الإعدادات التي تُستخدم بدلًا من %2؛ ويُبحث عن الاسم
+                      النسبي في المجلد الذي تُحفظ فيه الملفات
+  --user-folder       حفظ الملفات في مجلد خاص بالمستخدم، يُنشأ إن لم يوجد:
+                      %3
+                      (بهذه الطريقة يشغّل مدخل قائمة سطح المكتب البرنامج)
+  --hand-in المجلد    تسليم كل ملف .nrm و.col يُحفظ وكل ملف
+                      recover.dat أيضًا إلى المجلد/&lt;اسم الدخول&gt;/ للمعلم
+                      (يُضبط لكل المستخدمين في /etc/xdg/Brevane/Brevane.conf؛
+                      man brevane)
+  --unlock            حيث يقفل المختبر الإعدادات، يتيح لعضو في مجموعة معلمي
+                      المختبر تغييرها في هذه الجلسة
+  --timing-check      عرض رقعة وامضة لثنائي ضوئي أو كاميرا، مع معدل التحديث
+                      وتذبذب زمن الإطار ومصادر التوقيت المستخدمة
+                      (Esc أو نقرة تُنهيه)
+  --check-machine     فحص هذا الحاسوب من طرف إلى طرف عبر مدخل بطاقة الصوت: الشاشة
+                      بثنائي ضوئي، والصوت بكبل من المخرج، والفأرة بنقرتها؛ ويحفظ
+                      التأخّرات لنافذة «حول» ولملخص الصف
+                      (docs/guide.md)
+  --language الرمز    عرض البرنامج بهذه اللغة (de وja وar ...؛ وبالإنجليزية
+                      حيث لا توجد ترجمة) بدلًا من لغة النظام أو اللغة
+                      المضبوطة في Brevane.conf
+  --version           طباعة الإصدار والانتهاء
+  --help              طباعة هذا النص والانتهاء
+
+تُحفظ الملفات في المجلد الحالي، أو مع --user-folder في المجلد المذكور
+أعلاه: %2 (الإعدادات، ويُكتب بالقيم الافتراضية إن لم يوجد)
+وrecover.dat (مجموعات كل اختبار، ويُعاد كتابته عند انتهاء كل سلسلة؛ ويقرؤه
+«استعادة» في القائمة الرئيسية). تُفتح نوافذ الملفات هناك؛ أما ملفات النتائج
+(.nrm و.col) فتُحفظ حيث تحفظها.
+</translation>
     </message>
 </context>
 <context>
@@ -455,190 +505,190 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد %1 في مجلد التسليم رابط، لا مجلد</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 في مجلد التسليم ليس مجلدًا</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد %1 في مجلد التسليم ملك لمستخدم آخر</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>خارج وسيطك في الاختبار ± 3 انحرافات مطلقة وسيطة مُعايَرة (MAD)</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>خارج متوسطك في الاختبار ± 3 انحرافات معيارية</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُستبعد شيء هنا</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>أزمنة استجابة %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>أزمنتك بجانب أزمنة صفك (عدد الطلاب: %1)، بالملّي ثانية الكاملة كما حُفظت.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبار</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعات</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولات المحتسبة</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>المتوسط</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>الوسيط</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستباقات</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>الهفوات</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>القيم الشاذة</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولات المحتسبة: كلها عدا الإصابات الفائتة والاستباقات (أقل من %1 ملّي ثانية) والهفوات (أكثر من %2 ملّي ثانية) والقيم الشاذة (%3). المتوسط: متوسط متوسطات مجموعاتك، بكل زمن كما حُفظ. الوسيط وμ وσ وτ: محاولاتك عدا الإصابات الفائتة والاستباقات والهفوات؛ μ وσ وτ: توزيع غاوسي أسّي (ex-Gaussian) مُوفَّق عليها، أي جزء طبيعي (μ، σ) زائد جزء أسّي متوسطه τ، وهو الذيل البطيء؛ متى بلغ عدد المحاولات %4 على الأقل.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>الرمادي: محاولات الصف المحتسبة؛ المحدَّد بخط: محاولاتك، وكلٌّ كحصص من محاولاته. العلامات: متوسطات الصف؛ النقطة: متوسطك.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا متوسط: لا زمن استجابة في أيٍّ من محاولاتك.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسطك %1 ملّي ثانية؛ لم يُجرِ أحد غيرك هذا الاختبار.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسطك %1 ملّي ثانية: من الآخرين وعددهم %2، أسرع منك %3 وأبطأ منك %4.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>أزمنة الاستجابة: صفحة لكل طالب</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>أقفل المختبر الإعدادات (LockSettings في %1).</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن لأحد فتح قفل الإعدادات هنا: لا يسمّي %1 مجموعة مستخدمين للمعلمين (Teachers في قسم [Lab] منه).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>أقفل المختبر الإعدادات (LockSettings في %1)؛ يمكن لعضو في مجموعة المستخدمين %2 تغييرها بتشغيل البرنامج مع --unlock.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يفتح قفل الإعدادات مع --unlock إلا عضو في مجموعة المستخدمين %1، و%2 ليس عضوًا فيها؛ تبقى الإعدادات مقفلة.</translation>
     </message>
 </context>
 <context>
     <name>MachineCheck</name>
     <message>
         <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>التجارب: %1 من %2</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>الإشارة ضعيفة جدًا (%1): ارفع مستوى صوت المدخل أو سطوع الشاشة، وثبّت الثنائي مستويًا على الرقعة</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>الإشارة ضعيفة جدًا (%1): ارفع مستوى صوت المخرج والمدخل</translation>
     </message>
     <message>
         <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>النقرات خافتة جدًا (%1): قرّب الميكروفون من الفأرة وارفع مستوى صوت المدخل</translation>
     </message>
     <message>
         <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation type="unfinished"></translation>
+        <translation>الإشارة كثيرة الضجيج (%1): حافظ على هدوء الغرفة، واجعل الكبل قصيرًا وبعيدًا عن أسلاك الكهرباء، واخفض مستوى صوت المدخل إن سُمع طنين</translation>
     </message>
     <message>
         <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>انقطع التسجيل (%1): أغلق البرامج الأخرى التي تستخدم بطاقة الصوت وحاول مجددًا</translation>
     </message>
     <message>
         <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُرصد أي وميض خلال %1: هل الثنائي على الرقعة وموصول بالمدخل الذي يسجّل؟</translation>
     </message>
     <message>
         <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يعد أي صوت خلال %1: هل المخرج موصول بالمدخل الذي يسجّل؟</translation>
     </message>
     <message>
         <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُسمع أي نقرة خلال %1: هل الميكروفون بجانب الفأرة؟</translation>
     </message>
     <message>
         <source>too few trials (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>التجارب قليلة جدًا (%1)</translation>
     </message>
 </context>
 <context>
     <name>MachineResult</name>
     <message>
         <source>it is not a machine check&apos;s result</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس نتيجة فحص حاسوب</translation>
     </message>
     <message>
         <source>line %1 is not a part&apos;s lag</source>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1 ليس تأخّر جزء</translation>
     </message>
     <message>
         <source>it names no machine</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يسمّي أي حاسوب</translation>
     </message>
     <message>
         <source>%1 %2 ms (SD %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ملّي ثانية (الانحراف المعياري %3)</translation>
     </message>
     <message>
         <source>%1: not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: لم يُقَس</translation>
     </message>
     <message>
         <source>Machine check: not done on this machine (brevane --check-machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص الحاسوب: لم يُجرَ على هذا الحاسوب (brevane --check-machine)</translation>
     </message>
     <message>
         <source>Machine check (%1, %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص الحاسوب (%1، %2): %3</translation>
     </message>
 </context>
 <context>
