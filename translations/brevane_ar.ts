@@ -877,31 +877,31 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     <name>RuleOptions</name>
     <message>
         <source>A time under &lt;ms&gt; is an anticipation (default: 100).</source>
-        <translation type="unfinished"></translation>
+        <translation>الزمن الأقل من &lt;ms&gt; استباق (الافتراضي: 100).</translation>
     </message>
     <message>
         <source>A time over &lt;ms&gt; is a lapse (default: 2000).</source>
-        <translation type="unfinished"></translation>
+        <translation>الزمن الأكبر من &lt;ms&gt; هفوة (الافتراضي: 2000).</translation>
     </message>
     <message>
         <source>Cut outliers beyond median +- 3 scaled MADs (mad, the default), mean +- 3 SD (sd), or not at all (none).</source>
-        <translation type="unfinished"></translation>
+        <translation>استبعاد القيم الشاذة خارج الوسيط +- 3 انحرافات مطلقة وسيطة مُعايَرة (mad، الافتراضي)، أو خارج المتوسط +- 3 انحرافات معيارية (sd)، أو عدم استبعادها (none).</translation>
     </message>
     <message>
         <source>Write a PDF page for each student, handout-&lt;student&gt;.pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة صفحة PDF لكل طالب، handout-&lt;student&gt;.pdf.</translation>
     </message>
     <message>
         <source>--%1 takes a whole number of milliseconds from %2 to %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>يقبل --%1 عددًا صحيحًا من الملّي ثانية من %2 إلى %3، لا %4</translation>
     </message>
     <message>
         <source>the lapse limit (%1 ms) must lie above the anticipation limit (%2 ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون حد الهفوة (%1 ملّي ثانية) أعلى من حد الاستباق (%2 ملّي ثانية)</translation>
     </message>
     <message>
         <source>--outlier-rule takes mad, sd or none, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يقبل --outlier-rule القيمة mad أو sd أو none، لا %1</translation>
     </message>
 </context>
 <context>
@@ -919,7 +919,7 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     <name>Settings</name>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات مقفلة</translation>
     </message>
 </context>
 <context>
@@ -973,159 +973,160 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     <name>ShapeChart</name>
     <message>
         <source>median of the student&apos;s runs (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>وسيط محاولات الطالب (ملّي ثانية)</translation>
     </message>
     <message>
         <source>τ, the slow tail (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>τ، الذيل البطيء (ملّي ثانية)</translation>
     </message>
     <message>
         <source>%1 of %2 students fitted
 mean τ %3 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>الطلاب الموفَّق لهم: %1 من %2
+متوسط τ: %3 ملّي ثانية</translation>
     </message>
     <message>
         <source>%1 − simple: μ %2 ms (95 % CI %3 to %4), τ %5 ms (%6 to %7), %8 students</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − البسيط: μ %2 ملّي ثانية (فترة ثقة 95 %: %3 إلى %4)، τ %5 ملّي ثانية (%6 إلى %7)، %8 طلاب</translation>
     </message>
     <message>
         <source>The shape of each student&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>شكل أزمنة كل طالب</translation>
     </message>
     <message>
         <source>One dot for each student and test with an ex-Gaussian fit (at least %1 runs that are neither anticipations nor lapses): across, the median of those runs; up, τ, the mean of the fit&apos;s exponential part: its slow tail. A test that slows every run moves the dots to the right; one that adds slow runs moves them up.</source>
-        <translation type="unfinished"></translation>
+        <translation>نقطة لكل طالب واختبار فيه توفيق غاوسي أسّي (ex-Gaussian) (ما لا يقل عن %1 من المحاولات التي ليست استباقًا ولا هفوة): أفقيًا وسيط تلك المحاولات؛ وعموديًا τ، متوسط الجزء الأسّي من التوفيق: ذيله البطيء. الاختبار الذي يُبطئ كل محاولة يحرّك النقاط إلى اليمين؛ والذي يضيف محاولات بطيئة يرفعها إلى الأعلى.</translation>
     </message>
     <message>
         <source>No student has %1 runs in a test yet: too few for a fit</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يبلغ أي طالب بعدُ %1 من المحاولات في اختبار: عدد لا يكفي للتوفيق</translation>
     </message>
 </context>
 <context>
     <name>ShareCheck</name>
     <message>
         <source>cannot look at %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فحص %1 (%2)</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس مجلدًا</translation>
     </message>
     <message>
         <source>cannot list %1 (%2): run this as a member of its group or as root</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر سرد محتوى %1 (%2): شغّل هذا بصفتك عضوًا في مجموعة مستخدميه أو بصفة root</translation>
     </message>
     <message>
         <source>1 student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد طالب واحد</translation>
     </message>
     <message>
         <source>%1 students&apos; folders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 من مجلدات الطلاب</translation>
     </message>
     <message>
         <source>%1: %2, all as the recipe has them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2، كلها كما تنص الوصفة</translation>
     </message>
     <message>
         <source>%1: %2; 1 thing to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2؛ أمر واحد يحتاج إلى تصحيح</translation>
     </message>
     <message>
         <source>%1: %2; %3 things to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2؛ أمور تحتاج إلى تصحيح: %3</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s first recipe, one group folder (mode 3773), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: الوصفة الأولى في الدليل، مجلد مشترك واحد (الأذونات 3773)، مجموعة المستخدمين %2</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s second recipe, a folder per student (mode 0751), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: الوصفة الثانية في الدليل، مجلد لكل طالب (الأذونات 0751)، مجموعة المستخدمين %2</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>أذونات %1 هي %2، لا %3</translation>
     </message>
     <message>
         <source>every user may list %1 and see who handed in: take the others&apos; r away</source>
-        <translation type="unfinished"></translation>
+        <translation>يستطيع كل مستخدم سرد محتوى %1 ومعرفة من سلّم: انزع إذن r عن الآخرين (others)</translation>
     </message>
     <message>
         <source>without the sticky bit a student may rename or remove another&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون البت اللاصق (sticky bit) يستطيع الطالب إعادة تسمية مجلد طالب آخر أو حذفه</translation>
     </message>
     <message>
         <source>without the setgid bit the students&apos; new folders do not get the group %1, and the teachers cannot read them</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون بت setgid لا تأخذ مجلدات الطلاب الجديدة مجموعة المستخدمين %1، ولا يستطيع المعلمون قراءتها</translation>
     </message>
     <message>
         <source>the students cannot %1 their folders in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يستطيع الطلاب %1 مجلداتهم في %2</translation>
     </message>
     <message>
         <source>make</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء</translation>
     </message>
     <message>
         <source>reach</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصول إلى</translation>
     </message>
     <message>
         <source>the group %1 cannot list %2, so the teachers do not see the folders</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تستطيع مجموعة المستخدمين %1 سرد محتوى %2، فلا يرى المعلمون المجلدات</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not root: %2 may rename or remove every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ملك المستخدم %2، لا root: يستطيع %2 إعادة تسمية مجلد أي طالب أو حذفه</translation>
     </message>
     <message>
         <source>%1 is a link, not a student&apos;s folder: remove it (hand-ins through it are refused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 رابط، لا مجلد طالب: احذفه (يُرفض التسليم عبره)</translation>
     </message>
     <message>
         <source>%1 is no student&apos;s folder, and belongs to user %2: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس مجلد أي طالب، وهو ملك المستخدم %2: احذفه</translation>
     </message>
     <message>
         <source>%1: there is no user %2 on this machine</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: لا يوجد مستخدم %2 على هذا الحاسوب</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not %3: remove it, or %3&apos;s hand-ins are refused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ملك المستخدم %2، لا %3: احذفه، وإلا رُفض تسليم %3</translation>
     </message>
     <message>
         <source>%1 has the group %2, not %3: the teachers cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>مجموعة مستخدمي %1 هي %2، لا %3: لا يستطيع المعلمون قراءته</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not 0750%3</source>
-        <translation type="unfinished"></translation>
+        <translation>أذونات %1 هي %2، لا 0750%3</translation>
     </message>
     <message>
         <source>: every user may read %1&apos;s files</source>
-        <translation type="unfinished"></translation>
+        <translation>: يستطيع كل مستخدم قراءة ملفات %1</translation>
     </message>
     <message>
         <source>%1 is in the group %2, and so may read every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 عضو في مجموعة المستخدمين %2، ولذا يستطيع قراءة مجلد كل طالب</translation>
     </message>
     <message>
         <source>%1 is a link, which the summary does not follow: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 رابط لا يتبعه الملخص: احذفه</translation>
     </message>
     <message>
         <source>%1 is a FIFO, a socket or a device, which the summary does not read: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 أنبوب FIFO أو مقبس أو ملف جهاز، لا يقرؤه الملخص: احذفه</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not to the folder&apos;s student</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ملك المستخدم %2، لا طالب المجلد</translation>
     </message>
     <message>
         <source>every user may read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يستطيع كل مستخدم قراءة %1</translation>
     </message>
 </context>
 <context>
@@ -1163,66 +1164,66 @@ mean τ %3 ms</source>
     <name>SoundCapture</name>
     <message>
         <source>the sound card has no input to record from (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>لا مدخل للتسجيل في بطاقة الصوت (%1)</translation>
     </message>
     <message>
         <source>the sound card&apos;s input cannot record mono at %1 Hz (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يستطيع مدخل بطاقة الصوت التسجيل أحاديًا (mono) بتردد %1 هرتز (%2)</translation>
     </message>
     <message>
         <source>no PipeWire server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يستجيب أي خادم PipeWire</translation>
     </message>
     <message>
         <source>PipeWire has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>لا مدخل للتسجيل في PipeWire</translation>
     </message>
     <message>
         <source>no PulseAudio server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يستجيب أي خادم PulseAudio</translation>
     </message>
     <message>
         <source>PulseAudio has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>لا مدخل للتسجيل في PulseAudio</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>the built-in defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>القيم الافتراضية المدمجة</translation>
     </message>
     <message>
         <source>, locked by the lab</source>
-        <translation type="unfinished"></translation>
+        <translation>، مقفلة من قِبل المختبر</translation>
     </message>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات مقفلة</translation>
     </message>
     <message>
         <source>The configuration file %1 is not read: the lab locks the settings (LockSettings in %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُقرأ ملف الإعدادات %1: المختبر يقفل الإعدادات (LockSettings في %2).</translation>
     </message>
     <message>
         <source>Loading the class configuration ...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تحميل إعدادات الصف ...</translation>
     </message>
     <message>
         <source>the class configuration %1</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الصف %1</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ملف بهذا الاسم</translation>
     </message>
     <message>
         <source>Class Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الصف</translation>
     </message>
     <message>
         <source>The class configuration %1 that %2 names cannot be read (%3); the configuration of this computer is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة إعدادات الصف %1 التي يسمّيها %2 (%3)؛ تُستخدم إعدادات هذا الحاسوب بدلًا منها.</translation>
     </message>
 </context>
 <context>
@@ -1363,7 +1364,7 @@ mean τ %3 ms</source>
     <name>XDisplay</name>
     <message>
         <source>a compositing manager</source>
-        <translation type="unfinished"></translation>
+        <translation>مدير تركيب</translation>
     </message>
 </context>
 <context>
@@ -1381,27 +1382,27 @@ mean τ %3 ms</source>
     <name>brevane::MachineCheckWindow</name>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ابدأ</translation>
     </message>
     <message>
         <source>S&amp;kip this part</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;خطَّ هذا الجزء</translation>
     </message>
     <message>
         <source>Sa&amp;ve the result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ النتيجة</translation>
     </message>
     <message>
         <source>Brevane Machine Check</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص الحاسوب في Brevane</translation>
     </message>
     <message>
         <source>Flashing patch</source>
-        <translation type="unfinished">رقعة وامضة</translation>
+        <translation>رقعة وامضة</translation>
     </message>
     <message>
         <source>Machine check guide</source>
-        <translation type="unfinished"></translation>
+        <translation>دليل فحص الحاسوب</translation>
     </message>
     <message>
         <source>Machine check: what this PC adds to every time a student measures on it.
@@ -1409,34 +1410,45 @@ mean τ %3 ms</source>
 The sound card&apos;s input is the clock: it hears the screen through a photodiode, the sound through a cable from the output, and the mouse through a microphone, and the program compares what it heard with its own stamps. Three parts, each about half a minute; skip any you cannot do. Each part gives the mean, the spread (SD) and the worst of its trials.
 
 Press Start (or Return) to begin with the screen; Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص الحاسوب: ما يضيفه هذا الحاسوب إلى كل زمن يقيسه طالب عليه.
+
+مدخل بطاقة الصوت هو الساعة: يسمع الشاشة عبر ثنائي ضوئي، والصوت عبر كبل من المخرج، والفأرة عبر ميكروفون، ويقارن البرنامج ما سمعه بتوقيتاته. ثلاثة أجزاء، مدة كل منها نحو نصف دقيقة؛ تخطَّ ما لا تستطيع إجراءه. يعطي كل جزء المتوسط والتشتت (الانحراف المعياري) وأسوأ تجاربه.
+
+اضغط «ابدأ» (أو Return) للبدء بالشاشة؛ Esc يُنهي الفحص.</translation>
     </message>
     <message>
         <source>No input to record from: %1.
 Plug a cable or a microphone into the sound card&apos;s input (line-in or microphone), make it the input in the sound settings, and start the check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا مدخل للتسجيل: %1.
+صِل كبلًا أو ميكروفونًا بمدخل بطاقة الصوت (مدخل الخط أو الميكروفون)، واجعله المدخل في إعدادات الصوت، ثم ابدأ الفحص من جديد.</translation>
     </message>
     <message>
         <source>
 
 Clicks: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+النقرات: %1 من %2</translation>
     </message>
     <message>
         <source>Screen: a photodiode held on the flashing patch.
 You need a BPW34 photodiode (or any small silicon photodiode, a few euros) soldered to a 3.5 mm plug. On a line-in: the diode&apos;s anode to the tip, its cathode (the marked side) to the sleeve. On a microphone input, which feeds a few volts through the tip: the cathode to the tip, the anode to the sleeve. Set the input volume to about half.
 Tape the diode flat on the middle of the patch below, the screen at the brightness the students use, the room light as in class. Press Start: the patch flashes %1 times, once a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>الشاشة: ثنائي ضوئي مثبّت على الرقعة الوامضة.
+تحتاج إلى ثنائي ضوئي BPW34 (أو أي ثنائي ضوئي سيليكوني صغير، ببضعة يوروهات) ملحوم بقابس 3.5 مم. على مدخل الخط: مصعد الثنائي إلى الطرف، ومهبطه (الجانب المعلَّم) إلى الغلاف. على مدخل الميكروفون، الذي يغذّي الطرف ببضعة فولتات: المهبط إلى الطرف، والمصعد إلى الغلاف. اضبط مستوى صوت المدخل على النصف تقريبًا.
+ألصق الثنائي مستويًا بشريط لاصق على منتصف الرقعة أدناه، والشاشة بالسطوع الذي يستخدمه الطلاب، وإضاءة الغرفة كما في الحصة. اضغط «ابدأ»: تومض الرقعة %1 مرة، مرة كل ثانية.</translation>
     </message>
     <message>
         <source>Sound: the output looped to the input.
 Plug a cable from the headphone socket into the line-in (or hold the headset&apos;s microphone at its speaker), the volume as in class. Press Start: %1 tones, one a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت: المخرج موصول بالمدخل.
+صِل كبلًا من منفذ السماعات بمدخل الخط (أو قرّب ميكروفون سماعة الرأس من سماعتها)، ومستوى الصوت كما في الحصة. اضغط «ابدأ»: %1 من الأصوات، صوت كل ثانية.</translation>
     </message>
     <message>
         <source>Mouse: each button&apos;s click, heard by a microphone next to the mouse.
 Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 0.03 ms a centimetre, so 5 cm add 0.15 ms to what is measured, 30 cm almost 1 ms. Keep the room quiet. Press Start, then click the left button %1 times in the grey square, about once a second. Each mouse you click is measured on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>الفأرة: نقرة كل زر، يسمعها ميكروفون بجانب الفأرة.
+ضع الميكروفون على بعد 5 سم على الأكثر من أزرار الفأرة: يقطع الصوت السنتيمتر في نحو 0.03 ملّي ثانية، فتضيف 5 سم إلى ما يُقاس 0.15 ملّي ثانية، و30 سم قرابة 1 ملّي ثانية. حافظ على هدوء الغرفة. اضغط «ابدأ»، ثم انقر الزر الأيسر %1 مرة في المربع الرمادي، مرة كل ثانية تقريبًا. تُقاس كل فأرة تنقر بها على حدة.</translation>
     </message>
     <message>
         <source>The machine check is done.
@@ -1444,68 +1456,81 @@ Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 
 %1
 
 Save keeps the result on this machine: the about box and the timing check show it, and it goes with the students&apos; files to the hand-in folder, where brevane-summary reads it.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى فحص الحاسوب.
+
+%1
+
+الحفظ يُبقي النتيجة على هذا الحاسوب: تعرضها نافذة «حول» وفحص التوقيت، وترافق ملفات الطلاب إلى مجلد التسليم، حيث يقرؤها brevane-summary.</translation>
     </message>
     <message>
         <source>%1: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: تم تخطيه</translation>
     </message>
     <message>
         <source>
 
 Measuring...</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+جارٍ القياس...</translation>
     </message>
     <message>
         <source>
 
 Flashes: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+الومضات: %1 من %2</translation>
     </message>
     <message>
         <source>
 
 Tones: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+الأصوات: %1 من %2</translation>
     </message>
     <message>
         <source>%1: mean %2 ms, SD %3 ms, worst %4 ms over %5 of %6 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: المتوسط %2 ملّي ثانية، الانحراف المعياري %3 ملّي ثانية، الأسوأ %4 ملّي ثانية، في %5 من %6 من التجارب</translation>
     </message>
     <message>
         <source>%1: refused: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: مرفوض: %2</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;نهاء</translation>
     </message>
     <message>
         <source>&amp;Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;جزء التالي</translation>
     </message>
     <message>
         <source>
 
 Press %1 (Return) to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+اضغط «%1» (Return) للمتابعة.</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>إنهاء</translation>
     </message>
     <message>
         <source>Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>الجزء التالي</translation>
     </message>
     <message>
         <source>Saved to %1.
 For every user of this machine, copy it to /etc/xdg/Brevane/machine-check.txt (as root). Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>حُفظ في %1.
+ولجميع مستخدمي هذا الحاسوب، انسخه إلى /etc/xdg/Brevane/machine-check.txt (بصفة root). Esc يُنهي الفحص.</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1561,7 +1586,13 @@ Stamp sources: display %4, input %5, sound %6
 Compositor: %7; stimulus stamps: %8%9
 The patch turns every %10 frames (frame %11)
 %12</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص التوقيت: Esc أو نقرة تُنهيه
+التحديث الذي تُبلغ عنه الشاشة: %L1 هرتز؛ وضع الشاشة: %2
+%3
+مصادر التوقيت: العرض %4، الإدخال %5، الصوت %6
+المُركِّب: %7؛ توقيت المثيرات: %8%9
+تتبدّل الرقعة كل %10 إطارات (الإطار %11)
+%12</translation>
     </message>
 </context>
 <context>
@@ -1572,7 +1603,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات: %1</translation>
     </message>
 </context>
 <context>
@@ -3022,15 +3053,15 @@ sets.csv وstudents.csv وclass.csv وclass-notes.txt وclass-chart.pdf وclass-
     </message>
     <message>
         <source>Count a folder&apos;s files as its owners handed them in (yes), or by their names (no); by default the owners decide in a hand-in folder, one that others may enter but not list.</source>
-        <translation type="unfinished"></translation>
+        <translation>احتساب ملفات المجلد بحسب مالكيها الذين سلّموها (yes)، أو بحسب أسمائها (no)؛ افتراضيًا يُعتمد المالكون في مجلد التسليم، أي مجلد يستطيع الآخرون دخوله لا سرد محتواه.</translation>
     </message>
     <message>
         <source>Say whether the hand-in folder &lt;folder&gt; is set up as one of the guide&apos;s recipes, and what is wrong; nothing is summarised.</source>
-        <translation type="unfinished"></translation>
+        <translation>بيان ما إذا كان مجلد التسليم &lt;المجلد&gt; مُعدًّا وفق إحدى وصفات الدليل، وما الخطأ فيه؛ لا يُلخَّص شيء.</translation>
     </message>
     <message>
         <source>--owners takes yes or no, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يقبل --owners القيمة yes أو no، لا %1</translation>
     </message>
 </context>
 </TS>
