@@ -5,93 +5,93 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation type="unfinished"></translation>
+        <translation>זמני תגובה בכיתה: תגובה פשוטה מול תגובת בחירה</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation type="unfinished"></translation>
+        <translation>נקודה אחת לזמן התגובה הממוצע של כל תלמיד (%1): ממוצע ממוצעי הסדרות שלו, ב-ms שלמות כפי שנשמרו. תיבה: מהרבעון התחתון עד העליון; קו עבה: חציון; שפמים: הממוצעים הרחוקים ביותר בטווח של 1.5 אורכי תיבה.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>תלמיד אחד</numerusform>
+            <numerusform>%n תלמידים</numerusform>
         </translation>
     </message>
     <message>
         <source>No reaction times in the files read</source>
-        <translation type="unfinished"></translation>
+        <translation>אין זמני תגובה בקבצים שנקראו</translation>
     </message>
     <message>
         <source>n = %1, mean %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1, ממוצע %2 ms</translation>
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − פשוטה: %2 ms (רווח סמך 95%: %3 עד %4, %5 תלמידים)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>זמני תגובה בכיתה</translation>
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>עמודות ליד כל תיבה: כל ניסיון שנספר (%1 ניסיונות; class-notes.txt מפרט אילו), כחלק מניסיונות המבחן, בתאים של %2 ms.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן תגובה (ms)</translation>
     </message>
 </context>
 <context>
     <name>ClassFiles</name>
     <message>
         <source>not a recover.dat, .nrm or .col file</source>
-        <translation type="unfinished"></translation>
+        <translation>אינו קובץ recover.dat, .nrm או .col</translation>
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 הושמט: קובץ recover.dat של חשבון משותף מכיל רק את מי שמדד אחרון</translation>
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>צינור בעל שם (FIFO), לא נקרא</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>שקע (socket), לא נקרא</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ התקן, לא נקרא</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>קישור, שאין הולכים אחריו בתיקיית הגשה</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>הוגש על ידי המשתמש %1 לצד תיקיות התלמידים, לא בתוך אחת מהן</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>אין משתמש %1 במחשב זה; התיקייה הושמטה</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>התיקייה שייכת למשתמש %1, לא ל-%2; הקבצים שבה הושמטו</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>תיקייה בתוך תיקייה של תלמיד, לא נקראה</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>הוגש על ידי המשתמש %1, לא %2</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>בתיקייה של המשתמש %1, לא של %2</translation>
     </message>
 </context>
 <context>
@@ -109,119 +109,133 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>המחשבים
+
+כל זמן שנשמר כולל את מה שמוסיף המחשב שבו נמדד: השהיית המסך (גירויי
+הצבע) או השהיית יציאת הקול (הצלילים), והשהיית העכבר (הדגימה שלו, סינון הקפיצות,
+מסלול הקלט). בדיקת המחשב (brevane --check-machine) מדדה אותן בכל מחשב
+שלהלן בעזרת פוטודיודה, כבל לולאה ומיקרופון דרך כרטיס הקול; זמן התגובה של התלמיד
+הוא בקירוב הזמן שנשמר פחות השהיית חלק הגירוי והשהיית העכבר. במחשב אחד
+הן אינן משנות הפרש בין מבחנים (בחירה פחות פשוטה), ולכן רווחי הסמך
+המזווגים ב-class.csv תקפים; זמנים ממחשבים שהשהיותיהם שונות ארוכים או קצרים יותר
+בהפרש זה. sets.csv ו-students.csv מסתיימים במחשב של כל קובץ ובהשהיותיו.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (נבדק %2; %3; קבצים: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>המצב אינו ידוע</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>המסך והעכבר יחד מוסיפים %1 עד %2 ms במחשבים אלה: זמן חזותי שנמדד באחד
+עשוי להיות שונה מזמן שנמדד באחר בעד %3 ms בגלל המחשבים בלבד.
+</translation>
     </message>
 </context>
 <context>
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>דולג על %1: %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 הוא עותק של %2: נקרא פעם אחת</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
-        <translation type="unfinished"></translation>
+        <translation>נקראו %1 מתוך %2 קבצים</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן ליצור את התיקייה %1</translation>
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לכתוב את %1: %2</translation>
     </message>
     <message>
         <source>%1 read</source>
-        <translation type="unfinished"></translation>
+        <translation>נקראו: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>קובץ אחד</numerusform>
+            <numerusform>%n קבצים</numerusform>
         </translation>
     </message>
     <message>
         <source> (and %1 read once)</source>
-        <translation type="unfinished"></translation>
+        <translation> (ו-%1 נקראו פעם אחת)</translation>
     </message>
     <message numerus="yes">
         <source>%n copy(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>עותק אחד</numerusform>
+            <numerusform>%n עותקים</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, דולגו: %2; %3 (%4 לפי תיקייה, %5 לפי שם קובץ); מבחנים: %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>תלמיד אחד</numerusform>
+            <numerusform>%n תלמידים</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>אין</translation>
     </message>
 </context>
 <context>
     <name>ClassSummary</name>
     <message>
         <source>.%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ .%1</translation>
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>יש בו %1 שורות; ב-%2 יש %3</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
-        <translation type="unfinished"></translation>
+        <translation>שורה %1 אינה מה שמכיל %2 במקום זה</translation>
     </message>
     <message>
         <source>it has more than the %1 lines of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>יש בו יותר מ-%1 השורות של %2</translation>
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 מכיל %3 סדרות שגם %4 מכיל; כל אחת נלקחה פעם אחת</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation type="unfinished"></translation>
+        <translation>ל-%1 יש שני קובצי %2 שונים, %3 ו-%4: שניהם נשמרו כסדרות נפרדות</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>הגישו: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>תלמיד אחד</numerusform>
+            <numerusform>%n תלמידים</numerusform>
         </translation>
     </message>
 </context>
@@ -229,7 +243,7 @@ one may differ from another&apos;s by up to %3 ms from the machines alone.
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן ליצור את התיקייה %1 או להיכנס אליה; הקבצים נשמרים ב-%2</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
@@ -269,375 +283,414 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>שימוש: %1 [--user-folder] [--hand-in תיקייה] [--unlock] [--language קוד]
+          [קובץ-הגדרות]
+       %1 --timing-check | --check-machine | --version | --help
+
+מדידת זמן תגובה לגירוי פשוט ומורכב: זמני התגובה של תלמיד לצליל, לשינוי
+צבע או לשניהם, במבחן פשוט ובשני מבחני בחירה.
+
+  קובץ-הגדרות         ההגדרות שישמשו במקום %2; שם יחסי
+                      נלקח מהתיקייה שבה נשמרים הקבצים
+  --user-folder       שמירת הקבצים בתיקייה האישית של המשתמש, שנוצרת אם חסרה:
+                      %3
+                      (כך מפעיל את התוכנה הפריט שבתפריט שולחן העבודה)
+  --hand-in תיקייה    הגשת כל קובץ .nrm ו-.col שנשמר, וגם כל
+                      recover.dat, אל תיקייה/&lt;שם המשתמש&gt;/, עבור המורה
+                      (מוגדר לכל המשתמשים ב-/etc/xdg/Brevane/Brevane.conf;
+                      man brevane)
+  --unlock            היכן שהמעבדה נועלת את ההגדרות, מאפשר לחבר בקבוצת
+                      המורים של המעבדה לשנות אותן בהפעלה זו
+  --timing-check      הצגת משטח מהבהב לפוטודיודה או למצלמה, עם קצב
+                      הרענון, ריצוד זמן הפריים ומקורות חותמות הזמן
+                      שבשימוש (Esc או לחיצה מסיימים)
+  --check-machine     בדיקת מחשב זה מקצה לקצה דרך כניסת כרטיס הקול: המסך
+                      בפוטודיודה, הקול בכבל מהיציאה, העכבר בנקישה
+                      שלו; שומר את ההשהיות לחלון &quot;אודות&quot; ולסיכום
+                      הכיתה (docs/guide.md)
+  --language קוד      הצגת התוכנה בשפה זו (de, ja, ar, ...; אנגלית
+                      היכן שאין לה תרגום) במקום שפת המערכת או השפה
+                      שהוגדרה ב-Brevane.conf
+  --version           הדפסת הגרסה ויציאה
+  --help              הדפסת טקסט זה ויציאה
+
+הקבצים נשמרים בתיקייה הנוכחית, או עם --user-folder בתיקייה
+שלעיל: %2 (ההגדרות, נכתב עם ברירות המחדל אם חסר)
+ו-recover.dat (הסדרות של כל מבחן, נכתב מחדש בסוף כל רצף; &quot;שחזור&quot; בתפריט
+הראשי קורא אותו בחזרה). חלונות הקבצים נפתחים שם; קובצי תוצאות
+(.nrm, .col) נשמרים היכן שתשמרו אותם.
+</translation>
     </message>
 </context>
 <context>
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>; ייתכן שהזמנים ארוכים בפריים אחד: ראו במדריך</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>מערכת החלונות אינה מדווחת מתי מוצג פריים</translation>
     </message>
     <message>
         <source>The X server does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>שרת X אינו מדווח מתי מוצג פריים</translation>
     </message>
     <message>
         <source>XWayland shows the window through the Wayland compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>XWayland מציג את החלון דרך הקומפוזיטור של Wayland</translation>
     </message>
     <message>
         <source>Some stimuli were stamped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>חלק מהגירויים נחתמו לפי %1</translation>
     </message>
     <message>
         <source>the display&apos;s refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>הרענון של התצוגה</translation>
     </message>
     <message>
         <source>the X server&apos;s refresh, not the pixel&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>הרענון של שרת X, לא של הפיקסל</translation>
     </message>
     <message>
         <source>the compositor&apos;s frame timings</source>
-        <translation type="unfinished"></translation>
+        <translation>תזמוני הפריימים של הקומפוזיטור</translation>
     </message>
     <message>
         <source>the screen read back</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאה חוזרת של המסך</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s report of the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>הדיווח של הקומפוזיטור של Wayland על הפריים</translation>
     </message>
     <message>
         <source>the hand-over to the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>המסירה לשרת X</translation>
     </message>
     <message>
         <source>the clock after a repaint</source>
-        <translation type="unfinished"></translation>
+        <translation>השעון לאחר ציור מחדש</translation>
     </message>
     <message>
         <source>%1 (exact)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (מדויק)</translation>
     </message>
     <message>
         <source>%1 (estimated)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (משוער)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>אין</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>not reported (a virtual screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>לא דווח (מסך וירטואלי)</translation>
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>הקומפוזיטור של Wayland מעריך מתי מוצג פריים; ייתכן שהזמנים ארוכים בפריים אחד: ראו במדריך</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Reflex Data Files (*.nrm)|*.nrm</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי נתוני תגובה (*.nrm)|*.nrm</translation>
     </message>
     <message>
         <source>Reflex Data Files (*.col)|*.col</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי נתוני תגובה (*.col)|*.col</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+        הקובץ כבר קיים. לשכתב אותו?</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירת קובץ</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה בשמירת הקובץ</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>השמירה בוטלה</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה בטעינת הקובץ</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>הטעינה בוטלה</translation>
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>ייצוא ל-CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי CSV (*.csv)|*.csv</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>%1 is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 היא תיקייה, לא קובץ.</translation>
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 מכיל %2 MB, הרבה יותר מכל קובץ של תוכנה זו; הוא לא נקרא.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 גדול בהרבה מכל קובץ של תוכנה זו; הוא לא נקרא.</translation>
     </message>
 </context>
 <context>
     <name>HandIn</name>
     <message>
         <source>Hand-in</source>
-        <translation type="unfinished"></translation>
+        <translation>הגשה</translation>
     </message>
     <message>
         <source>the hand-in folder is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>תיקיית ההגשה חסרה</translation>
     </message>
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא הוגש אל %1: %2.
+הקובץ שלך שמור במחשב זה; הוא יוגש בשמירה הבאה.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>תיקיית ההגשה עדיין אינה מגיבה</translation>
     </message>
     <message>
         <source>the hand-in folder did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>תיקיית ההגשה לא הגיבה</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>התיקייה %1 בתיקיית ההגשה היא קישור, לא תיקייה</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 בתיקיית ההגשה אינו תיקייה</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>התיקייה %1 בתיקיית ההגשה שייכת למשתמש אחר</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>מעבר לחציון שלך ± 3 סטיות מוחלטות חציוניות (MAD) מתוקננות במבחן</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>מעבר לממוצע שלך ± 3 סטיות תקן במבחן</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>לא הוסר דבר כאן</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>זמני התגובה של %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמנים שלך לצד אלה של הכיתה שלך (%1 תלמידים), במילישניות שלמות כפי שנשמרו.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>מבחן</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרות</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיונות שנספרים</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>ממוצע</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>חציון</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>תגובות מוקדמות</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>היסחי דעת</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>חריגים</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיונות שנספרים: כולם מלבד החמצות, תגובות מוקדמות (מתחת ל-%1 ms), היסחי דעת (מעל %2 ms) וחריגים (%3). ממוצע: ממוצע ממוצעי הסדרות שלך, כל זמן כפי שנשמר. חציון, μ, σ, τ: הניסיונות שלך מלבד החמצות, תגובות מוקדמות והיסחי דעת; μ, σ, τ: התפלגות אקס-גאוסיאנית (ex-Gaussian) שהותאמה להם, חלק נורמלי (μ, σ) ועוד חלק מעריכי שממוצעו τ, הזנב האיטי; החל מ-%4 ניסיונות.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>אפור: הניסיונות שנספרים של הכיתה; במתאר: שלך, כל אחד כחלק מהניסיונות שלו. סימונים: ממוצעי הכיתה; הנקודה: שלך.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין ממוצע: אף אחד מהניסיונות שלך אינו זמן תגובה.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>הממוצע שלך, %1 ms; איש אחר לא ביצע מבחן זה.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>הממוצע שלך, %1 ms: מתוך %2 האחרים, %3 מהירים יותר, %4 איטיים יותר.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>זמני תגובה: דף לכל תלמיד</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>ההגדרות נעולות על ידי המעבדה (LockSettings ב-%1).</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>אף אחד אינו יכול לבטל כאן את נעילת ההגדרות: %1 אינו מציין קבוצת מורים (Teachers במקטע [Lab] שלו).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההגדרות נעולות על ידי המעבדה (LockSettings ב-%1); חבר בקבוצה %2 יכול לשנות אותן בהפעלת התוכנה עם --unlock.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>רק חבר בקבוצה %1 יכול לבטל את נעילת ההגדרות עם --unlock, ו-%2 אינו חבר בה; ההגדרות נשארות נעולות.</translation>
     </message>
 </context>
 <context>
     <name>MachineCheck</name>
     <message>
         <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 מתוך %2 מדידות</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>האות חלש מדי (%1): הגבירו את עוצמת הקלט, או את בהירות המסך, והצמידו את הדיודה שטוחה אל המשטח</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>האות חלש מדי (%1): הגבירו את עוצמת הפלט ואת עוצמת הקלט</translation>
     </message>
     <message>
         <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>הנקישות חלשות מדי (%1): קרבו את המיקרופון לעכבר והגבירו את עוצמת הקלט</translation>
     </message>
     <message>
         <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation type="unfinished"></translation>
+        <translation>האות רועש מדי (%1): שמרו על שקט בחדר ועל כבל קצר ורחוק מכבלי החשמל, והנמיכו את עוצמת הקלט אם נשמע זמזום</translation>
     </message>
     <message>
         <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>ההקלטה נקטעה (%1): סגרו תוכנות אחרות שמשתמשות בכרטיס הקול ונסו שוב</translation>
     </message>
     <message>
         <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>לא נראה הבזק במשך %1: האם הדיודה על המשטח ומחוברת לכניסה שמקליטה?</translation>
     </message>
     <message>
         <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>שום צליל לא חזר במשך %1: האם היציאה מחוברת בלולאה לכניסה שמקליטה?</translation>
     </message>
     <message>
         <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation type="unfinished"></translation>
+        <translation>לא נשמעה נקישה במשך %1: האם המיקרופון ליד העכבר?</translation>
     </message>
     <message>
         <source>too few trials (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>מעט מדי מדידות (%1)</translation>
     </message>
 </context>
 <context>
     <name>MachineResult</name>
     <message>
         <source>it is not a machine check&apos;s result</source>
-        <translation type="unfinished"></translation>
+        <translation>אין זו תוצאה של בדיקת מחשב</translation>
     </message>
     <message>
         <source>line %1 is not a part&apos;s lag</source>
-        <translation type="unfinished"></translation>
+        <translation>שורה %1 אינה השהיה של חלק</translation>
     </message>
     <message>
         <source>it names no machine</source>
-        <translation type="unfinished"></translation>
+        <translation>אין בה שם של מחשב</translation>
     </message>
     <message>
         <source>%1 %2 ms (SD %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ms (סטיית תקן %3)</translation>
     </message>
     <message>
         <source>%1: not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: לא נמדד</translation>
     </message>
     <message>
         <source>Machine check: not done on this machine (brevane --check-machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>בדיקת מחשב: לא בוצעה במחשב זה (brevane --check-machine)</translation>
     </message>
     <message>
         <source>Machine check (%1, %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>בדיקת מחשב (%1, %2): %3</translation>
     </message>
 </context>
 <context>
     <name>ProgramVersion</name>
     <message>
         <source>Version %1.%2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסה %1.%2%3</translation>
     </message>
 </context>
 <context>
     <name>QtPrinting</name>
     <message>
         <source>The printer %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לפתוח את המדפסת %1.</translation>
     </message>
     <message>
         <source>The printer %1 reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>המדפסת %1 דיווחה על שגיאה.</translation>
     </message>
     <message>
         <source>The PDF could not be completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה להשלים את קובץ ה-PDF.</translation>
     </message>
     <message>
         <source>The PDF could not be started.</source>
