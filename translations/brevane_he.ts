@@ -694,515 +694,516 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source>The PDF could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה להתחיל את קובץ ה-PDF.</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרת הדפסה</translation>
     </message>
 </context>
 <context>
     <name>RecoveryFile</name>
     <message>
         <source>The recovery file recover.dat could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לכתוב את קובץ השחזור recover.dat.</translation>
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>הנתונים שלך נשמרים בזיכרון.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה בקובץ השחזור</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>הטעינה בוטלה</translation>
     </message>
     <message>
         <source>No Recovery File Created or Found</source>
-        <translation type="unfinished"></translation>
+        <translation>לא נוצר או לא נמצא קובץ שחזור</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה בטעינת הקובץ</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Fastest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמן המהיר ביותר</translation>
     </message>
     <message>
         <source>Slowest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמן האיטי ביותר</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמן הממוצע</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>פגיעות נכונות</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>הימנעויות נכונות</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>פגיעות שגויות</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>החמצות</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Color Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel:  נתוני תגובה לצבעים</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Number Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel:  נתוני תגובה למספרים</translation>
     </message>
     <message>
         <source>Set  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה  %1</translation>
     </message>
     <message>
         <source>Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>הערות:</translation>
     </message>
     <message>
         <source>Save Report As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירת הדוח כ-PDF</translation>
     </message>
     <message>
         <source>PDF Files|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי PDF|*.pdf</translation>
     </message>
     <message>
         <source>The file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לכתוב את הקובץ.</translation>
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאת הדפסה</translation>
     </message>
     <message>
         <source>Print Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>ההדפסה בוטלה</translation>
     </message>
     <message>
         <source>  Slowest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>  הזמן האיטי ביותר</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Normal Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel:  נתוני תגובה פשוטה</translation>
     </message>
 </context>
 <context>
     <name>ResultsKind</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>תוצאות מודול תגובת בחירה, צבע/צליל</translation>
     </message>
     <message>
         <source>Delete run %1 from the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>למחוק את ניסיון %1 מהסדרה? </translation>
     </message>
     <message>
         <source>Color Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי נתוני תגובה לצבעים</translation>
     </message>
     <message>
         <source>Complex Choice Number/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>תוצאות מודול תגובת בחירה, מספר/צליל</translation>
     </message>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>למחוק את ניסיון %1 מהסדרה? </translation>
     </message>
     <message>
         <source>Number Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי נתוני תגובה למספרים</translation>
     </message>
     <message>
         <source>Simple Choice Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>תוצאות מודול תגובה פשוטה</translation>
     </message>
     <message>
         <source>Normal Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי נתוני תגובה פשוטה</translation>
     </message>
 </context>
 <context>
     <name>ResultsModel</name>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>למחוק את ניסיון %1 מהסדרה? </translation>
     </message>
     <message>
         <source>Are you sure you want to DELETE ALL DATA ?</source>
-        <translation type="unfinished"></translation>
+        <translation>האם אכן למחוק את כל הנתונים?</translation>
     </message>
     <message>
         <source>Delete All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>מחיקת כל הנתונים</translation>
     </message>
 </context>
 <context>
     <name>RuleOptions</name>
     <message>
         <source>A time under &lt;ms&gt; is an anticipation (default: 100).</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן מתחת ל-&lt;ms&gt; הוא תגובה מוקדמת (ברירת מחדל: 100).</translation>
     </message>
     <message>
         <source>A time over &lt;ms&gt; is a lapse (default: 2000).</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן מעל &lt;ms&gt; הוא היסח דעת (ברירת מחדל: 2000).</translation>
     </message>
     <message>
         <source>Cut outliers beyond median +- 3 scaled MADs (mad, the default), mean +- 3 SD (sd), or not at all (none).</source>
-        <translation type="unfinished"></translation>
+        <translation>הסרת חריגים מעבר לחציון +- 3 MAD מתוקננים (mad, ברירת המחדל), מעבר לממוצע +- 3 סטיות תקן (sd), או ללא הסרה (none).</translation>
     </message>
     <message>
         <source>Write a PDF page for each student, handout-&lt;student&gt;.pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>כתיבת דף PDF לכל תלמיד, handout-&lt;student&gt;.pdf.</translation>
     </message>
     <message>
         <source>--%1 takes a whole number of milliseconds from %2 to %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 מקבל מספר שלם של מילישניות מ-%2 עד %3, לא %4</translation>
     </message>
     <message>
         <source>the lapse limit (%1 ms) must lie above the anticipation limit (%2 ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>סף היסח הדעת (%1 ms) חייב להיות מעל סף התגובה המוקדמת (%2 ms)</translation>
     </message>
     <message>
         <source>--outlier-rule takes mad, sd or none, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--outlier-rule מקבל mad, sd או none, לא %1</translation>
     </message>
 </context>
 <context>
     <name>SessionPlatform</name>
     <message>
         <source>On Wayland: no pointer placement, and presses are stamped by the toolkit event (XWayland gives both)</source>
-        <translation type="unfinished"></translation>
+        <translation>ב-Wayland: אין מיקום של הסמן, והלחיצות נחתמות לפי אירוע ערכת הכלים (XWayland מספק את שניהם)</translation>
     </message>
     <message>
         <source>Wayland session: running on X through XWayland, which places the pointer and reads raw input</source>
-        <translation type="unfinished"></translation>
+        <translation>הפעלת Wayland: פועל על X דרך XWayland, שממקם את הסמן וקורא קלט גולמי</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>ההגדרות נעולות</translation>
     </message>
 </context>
 <context>
     <name>SettingsEditor</name>
     <message>
         <source>Configuration Files (*.cfg)|*.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי הגדרות (*.cfg)|*.cfg</translation>
     </message>
     <message>
         <source>Trigger Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע הגירוי</translation>
     </message>
     <message>
         <source>The trigger colour must differ from the panel&apos;s white at rest, or the stimulus is invisible.</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע הגירוי חייב להיות שונה מהלבן של הלוח במנוחה, אחרת הגירוי אינו נראה.</translation>
     </message>
     <message>
         <source>Save Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירת קובץ הגדרות</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה בשמירת הקובץ</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>השמירה בוטלה</translation>
     </message>
     <message>
         <source>Load Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>טעינת קובץ הגדרות</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה בטעינת הקובץ</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>הטעינה בוטלה</translation>
     </message>
     <message>
         <source>Configuration File Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה בטעינת קובץ ההגדרות</translation>
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ הגדרות לא תקיןלא נטען קובץ</translation>
     </message>
 </context>
 <context>
     <name>ShapeChart</name>
     <message>
         <source>median of the student&apos;s runs (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>חציון הניסיונות של התלמיד (ms)</translation>
     </message>
     <message>
         <source>τ, the slow tail (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>τ, הזנב האיטי (ms)</translation>
     </message>
     <message>
         <source>%1 of %2 students fitted
 mean τ %3 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>הותאמו %1 מתוך %2 תלמידים
+τ ממוצע %3 ms</translation>
     </message>
     <message>
         <source>%1 − simple: μ %2 ms (95 % CI %3 to %4), τ %5 ms (%6 to %7), %8 students</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − פשוטה: μ %2 ms (רווח סמך 95%: %3 עד %4), τ %5 ms (%6 עד %7), %8 תלמידים</translation>
     </message>
     <message>
         <source>The shape of each student&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>צורת הזמנים של כל תלמיד</translation>
     </message>
     <message>
         <source>One dot for each student and test with an ex-Gaussian fit (at least %1 runs that are neither anticipations nor lapses): across, the median of those runs; up, τ, the mean of the fit&apos;s exponential part: its slow tail. A test that slows every run moves the dots to the right; one that adds slow runs moves them up.</source>
-        <translation type="unfinished"></translation>
+        <translation>נקודה אחת לכל תלמיד ומבחן שיש להם התאמה אקס-גאוסיאנית (לפחות %1 ניסיונות שאינם תגובות מוקדמות ואינם היסחי דעת): לרוחב, החציון של ניסיונות אלה; לגובה, τ, הממוצע של החלק המעריכי בהתאמה: הזנב האיטי שלה. מבחן שמאט כל ניסיון מזיז את הנקודות ימינה; מבחן שמוסיף ניסיונות איטיים מזיז אותן למעלה.</translation>
     </message>
     <message>
         <source>No student has %1 runs in a test yet: too few for a fit</source>
-        <translation type="unfinished"></translation>
+        <translation>לאף תלמיד עדיין אין %1 ניסיונות במבחן: מעט מדי להתאמה</translation>
     </message>
 </context>
 <context>
     <name>ShareCheck</name>
     <message>
         <source>cannot look at %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לבדוק את %1 (%2)</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 אינו תיקייה</translation>
     </message>
     <message>
         <source>cannot list %1 (%2): run this as a member of its group or as root</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן להציג את תוכן %1 (%2): הריצו זאת כחבר בקבוצה שלו או כ-root</translation>
     </message>
     <message>
         <source>1 student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>תיקייה של תלמיד אחד</translation>
     </message>
     <message>
         <source>%1 students&apos; folders</source>
-        <translation type="unfinished"></translation>
+        <translation>תיקיות של %1 תלמידים</translation>
     </message>
     <message>
         <source>%1: %2, all as the recipe has them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, הכול כפי שבמתכון</translation>
     </message>
     <message>
         <source>%1: %2; 1 thing to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; דבר אחד לתיקון</translation>
     </message>
     <message>
         <source>%1: %2; %3 things to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; %3 דברים לתיקון</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s first recipe, one group folder (mode 3773), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: המתכון הראשון במדריך, תיקייה קבוצתית אחת (הרשאות 3773), קבוצה %2</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s second recipe, a folder per student (mode 0751), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: המתכון השני במדריך, תיקייה לכל תלמיד (הרשאות 0751), קבוצה %2</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ההרשאות של %1 הן %2, לא %3</translation>
     </message>
     <message>
         <source>every user may list %1 and see who handed in: take the others&apos; r away</source>
-        <translation type="unfinished"></translation>
+        <translation>כל משתמש יכול להציג את תוכן %1 ולראות מי הגיש: הסירו את ה-r של האחרים (others)</translation>
     </message>
     <message>
         <source>without the sticky bit a student may rename or remove another&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>בלי ה-sticky bit תלמיד יכול לשנות את שמה של תיקיית תלמיד אחר או להסיר אותה</translation>
     </message>
     <message>
         <source>without the setgid bit the students&apos; new folders do not get the group %1, and the teachers cannot read them</source>
-        <translation type="unfinished"></translation>
+        <translation>בלי ה-setgid bit התיקיות החדשות של התלמידים אינן מקבלות את הקבוצה %1, והמורים אינם יכולים לקרוא אותן</translation>
     </message>
     <message>
         <source>the students cannot %1 their folders in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>התלמידים אינם יכולים %1 התיקיות שלהם ב-%2</translation>
     </message>
     <message>
         <source>make</source>
-        <translation type="unfinished"></translation>
+        <translation>ליצור את</translation>
     </message>
     <message>
         <source>reach</source>
-        <translation type="unfinished"></translation>
+        <translation>להגיע אל</translation>
     </message>
     <message>
         <source>the group %1 cannot list %2, so the teachers do not see the folders</source>
-        <translation type="unfinished"></translation>
+        <translation>הקבוצה %1 אינה יכולה להציג את תוכן %2, ולכן המורים אינם רואים את התיקיות</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not root: %2 may rename or remove every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 שייך למשתמש %2, לא ל-root: %2 יכול לשנות את שמה של תיקיית כל תלמיד או להסיר אותה</translation>
     </message>
     <message>
         <source>%1 is a link, not a student&apos;s folder: remove it (hand-ins through it are refused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 הוא קישור, לא תיקיית תלמיד: הסירו אותו (הגשות דרכו נדחות)</translation>
     </message>
     <message>
         <source>%1 is no student&apos;s folder, and belongs to user %2: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 אינו תיקייה של תלמיד, והוא שייך למשתמש %2: הסירו אותו</translation>
     </message>
     <message>
         <source>%1: there is no user %2 on this machine</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: אין משתמש %2 במחשב זה</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not %3: remove it, or %3&apos;s hand-ins are refused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 שייך למשתמש %2, לא ל-%3: הסירו אותו, אחרת ההגשות של %3 נדחות</translation>
     </message>
     <message>
         <source>%1 has the group %2, not %3: the teachers cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>הקבוצה של %1 היא %2, לא %3: המורים אינם יכולים לקרוא אותו</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not 0750%3</source>
-        <translation type="unfinished"></translation>
+        <translation>ההרשאות של %1 הן %2, לא 0750%3</translation>
     </message>
     <message>
         <source>: every user may read %1&apos;s files</source>
-        <translation type="unfinished"></translation>
+        <translation>: כל משתמש יכול לקרוא את הקבצים של %1</translation>
     </message>
     <message>
         <source>%1 is in the group %2, and so may read every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 חבר בקבוצה %2, ולכן יכול לקרוא את התיקייה של כל תלמיד</translation>
     </message>
     <message>
         <source>%1 is a link, which the summary does not follow: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 הוא קישור, שהסיכום אינו הולך אחריו: הסירו אותו</translation>
     </message>
     <message>
         <source>%1 is a FIFO, a socket or a device, which the summary does not read: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 הוא FIFO, שקע או התקן, שהסיכום אינו קורא: הסירו אותו</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not to the folder&apos;s student</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 שייך למשתמש %2, לא לתלמיד של התיקייה</translation>
     </message>
     <message>
         <source>every user may read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>כל משתמש יכול לקרוא את %1</translation>
     </message>
 </context>
 <context>
     <name>SimpleEngine</name>
     <message>
         <source>            Audio Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>            גירוי קולי</translation>
     </message>
     <message>
         <source>           Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>           גירוי חזותי</translation>
     </message>
     <message>
         <source>     Audio/Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>     גירוי קולי/חזותי</translation>
     </message>
     <message>
         <source>The sound device &quot;%1&quot; could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לפתוח את התקן הקול &quot;%1&quot;.</translation>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>גירוי קולי זקוק לו: בחרו גירוי חזותי באפשרויות.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
-        <translation type="unfinished"></translation>
+        <translation>אין התקן קול</translation>
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>הרצף יתבצע עם הצבע בלבד.</translation>
     </message>
 </context>
 <context>
     <name>SoundCapture</name>
     <message>
         <source>the sound card has no input to record from (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>לכרטיס הקול אין כניסה להקלטה (%1)</translation>
     </message>
     <message>
         <source>the sound card&apos;s input cannot record mono at %1 Hz (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>כניסת כרטיס הקול אינה יכולה להקליט מונו ב-%1 Hz (%2)</translation>
     </message>
     <message>
         <source>no PipeWire server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>אף שרת PipeWire אינו עונה</translation>
     </message>
     <message>
         <source>PipeWire has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>ל-PipeWire אין כניסה להקלטה</translation>
     </message>
     <message>
         <source>no PulseAudio server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>אף שרת PulseAudio אינו עונה</translation>
     </message>
     <message>
         <source>PulseAudio has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>ל-PulseAudio אין כניסה להקלטה</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>the built-in defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>ברירות המחדל המובנות</translation>
     </message>
     <message>
         <source>, locked by the lab</source>
-        <translation type="unfinished"></translation>
+        <translation>, נעולות על ידי המעבדה</translation>
     </message>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>ההגדרות נעולות</translation>
     </message>
     <message>
         <source>The configuration file %1 is not read: the lab locks the settings (LockSettings in %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ ההגדרות %1 לא נקרא: המעבדה נועלת את ההגדרות (LockSettings ב-%2).</translation>
     </message>
     <message>
         <source>Loading the class configuration ...</source>
-        <translation type="unfinished"></translation>
+        <translation>טוען את הגדרות הכיתה ...</translation>
     </message>
     <message>
         <source>the class configuration %1</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות הכיתה %1</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>אין קובץ כזה</translation>
     </message>
     <message>
         <source>Class Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות הכיתה</translation>
     </message>
     <message>
         <source>The class configuration %1 that %2 names cannot be read (%3); the configuration of this computer is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לקרוא את הגדרות הכיתה %1 ש-%2 מציין (%3); נעשה שימוש בהגדרות של מחשב זה במקומן.</translation>
     </message>
 </context>
 <context>
