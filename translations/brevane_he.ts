@@ -709,7 +709,8 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation>הנתונים שלך נשמרים בזיכרון.</translation>
+        <translation>
+הנתונים שלך נשמרים בזיכרון.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
@@ -788,7 +789,8 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation>שגיאת הדפסה</translation>
+        <translation>שגיאת הדפסה
+</translation>
     </message>
     <message>
         <source>Print Cancelled</source>
@@ -946,7 +948,8 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation>קובץ הגדרות לא תקיןלא נטען קובץ</translation>
+        <translation>קובץ הגדרות לא תקין
+לא נטען קובץ</translation>
     </message>
 </context>
 <context>
@@ -1129,7 +1132,8 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation>גירוי קולי זקוק לו: בחרו גירוי חזותי באפשרויות.</translation>
+        <translation>
+גירוי קולי זקוק לו: בחרו גירוי חזותי באפשרויות.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
@@ -1137,7 +1141,8 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation>הרצף יתבצע עם הצבע בלבד.</translation>
+        <translation>
+הרצף יתבצע עם הצבע בלבד.</translation>
     </message>
 </context>
 <context>
@@ -1210,179 +1215,179 @@ mean τ %3 ms</source>
     <name>StartupSequence</name>
     <message>
         <source>the screen is smaller than 800 x 600; the program ends</source>
-        <translation type="unfinished"></translation>
+        <translation>המסך קטן מ-800 x 600; התוכנה מסתיימת</translation>
     </message>
     <message>
         <source>Fatal Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה חמורה בתוכנה</translation>
     </message>
     <message>
         <source>Orv Brevane supports a minimum screen resolution of 800 x 600</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane תומך ברזולוציית מסך של 800 x 600 לפחות</translation>
     </message>
     <message>
         <source>Press OK to terminate program</source>
-        <translation type="unfinished"></translation>
+        <translation>לחצו על &quot;אישור&quot; כדי לסיים את התוכנה</translation>
     </message>
     <message>
         <source>Loading default configuration file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>טוען את קובץ ההגדרות של ברירת המחדל ...</translation>
     </message>
     <message>
         <source>Initializing application ...</source>
-        <translation type="unfinished"></translation>
+        <translation>מאתחל את התוכנה ...</translation>
     </message>
     <message>
         <source>Initializing application ... Almost Done</source>
-        <translation type="unfinished"></translation>
+        <translation>מאתחל את התוכנה ... כמעט סיים</translation>
     </message>
     <message>
         <source>not a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>אינו קובץ הגדרות</translation>
     </message>
     <message>
         <source>Loading user configuration file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>טוען את קובץ ההגדרות של המשתמש ...</translation>
     </message>
     <message>
         <source>%1: no such configuration file; using the default configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: אין קובץ הגדרות כזה; נעשה שימוש בהגדרות ברירת המחדל</translation>
     </message>
     <message>
         <source>Configuration load error</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה בטעינת ההגדרות</translation>
     </message>
     <message>
         <source>File %1 could not be found</source>
-        <translation type="unfinished"></translation>
+        <translation>הקובץ %1 לא נמצא</translation>
     </message>
     <message>
         <source>Using Default Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>נעשה שימוש בהגדרות ברירת המחדל</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); using the default configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: לא ניתן לקרוא את ההגדרות (%2); נעשה שימוש בהגדרות ברירת המחדל</translation>
     </message>
     <message>
         <source>Configuration Error</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאת הגדרות</translation>
     </message>
     <message>
         <source>Invalid Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ הגדרות לא תקין</translation>
     </message>
     <message>
         <source>Using Default Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>נעשה שימוש בקובץ ההגדרות של ברירת המחדל</translation>
     </message>
     <message>
         <source>%1: not found; writing one with the defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: לא נמצא; נכתב קובץ עם ברירות המחדל</translation>
     </message>
     <message>
         <source>Configuration file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ ההגדרות לא נמצא</translation>
     </message>
     <message>
         <source>Default configuration file not found...</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ ההגדרות של ברירת המחדל לא נמצא...</translation>
     </message>
     <message>
         <source>Creating Reflex.Cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>יוצר את Reflex.Cfg</translation>
     </message>
     <message>
         <source>The refused file was kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>הקובץ שנדחה נשמר בשם %1</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לכתוב אותו</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); writing a new one with the defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: לא ניתן לקרוא את ההגדרות (%2); נכתב קובץ חדש עם ברירות המחדל</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); writing a new one with the defaults (the refused file is kept beside it as %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: לא ניתן לקרוא את ההגדרות (%2); נכתב קובץ חדש עם ברירות המחדל (הקובץ שנדחה נשמר לידו בשם %3)</translation>
     </message>
     <message>
         <source>Invalid Default Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ ההגדרות של ברירת המחדל לא תקין</translation>
     </message>
     <message>
         <source>Creating New Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>יוצר קובץ הגדרות חדש</translation>
     </message>
     <message>
         <source>%1: cannot be written; the defaults are used until the program ends</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: לא ניתן לכתוב אותו; ברירות המחדל ישמשו עד סיום התוכנה</translation>
     </message>
 </context>
 <context>
     <name>TestCore</name>
     <message>
         <source>Over write Data in Set %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>לשכתב את הנתונים בסדרה %1?</translation>
     </message>
     <message>
         <source>Start Reflex Data Collection</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלת איסוף נתוני תגובה</translation>
     </message>
     <message>
         <source>Your run has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>הרצף שלך הסתיים</translation>
     </message>
     <message>
         <source>END RUN</source>
-        <translation type="unfinished"></translation>
+        <translation>סוף הרצף</translation>
     </message>
 </context>
 <context>
     <name>XDisplay</name>
     <message>
         <source>a compositing manager</source>
-        <translation type="unfinished"></translation>
+        <translation>מנהל קומפוזיציה</translation>
     </message>
 </context>
 <context>
     <name>brevane::ChoiceWindow</name>
     <message>
         <source>With Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>עם צליל</translation>
     </message>
     <message>
         <source>No Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>בלי צליל</translation>
     </message>
 </context>
 <context>
     <name>brevane::MachineCheckWindow</name>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;התחלה</translation>
     </message>
     <message>
         <source>S&amp;kip this part</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;דילוג על חלק זה</translation>
     </message>
     <message>
         <source>Sa&amp;ve the result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;שמירת התוצאה</translation>
     </message>
     <message>
         <source>Brevane Machine Check</source>
-        <translation type="unfinished"></translation>
+        <translation>בדיקת המחשב של Brevane</translation>
     </message>
     <message>
         <source>Flashing patch</source>
-        <translation type="unfinished"></translation>
+        <translation>משטח מהבהב</translation>
     </message>
     <message>
         <source>Machine check guide</source>
-        <translation type="unfinished"></translation>
+        <translation>מדריך בדיקת המחשב</translation>
     </message>
     <message>
         <source>Machine check: what this PC adds to every time a student measures on it.
@@ -1390,34 +1395,45 @@ mean τ %3 ms</source>
 The sound card&apos;s input is the clock: it hears the screen through a photodiode, the sound through a cable from the output, and the mouse through a microphone, and the program compares what it heard with its own stamps. Three parts, each about half a minute; skip any you cannot do. Each part gives the mean, the spread (SD) and the worst of its trials.
 
 Press Start (or Return) to begin with the screen; Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>בדיקת מחשב: מה שמחשב זה מוסיף לכל זמן שתלמיד מודד בו.
+
+כניסת כרטיס הקול היא השעון: היא שומעת את המסך דרך פוטודיודה, את הקול דרך כבל מהיציאה ואת העכבר דרך מיקרופון, והתוכנה משווה את מה ששמעה לחותמות הזמן שלה. שלושה חלקים, כל אחד כחצי דקה; דלגו על כל חלק שאינכם יכולים לבצע. כל חלק נותן את הממוצע, את הפיזור (סטיית תקן) ואת הגרועה מבין המדידות שלו.
+
+לחצו על &quot;התחלה&quot; (או Return) כדי להתחיל במסך; Esc מסיים את הבדיקה.</translation>
     </message>
     <message>
         <source>No input to record from: %1.
 Plug a cable or a microphone into the sound card&apos;s input (line-in or microphone), make it the input in the sound settings, and start the check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין כניסה להקלטה: %1.
+חברו כבל או מיקרופון לכניסת כרטיס הקול (כניסת קו או מיקרופון), הגדירו אותה ככניסה בהגדרות הקול, והתחילו את הבדיקה מחדש.</translation>
     </message>
     <message>
         <source>
 
 Clicks: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+נקישות: %1 מתוך %2</translation>
     </message>
     <message>
         <source>Screen: a photodiode held on the flashing patch.
 You need a BPW34 photodiode (or any small silicon photodiode, a few euros) soldered to a 3.5 mm plug. On a line-in: the diode&apos;s anode to the tip, its cathode (the marked side) to the sleeve. On a microphone input, which feeds a few volts through the tip: the cathode to the tip, the anode to the sleeve. Set the input volume to about half.
 Tape the diode flat on the middle of the patch below, the screen at the brightness the students use, the room light as in class. Press Start: the patch flashes %1 times, once a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>מסך: פוטודיודה המוחזקת על המשטח המהבהב.
+דרושה פוטודיודה BPW34 (או כל פוטודיודת סיליקון קטנה, כמה אירו) מולחמת לתקע 3.5 mm. בכניסת קו: האנודה של הדיודה לחוד, הקתודה (הצד המסומן) לשרוול. בכניסת מיקרופון, שמזינה כמה וולטים דרך החוד: הקתודה לחוד, האנודה לשרוול. כוונו את עוצמת הקלט לכמחצית.
+הדביקו את הדיודה שטוחה במרכז המשטח שלהלן, כשהמסך בבהירות שבה התלמידים משתמשים ותאורת החדר כמו בשיעור. לחצו על &quot;התחלה&quot;: המשטח מהבהב %1 פעמים, פעם בשנייה.</translation>
     </message>
     <message>
         <source>Sound: the output looped to the input.
 Plug a cable from the headphone socket into the line-in (or hold the headset&apos;s microphone at its speaker), the volume as in class. Press Start: %1 tones, one a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>קול: היציאה מחוברת בלולאה לכניסה.
+חברו כבל משקע האוזניות לכניסת הקו (או החזיקו את המיקרופון של האוזניות ליד הרמקול שלהן), בעוצמה כמו בשיעור. לחצו על &quot;התחלה&quot;: %1 צלילים, צליל בשנייה.</translation>
     </message>
     <message>
         <source>Mouse: each button&apos;s click, heard by a microphone next to the mouse.
 Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 0.03 ms a centimetre, so 5 cm add 0.15 ms to what is measured, 30 cm almost 1 ms. Keep the room quiet. Press Start, then click the left button %1 times in the grey square, about once a second. Each mouse you click is measured on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>עכבר: הנקישה של כל כפתור, שנשמעת במיקרופון ליד העכבר.
+הניחו את המיקרופון במרחק של עד 5 cm מכפתורי העכבר: הקול עובר סנטימטר בכ-0.03 ms, כך ש-5 cm מוסיפים 0.15 ms למה שנמדד, ו-30 cm כמעט 1 ms. שמרו על שקט בחדר. לחצו על &quot;התחלה&quot;, ואז לחצו על הכפתור השמאלי %1 פעמים בריבוע האפור, בערך פעם בשנייה. כל עכבר שלוחצים בו נמדד בנפרד.</translation>
     </message>
     <message>
         <source>The machine check is done.
@@ -1425,112 +1441,127 @@ Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 
 %1
 
 Save keeps the result on this machine: the about box and the timing check show it, and it goes with the students&apos; files to the hand-in folder, where brevane-summary reads it.</source>
-        <translation type="unfinished"></translation>
+        <translation>בדיקת המחשב הסתיימה.
+
+%1
+
+שמירה משאירה את התוצאה במחשב זה: חלון &quot;אודות&quot; ובדיקת התזמון מציגים אותה, והיא נשלחת עם קובצי התלמידים לתיקיית ההגשה, שם brevane-summary קורא אותה.</translation>
     </message>
     <message>
         <source>%1: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: דולג</translation>
     </message>
     <message>
         <source>
 
 Measuring...</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+מודד...</translation>
     </message>
     <message>
         <source>
 
 Flashes: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+הבזקים: %1 מתוך %2</translation>
     </message>
     <message>
         <source>
 
 Tones: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+צלילים: %1 מתוך %2</translation>
     </message>
     <message>
         <source>%1: mean %2 ms, SD %3 ms, worst %4 ms over %5 of %6 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ממוצע %2 ms, סטיית תקן %3 ms, הגרוע ביותר %4 ms, על פני %5 מתוך %6 מדידות</translation>
     </message>
     <message>
         <source>%1: refused: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: נדחה: %2</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;סיום</translation>
     </message>
     <message>
         <source>&amp;Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>החלק ה&amp;בא</translation>
     </message>
     <message>
         <source>
 
 Press %1 (Return) to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+לחצו על &quot;%1&quot; (Return) כדי להמשיך.</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>סיום</translation>
     </message>
     <message>
         <source>Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>החלק הבא</translation>
     </message>
     <message>
         <source>Saved to %1.
 For every user of this machine, copy it to /etc/xdg/Brevane/machine-check.txt (as root). Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>נשמר ב-%1.
+כדי שישמש את כל משתמשי המחשב, העתיקו אותו אל /etc/xdg/Brevane/machine-check.txt (כ-root). Esc מסיים את הבדיקה.</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לשמור את %1: %2</translation>
     </message>
 </context>
 <context>
     <name>brevane::ResultsWindow</name>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>זמנים</translation>
     </message>
     <message>
         <source>Set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה %1</translation>
     </message>
 </context>
 <context>
     <name>brevane::TimingCheckWindow</name>
     <message>
         <source>Brevane Timing Check</source>
-        <translation type="unfinished"></translation>
+        <translation>בדיקת התזמון של Brevane</translation>
     </message>
     <message>
         <source>Flashing patch</source>
-        <translation type="unfinished"></translation>
+        <translation>משטח מהבהב</translation>
     </message>
     <message>
         <source>Timing readout</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאת התזמון</translation>
     </message>
     <message>
         <source>Frames: measuring...</source>
-        <translation type="unfinished"></translation>
+        <translation>פריימים: מודד...</translation>
     </message>
     <message>
         <source>Frames stamped at %L1 Hz (one every %L2 ms)
 Frame time jitter: SD %L3 ms, worst %L4 ms, %5 late of the last %6</source>
-        <translation type="unfinished"></translation>
+        <translation>פריימים נחתמים ב-%L1 Hz (אחד כל %L2 ms)
+ריצוד זמן הפריים: סטיית תקן %L3 ms, הגרוע ביותר %L4 ms, %5 מאחרים מתוך %6 האחרונים</translation>
     </message>
     <message>
         <source>
 Times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>
+ייתכן שהזמנים ארוכים בפריים אחד: ראו במדריך</translation>
     </message>
     <message>
         <source>Timing check: Esc or a click ends it
@@ -1540,151 +1571,157 @@ Stamp sources: display %4, input %5, sound %6
 Compositor: %7; stimulus stamps: %8%9
 The patch turns every %10 frames (frame %11)
 %12</source>
-        <translation type="unfinished"></translation>
+        <translation>בדיקת תזמון: Esc או לחיצה מסיימים אותה
+הרענון שהמסך מדווח: %L1 Hz; מצב המסך: %2
+%3
+מקורות חותמות הזמן: תצוגה %4, קלט %5, קול %6
+קומפוזיטור: %7; חותמות הזמן של הגירויים: %8%9
+המשטח מתחלף כל %10 פריימים (פריים %11)
+%12</translation>
     </message>
 </context>
 <context>
     <name>brevane::frmAbout</name>
     <message>
         <source>Release %1</source>
-        <translation type="unfinished"></translation>
+        <translation>מהדורה %1</translation>
     </message>
     <message>
         <source>Configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות: %1</translation>
     </message>
 </context>
 <context>
     <name>brevane::frmColorSelect</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>שחור</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>כחול</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>ירוק</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>טורקיז</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>אדום</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>מגנטה</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>צהוב</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>לבן</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>אפור</translation>
     </message>
     <message>
         <source>Light Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>כחול בהיר</translation>
     </message>
     <message>
         <source>Light Green</source>
-        <translation type="unfinished"></translation>
+        <translation>ירוק בהיר</translation>
     </message>
     <message>
         <source>Light Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>טורקיז בהיר</translation>
     </message>
     <message>
         <source>Light Red</source>
-        <translation type="unfinished"></translation>
+        <translation>אדום בהיר</translation>
     </message>
     <message>
         <source>Light Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>מגנטה בהירה</translation>
     </message>
     <message>
         <source>Light Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>צהוב בהיר</translation>
     </message>
     <message>
         <source>Bright White</source>
-        <translation type="unfinished"></translation>
+        <translation>לבן בוהק</translation>
     </message>
 </context>
 <context>
     <name>brevane::frmMain</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסה %1</translation>
     </message>
 </context>
 <context>
     <name>brevane::summary::ClassChartWindow</name>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>זמני תגובה בכיתה</translation>
     </message>
     <message>
         <source>Handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>הוגשו</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Brevane</source>
-        <translation type="unfinished"></translation>
+        <translation>אודות Brevane</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>לוגו</translation>
     </message>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>מדידת זמן תגובה לגירוי פשוט ומורכב</translation>
     </message>
     <message>
         <source>Orv Brevane 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane 2</translation>
     </message>
     <message>
         <source>For Linux with X11 and Wayland</source>
-        <translation type="unfinished"></translation>
+        <translation>ל-Linux עם X11 ו-Wayland</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>טיימר</translation>
     </message>
     <message>
         <source>Reaction timing for student laboratory courses</source>
-        <translation type="unfinished"></translation>
+        <translation>מדידת זמני תגובה לקורסי מעבדה של תלמידים</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>קול</translation>
     </message>
     <message>
         <source>Your files are kept in:</source>
-        <translation type="unfinished"></translation>
+        <translation>הקבצים שלך נשמרים בתיקייה:</translation>
     </message>
     <message>
         <source>Language: English</source>
         <comment>The language this translation is: translators name their own language, in it</comment>
-        <translation type="unfinished"></translation>
+        <translation>שפה: עברית</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
 </context>
 <context>
