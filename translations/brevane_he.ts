@@ -1728,525 +1728,525 @@ The patch turns every %10 frames (frame %11)
     <name>frmCfg</name>
     <message>
         <source>Brevane Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות Brevane</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>פשוטה</translation>
     </message>
     <message>
         <source>Simple Single Choice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות תגובה פשוטה</translation>
     </message>
     <message>
         <source>Runs Per Set</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיונות בסדרה</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>סוג הגירוי</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>קולי</translation>
     </message>
     <message>
         <source>Visual</source>
-        <translation type="unfinished"></translation>
+        <translation>חזותי</translation>
     </message>
     <message>
         <source>Trigger Color</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע הגירוי</translation>
     </message>
     <message>
         <source>Color of the visual stimulus: click to choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע הגירוי החזותי: לחצו כדי לבחור צבע אחר</translation>
     </message>
     <message>
         <source>Interval Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>תזמון המרווח</translation>
     </message>
     <message>
         <source>Random Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>מרווח אקראי</translation>
     </message>
     <message>
         <source>Fixed Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>מרווח קבוע</translation>
     </message>
     <message>
         <source>Fixed Time Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>מרווח זמן קבוע</translation>
     </message>
     <message>
         <source>Minimum Time Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>מרווח זמן מזערי</translation>
     </message>
     <message>
         <source>Color/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע/צליל</translation>
     </message>
     <message>
         <source>Complex Choice Color/Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות תגובת בחירה, צבע/צליל</translation>
     </message>
     <message>
         <source>Display Time</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן הצגה</translation>
     </message>
     <message>
         <source>Color and Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע וצליל</translation>
     </message>
     <message>
         <source>Color no Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע בלי צליל</translation>
     </message>
     <message>
         <source>Make Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>השמעת צליל</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>כן</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>לא</translation>
     </message>
     <message>
         <source>Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>רכיבים</translation>
     </message>
     <message>
         <source>Elements in Set</source>
-        <translation type="unfinished"></translation>
+        <translation>רכיבים בסדרה</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>רכיב המטרה</translation>
     </message>
     <message>
         <source>Trigger Element Color</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב המטרה</translation>
     </message>
     <message>
         <source>Color of the trigger element: click to choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב המטרה: לחצו כדי לבחור צבע אחר</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>רכיב</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע</translation>
     </message>
     <message>
         <source>Choose the color of this element</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירת הצבע של רכיב זה</translation>
     </message>
     <message>
         <source>Element Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>צבעי הרכיבים</translation>
     </message>
     <message>
         <source>Element 1 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 1</translation>
     </message>
     <message>
         <source>Color of element 1: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 1: לחצו כדי לבחור צבע אחר (אפור: לא בשימוש)</translation>
     </message>
     <message>
         <source>Element 2 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 2</translation>
     </message>
     <message>
         <source>Color of element 2: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 2: לחצו כדי לבחור צבע אחר (אפור: לא בשימוש)</translation>
     </message>
     <message>
         <source>Element 3 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 3</translation>
     </message>
     <message>
         <source>Color of element 3: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 3: לחצו כדי לבחור צבע אחר (אפור: לא בשימוש)</translation>
     </message>
     <message>
         <source>Element 4 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 4</translation>
     </message>
     <message>
         <source>Color of element 4: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 4: לחצו כדי לבחור צבע אחר (אפור: לא בשימוש)</translation>
     </message>
     <message>
         <source>Element 5 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 5</translation>
     </message>
     <message>
         <source>Color of element 5: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 5: לחצו כדי לבחור צבע אחר (אפור: לא בשימוש)</translation>
     </message>
     <message>
         <source>Element 6 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 6</translation>
     </message>
     <message>
         <source>Color of element 6: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 6: לחצו כדי לבחור צבע אחר (אפור: לא בשימוש)</translation>
     </message>
     <message>
         <source>Element 7 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 7</translation>
     </message>
     <message>
         <source>Color of element 7: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 7: לחצו כדי לבחור צבע אחר (אפור: לא בשימוש)</translation>
     </message>
     <message>
         <source>Element 8 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 8</translation>
     </message>
     <message>
         <source>Color of element 8: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 8: לחצו כדי לבחור צבע אחר (אפור: לא בשימוש)</translation>
     </message>
     <message>
         <source>Element 9 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 9</translation>
     </message>
     <message>
         <source>Color of element 9: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 9: לחצו כדי לבחור צבע אחר (אפור: לא בשימוש)</translation>
     </message>
     <message>
         <source>Element 10 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 10</translation>
     </message>
     <message>
         <source>Color of element 10: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע רכיב 10: לחצו כדי לבחור צבע אחר (אפור: לא בשימוש)</translation>
     </message>
     <message>
         <source>Num/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר/צליל</translation>
     </message>
     <message>
         <source>Complex Choice Numbers/Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות תגובת בחירה, מספרים/צליל</translation>
     </message>
     <message>
         <source>Number and Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר וצליל</translation>
     </message>
     <message>
         <source>Number no Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר בלי צליל</translation>
     </message>
     <message>
         <source>Trigger Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר המטרה</translation>
     </message>
     <message>
         <source>The number of the trigger element</source>
-        <translation type="unfinished"></translation>
+        <translation>המספר של רכיב המטרה</translation>
     </message>
     <message>
         <source>Element Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר הרכיב</translation>
     </message>
     <message>
         <source>The number of this element (0 to 99)</source>
-        <translation type="unfinished"></translation>
+        <translation>המספר של רכיב זה (0 עד 99)</translation>
     </message>
     <message>
         <source>Element Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>מספרי הרכיבים</translation>
     </message>
     <message>
         <source>Element 1 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר רכיב 1</translation>
     </message>
     <message>
         <source>Element 2 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר רכיב 2</translation>
     </message>
     <message>
         <source>Element 3 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר רכיב 3</translation>
     </message>
     <message>
         <source>Element 4 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר רכיב 4</translation>
     </message>
     <message>
         <source>Element 5 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר רכיב 5</translation>
     </message>
     <message>
         <source>Element 6 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר רכיב 6</translation>
     </message>
     <message>
         <source>Element 7 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר רכיב 7</translation>
     </message>
     <message>
         <source>Element 8 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר רכיב 8</translation>
     </message>
     <message>
         <source>Element 9 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר רכיב 9</translation>
     </message>
     <message>
         <source>Element 10 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר רכיב 10</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>עוצמת קול</translation>
     </message>
     <message>
         <source>Master volume of the speakers</source>
-        <translation type="unfinished"></translation>
+        <translation>עוצמת הקול הראשית של הרמקולים</translation>
     </message>
     <message>
         <source>Volume Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>עוצמת הקול שנקבעה</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;אישור</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ביטול</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>א&amp;יפוס</translation>
     </message>
     <message>
         <source>Back to the configuration loaded at start-up</source>
-        <translation type="unfinished"></translation>
+        <translation>חזרה להגדרות שנטענו בעת ההפעלה</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;טעינה</translation>
     </message>
     <message>
         <source>Load a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>טעינת קובץ הגדרות</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;שמירה</translation>
     </message>
     <message>
         <source>Save the configuration to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירת ההגדרות לקובץ</translation>
     </message>
 </context>
 <context>
     <name>frmChoiceReflexDisplay</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>תוצאות מודול תגובת בחירה, צבע/צליל</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>לוגו</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסה</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 1</translation>
     </message>
     <message>
         <source>Run Data</source>
-        <translation type="unfinished"></translation>
+        <translation>נתוני הניסיונות</translation>
     </message>
     <message>
         <source>Run 1</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 1</translation>
     </message>
     <message>
         <source>Run 2</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 2</translation>
     </message>
     <message>
         <source>Run 3</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 3</translation>
     </message>
     <message>
         <source>Run 4</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 4</translation>
     </message>
     <message>
         <source>Run 5</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 5</translation>
     </message>
     <message>
         <source>Run 6</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 6</translation>
     </message>
     <message>
         <source>Run 7</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 7</translation>
     </message>
     <message>
         <source>Run 8</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 8</translation>
     </message>
     <message>
         <source>Run 9</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 9</translation>
     </message>
     <message>
         <source>Run 10</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 10</translation>
     </message>
     <message>
         <source>Run Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>סטטיסטיקת הניסיונות</translation>
     </message>
     <message>
         <source>Fast Time</source>
-        <translation type="unfinished"></translation>
+        <translation>המהיר ביותר</translation>
     </message>
     <message>
         <source>Slow Time</source>
-        <translation type="unfinished"></translation>
+        <translation>האיטי ביותר</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמן הממוצע</translation>
     </message>
     <message>
         <source>Outcomes</source>
-        <translation type="unfinished"></translation>
+        <translation>סוגי התגובה</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>פגיעות נכונות</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>הימנעויות נכונות</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>פגיעות שגויות</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>החמצות</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>הערות</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 2</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 3</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 4</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 5</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 6</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 7</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 8</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 9</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 10</translation>
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמנים המהירים ביותר</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>נתוני הסדרות לזמנים המהירים ביותר</translation>
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמנים האיטיים ביותר</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>נתוני הסדרות לזמנים האיטיים ביותר</translation>
     </message>
     <message>
         <source>Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>זמנים ממוצעים</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>נתוני הסדרות לזמנים הממוצעים</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסה</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>טעינה</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירה</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>ייצוא</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>ניקוי הכול</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>סיום</translation>
     </message>
 </context>
 <context>
     <name>frmColorReflex</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>מודול תגובת בחירה, צבע/צליל</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>לוגו</translation>
     </message>
     <message>
         <source>Complex Choice Color/Audio Stimulus</source>
