@@ -2250,418 +2250,418 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Complex Choice Color/Audio Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>גירוי בחירה, צבע/צליל</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>סוג הגירוי</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>רכיב המטרה</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>צליל</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>לחצו כאן</translation>
     </message>
     <message>
         <source>Element Display</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת הרכיב</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמן הקודם</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>הפרש</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמן הממוצע</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר ניסיונות</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>פגיעות נכונות</translation>
     </message>
     <message>
         <source>Incorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>פגיעות שגויות</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>הימנעויות נכונות</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>החמצות</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>תיאור</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>עצירה</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>ניקוי סדרה</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>הסדרה הבאה</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>הסדרה הקודמת</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>תוצאות</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>סיום</translation>
     </message>
 </context>
 <context>
     <name>frmColorSelect</name>
     <message>
         <source>Color Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירת צבע</translation>
     </message>
     <message>
         <source>Current Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>הצבע הנוכחי:</translation>
     </message>
     <message>
         <source>Current Color</source>
-        <translation type="unfinished"></translation>
+        <translation>הצבע הנוכחי</translation>
     </message>
     <message>
         <source>Color Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>הצבע שנבחר:</translation>
     </message>
     <message>
         <source>Color Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>הצבע שנבחר</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;בחירה</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>בי&amp;טול</translation>
     </message>
 </context>
 <context>
     <name>frmDisplay</name>
     <message>
         <source>Simple Choice Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>תוצאות מודול תגובה פשוטה</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>לוגו</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסה</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 1</translation>
     </message>
     <message>
         <source>Run Data</source>
-        <translation type="unfinished"></translation>
+        <translation>נתוני הניסיונות</translation>
     </message>
     <message>
         <source>Run 1</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 1</translation>
     </message>
     <message>
         <source>Run 2</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 2</translation>
     </message>
     <message>
         <source>Run 3</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 3</translation>
     </message>
     <message>
         <source>Run 4</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 4</translation>
     </message>
     <message>
         <source>Run 5</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 5</translation>
     </message>
     <message>
         <source>Run 6</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 6</translation>
     </message>
     <message>
         <source>Run 7</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 7</translation>
     </message>
     <message>
         <source>Run 8</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 8</translation>
     </message>
     <message>
         <source>Run 9</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 9</translation>
     </message>
     <message>
         <source>Run 10</source>
-        <translation type="unfinished"></translation>
+        <translation>ניסיון 10</translation>
     </message>
     <message>
         <source>Run Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>סטטיסטיקת הניסיונות</translation>
     </message>
     <message>
         <source>Fast Time</source>
-        <translation type="unfinished"></translation>
+        <translation>המהיר ביותר</translation>
     </message>
     <message>
         <source>Slow Time</source>
-        <translation type="unfinished"></translation>
+        <translation>האיטי ביותר</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמן הממוצע</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>הערות</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 2</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 3</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 4</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 5</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 6</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 7</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 8</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 9</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 10</translation>
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמנים המהירים ביותר</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>נתוני הסדרות לזמנים המהירים ביותר</translation>
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמנים האיטיים ביותר</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>נתוני הסדרות לזמנים האיטיים ביותר</translation>
     </message>
     <message>
         <source>Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>זמנים ממוצעים</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>נתוני הסדרות לזמנים הממוצעים</translation>
     </message>
     <message>
         <source>All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>כל הנתונים</translation>
     </message>
     <message>
         <source>Data Only Displayed On The Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>הנתונים מוצגים בתרשים בלבד</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסה</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>טעינה</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירה</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>ייצוא</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>ניקוי הכול</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>סיום</translation>
     </message>
 </context>
 <context>
     <name>frmLoadDisplay</name>
     <message>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>טוען</translation>
     </message>
     <message>
         <source>Loading Display Please Wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>טוען את התצוגה, נא להמתין...</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>מדידת זמן תגובה לגירוי פשוט ומורכב</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>פשוטה</translation>
     </message>
     <message>
         <source>Simple Single Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>מודול תגובה פשוטה לגירוי יחיד</translation>
     </message>
     <message>
         <source>Color/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע/צליל</translation>
     </message>
     <message>
         <source>Complex Color/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>מודול גירוי מורכב, צבע/צליל</translation>
     </message>
     <message>
         <source>Num/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר/צליל</translation>
     </message>
     <message>
         <source>Complex Number/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>מודול גירוי מורכב, מספר/צליל</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות</translation>
     </message>
     <message>
         <source>Edit Brev Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>עריכת הגדרות Brevane</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>ניקוי נתונים</translation>
     </message>
     <message>
         <source>Clear All Data Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>ניקוי כל סדרות הנתונים</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>שחזור</translation>
     </message>
     <message>
         <source>Recover Data after a system crash</source>
-        <translation type="unfinished"></translation>
+        <translation>שחזור נתונים לאחר קריסת מערכת</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>אודות</translation>
     </message>
     <message>
         <source>Display About box</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת חלון &quot;אודות&quot;</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>יציאה</translation>
     </message>
     <message>
         <source>Quit Brev</source>
-        <translation type="unfinished"></translation>
+        <translation>יציאה מ-Brevane</translation>
     </message>
     <message>
         <source>Are you sure you want to DELETE ALL DATA ?</source>
-        <translation type="unfinished"></translation>
+        <translation>האם אכן למחוק את כל הנתונים?</translation>
     </message>
     <message>
         <source>Delete All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>מחיקת כל הנתונים</translation>
     </message>
     <message>
         <source>Are you sure you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>האם אכן לצאת?</translation>
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>הנתונים לא נשמרו!</translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>
-        <translation type="unfinished"></translation>
+        <translation>יציאה מ-Orv Brevane 2</translation>
     </message>
 </context>
 <context>
     <name>frmNumberReflex</name>
     <message>
         <source>Complex Choice Number/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>מודול תגובת בחירה, מספר/צליל</translation>
     </message>
     <message>
         <source>Logo</source>
