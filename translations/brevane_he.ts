@@ -2650,7 +2650,8 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation>הנתונים לא נשמרו!</translation>
+        <translation>הנתונים לא נשמרו!
+</translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>
@@ -2665,315 +2666,315 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>לוגו</translation>
     </message>
     <message>
         <source>Complex Choice Number/Audio Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>גירוי בחירה, מספר/צליל</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>סוג הגירוי</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>רכיב המטרה</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>צליל</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>לחצו כאן</translation>
     </message>
     <message>
         <source>Element Display</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת הרכיב</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמן הקודם</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>הפרש</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמן הממוצע</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר ניסיונות</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>פגיעות נכונות</translation>
     </message>
     <message>
         <source>Incorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>פגיעות שגויות</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>הימנעויות נכונות</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>החמצות</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>תיאור</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>עצירה</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>ניקוי סדרה</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>הסדרה הבאה</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>הסדרה הקודמת</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>תוצאות</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>סיום</translation>
     </message>
 </context>
 <context>
     <name>frmPrint</name>
     <message>
         <source>Print Data</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסת נתונים</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>כותרת:</translation>
     </message>
     <message>
         <source>Select Sets To Print</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירת הסדרות להדפסה</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 1</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 2</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 3</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 4</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 5</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 6</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 7</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 8</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 9</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה 10</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירת הכול</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרה</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול</translation>
     </message>
     <message>
         <source>UnSelectAll</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול בחירת הכול</translation>
     </message>
     <message>
         <source>SelectAll</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירת הכול</translation>
     </message>
     <message>
         <source>You must select atleast ONE set to Print</source>
-        <translation type="unfinished"></translation>
+        <translation>יש לבחור לפחות סדרה אחת להדפסה</translation>
     </message>
     <message>
         <source>Printing Error</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאת הדפסה</translation>
     </message>
 </context>
 <context>
     <name>frmReflex</name>
     <message>
         <source>Simple Choice Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>מודול תגובה פשוטה</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>לוגו</translation>
     </message>
     <message>
         <source>Simple Choice Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>גירוי פשוט</translation>
     </message>
     <message>
         <source>           Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>           גירוי חזותי</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>לחצו כאן</translation>
     </message>
     <message>
         <source>Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>גירוי</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>רמקול</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>סדרה</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>תיאור</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמן הקודם</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>הפרש</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>הזמן הממוצע</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר ניסיונות</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>עצירה</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>ניקוי סדרה</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>הסדרה הבאה</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>הסדרה הקודמת</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>תוצאות</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>סיום</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>The Orv Brevane 2.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane 2.00</translation>
     </message>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>מדידת זמן תגובה לגירוי פשוט ומורכב</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>מצב</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>התקדמות</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>there is no translation for &quot;%1&quot;; the program is shown in English</source>
-        <translation type="unfinished"></translation>
+        <translation>אין תרגום עבור &quot;%1&quot;; התוכנה מוצגת באנגלית</translation>
     </message>
 </context>
 <context>
@@ -2981,71 +2982,72 @@ The patch turns every %10 frames (frame %11)
     <message>
         <source>The class summary of reaction-time files (recover.dat, .nrm and .col files, or folders of them):
 sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf and class-chart.png.</source>
-        <translation type="unfinished"></translation>
+        <translation>סיכום הכיתה של קובצי זמני תגובה (קובצי recover.dat, .nrm ו-.col, או תיקיות שלהם):
+sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf ו-class-chart.png.</translation>
     </message>
     <message>
         <source>Write into &lt;folder&gt; (default: the current folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>כתיבה אל &lt;תיקייה&gt; (ברירת מחדל: התיקייה הנוכחית).</translation>
     </message>
     <message>
         <source>folder</source>
-        <translation type="unfinished"></translation>
+        <translation>תיקייה</translation>
     </message>
     <message>
         <source>The .col files are the colour test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי ה-.col הם של מבחן הצבעים.</translation>
     </message>
     <message>
         <source>The .col files are the number test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי ה-.col הם של מבחן המספרים.</translation>
     </message>
     <message>
         <source>Name each student after their folder or their files&apos; names.</source>
-        <translation type="unfinished"></translation>
+        <translation>מתן שם לכל תלמיד לפי התיקייה שלו או לפי שמות הקבצים שלו.</translation>
     </message>
     <message>
         <source>Start each CSV file with a UTF-8 mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלת כל קובץ CSV בסימן UTF-8.</translation>
     </message>
     <message>
         <source>Write again whenever a file changes, until stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>כתיבה מחדש בכל פעם שקובץ משתנה, עד לעצירה.</translation>
     </message>
     <message>
         <source>As --watch, with the chart in a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>כמו --watch, עם התרשים בחלון.</translation>
     </message>
     <message>
         <source>Data files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי נתונים ותיקיות.</translation>
     </message>
     <message>
         <source>path...</source>
-        <translation type="unfinished"></translation>
+        <translation>נתיב...</translation>
     </message>
     <message>
         <source>--colour and --number exclude each other: summarise each test&apos;s .col files apart</source>
-        <translation type="unfinished"></translation>
+        <translation>--colour וגם --number אינם יכולים לבוא יחד: סכמו את קובצי ה-.col של כל מבחן בנפרד</translation>
     </message>
     <message>
         <source>--student-from takes folder or name, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--student-from מקבל folder או name, לא %1</translation>
     </message>
     <message>
         <source>no file could be read; nothing written</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לקרוא אף קובץ; דבר לא נכתב</translation>
     </message>
     <message>
         <source>Count a folder&apos;s files as its owners handed them in (yes), or by their names (no); by default the owners decide in a hand-in folder, one that others may enter but not list.</source>
-        <translation type="unfinished"></translation>
+        <translation>ספירת קובצי התיקייה לפי הבעלים שהגישו אותם (yes), או לפי שמותיהם (no); כברירת מחדל הבעלים קובעים בתיקיית הגשה, כלומר תיקייה שאחרים יכולים להיכנס אליה אך לא להציג את תוכנה.</translation>
     </message>
     <message>
         <source>Say whether the hand-in folder &lt;folder&gt; is set up as one of the guide&apos;s recipes, and what is wrong; nothing is summarised.</source>
-        <translation type="unfinished"></translation>
+        <translation>דיווח אם תיקיית ההגשה &lt;תיקייה&gt; מוגדרת לפי אחד המתכונים שבמדריך, ומה שגוי בה; דבר אינו מסוכם.</translation>
     </message>
     <message>
         <source>--owners takes yes or no, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--owners מקבל yes או no, לא %1</translation>
     </message>
 </context>
 </TS>
