@@ -5,92 +5,92 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Sınıfın tepki süreleri: basit ile seçimli karşılaştırması</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Her öğrencinin ortalama tepki süresi için bir nokta (%1): set ortalamalarının ortalaması, kaydedildiği gibi tam ms olarak. Kutu: alt çeyrekten üst çeyreğe; kalın çizgi: medyan; bıyıklar: 1,5 kutu boyu içindeki en uzak ortalamalar.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n öğrenci</numerusform>
         </translation>
     </message>
     <message>
         <source>No reaction times in the files read</source>
-        <translation type="unfinished"></translation>
+        <translation>Okunan dosyalarda tepki süresi yok</translation>
     </message>
     <message>
         <source>n = %1, mean %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1, ortalama %2 ms</translation>
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − basit: %2 ms (yüzde 95 GA: %3 ile %4 arası, %5 öğrenci)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>Sınıfın tepki süreleri</translation>
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Her kutunun yanındaki çubuklar: sayılan her deneme (%1 deneme; hangileri olduğunu class-notes.txt söyler), testin denemeleri içindeki payları olarak, %2 ms genişliğindeki dilimlerde.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>tepki süresi (ms)</translation>
     </message>
 </context>
 <context>
     <name>ClassFiles</name>
     <message>
         <source>not a recover.dat, .nrm or .col file</source>
-        <translation type="unfinished"></translation>
+        <translation>recover.dat, .nrm ya da .col dosyası değil</translation>
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dışarıda bırakıldı: paylaşılan bir hesabın recover.dat dosyası yalnızca en son ölçüm yapanı içerir</translation>
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>adlandırılmış kanal (FIFO), okunmadı</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>soket, okunmadı</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>aygıt, okunmadı</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>bağlantı, teslim klasöründe izlenmez</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kullanıcısı tarafından öğrenci klasörlerinin yanına teslim edildi, birinin içine değil</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>bu bilgisayarda %1 kullanıcısı yok; klasör dışarıda bırakıldı</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>klasör %1 kullanıcısına ait, %2 kullanıcısına değil; içindeki dosyalar dışarıda bırakıldı</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>bir öğrencinin klasörü içindeki klasör, okunmadı</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kullanıcısı tarafından teslim edildi, %2 tarafından değil</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kullanıcısının klasöründe, %2 kullanıcısının değil</translation>
     </message>
 </context>
 <context>
@@ -108,115 +108,129 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayarlar
+
+Kaydedilen her süre, ölçüldüğü bilgisayarın eklediğini içerir: ekranın gecikmesi (renk
+uyaranları) ya da ses çıkışının gecikmesi (sesler) ve farenin gecikmesi (yoklaması, sıçrama önleme,
+giriş yolu). Bilgisayar kontrolü (brevane --check-machine) bunları aşağıdaki her bilgisayarda
+ses kartı üzerinden bir fotodiyot, bir döngü kablosu ve bir mikrofonla ölçtü; bir öğrencinin
+tepki süresi yaklaşık olarak kaydedilen süre eksi uyaran bölümünün ve farenin gecikmesidir. Aynı
+bilgisayarda bu gecikmeler testler arasındaki farkı (seçimli eksi basit) değiştirmez, bu yüzden
+class.csv içindeki eşleştirilmiş aralıklar geçerlidir; gecikmeleri farklı bilgisayarlardan gelen süreler
+bu fark kadar uzun ya da kısadır. sets.csv ve students.csv her dosyanın bilgisayarı ve gecikmeleriyle biter.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (kontrol: %2; %3; dosyalar: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>mod bilinmiyor</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ekran ve fare birlikte bu bilgisayarlarda %1 ile %2 ms arası ekler: birinde ölçülen görsel bir süre
+bir başkasındakinden yalnızca bilgisayarlar yüzünden %3 ms&apos;ye kadar farklı olabilir.
+</translation>
     </message>
 </context>
 <context>
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 atlandı: %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 dosyasının kopyası: bir kez okundu</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 dosyadan %1 tanesi okundu</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 klasörü oluşturulamıyor</translation>
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 yazılamadı: %2</translation>
     </message>
     <message>
         <source>%1 read</source>
-        <translation type="unfinished"></translation>
+        <translation>okunan: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dosya</numerusform>
         </translation>
     </message>
     <message>
         <source> (and %1 read once)</source>
-        <translation type="unfinished"></translation>
+        <translation> (ve %1 bir kez okundu)</translation>
     </message>
     <message numerus="yes">
         <source>%n copy(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kopya</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, atlanan: %2; %3 (%4 klasöre göre, %5 dosya adına göre); testler: %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n öğrenci</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>yok</translation>
     </message>
 </context>
 <context>
     <name>ClassSummary</name>
     <message>
         <source>.%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>.%1 dosyası</translation>
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 satır içeriyor; %2 ise %3 satır içerir</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1, bir %2 dosyasında orada bulunması gereken şey değil</translation>
     </message>
     <message>
         <source>it has more than the %1 lines of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bir %2 dosyasının %1 satırından fazlasını içeriyor</translation>
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %4 dosyasında da bulunan %3 set içeriyor; her biri bir kez alındı</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 için iki farklı %2 dosyası var, %3 ve %4: ikisi de ayrı setler olarak tutuldu</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>teslim eden: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n öğrenci</numerusform>
         </translation>
     </message>
 </context>
@@ -224,7 +238,7 @@ one may differ from another&apos;s by up to %3 ms from the machines alone.
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 klasörü oluşturulamıyor ya da ona girilemiyor; dosyalar %2 içinde tutuluyor</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
@@ -264,375 +278,414 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanım: %1 [--user-folder] [--hand-in KLASÖR] [--unlock] [--language KOD]
+          [AYAR-DOSYASI]
+       %1 --timing-check | --check-machine | --version | --help
+
+Basit ve Karmaşık Uyaran Tepki Süresi Ölçümü: bir öğrencinin bir sese, bir renk
+değişimine ya da ikisine birden tepki süreleri, bir basit ve iki seçimli testte.
+
+  AYAR-DOSYASI        %2 yerine kullanılacak ayarlar; göreli bir ad,
+                      dosyaların tutulduğu klasörde aranır
+  --user-folder       dosyaları kullanıcıya özel klasörde tutar, yoksa oluşturur:
+                      %3
+                      (masaüstü menüsündeki kayıt programı bu şekilde başlatır)
+  --hand-in KLASÖR    kaydedilen her .nrm ve .col dosyasını ve her recover.dat
+                      dosyasını öğretmen için KLASÖR/&lt;kullanıcı adı&gt;/ içine de teslim eder
+                      (tüm kullanıcılar için /etc/xdg/Brevane/Brevane.conf içinde ayarlanır;
+                      man brevane)
+  --unlock            laboratuvarın ayarları kilitlediği yerde, laboratuvarın öğretmen
+                      grubundaki bir üyenin bu oturumda ayarları değiştirmesine izin verir
+  --timing-check      bir fotodiyot ya da kamera için yanıp sönen bir alan gösterir; yenileme
+                      hızı, kare süresi titremesi ve kullanılan damga kaynaklarıyla
+                      birlikte (Esc ya da bir tıklama bitirir)
+  --check-machine     bu bilgisayarı ses kartının girişi üzerinden uçtan uca kontrol eder:
+                      ekranı bir fotodiyotla, sesi çıkıştan gelen bir kabloyla, fareyi
+                      tıklamasıyla; gecikmeleri Hakkında penceresi ve sınıf özeti için
+                      saklar (docs/guide.md)
+  --language KOD      programı bu dilde gösterir (de, ja, ar, ...; çevirisi olmayan
+                      yerde İngilizce), sistemin dili ya da Brevane.conf içinde
+                      ayarlanan dil yerine
+  --version           sürümü yazdırır ve çıkar
+  --help              bu metni yazdırır ve çıkar
+
+Dosyalar geçerli dizinde ya da --user-folder ile yukarıdaki klasörde
+tutulur: %2 (ayarlar, yoksa varsayılanlarla yazılır)
+ve recover.dat (her testin setleri, bir seri bittiğinde yeniden yazılır; ana
+menüdeki Kurtar onu geri okur). Dosya pencereleri orada açılır; sonuç
+dosyaları (.nrm, .col) nereye kaydederseniz oraya gider.
+</translation>
     </message>
 </context>
 <context>
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>; süreler bir kare uzun olabilir: kılavuza bakın</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Pencere sistemi bir karenin ne zaman gösterildiğini bildirmiyor</translation>
     </message>
     <message>
         <source>The X server does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>X sunucusu bir karenin ne zaman gösterildiğini bildirmiyor</translation>
     </message>
     <message>
         <source>XWayland shows the window through the Wayland compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>XWayland pencereyi Wayland birleştiricisi üzerinden gösteriyor</translation>
     </message>
     <message>
         <source>Some stimuli were stamped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bazı uyaranlar şununla damgalandı: %1</translation>
     </message>
     <message>
         <source>the display&apos;s refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>ekranın yenilenmesi</translation>
     </message>
     <message>
         <source>the X server&apos;s refresh, not the pixel&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>X sunucusunun yenilenmesi, pikselin değil</translation>
     </message>
     <message>
         <source>the compositor&apos;s frame timings</source>
-        <translation type="unfinished"></translation>
+        <translation>birleştiricinin kare zamanlamaları</translation>
     </message>
     <message>
         <source>the screen read back</source>
-        <translation type="unfinished"></translation>
+        <translation>ekranın geri okunması</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s report of the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland birleştiricisinin kare raporu</translation>
     </message>
     <message>
         <source>the hand-over to the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>X sunucusuna aktarım</translation>
     </message>
     <message>
         <source>the clock after a repaint</source>
-        <translation type="unfinished"></translation>
+        <translation>yeniden çizimden sonraki saat</translation>
     </message>
     <message>
         <source>%1 (exact)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (kesin)</translation>
     </message>
     <message>
         <source>%1 (estimated)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (tahmini)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>yok</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>not reported (a virtual screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>bildirilmedi (sanal ekran)</translation>
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland birleştiricisi bir karenin ne zaman gösterildiğini tahmin ediyor; süreler bir kare uzun olabilir: kılavuza bakın</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Reflex Data Files (*.nrm)|*.nrm</source>
-        <translation type="unfinished"></translation>
+        <translation>Tepki Veri Dosyaları (*.nrm)|*.nrm</translation>
     </message>
     <message>
         <source>Reflex Data Files (*.col)|*.col</source>
-        <translation type="unfinished"></translation>
+        <translation>Tepki Veri Dosyaları (*.col)|*.col</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+        Dosya zaten var. Üzerine yazılsın mı?</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyayı Kaydet</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya Kaydetme Hatası</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaydetme İptal Edildi</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya Yükleme Hatası</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Yükleme İptal Edildi</translation>
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV Olarak Dışa Aktar</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV Dosyaları (*.csv)|*.csv</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>%1 is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bir klasör, dosya değil.</translation>
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 MB içeriyor, bu programın herhangi bir dosyasından çok daha fazla; okunmadı.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bu programın herhangi bir dosyasından çok daha büyük; okunmadı.</translation>
     </message>
 </context>
 <context>
     <name>HandIn</name>
     <message>
         <source>Hand-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Teslim</translation>
     </message>
     <message>
         <source>the hand-in folder is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>teslim klasörü yok</translation>
     </message>
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Şuraya teslim edilmedi: %1: %2.
+Dosyanız bu bilgisayara kaydedildi; bir sonraki kaydedişinizde teslim edilecek.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>teslim klasörü hâlâ yanıt vermiyor</translation>
     </message>
     <message>
         <source>the hand-in folder did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>teslim klasörü yanıt vermedi</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>teslim klasöründeki %1 klasörü bir bağlantı, klasör değil</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>teslim klasöründeki %1 bir klasör değil</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>teslim klasöründeki %1 klasörü başka bir kullanıcıya ait</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>testteki medyanınızın ± 3 ölçekli MAD dışında</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>testteki ortalamanızın ± 3 standart sapma dışında</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>burada çıkarılan yok</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tepki süreleri: %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Süreleriniz sınıfınızınkilerle yan yana (%1 öğrenci), kaydedildiği gibi tam milisaniye olarak.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>test</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>setler</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>sayılan denemeler</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>ortalama</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>medyan</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>erken tepkiler</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>dalgınlıklar</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>aykırı değerler</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sayılan denemeler: kaçırılan isabetler, erken tepkiler (%1 ms altı), dalgınlıklar (%2 ms üstü) ve aykırı değerler (%3) dışındaki tümü. ortalama: set ortalamalarınızın ortalaması, her süre kaydedildiği gibi. medyan, μ, σ, τ: kaçırılan isabetler, erken tepkiler ve dalgınlıklar dışındaki denemeleriniz; μ, σ, τ: bunlara uydurulan ex-Gauss dağılımı, normal bir bölüm (μ, σ) artı ortalaması τ olan üstel bir bölüm, yani yavaş kuyruk; %4 denemeden itibaren.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gri: sınıfın sayılan denemeleri; çerçeveli: sizinkiler, her biri kendi denemeleri içindeki payı olarak. Çentikler: sınıfın ortalamaları; nokta: sizinki.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortalama yok: denemelerinizin hiçbiri bir tepki süresi değil.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortalamanız %1 ms; bu testi başka kimse yapmadı.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortalamanız %1 ms: diğer %2 kişiden %3 kişi daha hızlı, %4 kişi daha yavaş.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>Tepki süreleri: her öğrenci için bir sayfa</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar laboratuvar tarafından kilitlendi (%1 içinde LockSettings).</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>Burada kimse ayarların kilidini açamaz: %1 hiçbir öğretmen grubu belirtmiyor ([Lab] bölümündeki Teachers).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar laboratuvar tarafından kilitlendi (%1 içinde LockSettings); %2 grubunun bir üyesi programı --unlock ile başlatarak ayarları değiştirebilir.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarların kilidini --unlock ile yalnızca %1 grubunun bir üyesi açabilir ve %2 üye değil; ayarlar kilitli kalıyor.</translation>
     </message>
 </context>
 <context>
     <name>MachineCheck</name>
     <message>
         <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 ölçümden %1 tanesi</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>sinyal çok zayıf (%1): giriş ses düzeyini ya da ekran parlaklığını artırın ve diyotu alanın üzerinde düz tutun</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>sinyal çok zayıf (%1): çıkış ve giriş ses düzeyini artırın</translation>
     </message>
     <message>
         <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>tıklamalar çok sönük (%1): mikrofonu fareye yaklaştırın ve giriş ses düzeyini artırın</translation>
     </message>
     <message>
         <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation type="unfinished"></translation>
+        <translation>sinyal çok gürültülü (%1): odayı sessiz, kabloyu kısa ve elektrik hatlarından uzak tutun, uğultu varsa giriş ses düzeyini düşürün</translation>
     </message>
     <message>
         <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>kayıt kesildi (%1): ses kartını kullanan diğer programları kapatın ve yeniden deneyin</translation>
     </message>
     <message>
         <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 içinde hiç parlama görülmedi: diyot alanın üzerinde ve kayıt yapan girişe takılı mı?</translation>
     </message>
     <message>
         <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 içinde hiçbir ses geri gelmedi: çıkış, kayıt yapan girişe bağlı mı?</translation>
     </message>
     <message>
         <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 içinde hiç tıklama duyulmadı: mikrofon farenin yanında mı?</translation>
     </message>
     <message>
         <source>too few trials (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>çok az ölçüm (%1)</translation>
     </message>
 </context>
 <context>
     <name>MachineResult</name>
     <message>
         <source>it is not a machine check&apos;s result</source>
-        <translation type="unfinished"></translation>
+        <translation>bir bilgisayar kontrolü sonucu değil</translation>
     </message>
     <message>
         <source>line %1 is not a part&apos;s lag</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1 bir bölümün gecikmesi değil</translation>
     </message>
     <message>
         <source>it names no machine</source>
-        <translation type="unfinished"></translation>
+        <translation>hiçbir bilgisayarın adını vermiyor</translation>
     </message>
     <message>
         <source>%1 %2 ms (SD %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ms (SS %3)</translation>
     </message>
     <message>
         <source>%1: not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ölçülmedi</translation>
     </message>
     <message>
         <source>Machine check: not done on this machine (brevane --check-machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayar kontrolü: bu bilgisayarda yapılmadı (brevane --check-machine)</translation>
     </message>
     <message>
         <source>Machine check (%1, %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayar kontrolü (%1, %2): %3</translation>
     </message>
 </context>
 <context>
     <name>ProgramVersion</name>
     <message>
         <source>Version %1.%2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sürüm %1.%2%3</translation>
     </message>
 </context>
 <context>
     <name>QtPrinting</name>
     <message>
         <source>The printer %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 yazıcısı açılamadı.</translation>
     </message>
     <message>
         <source>The printer %1 reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 yazıcısı bir hata bildirdi.</translation>
     </message>
     <message>
         <source>The PDF could not be completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF tamamlanamadı.</translation>
     </message>
     <message>
         <source>The PDF could not be started.</source>
