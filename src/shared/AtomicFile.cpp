@@ -49,20 +49,55 @@ mode_t modeOf(QFileDevice::Permissions p)
     return mode;
 }
 
-// A new file beside `name`, `name.XXXXXX`, made by this call alone (O_EXCL) and never through a
-// link; its name comes back in `made`.
-FileDescriptor createTemporary(int folder, const QByteArray& name, QByteArray& made)
+// A name beside `name`, `name.XXXXXX`, that `make` takes for a new file of this call alone
+// (O_EXCL, or a link that may not replace); the name taken comes back in `made`.
+template <typename Make> bool takeName(const QByteArray& name, QByteArray& made, Make make)
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
         made = name + '.';
         for (int i = 0; i < 6; ++i)
             made += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
-        const int fd = ::openat(folder, made.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
+        if (make(made.constData()))
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+// The temporary file, never through a link. Where the file system has them it has no name
+// until it is whole (O_TMPFILE): a program killed while writing leaves nothing behind. Linking
+// it into the folder goes through /proc, so without /proc (a bare chroot), and on file systems
+// without unnamed files (NFS, SMB), it is `name.XXXXXX` from the start, its name in `made`.
+FileDescriptor createTemporary(int folder, const QByteArray& name, QByteArray& made)
+{
+    made.clear();
+    if (::access("/proc/self/fd", X_OK) == 0) {
+        const int fd = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd >= 0)
             return FileDescriptor(fd);
     }
-    return FileDescriptor(-1);
+    int fd = -1;
+    takeName(name, made, [&](const char* candidate) {
+        fd = ::openat(folder, candidate, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        return fd >= 0;
+    });
+    return FileDescriptor(fd);
+}
+
+// An unnamed temporary file given a name beside `name`, to be renamed over it.
+bool nameTemporary(int fd, int folder, const QByteArray& name, QByteArray& made)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    if (takeName(name, made, [&](const char* candidate) {
+            return ::linkat(AT_FDCWD, self.constData(), folder, candidate, AT_SYMLINK_FOLLOW) == 0;
+        }))
+        return true;
+    const int error = errno;
+    made.clear(); // no name of ours to remove
+    errno = error;
+    return false;
 }
 
 // The temporary file's contents and mode, each step checked where its failure shows: a small
@@ -101,12 +136,15 @@ FileWriteResult replaceFileAtomically(const FileInFolder& target, const std::fun
     if (!fd)
         return {false, systemReason(errno)};
     QString reason = fill(fd.get(), target.folder, name, write, permissions);
+    if (reason.isEmpty() && temporary.isEmpty() && !nameTemporary(fd.get(), target.folder, name, temporary))
+        reason = systemReason(errno);
     if (::close(fd.release()) != 0 && reason.isEmpty())
         reason = systemReason(errno);
     if (reason.isEmpty() && ::renameat(target.folder, temporary.constData(), target.folder, name.constData()) != 0)
         reason = systemReason(errno);
     if (!reason.isEmpty()) {
-        ::unlinkat(target.folder, temporary.constData(), 0);
+        if (!temporary.isEmpty())
+            ::unlinkat(target.folder, temporary.constData(), 0);
         return {false, reason};
     }
     return {true, {}};
