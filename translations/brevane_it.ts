@@ -5,93 +5,93 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempi di reazione della classe: semplice contro scelta</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un punto per il tempo di reazione medio di ciascuno studente (%1): la media delle medie dei suoi blocchi, in ms interi come memorizzati. Scatola: dal quartile inferiore a quello superiore; linea spessa: mediana; baffi: le medie più lontane entro 1,5 lunghezze della scatola.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n studente</numerusform>
+            <numerusform>%n studenti</numerusform>
         </translation>
     </message>
     <message>
         <source>No reaction times in the files read</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun tempo di reazione nei file letti</translation>
     </message>
     <message>
         <source>n = %1, mean %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1, media %2 ms</translation>
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − semplice: %2 ms (IC 95% da %3 a %4, %5 studenti)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempi di reazione della classe</translation>
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre accanto a ogni scatola: tutte le prove che contano (%1 prove; class-notes.txt dice quali), come quote delle prove del test in classi di %2 ms.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>tempo di reazione (ms)</translation>
     </message>
 </context>
 <context>
     <name>ClassFiles</name>
     <message>
         <source>not a recover.dat, .nrm or .col file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file recover.dat, .nrm o .col</translation>
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation type="unfinished"></translation>
+        <translation>escluso %1: il recover.dat di un account condiviso contiene i dati di chi l&apos;ha usato per ultimo</translation>
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>una named pipe (FIFO), non letta</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket, non letto</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo, non letto</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un collegamento, non seguito in una cartella di consegna</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>consegnato dall&apos;utente %1 accanto alle cartelle degli studenti, non dentro una di esse</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun utente %1 su questa macchina; la cartella è esclusa</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella appartiene all&apos;utente %1, non a %2; i suoi file sono esclusi</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>una cartella dentro la cartella di uno studente, non letta</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>consegnato dall&apos;utente %1, non da %2</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in una cartella dell&apos;utente %1, non di %2</translation>
     </message>
 </context>
 <context>
@@ -109,119 +109,133 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Le macchine
+
+Ogni tempo memorizzato include ciò che aggiunge la macchina su cui è stato misurato: il ritardo del monitor
+(stimoli di colore) o dell&apos;uscita audio (toni) e quello del mouse (il polling, l&apos;antirimbalzo, il percorso
+dell&apos;input). Il controllo della macchina (brevane --check-machine) li ha misurati su ogni macchina qui sotto
+con un fotodiodo, un cavo ad anello e un microfono attraverso la scheda audio; il tempo di reazione di uno
+studente è circa il tempo memorizzato meno il ritardo della parte dello stimolo e quello del mouse. Su una
+stessa macchina non cambiano una differenza tra test (scelta meno semplice), quindi gli intervalli per dati
+appaiati in class.csv restano validi; i tempi di macchine con ritardi diversi sono più lunghi o più corti di
+quella differenza. sets.csv e students.csv terminano con la macchina di ogni file e i suoi ritardi.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (controllata il %2; %3; file: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>modalità non nota</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Schermo e mouse insieme aggiungono da %1 a %2 ms su queste macchine: un tempo visivo misurato su
+una può differire da quello di un&apos;altra fino a %3 ms per le sole macchine.
+</translation>
     </message>
 </context>
 <context>
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>saltato %1: %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è una copia di %2: letto una volta sola</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
-        <translation type="unfinished"></translation>
+        <translation>letti %1 file su %2</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare la cartella %1</translation>
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>%1 read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file letto</numerusform>
+            <numerusform>%n file letti</numerusform>
         </translation>
     </message>
     <message>
         <source> (and %1 read once)</source>
-        <translation type="unfinished"></translation>
+        <translation> (e %1)</translation>
     </message>
     <message numerus="yes">
         <source>%n copy(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n copia letta una volta sola</numerusform>
+            <numerusform>%n copie lette una volta sola</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, saltati: %2; %3 (%4 per cartella, %5 per nome di file); test: %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n studente</numerusform>
+            <numerusform>%n studenti</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
 </context>
 <context>
     <name>ClassSummary</name>
     <message>
         <source>.%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>file .%1</translation>
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ha %1 righe; un %2 ne ha %3</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 non è ciò che un %2 contiene in quel punto</translation>
     </message>
     <message>
         <source>it has more than the %1 lines of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ha più delle %1 righe di un %2</translation>
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 contiene %3 blocchi che contiene anche %4; ciascuno preso una volta sola</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha due file %2 diversi, %3 e %4: tenuti entrambi come blocchi separati</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con consegna</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n studente</numerusform>
+            <numerusform>%n studenti</numerusform>
         </translation>
     </message>
 </context>
@@ -229,7 +243,7 @@ one may differ from another&apos;s by up to %3 ms from the machines alone.
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare la cartella %1 o entrarvi; i file sono tenuti in %2</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
@@ -269,237 +283,276 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [--user-folder] [--hand-in CARTELLA] [--unlock] [--language CODICE]
+          [FILE-DI-CONFIGURAZIONE]
+     %1 --timing-check | --check-machine | --version | --help
+
+Tempi di reazione a stimoli semplici e complessi: i tempi di reazione di uno studente
+a un tono, a un cambio di colore o a entrambi, in un test semplice e due test di scelta.
+
+  FILE-DI-CONFIGURAZIONE  la configurazione da usare al posto di %2; un nome
+                      relativo è cercato nella cartella in cui sono tenuti i file
+  --user-folder       tiene i file nella cartella dell&apos;utente, creata se manca:
+                      %3
+                      (la voce del menu del desktop avvia il programma così)
+  --hand-in CARTELLA  consegna inoltre ogni file .nrm e .col salvato e ogni
+                      recover.dat in CARTELLA/&lt;nome di login&gt;/, per il docente
+                      (impostato per tutti gli utenti in
+                      /etc/xdg/Brevane/Brevane.conf; man brevane)
+  --unlock            dove il laboratorio blocca le impostazioni, permette a un
+                      membro del gruppo dei docenti di cambiarle in questa sessione
+  --timing-check      mostra un riquadro lampeggiante per un fotodiodo o una videocamera,
+                      con la frequenza di aggiornamento, il jitter dei fotogrammi e le
+                      fonti delle marche temporali in uso (Esc o un clic lo chiude)
+  --check-machine     controlla questo PC da capo a fondo attraverso l&apos;ingresso della
+                      scheda audio: lo schermo con un fotodiodo, il suono con un cavo
+                      dall&apos;uscita, il mouse con il suo clic; conserva i ritardi per la
+                      finestra Informazioni e il riepilogo di classe (docs/guide.md)
+  --language CODICE   mostra il programma in questa lingua (de, ja, ar, ...;
+                      inglese dove manca la traduzione) invece di quella del
+                      sistema o di quella impostata in Brevane.conf
+  --version           stampa la versione ed esce
+  --help              stampa questo testo ed esce
+
+I file sono tenuti nella cartella corrente o, con --user-folder, nella cartella
+indicata sopra: %2 (la configurazione, scritta con i valori predefiniti se manca)
+e recover.dat (i blocchi di ogni test, riscritto alla fine di ogni sequenza;
+Ripristina nel menu principale lo rilegge). Le finestre di dialogo dei file si
+aprono lì; i file dei risultati (.nrm, .col) vanno dove li salva.
+</translation>
     </message>
 </context>
 <context>
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>; i tempi possono includere un fotogramma in più: vedere la guida</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema di finestre non indica quando viene mostrato un fotogramma</translation>
     </message>
     <message>
         <source>The X server does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server X non indica quando viene mostrato un fotogramma</translation>
     </message>
     <message>
         <source>XWayland shows the window through the Wayland compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>XWayland mostra la finestra attraverso il compositor Wayland</translation>
     </message>
     <message>
         <source>Some stimuli were stamped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni stimoli hanno ricevuto la marca temporale da %1</translation>
     </message>
     <message>
         <source>the display&apos;s refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;aggiornamento dello schermo</translation>
     </message>
     <message>
         <source>the X server&apos;s refresh, not the pixel&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;aggiornamento del server X, non quello del pixel</translation>
     </message>
     <message>
         <source>the compositor&apos;s frame timings</source>
-        <translation type="unfinished"></translation>
+        <translation>i tempi dei fotogrammi del compositor</translation>
     </message>
     <message>
         <source>the screen read back</source>
-        <translation type="unfinished"></translation>
+        <translation>la rilettura dello schermo</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s report of the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>la segnalazione del fotogramma da parte del compositor Wayland</translation>
     </message>
     <message>
         <source>the hand-over to the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>il passaggio al server X</translation>
     </message>
     <message>
         <source>the clock after a repaint</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;orologio dopo un ridisegno</translation>
     </message>
     <message>
         <source>%1 (exact)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (esatto)</translation>
     </message>
     <message>
         <source>%1 (estimated)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (stimato)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>not reported (a virtual screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>non indicata (uno schermo virtuale)</translation>
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Il compositor Wayland stima quando viene mostrato un fotogramma; i tempi possono includere un fotogramma in più: vedere la guida</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Reflex Data Files (*.nrm)|*.nrm</source>
-        <translation type="unfinished"></translation>
+        <translation>File di dati Reflex (*.nrm)|*.nrm</translation>
     </message>
     <message>
         <source>Reflex Data Files (*.col)|*.col</source>
-        <translation type="unfinished"></translation>
+        <translation>File di dati Reflex (*.col)|*.col</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+        Il file esiste già. Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva file</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di salvataggio</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio annullato</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di caricamento</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento annullato</translation>
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta in CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv)|*.csv</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>%1 is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è una cartella, non un file.</translation>
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 MB, molto più di qualsiasi file di questo programma; non è stato letto.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è molto più grande di qualsiasi file di questo programma; non è stato letto.</translation>
     </message>
 </context>
 <context>
     <name>HandIn</name>
     <message>
         <source>Hand-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Consegna</translation>
     </message>
     <message>
         <source>the hand-in folder is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella di consegna manca</translation>
     </message>
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non consegnato a %1: %2.
+Il Suo file è salvato su questo computer; verrà consegnato al prossimo salvataggio.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella di consegna continua a non rispondere</translation>
     </message>
     <message>
         <source>the hand-in folder did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella di consegna non ha risposto</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella %1 nella cartella di consegna è un collegamento, non una cartella</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nella cartella di consegna non è una cartella</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella %1 nella cartella di consegna appartiene a un altro utente</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>oltre la Sua mediana ± 3 MAD scalati del test</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>oltre la Sua media ± 3 DS del test</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna esclusione qui</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempi di reazione di %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>I Suoi tempi accanto a quelli della Sua classe (%1 studenti), in millisecondi interi come memorizzati.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>test</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>blocchi</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>prove che contano</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>media</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>mediana</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>anticipazioni</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>lapsus</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>valori anomali</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prove che contano: tutte tranne le risposte mancate, le anticipazioni (sotto %1 ms), i lapsus (oltre %2 ms) e i valori anomali (%3). media: la media delle medie dei Suoi blocchi, ogni tempo come memorizzato. mediana, μ, σ, τ: le Sue prove tranne risposte mancate, anticipazioni e lapsus; μ, σ, τ: la ex-gaussiana adattata ad esse, una parte normale (μ, σ) più una parte esponenziale di media τ, la coda lenta; a partire da %4 prove.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
