@@ -5,93 +5,93 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempos de reação da turma: simples contra escolha</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um ponto para o tempo de reação médio de cada estudante (%1): a média das médias dos seus blocos, em ms inteiros como armazenados. Caixa: do quartil inferior ao superior; linha grossa: mediana; bigodes: as médias mais distantes dentro de 1,5 comprimento da caixa.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n estudante</numerusform>
+            <numerusform>%n estudantes</numerusform>
         </translation>
     </message>
     <message>
         <source>No reaction times in the files read</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum tempo de reação nos arquivos lidos</translation>
     </message>
     <message>
         <source>n = %1, mean %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1, média %2 ms</translation>
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − simples: %2 ms (IC 95% de %3 a %4, %5 estudantes)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempos de reação da turma</translation>
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barras ao lado de cada caixa: todas as tentativas que contam (%1 tentativas; class-notes.txt diz quais), como proporções das tentativas do teste em classes de %2 ms.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>tempo de reação (ms)</translation>
     </message>
 </context>
 <context>
     <name>ClassFiles</name>
     <message>
         <source>not a recover.dat, .nrm or .col file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo recover.dat, .nrm ou .col</translation>
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deixado de fora: o recover.dat de uma conta compartilhada contém os dados de quem a usou por último</translation>
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>um pipe nomeado (FIFO), não lido</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>um socket, não lido</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>um dispositivo, não lido</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>um link, não seguido em uma pasta de entrega</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>entregue pelo usuário %1 ao lado das pastas dos estudantes, não dentro de uma delas</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>não há usuário %1 nesta máquina; a pasta fica de fora</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta pertence ao usuário %1, não a %2; seus arquivos ficam de fora</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>uma pasta dentro da pasta de um estudante, não lida</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>entregue pelo usuário %1, não por %2</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>em uma pasta do usuário %1, não de %2</translation>
     </message>
 </context>
 <context>
@@ -109,119 +109,133 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>As máquinas
+
+Cada tempo armazenado inclui o que a máquina em que foi medido acrescenta: o atraso do monitor (estímulos
+de cor) ou da saída de som (tons), e o do mouse (sua taxa de consulta, seu debounce, o caminho da entrada).
+A verificação da máquina (brevane --check-machine) mediu-os em cada máquina abaixo com um fotodiodo, um cabo
+em laço e um microfone pela placa de som; o tempo de reação de um estudante é aproximadamente o tempo
+armazenado menos o atraso da parte do estímulo e o do mouse. Em uma mesma máquina eles não mudam uma diferença
+entre testes (escolha menos simples), então os intervalos pareados em class.csv continuam válidos; tempos de
+máquinas com atrasos diferentes são mais longos ou mais curtos por essa diferença. sets.csv e students.csv
+terminam com a máquina de cada arquivo e seus atrasos.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (verificada em %2; %3; arquivos: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>modo desconhecido</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tela e mouse juntos acrescentam de %1 a %2 ms nestas máquinas: um tempo visual medido em
+uma pode diferir do de outra em até %3 ms só por causa das máquinas.
+</translation>
     </message>
 </context>
 <context>
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ignorado: %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma cópia de %2: lido uma única vez</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 arquivos lidos</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar a pasta %1</translation>
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar %1: %2</translation>
     </message>
     <message>
         <source>%1 read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo lido</numerusform>
+            <numerusform>%n arquivos lidos</numerusform>
         </translation>
     </message>
     <message>
         <source> (and %1 read once)</source>
-        <translation type="unfinished"></translation>
+        <translation> (e %1)</translation>
     </message>
     <message numerus="yes">
         <source>%n copy(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cópia lida uma única vez</numerusform>
+            <numerusform>%n cópias lidas uma única vez</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ignorados: %2; %3 (%4 pela pasta, %5 pelo nome do arquivo); testes: %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n estudante</numerusform>
+            <numerusform>%n estudantes</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
 </context>
 <context>
     <name>ClassSummary</name>
     <message>
         <source>.%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo .%1</translation>
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tem %1 linhas; um %2 tem %3</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
-        <translation type="unfinished"></translation>
+        <translation>a linha %1 não é o que um %2 contém ali</translation>
     </message>
     <message>
         <source>it has more than the %1 lines of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tem mais que as %1 linhas de um %2</translation>
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 contém %3 blocos que %4 também contém; cada um contado uma única vez</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem dois arquivos %2 diferentes, %3 e %4: ambos mantidos como blocos separados</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n estudante entregou</numerusform>
+            <numerusform>%n estudantes entregaram</numerusform>
         </translation>
     </message>
 </context>
@@ -229,7 +243,7 @@ one may differ from another&apos;s by up to %3 ms from the machines alone.
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar a pasta %1 nem entrar nela; os arquivos ficam em %2</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
@@ -269,237 +283,276 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [--user-folder] [--hand-in PASTA] [--unlock] [--language CÓDIGO]
+          [ARQUIVO-DE-CONFIGURAÇÃO]
+     %1 --timing-check | --check-machine | --version | --help
+
+Tempo de reação a estímulos simples e complexos: os tempos de reação de um estudante
+a um tom, a uma mudança de cor ou a ambos, em um teste simples e dois testes de escolha.
+
+  ARQUIVO-DE-CONFIGURAÇÃO  a configuração a usar no lugar de %2; um nome
+                      relativo é procurado na pasta onde os arquivos ficam
+  --user-folder       mantém os arquivos na pasta do usuário, criada se faltar:
+                      %3
+                      (o item do menu da área de trabalho inicia o programa assim)
+  --hand-in PASTA     também entrega cada arquivo .nrm e .col salvo e cada
+                      recover.dat em PASTA/&lt;nome de login&gt;/, para o professor
+                      (definido para todos os usuários em
+                      /etc/xdg/Brevane/Brevane.conf; man brevane)
+  --unlock            onde o laboratório bloqueia as configurações, permite a um
+                      membro do grupo de professores alterá-las nesta sessão
+  --timing-check      mostra um quadrado piscante para um fotodiodo ou uma câmera,
+                      com a taxa de atualização, o jitter dos quadros e as fontes
+                      das marcas de tempo em uso (Esc ou um clique encerra)
+  --check-machine     verifica este PC de ponta a ponta pela entrada da placa de
+                      som: a tela por um fotodiodo, o som por um cabo da saída, o
+                      mouse pelo seu clique; guarda os atrasos para a janela Sobre
+                      e o resumo da turma (docs/guide.md)
+  --language CÓDIGO   mostra o programa neste idioma (de, ja, ar, ...;
+                      inglês onde não há tradução) em vez do idioma do
+                      sistema ou do definido em Brevane.conf
+  --version           mostra a versão e encerra
+  --help              mostra este texto e encerra
+
+Os arquivos ficam na pasta atual ou, com --user-folder, na pasta indicada
+acima: %2 (a configuração, gravada com os valores padrão se faltar)
+e recover.dat (os blocos de todos os testes, regravado ao fim de cada sequência;
+Recuperar no menu principal o lê de volta). As caixas de diálogo de arquivo abrem
+ali; os arquivos de resultados (.nrm, .col) vão para onde você os salvar.
+</translation>
     </message>
 </context>
 <context>
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>; os tempos podem incluir um quadro a mais: veja o guia</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de janelas não informa quando um quadro é exibido</translation>
     </message>
     <message>
         <source>The X server does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor X não informa quando um quadro é exibido</translation>
     </message>
     <message>
         <source>XWayland shows the window through the Wayland compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>O XWayland mostra a janela através do compositor Wayland</translation>
     </message>
     <message>
         <source>Some stimuli were stamped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alguns estímulos receberam a marca de tempo de %1</translation>
     </message>
     <message>
         <source>the display&apos;s refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>a atualização da tela</translation>
     </message>
     <message>
         <source>the X server&apos;s refresh, not the pixel&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>a atualização do servidor X, não a do pixel</translation>
     </message>
     <message>
         <source>the compositor&apos;s frame timings</source>
-        <translation type="unfinished"></translation>
+        <translation>os tempos de quadro do compositor</translation>
     </message>
     <message>
         <source>the screen read back</source>
-        <translation type="unfinished"></translation>
+        <translation>a releitura da tela</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s report of the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>o informe do quadro pelo compositor Wayland</translation>
     </message>
     <message>
         <source>the hand-over to the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>a passagem ao servidor X</translation>
     </message>
     <message>
         <source>the clock after a repaint</source>
-        <translation type="unfinished"></translation>
+        <translation>o relógio após um redesenho</translation>
     </message>
     <message>
         <source>%1 (exact)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (exato)</translation>
     </message>
     <message>
         <source>%1 (estimated)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (estimado)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>not reported (a virtual screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>não informada (uma tela virtual)</translation>
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>O compositor Wayland estima quando um quadro é exibido; os tempos podem incluir um quadro a mais: veja o guia</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Reflex Data Files (*.nrm)|*.nrm</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de dados Reflex (*.nrm)|*.nrm</translation>
     </message>
     <message>
         <source>Reflex Data Files (*.col)|*.col</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de dados Reflex (*.col)|*.col</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+        O arquivo já existe. Deseja sobrescrevê-lo?</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar arquivo</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao salvar arquivo</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvamento cancelado</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao carregar arquivo</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregamento cancelado</translation>
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar para CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos CSV (*.csv)|*.csv</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>%1 is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma pasta, não um arquivo.</translation>
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem %2 MB, muito mais que qualquer arquivo deste programa; não foi lido.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é muito maior que qualquer arquivo deste programa; não foi lido.</translation>
     </message>
 </context>
 <context>
     <name>HandIn</name>
     <message>
         <source>Hand-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrega</translation>
     </message>
     <message>
         <source>the hand-in folder is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta de entrega não existe</translation>
     </message>
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não entregue em %1: %2.
+Seu arquivo está salvo neste computador; ele será entregue no seu próximo salvamento.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta de entrega continua sem responder</translation>
     </message>
     <message>
         <source>the hand-in folder did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta de entrega não respondeu</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta %1 na pasta de entrega é um link, não uma pasta</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 na pasta de entrega não é uma pasta</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta %1 na pasta de entrega pertence a outro usuário</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>além da sua mediana ± 3 MADs escalonados do teste</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>além da sua média ± 3 DP do teste</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma excluída aqui</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempos de reação de %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seus tempos ao lado dos da sua turma (%1 estudantes), em milissegundos inteiros como armazenados.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>teste</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>blocos</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>tentativas que contam</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>média</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>mediana</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>antecipações</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>lapsos</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>valores atípicos</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativas que contam: todas exceto alvos perdidos, antecipações (abaixo de %1 ms), lapsos (acima de %2 ms) e valores atípicos (%3). média: a média das médias dos seus blocos, cada tempo como armazenado. mediana, μ, σ, τ: suas tentativas exceto alvos perdidos, antecipações e lapsos; μ, σ, τ: a ex-gaussiana ajustada a elas, uma parte normal (μ, σ) mais uma parte exponencial de média τ, a cauda lenta; a partir de %4 tentativas.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
