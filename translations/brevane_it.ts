@@ -2294,7 +2294,7 @@ Il riquadro cambia ogni %10 fotogrammi (fotogramma %11)
     </message>
     <message>
         <source>Run Count</source>
-        <translation>Numero di prove</translation>
+        <translation>Prove</translation>
     </message>
     <message>
         <source>Correct Hits</source>
@@ -2713,7 +2713,7 @@ Il riquadro cambia ogni %10 fotogrammi (fotogramma %11)
     </message>
     <message>
         <source>Run Count</source>
-        <translation>Numero di prove</translation>
+        <translation>Prove</translation>
     </message>
     <message>
         <source>Correct Hits</source>
@@ -2915,7 +2915,7 @@ Il riquadro cambia ogni %10 fotogrammi (fotogramma %11)
     </message>
     <message>
         <source>Run Count</source>
-        <translation>Numero di prove</translation>
+        <translation>Prove</translation>
     </message>
     <message>
         <source>Start</source>

@@ -2289,7 +2289,7 @@ O quadrado muda a cada %10 quadros (quadro %11)
     </message>
     <message>
         <source>Run Count</source>
-        <translation>Nº de tentativas</translation>
+        <translation>Tentativas</translation>
     </message>
     <message>
         <source>Correct Hits</source>
@@ -2708,7 +2708,7 @@ O quadrado muda a cada %10 quadros (quadro %11)
     </message>
     <message>
         <source>Run Count</source>
-        <translation>Nº de tentativas</translation>
+        <translation>Tentativas</translation>
     </message>
     <message>
         <source>Correct Hits</source>
@@ -2910,7 +2910,7 @@ O quadrado muda a cada %10 quadros (quadro %11)
     </message>
     <message>
         <source>Run Count</source>
-        <translation>Nº de tentativas</translation>
+        <translation>Tentativas</translation>
     </message>
     <message>
         <source>Start</source>
