@@ -411,8 +411,8 @@ the main menu reads it back). The file dialogs open there; results files
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation>
-
+        <translation><byte value="xd"/>
+<byte value="xd"/>
         הקובץ כבר קיים. לשכתב אותו?</translation>
     </message>
     <message>
@@ -709,8 +709,7 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation>
-הנתונים שלך נשמרים בזיכרון.</translation>
+        <translation><byte value="xd"/>הנתונים שלך נשמרים בזיכרון.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
@@ -789,8 +788,7 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation>שגיאת הדפסה
-</translation>
+        <translation>שגיאת הדפסה<byte value="xd"/></translation>
     </message>
     <message>
         <source>Print Cancelled</source>
@@ -948,8 +946,7 @@ Your file is saved on this computer; it is handed in at your next save.</source>
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation>קובץ הגדרות לא תקין
-לא נטען קובץ</translation>
+        <translation>קובץ הגדרות לא תקין<byte value="xd"/>לא נטען קובץ</translation>
     </message>
 </context>
 <context>
@@ -1132,8 +1129,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation>
-גירוי קולי זקוק לו: בחרו גירוי חזותי באפשרויות.</translation>
+        <translation><byte value="xd"/>גירוי קולי זקוק לו: בחרו גירוי חזותי באפשרויות.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
@@ -1141,8 +1137,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation>
-הרצף יתבצע עם הצבע בלבד.</translation>
+        <translation><byte value="xd"/>הרצף יתבצע עם הצבע בלבד.</translation>
     </message>
 </context>
 <context>
@@ -2650,8 +2645,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation>הנתונים לא נשמרו!
-</translation>
+        <translation>הנתונים לא נשמרו!<byte value="xd"/></translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>

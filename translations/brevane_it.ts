@@ -411,8 +411,8 @@ aprono lì; i file dei risultati (.nrm, .col) vanno dove li salva.
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation>
-
+        <translation><byte value="xd"/>
+<byte value="xd"/>
         Il file esiste già. Sovrascriverlo?</translation>
     </message>
     <message>
@@ -709,8 +709,7 @@ Il Suo file è salvato su questo computer; verrà consegnato al prossimo salvata
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation>
-I Suoi dati restano in memoria.</translation>
+        <translation><byte value="xd"/>I Suoi dati restano in memoria.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
@@ -789,8 +788,7 @@ I Suoi dati restano in memoria.</translation>
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation>Errore di stampa
-</translation>
+        <translation>Errore di stampa<byte value="xd"/></translation>
     </message>
     <message>
         <source>Print Cancelled</source>
@@ -948,8 +946,7 @@ I Suoi dati restano in memoria.</translation>
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation>File di configurazione non valido
-Nessun file caricato</translation>
+        <translation>File di configurazione non valido<byte value="xd"/>Nessun file caricato</translation>
     </message>
 </context>
 <context>
@@ -1132,8 +1129,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation>
-Uno stimolo acustico ne ha bisogno: scelga uno stimolo visivo in Opzioni.</translation>
+        <translation><byte value="xd"/>Uno stimolo acustico ne ha bisogno: scelga uno stimolo visivo in Opzioni.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
@@ -1141,8 +1137,7 @@ Uno stimolo acustico ne ha bisogno: scelga uno stimolo visivo in Opzioni.</trans
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation>
-La sequenza procede con il solo colore.</translation>
+        <translation><byte value="xd"/>La sequenza procede con il solo colore.</translation>
     </message>
 </context>
 <context>
@@ -2650,7 +2645,7 @@ Il riquadro cambia ogni %10 fotogrammi (fotogramma %11)
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation>Dati NON salvati!</translation>
+        <translation>Dati NON salvati!<byte value="xd"/></translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>
