@@ -5,94 +5,94 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Czasy reakcji klasy: test prosty a test z wyborem</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedna kropka na średni czas reakcji każdego studenta (%1): średnia ze średnich jego zestawów, w pełnych ms, jak zapisano. Pudełko: od dolnego do górnego kwartyla; gruba linia: mediana; wąsy: najdalsze średnie w granicach 1,5 długości pudełka.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n student</numerusform>
+            <numerusform>%n studentów</numerusform>
+            <numerusform>%n studentów</numerusform>
         </translation>
     </message>
     <message>
         <source>No reaction times in the files read</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak czasów reakcji w odczytanych plikach</translation>
     </message>
     <message>
         <source>n = %1, mean %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1, średnia %2 ms</translation>
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − prosty: %2 ms (95 % PU %3 do %4, studentów: %5)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>Czasy reakcji klasy</translation>
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Słupki obok każdego pudełka: każda próba, która się liczy (prób: %1; class-notes.txt mówi, które), jako udziały w próbach testu w przedziałach po %2 ms.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>czas reakcji (ms)</translation>
     </message>
 </context>
 <context>
     <name>ClassFiles</name>
     <message>
         <source>not a recover.dat, .nrm or .col file</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest plik recover.dat, .nrm ani .col</translation>
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation type="unfinished"></translation>
+        <translation>pominięto %1: recover.dat wspólnego konta zawiera wyniki tego, kto uruchamiał ostatni</translation>
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>potok nazwany (FIFO), nieodczytany</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>gniazdo, nieodczytane</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>urządzenie, nieodczytane</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>dowiązanie, w folderze oddanych wyników nie jest śledzone</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>oddane przez użytkownika %1 obok folderów studentów, a nie w jednym z nich</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>brak użytkownika %1 na tym komputerze; folder pominięto</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>folder należy do użytkownika %1, a nie %2; jego pliki pominięto</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>folder wewnątrz folderu studenta, nieodczytany</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>oddane przez użytkownika %1, a nie %2</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>w folderze użytkownika %1, a nie %2</translation>
     </message>
 </context>
 <context>
@@ -110,123 +110,137 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Komputery
+
+Każdy zapisany czas zawiera to, co dodaje komputer, na którym go zmierzono: opóźnienie monitora
+(bodźce kolorowe) lub wyjścia dźwięku (dźwięki) oraz myszy (jej odpytywanie, eliminacja drgań,
+ścieżka wejścia). Sprawdzenie komputera (brevane --check-machine) zmierzyło je na każdym komputerze
+poniżej fotodiodą, kablem pętli i mikrofonem przez kartę dźwiękową; czas reakcji studenta
+to w przybliżeniu zapisany czas minus opóźnienie części bodźca i myszy. Na jednym komputerze
+nie zmieniają one różnicy między testami (z wyborem minus prosty), więc przedziały par
+w class.csv pozostają ważne; czasy z komputerów o różnych opóźnieniach są dłuższe lub krótsze o
+tę różnicę. sets.csv i students.csv kończą się komputerem każdego pliku i jego opóźnieniami.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sprawdzono %2; %3; pliki: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>tryb nieznany</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ekran i mysz razem dodają od %1 do %2 ms na tych komputerach: czas wzrokowy zmierzony na
+jednym może się różnić od czasu z innego o maks. %3 ms z powodu samych komputerów.
+</translation>
     </message>
 </context>
 <context>
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pominięto %1: %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest kopią %2: odczytano raz</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
-        <translation type="unfinished"></translation>
+        <translation>odczytano %1 z %2 plików</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć folderu %1</translation>
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się zapisać %1: %2</translation>
     </message>
     <message>
         <source>%1 read</source>
-        <translation type="unfinished"></translation>
+        <translation>odczytano: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n plik</numerusform>
+            <numerusform>%n pliki</numerusform>
+            <numerusform>%n plików</numerusform>
         </translation>
     </message>
     <message>
         <source> (and %1 read once)</source>
-        <translation type="unfinished"></translation>
+        <translation> (oraz odczytane raz: %1)</translation>
     </message>
     <message numerus="yes">
         <source>%n copy(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kopia</numerusform>
+            <numerusform>%n kopie</numerusform>
+            <numerusform>%n kopii</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pominięto: %2; %3 (%4 wg folderu, %5 wg nazwy pliku); testy: %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n student</numerusform>
+            <numerusform>%n studentów</numerusform>
+            <numerusform>%n studentów</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
 </context>
 <context>
     <name>ClassSummary</name>
     <message>
         <source>.%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>plik .%1</translation>
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ma %1 wierszy; %2 ma %3</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 nie zawiera tego, co zawiera w tym miejscu %2</translation>
     </message>
     <message>
         <source>it has more than the %1 lines of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ma więcej wierszy niż %1, które ma %2</translation>
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 zawiera %3 zestawów, które zawiera też %4; każdy wzięto raz</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ma dwa różne pliki %2, %3 i %4: oba zachowano jako osobne zestawy</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>oddane przez: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n student</numerusform>
+            <numerusform>%n studentów</numerusform>
+            <numerusform>%n studentów</numerusform>
         </translation>
     </message>
 </context>
@@ -234,7 +248,7 @@ one may differ from another&apos;s by up to %3 ms from the machines alone.
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć folderu %1 ani do niego wejść; pliki są przechowywane w %2</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
@@ -274,290 +288,329 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: %1 [--user-folder] [--hand-in KATALOG] [--unlock] [--language KOD]
+          [PLIK-KONFIGURACJI]
+       %1 --timing-check | --check-machine | --version | --help
+
+Pomiar czasu reakcji na bodźce proste i złożone: czasy reakcji studenta na
+dźwięk, zmianę koloru lub oba, w teście prostym i dwóch testach z wyborem.
+
+  PLIK-KONFIGURACJI   konfiguracja używana zamiast %2; nazwa względna
+                      jest brana w folderze, w którym są przechowywane pliki
+  --user-folder       przechowuj pliki w folderze użytkownika, tworzonym w razie braku:
+                      %3
+                      (tak uruchamia program pozycja w menu pulpitu)
+  --hand-in KATALOG   oddawaj też każdy zapisany plik .nrm i .col oraz każdy
+                      recover.dat do KATALOG/&lt;nazwa logowania&gt;/ dla nauczyciela
+                      (ustawiane dla wszystkich w /etc/xdg/Brevane/Brevane.conf;
+                      man brevane)
+  --unlock            gdy pracownia blokuje ustawienia, pozwól członkowi grupy
+                      nauczycieli pracowni zmienić je w tej sesji
+  --timing-check      pokaż migające pole dla fotodiody lub kamery wraz z
+                      częstotliwością odświeżania, rozrzutem czasu klatki i
+                      używanymi źródłami znaczników czasu (kończy Esc lub kliknięcie)
+  --check-machine     sprawdź ten komputer od końca do końca przez wejście karty dźwiękowej:
+                      ekran fotodiodą, dźwięk kablem z wyjścia,
+                      mysz jej kliknięciem; zachowuje opóźnienia dla okna „O programie”
+                      i podsumowania klasy (docs/guide.md)
+  --language KOD      pokaż program w tym języku (de, ja, ar, ...;
+                      po angielsku, gdy brak tłumaczenia) zamiast języka
+                      systemu lub ustawionego w Brevane.conf
+  --version           wypisz wersję i zakończ
+  --help              wypisz ten tekst i zakończ
+
+Pliki są przechowywane w bieżącym katalogu lub z --user-folder w folderze
+powyżej: %2 (konfiguracja, zapisywana z wartościami domyślnymi, gdy jej brak)
+i recover.dat (zestawy każdego testu, zapisywane na nowo po końcu serii; Odzyskaj
+w menu głównym wczytuje je z powrotem). Tam otwierają się okna plików; pliki wyników
+(.nrm, .col) trafiają tam, gdzie je zapiszesz.
+</translation>
     </message>
 </context>
 <context>
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>; czasy mogą być o jedną klatkę dłuższe: zob. przewodnik</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>System okien nie podaje, kiedy klatka jest wyświetlana</translation>
     </message>
     <message>
         <source>The X server does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Serwer X nie podaje, kiedy klatka jest wyświetlana</translation>
     </message>
     <message>
         <source>XWayland shows the window through the Wayland compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>XWayland pokazuje okno przez kompozytor Wayland</translation>
     </message>
     <message>
         <source>Some stimuli were stamped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Niektóre bodźce oznaczono znacznikiem czasu przez %1</translation>
     </message>
     <message>
         <source>the display&apos;s refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>odświeżanie wyświetlacza</translation>
     </message>
     <message>
         <source>the X server&apos;s refresh, not the pixel&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>odświeżanie serwera X, nie piksela</translation>
     </message>
     <message>
         <source>the compositor&apos;s frame timings</source>
-        <translation type="unfinished"></translation>
+        <translation>czasy klatek kompozytora</translation>
     </message>
     <message>
         <source>the screen read back</source>
-        <translation type="unfinished"></translation>
+        <translation>odczyt zwrotny ekranu</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s report of the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>raport kompozytora Wayland o klatce</translation>
     </message>
     <message>
         <source>the hand-over to the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>przekazanie do serwera X</translation>
     </message>
     <message>
         <source>the clock after a repaint</source>
-        <translation type="unfinished"></translation>
+        <translation>zegar po odświeżeniu okna</translation>
     </message>
     <message>
         <source>%1 (exact)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (dokładnie)</translation>
     </message>
     <message>
         <source>%1 (estimated)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (szacunkowo)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>not reported (a virtual screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie podano (ekran wirtualny)</translation>
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompozytor Wayland szacuje, kiedy klatka jest wyświetlana; czasy mogą być o jedną klatkę dłuższe: zob. przewodnik</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Reflex Data Files (*.nrm)|*.nrm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki danych Reflex (*.nrm)|*.nrm</translation>
     </message>
     <message>
         <source>Reflex Data Files (*.col)|*.col</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki danych Reflex (*.col)|*.col</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+        Plik już istnieje. Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz plik</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd zapisu pliku</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis anulowany</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wczytywania pliku</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytywanie anulowane</translation>
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport do CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki CSV (*.csv)|*.csv</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>%1 is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest folderem, a nie plikiem.</translation>
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ma %2 MB, znacznie więcej niż jakikolwiek plik tego programu; nie został odczytany.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest znacznie większy niż jakikolwiek plik tego programu; nie został odczytany.</translation>
     </message>
 </context>
 <context>
     <name>HandIn</name>
     <message>
         <source>Hand-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Oddanie</translation>
     </message>
     <message>
         <source>the hand-in folder is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>brak folderu oddanych wyników</translation>
     </message>
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie oddano do %1: %2.
+Plik jest zapisany na tym komputerze; zostanie oddany przy następnym zapisie.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>folder oddanych wyników nadal nie odpowiada</translation>
     </message>
     <message>
         <source>the hand-in folder did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>folder oddanych wyników nie odpowiedział</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>folder %1 w folderze oddanych wyników jest dowiązaniem, a nie folderem</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 w folderze oddanych wyników nie jest folderem</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>folder %1 w folderze oddanych wyników należy do innego użytkownika</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>poza Twoją medianą ± 3 skalowane MAD testu</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>poza Twoją średnią ± 3 SD testu</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>tu nic nie odcięto</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Czasy reakcji: %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoje czasy obok czasów klasy (studentów: %1), w pełnych milisekundach, jak zapisano.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>test</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>zestawy</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>liczone próby</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>średnia</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>mediana</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>antycypacje</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>zaniki uwagi</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>wartości odstające</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczone próby: wszystkie poza trafieniami pominiętymi, antycypacjami (poniżej %1 ms), zanikami uwagi (powyżej %2 ms) i wartościami odstającymi (%3). średnia: średnia ze średnich Twoich zestawów, każdy czas jak zapisano. mediana, μ, σ, τ: Twoje próby poza trafieniami pominiętymi, antycypacjami i zanikami uwagi; μ, σ, τ: dopasowany do nich rozkład ex-Gaussa, część normalna (μ, σ) plus część wykładnicza o średniej τ, wolny ogon; od %4 prób.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Szare: liczone próby klasy; obrysowane: Twoje, każde jako udziały w swoich próbach. Kreski: średnie klasy; kropka: Twoja.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak średniej: żadna z Twoich prób nie jest czasem reakcji.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja średnia: %1 ms; nikt inny nie wykonał tego testu.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja średnia: %1 ms: spośród %2 pozostałych %3 szybciej, %4 wolniej.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>Czasy reakcji: strona dla każdego studenta</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia są zablokowane przez pracownię (LockSettings w %1).</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikt nie może tu odblokować ustawień: %1 nie wskazuje grupy nauczycieli (Teachers w sekcji [Lab]).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia są zablokowane przez pracownię (LockSettings w %1); członek grupy %2 może je zmienić, uruchamiając program z --unlock.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko członek grupy %1 może odblokować ustawienia przez --unlock, a %2 nim nie jest; ustawienia pozostają zablokowane.</translation>
     </message>
 </context>
 <context>
     <name>MachineCheck</name>
     <message>
         <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 z %2 prób pomiarowych</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>sygnał jest za słaby (%1): zwiększ głośność wejścia lub jasność ekranu i przyłóż diodę płasko do pola</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
