@@ -416,8 +416,8 @@ w menu głównym wczytuje je z powrotem). Tam otwierają się okna plików; plik
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation>
-
+        <translation><byte value="xd"/>
+<byte value="xd"/>
         Plik już istnieje. Czy chcesz go zastąpić?</translation>
     </message>
     <message>
@@ -714,8 +714,7 @@ Plik jest zapisany na tym komputerze; zostanie oddany przy następnym zapisie.</
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation>
-Dane są przechowywane w pamięci.</translation>
+        <translation><byte value="xd"/>Dane są przechowywane w pamięci.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
@@ -794,8 +793,7 @@ Dane są przechowywane w pamięci.</translation>
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation>Błąd drukowania
-</translation>
+        <translation>Błąd drukowania<byte value="xd"/></translation>
     </message>
     <message>
         <source>Print Cancelled</source>
@@ -953,8 +951,7 @@ Dane są przechowywane w pamięci.</translation>
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation>Nieprawidłowy plik konfiguracji
-Nie wczytano pliku</translation>
+        <translation>Nieprawidłowy plik konfiguracji<byte value="xd"/>Nie wczytano pliku</translation>
     </message>
 </context>
 <context>
@@ -1137,8 +1134,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation>
-Bodziec dźwiękowy go wymaga: wybierz bodziec wzrokowy w Opcjach.</translation>
+        <translation><byte value="xd"/>Bodziec dźwiękowy go wymaga: wybierz bodziec wzrokowy w Opcjach.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
@@ -1146,8 +1142,7 @@ Bodziec dźwiękowy go wymaga: wybierz bodziec wzrokowy w Opcjach.</translation>
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation>
-Seria przebiega tylko z kolorem.</translation>
+        <translation><byte value="xd"/>Seria przebiega tylko z kolorem.</translation>
     </message>
 </context>
 <context>
@@ -2655,8 +2650,7 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation>Dane NIE zostały zapisane!
-</translation>
+        <translation>Dane NIE zostały zapisane!<byte value="xd"/></translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>
