@@ -5,94 +5,94 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Reakční doby třídy: jednoduchý test proti testu s volbou</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedna tečka za průměrnou reakční dobu každého studenta (%1): průměr průměrů jeho sad, v celých ms, jak byly uloženy. Krabice: od dolního po horní kvartil; silná čára: medián; vousy: nejvzdálenější průměry do 1,5 délky krabice.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n student</numerusform>
+            <numerusform>%n studenti</numerusform>
+            <numerusform>%n studentů</numerusform>
         </translation>
     </message>
     <message>
         <source>No reaction times in the files read</source>
-        <translation type="unfinished"></translation>
+        <translation>V načtených souborech nejsou žádné reakční doby</translation>
     </message>
     <message>
         <source>n = %1, mean %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1, průměr %2 ms</translation>
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − jednoduchý: %2 ms (95% IS %3 až %4, studentů: %5)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>Reakční doby třídy</translation>
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sloupce vedle každé krabice: každý pokus, který se počítá (pokusů: %1; které, uvádí class-notes.txt), jako podíly pokusů testu v intervalech po %2 ms.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>reakční doba (ms)</translation>
     </message>
 </context>
 <context>
     <name>ClassFiles</name>
     <message>
         <source>not a recover.dat, .nrm or .col file</source>
-        <translation type="unfinished"></translation>
+        <translation>není to soubor recover.dat, .nrm ani .col</translation>
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation type="unfinished"></translation>
+        <translation>vynecháno %1: recover.dat sdíleného účtu obsahuje toho, kdo spouštěl naposledy</translation>
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>pojmenovaná roura (FIFO), nenačtena</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>soket, nenačten</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>zařízení, nenačteno</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>odkaz, ve složce odevzdání se nenásleduje</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>odevzdal uživatel %1 vedle složek studentů, ne do jedné z nich</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>uživatel %1 na tomto počítači neexistuje; složka je vynechána</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>složka patří uživateli %1, ne %2; její soubory jsou vynechány</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>složka uvnitř složky studenta, nenačtena</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>odevzdal uživatel %1, ne %2</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ve složce uživatele %1, ne %2</translation>
     </message>
 </context>
 <context>
@@ -110,123 +110,137 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Počítače
+
+Každá uložená doba zahrnuje to, co přidává počítač, na kterém byla změřena: zpoždění monitoru
+(barevné podněty) nebo zvukového výstupu (tóny) a myši (její dotazování, ošetření zákmitů,
+vstupní cesta). Kontrola počítače (brevane --check-machine) je změřila na každém počítači
+níže fotodiodou, smyčkovým kabelem a mikrofonem přes zvukovou kartu; reakční doba studenta
+je přibližně uložená doba minus zpoždění části podnětu a myši. V rámci jednoho
+počítače nemění rozdíl mezi testy (s volbou minus jednoduchý), takže párové
+intervaly v class.csv platí; doby z počítačů s odlišným zpožděním jsou delší nebo kratší o
+tento rozdíl. sets.csv a students.csv končí počítačem každého souboru a jeho zpožděními.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (zkontrolováno %2; %3; soubory: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>režim neznámý</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazovka a myš dohromady přidávají na těchto počítačích %1 až %2 ms: zraková doba změřená na
+jednom se může od doby z jiného lišit až o %3 ms jen kvůli počítačům.
+</translation>
     </message>
 </context>
 <context>
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>přeskočeno %1: %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je kopií %2: načteno jednou</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
-        <translation type="unfinished"></translation>
+        <translation>načteno %1 z %2 souborů</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nelze vytvořit složku %1</translation>
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nelze zapsat %1: %2</translation>
     </message>
     <message>
         <source>%1 read</source>
-        <translation type="unfinished"></translation>
+        <translation>načteno: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n soubor</numerusform>
+            <numerusform>%n soubory</numerusform>
+            <numerusform>%n souborů</numerusform>
         </translation>
     </message>
     <message>
         <source> (and %1 read once)</source>
-        <translation type="unfinished"></translation>
+        <translation> (a načteno jednou: %1)</translation>
     </message>
     <message numerus="yes">
         <source>%n copy(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kopie</numerusform>
+            <numerusform>%n kopie</numerusform>
+            <numerusform>%n kopií</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, přeskočeno: %2; %3 (%4 podle složky, %5 podle názvu souboru); testy: %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n student</numerusform>
+            <numerusform>%n studenti</numerusform>
+            <numerusform>%n studentů</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>žádné</translation>
     </message>
 </context>
 <context>
     <name>ClassSummary</name>
     <message>
         <source>.%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor .%1</translation>
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>má %1 řádků; %2 má %3</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
-        <translation type="unfinished"></translation>
+        <translation>řádek %1 neobsahuje to, co na tomto místě obsahuje %2</translation>
     </message>
     <message>
         <source>it has more than the %1 lines of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>má více řádků než %1, které má %2</translation>
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 obsahuje %3 sad, které obsahuje i %4; každá vzata jednou</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 má dva různé soubory %2, %3 a %4: oba ponechány jako samostatné sady</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>odevzdali: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n student</numerusform>
+            <numerusform>%n studenti</numerusform>
+            <numerusform>%n studentů</numerusform>
         </translation>
     </message>
 </context>
@@ -234,7 +248,7 @@ one may differ from another&apos;s by up to %3 ms from the machines alone.
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nelze vytvořit složku %1 ani do ní vstoupit; soubory se ukládají do %2</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
@@ -274,290 +288,329 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Použití: %1 [--user-folder] [--hand-in SLOŽKA] [--unlock] [--language KÓD]
+          [KONFIGURAČNÍ-SOUBOR]
+       %1 --timing-check | --check-machine | --version | --help
+
+Měření reakční doby na jednoduchý a složený podnět: reakční doby studenta na
+tón, změnu barvy nebo obojí, v jednoduchém testu a dvou testech s volbou.
+
+  KONFIGURAČNÍ-SOUBOR konfigurace použitá místo %2; relativní
+                      název se bere ve složce, kde se ukládají soubory
+  --user-folder       ukládat soubory do složky uživatele, vytvořené, pokud chybí:
+                      %3
+                      (takto spouští program položka v nabídce plochy)
+  --hand-in SLOŽKA    také odevzdávat každý uložený soubor .nrm a .col a každý
+                      recover.dat do SLOŽKA/&lt;přihlašovací jméno&gt;/ pro učitele
+                      (nastaveno pro všechny uživatele v /etc/xdg/Brevane/Brevane.conf;
+                      man brevane)
+  --unlock            kde laboratoř zamyká nastavení, dovolit členovi skupiny
+                      učitelů laboratoře změnit je v této relaci
+  --timing-check      zobrazit blikající políčko pro fotodiodu nebo kameru s
+                      obnovovací frekvencí, rozptylem doby snímku a používanými
+                      zdroji časových značek (ukončí Esc nebo kliknutí)
+  --check-machine     zkontrolovat tento počítač od začátku do konce přes vstup zvukové karty:
+                      obrazovku fotodiodou, zvuk kabelem z výstupu,
+                      myš jejím kliknutím; uchová zpoždění pro okno O programu
+                      a souhrn třídy (docs/guide.md)
+  --language KÓD      zobrazit program v tomto jazyce (de, ja, ar, ...;
+                      anglicky, kde překlad chybí) místo jazyka
+                      systému nebo jazyka nastaveného v Brevane.conf
+  --version           vypsat verzi a skončit
+  --help              vypsat tento text a skončit
+
+Soubory se ukládají do aktuální složky nebo s --user-folder do složky
+uvedené výše: %2 (konfigurace, zapsaná s výchozími hodnotami, pokud chybí)
+a recover.dat (sady každého testu, přepsané po skončení série; Obnovit
+v hlavní nabídce je načte zpět). Tam se otevírají dialogy souborů; soubory výsledků
+(.nrm, .col) se ukládají tam, kam je uložíte.
+</translation>
     </message>
 </context>
 <context>
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>; doby mohou být o jeden snímek delší: viz příručka</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Okenní systém neuvádí, kdy se snímek zobrazí</translation>
     </message>
     <message>
         <source>The X server does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>X server neuvádí, kdy se snímek zobrazí</translation>
     </message>
     <message>
         <source>XWayland shows the window through the Wayland compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>XWayland zobrazuje okno přes kompozitor Waylandu</translation>
     </message>
     <message>
         <source>Some stimuli were stamped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Některé podněty dostaly časovou značku od: %1</translation>
     </message>
     <message>
         <source>the display&apos;s refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>obnovování displeje</translation>
     </message>
     <message>
         <source>the X server&apos;s refresh, not the pixel&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>obnovování X serveru, ne pixelu</translation>
     </message>
     <message>
         <source>the compositor&apos;s frame timings</source>
-        <translation type="unfinished"></translation>
+        <translation>časování snímků kompozitoru</translation>
     </message>
     <message>
         <source>the screen read back</source>
-        <translation type="unfinished"></translation>
+        <translation>zpětné čtení obrazovky</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s report of the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>hlášení kompozitoru Waylandu o snímku</translation>
     </message>
     <message>
         <source>the hand-over to the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>předání X serveru</translation>
     </message>
     <message>
         <source>the clock after a repaint</source>
-        <translation type="unfinished"></translation>
+        <translation>hodiny po překreslení</translation>
     </message>
     <message>
         <source>%1 (exact)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (přesně)</translation>
     </message>
     <message>
         <source>%1 (estimated)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (odhadem)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>žádné</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>not reported (a virtual screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>neuvedeno (virtuální obrazovka)</translation>
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompozitor Waylandu odhaduje, kdy se snímek zobrazí; doby mohou být o jeden snímek delší: viz příručka</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Reflex Data Files (*.nrm)|*.nrm</source>
-        <translation type="unfinished"></translation>
+        <translation>Datové soubory Reflex (*.nrm)|*.nrm</translation>
     </message>
     <message>
         <source>Reflex Data Files (*.col)|*.col</source>
-        <translation type="unfinished"></translation>
+        <translation>Datové soubory Reflex (*.col)|*.col</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+        Soubor již existuje. Chcete jej přepsat?</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit soubor</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při ukládání souboru</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukládání zrušeno</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při načítání souboru</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Načítání zrušeno</translation>
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Export do CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory CSV (*.csv)|*.csv</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>%1 is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je složka, ne soubor.</translation>
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 má %2 MB, mnohem víc než kterýkoli soubor tohoto programu; nebyl načten.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je mnohem větší než kterýkoli soubor tohoto programu; nebyl načten.</translation>
     </message>
 </context>
 <context>
     <name>HandIn</name>
     <message>
         <source>Hand-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Odevzdání</translation>
     </message>
     <message>
         <source>the hand-in folder is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>složka odevzdání chybí</translation>
     </message>
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neodevzdáno do %1: %2.
+Soubor je uložen na tomto počítači; odevzdá se při příštím uložení.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>složka odevzdání stále neodpovídá</translation>
     </message>
     <message>
         <source>the hand-in folder did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>složka odevzdání neodpověděla</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>složka %1 ve složce odevzdání je odkaz, ne složka</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ve složce odevzdání není složka</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>složka %1 ve složce odevzdání patří jinému uživateli</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>mimo váš medián ± 3 škálované MAD testu</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>mimo váš průměr ± 3 SD testu</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>zde nic neodříznuto</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reakční doby: %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše doby vedle dob vaší třídy (studentů: %1), v celých milisekundách, jak byly uloženy.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>test</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>sady</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>počítané pokusy</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>průměr</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>medián</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>anticipace</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>výpadky pozornosti</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>odlehlé hodnoty</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Počítané pokusy: všechny kromě zmeškaných zásahů, anticipací (pod %1 ms), výpadků pozornosti (nad %2 ms) a odlehlých hodnot (%3). průměr: průměr průměrů vašich sad, každá doba, jak byla uložena. medián, μ, σ, τ: vaše pokusy kromě zmeškaných zásahů, anticipací a výpadků pozornosti; μ, σ, τ: ex-Gaussovo rozdělení k nim přizpůsobené, normální část (μ, σ) plus exponenciální část se středem τ, pomalý konec; od %4 pokusů.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Šedě: počítané pokusy třídy; obrysem: vaše, každé jako podíly svých pokusů. Čárky: průměry třídy; tečka: váš.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádný průměr: žádný z vašich pokusů není reakční doba.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Váš průměr: %1 ms; nikdo jiný tento test nedělal.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Váš průměr: %1 ms: z %2 ostatních %3 rychleji, %4 pomaleji.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>Reakční doby: stránka pro každého studenta</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení zamkla laboratoř (LockSettings v %1).</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikdo zde nemůže odemknout nastavení: %1 neuvádí žádnou skupinu učitelů (Teachers v jeho sekci [Lab]).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení zamkla laboratoř (LockSettings v %1); člen skupiny %2 je může změnit spuštěním programu s --unlock.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jen člen skupiny %1 může odemknout nastavení pomocí --unlock, a %2 jím není; nastavení zůstává zamčené.</translation>
     </message>
 </context>
 <context>
     <name>MachineCheck</name>
     <message>
         <source>%1 of %2 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 z %2 měření</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>signál je příliš slabý (%1): zvyšte hlasitost vstupu nebo jas obrazovky a přiložte diodu naplocho na políčko</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
