@@ -614,526 +614,527 @@ Soubor je uložen na tomto počítači; odevzdá se při příštím uložení.<
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>signál je příliš slabý (%1): zvyšte hlasitost výstupu i vstupu</translation>
     </message>
     <message>
         <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation type="unfinished"></translation>
+        <translation>kliknutí jsou příliš tichá (%1): přibližte mikrofon k myši a zvyšte hlasitost vstupu</translation>
     </message>
     <message>
         <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation type="unfinished"></translation>
+        <translation>signál je příliš zašuměný (%1): zajistěte v místnosti ticho, kabel krátký a daleko od elektrické sítě, a pokud bzučí, snižte hlasitost vstupu</translation>
     </message>
     <message>
         <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>nahrávání se přerušilo (%1): zavřete ostatní programy, které používají zvukovou kartu, a zkuste to znovu</translation>
     </message>
     <message>
         <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>v %1 nebyl zachycen žádný záblesk: je dioda na políčku a zapojená do vstupu, který nahrává?</translation>
     </message>
     <message>
         <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation type="unfinished"></translation>
+        <translation>v %1 se nevrátil žádný tón: je výstup propojen smyčkou se vstupem, který nahrává?</translation>
     </message>
     <message>
         <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation type="unfinished"></translation>
+        <translation>v %1 nebylo slyšet žádné kliknutí: je mikrofon vedle myši?</translation>
     </message>
     <message>
         <source>too few trials (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>příliš málo měření (%1)</translation>
     </message>
 </context>
 <context>
     <name>MachineResult</name>
     <message>
         <source>it is not a machine check&apos;s result</source>
-        <translation type="unfinished"></translation>
+        <translation>není to výsledek kontroly počítače</translation>
     </message>
     <message>
         <source>line %1 is not a part&apos;s lag</source>
-        <translation type="unfinished"></translation>
+        <translation>řádek %1 není zpoždění části</translation>
     </message>
     <message>
         <source>it names no machine</source>
-        <translation type="unfinished"></translation>
+        <translation>neuvádí žádný počítač</translation>
     </message>
     <message>
         <source>%1 %2 ms (SD %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ms (SD %3)</translation>
     </message>
     <message>
         <source>%1: not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: neměřeno</translation>
     </message>
     <message>
         <source>Machine check: not done on this machine (brevane --check-machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola počítače: na tomto počítači neprovedena (brevane --check-machine)</translation>
     </message>
     <message>
         <source>Machine check (%1, %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola počítače (%1, %2): %3</translation>
     </message>
 </context>
 <context>
     <name>ProgramVersion</name>
     <message>
         <source>Version %1.%2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze %1.%2%3</translation>
     </message>
 </context>
 <context>
     <name>QtPrinting</name>
     <message>
         <source>The printer %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiskárnu %1 nelze otevřít.</translation>
     </message>
     <message>
         <source>The printer %1 reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiskárna %1 ohlásila chybu.</translation>
     </message>
     <message>
         <source>The PDF could not be completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF nelze dokončit.</translation>
     </message>
     <message>
         <source>The PDF could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF nelze začít.</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení tisku</translation>
     </message>
 </context>
 <context>
     <name>RecoveryFile</name>
     <message>
         <source>The recovery file recover.dat could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor obnovy recover.dat nelze zapsat.</translation>
     </message>
     <message>
         <source><byte value="xd"/>Your data are kept in memory.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>Vaše data jsou uchována v paměti.</translation>
     </message>
     <message>
         <source>Recovery File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba souboru obnovy</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Načítání zrušeno</translation>
     </message>
     <message>
         <source>No Recovery File Created or Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor obnovy nebyl vytvořen ani nalezen</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při načítání souboru</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Fastest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejrychlejší doba</translation>
     </message>
     <message>
         <source>Slowest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejpomalejší doba</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Průměrná doba</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Správné zásahy</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Správná vynechání</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Chybné zásahy</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmeškané zásahy</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Color Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel:  data reakcí na barvy</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Number Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel:  data reakcí na čísla</translation>
     </message>
     <message>
         <source>Set  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada  %1</translation>
     </message>
     <message>
         <source>Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Komentáře:</translation>
     </message>
     <message>
         <source>Save Report As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit protokol jako PDF</translation>
     </message>
     <message>
         <source>PDF Files|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory PDF|*.pdf</translation>
     </message>
     <message>
         <source>The file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor nelze zapsat.</translation>
     </message>
     <message>
         <source>Print Error<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba tisku<byte value="xd"/></translation>
     </message>
     <message>
         <source>Print Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisk zrušen</translation>
     </message>
     <message>
         <source>  Slowest Time</source>
-        <translation type="unfinished"></translation>
+        <translation>  Nejpomalejší doba</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Normal Reflex Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Tovanel:  data jednoduché reakce</translation>
     </message>
 </context>
 <context>
     <name>ResultsKind</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledky modulu podnětů s volbou: barva/zvuk</translation>
     </message>
     <message>
         <source>Delete run %1 from the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat pokus %1 ze sady? </translation>
     </message>
     <message>
         <source>Color Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Datové soubory reakcí na barvy</translation>
     </message>
     <message>
         <source>Complex Choice Number/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledky modulu podnětů s volbou: číslo/zvuk</translation>
     </message>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat pokus %1 ze sady? </translation>
     </message>
     <message>
         <source>Number Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Datové soubory reakcí na čísla</translation>
     </message>
     <message>
         <source>Simple Choice Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledky modulu jednoduchého podnětu</translation>
     </message>
     <message>
         <source>Normal Reflex Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Datové soubory jednoduché reakce</translation>
     </message>
 </context>
 <context>
     <name>ResultsModel</name>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat pokus %1 ze sady? </translation>
     </message>
     <message>
         <source>Are you sure you want to DELETE ALL DATA ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete SMAZAT VŠECHNA DATA?</translation>
     </message>
     <message>
         <source>Delete All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat všechna data</translation>
     </message>
 </context>
 <context>
     <name>RuleOptions</name>
     <message>
         <source>A time under &lt;ms&gt; is an anticipation (default: 100).</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba pod &lt;ms&gt; je anticipace (výchozí: 100).</translation>
     </message>
     <message>
         <source>A time over &lt;ms&gt; is a lapse (default: 2000).</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba nad &lt;ms&gt; je výpadek pozornosti (výchozí: 2000).</translation>
     </message>
     <message>
         <source>Cut outliers beyond median +- 3 scaled MADs (mad, the default), mean +- 3 SD (sd), or not at all (none).</source>
-        <translation type="unfinished"></translation>
+        <translation>Odříznout odlehlé hodnoty mimo medián +- 3 škálované MAD (mad, výchozí), průměr +- 3 SD (sd) nebo vůbec (none).</translation>
     </message>
     <message>
         <source>Write a PDF page for each student, handout-&lt;student&gt;.pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapsat stránku PDF pro každého studenta, handout-&lt;student&gt;.pdf.</translation>
     </message>
     <message>
         <source>--%1 takes a whole number of milliseconds from %2 to %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 přijímá celý počet milisekund od %2 do %3, ne %4</translation>
     </message>
     <message>
         <source>the lapse limit (%1 ms) must lie above the anticipation limit (%2 ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>mez výpadku pozornosti (%1 ms) musí ležet nad mezí anticipace (%2 ms)</translation>
     </message>
     <message>
         <source>--outlier-rule takes mad, sd or none, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--outlier-rule přijímá mad, sd nebo none, ne %1</translation>
     </message>
 </context>
 <context>
     <name>SessionPlatform</name>
     <message>
         <source>On Wayland: no pointer placement, and presses are stamped by the toolkit event (XWayland gives both)</source>
-        <translation type="unfinished"></translation>
+        <translation>Na Waylandu: bez umisťování ukazatele a stisky dostávají časovou značku z události toolkitu (XWayland dává obojí)</translation>
     </message>
     <message>
         <source>Wayland session: running on X through XWayland, which places the pointer and reads raw input</source>
-        <translation type="unfinished"></translation>
+        <translation>Relace Wayland: běh na X přes XWayland, který umisťuje ukazatel a čte surový vstup</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení zamčeno</translation>
     </message>
 </context>
 <context>
     <name>SettingsEditor</name>
     <message>
         <source>Configuration Files (*.cfg)|*.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurační soubory (*.cfg)|*.cfg</translation>
     </message>
     <message>
         <source>Trigger Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva podnětu</translation>
     </message>
     <message>
         <source>The trigger colour must differ from the panel&apos;s white at rest, or the stimulus is invisible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva podnětu se musí lišit od bílé barvy panelu v klidu, jinak je podnět neviditelný.</translation>
     </message>
     <message>
         <source>Save Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit konfigurační soubor</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při ukládání souboru</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukládání zrušeno</translation>
     </message>
     <message>
         <source>Load Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Načíst konfigurační soubor</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při načítání souboru</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Načítání zrušeno</translation>
     </message>
     <message>
         <source>Configuration File Load Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při načítání konfiguračního souboru</translation>
     </message>
     <message>
         <source>Invalid Configuration File<byte value="xd"/>No File Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný konfigurační soubor<byte value="xd"/>Žádný soubor nebyl načten</translation>
     </message>
 </context>
 <context>
     <name>ShapeChart</name>
     <message>
         <source>median of the student&apos;s runs (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>medián pokusů studenta (ms)</translation>
     </message>
     <message>
         <source>τ, the slow tail (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>τ, pomalý konec (ms)</translation>
     </message>
     <message>
         <source>%1 of %2 students fitted
 mean τ %3 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>přizpůsobeno %1 z %2 studentů
+průměrné τ %3 ms</translation>
     </message>
     <message>
         <source>%1 − simple: μ %2 ms (95 % CI %3 to %4), τ %5 ms (%6 to %7), %8 students</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − jednoduchý: μ %2 ms (95% IS %3 až %4), τ %5 ms (%6 až %7), studentů: %8</translation>
     </message>
     <message>
         <source>The shape of each student&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tvar dob každého studenta</translation>
     </message>
     <message>
         <source>One dot for each student and test with an ex-Gaussian fit (at least %1 runs that are neither anticipations nor lapses): across, the median of those runs; up, τ, the mean of the fit&apos;s exponential part: its slow tail. A test that slows every run moves the dots to the right; one that adds slow runs moves them up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedna tečka za každého studenta a test s ex-Gaussovým přizpůsobením (nejméně %1 pokusů, které nejsou anticipacemi ani výpadky pozornosti): vodorovně medián těchto pokusů; svisle τ, průměr exponenciální části přizpůsobení: její pomalý konec. Test, který zpomaluje každý pokus, posouvá tečky doprava; test, který přidává pomalé pokusy, je posouvá nahoru.</translation>
     </message>
     <message>
         <source>No student has %1 runs in a test yet: too few for a fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádný student zatím nemá v testu %1 pokusů: na přizpůsobení příliš málo</translation>
     </message>
 </context>
 <context>
     <name>ShareCheck</name>
     <message>
         <source>cannot look at %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nelze prohlédnout %1 (%2)</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 není složka</translation>
     </message>
     <message>
         <source>cannot list %1 (%2): run this as a member of its group or as root</source>
-        <translation type="unfinished"></translation>
+        <translation>nelze vypsat %1 (%2): spusťte to jako člen její skupiny nebo jako root</translation>
     </message>
     <message>
         <source>1 student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 složka studenta</translation>
     </message>
     <message>
         <source>%1 students&apos; folders</source>
-        <translation type="unfinished"></translation>
+        <translation>složky studentů: %1</translation>
     </message>
     <message>
         <source>%1: %2, all as the recipe has them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, vše podle návodu</translation>
     </message>
     <message>
         <source>%1: %2; 1 thing to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; 1 věc k opravě</translation>
     </message>
     <message>
         <source>%1: %2; %3 things to put right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; věcí k opravě: %3</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s first recipe, one group folder (mode 3773), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: první návod příručky, jedna složka skupiny (režim 3773), skupina %2</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s second recipe, a folder per student (mode 0751), group %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: druhý návod příručky, složka pro každého studenta (režim 0751), skupina %2</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 má režim %2, ne %3</translation>
     </message>
     <message>
         <source>every user may list %1 and see who handed in: take the others&apos; r away</source>
-        <translation type="unfinished"></translation>
+        <translation>každý uživatel může vypsat %1 a vidět, kdo odevzdal: odeberte ostatním r</translation>
     </message>
     <message>
         <source>without the sticky bit a student may rename or remove another&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>bez bitu sticky může student přejmenovat nebo odstranit složku jiného studenta</translation>
     </message>
     <message>
         <source>without the setgid bit the students&apos; new folders do not get the group %1, and the teachers cannot read them</source>
-        <translation type="unfinished"></translation>
+        <translation>bez bitu setgid nové složky studentů nedostanou skupinu %1 a učitelé je nemohou číst</translation>
     </message>
     <message>
         <source>the students cannot %1 their folders in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>studenti nemohou %1 své složky v %2</translation>
     </message>
     <message>
         <source>make</source>
-        <translation type="unfinished"></translation>
+        <translation>vytvořit</translation>
     </message>
     <message>
         <source>reach</source>
-        <translation type="unfinished"></translation>
+        <translation>otevřít</translation>
     </message>
     <message>
         <source>the group %1 cannot list %2, so the teachers do not see the folders</source>
-        <translation type="unfinished"></translation>
+        <translation>skupina %1 nemůže vypsat %2, takže učitelé složky nevidí</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not root: %2 may rename or remove every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 patří uživateli %2, ne rootovi: %2 může přejmenovat nebo odstranit složku každého studenta</translation>
     </message>
     <message>
         <source>%1 is a link, not a student&apos;s folder: remove it (hand-ins through it are refused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je odkaz, ne složka studenta: odstraňte jej (odevzdání přes něj jsou odmítána)</translation>
     </message>
     <message>
         <source>%1 is no student&apos;s folder, and belongs to user %2: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 není složka žádného studenta a patří uživateli %2: odstraňte ji</translation>
     </message>
     <message>
         <source>%1: there is no user %2 on this machine</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: uživatel %2 na tomto počítači neexistuje</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not %3: remove it, or %3&apos;s hand-ins are refused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 patří uživateli %2, ne %3: odstraňte ji, jinak jsou odevzdání uživatele %3 odmítána</translation>
     </message>
     <message>
         <source>%1 has the group %2, not %3: the teachers cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 má skupinu %2, ne %3: učitelé ji nemohou číst</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not 0750%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 má režim %2, ne 0750%3</translation>
     </message>
     <message>
         <source>: every user may read %1&apos;s files</source>
-        <translation type="unfinished"></translation>
+        <translation>: každý uživatel může číst soubory %1</translation>
     </message>
     <message>
         <source>%1 is in the group %2, and so may read every student&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je ve skupině %2, a proto může číst složku každého studenta</translation>
     </message>
     <message>
         <source>%1 is a link, which the summary does not follow: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je odkaz, který souhrn nenásleduje: odstraňte jej</translation>
     </message>
     <message>
         <source>%1 is a FIFO, a socket or a device, which the summary does not read: remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je FIFO, soket nebo zařízení, které souhrn nečte: odstraňte je</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not to the folder&apos;s student</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 patří uživateli %2, ne studentovi této složky</translation>
     </message>
     <message>
         <source>every user may read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>každý uživatel může číst %1</translation>
     </message>
 </context>
 <context>
     <name>SimpleEngine</name>
     <message>
         <source>            Audio Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>            Zvukový podnět</translation>
     </message>
     <message>
         <source>           Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>           Zrakový podnět</translation>
     </message>
     <message>
         <source>     Audio/Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>     Zvukový/zrakový podnět</translation>
     </message>
     <message>
         <source>The sound device &quot;%1&quot; could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvukové zařízení „%1“ nelze otevřít.</translation>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>Zvukový podnět je potřebuje: v Možnostech zvolte zrakový podnět.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
