@@ -1138,256 +1138,256 @@ průměrné τ %3 ms</translation>
     </message>
     <message>
         <source>No Sound Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádné zvukové zařízení</translation>
     </message>
     <message>
         <source><byte value="xd"/>The series runs with the colour alone.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>Série poběží jen s barvou.</translation>
     </message>
 </context>
 <context>
     <name>SoundCapture</name>
     <message>
         <source>the sound card has no input to record from (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>zvuková karta nemá žádný vstup k nahrávání (%1)</translation>
     </message>
     <message>
         <source>the sound card&apos;s input cannot record mono at %1 Hz (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>vstup zvukové karty neumí nahrávat mono při %1 Hz (%2)</translation>
     </message>
     <message>
         <source>no PipeWire server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>žádný server PipeWire neodpovídá</translation>
     </message>
     <message>
         <source>PipeWire has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>PipeWire nemá žádný vstup k nahrávání</translation>
     </message>
     <message>
         <source>no PulseAudio server answers</source>
-        <translation type="unfinished"></translation>
+        <translation>žádný server PulseAudio neodpovídá</translation>
     </message>
     <message>
         <source>PulseAudio has no input to record from</source>
-        <translation type="unfinished"></translation>
+        <translation>PulseAudio nemá žádný vstup k nahrávání</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>the built-in defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>vestavěné výchozí hodnoty</translation>
     </message>
     <message>
         <source>, locked by the lab</source>
-        <translation type="unfinished"></translation>
+        <translation>, zamčeno laboratoří</translation>
     </message>
     <message>
         <source>Settings Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení zamčeno</translation>
     </message>
     <message>
         <source>The configuration file %1 is not read: the lab locks the settings (LockSettings in %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurační soubor %1 se nenačítá: laboratoř zamyká nastavení (LockSettings v %2).</translation>
     </message>
     <message>
         <source>Loading the class configuration ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Načítání konfigurace třídy ...</translation>
     </message>
     <message>
         <source>the class configuration %1</source>
-        <translation type="unfinished"></translation>
+        <translation>konfigurace třídy %1</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>takový soubor neexistuje</translation>
     </message>
     <message>
         <source>Class Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace třídy</translation>
     </message>
     <message>
         <source>The class configuration %1 that %2 names cannot be read (%3); the configuration of this computer is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguraci třídy %1, kterou uvádí %2, nelze načíst (%3); místo ní se použije konfigurace tohoto počítače.</translation>
     </message>
 </context>
 <context>
     <name>StartupSequence</name>
     <message>
         <source>the screen is smaller than 800 x 600; the program ends</source>
-        <translation type="unfinished"></translation>
+        <translation>obrazovka je menší než 800 x 600; program končí</translation>
     </message>
     <message>
         <source>Fatal Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritická chyba aplikace</translation>
     </message>
     <message>
         <source>Orv Brevane supports a minimum screen resolution of 800 x 600</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane vyžaduje rozlišení obrazovky alespoň 800 x 600</translation>
     </message>
     <message>
         <source>Press OK to terminate program</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiskněte OK pro ukončení programu</translation>
     </message>
     <message>
         <source>Loading default configuration file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Načítání výchozího konfiguračního souboru ...</translation>
     </message>
     <message>
         <source>Initializing application ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicializace aplikace ...</translation>
     </message>
     <message>
         <source>Initializing application ... Almost Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicializace aplikace ... téměř hotovo</translation>
     </message>
     <message>
         <source>not a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>není to konfigurační soubor</translation>
     </message>
     <message>
         <source>Loading user configuration file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Načítání uživatelského konfiguračního souboru ...</translation>
     </message>
     <message>
         <source>%1: no such configuration file; using the default configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: takový konfigurační soubor neexistuje; používá se výchozí konfigurace</translation>
     </message>
     <message>
         <source>Configuration load error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při načítání konfigurace</translation>
     </message>
     <message>
         <source>File %1 could not be found</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 nebyl nalezen</translation>
     </message>
     <message>
         <source>Using Default Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Používá se výchozí konfigurace</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); using the default configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: konfiguraci nelze načíst (%2); používá se výchozí konfigurace</translation>
     </message>
     <message>
         <source>Configuration Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba konfigurace</translation>
     </message>
     <message>
         <source>Invalid Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný konfigurační soubor</translation>
     </message>
     <message>
         <source>Using Default Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Používá se výchozí konfigurační soubor</translation>
     </message>
     <message>
         <source>%1: not found; writing one with the defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nenalezen; zapisuje se nový s výchozími hodnotami</translation>
     </message>
     <message>
         <source>Configuration file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurační soubor nenalezen</translation>
     </message>
     <message>
         <source>Default configuration file not found...</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí konfigurační soubor nenalezen...</translation>
     </message>
     <message>
         <source>Creating Reflex.Cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytváření Reflex.Cfg</translation>
     </message>
     <message>
         <source>The refused file was kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Odmítnutý soubor byl ponechán jako %1</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>nelze jej zapsat</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); writing a new one with the defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: konfiguraci nelze načíst (%2); zapisuje se nová s výchozími hodnotami</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); writing a new one with the defaults (the refused file is kept beside it as %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: konfiguraci nelze načíst (%2); zapisuje se nová s výchozími hodnotami (odmítnutý soubor je ponechán vedle ní jako %3)</translation>
     </message>
     <message>
         <source>Invalid Default Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný výchozí konfigurační soubor</translation>
     </message>
     <message>
         <source>Creating New Configuration File</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytváření nového konfiguračního souboru</translation>
     </message>
     <message>
         <source>%1: cannot be written; the defaults are used until the program ends</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nelze zapsat; až do ukončení programu se používají výchozí hodnoty</translation>
     </message>
 </context>
 <context>
     <name>TestCore</name>
     <message>
         <source>Over write Data in Set %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Přepsat data v sadě %1?</translation>
     </message>
     <message>
         <source>Start Reflex Data Collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit sběr dat reakcí</translation>
     </message>
     <message>
         <source>Your run has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše série skončila</translation>
     </message>
     <message>
         <source>END RUN</source>
-        <translation type="unfinished"></translation>
+        <translation>KONEC SÉRIE</translation>
     </message>
 </context>
 <context>
     <name>XDisplay</name>
     <message>
         <source>a compositing manager</source>
-        <translation type="unfinished"></translation>
+        <translation>správce kompozice</translation>
     </message>
 </context>
 <context>
     <name>brevane::ChoiceWindow</name>
     <message>
         <source>With Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Se zvukem</translation>
     </message>
     <message>
         <source>No Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez zvuku</translation>
     </message>
 </context>
 <context>
     <name>brevane::MachineCheckWindow</name>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start</translation>
     </message>
     <message>
         <source>S&amp;kip this part</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Přeskočit tuto část</translation>
     </message>
     <message>
         <source>Sa&amp;ve the result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uložit výsledek</translation>
     </message>
     <message>
         <source>Brevane Machine Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevane – kontrola počítače</translation>
     </message>
     <message>
         <source>Flashing patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Blikající políčko</translation>
     </message>
     <message>
         <source>Machine check guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Průvodce kontrolou počítače</translation>
     </message>
     <message>
         <source>Machine check: what this PC adds to every time a student measures on it.
@@ -1395,34 +1395,45 @@ průměrné τ %3 ms</translation>
 The sound card&apos;s input is the clock: it hears the screen through a photodiode, the sound through a cable from the output, and the mouse through a microphone, and the program compares what it heard with its own stamps. Three parts, each about half a minute; skip any you cannot do. Each part gives the mean, the spread (SD) and the worst of its trials.
 
 Press Start (or Return) to begin with the screen; Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola počítače: co tento počítač přidává ke každé době, kterou na něm student změří.
+
+Hodinami je vstup zvukové karty: slyší obrazovku přes fotodiodu, zvuk přes kabel z výstupu a myš přes mikrofon, a program porovná, co slyšel, se svými časovými značkami. Tři části, každá asi půl minuty; přeskočte ty, které nemůžete provést. Každá část uvádí průměr, rozptyl (SD) a nejhorší ze svých měření.
+
+Stiskněte Start (nebo Enter) pro začátek obrazovkou; Esc kontrolu ukončí.</translation>
     </message>
     <message>
         <source>No input to record from: %1.
 Plug a cable or a microphone into the sound card&apos;s input (line-in or microphone), make it the input in the sound settings, and start the check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádný vstup k nahrávání: %1.
+Zapojte kabel nebo mikrofon do vstupu zvukové karty (linkového nebo mikrofonního), nastavte jej jako vstup v nastavení zvuku a spusťte kontrolu znovu.</translation>
     </message>
     <message>
         <source>
 
 Clicks: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Kliknutí: %1 z %2</translation>
     </message>
     <message>
         <source>Screen: a photodiode held on the flashing patch.
 You need a BPW34 photodiode (or any small silicon photodiode, a few euros) soldered to a 3.5 mm plug. On a line-in: the diode&apos;s anode to the tip, its cathode (the marked side) to the sleeve. On a microphone input, which feeds a few volts through the tip: the cathode to the tip, the anode to the sleeve. Set the input volume to about half.
 Tape the diode flat on the middle of the patch below, the screen at the brightness the students use, the room light as in class. Press Start: the patch flashes %1 times, once a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazovka: fotodioda přiložená na blikající políčko.
+Potřebujete fotodiodu BPW34 (nebo jakoukoli malou křemíkovou fotodiodu za pár eur) připájenou ke konektoru 3,5 mm. Na linkovém vstupu: anodu diody na hrot, katodu (označenou stranu) na objímku. Na mikrofonním vstupu, který přes hrot napájí několika volty: katodu na hrot, anodu na objímku. Nastavte hlasitost vstupu zhruba na polovinu.
+Přilepte diodu naplocho doprostřed políčka níže, obrazovku s jasem, jaký používají studenti, osvětlení místnosti jako při výuce. Stiskněte Start: políčko %1krát blikne, jednou za sekundu.</translation>
     </message>
     <message>
         <source>Sound: the output looped to the input.
 Plug a cable from the headphone socket into the line-in (or hold the headset&apos;s microphone at its speaker), the volume as in class. Press Start: %1 tones, one a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk: výstup propojený smyčkou se vstupem.
+Zapojte kabel z konektoru sluchátek do linkového vstupu (nebo podržte mikrofon náhlavní soupravy u jejího reproduktoru), hlasitost jako při výuce. Stiskněte Start: %1 tónů, jeden za sekundu.</translation>
     </message>
     <message>
         <source>Mouse: each button&apos;s click, heard by a microphone next to the mouse.
 Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 0.03 ms a centimetre, so 5 cm add 0.15 ms to what is measured, 30 cm almost 1 ms. Keep the room quiet. Press Start, then click the left button %1 times in the grey square, about once a second. Each mouse you click is measured on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Myš: kliknutí každého tlačítka, slyšené mikrofonem vedle myši.
+Umístěte mikrofon do 5 cm od tlačítek myši: zvuk urazí centimetr asi za 0,03 ms, takže 5 cm přidá k naměřenému 0,15 ms, 30 cm téměř 1 ms. Zajistěte v místnosti ticho. Stiskněte Start a pak %1krát klikněte levým tlačítkem do šedého čtverce, zhruba jednou za sekundu. Každá myš, kterou klikáte, se měří zvlášť.</translation>
     </message>
     <message>
         <source>The machine check is done.
@@ -1430,112 +1441,127 @@ Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 
 %1
 
 Save keeps the result on this machine: the about box and the timing check show it, and it goes with the students&apos; files to the hand-in folder, where brevane-summary reads it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola počítače je hotova.
+
+%1
+
+Uložit ponechá výsledek na tomto počítači: zobrazí jej okno O programu a kontrola časování a spolu se soubory studentů jde do složky odevzdání, kde jej čte brevane-summary.</translation>
     </message>
     <message>
         <source>%1: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: přeskočeno</translation>
     </message>
     <message>
         <source>
 
 Measuring...</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Měření...</translation>
     </message>
     <message>
         <source>
 
 Flashes: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Záblesky: %1 z %2</translation>
     </message>
     <message>
         <source>
 
 Tones: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Tóny: %1 z %2</translation>
     </message>
     <message>
         <source>%1: mean %2 ms, SD %3 ms, worst %4 ms over %5 of %6 trials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: průměr %2 ms, SD %3 ms, nejhorší %4 ms z %5 ze %6 měření</translation>
     </message>
     <message>
         <source>%1: refused: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: odmítnuto: %2</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dokončit</translation>
     </message>
     <message>
         <source>&amp;Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;lší část</translation>
     </message>
     <message>
         <source>
 
 Press %1 (Return) to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Stiskněte %1 (Enter) pro pokračování.</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokončit</translation>
     </message>
     <message>
         <source>Next part</source>
-        <translation type="unfinished"></translation>
+        <translation>Další část</translation>
     </message>
     <message>
         <source>Saved to %1.
 For every user of this machine, copy it to /etc/xdg/Brevane/machine-check.txt (as root). Esc ends the check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uloženo do %1.
+Pro všechny uživatele tohoto počítače jej zkopírujte do /etc/xdg/Brevane/machine-check.txt (jako root). Esc kontrolu ukončí.</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze uložit %1: %2</translation>
     </message>
 </context>
 <context>
     <name>brevane::ResultsWindow</name>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Doby</translation>
     </message>
     <message>
         <source>Set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada %1</translation>
     </message>
 </context>
 <context>
     <name>brevane::TimingCheckWindow</name>
     <message>
         <source>Brevane Timing Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevane – kontrola časování</translation>
     </message>
     <message>
         <source>Flashing patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Blikající políčko</translation>
     </message>
     <message>
         <source>Timing readout</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje časování</translation>
     </message>
     <message>
         <source>Frames: measuring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Snímky: měření...</translation>
     </message>
     <message>
         <source>Frames stamped at %L1 Hz (one every %L2 ms)
 Frame time jitter: SD %L3 ms, worst %L4 ms, %5 late of the last %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Snímky s časovou značkou při %L1 Hz (jeden každých %L2 ms)
+Rozptyl doby snímku: SD %L3 ms, nejhorší %L4 ms, opožděných %5 z posledních %6</translation>
     </message>
     <message>
         <source>
 Times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Doby mohou být o jeden snímek delší: viz příručka</translation>
     </message>
     <message>
         <source>Timing check: Esc or a click ends it
@@ -1545,151 +1571,157 @@ Stamp sources: display %4, input %5, sound %6
 Compositor: %7; stimulus stamps: %8%9
 The patch turns every %10 frames (frame %11)
 %12</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola časování: ukončí Esc nebo kliknutí
+Obnovovací frekvence hlášená obrazovkou: %L1 Hz; režim monitoru: %2
+%3
+Zdroje časových značek: displej %4, vstup %5, zvuk %6
+Kompozitor: %7; časové značky podnětů: %8%9
+Políčko se mění každých %10 snímků (snímek %11)
+%12</translation>
     </message>
 </context>
 <context>
     <name>brevane::frmAbout</name>
     <message>
         <source>Release %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vydání %1</translation>
     </message>
     <message>
         <source>Configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace: %1</translation>
     </message>
 </context>
 <context>
     <name>brevane::frmColorSelect</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Černá</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Modrá</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelená</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Azurová</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Červená</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpurová</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Žlutá</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bílá</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Šedá</translation>
     </message>
     <message>
         <source>Light Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Světle modrá</translation>
     </message>
     <message>
         <source>Light Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Světle zelená</translation>
     </message>
     <message>
         <source>Light Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Světle azurová</translation>
     </message>
     <message>
         <source>Light Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Světle červená</translation>
     </message>
     <message>
         <source>Light Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Světle purpurová</translation>
     </message>
     <message>
         <source>Light Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Světle žlutá</translation>
     </message>
     <message>
         <source>Bright White</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasně bílá</translation>
     </message>
 </context>
 <context>
     <name>brevane::frmMain</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze %1</translation>
     </message>
 </context>
 <context>
     <name>brevane::summary::ClassChartWindow</name>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>Reakční doby třídy</translation>
     </message>
     <message>
         <source>Handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Odevzdáno</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Brevane</source>
-        <translation type="unfinished"></translation>
+        <translation>O programu Brevane</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Měření reakční doby na jednoduchý a složený podnět</translation>
     </message>
     <message>
         <source>Orv Brevane 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane 2</translation>
     </message>
     <message>
         <source>For Linux with X11 and Wayland</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Linux s X11 a Waylandem</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Časovač</translation>
     </message>
     <message>
         <source>Reaction timing for student laboratory courses</source>
-        <translation type="unfinished"></translation>
+        <translation>Měření reakční doby pro laboratorní cvičení studentů</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk</translation>
     </message>
     <message>
         <source>Your files are kept in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše soubory se ukládají do:</translation>
     </message>
     <message>
         <source>Language: English</source>
         <comment>The language this translation is: translators name their own language, in it</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk: čeština</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
