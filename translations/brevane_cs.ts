@@ -1477,7 +1477,7 @@ Tóny: %1 z %2</translation>
     </message>
     <message>
         <source>%1: mean %2 ms, SD %3 ms, worst %4 ms over %5 of %6 trials</source>
-        <translation>%1: průměr %2 ms, SD %3 ms, nejhorší %4 ms z %5 ze %6 měření</translation>
+        <translation>%1: průměr %2 ms, SD %3 ms, nejhorší %4 ms v %5 z %6 měření</translation>
     </message>
     <message>
         <source>%1: refused: %2</source>
@@ -1728,529 +1728,529 @@ Políčko se mění každých %10 snímků (snímek %11)
     <name>frmCfg</name>
     <message>
         <source>Brevane Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení Brevane</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednoduchý</translation>
     </message>
     <message>
         <source>Simple Single Choice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení jednoduchého testu</translation>
     </message>
     <message>
         <source>Runs Per Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokusů v sadě</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>Podnět</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk</translation>
     </message>
     <message>
         <source>Visual</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrak</translation>
     </message>
     <message>
         <source>Trigger Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva podnětu</translation>
     </message>
     <message>
         <source>Color of the visual stimulus: click to choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva zrakového podnětu: klikněte pro výběr jiné</translation>
     </message>
     <message>
         <source>Interval Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Časování intervalu</translation>
     </message>
     <message>
         <source>Random Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Náhodný interval</translation>
     </message>
     <message>
         <source>Fixed Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Pevný interval</translation>
     </message>
     <message>
         <source>Fixed Time Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Pevný časový interval</translation>
     </message>
     <message>
         <source>Minimum Time Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimální časový interval</translation>
     </message>
     <message>
         <source>Color/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva/zvuk</translation>
     </message>
     <message>
         <source>Complex Choice Color/Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení testu s volbou: barva/zvuk</translation>
     </message>
     <message>
         <source>Display Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba zobrazení</translation>
     </message>
     <message>
         <source>Color and Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva a zvuk</translation>
     </message>
     <message>
         <source>Color no Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva bez zvuku</translation>
     </message>
     <message>
         <source>Make Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehrát zvuk</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Prvky</translation>
     </message>
     <message>
         <source>Elements in Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Prvků v sadě</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílový prvek</translation>
     </message>
     <message>
         <source>Trigger Element Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva cílového prvku</translation>
     </message>
     <message>
         <source>Color of the trigger element: click to choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva cílového prvku: klikněte pro výběr jiné</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Prvek</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva</translation>
     </message>
     <message>
         <source>Choose the color of this element</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolte barvu tohoto prvku</translation>
     </message>
     <message>
         <source>Element Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Barvy prvků</translation>
     </message>
     <message>
         <source>Element 1 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 1</translation>
     </message>
     <message>
         <source>Color of element 1: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 1: klikněte pro výběr jiné (šedá: nepoužito)</translation>
     </message>
     <message>
         <source>Element 2 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 2</translation>
     </message>
     <message>
         <source>Color of element 2: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 2: klikněte pro výběr jiné (šedá: nepoužito)</translation>
     </message>
     <message>
         <source>Element 3 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 3</translation>
     </message>
     <message>
         <source>Color of element 3: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 3: klikněte pro výběr jiné (šedá: nepoužito)</translation>
     </message>
     <message>
         <source>Element 4 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 4</translation>
     </message>
     <message>
         <source>Color of element 4: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 4: klikněte pro výběr jiné (šedá: nepoužito)</translation>
     </message>
     <message>
         <source>Element 5 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 5</translation>
     </message>
     <message>
         <source>Color of element 5: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 5: klikněte pro výběr jiné (šedá: nepoužito)</translation>
     </message>
     <message>
         <source>Element 6 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 6</translation>
     </message>
     <message>
         <source>Color of element 6: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 6: klikněte pro výběr jiné (šedá: nepoužito)</translation>
     </message>
     <message>
         <source>Element 7 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 7</translation>
     </message>
     <message>
         <source>Color of element 7: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 7: klikněte pro výběr jiné (šedá: nepoužito)</translation>
     </message>
     <message>
         <source>Element 8 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 8</translation>
     </message>
     <message>
         <source>Color of element 8: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 8: klikněte pro výběr jiné (šedá: nepoužito)</translation>
     </message>
     <message>
         <source>Element 9 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 9</translation>
     </message>
     <message>
         <source>Color of element 9: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 9: klikněte pro výběr jiné (šedá: nepoužito)</translation>
     </message>
     <message>
         <source>Element 10 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 10</translation>
     </message>
     <message>
         <source>Color of element 10: click to choose another (grey: not in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva prvku 10: klikněte pro výběr jiné (šedá: nepoužito)</translation>
     </message>
     <message>
         <source>Num/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo/zvuk</translation>
     </message>
     <message>
         <source>Complex Choice Numbers/Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení testu s volbou: čísla/zvuk</translation>
     </message>
     <message>
         <source>Number and Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo a zvuk</translation>
     </message>
     <message>
         <source>Number no Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo bez zvuku</translation>
     </message>
     <message>
         <source>Trigger Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílové číslo</translation>
     </message>
     <message>
         <source>The number of the trigger element</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo cílového prvku</translation>
     </message>
     <message>
         <source>Element Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo prvku</translation>
     </message>
     <message>
         <source>The number of this element (0 to 99)</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo tohoto prvku (0 až 99)</translation>
     </message>
     <message>
         <source>Element Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Čísla prvků</translation>
     </message>
     <message>
         <source>Element 1 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo prvku 1</translation>
     </message>
     <message>
         <source>Element 2 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo prvku 2</translation>
     </message>
     <message>
         <source>Element 3 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo prvku 3</translation>
     </message>
     <message>
         <source>Element 4 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo prvku 4</translation>
     </message>
     <message>
         <source>Element 5 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo prvku 5</translation>
     </message>
     <message>
         <source>Element 6 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo prvku 6</translation>
     </message>
     <message>
         <source>Element 7 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo prvku 7</translation>
     </message>
     <message>
         <source>Element 8 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo prvku 8</translation>
     </message>
     <message>
         <source>Element 9 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo prvku 9</translation>
     </message>
     <message>
         <source>Element 10 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo prvku 10</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Hlasitost</translation>
     </message>
     <message>
         <source>Master volume of the speakers</source>
-        <translation type="unfinished"></translation>
+        <translation>Hlavní hlasitost reproduktorů</translation>
     </message>
     <message>
         <source>Volume Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení hlasitosti</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zrušit</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vrátit</translation>
     </message>
     <message>
         <source>Back to the configuration loaded at start-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět ke konfiguraci načtené při spuštění</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Načíst</translation>
     </message>
     <message>
         <source>Load a configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Načíst konfigurační soubor</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uložit</translation>
     </message>
     <message>
         <source>Save the configuration to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit konfiguraci do souboru</translation>
     </message>
 </context>
 <context>
     <name>frmChoiceReflexDisplay</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledky modulu podnětů s volbou: barva/zvuk</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 1</translation>
     </message>
     <message>
         <source>Run Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Data pokusů</translation>
     </message>
     <message>
         <source>Run 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 1</translation>
     </message>
     <message>
         <source>Run 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 2</translation>
     </message>
     <message>
         <source>Run 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 3</translation>
     </message>
     <message>
         <source>Run 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 4</translation>
     </message>
     <message>
         <source>Run 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 5</translation>
     </message>
     <message>
         <source>Run 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 6</translation>
     </message>
     <message>
         <source>Run 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 7</translation>
     </message>
     <message>
         <source>Run 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 8</translation>
     </message>
     <message>
         <source>Run 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 9</translation>
     </message>
     <message>
         <source>Run 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 10</translation>
     </message>
     <message>
         <source>Run Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistika pokusů</translation>
     </message>
     <message>
         <source>Fast Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejrychlejší</translation>
     </message>
     <message>
         <source>Slow Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejpomalejší</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Průměrná doba</translation>
     </message>
     <message>
         <source>Outcomes</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpovědi</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Správné zásahy</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Správná vynechání</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Chybné zásahy</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmeškané zásahy</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Komentáře</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 2</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 3</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 4</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 5</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 6</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 7</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 8</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 9</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 10</translation>
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejrychlejší doby</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Data sad: nejrychlejší doby</translation>
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejpomalejší doby</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Data sad: nejpomalejší doby</translation>
     </message>
     <message>
         <source>Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Průměrné doby</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Data sad: průměrné doby</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisk</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Načíst</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportovat</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat vše</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
 </context>
 <context>
     <name>frmColorReflex</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul podnětů s volbou: barva/zvuk</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Complex Choice Color/Audio Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Podněty s volbou: barva/zvuk</translation>
     </message>
     <message>
         <source>Trigger On</source>
