@@ -2254,498 +2254,498 @@ Políčko se mění každých %10 snímků (snímek %11)
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>Podnět</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílový prvek</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikněte sem</translation>
     </message>
     <message>
         <source>Element Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazení prvků</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukazatel sady</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí doba</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdíl</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Průměrná doba</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet pokusů</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Správné zásahy</translation>
     </message>
     <message>
         <source>Incorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Chybné zásahy</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Správná vynechání</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmeškané zásahy</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Popis</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat sadu</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Další</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledky</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
 </context>
 <context>
     <name>frmColorSelect</name>
     <message>
         <source>Color Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Výběr barvy</translation>
     </message>
     <message>
         <source>Current Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Současná barva:</translation>
     </message>
     <message>
         <source>Current Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Současná barva</translation>
     </message>
     <message>
         <source>Color Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybraná barva:</translation>
     </message>
     <message>
         <source>Color Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybraná barva</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vybrat</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zrušit</translation>
     </message>
 </context>
 <context>
     <name>frmDisplay</name>
     <message>
         <source>Simple Choice Stimulus Module Data Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledky modulu jednoduchého podnětu</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 1</translation>
     </message>
     <message>
         <source>Run Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Data pokusů</translation>
     </message>
     <message>
         <source>Run 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 1</translation>
     </message>
     <message>
         <source>Run 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 2</translation>
     </message>
     <message>
         <source>Run 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 3</translation>
     </message>
     <message>
         <source>Run 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 4</translation>
     </message>
     <message>
         <source>Run 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 5</translation>
     </message>
     <message>
         <source>Run 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 6</translation>
     </message>
     <message>
         <source>Run 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 7</translation>
     </message>
     <message>
         <source>Run 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 8</translation>
     </message>
     <message>
         <source>Run 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 9</translation>
     </message>
     <message>
         <source>Run 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus 10</translation>
     </message>
     <message>
         <source>Run Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistika pokusů</translation>
     </message>
     <message>
         <source>Fast Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejrychlejší</translation>
     </message>
     <message>
         <source>Slow Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejpomalejší</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Průměrná doba</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Komentáře</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 2</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 3</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 4</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 5</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 6</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 7</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 8</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 9</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 10</translation>
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejrychlejší doby</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Data sad: nejrychlejší doby</translation>
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejpomalejší doby</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Data sad: nejpomalejší doby</translation>
     </message>
     <message>
         <source>Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Průměrné doby</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Data sad: průměrné doby</translation>
     </message>
     <message>
         <source>All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechna data</translation>
     </message>
     <message>
         <source>Data Only Displayed On The Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Jen data zobrazená v grafu</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisk</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Načíst</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportovat</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat vše</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
 </context>
 <context>
     <name>frmLoadDisplay</name>
     <message>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Načítání</translation>
     </message>
     <message>
         <source>Loading Display Please Wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Načítání výsledků, čekejte prosím...</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Měření reakční doby na jednoduchý a složený podnět</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednoduchý</translation>
     </message>
     <message>
         <source>Simple Single Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul jednoduchého podnětu</translation>
     </message>
     <message>
         <source>Color/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva/zvuk</translation>
     </message>
     <message>
         <source>Complex Color/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul složených podnětů: barva/zvuk</translation>
     </message>
     <message>
         <source>Num/Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Číslo/zvuk</translation>
     </message>
     <message>
         <source>Complex Number/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul složených podnětů: číslo/zvuk</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti</translation>
     </message>
     <message>
         <source>Edit Brev Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Upravit nastavení Brevane</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat data</translation>
     </message>
     <message>
         <source>Clear All Data Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat všechny sady dat</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit</translation>
     </message>
     <message>
         <source>Recover Data after a system crash</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit data po pádu systému</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programu</translation>
     </message>
     <message>
         <source>Display About box</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit okno O programu</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec</translation>
     </message>
     <message>
         <source>Quit Brev</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit Brevane</translation>
     </message>
     <message>
         <source>Are you sure you want to DELETE ALL DATA ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete SMAZAT VŠECHNA DATA?</translation>
     </message>
     <message>
         <source>Delete All Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat všechna data</translation>
     </message>
     <message>
         <source>Are you sure you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete skončit?</translation>
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>Data NEJSOU uložena!<byte value="xd"/></translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit Orv Brevane 2</translation>
     </message>
 </context>
 <context>
     <name>frmNumberReflex</name>
     <message>
         <source>Complex Choice Number/Audio Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul podnětů s volbou: číslo/zvuk</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Complex Choice Number/Audio Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Podněty s volbou: číslo/zvuk</translation>
     </message>
     <message>
         <source>Trigger On</source>
-        <translation type="unfinished"></translation>
+        <translation>Podnět</translation>
     </message>
     <message>
         <source>Trigger Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílový prvek</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikněte sem</translation>
     </message>
     <message>
         <source>Element Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazení prvků</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukazatel sady</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí doba</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdíl</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Průměrná doba</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet pokusů</translation>
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Správné zásahy</translation>
     </message>
     <message>
         <source>Incorrect Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Chybné zásahy</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Správná vynechání</translation>
     </message>
     <message>
         <source>Missed Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmeškané zásahy</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Popis</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti</translation>
     </message>
     <message>
         <source>Clear Set</source>
