@@ -2749,231 +2749,231 @@ Políčko se mění každých %10 snímků (snímek %11)
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat sadu</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Další</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledky</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
 </context>
 <context>
     <name>frmPrint</name>
     <message>
         <source>Print Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisk dat</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Název:</translation>
     </message>
     <message>
         <source>Select Sets To Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte sady k tisku</translation>
     </message>
     <message>
         <source>Set 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 1</translation>
     </message>
     <message>
         <source>Set 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 2</translation>
     </message>
     <message>
         <source>Set 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 3</translation>
     </message>
     <message>
         <source>Set 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 4</translation>
     </message>
     <message>
         <source>Set 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 5</translation>
     </message>
     <message>
         <source>Set 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 6</translation>
     </message>
     <message>
         <source>Set 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 7</translation>
     </message>
     <message>
         <source>Set 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 8</translation>
     </message>
     <message>
         <source>Set 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 9</translation>
     </message>
     <message>
         <source>Set 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada 10</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat vše</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>UnSelectAll</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit výběr</translation>
     </message>
     <message>
         <source>SelectAll</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat vše</translation>
     </message>
     <message>
         <source>You must select atleast ONE set to Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Musíte vybrat alespoň JEDNU sadu k tisku</translation>
     </message>
     <message>
         <source>Printing Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba tisku</translation>
     </message>
 </context>
 <context>
     <name>frmReflex</name>
     <message>
         <source>Simple Choice Stimulus Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul jednoduchého podnětu</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Simple Choice Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednoduchý podnět</translation>
     </message>
     <message>
         <source>           Visual Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>           Zrakový podnět</translation>
     </message>
     <message>
         <source>Press Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikněte sem</translation>
     </message>
     <message>
         <source>Stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Podnět</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduktor</translation>
     </message>
     <message>
         <source>Set Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukazatel sady</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Popis</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba</translation>
     </message>
     <message>
         <source>Previous Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí doba</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdíl</translation>
     </message>
     <message>
         <source>Average Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Průměrná doba</translation>
     </message>
     <message>
         <source>Run Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet pokusů</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti</translation>
     </message>
     <message>
         <source>Clear Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat sadu</translation>
     </message>
     <message>
         <source>Next Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Další</translation>
     </message>
     <message>
         <source>Prev Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledky</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>The Orv Brevane 2.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Orv Brevane 2.00</translation>
     </message>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Měření reakční doby na jednoduchý a složený podnět</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Průběh</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>there is no translation for &quot;%1&quot;; the program is shown in English</source>
-        <translation type="unfinished"></translation>
+        <translation>pro „%1“ neexistuje překlad; program se zobrazí anglicky</translation>
     </message>
 </context>
 <context>
@@ -2981,71 +2981,72 @@ Políčko se mění každých %10 snímků (snímek %11)
     <message>
         <source>The class summary of reaction-time files (recover.dat, .nrm and .col files, or folders of them):
 sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf and class-chart.png.</source>
-        <translation type="unfinished"></translation>
+        <translation>Souhrn třídy ze souborů reakčních dob (recover.dat, soubory .nrm a .col nebo jejich složky):
+sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf a class-chart.png.</translation>
     </message>
     <message>
         <source>Write into &lt;folder&gt; (default: the current folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisovat do &lt;složka&gt; (výchozí: aktuální složka).</translation>
     </message>
     <message>
         <source>folder</source>
-        <translation type="unfinished"></translation>
+        <translation>složka</translation>
     </message>
     <message>
         <source>The .col files are the colour test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory .col jsou z testu barev.</translation>
     </message>
     <message>
         <source>The .col files are the number test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory .col jsou z testu čísel.</translation>
     </message>
     <message>
         <source>Name each student after their folder or their files&apos; names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pojmenovat každého studenta podle jeho složky nebo názvů jeho souborů.</translation>
     </message>
     <message>
         <source>Start each CSV file with a UTF-8 mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Začínat každý soubor CSV značkou UTF-8.</translation>
     </message>
     <message>
         <source>Write again whenever a file changes, until stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisovat znovu při každé změně souboru, dokud není zastaveno.</translation>
     </message>
     <message>
         <source>As --watch, with the chart in a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jako --watch, s grafem v okně.</translation>
     </message>
     <message>
         <source>Data files and folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datové soubory a složky.</translation>
     </message>
     <message>
         <source>path...</source>
-        <translation type="unfinished"></translation>
+        <translation>cesta...</translation>
     </message>
     <message>
         <source>--colour and --number exclude each other: summarise each test&apos;s .col files apart</source>
-        <translation type="unfinished"></translation>
+        <translation>--colour a --number se navzájem vylučují: shrňte soubory .col každého testu zvlášť</translation>
     </message>
     <message>
         <source>--student-from takes folder or name, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--student-from přijímá folder nebo name, ne %1</translation>
     </message>
     <message>
         <source>no file could be read; nothing written</source>
-        <translation type="unfinished"></translation>
+        <translation>žádný soubor nebylo možné načíst; nic nezapsáno</translation>
     </message>
     <message>
         <source>Count a folder&apos;s files as its owners handed them in (yes), or by their names (no); by default the owners decide in a hand-in folder, one that others may enter but not list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Počítat soubory složky jako odevzdané jejich vlastníky (yes), nebo podle jejich názvů (no); ve výchozím stavu ve složce odevzdání, do níž mohou ostatní vstoupit, ale nemohou ji vypsat, rozhodují vlastníci.</translation>
     </message>
     <message>
         <source>Say whether the hand-in folder &lt;folder&gt; is set up as one of the guide&apos;s recipes, and what is wrong; nothing is summarised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uvést, zda je složka odevzdání &lt;složka&gt; zřízena podle jednoho z návodů příručky a co je špatně; nic se neshrnuje.</translation>
     </message>
     <message>
         <source>--owners takes yes or no, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--owners přijímá yes nebo no, ne %1</translation>
     </message>
 </context>
 </TS>
