@@ -5,94 +5,94 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Время реакции класса: простой тест и тесты с выбором</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Одна точка — среднее время реакции каждого учащегося (%1): среднее его средних по сериям, в целых ms, как сохранено. Ящик: от нижнего до верхнего квартиля; жирная линия: медиана; усы: самые дальние средние в пределах 1,5 длины ящика.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n учащийся</numerusform>
+            <numerusform>%n учащихся</numerusform>
+            <numerusform>%n учащихся</numerusform>
         </translation>
     </message>
     <message>
         <source>No reaction times in the files read</source>
-        <translation type="unfinished"></translation>
+        <translation>В прочитанных файлах нет времени реакции</translation>
     </message>
     <message>
         <source>n = %1, mean %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1, среднее %2 ms</translation>
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − простой: %2 ms (95 % ДИ от %3 до %4, учащихся: %5)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>Время реакции класса</translation>
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Столбики рядом с каждым ящиком: все учтённые попытки (попыток: %1; какие — см. class-notes.txt) как доли попыток теста с шагом %2 ms.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>время реакции (ms)</translation>
     </message>
 </context>
 <context>
     <name>ClassFiles</name>
     <message>
         <source>not a recover.dat, .nrm or .col file</source>
-        <translation type="unfinished"></translation>
+        <translation>не файл recover.dat, .nrm или .col</translation>
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation type="unfinished"></translation>
+        <translation>пропущен %1: в recover.dat общей учётной записи — данные того, кто запускал последним</translation>
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>именованный канал (FIFO), не прочитан</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>сокет, не прочитан</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>устройство, не прочитано</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ссылка; в папке сдачи по ссылкам не переходят</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>сдан пользователем %1 рядом с папками учащихся, а не в одной из них</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>пользователя %1 нет на этом компьютере; папка пропущена</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>папка принадлежит пользователю %1, а не %2; её файлы пропущены</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>папка внутри папки учащегося, не прочитана</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>сдан пользователем %1, а не %2</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>в папке пользователя %1, а не %2</translation>
     </message>
 </context>
 <context>
@@ -110,123 +110,137 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Компьютеры
+
+Каждое сохранённое время включает то, что добавляет компьютер, на котором его измерили:
+задержку монитора (цветовые стимулы) или звукового выхода (тоны) и задержку мыши (опрос,
+подавление дребезга, путь ввода). Проверка компьютера (brevane --check-machine) измерила их на
+каждом компьютере ниже фотодиодом, петлевым кабелем и микрофоном через звуковую карту;
+время реакции учащегося — примерно сохранённое время минус задержка стимула и мыши. На
+одном компьютере они не меняют разность между тестами (с выбором минус простой), поэтому
+парные интервалы в class.csv верны; времена с компьютеров с разными задержками длиннее или
+короче на эту разность. В конце sets.csv и students.csv указаны компьютер каждого файла и его задержки.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (проверен %2; %3; файлы: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>режим неизвестен</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Экран и мышь вместе добавляют от %1 до %2 ms на этих компьютерах: зрительное время, измеренное
+на одном, может отличаться от измеренного на другом до %3 ms только из-за компьютеров.
+</translation>
     </message>
 </context>
 <context>
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>пропущен %1: %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — копия %2: прочитан один раз</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
-        <translation type="unfinished"></translation>
+        <translation>прочитано файлов: %1 из %2</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось записать %1: %2</translation>
     </message>
     <message>
         <source>%1 read</source>
-        <translation type="unfinished"></translation>
+        <translation>прочитано: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n файл</numerusform>
+            <numerusform>%n файла</numerusform>
+            <numerusform>%n файлов</numerusform>
         </translation>
     </message>
     <message>
         <source> (and %1 read once)</source>
-        <translation type="unfinished"></translation>
+        <translation> (и %1: прочитано один раз)</translation>
     </message>
     <message numerus="yes">
         <source>%n copy(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n копия</numerusform>
+            <numerusform>%n копии</numerusform>
+            <numerusform>%n копий</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, пропущено: %2; %3 (%4 по папке, %5 по имени файла); тесты: %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n учащийся</numerusform>
+            <numerusform>%n учащихся</numerusform>
+            <numerusform>%n учащихся</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
 </context>
 <context>
     <name>ClassSummary</name>
     <message>
         <source>.%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл .%1</translation>
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>строк в нём: %1; %2 содержит строк: %3</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1 не та, что содержит на этом месте %2</translation>
     </message>
     <message>
         <source>it has more than the %1 lines of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>строк в нём больше, чем содержит %2 (%1)</translation>
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: в %2 есть серии (%3), которые есть и в %4; каждая учтена один раз</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation type="unfinished"></translation>
+        <translation>у %1 два разных файла %2, %3 и %4: оба учтены как отдельные серии</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>сдали: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n учащийся</numerusform>
+            <numerusform>%n учащихся</numerusform>
+            <numerusform>%n учащихся</numerusform>
         </translation>
     </message>
 </context>
@@ -234,7 +248,7 @@ one may differ from another&apos;s by up to %3 ms from the machines alone.
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать папку %1 или войти в неё; файлы хранятся в %2</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
@@ -274,279 +288,318 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: %1 [--user-folder] [--hand-in ПАПКА] [--unlock] [--language КОД]
+                  [ФАЙЛ-НАСТРОЕК]
+               %1 --timing-check | --check-machine | --version | --help
+
+Время реакции: простой и сложный стимул. Время реакции учащегося на тон,
+смену цвета или на то и другое в простом тесте и двух тестах с выбором.
+
+  ФАЙЛ-НАСТРОЕК       файл настроек вместо %2; относительное имя
+                      ищется в папке, где хранятся файлы
+  --user-folder       хранить файлы в папке пользователя (создаётся, если её нет):
+                      %3
+                      (так программу запускает пункт меню рабочего стола)
+  --hand-in ПАПКА     также сдавать каждый сохранённый файл .nrm и .col и каждый
+                      recover.dat в ПАПКА/&lt;имя входа&gt;/ для преподавателя
+                      (для всех пользователей задаётся в /etc/xdg/Brevane/Brevane.conf;
+                      man brevane)
+  --unlock            если лаборатория заблокировала настройки, позволить члену
+                      группы преподавателей изменить их в этом сеансе
+  --timing-check      показать мигающее пятно для фотодиода или камеры вместе с
+                      частотой обновления, разбросом времени кадров и
+                      источниками отметок времени (Esc или щелчок завершают)
+  --check-machine     проверить этот компьютер целиком через вход звуковой карты:
+                      экран фотодиодом, звук кабелем с выхода, мышь по её
+                      щелчку; задержки сохраняются для окна «О программе» и
+                      сводки по классу (docs/guide.md)
+  --language КОД      показать программу на этом языке (de, ja, ar, ...;
+                      на английском, где нет перевода) вместо языка
+                      системы или заданного в Brevane.conf
+  --version           вывести версию и завершить работу
+  --help              вывести этот текст и завершить работу
+
+Файлы хранятся в текущем каталоге, а с --user-folder — в папке, указанной
+выше: %2 (настройки; если файла нет, он записывается со значениями по умолчанию)
+и recover.dat (серии всех тестов; перезаписывается в конце каждого прогона,
+пункт «Восстановить» главного меню считывает его). Там открываются диалоги
+файлов; файлы результатов (.nrm, .col) сохраняются туда, куда вы их сохраните.
+</translation>
     </message>
 </context>
 <context>
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>; времена могут быть на кадр длиннее: см. руководство</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Оконная система не сообщает, когда показан кадр</translation>
     </message>
     <message>
         <source>The X server does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>X-сервер не сообщает, когда показан кадр</translation>
     </message>
     <message>
         <source>XWayland shows the window through the Wayland compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>XWayland показывает окно через композитор Wayland</translation>
     </message>
     <message>
         <source>Some stimuli were stamped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметки времени некоторых стимулов взяты из источника: %1</translation>
     </message>
     <message>
         <source>the display&apos;s refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>обновление дисплея</translation>
     </message>
     <message>
         <source>the X server&apos;s refresh, not the pixel&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>обновление X-сервера, а не пикселя</translation>
     </message>
     <message>
         <source>the compositor&apos;s frame timings</source>
-        <translation type="unfinished"></translation>
+        <translation>данные композитора о времени кадров</translation>
     </message>
     <message>
         <source>the screen read back</source>
-        <translation type="unfinished"></translation>
+        <translation>обратное чтение экрана</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s report of the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>сообщение композитора Wayland о кадре</translation>
     </message>
     <message>
         <source>the hand-over to the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>передача X-серверу</translation>
     </message>
     <message>
         <source>the clock after a repaint</source>
-        <translation type="unfinished"></translation>
+        <translation>часы после перерисовки</translation>
     </message>
     <message>
         <source>%1 (exact)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (точно)</translation>
     </message>
     <message>
         <source>%1 (estimated)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (оценка)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>not reported (a virtual screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>не сообщается (виртуальный экран)</translation>
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Композитор Wayland оценивает, когда показан кадр; времена могут быть на кадр длиннее: см. руководство</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Reflex Data Files (*.nrm)|*.nrm</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы данных реакции (*.nrm)|*.nrm</translation>
     </message>
     <message>
         <source>Reflex Data Files (*.col)|*.col</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы данных реакции (*.col)|*.col</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+        Файл уже существует. Перезаписать его?</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранение файла</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка сохранения файла</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранение отменено</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка загрузки файла</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка отменена</translation>
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт в CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы CSV (*.csv)|*.csv</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>%1 is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — папка, а не файл.</translation>
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 занимает %2 MB — гораздо больше любого файла этой программы; он не прочитан.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 гораздо больше любого файла этой программы; он не прочитан.</translation>
     </message>
 </context>
 <context>
     <name>HandIn</name>
     <message>
         <source>Hand-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Сдача</translation>
     </message>
     <message>
         <source>the hand-in folder is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>папка сдачи отсутствует</translation>
     </message>
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не сдано в %1: %2.
+Ваш файл сохранён на этом компьютере; он будет сдан при следующем сохранении.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>папка сдачи по-прежнему не отвечает</translation>
     </message>
     <message>
         <source>the hand-in folder did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>папка сдачи не ответила</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>папка %1 в папке сдачи — ссылка, а не папка</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 в папке сдачи — не папка</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>папка %1 в папке сдачи принадлежит другому пользователю</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>за пределами вашей медианы ± 3 масштабированных MAD в этом тесте</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>за пределами вашего среднего ± 3 SD в этом тесте</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>здесь не отсекаются</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Время реакции: %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваши времена рядом с временами класса (учащихся: %1), в целых миллисекундах, как сохранены.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>тест</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>серии</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>учтённые попытки</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>среднее</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>медиана</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>опережения</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>запаздывания</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>выбросы</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Учтённые попытки: все, кроме пропусков цели, опережений (менее %1 ms), запаздываний (более %2 ms) и выбросов (%3). среднее: среднее ваших средних по сериям, каждое время как сохранено. медиана, μ, σ, τ: ваши попытки без пропусков цели, опережений и запаздываний; μ, σ, τ: подогнанное к ним экс-гауссово распределение — нормальная часть (μ, σ) плюс экспоненциальная часть со средним τ, медленный хвост; начиная с %4 попыток.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Серое: учтённые попытки класса; контур: ваши, каждые как доли своих попыток. Штрихи: средние класса; точка: ваше среднее.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет среднего: ни одна из ваших попыток не является временем реакции.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваше среднее — %1 ms; больше никто не проходил этот тест.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваше среднее — %1 ms: из %2 других %3 быстрее, %4 медленнее.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>Время реакции: страница для каждого учащегося</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки заблокированы лабораторией (LockSettings в %1).</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь никто не может разблокировать настройки: в %1 не указана группа преподавателей (Teachers в разделе [Lab]).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки заблокированы лабораторией (LockSettings в %1); член группы %2 может изменить их, запустив программу с --unlock.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Только член группы %1 может разблокировать настройки с --unlock, а %2 в неё не входит; настройки остаются заблокированными.</translation>
     </message>
 </context>
 <context>
