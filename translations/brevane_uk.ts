@@ -5,94 +5,94 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Час реакції класу: простий тест і тести з вибором</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Одна точка — середній час реакції кожного студента (%1): середнє його середніх за серіями, у цілих ms, як збережено. Ящик: від нижнього до верхнього квартиля; товста лінія: медіана; вуса: найвіддаленіші середні в межах 1,5 довжини ящика.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n студент</numerusform>
+            <numerusform>%n студенти</numerusform>
+            <numerusform>%n студентів</numerusform>
         </translation>
     </message>
     <message>
         <source>No reaction times in the files read</source>
-        <translation type="unfinished"></translation>
+        <translation>У прочитаних файлах немає часу реакції</translation>
     </message>
     <message>
         <source>n = %1, mean %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1, середнє %2 ms</translation>
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − простий: %2 ms (95 % ДІ від %3 до %4, студентів: %5)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
-        <translation type="unfinished"></translation>
+        <translation>Час реакції класу</translation>
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Стовпчики біля кожного ящика: усі враховані спроби (спроб: %1; які саме — див. class-notes.txt) як частки спроб тесту з кроком %2 ms.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>час реакції (ms)</translation>
     </message>
 </context>
 <context>
     <name>ClassFiles</name>
     <message>
         <source>not a recover.dat, .nrm or .col file</source>
-        <translation type="unfinished"></translation>
+        <translation>не файл recover.dat, .nrm або .col</translation>
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation type="unfinished"></translation>
+        <translation>пропущено %1: у recover.dat спільного облікового запису — дані того, хто запускав останнім</translation>
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
-        <translation type="unfinished"></translation>
+        <translation>іменований канал (FIFO), не прочитано</translation>
     </message>
     <message>
         <source>a socket, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>сокет, не прочитано</translation>
     </message>
     <message>
         <source>a device, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>пристрій, не прочитано</translation>
     </message>
     <message>
         <source>a link, not followed in a hand-in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>посилання; у теці здачі за посиланнями не переходять</translation>
     </message>
     <message>
         <source>handed in by user %1 beside the students&apos; folders, not in one</source>
-        <translation type="unfinished"></translation>
+        <translation>здано користувачем %1 поруч із теками студентів, а не в одній із них</translation>
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>користувача %1 на цьому комп&apos;ютері немає; теку пропущено</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>тека належить користувачеві %1, а не %2; її файли пропущено</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
-        <translation type="unfinished"></translation>
+        <translation>тека всередині теки студента, не прочитано</translation>
     </message>
     <message>
         <source>handed in by user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>здано користувачем %1, а не %2</translation>
     </message>
     <message>
         <source>in a folder of user %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>у теці користувача %1, а не %2</translation>
     </message>
 </context>
 <context>
@@ -110,123 +110,137 @@ intervals in class.csv stand; times from machines whose lags differ are longer o
 that difference. sets.csv and students.csv end with the machine of each file and its lags.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Комп&apos;ютери
+
+Кожен збережений час містить те, що додає комп&apos;ютер, на якому його виміряно:
+затримку монітора (кольорові стимули) або звукового виходу (тони) і затримку миші (опитування,
+придушення брязкоту, шлях введення). Перевірка комп&apos;ютера (brevane --check-machine) виміряла їх на
+кожному комп&apos;ютері нижче фотодіодом, петльовим кабелем і мікрофоном через звукову карту;
+час реакції студента — це приблизно збережений час мінус затримка стимулу та миші. На
+одному комп&apos;ютері вони не змінюють різницю між тестами (з вибором мінус простий), тож
+парні інтервали в class.csv правильні; часи з комп&apos;ютерів із різними затримками довші або
+коротші на цю різницю. Наприкінці sets.csv і students.csv зазначено комп&apos;ютер кожного файлу та його затримки.
+
+</translation>
     </message>
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (перевірено %2; %3; файли: %4): %5
+</translation>
     </message>
     <message>
         <source>mode not known</source>
-        <translation type="unfinished"></translation>
+        <translation>режим невідомий</translation>
     </message>
     <message>
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Екран і миша разом додають від %1 до %2 ms на цих комп&apos;ютерах: зоровий час, виміряний
+на одному, може відрізнятися від виміряного на іншому до %3 ms лише через комп&apos;ютери.
+</translation>
     </message>
 </context>
 <context>
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>пропущено %1: %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — копія %2: прочитано один раз</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
-        <translation type="unfinished"></translation>
+        <translation>прочитано файлів: %1 з %2</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається створити теку %1</translation>
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдалося записати %1: %2</translation>
     </message>
     <message>
         <source>%1 read</source>
-        <translation type="unfinished"></translation>
+        <translation>прочитано: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n файл</numerusform>
+            <numerusform>%n файли</numerusform>
+            <numerusform>%n файлів</numerusform>
         </translation>
     </message>
     <message>
         <source> (and %1 read once)</source>
-        <translation type="unfinished"></translation>
+        <translation> (і %1: прочитано один раз)</translation>
     </message>
     <message numerus="yes">
         <source>%n copy(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n копія</numerusform>
+            <numerusform>%n копії</numerusform>
+            <numerusform>%n копій</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, пропущено: %2; %3 (%4 за текою, %5 за назвою файлу); тести: %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n студент</numerusform>
+            <numerusform>%n студенти</numerusform>
+            <numerusform>%n студентів</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>немає</translation>
     </message>
 </context>
 <context>
     <name>ClassSummary</name>
     <message>
         <source>.%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл .%1</translation>
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>рядків у ньому: %1; %2 містить рядків: %3</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
-        <translation type="unfinished"></translation>
+        <translation>рядок %1 не такий, як містить на цьому місці %2</translation>
     </message>
     <message>
         <source>it has more than the %1 lines of a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>рядків у ньому більше, ніж містить %2 (%1)</translation>
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: у %2 є серії (%3), які є і в %4; кожну враховано один раз</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation type="unfinished"></translation>
+        <translation>у %1 два різні файли %2, %3 і %4: обидва враховано як окремі серії</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>здали: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n студент</numerusform>
+            <numerusform>%n студенти</numerusform>
+            <numerusform>%n студентів</numerusform>
         </translation>
     </message>
 </context>
@@ -234,7 +248,7 @@ one may differ from another&apos;s by up to %3 ms from the machines alone.
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається створити теку %1 або ввійти в неї; файли зберігаються в %2</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
@@ -274,279 +288,318 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Використання: %1 [--user-folder] [--hand-in ТЕКА] [--unlock] [--language КОД]
+                 [ФАЙЛ-НАЛАШТУВАНЬ]
+              %1 --timing-check | --check-machine | --version | --help
+
+Час реакції: простий і складний стимул. Час реакції студента на тон,
+зміну кольору або на те й інше в простому тесті та двох тестах із вибором.
+
+  ФАЙЛ-НАЛАШТУВАНЬ    файл налаштувань замість %2; відносна назва
+                      шукається в теці, де зберігаються файли
+  --user-folder       зберігати файли в теці користувача (створюється, якщо її немає):
+                      %3
+                      (так програму запускає пункт меню робочого столу)
+  --hand-in ТЕКА      також здавати кожен збережений файл .nrm і .col і кожен
+                      recover.dat у ТЕКА/&lt;ім&apos;я входу&gt;/ для викладача
+                      (для всіх користувачів задається в /etc/xdg/Brevane/Brevane.conf;
+                      man brevane)
+  --unlock            якщо лабораторія заблокувала налаштування, дозволити члену
+                      групи викладачів змінити їх у цьому сеансі
+  --timing-check      показати мигтливу пляму для фотодіода або камери разом із
+                      частотою оновлення, розкидом часу кадрів і
+                      джерелами позначок часу (Esc або клацання завершують)
+  --check-machine     перевірити цей комп&apos;ютер повністю через вхід звукової карти:
+                      екран фотодіодом, звук кабелем із виходу, мишу за її
+                      клацанням; затримки зберігаються для вікна «Про програму» і
+                      зведення по класу (docs/guide.md)
+  --language КОД      показати програму цією мовою (de, ja, ar, ...;
+                      англійською, де немає перекладу) замість мови
+                      системи або заданої в Brevane.conf
+  --version           вивести версію і завершити роботу
+  --help              вивести цей текст і завершити роботу
+
+Файли зберігаються в поточному каталозі, а з --user-folder — у теці, вказаній
+вище: %2 (налаштування; якщо файлу немає, його записано з типовими значеннями)
+і recover.dat (серії всіх тестів; перезаписується наприкінці кожного прогону,
+пункт «Відновити» головного меню зчитує його). Там відкриваються діалоги
+файлів; файли результатів (.nrm, .col) зберігаються туди, куди ви їх збережете.
+</translation>
     </message>
 </context>
 <context>
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>; часи можуть бути на кадр довшими: див. посібник</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Віконна система не повідомляє, коли показано кадр</translation>
     </message>
     <message>
         <source>The X server does not say when a frame is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>X-сервер не повідомляє, коли показано кадр</translation>
     </message>
     <message>
         <source>XWayland shows the window through the Wayland compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>XWayland показує вікно через композитор Wayland</translation>
     </message>
     <message>
         <source>Some stimuli were stamped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Позначки часу деяких стимулів узято з джерела: %1</translation>
     </message>
     <message>
         <source>the display&apos;s refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>оновлення дисплея</translation>
     </message>
     <message>
         <source>the X server&apos;s refresh, not the pixel&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>оновлення X-сервера, а не пікселя</translation>
     </message>
     <message>
         <source>the compositor&apos;s frame timings</source>
-        <translation type="unfinished"></translation>
+        <translation>дані композитора про час кадрів</translation>
     </message>
     <message>
         <source>the screen read back</source>
-        <translation type="unfinished"></translation>
+        <translation>зворотне зчитування екрана</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s report of the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>повідомлення композитора Wayland про кадр</translation>
     </message>
     <message>
         <source>the hand-over to the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>передавання X-серверу</translation>
     </message>
     <message>
         <source>the clock after a repaint</source>
-        <translation type="unfinished"></translation>
+        <translation>годинник після перемальовування</translation>
     </message>
     <message>
         <source>%1 (exact)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (точно)</translation>
     </message>
     <message>
         <source>%1 (estimated)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (оцінка)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>немає</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>not reported (a virtual screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>не повідомляється (віртуальний екран)</translation>
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Композитор Wayland оцінює, коли показано кадр; часи можуть бути на кадр довшими: див. посібник</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Reflex Data Files (*.nrm)|*.nrm</source>
-        <translation type="unfinished"></translation>
+        <translation>Файли даних реакції (*.nrm)|*.nrm</translation>
     </message>
     <message>
         <source>Reflex Data Files (*.col)|*.col</source>
-        <translation type="unfinished"></translation>
+        <translation>Файли даних реакції (*.col)|*.col</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
         File already exisits. Do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+        Файл уже існує. Перезаписати його?</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Збереження файлу</translation>
     </message>
     <message>
         <source>Save File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка збереження файлу</translation>
     </message>
     <message>
         <source>Save Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Збереження скасовано</translation>
     </message>
     <message>
         <source>Load File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка завантаження файлу</translation>
     </message>
     <message>
         <source>Load Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантаження скасовано</translation>
     </message>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Експорт у CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Файли CSV (*.csv)|*.csv</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>%1 is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — тека, а не файл.</translation>
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 займає %2 MB — набагато більше за будь-який файл цієї програми; його не прочитано.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 набагато більший за будь-який файл цієї програми; його не прочитано.</translation>
     </message>
 </context>
 <context>
     <name>HandIn</name>
     <message>
         <source>Hand-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Здача</translation>
     </message>
     <message>
         <source>the hand-in folder is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>тека здачі відсутня</translation>
     </message>
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не здано в %1: %2.
+Ваш файл збережено на цьому комп&apos;ютері; його буде здано під час наступного збереження.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>тека здачі досі не відповідає</translation>
     </message>
     <message>
         <source>the hand-in folder did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>тека здачі не відповіла</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder is a link, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>тека %1 у теці здачі — посилання, а не тека</translation>
     </message>
     <message>
         <source>%1 in the hand-in folder is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 у теці здачі — не тека</translation>
     </message>
     <message>
         <source>the folder %1 in the hand-in folder belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>тека %1 у теці здачі належить іншому користувачеві</translation>
     </message>
 </context>
 <context>
     <name>HandoutPage</name>
     <message>
         <source>beyond your median ± 3 scaled MADs of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>за межами вашої медіани ± 3 масштабовані MAD у цьому тесті</translation>
     </message>
     <message>
         <source>beyond your mean ± 3 SD of the test</source>
-        <translation type="unfinished"></translation>
+        <translation>за межами вашого середнього ± 3 SD у цьому тесті</translation>
     </message>
     <message>
         <source>none cut here</source>
-        <translation type="unfinished"></translation>
+        <translation>тут не відсікаються</translation>
     </message>
     <message>
         <source>Reaction times of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Час реакції: %1</translation>
     </message>
     <message>
         <source>Your times beside your class&apos;s (%1 students), in whole milliseconds as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваші часи поруч із часами класу (студентів: %1), у цілих мілісекундах, як збережено.</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>тест</translation>
     </message>
     <message>
         <source>sets</source>
-        <translation type="unfinished"></translation>
+        <translation>серії</translation>
     </message>
     <message>
         <source>runs that count</source>
-        <translation type="unfinished"></translation>
+        <translation>враховані спроби</translation>
     </message>
     <message>
         <source>mean</source>
-        <translation type="unfinished"></translation>
+        <translation>середнє</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>медіана</translation>
     </message>
     <message>
         <source>anticipations</source>
-        <translation type="unfinished"></translation>
+        <translation>випередження</translation>
     </message>
     <message>
         <source>lapses</source>
-        <translation type="unfinished"></translation>
+        <translation>запізнення</translation>
     </message>
     <message>
         <source>outliers</source>
-        <translation type="unfinished"></translation>
+        <translation>викиди</translation>
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Враховані спроби: усі, крім пропусків цілі, випереджень (менше %1 ms), запізнень (понад %2 ms) і викидів (%3). середнє: середнє ваших середніх за серіями, кожен час як збережено. медіана, μ, σ, τ: ваші спроби без пропусків цілі, випереджень і запізнень; μ, σ, τ: підігнаний до них ex-гауссів розподіл — нормальна частина (μ, σ) плюс експоненційна частина із середнім τ, повільний хвіст; починаючи з %4 спроб.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сіре: враховані спроби класу; контур: ваші, кожні як частки своїх спроб. Риски: середні класу; точка: ваше середнє.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає середнього: жодна з ваших спроб не є часом реакції.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваше середнє — %1 ms; більше ніхто не проходив цей тест.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваше середнє — %1 ms: з %2 інших %3 швидші, %4 повільніші.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation type="unfinished"></translation>
+        <translation>Час реакції: сторінка для кожного студента</translation>
     </message>
 </context>
 <context>
     <name>Lab</name>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування заблоковано лабораторією (LockSettings у %1).</translation>
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation type="unfinished"></translation>
+        <translation>Тут ніхто не може розблокувати налаштування: у %1 не вказано групу викладачів (Teachers у розділі [Lab]).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування заблоковано лабораторією (LockSettings у %1); член групи %2 може змінити їх, запустивши програму з --unlock.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Лише член групи %1 може розблокувати налаштування з --unlock, а %2 до неї не входить; налаштування залишаються заблокованими.</translation>
     </message>
 </context>
 <context>
