@@ -2828,7 +2828,7 @@ El recuadro cambia cada %10 fotogramas (fotograma %11)
     </message>
     <message>
         <source>Select All</source>
-        <translation>Seleccionar todos</translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>Setup</source>
@@ -2844,11 +2844,11 @@ El recuadro cambia cada %10 fotogramas (fotograma %11)
     </message>
     <message>
         <source>UnSelectAll</source>
-        <translation>No seleccionar ninguno</translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>SelectAll</source>
-        <translation>Seleccionar todos</translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>You must select atleast ONE set to Print</source>

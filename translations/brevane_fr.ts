@@ -5,11 +5,11 @@
     <name>ClassChart</name>
     <message>
         <source>Class reaction times: simple against choice</source>
-        <translation>Temps de réaction de la classe : simple contre choix</translation>
+        <translation>Temps de réaction de la classe&#xa0;: simple contre choix</translation>
     </message>
     <message>
         <source>One dot for each student&apos;s mean reaction time (%1): the mean of their set means, in whole ms as stored. Box: lower to upper quartile; thick line: median; whiskers: the furthest means within 1.5 box lengths.</source>
-        <translation>Un point par temps de réaction moyen d&apos;un étudiant (%1) : la moyenne de ses moyennes de bloc, en ms entières telles qu&apos;enregistrées. Boîte : du quartile inférieur au quartile supérieur ; trait épais : médiane ; moustaches : les moyennes les plus éloignées à moins de 1,5 longueur de boîte.</translation>
+        <translation>Un point par temps de réaction moyen d&apos;un étudiant (%1)&#xa0;: la moyenne de ses moyennes de bloc, en ms entières telles qu&apos;enregistrées. Boîte&#xa0;: du quartile inférieur au quartile supérieur&#xa0;; trait épais&#xa0;: médiane&#xa0;; moustaches&#xa0;: les moyennes les plus éloignées à moins de 1,5 longueur de boîte.</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>%1 − simple: %2 ms (95 % CI %3 to %4, %5 students)</source>
-        <translation>%1 − simple : %2 ms (IC à 95 % de %3 à %4, %5 étudiants)</translation>
+        <translation>%1 − simple&#xa0;: %2 ms (IC à 95 % de %3 à %4, %5 étudiants)</translation>
     </message>
     <message>
         <source>Class reaction times</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Bars beside each box: every run that counts (%1 runs; class-notes.txt says which), as shares of the test&apos;s runs in bins of %2 ms.</source>
-        <translation>Barres à côté de chaque boîte : chaque essai qui compte (%1 essais ; class-notes.txt dit lesquels), en parts des essais du test par classes de %2 ms.</translation>
+        <translation>Barres à côté de chaque boîte&#xa0;: chaque essai qui compte (%1 essais&#xa0;; class-notes.txt dit lesquels), en parts des essais du test par classes de %2 ms.</translation>
     </message>
     <message>
         <source>reaction time (ms)</source>
@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>left out %1: a shared account&apos;s recover.dat holds whoever ran last</source>
-        <translation>%1 écarté : le recover.dat d&apos;un compte partagé ne contient que le dernier à avoir passé le test</translation>
+        <translation>%1 écarté&#xa0;: le recover.dat d&apos;un compte partagé ne contient que le dernier à avoir passé le test</translation>
     </message>
     <message>
         <source>a named pipe (FIFO), not read</source>
@@ -75,11 +75,11 @@
     </message>
     <message>
         <source>no user %1 on this machine; the folder is left out</source>
-        <translation>aucun utilisateur %1 sur cette machine ; le dossier est écarté</translation>
+        <translation>aucun utilisateur %1 sur cette machine&#xa0;; le dossier est écarté</translation>
     </message>
     <message>
         <source>the folder belongs to user %1, not %2; its files are left out</source>
-        <translation>le dossier appartient à l&apos;utilisateur %1, pas à %2 ; ses fichiers sont écartés</translation>
+        <translation>le dossier appartient à l&apos;utilisateur %1, pas à %2&#xa0;; ses fichiers sont écartés</translation>
     </message>
     <message>
         <source>a folder within a student&apos;s folder, not read</source>
@@ -111,13 +111,13 @@ that difference. sets.csv and students.csv end with the machine of each file and
 </source>
         <translation>Les machines
 
-Chaque temps enregistré inclut ce qu&apos;ajoute la machine sur laquelle il a été mesuré : la latence de l&apos;écran
+Chaque temps enregistré inclut ce qu&apos;ajoute la machine sur laquelle il a été mesuré&#xa0;: la latence de l&apos;écran
 (les stimuli de couleur) ou de la sortie son (les sons), et celle de la souris (son interrogation, son anti-rebond,
 le trajet de l&apos;entrée). Le contrôle de la machine (brevane --check-machine) les a mesurées sur chaque machine
-ci-dessous avec une photodiode, un câble de bouclage et un microphone via la carte son ; le temps de réaction
+ci-dessous avec une photodiode, un câble de bouclage et un microphone via la carte son&#xa0;; le temps de réaction
 d&apos;un étudiant est à peu près le temps enregistré moins la latence de la partie stimulus et celle de la souris.
 Sur une même machine, elles ne changent pas une différence entre tests (choix moins simple), donc les intervalles
-de confiance appariés de class.csv restent valables ; les temps de machines aux latences différentes sont plus longs
+de confiance appariés de class.csv restent valables&#xa0;; les temps de machines aux latences différentes sont plus longs
 ou plus courts de cette différence. sets.csv et students.csv se terminent par la machine de chaque fichier et ses latences.
 
 </translation>
@@ -125,7 +125,7 @@ ou plus courts de cette différence. sets.csv et students.csv se terminent par l
     <message>
         <source>%1 (checked %2; %3; files: %4): %5
 </source>
-        <translation>%1 (contrôlée %2 ; %3 ; fichiers : %4) : %5
+        <translation>%1 (contrôlée %2&#xa0;; %3&#xa0;; fichiers&#xa0;: %4)&#xa0;: %5
 </translation>
     </message>
     <message>
@@ -136,7 +136,7 @@ ou plus courts de cette différence. sets.csv et students.csv se terminent par l
         <source>Screen and mouse together add %1 to %2 ms on these machines: a visual time measured on
 one may differ from another&apos;s by up to %3 ms from the machines alone.
 </source>
-        <translation>Écran et souris ajoutent ensemble %1 à %2 ms sur ces machines : un temps visuel mesuré sur l&apos;une
+        <translation>Écran et souris ajoutent ensemble %1 à %2 ms sur ces machines&#xa0;: un temps visuel mesuré sur l&apos;une
 peut différer de celui d&apos;une autre de %3 ms au plus, du seul fait des machines.
 </translation>
     </message>
@@ -145,11 +145,11 @@ peut différer de celui d&apos;une autre de %3 ms au plus, du seul fait des mach
     <name>ClassRun</name>
     <message>
         <source>skipped %1: %2</source>
-        <translation>%1 ignoré : %2</translation>
+        <translation>%1 ignoré&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is a copy of %2: read once</source>
-        <translation>%1 est une copie de %2 : lu une fois</translation>
+        <translation>%1 est une copie de %2&#xa0;: lu une fois</translation>
     </message>
     <message>
         <source>%1 of %2 files read</source>
@@ -161,7 +161,7 @@ peut différer de celui d&apos;une autre de %3 ms au plus, du seul fait des mach
     </message>
     <message>
         <source>could not write %1: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 read</source>
@@ -187,7 +187,7 @@ peut différer de celui d&apos;une autre de %3 ms au plus, du seul fait des mach
     </message>
     <message>
         <source>%1, %2 skipped; %3 (%4 by folder, %5 by file name); tests: %6</source>
-        <translation>%1, ignorés : %2 ; %3 (%4 par dossier, %5 par nom de fichier) ; tests : %6</translation>
+        <translation>%1, ignorés&#xa0;: %2&#xa0;; %3 (%4 par dossier, %5 par nom de fichier)&#xa0;; tests&#xa0;: %6</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
@@ -209,7 +209,7 @@ peut différer de celui d&apos;une autre de %3 ms au plus, du seul fait des mach
     </message>
     <message>
         <source>it has %1 lines; a %2 has %3</source>
-        <translation>il a %1 lignes ; un %2 en a %3</translation>
+        <translation>il a %1 lignes&#xa0;; un %2 en a %3</translation>
     </message>
     <message>
         <source>line %1 is not what a %2 holds there</source>
@@ -221,15 +221,15 @@ peut différer de celui d&apos;une autre de %3 ms au plus, du seul fait des mach
     </message>
     <message>
         <source>%1: %2 holds %3 sets that %4 holds too; each taken once</source>
-        <translation>%1 : %2 contient des blocs du test %3 que %4 contient aussi ; chacun pris une fois</translation>
+        <translation>%1&#xa0;: %2 contient des blocs du test %3 que %4 contient aussi&#xa0;; chacun pris une fois</translation>
     </message>
     <message>
         <source>%1 has two different %2 files, %3 and %4: both kept as separate sets</source>
-        <translation>%1 a deux fichiers différents du test %2, %3 et %4 : tous deux gardés comme blocs distincts</translation>
+        <translation>%1 a deux fichiers différents du test %2, %3 et %4&#xa0;: tous deux gardés comme blocs distincts</translation>
     </message>
     <message>
         <source>%1 handed in</source>
-        <translation>dépôts : %1</translation>
+        <translation>dépôts&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
@@ -243,7 +243,7 @@ peut différer de celui d&apos;une autre de %3 ms au plus, du seul fait des mach
     <name>CommandLine</name>
     <message>
         <source>cannot create or enter the folder %1; files are kept in %2</source>
-        <translation>impossible de créer le dossier %1 ou d&apos;y entrer ; les fichiers sont conservés dans %2</translation>
+        <translation>impossible de créer le dossier %1 ou d&apos;y entrer&#xa0;; les fichiers sont conservés dans %2</translation>
     </message>
     <message>
         <source>Usage: %1 [--user-folder] [--hand-in DIR] [--unlock] [--language CODE]
@@ -283,26 +283,26 @@ and recover.dat (every test&apos;s sets, rewritten when a series ends; Recover o
 the main menu reads it back). The file dialogs open there; results files
 (.nrm, .col) go where you save them.
 </source>
-        <translation>Usage : %1 [--user-folder] [--hand-in DOSSIER] [--unlock] [--language CODE]
+        <translation>Usage&#xa0;: %1 [--user-folder] [--hand-in DOSSIER] [--unlock] [--language CODE]
            [FICHIER-DE-CONFIGURATION]
         %1 --timing-check | --check-machine | --version | --help
 
-Temps de réaction, stimulus simple ou complexe : les temps de réaction d&apos;un
+Temps de réaction, stimulus simple ou complexe&#xa0;: les temps de réaction d&apos;un
 étudiant à un son, à un changement de couleur ou aux deux, dans un test de
 réaction simple et deux tests de réaction de choix.
 
   FICHIER-DE-CONFIGURATION
-                      la configuration à utiliser au lieu de %2 ; un nom
+                      la configuration à utiliser au lieu de %2&#xa0;; un nom
                       relatif est pris dans le dossier où les fichiers sont
                       conservés
   --user-folder       conserver les fichiers dans le dossier de l&apos;utilisateur,
-                      créé s&apos;il manque :
+                      créé s&apos;il manque&#xa0;:
                       %3
                       (l&apos;entrée du menu du bureau lance le programme ainsi)
   --hand-in DOSSIER   déposer aussi chaque fichier .nrm et .col enregistré et
                       chaque recover.dat dans DOSSIER/&lt;identifiant&gt;/, pour
                       l&apos;enseignant (réglable pour tous les utilisateurs dans
-                      /etc/xdg/Brevane/Brevane.conf ; man brevane)
+                      /etc/xdg/Brevane/Brevane.conf&#xa0;; man brevane)
   --unlock            là où le laboratoire verrouille les paramètres, laisser
                       un membre du groupe des enseignants du laboratoire les
                       modifier pendant cette session
@@ -311,21 +311,21 @@ réaction simple et deux tests de réaction de choix.
                       des temps d&apos;image et les sources d&apos;horodatage utilisées
                       (Échap ou un clic y met fin)
   --check-machine     contrôler ce PC de bout en bout par l&apos;entrée de sa carte
-                      son : l&apos;écran par une photodiode, le son par un câble
-                      depuis la sortie, la souris par son clic ; conserve les
-                      latences pour la fenêtre « À propos » et la synthèse de
+                      son&#xa0;: l&apos;écran par une photodiode, le son par un câble
+                      depuis la sortie, la souris par son clic&#xa0;; conserve les
+                      latences pour la fenêtre «&#xa0;À propos&#xa0;» et la synthèse de
                       la classe (docs/guide.md)
-  --language CODE     afficher le programme dans cette langue (de, ja, ar... ;
+  --language CODE     afficher le programme dans cette langue (de, ja, ar...&#xa0;;
                       en anglais s&apos;il n&apos;a pas de traduction) au lieu de celle
                       du système ou de celle réglée dans Brevane.conf
   --version           afficher la version et terminer
   --help              afficher ce texte et terminer
 
 Les fichiers sont conservés dans le répertoire courant ou, avec --user-folder,
-dans le dossier ci-dessus : %2 (la configuration, écrite avec les valeurs par
+dans le dossier ci-dessus&#xa0;: %2 (la configuration, écrite avec les valeurs par
 défaut si elle manque) et recover.dat (les blocs de chaque test, réécrits à la
-fin de chaque série ; Récupérer, dans le menu principal, les relit). Les boîtes
-de dialogue de fichiers s&apos;ouvrent là ; les fichiers de résultats (.nrm, .col)
+fin de chaque série&#xa0;; Récupérer, dans le menu principal, les relit). Les boîtes
+de dialogue de fichiers s&apos;ouvrent là&#xa0;; les fichiers de résultats (.nrm, .col)
 vont là où vous les enregistrez.
 </translation>
     </message>
@@ -334,7 +334,7 @@ vont là où vous les enregistrez.
     <name>DisplayStamps</name>
     <message>
         <source>; times may be one frame long: see the guide</source>
-        <translation> ; les temps peuvent être trop longs d&apos;une image : voir le guide</translation>
+        <translation>&#xa0;; les temps peuvent être trop longs d&apos;une image&#xa0;: voir le guide</translation>
     </message>
     <message>
         <source>The window system does not say when a frame is shown</source>
@@ -402,7 +402,7 @@ vont là où vous les enregistrez.
     </message>
     <message>
         <source>The Wayland compositor estimates when a frame is shown; times may be one frame long: see the guide</source>
-        <translation>Le compositeur Wayland estime quand une image est affichée ; les temps peuvent être trop longs d&apos;une image : voir le guide</translation>
+        <translation>Le compositeur Wayland estime quand une image est affichée&#xa0;; les temps peuvent être trop longs d&apos;une image&#xa0;: voir le guide</translation>
     </message>
 </context>
 <context>
@@ -421,7 +421,7 @@ vont là où vous les enregistrez.
         File already exisits. Do you want to overwrite?</source>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-        Le fichier existe déjà. Voulez-vous l&apos;écraser ?</translation>
+        Le fichier existe déjà. Voulez-vous l&apos;écraser&#xa0;?</translation>
     </message>
     <message>
         <source>Save File</source>
@@ -460,11 +460,11 @@ vont là où vous les enregistrez.
     </message>
     <message>
         <source>%1 holds %2 MB, far more than any file of this program; it was not read.</source>
-        <translation>%1 fait %2 Mo, bien plus que tout fichier de ce programme ; il n&apos;a pas été lu.</translation>
+        <translation>%1 fait %2 Mo, bien plus que tout fichier de ce programme&#xa0;; il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <source>%1 is far larger than any file of this program; it was not read.</source>
-        <translation>%1 est bien plus grand que tout fichier de ce programme ; il n&apos;a pas été lu.</translation>
+        <translation>%1 est bien plus grand que tout fichier de ce programme&#xa0;; il n&apos;a pas été lu.</translation>
     </message>
 </context>
 <context>
@@ -480,8 +480,8 @@ vont là où vous les enregistrez.
     <message>
         <source>Not handed in to %1: %2.
 Your file is saved on this computer; it is handed in at your next save.</source>
-        <translation>Non déposé dans %1 : %2.
-Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de votre prochain enregistrement.</translation>
+        <translation>Non déposé dans %1&#xa0;: %2.
+Votre fichier est enregistré sur cet ordinateur&#xa0;; il sera déposé lors de votre prochain enregistrement.</translation>
     </message>
     <message>
         <source>the hand-in folder is still not answering</source>
@@ -560,30 +560,30 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     </message>
     <message>
         <source>Runs that count: all but missed hits, anticipations (under %1 ms), lapses (over %2 ms) and outliers (%3). mean: the mean of your set means, every time as stored. median, μ, σ, τ: your runs but missed hits, anticipations and lapses; μ, σ, τ: the ex-Gaussian fitted to them, a normal part (μ, σ) plus an exponential part of mean τ, the slow tail; from %4 runs on.</source>
-        <translation>Essais qui comptent : tous sauf les cibles manquées, les anticipations (moins de %1 ms), les réponses tardives (plus de %2 ms) et les valeurs aberrantes (%3). Moyenne : la moyenne de vos moyennes de bloc, chaque temps tel qu&apos;enregistré. Médiane, μ, σ, τ : vos essais sauf les cibles manquées, les anticipations et les réponses tardives ; μ, σ, τ : la loi ex-gaussienne ajustée à ces essais, une partie normale (μ, σ) plus une partie exponentielle de moyenne τ, la queue lente ; à partir de %4 essais.</translation>
+        <translation>Essais qui comptent&#xa0;: tous sauf les cibles manquées, les anticipations (moins de %1 ms), les réponses tardives (plus de %2 ms) et les valeurs aberrantes (%3). Moyenne&#xa0;: la moyenne de vos moyennes de bloc, chaque temps tel qu&apos;enregistré. Médiane, μ, σ, τ&#xa0;: vos essais sauf les cibles manquées, les anticipations et les réponses tardives&#xa0;; μ, σ, τ&#xa0;: la loi ex-gaussienne ajustée à ces essais, une partie normale (μ, σ) plus une partie exponentielle de moyenne τ, la queue lente&#xa0;; à partir de %4 essais.</translation>
     </message>
     <message>
         <source>Grey: the class&apos;s runs that count; outlined: yours, each as shares of its runs. Ticks: the class&apos;s means; the dot: yours.</source>
-        <translation>Gris : les essais qui comptent de la classe ; contour : les vôtres, chacun en parts de ses essais. Traits : les moyennes de la classe ; le point : la vôtre.</translation>
+        <translation>Gris&#xa0;: les essais qui comptent de la classe&#xa0;; contour&#xa0;: les vôtres, chacun en parts de ses essais. Traits&#xa0;: les moyennes de la classe&#xa0;; le point&#xa0;: la vôtre.</translation>
     </message>
     <message>
         <source>No mean: none of your runs is a reaction time.</source>
-        <translation>Pas de moyenne : aucun de vos essais n&apos;est un temps de réaction.</translation>
+        <translation>Pas de moyenne&#xa0;: aucun de vos essais n&apos;est un temps de réaction.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms; nobody else took this test.</source>
-        <translation>Votre moyenne, %1 ms ; personne d&apos;autre n&apos;a passé ce test.</translation>
+        <translation>Votre moyenne, %1 ms&#xa0;; personne d&apos;autre n&apos;a passé ce test.</translation>
     </message>
     <message>
         <source>Your mean, %1 ms: of the %2 others, %3 faster, %4 slower.</source>
-        <translation>Votre moyenne, %1 ms : sur les %2 autres, %3 plus rapides, %4 plus lents.</translation>
+        <translation>Votre moyenne, %1 ms&#xa0;: sur les %2 autres, %3 plus rapides, %4 plus lents.</translation>
     </message>
 </context>
 <context>
     <name>Handouts</name>
     <message>
         <source>Reaction times: a page for each student</source>
-        <translation>Temps de réaction : une page par étudiant</translation>
+        <translation>Temps de réaction&#xa0;: une page par étudiant</translation>
     </message>
 </context>
 <context>
@@ -594,15 +594,15 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     </message>
     <message>
         <source>Nobody may unlock the settings here: %1 names no group of teachers (Teachers in its [Lab] section).</source>
-        <translation>Personne ne peut déverrouiller les paramètres ici : %1 ne nomme aucun groupe d&apos;enseignants (Teachers dans sa section [Lab]).</translation>
+        <translation>Personne ne peut déverrouiller les paramètres ici&#xa0;: %1 ne nomme aucun groupe d&apos;enseignants (Teachers dans sa section [Lab]).</translation>
     </message>
     <message>
         <source>The settings are locked by the lab (LockSettings in %1); a member of the group %2 may change them by starting the program with --unlock.</source>
-        <translation>Les paramètres sont verrouillés par le laboratoire (LockSettings dans %1) ; un membre du groupe %2 peut les modifier en lançant le programme avec --unlock.</translation>
+        <translation>Les paramètres sont verrouillés par le laboratoire (LockSettings dans %1)&#xa0;; un membre du groupe %2 peut les modifier en lançant le programme avec --unlock.</translation>
     </message>
     <message>
         <source>Only a member of the group %1 may unlock the settings with --unlock, which %2 is not; the settings stay locked.</source>
-        <translation>Seul un membre du groupe %1 peut déverrouiller les paramètres avec --unlock, ce que %2 n&apos;est pas ; les paramètres restent verrouillés.</translation>
+        <translation>Seul un membre du groupe %1 peut déverrouiller les paramètres avec --unlock, ce que %2 n&apos;est pas&#xa0;; les paramètres restent verrouillés.</translation>
     </message>
 </context>
 <context>
@@ -613,35 +613,35 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     </message>
     <message>
         <source>the signal is too weak (%1): turn the input volume up, or the screen&apos;s brightness, and hold the diode flat on the patch</source>
-        <translation>le signal est trop faible (%1) : montez le volume d&apos;entrée, ou la luminosité de l&apos;écran, et tenez la diode à plat sur la zone</translation>
+        <translation>le signal est trop faible (%1)&#xa0;: montez le volume d&apos;entrée, ou la luminosité de l&apos;écran, et tenez la diode à plat sur la zone</translation>
     </message>
     <message>
         <source>the signal is too weak (%1): turn the output and the input volume up</source>
-        <translation>le signal est trop faible (%1) : montez le volume de sortie et le volume d&apos;entrée</translation>
+        <translation>le signal est trop faible (%1)&#xa0;: montez le volume de sortie et le volume d&apos;entrée</translation>
     </message>
     <message>
         <source>the clicks are too faint (%1): put the microphone closer to the mouse and turn the input volume up</source>
-        <translation>les clics sont trop faibles (%1) : rapprochez le microphone de la souris et montez le volume d&apos;entrée</translation>
+        <translation>les clics sont trop faibles (%1)&#xa0;: rapprochez le microphone de la souris et montez le volume d&apos;entrée</translation>
     </message>
     <message>
         <source>the signal is too noisy (%1): keep the room quiet, the cable short and away from the mains, and turn the input volume down if it hums</source>
-        <translation>le signal est trop bruité (%1) : gardez la pièce silencieuse, le câble court et loin du secteur, et baissez le volume d&apos;entrée s&apos;il ronfle</translation>
+        <translation>le signal est trop bruité (%1)&#xa0;: gardez la pièce silencieuse, le câble court et loin du secteur, et baissez le volume d&apos;entrée s&apos;il ronfle</translation>
     </message>
     <message>
         <source>the recording broke off (%1): close other programs that use the sound card and try again</source>
-        <translation>l&apos;enregistrement s&apos;est interrompu (%1) : fermez les autres programmes qui utilisent la carte son et réessayez</translation>
+        <translation>l&apos;enregistrement s&apos;est interrompu (%1)&#xa0;: fermez les autres programmes qui utilisent la carte son et réessayez</translation>
     </message>
     <message>
         <source>no flash was seen in %1: is the diode on the patch and plugged into the input that records?</source>
-        <translation>aucun flash vu en %1 : la diode est-elle sur la zone et branchée sur l&apos;entrée qui enregistre ?</translation>
+        <translation>aucun flash vu en %1&#xa0;: la diode est-elle sur la zone et branchée sur l&apos;entrée qui enregistre&#xa0;?</translation>
     </message>
     <message>
         <source>no tone came back in %1: is the output looped to the input that records?</source>
-        <translation>aucun son revenu en %1 : la sortie est-elle bouclée sur l&apos;entrée qui enregistre ?</translation>
+        <translation>aucun son revenu en %1&#xa0;: la sortie est-elle bouclée sur l&apos;entrée qui enregistre&#xa0;?</translation>
     </message>
     <message>
         <source>no click was heard in %1: is the microphone next to the mouse?</source>
-        <translation>aucun clic entendu en %1 : le microphone est-il à côté de la souris ?</translation>
+        <translation>aucun clic entendu en %1&#xa0;: le microphone est-il à côté de la souris&#xa0;?</translation>
     </message>
     <message>
         <source>too few trials (%1)</source>
@@ -668,15 +668,15 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     </message>
     <message>
         <source>%1: not measured</source>
-        <translation>%1 : non mesuré</translation>
+        <translation>%1&#xa0;: non mesuré</translation>
     </message>
     <message>
         <source>Machine check: not done on this machine (brevane --check-machine)</source>
-        <translation>Contrôle de la machine : pas fait sur cette machine (brevane --check-machine)</translation>
+        <translation>Contrôle de la machine&#xa0;: pas fait sur cette machine (brevane --check-machine)</translation>
     </message>
     <message>
         <source>Machine check (%1, %2): %3</source>
-        <translation>Contrôle de la machine (%1, %2) : %3</translation>
+        <translation>Contrôle de la machine (%1, %2)&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -768,11 +768,11 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     </message>
     <message>
         <source>Orv Tovanel:  Color Reflex Data</source>
-        <translation>Orv Tovanel :  Données de réaction (couleur)</translation>
+        <translation>Orv Tovanel&#xa0;:  Données de réaction (couleur)</translation>
     </message>
     <message>
         <source>Orv Tovanel:  Number Reflex Data</source>
-        <translation>Orv Tovanel :  Données de réaction (nombre)</translation>
+        <translation>Orv Tovanel&#xa0;:  Données de réaction (nombre)</translation>
     </message>
     <message>
         <source>Set  %1</source>
@@ -780,7 +780,7 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     </message>
     <message>
         <source>Comments:</source>
-        <translation>Commentaires :</translation>
+        <translation>Commentaires&#xa0;:</translation>
     </message>
     <message>
         <source>Save Report As PDF</source>
@@ -808,18 +808,18 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     </message>
     <message>
         <source>Orv Tovanel:  Normal Reflex Data</source>
-        <translation>Orv Tovanel :  Données de réaction (simple)</translation>
+        <translation>Orv Tovanel&#xa0;:  Données de réaction (simple)</translation>
     </message>
 </context>
 <context>
     <name>ResultsKind</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
-        <translation>Réaction de choix couleur/son : résultats</translation>
+        <translation>Réaction de choix couleur/son&#xa0;: résultats</translation>
     </message>
     <message>
         <source>Delete run %1 from the set? </source>
-        <translation>Supprimer l&apos;essai %1 du bloc ? </translation>
+        <translation>Supprimer l&apos;essai %1 du bloc&#xa0;? </translation>
     </message>
     <message>
         <source>Color Reflex Data Files</source>
@@ -827,11 +827,11 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     </message>
     <message>
         <source>Complex Choice Number/Audio Stimulus Module Data Display</source>
-        <translation>Réaction de choix nombre/son : résultats</translation>
+        <translation>Réaction de choix nombre/son&#xa0;: résultats</translation>
     </message>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation>Supprimer l&apos;essai %1 du bloc ? </translation>
+        <translation>Supprimer l&apos;essai %1 du bloc&#xa0;? </translation>
     </message>
     <message>
         <source>Number Reflex Data Files</source>
@@ -839,7 +839,7 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     </message>
     <message>
         <source>Simple Choice Stimulus Module Data Display</source>
-        <translation>Réaction simple : résultats</translation>
+        <translation>Réaction simple&#xa0;: résultats</translation>
     </message>
     <message>
         <source>Normal Reflex Data Files</source>
@@ -850,11 +850,11 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     <name>ResultsModel</name>
     <message>
         <source>Delete run %1 for the set? </source>
-        <translation>Supprimer l&apos;essai %1 du bloc ? </translation>
+        <translation>Supprimer l&apos;essai %1 du bloc&#xa0;? </translation>
     </message>
     <message>
         <source>Are you sure you want to DELETE ALL DATA ?</source>
-        <translation>Voulez-vous vraiment SUPPRIMER TOUTES LES DONNÉES ?</translation>
+        <translation>Voulez-vous vraiment SUPPRIMER TOUTES LES DONNÉES&#xa0;?</translation>
     </message>
     <message>
         <source>Delete All Data</source>
@@ -865,11 +865,11 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     <name>RuleOptions</name>
     <message>
         <source>A time under &lt;ms&gt; is an anticipation (default: 100).</source>
-        <translation>Un temps inférieur à &lt;ms&gt; est une anticipation (par défaut : 100).</translation>
+        <translation>Un temps inférieur à &lt;ms&gt; est une anticipation (par défaut&#xa0;: 100).</translation>
     </message>
     <message>
         <source>A time over &lt;ms&gt; is a lapse (default: 2000).</source>
-        <translation>Un temps supérieur à &lt;ms&gt; est une réponse tardive (par défaut : 2000).</translation>
+        <translation>Un temps supérieur à &lt;ms&gt; est une réponse tardive (par défaut&#xa0;: 2000).</translation>
     </message>
     <message>
         <source>Cut outliers beyond median +- 3 scaled MADs (mad, the default), mean +- 3 SD (sd), or not at all (none).</source>
@@ -896,11 +896,11 @@ Votre fichier est enregistré sur cet ordinateur ; il sera déposé lors de vot
     <name>SessionPlatform</name>
     <message>
         <source>On Wayland: no pointer placement, and presses are stamped by the toolkit event (XWayland gives both)</source>
-        <translation>Sous Wayland : pas de placement du pointeur, et les appuis sont horodatés à l&apos;événement de la boîte à outils (XWayland offre les deux)</translation>
+        <translation>Sous Wayland&#xa0;: pas de placement du pointeur, et les appuis sont horodatés à l&apos;événement de la boîte à outils (XWayland offre les deux)</translation>
     </message>
     <message>
         <source>Wayland session: running on X through XWayland, which places the pointer and reads raw input</source>
-        <translation>Session Wayland : fonctionne sur X via XWayland, qui place le pointeur et lit les entrées brutes</translation>
+        <translation>Session Wayland&#xa0;: fonctionne sur X via XWayland, qui place le pointeur et lit les entrées brutes</translation>
     </message>
 </context>
 <context>
@@ -975,7 +975,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>%1 − simple: μ %2 ms (95 % CI %3 to %4), τ %5 ms (%6 to %7), %8 students</source>
-        <translation>%1 − simple : μ %2 ms (IC à 95 % de %3 à %4), τ %5 ms (%6 à %7), %8 étudiants</translation>
+        <translation>%1 − simple&#xa0;: μ %2 ms (IC à 95 % de %3 à %4), τ %5 ms (%6 à %7), %8 étudiants</translation>
     </message>
     <message>
         <source>The shape of each student&apos;s times</source>
@@ -983,11 +983,11 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>One dot for each student and test with an ex-Gaussian fit (at least %1 runs that are neither anticipations nor lapses): across, the median of those runs; up, τ, the mean of the fit&apos;s exponential part: its slow tail. A test that slows every run moves the dots to the right; one that adds slow runs moves them up.</source>
-        <translation>Un point par étudiant et par test avec un ajustement ex-gaussien (au moins %1 essais qui ne sont ni des anticipations ni des réponses tardives) : en abscisse, la médiane de ces essais ; en ordonnée, τ, la moyenne de la partie exponentielle de l&apos;ajustement : sa queue lente. Un test qui ralentit chaque essai déplace les points vers la droite ; un test qui ajoute des essais lents les déplace vers le haut.</translation>
+        <translation>Un point par étudiant et par test avec un ajustement ex-gaussien (au moins %1 essais qui ne sont ni des anticipations ni des réponses tardives)&#xa0;: en abscisse, la médiane de ces essais&#xa0;; en ordonnée, τ, la moyenne de la partie exponentielle de l&apos;ajustement&#xa0;: sa queue lente. Un test qui ralentit chaque essai déplace les points vers la droite&#xa0;; un test qui ajoute des essais lents les déplace vers le haut.</translation>
     </message>
     <message>
         <source>No student has %1 runs in a test yet: too few for a fit</source>
-        <translation>Aucun étudiant n&apos;a encore %1 essais dans un test : trop peu pour un ajustement</translation>
+        <translation>Aucun étudiant n&apos;a encore %1 essais dans un test&#xa0;: trop peu pour un ajustement</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1002,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>cannot list %1 (%2): run this as a member of its group or as root</source>
-        <translation>impossible de lister %1 (%2) : lancez ceci en tant que membre de son groupe ou en tant que root</translation>
+        <translation>impossible de lister %1 (%2)&#xa0;: lancez ceci en tant que membre de son groupe ou en tant que root</translation>
     </message>
     <message>
         <source>1 student&apos;s folder</source>
@@ -1014,23 +1014,23 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>%1: %2, all as the recipe has them</source>
-        <translation>%1 : %2, tous conformes à la recette</translation>
+        <translation>%1&#xa0;: %2, tous conformes à la recette</translation>
     </message>
     <message>
         <source>%1: %2; 1 thing to put right</source>
-        <translation>%1 : %2 ; 1 point à corriger</translation>
+        <translation>%1&#xa0;: %2&#xa0;; 1 point à corriger</translation>
     </message>
     <message>
         <source>%1: %2; %3 things to put right</source>
-        <translation>%1 : %2 ; %3 points à corriger</translation>
+        <translation>%1&#xa0;: %2&#xa0;; %3 points à corriger</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s first recipe, one group folder (mode 3773), group %2</source>
-        <translation>%1 : la première recette du guide, un dossier de groupe (mode 3773), groupe %2</translation>
+        <translation>%1&#xa0;: la première recette du guide, un dossier de groupe (mode 3773), groupe %2</translation>
     </message>
     <message>
         <source>%1: the guide&apos;s second recipe, a folder per student (mode 0751), group %2</source>
-        <translation>%1 : la deuxième recette du guide, un dossier par étudiant (mode 0751), groupe %2</translation>
+        <translation>%1&#xa0;: la deuxième recette du guide, un dossier par étudiant (mode 0751), groupe %2</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not %3</source>
@@ -1038,7 +1038,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>every user may list %1 and see who handed in: take the others&apos; r away</source>
-        <translation>tout utilisateur peut lister %1 et voir qui a déposé : retirez le r aux autres</translation>
+        <translation>tout utilisateur peut lister %1 et voir qui a déposé&#xa0;: retirez le r aux autres</translation>
     </message>
     <message>
         <source>without the sticky bit a student may rename or remove another&apos;s folder</source>
@@ -1066,27 +1066,27 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>%1 belongs to user %2, not root: %2 may rename or remove every student&apos;s folder</source>
-        <translation>%1 appartient à l&apos;utilisateur %2, pas à root : %2 peut renommer ou supprimer le dossier de chaque étudiant</translation>
+        <translation>%1 appartient à l&apos;utilisateur %2, pas à root&#xa0;: %2 peut renommer ou supprimer le dossier de chaque étudiant</translation>
     </message>
     <message>
         <source>%1 is a link, not a student&apos;s folder: remove it (hand-ins through it are refused)</source>
-        <translation>%1 est un lien, pas un dossier d&apos;étudiant : supprimez-le (les dépôts qui passent par lui sont refusés)</translation>
+        <translation>%1 est un lien, pas un dossier d&apos;étudiant&#xa0;: supprimez-le (les dépôts qui passent par lui sont refusés)</translation>
     </message>
     <message>
         <source>%1 is no student&apos;s folder, and belongs to user %2: remove it</source>
-        <translation>%1 n&apos;est le dossier d&apos;aucun étudiant et appartient à l&apos;utilisateur %2 : supprimez-le</translation>
+        <translation>%1 n&apos;est le dossier d&apos;aucun étudiant et appartient à l&apos;utilisateur %2&#xa0;: supprimez-le</translation>
     </message>
     <message>
         <source>%1: there is no user %2 on this machine</source>
-        <translation>%1 : il n&apos;y a pas d&apos;utilisateur %2 sur cette machine</translation>
+        <translation>%1&#xa0;: il n&apos;y a pas d&apos;utilisateur %2 sur cette machine</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not %3: remove it, or %3&apos;s hand-ins are refused</source>
-        <translation>%1 appartient à l&apos;utilisateur %2, pas à %3 : supprimez-le, sinon les dépôts de %3 sont refusés</translation>
+        <translation>%1 appartient à l&apos;utilisateur %2, pas à %3&#xa0;: supprimez-le, sinon les dépôts de %3 sont refusés</translation>
     </message>
     <message>
         <source>%1 has the group %2, not %3: the teachers cannot read it</source>
-        <translation>%1 a le groupe %2, pas %3 : les enseignants ne peuvent pas le lire</translation>
+        <translation>%1 a le groupe %2, pas %3&#xa0;: les enseignants ne peuvent pas le lire</translation>
     </message>
     <message>
         <source>%1 has the mode %2, not 0750%3</source>
@@ -1094,7 +1094,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>: every user may read %1&apos;s files</source>
-        <translation> : tout utilisateur peut lire les fichiers de %1</translation>
+        <translation>&#xa0;: tout utilisateur peut lire les fichiers de %1</translation>
     </message>
     <message>
         <source>%1 is in the group %2, and so may read every student&apos;s folder</source>
@@ -1102,11 +1102,11 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>%1 is a link, which the summary does not follow: remove it</source>
-        <translation>%1 est un lien, que la synthèse ne suit pas : supprimez-le</translation>
+        <translation>%1 est un lien, que la synthèse ne suit pas&#xa0;: supprimez-le</translation>
     </message>
     <message>
         <source>%1 is a FIFO, a socket or a device, which the summary does not read: remove it</source>
-        <translation>%1 est un FIFO, un socket ou un périphérique, que la synthèse ne lit pas : supprimez-le</translation>
+        <translation>%1 est un FIFO, un socket ou un périphérique, que la synthèse ne lit pas&#xa0;: supprimez-le</translation>
     </message>
     <message>
         <source>%1 belongs to user %2, not to the folder&apos;s student</source>
@@ -1133,11 +1133,11 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>The sound device &quot;%1&quot; could not be opened.</source>
-        <translation>Le périphérique audio « %1 » n&apos;a pas pu être ouvert.</translation>
+        <translation>Le périphérique audio «&#xa0;%1&#xa0;» n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
         <source><byte value="xd"/>An audio trigger needs it: choose a visual trigger in Options.</source>
-        <translation><byte value="xd"/>Un stimulus sonore en a besoin : choisissez un stimulus visuel dans Options.</translation>
+        <translation><byte value="xd"/>Un stimulus sonore en a besoin&#xa0;: choisissez un stimulus visuel dans Options.</translation>
     </message>
     <message>
         <source>No Sound Device</source>
@@ -1191,7 +1191,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>The configuration file %1 is not read: the lab locks the settings (LockSettings in %2).</source>
-        <translation>Le fichier de configuration %1 n&apos;est pas lu : le laboratoire verrouille les paramètres (LockSettings dans %2).</translation>
+        <translation>Le fichier de configuration %1 n&apos;est pas lu&#xa0;: le laboratoire verrouille les paramètres (LockSettings dans %2).</translation>
     </message>
     <message>
         <source>Loading the class configuration ...</source>
@@ -1211,14 +1211,14 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>The class configuration %1 that %2 names cannot be read (%3); the configuration of this computer is used instead.</source>
-        <translation>La configuration de la classe %1 que nomme %2 ne peut pas être lue (%3) ; la configuration de cet ordinateur est utilisée à la place.</translation>
+        <translation>La configuration de la classe %1 que nomme %2 ne peut pas être lue (%3)&#xa0;; la configuration de cet ordinateur est utilisée à la place.</translation>
     </message>
 </context>
 <context>
     <name>StartupSequence</name>
     <message>
         <source>the screen is smaller than 800 x 600; the program ends</source>
-        <translation>l&apos;écran est plus petit que 800 x 600 ; le programme se termine</translation>
+        <translation>l&apos;écran est plus petit que 800 x 600&#xa0;; le programme se termine</translation>
     </message>
     <message>
         <source>Fatal Application Error</source>
@@ -1254,7 +1254,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>%1: no such configuration file; using the default configuration</source>
-        <translation>%1 : fichier de configuration introuvable ; la configuration par défaut est utilisée</translation>
+        <translation>%1&#xa0;: fichier de configuration introuvable&#xa0;; la configuration par défaut est utilisée</translation>
     </message>
     <message>
         <source>Configuration load error</source>
@@ -1270,7 +1270,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); using the default configuration</source>
-        <translation>%1 : impossible de lire la configuration (%2) ; la configuration par défaut est utilisée</translation>
+        <translation>%1&#xa0;: impossible de lire la configuration (%2)&#xa0;; la configuration par défaut est utilisée</translation>
     </message>
     <message>
         <source>Configuration Error</source>
@@ -1286,7 +1286,7 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>%1: not found; writing one with the defaults</source>
-        <translation>%1 : introuvable ; un fichier est écrit avec les valeurs par défaut</translation>
+        <translation>%1&#xa0;: introuvable&#xa0;; un fichier est écrit avec les valeurs par défaut</translation>
     </message>
     <message>
         <source>Configuration file not found</source>
@@ -1310,11 +1310,11 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); writing a new one with the defaults</source>
-        <translation>%1 : impossible de lire la configuration (%2) ; une nouvelle est écrite avec les valeurs par défaut</translation>
+        <translation>%1&#xa0;: impossible de lire la configuration (%2)&#xa0;; une nouvelle est écrite avec les valeurs par défaut</translation>
     </message>
     <message>
         <source>%1: cannot read the configuration (%2); writing a new one with the defaults (the refused file is kept beside it as %3)</source>
-        <translation>%1 : impossible de lire la configuration (%2) ; une nouvelle est écrite avec les valeurs par défaut (le fichier refusé est gardé à côté sous le nom %3)</translation>
+        <translation>%1&#xa0;: impossible de lire la configuration (%2)&#xa0;; une nouvelle est écrite avec les valeurs par défaut (le fichier refusé est gardé à côté sous le nom %3)</translation>
     </message>
     <message>
         <source>Invalid Default Configuration File</source>
@@ -1326,14 +1326,14 @@ mean τ %3 ms</source>
     </message>
     <message>
         <source>%1: cannot be written; the defaults are used until the program ends</source>
-        <translation>%1 : ne peut pas être écrit ; les valeurs par défaut sont utilisées jusqu&apos;à la fin du programme</translation>
+        <translation>%1&#xa0;: ne peut pas être écrit&#xa0;; les valeurs par défaut sont utilisées jusqu&apos;à la fin du programme</translation>
     </message>
 </context>
 <context>
     <name>TestCore</name>
     <message>
         <source>Over write Data in Set %1 ?</source>
-        <translation>Écraser les données du bloc %1 ?</translation>
+        <translation>Écraser les données du bloc %1&#xa0;?</translation>
     </message>
     <message>
         <source>Start Reflex Data Collection</source>
@@ -1398,16 +1398,16 @@ mean τ %3 ms</source>
 The sound card&apos;s input is the clock: it hears the screen through a photodiode, the sound through a cable from the output, and the mouse through a microphone, and the program compares what it heard with its own stamps. Three parts, each about half a minute; skip any you cannot do. Each part gives the mean, the spread (SD) and the worst of its trials.
 
 Press Start (or Return) to begin with the screen; Esc ends the check.</source>
-        <translation>Contrôle de la machine : ce que ce PC ajoute à chaque temps qu&apos;un étudiant y mesure.
+        <translation>Contrôle de la machine&#xa0;: ce que ce PC ajoute à chaque temps qu&apos;un étudiant y mesure.
 
-L&apos;entrée de la carte son sert d&apos;horloge : elle entend l&apos;écran par une photodiode, le son par un câble depuis la sortie et la souris par un microphone, et le programme compare ce qu&apos;elle a entendu à ses propres horodatages. Trois parties, d&apos;environ une demi-minute chacune ; passez celles que vous ne pouvez pas faire. Chaque partie donne la moyenne, la dispersion (ET) et la pire de ses mesures.
+L&apos;entrée de la carte son sert d&apos;horloge&#xa0;: elle entend l&apos;écran par une photodiode, le son par un câble depuis la sortie et la souris par un microphone, et le programme compare ce qu&apos;elle a entendu à ses propres horodatages. Trois parties, d&apos;environ une demi-minute chacune&#xa0;; passez celles que vous ne pouvez pas faire. Chaque partie donne la moyenne, la dispersion (ET) et la pire de ses mesures.
 
-Appuyez sur Démarrer (ou Entrée) pour commencer par l&apos;écran ; Échap met fin au contrôle.</translation>
+Appuyez sur Démarrer (ou Entrée) pour commencer par l&apos;écran&#xa0;; Échap met fin au contrôle.</translation>
     </message>
     <message>
         <source>No input to record from: %1.
 Plug a cable or a microphone into the sound card&apos;s input (line-in or microphone), make it the input in the sound settings, and start the check again.</source>
-        <translation>Aucune entrée pour enregistrer : %1.
+        <translation>Aucune entrée pour enregistrer&#xa0;: %1.
 Branchez un câble ou un microphone sur l&apos;entrée de la carte son (entrée ligne ou microphone), choisissez-la comme entrée dans les paramètres du son, puis relancez le contrôle.</translation>
     </message>
     <message>
@@ -1416,27 +1416,27 @@ Branchez un câble ou un microphone sur l&apos;entrée de la carte son (entrée 
 Clicks: %1 of %2</source>
         <translation>
 
-Clics : %1 sur %2</translation>
+Clics&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Screen: a photodiode held on the flashing patch.
 You need a BPW34 photodiode (or any small silicon photodiode, a few euros) soldered to a 3.5 mm plug. On a line-in: the diode&apos;s anode to the tip, its cathode (the marked side) to the sleeve. On a microphone input, which feeds a few volts through the tip: the cathode to the tip, the anode to the sleeve. Set the input volume to about half.
 Tape the diode flat on the middle of the patch below, the screen at the brightness the students use, the room light as in class. Press Start: the patch flashes %1 times, once a second.</source>
-        <translation>Écran : une photodiode tenue sur la zone clignotante.
-Il vous faut une photodiode BPW34 (ou n&apos;importe quelle petite photodiode au silicium, quelques euros) soudée à une fiche jack 3,5 mm. Sur une entrée ligne : l&apos;anode de la diode à la pointe, sa cathode (le côté marqué) au manchon. Sur une entrée microphone, qui fournit quelques volts par la pointe : la cathode à la pointe, l&apos;anode au manchon. Réglez le volume d&apos;entrée à la moitié environ.
-Collez la diode à plat au milieu de la zone ci-dessous, l&apos;écran à la luminosité qu&apos;utilisent les étudiants, l&apos;éclairage de la pièce comme en cours. Appuyez sur Démarrer : la zone clignote %1 fois, une fois par seconde.</translation>
+        <translation>Écran&#xa0;: une photodiode tenue sur la zone clignotante.
+Il vous faut une photodiode BPW34 (ou n&apos;importe quelle petite photodiode au silicium, quelques euros) soudée à une fiche jack 3,5 mm. Sur une entrée ligne&#xa0;: l&apos;anode de la diode à la pointe, sa cathode (le côté marqué) au manchon. Sur une entrée microphone, qui fournit quelques volts par la pointe&#xa0;: la cathode à la pointe, l&apos;anode au manchon. Réglez le volume d&apos;entrée à la moitié environ.
+Collez la diode à plat au milieu de la zone ci-dessous, l&apos;écran à la luminosité qu&apos;utilisent les étudiants, l&apos;éclairage de la pièce comme en cours. Appuyez sur Démarrer&#xa0;: la zone clignote %1 fois, une fois par seconde.</translation>
     </message>
     <message>
         <source>Sound: the output looped to the input.
 Plug a cable from the headphone socket into the line-in (or hold the headset&apos;s microphone at its speaker), the volume as in class. Press Start: %1 tones, one a second.</source>
-        <translation>Son : la sortie bouclée sur l&apos;entrée.
-Branchez un câble de la prise casque à l&apos;entrée ligne (ou tenez le microphone du casque contre son haut-parleur), le volume comme en cours. Appuyez sur Démarrer : %1 sons, un par seconde.</translation>
+        <translation>Son&#xa0;: la sortie bouclée sur l&apos;entrée.
+Branchez un câble de la prise casque à l&apos;entrée ligne (ou tenez le microphone du casque contre son haut-parleur), le volume comme en cours. Appuyez sur Démarrer&#xa0;: %1 sons, un par seconde.</translation>
     </message>
     <message>
         <source>Mouse: each button&apos;s click, heard by a microphone next to the mouse.
 Put the microphone within 5 cm of the mouse&apos;s buttons: sound travels about 0.03 ms a centimetre, so 5 cm add 0.15 ms to what is measured, 30 cm almost 1 ms. Keep the room quiet. Press Start, then click the left button %1 times in the grey square, about once a second. Each mouse you click is measured on its own.</source>
-        <translation>Souris : le clic de chaque bouton, entendu par un microphone à côté de la souris.
-Placez le microphone à moins de 5 cm des boutons de la souris : le son parcourt un centimètre en 0,03 ms environ, donc 5 cm ajoutent 0,15 ms à la mesure, 30 cm presque 1 ms. Gardez la pièce silencieuse. Appuyez sur Démarrer, puis cliquez %1 fois avec le bouton gauche dans le carré gris, environ une fois par seconde. Chaque souris avec laquelle vous cliquez est mesurée séparément.</translation>
+        <translation>Souris&#xa0;: le clic de chaque bouton, entendu par un microphone à côté de la souris.
+Placez le microphone à moins de 5 cm des boutons de la souris&#xa0;: le son parcourt un centimètre en 0,03 ms environ, donc 5 cm ajoutent 0,15 ms à la mesure, 30 cm presque 1 ms. Gardez la pièce silencieuse. Appuyez sur Démarrer, puis cliquez %1 fois avec le bouton gauche dans le carré gris, environ une fois par seconde. Chaque souris avec laquelle vous cliquez est mesurée séparément.</translation>
     </message>
     <message>
         <source>The machine check is done.
@@ -1448,11 +1448,11 @@ Save keeps the result on this machine: the about box and the timing check show i
 
 %1
 
-Enregistrer garde le résultat sur cette machine : la fenêtre « À propos » et le contrôle du minutage l&apos;affichent, et il accompagne les fichiers des étudiants dans le dossier de dépôt, où brevane-summary le lit.</translation>
+Enregistrer garde le résultat sur cette machine&#xa0;: la fenêtre «&#xa0;À propos&#xa0;» et le contrôle du minutage l&apos;affichent, et il accompagne les fichiers des étudiants dans le dossier de dépôt, où brevane-summary le lit.</translation>
     </message>
     <message>
         <source>%1: skipped</source>
-        <translation>%1 : passée</translation>
+        <translation>%1&#xa0;: passée</translation>
     </message>
     <message>
         <source>
@@ -1468,7 +1468,7 @@ Mesure en cours...</translation>
 Flashes: %1 of %2</source>
         <translation>
 
-Flashs : %1 sur %2</translation>
+Flashs&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>
@@ -1476,15 +1476,15 @@ Flashs : %1 sur %2</translation>
 Tones: %1 of %2</source>
         <translation>
 
-Sons : %1 sur %2</translation>
+Sons&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>%1: mean %2 ms, SD %3 ms, worst %4 ms over %5 of %6 trials</source>
-        <translation>%1 : moyenne %2 ms, ET %3 ms, pire %4 ms pour %5 mesures sur %6</translation>
+        <translation>%1&#xa0;: moyenne %2 ms, ET %3 ms, pire %4 ms pour %5 mesures sur %6</translation>
     </message>
     <message>
         <source>%1: refused: %2</source>
-        <translation>%1 : refusé : %2</translation>
+        <translation>%1&#xa0;: refusé&#xa0;: %2</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
@@ -1518,7 +1518,7 @@ Pour tous les utilisateurs de cette machine, copiez-le dans /etc/xdg/Brevane/mac
     </message>
     <message>
         <source>Could not save %1: %2</source>
-        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1552,19 +1552,19 @@ Pour tous les utilisateurs de cette machine, copiez-le dans /etc/xdg/Brevane/mac
     </message>
     <message>
         <source>Frames: measuring...</source>
-        <translation>Images : mesure en cours...</translation>
+        <translation>Images&#xa0;: mesure en cours...</translation>
     </message>
     <message>
         <source>Frames stamped at %L1 Hz (one every %L2 ms)
 Frame time jitter: SD %L3 ms, worst %L4 ms, %5 late of the last %6</source>
         <translation>Images horodatées à %L1 Hz (une toutes les %L2 ms)
-Gigue des temps d&apos;image : ET %L3 ms, pire %L4 ms, %5 en retard sur les %6 dernières</translation>
+Gigue des temps d&apos;image&#xa0;: ET %L3 ms, pire %L4 ms, %5 en retard sur les %6 dernières</translation>
     </message>
     <message>
         <source>
 Times may be one frame long: see the guide</source>
         <translation>
-Les temps peuvent être trop longs d&apos;une image : voir le guide</translation>
+Les temps peuvent être trop longs d&apos;une image&#xa0;: voir le guide</translation>
     </message>
     <message>
         <source>Timing check: Esc or a click ends it
@@ -1574,11 +1574,11 @@ Stamp sources: display %4, input %5, sound %6
 Compositor: %7; stimulus stamps: %8%9
 The patch turns every %10 frames (frame %11)
 %12</source>
-        <translation>Contrôle du minutage : Échap ou un clic y met fin
-Rafraîchissement indiqué par l&apos;écran : %L1 Hz ; mode du moniteur : %2
+        <translation>Contrôle du minutage&#xa0;: Échap ou un clic y met fin
+Rafraîchissement indiqué par l&apos;écran&#xa0;: %L1 Hz&#xa0;; mode du moniteur&#xa0;: %2
 %3
-Sources d&apos;horodatage : affichage %4, entrée %5, son %6
-Compositeur : %7 ; horodatage des stimuli : %8%9
+Sources d&apos;horodatage&#xa0;: affichage %4, entrée %5, son %6
+Compositeur&#xa0;: %7&#xa0;; horodatage des stimuli&#xa0;: %8%9
 La zone change toutes les %10 images (image %11)
 %12</translation>
     </message>
@@ -1591,7 +1591,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Configuration: %1</source>
-        <translation>Configuration : %1</translation>
+        <translation>Configuration&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1691,7 +1691,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation>Temps de réaction : stimulus simple ou complexe</translation>
+        <translation>Temps de réaction&#xa0;: stimulus simple ou complexe</translation>
     </message>
     <message>
         <source>Orv Brevane 2</source>
@@ -1715,12 +1715,12 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Your files are kept in:</source>
-        <translation>Vos fichiers sont conservés dans :</translation>
+        <translation>Vos fichiers sont conservés dans&#xa0;:</translation>
     </message>
     <message>
         <source>Language: English</source>
         <comment>The language this translation is: translators name their own language, in it</comment>
-        <translation>Langue : français</translation>
+        <translation>Langue&#xa0;: français</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1739,7 +1739,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Simple Single Choice Settings</source>
-        <translation>Paramètres : réaction simple</translation>
+        <translation>Paramètres&#xa0;: réaction simple</translation>
     </message>
     <message>
         <source>Runs Per Set</source>
@@ -1763,7 +1763,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Color of the visual stimulus: click to choose another</source>
-        <translation>Couleur du stimulus visuel : cliquez pour en choisir une autre</translation>
+        <translation>Couleur du stimulus visuel&#xa0;: cliquez pour en choisir une autre</translation>
     </message>
     <message>
         <source>Interval Timing</source>
@@ -1791,7 +1791,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Complex Choice Color/Audio Settings</source>
-        <translation>Paramètres : réaction de choix couleur/son</translation>
+        <translation>Paramètres&#xa0;: réaction de choix couleur/son</translation>
     </message>
     <message>
         <source>Display Time</source>
@@ -1835,7 +1835,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Color of the trigger element: click to choose another</source>
-        <translation>Couleur de l&apos;élément cible : cliquez pour en choisir une autre</translation>
+        <translation>Couleur de l&apos;élément cible&#xa0;: cliquez pour en choisir une autre</translation>
     </message>
     <message>
         <source>Element</source>
@@ -1859,7 +1859,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Color of element 1: click to choose another (grey: not in use)</source>
-        <translation>Couleur de l&apos;élément 1 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
+        <translation>Couleur de l&apos;élément 1&#xa0;: cliquez pour en choisir une autre (gris&#xa0;: non utilisé)</translation>
     </message>
     <message>
         <source>Element 2 Color</source>
@@ -1867,7 +1867,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Color of element 2: click to choose another (grey: not in use)</source>
-        <translation>Couleur de l&apos;élément 2 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
+        <translation>Couleur de l&apos;élément 2&#xa0;: cliquez pour en choisir une autre (gris&#xa0;: non utilisé)</translation>
     </message>
     <message>
         <source>Element 3 Color</source>
@@ -1875,7 +1875,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Color of element 3: click to choose another (grey: not in use)</source>
-        <translation>Couleur de l&apos;élément 3 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
+        <translation>Couleur de l&apos;élément 3&#xa0;: cliquez pour en choisir une autre (gris&#xa0;: non utilisé)</translation>
     </message>
     <message>
         <source>Element 4 Color</source>
@@ -1883,7 +1883,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Color of element 4: click to choose another (grey: not in use)</source>
-        <translation>Couleur de l&apos;élément 4 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
+        <translation>Couleur de l&apos;élément 4&#xa0;: cliquez pour en choisir une autre (gris&#xa0;: non utilisé)</translation>
     </message>
     <message>
         <source>Element 5 Color</source>
@@ -1891,7 +1891,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Color of element 5: click to choose another (grey: not in use)</source>
-        <translation>Couleur de l&apos;élément 5 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
+        <translation>Couleur de l&apos;élément 5&#xa0;: cliquez pour en choisir une autre (gris&#xa0;: non utilisé)</translation>
     </message>
     <message>
         <source>Element 6 Color</source>
@@ -1899,7 +1899,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Color of element 6: click to choose another (grey: not in use)</source>
-        <translation>Couleur de l&apos;élément 6 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
+        <translation>Couleur de l&apos;élément 6&#xa0;: cliquez pour en choisir une autre (gris&#xa0;: non utilisé)</translation>
     </message>
     <message>
         <source>Element 7 Color</source>
@@ -1907,7 +1907,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Color of element 7: click to choose another (grey: not in use)</source>
-        <translation>Couleur de l&apos;élément 7 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
+        <translation>Couleur de l&apos;élément 7&#xa0;: cliquez pour en choisir une autre (gris&#xa0;: non utilisé)</translation>
     </message>
     <message>
         <source>Element 8 Color</source>
@@ -1915,7 +1915,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Color of element 8: click to choose another (grey: not in use)</source>
-        <translation>Couleur de l&apos;élément 8 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
+        <translation>Couleur de l&apos;élément 8&#xa0;: cliquez pour en choisir une autre (gris&#xa0;: non utilisé)</translation>
     </message>
     <message>
         <source>Element 9 Color</source>
@@ -1923,7 +1923,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Color of element 9: click to choose another (grey: not in use)</source>
-        <translation>Couleur de l&apos;élément 9 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
+        <translation>Couleur de l&apos;élément 9&#xa0;: cliquez pour en choisir une autre (gris&#xa0;: non utilisé)</translation>
     </message>
     <message>
         <source>Element 10 Color</source>
@@ -1931,7 +1931,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Color of element 10: click to choose another (grey: not in use)</source>
-        <translation>Couleur de l&apos;élément 10 : cliquez pour en choisir une autre (gris : non utilisé)</translation>
+        <translation>Couleur de l&apos;élément 10&#xa0;: cliquez pour en choisir une autre (gris&#xa0;: non utilisé)</translation>
     </message>
     <message>
         <source>Num/Audio</source>
@@ -1939,7 +1939,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Complex Choice Numbers/Audio Settings</source>
-        <translation>Paramètres : réaction de choix nombre/son</translation>
+        <translation>Paramètres&#xa0;: réaction de choix nombre/son</translation>
     </message>
     <message>
         <source>Number and Audio</source>
@@ -2058,7 +2058,7 @@ La zone change toutes les %10 images (image %11)
     <name>frmChoiceReflexDisplay</name>
     <message>
         <source>Complex Choice Color/Audio Stimulus Module Data Display</source>
-        <translation>Réaction de choix couleur/son : résultats</translation>
+        <translation>Réaction de choix couleur/son&#xa0;: résultats</translation>
     </message>
     <message>
         <source>Logo</source>
@@ -2142,7 +2142,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation>Abstentions correctes</translation>
+        <translation>Abst. correctes</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>
@@ -2360,7 +2360,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Current Color:</source>
-        <translation>Couleur actuelle :</translation>
+        <translation>Couleur actuelle&#xa0;:</translation>
     </message>
     <message>
         <source>Current Color</source>
@@ -2368,7 +2368,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Color Selected:</source>
-        <translation>Couleur choisie :</translation>
+        <translation>Couleur choisie&#xa0;:</translation>
     </message>
     <message>
         <source>Color Selected</source>
@@ -2387,7 +2387,7 @@ La zone change toutes les %10 images (image %11)
     <name>frmDisplay</name>
     <message>
         <source>Simple Choice Stimulus Module Data Display</source>
-        <translation>Réaction simple : résultats</translation>
+        <translation>Réaction simple&#xa0;: résultats</translation>
     </message>
     <message>
         <source>Logo</source>
@@ -2573,7 +2573,7 @@ La zone change toutes les %10 images (image %11)
     <name>frmMain</name>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation>Temps de réaction : stimulus simple ou complexe</translation>
+        <translation>Temps de réaction&#xa0;: stimulus simple ou complexe</translation>
     </message>
     <message>
         <source>Simple</source>
@@ -2641,7 +2641,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Are you sure you want to DELETE ALL DATA ?</source>
-        <translation>Voulez-vous vraiment SUPPRIMER TOUTES LES DONNÉES ?</translation>
+        <translation>Voulez-vous vraiment SUPPRIMER TOUTES LES DONNÉES&#xa0;?</translation>
     </message>
     <message>
         <source>Delete All Data</source>
@@ -2649,11 +2649,11 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Are you sure you want to exit?</source>
-        <translation>Voulez-vous vraiment quitter ?</translation>
+        <translation>Voulez-vous vraiment quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Data NOT saved!<byte value="xd"/></source>
-        <translation>Données NON enregistrées !<byte value="xd"/></translation>
+        <translation>Données NON enregistrées&#xa0;!<byte value="xd"/></translation>
     </message>
     <message>
         <source>Exit Orv Brevane 2</source>
@@ -2779,7 +2779,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Title:</source>
-        <translation>Titre :</translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Select Sets To Print</source>
@@ -2827,7 +2827,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Select All</source>
-        <translation>Tout sélectionner</translation>
+        <translation>Tous</translation>
     </message>
     <message>
         <source>Setup</source>
@@ -2843,11 +2843,11 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>UnSelectAll</source>
-        <translation>Tout désélectionner</translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>SelectAll</source>
-        <translation>Tout sélectionner</translation>
+        <translation>Tous</translation>
     </message>
     <message>
         <source>You must select atleast ONE set to Print</source>
@@ -2961,7 +2961,7 @@ La zone change toutes les %10 images (image %11)
     </message>
     <message>
         <source>Simple vs Complex Stimulus Reaction Timing</source>
-        <translation>Temps de réaction : stimulus simple ou complexe</translation>
+        <translation>Temps de réaction&#xa0;: stimulus simple ou complexe</translation>
     </message>
     <message>
         <source>Status</source>
@@ -2976,7 +2976,7 @@ La zone change toutes les %10 images (image %11)
     <name>main</name>
     <message>
         <source>there is no translation for &quot;%1&quot;; the program is shown in English</source>
-        <translation>il n&apos;y a pas de traduction pour « %1 » ; le programme est affiché en anglais</translation>
+        <translation>il n&apos;y a pas de traduction pour «&#xa0;%1&#xa0;»&#xa0;; le programme est affiché en anglais</translation>
     </message>
 </context>
 <context>
@@ -2984,12 +2984,12 @@ La zone change toutes les %10 images (image %11)
     <message>
         <source>The class summary of reaction-time files (recover.dat, .nrm and .col files, or folders of them):
 sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf and class-chart.png.</source>
-        <translation>La synthèse de la classe des fichiers de temps de réaction (recover.dat, fichiers .nrm et .col, ou dossiers qui en contiennent) :
+        <translation>La synthèse de la classe des fichiers de temps de réaction (recover.dat, fichiers .nrm et .col, ou dossiers qui en contiennent)&#xa0;:
 sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf et class-chart.png.</translation>
     </message>
     <message>
         <source>Write into &lt;folder&gt; (default: the current folder).</source>
-        <translation>Écrire dans &lt;dossier&gt; (par défaut : le dossier courant).</translation>
+        <translation>Écrire dans &lt;dossier&gt; (par défaut&#xa0;: le dossier courant).</translation>
     </message>
     <message>
         <source>folder</source>
@@ -3029,7 +3029,7 @@ sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf et class-cha
     </message>
     <message>
         <source>--colour and --number exclude each other: summarise each test&apos;s .col files apart</source>
-        <translation>--colour et --number s&apos;excluent : faites la synthèse des fichiers .col de chaque test séparément</translation>
+        <translation>--colour et --number s&apos;excluent&#xa0;: faites la synthèse des fichiers .col de chaque test séparément</translation>
     </message>
     <message>
         <source>--student-from takes folder or name, not %1</source>
@@ -3037,15 +3037,15 @@ sets.csv, students.csv, class.csv, class-notes.txt, class-chart.pdf et class-cha
     </message>
     <message>
         <source>no file could be read; nothing written</source>
-        <translation>aucun fichier n&apos;a pu être lu ; rien n&apos;a été écrit</translation>
+        <translation>aucun fichier n&apos;a pu être lu&#xa0;; rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>Count a folder&apos;s files as its owners handed them in (yes), or by their names (no); by default the owners decide in a hand-in folder, one that others may enter but not list.</source>
-        <translation>Compter les fichiers d&apos;un dossier comme leurs propriétaires les ont déposés (yes) ou d&apos;après leurs noms (no) ; par défaut, ce sont les propriétaires qui décident dans un dossier de dépôt, où les autres peuvent entrer sans pouvoir en lister le contenu.</translation>
+        <translation>Compter les fichiers d&apos;un dossier comme leurs propriétaires les ont déposés (yes) ou d&apos;après leurs noms (no)&#xa0;; par défaut, ce sont les propriétaires qui décident dans un dossier de dépôt, où les autres peuvent entrer sans pouvoir en lister le contenu.</translation>
     </message>
     <message>
         <source>Say whether the hand-in folder &lt;folder&gt; is set up as one of the guide&apos;s recipes, and what is wrong; nothing is summarised.</source>
-        <translation>Indiquer si le dossier de dépôt &lt;dossier&gt; suit l&apos;une des recettes du guide, et ce qui ne va pas ; rien n&apos;est synthétisé.</translation>
+        <translation>Indiquer si le dossier de dépôt &lt;dossier&gt; suit l&apos;une des recettes du guide, et ce qui ne va pas&#xa0;; rien n&apos;est synthétisé.</translation>
     </message>
     <message>
         <source>--owners takes yes or no, not %1</source>

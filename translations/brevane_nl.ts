@@ -2134,7 +2134,7 @@ Het vlak wisselt elke %10 beelden (beeld %11)
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation>Terecht overgeslagen</translation>
+        <translation>Terecht overgesl.</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>

@@ -2139,7 +2139,7 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation>Pominięcia poprawne</translation>
+        <translation>Popr. pominięcia</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>
@@ -2191,7 +2191,7 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation>Najszybsze czasy</translation>
+        <translation>Najszybsze</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
@@ -2199,7 +2199,7 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation>Najwolniejsze czasy</translation>
+        <translation>Najwolniejsze</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
@@ -2207,7 +2207,7 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>Average Times</source>
-        <translation>Średnie czasy</translation>
+        <translation>Średnie</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
@@ -2330,7 +2330,7 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>Clear Set</source>
-        <translation>Wyczyść zestaw</translation>
+        <translation>Wyczyść</translation>
     </message>
     <message>
         <source>Next Set</source>
@@ -2500,7 +2500,7 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation>Najszybsze czasy</translation>
+        <translation>Najszybsze</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
@@ -2508,7 +2508,7 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation>Najwolniejsze czasy</translation>
+        <translation>Najwolniejsze</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
@@ -2516,7 +2516,7 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>Average Times</source>
-        <translation>Średnie czasy</translation>
+        <translation>Średnie</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
@@ -2524,7 +2524,7 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>All Data</source>
-        <translation>Wszystkie dane</translation>
+        <translation>Wszystko</translation>
     </message>
     <message>
         <source>Data Only Displayed On The Graph</source>
@@ -2749,7 +2749,7 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>Clear Set</source>
-        <translation>Wyczyść zestaw</translation>
+        <translation>Wyczyść</translation>
     </message>
     <message>
         <source>Next Set</source>
@@ -2824,7 +2824,7 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>Select All</source>
-        <translation>Zaznacz wszystko</translation>
+        <translation>Wszystkie</translation>
     </message>
     <message>
         <source>Setup</source>
@@ -2840,11 +2840,11 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>UnSelectAll</source>
-        <translation>Odznacz wszystko</translation>
+        <translation>Żadne</translation>
     </message>
     <message>
         <source>SelectAll</source>
-        <translation>Zaznacz wszystko</translation>
+        <translation>Wszystkie</translation>
     </message>
     <message>
         <source>You must select atleast ONE set to Print</source>
@@ -2931,7 +2931,7 @@ Pole zmienia się co %10 klatek (klatka %11)
     </message>
     <message>
         <source>Clear Set</source>
-        <translation>Wyczyść zestaw</translation>
+        <translation>Wyczyść</translation>
     </message>
     <message>
         <source>Next Set</source>

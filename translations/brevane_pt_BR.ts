@@ -2186,7 +2186,7 @@ O quadrado muda a cada %10 quadros (quadro %11)
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation>Tempos mais rápidos</translation>
+        <translation>Mais rápidos</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
@@ -2194,7 +2194,7 @@ O quadrado muda a cada %10 quadros (quadro %11)
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation>Tempos mais lentos</translation>
+        <translation>Mais lentos</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
@@ -2202,7 +2202,7 @@ O quadrado muda a cada %10 quadros (quadro %11)
     </message>
     <message>
         <source>Average Times</source>
-        <translation>Tempos médios</translation>
+        <translation>Médias</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
@@ -2495,7 +2495,7 @@ O quadrado muda a cada %10 quadros (quadro %11)
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation>Tempos mais rápidos</translation>
+        <translation>Mais rápidos</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
@@ -2503,7 +2503,7 @@ O quadrado muda a cada %10 quadros (quadro %11)
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation>Tempos mais lentos</translation>
+        <translation>Mais lentos</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
@@ -2511,7 +2511,7 @@ O quadrado muda a cada %10 quadros (quadro %11)
     </message>
     <message>
         <source>Average Times</source>
-        <translation>Tempos médios</translation>
+        <translation>Médias</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>

@@ -2191,7 +2191,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation>Минимальные времена</translation>
+        <translation>Быстрые</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
@@ -2199,7 +2199,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation>Максимальные времена</translation>
+        <translation>Медленные</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
@@ -2207,7 +2207,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Average Times</source>
-        <translation>Средние времена</translation>
+        <translation>Средние</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
@@ -2500,7 +2500,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation>Минимальные времена</translation>
+        <translation>Быстрые</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
@@ -2508,7 +2508,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation>Максимальные времена</translation>
+        <translation>Медленные</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
@@ -2516,7 +2516,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Average Times</source>
-        <translation>Средние времена</translation>
+        <translation>Средние</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
@@ -2524,7 +2524,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>All Data</source>
-        <translation>Все данные</translation>
+        <translation>Все</translation>
     </message>
     <message>
         <source>Data Only Displayed On The Graph</source>
@@ -2776,7 +2776,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Title:</source>
-        <translation>Заголовок:</translation>
+        <translation>Тема:</translation>
     </message>
     <message>
         <source>Select Sets To Print</source>

@@ -2186,7 +2186,7 @@ Ytan växlar var %10:e bildruta (bildruta %11)
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation>Snabbaste tider</translation>
+        <translation>Snabbast</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
@@ -2194,7 +2194,7 @@ Ytan växlar var %10:e bildruta (bildruta %11)
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation>Långsammaste tider</translation>
+        <translation>Långsammast</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
@@ -2202,7 +2202,7 @@ Ytan växlar var %10:e bildruta (bildruta %11)
     </message>
     <message>
         <source>Average Times</source>
-        <translation>Medelvärden</translation>
+        <translation>Medel</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
@@ -2495,7 +2495,7 @@ Ytan växlar var %10:e bildruta (bildruta %11)
     </message>
     <message>
         <source>Fastest Times</source>
-        <translation>Snabbaste tider</translation>
+        <translation>Snabbast</translation>
     </message>
     <message>
         <source>Set Data For Fastest Times</source>
@@ -2503,7 +2503,7 @@ Ytan växlar var %10:e bildruta (bildruta %11)
     </message>
     <message>
         <source>Slowest Times</source>
-        <translation>Långsammaste tider</translation>
+        <translation>Långsammast</translation>
     </message>
     <message>
         <source>Set Data For Slowest Times</source>
@@ -2511,7 +2511,7 @@ Ytan växlar var %10:e bildruta (bildruta %11)
     </message>
     <message>
         <source>Average Times</source>
-        <translation>Medelvärden</translation>
+        <translation>Medel</translation>
     </message>
     <message>
         <source>Set Data For Average Times</source>
@@ -2519,7 +2519,7 @@ Ytan växlar var %10:e bildruta (bildruta %11)
     </message>
     <message>
         <source>All Data</source>
-        <translation>Alla data</translation>
+        <translation>Allt</translation>
     </message>
     <message>
         <source>Data Only Displayed On The Graph</source>

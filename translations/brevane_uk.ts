@@ -2036,7 +2036,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation>&amp;Завантажити</translation>
+        <translation>&amp;Відкрити</translation>
     </message>
     <message>
         <source>Load a configuration file</source>
@@ -2135,11 +2135,11 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Correct Hits</source>
-        <translation>Правильні натискання</translation>
+        <translation>Влучання</translation>
     </message>
     <message>
         <source>Correct Misses</source>
-        <translation>Правильні пропуски</translation>
+        <translation>Вірні пропуски</translation>
     </message>
     <message>
         <source>InCorrect Hits</source>
@@ -2219,7 +2219,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Load</source>
-        <translation>Завантажити</translation>
+        <translation>Відкрити</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2326,7 +2326,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Options</source>
-        <translation>Налаштування</translation>
+        <translation>Параметри</translation>
     </message>
     <message>
         <source>Clear Set</source>
@@ -2536,7 +2536,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Load</source>
-        <translation>Завантажити</translation>
+        <translation>Відкрити</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2745,7 +2745,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Options</source>
-        <translation>Налаштування</translation>
+        <translation>Параметри</translation>
     </message>
     <message>
         <source>Clear Set</source>
@@ -2776,7 +2776,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Title:</source>
-        <translation>Заголовок:</translation>
+        <translation>Тема:</translation>
     </message>
     <message>
         <source>Select Sets To Print</source>
@@ -2927,7 +2927,7 @@ The patch turns every %10 frames (frame %11)
     </message>
     <message>
         <source>Options</source>
-        <translation>Налаштування</translation>
+        <translation>Параметри</translation>
     </message>
     <message>
         <source>Clear Set</source>
