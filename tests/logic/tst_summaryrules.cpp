@@ -1,13 +1,18 @@
 // The class summary's rules, tables and pages, from the tool run as a process: runs.csv against
-// the files it was made from (a class written here with the program's own writers), the counts
-// by rule under each option, the clean statistics against the runs they leave out, the shape and
-// the fit, and the chart's pages and the students' pages.
+// the files it was made from (the example class and a class written here with the program's own
+// writers), the counts by rule under each option, the clean statistics against the runs they
+// leave out, the shape and the fit, and the chart's pages and the students' pages.
 #include "fakes/Fakes.h"
 #include "logic/SummaryTool.h"
+#include "shared/RecoveryFile.h"
+#include "shared/TestList.h"
 
+#include <QBuffer>
+#include <QDirIterator>
 #include <QImage>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <memory>
 #include <random>
 
 using namespace brevane;
@@ -240,6 +245,38 @@ private slots:
         QCOMPARE(classes.at(colour, "paired_fits"), "2");
         QVERIFY(std::abs(classes.at(colour, "tau_minus_simple_ms").toDouble() - (differences[0] + differences[1]) / 2) <
                 0.15);
+    }
+
+    // The example class, read back with the program's own readers: every stored run once.
+    void exampleClass()
+    {
+        const QString fixtures = BREVANE_FIXTURES "/class";
+        QList<WrittenSet> expected;
+        for (QDirIterator it(fixtures, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+            const QFileInfo info(it.next());
+            QBuffer bytes;
+            bytes.setData(fakes::readFile(info.filePath()));
+            bytes.open(QIODevice::ReadOnly);
+            const auto state = std::make_unique<AppState>();
+            const bool recovery = info.fileName() == u"recover.dat", simple = info.suffix() == u"nrm";
+            StoreHalf half{simple ? static_cast<SetData&>(state->Simple) : state->Color,
+                           simple ? nullptr : &state->Color};
+            QVERIFY(recovery ? readRecovery(bytes, *state) : readDataFile(bytes, simple ? kNrmFile : kColFile, half));
+            const QString student = recovery ? info.dir().dirName() : info.completeBaseName();
+            for (const TestDescriptor* test : testList()) // a test the file does not hold has no runs here
+                for (int set = 1; set <= kSetCount; ++set) {
+                    const SetData& sets = test->setsOf(*state);
+                    WrittenSet w{info.filePath(), test->name, student, set, {}};
+                    for (int run = 1; run <= kStoredRuns; ++run)
+                        if (sets.Times[set][run] > 0)
+                            w.ms.push_back(int(std::lround(sets.Times[set][run] * 1000.0)));
+                    if (!w.ms.empty())
+                        expected << w;
+                }
+        }
+        const Run run = runTool(dir_.path(), {"--colour", "-o", "example", fixtures});
+        QCOMPARE(run.status, 0);
+        checkRuns(dir_.filePath("example"), expected);
     }
 
     void badRules_data()
