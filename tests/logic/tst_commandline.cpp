@@ -70,7 +70,7 @@ private slots:
     }
 
     // --help, then --version, win over --timing-check; after "--" it is a file name. The name
-    // after -platform is the one Qt takes.
+    // after -platform is the one Qt takes; --hand-in and --language take their values apart or joined.
     void arguments()
     {
         using A = CommandLine::Action;
@@ -93,6 +93,10 @@ private slots:
         const CommandLine unlock = CommandLine::parse({"brevane", "--unlock", "lab.cfg"});
         QVERIFY(unlock.unlock && unlock.configFile == "lab.cfg");
         QVERIFY(!CommandLine::parse({"brevane", "--", "--unlock"}).unlock);
+        const CommandLine german = CommandLine::parse({"brevane", "--language", "de", "lab.cfg"});
+        QVERIFY(german.language == "de" && german.configFile == "lab.cfg");
+        QCOMPARE(CommandLine::parse({"brevane", "--language=ar"}).language, "ar");
+        QCOMPARE(CommandLine::parse({"brevane", "--", "--language", "ja"}).configFile, "--language ja");
     }
 
     // The lab's file is the machine's; the file a test names counts only on a machine without one

@@ -81,7 +81,6 @@ private slots:
         QTest::newRow("blank lines at the end") << Case{joined(full) + "\r\n  \r\n", Startup, Ok, s};
         QTest::newRow("blanks around a value") << Case{replaced(brief, 3, " 32767 "), Dialog, Ok, kept};
         QTest::newRow("letters skipped") << Case{replaced(full, 7, "abc"), Startup, Ok, skipped};
-        QTest::newRow("above 16 bits skipped") << Case{replaced(full, 7, "32768"), Startup, Ok, skipped};
         QTest::newRow("1.5 stops the dialog") << Case{replaced(brief, 13, "1.5"), Dialog, Bad, stopped};
         QTest::newRow("12abc stops the dialog") << Case{replaced(full, 14, "12abc"), Dialog, Bad, stopped};
 

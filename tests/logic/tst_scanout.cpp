@@ -37,7 +37,6 @@ private slots:
         fakes::addRows<PanelCase>({
             {"60 Hz, top line", one, {700, 0}, 0},
             {"60 Hz, line 450", one, {700, 450}, 6'666'667},
-            {"60 Hz, last line", one, {700, 1079}, 15'985'185},
             {"second monitor to the right, line 450", three, {2500, 450}, 5'068'323},
             {"second monitor below, its line 300", three, {100, 1380}, 4'688'889},
             {"beside the monitor below: no monitor", three, {1500, 1380}, 0},

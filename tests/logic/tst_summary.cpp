@@ -185,7 +185,6 @@ private slots:
         // clang-format off
         fakes::addRows<OwnersCase>({
             {"one group folder, 3773", 03773, {}, true},
-            {"a folder per student, 0751", 0751, {}, true},
             {"downloaded files, 0755", 0755, {}, false},
             {"0755 with --owners yes", 0755, {"--owners", "yes"}, true},
             {"3773 with --owners no", 03773, {"--owners=no"}, false},

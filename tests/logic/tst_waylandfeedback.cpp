@@ -88,7 +88,6 @@ private slots:
         fakes::addRows<ScanOutCase>({
             {"60 Hz, 1080 lines, row 450", 16'666'667, start, 1080, 450, 6'944'445},
             {"144 Hz, 1080 lines, row 450", 6'944'444, start | StampHardwareCompletion, 1080, 450, 2'893'518},
-            {"top line", 16'666'667, start, 1080, 0, 0},
             {"software time", 16'666'667, 0, 1080, 450, 0},
             {"vsync without the hardware clock", 16'666'667, StampVsync, 1080, 450, 0},
             {"no steady refresh", 0, start, 1080, 450, 0},

@@ -4,7 +4,6 @@
 #include "fakes/Fakes.h"
 #include "platform/audio/alsa/AlsaBeeper.h"
 #include "platform/audio/alsa/AlsaMixer.h"
-#include "platform/display/FramePresenter.h"
 #include "platform/print/QtPrinting.h"
 #include "platform/services/qt/QtServices.h"
 
@@ -151,24 +150,6 @@ private slots:
         // the positions were laid out for: not some other fallback.
         const QString fonts = output("pdffonts", {file.fileName()});
         QVERIFY2(fonts.contains("LiberationSerif") || fonts.contains("TimesNewRoman"), qPrintable(fonts));
-    }
-
-    // Without an X server to ask (here the offscreen platform) a stimulus is painted as before and
-    // stamped by the clock, every time; the presenter says why.
-    void framePresenterFallsBackWithoutX()
-    {
-        fakes::FakeClock clock;
-        QWidget window;
-        auto* panel = new QWidget(&window);
-        panel->setGeometry(10, 10, 40, 30);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        FramePresenter presenter(clock);
-        for (int i = 0; i < 2; ++i) {
-            const Presentation shown = presenter.present(panel);
-            QVERIFY(shown.source() == StampSource::Clock && shown.trace().handOverNs == 0);
-            QCOMPARE(presenter.fallbackReason(), std::string("not an X session"));
-        }
     }
 
     // A pattern is no file name: the preset "*.nrm" is not offered as one, and a pattern typed

@@ -84,9 +84,10 @@ private slots:
         QCOMPARE(s.late, row.late);
     }
 
-    // Off X and without a sound device, every source names its fallback. Each frame waits out
-    // its deadline on the clock, one refresh after the last; the patch turns every
-    // half second of frames, and then the readout shows what the stamps measured.
+    // Off X and without a sound device, every source names its fallback, the presenter saying why
+    // and stamping by the clock every time. Each frame waits out its deadline on the clock, one
+    // refresh after the last; the patch turns every half second of frames, and then the readout
+    // shows what the stamps measured.
     void framesKeepTheRefreshAndTheReadoutNamesTheFallbacks()
     {
         fakes::FakeClock clock;
@@ -110,6 +111,7 @@ private slots:
         QCOMPARE(clock.now - start, (phase + 1) * std::llround(1e9 / 60));
         QCOMPARE(colours.count(Qt::white), phase);
         QCOMPARE(colours.last(), QColor(Qt::black));
+        QCOMPARE(presenter.fallbackReason(), std::string("not an X session"));
         QVERIFY2(readout->text().contains("Frames stamped at 60.00 Hz (one every 16.667 ms)") &&
                      readout->text().contains("SD 0.000 ms, worst 0.000 ms, 0 late of the last 30"),
                  qPrintable(readout->text()));

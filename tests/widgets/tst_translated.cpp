@@ -1,7 +1,8 @@
 // Every window in every shipped language, as the program shows a translation (LanguageLayout giving a
 // longer text a smaller font): no text wider than its control (labels, buttons, check and option
 // boxes, group titles, tabs) where the English one fits, none cut short, mnemonics unique within a
-// window, and right-to-left languages mirroring the dialogs but not the test windows' stimuli.
+// window, every picture-only button and text field named for a screen reader, and right-to-left
+// languages mirroring the dialogs but not the test windows' stimuli.
 #include "app/Application.h"
 #include "app/Windows.h"
 #include "complex_test/ChoiceTestModule.h"
@@ -106,6 +107,7 @@ void survey(Survey& s)
         QCoreApplication::processEvents();
         s.clipped << clipped(w, &s.needs);
         s.mnemonics << sharedMnemonics(w);
+        checkNamed();
         for (QWidget* c : w->findChildren<QWidget*>())
             if (c->property(kElidedProperty).toBool())
                 s.elided << w->objectName() + u'/' + c->objectName() + QStringLiteral(" \"") + c->toolTip() + u'"';
