@@ -35,4 +35,8 @@ rm -f "$build"/*.deb
 deb=$(ls "$build"/*.deb)
 echo "package: $deb"
 dpkg-deb --field "$deb" Package Version Depends
+# dpkg-shlibdeps ties a program that uses Qt's private symbols to the very Qt it was built with:
+# qt6-base-abi on Debian 12, qt6-base-private-abi on Debian 13.
+dpkg-deb --field "$deb" Depends | grep -qE 'qt6-base(-private)?-abi \(= ' ||
+  { echo "package.sh: $deb does not depend on its own Qt's private ABI" >&2; exit 1; }
 lintian --info --fail-on error,warning "$deb"

@@ -8,7 +8,7 @@
 #include <QWindow>
 // No public Qt API gives a window's wl_surface: Qt 6.8 has it only as the private
 // QNativeInterface::Private::QWaylandWindow. Its platform native interface, a private header of
-// every Qt 6, gives it by name; the package depends on the Qt it was built with (qt6-base-abi).
+// every Qt 6, gives it by name; the package depends on the very Qt it was built with.
 #include <qpa/qplatformnativeinterface.h>
 
 #include <cstdio>
