@@ -10,6 +10,8 @@
 # accessibility bus in there. Needs root (or sudo) and the network to Debian's mirror.
 #   BREVANE_MIRROR      the Debian mirror (http://deb.debian.org/debian)
 #   BREVANE_CHROOT_DIR  where the chroot is made (/var/tmp)
+#   BREVANE_KEEP_CHROOT a folder for a chroot that is kept: made there the first time, used again
+#                       after (with what was installed in it), never removed; CI sets none
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 [ $# -ge 2 ] || { echo "usage: scripts/in-release.sh RELEASE COMMAND [ARG...]  (RELEASE: bookworm, trixie)" >&2; exit 2; }
@@ -27,7 +29,13 @@ fi
 
 mirror=${BREVANE_MIRROR:-http://deb.debian.org/debian}
 security=${mirror%/debian}/debian-security
-dir=$(mktemp -d "${BREVANE_CHROOT_DIR:-/var/tmp}/brevane-$release.XXXXXX")
+keep=${BREVANE_KEEP_CHROOT:-}
+if [ -n "$keep" ]; then
+  mkdir -p "$keep"
+  dir=$(cd "$keep" && pwd)
+else
+  dir=$(mktemp -d "${BREVANE_CHROOT_DIR:-/var/tmp}/brevane-$release.XXXXXX")
+fi
 mounted=()
 cleanup() {
   # Whatever the command left running in there (a test's Xvfb or bus) ends with the chroot.
@@ -39,22 +47,30 @@ cleanup() {
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
     umount "${mounted[i]}" 2>/dev/null || umount --lazy "${mounted[i]}"
   done
-  if findmnt -rn -o TARGET | grep -q "^$dir"; then
+  if findmnt -rn -o TARGET | grep -q "^$dir/"; then
     echo "in-release.sh: $dir still has mounts; not removed" >&2
+  elif [ -n "$keep" ]; then
+    echo "in-release.sh: the chroot stays in $dir"
   else
     rm -rf --one-file-system "$dir"
   fi
 }
 trap cleanup EXIT
 
-echo "in-release.sh: making a $release chroot in $dir"
-start=$SECONDS
-mmdebstrap --quiet --variant=apt --include=ca-certificates "$release" "$dir" \
-  "deb $mirror $release main" "deb $mirror $release-updates main" "deb $security $release-security main"
+if [ -x "$dir/usr/bin/apt-get" ]; then
+  grep -q "VERSION_CODENAME=$release\$" "$dir/etc/os-release" ||
+    { echo "in-release.sh: $dir holds another release" >&2; trap - EXIT; exit 1; }
+  echo "in-release.sh: using the $release chroot in $dir"
+else
+  echo "in-release.sh: making a $release chroot in $dir"
+  start=$SECONDS
+  mmdebstrap --quiet --variant=apt --include=ca-certificates "$release" "$dir" \
+    "deb $mirror $release main" "deb $mirror $release-updates main" "deb $security $release-security main"
+  echo "in-release.sh: chroot made in $((SECONDS - start)) s"
+fi
 # No service starts from a package's installation: there is no init in there.
 printf '#!/bin/sh\nexit 101\n' >"$dir/usr/sbin/policy-rc.d"
 chmod 755 "$dir/usr/sbin/policy-rc.d"
-echo "in-release.sh: chroot made in $((SECONDS - start)) s"
 
 bind() { # SOURCE TARGET [mount options]
   mkdir -p "$dir$2"
