@@ -23,7 +23,7 @@ case "$release" in
 esac
 if [ "$(id -u)" -ne 0 ]; then
   command -v sudo >/dev/null || { echo "in-release.sh: needs root (mmdebstrap, mounts)" >&2; exit 1; }
-  exec sudo "$0" "$release" "$@"
+  exec sudo --preserve-env=BREVANE_MIRROR,BREVANE_CHROOT_DIR,BREVANE_KEEP_CHROOT,CI "$0" "$release" "$@"
 fi
 "$root/scripts/deps.sh" release
 
