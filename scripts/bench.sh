@@ -7,7 +7,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh" build bench
 cd "$root"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
-cmake --build build -j2 --target brevane timing_bench
-exec /usr/bin/python3 bench/timing.py --program build/src/brevane --bench build/bench/timing_bench \
+build=build${BREVANE_BUILD_SUFFIX:-} # build-trixie/ in scripts/in-release.sh's chroot
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
+cmake --build "$build" -j2 --target brevane timing_bench
+exec /usr/bin/python3 bench/timing.py --program "$build/src/brevane" --bench "$build/bench/timing_bench" \
   --results bench/results.md "$@"

@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, only those that are missing.
-# Usage: scripts/deps.sh build|test|bench|package|check|fuzz ...
+# Usage: scripts/deps.sh build|test|bench|package|check|fuzz|release ...
 set -euo pipefail
 
-build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-wayland
+# The release's names, from /etc/os-release: Debian 13 (trixie) and later put Qt's OpenGL module
+# into qt6-base-dev; Debian 12 (bookworm) and Ubuntu 24.04 (noble) have it apart.
+. /etc/os-release
+case "${VERSION_CODENAME:-}" in
+  bookworm | noble) qt_opengl=(libqt6opengl6-dev) ;;
+  *) qt_opengl=() ;;
+esac
+
+build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev "${qt_opengl[@]}" qt6-wayland
        libasound2-dev libpipewire-0.3-dev libpulse-dev libxcb1-dev libxcb-xinput-dev libxcb-present-dev
        libxcb-randr0-dev libxcb-sync-dev fonts-dejavu-core fonts-liberation librsvg2-bin libwayland-dev
        wayland-protocols qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
@@ -13,11 +21,12 @@ build=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev 
 test=(fonts-noto-cjk fonts-noto-core xvfb xauth xdotool at-spi2-core python3-pyatspi dbus-daemon imagemagick x11-utils poppler-utils
       desktop-file-utils appstream weston xwayland qt6-wayland xcompmgr
       libx11-dev libxtst-dev libxext-dev libxi-dev) # the last four: the benchmarks, built with the tests
-fuzz=(clang libclang-rt-14-dev)
+fuzz=(clang libclang-rt-dev) # the compiler-rt of the release's default clang
 bench=(xvfb picom xcompmgr mutter weston xwayland qt6-wayland xdotool at-spi2-core python3-pyatspi dbus-daemon python3
        libx11-dev libxtst-dev libxext-dev libxi-dev pipewire pipewire-bin wireplumber pipewire-alsa pipewire-pulse
        pulseaudio pulseaudio-utils)
 package=(dpkg-dev file lintian)
+release=(mmdebstrap) # scripts/in-release.sh: another release's chroot
 check=(clang-format clang-tidy)
 
 wanted=()
@@ -29,7 +38,8 @@ for group in "$@"; do
     package) wanted+=("${package[@]}") ;;
     check) wanted+=("${check[@]}") ;;
     fuzz) wanted+=("${fuzz[@]}") ;;
-    *) echo "deps.sh: unknown group '$group' (build, test, bench, package, check, fuzz)" >&2; exit 2 ;;
+    release) wanted+=("${release[@]}") ;;
+    *) echo "deps.sh: unknown group '$group' (build, test, bench, package, check, fuzz, release)" >&2; exit 2 ;;
   esac
 done
 

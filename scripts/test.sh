@@ -4,7 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh" build test
-cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=Debug -DBREVANE_SANITIZE=ON -DBREVANE_WERROR=ON >/dev/null
-cmake --build "$root/build-test" -j2
-cd "$root/build-test"
+build=$root/build-test${BREVANE_BUILD_SUFFIX:-} # build-test-trixie/ in scripts/in-release.sh's chroot
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DBREVANE_SANITIZE=ON -DBREVANE_WERROR=ON >/dev/null
+cmake --build "$build" -j2
+cd "$build"
 ctest --output-on-failure -j2 "$@"

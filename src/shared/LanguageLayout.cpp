@@ -47,16 +47,24 @@ Room roomOf(QWidget* w)
 }
 
 // Smaller steps of the control's own font until the text fits; false where even the smallest is too big.
+// A control with a style sheet of its own (the results windows' tab bars) gets the size through it:
+// Qt 6.8 puts the sheet's font back over one set on the control.
 bool shrink(QWidget* w, Room room)
 {
     const QFont original = w->font();
+    const QString sheet = w->styleSheet();
     for (double scale = 1 - kStep; room.needs > room.has && scale >= kSmallest - 1e-9; scale -= kStep) {
         QFont smaller = original;
         if (original.pointSizeF() > 0)
             smaller.setPointSizeF(original.pointSizeF() * scale);
         else
             smaller.setPixelSize(std::max(1, qRound(original.pixelSize() * scale)));
-        w->setFont(smaller);
+        if (sheet.isEmpty())
+            w->setFont(smaller);
+        else
+            w->setStyleSheet(sheet + (original.pointSizeF() > 0
+                                          ? QStringLiteral(" * { font-size: %1pt; }").arg(smaller.pointSizeF())
+                                          : QStringLiteral(" * { font-size: %1px; }").arg(smaller.pixelSize())));
         room = roomOf(w);
     }
     return room.needs <= room.has;

@@ -90,7 +90,7 @@ MachineResult sampleResult()
 {
     MachineResult r;
     r.host = "pc-03";
-    r.date = QDateTime(QDate(2026, 12, 9), QTime(14, 3), Qt::UTC);
+    r.date = QDateTime::fromString("2026-12-09T14:03:00Z", Qt::ISODate);
     r.monitorMode = "1920x1080 at 60.00 Hz";
     r.displayStamps = "present";
     r.inputStamps = "kernel evdev for /dev/input/event5; XInput2 raw for any other device";

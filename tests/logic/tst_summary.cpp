@@ -236,7 +236,7 @@ private slots:
         const auto machine = [](const QString& path, const QString& host, double screen, double mouse) {
             MachineResult r;
             r.host = host;
-            r.date = QDateTime(QDate(2026, 12, 9), QTime(9, 0), Qt::UTC);
+            r.date = QDateTime::fromString("2026-12-09T09:00:00Z", Qt::ISODate);
             r.monitorMode = "60.00 Hz";
             r.lags = {{"screen", "", 20, 20, screen, 1.1, screen + 2, ""},
                       {"sound", "", 10, 3, NAN, NAN, NAN, "no tone came back in 7 of 10 trials"},

@@ -67,12 +67,13 @@ class Scenario:
     def all(self, role, name=None, root=None):
         """Showing nodes of a role (and name) under root; windows among the top-level ones only, which is quick."""
         found, top = [], root is None and role in ("filler", "frame", "dialog", "alert")  # top-level roles
+        wanted = getattr(self.pyatspi, "ROLE_" + role.upper().replace(" ", "_"))  # newer AT-SPI says "button"
         todo = [root := root or self.app()]
         while todo:
             node = todo.pop(0)
             with contextlib.suppress(Exception):  # a widget destroyed while we walked the tree
                 if node is root or node.getState().contains(self.pyatspi.STATE_SHOWING):
-                    if node.getRoleName() == role and (name is None or node.name == name):
+                    if node.getRole() == wanted and (name is None or node.name == name):
                         found.append(node)
                     if node is root or not top:
                         todo += [c for c in map(node.getChildAtIndex, range(node.childCount)) if c is not None]
@@ -121,9 +122,8 @@ class Scenario:
         wait_for(pressed, 30, f"the {role} {name!r} to take a press", 0.1)
 
     def click(self, node):
-        x, y, w, h = self.extents(node)
-        window = node
-        while window.parent is not None and window.parent.getRoleName() != "application":
+        (x, y, w, h), window = self.extents(node), node
+        while window.parent is not None and window.parent.getRole() != self.pyatspi.ROLE_APPLICATION:
             window = window.parent
         self.click_at(window, x + w // 2, y + h // 2)
 

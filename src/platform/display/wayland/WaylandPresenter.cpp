@@ -6,6 +6,9 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+// No public Qt API gives a window's wl_surface: Qt 6.8 has it only as the private
+// QNativeInterface::Private::QWaylandWindow. Its platform native interface, a private header of
+// every Qt 6, gives it by name; the package depends on the very Qt it was built with.
 #include <qpa/qplatformnativeinterface.h>
 
 #include <cstdio>
@@ -54,6 +57,20 @@ QPlatformNativeInterface* nativeInterface()
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
                ? QGuiApplication::platformNativeInterface()
                : nullptr;
+}
+
+// The toolkit's connection to the compositor: public from Qt 6.5 on (QWaylandApplication); Qt 6.4
+// has no public way to it, so there it comes from the platform native interface too.
+wl_display* toolkitDisplay()
+{
+#if BREVANE_QT_WAYLAND_APPLICATION
+    auto* wayland = qGuiApp->nativeInterface<QNativeInterface::QWaylandApplication>();
+    return wayland ? wayland->display() : nullptr;
+#else
+    QPlatformNativeInterface* native = nativeInterface();
+    return native ? static_cast<wl_display*>(native->nativeResourceForIntegration(QByteArrayLiteral("wl_display")))
+                  : nullptr;
+#endif
 }
 
 } // namespace
@@ -128,10 +145,7 @@ bool WaylandPresenter::available()
     if (tried_)
         return c_ != nullptr;
     tried_ = true;
-    QPlatformNativeInterface* native = nativeInterface();
-    auto* display =
-        native ? static_cast<wl_display*>(native->nativeResourceForIntegration(QByteArrayLiteral("wl_display")))
-               : nullptr;
+    wl_display* display = toolkitDisplay();
     if (!display)
         return false;
     auto c = std::make_unique<Connection>();

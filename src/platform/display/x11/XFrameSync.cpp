@@ -3,6 +3,11 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
+// The X connection is public (QNativeInterface::QX11Application, XDisplay.cpp); looking into the
+// events the toolkit has read but not yet dispatched is not: no public Qt API does it (a native
+// event filter sees an event only as the event loop dispatches it, and the wait below must not run
+// the loop). QX11Info::peekEventQueue, a private header of every Qt 6, does; the package depends
+// on the very Qt it was built with (its private ABI).
 #include <QtGui/private/qtx11extras_p.h>
 #include <xcb/sync.h>
 #include <xcb/xcb.h>
