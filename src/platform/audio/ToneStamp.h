@@ -11,6 +11,14 @@
 
 namespace brevane {
 
+constexpr std::int64_t kSecondNs = 1'000'000'000;
+
+// How long `frames` last at `rate` frames a second, in nanoseconds (negative frames: that much earlier).
+constexpr std::int64_t framesNs(std::int64_t frames, unsigned rate)
+{
+    return frames * kSecondNs / std::int64_t(rate);
+}
+
 // What a tone stamp was taken from (the trace records it), the best first:
 //  Audio    the audio timestamp: the stream's own clock says how much had been played at the
 //           status's system time, so the first sample left then less that much;

@@ -4,26 +4,17 @@
 
 namespace brevane {
 
-namespace {
-constexpr std::int64_t kSecondNs = 1'000'000'000;
-
-std::int64_t framesNs(std::int64_t frames, unsigned rate)
-{
-    return frames * kSecondNs / std::int64_t(rate);
-}
-} // namespace
-
 ToneStamp toneStamp(const PcmReport& r)
 {
     if (r.rate == 0)
         return {r.writeEndNs, ToneSource::Write};
-    const auto framesNs = [&r](long frames) { return std::int64_t(frames) * 1'000'000'000 / r.rate; };
     const auto plausible = [&r](std::int64_t ns) { return ns >= r.writeStartNs && ns <= r.writeEndNs + 1'000'000'000; };
     if (r.status && r.monotonic) {
         // Past the ring buffer: what the delay counts beyond the frames the buffer holds; the
         // stream's first frame is the silence ahead of the tone.
         const std::int64_t latencyNs =
-            framesNs(std::max(0L, r.delayFrames - (r.bufferFrames - r.availFrames))) + framesNs(r.leadFrames);
+            framesNs(std::max(0L, r.delayFrames - (r.bufferFrames - r.availFrames)), r.rate) +
+            framesNs(r.leadFrames, r.rate);
         if (r.audioValid && r.statusNs != 0 && r.audioNs > 0) {
             const std::int64_t ns = r.statusNs - r.audioNs + latencyNs;
             if (plausible(ns))
@@ -31,11 +22,11 @@ ToneStamp toneStamp(const PcmReport& r)
         }
         if (r.triggerNs != 0 && plausible(r.triggerNs + latencyNs))
             return {r.triggerNs + latencyNs, ToneSource::Trigger};
-        if (r.statusNs != 0 && plausible(r.statusNs + framesNs(r.delayFrames - r.toneFrames)))
-            return {r.statusNs + framesNs(r.delayFrames - r.toneFrames), ToneSource::Delay};
+        if (r.statusNs != 0 && plausible(r.statusNs + framesNs(r.delayFrames - r.toneFrames, r.rate)))
+            return {r.statusNs + framesNs(r.delayFrames - r.toneFrames, r.rate), ToneSource::Delay};
     }
-    if (r.delayKnown && plausible(r.writeEndNs + framesNs(r.writeDelayFrames - r.toneFrames)))
-        return {r.writeEndNs + framesNs(r.writeDelayFrames - r.toneFrames), ToneSource::Delay};
+    if (r.delayKnown && plausible(r.writeEndNs + framesNs(r.writeDelayFrames - r.toneFrames, r.rate)))
+        return {r.writeEndNs + framesNs(r.writeDelayFrames - r.toneFrames, r.rate), ToneSource::Delay};
     return {r.writeEndNs, ToneSource::Write};
 }
 

@@ -1,15 +1,7 @@
 #include "platform/audio/pipewire/GraphTime.h"
+#include "platform/audio/ToneStamp.h"
 
 namespace brevane {
-
-namespace {
-constexpr std::int64_t kSecondNs = 1'000'000'000;
-
-std::int64_t framesNs(std::int64_t frames, unsigned rate)
-{
-    return frames * kSecondNs / std::int64_t(rate);
-}
-} // namespace
 
 std::int64_t graphFirstFrameNs(const GraphTime& t)
 {
