@@ -24,7 +24,9 @@ test=(fonts-noto-cjk fonts-noto-core xvfb xauth xdotool at-spi2-core python3-pya
 fuzz=(clang libclang-rt-dev) # the compiler-rt of the release's default clang
 bench=(xvfb picom xcompmgr mutter weston xwayland qt6-wayland xdotool at-spi2-core python3-pyatspi dbus-daemon python3
        libx11-dev libxtst-dev libxext-dev libxi-dev pipewire pipewire-bin wireplumber pipewire-alsa pipewire-pulse
-       pulseaudio pulseaudio-utils)
+       pulseaudio-utils)
+# Not pulseaudio itself: pipewire-alsa conflicts with it on Debian 12 and 13. bench/tone_rig.py
+# --server pulseaudio wants it in pipewire-alsa's place (apt install pulseaudio removes that).
 package=(dpkg-dev file lintian)
 release=(mmdebstrap) # scripts/in-release.sh: another release's chroot
 check=(clang-format clang-tidy)
