@@ -12,7 +12,6 @@ the mouse part asks, saves, and reads the kept result. Ends every process it sta
     bench/machine_rig.py [--program build/src/brevane] [--rig build/bench/machine_rig] [--delays 10,25,40]
 """
 import argparse
-import importlib.util
 import json
 import os
 import select
@@ -30,9 +29,8 @@ sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 from brevane_e2e import Session  # noqa: E402
 from brevane_e2e.session import wait_for  # noqa: E402
 
-spec = importlib.util.spec_from_file_location("tone_rig", os.path.join(ROOT, "bench", "tone_rig.py"))
-tone_rig = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(tone_rig)
+sys.path.insert(0, os.path.join(ROOT, "bench"))
+import tone_rig  # noqa: E402  (its PipeWire rig)
 
 
 def lines_until(rig, kind, count, timeout):
